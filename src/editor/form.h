@@ -1,0 +1,23 @@
+// The main window's state, owned for the whole run: the circuit document and the
+// editor's own state. The handlers of editor/ act on it and end with one refresh.
+#pragma once
+
+#include "model/document.h"
+#include "view/screen.h"
+
+namespace tessara {
+
+struct Form {
+  explicit Form(Screen& s) : screen(s) {}
+
+  Screen& screen;
+  Document doc;  // Gates, Links, CurrentTool, PowerOn
+
+  Single MouseX = 0, MouseY = 0;  // pointer at the last move over the canvas, twips
+  Single GrabX = 0, GrabY = 0;    // last press on a gate image, from its corner
+  Integer LinkStarted = 0;        // 1 while segment CurrentLink waits for its end
+  Integer CurrentLink = 0;        // link slot of the segment being drawn
+  Integer EggCounter = 0;         // which riddle a node's double-click shows next
+};
+
+}  // namespace tessara

@@ -1,0 +1,21 @@
+// Presses on gate images: starting drags, toggling inputs while powered, and drawing
+// links from an output through nodes to an input.
+#pragma once
+
+#include "editor/form.h"
+
+namespace tessara {
+
+// Press at (X, Y) twips from the corner of gate image Index.
+void ObjImage_MouseDown(Form& form, Integer Index, Single X, Single Y);
+
+// 1 when (x, y) lies on the output half of gate index's cell, else 0.
+Long IsOutputSide(const Form& form, Single x, Single y, Integer index);
+// The input number, 0 or 1, that (x, y) on gate index's input half chooses.
+Integer GetClickedInput(const Form& form, Single x, Single y, Integer index);
+
+// A canvas press with the link tool while a link is being drawn: a node at the
+// pointer closes the current segment and opens the next.
+void AddNode(Form& form);
+
+}  // namespace tessara

@@ -1,0 +1,13 @@
+// Presses on the bare canvas: placing gates, and the link tool's bend points.
+#pragma once
+
+#include "editor/form.h"
+
+namespace tessara {
+
+// Places a gate of the current tool's kind centred on (MouseX, MouseY), or adds a
+// node to the link being drawn; nothing while powered or with no gate tool.
+void Tessara_Frame_MouseDown(Form& form);
+void Tessara_Frame_MouseUp(Form& form);
+
+}  // namespace tessara

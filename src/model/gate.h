@@ -1,0 +1,49 @@
+// The one interface behind which every gate slot holds its object: the six logic
+// gates, circuit inputs and outputs, nodes, and the empty-slot object nogate.
+//
+// Two-phase update: SetInputValue only stores an input and never touches the
+// output; GetNewOutput computes the output from the stored inputs and commits it at
+// once. A caller that first hands every output to the inputs and then evaluates
+// every gate therefore gets a synchronous step, whatever the order of either pass.
+#pragma once
+
+#include "model/types.h"
+
+namespace tessara {
+
+class FieldWriter;
+
+class gate {
+ public:
+  virtual ~gate() = default;
+
+  // Moves the top-left corner of the gate's picture. Inputs pin x to 0 and outputs
+  // to 8200; the empty slot ignores the call.
+  virtual void SetLocation(Single x, Single y) = 0;
+  // Stores Value on input InputNum; never changes the output. One-input kinds store
+  // into input 0 whatever the number; two-input kinds ignore a number outside 0..2.
+  virtual void SetInputValue(Integer InputNum, Boolean Value) = 0;
+  // Computes the kind's function of the stored inputs, stores it as the current
+  // output and returns it.
+  virtual Boolean GetNewOutput() = 0;
+  virtual Boolean GetCurrOutput() const = 0;
+  virtual Single GetX() const = 0;
+  virtual Single GetY() const = 0;
+  virtual void SetUsed(Boolean Value) = 0;
+  // True while the slot holding this object is part of the circuit.
+  virtual Boolean GetUsed() const = 0;
+  // The kind's type code (types.h); 0 for the empty slot.
+  virtual Long GetType() const = 0;
+  // Distance in twips of input num's pin along the gate's input side.
+  virtual Single GetInputOffset(Integer num) const = 0;
+  // Appends the gate's record (type code, x, y, used, orientation) to a circuit file.
+  virtual void WriteToFile(FieldWriter& fd, Double version) const = 0;
+  // Restores a gate read from a file, bypassing the position rules of SetLocation;
+  // leaves output and inputs as they are.
+  virtual void ReadData(Single x, Single y, Boolean U, Long NewO) = 0;
+  // Stores any orientation unchecked; 0..3 are a quarter turn each (types.h).
+  virtual void SetOrientation(Long NewO) = 0;
+  virtual Long GetOrientation() const = 0;
+};
+
+}  // namespace tessara

@@ -1,0 +1,29 @@
+// Power and the one-step propagation of signal values through gates, links and nodes.
+//
+// A step first carries every gate's current output along every link and only then
+// lets every gate compute, so each gate adds exactly one step of delay whatever its
+// slot number; updating gates in slot order instead would let a value race through
+// several gates in one step. Nodes are the exception: a chain of segments is walked
+// from its head at once, so a value crosses any number of nodes without delay.
+#pragma once
+
+#include "model/document.h"
+
+namespace tessara {
+
+// One propagation step: the transfer pass over the used links (walking each chain
+// that ends at a node), the evaluation pass over all 51 gate slots, then the node
+// pass that carries the new outputs through every chain. Ignores PowerOn.
+void PropStep(Document& doc);
+
+// Carries the output of link index's source to its target; when the target is a
+// node, the node takes the value at once and the walk goes on through LinkTo while
+// the next segment is in use. One walk visits at most 51 segments, so a cycle of
+// LinkTo indices ends. Requires index and the link members in range.
+void PropagateLink(Document& doc, Integer index);
+
+// The input toggle: a circuit input in slot flips its output at once; any other
+// kind is left as it is.
+void ToggleInput(Document& doc, Integer slot);
+
+}  // namespace tessara

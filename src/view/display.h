@@ -1,0 +1,26 @@
+// The full refresh: the one writer of every element's position, picture, text and
+// visibility (the reset's hiding aside). Calling DisplayObjects twice changes nothing.
+#pragma once
+
+#include "model/document.h"
+#include "view/screen.h"
+
+namespace tessara {
+
+// Rewrites every gate image, node marker, value label and link line from the model,
+// and puts the border on the current tool's palette button.
+void DisplayObjects(const Document& doc, Screen& screen);
+
+// The picture of ObjImage(index) from the gate's kind and orientation.
+void SetGateImage(const Document& doc, Screen& screen, Integer index);
+// X1, Y1 of LinkLine(index) at the source's output pin or node corner.
+void SetLineStart(const Document& doc, Screen& screen, Integer index);
+// X2, Y2 of LinkLine(index) at the target's input pin or node corner.
+void SetLineStop(const Document& doc, Screen& screen, Integer index);
+// txtObjValue(index): hidden unless powered, else "0"/"1" beside the gate's output.
+void DisplayValue(const Document& doc, Screen& screen, Integer index);
+
+// The elements' half of the reset: every element hidden, gate images automatic.
+void ResetElements(Screen& screen);
+
+}  // namespace tessara

@@ -1,0 +1,134 @@
+// The thin layer through which the window's procedures and handlers (view/, editor/)
+// speak to the toolkit: the four element pools of 51, the palette buttons, the Power
+// button, the caption, the pointer, modal message boxes, the file dialog and drags.
+// src/app implements it with Qt Widgets; tests stand in for it.
+//
+// Every position is in twips, relative to the canvas's top-left corner. An element
+// keeps whatever was last set on it until it is set again; hiding changes nothing else.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "model/types.h"
+
+namespace tessara {
+
+enum class DragMode { Manual = 0, Automatic = 1 };
+
+// The picture stores a gate image can show: the six gate stores hold one picture per
+// orientation (index 0..3); the input and output pictures are the palette buttons'.
+enum class PictureStore { None, andimage, orimage, notimage, nandimage, norimage, xorimage,
+                          InputButton, OutputButton };
+
+struct Picture {
+  PictureStore store = PictureStore::None;
+  int index = 0;
+  bool operator==(const Picture&) const = default;
+};
+
+// A gate image ObjImage(i) (795 x 795) or a node marker buffer(i) (135 x 135).
+class ImageElement {
+ public:
+  virtual ~ImageElement() = default;
+  virtual void SetVisible(bool visible) = 0;
+  virtual bool Visible() const = 0;
+  virtual void SetLeft(Single twips) = 0;
+  virtual void SetTop(Single twips) = 0;
+  virtual Single Left() const = 0;
+  virtual Single Top() const = 0;
+  virtual void SetPicture(Picture picture) = 0;  // node markers keep their dot
+  virtual Picture GetPicture() const = 0;
+  // Automatic: a press starts a drag at once and no press or double-click handler
+  // runs. Manual: presses and double-clicks reach the handlers.
+  virtual void SetDragMode(DragMode mode) = 0;
+  virtual DragMode GetDragMode() const = 0;
+};
+
+// A value label txtObjValue(i), 135 x 255.
+class LabelElement {
+ public:
+  virtual ~LabelElement() = default;
+  virtual void SetVisible(bool visible) = 0;
+  virtual bool Visible() const = 0;
+  virtual void SetLeft(Single twips) = 0;
+  virtual void SetTop(Single twips) = 0;
+  virtual Single Left() const = 0;
+  virtual Single Top() const = 0;
+  virtual void SetText(std::string_view text) = 0;
+  virtual std::string Text() const = 0;
+};
+
+// A link line LinkLine(i) from (X1, Y1) to (X2, Y2).
+class LineElement {
+ public:
+  virtual ~LineElement() = default;
+  virtual void SetVisible(bool visible) = 0;
+  virtual bool Visible() const = 0;
+  virtual void SetX1(Single twips) = 0;
+  virtual void SetY1(Single twips) = 0;
+  virtual void SetX2(Single twips) = 0;
+  virtual void SetY2(Single twips) = 0;
+  virtual Single X1() const = 0;
+  virtual Single Y1() const = 0;
+  virtual Single X2() const = 0;
+  virtual Single Y2() const = 0;
+};
+
+// The ten palette buttons, in the order a refresh clears their borders.
+enum class PaletteButton { CrossButton, LinkButton, AndGateButton, OrGateButton, NotGateButton,
+                           InputButton, OutputButton, NandGateButton, NorGateButton,
+                           XorGateButton };
+inline constexpr int kPaletteButtonCount = 10;
+
+// Border style 0 none, 1 a thin single line.
+class BorderElement {
+ public:
+  virtual ~BorderElement() = default;
+  virtual void SetBorderStyle(int style) = 0;
+  virtual int BorderStyle() const = 0;
+};
+
+enum class MessageStyle { Stop = 16, Exclamation = 48 };
+enum class FileDialogMode { Open, Save };
+enum class DragPool { ObjImage, buffer };
+
+struct DragSource {
+  DragPool pool = DragPool::ObjImage;
+  Integer index = 0;
+  bool operator==(const DragSource&) const = default;
+};
+
+class Screen {
+ public:
+  virtual ~Screen() = default;
+
+  // Element i of each pool belongs to slot i, 0..50.
+  virtual ImageElement& ObjImage(Integer i) = 0;
+  virtual ImageElement& buffer(Integer i) = 0;
+  virtual LabelElement& txtObjValue(Integer i) = 0;
+  virtual LineElement& LinkLine(Integer i) = 0;
+  virtual BorderElement& Palette(PaletteButton button) = 0;
+
+  virtual void SetPowerCaption(std::string_view caption) = 0;
+  virtual std::string PowerCaption() const = 0;
+  virtual void SetCaption(std::string_view caption) = 0;  // the window's title
+  virtual std::string Caption() const = 0;
+
+  // The application-wide pointer: the default arrow, or cursor icon IconCache(index).
+  virtual void SetDefaultPointer() = 0;
+  virtual void SetToolPointer(int iconCacheIndex) = 0;
+
+  // A modal message box with an OK button; returns when it is closed.
+  virtual void ShowMessage(std::string_view prompt, std::string_view title,
+                           MessageStyle style) = 0;
+  // The modal file dialog, offering the name last chosen in either mode. filter is
+  // "description|pattern|..." pairs. Returns the chosen full path, "" when cancelled.
+  virtual std::string ChooseFile(FileDialogMode mode, std::string_view filter) = 0;
+
+  // Starts the window's own drag of an image element: an outline follows the pointer
+  // and the release delivers a drop to the canvas or the trash can under it.
+  virtual void BeginDrag(DragSource source) = 0;
+};
+
+}  // namespace tessara
