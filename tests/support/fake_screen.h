@@ -1,0 +1,179 @@
+// A stand-in for the window in tests: every element keeps the state a handler last
+// gave it, starting as a real window does at design (elements hidden and manual,
+// labels "0", Power reading "power up", caption "Tessara", the arrow pointer). It
+// records the message boxes shown, the file dialogs asked for and the drags begun,
+// and answers file dialogs from a queue of prepared answers ("" when it runs dry,
+// as a cancelled dialog does).
+#pragma once
+
+#include <array>
+#include <deque>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "view/screen.h"
+
+namespace tessara::testing {
+
+struct ImageState {
+  bool visible = false;
+  Single left = 0, top = 0;
+  Picture picture;
+  DragMode drag = DragMode::Manual;
+  bool operator==(const ImageState&) const = default;
+};
+
+struct LabelState {
+  bool visible = false;
+  Single left = 0, top = 0;
+  std::string text = "0";
+  bool operator==(const LabelState&) const = default;
+};
+
+struct LineState {
+  bool visible = false;
+  Single x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+  bool operator==(const LineState&) const = default;
+};
+
+class FakeImage final : public ImageElement {
+ public:
+  void SetVisible(bool visible) override { s.visible = visible; }
+  bool Visible() const override { return s.visible; }
+  void SetLeft(Single twips) override { s.left = twips; }
+  void SetTop(Single twips) override { s.top = twips; }
+  Single Left() const override { return s.left; }
+  Single Top() const override { return s.top; }
+  void SetPicture(Picture picture) override { s.picture = picture; }
+  Picture GetPicture() const override { return s.picture; }
+  void SetDragMode(DragMode mode) override { s.drag = mode; }
+  DragMode GetDragMode() const override { return s.drag; }
+  ImageState s;
+};
+
+class FakeLabel final : public LabelElement {
+ public:
+  void SetVisible(bool visible) override { s.visible = visible; }
+  bool Visible() const override { return s.visible; }
+  void SetLeft(Single twips) override { s.left = twips; }
+  void SetTop(Single twips) override { s.top = twips; }
+  Single Left() const override { return s.left; }
+  Single Top() const override { return s.top; }
+  void SetText(std::string_view text) override { s.text = text; }
+  std::string Text() const override { return s.text; }
+  LabelState s;
+};
+
+class FakeLine final : public LineElement {
+ public:
+  void SetVisible(bool visible) override { s.visible = visible; }
+  bool Visible() const override { return s.visible; }
+  void SetX1(Single twips) override { s.x1 = twips; }
+  void SetY1(Single twips) override { s.y1 = twips; }
+  void SetX2(Single twips) override { s.x2 = twips; }
+  void SetY2(Single twips) override { s.y2 = twips; }
+  Single X1() const override { return s.x1; }
+  Single Y1() const override { return s.y1; }
+  Single X2() const override { return s.x2; }
+  Single Y2() const override { return s.y2; }
+  LineState s;
+};
+
+class FakeBorder final : public BorderElement {
+ public:
+  void SetBorderStyle(int style) override {
+    this->style = style;
+    ++writes;
+  }
+  int BorderStyle() const override { return style; }
+  int style = 0;
+  int writes = 0;
+};
+
+struct Message {
+  std::string prompt, title;
+  MessageStyle style;
+  bool operator==(const Message&) const = default;
+};
+
+struct FileRequest {
+  FileDialogMode mode;
+  std::string filter;
+  bool operator==(const FileRequest&) const = default;
+};
+
+// Everything an element shows, for comparing one moment of the screen with another.
+struct ElementsSnapshot {
+  std::array<ImageState, kSlotCount> images, markers;
+  std::array<LabelState, kSlotCount> labels;
+  std::array<LineState, kSlotCount> lines;
+  std::array<int, kPaletteButtonCount> borders;
+  bool operator==(const ElementsSnapshot&) const = default;
+};
+
+class FakeScreen final : public Screen {
+ public:
+  ImageElement& ObjImage(Integer i) override { return images_.at(i); }
+  ImageElement& buffer(Integer i) override { return markers_.at(i); }
+  LabelElement& txtObjValue(Integer i) override { return labels_.at(i); }
+  LineElement& LinkLine(Integer i) override { return lines_.at(i); }
+  BorderElement& Palette(PaletteButton button) override {
+    return borders_.at(static_cast<std::size_t>(button));
+  }
+
+  void SetPowerCaption(std::string_view caption) override { power_caption_ = caption; }
+  std::string PowerCaption() const override { return power_caption_; }
+  void SetCaption(std::string_view caption) override { caption_ = caption; }
+  std::string Caption() const override { return caption_; }
+
+  void SetDefaultPointer() override { tool_pointer_.reset(); }
+  void SetToolPointer(int iconCacheIndex) override { tool_pointer_ = iconCacheIndex; }
+  // The IconCache index of the pointer shown, or nothing for the default arrow.
+  std::optional<int> ToolPointer() const { return tool_pointer_; }
+
+  void ShowMessage(std::string_view prompt, std::string_view title,
+                   MessageStyle style) override {
+    messages.push_back({std::string(prompt), std::string(title), style});
+  }
+  std::string ChooseFile(FileDialogMode mode, std::string_view filter) override {
+    file_requests.push_back({mode, std::string(filter)});
+    if (file_answers.empty()) return "";
+    std::string answer = file_answers.front();
+    file_answers.pop_front();
+    return answer;
+  }
+  void BeginDrag(DragSource source) override { drags.push_back(source); }
+
+  // Times the palette was redrawn: every refresh clears CrossButton's border first.
+  int Refreshes() const { return borders_[0].writes; }
+
+  ElementsSnapshot Snapshot() const {
+    ElementsSnapshot snap;
+    for (std::size_t i = 0; i < kSlotCount; ++i) {
+      snap.images[i] = images_[i].s;
+      snap.markers[i] = markers_[i].s;
+      snap.labels[i] = labels_[i].s;
+      snap.lines[i] = lines_[i].s;
+    }
+    for (std::size_t b = 0; b < kPaletteButtonCount; ++b) snap.borders[b] = borders_[b].style;
+    return snap;
+  }
+
+  std::vector<Message> messages;
+  std::deque<std::string> file_answers;  // what the next dialogs return, in order
+  std::vector<FileRequest> file_requests;
+  std::vector<DragSource> drags;
+
+ private:
+  std::array<FakeImage, kSlotCount> images_, markers_;
+  std::array<FakeLabel, kSlotCount> labels_;
+  std::array<FakeLine, kSlotCount> lines_;
+  std::array<FakeBorder, kPaletteButtonCount> borders_;
+  std::string power_caption_ = "power up";
+  std::string caption_ = "Tessara";
+  std::optional<int> tool_pointer_;
+};
+
+}  // namespace tessara::testing
