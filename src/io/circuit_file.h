@@ -1,11 +1,46 @@
 // Circuit files (".cir"): writing, reading, saving and loading.
 //
-// Grammar (the writer produces exactly this; 106 lines, each ending CRLF):
-//   file     = header 51*gate 51*link
-//   header   = "Tessara" / "Orvandel" / "Quillmarsh" / "Version",0.3
-//   gate     = type,x,y,used,orientation        type 2..10, or 11 for an empty slot
-//   link     = 1,used,LinkTo,StartIsNode,StartIndex,Start_Num,StopIsNode,StopIndex,Stop_Num
-// (filled in by the reader's author)
+// The format. The writer produces exactly this: 106 lines of plain ASCII, each
+// ending CRLF, fields separated by one comma, no spaces.
+//
+//   file     = header gate{51} link{51}            slots 0..50 in order, used or not
+//   header   = "Tessara" NL "Orvandel" NL "Quillmarsh" NL "Version" "," 0.3 NL
+//   gate     = type "," x "," y "," used "," orientation NL
+//   link     = 1 "," used "," LinkTo "," StartIsNode "," StartIndex "," Start_Num ","
+//              StopIsNode "," StopIndex "," Stop_Num NL
+//   NL       = CR LF
+//
+//   type         Long: the kind's code 2..10; 11 for an empty slot, whose record is
+//                always 11,0,0,#FALSE#,0
+//   x, y         Single: the gate's top-left corner in twips, rounded to 7
+//                significant digits, trailing zeros dropped, no exponent, leading
+//                zero before a point (8200, 1234.5, -150, 0.3)
+//   used         Boolean: #TRUE# or #FALSE#
+//   orientation  Long: 0..3, a quarter turn each
+//   LinkTo, StartIndex, StopIndex   Integer: slot indices 0..50
+//   Start_Num    Integer: always 0
+//   Stop_Num     Integer: the target's input number 0..2
+//   StartIsNode, StopIsNode         Boolean
+//
+// The reader takes the file as a stream of fields:
+//   - a field ends at a comma or at a line end (CRLF, LF or CR), so records need
+//     not keep to their lines; spaces and tabs before a field are skipped;
+//   - double quotes around a field are optional; the header's text fields and
+//     its version (read as a Double) are not examined;
+//   - #TRUE# and #FALSE# in any letter case;
+//   - numbers in any decimal form: sign, leading zero and exponent optional
+//     ("-150", ".5", "+1.2e3");
+//   - text after the last link record is ignored.
+// It refuses the whole file, naming the reason and the line of the failing field,
+// when the text ends early, a field does not convert to its type, a number does not
+// fit its type (Integer 16-bit, Long 32-bit, Single a finite float), a whole-number
+// field holds a fraction, or a link record (used or not) holds a LinkTo,
+// StartIndex or StopIndex outside 0..50 or a Stop_Num outside 0..2.
+// A gate record counts only when used is #TRUE#: codes 2..10 put that kind in its
+// slot at x, y (not pinned to any column) with its orientation, unchecked; any
+// other code, and every record not in use, leaves the slot empty. Every link record
+// is stored whole, used or not. Signal values, tool and power are not saved: a
+// loaded document starts with every value False, tool 0 and power off.
 #pragma once
 
 #include <optional>
@@ -34,12 +69,15 @@ std::string WriteCircuit(const Document& doc);
 // Reads a whole file text into a new document (reset state, then the records).
 LoadResult ReadCircuit(std::string_view text);
 
-// Reads the file at path and parses it with ReadCircuit.
+// Reads the file at path and parses it with ReadCircuit. A file that cannot be
+// opened or read, or is larger than any circuit file could reasonably be, fails
+// with line 0 ("cannot open: No such file or directory").
 LoadResult LoadCircuitFile(const std::string& path);
 
 // Writes doc to path without ever damaging the file it replaces: the text goes to a
-// temporary file beside path, is flushed and renamed over it. Returns the reason on
-// failure, with the old file intact and no temporary left.
+// temporary file beside path, is flushed and renamed over it (see ReplaceFile).
+// Returns the reason on failure (line 0), with the old file intact and no temporary
+// left.
 std::optional<FileError> SaveCircuitFile(const Document& doc, const std::string& path);
 
 // "<path>: line <n>: <reason>", or "<path>: <reason>" when no line applies.

@@ -14,11 +14,14 @@ namespace tessara {
 class FieldWriter {
  public:
   explicit FieldWriter(std::string& out) : out_(out) {}
-  void Text(std::string_view value);  // "value"
+  void Text(std::string_view value);  // "value"; value holds no double quote
   void Boolean(tessara::Boolean value);  // #TRUE# or #FALSE#
-  void Whole(long value);  // Integer and Long: decimal digits
-  void Single(tessara::Single value);  // shortest form with at most 7 significant digits
-  void Double(tessara::Double value);
+  void Whole(long value);  // Integer and Long: decimal digits, '-' when negative
+  // Rounded to 7 significant digits, trailing zeros dropped, never an exponent:
+  // 8200, 1234.5, -150, 0.3, 16777216 as 16777220. A value that is not finite is
+  // written as 0.
+  void Single(tessara::Single value);
+  void Double(tessara::Double value);  // shortest decimal that reads back exactly
   void EndRecord();  // CRLF
 
  private:
@@ -29,17 +32,22 @@ class FieldWriter {
 
 // Reads fields one at a time from a text. The first failure sticks: later reads
 // return zero values and the reader keeps the reason and the line it happened on.
+// Fields end at a comma or a line end (CRLF, LF or CR); spaces and tabs before a
+// field are skipped, as are double quotes around any field. Numbers may take any
+// decimal form ("-5", "+.5", "1e3"); a number that does not fit its type, or a
+// fraction where a whole number belongs, fails.
 class FieldReader {
  public:
   explicit FieldReader(std::string_view text) : text_(text) {}
   std::string Text();
-  tessara::Boolean Boolean();
+  tessara::Boolean Boolean();  // #TRUE# or #FALSE#, in any letter case
   tessara::Integer Integer();
   tessara::Long Long();
   tessara::Single Single();
   tessara::Double Double();
 
   bool Failed() const { return failure_.has_value(); }
+  // The reason of the first failure; empty while none happened.
   const std::string& Reason() const;
   int FailureLine() const { return failure_line_; }
   int Line() const { return line_; }  // 1-based line of the next field
@@ -47,10 +55,19 @@ class FieldReader {
   void Fail(std::string reason);
 
  private:
-  // ...
+  // The next field without its quotes, its separator consumed; nothing once failed.
+  std::optional<std::string_view> Next();
+  void SkipSeparator();
+  // A number field as a double; nothing (and the reader failed) when it is none.
+  std::optional<tessara::Double> Number();
+  // A number field that must be whole and lie in lo..hi; typeName names it in reasons.
+  long Whole(long lo, long hi, std::string_view typeName);
+
   std::string_view text_;
   std::size_t pos_ = 0;
   int line_ = 1;
+  int field_line_ = 1;  // line of the field last read
+  std::string_view last_field_;
   std::optional<std::string> failure_;
   int failure_line_ = 0;
 };

@@ -29,7 +29,9 @@ class linkgates {
   // StopIsNode, StopIndex, Stop_Num.
   void WriteToFile(FieldWriter& fd, Double version) const;
   // Reads one link record and stores all eight members, used or not. Members are
-  // stored only when the whole record reads; a failure is left in the reader.
+  // stored only when the whole record reads; a failure is left in the reader, and
+  // so is a record whose LinkTo, StartIndex or StopIndex lies outside 0..50 or
+  // whose Stop_Num lies outside 0..2.
   void ReadFromFile(FieldReader& fd, Double version);
 
   bool operator==(const linkgates&) const = default;

@@ -28,6 +28,8 @@ inline constexpr Long kBufferGate = 7;  // a node: the bend point of a link
 inline constexpr Long kNandGate = 8;
 inline constexpr Long kNorGate = 9;
 inline constexpr Long kXorGate = 10;
+// The code a circuit file holds for an empty slot (the nogate writes it).
+inline constexpr Long kEmptySlotRecord = 11;
 
 // Tool codes beyond the gate type codes. Code 7 (the node kind) is no tool.
 inline constexpr Long kSelectTool = 0;

@@ -13,17 +13,19 @@ namespace tessara {
 
 // One propagation step: the transfer pass over the used links (walking each chain
 // that ends at a node), the evaluation pass over all 51 gate slots, then the node
-// pass that carries the new outputs through every chain. Ignores PowerOn.
+// pass that carries the new outputs through every chain. Ignores PowerOn; links
+// naming slots outside the document are skipped.
 void PropStep(Document& doc);
 
 // Carries the output of link index's source to its target; when the target is a
 // node, the node takes the value at once and the walk goes on through LinkTo while
 // the next segment is in use. One walk visits at most 51 segments, so a cycle of
-// LinkTo indices ends. Requires index and the link members in range.
+// LinkTo indices ends. A link whose index, StartIndex, StopIndex or LinkTo lies
+// outside 0..50 carries nothing and ends the walk.
 void PropagateLink(Document& doc, Integer index);
 
 // The input toggle: a circuit input in slot flips its output at once; any other
-// kind is left as it is.
+// kind, and a slot outside 0..50, is left as it is. Ignores PowerOn.
 void ToggleInput(Document& doc, Integer slot);
 
 }  // namespace tessara

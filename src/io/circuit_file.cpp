@@ -1,0 +1,104 @@
+#include "io/circuit_file.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "io/fields.h"
+#include "io/replace_file.h"
+#include "model/gatekinds.h"
+
+namespace tessara {
+namespace {
+
+constexpr Double kVersion = 0.3;
+constexpr const char* kHeaderLines[] = {"Tessara", "Orvandel", "Quillmarsh"};
+constexpr const char* kVersionLabel = "Version";
+// Far beyond any circuit file; keeps a device or a huge file from being read whole.
+constexpr std::size_t kMaxFileBytes = 1 << 20;
+
+// Reads gate record i into doc: a used record of a kind 2..10 puts that kind into the
+// slot; any other record leaves the slot as the reset made it.
+void ReadGateRecord(FieldReader& fd, Document& doc, Integer i) {
+  const Long code = fd.Long();
+  const Single x = fd.Single();
+  const Single y = fd.Single();
+  const Boolean used = fd.Boolean();
+  const Long orientation = fd.Long();
+  if (fd.Failed() || !used || code == kNoGate) return;
+  if (auto g = MakeGate(code)) {
+    g->ReadData(x, y, true, orientation);
+    doc.PutGate(i, std::move(g));
+  }
+}
+
+}  // namespace
+
+std::string WriteCircuit(const Document& doc) {
+  std::string text;
+  text.reserve(4096);
+  FieldWriter fd(text);
+  for (const char* line : kHeaderLines) {
+    fd.Text(line);
+    fd.EndRecord();
+  }
+  fd.Text(kVersionLabel);
+  fd.Double(kVersion);
+  fd.EndRecord();
+  for (Integer i = 0; i < kSlotCount; ++i) doc.Gates(i).WriteToFile(fd, kVersion);
+  for (Integer i = 0; i < kSlotCount; ++i) doc.Links(i).WriteToFile(fd, kVersion);
+  return text;
+}
+
+LoadResult ReadCircuit(std::string_view text) {
+  FieldReader fd(text);
+  for (std::size_t i = 0; i < std::size(kHeaderLines); ++i) fd.Text();
+  fd.Text();  // the version's label
+  const Double version = fd.Double();
+  Document doc;
+  for (Integer i = 0; i < kSlotCount; ++i) ReadGateRecord(fd, doc, i);
+  for (Integer i = 0; i < kSlotCount; ++i) doc.Links(i).ReadFromFile(fd, version);
+  if (fd.Failed()) return {std::nullopt, FileError{fd.Reason(), fd.FailureLine()}};
+  return {std::move(doc), {}};
+}
+
+LoadResult LoadCircuitFile(const std::string& path) {
+  const auto failure = [](const char* step, int error) {
+    return LoadResult{std::nullopt, FileError{std::string(step) + ": " + std::strerror(error), 0}};
+  };
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return failure("cannot open", errno);
+  std::string text;
+  char buf[8192];
+  for (;;) {
+    const ssize_t n = read(fd, buf, sizeof buf);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      const int error = errno;
+      close(fd);
+      return failure("cannot read", error);
+    }
+    if (n == 0) break;
+    text.append(buf, static_cast<std::size_t>(n));
+    if (text.size() > kMaxFileBytes) {
+      close(fd);
+      return failure("cannot read", EFBIG);
+    }
+  }
+  close(fd);
+  return ReadCircuit(text);
+}
+
+std::optional<FileError> SaveCircuitFile(const Document& doc, const std::string& path) {
+  if (auto reason = ReplaceFile(path, WriteCircuit(doc))) return FileError{std::move(*reason), 0};
+  return std::nullopt;
+}
+
+std::string Describe(const std::string& path, const FileError& error) {
+  if (error.line == 0) return path + ": " + error.reason;
+  return path + ": line " + std::to_string(error.line) + ": " + error.reason;
+}
+
+}  // namespace tessara

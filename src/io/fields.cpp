@@ -1,0 +1,256 @@
+#include "io/fields.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace tessara {
+namespace {
+
+constexpr int kSingleDigits = 7;
+constexpr std::size_t kQuotedTextMax = 24;
+
+// A field as a reason may quote it: printable ASCII only, cut short when long.
+std::string Quote(std::string_view field) {
+  std::string out = "\"";
+  for (char c : field.substr(0, kQuotedTextMax)) out += (c >= ' ' && c <= '~') ? c : '?';
+  if (field.size() > kQuotedTextMax) out += "...";
+  return out + "\"";
+}
+
+// sign? (digits ('.' digits?)? | '.' digits) (('e' | 'E') sign? digits)?
+bool IsDecimal(std::string_view s) {
+  std::size_t i = 0;
+  auto digits = [&] {
+    std::size_t start = i;
+    while (i < s.size() && s[i] >= '0' && s[i] <= '9') ++i;
+    return i - start;
+  };
+  if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+  std::size_t mantissa = digits();
+  if (i < s.size() && s[i] == '.') {
+    ++i;
+    mantissa += digits();
+  }
+  if (mantissa == 0) return false;
+  if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+    ++i;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+    if (digits() == 0) return false;
+  }
+  return i == s.size();
+}
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    char c = a[i];
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    if (c != b[i]) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+void FieldWriter::Separate() {
+  if (line_started_) out_ += ',';
+  line_started_ = true;
+}
+
+void FieldWriter::Text(std::string_view value) {
+  Separate();
+  out_ += '"';
+  out_ += value;
+  out_ += '"';
+}
+
+void FieldWriter::Boolean(tessara::Boolean value) {
+  Separate();
+  out_ += value ? "#TRUE#" : "#FALSE#";
+}
+
+void FieldWriter::Whole(long value) {
+  Separate();
+  char buf[24];
+  out_.append(buf, std::to_chars(buf, buf + sizeof buf, value).ptr);
+}
+
+void FieldWriter::Single(tessara::Single value) {
+  Separate();
+  if (!std::isfinite(value) || value == 0) {
+    out_ += '0';
+    return;
+  }
+  // d.dddddde±x: the digits rounded once, then placed around the point by hand.
+  char buf[32];
+  char* end = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific,
+                            kSingleDigits - 1).ptr;
+  std::string_view sci(buf, static_cast<std::size_t>(end - buf));
+  if (sci.front() == '-') {
+    out_ += '-';
+    sci.remove_prefix(1);
+  }
+  std::size_t e = sci.find('e');
+  std::string digits;
+  for (char c : sci.substr(0, e)) {
+    if (c != '.') digits += c;
+  }
+  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+  int exponent = 0;
+  std::string_view exp = sci.substr(e + 1);
+  if (exp.front() == '+') exp.remove_prefix(1);
+  std::from_chars(exp.data(), exp.data() + exp.size(), exponent);
+  const int point = exponent + 1;  // digits before the decimal point
+  const int count = static_cast<int>(digits.size());
+  if (point <= 0) {
+    out_ += "0.";
+    out_.append(static_cast<std::size_t>(-point), '0');
+    out_ += digits;
+  } else if (point >= count) {
+    out_ += digits;
+    out_.append(static_cast<std::size_t>(point - count), '0');
+  } else {
+    out_.append(digits, 0, static_cast<std::size_t>(point));
+    out_ += '.';
+    out_.append(digits, static_cast<std::size_t>(point));
+  }
+}
+
+void FieldWriter::Double(tessara::Double value) {
+  Separate();
+  if (!std::isfinite(value)) value = 0;
+  char buf[400];
+  out_.append(buf, std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed).ptr);
+}
+
+void FieldWriter::EndRecord() {
+  out_ += "\r\n";
+  line_started_ = false;
+}
+
+const std::string& FieldReader::Reason() const {
+  static const std::string kNone;
+  return failure_ ? *failure_ : kNone;
+}
+
+void FieldReader::Fail(std::string reason) {
+  if (Failed()) return;
+  failure_ = std::move(reason);
+  failure_line_ = field_line_;
+}
+
+void FieldReader::SkipSeparator() {
+  if (pos_ >= text_.size()) return;
+  const char c = text_[pos_];
+  if (c == ',') {
+    ++pos_;
+  } else if (c == '\r' || c == '\n') {
+    ++pos_;
+    if (c == '\r' && pos_ < text_.size() && text_[pos_] == '\n') ++pos_;
+    ++line_;
+  }
+}
+
+std::optional<std::string_view> FieldReader::Next() {
+  if (Failed()) return std::nullopt;
+  while (pos_ < text_.size() && (text_[pos_] == ' ' || text_[pos_] == '\t')) ++pos_;
+  field_line_ = line_;
+  if (pos_ >= text_.size()) {
+    Fail("the file ends early");
+    return std::nullopt;
+  }
+  std::string_view field;
+  if (text_[pos_] == '"') {
+    const std::size_t close = text_.find_first_of("\"\r\n", pos_ + 1);
+    if (close == std::string_view::npos || text_[close] != '"') {
+      Fail("a quoted field has no closing quote");
+      return std::nullopt;
+    }
+    field = text_.substr(pos_ + 1, close - pos_ - 1);
+    pos_ = close + 1;
+    while (pos_ < text_.size() && (text_[pos_] == ' ' || text_[pos_] == '\t')) ++pos_;
+    if (pos_ < text_.size() && text_.find_first_of(",\r\n", pos_) != pos_) {
+      Fail("unexpected text after the quoted field " + Quote(field));
+      return std::nullopt;
+    }
+  } else {
+    const std::size_t end = std::min(text_.find_first_of(",\r\n", pos_), text_.size());
+    field = text_.substr(pos_, end - pos_);
+    while (!field.empty() && (field.back() == ' ' || field.back() == '\t')) field.remove_suffix(1);
+    pos_ = end;
+  }
+  SkipSeparator();
+  last_field_ = field;
+  return field;
+}
+
+std::string FieldReader::Text() {
+  const auto field = Next();
+  return field ? std::string(*field) : std::string();
+}
+
+tessara::Boolean FieldReader::Boolean() {
+  const auto field = Next();
+  if (!field) return false;
+  if (EqualsIgnoringCase(*field, "#TRUE#")) return true;
+  if (!EqualsIgnoringCase(*field, "#FALSE#")) Fail("expected #TRUE# or #FALSE#, found " + Quote(*field));
+  return false;
+}
+
+std::optional<tessara::Double> FieldReader::Number() {
+  const auto field = Next();
+  if (!field) return std::nullopt;
+  if (!IsDecimal(*field)) {
+    Fail("expected a number, found " + Quote(*field));
+    return std::nullopt;
+  }
+  std::string_view digits = *field;
+  if (digits.front() == '+') digits.remove_prefix(1);
+  tessara::Double value = 0;
+  const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+  if (result.ec != std::errc() || !std::isfinite(value)) {
+    Fail("the number " + Quote(*field) + " is out of range");
+    return std::nullopt;
+  }
+  return value;
+}
+
+long FieldReader::Whole(long lo, long hi, std::string_view typeName) {
+  const auto value = Number();
+  if (!value) return 0;
+  if (*value != std::trunc(*value)) {
+    Fail("expected a whole number, found " + Quote(last_field_));
+  } else if (*value < static_cast<tessara::Double>(lo) || *value > static_cast<tessara::Double>(hi)) {
+    Fail("the number " + Quote(last_field_) + " does not fit " + std::string(typeName) + " (" +
+         std::to_string(lo) + " to " + std::to_string(hi) + ")");
+  } else {
+    return static_cast<long>(*value);
+  }
+  return 0;
+}
+
+tessara::Integer FieldReader::Integer() {
+  using Limits = std::numeric_limits<tessara::Integer>;
+  return static_cast<tessara::Integer>(Whole(Limits::min(), Limits::max(), "an Integer"));
+}
+
+tessara::Long FieldReader::Long() {
+  using Limits = std::numeric_limits<tessara::Long>;
+  return static_cast<tessara::Long>(Whole(Limits::min(), Limits::max(), "a Long"));
+}
+
+tessara::Single FieldReader::Single() {
+  const auto value = Number();
+  if (!value) return 0;
+  if (std::fabs(*value) > std::numeric_limits<tessara::Single>::max()) {
+    Fail("the number " + Quote(last_field_) + " does not fit a Single");
+    return 0;
+  }
+  return static_cast<tessara::Single>(*value);
+}
+
+tessara::Double FieldReader::Double() { return Number().value_or(0); }
+
+}  // namespace tessara

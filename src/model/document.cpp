@@ -1,0 +1,53 @@
+#include "model/document.h"
+
+#include <utility>
+
+#include "model/gatekinds.h"
+
+namespace tessara {
+namespace {
+
+// Gates keep their x within this band so they stay clear of the input column
+// (0..800) and end where the output column begins (8200).
+constexpr Single kMinGateX = 800;
+constexpr Single kMaxGateX = 7400;
+
+template <typename Slots, typename IsUsed>
+std::optional<Integer> LowestFree(const Slots& slots, IsUsed isUsed) {
+  for (Integer i = 0; i < kSlotCount; ++i) {
+    if (!isUsed(slots[static_cast<std::size_t>(i)])) return i;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+Document::Document() { Reset(); }
+
+void Document::PutGate(Integer i, std::unique_ptr<gate> g) {
+  gates_.at(static_cast<std::size_t>(i)) = std::move(g);
+}
+
+std::optional<Integer> Document::GetFreeGate() const {
+  return LowestFree(gates_, [](const std::unique_ptr<gate>& g) { return g->GetUsed(); });
+}
+
+std::optional<Integer> Document::GetFreeLink() const {
+  return LowestFree(links_, [](const linkgates& l) { return l.GetUsed(); });
+}
+
+void Document::SetObject(Integer index, Single x, Single y) {
+  gate& g = Gates(index);
+  g.SetLocation(x, y);
+  if (x < kMinGateX) g.SetLocation(kMinGateX, y);
+  if (x > kMaxGateX) g.SetLocation(kMaxGateX, y);
+}
+
+void Document::Reset() {
+  CurrentTool = kSelectTool;
+  PowerOn = false;
+  for (auto& g : gates_) g = MakeGate(kNoGate);
+  links_.fill(linkgates{});
+}
+
+}  // namespace tessara
