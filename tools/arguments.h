@@ -1,0 +1,46 @@
+// The command line of tessara-sim. Everything is parsed before any file is read or
+// anything is printed, so a usage error never leaves half an output behind.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/types.h"
+
+namespace tessara::tool {
+
+// The most steps one `p<N>` action may ask for.
+inline constexpr int kMaxStepsPerAction = 1000000;
+
+// One action of a trace: toggle the input on a gate slot, or take propagation steps.
+struct Action {
+  enum class Kind { Toggle, Prop };
+  Kind kind = Kind::Prop;
+  Integer slot = 0;  // Toggle: the gate slot, 0..50
+  int steps = 1;     // Prop: 1..kMaxStepsPerAction
+};
+
+enum class Verb { Help, Trace, Table, Resave, Check };
+
+struct Command {
+  Verb verb = Verb::Help;
+  std::vector<std::string> files;  // trace, table, check: one; resave: IN and OUT
+  std::vector<Action> actions;     // trace only
+};
+
+// A command, or the reason the arguments do not make one.
+struct ParsedArguments {
+  std::optional<Command> command;
+  std::string error;  // meaningful only without a command
+};
+
+// Parses the arguments after the program name.
+ParsedArguments ParseArguments(const std::vector<std::string>& args);
+
+// `t<slot>` with slot 0..50, `p`, or `p<N>` with N 1..kMaxStepsPerAction (decimal
+// digits only); nothing for any other text.
+std::optional<Action> ParseAction(std::string_view text);
+
+}  // namespace tessara::tool
