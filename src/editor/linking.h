@@ -6,7 +6,10 @@
 
 namespace tessara {
 
-// Press at (X, Y) twips from the corner of gate image Index.
+// Press at (X, Y) twips from the corner of gate image Index: records the grab offset
+// (before any drag begins), drags with the cross tool while not powered, toggles an
+// input while powered, takes a link step with the link tool; then a refresh. A
+// full circuit refuses a new link with an "Error" box.
 void ObjImage_MouseDown(Form& form, Integer Index, Single X, Single Y);
 
 // 1 when (x, y) lies on the output half of gate index's cell, else 0.
@@ -15,7 +18,8 @@ Long IsOutputSide(const Form& form, Single x, Single y, Integer index);
 Integer GetClickedInput(const Form& form, Single x, Single y, Integer index);
 
 // A canvas press with the link tool while a link is being drawn: a node at the
-// pointer closes the current segment and opens the next.
+// pointer closes the current segment and opens the next. Without a free gate slot
+// and a second free link slot it shows an "Error" box and changes nothing.
 void AddNode(Form& form);
 
 }  // namespace tessara

@@ -11,6 +11,8 @@ void buffer_DblClick(Form& form);
 // Drop on the canvas at (X, Y) canvas twips.
 void Tessara_Frame_DragDrop(Form& form, DragSource Source, Single X, Single Y);
 void ObjImage_DblClick(Form& form, Integer Index);
+// Deletes the dropped gate or node with every link segment touching it; a link
+// being drawn from it is abandoned.
 void TrashCan_DragDrop(Form& form, DragSource Source);
 void TrashCan_MouseDown(Form& form);
 

@@ -11,16 +11,20 @@ namespace tessara {
 // and puts the border on the current tool's palette button.
 void DisplayObjects(const Document& doc, Screen& screen);
 
-// The picture of ObjImage(index) from the gate's kind and orientation.
+// The picture of ObjImage(index) from the gate's kind and orientation; a node, an
+// empty slot or an orientation outside 0..3 leaves the picture as it was.
 void SetGateImage(const Document& doc, Screen& screen, Integer index);
-// X1, Y1 of LinkLine(index) at the source's output pin or node corner.
+// X1, Y1 of LinkLine(index) at the source's output pin or node corner; an
+// orientation outside 0..3 leaves them as they were. Requires the link's gate slots
+// in 0..50, as the editor and the file reader guarantee.
 void SetLineStart(const Document& doc, Screen& screen, Integer index);
-// X2, Y2 of LinkLine(index) at the target's input pin or node corner.
+// X2, Y2 of LinkLine(index) at the target's input pin or node corner; likewise.
 void SetLineStop(const Document& doc, Screen& screen, Integer index);
 // txtObjValue(index): hidden unless powered, else "0"/"1" beside the gate's output.
 void DisplayValue(const Document& doc, Screen& screen, Integer index);
 
-// The elements' half of the reset: every element hidden, gate images automatic.
+// The elements' half of the reset: every element hidden, gate images automatic;
+// node markers keep their drag mode.
 void ResetElements(Screen& screen);
 
 }  // namespace tessara

@@ -45,12 +45,8 @@ Point Corner(const gate& g) { return Point{g.GetX(), g.GetY()}; }
 
 }  // namespace
 
-// A slot index outside 0..50 (only a damaged file can hold one) names no gate: that
-// end of the line stays where it was.
-
 void SetLineStart(const Document& doc, Screen& screen, Integer index) {
   const linkgates& link = doc.Links(index);
-  if (!IsSlotIndex(link.StartIndex)) return;
   const gate& source = doc.Gates(link.StartIndex);
   if (auto p = link.StartIsNode ? Corner(source) : OutputPin(source)) {
     screen.LinkLine(index).SetX1(p->x);
@@ -60,7 +56,6 @@ void SetLineStart(const Document& doc, Screen& screen, Integer index) {
 
 void SetLineStop(const Document& doc, Screen& screen, Integer index) {
   const linkgates& link = doc.Links(index);
-  if (!IsSlotIndex(link.StopIndex)) return;
   const gate& target = doc.Gates(link.StopIndex);
   if (auto p = link.StopIsNode ? Corner(target) : InputPin(target, link.Stop_Num)) {
     screen.LinkLine(index).SetX2(p->x);

@@ -85,11 +85,11 @@ class FakeBorder final : public BorderElement {
  public:
   void SetBorderStyle(int style) override {
     this->style = style;
-    ++writes;
+    if (style == 0) ++clears;
   }
   int BorderStyle() const override { return style; }
   int style = 0;
-  int writes = 0;
+  int clears = 0;
 };
 
 struct Message {
@@ -146,8 +146,8 @@ class FakeScreen final : public Screen {
   }
   void BeginDrag(DragSource source) override { drags.push_back(source); }
 
-  // Times the palette was redrawn: every refresh clears CrossButton's border first.
-  int Refreshes() const { return borders_[0].writes; }
+  // Times the palette was redrawn: every refresh clears CrossButton's border once.
+  int Refreshes() const { return borders_[0].clears; }
 
   ElementsSnapshot Snapshot() const {
     ElementsSnapshot snap;

@@ -1,0 +1,89 @@
+// The window's commands: start-up, File > New, Open and Save As, Power and "prop".
+#include "editor/commands.h"
+
+#include "io/circuit_file.h"
+#include "sim/propagation.h"
+#include "view/display.h"
+
+namespace tessara {
+namespace {
+
+constexpr std::string_view kOpenFilter = "Circuit (*.cir)|*.cir|";
+constexpr std::string_view kSaveFilter = "Circuits (*.cir)|*.cir|";
+constexpr std::string_view kCaptionPrefix = "Tessara - ";
+
+// A file's trouble in a learner's words: what was being done to which file, then the
+// line (when one applies) and the reason on a line of their own.
+void ShowFileError(Screen& screen, std::string_view doing, const std::string& path,
+                   const FileError& error) {
+  std::string prompt = std::string(doing) + " \"" + path + "\":\n";
+  if (error.line > 0) prompt += "line " + std::to_string(error.line) + ": ";
+  prompt += error.reason;
+  screen.ShowMessage(prompt, "Error", MessageStyle::Stop);
+}
+
+}  // namespace
+
+void Reset_Screen(Form& form) {
+  if (form.doc.PowerOn) form.screen.SetPowerCaption("Power Up");
+  form.doc.Reset();
+  ResetElements(form.screen);
+  // A link being drawn belonged to the circuit that is now gone.
+  form.LinkStarted = 0;
+}
+
+void Form_Load(Form& form) {
+  form.doc.CurrentTool = kSelectTool;
+  Reset_Screen(form);
+  DisplayObjects(form.doc, form.screen);
+}
+
+void New_Click(Form& form) { Reset_Screen(form); }
+
+void Open_Click(Form& form) {
+  const std::string path = form.screen.ChooseFile(FileDialogMode::Open, kOpenFilter);
+  if (!path.empty()) LoadCircuit(form, path);
+}
+
+bool LoadCircuit(Form& form, const std::string& path) {
+  LoadResult loaded = LoadCircuitFile(path);
+  if (!loaded.document) {
+    ShowFileError(form.screen, "Cannot open", path, loaded.error);
+    return false;
+  }
+  Reset_Screen(form);
+  form.doc = std::move(*loaded.document);
+  form.screen.SetCaption(std::string(kCaptionPrefix) + path);
+  DisplayObjects(form.doc, form.screen);
+  return true;
+}
+
+void Save_Click(Form& form) {
+  const std::string path = form.screen.ChooseFile(FileDialogMode::Save, kSaveFilter);
+  if (path.empty()) return;
+  if (auto error = SaveCircuitFile(form.doc, path)) {
+    ShowFileError(form.screen, "Cannot save", path, *error);
+    return;
+  }
+  form.screen.SetCaption(std::string(kCaptionPrefix) + path);
+}
+
+void Power_Click(Form& form) {
+  if (form.doc.PowerOn) {
+    form.doc.PowerOn = false;
+    form.screen.SetPowerCaption("Power Up");
+  } else {
+    form.doc.PowerOn = true;
+    form.screen.SetPowerCaption("Power Down");
+    for (Integer i = 0; i < kSlotCount; ++i) form.screen.ObjImage(i).SetDragMode(DragMode::Manual);
+    form.screen.SetDefaultPointer();
+  }
+  DisplayObjects(form.doc, form.screen);
+}
+
+void prop_Click(Form& form) {
+  PropStep(form.doc);
+  DisplayObjects(form.doc, form.screen);
+}
+
+}  // namespace tessara

@@ -1,0 +1,85 @@
+// Moving gates and nodes by dragging, turning gates, deleting them on the trash can,
+// and the riddles a node's double-click tells.
+#include "editor/moving.h"
+
+#include <array>
+#include <string_view>
+
+#include "view/display.h"
+
+namespace tessara {
+namespace {
+
+struct Riddle {
+  std::string_view title, text;
+};
+
+constexpr std::array<Riddle, 4> kRiddles = {{
+    {"Riddle", "What goes around and around all day long, but always straight ahead"},
+    {"Joke", "How do you tell when a lawyer is lieing?  His lips are moving."},
+    {"Joke", "Why was the AND gate never invited to parties?  It only said yes when "
+             "everyone else did."},
+    {"Riddle", "More of me is hidden then is seen. I am light than what I am made of"},
+}};
+
+// Frees every link segment that starts or ends at gate slot i.
+void FreeLinksAt(Document& doc, Integer i) {
+  for (Integer j = 0; j < kSlotCount; ++j) {
+    linkgates& link = doc.Links(j);
+    if (!link.GetUsed()) continue;
+    if (link.StartIndex == i) link.SetUsed(false);
+    if (link.StopIndex == i) link.SetUsed(false);
+  }
+}
+
+}  // namespace
+
+void buffer_MouseDown(Form& form, Integer Index) {
+  form.screen.BeginDrag({DragPool::buffer, Index});
+}
+
+void buffer_DblClick(Form& form) {
+  const Riddle& riddle = kRiddles.at(static_cast<std::size_t>(form.EggCounter));
+  form.screen.ShowMessage(riddle.text, riddle.title, MessageStyle::Stop);
+  form.EggCounter = static_cast<Integer>((form.EggCounter + 1) % kRiddles.size());
+}
+
+void Tessara_Frame_DragDrop(Form& form, DragSource Source, Single X, Single Y) {
+  const Integer i = Source.index;
+  gate& g = form.doc.Gates(i);
+  const Long type = g.GetType();
+  const Single x = X - form.GrabX;
+  const Single y = Y - form.GrabY;
+  // Inputs and outputs keep their columns and so skip the gate area's limits.
+  if (type == kInputGate || type == kOutputGate) {
+    g.SetLocation(x, y);
+  } else {
+    form.doc.SetObject(i, x, y);
+  }
+  form.screen.ObjImage(i).SetDragMode(DragMode::Manual);
+  DisplayObjects(form.doc, form.screen);
+}
+
+void ObjImage_DblClick(Form& form, Integer Index) {
+  gate& g = form.doc.Gates(Index);
+  const Long o = g.GetOrientation();
+  if (o >= 0 && o <= 3) g.SetOrientation((o + 1) % 4);
+  DisplayObjects(form.doc, form.screen);
+}
+
+void TrashCan_DragDrop(Form& form, DragSource Source) {
+  const Integer i = Source.index;
+  form.doc.Gates(i).SetUsed(false);
+  form.screen.ObjImage(i).SetVisible(false);
+  if (Source.pool == DragPool::buffer) form.screen.buffer(i).SetVisible(false);
+  FreeLinksAt(form.doc, i);
+  // A link being drawn from this gate or node has nothing left to start from.
+  if (form.LinkStarted != 0 && form.doc.Links(form.CurrentLink).StartIndex == i) {
+    form.LinkStarted = 0;
+  }
+  DisplayObjects(form.doc, form.screen);
+}
+
+void TrashCan_MouseDown(Form&) {}
+
+}  // namespace tessara
