@@ -1,0 +1,191 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+
+#include "circuit_builder.h"
+#include "sim/propagation.h"
+
+namespace tessara {
+namespace {
+
+using testing::CircuitBuilder;
+
+Boolean Out(const Document& doc, Integer slot) { return doc.Gates(slot).GetCurrOutput(); }
+
+TEST(Propagation, StepOnEmptyCircuitLeavesEveryOutputLow) {
+  Document doc;
+  PropStep(doc);
+  for (Integer i = 0; i < kSlotCount; ++i) EXPECT_FALSE(Out(doc, i));
+}
+
+TEST(Propagation, ToggleFlipsOnlyCircuitInputsAndAtOnce) {
+  Document doc;
+  CircuitBuilder build(doc);
+  const Integer input = build.Gate(kInputGate);
+  const Integer inverter = build.Gate(kNotGate);
+  ToggleInput(doc, input);
+  EXPECT_TRUE(Out(doc, input));
+  ToggleInput(doc, input);
+  EXPECT_FALSE(Out(doc, input));
+  ToggleInput(doc, inverter);
+  ToggleInput(doc, -1);
+  ToggleInput(doc, kSlotCount);
+  EXPECT_FALSE(Out(doc, inverter));
+}
+
+TEST(Propagation, EachGateAddsOneStepOfDelay) {
+  Document doc;
+  CircuitBuilder build(doc);
+  const Integer input = build.Gate(kInputGate), not1 = build.Gate(kNotGate), not2 = build.Gate(kNotGate),
+                output = build.Gate(kOutputGate);
+  build.Link(input, not1, 0);
+  build.Link(not1, not2, 0);
+  build.Link(not2, output, 0);
+  for (int i = 0; i < 3; ++i) PropStep(doc);  // settled: not1 high, not2 and output low
+  ToggleInput(doc, input);
+  struct Row { Boolean not1, not2, output; };
+  for (const Row& row : {Row{0, 0, 0}, Row{0, 1, 0}, Row{0, 1, 1}, Row{0, 1, 1}}) {
+    PropStep(doc);
+    EXPECT_EQ(Out(doc, not1), row.not1);
+    EXPECT_EQ(Out(doc, not2), row.not2);
+    EXPECT_EQ(Out(doc, output), row.output);
+  }
+  EXPECT_TRUE(Out(doc, input));
+}
+
+TEST(Propagation, InverterFeedingItselfAlternates) {
+  Document doc;
+  CircuitBuilder build(doc);
+  const Integer inverter = build.Gate(kNotGate);
+  build.Link(inverter, inverter, 0, 1);
+  for (Boolean expected : {true, false, true, false}) {
+    PropStep(doc);
+    EXPECT_EQ(Out(doc, inverter), expected);
+  }
+}
+
+TEST(Propagation, CrossCoupledNorsWithEqualOutputsAlternateTogether) {
+  Document doc;
+  CircuitBuilder build(doc);
+  const Integer a = build.Gate(kNorGate), b = build.Gate(kNorGate);
+  build.Link(a, b, 0);
+  build.Link(b, a, 1);
+  for (Boolean expected : {true, false, true, false}) {
+    PropStep(doc);
+    EXPECT_EQ(Out(doc, a), expected);
+    EXPECT_EQ(Out(doc, b), expected);
+  }
+}
+
+TEST(Propagation, BentLinkBehavesLikeStraightLinkAndItsNodesFollowTheDriver) {
+  Document doc;
+  CircuitBuilder build(doc);
+  const Integer input = build.Gate(kInputGate);
+  const Integer drivers[] = {build.Gate(kNotGate), build.Gate(kNotGate)};
+  const Integer ends[] = {build.Gate(kNotGate), build.Gate(kNotGate)};
+  build.Link(input, drivers[0], 0);
+  build.Link(input, drivers[1], 0);
+  build.Link(drivers[0], ends[0], 0);
+  const auto nodes = build.Link(drivers[1], ends[1], 0, 2);
+  for (int step = 0; step < 6; ++step) {
+    if (step == 3) ToggleInput(doc, input);
+    PropStep(doc);
+    EXPECT_EQ(Out(doc, ends[0]), Out(doc, ends[1])) << "step " << step;
+    for (Integer node : nodes) EXPECT_EQ(Out(doc, node), Out(doc, drivers[1])) << "step " << step;
+  }
+}
+
+TEST(Propagation, UnfinishedChainCarriesToItsLastNodeOnly) {
+  Document doc;
+  CircuitBuilder build(doc);
+  const Integer input = build.Gate(kInputGate), target = build.Gate(kOutputGate);
+  const auto nodes = build.Link(input, target, 0, 1);
+  doc.Links(1).SetUsed(false);  // the piece after the node is still being drawn
+  ToggleInput(doc, input);
+  PropStep(doc);
+  EXPECT_TRUE(Out(doc, nodes[0]));
+  PropStep(doc);
+  EXPECT_FALSE(Out(doc, target));
+}
+
+// A small sequential circuit whose outcome would change if a step let values race
+// through gates in slot order.
+std::vector<Integer> BuildRingCounter(CircuitBuilder& build) {
+  const Integer input = build.Gate(kInputGate);
+  const Integer gates[] = {build.Gate(kXorGate), build.Gate(kNandGate), build.Gate(kNorGate),
+                           build.Gate(kAndGate), build.Gate(kOrGate), build.Gate(kOutputGate)};
+  build.Link(input, gates[0], 0, 1);
+  build.Link(gates[4], gates[0], 1, 2);
+  build.Link(gates[0], gates[1], 0);
+  build.Link(gates[3], gates[1], 1, 1);
+  build.Link(gates[1], gates[2], 0, 3);
+  build.Link(input, gates[2], 1);
+  build.Link(gates[2], gates[3], 0);
+  build.Link(gates[0], gates[3], 1, 1);
+  build.Link(gates[3], gates[4], 0);
+  build.Link(gates[1], gates[4], 1, 2);
+  build.Link(gates[4], gates[5], 0, 1);
+  return {input, gates[0], gates[1], gates[2], gates[3], gates[4], gates[5]};
+}
+
+TEST(Propagation, StepOutcomeDoesNotDependOnSlotNumbers) {
+  Document ordered, shuffled;
+  CircuitBuilder orderedBuild(ordered);
+  auto gateSlots = CircuitBuilder::SlotOrder(), linkSlots = CircuitBuilder::SlotOrder();
+  std::mt19937 random(7);
+  std::shuffle(gateSlots.begin(), gateSlots.end(), random);
+  std::shuffle(linkSlots.begin(), linkSlots.end(), random);
+  CircuitBuilder shuffledBuild(shuffled, gateSlots, linkSlots);
+  const auto a = BuildRingCounter(orderedBuild), b = BuildRingCounter(shuffledBuild);
+  std::vector<Boolean> seen;
+  for (int step = 0; step < 16; ++step) {
+    if (step % 5 == 0) {
+      ToggleInput(ordered, a[0]);
+      ToggleInput(shuffled, b[0]);
+    }
+    PropStep(ordered);
+    PropStep(shuffled);
+    for (std::size_t g = 0; g < a.size(); ++g) {
+      ASSERT_EQ(Out(ordered, a[g]), Out(shuffled, b[g])) << "gate " << g << " step " << step;
+      seen.push_back(Out(ordered, a[g]));
+    }
+  }
+  EXPECT_NE(std::count(seen.begin(), seen.end(), true), 0);
+  EXPECT_NE(std::count(seen.begin(), seen.end(), false), 0);
+}
+
+TEST(Propagation, LinkToCycleEndsTheWalk) {
+  Document doc;
+  CircuitBuilder build(doc);
+  const Integer input = build.Gate(kInputGate), node = build.Gate(kBufferGate);
+  build.Link(input, node, 0);
+  build.Link(node, node, 0);
+  for (Integer i : {0, 1}) doc.Links(i).StopIsNode = true;
+  doc.Links(0).LinkTo = 1;
+  doc.Links(1).LinkTo = 0;
+  ToggleInput(doc, input);
+  PropStep(doc);
+  PropagateLink(doc, 1);
+  EXPECT_TRUE(Out(doc, node));
+}
+
+TEST(Propagation, LinksNamingSlotsOutsideTheDocumentCarryNothing) {
+  Document doc;
+  CircuitBuilder build(doc);
+  const Integer input = build.Gate(kInputGate), output = build.Gate(kOutputGate);
+  const Integer node = build.Link(input, output, 0, 1)[0];
+  doc.Links(0).LinkTo = 200;
+  doc.Links(1).StartIndex = -4;
+  build.Link(input, output, 0);
+  doc.Links(2).SetStop(51, 9);
+  ToggleInput(doc, input);
+  for (int i = 0; i < 3; ++i) PropStep(doc);
+  PropagateLink(doc, -1);
+  PropagateLink(doc, kSlotCount);
+  EXPECT_TRUE(Out(doc, node));
+  EXPECT_FALSE(Out(doc, output));
+}
+
+}  // namespace
+}  // namespace tessara
