@@ -15,7 +15,11 @@ namespace tessara::artwork {
 // for orientations 0 and 2, 53 x 58 for 1 and 3. In orientation 0 the input stubs
 // of a two-input gate lie on rows 9-10 and 41-42 from column 1, NOT's on rows 25-26,
 // and the output stub on rows 26-27 ending at column 56; the others are turned a
-// quarter anticlockwise per step.
+// quarter anticlockwise per step, keeping input 0 at the upper or left end (so 2 is
+// the mirror image of 0, and 3 of 1). Stretched into a 795-twip square, the pins fall
+// where links attach on the 800-twip cell, to within two pixels: the output at its
+// middle, inputs 150 and 600 twips along (NOT: 400). A null image for any other kind
+// or orientation.
 QImage GatePicture(Long typeCode, int orientation, qreal scale = 1);
 
 QImage InputPicture(qreal scale = 1);   // 64 x 64 box, stub at mid-height on the right
@@ -25,12 +29,20 @@ QImage LinkPicture(qreal scale = 1);    // 64 x 64 diagonal wire: the link tool
 QImage TrashCanPicture(qreal scale = 1);  // 64 x 64
 QImage NodeDot(qreal scale = 1);        // 15 x 15 filled black dot
 
-// IconCache(index), index 0..10: 32 x 32 two-colour tool cursors, hot spot at the
-// centre.
+// The palette button picture of tool toolCode: the cross (0), the wire (1), the gate
+// kind's orientation-0 picture (2, 3, 4, 8, 9, 10), the input (5) or output (6) box.
+// A null image for any other code.
+QImage ToolPicture(Long toolCode, qreal scale = 1);
+
+// IconCache(index), index 0..10: 32 x 32 two-colour tool cursors (black edged in
+// white, the rest transparent), hot spot at the centre (16, 16): 0 AND, 1 OR, 2 NOT,
+// 3 input box, 4 output box, 5 upright cross, 6 diagonal wire, 7 NAND, 8 NOR, 9 XOR,
+// 10 AND again. Any other index gives the default arrow. Requires a QGuiApplication.
 inline constexpr int kIconCacheSize = 11;
 QCursor IconCache(int index);
 
-// The application icon at size x size pixels.
+// The application icon at size x size pixels: a white gate symbol on a teal rounded
+// square, transparent outside it.
 QImage AppIcon(int size);
 
 }  // namespace tessara::artwork

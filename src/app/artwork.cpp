@@ -1,0 +1,149 @@
+#include "app/artwork.h"
+
+#include <QPainter>
+
+#include <algorithm>
+
+#include "app/artwork_drawing.h"
+#include "app/artwork_gates.h"
+
+namespace tessara::artwork {
+namespace {
+
+// The 64 x 64 designs: the input box with its stub (the output box is its mirror
+// image), the link tool's wire and the trash can.
+constexpr qreal kBoxSide = 64;
+constexpr qreal kBoxMid = kBoxSide / 2;  // the stub on rows 31-32
+
+Drawing InputDrawing() {
+  QPainterPath box;
+  box.addRoundedRect(QRectF(5, 15, 38, 34), 7, 7);
+  return {{kBoxSide, kBoxSide}, box, {{43, kBoxMid, kBoxSide, kBoxMid}}, {}};
+}
+
+QTransform MirrorLeftRight(qreal width) { return QTransform(-1, 0, 0, 1, width, 0); }
+
+Drawing OutputDrawing() { return Transformed(InputDrawing(), MirrorLeftRight(kBoxSide)); }
+
+Drawing LinkDrawing() {
+  const QPointF from(13, 51), to(51, 13);
+  QPainterPath wire;
+  wire.moveTo(from);
+  wire.lineTo(to);
+  QPainterPath ends;
+  ends.addEllipse(from, 4.5, 4.5);
+  ends.addEllipse(to, 4.5, 4.5);
+  return {{kBoxSide, kBoxSide}, wire, {}, ends};
+}
+
+Drawing TrashCanDrawing() {
+  QPainterPath can;
+  can.addRoundedRect(QRectF(11, 13, 42, 6), 2, 2);  // lid
+  can.moveTo(26, 13);                                // handle
+  can.lineTo(26, 8);
+  can.lineTo(38, 8);
+  can.lineTo(38, 13);
+  can.moveTo(15, 19);                                // body, narrowing downwards
+  can.lineTo(18, 55);
+  can.quadTo(18.5, 58, 21.5, 58);
+  can.lineTo(42.5, 58);
+  can.quadTo(45.5, 58, 46, 55);
+  can.lineTo(49, 19);
+  for (qreal x : {25.0, 32.0, 39.0}) {               // ribs
+    can.moveTo(x, 25);
+    can.lineTo(x, 51);
+  }
+  return {{kBoxSide, kBoxSide}, can, {}, {}};
+}
+
+// The select tool: an upright cross centred on (29, 27) of the gate design space.
+constexpr QPointF kCrossCentre(29, 27);
+constexpr qreal kCrossArm = 18;
+
+Drawing CrossDrawing() {
+  const QPointF across(kCrossArm, 0), down(0, kCrossArm);
+  return {{58, 53},
+          {},
+          {{kCrossCentre - across, kCrossCentre + across}, {kCrossCentre - down, kCrossCentre + down}},
+          {}};
+}
+
+Drawing NodeDrawing() {
+  QPainterPath dot;
+  dot.addEllipse(QPointF(7.5, 7.5), 7, 7);
+  return {{15, 15}, {}, {}, dot};
+}
+
+Drawing Gate(Long typeCode) { return *GateDrawing(typeCode); }
+
+QPointF Centre(const Drawing& d) { return {d.size.width() / 2, d.size.height() / 2}; }
+
+// Tool cursors: gate symbols and boxes at half size, the cross and wire a little
+// larger; all lines two pixels wide.
+constexpr qreal kCursorInk = 1.5;
+QCursor Cursor(const Drawing& d, qreal zoom) {
+  return RenderCursor(d, zoom, kCursorInk, Centre(d));
+}
+
+}  // namespace
+
+QImage GatePicture(Long typeCode, int orientation, qreal scale) {
+  const std::optional<Drawing> gate = GateDrawing(typeCode);
+  const std::optional<QTransform> view = OrientationView(orientation);
+  if (!gate || !view) return {};
+  return RenderPicture(Transformed(*gate, *view), scale);
+}
+
+QImage InputPicture(qreal scale) { return RenderPicture(InputDrawing(), scale); }
+QImage OutputPicture(qreal scale) { return RenderPicture(OutputDrawing(), scale); }
+QImage CrossPicture(qreal scale) { return RenderPicture(CrossDrawing(), scale); }
+QImage LinkPicture(qreal scale) { return RenderPicture(LinkDrawing(), scale); }
+QImage TrashCanPicture(qreal scale) { return RenderPicture(TrashCanDrawing(), scale); }
+QImage NodeDot(qreal scale) { return RenderPicture(NodeDrawing(), scale); }
+
+QImage ToolPicture(Long toolCode, qreal scale) {
+  switch (toolCode) {
+    case kSelectTool: return CrossPicture(scale);
+    case kLinkTool: return LinkPicture(scale);
+    case kInputGate: return InputPicture(scale);
+    case kOutputGate: return OutputPicture(scale);
+    default: return GatePicture(toolCode, 0, scale);
+  }
+}
+
+QCursor IconCache(int index) {
+  switch (index) {
+    case 0:
+    case 10: return Cursor(Gate(kAndGate), 0.5);
+    case 1: return Cursor(Gate(kOrGate), 0.5);
+    case 2: return Cursor(Gate(kNotGate), 0.5);
+    case 3: return Cursor(InputDrawing(), 0.45);
+    case 4: return Cursor(OutputDrawing(), 0.45);
+    case 5: return RenderCursor(CrossDrawing(), 0.7, kCursorInk, kCrossCentre);
+    case 6: return Cursor(LinkDrawing(), 0.45);
+    case 7: return Cursor(Gate(kNandGate), 0.5);
+    case 8: return Cursor(Gate(kNorGate), 0.5);
+    case 9: return Cursor(Gate(kXorGate), 0.5);
+    default: return QCursor();
+  }
+}
+
+QImage AppIcon(int size) {
+  QImage icon(size, size, QImage::Format_ARGB32_Premultiplied);
+  icon.fill(Qt::transparent);
+  QPainter painter(&icon);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(QColor(0, 128, 128));
+  painter.drawRoundedRect(QRectF(0, 0, size, size), size * 0.2, size * 0.2);
+
+  const Drawing gate = Gate(kAndGate);
+  const qreal zoom = size * 0.74 / gate.size.width();
+  painter.translate(size / 2.0, size / 2.0);
+  painter.scale(zoom, zoom);
+  painter.translate(-Centre(gate));
+  Paint(painter, gate, {Qt::white, std::max(4.5, 1.6 / zoom)});
+  return icon;
+}
+
+}  // namespace tessara::artwork
