@@ -127,6 +127,15 @@ TEST_F(Commands, SavedCircuitLoadsBackIdenticalAndNamesTheWindow) {
   EXPECT_TRUE(screen.messages.empty());
 }
 
+TEST_F(Commands, OpeningAFileEndsALinkBeingDrawn) {
+  BuildInverter();
+  const fs::path path = dir / "inverter.cir";
+  Saved(path);
+  PressOutput(1);
+  ASSERT_TRUE(LoadCircuit(form, path.string()));
+  EXPECT_EQ(form.LinkStarted, 0);
+}
+
 TEST_F(Commands, OpeningWhilePoweredLeavesThePowerButtonReadingPowerUp) {
   const fs::path path = dir / "empty.cir";
   WriteFile(path, WriteCircuit(Document{}));
