@@ -78,8 +78,8 @@ Drawing Gate(Long typeCode) { return *GateDrawing(typeCode); }
 
 QPointF Centre(const Drawing& d) { return {d.size.width() / 2, d.size.height() / 2}; }
 
-// Tool cursors: gate symbols and boxes at half size, the cross and wire a little
-// larger; all lines two pixels wide.
+// Tool cursors: each drawing shrunk to fit 32 x 32 (gates to half size), its lines
+// one and a half pixels wide before they are cut to whole black pixels.
 constexpr qreal kCursorInk = 1.5;
 QCursor Cursor(const Drawing& d, qreal zoom) {
   return RenderCursor(d, zoom, kCursorInk, Centre(d));

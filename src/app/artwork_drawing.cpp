@@ -3,8 +3,6 @@
 #include <QBitmap>
 #include <QPainter>
 
-#include <cmath>
-
 namespace tessara::artwork {
 namespace {
 

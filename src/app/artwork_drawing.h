@@ -1,6 +1,6 @@
 // Private to the artwork: a line drawing held as geometry in its own design space,
-// and the three ways the program puts one on pixels (an opaque black-on-white
-// picture, a two-colour cursor, an ink of any colour for the application icon).
+// and the ways the program puts one on pixels: an opaque black-on-white picture, a
+// two-colour cursor, or any ink on a painter (the application icon).
 #pragma once
 
 #include <QColor>
