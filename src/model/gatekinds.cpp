@@ -1,6 +1,6 @@
 // The ten gate kinds. The state every placed kind keeps lives in placedgate; a kind
-// adds only its type code, its logic function, its input pins and, for circuit
-// inputs and outputs, the column its x is pinned to.
+// adds only its type code, its logic (GetNewOutput commits a function of Inputs),
+// its input pins and, for circuit inputs and outputs, the column x is pinned to.
 #include "model/gatekinds.h"
 
 #include <array>
@@ -46,10 +46,6 @@ class placedgate : public gate {
     Loc_X = x;
     Loc_Y = y;
   }
-  Boolean GetNewOutput() override {
-    OutputValue = Logic();
-    return OutputValue;
-  }
   Boolean GetCurrOutput() const override { return OutputValue; }
   Single GetX() const override { return Loc_X; }
   Single GetY() const override { return Loc_Y; }
@@ -73,8 +69,11 @@ class placedgate : public gate {
   Long GetOrientation() const override { return Orientation; }
 
  protected:
-  // The kind's output as a function of Inputs alone.
-  virtual Boolean Logic() const = 0;
+  // Stores a kind's new output, computed from Inputs alone, and returns it.
+  Boolean Commit(Boolean value) {
+    OutputValue = value;
+    return value;
+  }
 
   Single Loc_X = 0;
   Single Loc_Y = 0;
@@ -103,44 +102,38 @@ class oneinputgate : public placedgate {
 class andgate final : public twoinputgate {
  public:
   Long GetType() const override { return kAndGate; }
- private:
-  Boolean Logic() const override { return Inputs[0] && Inputs[1]; }
+  Boolean GetNewOutput() override { return Commit(Inputs[0] && Inputs[1]); }
 };
 
 class orgate final : public twoinputgate {
  public:
   Long GetType() const override { return kOrGate; }
- private:
-  Boolean Logic() const override { return Inputs[0] || Inputs[1]; }
+  Boolean GetNewOutput() override { return Commit(Inputs[0] || Inputs[1]); }
 };
 
 class nandgate final : public twoinputgate {
  public:
   Long GetType() const override { return kNandGate; }
- private:
-  Boolean Logic() const override { return !(Inputs[0] && Inputs[1]); }
+  Boolean GetNewOutput() override { return Commit(!(Inputs[0] && Inputs[1])); }
 };
 
 class norgate final : public twoinputgate {
  public:
   Long GetType() const override { return kNorGate; }
- private:
-  Boolean Logic() const override { return !(Inputs[0] || Inputs[1]); }
+  Boolean GetNewOutput() override { return Commit(!(Inputs[0] || Inputs[1])); }
 };
 
 class xorgate final : public twoinputgate {
  public:
   Long GetType() const override { return kXorGate; }
- private:
-  Boolean Logic() const override { return Inputs[0] != Inputs[1]; }
+  Boolean GetNewOutput() override { return Commit(Inputs[0] != Inputs[1]); }
 };
 
 class notgate final : public oneinputgate {
  public:
   Long GetType() const override { return kNotGate; }
   Single GetInputOffset(Integer) const override { return 400; }
- private:
-  Boolean Logic() const override { return !Inputs[0]; }
+  Boolean GetNewOutput() override { return Commit(!Inputs[0]); }
 };
 
 // A circuit input: its output is the value the input toggle stored; it always sits
@@ -151,8 +144,7 @@ class inputgate final : public oneinputgate {
   Single GetInputOffset(Integer) const override { return 0; }
   void SetLocation(Single, Single y) override { placedgate::SetLocation(0, y); }
   Single GetX() const override { return 0; }
- private:
-  Boolean Logic() const override { return Inputs[0]; }
+  Boolean GetNewOutput() override { return Commit(Inputs[0]); }
 };
 
 // A circuit output: shows its driver's value; placed in the right column, x = 8200.
@@ -162,8 +154,7 @@ class outputgate final : public oneinputgate {
   Long GetType() const override { return kOutputGate; }
   Single GetInputOffset(Integer) const override { return 400; }
   void SetLocation(Single, Single y) override { placedgate::SetLocation(kColumnX, y); }
- private:
-  Boolean Logic() const override { return Inputs[0]; }
+  Boolean GetNewOutput() override { return Commit(Inputs[0]); }
 };
 
 // A node, the bend point of a link: copies its input without delay.
@@ -171,8 +162,7 @@ class buffergate final : public oneinputgate {
  public:
   Long GetType() const override { return kBufferGate; }
   Single GetInputOffset(Integer) const override { return 10; }
- private:
-  Boolean Logic() const override { return Inputs[0]; }
+  Boolean GetNewOutput() override { return Commit(Inputs[0]); }
 };
 
 }  // namespace

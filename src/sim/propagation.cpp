@@ -33,8 +33,11 @@ void PropStep(Document& doc) {
   for (Integer i = 0; i < kSlotCount; ++i) {
     const linkgates& link = doc.Links(i);
     if (!link.GetUsed() || !CanCarry(link)) continue;
-    Transfer(doc, link);
-    if (link.StopIsNode) PropagateLink(doc, i);
+    if (link.StopIsNode) {
+      PropagateLink(doc, i);  // its first transfer is this link's own
+    } else {
+      Transfer(doc, link);
+    }
   }
   for (Integer j = 0; j < kSlotCount; ++j) doc.Gates(j).GetNewOutput();
   for (Integer i = 0; i < kSlotCount; ++i) {
