@@ -4,6 +4,7 @@
 #pragma once
 
 #include <numeric>
+#include <utility>
 #include <vector>
 
 #include "model/document.h"

@@ -94,12 +94,6 @@ TEST(Gate, CircuitInputsAndOutputsKeepTheirColumns) {
   EXPECT_EQ(input->GetX(), 0);
 }
 
-TEST(Gate, OrientationIsStoredUnchecked) {
-  auto g = MakeGate(kOrGate);
-  g->SetOrientation(7);
-  EXPECT_EQ(g->GetOrientation(), 7);
-}
-
 TEST(Gate, EmptySlotIgnoresEverySetterButUsed) {
   auto g = MakeGate(kNoGate);
   g->SetLocation(1000, 1000);

@@ -13,12 +13,6 @@ using testing::CircuitBuilder;
 
 Boolean Out(const Document& doc, Integer slot) { return doc.Gates(slot).GetCurrOutput(); }
 
-TEST(Propagation, StepOnEmptyCircuitLeavesEveryOutputLow) {
-  Document doc;
-  PropStep(doc);
-  for (Integer i = 0; i < kSlotCount; ++i) EXPECT_FALSE(Out(doc, i));
-}
-
 TEST(Propagation, ToggleFlipsOnlyCircuitInputsAndAtOnce) {
   Document doc;
   CircuitBuilder build(doc);
