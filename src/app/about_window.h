@@ -1,0 +1,19 @@
+// The About window frmAbout: what the program is, its version and its credits.
+#pragma once
+
+#include <QDialog>
+
+namespace tessara::app {
+
+// A fixed window of design texts; OK or the close box ends it. Made afresh for every
+// showing and shown modally with exec().
+class frmAbout : public QDialog {
+  Q_OBJECT
+ public:
+  explicit frmAbout(QWidget* parent);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+};
+
+}  // namespace tessara::app

@@ -1,0 +1,61 @@
+// The canvas Tessara_Frame: the white framed panel that holds the element pools, draws
+// its two column boundaries and the link lines, and reports the pointer in twips.
+#pragma once
+
+#include <QFrame>
+#include <array>
+
+#include "view/screen.h"
+
+namespace tessara::app {
+
+// A link line LinkLine(i): not a widget; the canvas draws it while it is visible.
+class CanvasLine : public LineElement {
+ public:
+  void SetVisible(bool visible) override;
+  bool Visible() const override { return visible_; }
+  void SetX1(Single twips) override { Set(x1_, twips); }
+  void SetY1(Single twips) override { Set(y1_, twips); }
+  void SetX2(Single twips) override { Set(x2_, twips); }
+  void SetY2(Single twips) override { Set(y2_, twips); }
+  Single X1() const override { return x1_; }
+  Single Y1() const override { return y1_; }
+  Single X2() const override { return x2_; }
+  Single Y2() const override { return y2_; }
+
+  void SetCanvas(QWidget* canvas) { canvas_ = canvas; }
+
+ private:
+  void Set(Single& end, Single twips);
+  QWidget* canvas_ = nullptr;  // repainted when a visible line changes
+  bool visible_ = false;
+  Single x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0;
+};
+
+class Tessara_Frame : public QFrame {
+  Q_OBJECT
+ public:
+  // Placed at its design geometry on parent, the window's client area.
+  explicit Tessara_Frame(QWidget* parent);
+
+  LineElement& LinkLine(Integer i);
+
+ signals:
+  // Presses, moves and releases on the bare canvas (not on an element), canvas twips.
+  // A press is reported as a move to its point first, so the press sees it there.
+  void mouseDown(tessara::Single x, tessara::Single y);
+  void mouseMove(tessara::Single x, tessara::Single y);
+  void mouseUp();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  bool IsBare(QPointF pos) const;
+  std::array<CanvasLine, kSlotCount> lines_;
+};
+
+}  // namespace tessara::app

@@ -1,0 +1,60 @@
+#include "app/dialogs.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QRegularExpression>
+#include <QStringList>
+
+namespace tessara::app {
+namespace {
+
+QString FromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+void ShowMessageBox(QWidget* parent, std::string_view prompt, std::string_view title,
+                    MessageStyle style) {
+  const QMessageBox::Icon icon =
+      style == MessageStyle::Stop ? QMessageBox::Critical : QMessageBox::Warning;
+  QMessageBox box(icon, FromUtf8(title), FromUtf8(prompt), QMessageBox::Ok, parent);
+  box.exec();
+}
+
+QString QtNameFilters(std::string_view filter) {
+  const QStringList parts = FromUtf8(filter).split(QLatin1Char('|'));
+  static const QRegularExpression trailingPatterns(QStringLiteral("\\s*\\([^()]*\\)\\s*$"));
+  QStringList filters;
+  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+    const QString patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts)
+                                 .join(QLatin1Char(' '))
+                                 .trimmed();
+    if (patterns.isEmpty()) continue;
+    QString description = parts[i];
+    description.remove(trailingPatterns);
+    filters << QStringLiteral("%1 (%2)").arg(description.trimmed(), patterns);
+  }
+  return filters.join(QStringLiteral(";;"));
+}
+
+std::string ShowFileDialog(QWidget* parent, FileDialogMode mode, std::string_view filter,
+                           const std::string& initial) {
+  QFileDialog dialog(parent);
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setNameFilter(QtNameFilters(filter));
+  if (mode == FileDialogMode::Open) {
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+  } else {
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  }
+  if (!initial.empty()) dialog.selectFile(QFile::decodeName(initial.c_str()));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString();
+}
+
+}  // namespace tessara::app

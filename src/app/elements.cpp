@@ -1,0 +1,108 @@
+#include "app/elements.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "app/twips.h"
+
+namespace tessara::app {
+
+PictureElement::PictureElement(QWidget* parent, Art art, QRect geometry)
+    : QWidget(parent), art_(art) {
+  setGeometry(geometry);
+}
+
+void PictureElement::SetArt(Art art) {
+  if (art == art_) return;
+  art_ = art;
+  update();
+}
+
+void PictureElement::SetBorderStyle(int style) {
+  if (style == borderStyle_) return;
+  borderStyle_ = style;
+  update();
+}
+
+void PictureElement::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  const QImage picture = FittedPicture(art_, size(), devicePixelRatioF());
+  if (!picture.isNull()) painter.drawImage(rect(), picture);
+  if (borderStyle_ == 1) {
+    painter.setPen(QPen(Qt::black, 1));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+  }
+}
+
+void PictureElement::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) emit pressed();
+}
+
+PoolImage::PoolImage(QWidget* canvas, DragSource identity, Single sizeTwips, Art art)
+    : PictureElement(canvas, art, TwipsRect(0, 0, sizeTwips, sizeTwips)), identity_(identity) {
+  hide();
+}
+
+void PoolImage::SetVisible(bool visible) { setVisible(visible); }
+
+void PoolImage::SetLeft(Single twips) {
+  left_ = twips;
+  move(ToPixels(twips), y());
+}
+
+void PoolImage::SetTop(Single twips) {
+  top_ = twips;
+  move(x(), ToPixels(twips));
+}
+
+void PoolImage::SetPicture(Picture picture) {
+  picture_ = picture;
+  if (identity_.pool == DragPool::ObjImage) SetArt(Art::FromPicture(picture));
+}
+
+void PoolImage::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  lastPress_ = event->position().toPoint();
+  if (dragMode_ == DragMode::Automatic) {
+    emit dragWanted(identity_);
+  } else {
+    emit pressedAt(identity_, ToTwips(event->position().x()), ToTwips(event->position().y()));
+  }
+}
+
+// Takes the place of the second press: no press handler runs and no drag starts.
+void PoolImage::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton || dragMode_ == DragMode::Automatic) return;
+  emit doubleClicked(identity_);
+}
+
+ValueLabel::ValueLabel(QWidget* canvas) : QLabel(QStringLiteral("0"), canvas) {
+  setGeometry(TwipsRect(0, 0, 135, 255));
+  setAlignment(Qt::AlignCenter);
+  QFont small = font();
+  small.setPixelSize(12);
+  setFont(small);
+  QPalette colours = palette();
+  colours.setColor(QPalette::Window, colours.color(QPalette::HighlightedText));
+  setPalette(colours);
+  setAutoFillBackground(true);
+  hide();
+}
+
+void ValueLabel::SetVisible(bool visible) { setVisible(visible); }
+
+void ValueLabel::SetLeft(Single twips) {
+  left_ = twips;
+  move(ToPixels(twips), y());
+}
+
+void ValueLabel::SetTop(Single twips) {
+  top_ = twips;
+  move(x(), ToPixels(twips));
+}
+
+void ValueLabel::SetText(std::string_view text) {
+  setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+}  // namespace tessara::app

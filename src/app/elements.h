@@ -1,0 +1,100 @@
+// The window's element widgets: picture elements (palette buttons, the trash can,
+// the gate images and node markers of the pools) and the value labels. Each stores
+// the twip values it is given and stands at the nearest logical pixel.
+#pragma once
+
+#include <QLabel>
+#include <QWidget>
+
+#include "app/pictures.h"
+#include "view/screen.h"
+
+namespace tessara::app {
+
+// A drawing stretched to fill the element, with border style 0 (none) or 1 (a thin
+// single line). A left-button press emits pressed().
+class PictureElement : public QWidget, public BorderElement {
+  Q_OBJECT
+ public:
+  PictureElement(QWidget* parent, Art art, QRect geometry);
+
+  void SetArt(Art art);
+  Art GetArt() const { return art_; }
+
+  void SetBorderStyle(int style) override;
+  int BorderStyle() const override { return borderStyle_; }
+
+ signals:
+  void pressed();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+
+ private:
+  Art art_;
+  int borderStyle_ = 0;
+};
+
+// Element i of the ObjImage or buffer pool, a child of the canvas. In manual drag
+// mode a left press emits pressedAt and a double-click doubleClicked; in automatic
+// mode a press emits dragWanted and a double-click does nothing.
+class PoolImage : public PictureElement, public ImageElement {
+  Q_OBJECT
+ public:
+  // A gate image shows whatever picture it is given; a node marker keeps its dot.
+  PoolImage(QWidget* canvas, DragSource identity, Single sizeTwips, Art art);
+
+  DragSource Identity() const { return identity_; }
+  // Where the last press hit, logical pixels from the element's corner.
+  QPoint LastPress() const { return lastPress_; }
+
+  void SetVisible(bool visible) override;
+  bool Visible() const override { return !isHidden(); }
+  void SetLeft(Single twips) override;
+  void SetTop(Single twips) override;
+  Single Left() const override { return left_; }
+  Single Top() const override { return top_; }
+  void SetPicture(Picture picture) override;
+  Picture GetPicture() const override { return picture_; }
+  void SetDragMode(DragMode mode) override { dragMode_ = mode; }
+  DragMode GetDragMode() const override { return dragMode_; }
+
+ signals:
+  void dragWanted(tessara::DragSource source);
+  // x, y: twips from the element's corner.
+  void pressedAt(tessara::DragSource source, tessara::Single x, tessara::Single y);
+  void doubleClicked(tessara::DragSource source);
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+ private:
+  DragSource identity_;
+  Single left_ = 0, top_ = 0;
+  Picture picture_;
+  DragMode dragMode_ = DragMode::Manual;
+  QPoint lastPress_;
+};
+
+// A value label txtObjValue(i): text "0" at start on the highlight-text colour.
+class ValueLabel : public QLabel, public LabelElement {
+  Q_OBJECT
+ public:
+  explicit ValueLabel(QWidget* canvas);
+
+  void SetVisible(bool visible) override;
+  bool Visible() const override { return !isHidden(); }
+  void SetLeft(Single twips) override;
+  void SetTop(Single twips) override;
+  Single Left() const override { return left_; }
+  Single Top() const override { return top_; }
+  void SetText(std::string_view text) override;
+  std::string Text() const override { return text().toStdString(); }
+
+ private:
+  Single left_ = 0, top_ = 0;
+};
+
+}  // namespace tessara::app

@@ -1,0 +1,67 @@
+#include "app/pictures.h"
+
+#include <QImage>
+#include <map>
+#include <tuple>
+
+#include "app/artwork.h"
+
+namespace tessara::app {
+namespace {
+
+Long GateStoreType(PictureStore store) {
+  switch (store) {
+    case PictureStore::andimage: return kAndGate;
+    case PictureStore::orimage: return kOrGate;
+    case PictureStore::notimage: return kNotGate;
+    case PictureStore::nandimage: return kNandGate;
+    case PictureStore::norimage: return kNorGate;
+    case PictureStore::xorimage: return kXorGate;
+    default: return kNoGate;
+  }
+}
+
+QImage Draw(Art art, qreal scale) {
+  switch (art.kind) {
+    case Art::Kind::Gate: return artwork::GatePicture(art.type, art.orientation, scale);
+    case Art::Kind::Input: return artwork::InputPicture(scale);
+    case Art::Kind::Output: return artwork::OutputPicture(scale);
+    case Art::Kind::Cross: return artwork::CrossPicture(scale);
+    case Art::Kind::Link: return artwork::LinkPicture(scale);
+    case Art::Kind::TrashCan: return artwork::TrashCanPicture(scale);
+    case Art::Kind::NodeDot: return artwork::NodeDot(scale);
+    case Art::Kind::None: break;
+  }
+  return {};
+}
+
+}  // namespace
+
+Art Art::FromPicture(Picture picture) {
+  switch (picture.store) {
+    case PictureStore::InputButton: return {Kind::Input};
+    case PictureStore::OutputButton: return {Kind::Output};
+    case PictureStore::None: return {};
+    default:
+      if (picture.index < 0 || picture.index > 3) return {};
+      return {Kind::Gate, GateStoreType(picture.store), picture.index};
+  }
+}
+
+QImage FittedPicture(Art art, QSize size, qreal dpr) {
+  if (art.kind == Art::Kind::None || size.isEmpty()) return {};
+  using Key = std::tuple<int, Long, int, int, int, qreal>;
+  static std::map<Key, QImage> drawn;
+  const Key key{static_cast<int>(art.kind), art.type, art.orientation, size.width(),
+                size.height(), dpr};
+  auto found = drawn.find(key);
+  if (found != drawn.end()) return found->second;
+
+  const QSize device(qRound(size.width() * dpr), qRound(size.height() * dpr));
+  QImage fitted = Draw(art, dpr).scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  fitted.setDevicePixelRatio(dpr);
+  drawn.emplace(key, fitted);
+  return fitted;
+}
+
+}  // namespace tessara::app

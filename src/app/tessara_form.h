@@ -1,0 +1,84 @@
+// The main window Tessara_Form: the menus, the tool palette, the canvas with its four
+// element pools, the Power and "prop" buttons. It is the Screen of the window's
+// procedures and turns each mouse, button and menu event into one handler call of
+// editor/, in twips; it decides nothing itself.
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <functional>
+#include <string>
+
+#include "editor/form.h"
+#include "view/screen.h"
+
+class QPushButton;
+
+namespace tessara::app {
+
+class Tessara_Frame;
+class PictureElement;
+class PoolImage;
+class ValueLabel;
+class WindowDrag;
+
+class Tessara_Form : public QMainWindow, public Screen {
+  Q_OBJECT
+ public:
+  // Answers the file dialog in its place: the mode, the filter and the name offered;
+  // returns the chosen path or "" for a cancel.
+  using FileChooser =
+      std::function<std::string(FileDialogMode, std::string_view filter, const std::string&)>;
+
+  // The window with every element in place, all pool elements hidden. Form_Load is
+  // left to the caller.
+  Tessara_Form();
+  ~Tessara_Form() override;
+
+  Form& form() { return form_; }
+  const Form& form() const { return form_; }
+  Tessara_Frame& Canvas() { return *canvas_; }
+  // Replaces the file dialog, e.g. in tests; an empty chooser brings it back.
+  void SetFileChooser(FileChooser chooser) { fileChooser_ = std::move(chooser); }
+
+  // Screen
+  ImageElement& ObjImage(Integer i) override;
+  ImageElement& buffer(Integer i) override;
+  LabelElement& txtObjValue(Integer i) override;
+  LineElement& LinkLine(Integer i) override;
+  BorderElement& Palette(PaletteButton button) override;
+  void SetPowerCaption(std::string_view caption) override;
+  std::string PowerCaption() const override;
+  void SetCaption(std::string_view caption) override;
+  std::string Caption() const override;
+  void SetDefaultPointer() override;
+  void SetToolPointer(int iconCacheIndex) override;
+  void ShowMessage(std::string_view prompt, std::string_view title,
+                   MessageStyle style) override;
+  std::string ChooseFile(FileDialogMode mode, std::string_view filter) override;
+  void BeginDrag(DragSource source) override;
+
+ private:
+  void BuildPalette(QWidget* client);
+  void BuildPools();
+  void BuildMenus();
+  void OnDrop(DragSource source, QWidget* target, QPoint pos);
+  PoolImage& Pooled(DragSource source);
+
+  Form form_;
+  Tessara_Frame* canvas_ = nullptr;
+  std::array<PoolImage*, kSlotCount> objImages_{};
+  std::array<PoolImage*, kSlotCount> buffers_{};
+  std::array<ValueLabel*, kSlotCount> values_{};
+  std::array<PictureElement*, kPaletteButtonCount> palette_{};
+  PictureElement* trashCan_ = nullptr;
+  QPushButton* power_ = nullptr;
+  WindowDrag* drag_ = nullptr;
+  FileChooser fileChooser_;
+  std::string lastFile_;  // offered by the next file dialog, whichever the mode
+  int toolPointer_ = kArrowPointer;
+
+  static constexpr int kArrowPointer = -1;
+};
+
+}  // namespace tessara::app

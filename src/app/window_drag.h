@@ -1,0 +1,49 @@
+// The window's own drag of a gate image or node marker. It needs no platform drag and
+// drop: the pressed element keeps the mouse, an outline of its size follows the
+// pointer, and the release names the widget of the window under the pointer.
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+#include <QPointer>
+
+#include "view/screen.h"
+
+class QWidget;
+
+namespace tessara::app {
+
+class WindowDrag : public QObject {
+  Q_OBJECT
+ public:
+  // window: the top-level widget that shows the outline and is searched on release.
+  explicit WindowDrag(QWidget* window);
+
+  // Starts dragging element, a descendant of the window whose button is held down,
+  // grabbed at grab (pixels from its corner). A drag under way is abandoned.
+  void Begin(QWidget* element, QPoint grab, DragSource source);
+  bool Active() const { return element_ != nullptr; }
+  // The outline, for looking at; hidden while no drag is under way.
+  const QWidget* Outline() const { return outline_; }
+
+ signals:
+  // The button was released over target (the deepest visible widget of the window
+  // under the pointer, the outline excepted; null over nothing) at pos, pixels in
+  // target's own coordinates.
+  void dropped(tessara::DragSource source, QWidget* target, QPoint pos);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void Follow(QPoint elementPos);
+  void End();
+
+  QWidget* window_;
+  QWidget* outline_;
+  QPointer<QWidget> element_;
+  QPoint grab_;
+  DragSource source_;
+};
+
+}  // namespace tessara::app
