@@ -3,6 +3,9 @@
 // press on an input half closes the last one at the input that half chooses.
 #include "editor/linking.h"
 
+#include <optional>
+#include <string>
+
 #include "editor/refusals.h"
 #include "model/gatekinds.h"
 #include "sim/propagation.h"
