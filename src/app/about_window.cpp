@@ -42,7 +42,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
            TwipsRect(1650, 1125, 3885, 1170))
       ->setWordWrap(true);
   AddLabel(this, "lblDisclaimer(0)", QString(), TwipsRect(255, 2625, 3870, 225));
-  AddLabel(this, "lblDisclaimer(1)", QStringLiteral("Gate pictures drawn by the Tessara program"),
+  AddLabel(this, "lblDisclaimer(1)", QStringLiteral("Gate pictures drawn by Tessara"),
            TwipsRect(240, 2880, 3870, 225));
   AddLabel(this, "lblDisclaimer(2)", QStringLiteral("Quillmarsh"), TwipsRect(240, 3240, 3870, 225));
 

@@ -135,7 +135,7 @@ TEST_F(WindowLayout, AboutWindowShowsItsTextsAndOkClosesIt) {
   EXPECT_EQ(size, QSize(382, 237));
   EXPECT_EQ(texts, (QStringList{"Tessara", "Version: 1.0",
                                 "This program is meant for learning about logic.   ", "",
-                                "Gate pictures drawn by the Tessara program", "Quillmarsh"}));
+                                "Gate pictures drawn by Tessara", "Quillmarsh"}));
 }
 
 }  // namespace

@@ -1,0 +1,82 @@
+// DisplayObjects on a full circuit (51 gate slots and 51 links in use, powered)
+// through the window's real elements on the offscreen platform. Target: under 0.5 ms.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+
+#include "app/tessara_form.h"
+#include "editor/commands.h"
+#include "model/gatekinds.h"
+#include "view/display.h"
+
+namespace tessara::app {
+namespace {
+
+constexpr Long kKinds[] = {kAndGate, kOrGate,    kNotGate,  kNandGate,  kNorGate,
+                           kXorGate, kInputGate, kOutputGate, kBufferGate};
+
+// Every slot used, kinds and orientations mixed; link j joins slot j to slot j + 1.
+void FillCircuit(Document& doc) {
+  for (Integer i = 0; i < kSlotCount; ++i) {
+    const Long kind = kKinds[i % std::size(kKinds)];
+    doc.PutGate(i, MakeGate(kind));
+    doc.Gates(i).ReadData(static_cast<Single>(800 + (i % 8) * 850),
+                          static_cast<Single>(200 + (i / 8) * 1100), true, i % 4);
+  }
+  for (Integer j = 0; j < kSlotCount; ++j) {
+    const auto stop = static_cast<Integer>((j + 1) % kSlotCount);
+    linkgates& link = doc.Links(j);
+    link.SetStart(j, 0);
+    link.SetStop(stop, static_cast<Integer>(j % 2));
+    link.StartIsNode = doc.Gates(j).GetType() == kBufferGate;
+    link.StopIsNode = doc.Gates(stop).GetType() == kBufferGate;
+    link.SetUsed(true);
+  }
+  doc.PowerOn = true;
+}
+
+struct ShownWindow {
+  ShownWindow() {
+    Form_Load(window.form());
+    FillCircuit(window.form().doc);
+    window.show();
+    QApplication::processEvents();
+  }
+  Tessara_Form window;
+};
+
+void BM_DisplayObjectsFullCircuit(benchmark::State& state) {
+  ShownWindow shown;
+  const Document& doc = shown.window.form().doc;
+  for (auto _ : state) DisplayObjects(doc, shown.window);
+}
+BENCHMARK(BM_DisplayObjectsFullCircuit)->Unit(benchmark::kMicrosecond);
+
+// Every gate moved by a pixel between refreshes, so every element and line changes.
+void BM_DisplayObjectsFullCircuitAllMoved(benchmark::State& state) {
+  ShownWindow shown;
+  Document& doc = shown.window.form().doc;
+  Single step = 15;
+  for (auto _ : state) {
+    for (Integer i = 0; i < kSlotCount; ++i) {
+      gate& g = doc.Gates(i);
+      g.ReadData(g.GetX() + step, g.GetY(), true, g.GetOrientation());
+    }
+    step = -step;
+    DisplayObjects(doc, shown.window);
+  }
+  QApplication::processEvents();
+}
+BENCHMARK(BM_DisplayObjectsFullCircuitAllMoved)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace tessara::app
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
