@@ -19,7 +19,6 @@ class PictureElement : public QWidget, public BorderElement {
   PictureElement(QWidget* parent, Art art, QRect geometry);
 
   void SetArt(Art art);
-  Art GetArt() const { return art_; }
 
   void SetBorderStyle(int style) override;
   int BorderStyle() const override { return borderStyle_; }
@@ -45,7 +44,6 @@ class PoolImage : public PictureElement, public ImageElement {
   // A gate image shows whatever picture it is given; a node marker keeps its dot.
   PoolImage(QWidget* canvas, DragSource identity, Single sizeTwips, Art art);
 
-  DragSource Identity() const { return identity_; }
   // Where the last press hit, logical pixels from the element's corner.
   QPoint LastPress() const { return lastPress_; }
 

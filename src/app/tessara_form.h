@@ -36,7 +36,6 @@ class Tessara_Form : public QMainWindow, public Screen {
   ~Tessara_Form() override;
 
   Form& form() { return form_; }
-  const Form& form() const { return form_; }
   Tessara_Frame& Canvas() { return *canvas_; }
   // Replaces the file dialog, e.g. in tests; an empty chooser brings it back.
   void SetFileChooser(FileChooser chooser) { fileChooser_ = std::move(chooser); }

@@ -16,15 +16,13 @@ namespace tessara::app {
 class WindowDrag : public QObject {
   Q_OBJECT
  public:
-  // window: the top-level widget that shows the outline and is searched on release.
+  // window: the top-level widget that shows the outline (its child "DragOutline") and
+  // is searched on release.
   explicit WindowDrag(QWidget* window);
 
   // Starts dragging element, a descendant of the window whose button is held down,
   // grabbed at grab (pixels from its corner). A drag under way is abandoned.
   void Begin(QWidget* element, QPoint grab, DragSource source);
-  bool Active() const { return element_ != nullptr; }
-  // The outline, for looking at; hidden while no drag is under way.
-  const QWidget* Outline() const { return outline_; }
 
  signals:
   // The button was released over target (the deepest visible widget of the window
