@@ -2,13 +2,17 @@
 # make test   installs what is missing, builds and runs the whole suite through CTest
 # make sanitize  the suite again under AddressSanitizer and UndefinedBehaviorSanitizer
 # make bench  the benchmarks, figures as in the README
+# make fuzz   libFuzzer on the circuit file reader for FUZZ_SECONDS, or FUZZ_RUNS inputs
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_RUNS  ?=
 JOBS       ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: deps configure build run test sanitize bench clean
+.PHONY: deps configure build run test sanitize bench fuzz clean
 
 deps:
 	@scripts/install-deps
@@ -30,10 +34,23 @@ sanitize: deps
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen \
 	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp \
 	  ctest --output-on-failure -j $(JOBS)
 
 bench: build
 	bench/run-all $(BUILD)
 
+# Fuzzes a fresh copy of the seeds and regressions; any crash stops it and fails.
+fuzz: deps
+	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DTESSARA_GUI=OFF -DTESSARA_FUZZ=ON
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target circuit_reader_fuzzer
+	rm -rf $(FUZZ_BUILD)/corpus && mkdir -p $(FUZZ_BUILD)/corpus
+	cp fuzz/corpus/* $(FUZZ_BUILD)/corpus/
+	find fuzz/regressions -type f -exec cp -t $(FUZZ_BUILD)/corpus {} +
+	$(FUZZ_BUILD)/fuzz/circuit_reader_fuzzer $(FUZZ_BUILD)/corpus -dict=fuzz/cir.dict \
+	  -max_len=16384 -timeout=10 -print_final_stats=1 -artifact_prefix=$(FUZZ_BUILD)/ \
+	  $(if $(FUZZ_RUNS),-runs=$(FUZZ_RUNS),-max_total_time=$(FUZZ_SECONDS))
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

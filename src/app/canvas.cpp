@@ -69,7 +69,7 @@ void Tessara_Frame::paintEvent(QPaintEvent* event) {
 bool Tessara_Frame::IsBare(QPointF pos) const { return childAt(pos.toPoint()) == nullptr; }
 
 void Tessara_Frame::mousePressEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton || !IsBare(event->position())) return;
+  if (!IsBare(event->position())) return;
   const Single x = ToTwips(event->position().x());
   const Single y = ToTwips(event->position().y());
   emit mouseMove(x, y);
@@ -81,8 +81,8 @@ void Tessara_Frame::mouseMoveEvent(QMouseEvent* event) {
   emit mouseMove(ToTwips(event->position().x()), ToTwips(event->position().y()));
 }
 
-void Tessara_Frame::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) emit mouseUp();
+void Tessara_Frame::mouseReleaseEvent(QMouseEvent*) {
+  emit mouseUp();
 }
 
 }  // namespace tessara::app

@@ -61,7 +61,6 @@ void PoolImage::SetPicture(Picture picture) {
 }
 
 void PoolImage::mousePressEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton) return;
   lastPress_ = event->position().toPoint();
   if (dragMode_ == DragMode::Automatic) {
     emit dragWanted(identity_);
@@ -71,8 +70,8 @@ void PoolImage::mousePressEvent(QMouseEvent* event) {
 }
 
 // Takes the place of the second press: no press handler runs and no drag starts.
-void PoolImage::mouseDoubleClickEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton || dragMode_ == DragMode::Automatic) return;
+void PoolImage::mouseDoubleClickEvent(QMouseEvent*) {
+  if (dragMode_ == DragMode::Automatic) return;
   emit doubleClicked(identity_);
 }
 

@@ -48,7 +48,7 @@ bool WindowDrag::eventFilter(QObject* watched, QEvent* event) {
       return true;
     case QEvent::MouseButtonRelease: {
       const auto* release = static_cast<QMouseEvent*>(event);
-      if (release->button() != Qt::LeftButton) return true;
+      if (release->buttons() != Qt::NoButton) return true;  // ends with the last button
       const QPoint at = element_->mapTo(window_, release->position().toPoint());
       const DragSource source = source_;
       End();

@@ -30,6 +30,13 @@ TEST_F(WindowMouse, CanvasPressPlacesAGateCentredOnThePointer) {
   EXPECT_EQ(window.ObjImage(0).Left(), 2600);
 }
 
+TEST_F(WindowMouse, RightButtonPlacesAsTheLeftDoes) {
+  Click(Find(QStringLiteral("NotGateButton")));
+  QTest::mouseClick(&window.Canvas(), Qt::RightButton, {}, kCanvasPoint);
+  EXPECT_TRUE(doc().Gates(0).GetUsed());
+  EXPECT_EQ(doc().Gates(0).GetType(), kNotGate);
+}
+
 TEST_F(WindowMouse, PressOnAnInputsHeadingPlacesNothing) {
   Click(Find(QStringLiteral("AndGateButton")));
   Click(Find(QStringLiteral("Inputs")));

@@ -13,6 +13,6 @@ echo "window $win is up"
 
 xdotool windowfocus --sync "$win"
 xdotool key ctrl+q
-code=$(wait_exit "$pid")
-[ "$code" = 0 ] || { echo "FAIL: the program did not end cleanly after Ctrl+Q (exit: $code)"; exit 1; }
+wait_exit "$pid"
+[ "$EXIT_CODE" = 0 ] || { echo "FAIL: the program did not end cleanly after Ctrl+Q (exit: $EXIT_CODE)"; exit 1; }
 echo "closed cleanly"

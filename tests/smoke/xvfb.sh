@@ -50,12 +50,17 @@ xvfb_wait_window() {
   return 1
 }
 
-# Waits up to 10 s for pid $1 to end; prints its exit code.
+# Waits up to 10 s for pid $1, started by xvfb_launch, to end; sets EXIT_CODE to its
+# exit status, or to "timeout".
 wait_exit() {
   local i
+  EXIT_CODE=timeout
   for i in $(seq 100); do
-    kill -0 "$1" 2>/dev/null || { wait "$1"; echo $?; return 0; }
+    if ! kill -0 "$1" 2>/dev/null; then
+      wait "$1"
+      EXIT_CODE=$?
+      return 0
+    fi
     sleep 0.1
   done
-  echo timeout
 }
