@@ -29,6 +29,8 @@ xvfb_start() {
   [ -s "$XVFB_DIR/display" ] || { echo "Xvfb did not report a display"; exit 77; }
   export DISPLAY=":$(head -n1 "$XVFB_DIR/display")"
   export QT_QPA_PLATFORM=xcb
+  export XDG_RUNTIME_DIR="$XVFB_DIR/runtime"
+  mkdir -m 700 "$XDG_RUNTIME_DIR"
   unset WAYLAND_DISPLAY
 }
 
