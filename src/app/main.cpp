@@ -1,14 +1,16 @@
-// tessara: the window program. It takes no arguments and reads no settings.
+// tessara: the window program. "tessara FILE" opens FILE at start as File > Open
+// would; further arguments are ignored. It reads no settings.
 #include <QApplication>
 
+#include "app/start_window.h"
 #include "app/tessara_form.h"
-#include "editor/commands.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tessara"));
+  // Ties the window to tessara.desktop, whose icon and name the desktop then shows.
+  QGuiApplication::setDesktopFileName(QStringLiteral("tessara"));
   tessara::app::Tessara_Form window;
-  tessara::Form_Load(window.form());
-  window.show();
+  tessara::app::StartWindow(window, QApplication::arguments().mid(1));
   return QApplication::exec();
 }
