@@ -3,16 +3,18 @@
 # make sanitize  the suite again under AddressSanitizer and UndefinedBehaviorSanitizer
 # make bench  the benchmarks, figures as in the README
 # make fuzz   libFuzzer on the circuit file reader for FUZZ_SECONDS, or FUZZ_RUNS inputs
+# make package  the Debian package, from a Release build of the programs alone
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
+PACKAGE_BUILD ?= build-package
 FUZZ_SECONDS ?= 60
 FUZZ_RUNS  ?=
 JOBS       ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: deps configure build run test sanitize bench fuzz clean
+.PHONY: deps configure build run test sanitize bench fuzz package clean
 
 deps:
 	@scripts/install-deps
@@ -52,5 +54,12 @@ fuzz: deps
 	  -max_len=16384 -timeout=10 -print_final_stats=1 -artifact_prefix=$(FUZZ_BUILD)/ \
 	  $(if $(FUZZ_RUNS),-runs=$(FUZZ_RUNS),-max_total_time=$(FUZZ_SECONDS))
 
+# The programs, icons and man pages are built; the tests and benchmarks are not.
+package: deps
+	cmake -S . -B $(PACKAGE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(PACKAGE_BUILD) -j $(JOBS) --target tessara tessara-sim tessara_desktop
+	cd $(PACKAGE_BUILD) && rm -f tessara_*.deb && cpack
+	dpkg-deb --info $(PACKAGE_BUILD)/tessara_*.deb
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(PACKAGE_BUILD)

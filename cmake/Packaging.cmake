@@ -1,8 +1,8 @@
 # The Debian package: `cpack` in a build folder makes tessara_<version>_<arch>.deb
-# from what `cmake --install` puts under /usr. The libraries' packages come from
-# dpkg-shlibdeps; the Qt platform plugins are loaded at run time, so their package
-# is named here. Menus, file types and icon caches are refreshed by Debian's own
-# triggers on install.
+# from what `cmake --install` puts under /usr. The dependencies come from
+# dpkg-shlibdeps: on Debian 12 the X11 (xcb) platform plugin ships in libqt6gui6
+# itself; the Wayland one, loaded only on a Wayland desktop, is recommended. Menus,
+# file types and icon caches are refreshed by Debian's own triggers on install.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tessara)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -15,8 +15,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Tessara developers")
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "logic circuit simulator for learners
-Tessara is a small simulator of digital logic circuits. In one window the
+# The lines after the summary; a line of one period separates paragraphs.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+"Tessara is a small simulator of digital logic circuits. In one window the
 learner builds a circuit from AND, OR, NOT, NAND, NOR and XOR gates, circuit
 inputs and outputs joined by wires, powers it up, toggles the inputs and
 advances every signal one step at a time, seeing each gate's value.
@@ -24,6 +25,6 @@ advances every signal one step at a time, seeing each gate's value.
 The package also holds tessara-sim, which runs circuit files without the
 window: step traces, truth tables and summaries.")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
 
 include(CPack)
