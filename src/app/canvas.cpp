@@ -36,8 +36,14 @@ void CanvasLine::Set(Single& end, Single twips) {
 Tessara_Frame::Tessara_Frame(QWidget* parent) : QFrame(parent) {
   setObjectName(QStringLiteral("Tessara_Frame"));
   setGeometry(TwipsRect(1800, 120, 8985, 8000));
-  setFrameStyle(QFrame::Box | QFrame::Plain);
-  setLineWidth(1);
+  // The frame is drawn by a sibling just around the canvas, so that the canvas's own
+  // coordinates start inside it and an input at x 0 does not hide it.
+  auto* border = new QFrame(parent);
+  border->setObjectName(QStringLiteral("CanvasBorder"));
+  border->setFrameStyle(QFrame::Box | QFrame::Plain);
+  border->setLineWidth(1);
+  border->setGeometry(geometry().adjusted(-1, -1, 1, 1));
+  border->lower();
   QPalette colours = palette();
   colours.setColor(QPalette::Window, Qt::white);
   colours.setColor(QPalette::WindowText, Qt::black);
