@@ -4,6 +4,7 @@
 # make bench  the benchmarks, figures as in the README
 # make fuzz   libFuzzer on the circuit file reader for FUZZ_SECONDS, or FUZZ_RUNS inputs
 # make package  the Debian package, from a Release build of the programs alone
+# make soak   the monkey test under the sanitizers for SOAK_ACTIONS actions from SOAK_SEED
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
@@ -13,8 +14,10 @@ FUZZ_SECONDS ?= 60
 FUZZ_RUNS  ?=
 JOBS       ?= $(shell nproc)
 CMAKE_FLAGS ?=
+SOAK_ACTIONS ?= 200000
+SOAK_SEED  ?= 1
 
-.PHONY: deps configure build run test sanitize bench fuzz package clean
+.PHONY: deps configure build run test sanitize bench fuzz package soak clean
 
 deps:
 	@scripts/install-deps
@@ -60,6 +63,16 @@ package: deps
 	cmake --build $(PACKAGE_BUILD) -j $(JOBS) --target tessara tessara-sim tessara_desktop
 	cd $(PACKAGE_BUILD) && rm -f tessara_*.deb && cpack
 	dpkg-deb --info $(PACKAGE_BUILD)/tessara_*.deb
+
+# A long run of random user actions on the window; a failure names its seed and action.
+soak: deps
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTESSARA_SANITIZE=ON
+	cmake --build $(ASAN_BUILD) -j $(JOBS) --target monkey_tests
+	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen MONKEY_SEED=$(SOAK_SEED) \
+	  MONKEY_ACTIONS=$(SOAK_ACTIONS) \
+	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp \
+	  tests/monkey/monkey_tests
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(PACKAGE_BUILD)

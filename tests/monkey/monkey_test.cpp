@@ -23,7 +23,7 @@ namespace tessara::app {
 namespace {
 
 constexpr std::uint32_t kDefaultSeed = 20240;
-constexpr long kDefaultActions = 3000;
+constexpr long kDefaultActions = 5000;
 constexpr std::size_t kRecentShown = 12;
 
 long EnvNumber(const char* name, long fallback) {
