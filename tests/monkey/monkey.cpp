@@ -15,12 +15,13 @@ namespace {
 // How likely each action is in each mood, in the order of Monkey::Action. Growing
 // fills the slots, wiring draws links, churning moves, deletes and swaps files,
 // simulating powers, steps and toggles.
-constexpr double kWeights[4][17] = {
-    // tool move press image turn mark riddle toCanvas toTrash astray power prop new open save bg else
-    {12, 4, 40, 8, 4, 1, 0.5, 6, 1, 2, 0, 3, 0, 1, 1, 1, 1},      // Grow
-    {8, 3, 15, 35, 3, 1, 0.5, 5, 1, 1, 0, 2, 0, 0.3, 1, 1, 1},    // Wire
-    {8, 4, 15, 10, 5, 2, 1, 15, 15, 4, 3, 3, 1, 3, 3, 1, 2},      // Churn
-    {3, 3, 5, 30, 4, 1, 1, 4, 1, 1, 0, 25, 0, 1, 1, 1, 1},        // Simulate
+constexpr double kWeights[4][18] = {
+    // tool move press image turn mark riddle toCanvas toTrash astray power prop new open
+    // save bg else interrupted
+    {12, 4, 40, 8, 4, 1, 0.5, 6, 1, 2, 0, 3, 0, 1, 1, 1, 1, 0.5},    // Grow
+    {8, 3, 15, 35, 3, 1, 0.5, 5, 1, 1, 0, 2, 0, 0.3, 1, 1, 1, 0.5},  // Wire
+    {8, 4, 15, 10, 5, 2, 1, 15, 15, 4, 3, 3, 1, 3, 3, 1, 2, 2},      // Churn
+    {3, 3, 5, 30, 4, 1, 1, 4, 1, 1, 0, 25, 0, 1, 1, 1, 1, 0.5},      // Simulate
 };
 
 // Power is worth pressing while it is in the way of the mood.
@@ -45,7 +46,10 @@ Monkey::Monkey(WindowProbe& probe, ModalAnswerer& answerer, FileCorpus& files,
                std::uint32_t seed)
     : probe_(probe), answerer_(answerer), files_(files), rng_(seed) {
   probe_.window.SetFileChooser(
-      [this](FileDialogMode, std::string_view, const std::string&) { return answer_; });
+      [this](FileDialogMode, std::string_view, const std::string&) {
+        ++asked_;
+        return answer_;
+      });
 }
 
 Form& Monkey::form() { return probe_.window.form(); }
@@ -153,6 +157,10 @@ void Monkey::Release(QPoint at, Qt::MouseButton button) {
   pointer_ = at;
 }
 
+bool Monkey::Chance(int percent) {
+  return std::uniform_int_distribution<int>(0, 99)(rng_) < percent;
+}
+
 void Monkey::Count(const std::string& action) { ++tally_.actions[action]; }
 
 void Monkey::ExpectUnchanged(Faults& f, const Before& b) {
@@ -165,6 +173,15 @@ void Monkey::ExpectUnchanged(Faults& f, const Before& b) {
 void Monkey::ExpectNoBox(Faults& f) {
   for (const ModalAnswerer::Box& box : answerer_.TakeNew()) {
     f.Add("an unexpected box \"", box.title, "\": ", box.text);
+  }
+}
+
+// Boxes no expectation claimed must at least be the window's own.
+void Monkey::ExpectOnlyWindowBoxes(Faults& f) {
+  for (const ModalAnswerer::Box& box : answerer_.TakeNew()) {
+    f.Expect(box.kind == "QMessageBox" && (box.title == "Error" || box.title == "Riddle" ||
+                                           box.title == "Joke"),
+             "a ", box.kind, " titled \"", box.title, "\": ", box.text);
   }
 }
 
@@ -236,14 +253,10 @@ Monkey::Outcome Monkey::Step() {
     case kSave: action = SaveCommand(f); break;
     case kMoveOverBackground: action = MoveOverBackground(f); break;
     case kPressElsewhere: action = PressElsewhere(f); break;
+    case kInterruptedDrag: action = InterruptedDrag(f); break;
     case kActionCount: break;
   }
-  // Boxes no expectation claimed must at least be the window's own.
-  for (const ModalAnswerer::Box& box : answerer_.TakeNew()) {
-    f.Expect(box.kind == "QMessageBox" && (box.title == "Error" || box.title == "Riddle" ||
-                                           box.title == "Joke"),
-             "a ", box.kind, " titled \"", box.title, "\": ", box.text);
-  }
+  ExpectOnlyWindowBoxes(f);
   int gates = 0, links = 0;
   for (Integer i = 0; i < kSlotCount; ++i) {
     gates += form().doc.Gates(i).GetUsed() ? 1 : 0;

@@ -17,6 +17,7 @@
 #include "editor/form.h"
 #include "faults.h"
 
+class QAction;
 class QWidget;
 
 namespace tessara::app {
@@ -57,7 +58,7 @@ class Monkey {
   enum Action {
     kPickTool, kMoveOverCanvas, kPressCanvas, kPressImage, kTurnImage, kPressMarker,
     kTellRiddle, kDragToCanvas, kDragToTrash, kDragAstray, kPower, kProp, kNew, kOpen,
-    kSave, kMoveOverBackground, kPressElsewhere, kActionCount
+    kSave, kMoveOverBackground, kPressElsewhere, kInterruptedDrag, kActionCount
   };
 
   // The state an action's expectations start from.
@@ -114,10 +115,19 @@ class Monkey {
   std::string SaveCommand(Faults& f);
   std::string MoveOverBackground(Faults& f);
   std::string PressElsewhere(Faults& f);
+  std::string InterruptedDrag(Faults& f);
+
+  // A file command from its menu entry or its keyboard shortcut. OpenFile tells
+  // through loaded whether a circuit was loaded.
+  void Command(Faults& f, QAction* action, bool byShortcut);
+  std::string OpenFile(Faults& f, bool byShortcut, bool* loaded);
+  std::string SaveFile(Faults& f, bool byShortcut);
+  bool Chance(int percent);
 
   // Expectations shared by several actions.
   void ExpectUnchanged(Faults& f, const Before& b);
   void ExpectNoBox(Faults& f);
+  void ExpectOnlyWindowBoxes(Faults& f);
   void ExpectBox(Faults& f, std::string_view title, std::string_view text);
   void ExpectDrop(Faults& f, Integer slot, Single x, Single y);
   void ExpectDeleted(Faults& f, const Before& b, Integer slot);
@@ -132,6 +142,7 @@ class Monkey {
   bool odd_ = false;
   std::string answer_;  // what the file dialog answers next
   QPoint pointer_;      // where the last mouse event left the pointer
+  long asked_ = 0;      // how often the file dialog was asked
   Tally tally_;
 };
 

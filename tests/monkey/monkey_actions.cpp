@@ -4,15 +4,12 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 
 #include "app/canvas.h"
 #include "app/elements.h"
 #include "app/tessara_form.h"
 #include "app/twips.h"
-#include "file_corpus.h"
 #include "io/circuit_file.h"
 #include "modal_answerer.h"
 #include "monkey.h"
@@ -51,13 +48,6 @@ const char* ButtonName(Qt::MouseButton button) {
 std::string Describe(const char* what, QPoint at, Qt::MouseButton button, const std::string& on) {
   std::ostringstream text;
   text << what << " at " << at << ' ' << ButtonName(button) << " on " << on;
-  return text.str();
-}
-
-std::string ReadText(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
   return text.str();
 }
 
@@ -366,63 +356,6 @@ std::string Monkey::NewCommand(Faults& f) {
   odd_ = false;
   Count("new");
   return "File > New";
-}
-
-std::string Monkey::OpenCommand(Faults& f) {
-  const FileCorpus::Choice choice = files_.PickToOpen(rng_);
-  const Before b = Snap();
-  answer_ = choice.path;
-  probe_.openAction->trigger();
-  Count("open " + choice.kind);
-  const std::string described = "File > Open " + choice.kind + " " + choice.path;
-  if (choice.path.empty()) {
-    ExpectUnchanged(f, b);
-    ExpectNoBox(f);
-    return described;
-  }
-  std::optional<Document> readable;
-  if (std::filesystem::is_regular_file(choice.path)) {
-    readable = std::move(ReadCircuit(ReadText(choice.path)).document);
-  }
-  if (!readable) {
-    ExpectBox(f, "Error", choice.path);
-    ExpectUnchanged(f, b);
-    f.Expect(probe_.window.Caption() == b.caption, "a failed Open changed the caption");
-    return described;
-  }
-  ExpectNoBox(f);
-  f.Expect(WriteCircuit(form().doc) == WriteCircuit(*readable), "the window holds another circuit than ",
-           choice.path);
-  f.Expect(probe_.window.Caption() == "Tessara - " + choice.path, "the caption reads ",
-           probe_.window.Caption());
-  f.Expect(!form().doc.PowerOn && form().doc.CurrentTool == kSelectTool && form().LinkStarted == 0,
-           "Open left power, tool or a link being drawn");
-  odd_ = choice.odd;
-  return described;
-}
-
-std::string Monkey::SaveCommand(Faults& f) {
-  const FileCorpus::Choice choice = files_.PickToSave(rng_);
-  const Before b = Snap();
-  answer_ = choice.path;
-  probe_.saveAction->trigger();
-  Count("save " + choice.kind);
-  if (choice.kind == "new" || choice.kind == "overwrite") {
-    ExpectNoBox(f);
-    f.Expect(ReadText(choice.path) == b.text, "the file saved is not the circuit");
-    f.Expect(probe_.window.Caption() == "Tessara - " + choice.path, "the caption reads ",
-             probe_.window.Caption());
-    files_.Saved(choice, odd_);
-  } else {
-    if (choice.path.empty()) {
-      ExpectNoBox(f);
-    } else {
-      ExpectBox(f, "Error", choice.path);
-    }
-    f.Expect(probe_.window.Caption() == b.caption, "a failed Save changed the caption");
-  }
-  ExpectUnchanged(f, b);
-  return "File > Save As " + choice.kind + " " + choice.path;
 }
 
 std::string Monkey::MoveOverBackground(Faults& f) {

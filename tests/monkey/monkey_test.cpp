@@ -141,5 +141,14 @@ TEST_F(MonkeyRun, RandomActionsKeepTheWindowTrueToItsCircuit) {
       EnvNumber("MONKEY_ACTIONS", kDefaultActions));
 }
 
+// Runs that once went wrong, replayed to their last action.
+
+// Action 1630 presses gate image 3 with the select tool, opens a damaged file by its
+// shortcut halfway to the drop, and releases after the "Error" box: the release
+// never reaches the image, so its drag outline stays on screen, and the next press
+// and release on that image anywhere, with any tool and even while powered, drops
+// the gate there.
+TEST_F(MonkeyRun, Seed5ADragInterruptedByABoxEndsWithItsRelease) { Run(5, 1631); }
+
 }  // namespace
 }  // namespace tessara::app
