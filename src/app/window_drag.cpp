@@ -1,5 +1,6 @@
 #include "app/window_drag.h"
 
+#include <QApplication>
 #include <QFrame>
 #include <QMouseEvent>
 
@@ -23,41 +24,44 @@ void WindowDrag::Begin(QWidget* element, QPoint grab, DragSource source) {
   element_ = element;
   grab_ = grab;
   source_ = source;
-  element->installEventFilter(this);
+  qApp->installEventFilter(this);
   outline_->resize(element->size());
-  Follow(grab);
+  Follow(element->mapToGlobal(QPointF(grab)));
   outline_->raise();
   outline_->show();
 }
 
-void WindowDrag::Follow(QPoint elementPos) {
-  outline_->move(element_->mapTo(window_, elementPos) - grab_);
+void WindowDrag::Follow(QPointF globalPos) {
+  outline_->move(window_->mapFromGlobal(globalPos).toPoint() - grab_);
 }
 
 void WindowDrag::End() {
-  if (element_) element_->removeEventFilter(this);
+  qApp->removeEventFilter(this);
   element_ = nullptr;
   outline_->hide();
 }
 
 bool WindowDrag::eventFilter(QObject* watched, QEvent* event) {
-  if (watched != element_) return false;
+  if (!element_) return false;
   switch (event->type()) {
     case QEvent::MouseMove:
-      Follow(static_cast<QMouseEvent*>(event)->position().toPoint());
-      return true;
+      if (watched->isWidgetType()) Follow(static_cast<QMouseEvent*>(event)->globalPosition());
+      return false;
     case QEvent::MouseButtonRelease: {
       const auto* release = static_cast<QMouseEvent*>(event);
-      if (release->buttons() != Qt::NoButton) return true;  // ends with the last button
-      const QPoint at = element_->mapTo(window_, release->position().toPoint());
+      if (!watched->isWidgetType() || release->buttons() != Qt::NoButton) return false;
+      const QPoint at = window_->mapFromGlobal(release->globalPosition()).toPoint();
       const DragSource source = source_;
       End();
       QWidget* target = window_->childAt(at);
       emit dropped(source, target, target ? target->mapFrom(window_, at) : at);
-      return true;
+      return false;
     }
+    case QEvent::WindowBlocked:
+      if (watched == window_) End();
+      return false;
     case QEvent::Hide:
-      End();
+      if (watched == element_) End();
       return false;
     default:
       return false;

@@ -1,6 +1,8 @@
 // The window's own drag of a gate image or node marker. It needs no platform drag and
-// drop: the pressed element keeps the mouse, an outline of its size follows the
-// pointer, and the release names the widget of the window under the pointer.
+// drop: while the drag is under way an outline of the element follows the pointer, and
+// the release of the last mouse button names the widget of the window under the
+// pointer. A modal window that opens meanwhile takes the mouse and ends the drag
+// without a drop.
 #pragma once
 
 #include <QObject>
@@ -20,21 +22,22 @@ class WindowDrag : public QObject {
   // is searched on release.
   explicit WindowDrag(QWidget* window);
 
-  // Starts dragging element, a descendant of the window whose button is held down,
-  // grabbed at grab (pixels from its corner). A drag under way is abandoned.
+  // Starts dragging element, a descendant of the window pressed at grab (pixels from
+  // its corner). A drag under way is abandoned.
   void Begin(QWidget* element, QPoint grab, DragSource source);
 
  signals:
-  // The button was released over target (the deepest visible widget of the window
+  // The last button was released over target (the deepest visible widget of the window
   // under the pointer, the outline excepted; null over nothing) at pos, pixels in
   // target's own coordinates.
   void dropped(tessara::DragSource source, QWidget* target, QPoint pos);
 
  protected:
+  // Watches the whole application's events while a drag is under way.
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void Follow(QPoint elementPos);
+  void Follow(QPointF globalPos);
   void End();
 
   QWidget* window_;

@@ -101,6 +101,20 @@ TEST_F(WindowDragging, DropsOutsideTheCanvasAndTrashCanChangeNothing) {
   }
 }
 
+TEST_F(WindowDragging, MessageBoxDuringADragEndsItWithoutADrop) {
+  const QPoint to = OnImage(&window.Canvas(), QPoint(300, 250));
+  Press(Image(0), QPoint(10, 10));
+  MoveTo(Image(0), to);
+  ModalWatcher closer([](QWidget*) {});
+  window.ShowMessage("Error: Click on the gates", "Error", MessageStyle::Stop);
+  EXPECT_TRUE(closer.seen());
+  EXPECT_FALSE(Find(QStringLiteral("DragOutline"))->isVisible());
+  Release(&window.Canvas(), QPoint(300, 250));
+  EXPECT_EQ(doc().Gates(0).GetX(), 2600) << "the release after the box dropped the gate";
+  Drag(Image(0), QPoint(10, 10), to);
+  EXPECT_EQ(doc().Gates(0).GetX(), 4500 - 150) << "the next drag works as ever";
+}
+
 TEST_F(WindowDragging, DoubleClickTurnsTheGateAndLeavesNoDrag) {
   QTest::mouseDClick(Image(0), Qt::LeftButton, {}, QPoint(10, 10));
   EXPECT_EQ(doc().Gates(0).GetOrientation(), 1);
