@@ -52,6 +52,21 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
   return true;
 }
 
+// value rounded to seven significant digits, as d.dddddde±x.
+std::string SevenDigits(tessara::Single value) {
+  char buf[32];
+  char* end = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific,
+                            kSingleDigits - 1).ptr;
+  return std::string(buf, end);
+}
+
+// The Single a reader makes of a number: the nearest Double, then the nearest Single.
+tessara::Single ReadBack(std::string_view number) {
+  tessara::Double value = 0;
+  std::from_chars(number.data(), number.data() + number.size(), value);
+  return static_cast<tessara::Single>(value);
+}
+
 }  // namespace
 
 void FieldWriter::Separate() {
@@ -83,11 +98,13 @@ void FieldWriter::Single(tessara::Single value) {
     out_ += '0';
     return;
   }
-  // d.dddddde±x: the digits rounded once, then placed around the point by hand.
-  char buf[32];
-  char* end = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific,
-                            kSingleDigits - 1).ptr;
-  std::string_view sci(buf, static_cast<std::size_t>(end - buf));
+  // d.dddddde±x: the digits rounded once, then placed around the point by hand. Just
+  // above a power of ten the Single read back from those digits can round to other
+  // digits; writing those instead lets every file written load and save unchanged.
+  std::string rounded = SevenDigits(value);
+  const std::string settled = SevenDigits(ReadBack(rounded));
+  if (settled != rounded) rounded = settled;
+  std::string_view sci = rounded;
   if (sci.front() == '-') {
     out_ += '-';
     sci.remove_prefix(1);

@@ -25,6 +25,17 @@ TEST(FieldWriter, SingleIsRoundedToSevenDigitsWithoutExponent) {
   }
 }
 
+TEST(FieldWriter, SingleJustAboveAPowerOfTenReadsBackToTheSameText) {
+  for (Single value : {1.00000006e28f, -1.00000042e28f, 1.00000008e-38f, -1.0000005e-38f, 8200.0f}) {
+    std::string first;
+    FieldWriter(first).Single(value);
+    FieldReader reader(first);
+    std::string second;
+    FieldWriter(second).Single(reader.Single());
+    EXPECT_EQ(second, first) << value;
+  }
+}
+
 TEST(FieldWriter, FieldsAreCommaSeparatedAndRecordsEndInCrLf) {
   std::string out;
   FieldWriter fd(out);
