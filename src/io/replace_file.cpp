@@ -74,8 +74,11 @@ std::optional<std::string> ReplaceFile(const std::string& path, std::string_view
   const auto target = FollowLinks(path);
   if (!target) return Reason("cannot replace", ELOOP);
 
+  // Only a regular file is replaced: a folder, a device or a pipe at path stays as it is.
   struct stat old {};
-  const bool replacing = stat(target->c_str(), &old) == 0 && S_ISREG(old.st_mode);
+  const bool replacing = stat(target->c_str(), &old) == 0;
+  if (replacing && S_ISDIR(old.st_mode)) return Reason("cannot replace", EISDIR);
+  if (replacing && !S_ISREG(old.st_mode)) return std::string("cannot replace: not a regular file");
   std::string temp;
   const int fd = CreateBeside(*target, replacing ? (old.st_mode & 07777) : 0666, temp);
   if (fd < 0) return Reason("cannot create", errno);

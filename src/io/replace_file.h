@@ -17,8 +17,9 @@ int WriteAll(int fd, std::string_view bytes);
 // Puts bytes into the file at path: they go to a new file beside it (same directory,
 // unique name) with the replaced file's permission bits, are flushed to disk and the
 // new file is renamed over the old one. A symlink at path stays a link: the file it
-// points to is replaced. Returns the reason on failure ("cannot write: No space
-// left on device"), with the old file intact and no new file left behind.
+// points to is replaced. Anything but a regular file at path is refused. Returns the
+// reason on failure ("cannot write: No space left on device"), with the old file
+// intact and no new file left behind.
 std::optional<std::string> ReplaceFile(const std::string& path, std::string_view bytes,
                                        const WriteStep& write = WriteAll);
 

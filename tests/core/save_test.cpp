@@ -111,6 +111,18 @@ TEST_F(SaveAndLoad, SaveOntoADirectoryFailsAndLeavesNothing) {
   EXPECT_EQ(Names(), std::vector<std::string>{"folder.cir"});
 }
 
+TEST_F(SaveAndLoad, SaveOntoAPipeOrThroughALinkToItLeavesThePipe) {
+  ASSERT_EQ(mkfifo((dir_ / "pipe.cir").c_str(), 0644), 0);
+  fs::create_symlink("pipe.cir", dir_ / "link.cir");
+  for (const char* name : {"pipe.cir", "link.cir"}) {
+    const auto error = SaveCircuitFile(SmallCircuit(), (dir_ / name).string());
+    ASSERT_TRUE(error) << name;
+    EXPECT_EQ(error->reason, "cannot replace: not a regular file");
+  }
+  EXPECT_TRUE(fs::is_fifo(dir_ / "pipe.cir"));
+  EXPECT_EQ(Names(), (std::vector<std::string>{"link.cir", "pipe.cir"}));
+}
+
 TEST_F(SaveAndLoad, SaveIntoAMissingDirectoryFails) {
   const auto error = SaveCircuitFile(SmallCircuit(), (dir_ / "missing" / "a.cir").string());
   ASSERT_TRUE(error);
