@@ -23,30 +23,10 @@ work=$(mktemp -d)
 trap 'xvfb_cleanup; rm -rf "$work"' EXIT
 saved="$work/road.cir"
 
-# Starts a private X server and the program on it, and sets pid and win. A program
-# that ends before its window shows (its X connection refused, as by a server of the
-# same display number that another /tmp hides) gets a fresh server, up to three times.
-start_program() {
-  local attempt i
-  for attempt in 1 2 3; do
-    xvfb_start
-    xvfb_launch "$tessara"
-    pid=$LAST_PID
-    for i in $(seq 200); do
-      kill -0 "$pid" 2>/dev/null || break
-      win=$(xdotool search --onlyvisible --name '^Tessara$' 2>/dev/null | head -n1)
-      [ -n "$win" ] && return 0
-      sleep 0.1
-    done
-    echo "attempt $attempt: no window on $DISPLAY"
-    kill "$pid" "$XVFB_PID" 2>/dev/null
-    wait "$pid" "$XVFB_PID" 2>/dev/null
-    rm -rf "$XVFB_DIR"
-  done
-  return 1
-}
-
-start_program || fail "no window named Tessara appeared"
+xvfb_start
+xvfb_launch "$tessara"
+pid=$LAST_PID
+win=$(xvfb_wait_window "Tessara") || fail "no window named Tessara appeared"
 xdotool windowfocus --sync "$win"
 
 # The client area is 725 x 550 pixels (10875 x 8250 twips) and lies under the menu

@@ -6,19 +6,23 @@
 XVFB_PID=""
 STARTED_PIDS=()
 
+# The server is waited for: on its way out it removes its socket, which must not
+# happen after the next test's server has taken the same display number.
 xvfb_cleanup() {
   local pid
-  for pid in "${STARTED_PIDS[@]}"; do kill "$pid" 2>/dev/null; done
-  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
+  for pid in "${STARTED_PIDS[@]}"; do kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; done
+  [ -n "$XVFB_PID" ] && { kill "$XVFB_PID" 2>/dev/null; wait "$XVFB_PID" 2>/dev/null; }
   [ -n "${XVFB_DIR:-}" ] && rm -rf "$XVFB_DIR"
 }
 trap xvfb_cleanup EXIT
 
+# -noreset: the server would otherwise reset when its last client leaves, and refuse a
+# program started right after another one ends.
 xvfb_start() {
   command -v Xvfb >/dev/null || { echo "Xvfb is not installed"; exit 77; }
   command -v xdotool >/dev/null || { echo "xdotool is not installed"; exit 77; }
   XVFB_DIR=$(mktemp -d)
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$XVFB_DIR/display" 2>"$XVFB_DIR/log" &
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$XVFB_DIR/display" 2>"$XVFB_DIR/log" &
   XVFB_PID=$!
   local i
   for i in $(seq 100); do
