@@ -50,9 +50,10 @@ const std::string kExampleText =
     FileText({"5,0,1200,#TRUE#,0", "4,2000,1200,#TRUE#,0", "6,8200,1200,#TRUE#,0"},
              {"1,#TRUE#,0,#FALSE#,0,0,#FALSE#,1,0", "1,#TRUE#,0,#FALSE#,1,0,#FALSE#,2,0"});
 
-TEST(CircuitFile, ResetDocumentIsWrittenAs106Lines) { EXPECT_EQ(WriteCircuit(Document{}), FileText({}, {})); }
-
-TEST(CircuitFile, ExampleCircuitIsWrittenByteForByte) { EXPECT_EQ(WriteCircuit(ExampleCircuit()), kExampleText); }
+TEST(CircuitFile, ResetDocumentAndExampleCircuitAreWrittenByteForByte) {
+  EXPECT_EQ(WriteCircuit(Document{}), FileText({}, {}));
+  EXPECT_EQ(WriteCircuit(ExampleCircuit()), kExampleText);
+}
 
 TEST(CircuitFile, DeletedGateAndFreedLinkKeepTheirRecords) {
   Document doc;
@@ -88,32 +89,21 @@ TEST(CircuitFile, WrittenCircuitReadsBackAsItWas) {
   const std::string text = WriteCircuit(doc);
   const LoadResult loaded = ReadCircuit(text);
   ASSERT_TRUE(loaded.document) << loaded.error.reason << " line " << loaded.error.line;
-  EXPECT_EQ(WriteCircuit(*loaded.document), text);
-  for (Integer i = 0; i < kSlotCount; ++i) {
-    const gate &was = doc.Gates(i), &is = loaded.document->Gates(i);
-    EXPECT_EQ(is.GetType(), was.GetType());
-    EXPECT_EQ(is.GetX(), was.GetX());
-    EXPECT_EQ(is.GetY(), was.GetY());
-    EXPECT_EQ(is.GetOrientation(), was.GetOrientation());
-    EXPECT_EQ(loaded.document->Links(i), doc.Links(i));
-  }
+  EXPECT_EQ(WriteCircuit(*loaded.document), text);  // the writer itself is held to the byte above
+  for (Integer i = 0; i < kSlotCount; ++i) EXPECT_EQ(loaded.document->Links(i), doc.Links(i)) << i;
 }
 
-struct GateRecordRow {
-  std::string record;
-  Long type;
-  Single x;
-  Long orientation;
-};
-
 TEST(CircuitFile, GateRecordsLoadOnlyWhenUsedAndOfAKnownKind) {
-  for (const GateRecordRow& row : {GateRecordRow{"7,3000,1500,#TRUE#,0", kBufferGate, 3000, 0},
-                                   GateRecordRow{"6,5000,900,#TRUE#,2", kOutputGate, 5000, 2},
-                                   GateRecordRow{"5,3000,900,#TRUE#,9", kInputGate, 0, 9},
-                                   GateRecordRow{"2,1600,900,#FALSE#,1", kNoGate, 0, 0},
-                                   GateRecordRow{"12,1600,900,#TRUE#,0", kNoGate, 0, 0},
-                                   GateRecordRow{"11,1600,900,#TRUE#,0", kNoGate, 0, 0},
-                                   GateRecordRow{"0,1600,900,#TRUE#,0", kNoGate, 0, 0}}) {
+  const struct {
+    const char* record;
+    Long type;
+    Single x;  // a file's position is taken as it stands, but an input's x is always 0
+    Long orientation;
+  } rows[] = {{"7,3000,1500,#TRUE#,0", kBufferGate, 3000, 0}, {"6,5000,900,#TRUE#,2", kOutputGate, 5000, 2},
+              {"5,3000,900,#TRUE#,9", kInputGate, 0, 9},      {"2,1600,900,#FALSE#,1", kNoGate, 0, 0},
+              {"12,1600,900,#TRUE#,0", kNoGate, 0, 0},        {"11,1600,900,#TRUE#,0", kNoGate, 0, 0},
+              {"0,1600,900,#TRUE#,0", kNoGate, 0, 0}};
+  for (const auto& row : rows) {
     const LoadResult loaded = ReadCircuit(WithLine(kExampleText, GateLine(1), row.record));
     ASSERT_TRUE(loaded.document) << row.record << ": " << loaded.error.reason;
     const gate& g = loaded.document->Gates(1);
@@ -137,13 +127,6 @@ TEST(CircuitFile, ReaderAcceptsEverySpellingTheFormatAllows) {
   EXPECT_EQ(WriteCircuit(*loaded.document), kExampleText);
 }
 
-struct DamageRow {
-  const char* what;
-  std::function<std::string(std::string)> damage;
-  int line;
-  const char* reason;
-};
-
 TEST(CircuitFile, DamagedFilesAreRefusedWithTheFailingLine) {
   const auto cut = [](std::size_t lines) {
     return [lines](std::string text) {
@@ -155,7 +138,12 @@ TEST(CircuitFile, DamagedFilesAreRefusedWithTheFailingLine) {
   const auto line = [](int n, const char* content) {
     return [n, content](std::string text) { return WithLine(std::move(text), n, content); };
   };
-  const DamageRow rows[] = {
+  const struct {
+    const char* what;
+    std::function<std::string(std::string)> damage;
+    int line;
+    const char* reason;
+  } rows[] = {
       {"empty file", cut(0), 1, "the file ends early"},
       {"header only", cut(4), GateLine(0), "the file ends early"},
       {"gate records only", cut(55), LinkLine(0), "the file ends early"},
@@ -181,7 +169,7 @@ TEST(CircuitFile, DamagedFilesAreRefusedWithTheFailingLine) {
       {"input number 3", line(LinkLine(1), "1,#TRUE#,0,#FALSE#,1,0,#FALSE#,2,3"), LinkLine(1),
        "Stop_Num 3 is outside 0 to 2"},
   };
-  for (const DamageRow& row : rows) {
+  for (const auto& row : rows) {
     const LoadResult loaded = ReadCircuit(row.damage(kExampleText));
     EXPECT_FALSE(loaded.document) << row.what;
     EXPECT_EQ(loaded.error.line, row.line) << row.what;

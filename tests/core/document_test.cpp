@@ -7,21 +7,7 @@ namespace {
 
 using testing::CircuitBuilder;
 
-TEST(Document, ResetDocumentOffersSlotZero) {
-  Document doc;
-  EXPECT_EQ(doc.GetFreeGate(), 0);
-  EXPECT_EQ(doc.GetFreeLink(), 0);
-}
-
-TEST(Document, FreedSlotIsFilledFirst) {
-  Document doc;
-  CircuitBuilder build(doc);
-  for (int i = 0; i < 3; ++i) build.Gate(kAndGate);
-  doc.Gates(1).SetUsed(false);
-  EXPECT_EQ(doc.GetFreeGate(), 1);
-}
-
-TEST(Document, FiftySecondGateOrLinkFindsNoSlot) {
+TEST(Document, FreeSlotIsTheLowestUnusedUntilAllFiftyOneAreTaken) {
   Document doc;
   for (Integer i = 0; i < kSlotCount; ++i) {
     ASSERT_EQ(doc.GetFreeGate(), i);
@@ -32,18 +18,19 @@ TEST(Document, FiftySecondGateOrLinkFindsNoSlot) {
   }
   EXPECT_EQ(doc.GetFreeGate(), std::nullopt);
   EXPECT_EQ(doc.GetFreeLink(), std::nullopt);
+  doc.Gates(30).SetUsed(false);
+  doc.Gates(7).SetUsed(false);
+  EXPECT_EQ(doc.GetFreeGate(), 7);
 }
 
-struct PlaceRow {
-  Long code;
-  Single x, y, storedX;
-};
-
 TEST(Document, SetObjectKeepsGatesBetweenTheColumns) {
-  for (const PlaceRow& row : {PlaceRow{kAndGate, 799.5f, 100, 800}, PlaceRow{kAndGate, 800, 100, 800},
-                              PlaceRow{kAndGate, 7400, 100, 7400}, PlaceRow{kAndGate, 7500, 100, 7400},
-                              PlaceRow{kAndGate, 3000, -300, 3000}, PlaceRow{kInputGate, 3000, 100, 0},
-                              PlaceRow{kOutputGate, 300, 100, 8200}, PlaceRow{kOutputGate, 9000, 100, 8200}}) {
+  const struct {
+    Long code;
+    Single x, y, storedX;
+  } rows[] = {{kAndGate, 799.5f, 100, 800}, {kAndGate, 800, 100, 800},     {kAndGate, 7400, 100, 7400},
+              {kAndGate, 7500, 100, 7400},  {kAndGate, 3000, -300, 3000},  {kInputGate, 3000, 100, 0},
+              {kOutputGate, 300, 100, 8200}, {kOutputGate, 9000, 100, 8200}};
+  for (const auto& row : rows) {
     Document doc;
     doc.PutGate(0, MakeGate(row.code));
     doc.SetObject(0, row.x, row.y);

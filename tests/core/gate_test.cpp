@@ -5,111 +5,67 @@
 namespace tessara {
 namespace {
 
-constexpr Long kAllKinds[] = {kAndGate, kOrGate,     kNotGate,    kInputGate, kOutputGate,
-                              kBufferGate, kNandGate, kNorGate, kXorGate};
-
 struct LogicRow {
   Long code;
   Boolean in0, in1, out;
 };
 
-class GateLogic : public ::testing::TestWithParam<LogicRow> {};
+// One-input kinds store every input number in input 0, so in1 is the last value set.
+const LogicRow kTruthTables[] = {
+    {kAndGate, 0, 0, 0},  {kAndGate, 0, 1, 0},  {kAndGate, 1, 0, 0},  {kAndGate, 1, 1, 1},
+    {kOrGate, 0, 0, 0},   {kOrGate, 0, 1, 1},   {kOrGate, 1, 0, 1},   {kOrGate, 1, 1, 1},
+    {kNandGate, 0, 0, 1}, {kNandGate, 0, 1, 1}, {kNandGate, 1, 0, 1}, {kNandGate, 1, 1, 0},
+    {kNorGate, 0, 0, 1},  {kNorGate, 0, 1, 0},  {kNorGate, 1, 0, 0},  {kNorGate, 1, 1, 0},
+    {kXorGate, 0, 0, 0},  {kXorGate, 0, 1, 1},  {kXorGate, 1, 0, 1},  {kXorGate, 1, 1, 0},
+    {kNotGate, 1, 0, 1},  {kNotGate, 0, 1, 0},  {kInputGate, 0, 1, 1}, {kOutputGate, 0, 1, 1},
+    {kBufferGate, 1, 0, 0}, {kNoGate, 1, 1, 0}};
 
-TEST_P(GateLogic, OutputFollowsTruthTable) {
-  const LogicRow& row = GetParam();
-  auto g = MakeGate(row.code);
-  g->SetInputValue(0, row.in0);
-  g->SetInputValue(1, row.in1);
-  EXPECT_EQ(g->GetNewOutput(), row.out);
-  EXPECT_EQ(g->GetCurrOutput(), row.out);
+TEST(Gate, OutputFollowsItsKindsTruthTable) {
+  for (const LogicRow& row : kTruthTables) {
+    auto g = MakeGate(row.code);
+    g->SetInputValue(0, row.in0);
+    g->SetInputValue(1, row.in1);
+    EXPECT_EQ(g->GetNewOutput(), row.out) << row.code << ": " << row.in0 << row.in1;
+    EXPECT_EQ(g->GetCurrOutput(), row.out) << row.code << ": " << row.in0 << row.in1;
+  }
 }
 
-// One-input kinds store every input number in input 0, so in1 is the last value set.
-INSTANTIATE_TEST_SUITE_P(EveryKind, GateLogic, ::testing::Values(
-    LogicRow{kAndGate, 0, 0, 0}, LogicRow{kAndGate, 0, 1, 0}, LogicRow{kAndGate, 1, 0, 0}, LogicRow{kAndGate, 1, 1, 1},
-    LogicRow{kOrGate, 0, 0, 0}, LogicRow{kOrGate, 0, 1, 1}, LogicRow{kOrGate, 1, 0, 1}, LogicRow{kOrGate, 1, 1, 1},
-    LogicRow{kNandGate, 0, 0, 1}, LogicRow{kNandGate, 0, 1, 1}, LogicRow{kNandGate, 1, 0, 1}, LogicRow{kNandGate, 1, 1, 0},
-    LogicRow{kNorGate, 0, 0, 1}, LogicRow{kNorGate, 0, 1, 0}, LogicRow{kNorGate, 1, 0, 0}, LogicRow{kNorGate, 1, 1, 0},
-    LogicRow{kXorGate, 0, 0, 0}, LogicRow{kXorGate, 0, 1, 1}, LogicRow{kXorGate, 1, 0, 1}, LogicRow{kXorGate, 1, 1, 0},
-    LogicRow{kNotGate, 1, 0, 1}, LogicRow{kNotGate, 0, 1, 0},
-    LogicRow{kInputGate, 0, 1, 1}, LogicRow{kOutputGate, 0, 1, 1}, LogicRow{kBufferGate, 1, 0, 0},
-    LogicRow{kNoGate, 1, 1, 0}));
-
-TEST(Gate, NewGateIsUnplacedUnusedAndLow) {
-  for (Long code : kAllKinds) {
+TEST(Gate, OnlyKnownCodesMakeGatesAndEachStartsUnusedLowAndUnplaced) {
+  for (Long code : {kNoGate, kAndGate, kOrGate, kNotGate, kInputGate, kOutputGate, kBufferGate,
+                    kNandGate, kNorGate, kXorGate}) {
     auto g = MakeGate(code);
     EXPECT_EQ(g->GetType(), code);
-    EXPECT_FALSE(g->GetCurrOutput());
-    EXPECT_FALSE(g->GetUsed());
-    EXPECT_EQ(g->GetOrientation(), 0);
-    EXPECT_EQ(g->GetX(), 0);
-    EXPECT_EQ(g->GetY(), 0);
+    EXPECT_FALSE(g->GetCurrOutput() || g->GetUsed()) << code;
+    EXPECT_EQ(g->GetOrientation() + g->GetX() + g->GetY(), 0) << code;
   }
+  for (Long code : {-1, 1, 11, 12}) EXPECT_EQ(MakeGate(code), nullptr) << code;
 }
 
-TEST(Gate, OutputChangesOnlyWhenEvaluated) {
-  auto g = MakeGate(kNotGate);
-  EXPECT_FALSE(g->GetCurrOutput());
-  EXPECT_TRUE(g->GetNewOutput());
-  g->SetInputValue(0, true);
-  EXPECT_TRUE(g->GetCurrOutput());
-  g->ReadData(100, 200, true, 1);
-  EXPECT_TRUE(g->GetCurrOutput());
-  EXPECT_FALSE(g->GetNewOutput());
-}
+TEST(Gate, OutputChangesOnlyWhenEvaluatedAndTwoInputKindsIgnoreOtherInputNumbers) {
+  auto inverter = MakeGate(kNotGate);
+  inverter->GetNewOutput();
+  inverter->SetInputValue(0, true);
+  inverter->ReadData(100, 200, true, 1);
+  EXPECT_TRUE(inverter->GetCurrOutput());
+  EXPECT_FALSE(inverter->GetNewOutput());
 
-TEST(Gate, TwoInputKindsIgnoreInputNumbersOutsideZeroToTwo) {
-  auto g = MakeGate(kAndGate);
-  g->SetInputValue(0, true);
-  for (Integer num : {Integer{2}, Integer{3}, Integer{-1}, Integer{32767}}) g->SetInputValue(num, true);
-  EXPECT_FALSE(g->GetNewOutput());
+  auto andGate = MakeGate(kAndGate);
+  andGate->SetInputValue(0, true);
+  for (Integer num : {2, 3, -1, 32767}) andGate->SetInputValue(num, true);
+  EXPECT_FALSE(andGate->GetNewOutput());
 }
-
-struct OffsetRow {
-  Long code;
-  Integer num;
-  Single offset;
-};
 
 TEST(Gate, InputPinsLieAtTheKindsOffsets) {
-  for (const OffsetRow& row : {OffsetRow{kAndGate, 0, 150}, OffsetRow{kAndGate, 1, 600}, OffsetRow{kXorGate, 5, 600},
-                               OffsetRow{kNotGate, 0, 400}, OffsetRow{kNotGate, 1, 400}, OffsetRow{kOutputGate, 1, 400},
-                               OffsetRow{kInputGate, 0, 0}, OffsetRow{kBufferGate, 3, 10}, OffsetRow{kNoGate, 1, 0}}) {
+  const struct {
+    Long code;
+    Integer num;
+    Single offset;
+  } rows[] = {{kAndGate, 0, 150},   {kAndGate, 1, 600},    {kXorGate, 5, 600},
+              {kNotGate, 0, 400},   {kNotGate, 1, 400},    {kOutputGate, 1, 400},
+              {kInputGate, 0, 0},   {kBufferGate, 3, 10},  {kNoGate, 1, 0}};
+  for (const auto& row : rows) {
     EXPECT_EQ(MakeGate(row.code)->GetInputOffset(row.num), row.offset) << row.code << " input " << row.num;
   }
-}
-
-TEST(Gate, CircuitInputsAndOutputsKeepTheirColumns) {
-  auto input = MakeGate(kInputGate);
-  auto output = MakeGate(kOutputGate);
-  input->SetLocation(3000, 700);
-  output->SetLocation(100, 900);
-  EXPECT_EQ(input->GetX(), 0);
-  EXPECT_EQ(input->GetY(), 700);
-  EXPECT_EQ(output->GetX(), 8200);
-  EXPECT_EQ(output->GetY(), 900);
-  output->ReadData(5000, 900, true, 2);  // a file's position is taken as it stands
-  EXPECT_EQ(output->GetX(), 5000);
-  input->ReadData(3000, 700, true, 0);
-  EXPECT_EQ(input->GetX(), 0);
-}
-
-TEST(Gate, EmptySlotIgnoresEverySetterButUsed) {
-  auto g = MakeGate(kNoGate);
-  g->SetLocation(1000, 1000);
-  g->SetInputValue(0, true);
-  g->ReadData(1000, 1000, true, 2);
-  g->SetOrientation(1);
-  EXPECT_FALSE(g->GetNewOutput());
-  EXPECT_EQ(g->GetX() + g->GetY() + g->GetInputOffset(0), 0);
-  EXPECT_EQ(g->GetOrientation() + g->GetType(), 0);
-  EXPECT_FALSE(g->GetUsed());
-  g->SetUsed(true);
-  EXPECT_TRUE(g->GetUsed());
-}
-
-TEST(Gate, OnlyKnownCodesMakeGates) {
-  for (Long code : {-1, 1, 11, 12}) EXPECT_EQ(MakeGate(code), nullptr) << code;
 }
 
 }  // namespace

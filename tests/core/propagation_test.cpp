@@ -13,22 +13,7 @@ using testing::CircuitBuilder;
 
 Boolean Out(const Document& doc, Integer slot) { return doc.Gates(slot).GetCurrOutput(); }
 
-TEST(Propagation, ToggleFlipsOnlyCircuitInputsAndAtOnce) {
-  Document doc;
-  CircuitBuilder build(doc);
-  const Integer input = build.Gate(kInputGate);
-  const Integer inverter = build.Gate(kNotGate);
-  ToggleInput(doc, input);
-  EXPECT_TRUE(Out(doc, input));
-  ToggleInput(doc, input);
-  EXPECT_FALSE(Out(doc, input));
-  ToggleInput(doc, inverter);
-  ToggleInput(doc, -1);
-  ToggleInput(doc, kSlotCount);
-  EXPECT_FALSE(Out(doc, inverter));
-}
-
-TEST(Propagation, EachGateAddsOneStepOfDelay) {
+TEST(Propagation, ToggleFlipsOnlyInputsAtOnceAndEachGateAddsOneStepOfDelay) {
   Document doc;
   CircuitBuilder build(doc);
   const Integer input = build.Gate(kInputGate), not1 = build.Gate(kNotGate), not2 = build.Gate(kNotGate),
@@ -37,7 +22,11 @@ TEST(Propagation, EachGateAddsOneStepOfDelay) {
   build.Link(not1, not2, 0);
   build.Link(not2, output, 0);
   for (int i = 0; i < 3; ++i) PropStep(doc);  // settled: not1 high, not2 and output low
+  for (Integer notAnInput : {not1, not2, Integer{-1}, kSlotCount}) ToggleInput(doc, notAnInput);
+  EXPECT_TRUE(Out(doc, not1));
+  EXPECT_FALSE(Out(doc, not2));
   ToggleInput(doc, input);
+  EXPECT_TRUE(Out(doc, input));
   struct Row { Boolean not1, not2, output; };
   for (const Row& row : {Row{0, 0, 0}, Row{0, 1, 0}, Row{0, 1, 1}, Row{0, 1, 1}}) {
     PropStep(doc);
@@ -45,30 +34,20 @@ TEST(Propagation, EachGateAddsOneStepOfDelay) {
     EXPECT_EQ(Out(doc, not2), row.not2);
     EXPECT_EQ(Out(doc, output), row.output);
   }
-  EXPECT_TRUE(Out(doc, input));
+  ToggleInput(doc, input);
+  EXPECT_FALSE(Out(doc, input));
 }
 
-TEST(Propagation, InverterFeedingItselfAlternates) {
+TEST(Propagation, InverterFeedingItselfAndCrossCoupledNorsAlternateOnEveryStep) {
   Document doc;
   CircuitBuilder build(doc);
-  const Integer inverter = build.Gate(kNotGate);
+  const Integer inverter = build.Gate(kNotGate), a = build.Gate(kNorGate), b = build.Gate(kNorGate);
   build.Link(inverter, inverter, 0, 1);
-  for (Boolean expected : {true, false, true, false}) {
-    PropStep(doc);
-    EXPECT_EQ(Out(doc, inverter), expected);
-  }
-}
-
-TEST(Propagation, CrossCoupledNorsWithEqualOutputsAlternateTogether) {
-  Document doc;
-  CircuitBuilder build(doc);
-  const Integer a = build.Gate(kNorGate), b = build.Gate(kNorGate);
   build.Link(a, b, 0);
   build.Link(b, a, 1);
   for (Boolean expected : {true, false, true, false}) {
     PropStep(doc);
-    EXPECT_EQ(Out(doc, a), expected);
-    EXPECT_EQ(Out(doc, b), expected);
+    for (Integer slot : {inverter, a, b}) EXPECT_EQ(Out(doc, slot), expected) << "slot " << slot;
   }
 }
 
@@ -88,19 +67,6 @@ TEST(Propagation, BentLinkBehavesLikeStraightLinkAndItsNodesFollowTheDriver) {
     EXPECT_EQ(Out(doc, ends[0]), Out(doc, ends[1])) << "step " << step;
     for (Integer node : nodes) EXPECT_EQ(Out(doc, node), Out(doc, drivers[1])) << "step " << step;
   }
-}
-
-TEST(Propagation, UnfinishedChainCarriesToItsLastNodeOnly) {
-  Document doc;
-  CircuitBuilder build(doc);
-  const Integer input = build.Gate(kInputGate), target = build.Gate(kOutputGate);
-  const auto nodes = build.Link(input, target, 0, 1);
-  doc.Links(1).SetUsed(false);  // the piece after the node is still being drawn
-  ToggleInput(doc, input);
-  PropStep(doc);
-  EXPECT_TRUE(Out(doc, nodes[0]));
-  PropStep(doc);
-  EXPECT_FALSE(Out(doc, target));
 }
 
 // A small sequential circuit whose outcome would change if a step let values race
@@ -149,22 +115,7 @@ TEST(Propagation, StepOutcomeDoesNotDependOnSlotNumbers) {
   EXPECT_NE(std::count(seen.begin(), seen.end(), false), 0);
 }
 
-TEST(Propagation, LinkToCycleEndsTheWalk) {
-  Document doc;
-  CircuitBuilder build(doc);
-  const Integer input = build.Gate(kInputGate), node = build.Gate(kBufferGate);
-  build.Link(input, node, 0);
-  build.Link(node, node, 0);
-  for (Integer i : {0, 1}) doc.Links(i).StopIsNode = true;
-  doc.Links(0).LinkTo = 1;
-  doc.Links(1).LinkTo = 0;
-  ToggleInput(doc, input);
-  PropStep(doc);
-  PropagateLink(doc, 1);
-  EXPECT_TRUE(Out(doc, node));
-}
-
-TEST(Propagation, LinksNamingSlotsOutsideTheDocumentCarryNothing) {
+TEST(Propagation, ChainsThatCycleStopUnfinishedOrNameSlotsOutsideTheDocumentEndTheWalk) {
   Document doc;
   CircuitBuilder build(doc);
   const Integer input = build.Gate(kInputGate), output = build.Gate(kOutputGate);
@@ -173,12 +124,21 @@ TEST(Propagation, LinksNamingSlotsOutsideTheDocumentCarryNothing) {
   doc.Links(1).StartIndex = -4;
   build.Link(input, output, 0);
   doc.Links(2).SetStop(51, 9);
+  const Integer loop = build.Gate(kBufferGate);  // two segments naming each other through LinkTo
+  build.Link(input, loop, 0);
+  build.Link(loop, loop, 0);
+  for (Integer i : {3, 4}) doc.Links(i).StopIsNode = true;
+  doc.Links(3).LinkTo = 4;
+  doc.Links(4).LinkTo = 3;
+  const Integer unfinished = build.Gate(kOutputGate);  // the piece after the node still being drawn
+  const Integer lastNode = build.Link(input, unfinished, 0, 1)[0];
+  doc.Links(6).SetUsed(false);
   ToggleInput(doc, input);
   for (int i = 0; i < 3; ++i) PropStep(doc);
-  PropagateLink(doc, -1);
-  PropagateLink(doc, kSlotCount);
-  EXPECT_TRUE(Out(doc, node));
+  for (Integer i : {Integer{-1}, Integer{4}, kSlotCount}) PropagateLink(doc, i);
+  for (Integer reached : {node, loop, lastNode}) EXPECT_TRUE(Out(doc, reached)) << reached;
   EXPECT_FALSE(Out(doc, output));
+  EXPECT_FALSE(Out(doc, unfinished));
 }
 
 }  // namespace
