@@ -1,39 +1,18 @@
-#include <filesystem>
-#include <fstream>
-#include <sstream>
+#include <functional>
 
 #include "io/circuit_file.h"
+#include "temp_folder.h"
 #include "window.h"
 
 namespace tessara {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::Message;
-
-std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-void WriteFile(const fs::path& path, const std::string& text) {
-  std::ofstream(path, std::ios::binary) << text;
-}
+using testing::FileRequest;
 
 class Commands : public Window {
  protected:
-  Commands() {
-    dir = fs::temp_directory_path() /
-          ("tessara-commands-" + std::string(::testing::UnitTest::GetInstance()
-                                                 ->current_test_info()->name()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-  }
-  ~Commands() override { fs::remove_all(dir); }
-
-  // An input driving a NOT gate through a straight link.
+  // An input driving a NOT gate through a straight link; the link tool stays chosen.
   void BuildInverter() {
     Place(InputButton_Click, 300, 1600);
     Place(NotGateButton_Click, 2400, 1600);
@@ -41,14 +20,9 @@ class Commands : public Window {
     PressOutput(0);
     PressInput(1);
   }
+  std::string At(const char* name) const { return (folder.path() / name).string(); }
 
-  std::string Saved(const fs::path& path) {
-    screen.file_answers.push_back(path.string());
-    Save_Click(form);
-    return ReadFile(path);
-  }
-
-  fs::path dir;
+  testing::TempFolder folder;
 };
 
 TEST_F(Commands, StartUpShowsTheEmptyCanvasOnceWithTheDesignCaptions) {
@@ -62,153 +36,109 @@ TEST_F(Commands, StartUpShowsTheEmptyCanvasOnceWithTheDesignCaptions) {
   }
 }
 
-TEST_F(Commands, PowerButtonAlternatesBetweenPowerDownAndPowerUp) {
-  Power_Click(form);
-  EXPECT_TRUE(doc.PowerOn);
-  EXPECT_EQ(screen.PowerCaption(), "Power Down");
-  Power_Click(form);
-  EXPECT_FALSE(doc.PowerOn);
-  EXPECT_EQ(screen.PowerCaption(), "Power Up");
-  EXPECT_EQ(screen.Refreshes(), 3);
+TEST_F(Commands, PowerCaptionFollowsPowerNewAndOpen) {
+  const std::string empty = testing::WriteFile(At("empty.cir"), WriteCircuit(Document{})).string();
+  const struct {
+    const char* step;
+    std::function<void()> act;
+    bool powered;
+    const char* caption;
+  } rows[] = {{"New before any power", [&] { New_Click(form); }, false, "power up"},
+              {"Power", [&] { Power_Click(form); }, true, "Power Down"},
+              {"Power again", [&] { Power_Click(form); }, false, "Power Up"},
+              {"Power", [&] { Power_Click(form); }, true, "Power Down"},
+              {"New while powered", [&] { New_Click(form); }, false, "Power Up"},
+              {"Power", [&] { Power_Click(form); }, true, "Power Down"},
+              {"Open while powered", [&] { EXPECT_TRUE(LoadCircuit(form, empty)); }, false, "Power Up"}};
+  for (const auto& row : rows) {
+    row.act();
+    EXPECT_EQ(doc.PowerOn, row.powered) << row.step;
+    EXPECT_EQ(screen.PowerCaption(), row.caption) << row.step;
+  }
 }
 
 TEST_F(Commands, PoweringUpMakesGateImagesManualAndTheArrowAndPoweringDownRestoresNeither) {
   Tessara_Frame_MouseMove(form, 100, 100);
-  Power_Click(form);
-  EXPECT_EQ(screen.ToolPointer(), std::nullopt);
-  EXPECT_EQ(screen.ObjImage(50).GetDragMode(), DragMode::Manual);
-  Power_Click(form);
-  EXPECT_EQ(screen.ToolPointer(), std::nullopt);
-  EXPECT_EQ(screen.ObjImage(50).GetDragMode(), DragMode::Manual);
+  for (int click = 0; click < 2; ++click) {
+    Power_Click(form);
+    EXPECT_EQ(screen.ToolPointer(), std::nullopt);
+    EXPECT_EQ(screen.ObjImage(50).GetDragMode(), DragMode::Manual);
+  }
+  EXPECT_EQ(screen.Refreshes(), 3);
 }
 
-TEST_F(Commands, NewWhilePoweredSwitchesOffAndTheButtonReadsPowerUp) {
+TEST_F(Commands, NewEmptiesTheCircuitAndLeavesThePaletteToTheNextRefresh) {
   BuildInverter();
   Power_Click(form);
   const int refreshes = screen.Refreshes();
   New_Click(form);
-  EXPECT_FALSE(doc.PowerOn);
   EXPECT_EQ(doc.CurrentTool, kSelectTool);
-  EXPECT_EQ(screen.PowerCaption(), "Power Up");
   EXPECT_EQ(screen.Caption(), "Tessara");
-  EXPECT_EQ(screen.Refreshes(), refreshes) << "New leaves the palette to the next refresh";
+  EXPECT_EQ(screen.Refreshes(), refreshes);
   EXPECT_EQ(WriteCircuit(doc), WriteCircuit(Document{}));
   EXPECT_FALSE(screen.ObjImage(0).Visible());
   EXPECT_FALSE(screen.LinkLine(0).Visible());
 }
 
-TEST_F(Commands, NewWithoutPowerKeepsTheDesignCaption) {
-  New_Click(form);
-  EXPECT_EQ(screen.PowerCaption(), "power up");
-}
-
-TEST_F(Commands, PropOnAnEmptyCircuitStillRefreshes) {
-  prop_Click(form);
-  EXPECT_EQ(screen.Refreshes(), 2);
-}
-
-TEST_F(Commands, SavedCircuitLoadsBackIdenticalAndNamesTheWindow) {
+TEST_F(Commands, SavedCircuitLoadsBackIdenticalEndingALinkBeingDrawnAndCancelledDialogsDoNothing) {
   BuildInverter();
-  const fs::path path = dir / "inverter.cir";
-  const std::string text = Saved(path);
-  EXPECT_EQ(text, WriteCircuit(doc));
-  EXPECT_EQ(screen.file_requests.back(),
-            (testing::FileRequest{FileDialogMode::Save, "Circuits (*.cir)|*.cir|"}));
-  EXPECT_EQ(screen.Caption(), "Tessara - " + path.string());
+  const std::string saved = WriteCircuit(doc);
+  const int refreshes = screen.Refreshes();
+  Open_Click(form);  // both dialogs cancelled
+  Save_Click(form);
+  EXPECT_EQ(WriteCircuit(doc), saved);
+  EXPECT_EQ(screen.Refreshes(), refreshes);
+  EXPECT_EQ(screen.Caption(), "Tessara");
+  EXPECT_TRUE(folder.Names().empty());
 
-  New_Click(form);
-  screen.file_answers.push_back(path.string());
+  screen.file_answers = {At("inverter.cir"), At("inverter.cir")};
+  Save_Click(form);
+  EXPECT_EQ(testing::ReadFile(At("inverter.cir")), saved);
+  EXPECT_EQ(screen.Caption(), "Tessara - " + At("inverter.cir"));
+  const Integer extra = Place(AndGateButton_Click, 4000, 4000);
+  LinkButton_Click(form);
+  PressOutput(extra);
   Open_Click(form);
-  EXPECT_EQ(screen.file_requests.back(),
-            (testing::FileRequest{FileDialogMode::Open, "Circuit (*.cir)|*.cir|"}));
-  EXPECT_EQ(WriteCircuit(doc), text);
+  EXPECT_EQ(WriteCircuit(doc), saved);
+  EXPECT_EQ(form.LinkStarted, 0);
   EXPECT_TRUE(screen.ObjImage(1).Visible());
+  EXPECT_FALSE(screen.ObjImage(extra).Visible());
   EXPECT_TRUE(screen.LinkLine(0).Visible());
   EXPECT_TRUE(screen.messages.empty());
+  const FileRequest open{FileDialogMode::Open, "Circuit (*.cir)|*.cir|"};
+  const FileRequest save{FileDialogMode::Save, "Circuits (*.cir)|*.cir|"};
+  EXPECT_EQ(screen.file_requests, (std::vector<FileRequest>{open, save, save, open}));
 }
 
-TEST_F(Commands, OpeningAFileEndsALinkBeingDrawn) {
-  BuildInverter();
-  const fs::path path = dir / "inverter.cir";
-  Saved(path);
-  PressOutput(1);
-  ASSERT_TRUE(LoadCircuit(form, path.string()));
-  EXPECT_EQ(form.LinkStarted, 0);
-}
-
-TEST_F(Commands, OpeningWhilePoweredLeavesThePowerButtonReadingPowerUp) {
-  const fs::path path = dir / "empty.cir";
-  WriteFile(path, WriteCircuit(Document{}));
-  Power_Click(form);
-  ASSERT_TRUE(LoadCircuit(form, path.string()));
-  EXPECT_FALSE(doc.PowerOn);
-  EXPECT_EQ(screen.PowerCaption(), "Power Up");
-}
-
-TEST_F(Commands, DamagedFileLeavesEverythingAsItWasAndNamesFileAndLine) {
+TEST_F(Commands, DamagedOrMissingFileLeavesEverythingAsItWasAndNamesFileLineAndReason) {
   BuildInverter();
   std::string damaged = WriteCircuit(doc);
   std::size_t line57 = 0;
   for (int line = 1; line < 57; ++line) line57 = damaged.find('\n', line57) + 1;
   damaged.replace(damaged.find("#FALSE#", line57), 7, "#MAYBE#");  // link slot 1's used
-  const fs::path path = dir / "damaged.cir";
-  WriteFile(path, damaged);
+  const std::string path = testing::WriteFile(At("damaged.cir"), damaged).string();
 
   PressOutput(1);  // a link being drawn from the NOT gate
   Power_Click(form);
   XorGateButton_Click(form);
   const std::string before = WriteCircuit(doc);
   const testing::ElementsSnapshot shown = screen.Snapshot();
-  screen.file_answers.push_back(path.string());
-  Open_Click(form);
-
-  ASSERT_EQ(screen.messages.size(), 1u);
-  const Message& box = screen.messages[0];
-  EXPECT_EQ(box.prompt, "Cannot open \"" + path.string() + "\":\nline 57: " +
-                            ReadCircuit(damaged).error.reason);
-  EXPECT_EQ(box.title, "Error");
-  EXPECT_EQ(box.style, MessageStyle::Stop);
-  EXPECT_EQ(WriteCircuit(doc), before);
-  EXPECT_EQ(screen.Snapshot(), shown);
-  EXPECT_TRUE(doc.PowerOn);
-  EXPECT_EQ(screen.PowerCaption(), "Power Down");
-  EXPECT_EQ(doc.CurrentTool, kXorGate);
-  EXPECT_EQ(screen.Caption(), "Tessara");
-  EXPECT_EQ(form.LinkStarted, 1);
-}
-
-TEST_F(Commands, MissingFileIsNamedInTheErrorBox) {
-  const fs::path path = dir / "nowhere.cir";
-  EXPECT_FALSE(LoadCircuit(form, path.string()));
-  ASSERT_EQ(screen.messages.size(), 1u);
-  EXPECT_NE(screen.messages[0].prompt.find("Cannot open \"" + path.string() + "\":\n"),
-            std::string::npos);
-  EXPECT_EQ(screen.Caption(), "Tessara");
-}
-
-TEST_F(Commands, CancelledDialogsDoNothingSilently) {
-  BuildInverter();
-  const std::string before = WriteCircuit(doc);
-  const int refreshes = screen.Refreshes();
-  Open_Click(form);
-  Save_Click(form);
-  EXPECT_EQ(screen.file_requests.size(), 2u);
-  EXPECT_TRUE(screen.messages.empty());
-  EXPECT_EQ(WriteCircuit(doc), before);
-  EXPECT_EQ(screen.Caption(), "Tessara");
-  EXPECT_EQ(screen.Refreshes(), refreshes);
-  EXPECT_TRUE(fs::is_empty(dir));
-}
-
-TEST_F(Commands, FailedSaveShowsAnErrorAndKeepsTheCaption) {
-  const fs::path path = dir / "missing-folder" / "a.cir";
-  screen.file_answers.push_back(path.string());
-  Save_Click(form);
-  ASSERT_EQ(screen.messages.size(), 1u);
-  EXPECT_EQ(screen.messages[0].prompt.rfind("Cannot save \"" + path.string() + "\":\n", 0), 0u);
-  EXPECT_EQ(screen.messages[0].title, "Error");
-  EXPECT_EQ(screen.messages[0].style, MessageStyle::Stop);
-  EXPECT_EQ(screen.Caption(), "Tessara");
+  for (const auto& [file, says] :
+       {std::pair{path, "line 57: " + ReadCircuit(damaged).error.reason},
+        std::pair{At("nowhere.cir"), std::string("cannot open: No such file or directory")}}) {
+    screen.messages.clear();
+    screen.file_answers.push_back(file);
+    Open_Click(form);
+    EXPECT_EQ(screen.messages,
+              (std::vector<testing::Message>{{"Cannot open \"" + file + "\":\n" + says, "Error", MessageStyle::Stop}}));
+    EXPECT_EQ(WriteCircuit(doc), before);
+    EXPECT_EQ(screen.Snapshot(), shown);
+    EXPECT_TRUE(doc.PowerOn);
+    EXPECT_EQ(screen.PowerCaption(), "Power Down");
+    EXPECT_EQ(doc.CurrentTool, kXorGate);
+    EXPECT_EQ(screen.Caption(), "Tessara");
+    EXPECT_EQ(form.LinkStarted, 1);
+  }
 }
 
 }  // namespace

@@ -7,42 +7,43 @@ namespace {
 using testing::Message;
 using testing::PutGate;
 
-const Message kStartWithOutput{"Error: You must start with an output\r\n", "Error",
-                               MessageStyle::Exclamation};
-const Message kFinishWithInput{"Error: You must finish with an input\r\n", "Error",
-                               MessageStyle::Exclamation};
-const Message kNoRoomForLink{"Error: The circuit has no room for another link", "Error",
-                             MessageStyle::Stop};
-const Message kNoRoomForGate{"Error: The circuit has no room for another gate", "Error",
-                             MessageStyle::Stop};
+const Message kStartWithOutput{"Error: You must start with an output\r\n", "Error", MessageStyle::Exclamation};
+const Message kFinishWithInput{"Error: You must finish with an input\r\n", "Error", MessageStyle::Exclamation};
+const Message kClickOnTheGates{"Error: Click on the gates", "Error", MessageStyle::Stop};
+const Message kNoRoomForLink{"Error: The circuit has no room for another link", "Error", MessageStyle::Stop};
+const Message kNoRoomForGate{"Error: The circuit has no room for another gate", "Error", MessageStyle::Stop};
 
-// A press point on a gate image in some orientation, and what the two tests make of it.
-struct HitRow {
-  Long orientation;
-  Single x, y;
-  Long outputSide;
-  Integer input;
-};
-
-class HitTests : public Window, public ::testing::WithParamInterface<HitRow> {};
-
-TEST_P(HitTests, TheCellSplitsAtItsMidline) {
-  const HitRow& row = GetParam();
-  PutGate(doc, 0, kAndGate, 2000, 2000, row.orientation);
-  EXPECT_EQ(IsOutputSide(form, row.x, row.y, 0), row.outputSide);
-  EXPECT_EQ(GetClickedInput(form, row.x, row.y, 0), row.input);
+// A used segment as drawn: from start to input `input` of stop, through nodes as flagged.
+linkgates Segment(Integer start, Integer stop, Integer input = 0, bool startIsNode = false,
+                  bool stopIsNode = false, Integer linkTo = 0) {
+  linkgates segment;
+  segment.StartIsNode = startIsNode;
+  segment.SetStart(start, 0);
+  segment.StopIsNode = stopIsNode;
+  segment.SetStop(stop, input);
+  segment.LinkTo = linkTo;
+  segment.SetUsed(true);
+  return segment;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EachOrientation, HitTests,
-    ::testing::Values(HitRow{0, 600, 300, 1, 0}, HitRow{0, 100, 500, 0, 1},
-                      HitRow{0, 100, 300, 0, 0}, HitRow{0, 400, 100, 1, 0},
-                      HitRow{0, 100, 400, 0, 1}, HitRow{1, 100, 700, 0, 0},
-                      HitRow{1, 600, 100, 1, 1}, HitRow{1, 100, 400, 1, 0},
-                      HitRow{1, 400, 700, 0, 1}, HitRow{2, 100, 300, 1, 0},
-                      HitRow{2, 600, 500, 0, 1}, HitRow{2, 400, 700, 1, 1},
-                      HitRow{3, 300, 100, 0, 0}, HitRow{3, 500, 600, 1, 1},
-                      HitRow{3, 100, 400, 1, 0}, HitRow{4, 600, 600, 0, 0}));
+using HitTests = Window;
+
+TEST_F(HitTests, TheCellSplitsAtItsMidlineInEveryOrientation) {
+  const struct {
+    Long orientation;
+    Single x, y;
+    Long outputSide;
+    Integer input;
+  } rows[] = {{0, 600, 300, 1, 0}, {0, 100, 500, 0, 1}, {0, 100, 300, 0, 0}, {0, 400, 100, 1, 0},
+              {0, 100, 400, 0, 1}, {1, 100, 700, 0, 0}, {1, 600, 100, 1, 1}, {1, 100, 400, 1, 0},
+              {1, 400, 700, 0, 1}, {2, 100, 300, 1, 0}, {2, 600, 500, 0, 1}, {2, 400, 700, 1, 1},
+              {3, 300, 100, 0, 0}, {3, 500, 600, 1, 1}, {3, 100, 400, 1, 0}, {4, 600, 600, 0, 0}};
+  for (const auto& row : rows) {
+    PutGate(doc, 0, kAndGate, 2000, 2000, row.orientation);
+    EXPECT_EQ(IsOutputSide(form, row.x, row.y, 0), row.outputSide) << row.orientation << " " << row.x << "," << row.y;
+    EXPECT_EQ(GetClickedInput(form, row.x, row.y, 0), row.input) << row.orientation << " " << row.x << "," << row.y;
+  }
+}
 
 class Links : public Window {
  protected:
@@ -60,28 +61,20 @@ TEST_F(Links, OutputThenInputHalfMakesOneStraightSegment) {
   EXPECT_EQ(UsedLinks(), 0) << "the segment being drawn is not in use";
   PressInput(b, 1);
   EXPECT_EQ(form.LinkStarted, 0);
-  const linkgates& link = Link(0);
-  EXPECT_TRUE(link.GetUsed());
-  EXPECT_EQ(link.StartIndex, a);
-  EXPECT_EQ(link.StopIndex, b);
-  EXPECT_EQ(link.Stop_Num, 1);
-  EXPECT_FALSE(link.StartIsNode);
-  EXPECT_FALSE(link.StopIsNode);
+  EXPECT_EQ(Link(0), Segment(a, b, 1));
   EXPECT_TRUE(screen.LinkLine(0).Visible());
 }
 
-TEST_F(Links, StartingAtAnInputIsRefused) {
+TEST_F(Links, StartAtAnInputFinishAtAnOutputAndBareCanvasAreRefusedAndTheDrawingGoesOn) {
+  PressCanvas(2000, 2000);
   PressInput(b);
-  EXPECT_EQ(screen.messages, std::vector<Message>{kStartWithOutput});
   EXPECT_EQ(form.LinkStarted, 0);
-  EXPECT_EQ(UsedLinks(), 0);
-}
-
-TEST_F(Links, FinishingAtAnOutputIsRefusedAndTheDrawingGoesOn) {
   PressOutput(a);
   PressOutput(b);
-  EXPECT_EQ(screen.messages, std::vector<Message>{kFinishWithInput});
   EXPECT_EQ(form.LinkStarted, 1);
+  EXPECT_EQ(screen.messages, (std::vector<Message>{kClickOnTheGates, kStartWithOutput, kFinishWithInput}));
+  EXPECT_EQ(UsedLinks(), 0);
+  EXPECT_FALSE(Gate(2).GetUsed()) << "the bare canvas made no node";
   PressInput(b);
   EXPECT_EQ(Link(0).StartIndex, a);
   EXPECT_TRUE(Link(0).GetUsed());
@@ -98,26 +91,9 @@ TEST_F(Links, TwoBendsMakeAChainOfThreeSegmentsThroughTwoNodes) {
   EXPECT_EQ(Gate(n2).GetX(), 800) << "within the gate area";
   EXPECT_EQ(Gate(n2).GetY(), 2500);
   EXPECT_TRUE(screen.buffer(n1).Visible());
-
-  struct Expected {
-    bool startIsNode;
-    Integer start;
-    bool stopIsNode;
-    Integer stop, linkTo;
-  };
-  const Expected rows[] = {{false, a, true, n1, 1}, {true, n1, true, n2, 2},
-                           {true, n2, false, b, 0}};
-  for (Integer j = 0; j < 3; ++j) {
-    const Expected& row = rows[j];
-    EXPECT_TRUE(Link(j).GetUsed()) << "segment " << j;
-    EXPECT_EQ(Link(j).StartIsNode, row.startIsNode) << "segment " << j;
-    EXPECT_EQ(Link(j).StartIndex, row.start) << "segment " << j;
-    EXPECT_EQ(Link(j).StopIsNode, row.stopIsNode) << "segment " << j;
-    EXPECT_EQ(Link(j).StopIndex, row.stop) << "segment " << j;
-    if (row.stopIsNode) {
-      EXPECT_EQ(Link(j).LinkTo, row.linkTo) << "segment " << j;
-    }
-  }
+  const linkgates chain[] = {Segment(a, n1, 0, false, true, 1), Segment(n1, n2, 0, true, true, 2),
+                             Segment(n2, b, 0, true, false)};
+  for (Integer j = 0; j < 3; ++j) EXPECT_EQ(Link(j), chain[j]) << "segment " << j;
   EXPECT_EQ(UsedLinks(), 3);
 }
 
@@ -161,45 +137,27 @@ TEST_F(Links, WhilePoweredAPressTogglesOnlyInputsAndDrawsNothing) {
   EXPECT_TRUE(screen.messages.empty());
 }
 
-TEST_F(Links, NoFreeLinkSlotRefusesTheStartAndDrawsNothing) {
+TEST_F(Links, FullCircuitRefusesTheStartOrTheNodeAndLeavesTheDrawingOpen) {
   for (Integer j = 0; j < kSlotCount; ++j) doc.Links(j).SetUsed(true);
   PressOutput(a);
-  PressInput(b);
-  EXPECT_EQ(screen.messages, (std::vector<Message>{kNoRoomForLink, kStartWithOutput}));
-  EXPECT_EQ(form.LinkStarted, 0);
-}
-
-TEST_F(Links, NodeNeedsAFreeGateSlotAndLeavesTheDrawingOpenWithout) {
+  EXPECT_EQ(form.LinkStarted, 0) << "no free link slot";
+  for (Integer j = 1; j < kSlotCount; ++j) doc.Links(j).SetUsed(false);
   PressOutput(a);
+  for (Integer j = 1; j < kSlotCount; ++j) doc.Links(j).SetUsed(j != form.CurrentLink);
+  PressCanvas(3000, 3000);
+  EXPECT_FALSE(Gate(2).GetUsed()) << "no node without a second link slot";
+  for (Integer j = 1; j < kSlotCount; ++j) doc.Links(j).SetUsed(false);
   for (Integer i = 2; i < kSlotCount; ++i) PutGate(doc, i, kNotGate, 1000, 100 * i);
   const std::string before = WriteCircuit(doc);
   PressCanvas(3000, 3000);
-  EXPECT_EQ(screen.messages, std::vector<Message>{kNoRoomForGate});
-  EXPECT_EQ(WriteCircuit(doc), before);
+  EXPECT_EQ(WriteCircuit(doc), before) << "no node without a free gate slot";
+  EXPECT_EQ(screen.messages, (std::vector<Message>{kNoRoomForLink, kNoRoomForLink, kNoRoomForGate}));
   PressInput(b);
-  EXPECT_TRUE(Link(0).GetUsed());
-  EXPECT_EQ(Link(0).StopIndex, b);
-}
-
-TEST_F(Links, NodeNeedsALinkSlotBesidesTheOneBeingDrawn) {
-  PressOutput(a);
-  const Integer drawn = form.CurrentLink;
-  for (Integer j = 0; j < kSlotCount; ++j) {
-    if (j != drawn) doc.Links(j).SetUsed(true);
-  }
-  PressCanvas(3000, 3000);
-  EXPECT_EQ(screen.messages, std::vector<Message>{kNoRoomForLink});
-  EXPECT_FALSE(Gate(2).GetUsed()) << "no node was made";
-  EXPECT_FALSE(Link(drawn).GetUsed());
-  PressInput(b);
-  EXPECT_TRUE(Link(drawn).GetUsed());
-  EXPECT_FALSE(Link(drawn).StopIsNode);
+  EXPECT_EQ(Link(form.CurrentLink), Segment(a, b));
 }
 
 // A link being drawn is given up with what it starts from, and kept otherwise.
-class AbandonedLinks : public Links {};
-
-TEST_F(AbandonedLinks, DeletingTheStartGateEndsTheDrawing) {
+TEST_F(Links, DeletingTheStartGateEndsTheDrawing) {
   PressOutput(a);
   TrashCan_DragDrop(form, {DragPool::ObjImage, a});
   EXPECT_EQ(form.LinkStarted, 0);
@@ -208,19 +166,15 @@ TEST_F(AbandonedLinks, DeletingTheStartGateEndsTheDrawing) {
   EXPECT_EQ(screen.messages, std::vector<Message>{kStartWithOutput});
 }
 
-TEST_F(AbandonedLinks, DeletingTheLastNodeEndsTheDrawingButAnEarlierNodeDoesNot) {
+TEST_F(Links, DeletingTheLastNodeOrNewEndsTheDrawingButAnEarlierNodeOrAnotherGateDoesNot) {
   PressOutput(a);
   PressCanvas(3000, 2000);
   PressCanvas(4000, 2000);
   TrashCan_DragDrop(form, {DragPool::buffer, 2});
-  EXPECT_EQ(form.LinkStarted, 1);
   TrashCan_DragDrop(form, {DragPool::ObjImage, b});
   EXPECT_EQ(form.LinkStarted, 1);
   TrashCan_DragDrop(form, {DragPool::buffer, 3});
   EXPECT_EQ(form.LinkStarted, 0);
-}
-
-TEST_F(AbandonedLinks, NewEndsTheDrawing) {
   PressOutput(a);
   New_Click(form);
   EXPECT_EQ(form.LinkStarted, 0);

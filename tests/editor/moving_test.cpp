@@ -3,34 +3,26 @@
 namespace tessara {
 namespace {
 
-using testing::Message;
 using testing::PutGate;
-
 using Moving = Window;
 
-struct Drop {
-  void (*button)(Form&);
-  Single dropX, dropY;
-  Single x, y;
-};
-
-class Drops : public Window, public ::testing::WithParamInterface<Drop> {};
-
-TEST_P(Drops, PressedPointOfTheImageStaysUnderThePointer) {
-  const Integer slot = Place(GetParam().button, 2000, 2000);
-  CrossButton_Click(form);
-  ObjImage_MouseDown(form, slot, 100, 200);
-  Tessara_Frame_DragDrop(form, {DragPool::ObjImage, slot}, GetParam().dropX, GetParam().dropY);
-  EXPECT_EQ(Gate(slot).GetX(), GetParam().x);
-  EXPECT_EQ(Gate(slot).GetY(), GetParam().y);
-  EXPECT_EQ(screen.ObjImage(slot).Left(), GetParam().x);
+TEST_F(Moving, DropKeepsThePressedPointOfTheImageUnderThePointerWithinTheGatesArea) {
+  const struct {
+    void (*button)(Form&);
+    Single dropX, dropY, x, y;
+  } rows[] = {{AndGateButton_Click, 3000, 4000, 2900, 3800}, {AndGateButton_Click, 500, 4000, 800, 3800},
+              {InputButton_Click, 5000, 3000, 0, 2800},      {OutputButton_Click, 5000, 3000, 8200, 2800}};
+  for (const auto& row : rows) {
+    New_Click(form);
+    const Integer slot = Place(row.button, 2000, 2000);
+    CrossButton_Click(form);
+    ObjImage_MouseDown(form, slot, 100, 200);
+    Tessara_Frame_DragDrop(form, {DragPool::ObjImage, slot}, row.dropX, row.dropY);
+    EXPECT_EQ(Gate(slot).GetX(), row.x) << "dropped at " << row.dropX;
+    EXPECT_EQ(Gate(slot).GetY(), row.y);
+    EXPECT_EQ(screen.ObjImage(slot).Left(), row.x);
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(EachKind, Drops,
-                         ::testing::Values(Drop{AndGateButton_Click, 3000, 4000, 2900, 3800},
-                                           Drop{AndGateButton_Click, 500, 4000, 800, 3800},
-                                           Drop{InputButton_Click, 5000, 3000, 0, 2800},
-                                           Drop{OutputButton_Click, 5000, 3000, 8200, 2800}));
 
 TEST_F(Moving, AutomaticDragAfterStartUpDropsWithTheLastGrabOffset) {
   PutGate(doc, 0, kNotGate, 1000, 1000);
@@ -72,21 +64,17 @@ TEST_F(Moving, DeletingAGateFreesEverySegmentTouchingIt) {
   const Integer gateSlot = Place(AndGateButton_Click, 3000, 2000);
   const Integer out = Place(OutputButton_Click, 0, 2000);
   LinkButton_Click(form);
-  PressOutput(in1);
-  PressInput(gateSlot, 0);
-  PressOutput(in2);
-  PressInput(gateSlot, 1);
-  PressOutput(gateSlot);
-  PressInput(out);
+  for (auto [from, to, input] : {std::tuple{in1, gateSlot, 0}, {in2, gateSlot, 1}, {gateSlot, out, 0}}) {
+    PressOutput(from);
+    PressInput(to, input);
+  }
   ASSERT_EQ(UsedLinks(), 3);
-
   TrashCan_DragDrop(form, {DragPool::ObjImage, gateSlot});
   EXPECT_FALSE(Gate(gateSlot).GetUsed());
   EXPECT_EQ(UsedLinks(), 0);
   EXPECT_FALSE(screen.ObjImage(gateSlot).Visible());
   EXPECT_FALSE(screen.LinkLine(2).Visible());
-  EXPECT_TRUE(Gate(in1).GetUsed());
-  EXPECT_TRUE(Gate(out).GetUsed());
+  EXPECT_TRUE(Gate(in1).GetUsed() && Gate(out).GetUsed());
 }
 
 TEST_F(Moving, DeletingANodeInAChainFreesOnlyItsTwoSegments) {
@@ -97,40 +85,25 @@ TEST_F(Moving, DeletingANodeInAChainFreesOnlyItsTwoSegments) {
   PressCanvas(3000, 2000);  // N1 in slot 2, segments 0 and 1
   PressCanvas(4000, 2000);  // N2 in slot 3, segment 2
   PressInput(b);
-
   TrashCan_DragDrop(form, {DragPool::buffer, 2});
-  EXPECT_FALSE(Link(0).GetUsed());
-  EXPECT_FALSE(Link(1).GetUsed());
-  EXPECT_TRUE(Link(2).GetUsed());
-  EXPECT_TRUE(Gate(3).GetUsed());
+  EXPECT_FALSE(Link(0).GetUsed() || Link(1).GetUsed());
+  EXPECT_TRUE(Link(2).GetUsed() && Gate(3).GetUsed());
   EXPECT_FALSE(screen.buffer(2).Visible());
   EXPECT_TRUE(screen.buffer(3).Visible());
 }
 
-TEST_F(Moving, TrashCanPressAndCanvasReleaseChangeNothing) {
-  const int refreshes = screen.Refreshes();
-  TrashCan_MouseDown(form);
-  Tessara_Frame_MouseUp(form);
-  EXPECT_EQ(screen.Refreshes(), refreshes);
-}
-
 TEST_F(Moving, NodesTellRiddlesAndJokesInTurn) {
-  for (int round = 0; round < 2; ++round) {
-    for (int n = 0; n < 4; ++n) buffer_DblClick(form);
-  }
+  for (int n = 0; n < 8; ++n) buffer_DblClick(form);
+  const char* const titles[] = {"Riddle", "Joke", "Joke", "Riddle"};
   ASSERT_EQ(screen.messages.size(), 8u);
-  const std::vector<std::string> titles = {"Riddle", "Joke", "Joke", "Riddle"};
   for (std::size_t n = 0; n < 8; ++n) {
     EXPECT_EQ(screen.messages[n].title, titles[n % 4]);
     EXPECT_EQ(screen.messages[n].style, MessageStyle::Stop);
     EXPECT_EQ(screen.messages[n].prompt, screen.messages[n % 4].prompt);
   }
-  EXPECT_EQ(screen.messages[0].prompt,
-            "What goes around and around all day long, but always straight ahead");
-  EXPECT_EQ(screen.messages[1].prompt,
-            "How do you tell when a lawyer is lieing?  His lips are moving.");
-  EXPECT_EQ(screen.messages[3].prompt,
-            "More of me is hidden then is seen. I am light than what I am made of");
+  EXPECT_EQ(screen.messages[0].prompt, "What goes around and around all day long, but always straight ahead");
+  EXPECT_EQ(screen.messages[1].prompt, "How do you tell when a lawyer is lieing?  His lips are moving.");
+  EXPECT_EQ(screen.messages[3].prompt, "More of me is hidden then is seen. I am light than what I am made of");
 }
 
 }  // namespace
