@@ -16,6 +16,9 @@ JOBS       ?= $(shell nproc)
 CMAKE_FLAGS ?=
 SOAK_ACTIONS ?= 200000
 SOAK_SEED  ?= 1
+SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp
 
 .PHONY: deps configure build run test sanitize bench fuzz package soak clean
 
@@ -38,8 +41,7 @@ sanitize: deps
 	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTESSARA_SANITIZE=ON
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen \
-	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-	  LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp \
+	  $(SANITIZER_ENV) \
 	  ctest --output-on-failure -j $(JOBS)
 
 bench: build
@@ -70,8 +72,7 @@ soak: deps
 	cmake --build $(ASAN_BUILD) -j $(JOBS) --target monkey_tests
 	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen MONKEY_SEED=$(SOAK_SEED) \
 	  MONKEY_ACTIONS=$(SOAK_ACTIONS) \
-	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-	  LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp \
+	  $(SANITIZER_ENV) \
 	  tests/monkey/monkey_tests --gtest_filter=MonkeyRun.RandomActionsKeepTheWindowTrueToItsCircuit
 
 clean:
