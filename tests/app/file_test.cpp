@@ -1,85 +1,57 @@
 // Open and Save As through the window, with the file dialog answered by the tests.
 #include <QMessageBox>
-#include <QTemporaryDir>
-#include <fstream>
-#include <sstream>
 
 #include "io/circuit_file.h"
+#include "temp_folder.h"
 #include "window_fixture.h"
 
 namespace tessara::app {
 namespace {
 
-std::string ReadText(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
 class WindowFiles : public WindowTest {
  protected:
   WindowFiles() {
-    window.SetFileChooser([this](FileDialogMode mode, std::string_view filter,
-                                 const std::string& offered) {
-      asked.push_back({mode, std::string(filter), offered});
+    window.SetFileChooser([this](FileDialogMode mode, std::string_view, const std::string& offered) {
+      asked.push_back({mode, offered});
       return answer;
     });
     PlaceWith("InputButton", QPoint(30, 100));
     PlaceWith("NotGateButton", QPoint(250, 100));
   }
 
-  std::string PathOf(const char* name) { return (folder.path() + "/" + name).toStdString(); }
-  void Save(const std::string& path) {
+  std::string At(const char* name) const { return (folder.path() / name).string(); }
+  // Chooses the File menu's entry whose dialog will answer path ("" cancels).
+  void Choose(const char* entry, const std::string& path) {
     answer = path;
-    Find<QAction>(QStringLiteral("Save"))->trigger();
-  }
-  void Open(const std::string& path) {
-    answer = path;
-    Find<QAction>(QStringLiteral("Open"))->trigger();
+    Find<QAction>(QString::fromLatin1(entry))->trigger();
   }
 
-  struct Asked {
-    FileDialogMode mode;
-    std::string filter, offered;
-  };
-  std::vector<Asked> asked;
+  std::vector<std::pair<FileDialogMode, std::string>> asked;  // the mode and the name offered
   std::string answer;
-  QTemporaryDir folder;
+  testing::TempFolder folder;
 };
 
-TEST_F(WindowFiles, SavedCircuitLoadsBackIdentical) {
-  const std::string path = PathOf("two.cir");
-  Save(path);
-  const std::string saved = ReadText(path);
+TEST_F(WindowFiles, SavedCircuitLoadsBackIdenticalAndTheDialogOffersTheNameLastChosen) {
+  Choose("Save", At("two.cir"));
+  const std::string saved = testing::ReadFile(At("two.cir"));
   EXPECT_EQ(saved, WriteCircuit(doc()));
-  EXPECT_EQ(window.windowTitle().toStdString(), "Tessara - " + path);
-
+  EXPECT_EQ(window.windowTitle().toStdString(), "Tessara - " + At("two.cir"));
   Find<QAction>(QStringLiteral("New"))->trigger();
-  EXPECT_FALSE(doc().Gates(0).GetUsed());
-  Open(path);
+  EXPECT_FALSE(Image(1)->isVisible());
+  Choose("Open", At("two.cir"));
   EXPECT_EQ(WriteCircuit(doc()), saved);
   EXPECT_TRUE(Image(0)->isVisible());
   EXPECT_TRUE(Image(1)->isVisible());
-}
-
-TEST_F(WindowFiles, DialogOffersTheNameLastChosenInEitherMode) {
-  Save(PathOf("first.cir"));
-  Open(PathOf("first.cir"));
-  answer.clear();
-  Find<QAction>(QStringLiteral("Save"))->trigger();  // cancelled
-  Find<QAction>(QStringLiteral("Open"))->trigger();
-  ASSERT_EQ(asked.size(), 4u);
-  EXPECT_EQ(asked[0].mode, FileDialogMode::Save);
-  EXPECT_EQ(asked[0].offered, "");
-  EXPECT_EQ(asked[1].mode, FileDialogMode::Open);
-  EXPECT_EQ(asked[1].offered, PathOf("first.cir"));
-  EXPECT_EQ(asked[3].offered, PathOf("first.cir"));
+  Choose("Save", "");
+  Choose("Open", "");
+  using Asked = std::pair<FileDialogMode, std::string>;
+  EXPECT_EQ(asked, (std::vector<Asked>{{FileDialogMode::Save, ""}, {FileDialogMode::Open, At("two.cir")},
+                                       {FileDialogMode::Save, At("two.cir")}, {FileDialogMode::Open, At("two.cir")}}));
 }
 
 TEST_F(WindowFiles, DamagedFileShowsAnErrorAndLeavesTheCircuitOnScreen) {
-  const std::string path = PathOf("damaged.cir");
-  std::ofstream(path, std::ios::binary) << "\"Tessara\"\r\n\"Orvandel\"\r\nnot a circuit\r\n";
+  const std::string path = At("damaged.cir");
+  testing::WriteFile(path, "\"Tessara\"\r\n\"Orvandel\"\r\nnot a circuit\r\n");
   QString title, text;
   QMessageBox::Icon icon = QMessageBox::NoIcon;
   ModalWatcher watcher([&](QWidget* modal) {
@@ -89,7 +61,7 @@ TEST_F(WindowFiles, DamagedFileShowsAnErrorAndLeavesTheCircuitOnScreen) {
     text = box->text();
     icon = box->icon();
   });
-  Open(path);
+  Choose("Open", path);
   ASSERT_TRUE(watcher.seen());
   EXPECT_EQ(title, QStringLiteral("Error"));
   EXPECT_TRUE(text.contains(QString::fromStdString(path))) << text.toStdString();

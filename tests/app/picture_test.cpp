@@ -51,7 +51,7 @@ TEST_F(WindowPicture, StartShowsTealBackgroundAndTheEmptyWhiteCanvas) {
   EXPECT_EQ(At(Find(QStringLiteral("Label2")), QPoint(4, 300)), QColor(Qt::white));
 }
 
-TEST_F(WindowPicture, LinkLineEndsOnThePinsOfItsGates) {
+TEST_F(WindowPicture, LinkLineEndsOnThePinsOfItsGatesAndPowerShowsTheValues) {
   BuildLinkedPair();
   ASSERT_TRUE(doc().Links(0).GetUsed());
   Grab("linked_pair");
@@ -60,10 +60,6 @@ TEST_F(WindowPicture, LinkLineEndsOnThePinsOfItsGates) {
   EXPECT_TRUE(IsDark(OnCanvas(226, 82)) || IsDark(OnCanvas(226, 83))) << "the AND's input stub";
   EXPECT_TRUE(IsDark(OnCanvas(138, 91)) || IsDark(OnCanvas(138, 92))) << "the line's middle";
   EXPECT_EQ(OnCanvas(138, 120), QColor(Qt::white));
-}
-
-TEST_F(WindowPicture, PoweredCircuitShowsItsValues) {
-  BuildLinkedPair();
   Click(Find(QStringLiteral("Power")));
   Click(Image(0), QPoint(20, 20));  // toggles the input
   Click(Find(QStringLiteral("prop")));

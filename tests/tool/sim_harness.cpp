@@ -3,25 +3,16 @@
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
-#include <unistd.h>
-
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include <gtest/gtest.h>
-
-#include "io/circuit_file.h"
-#include "model/gatekinds.h"
 
 extern char** environ;
 
 namespace tessara::tool_test {
 
 SimRun RunSim(const std::vector<std::string>& args) {
-  ScratchDir scratch;
-  const std::string outPath = scratch.PathOf("stdout"), errPath = scratch.PathOf("stderr");
+  TempFolder folder;
+  const std::string outPath = (folder.path() / "stdout").string(), errPath = (folder.path() / "stderr").string();
   posix_spawn_file_actions_t files;
   posix_spawn_file_actions_init(&files);
   posix_spawn_file_actions_addopen(&files, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
@@ -42,55 +33,9 @@ SimRun RunSim(const std::vector<std::string>& args) {
     ADD_FAILURE() << "cannot start " << TESSARA_SIM;
   }
   posix_spawn_file_actions_destroy(&files);
-  run.out = ReadBytes(outPath);
-  run.err = ReadBytes(errPath);
+  run.out = ReadFile(outPath);
+  run.err = ReadFile(errPath);
   return run;
-}
-
-std::string ExamplePath(const std::string& name) { return std::string(TESSARA_EXAMPLES) + "/" + name; }
-
-std::string ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
-
-ScratchDir::ScratchDir() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "tessara-sim-test-XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "cannot make a scratch folder";
-  path_ = pattern;
-}
-
-ScratchDir::~ScratchDir() {
-  std::error_code ignored;
-  std::filesystem::remove_all(path_, ignored);
-}
-
-std::string ScratchDir::PathOf(const std::string& name) const { return path_ + "/" + name; }
-
-std::string ScratchDir::Write(const std::string& name, const std::string& text) const {
-  std::ofstream(PathOf(name), std::ios::binary) << text;
-  return PathOf(name);
-}
-
-std::string ScratchDir::Save(const std::string& name, const Document& doc) const {
-  return Write(name, WriteCircuit(doc));
-}
-
-Integer Place(Document& doc, Long kind, Single x, Single y) {
-  const Integer slot = doc.GetFreeGate().value();
-  doc.PutGate(slot, MakeGate(kind));
-  doc.SetObject(slot, x, y);
-  doc.Gates(slot).SetUsed(true);
-  return slot;
-}
-
-void Wire(Document& doc, Integer from, Integer to, Integer input) {
-  linkgates& link = doc.Links(doc.GetFreeLink().value());
-  link.SetStart(from, 0);
-  link.SetStop(to, input);
-  link.SetUsed(true);
 }
 
 }  // namespace tessara::tool_test
