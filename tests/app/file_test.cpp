@@ -1,5 +1,8 @@
-// Open and Save As through the window, with the file dialog answered by the tests.
+// Open and Save As through the window, with the file dialog answered by the tests,
+// and the dialog's filter in Qt's form.
 #include <QMessageBox>
+
+#include "app/dialogs.h"
 
 #include "io/circuit_file.h"
 #include "temp_folder.h"
@@ -69,6 +72,24 @@ TEST_F(WindowFiles, DamagedFileShowsAnErrorAndLeavesTheCircuitOnScreen) {
   EXPECT_TRUE(doc().Gates(1).GetUsed());
   EXPECT_TRUE(Image(1)->isVisible());
   EXPECT_EQ(window.windowTitle(), QStringLiteral("Tessara"));
+}
+
+TEST(FileDialogFilter, PairsBecomeQtNameFilters) {
+  const struct {
+    const char* given;
+    const char* expected;
+  } rows[] = {
+      {"Circuits (*.cir)|*.cir|", "Circuits (*.cir)"},
+      {"Circuit (*.cir)|*.cir|", "Circuit (*.cir)"},
+      {"Circuits|*.cir", "Circuits (*.cir)"},
+      {"Circuits (*.cir)|*.cir|All files (*.*)|*.*|", "Circuits (*.cir);;All files (*.*)"},
+      {"Texts|*.txt;*.text|", "Texts (*.txt *.text)"},
+      {"", ""},
+      {"No pattern|", ""},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(QtNameFilters(row.given).toStdString(), row.expected) << row.given;
+  }
 }
 
 }  // namespace

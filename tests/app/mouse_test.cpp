@@ -11,26 +11,16 @@ using WindowMouse = WindowTest;
 
 constexpr QPoint kCanvasPoint(200, 200);  // canvas pixels: twips (3000, 3000)
 
-TEST_F(WindowMouse, PaletteClickChoosesTheToolAndACanvasPressPlacesAGateCentredOnThePointer) {
-  PlaceWith("AndGateButton", kCanvasPoint);
-  EXPECT_EQ(window.Palette(PaletteButton::AndGateButton).BorderStyle(), 1);
-  EXPECT_EQ(window.Palette(PaletteButton::CrossButton).BorderStyle(), 0);
-  const gate& placed = doc().Gates(0);
-  ASSERT_TRUE(placed.GetUsed());
-  EXPECT_EQ(placed.GetType(), kAndGate);
-  EXPECT_EQ(placed.GetX(), 2600);
-  EXPECT_EQ(placed.GetY(), 2600);
-  EXPECT_TRUE(Image(0)->isVisible());
-  EXPECT_EQ(Image(0)->pos(), QPoint(173, 173));
-}
-
-TEST_F(WindowMouse, RightButtonPlacesAsTheLeftDoesButAPressOnAHeadingPlacesNothing) {
+TEST_F(WindowMouse, PaletteClickMovesTheBorderAndTheRightButtonPlacesAsTheLeftDoesButNotOnAHeading) {
   Click(Find(QStringLiteral("NotGateButton")));
+  EXPECT_EQ(window.Palette(PaletteButton::NotGateButton).BorderStyle(), 1);
+  EXPECT_EQ(window.Palette(PaletteButton::CrossButton).BorderStyle(), 0);
   Click(Find(QStringLiteral("Inputs")));
   EXPECT_FALSE(doc().Gates(0).GetUsed());
   QTest::mouseClick(&window.Canvas(), Qt::RightButton, {}, kCanvasPoint);
   EXPECT_TRUE(doc().Gates(0).GetUsed());
   EXPECT_EQ(doc().Gates(0).GetX(), 2600);
+  EXPECT_EQ(Image(0)->pos(), QPoint(173, 173));
 }
 
 TEST_F(WindowMouse, ToolPointerShowsOverTheCanvasAndArrowOverTheBackground) {

@@ -1,7 +1,6 @@
 // What the window shows, read back from an offscreen grab. Each state is also kept as
 // a PNG in the build's artefacts/app folder for a look by eye.
 #include <QDir>
-#include <QAction>
 #include <QImage>
 
 #include "window_fixture.h"
@@ -81,18 +80,6 @@ TEST_F(WindowPicture, TurnedGatesAndANodeAreDrawn) {
   ASSERT_TRUE(Marker(3)->isVisible());
   Grab("turned_and_node");
   EXPECT_TRUE(IsDark(At(Marker(3), QPoint(4, 4)))) << "the node dot";
-}
-
-TEST_F(WindowPicture, AboutWindowDrawsItsEtchedRule) {
-  QImage about;
-  ModalWatcher watcher([&](QWidget* modal) { about = modal->grab().toImage(); });
-  Find<QAction>(QStringLiteral("Help_About"))->trigger();
-  ASSERT_TRUE(watcher.seen());
-  QDir().mkpath(QStringLiteral(TESSARA_ARTEFACTS));
-  about.save(QStringLiteral(TESSARA_ARTEFACTS "/about.png"));
-  const qreal ratio = about.devicePixelRatio();
-  EXPECT_EQ(about.pixelColor(QPoint(100, 163) * ratio), QColor(128, 128, 128));
-  EXPECT_EQ(about.pixelColor(QPoint(100, 164) * ratio), QColor(Qt::white));
 }
 
 }  // namespace

@@ -7,46 +7,29 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "editor/commands.h"
 #include "fake_screen.h"
 #include "model/gatekinds.h"
+#include "temp_folder.h"
 
 namespace tessara {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string Contents(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
-}
-
-std::vector<std::string> Names(const fs::path& dir) {
-  std::vector<std::string> names;
-  for (const auto& entry : fs::directory_iterator(dir)) names.push_back(entry.path().filename());
-  std::sort(names.begin(), names.end());
-  return names;
-}
+using testing::ReadFile;
+using testing::TempFolder;
 
 class SaveFaults : public ::testing::Test {
  protected:
-  SaveFaults() {
-    std::string pattern = (fs::temp_directory_path() / "tessara-faults-XXXXXX").string();
-    dir_ = mkdtemp(pattern.data());
-    Form_Load(form_);
-  }
+  SaveFaults() { Form_Load(form_); }
   ~SaveFaults() override {
     if (mounted_) umount2(dir_.c_str(), MNT_DETACH);
-    fs::remove_all(dir_);
   }
 
   // A tmpfs of size bytes over the test folder.
@@ -63,7 +46,7 @@ class SaveFaults : public ::testing::Test {
     screen_.file_answers.push_back(path);
     Save_Click(form_);
     screen_.SetCaption("Tessara");
-    old_ = Contents(path);
+    old_ = ReadFile(path);
     EXPECT_FALSE(old_.empty());
     return path;
   }
@@ -72,17 +55,18 @@ class SaveFaults : public ::testing::Test {
   void ExpectRefusedSave(const fs::path& path, const std::string& reason) {
     form_.doc.PutGate(0, MakeGate(kAndGate));
     form_.doc.Gates(0).SetUsed(true);
-    const std::vector<std::string> before = Names(dir_);
+    const std::vector<std::string> before = TempFolder::Names(dir_);
     screen_.file_answers.push_back(path);
     Save_Click(form_);
     ASSERT_EQ(screen_.messages.size(), 1u);
     EXPECT_EQ(screen_.messages[0].title, "Error");
     EXPECT_EQ(screen_.messages[0].prompt, "Cannot save \"" + path.string() + "\":\n" + reason);
     EXPECT_EQ(screen_.Caption(), "Tessara");
-    EXPECT_EQ(Names(dir_), before) << "a temporary file was left";
+    EXPECT_EQ(TempFolder::Names(dir_), before) << "a temporary file was left";
   }
 
-  fs::path dir_;
+  TempFolder folder_;
+  const fs::path& dir_ = folder_.path();
   bool mounted_ = false;
   std::string old_;
   testing::FakeScreen screen_;
@@ -97,7 +81,7 @@ TEST_F(SaveFaults, FullDiskKeepsTheOldFile) {
   while (filler.write(block.data(), block.size()) && filler.flush()) {}
   filler.close();
   ExpectRefusedSave(path, "cannot write: No space left on device");
-  EXPECT_EQ(Contents(path), old_);
+  EXPECT_EQ(ReadFile(path), old_);
 }
 
 TEST_F(SaveFaults, ReadOnlyDiskKeepsTheOldFile) {
@@ -105,7 +89,7 @@ TEST_F(SaveFaults, ReadOnlyDiskKeepsTheOldFile) {
   const fs::path path = EarlierSave("circuit.cir");
   ASSERT_EQ(mount("tmpfs", dir_.c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr), 0);
   ExpectRefusedSave(path, "cannot create: Read-only file system");
-  EXPECT_EQ(Contents(path), old_);
+  EXPECT_EQ(ReadFile(path), old_);
 }
 
 TEST_F(SaveFaults, FolderOrPipeInTheWayIsLeftAsItIs) {
@@ -134,7 +118,7 @@ TEST_F(SaveFaults, UnusualNamesAndLinksSaveAndLoadBack) {
     EXPECT_TRUE(LoadCircuit(form_, path.string())) << name;
   }
   EXPECT_TRUE(fs::is_symlink(dir_ / "link.cir"));
-  EXPECT_EQ(Names(dir_ / "real"), std::vector<std::string>{"target.cir"});
+  EXPECT_EQ(TempFolder::Names(dir_ / "real"), std::vector<std::string>{"target.cir"});
 }
 
 }  // namespace
