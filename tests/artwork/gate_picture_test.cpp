@@ -50,15 +50,21 @@ std::vector<Stub> StubsOf(Long kind) {
   return {kInput0, kInput1, kOutput};
 }
 
-TEST(GatePicture, IsWideForOrientationsZeroAndTwoAndTallForOneAndThree) {
+TEST(GatePicture, IsWideForOrientationsZeroAndTwoTallForOneAndThreeAndTwiceTheSizeAtScaleTwo) {
   for (Long kind : kGateKinds)
     for (int o = 0; o < kOrientations; ++o) {
-      const QImage picture = GatePicture(kind, o);
       SCOPED_TRACE(testing::Message() << "kind " << kind << " orientation " << o);
+      const QImage picture = GatePicture(kind, o), big = GatePicture(kind, o, 2);
       EXPECT_EQ(picture.size(), o % 2 == 0 ? QSize(58, 53) : QSize(53, 58));
       EXPECT_EQ(picture.format(), QImage::Format_RGB32);
       EXPECT_EQ(picture.devicePixelRatio(), 1);
+      EXPECT_EQ(big.size(), picture.size() * 2);
+      EXPECT_EQ(big.devicePixelRatio(), 2);
+      EXPECT_EQ(big.deviceIndependentSize(), QSizeF(picture.size()));
     }
+  const QImage big = GatePicture(kOrGate, 0, 2);  // input 0 on rows 18-21 from column 2
+  for (int y = 18; y <= 21; ++y) EXPECT_TRUE(IsBlack(big, 2, y));
+  EXPECT_TRUE(IsWhite(big, 2, 17) && IsWhite(big, 2, 22) && IsWhite(big, 1, 18));
 }
 
 TEST(GatePicture, IsNullForKindsWithoutASymbolAndForUnknownOrientations) {
@@ -140,15 +146,6 @@ TEST(GatePicture, StretchedPinsFallWhereLinksAttachOnTheCell) {
     }
 }
 
-TEST(GatePicture, OrientationOneHasItsOutputAtTheMiddleOfTheTopEdge) {
-  const QImage picture = GatePicture(kAndGate, 1);
-  EXPECT_TRUE(IsBlack(picture, 26, 1));
-  EXPECT_TRUE(IsBlack(picture, 27, 1));
-  EXPECT_TRUE(IsWhite(picture, 26, 0));
-  EXPECT_TRUE(IsWhite(picture, 25, 1));
-  EXPECT_TRUE(IsWhite(picture, 28, 1));
-}
-
 // The turned pictures are the same drawing: against the orientation-0 picture turned
 // pixel by pixel, their inked pixels differ only in a few antialiased edge pixels.
 TEST(GatePicture, OtherOrientationsAreTheSameDrawingTurned) {
@@ -165,22 +162,6 @@ TEST(GatePicture, OtherOrientationsAreTheSameDrawingTurned) {
         }
       EXPECT_LE(differing, 8);
     }
-}
-
-TEST(GatePicture, ScaleTwoDrawsTwiceTheSizeAndCarriesTheRatio) {
-  for (Long kind : kGateKinds)
-    for (int o = 0; o < kOrientations; ++o) {
-      SCOPED_TRACE(testing::Message() << "kind " << kind << " orientation " << o);
-      const QImage picture = GatePicture(kind, o, 2);
-      EXPECT_EQ(picture.size(), GatePicture(kind, o).size() * 2);
-      EXPECT_EQ(picture.devicePixelRatio(), 2);
-      EXPECT_EQ(picture.deviceIndependentSize(), QSizeF(GatePicture(kind, o).size()));
-    }
-  const QImage big = GatePicture(kOrGate, 0, 2);  // input 0 on rows 18-21 from column 2
-  for (int y = 18; y <= 21; ++y) EXPECT_TRUE(IsBlack(big, 2, y));
-  EXPECT_TRUE(IsWhite(big, 2, 17));
-  EXPECT_TRUE(IsWhite(big, 2, 22));
-  EXPECT_TRUE(IsWhite(big, 1, 18));
 }
 
 }  // namespace

@@ -30,45 +30,26 @@ const NamedPicture kPictures[] = {
     {"trashcan", TrashCanPicture, {64, 64}}, {"node", NodeDot, {15, 15}},
 };
 
-TEST(Pictures, HaveTheirDesignSizesOnOpaqueWhite) {
+TEST(Pictures, HaveTheirDesignSizesOnOpaqueWhiteAndTwiceThatAtScaleTwo) {
   for (const NamedPicture& p : kPictures) {
-    const QImage picture = p.draw(1);
+    const QImage picture = p.draw(1), big = p.draw(2);
     EXPECT_EQ(picture.size(), p.size) << p.name;
     EXPECT_EQ(picture.format(), QImage::Format_RGB32) << p.name;
     EXPECT_TRUE(IsWhite(picture, 0, 0)) << p.name;
-  }
-}
-
-TEST(Pictures, ScaleTwoDrawsTwiceTheSizeAndCarriesTheRatio) {
-  for (const NamedPicture& p : kPictures) {
-    const QImage picture = p.draw(2);
-    EXPECT_EQ(picture.size(), p.size * 2) << p.name;
-    EXPECT_EQ(picture.devicePixelRatio(), 2) << p.name;
+    EXPECT_EQ(big.size(), p.size * 2) << p.name;
+    EXPECT_EQ(big.devicePixelRatio(), 2) << p.name;
   }
 }
 
 // The input's stub is its output pin at the middle of the right side (rows 31-32),
-// the output's stub its input pin at the middle of the left side.
-TEST(Pictures, InputAndOutputBoxesHaveTheirStubAtMidHeight) {
-  const QImage input = InputPicture(), output = OutputPicture();
-  for (int y : {31, 32}) {
-    EXPECT_TRUE(IsBlack(input, 63, y));
-    EXPECT_TRUE(IsBlack(output, 0, y));
-  }
-  for (int y : {30, 33}) {
-    EXPECT_TRUE(IsWhite(input, 63, y));
-    EXPECT_TRUE(IsWhite(output, 0, y));
-  }
-  EXPECT_TRUE(IsWhite(input, 0, 32));
-  EXPECT_TRUE(IsWhite(output, 63, 32));
-}
-
-TEST(Pictures, NodeDotIsBlackInTheMiddleAndWhiteInTheCorners) {
-  const QImage dot = NodeDot();
-  EXPECT_TRUE(IsBlack(dot, 7, 7));
-  EXPECT_TRUE(IsBlack(dot, 2, 7));
-  EXPECT_TRUE(IsWhite(dot, 0, 0));
-  EXPECT_TRUE(IsWhite(dot, 14, 14));
+// the output's stub its input pin at the middle of the left side; the node a round dot.
+TEST(Pictures, InputAndOutputStubsLieAtMidHeightAndTheNodeDotIsRound) {
+  const QImage input = InputPicture(), output = OutputPicture(), dot = NodeDot();
+  for (int y : {31, 32}) EXPECT_TRUE(IsBlack(input, 63, y) && IsBlack(output, 0, y)) << y;
+  for (int y : {30, 33}) EXPECT_TRUE(IsWhite(input, 63, y) && IsWhite(output, 0, y)) << y;
+  EXPECT_TRUE(IsWhite(input, 0, 32) && IsWhite(output, 63, 32));
+  EXPECT_TRUE(IsBlack(dot, 7, 7) && IsBlack(dot, 2, 7));
+  EXPECT_TRUE(IsWhite(dot, 0, 0) && IsWhite(dot, 14, 14));
 }
 
 TEST(ToolPicture, ShowsEachToolAtItsPaletteSize) {
@@ -83,16 +64,6 @@ TEST(ToolPicture, ShowsEachToolAtItsPaletteSize) {
   EXPECT_EQ(ToolPicture(kNorGate), GatePicture(kNorGate, 0));
   EXPECT_TRUE(ToolPicture(kBufferGate).isNull());
   EXPECT_TRUE(ToolPicture(11).isNull());
-}
-
-TEST(IconCache, HoldsElevenTwoColourCursorsWithTheHotSpotInTheMiddle) {
-  for (int i = 0; i < kIconCacheSize; ++i) {
-    const QCursor cursor = IconCache(i);
-    EXPECT_EQ(cursor.shape(), Qt::BitmapCursor) << i;
-    EXPECT_EQ(cursor.hotSpot(), QPoint(16, 16)) << i;
-    EXPECT_EQ(cursor.bitmap().size(), QSize(32, 32)) << i;
-    EXPECT_EQ(cursor.mask().size(), QSize(32, 32)) << i;
-  }
 }
 
 // A cursor as an image: black, white, and transparent where its mask is clear.
@@ -113,22 +84,21 @@ int Count(const QImage& image, QRgb colour) {
   return n;
 }
 
-TEST(IconCache, CursorsAreBlackEdgedInWhiteOnTransparency) {
+TEST(IconCache, HoldsElevenBlackAndWhiteCursorsOnTransparencyWithTheHotSpotInTheMiddle) {
   for (int i = 0; i < kIconCacheSize; ++i) {
-    const QImage image = CursorImage(IconCache(i));
+    const QCursor cursor = IconCache(i);
+    EXPECT_EQ(cursor.shape(), Qt::BitmapCursor) << i;
+    EXPECT_EQ(cursor.hotSpot(), QPoint(16, 16)) << i;
+    EXPECT_EQ(cursor.mask().size(), QSize(32, 32)) << i;
+    const QImage image = CursorImage(cursor);
+    EXPECT_EQ(image.size(), QSize(32, 32)) << i;
     EXPECT_GT(Count(image, qRgb(0, 0, 0)), 40) << i;
     EXPECT_GT(Count(image, qRgb(255, 255, 255)), 40) << i;
     EXPECT_GT(Count(image, qRgba(0, 0, 0, 0)), 32 * 32 / 2) << i;
   }
-}
-
-TEST(IconCache, CrossCursorCrossesAtTheHotSpot) {
   const QImage cross = CursorImage(IconCache(5));
   for (QPoint p : {QPoint(15, 15), QPoint(16, 16), QPoint(15, 8), QPoint(24, 16)})
-    EXPECT_EQ(cross.pixel(p), qRgb(0, 0, 0)) << p.x() << "," << p.y();
-}
-
-TEST(IconCache, UnknownIndexGivesTheArrow) {
+    EXPECT_EQ(cross.pixel(p), qRgb(0, 0, 0)) << "the cross at " << p.x() << "," << p.y();
   EXPECT_EQ(IconCache(kIconCacheSize).shape(), Qt::ArrowCursor);
   EXPECT_EQ(IconCache(-1).shape(), Qt::ArrowCursor);
 }
