@@ -15,9 +15,6 @@ class FileCorpus {
     std::string kind;  // "example", "saved", "truncated", "flipped", "missing", "folder",
                        // "new", "overwrite", "no folder", "cancel"
     std::string path;  // "" for a cancelled dialog
-    // The circuit may hold what the editor never builds (a damaged file, or one saved
-    // from such a circuit).
-    bool odd = false;
   };
 
   // examples: the folder of example circuits; folder: an empty folder to write in.
@@ -26,22 +23,17 @@ class FileCorpus {
   std::size_t exampleCount() const { return examples_; }
 
   Choice PickToOpen(std::mt19937& rng);
+  // A "new" name is offered to PickToOpen from now on, as saved.
   Choice PickToSave(std::mt19937& rng);
-  // A save to path succeeded; odd as the circuit saved.
-  void Saved(const Choice& choice, bool odd);
 
  private:
-  struct Known {
-    std::string path, text;
-    bool odd;
-  };
-  std::string Damage(const std::string& text, bool truncate, std::mt19937& rng) const;
   std::string NewPath(const char* stem);
+  // A random one of paths_[from, to).
+  const std::string& Any(std::size_t from, std::size_t to, std::mt19937& rng) const;
 
   std::string folder_;
-  std::vector<Known> texts_;   // examples, then files saved in the run
+  std::vector<std::string> paths_;  // the examples, then the files saved in the run
   std::size_t examples_ = 0;
-  std::vector<std::string> saved_;
   long made_ = 0;
 };
 

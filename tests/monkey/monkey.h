@@ -1,12 +1,14 @@
 // A random user of the real window. Each step is one user action chosen by a seeded
 // generator: a palette click, a move, press, double-click or drag of real mouse
-// events on the canvas, a gate image, a node marker or the trash can, the Power or
-// "prop" button, or File > New, Open or Save As with the dialog answered. Each step
-// also checks what that action alone must have done to the circuit.
+// events on the canvas, a gate image, a node marker, the trash can or elsewhere, the
+// Power or "prop" button, or File > New, Open or Save As with the dialog answered.
+// Moods weight the mix, long enough for the circuit to fill up now and then. Every
+// modal window that opens is answered at once, as a user pressing OK would.
 #pragma once
 
 #include <QPoint>
-#include <array>
+#include <QTest>
+#include <QTimer>
 #include <cstdint>
 #include <map>
 #include <optional>
@@ -14,44 +16,38 @@
 #include <string>
 #include <vector>
 
-#include "editor/form.h"
 #include "faults.h"
-
-class QAction;
-class QWidget;
+#include "screen_check.h"
 
 namespace tessara::app {
 
 class FileCorpus;
-class ModalAnswerer;
 class WindowProbe;
 
 class Monkey {
  public:
   struct Outcome {
-    std::string action;          // what was done, for the log
-    std::vector<std::string> faults;  // where the action's own outcome was wrong
+    std::string action;               // what was done, for the log
+    std::vector<std::string> faults;  // what the action alone showed to be wrong
   };
-
-  // Coverage of a run.
+  // How often each action was done and each box answered (as "box <title>"), and the
+  // most gates ever in use.
   struct Tally {
     std::map<std::string, long> actions;
-    long noRoomForGate = 0, noRoomForLink = 0;
-    int mostGates = 0, mostLinks = 0;
+    int mostGates = 0;
   };
 
-  // The window of probe must be shown and loaded; answerer closes its boxes.
-  Monkey(WindowProbe& probe, ModalAnswerer& answerer, FileCorpus& files, std::uint32_t seed);
+  // The window of probe must be shown and loaded.
+  Monkey(WindowProbe& probe, FileCorpus& files, std::uint32_t seed);
 
+  // One action. Its faults: a modal window other than a message box titled "Error",
+  // "Riddle" or "Joke"; a file command that asked for no file; a drag that a modal
+  // box or an opened circuit ended, yet dropped at its release.
   Outcome Step();
-
   const Tally& tally() const { return tally_; }
-  // The tool whose palette button may still carry the border after File > New, or
-  // -1; the caller clears it once the palette shows the current tool.
-  Long laggingTool() const { return laggingTool_; }
-  void PaletteCaughtUp() { laggingTool_ = -1; }
-  // Whether the circuit may hold what the editor never builds (from a damaged file).
-  bool odd() const { return odd_; }
+
+  // The palette's borders before File > New, which it may show until the next refresh.
+  std::optional<PaletteBorders> laggingPalette;
 
  private:
   enum class Mood { Grow, Wire, Churn, Simulate };
@@ -60,89 +56,47 @@ class Monkey {
     kTellRiddle, kDragToCanvas, kDragToTrash, kDragAstray, kPower, kProp, kNew, kOpen,
     kSave, kMoveOverBackground, kPressElsewhere, kInterruptedDrag, kActionCount
   };
-
-  // The state an action's expectations start from.
-  struct Before {
-    std::string text;  // the circuit as a file
-    Long tool;
-    bool power;
-    Integer linkStarted, currentLink;
-    std::optional<Integer> freeGate, freeLink, freeLinkBesidesDrawn;
-    Single grabX, grabY;
-    Integer egg;
-    std::string caption;
-    std::array<bool, kSlotCount> outputs;
-  };
-
-  // A shown element of a pool, a point on it and whether a press there reaches it.
+  // A window point on a shown gate image or node marker, and whether a press there
+  // reaches it (another element may cover it).
   struct Aim {
-    Integer slot;
-    QPoint local, at;  // on the element; in the window
+    QPoint at;
     bool hit;
   };
 
   Form& form();
-  Before Snap();
   Action Choose();
-  void NextMood();
   std::optional<Aim> AimAt(bool markers);
   Qt::MouseButton AnyButton();
-  QPoint AnyCanvasPoint(QPoint* local = nullptr);
+  QPoint AnyPointOn(const QWidget* w);
   std::optional<QPoint> BareBackgroundPoint();
-  std::string Name(QPoint at) const;
+  // A real mouse event at a window point, through the platform.
+  void Mouse(QTest::MouseAction action, QPoint at, Qt::MouseButton button = Qt::LeftButton);
+  std::string Count(std::string tallied, std::string described);
+  void AnswerModal();
 
-  // Real mouse events at window points, through the platform.
-  void Click(QPoint at, Qt::MouseButton button);
-  void DoubleClick(QPoint at);
-  void Press(QPoint at, Qt::MouseButton button);
-  void MoveTo(QPoint at);
-  void Release(QPoint at, Qt::MouseButton button);
-  void Count(const std::string& action);
-
-  // The actions; each returns its description and adds its faults.
-  std::string PickTool(Faults& f);
-  std::string MoveOverCanvas(Faults& f);
-  std::string PressCanvas(Faults& f);
-  std::string PressImage(Faults& f);
-  std::string TurnImage(Faults& f);
-  std::string PressMarker(Faults& f);
-  std::string TellRiddle(Faults& f);
-  std::string Drag(Faults& f, Action where);
-  std::string PowerButton(Faults& f);
-  std::string PropButton(Faults& f);
-  std::string NewCommand(Faults& f);
-  std::string OpenCommand(Faults& f);
-  std::string SaveCommand(Faults& f);
-  std::string MoveOverBackground(Faults& f);
-  std::string PressElsewhere(Faults& f);
-  std::string InterruptedDrag(Faults& f);
-
-  // A file command from its menu entry or its keyboard shortcut. OpenFile tells
-  // through loaded whether a circuit was loaded.
-  void Command(Faults& f, QAction* action, bool byShortcut);
-  std::string OpenFile(Faults& f, bool byShortcut, bool* loaded);
-  std::string SaveFile(Faults& f, bool byShortcut);
-  bool Chance(int percent);
-
-  // Expectations shared by several actions.
-  void ExpectUnchanged(Faults& f, const Before& b);
-  void ExpectNoBox(Faults& f);
-  void ExpectOnlyWindowBoxes(Faults& f);
-  void ExpectBox(Faults& f, std::string_view title, std::string_view text);
-  void ExpectDrop(Faults& f, Integer slot, Single x, Single y);
-  void ExpectDeleted(Faults& f, const Before& b, Integer slot);
+  // The actions; each returns its description.
+  std::string PickTool();
+  std::string MoveOver(bool background);
+  std::string PressCanvas();
+  std::string PressElement(bool marker, bool twice);
+  std::string Drag(Action where);
+  std::string PressButton(QWidget* button, const char* name);
+  std::string NewCommand();
+  std::string PressElsewhere();
+  std::string InterruptedDrag();
+  // File > Open or Save As from its menu entry or its keyboard shortcut.
+  std::string FileCommand(bool save, bool byShortcut);
 
   WindowProbe& probe_;
-  ModalAnswerer& answerer_;
   FileCorpus& files_;
   std::mt19937 rng_;
   Mood mood_ = Mood::Grow;
   int moodLeft_ = 0;
-  Long laggingTool_ = -1;
-  bool odd_ = false;
   std::string answer_;  // what the file dialog answers next
-  QPoint pointer_;      // where the last mouse event left the pointer
   long asked_ = 0;      // how often the file dialog was asked
+  long answered_ = 0;   // how many modal windows were answered
+  QTimer modalTimer_;
+  Faults faults_;       // of the action under way
   Tally tally_;
 };
 

@@ -1,8 +1,9 @@
-// What must hold after every action, whatever the action was: the window's state
-// within its limits, and every element of the real window showing that state as a
-// full refresh leaves it. Each check returns one sentence per fault found.
+// What must hold after every action, whatever the action was: the circuit within its
+// limits, and the real window showing it. Each check returns one sentence per fault.
 #pragma once
 
+#include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,23 +13,22 @@ namespace tessara::app {
 
 class WindowProbe;
 
-// Gate slots hold kinds 0 or 2..10, a used slot never the empty kind; every link
-// names gate slots, link slots and input numbers in range; the link being drawn is
-// sound; tool, egg counter and flags within their values.
+// The border style of each palette button, in PaletteButton order.
+using PaletteBorders = std::array<int, kPaletteButtonCount>;
+PaletteBorders Borders(Screen& screen);
+
+// Gate slots hold kinds 0 or 2..10, a used slot never the empty kind; every link in
+// use names gate slots 0..50 and input 0..2; LinkStarted is 0 or 1 and CurrentLink
+// a slot.
 std::vector<std::string> CheckModel(const Form& form);
 
-// Images, node markers, value labels, link lines, the palette border, the Power
-// caption, the pointer and the drag outline, through the real widgets and through
-// the Screen getters. The palette border may stand on laggingTool's button instead
-// of the current tool's (File > New leaves it to the next refresh); pass -1 for none.
+// The window against a full refresh of its circuit on a stand-in screen: every
+// element shown or hidden alike; a shown one with the refresh's twips, picture and
+// text through its Screen getters, its widget at the nearest pixel showing that text.
+// Also the Power caption against the power, and no drag outline, menu or modal window
+// left open. The palette may still show lagging instead of the refresh's borders
+// (File > New leaves it to the next refresh); lagging is cleared once it does not.
 std::vector<std::string> CheckScreen(const Form& form, const WindowProbe& probe,
-                                     Long laggingTool);
-
-// Whether the palette border stands on exactly the button of tool (none for a code
-// no button chooses).
-bool PaletteShows(const WindowProbe& probe, Long tool);
-
-// After a propagation step: every node fed by a segment shows its feeder's value.
-std::vector<std::string> CheckNodesFollowTheirFeeders(const Form& form);
+                                     std::optional<PaletteBorders>& lagging);
 
 }  // namespace tessara::app

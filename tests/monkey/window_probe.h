@@ -1,72 +1,51 @@
-// The real widgets of a shown main window, found once by their object names, and
-// the window points the monkey aims its gestures at.
+// The real widgets of a shown main window: the pool elements and palette buttons as
+// its Screen hands them out, the rest found once by their object names; and the
+// random window points the monkey aims its gestures at.
 #pragma once
 
-#include <QPoint>
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
 #include <array>
-#include <optional>
 #include <random>
 #include <string>
-#include <vector>
 
-#include "model/types.h"
-#include "view/screen.h"
-
-class QAction;
-class QLabel;
-class QPushButton;
-class QWidget;
+#include "app/tessara_form.h"
 
 namespace tessara::app {
 
-class Tessara_Form;
-class Tessara_Frame;
-class PictureElement;
-
-// The tool code each palette button chooses, in PaletteButton order.
-inline constexpr std::array<Long, kPaletteButtonCount> kButtonTools = {0, 1, 2, 3, 4,
-                                                                       5, 6, 8, 9, 10};
-
 class WindowProbe {
  public:
-  // Finds every element of window; missing() names the ones not found.
+  // Finds the named widgets of window; missing names the first not found, if any.
   explicit WindowProbe(Tessara_Form& window);
 
-  const std::vector<std::string>& missing() const { return missing_; }
-
-  Tessara_Form& window;
-  Tessara_Frame* canvas = nullptr;
-  QWidget* background = nullptr;  // the client area behind everything
-  QWidget* dragOutline = nullptr;
-  PictureElement* trashCan = nullptr;
-  QPushButton* power = nullptr;
-  QPushButton* prop = nullptr;
-  QAction* newAction = nullptr;
-  QAction* openAction = nullptr;
-  QAction* saveAction = nullptr;
-  std::array<PictureElement*, kPaletteButtonCount> palette{};
-  std::array<QWidget*, kSlotCount> images{};
-  std::array<QWidget*, kSlotCount> markers{};
-  std::array<QLabel*, kSlotCount> values{};
-  std::array<QWidget*, 2> headings{};  // "Inputs", "Outputs"
+  QWidget* Image(Integer i) const { return dynamic_cast<QWidget*>(&window.ObjImage(i)); }
+  QWidget* Marker(Integer i) const { return dynamic_cast<QWidget*>(&window.buffer(i)); }
+  QLabel* Value(Integer i) const { return dynamic_cast<QLabel*>(&window.txtObjValue(i)); }
+  QWidget* PaletteButton(int b) const {
+    return dynamic_cast<QWidget*>(&window.Palette(static_cast<tessara::PaletteButton>(b)));
+  }
 
   // A point of w in window coordinates.
-  QPoint InWindow(const QWidget* w, QPoint at) const;
-  // Whether a window point lies inside the window.
-  bool Inside(QPoint windowPoint) const;
+  QPoint InWindow(const QWidget* w, QPoint at) const { return w->mapTo(&window, at); }
   // The deepest widget under a window point, as a press there would find it.
-  QWidget* At(QPoint windowPoint) const;
-  // The pool element under a window point, if one is.
-  std::optional<DragSource> ElementAt(QPoint windowPoint) const;
-
+  QWidget* At(QPoint windowPoint) const { return window.childAt(windowPoint); }
+  // Its object name, or its class when it has none.
+  std::string Name(QPoint windowPoint) const;
   // A random point of w, its edges included; now and then exactly on an edge or on
   // a midline.
   static QPoint PointOn(const QWidget* w, std::mt19937& rng);
 
+  Tessara_Form& window;
+  std::string missing;
+  QWidget *canvas, *background, *dragOutline, *trashCan, *prop;  // background: the client area
+  QPushButton* power;
+  QAction *newAction, *openAction, *saveAction;
+  std::array<QWidget*, 2> headings;  // "Inputs", "Outputs"
+
  private:
-  template <typename T>
-  T* Find(const QString& name);
-  std::vector<std::string> missing_;
+  template <typename T = QWidget>
+  T* Find(const char* name);
 };
 
 }  // namespace tessara::app
