@@ -54,11 +54,12 @@ const std::string& FileCorpus::Any(std::size_t from, std::size_t to, std::mt1993
 FileCorpus::Choice FileCorpus::PickToOpen(std::mt19937& rng) {
   const int roll = std::uniform_int_distribution<int>(0, 99)(rng);
   if (roll < 30) return {"example", Any(0, examples_, rng)};
-  if (roll < 50 && paths_.size() > examples_) return {"saved", Any(examples_, paths_.size(), rng)};
+  const std::size_t all = paths_.size();
+  if (roll < 50 && all > examples_) return {"saved", Any(examples_, all, rng)};
   if (roll < 85) {
     const char* kind = roll % 2 == 0 ? "truncated" : "flipped";
     const std::string path = NewPath(kind);
-    std::ofstream(path, std::ios::binary) << Damaged(Any(0, paths_.size(), rng), roll % 2 == 0, rng);
+    std::ofstream(path, std::ios::binary) << Damaged(Any(0, all, rng), roll % 2 == 0, rng);
     return {kind, path};
   }
   if (roll < 92) return {"missing", folder_ + "/missing-" + std::to_string(++made_) + ".cir"};
@@ -71,7 +72,8 @@ FileCorpus::Choice FileCorpus::PickToSave(std::mt19937& rng) {
   if (roll < 10) return {"folder", folder_};
   if (roll < 15) return {"no folder", folder_ + "/no-such-folder/x.cir"};
   if (roll < 20) return {"cancel", ""};
-  if (roll >= 60 && paths_.size() > examples_) return {"overwrite", Any(examples_, paths_.size(), rng)};
+  const std::size_t all = paths_.size();
+  if (roll >= 60 && all > examples_) return {"overwrite", Any(examples_, all, rng)};
   paths_.push_back(NewPath("saved"));
   return {"new", paths_.back()};
 }

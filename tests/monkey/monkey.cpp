@@ -1,7 +1,6 @@
 // The monkey's choices, its gestures and its step.
 #include "monkey.h"
 
-
 #include <QApplication>
 #include <QMessageBox>
 
@@ -22,14 +21,8 @@ constexpr double kWeights[4][18] = {
     {3, 3, 5, 30, 4, 1, 1, 4, 1, 1, 0, 25, 0, 1, 1, 1, 1, 0.5},      // Simulate
 };
 
-// Power is worth pressing while it is in the way of the mood.
-double PowerWeight(int mood, bool powered) {
-  switch (mood) {
-    case 0: case 1: return powered ? 6 : 0.5;
-    case 3: return powered ? 2 : 10;
-    default: return 3;
-  }
-}
+// Power, by mood, off and on: worth pressing while it is in the way of the mood.
+constexpr double kPowerWeights[4][2] = {{0.5, 6}, {0.5, 6}, {3, 3}, {10, 2}};
 
 }  // namespace
 
@@ -69,16 +62,13 @@ Monkey::Action Monkey::Choose() {
   static_assert(std::size(kWeights[0]) == kActionCount);
   std::array<double, kActionCount> weights;
   std::copy(std::begin(kWeights[mood]), std::end(kWeights[mood]), weights.begin());
-  weights[kPower] = PowerWeight(mood, form().doc.PowerOn);
+  weights[kPower] = kPowerWeights[mood][form().doc.PowerOn ? 1 : 0];
   return static_cast<Action>(std::discrete_distribution<int>(weights.begin(), weights.end())(rng_));
 }
 
 Qt::MouseButton Monkey::AnyButton() {
-  switch (std::discrete_distribution<int>({80, 15, 5})(rng_)) {
-    case 0: return Qt::LeftButton;
-    case 1: return Qt::RightButton;
-    default: return Qt::MiddleButton;
-  }
+  constexpr Qt::MouseButton kButtons[] = {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
+  return kButtons[std::discrete_distribution<int>({80, 15, 5})(rng_)];
 }
 
 QPoint Monkey::AnyPointOn(const QWidget* w) {
@@ -104,7 +94,8 @@ std::optional<Monkey::Aim> Monkey::AimAt(bool markers) {
   }
   if (shown.empty()) return std::nullopt;
   for (int tries = 0; tries < 6; ++tries) {
-    const Integer slot = shown[std::uniform_int_distribution<std::size_t>(0, shown.size() - 1)(rng_)];
+    const Integer slot =
+        shown[std::uniform_int_distribution<std::size_t>(0, shown.size() - 1)(rng_)];
     const QWidget* element = markers ? probe_.Marker(slot) : probe_.Image(slot);
     const QPoint at = AnyPointOn(element);
     // Elements show only inside the canvas; beyond it lie the menu bar and the palette.
@@ -128,6 +119,9 @@ Monkey::Outcome Monkey::Step() {
   faults_ = {};
   // File commands come by their keyboard shortcuts now and then.
   const auto byShortcut = [this] { return std::uniform_int_distribution<int>(0, 99)(rng_) < 30; };
+  const auto click = [this](QWidget* button, const char* what) {
+    return Gesture(QTest::MouseClick, AnyPointOn(button), Qt::LeftButton, what);
+  };
   std::string action;
   switch (const Action chosen = Choose()) {
     case kPickTool: action = PickTool(); break;
@@ -138,8 +132,8 @@ Monkey::Outcome Monkey::Step() {
     case kPressMarker: action = PressElement(true, false); break;
     case kTellRiddle: action = PressElement(true, true); break;
     case kDragToCanvas: case kDragToTrash: case kDragAstray: action = Drag(chosen); break;
-    case kPower: action = PressButton(probe_.power, "Power"); break;
-    case kProp: action = PressButton(probe_.prop, "prop"); break;
+    case kPower: action = click(probe_.power, "Power"); break;
+    case kProp: action = click(probe_.prop, "prop"); break;
     case kNew: action = NewCommand(); break;
     case kOpen: action = FileCommand(false, byShortcut()); break;
     case kSave: action = FileCommand(true, byShortcut()); break;

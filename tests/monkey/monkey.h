@@ -72,6 +72,9 @@ class Monkey {
   // A real mouse event at a window point, through the platform.
   void Mouse(QTest::MouseAction action, QPoint at, Qt::MouseButton button = Qt::LeftButton);
   std::string Count(std::string tallied, std::string described);
+  // One mouse event at a window point, tallied as what; returns its description.
+  std::string Gesture(QTest::MouseAction action, QPoint at, Qt::MouseButton button,
+                      std::string what);
   void AnswerModal();
 
   // The actions; each returns its description.
@@ -80,7 +83,6 @@ class Monkey {
   std::string PressCanvas();
   std::string PressElement(bool marker, bool twice);
   std::string Drag(Action where);
-  std::string PressButton(QWidget* button, const char* name);
   std::string NewCommand();
   std::string PressElsewhere();
   std::string InterruptedDrag();

@@ -10,17 +10,6 @@
 namespace tessara::app {
 namespace {
 
-std::string Describe(std::string_view what, QPoint at, const std::string& on,
-                     Qt::MouseButton button = Qt::NoButton) {
-  std::ostringstream text;
-  text << what << " at " << at;
-  if (button != Qt::NoButton) {
-    text << (button == Qt::LeftButton ? " left" : button == Qt::RightButton ? " right" : " middle");
-  }
-  text << " on " << on;
-  return text.str();
-}
-
 template <typename T, std::size_t N>
 T Any(const T (&items)[N], std::mt19937& rng) {
   return items[std::uniform_int_distribution<std::size_t>(0, N - 1)(rng)];
@@ -28,32 +17,37 @@ T Any(const T (&items)[N], std::mt19937& rng) {
 
 }  // namespace
 
+std::string Monkey::Gesture(QTest::MouseAction action, QPoint at, Qt::MouseButton button,
+                            std::string what) {
+  std::ostringstream described;
+  described << what << " at " << at << ' '
+            << (button == Qt::LeftButton ? "left" : button == Qt::RightButton ? "right" : "middle")
+            << " on " << probe_.Name(at);
+  Mouse(action, at, button);
+  return Count(std::move(what), described.str());
+}
+
 std::string Monkey::PickTool() {
   int button = std::uniform_int_distribution<int>(0, kPaletteButtonCount - 1)(rng_);
   const int roll = std::uniform_int_distribution<int>(0, 99)(rng_);
   if (mood_ == Mood::Grow && roll < 85) button = std::uniform_int_distribution<int>(2, 9)(rng_);
   if (mood_ == Mood::Wire && roll < 70) button = 1;
   if (mood_ == Mood::Churn && roll < 40) button = 0;
-  const QPoint at = AnyPointOn(probe_.PaletteButton(button));
-  Mouse(QTest::MouseClick, at);
-  return Count("pick tool", Describe("pick tool", at, probe_.Name(at), Qt::LeftButton));
+  return Gesture(QTest::MouseClick, AnyPointOn(probe_.PaletteButton(button)), Qt::LeftButton,
+                 "pick tool");
 }
 
 // A move to a canvas point, or to a point of the bare background if one is found.
 std::string Monkey::MoveOver(bool background) {
   const std::optional<QPoint> bare = background ? BareBackgroundPoint() : std::nullopt;
-  const QPoint at = bare ? *bare : AnyPointOn(probe_.canvas);
-  Mouse(QTest::MouseMove, at, Qt::NoButton);
-  return Count(bare ? "move over background" : "move over canvas", Describe("move", at, probe_.Name(at)));
+  return Gesture(QTest::MouseMove, bare ? *bare : AnyPointOn(probe_.canvas), Qt::NoButton,
+                 bare ? "move over background" : "move over canvas");
 }
 
 std::string Monkey::PressCanvas() {
   const QPoint at = AnyPointOn(probe_.canvas);
-  const std::string on = probe_.Name(at);
-  const Qt::MouseButton button = AnyButton();
-  Mouse(QTest::MouseClick, at, button);
-  return Count(on == "Tessara_Frame" ? "press bare canvas" : "press canvas element",
-               Describe("press canvas", at, on, button));
+  const char* what = probe_.At(at) == probe_.canvas ? "press bare canvas" : "press canvas element";
+  return Gesture(QTest::MouseClick, at, AnyButton(), what);
 }
 
 // A press (any button) or a left double-click on a gate image or node marker; on a
@@ -61,12 +55,19 @@ std::string Monkey::PressCanvas() {
 std::string Monkey::PressElement(bool marker, bool twice) {
   const std::optional<Aim> aim = AimAt(marker);
   if (!aim) return marker ? PressElement(false, twice) : PressCanvas();
-  const std::string on = probe_.Name(aim->at);
-  const Qt::MouseButton button = twice ? Qt::LeftButton : AnyButton();
-  Mouse(twice ? QTest::MouseDClick : QTest::MouseClick, aim->at, button);
-  const std::string what = std::string(twice ? "double-click " : "press ") +
-                           (aim->hit ? "" : "covered ") + (marker ? "node marker" : "gate image");
-  return Count(what, Describe(what, aim->at, on, button));
+  return Gesture(twice ? QTest::MouseDClick : QTest::MouseClick, aim->at,
+                 twice ? Qt::LeftButton : AnyButton(),
+                 std::string(twice ? "double-click " : "press ") + (aim->hit ? "" : "covered ") +
+                     (marker ? "node marker" : "gate image"));
+}
+
+// A press on the trash can, a heading or a shown value label.
+std::string Monkey::PressElsewhere() {
+  const QWidget* label = probe_.Value(std::uniform_int_distribution<int>(0, kSlotCount - 1)(rng_));
+  const QWidget* targets[] = {probe_.trashCan, probe_.headings[0], probe_.headings[1],
+                              label->isVisible() ? label : probe_.trashCan};
+  const QPoint at = AnyPointOn(Any(targets, rng_));
+  return Gesture(QTest::MouseClick, at, AnyButton(), "press elsewhere");
 }
 
 // From a gate image or node marker to a canvas point, the trash can, or astray: a
@@ -80,15 +81,15 @@ std::string Monkey::Drag(Action where) {
   if (where != kDragAstray) {
     to = AnyPointOn(where == kDragToCanvas ? probe_.canvas : probe_.trashCan);
   } else {
-    const QWidget* label = probe_.Value(std::uniform_int_distribution<int>(0, kSlotCount - 1)(rng_));
+    const QWidget* label =
+        probe_.Value(std::uniform_int_distribution<int>(0, kSlotCount - 1)(rng_));
     const QWidget* astray[] = {
         probe_.PaletteButton(std::uniform_int_distribution<int>(0, kPaletteButtonCount - 1)(rng_)),
         probe_.headings[std::uniform_int_distribution<std::size_t>(0, 1)(rng_)],
-        label->isVisible() ? label : probe_.power,
-        probe_.prop,
-    };
+        label->isVisible() ? label : probe_.power, probe_.prop};
     to = AnyPointOn(Any(astray, rng_));
-    if (auto bare = BareBackgroundPoint(); bare && std::uniform_int_distribution<int>(0, 3)(rng_) == 0) {
+    if (auto bare = BareBackgroundPoint();
+        bare && std::uniform_int_distribution<int>(0, 3)(rng_) == 0) {
       to = *bare;
     }
   }
@@ -104,33 +105,15 @@ std::string Monkey::Drag(Action where) {
   Mouse(QTest::MouseMove, to, Qt::NoButton);
   Mouse(QTest::MouseRelease, to, button);
   return Count(std::string(dragging ? "drag " : "stray press, release ") +
-                   (target == probe_.canvas     ? "to canvas"
-                    : target == probe_.trashCan ? "to trash can"
-                                                : "astray"),
+                   (target == probe_.canvas ? "to canvas"
+                    : target == probe_.trashCan ? "to trash can" : "astray"),
                described.str());
-}
-
-std::string Monkey::PressButton(QWidget* button, const char* name) {
-  const QPoint at = AnyPointOn(button);
-  Mouse(QTest::MouseClick, at);
-  return Count(name, Describe(name, at, probe_.Name(at), Qt::LeftButton));
 }
 
 std::string Monkey::NewCommand() {
   if (!laggingPalette) laggingPalette = Borders(probe_.window);
   probe_.newAction->trigger();
   return Count("new", "File > New");
-}
-
-std::string Monkey::PressElsewhere() {
-  const QWidget* label = probe_.Value(std::uniform_int_distribution<int>(0, kSlotCount - 1)(rng_));
-  const QWidget* targets[] = {probe_.trashCan, probe_.headings[0], probe_.headings[1],
-                              label->isVisible() ? label : probe_.trashCan};
-  const QPoint at = AnyPointOn(Any(targets, rng_));
-  const Qt::MouseButton button = AnyButton();
-  const std::string on = probe_.Name(at);
-  Mouse(QTest::MouseClick, at, button);
-  return Count("press elsewhere", Describe("press", at, on, button));
 }
 
 std::string Monkey::FileCommand(bool save, bool byShortcut) {
@@ -149,8 +132,8 @@ std::string Monkey::FileCommand(bool save, bool byShortcut) {
     action->trigger();
   }
   faults_.Expect(asked_ != asked, action->objectName().toStdString(), " asked for no file");
-  const std::string what = std::string(save ? "save " : "open ") + choice.kind;
-  return Count(what, std::string(save ? "File > Save As " : "File > Open ") + choice.kind + " " + choice.path);
+  const std::string what = (save ? "save " : "open ") + choice.kind;
+  return Count(what, "File > " + what + " " + choice.path);
 }
 
 // A press on a gate image, then halfway to a canvas point a second button comes and

@@ -39,17 +39,14 @@ testing::FakeScreen Refreshed(const Document& doc, Screen& window) {
   testing::FakeScreen oracle;
   for (Integer i = 0; i < kSlotCount; ++i) {
     for (auto pool : {&Screen::ObjImage, &Screen::buffer}) {
-      (oracle.*pool)(i).SetLeft((window.*pool)(i).Left());
-      (oracle.*pool)(i).SetTop((window.*pool)(i).Top());
-      (oracle.*pool)(i).SetPicture((window.*pool)(i).GetPicture());
+      const ImageElement& e = (window.*pool)(i);
+      auto& copy = static_cast<testing::FakeImage&>((oracle.*pool)(i));
+      copy.s = {false, e.Left(), e.Top(), e.GetPicture()};
     }
-    oracle.txtObjValue(i).SetLeft(window.txtObjValue(i).Left());
-    oracle.txtObjValue(i).SetTop(window.txtObjValue(i).Top());
-    const LineElement& line = window.LinkLine(i);
-    oracle.LinkLine(i).SetX1(line.X1());
-    oracle.LinkLine(i).SetY1(line.Y1());
-    oracle.LinkLine(i).SetX2(line.X2());
-    oracle.LinkLine(i).SetY2(line.Y2());
+    const LabelElement& label = window.txtObjValue(i);
+    static_cast<testing::FakeLabel&>(oracle.txtObjValue(i)).s = {false, label.Left(), label.Top()};
+    const LineElement& l = window.LinkLine(i);
+    static_cast<testing::FakeLine&>(oracle.LinkLine(i)).s = {false, l.X1(), l.Y1(), l.X2(), l.Y2()};
   }
   DisplayObjects(doc, oracle);
   return oracle;
@@ -64,8 +61,9 @@ void Compare(Faults& f, const char* pool, Integer i, const Element& got, const E
   const Shown g = Of(got), w = Of(want);
   const bool seen = widget ? widget->isVisible() : g.visible;
   if (g.visible != w.visible || seen != w.visible) {
-    return f.Add(pool, '(', i, ") should be ", w.visible ? "shown" : "hidden", ", the element says ",
-                 g.visible ? "shown" : "hidden", ", its widget is ", seen ? "shown" : "hidden");
+    return f.Add(pool, '(', i, ") should be ", w.visible ? "shown" : "hidden",
+                 ", the element says ", g.visible ? "shown" : "hidden", ", its widget is ",
+                 seen ? "shown" : "hidden");
   }
   if (!w.visible) return;  // a hidden element's last values are history
   f.Expect(g.at == w.at && g.look == w.look, pool, '(', i, ") shows ", g, "; the refresh ", w);
@@ -83,7 +81,8 @@ void Compare(Faults& f, const char* pool, Integer i, const Element& got, const E
 PaletteBorders Borders(Screen& screen) {
   PaletteBorders borders{};
   for (int b = 0; b < kPaletteButtonCount; ++b) {
-    borders[static_cast<std::size_t>(b)] = screen.Palette(static_cast<PaletteButton>(b)).BorderStyle();
+    const auto button = static_cast<PaletteButton>(b);
+    borders[static_cast<std::size_t>(b)] = screen.Palette(button).BorderStyle();
   }
   return borders;
 }
@@ -127,7 +126,8 @@ std::vector<std::string> CheckScreen(const Form& form, const WindowProbe& probe,
   }
   const std::string caption = probe.power->text().toStdString();
   f.Expect((caption == "Power Down") == form.doc.PowerOn && caption == window.PowerCaption(),
-           "the Power button reads \"", caption, "\" while power is ", form.doc.PowerOn ? "on" : "off");
+           "the Power button reads \"", caption, "\" while power is ",
+           form.doc.PowerOn ? "on" : "off");
   f.Expect(!probe.dragOutline->isVisible(), "a drag outline is left on screen");
   f.Expect(!QApplication::activePopupWidget(), "a menu is left open");
   f.Expect(!QApplication::activeModalWidget(), "a modal window is left open");
