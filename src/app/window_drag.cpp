@@ -44,12 +44,14 @@ void WindowDrag::End() {
 bool WindowDrag::eventFilter(QObject* watched, QEvent* event) {
   if (!element_) return false;
   switch (event->type()) {
+    // Mouse events are taken where they first arrive, the window or a widget: while
+    // several buttons are held Qt may hand a release to no widget at all.
     case QEvent::MouseMove:
-      if (watched->isWidgetType()) Follow(static_cast<QMouseEvent*>(event)->globalPosition());
+      Follow(static_cast<QMouseEvent*>(event)->globalPosition());
       return false;
     case QEvent::MouseButtonRelease: {
       const auto* release = static_cast<QMouseEvent*>(event);
-      if (!watched->isWidgetType() || release->buttons() != Qt::NoButton) return false;
+      if (release->buttons() != Qt::NoButton) return false;
       const QPoint at = window_->mapFromGlobal(release->globalPosition()).toPoint();
       const DragSource source = source_;
       End();

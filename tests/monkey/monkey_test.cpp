@@ -116,5 +116,12 @@ TEST_F(MonkeyRun, Seed5ADragInterruptedByABoxEndsWithItsRelease) {
   }
 }
 
+TEST_F(MonkeyRun, Seed2ADragStartedByASecondButtonEndsWithTheLastRelease) {
+  const Monkey::Tally tally = Run(2, 4199);
+  if (!HasFailure()) {
+    EXPECT_GE(tally.actions.count("drag interrupted, then dropped"), 1u);
+  }
+}
+
 }  // namespace
 }  // namespace tessara::app
