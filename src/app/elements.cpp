@@ -78,13 +78,7 @@ void PoolImage::mouseDoubleClickEvent(QMouseEvent*) {
 ValueLabel::ValueLabel(QWidget* canvas) : QLabel(QStringLiteral("0"), canvas) {
   setGeometry(TwipsRect(0, 0, 135, 255));
   setAlignment(Qt::AlignCenter);
-  QFont small = font();
-  small.setPixelSize(12);
-  setFont(small);
-  QPalette colours = palette();
-  colours.setColor(QPalette::Window, colours.color(QPalette::HighlightedText));
-  setPalette(colours);
-  setAutoFillBackground(true);
+  setAutoFillBackground(true);  // in the canvas's font and white, which it shares
   hide();
 }
 
