@@ -45,16 +45,6 @@ PoolImage::PoolImage(QWidget* canvas, DragSource identity, Single sizeTwips, Art
 
 void PoolImage::SetVisible(bool visible) { setVisible(visible); }
 
-void PoolImage::SetLeft(Single twips) {
-  left_ = twips;
-  move(ToPixels(twips), y());
-}
-
-void PoolImage::SetTop(Single twips) {
-  top_ = twips;
-  move(x(), ToPixels(twips));
-}
-
 void PoolImage::SetPicture(Picture picture) {
   picture_ = picture;
   if (identity_.pool == DragPool::ObjImage) SetArt(Art::FromPicture(picture));
@@ -83,16 +73,6 @@ ValueLabel::ValueLabel(QWidget* canvas) : QLabel(QStringLiteral("0"), canvas) {
 }
 
 void ValueLabel::SetVisible(bool visible) { setVisible(visible); }
-
-void ValueLabel::SetLeft(Single twips) {
-  left_ = twips;
-  move(ToPixels(twips), y());
-}
-
-void ValueLabel::SetTop(Single twips) {
-  top_ = twips;
-  move(x(), ToPixels(twips));
-}
 
 void ValueLabel::SetText(std::string_view text) {
   setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include "app/pictures.h"
+#include "app/twips.h"
 #include "view/screen.h"
 
 namespace tessara::app {
@@ -49,10 +50,10 @@ class PoolImage : public PictureElement, public ImageElement {
 
   void SetVisible(bool visible) override;
   bool Visible() const override { return !isHidden(); }
-  void SetLeft(Single twips) override;
-  void SetTop(Single twips) override;
-  Single Left() const override { return left_; }
-  Single Top() const override { return top_; }
+  void SetLeft(Single twips) override { place_.SetLeft(twips); }
+  void SetTop(Single twips) override { place_.SetTop(twips); }
+  Single Left() const override { return place_.Left(); }
+  Single Top() const override { return place_.Top(); }
   void SetPicture(Picture picture) override;
   Picture GetPicture() const override { return picture_; }
   void SetDragMode(DragMode mode) override { dragMode_ = mode; }
@@ -70,7 +71,7 @@ class PoolImage : public PictureElement, public ImageElement {
 
  private:
   DragSource identity_;
-  Single left_ = 0, top_ = 0;
+  TwipsPlace place_{this};
   Picture picture_;
   DragMode dragMode_ = DragMode::Manual;
   QPoint lastPress_;
@@ -84,15 +85,15 @@ class ValueLabel : public QLabel, public LabelElement {
 
   void SetVisible(bool visible) override;
   bool Visible() const override { return !isHidden(); }
-  void SetLeft(Single twips) override;
-  void SetTop(Single twips) override;
-  Single Left() const override { return left_; }
-  Single Top() const override { return top_; }
+  void SetLeft(Single twips) override { place_.SetLeft(twips); }
+  void SetTop(Single twips) override { place_.SetTop(twips); }
+  Single Left() const override { return place_.Left(); }
+  Single Top() const override { return place_.Top(); }
   void SetText(std::string_view text) override;
   std::string Text() const override { return text().toStdString(); }
 
  private:
-  Single left_ = 0, top_ = 0;
+  TwipsPlace place_{this};
 };
 
 }  // namespace tessara::app

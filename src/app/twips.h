@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QWidget>
 #include <QRect>
 #include <QtGlobal>
 #include <cmath>
@@ -26,5 +27,26 @@ inline QRect TwipsRect(Single left, Single top, Single width, Single height) {
 }
 
 inline QPoint TwipsPoint(Single x, Single y) { return QPoint(ToPixels(x), ToPixels(y)); }
+
+// Where a pool element was placed: the twips it was last given, exactly, with its
+// widget standing at the nearest pixel.
+class TwipsPlace {
+ public:
+  explicit TwipsPlace(QWidget* widget) : widget_(widget) {}
+  void SetLeft(Single twips) {
+    left_ = twips;
+    widget_->move(ToPixels(twips), widget_->y());
+  }
+  void SetTop(Single twips) {
+    top_ = twips;
+    widget_->move(widget_->x(), ToPixels(twips));
+  }
+  Single Left() const { return left_; }
+  Single Top() const { return top_; }
+
+ private:
+  QWidget* widget_;
+  Single left_ = 0, top_ = 0;
+};
 
 }  // namespace tessara::app
