@@ -14,7 +14,9 @@ void StartWindow(Tessara_Form& window, const QStringList& arguments) {
   if (arguments.isEmpty()) return;
   const std::string path = QFileInfo(arguments.first()).absoluteFilePath().toStdString();
   // From the event loop, so that an "Error" box opens over the window on screen.
-  QTimer::singleShot(0, &window, [&window, path] { LoadCircuit(window.form(), path); });
+  QTimer::singleShot(0, &window, [&window, path] {
+    window.Act([&path](Form& form) { LoadCircuit(form, path); });
+  });
 }
 
 }  // namespace tessara::app

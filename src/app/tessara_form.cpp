@@ -109,8 +109,8 @@ Tessara_Form::Tessara_Form() : form_(*this) {
   connect(drag_, &WindowDrag::dropped, this, &Tessara_Form::OnDrop);
   connect(canvas_, &Tessara_Frame::mouseMove, this,
           [this](Single x, Single y) { Tessara_Frame_MouseMove(form_, x, y); });
-  connect(canvas_, &Tessara_Frame::mouseDown, this, [this] { Tessara_Frame_MouseDown(form_); });
-  connect(canvas_, &Tessara_Frame::mouseUp, this, [this] { Tessara_Frame_MouseUp(form_); });
+  connect(canvas_, &Tessara_Frame::mouseDown, this, [this] { Act(Tessara_Frame_MouseDown); });
+  connect(canvas_, &Tessara_Frame::mouseUp, this, [this] { Act(Tessara_Frame_MouseUp); });
 }
 
 Tessara_Form::~Tessara_Form() { SetDefaultPointer(); }
@@ -137,18 +137,18 @@ void Tessara_Form::BuildPalette(QWidget* client) {
   for (const PaletteEntry& entry : kPaletteEntries) {
     auto* button = new PictureElement(client, entry.art, TwipsRect(entry.left, entry.top, 600, 600));
     button->setObjectName(QString::fromLatin1(entry.name));
-    connect(button, &PictureElement::pressed, this, [this, &entry] { entry.click(form_); });
+    connect(button, &PictureElement::pressed, this, [this, &entry] { Act(entry.click); });
     palette_[static_cast<std::size_t>(entry.button)] = button;
   }
 
   trashCan_ = new PictureElement(client, {Art::Kind::TrashCan}, TwipsRect(360, 5880, 1005, 1005));
   trashCan_->setObjectName(QStringLiteral("TrashCan"));
-  connect(trashCan_, &PictureElement::pressed, this, [this] { TrashCan_MouseDown(form_); });
+  connect(trashCan_, &PictureElement::pressed, this, [this] { Act(TrashCan_MouseDown); });
 
   power_ = AddCommandButton(client, "Power", "power up", 6960);
-  connect(power_, &QPushButton::clicked, this, [this] { Power_Click(form_); });
+  connect(power_, &QPushButton::clicked, this, [this] { Act(Power_Click); });
   QPushButton* prop = AddCommandButton(client, "prop", "prop", 7440);
-  connect(prop, &QPushButton::clicked, this, [this] { prop_Click(form_); });
+  connect(prop, &QPushButton::clicked, this, [this] { Act(prop_Click); });
 }
 
 void Tessara_Form::BuildPools() {
@@ -161,18 +161,22 @@ void Tessara_Form::BuildPools() {
     for (PoolImage* element : {image, marker}) {
       connect(element, &PoolImage::dragWanted, this, &Tessara_Form::BeginDrag);
       connect(element, &PoolImage::pressedAt, this, [this](DragSource s, Single x, Single y) {
-        if (s.pool == DragPool::ObjImage) {
-          ObjImage_MouseDown(form_, s.index, x, y);
-        } else {
-          buffer_MouseDown(form_, s.index);
-        }
+        Act([&](Form& form) {
+          if (s.pool == DragPool::ObjImage) {
+            ObjImage_MouseDown(form, s.index, x, y);
+          } else {
+            buffer_MouseDown(form, s.index);
+          }
+        });
       });
       connect(element, &PoolImage::doubleClicked, this, [this](DragSource s) {
-        if (s.pool == DragPool::ObjImage) {
-          ObjImage_DblClick(form_, s.index);
-        } else {
-          buffer_DblClick(form_);
-        }
+        Act([&](Form& form) {
+          if (s.pool == DragPool::ObjImage) {
+            ObjImage_DblClick(form, s.index);
+          } else {
+            buffer_DblClick(form);
+          }
+        });
       });
     }
     auto* value = new ValueLabel(canvas_);
@@ -193,9 +197,9 @@ void Tessara_Form::BuildMenus() {
     connect(entry, &QAction::triggered, this, action);
   };
   QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
-  addAction(file, "New", "New", {}, [this] { New_Click(form_); });
-  addAction(file, "Open", "Open", QKeySequence::Open, [this] { Open_Click(form_); });
-  addAction(file, "Save", "Save As", QKeySequence::SaveAs, [this] { Save_Click(form_); });
+  addAction(file, "New", "New", {}, [this] { Act(New_Click); });
+  addAction(file, "Open", "Open", QKeySequence::Open, [this] { Act(Open_Click); });
+  addAction(file, "Save", "Save As", QKeySequence::SaveAs, [this] { Act(Save_Click); });
   file->addAction(QString())->setObjectName(QStringLiteral("blah"));  // no action
   addAction(file, "Exit", "Exit", QKeySequence::Quit, [this] { close(); });
   menuBar()->addMenu(QStringLiteral("Options"));
@@ -272,9 +276,11 @@ void Tessara_Form::BeginDrag(DragSource source) {
 // Only the bare canvas and the trash can take drops.
 void Tessara_Form::OnDrop(DragSource source, QWidget* target, QPoint pos) {
   if (target == canvas_) {
-    Tessara_Frame_DragDrop(form_, source, ToTwips(pos.x()), ToTwips(pos.y()));
+    Act([&](Form& form) {
+      Tessara_Frame_DragDrop(form, source, ToTwips(pos.x()), ToTwips(pos.y()));
+    });
   } else if (target == trashCan_) {
-    TrashCan_DragDrop(form_, source);
+    Act([&](Form& form) { TrashCan_DragDrop(form, source); });
   }
 }
 

@@ -57,6 +57,20 @@ class Tessara_Form : public QMainWindow, public Screen {
   std::string ChooseFile(FileDialogMode mode, std::string_view filter) override;
   void BeginDrag(DragSource source) override;
 
+ signals:
+  // After every handler that may change the circuit, the tool or the power (every
+  // press, click, double-click, drop and menu command; not pointer moves).
+  void acted();
+
+ public:
+  // Runs one handler on the form, then emits acted(). Every event that reaches a
+  // handler comes through here.
+  template <typename Handler>
+  void Act(Handler handler) {
+    handler(form_);
+    emit acted();
+  }
+
  private:
   void BuildPalette(QWidget* client);
   void BuildPools();

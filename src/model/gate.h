@@ -7,6 +7,8 @@
 // every gate therefore gets a synchronous step, whatever the order of either pass.
 #pragma once
 
+#include <cstdint>
+
 #include "model/types.h"
 
 namespace tessara {
@@ -44,6 +46,11 @@ class gate {
   // Stores any orientation unchecked; 0..3 are a quarter turn each (types.h).
   virtual void SetOrientation(Long NewO) = 0;
   virtual Long GetOrientation() const = 0;
+  // The gate's signals, for snapshots of a run: bit 0 the current output, bits 1..3
+  // the stored inputs 0..2. SetSignals puts back exactly what GetSignals gave and
+  // changes nothing else; the empty slot has no signals and reports 0.
+  virtual std::uint8_t GetSignals() const = 0;
+  virtual void SetSignals(std::uint8_t bits) = 0;
 };
 
 }  // namespace tessara

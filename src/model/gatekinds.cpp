@@ -33,6 +33,8 @@ class nogate final : public gate {
   void ReadData(Single, Single, Boolean, Long) override {}
   void SetOrientation(Long) override {}
   Long GetOrientation() const override { return 0; }
+  std::uint8_t GetSignals() const override { return 0; }
+  void SetSignals(std::uint8_t) override {}
 
  private:
   Boolean Used = false;
@@ -67,6 +69,14 @@ class placedgate : public gate {
   }
   void SetOrientation(Long NewO) override { Orientation = NewO; }
   Long GetOrientation() const override { return Orientation; }
+  std::uint8_t GetSignals() const override {
+    return static_cast<std::uint8_t>(OutputValue | Inputs[0] << 1 | Inputs[1] << 2 |
+                                     Inputs[2] << 3);
+  }
+  void SetSignals(std::uint8_t bits) override {
+    OutputValue = (bits & 1) != 0;
+    for (std::size_t n = 0; n < Inputs.size(); ++n) Inputs[n] = (bits >> (n + 1) & 1) != 0;
+  }
 
  protected:
   // Stores a kind's new output, computed from Inputs alone, and returns it.
