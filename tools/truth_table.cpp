@@ -1,12 +1,10 @@
 #include "truth_table.h"
 
-#include <algorithm>
 #include <bitset>
 #include <string>
 
 #include "model/gatekinds.h"
 #include "sim/propagation.h"
-#include "used_slots.h"
 
 namespace tessara::tool {
 namespace {
@@ -82,22 +80,6 @@ void WriteLine(const std::vector<std::string>& left, const std::vector<std::stri
 }
 
 }  // namespace
-
-Terminals FindTerminals(const Document& doc) {
-  Terminals terminals;
-  for (Integer slot : UsedSlots(doc)) {
-    const Long type = doc.Gates(slot).GetType();
-    if (type == kInputGate) terminals.inputs.push_back(slot);
-    if (type == kOutputGate) terminals.outputs.push_back(slot);
-  }
-  // Slots come in increasing order, so a stable sort by y breaks ties by slot.
-  auto above = [&doc](Integer a, Integer b) {
-    return doc.Gates(a).GetY() < doc.Gates(b).GetY();
-  };
-  std::stable_sort(terminals.inputs.begin(), terminals.inputs.end(), above);
-  std::stable_sort(terminals.outputs.begin(), terminals.outputs.end(), above);
-  return terminals;
-}
 
 void WriteTruthTable(const Document& circuit, std::ostream& out) {
   const Terminals terminals = FindTerminals(circuit);

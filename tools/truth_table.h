@@ -12,19 +12,13 @@
 #include <vector>
 
 #include "model/document.h"
+#include "sim/terminals.h"
 
 namespace tessara::tool {
 
 inline constexpr std::size_t kMaxTableInputs = 16;
 inline constexpr int kSettleSteps = 256;
 inline constexpr int kWatchSteps = 256;
-
-// The circuit inputs and outputs in on-screen order, top to bottom: by y, ties by slot.
-struct Terminals {
-  std::vector<Integer> inputs;
-  std::vector<Integer> outputs;
-};
-Terminals FindTerminals(const Document& doc);
 
 // Writes the header "I1 I2 | O1 O2" and one row "0 1 | 1 0" per combination in
 // binary counting order, I1 the most significant bit; a circuit without inputs has
