@@ -85,13 +85,25 @@ QCursor Cursor(const Drawing& d, qreal zoom) {
   return RenderCursor(d, zoom, kCursorInk, Centre(d));
 }
 
+// The orientation-0 drawing d turned to orientation; null when either is missing.
+QImage TurnedPicture(const std::optional<Drawing>& d, int orientation, qreal scale) {
+  if (!d) return {};
+  const std::optional<QTransform> view = OrientationView(orientation, d->size.width());
+  if (!view) return {};
+  return RenderPicture(Transformed(*d, *view), scale);
+}
+
 }  // namespace
 
 QImage GatePicture(Long typeCode, int orientation, qreal scale) {
-  const std::optional<Drawing> gate = GateDrawing(typeCode);
-  const std::optional<QTransform> view = OrientationView(orientation);
-  if (!gate || !view) return {};
-  return RenderPicture(Transformed(*gate, *view), scale);
+  return TurnedPicture(GateDrawing(typeCode), orientation, scale);
+}
+
+QImage TerminalPicture(Long typeCode, int orientation, qreal scale) {
+  std::optional<Drawing> box;
+  if (typeCode == kInputGate) box = InputDrawing();
+  if (typeCode == kOutputGate) box = OutputDrawing();
+  return TurnedPicture(box, orientation, scale);
 }
 
 QImage InputPicture(qreal scale) { return RenderPicture(InputDrawing(), scale); }

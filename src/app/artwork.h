@@ -22,6 +22,12 @@ namespace tessara::artwork {
 // or orientation.
 QImage GatePicture(Long typeCode, int orientation, qreal scale = 1);
 
+// The picture of a circuit input (5) or output (6) in orientation 0..3, 64 x 64: its
+// box turned as the gates are, so that the stub lies in the middle of the side where
+// its link attaches (input: the output side; output: the input side). Orientation 0
+// is InputPicture or OutputPicture. A null image for any other kind or orientation.
+QImage TerminalPicture(Long typeCode, int orientation, qreal scale = 1);
+
 QImage InputPicture(qreal scale = 1);   // 64 x 64 box, stub at mid-height on the right
 QImage OutputPicture(qreal scale = 1);  // 64 x 64 box, stub at mid-height on the left
 QImage CrossPicture(qreal scale = 1);   // 58 x 53 upright cross: the select tool

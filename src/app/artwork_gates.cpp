@@ -132,11 +132,11 @@ std::optional<Drawing> GateDrawing(Long typeCode) {
   }
 }
 
-std::optional<QTransform> OrientationView(int orientation) {
+std::optional<QTransform> OrientationView(int orientation, qreal width) {
   switch (orientation) {
     case 0: return QTransform();
-    case 1: return QTransform(0, -1, 1, 0, 0, kWidth);   // (x, y) -> (y, 58 - x)
-    case 2: return QTransform(-1, 0, 0, 1, kWidth, 0);   // (x, y) -> (58 - x, y)
+    case 1: return QTransform(0, -1, 1, 0, 0, width);    // (x, y) -> (y, width - x)
+    case 2: return QTransform(-1, 0, 0, 1, width, 0);    // (x, y) -> (width - x, y)
     case 3: return QTransform(0, 1, 1, 0, 0, 0);         // (x, y) -> (y, x)
     default: return std::nullopt;
   }

@@ -35,7 +35,7 @@ void CanvasLine::Set(Single& end, Single twips) {
 
 Tessara_Frame::Tessara_Frame(QWidget* parent) : QFrame(parent) {
   setObjectName(QStringLiteral("Tessara_Frame"));
-  setGeometry(TwipsRect(1800, 120, 8985, 8000));
+  setGeometry(TwipsRect(1800, 120, 8985, kCanvasHeight));
   // The frame is drawn by a sibling just around the canvas, so that the canvas's own
   // coordinates start inside it and an input at x 0 does not hide it.
   auto* border = new QFrame(parent);

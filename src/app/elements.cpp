@@ -52,10 +52,11 @@ void PoolImage::SetPicture(Picture picture) {
 
 void PoolImage::mousePressEvent(QMouseEvent* event) {
   lastPress_ = event->position().toPoint();
+  const Single x = ToTwips(event->position().x()), y = ToTwips(event->position().y());
   if (dragMode_ == DragMode::Automatic) {
-    emit dragWanted(identity_);
+    emit dragWanted(identity_, x, y);
   } else {
-    emit pressedAt(identity_, ToTwips(event->position().x()), ToTwips(event->position().y()));
+    emit pressedAt(identity_, x, y);
   }
 }
 

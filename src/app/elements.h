@@ -38,7 +38,8 @@ class PictureElement : public QWidget, public BorderElement {
 
 // Element i of the ObjImage or buffer pool, a child of the canvas. In manual drag
 // mode a left press emits pressedAt and a double-click doubleClicked; in automatic
-// mode a press emits dragWanted and a double-click does nothing.
+// mode a press emits dragWanted and a double-click does nothing. Both presses carry
+// the point pressed.
 class PoolImage : public PictureElement, public ImageElement {
   Q_OBJECT
  public:
@@ -60,8 +61,8 @@ class PoolImage : public PictureElement, public ImageElement {
   DragMode GetDragMode() const override { return dragMode_; }
 
  signals:
-  void dragWanted(tessara::DragSource source);
   // x, y: twips from the element's corner.
+  void dragWanted(tessara::DragSource source, tessara::Single x, tessara::Single y);
   void pressedAt(tessara::DragSource source, tessara::Single x, tessara::Single y);
   void doubleClicked(tessara::DragSource source);
 

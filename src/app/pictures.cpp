@@ -24,8 +24,8 @@ Long GateStoreType(PictureStore store) {
 QImage Draw(Art art, qreal scale) {
   switch (art.kind) {
     case Art::Kind::Gate: return artwork::GatePicture(art.type, art.orientation, scale);
-    case Art::Kind::Input: return artwork::InputPicture(scale);
-    case Art::Kind::Output: return artwork::OutputPicture(scale);
+    case Art::Kind::Input: return artwork::TerminalPicture(kInputGate, art.orientation, scale);
+    case Art::Kind::Output: return artwork::TerminalPicture(kOutputGate, art.orientation, scale);
     case Art::Kind::Cross: return artwork::CrossPicture(scale);
     case Art::Kind::Link: return artwork::LinkPicture(scale);
     case Art::Kind::TrashCan: return artwork::TrashCanPicture(scale);
@@ -38,13 +38,11 @@ QImage Draw(Art art, qreal scale) {
 }  // namespace
 
 Art Art::FromPicture(Picture picture) {
+  if (picture.store == PictureStore::None || picture.index < 0 || picture.index > 3) return {};
   switch (picture.store) {
-    case PictureStore::InputButton: return {Kind::Input};
-    case PictureStore::OutputButton: return {Kind::Output};
-    case PictureStore::None: return {};
-    default:
-      if (picture.index < 0 || picture.index > 3) return {};
-      return {Kind::Gate, GateStoreType(picture.store), picture.index};
+    case PictureStore::InputButton: return {Kind::Input, 0, picture.index};
+    case PictureStore::OutputButton: return {Kind::Output, 0, picture.index};
+    default: return {Kind::Gate, GateStoreType(picture.store), picture.index};
   }
 }
 

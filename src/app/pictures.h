@@ -10,8 +10,8 @@
 
 namespace tessara::app {
 
-// One drawing of the artwork. Gate drawings carry their kind's type code and the
-// orientation 0..3.
+// One drawing of the artwork. Gate drawings carry their kind's type code; gate, input
+// and output drawings the orientation 0..3.
 struct Art {
   enum class Kind { None, Gate, Input, Output, Cross, Link, TrashCan, NodeDot };
   Kind kind = Kind::None;

@@ -24,8 +24,6 @@ namespace tessara::app {
 namespace {
 
 const QColor kTeal(0, 128, 128);
-constexpr Single kGateImageSize = 795;
-constexpr Single kNodeMarkerSize = 135;
 
 // The window's client area: teal, and the one that hears moves over the bare
 // background (not over the canvas or any element).
@@ -159,13 +157,15 @@ void Tessara_Form::BuildPools() {
                                  {Art::Kind::NodeDot});
     marker->setObjectName(PoolName("buffer", i));
     for (PoolImage* element : {image, marker}) {
-      connect(element, &PoolImage::dragWanted, this, &Tessara_Form::BeginDrag);
+      connect(element, &PoolImage::dragWanted, this, [this](DragSource s, Single x, Single y) {
+        Act([&](Form& form) { AutomaticDrag_MouseDown(form, s, x, y); });
+      });
       connect(element, &PoolImage::pressedAt, this, [this](DragSource s, Single x, Single y) {
         Act([&](Form& form) {
           if (s.pool == DragPool::ObjImage) {
             ObjImage_MouseDown(form, s.index, x, y);
           } else {
-            buffer_MouseDown(form, s.index);
+            buffer_MouseDown(form, s.index, x, y);
           }
         });
       });

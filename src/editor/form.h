@@ -14,7 +14,7 @@ struct Form {
   Document doc;  // Gates, Links, CurrentTool, PowerOn
 
   Single MouseX = 0, MouseY = 0;  // pointer at the last move over the canvas, twips
-  Single GrabX = 0, GrabY = 0;    // last press on a gate image, from its corner
+  Single GrabX = 0, GrabY = 0;    // last press on a gate image or node marker, from its corner
   Integer LinkStarted = 0;        // 1 while segment CurrentLink waits for its end
   Integer CurrentLink = 0;        // link slot of the segment being drawn
   Integer EggCounter = 0;         // which riddle a node's double-click shows next

@@ -2,9 +2,11 @@
 // and the riddles a node's double-click tells.
 #include "editor/moving.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
+#include "model/link_chain.h"
 #include "view/display.h"
 
 namespace tessara {
@@ -22,20 +24,16 @@ constexpr std::array<Riddle, 4> kRiddles = {{
     {"Riddle", "More of me is hidden then is seen. I am light than what I am made of"},
 }};
 
-// Frees every link segment that starts or ends at gate slot i.
-void FreeLinksAt(Document& doc, Integer i) {
-  for (Integer j = 0; j < kSlotCount; ++j) {
-    linkgates& link = doc.Links(j);
-    if (!link.GetUsed()) continue;
-    if (link.StartIndex == i) link.SetUsed(false);
-    if (link.StopIndex == i) link.SetUsed(false);
-  }
-}
-
 }  // namespace
 
-void buffer_MouseDown(Form& form, Integer Index) {
-  form.screen.BeginDrag({DragPool::buffer, Index});
+void AutomaticDrag_MouseDown(Form& form, DragSource Source, Single X, Single Y) {
+  form.GrabX = X;
+  form.GrabY = Y;
+  form.screen.BeginDrag(Source);
+}
+
+void buffer_MouseDown(Form& form, Integer Index, Single X, Single Y) {
+  AutomaticDrag_MouseDown(form, {DragPool::buffer, Index}, X, Y);
 }
 
 void buffer_DblClick(Form& form) {
@@ -49,7 +47,9 @@ void Tessara_Frame_DragDrop(Form& form, DragSource Source, Single X, Single Y) {
   gate& g = form.doc.Gates(i);
   const Long type = g.GetType();
   const Single x = X - form.GrabX;
-  const Single y = Y - form.GrabY;
+  // The whole picture stays on the canvas, top to bottom.
+  const Single size = Source.pool == DragPool::buffer ? kNodeMarkerSize : kGateImageSize;
+  const Single y = std::clamp(Y - form.GrabY, Single{0}, kCanvasHeight - size);
   // Inputs and outputs keep their columns and so skip the gate area's limits.
   if (type == kInputGate || type == kOutputGate) {
     g.SetLocation(x, y);
@@ -69,14 +69,14 @@ void ObjImage_DblClick(Form& form, Integer Index) {
 
 void TrashCan_DragDrop(Form& form, DragSource Source) {
   const Integer i = Source.index;
+  const gate& start = form.doc.Gates(form.doc.Links(form.CurrentLink).StartIndex);
+  const bool startWasUsed = start.GetUsed();
   form.doc.Gates(i).SetUsed(false);
   form.screen.ObjImage(i).SetVisible(false);
   if (Source.pool == DragPool::buffer) form.screen.buffer(i).SetVisible(false);
-  FreeLinksAt(form.doc, i);
-  // A link being drawn from this gate or node has nothing left to start from.
-  if (form.LinkStarted != 0 && form.doc.Links(form.CurrentLink).StartIndex == i) {
-    form.LinkStarted = 0;
-  }
+  FreeChainsAt(form.doc, i);
+  // A link being drawn from the gate or a node this freed has nothing to start from.
+  if (form.LinkStarted != 0 && startWasUsed && !start.GetUsed()) form.LinkStarted = 0;
   DisplayObjects(form.doc, form.screen);
 }
 

@@ -11,8 +11,9 @@ namespace tessara {
 // and puts the border on the current tool's palette button.
 void DisplayObjects(const Document& doc, Screen& screen);
 
-// The picture of ObjImage(index) from the gate's kind and orientation; a node, an
-// empty slot or an orientation outside 0..3 leaves the picture as it was.
+// The picture of ObjImage(index) from the gate's kind and orientation, inputs and
+// outputs included; a node, an empty slot or a gate's orientation outside 0..3
+// leaves the picture as it was (an input or output then shows orientation 0's).
 void SetGateImage(const Document& doc, Screen& screen, Integer index);
 // X1, Y1 of LinkLine(index) at the source's output pin or node corner; an
 // orientation outside 0..3 leaves them as they were. Requires the link's gate slots

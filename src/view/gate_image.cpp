@@ -1,5 +1,4 @@
-// Which picture a gate image shows: the kind's store at the gate's orientation, or
-// the palette's own picture for circuit inputs and outputs.
+// Which picture a gate image shows: the kind's store at the gate's orientation.
 #include "view/display.h"
 
 namespace tessara {
@@ -13,6 +12,8 @@ PictureStore TurningStore(Long type) {
     case kNandGate: return PictureStore::nandimage;
     case kNorGate: return PictureStore::norimage;
     case kXorGate: return PictureStore::xorimage;
+    case kInputGate: return PictureStore::InputButton;
+    case kOutputGate: return PictureStore::OutputButton;
     default: return PictureStore::None;
   }
 }
@@ -22,19 +23,13 @@ PictureStore TurningStore(Long type) {
 void SetGateImage(const Document& doc, Screen& screen, Integer index) {
   const gate& g = doc.Gates(index);
   const Long type = g.GetType();
-  ImageElement& image = screen.ObjImage(index);
-  if (type == kInputGate) {
-    image.SetPicture({PictureStore::InputButton, 0});
-    return;
-  }
-  if (type == kOutputGate) {
-    image.SetPicture({PictureStore::OutputButton, 0});
-    return;
-  }
   const PictureStore store = TurningStore(type);
   if (store == PictureStore::None) return;  // empty slot, node, or an unknown code
-  const Long o = g.GetOrientation();
-  if (o >= 0 && o <= 3) image.SetPicture({store, static_cast<int>(o)});
+  auto known = [](Long o) { return o >= 0 && o <= 3; };
+  Long o = g.GetOrientation();
+  // An input or output turned outside the four still shows its unturned box.
+  if (!known(o) && (type == kInputGate || type == kOutputGate)) o = 0;
+  if (known(o)) screen.ObjImage(index).SetPicture({store, static_cast<int>(o)});
 }
 
 }  // namespace tessara

@@ -16,8 +16,13 @@ namespace tessara {
 
 enum class DragMode { Manual = 0, Automatic = 1 };
 
-// The picture stores a gate image can show: the six gate stores hold one picture per
-// orientation (index 0..3); the input and output pictures are the palette buttons'.
+// The canvas's height and the sizes of the pool images on it, in twips.
+inline constexpr Single kCanvasHeight = 8000;
+inline constexpr Single kGateImageSize = 795;   // ObjImage(i), square
+inline constexpr Single kNodeMarkerSize = 135;  // buffer(i), square
+
+// The picture stores a gate image can show, each one picture per orientation (index
+// 0..3); the input and output stores' picture 0 is their palette button's.
 enum class PictureStore { None, andimage, orimage, notimage, nandimage, norimage, xorimage,
                           InputButton, OutputButton };
 
@@ -27,7 +32,7 @@ struct Picture {
   bool operator==(const Picture&) const = default;
 };
 
-// A gate image ObjImage(i) (795 x 795) or a node marker buffer(i) (135 x 135).
+// A gate image ObjImage(i) or a node marker buffer(i).
 class ImageElement {
  public:
   virtual ~ImageElement() = default;

@@ -159,14 +159,13 @@ TEST_F(Links, DeletingTheStartGateEndsTheDrawing) {
   EXPECT_EQ(screen.messages, std::vector<Message>{kStartWithOutput});
 }
 
-TEST_F(Links, DeletingTheLastNodeOrNewEndsTheDrawingButAnEarlierNodeOrAnotherGateDoesNot) {
+TEST_F(Links, DeletingANodeOfTheDrawingOrNewEndsTheDrawingButAnotherGateDoesNot) {
   PressOutput(a);
   PressCanvas(3000, 2000);
   PressCanvas(4000, 2000);
-  TrashCan_DragDrop(form, {DragPool::buffer, 2});
   TrashCan_DragDrop(form, {DragPool::ObjImage, b});
   EXPECT_EQ(form.LinkStarted, 1);
-  TrashCan_DragDrop(form, {DragPool::buffer, 3});
+  TrashCan_DragDrop(form, {DragPool::buffer, 2});
   EXPECT_EQ(form.LinkStarted, 0);
   PressOutput(a);
   New_Click(form);

@@ -1,0 +1,50 @@
+#include "window.h"
+
+namespace tessara {
+namespace {
+
+using testing::PutGate;
+using DropAndDelete = Window;
+
+TEST_F(DropAndDelete, DropKeepsTheWholePictureOnTheCanvasTopToBottom) {
+  PutGate(doc, 0, kAndGate, 2000, 2000);
+  PutGate(doc, 1, kBufferGate, 4000, 4000);
+  PutGate(doc, 2, kInputGate, 0, 3000);
+  PutGate(doc, 3, kOutputGate, 8200, 3000);
+  const struct {
+    DragSource source;
+    Single dropY, y;
+  } rows[] = {{{DragPool::ObjImage, 0}, 50, 0},      {{DragPool::ObjImage, 0}, 7900, 7205},
+              {{DragPool::ObjImage, 0}, 7305, 7205}, {{DragPool::buffer, 1}, 60, 0},
+              {{DragPool::buffer, 1}, 7990, 7865},   {{DragPool::ObjImage, 2}, 50, 0},
+              {{DragPool::ObjImage, 3}, 7999, 7205}};
+  for (const auto& row : rows) {
+    AutomaticDrag_MouseDown(form, row.source, 100, 100);
+    Tessara_Frame_DragDrop(form, row.source, 3000, row.dropY);
+    EXPECT_EQ(Gate(row.source.index).GetY(), row.y) << "slot " << row.source.index << " at " << row.dropY;
+  }
+  EXPECT_EQ(screen.ObjImage(3).Top(), 7205);
+  EXPECT_EQ(screen.buffer(1).Top(), 7865);
+}
+
+TEST_F(DropAndDelete, DeletingAGateTakesTheBentLinksOnBothSidesAndLeavesAnotherLinkWhole) {
+  const Integer in = Place(InputButton_Click, 0, 1000);
+  const Integer other = Place(InputButton_Click, 0, 5000);
+  const Integer gateSlot = Place(AndGateButton_Click, 3000, 2000);
+  const Integer out = Place(OutputButton_Click, 0, 2000);
+  LinkButton_Click(form);
+  for (auto [from, to, bendY] : {std::tuple{in, gateSlot, 1000}, {gateSlot, out, 2000}, {other, out, 5000}}) {
+    PressOutput(from);
+    PressCanvas(5000, bendY);  // nodes in slots 4, 5 and 6
+    PressInput(to);
+  }
+  ASSERT_EQ(UsedLinks(), 6);
+  TrashCan_DragDrop(form, {DragPool::ObjImage, gateSlot});
+  EXPECT_EQ(UsedLinks(), 2);
+  EXPECT_TRUE(Link(4).GetUsed() && Link(5).GetUsed() && Gate(6).GetUsed());
+  EXPECT_FALSE(Gate(4).GetUsed() || Gate(5).GetUsed() || screen.buffer(4).Visible());
+  EXPECT_TRUE(Gate(in).GetUsed() && Gate(other).GetUsed() && Gate(out).GetUsed());
+}
+
+}  // namespace
+}  // namespace tessara
