@@ -23,7 +23,6 @@ TEST_F(DropAndDelete, DropKeepsTheWholePictureOnTheCanvasTopToBottom) {
     Tessara_Frame_DragDrop(form, row.source, 3000, row.dropY);
     EXPECT_EQ(Gate(row.source.index).GetY(), row.y) << "slot " << row.source.index << " at " << row.dropY;
   }
-  EXPECT_EQ(screen.ObjImage(3).Top(), 7205);
   EXPECT_EQ(screen.buffer(1).Top(), 7865);
 }
 
