@@ -16,8 +16,11 @@ LinkChain ChainOf(const Document& doc, Integer link) {
   LinkChain chain;
   if (!doc.Links(link).GetUsed()) return chain;
   std::array<bool, kSlotCount> inChain{}, nodeSeen{};
+  auto at = [](std::array<bool, kSlotCount>& flags, Integer i) -> bool& {
+    return flags[static_cast<std::size_t>(i)];
+  };
   auto take = [&](Integer j) {
-    inChain[static_cast<std::size_t>(j)] = true;
+    at(inChain, j) = true;
     chain.links.push_back(j);
   };
   take(link);
@@ -25,12 +28,12 @@ LinkChain ChainOf(const Document& doc, Integer link) {
   for (std::size_t k = 0; k < chain.links.size(); ++k) {
     const linkgates& s = doc.Links(chain.links[k]);
     for (auto [isNode, node] : {std::pair{s.StartIsNode, s.StartIndex}, {s.StopIsNode, s.StopIndex}}) {
-      if (!isNode || nodeSeen[static_cast<std::size_t>(node)]) continue;
-      nodeSeen[static_cast<std::size_t>(node)] = true;
+      if (!isNode || at(nodeSeen, node)) continue;
+      at(nodeSeen, node) = true;
       if (doc.Gates(node).GetType() == kBufferGate) chain.nodes.push_back(node);
       for (Integer j = 0; j < kSlotCount; ++j) {
         const linkgates& other = doc.Links(j);
-        if (other.GetUsed() && !inChain[static_cast<std::size_t>(j)] && EndsAtNode(other, node)) take(j);
+        if (other.GetUsed() && !at(inChain, j) && EndsAtNode(other, node)) take(j);
       }
     }
   }
