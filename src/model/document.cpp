@@ -50,4 +50,20 @@ void Document::Reset() {
   links_.fill(linkgates{});
 }
 
+Document Document::Clone() const {
+  Document copy;
+  copy.CurrentTool = CurrentTool;
+  copy.PowerOn = PowerOn;
+  for (Integer i = 0; i < kSlotCount; ++i) {
+    const gate& g = Gates(i);
+    std::unique_ptr<gate> twin = MakeGate(g.GetType());
+    twin->ReadData(g.GetX(), g.GetY(), g.GetUsed(), g.GetOrientation());
+    twin->SetUsed(g.GetUsed());
+    twin->SetSignals(g.GetSignals());
+    copy.PutGate(i, std::move(twin));
+  }
+  copy.links_ = links_;
+  return copy;
+}
+
 }  // namespace tessara
