@@ -1,13 +1,11 @@
 #include "editor/edit_history.h"
 
-#include "io/circuit_file.h"
 #include "view/display.h"
 
 namespace tessara {
 
 EditHistory::Snapshot EditHistory::Take(const Form& form) {
-  return {form.doc.Clone(), WriteCircuit(form.doc), form.screen.Caption(), form.FilePath,
-          form.SavedText};
+  return {form.doc.Clone(), form.screen.Caption(), form.FilePath, form.SavedText};
 }
 
 void EditHistory::Restore(Form& form, const Snapshot& to, const Snapshot& from) {
@@ -28,10 +26,7 @@ void EditHistory::Close(Form& form) {
   Snapshot after = Take(form);
   Snapshot before = std::move(*open_);
   open_.reset();
-  if (after.text == before.text && after.caption == before.caption &&
-      after.path == before.path) {
-    return;
-  }
+  if (after.doc.SameCircuit(before.doc)) return;
   undo_.push_back({std::move(before), std::move(after)});
   redo_.clear();
 }

@@ -50,7 +50,6 @@ class EditHistory {
  private:
   struct Snapshot {
     Document doc;
-    std::string text;  // WriteCircuit(doc)
     std::string caption, path, savedText;
   };
   struct Step {

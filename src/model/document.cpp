@@ -66,4 +66,16 @@ Document Document::Clone() const {
   return copy;
 }
 
+bool Document::SameCircuit(const Document& other) const {
+  for (Integer i = 0; i < kSlotCount; ++i) {
+    const gate& a = Gates(i);
+    const gate& b = other.Gates(i);
+    if (a.GetType() != b.GetType() || a.GetX() != b.GetX() || a.GetY() != b.GetY() ||
+        a.GetUsed() != b.GetUsed() || a.GetOrientation() != b.GetOrientation()) {
+      return false;
+    }
+  }
+  return links_ == other.links_;
+}
+
 }  // namespace tessara
