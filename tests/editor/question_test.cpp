@@ -8,34 +8,29 @@
 namespace tessara {
 namespace {
 
-using testing::FakeScreen;
+using UnsavedChanges = Window;
 
-TEST(UnsavedChanges, NewOpenAndExitAskFirstAndYesSavesNoGoesOnCancelChangesNothing) {
+TEST_F(UnsavedChanges, NewOpenAndExitAskFirstAndYesSavesNoGoesOnCancelChangesNothing) {
   testing::TempFolder folder;
   const std::string mine = (folder.path() / "mine.cir").string();
   const std::string other = testing::WriteFile(folder.path() / "other.cir", WriteCircuit(Document{})).string();
   const struct {
     const char* name;
     std::function<bool(Form&)> command;  // true when it went on
-  } commands[] = {
-      {"New", [](Form& f) { New_Click(f); return !f.doc.Gates(0).GetUsed(); }},
-      {"Open", [&](Form& f) { Open_Click(f); return f.FilePath == other; }},
-      {"Exit", [](Form& f) { return Form_QueryUnload(f); }},
-  };
+  } commands[] = {{"New", [](Form& f) { New_Click(f); return !f.doc.Gates(0).GetUsed(); }},
+                  {"Open", [&](Form& f) { Open_Click(f); return f.FilePath == other; }},
+                  {"Exit", Form_QueryUnload}};
   const struct {
     Answer answer;
     std::string saveAs;  // the Save As dialog's answer after a Yes
     bool goesOn, saves;
-  } rows[] = {{Answer::Yes, mine, true, true},
-              {Answer::Yes, "", false, false},
-              {Answer::No, mine, true, false},
-              {Answer::Cancel, mine, false, false}};
+  } rows[] = {{Answer::Yes, mine, true, true}, {Answer::Yes, "", false, false},
+              {Answer::No, "", true, false}, {Answer::Cancel, "", false, false}};
   for (const auto& command : commands) {
     for (const auto& row : rows) {
-      const std::string what = std::string(command.name) + " answered " +
-                               std::to_string(static_cast<int>(row.answer)) + " " + row.saveAs;
+      const std::string what = command.name + (" answered " + std::to_string(int(row.answer))) + row.saveAs;
       std::filesystem::remove(mine);
-      FakeScreen screen;
+      testing::FakeScreen screen;
       Form form(screen);
       Form_Load(form);
       NotGateButton_Click(form);
@@ -52,22 +47,16 @@ TEST(UnsavedChanges, NewOpenAndExitAskFirstAndYesSavesNoGoesOnCancelChangesNothi
   }
 }
 
-TEST(UnsavedChanges, NothingIsAskedOfACircuitSavedOrUndoneBackToItsStart) {
-  FakeScreen screen;
-  Form form(screen);
-  Form_Load(form);
+TEST_F(UnsavedChanges, NoneAfterAnUndoBackToTheStartOrASaveWhichThenNeedsNoDialog) {
   EditHistory history;
   history.Record(form, [](Form& f) { NotGateButton_Click(f); Tessara_Frame_MouseDown(f); });
-  EXPECT_TRUE(IsEdited(form));
   history.Undo(form);
   EXPECT_FALSE(IsEdited(form));
   history.Redo(form);
   testing::TempFolder folder;
   screen.file_answers = {(folder.path() / "a.cir").string()};
-  EXPECT_TRUE(SaveFile_Click(form));
-  EXPECT_TRUE(SaveFile_Click(form)) << "Save writes to the same file without a dialog";
+  EXPECT_TRUE(SaveFile_Click(form) && SaveFile_Click(form) && Form_QueryUnload(form));
   EXPECT_EQ(screen.file_requests.size(), 1u);
-  EXPECT_TRUE(Form_QueryUnload(form));
   EXPECT_TRUE(screen.questions.empty());
 }
 

@@ -1,9 +1,9 @@
 // A stand-in for the window in tests: every element keeps the state a handler last
 // gave it, starting as a real window does at design (elements hidden and manual,
 // labels "0", Power reading "power up", caption "Tessara", the arrow pointer). It
-// records the message boxes shown, the questions and file dialogs asked for and the
-// drags begun, and answers file dialogs from a queue of prepared answers ("" when it
-// runs dry, as a cancelled dialog does) and questions likewise ("No" when it runs dry).
+// records the message boxes shown, the file dialogs asked for and the drags begun,
+// and answers file dialogs from a queue of prepared answers ("" when it runs dry,
+// as a cancelled dialog does).
 #pragma once
 
 #include <array>
