@@ -215,7 +215,8 @@ void Tessara_Form::BuildMenus() {
   QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
   undo_ = addAction(edit, "Undo", "Undo", {Qt::CTRL | Qt::Key_Z},
                     [this] { Act([this](Form& form) { history_.Undo(form); }); });
-  redo_ = addAction(edit, "Redo", "Redo", Keys{Qt::CTRL | Qt::Key_Y, Qt::CTRL | Qt::SHIFT | Qt::Key_Z},
+  const Keys redoKeys{Qt::CTRL | Qt::Key_Y, Qt::CTRL | Qt::SHIFT | Qt::Key_Z};
+  redo_ = addAction(edit, "Redo", "Redo", redoKeys,
                     [this] { Act([this](Form& form) { history_.Redo(form); }); });
   // Escape is the window's own key, in no menu.
   addAction(this, "CancelLink", "Cancel Link", {Qt::Key_Escape},
