@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
+#include <functional>
 
 #include "app/twips.h"
 
@@ -13,11 +15,37 @@ constexpr Single kLeftBoundary = 795;
 constexpr Single kRightBoundary = 8200;
 constexpr Single kBoundaryBottom = 8040;
 
+const QColor kHighWire(220, 0, 0);
+
+// A heading at its design place, moved left just enough to show its whole text.
 void AddHeading(QWidget* canvas, const char* text, Single left) {
   auto* heading = new QLabel(QString::fromLatin1(text), canvas);
   heading->setObjectName(QString::fromLatin1(text));
-  heading->setGeometry(TwipsRect(left, 0, 735, 255));
+  QRect place = TwipsRect(left, 0, 735, 255);
+  place.setWidth(std::max(place.width(), heading->sizeHint().width()));
+  place.moveRight(std::min(place.right(), canvas->width() - 2));
+  heading->setGeometry(place);
 }
+
+// The layer above every element on which the canvas paints its link lines.
+class LinesLayer : public QWidget {
+ public:
+  LinesLayer(QWidget* canvas, std::function<void(QPainter&)> paint)
+      : QWidget(canvas), paint_(std::move(paint)) {
+    setObjectName(QStringLiteral("LinkLines"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setGeometry(canvas->rect());
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    paint_(painter);
+  }
+
+ private:
+  std::function<void(QPainter&)> paint_;
+};
 
 }  // namespace
 
@@ -25,6 +53,12 @@ void CanvasLine::SetVisible(bool visible) {
   if (visible == visible_) return;
   visible_ = visible;
   if (canvas_) canvas_->update();
+}
+
+void CanvasLine::SetValue(LineValue value) {
+  if (value == value_) return;
+  value_ = value;
+  if (visible_ && canvas_) canvas_->update();
 }
 
 void CanvasLine::Set(Single& end, Single twips) {
@@ -56,12 +90,26 @@ Tessara_Frame::Tessara_Frame(QWidget* parent) : QFrame(parent) {
   setFont(small);
   AddHeading(this, "Inputs", 0);
   AddHeading(this, "Outputs", 8280);
-  for (CanvasLine& line : lines_) line.SetCanvas(this);
+  linesLayer_ = new LinesLayer(this, [this](QPainter& painter) { PaintLines(painter); });
+  for (CanvasLine& line : lines_) line.SetCanvas(linesLayer_);
 }
 
 LineElement& Tessara_Frame::LinkLine(Integer i) { return lines_.at(static_cast<std::size_t>(i)); }
 
-// The boundaries and the link lines lie under every element.
+void Tessara_Frame::RaiseLines() { linesLayer_->raise(); }
+
+void Tessara_Frame::SetColourWires(bool on) {
+  colourWires_ = on;
+  linesLayer_->update();
+}
+
+void Tessara_Frame::SetLinkInProgress(std::optional<QPoint> from) {
+  if (from == linkFrom_) return;
+  linkFrom_ = from;
+  linesLayer_->update();
+}
+
+// The boundaries lie under every element.
 void Tessara_Frame::paintEvent(QPaintEvent* event) {
   QFrame::paintEvent(event);
   QPainter painter(this);
@@ -69,10 +117,18 @@ void Tessara_Frame::paintEvent(QPaintEvent* event) {
   for (Single x : {kLeftBoundary, kRightBoundary}) {
     painter.drawLine(TwipsPoint(x, 0), TwipsPoint(x, kBoundaryBottom));
   }
+}
+
+void Tessara_Frame::PaintLines(QPainter& painter) const {
   for (const CanvasLine& line : lines_) {
-    if (line.Visible()) {
-      painter.drawLine(TwipsPoint(line.X1(), line.Y1()), TwipsPoint(line.X2(), line.Y2()));
-    }
+    if (!line.Visible()) continue;
+    const bool high = colourWires_ && line.Value() == LineValue::High;
+    painter.setPen(QPen(high ? kHighWire : QColor(Qt::black), high ? 2 : 1));
+    painter.drawLine(TwipsPoint(line.X1(), line.Y1()), TwipsPoint(line.X2(), line.Y2()));
+  }
+  if (linkFrom_) {
+    painter.setPen(QPen(Qt::darkGray, 1, Qt::DashLine));
+    painter.drawLine(*linkFrom_, pointer_);
   }
 }
 
@@ -80,13 +136,17 @@ bool Tessara_Frame::IsBare(QPointF pos) const { return childAt(pos.toPoint()) ==
 
 void Tessara_Frame::mousePressEvent(QMouseEvent* event) {
   if (!IsBare(event->position())) return;
+  pointer_ = event->position().toPoint();
   const Single x = ToTwips(event->position().x());
   const Single y = ToTwips(event->position().y());
   emit mouseMove(x, y);
   emit mouseDown(x, y);
 }
 
+// Moves over elements arrive here too, as the elements do not follow the pointer.
 void Tessara_Frame::mouseMoveEvent(QMouseEvent* event) {
+  pointer_ = event->position().toPoint();
+  if (linkFrom_) linesLayer_->update();
   if (!IsBare(event->position())) return;
   emit mouseMove(ToTwips(event->position().x()), ToTwips(event->position().y()));
 }

@@ -1,15 +1,23 @@
 // The canvas Tessara_Frame: the white framed panel that holds the element pools, draws
-// its two column boundaries and the link lines, and reports the pointer in twips.
+// its two column boundaries, and reports the pointer in twips. The link lines are drawn
+// above every element, by a layer that lets the mouse through: thin and black, or
+// while powered and "Colour Wires" is on, by value (1 strong and two pixels wide, 0
+// black and one pixel). While a link is drawn a dashed line joins the point its
+// segment starts at to the pointer.
 #pragma once
 
 #include <QFrame>
 #include <array>
+#include <optional>
 
 #include "view/screen.h"
+
+class QPainter;
 
 namespace tessara::app {
 
 // A link line LinkLine(i): not a widget; the canvas draws it while it is visible.
+// canvas is the widget repainted when a visible line changes.
 class CanvasLine : public LineElement {
  public:
   void SetVisible(bool visible) override;
@@ -22,13 +30,16 @@ class CanvasLine : public LineElement {
   Single Y1() const override { return y1_; }
   Single X2() const override { return x2_; }
   Single Y2() const override { return y2_; }
+  void SetValue(LineValue value) override;
+  LineValue Value() const override { return value_; }
 
   void SetCanvas(QWidget* canvas) { canvas_ = canvas; }
 
  private:
   void Set(Single& end, Single twips);
-  QWidget* canvas_ = nullptr;  // repainted when a visible line changes
+  QWidget* canvas_ = nullptr;
   bool visible_ = false;
+  LineValue value_ = LineValue::None;
   Single x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0;
 };
 
@@ -39,6 +50,13 @@ class Tessara_Frame : public QFrame {
   explicit Tessara_Frame(QWidget* parent);
 
   LineElement& LinkLine(Integer i);
+
+  // Puts the layer of link lines above every element; call after adding elements.
+  void RaiseLines();
+  void SetColourWires(bool on);
+  // The start of the segment being drawn, in canvas pixels; nothing while no link is
+  // being drawn.
+  void SetLinkInProgress(std::optional<QPoint> from);
 
  signals:
   // Presses, moves and releases on the bare canvas (not on an element), canvas twips.
@@ -55,7 +73,12 @@ class Tessara_Frame : public QFrame {
 
  private:
   bool IsBare(QPointF pos) const;
+  void PaintLines(QPainter& painter) const;
   std::array<CanvasLine, kSlotCount> lines_;
+  QWidget* linesLayer_;
+  bool colourWires_ = true;
+  std::optional<QPoint> linkFrom_;
+  QPoint pointer_;  // the pointer's last place over the canvas or an element on it
 };
 
 }  // namespace tessara::app

@@ -23,6 +23,18 @@ void ShowMessageBox(QWidget* parent, std::string_view prompt, std::string_view t
   box.exec();
 }
 
+Answer AskQuestion(QWidget* parent, std::string_view prompt, std::string_view title) {
+  QMessageBox box(QMessageBox::Question, FromUtf8(title), FromUtf8(prompt),
+                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+  box.setDefaultButton(QMessageBox::Yes);
+  box.setEscapeButton(QMessageBox::Cancel);
+  switch (box.exec()) {
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    default: return Answer::Cancel;
+  }
+}
+
 QString QtNameFilters(std::string_view filter) {
   const QStringList parts = FromUtf8(filter).split(QLatin1Char('|'));
   static const QRegularExpression trailingPatterns(QStringLiteral("\\s*\\([^()]*\\)\\s*$"));

@@ -16,6 +16,10 @@ namespace tessara::app {
 void ShowMessageBox(QWidget* parent, std::string_view prompt, std::string_view title,
                     MessageStyle style);
 
+// Asks prompt in a modal box titled title with Yes, No and Cancel; Escape or closing
+// the box answers Cancel.
+Answer AskQuestion(QWidget* parent, std::string_view prompt, std::string_view title);
+
 // "desc|pattern|desc|pattern|" as Qt's name filters "desc (pattern);;...": a pattern
 // list "*.a;*.b" becomes "*.a *.b", and a description that already ends with its
 // patterns in parentheses is not given them twice.

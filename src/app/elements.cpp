@@ -1,6 +1,8 @@
 #include "app/elements.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
+#include <QStyleHints>
 #include <QPainter>
 
 #include "app/twips.h"
@@ -52,6 +54,7 @@ void PoolImage::SetPicture(Picture picture) {
 
 void PoolImage::mousePressEvent(QMouseEvent* event) {
   lastPress_ = event->position().toPoint();
+  lastPressTime_ = event->timestamp();
   const Single x = ToTwips(event->position().x()), y = ToTwips(event->position().y());
   if (dragMode_ == DragMode::Automatic) {
     emit dragWanted(identity_, x, y);
@@ -61,8 +64,13 @@ void PoolImage::mousePressEvent(QMouseEvent* event) {
 }
 
 // Takes the place of the second press: no press handler runs and no drag starts.
-void PoolImage::mouseDoubleClickEvent(QMouseEvent*) {
-  if (dragMode_ == DragMode::Automatic) return;
+void PoolImage::mouseDoubleClickEvent(QMouseEvent* event) {
+  const bool tookFirstPress =
+      lastPressTime_ && event->timestamp() >= *lastPressTime_ &&
+      event->timestamp() - *lastPressTime_ <=
+          static_cast<quint64>(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+  lastPressTime_.reset();
+  if (dragMode_ == DragMode::Automatic || !tookFirstPress) return;
   emit doubleClicked(identity_);
 }
 

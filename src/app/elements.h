@@ -5,6 +5,7 @@
 
 #include <QLabel>
 #include <QWidget>
+#include <optional>
 
 #include "app/pictures.h"
 #include "app/twips.h"
@@ -39,7 +40,8 @@ class PictureElement : public QWidget, public BorderElement {
 // Element i of the ObjImage or buffer pool, a child of the canvas. In manual drag
 // mode a left press emits pressedAt and a double-click doubleClicked; in automatic
 // mode a press emits dragWanted and a double-click does nothing. Both presses carry
-// the point pressed.
+// the point pressed. A double-click whose first press went elsewhere (the bare
+// canvas, where this element then appeared) does nothing either.
 class PoolImage : public PictureElement, public ImageElement {
   Q_OBJECT
  public:
@@ -76,6 +78,7 @@ class PoolImage : public PictureElement, public ImageElement {
   Picture picture_;
   DragMode dragMode_ = DragMode::Manual;
   QPoint lastPress_;
+  std::optional<quint64> lastPressTime_;  // the event time of the last press taken
 };
 
 // A value label txtObjValue(i): text "0" at start on the highlight-text colour.

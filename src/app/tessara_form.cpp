@@ -1,5 +1,6 @@
 #include "app/tessara_form.h"
 
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
@@ -19,6 +20,7 @@
 #include "editor/moving.h"
 #include "editor/palette.h"
 #include "editor/placing.h"
+#include "view/display.h"
 
 namespace tessara::app {
 namespace {
@@ -101,6 +103,7 @@ Tessara_Form::Tessara_Form() : form_(*this) {
   canvas_ = new Tessara_Frame(client);
   BuildPalette(client);
   BuildPools();
+  canvas_->RaiseLines();
   BuildMenus();
 
   drag_ = new WindowDrag(this);
@@ -189,26 +192,66 @@ void Tessara_Form::BuildPools() {
 }
 
 void Tessara_Form::BuildMenus() {
-  auto addAction = [this](QMenu* menu, const char* name, const char* caption,
-                          QKeySequence shortcut, auto action) {
-    QAction* entry = menu->addAction(QString::fromLatin1(caption));
+  auto addAction = [this](QWidget* menu, const char* name, const char* caption,
+                          QList<QKeySequence> shortcuts, auto action) {
+    auto* entry = new QAction(QString::fromLatin1(caption), this);
+    menu->addAction(entry);
     entry->setObjectName(QString::fromLatin1(name));
-    entry->setShortcut(shortcut);
+    entry->setShortcuts(shortcuts);
     connect(entry, &QAction::triggered, this, action);
+    return entry;
   };
-  QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
-  addAction(file, "New", "New", {}, [this] { Act(New_Click); });
-  addAction(file, "Open", "Open", QKeySequence::Open, [this] { Act(Open_Click); });
-  addAction(file, "Save", "Save As", QKeySequence::SaveAs, [this] { Act(Save_Click); });
+  using Keys = QList<QKeySequence>;
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  addAction(file, "New", "New", {Qt::CTRL | Qt::Key_N}, [this] { Act(New_Click); });
+  addAction(file, "Open", "Open", QKeySequence::keyBindings(QKeySequence::Open),
+            [this] { Act(Open_Click); });
+  addAction(file, "SaveFile", "Save", {Qt::CTRL | Qt::Key_S}, [this] { Act(SaveFile_Click); });
+  addAction(file, "Save", "Save As", {Qt::CTRL | Qt::SHIFT | Qt::Key_S},
+            [this] { Act(Save_Click); });
   file->addAction(QString())->setObjectName(QStringLiteral("blah"));  // no action
-  addAction(file, "Exit", "Exit", QKeySequence::Quit, [this] { close(); });
-  menuBar()->addMenu(QStringLiteral("Options"));
-  QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
+  addAction(file, "Exit", "Exit", QKeySequence::keyBindings(QKeySequence::Quit),
+            [this] { close(); });
+  QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+  undo_ = addAction(edit, "Undo", "Undo", {Qt::CTRL | Qt::Key_Z},
+                    [this] { Act([this](Form& form) { history_.Undo(form); }); });
+  const Keys redoKeys{Qt::CTRL | Qt::Key_Y, Qt::CTRL | Qt::SHIFT | Qt::Key_Z};
+  redo_ = addAction(edit, "Redo", "Redo", redoKeys,
+                    [this] { Act([this](Form& form) { history_.Redo(form); }); });
+  // Escape is the window's own key, in no menu.
+  addAction(this, "CancelLink", "Cancel Link", {Qt::Key_Escape},
+            [this] { Act([this](Form& form) { history_.CancelLink(form); }); });
+  QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+  options->addSeparator();
+  QAction* colour = addAction(options, "ColourWires", "Colour Wires", {},
+                              [this](bool on) { canvas_->SetColourWires(on); });
+  colour->setCheckable(true);
+  colour->setChecked(true);
+  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   help->setObjectName(QStringLiteral("HelpMenu"));
   addAction(help, "Help_About", "About", {}, [this] {
     frmAbout about(this);
     about.exec();
   });
+  AfterAct();
+}
+
+void Tessara_Form::AfterAct() {
+  undo_->setEnabled(history_.CanUndo(form_));
+  redo_->setEnabled(history_.CanRedo(form_));
+  std::optional<QPoint> from;
+  if (form_.LinkStarted == 1) {
+    if (auto start = LineStart(form_.doc, form_.CurrentLink)) from = TwipsPoint(start->x, start->y);
+  }
+  canvas_->SetLinkInProgress(from);
+}
+
+void Tessara_Form::closeEvent(QCloseEvent* event) {
+  if (Form_QueryUnload(form_)) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
 }
 
 ImageElement& Tessara_Form::ObjImage(Integer i) { return *objImages_.at(static_cast<std::size_t>(i)); }
@@ -253,6 +296,10 @@ void Tessara_Form::SetToolPointer(int iconCacheIndex) {
 void Tessara_Form::ShowMessage(std::string_view prompt, std::string_view title,
                                MessageStyle style) {
   ShowMessageBox(this, prompt, title, style);
+}
+
+Answer Tessara_Form::Ask(std::string_view prompt, std::string_view title) {
+  return answerer_ ? answerer_(prompt) : AskQuestion(this, prompt, title);
 }
 
 std::string Tessara_Form::ChooseFile(FileDialogMode mode, std::string_view filter) {

@@ -9,9 +9,11 @@
 #include <functional>
 #include <string>
 
+#include "editor/edit_history.h"
 #include "editor/form.h"
 #include "view/screen.h"
 
+class QAction;
 class QPushButton;
 
 namespace tessara::app {
@@ -29,6 +31,8 @@ class Tessara_Form : public QMainWindow, public Screen {
   // returns the chosen path or "" for a cancel.
   using FileChooser =
       std::function<std::string(FileDialogMode, std::string_view filter, const std::string&)>;
+  // Answers the Yes/No/Cancel question in its place.
+  using Answerer = std::function<Answer(std::string_view prompt)>;
 
   // The window with every element in place, all pool elements hidden. Form_Load is
   // left to the caller.
@@ -39,6 +43,8 @@ class Tessara_Form : public QMainWindow, public Screen {
   Tessara_Frame& Canvas() { return *canvas_; }
   // Replaces the file dialog, e.g. in tests; an empty chooser brings it back.
   void SetFileChooser(FileChooser chooser) { fileChooser_ = std::move(chooser); }
+  // Replaces the question box likewise.
+  void SetAnswerer(Answerer answerer) { answerer_ = std::move(answerer); }
 
   // Screen
   ImageElement& ObjImage(Integer i) override;
@@ -54,6 +60,7 @@ class Tessara_Form : public QMainWindow, public Screen {
   void SetToolPointer(int iconCacheIndex) override;
   void ShowMessage(std::string_view prompt, std::string_view title,
                    MessageStyle style) override;
+  Answer Ask(std::string_view prompt, std::string_view title) override;
   std::string ChooseFile(FileDialogMode mode, std::string_view filter) override;
   void BeginDrag(DragSource source) override;
 
@@ -63,15 +70,22 @@ class Tessara_Form : public QMainWindow, public Screen {
   void acted();
 
  public:
-  // Runs one handler on the form, then emits acted(). Every event that reaches a
-  // handler comes through here.
+  // Runs one handler on the form, recorded for Undo, then emits acted(). Every event
+  // that reaches a handler comes through here, Undo and Redo too.
   template <typename Handler>
   void Act(Handler handler) {
-    handler(form_);
+    history_.Record(form_, handler);
+    AfterAct();
     emit acted();
   }
 
+ protected:
+  // Asks the unsaved-changes question; Cancel keeps the window open.
+  void closeEvent(QCloseEvent* event) override;
+
  private:
+  // Greys Undo and Redo as the history allows and shows the link being drawn.
+  void AfterAct();
   void BuildPalette(QWidget* client);
   void BuildPools();
   void BuildMenus();
@@ -87,7 +101,11 @@ class Tessara_Form : public QMainWindow, public Screen {
   PictureElement* trashCan_ = nullptr;
   QPushButton* power_ = nullptr;
   WindowDrag* drag_ = nullptr;
+  QAction* undo_ = nullptr;
+  QAction* redo_ = nullptr;
+  EditHistory history_;
   FileChooser fileChooser_;
+  Answerer answerer_;
   std::string lastFile_;  // offered by the next file dialog, whichever the mode
   int toolPointer_ = kArrowPointer;
 

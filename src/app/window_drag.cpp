@@ -49,6 +49,10 @@ bool WindowDrag::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseMove:
       Follow(static_cast<QMouseEvent*>(event)->globalPosition());
       return false;
+    // A second button pressed meanwhile changes nothing.
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+      return true;
     case QEvent::MouseButtonRelease: {
       const auto* release = static_cast<QMouseEvent*>(event);
       if (release->buttons() != Qt::NoButton) return false;

@@ -1,8 +1,8 @@
 // The window's own drag of a gate image or node marker. It needs no platform drag and
 // drop: while the drag is under way an outline of the element follows the pointer, and
 // the release of the last mouse button names the widget of the window under the
-// pointer. A modal window that opens meanwhile takes the mouse and ends the drag
-// without a drop.
+// pointer. Presses of other buttons during the drag reach nobody. A modal window
+// that opens meanwhile takes the mouse and ends the drag without a drop.
 #pragma once
 
 #include <QObject>

@@ -1,4 +1,5 @@
-// The window's commands: start-up, File > New, Open and Save As, Power and "prop".
+// The window's commands: start-up, File > New, Open, Save, Save As and Exit, Power and
+// "prop".
 #include "editor/commands.h"
 
 #include "io/circuit_file.h"
@@ -11,6 +12,7 @@ namespace {
 constexpr std::string_view kOpenFilter = "Circuit (*.cir)|*.cir|";
 constexpr std::string_view kSaveFilter = "Circuits (*.cir)|*.cir|";
 constexpr std::string_view kCaptionPrefix = "Tessara - ";
+constexpr std::string_view kBareCaption = "Tessara";
 
 // A file's trouble in a learner's words: what was being done to which file, then the
 // line (when one applies) and the reason on a line of their own.
@@ -20,6 +22,17 @@ void ShowFileError(Screen& screen, std::string_view doing, const std::string& pa
   if (error.line > 0) prompt += "line " + std::to_string(error.line) + ": ";
   prompt += error.reason;
   screen.ShowMessage(prompt, "Error", MessageStyle::Stop);
+}
+
+bool SaveTo(Form& form, const std::string& path) {
+  if (auto error = SaveCircuitFile(form.doc, path)) {
+    ShowFileError(form.screen, "Cannot save", path, *error);
+    return false;
+  }
+  form.screen.SetCaption(std::string(kCaptionPrefix) + path);
+  form.FilePath = path;
+  form.SavedText = WriteCircuit(form.doc);
+  return true;
 }
 
 }  // namespace
@@ -35,14 +48,33 @@ void Reset_Screen(Form& form) {
 void Form_Load(Form& form) {
   form.doc.CurrentTool = kSelectTool;
   Reset_Screen(form);
+  form.SavedText = WriteCircuit(form.doc);
   DisplayObjects(form.doc, form.screen);
 }
 
-void New_Click(Form& form) { Reset_Screen(form); }
+void New_Click(Form& form) {
+  if (!Form_QueryUnload(form)) return;
+  Reset_Screen(form);
+  form.screen.SetCaption(kBareCaption);
+  form.FilePath.clear();
+  form.SavedText = WriteCircuit(form.doc);
+}
 
 void Open_Click(Form& form) {
+  if (!Form_QueryUnload(form)) return;
   const std::string path = form.screen.ChooseFile(FileDialogMode::Open, kOpenFilter);
   if (!path.empty()) LoadCircuit(form, path);
+}
+
+bool IsEdited(const Form& form) { return WriteCircuit(form.doc) != form.SavedText; }
+
+bool Form_QueryUnload(Form& form) {
+  if (!IsEdited(form)) return true;
+  switch (form.screen.Ask("Save changes to the circuit?", kBareCaption)) {
+    case Answer::Yes: return SaveFile_Click(form);
+    case Answer::No: return true;
+    default: return false;
+  }
 }
 
 bool LoadCircuit(Form& form, const std::string& path) {
@@ -54,18 +86,19 @@ bool LoadCircuit(Form& form, const std::string& path) {
   Reset_Screen(form);
   form.doc = std::move(*loaded.document);
   form.screen.SetCaption(std::string(kCaptionPrefix) + path);
+  form.FilePath = path;
+  form.SavedText = WriteCircuit(form.doc);
   DisplayObjects(form.doc, form.screen);
   return true;
 }
 
-void Save_Click(Form& form) {
+bool Save_Click(Form& form) {
   const std::string path = form.screen.ChooseFile(FileDialogMode::Save, kSaveFilter);
-  if (path.empty()) return;
-  if (auto error = SaveCircuitFile(form.doc, path)) {
-    ShowFileError(form.screen, "Cannot save", path, *error);
-    return;
-  }
-  form.screen.SetCaption(std::string(kCaptionPrefix) + path);
+  return !path.empty() && SaveTo(form, path);
+}
+
+bool SaveFile_Click(Form& form) {
+  return form.FilePath.empty() ? Save_Click(form) : SaveTo(form, form.FilePath);
 }
 
 void Power_Click(Form& form) {

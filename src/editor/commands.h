@@ -1,4 +1,6 @@
-// The window's commands: start-up, File > New, Open and Save As, Power and "prop".
+// The window's commands: start-up, File > New, Open, Save, Save As and Exit, Power and
+// "prop". New, Open and Exit first ask "Save changes to the circuit?" when the circuit
+// has been edited since it was started empty, opened or saved.
 #pragma once
 
 #include <string>
@@ -10,20 +12,29 @@ namespace tessara {
 // Empties the circuit (tool 0, power off, the Power button reading "Power Up" if it
 // was on), hides every element and abandons a link being drawn; no refresh.
 void Reset_Screen(Form& form);
-// Tool 0, Reset_Screen, refresh.
+// Tool 0, Reset_Screen, refresh; the empty circuit counts as saved.
 void Form_Load(Form& form);
-// Reset_Screen and nothing else.
+// After the question: Reset_Screen, the caption back to "Tessara" and no file.
 void New_Click(Form& form);
-// Asks for a file and loads it; a cancelled dialog does nothing.
+// After the question: asks for a file and loads it; a cancelled dialog does nothing.
 void Open_Click(Form& form);
+// True when the circuit's file text differs from the one started, opened or saved.
+bool IsEdited(const Form& form);
+// The question before a command that drops the circuit. True when the command may go
+// on: nothing edited, or "No", or "Yes" and the circuit saved (through Save As when
+// there is no file). Cancel, or a Save As cancelled or failed, gives false.
+bool Form_QueryUnload(Form& form);
 // Loads path into a reset window, captions it "Tessara - " + path and refreshes. A
 // file that cannot be read or is damaged shows an "Error" box naming the file, the
 // line and the reason, and changes nothing; returns false then.
 bool LoadCircuit(Form& form, const std::string& path);
-// Asks for a file name and saves, captioning the window "Tessara - " + path; a
-// cancelled dialog does nothing. A failed save shows an "Error" box and keeps the
-// old file and the caption.
-void Save_Click(Form& form);
+// Save As: asks for a file name and saves, captioning the window "Tessara - " + path;
+// a cancelled dialog does nothing. A failed save shows an "Error" box and keeps the
+// old file and the caption. True when the circuit was saved.
+bool Save_Click(Form& form);
+// Save: writes to the file last opened or saved as Save As would; Save As when there
+// is none. True when the circuit was saved.
+bool SaveFile_Click(Form& form);
 // Switches power; switching on puts every gate image in manual drag mode and the
 // pointer to the arrow. Refreshes.
 void Power_Click(Form& form);

@@ -2,6 +2,8 @@
 // editor's own state. The handlers of editor/ act on it and end with one refresh.
 #pragma once
 
+#include <string>
+
 #include "model/document.h"
 #include "view/screen.h"
 
@@ -18,6 +20,9 @@ struct Form {
   Integer LinkStarted = 0;        // 1 while segment CurrentLink waits for its end
   Integer CurrentLink = 0;        // link slot of the segment being drawn
   Integer EggCounter = 0;         // which riddle a node's double-click shows next
+
+  std::string FilePath;   // the file last opened or saved; "" for a circuit started empty
+  std::string SavedText;  // the circuit's file text when it was started, opened or saved
 };
 
 }  // namespace tessara

@@ -1,8 +1,10 @@
 #include "io/circuit_file.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -18,6 +20,15 @@ constexpr const char* kHeaderLines[] = {"Tessara", "Orvandel", "Quillmarsh"};
 constexpr const char* kVersionLabel = "Version";
 // Far beyond any circuit file; keeps a device or a huge file from being read whole.
 constexpr std::size_t kMaxFileBytes = 1 << 20;
+constexpr const char* kNotACircuit = "not a Tessara circuit file";
+
+// A control character no text file holds: anything below a space but tab, LF and CR.
+bool HoldsBinary(std::string_view text) {
+  return std::any_of(text.begin(), text.end(), [](char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return (byte < 0x20 && c != '\t' && c != '\n' && c != '\r') || byte == 0x7f;
+  });
+}
 
 // Reads gate record i into doc: a used record of a kind 2..10 puts that kind into the
 // slot; any other record leaves the slot as the reset made it.
@@ -57,9 +68,11 @@ LoadResult ReadCircuit(std::string_view text) {
   for (std::size_t i = 0; i < std::size(kHeaderLines); ++i) fd.Text();
   fd.Text();  // the version's label
   const Double version = fd.Double();
+  if (fd.Failed()) return {std::nullopt, FileError{kNotACircuit, 1}};
   Document doc;
   for (Integer i = 0; i < kSlotCount; ++i) ReadGateRecord(fd, doc, i);
   for (Integer i = 0; i < kSlotCount; ++i) doc.Links(i).ReadFromFile(fd, version);
+  if (fd.Failed() && HoldsBinary(text)) return {std::nullopt, FileError{kNotACircuit, 1}};
   if (fd.Failed()) return {std::nullopt, FileError{fd.Reason(), fd.FailureLine()}};
   return {std::move(doc), {}};
 }
@@ -68,8 +81,15 @@ LoadResult LoadCircuitFile(const std::string& path) {
   const auto failure = [](const char* step, int error) {
     return LoadResult{std::nullopt, FileError{std::string(step) + ": " + std::strerror(error), 0}};
   };
-  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // Non-blocking, so that a named pipe with no writer is refused instead of waited on.
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) return failure("cannot open", errno);
+  struct stat status {};
+  if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+    close(fd);
+    if (S_ISDIR(status.st_mode)) return failure("cannot open", EISDIR);
+    return LoadResult{std::nullopt, FileError{"cannot open: not a regular file", 0}};
+  }
   std::string text;
   char buf[8192];
   for (;;) {

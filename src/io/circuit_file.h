@@ -25,14 +25,17 @@
 // The reader takes the file as a stream of fields:
 //   - a field ends at a comma or at a line end (CRLF, LF or CR), so records need
 //     not keep to their lines; spaces and tabs before a field are skipped;
-//   - double quotes around a field are optional; the header's text fields and
-//     its version (read as a Double) are not examined;
+//   - double quotes around a field are optional; the header's text fields are
+//     not examined, nor its version beyond being a number (read as a Double);
 //   - #TRUE# and #FALSE# in any letter case;
 //   - numbers in any decimal form: sign, leading zero and exponent optional
 //     ("-150", ".5", "+1.2e3");
 //   - text after the last link record is ignored.
-// It refuses the whole file, naming the reason and the line of the failing field,
-// when the text ends early, a field does not convert to its type, a number does not
+// A text that ends within the header or whose version is no number, and a refused
+// text holding a control character other than tab, CR and LF (a picture, a binary),
+// is refused as "not a Tessara circuit file" at line 1.
+// Otherwise it refuses the whole file, naming the reason and the line of the failing
+// field, when the text ends early, a field does not convert to its type, a number does not
 // fit its type (Integer 16-bit, Long 32-bit, Single a finite float), a whole-number
 // field holds a fraction, or a link record (used or not) holds a LinkTo,
 // StartIndex or StopIndex outside 0..50 or a Stop_Num outside 0..2.
@@ -70,8 +73,9 @@ std::string WriteCircuit(const Document& doc);
 LoadResult ReadCircuit(std::string_view text);
 
 // Reads the file at path and parses it with ReadCircuit. A file that cannot be
-// opened or read, or is larger than any circuit file could reasonably be, fails
-// with line 0 ("cannot open: No such file or directory").
+// opened or read, is not a regular file (a named pipe, a device: refused before
+// anything is read, never waited on), or is larger than any circuit file could
+// reasonably be, fails with line 0 ("cannot open: No such file or directory").
 LoadResult LoadCircuitFile(const std::string& path);
 
 // Writes doc to path without ever damaging the file it replaces: the text goes to a

@@ -50,4 +50,32 @@ void Document::Reset() {
   links_.fill(linkgates{});
 }
 
+Document Document::Clone() const {
+  Document copy;
+  copy.CurrentTool = CurrentTool;
+  copy.PowerOn = PowerOn;
+  for (Integer i = 0; i < kSlotCount; ++i) {
+    const gate& g = Gates(i);
+    std::unique_ptr<gate> twin = MakeGate(g.GetType());
+    twin->ReadData(g.GetX(), g.GetY(), g.GetUsed(), g.GetOrientation());
+    twin->SetUsed(g.GetUsed());
+    twin->SetSignals(g.GetSignals());
+    copy.PutGate(i, std::move(twin));
+  }
+  copy.links_ = links_;
+  return copy;
+}
+
+bool Document::SameCircuit(const Document& other) const {
+  for (Integer i = 0; i < kSlotCount; ++i) {
+    const gate& a = Gates(i);
+    const gate& b = other.Gates(i);
+    if (a.GetType() != b.GetType() || a.GetX() != b.GetX() || a.GetY() != b.GetY() ||
+        a.GetUsed() != b.GetUsed() || a.GetOrientation() != b.GetOrientation()) {
+      return false;
+    }
+  }
+  return links_ == other.links_;
+}
+
 }  // namespace tessara

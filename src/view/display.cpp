@@ -55,9 +55,12 @@ void DisplayLink(const Document& doc, Screen& screen, Integer i) {
     screen.LinkLine(i).SetVisible(false);
     return;
   }
-  screen.LinkLine(i).SetVisible(true);
+  LineElement& line = screen.LinkLine(i);
+  line.SetVisible(true);
   SetLineStart(doc, screen, i);
   SetLineStop(doc, screen, i);
+  const bool high = doc.Gates(doc.Links(i).StartIndex).GetCurrOutput();
+  line.SetValue(!doc.PowerOn ? LineValue::None : high ? LineValue::High : LineValue::Low);
 }
 
 void DisplayPalette(const Document& doc, Screen& screen) {

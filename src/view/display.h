@@ -2,19 +2,28 @@
 // visibility (the reset's hiding aside). Calling DisplayObjects twice changes nothing.
 #pragma once
 
+#include <optional>
+
 #include "model/document.h"
 #include "view/screen.h"
 
 namespace tessara {
 
-// Rewrites every gate image, node marker, value label and link line from the model,
-// and puts the border on the current tool's palette button.
+// Rewrites every gate image, node marker, value label and link line from the model
+// (a line's value is its source's output while powered, else none), and puts the
+// border on the current tool's palette button.
 void DisplayObjects(const Document& doc, Screen& screen);
 
 // The picture of ObjImage(index) from the gate's kind and orientation, inputs and
 // outputs included; a node, an empty slot or a gate's orientation outside 0..3
 // leaves the picture as it was (an input or output then shows orientation 0's).
 void SetGateImage(const Document& doc, Screen& screen, Integer index);
+struct TwipsXY {
+  Single x, y;
+};
+// Where the segment in link slot index starts: its source's output pin, or its
+// node's corner; nothing for an orientation outside 0..3.
+std::optional<TwipsXY> LineStart(const Document& doc, Integer index);
 // X1, Y1 of LinkLine(index) at the source's output pin or node corner; an
 // orientation outside 0..3 leaves them as they were. Requires the link's gate slots
 // in 0..50, as the editor and the file reader guarantee.

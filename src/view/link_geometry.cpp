@@ -8,9 +8,7 @@
 namespace tessara {
 namespace {
 
-struct Point {
-  Single x, y;
-};
+using Point = TwipsXY;
 
 constexpr Single kHalfCell = kCellSize / 2;
 
@@ -45,10 +43,14 @@ Point Corner(const gate& g) { return Point{g.GetX(), g.GetY()}; }
 
 }  // namespace
 
-void SetLineStart(const Document& doc, Screen& screen, Integer index) {
+std::optional<TwipsXY> LineStart(const Document& doc, Integer index) {
   const linkgates& link = doc.Links(index);
   const gate& source = doc.Gates(link.StartIndex);
-  if (auto p = link.StartIsNode ? Corner(source) : OutputPin(source)) {
+  return link.StartIsNode ? Corner(source) : OutputPin(source);
+}
+
+void SetLineStart(const Document& doc, Screen& screen, Integer index) {
+  if (auto p = LineStart(doc, index)) {
     screen.LinkLine(index).SetX1(p->x);
     screen.LinkLine(index).SetY1(p->y);
   }

@@ -64,6 +64,9 @@ class LabelElement {
   virtual std::string Text() const = 0;
 };
 
+// What a link line carries: nothing shown (not powered), or its source's output.
+enum class LineValue { None, Low, High };
+
 // A link line LinkLine(i) from (X1, Y1) to (X2, Y2).
 class LineElement {
  public:
@@ -78,6 +81,8 @@ class LineElement {
   virtual Single Y1() const = 0;
   virtual Single X2() const = 0;
   virtual Single Y2() const = 0;
+  virtual void SetValue(LineValue value) = 0;
+  virtual LineValue Value() const = 0;
 };
 
 // The ten palette buttons, in the order a refresh clears their borders.
@@ -95,6 +100,7 @@ class BorderElement {
 };
 
 enum class MessageStyle { Stop = 16, Exclamation = 48 };
+enum class Answer { Yes, No, Cancel };
 enum class FileDialogMode { Open, Save };
 enum class DragPool { ObjImage, buffer };
 
@@ -127,6 +133,8 @@ class Screen {
   // A modal message box with an OK button; returns when it is closed.
   virtual void ShowMessage(std::string_view prompt, std::string_view title,
                            MessageStyle style) = 0;
+  // A modal question with the buttons Yes, No and Cancel; closing it is Cancel.
+  virtual Answer Ask(std::string_view prompt, std::string_view title) = 0;
   // The modal file dialog, offering the name last chosen in either mode. filter is
   // "description|pattern|..." pairs. Returns the chosen full path, "" when cancelled.
   virtual std::string ChooseFile(FileDialogMode mode, std::string_view filter) = 0;

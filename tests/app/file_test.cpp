@@ -18,6 +18,7 @@ class WindowFiles : public WindowTest {
       asked.push_back({mode, offered});
       return answer;
     });
+    window.SetAnswerer([](std::string_view) { return Answer::No; });
     PlaceWith("InputButton", QPoint(30, 100));
     PlaceWith("NotGateButton", QPoint(250, 100));
   }

@@ -1,4 +1,6 @@
 // "tessara FILE": the window starts as always, then opens FILE as File > Open would.
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QMessageBox>
 
@@ -53,7 +55,8 @@ TEST_F(OpenAtStart, FileGivenByFullOrRelativePathIsShownUnderItsFullPathAndNoneL
 
 TEST_F(OpenAtStart, DamagedOrMissingFileShowsAnErrorOverAnEmptyCircuit) {
   testing::WriteFile(At("damaged.cir"), "\"Tessara\"\r\n\"Orvandel\"\r\nnot a circuit\r\n");
-  for (const std::string& path : {At("damaged.cir"), At("missing.cir")}) {
+  ASSERT_EQ(mkfifo(At("pipe.cir").c_str(), 0600), 0) << "a named pipe with no writer is refused, not waited on";
+  for (const std::string& path : {At("damaged.cir"), At("missing.cir"), At("pipe.cir")}) {
     Tessara_Form window;
     QString title, text;
     bool parentShown = false;

@@ -107,7 +107,7 @@ class RoadOfOneAction : public WindowTest {
   void ChooseFromFileMenu(const char* entry) {
     QMenuBar* bar = window.menuBar();
     QMenu* file = bar->actions().constFirst()->menu();
-    ASSERT_EQ(file->title(), QStringLiteral("File"));
+    ASSERT_EQ(file->title(), QStringLiteral("&File"));
     Click(bar, bar->actionGeometry(file->menuAction()).center());
     ASSERT_TRUE(QTest::qWaitFor([file] { return file->isVisible(); })) << "File did not open";
     Click(file, file->actionGeometry(Find<QAction>(QString::fromLatin1(entry))).center());

@@ -144,13 +144,13 @@ TEST(CircuitFile, DamagedFilesAreRefusedWithTheFailingLine) {
     int line;
     const char* reason;
   } rows[] = {
-      {"empty file", cut(0), 1, "the file ends early"},
+      {"empty file", cut(0), 1, "not a Tessara circuit file"},
       {"header only", cut(4), GateLine(0), "the file ends early"},
       {"gate records only", cut(55), LinkLine(0), "the file ends early"},
       {"cut inside a link record", [](std::string t) { return t.substr(0, t.size() - 6); }, LinkLine(50),
        "the file ends early"},
-      {"version not a number", line(4, "\"Version\",v0.3"), 4, "expected a number"},
-      {"unclosed quote", line(2, "\"Orvandel"), 2, "no closing quote"},
+      {"version not a number", line(4, "\"Version\",v0.3"), 1, "not a Tessara circuit file"},
+      {"unclosed quote", line(2, "\"Orvandel"), 1, "not a Tessara circuit file"},
       {"type code not a number", line(GateLine(3), "X,0,0,#FALSE#,0"), GateLine(3), "expected a number"},
       {"used flag not a Boolean", line(GateLine(1), "4,2000,1200,#MAYBE#,0"), GateLine(1), "#TRUE# or #FALSE#"},
       {"oversize type code", line(GateLine(2), "3000000000,0,0,#FALSE#,0"), GateLine(2), "does not fit a Long"},

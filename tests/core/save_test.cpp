@@ -102,8 +102,8 @@ TEST_F(SaveAndLoad, LoadingWhatIsNoCircuitFileFailsWithoutALine) {
   EXPECT_FALSE(missing.document);
   EXPECT_EQ(missing.error.reason, "cannot open: No such file or directory");
   EXPECT_EQ(missing.error.line, 0);
-  EXPECT_EQ(LoadCircuitFile(folder.path().string()).error.reason, "cannot read: Is a directory");
-  EXPECT_EQ(LoadCircuitFile("/dev/zero").error.reason, "cannot read: File too large");
+  EXPECT_EQ(LoadCircuitFile(folder.path().string()).error.reason, "cannot open: Is a directory");
+  EXPECT_EQ(LoadCircuitFile("/dev/zero").error.reason, "cannot open: not a regular file");
 }
 
 TEST(Describe, NamesThePathAndTheLineWhenThereIsOne) {

@@ -32,6 +32,7 @@ Monkey::Monkey(WindowProbe& probe, FileCorpus& files, std::uint32_t seed)
     ++asked_;
     return answer_;
   });
+  probe_.window.SetAnswerer([](std::string_view) { return Answer::No; });
   // Looks for a modal window every millisecond the event loop runs, a box's own too.
   modalTimer_.setInterval(1);
   QObject::connect(&modalTimer_, &QTimer::timeout, [this] { AnswerModal(); });

@@ -35,6 +35,7 @@ struct LabelState {
 struct LineState {
   bool visible = false;
   Single x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+  LineValue value = LineValue::None;
   bool operator==(const LineState&) const = default;
 };
 
@@ -78,6 +79,8 @@ class FakeLine final : public LineElement {
   Single Y1() const override { return s.y1; }
   Single X2() const override { return s.x2; }
   Single Y2() const override { return s.y2; }
+  void SetValue(LineValue value) override { s.value = value; }
+  LineValue Value() const override { return s.value; }
   LineState s;
 };
 
@@ -137,6 +140,13 @@ class FakeScreen final : public Screen {
                    MessageStyle style) override {
     messages.push_back({std::string(prompt), std::string(title), style});
   }
+  Answer Ask(std::string_view prompt, std::string_view) override {
+    questions.emplace_back(prompt);
+    if (answers.empty()) return Answer::No;
+    const Answer answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
   std::string ChooseFile(FileDialogMode mode, std::string_view filter) override {
     file_requests.push_back({mode, std::string(filter)});
     if (file_answers.empty()) return "";
@@ -162,6 +172,8 @@ class FakeScreen final : public Screen {
   }
 
   std::vector<Message> messages;
+  std::vector<std::string> questions;
+  std::deque<Answer> answers;  // what the next questions return ("No" when it runs dry)
   std::deque<std::string> file_answers;  // what the next dialogs return, in order
   std::vector<FileRequest> file_requests;
   std::vector<DragSource> drags;

@@ -1,0 +1,71 @@
+#include "editor/edit_history.h"
+
+#include "view/display.h"
+
+namespace tessara {
+
+EditHistory::Snapshot EditHistory::Take(const Form& form) {
+  return {form.doc.Clone(), form.screen.Caption(), form.FilePath, form.SavedText};
+}
+
+void EditHistory::Restore(Form& form, const Snapshot& to, const Snapshot& from) {
+  const Long tool = form.doc.CurrentTool;
+  form.doc = to.doc.Clone();
+  form.doc.CurrentTool = tool;
+  form.doc.PowerOn = false;
+  form.LinkStarted = 0;
+  if (to.caption != from.caption || to.path != from.path) {
+    form.screen.SetCaption(to.caption);
+    form.FilePath = to.path;
+    form.SavedText = to.savedText;
+  }
+  DisplayObjects(form.doc, form.screen);
+}
+
+void EditHistory::Close(Form& form) {
+  Snapshot after = Take(form);
+  Snapshot before = std::move(*open_);
+  open_.reset();
+  if (after.doc.SameCircuit(before.doc)) return;
+  undo_.push_back({std::move(before), std::move(after)});
+  redo_.clear();
+}
+
+void EditHistory::CancelLink(Form& form) {
+  if (form.LinkStarted != 1 || !open_) return;
+  ++moves_;
+  Restore(form, *open_, *open_);
+  open_.reset();
+}
+
+void EditHistory::Undo(Form& form) {
+  if (form.doc.PowerOn) return;
+  if (form.LinkStarted == 1 && open_) return CancelLink(form);
+  ++moves_;
+  open_.reset();
+  if (undo_.empty()) return;
+  Step step = std::move(undo_.back());
+  undo_.pop_back();
+  Restore(form, step.before, step.after);
+  redo_.push_back(std::move(step));
+}
+
+void EditHistory::Redo(Form& form) {
+  if (!CanRedo(form)) return;
+  ++moves_;
+  open_.reset();
+  Step step = std::move(redo_.back());
+  redo_.pop_back();
+  Restore(form, step.after, step.before);
+  undo_.push_back(std::move(step));
+}
+
+bool EditHistory::CanUndo(const Form& form) const {
+  return !form.doc.PowerOn && (!undo_.empty() || form.LinkStarted == 1);
+}
+
+bool EditHistory::CanRedo(const Form& form) const {
+  return !form.doc.PowerOn && form.LinkStarted == 0 && !redo_.empty();
+}
+
+}  // namespace tessara

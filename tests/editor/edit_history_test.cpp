@@ -1,0 +1,81 @@
+#include <functional>
+#include <random>
+#include <sstream>
+
+#include "editor/edit_history.h"
+#include "io/circuit_file.h"
+#include "temp_folder.h"
+#include "window.h"
+
+namespace tessara {
+namespace {
+
+// Everything an undo must bring back exactly: each slot's kind, place, use,
+// orientation and signals, and the saved bytes, which hold every link.
+std::string Exact(const Document& doc) {
+  std::ostringstream out;
+  out << std::hexfloat;
+  for (Integer i = 0; i < kSlotCount; ++i) {
+    const gate& g = doc.Gates(i);
+    out << g.GetType() << ' ' << g.GetX() << ' ' << g.GetY() << ' ' << g.GetUsed() << ' '
+        << g.GetOrientation() << ' ' << int{g.GetSignals()} << '\n';
+  }
+  return out.str() + WriteCircuit(doc);
+}
+
+class History : public Window {
+ protected:
+  // One random edit as a user makes it: a tool and a press, a link press, a bend, a
+  // drop, a turn, the trash can, New, Open or Save As.
+  std::function<void(Form&)> AnyEdit() {
+    auto pick = [this](int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); };
+    const Integer slot = static_cast<Integer>(pick(kSlotCount));
+    const Single x = static_cast<Single>(pick(9000)), y = static_cast<Single>(pick(8000));
+    const DragSource node{DragPool::buffer, slot}, image{DragPool::ObjImage, slot};
+    void (*tools[])(Form&) = {AndGateButton_Click, NotGateButton_Click, InputButton_Click,
+                              OutputButton_Click, XorGateButton_Click, [](Form&) {}};  // or the tool as it is
+    switch (pick(11)) {
+      case 0: case 3: return [=, tool = tools[pick(6)]](Form& f) {
+        tool(f);
+        Tessara_Frame_MouseMove(f, x, y);
+        Tessara_Frame_MouseDown(f);
+      };
+      case 1: case 2: return [=](Form& f) { LinkButton_Click(f); ObjImage_MouseDown(f, slot, x / 10, y / 10); };
+      case 4: case 5: return [=](Form& f) { Tessara_Frame_DragDrop(f, x > 6000 ? node : image, x, y); };
+      case 6: return [=](Form& f) { ObjImage_DblClick(f, slot); };
+      case 7: return [=](Form& f) { TrashCan_DragDrop(f, y > 7000 ? node : image); };
+      case 8: return [](Form& f) { if (!f.doc.GetFreeGate()) New_Click(f); };
+      case 9: return [this](Form& f) { screen.file_answers = {saved}; Open_Click(f); };
+      default: return [this](Form& f) { screen.file_answers = {saved}; Save_Click(f); };
+    }
+  }
+
+  EditHistory history;
+  std::mt19937 rng{20261206};
+  testing::TempFolder folder;
+  std::string saved = (folder.path() / "saved.cir").string();
+};
+
+TEST_F(History, EveryUndoBringsBackTheCircuitBeforeTheStepAndEveryRedoTheOneAfter) {
+  std::vector<std::string> states{Exact(doc)};
+  std::string before;
+  for (int n = 0; n < 1200; ++n) {
+    if (form.LinkStarted == 0) before = Exact(doc);
+    history.Record(form, AnyEdit());
+    const std::string after = Exact(doc);
+    if (form.LinkStarted == 1 || after == before) continue;
+    history.Undo(form);
+    ASSERT_EQ(Exact(doc), before) << "edit " << n;
+    history.Redo(form);
+    ASSERT_EQ(Exact(doc), after) << "edit " << n;
+    states.push_back(after);
+  }
+  ASSERT_GT(states.size(), 200u);
+  history.CancelLink(form);
+  for (auto state = states.rbegin(); history.CanUndo(form); history.Undo(form)) ASSERT_EQ(Exact(doc), *state++);
+  EXPECT_EQ(Exact(doc), states.front());
+  EXPECT_FALSE(screen.ObjImage(0).Visible() || screen.LinkLine(0).Visible());
+}
+
+}  // namespace
+}  // namespace tessara
