@@ -12,6 +12,7 @@
 #include "app/canvas.h"
 #include "app/dialogs.h"
 #include "app/elements.h"
+#include "app/truth_table_window.h"
 #include "app/twips.h"
 #include "app/window_drag.h"
 #include "editor/commands.h"
@@ -202,7 +203,9 @@ void Tessara_Form::BuildMenus() {
   addAction(file, "Save", "Save As", QKeySequence::SaveAs, [this] { Act(Save_Click); });
   file->addAction(QString())->setObjectName(QStringLiteral("blah"));  // no action
   addAction(file, "Exit", "Exit", QKeySequence::Quit, [this] { close(); });
-  menuBar()->addMenu(QStringLiteral("Options"));
+  QMenu* options = menuBar()->addMenu(QStringLiteral("Options"));
+  addAction(options, "TruthTable", "Truth Table", QKeySequence(Qt::CTRL | Qt::Key_T),
+            [this] { ShowTruthTable(); });
   QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
   help->setObjectName(QStringLiteral("HelpMenu"));
   addAction(help, "Help_About", "About", {}, [this] {
@@ -271,6 +274,13 @@ void Tessara_Form::BeginDrag(DragSource source) {
   if (!IsSlotIndex(source.index)) return;
   PoolImage& element = Pooled(source);
   drag_->Begin(&element, element.LastPress(), source);
+}
+
+void Tessara_Form::ShowTruthTable() {
+  if (!truthTable_) truthTable_ = new TruthTableWindow(*this);
+  truthTable_->show();
+  truthTable_->raise();
+  truthTable_->activateWindow();
 }
 
 // Only the bare canvas and the trash can take drops.

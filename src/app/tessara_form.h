@@ -19,6 +19,7 @@ namespace tessara::app {
 class Tessara_Frame;
 class PictureElement;
 class PoolImage;
+class TruthTableWindow;
 class ValueLabel;
 class WindowDrag;
 
@@ -76,6 +77,7 @@ class Tessara_Form : public QMainWindow, public Screen {
   void BuildPools();
   void BuildMenus();
   void OnDrop(DragSource source, QWidget* target, QPoint pos);
+  void ShowTruthTable();
   PoolImage& Pooled(DragSource source);
 
   Form form_;
@@ -87,6 +89,7 @@ class Tessara_Form : public QMainWindow, public Screen {
   PictureElement* trashCan_ = nullptr;
   QPushButton* power_ = nullptr;
   WindowDrag* drag_ = nullptr;
+  TruthTableWindow* truthTable_ = nullptr;  // built on first use
   FileChooser fileChooser_;
   std::string lastFile_;  // offered by the next file dialog, whichever the mode
   int toolPointer_ = kArrowPointer;
