@@ -53,14 +53,18 @@ std::optional<Action> ParseAction(std::string_view text) {
   std::string_view rest = text.substr(1);
   const std::string written(text);
   if (text.front() == 't' && !rest.empty() && rest.front() == 'I') {
-    if (auto n = Number(rest.substr(1), 1, kSlotCount)) return Action{Action::Kind::ToggleInput, 0, *n, written};
+    if (auto n = Number(rest.substr(1), 1, kSlotCount)) {
+      return Action{Action::Kind::ToggleInput, 0, *n, written};
+    }
   } else if (text.front() == 't') {
     if (auto slot = Number(rest, 0, kSlotCount - 1)) {
       return Action{Action::Kind::Toggle, static_cast<Integer>(*slot), 0, written};
     }
   } else if (text.front() == 'p') {
     if (rest.empty()) return Action{Action::Kind::Prop, 0, 1, written};
-    if (auto steps = Number(rest, 1, kMaxStepsPerAction)) return Action{Action::Kind::Prop, 0, *steps, written};
+    if (auto steps = Number(rest, 1, kMaxStepsPerAction)) {
+      return Action{Action::Kind::Prop, 0, *steps, written};
+    }
   }
   return std::nullopt;
 }

@@ -10,13 +10,22 @@
 namespace tessara::tool {
 namespace {
 
-nlohmann::ordered_json Json(const std::string& path, const Counts& counts, const std::vector<CircuitWarning>& warnings) {
+nlohmann::ordered_json Json(const std::string& path, const Counts& counts,
+                            const std::vector<CircuitWarning>& warnings) {
   nlohmann::ordered_json gates = nlohmann::ordered_json::object();
   for (const auto& [kind, count] : counts.kinds) gates[kind] = count;
   nlohmann::ordered_json list = nlohmann::ordered_json::array();
-  for (const CircuitWarning& warning : warnings) list.push_back({{"line", warning.line}, {"text", warning.text}});
-  return {{"file", path}, {"ok", true},           {"gates", gates},     {"inputs", counts.inputs},
-          {"outputs", counts.outputs}, {"nodes", counts.nodes}, {"links", counts.links}, {"warnings", list}};
+  for (const CircuitWarning& warning : warnings) {
+    list.push_back({{"line", warning.line}, {"text", warning.text}});
+  }
+  return {{"file", path},
+          {"ok", true},
+          {"gates", gates},
+          {"inputs", counts.inputs},
+          {"outputs", counts.outputs},
+          {"nodes", counts.nodes},
+          {"links", counts.links},
+          {"warnings", list}};
 }
 
 }  // namespace
@@ -30,7 +39,13 @@ int Check(const Command& command, std::ostream& out, std::ostream& err) {
       failed = true;
       err << Describe(path, loaded.error) << '\n';
       if (json) {
-        out << nlohmann::ordered_json{{"file", path}, {"ok", false}, {"line", loaded.error.line > 0 ? nlohmann::ordered_json(loaded.error.line) : nullptr}, {"error", loaded.error.reason}}.dump()
+        out << nlohmann::ordered_json{{"file", path},
+                                      {"ok", false},
+                                      {"line", loaded.error.line > 0
+                                                   ? nlohmann::ordered_json(loaded.error.line)
+                                                   : nullptr},
+                                      {"error", loaded.error.reason}}
+                   .dump()
             << '\n';
       }
       continue;
@@ -43,7 +58,9 @@ int Check(const Command& command, std::ostream& out, std::ostream& err) {
       continue;
     }
     out << Summary(path, counts) << '\n';
-    for (const CircuitWarning& warning : warnings) out << path << ':' << warning.line << ": warning: " << warning.text << '\n';
+    for (const CircuitWarning& warning : warnings) {
+      out << path << ':' << warning.line << ": warning: " << warning.text << '\n';
+    }
   }
   if (failed) return kExitBadFile;
   return warned && command.Has("--strict") ? kExitDiffers : kExitOk;

@@ -11,8 +11,8 @@
 #include "exit_codes.h"
 #include "help.h"
 #include "io/circuit_file.h"
-#include "table_commands.h"
 #include "sim/terminals.h"
+#include "table_commands.h"
 #include "trace.h"
 
 namespace {
@@ -55,15 +55,10 @@ int Resave(const Document& doc, const std::string& out) {
 
 int Run(const Command& command) {
   switch (command.verb) {
-    case Verb::Help:
-      std::cout << HelpText();
-      return kExitOk;
-    case Verb::Compare:
-      return Compare(command, std::cout, std::cerr);
-    case Verb::Check:
-      return Check(command, std::cout, std::cerr);
-    default:
-      break;
+    case Verb::Help: std::cout << HelpText(); return kExitOk;
+    case Verb::Compare: return Compare(command, std::cout, std::cerr);
+    case Verb::Check: return Check(command, std::cout, std::cerr);
+    default: break;
   }
   std::optional<Document> doc = Load(command.files.front());
   if (!doc) return kExitBadFile;

@@ -38,8 +38,9 @@ std::string Summary(const std::string& name, const Counts& counts) {
     kinds += (kinds.empty() ? " (" : ", ") + std::to_string(count) + ' ' + kind;
   }
   if (!kinds.empty()) kinds += ')';
-  return name + ": " + Count(counts.gates, "gate") + kinds + ", " + Count(counts.inputs, "input") + ", " +
-         Count(counts.outputs, "output") + ", " + Count(counts.nodes, "node") + ", " + Count(counts.links, "link");
+  return name + ": " + Count(counts.gates, "gate") + kinds + ", " + Count(counts.inputs, "input") +
+         ", " + Count(counts.outputs, "output") + ", " + Count(counts.nodes, "node") + ", " +
+         Count(counts.links, "link");
 }
 
 }  // namespace tessara::tool

@@ -19,7 +19,8 @@ namespace {
 std::optional<TruthTable> TableOf(const std::string& path, const Document& doc, std::ostream& err) {
   const std::size_t inputs = FindTerminals(doc).inputs.size();
   if (inputs > kMaxTableInputs) {
-    err << path << ": " << inputs << " inputs; a truth table takes at most " << kMaxTableInputs << '\n';
+    err << path << ": " << inputs << " inputs; a truth table takes at most " << kMaxTableInputs
+        << '\n';
     return std::nullopt;
   }
   return MakeTruthTable(doc);
@@ -36,7 +37,8 @@ nlohmann::ordered_json Json(const std::string& path, const Document& doc, const 
     }
     rows.push_back({{"in", row.in}, {"out", row.out}, {"steps", steps}, {"period", period}});
   }
-  return {{"file", path}, {"inputs", terminals.inputs}, {"outputs", terminals.outputs}, {"rows", rows}};
+  return {
+      {"file", path}, {"inputs", terminals.inputs}, {"outputs", terminals.outputs}, {"rows", rows}};
 }
 
 // The table of the circuit file at path, or nothing after telling err why not.
@@ -79,8 +81,8 @@ int Compare(const Command& command, std::ostream& out, std::ostream& err) {
   const std::optional<TruthTable> expected = ExpectedTable(command.files[1], err);
   if (!expected) return kExitBadFile;
   if (got->inputs != expected->inputs || got->outputs != expected->outputs) {
-    out << "expected " << expected->inputs << " inputs and " << expected->outputs << " outputs, found "
-        << got->inputs << " inputs and " << got->outputs << " outputs\n";
+    out << "expected " << expected->inputs << " inputs and " << expected->outputs
+        << " outputs, found " << got->inputs << " inputs and " << got->outputs << " outputs\n";
     return kExitDiffers;
   }
   std::size_t differing = 0;
@@ -88,7 +90,8 @@ int Compare(const Command& command, std::ostream& out, std::ostream& err) {
     const TableRow &mine = got->rows[i], &theirs = expected->rows[i];
     if (mine.out == theirs.out) continue;
     ++differing;
-    out << "row " << Spaced(mine.in) << ": expected " << Spaced(theirs.out) << ", got " << Spaced(mine.out) << '\n';
+    out << "row " << Spaced(mine.in) << ": expected " << Spaced(theirs.out) << ", got "
+        << Spaced(mine.out) << '\n';
   }
   if (differing == 0) {
     out << "same\n";

@@ -27,7 +27,8 @@ void Run(Document& doc, const std::vector<Action>& actions,
       continue;
     }
     const bool byNumber = action.kind == Action::Kind::ToggleInput;
-    ToggleInput(doc, byNumber ? inputs.at(static_cast<std::size_t>(action.steps - 1)) : action.slot);
+    ToggleInput(doc,
+                byNumber ? inputs.at(static_cast<std::size_t>(action.steps - 1)) : action.slot);
     record(action.text);
   }
 }
@@ -52,7 +53,9 @@ std::string Values(const Document& doc) {
 std::optional<Action> InputOutOfRange(const Document& doc, const std::vector<Action>& actions) {
   const std::size_t inputs = FindTerminals(doc).inputs.size();
   for (const Action& action : actions) {
-    if (action.kind == Action::Kind::ToggleInput && static_cast<std::size_t>(action.steps) > inputs) return action;
+    if (action.kind == Action::Kind::ToggleInput && static_cast<std::size_t>(action.steps) > inputs) {
+      return action;
+    }
   }
   return std::nullopt;
 }
@@ -86,7 +89,9 @@ void WriteWaveDrom(Document& doc, const std::vector<Action>& actions, std::ostre
     }
   });
   nlohmann::ordered_json signal = nlohmann::ordered_json::array();
-  for (std::size_t i = 0; i < signals.size(); ++i) signal.push_back({{"name", signals[i].first}, {"wave", waves[i]}});
+  for (std::size_t i = 0; i < signals.size(); ++i) {
+    signal.push_back({{"name", signals[i].first}, {"wave", waves[i]}});
+  }
   out << nlohmann::ordered_json{{"signal", signal}}.dump() << '\n';
 }
 

@@ -40,7 +40,9 @@ class TruthTableModel : public QAbstractTableModel {
     const TableRow& row = table_->rows.at(static_cast<std::size_t>(index.row()));
     const auto column = static_cast<std::size_t>(index.column());
     if (column < table_->inputs) return QString(QChar(row.in[column]));
-    if (column < table_->inputs + table_->outputs) return QString(QChar(row.out[column - table_->inputs]));
+    if (column < table_->inputs + table_->outputs) {
+      return QString(QChar(row.out[column - table_->inputs]));
+    }
     const std::string note = TimingNote(row);
     return QString::fromStdString(note.substr(1, note.size() - 2));  // without its parentheses
   }
@@ -49,7 +51,9 @@ class TruthTableModel : public QAbstractTableModel {
     if (!table_ || orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
     const auto column = static_cast<std::size_t>(section);
     if (column < table_->inputs) return QStringLiteral("I%1").arg(column + 1);
-    if (column < table_->inputs + table_->outputs) return QStringLiteral("O%1").arg(column - table_->inputs + 1);
+    if (column < table_->inputs + table_->outputs) {
+      return QStringLiteral("O%1").arg(column - table_->inputs + 1);
+    }
     return QStringLiteral("Run");
   }
 
@@ -81,7 +85,8 @@ TruthTableWindow::TruthTableWindow(Tessara_Form& main) : QWidget(&main, Qt::Wind
   resize(480, 400);
 
   connect(&main_, &Tessara_Form::acted, this, &TruthTableWindow::Follow);
-  connect(view_, &QTableView::clicked, this, [this](const QModelIndex& index) { OnRowClicked(index.row()); });
+  connect(view_, &QTableView::clicked, this,
+          [this](const QModelIndex& index) { OnRowClicked(index.row()); });
   connect(copy_, &QPushButton::clicked, this,
           [this] { QGuiApplication::clipboard()->setText(QString::fromStdString(CopyText())); });
   Follow();
@@ -104,7 +109,9 @@ void TruthTableWindow::Follow() {
   } else {
     table_ = MakeTruthTable(*saved.document);
     model_->Show(&*table_);
-    if (terminals.inputs.empty()) message = QStringLiteral("The circuit has no inputs: one row, its run from the start.");
+    if (terminals.inputs.empty()) {
+      message = QStringLiteral("The circuit has no inputs: one row, its run from the start.");
+    }
     if (terminals.outputs.empty()) message = QStringLiteral("The circuit has no outputs.");
   }
   message_->setText(message);
@@ -112,7 +119,9 @@ void TruthTableWindow::Follow() {
   copy_->setEnabled(table_.has_value());
 }
 
-std::string TruthTableWindow::CopyText() const { return table_ ? TableText(*table_, true) : std::string(); }
+std::string TruthTableWindow::CopyText() const {
+  return table_ ? TableText(*table_, true) : std::string();
+}
 
 void TruthTableWindow::OnRowClicked(int row) {
   main_.Act([row](Form& form) { TruthTableRow_Click(form, static_cast<unsigned>(row)); });

@@ -14,12 +14,16 @@ constexpr int kFirstLinkLine = 56;
 int InputCount(Long type) {
   switch (type) {
     case kInputGate: return 0;
-    case kNotGate: case kOutputGate: case kBufferGate: return 1;
+    case kNotGate:
+    case kOutputGate:
+    case kBufferGate: return 1;
     default: return 2;
   }
 }
 
-bool Used(const Document& doc, Integer slot) { return IsSlotIndex(slot) && doc.Gates(slot).GetUsed(); }
+bool Used(const Document& doc, Integer slot) {
+  return IsSlotIndex(slot) && doc.Gates(slot).GetUsed();
+}
 
 // The input of the gate in slot that a link with input number num lands on, or -1.
 int LandsOn(const Document& doc, Integer slot, Integer num) {
@@ -44,23 +48,27 @@ void GateWarnings(const Document& doc, Integer s, std::vector<CircuitWarning>& o
     const int input = LandsOn(doc, s, link.Stop_Num);
     if (input >= 0) ++landed[static_cast<std::size_t>(input)];
   }
-  const int line = kFirstGateLine + s;
+  const std::string name = Gate(doc, s);
+  auto add = [&](const std::string& text) {
+    out.push_back({kFirstGateLine + s, name + ' ' + text});
+  };
   const int inputs = InputCount(g.GetType());
-  for (int n = 0; n < inputs; ++n) {
-    if (landed[static_cast<std::size_t>(n)] == 0) out.push_back({line, Gate(doc, s) + " input " + std::to_string(n) + " is not linked"});
+  for (std::size_t n = 0; n < static_cast<std::size_t>(inputs); ++n) {
+    if (landed[n] == 0) add("input " + std::to_string(n) + " is not linked");
   }
-  for (int n = 0; n < inputs; ++n) {
-    if (landed[static_cast<std::size_t>(n)] > 1) out.push_back({line, Gate(doc, s) + " input " + std::to_string(n) + " is linked more than once"});
+  for (std::size_t n = 0; n < static_cast<std::size_t>(inputs); ++n) {
+    if (landed[n] > 1) add("input " + std::to_string(n) + " is linked more than once");
   }
-  if (!drives && g.GetType() != kOutputGate) out.push_back({line, Gate(doc, s) + " drives nothing"});
+  if (!drives && g.GetType() != kOutputGate) add("drives nothing");
   const Long o = g.GetOrientation();
-  if (o < 0 || o > 3) out.push_back({line, Gate(doc, s) + " has orientation " + std::to_string(o) + ", outside 0..3"});
+  if (o < 0 || o > 3) add("has orientation " + std::to_string(o) + ", outside 0..3");
 }
 
 void LinkWarnings(const Document& doc, Integer l, std::vector<CircuitWarning>& out) {
   const linkgates& link = doc.Links(l);
-  const int line = kFirstLinkLine + l;
-  const std::string name = "link " + std::to_string(l);
+  auto add = [&](const std::string& text) {
+    out.push_back({kFirstLinkLine + l, "link " + std::to_string(l) + ' ' + text});
+  };
   const struct {
     Integer slot;
     bool nodeFlag;
@@ -69,13 +77,14 @@ void LinkWarnings(const Document& doc, Integer l, std::vector<CircuitWarning>& o
   } ends[] = {{link.StartIndex, link.StartIsNode, "starts at", "starting at"},
               {link.StopIndex, link.StopIsNode, "ends at", "ending at"}};
   for (const auto& end : ends) {
-    if (!Used(doc, end.slot)) out.push_back({line, name + ' ' + end.end + " empty slot " + std::to_string(end.slot)});
+    if (!Used(doc, end.slot)) add(std::string(end.end) + " empty slot " + std::to_string(end.slot));
   }
-  for (auto it = std::rbegin(ends); it != std::rend(ends); ++it) {
-    if (it->nodeFlag && Used(doc, it->slot) && doc.Gates(it->slot).GetType() != kBufferGate) {
-      out.push_back({line, name + " is marked as " + it->marked + " a node, but slot " + std::to_string(it->slot) +
-                               " holds " + std::string(KindName(doc.Gates(it->slot).GetType()))});
-    }
+  for (auto it = std::rbegin(ends); it != std::rend(ends); ++it) {  // "ending at" comes first
+    if (!it->nodeFlag || !Used(doc, it->slot)) continue;
+    const Long kind = doc.Gates(it->slot).GetType();
+    if (kind == kBufferGate) continue;
+    add("is marked as " + std::string(it->marked) + " a node, but slot " +
+        std::to_string(it->slot) + " holds " + std::string(KindName(kind)));
   }
 }
 

@@ -111,17 +111,21 @@ TableTextResult ReadTableText(std::string_view text) {
       line = Trim(line.substr(0, line.rfind('(')));
     }
     const std::size_t split = line.find('|');
-    if (split == std::string_view::npos) return Refuse("a row needs a '|' between inputs and outputs", i + 1);
+    if (split == std::string_view::npos) {
+      return Refuse("a row needs a '|' between inputs and outputs", i + 1);
+    }
     const std::optional<std::string> in = Cells(line.substr(0, split), "01");
     const std::optional<std::string> out = Cells(line.substr(split + 1), "01~");
     if (!in || !out || in->size() != table.inputs || out->size() != table.outputs) {
       return Refuse("expected " + std::to_string(table.inputs) + " input values (0 or 1) and " +
-                        std::to_string(table.outputs) + " output values (0, 1 or ~)", i + 1);
+                        std::to_string(table.outputs) + " output values (0, 1 or ~)",
+                    i + 1);
     }
     const std::size_t index = in->empty() ? 0 : std::stoul(*in, nullptr, 2);
     if (lineOf[index] != 0) {
       return Refuse("a second row for inputs " + Spaced(*in) + " (the first is on line " +
-                        std::to_string(lineOf[index]) + ")", i + 1);
+                        std::to_string(lineOf[index]) + ")",
+                    i + 1);
     }
     lineOf[index] = i + 1;
     table.rows[index].in = *in;
@@ -130,7 +134,9 @@ TableTextResult ReadTableText(std::string_view text) {
   for (std::size_t index = 0; index < lineOf.size(); ++index) {
     if (lineOf[index] != 0) continue;
     std::string in;
-    for (std::size_t k = 0; k < table.inputs; ++k) in += (index >> (table.inputs - 1 - k) & 1u) ? '1' : '0';
+    for (std::size_t k = 0; k < table.inputs; ++k) {
+      in += (index >> (table.inputs - 1 - k) & 1u) ? '1' : '0';
+    }
     return Refuse("no row for inputs " + Spaced(in), header + 1);
   }
   return {std::move(table), {}};

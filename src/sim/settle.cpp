@@ -49,7 +49,8 @@ std::optional<Settling> SettleEarly(Document& doc, const SimState& start, int bo
       if (seen[static_cast<std::size_t>(j)] != now) continue;
       SimState changed;
       for (int c = j + 1; c < k; ++c) {
-        AddDifference(changed, seen[static_cast<std::size_t>(j)], seen[static_cast<std::size_t>(c)]);
+        AddDifference(changed, seen[static_cast<std::size_t>(j)],
+                      seen[static_cast<std::size_t>(c)]);
       }
       return Repeating(j, k - j, seen[static_cast<std::size_t>(j)], changed);
     }
