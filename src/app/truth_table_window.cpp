@@ -36,7 +36,14 @@ class TruthTableModel : public QAbstractTableModel {
   }
 
   QVariant data(const QModelIndex& index, int role) const override {
-    if (!table_ || role != Qt::DisplayRole) return {};
+    if (!table_) return {};
+    const bool noteColumn =
+        static_cast<std::size_t>(index.column()) == table_->inputs + table_->outputs;
+    if (role == Qt::TextAlignmentRole) {
+      return QVariant::fromValue(Qt::AlignVCenter |
+                                 (noteColumn ? Qt::AlignLeft : Qt::AlignHCenter));
+    }
+    if (role != Qt::DisplayRole) return {};
     const TableRow& row = table_->rows.at(static_cast<std::size_t>(index.row()));
     const auto column = static_cast<std::size_t>(index.column());
     if (column < table_->inputs) return QString(QChar(row.in[column]));
@@ -75,6 +82,10 @@ TruthTableWindow::TruthTableWindow(Tessara_Form& main) : QWidget(&main, Qt::Wind
   view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   view_->verticalHeader()->hide();
   view_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  view_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+  view_->horizontalHeader()->setDefaultSectionSize(
+      fontMetrics().horizontalAdvance(QStringLiteral("I16")) + 16);
+  view_->setWordWrap(false);
   view_->horizontalHeader()->setStretchLastSection(true);
   copy_ = new QPushButton(QStringLiteral("Copy"), this);
   copy_->setObjectName(QStringLiteral("TruthTableCopy"));
@@ -82,17 +93,22 @@ TruthTableWindow::TruthTableWindow(Tessara_Form& main) : QWidget(&main, Qt::Wind
   layout->addWidget(message_);
   layout->addWidget(view_);
   layout->addWidget(copy_, 0, Qt::AlignRight);
-  resize(480, 400);
+  resize(520, 420);
 
   connect(&main_, &Tessara_Form::acted, this, &TruthTableWindow::Follow);
   connect(view_, &QTableView::clicked, this,
           [this](const QModelIndex& index) { OnRowClicked(index.row()); });
   connect(copy_, &QPushButton::clicked, this,
           [this] { QGuiApplication::clipboard()->setText(QString::fromStdString(CopyText())); });
+}
+
+void TruthTableWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
   Follow();
 }
 
 void TruthTableWindow::Follow() {
+  if (!isVisible()) return;
   std::string circuit = WriteCircuit(main_.form().doc);
   if (circuit == shownCircuit_) return;
   shownCircuit_ = std::move(circuit);
@@ -109,10 +125,13 @@ void TruthTableWindow::Follow() {
   } else {
     table_ = MakeTruthTable(*saved.document);
     model_->Show(&*table_);
-    if (terminals.inputs.empty()) {
-      message = QStringLiteral("The circuit has no inputs: one row, its run from the start.");
+    const bool noInputs = terminals.inputs.empty(), noOutputs = terminals.outputs.empty();
+    if (noInputs || noOutputs) {
+      message = QStringLiteral("The circuit has %1.")
+                    .arg(noInputs && noOutputs ? QStringLiteral("no inputs and no outputs")
+                         : noInputs            ? QStringLiteral("no inputs")
+                                               : QStringLiteral("no outputs"));
     }
-    if (terminals.outputs.empty()) message = QStringLiteral("The circuit has no outputs.");
   }
   message_->setText(message);
   message_->setVisible(!message.isEmpty());

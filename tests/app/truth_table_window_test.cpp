@@ -1,6 +1,7 @@
 // Options > Truth Table: the table follows the circuit, a row click runs that row on the
 // canvas, and Copy gives the text of `tessara-sim table --timing`.
 #include <QClipboard>
+#include <QDir>
 #include <QPushButton>
 #include <QTableView>
 
@@ -43,6 +44,8 @@ TEST_F(WindowTest, TruthTableFollowsAnEditRunsAClickedRowAndCopiesTheTableText) 
     TrashCan_DragDrop(form, {DragPool::ObjImage, 3});
   });
   EXPECT_EQ(Cells(table, 3, 4), "1 1 0 0");
+  QDir().mkpath(QStringLiteral(TESSARA_ARTEFACTS));
+  table->window()->grab().save(QStringLiteral(TESSARA_ARTEFACTS "/truth_table.png"));
 }
 
 }  // namespace
