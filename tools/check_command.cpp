@@ -8,13 +8,15 @@
 #include "summary.h"
 
 namespace tessara::tool {
+
+using Json = nlohmann::ordered_json;  // keys in the order written
 namespace {
 
-nlohmann::ordered_json Json(const std::string& path, const Counts& counts,
-                            const std::vector<CircuitWarning>& warnings) {
-  nlohmann::ordered_json gates = nlohmann::ordered_json::object();
+Json ToJson(const std::string& path, const Counts& counts,
+            const std::vector<CircuitWarning>& warnings) {
+  Json gates = Json::object();
   for (const auto& [kind, count] : counts.kinds) gates[kind] = count;
-  nlohmann::ordered_json list = nlohmann::ordered_json::array();
+  Json list = Json::array();
   for (const CircuitWarning& warning : warnings) {
     list.push_back({{"line", warning.line}, {"text", warning.text}});
   }
@@ -39,12 +41,10 @@ int Check(const Command& command, std::ostream& out, std::ostream& err) {
       failed = true;
       err << Describe(path, loaded.error) << '\n';
       if (json) {
-        out << nlohmann::ordered_json{{"file", path},
-                                      {"ok", false},
-                                      {"line", loaded.error.line > 0
-                                                   ? nlohmann::ordered_json(loaded.error.line)
-                                                   : nullptr},
-                                      {"error", loaded.error.reason}}
+        out << Json{{"file", path},
+                    {"ok", false},
+                    {"line", loaded.error.line > 0 ? Json(loaded.error.line) : nullptr},
+                    {"error", loaded.error.reason}}
                    .dump()
             << '\n';
       }
@@ -54,7 +54,7 @@ int Check(const Command& command, std::ostream& out, std::ostream& err) {
     const std::vector<CircuitWarning> warnings = FindWarnings(*loaded.document);
     warned = warned || !warnings.empty();
     if (json) {
-      out << Json(path, counts, warnings).dump() << '\n';
+      out << ToJson(path, counts, warnings).dump() << '\n';
       continue;
     }
     out << Summary(path, counts) << '\n';

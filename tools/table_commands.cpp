@@ -13,6 +13,8 @@
 #include "sim/truth_table.h"
 
 namespace tessara::tool {
+
+using Json = nlohmann::ordered_json;  // keys in the order written
 namespace {
 
 // doc's table, or nothing after telling err that it has too many inputs.
@@ -26,11 +28,11 @@ std::optional<TruthTable> TableOf(const std::string& path, const Document& doc, 
   return MakeTruthTable(doc);
 }
 
-nlohmann::ordered_json Json(const std::string& path, const Document& doc, const TruthTable& table) {
+Json ToJson(const std::string& path, const Document& doc, const TruthTable& table) {
   const Terminals terminals = FindTerminals(doc);
-  nlohmann::ordered_json rows = nlohmann::ordered_json::array();
+  Json rows = Json::array();
   for (const TableRow& row : table.rows) {
-    nlohmann::ordered_json steps, period;  // null for a run that did not repeat
+    Json steps, period;  // null for a run that did not repeat
     if (row.repeats) {
       steps = row.steps;
       period = row.period;
@@ -68,7 +70,7 @@ int Table(const Command& command, const Document& doc, std::ostream& out, std::o
   const std::optional<TruthTable> table = TableOf(path, doc, err);
   if (!table) return kExitBadFile;
   if (command.Has("--json")) {
-    out << Json(path, doc, *table).dump() << '\n';
+    out << ToJson(path, doc, *table).dump() << '\n';
   } else {
     out << TableText(*table, command.Has("--timing"));
   }

@@ -9,6 +9,8 @@
 #include "used_slots.h"
 
 namespace tessara::tool {
+
+using Json = nlohmann::ordered_json;  // keys in the order written
 namespace {
 
 // Powers doc up and calls record with each record's label ("load", "t3", "p") after
@@ -53,7 +55,8 @@ std::string Values(const Document& doc) {
 std::optional<Action> InputOutOfRange(const Document& doc, const std::vector<Action>& actions) {
   const std::size_t inputs = FindTerminals(doc).inputs.size();
   for (const Action& action : actions) {
-    if (action.kind == Action::Kind::ToggleInput && static_cast<std::size_t>(action.steps) > inputs) {
+    if (action.kind == Action::Kind::ToggleInput &&
+        static_cast<std::size_t>(action.steps) > inputs) {
       return action;
     }
   }
@@ -88,11 +91,11 @@ void WriteWaveDrom(Document& doc, const std::vector<Action>& actions, std::ostre
       last[i] = value;
     }
   });
-  nlohmann::ordered_json signal = nlohmann::ordered_json::array();
+  Json signal = Json::array();
   for (std::size_t i = 0; i < signals.size(); ++i) {
     signal.push_back({{"name", signals[i].first}, {"wave", waves[i]}});
   }
-  out << nlohmann::ordered_json{{"signal", signal}}.dump() << '\n';
+  out << Json{{"signal", signal}}.dump() << '\n';
 }
 
 }  // namespace tessara::tool
