@@ -30,8 +30,8 @@ struct TruthTable {
 
 // The table of circuit, inputs and outputs numbered as FindTerminals numbers them.
 // Requires at most kMaxTableInputs inputs; circuit is not changed. A circuit without
-// inputs has one row. Costs one settled run per row (about 3 µs for a row of a
-// 16-input XOR tree).
+// inputs has one row. Costs one settled run per row (about 2 µs for a row of a
+// 16-input XOR tree, 0.14 s for its 65,536 rows).
 TruthTable MakeTruthTable(const Document& circuit);
 
 }  // namespace tessara
