@@ -1,5 +1,6 @@
 #include "arguments.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace tessara::tool {
@@ -18,60 +19,89 @@ std::optional<int> Number(std::string_view digits, int min, int max) {
   return value;
 }
 
-std::optional<Verb> VerbNamed(std::string_view name) {
-  if (name == "--help" || name == "-h" || name == "help") return Verb::Help;
-  if (name == "trace") return Verb::Trace;
-  if (name == "table") return Verb::Table;
-  if (name == "resave") return Verb::Resave;
-  if (name == "check") return Verb::Check;
-  return std::nullopt;
-}
+// Each verb's name, its options and how many files it takes (at most 0: any number
+// from one on).
+struct VerbEntry {
+  Verb verb;
+  std::string_view name;
+  std::vector<std::string_view> options;
+  int files;
+  std::string_view filesWanted;
+};
+
+const VerbEntry kVerbs[] = {
+    {Verb::Help, "--help", {}, 0, ""},
+    {Verb::Help, "-h", {}, 0, ""},
+    {Verb::Help, "help", {}, 0, ""},
+    {Verb::Trace, "trace", {"--wavedrom"}, 1, "a FILE"},
+    {Verb::Table, "table", {"--timing", "--json"}, 1, "one FILE"},
+    {Verb::Compare, "compare", {}, 2, "FILE and EXPECTED"},
+    {Verb::Resave, "resave", {}, 2, "IN and OUT"},
+    {Verb::Check, "check", {"--strict", "--json"}, -1, "at least one FILE"},
+};
 
 ParsedArguments Refuse(std::string reason) { return {std::nullopt, std::move(reason)}; }
 
 }  // namespace
 
+bool Command::Has(std::string_view option) const {
+  return std::find(options.begin(), options.end(), option) != options.end();
+}
+
 std::optional<Action> ParseAction(std::string_view text) {
   if (text.empty()) return std::nullopt;
   std::string_view rest = text.substr(1);
-  if (text.front() == 't') {
+  const std::string written(text);
+  if (text.front() == 't' && !rest.empty() && rest.front() == 'I') {
+    if (auto n = Number(rest.substr(1), 1, kSlotCount)) {
+      return Action{Action::Kind::ToggleInput, 0, *n, written};
+    }
+  } else if (text.front() == 't') {
     if (auto slot = Number(rest, 0, kSlotCount - 1)) {
-      return Action{Action::Kind::Toggle, static_cast<Integer>(*slot), 0};
+      return Action{Action::Kind::Toggle, static_cast<Integer>(*slot), 0, written};
     }
   } else if (text.front() == 'p') {
-    if (rest.empty()) return Action{Action::Kind::Prop, 0, 1};
-    if (auto steps = Number(rest, 1, kMaxStepsPerAction)) return Action{Action::Kind::Prop, 0, *steps};
+    if (rest.empty()) return Action{Action::Kind::Prop, 0, 1, written};
+    if (auto steps = Number(rest, 1, kMaxStepsPerAction)) {
+      return Action{Action::Kind::Prop, 0, *steps, written};
+    }
   }
   return std::nullopt;
 }
 
 ParsedArguments ParseArguments(const std::vector<std::string>& args) {
   if (args.empty()) return Refuse("no command given");
-  std::optional<Verb> verb = VerbNamed(args.front());
-  if (!verb) return Refuse("unknown command '" + args.front() + "'");
+  const auto entry = std::find_if(std::begin(kVerbs), std::end(kVerbs),
+                                  [&](const VerbEntry& e) { return e.name == args.front(); });
+  if (entry == std::end(kVerbs)) return Refuse("unknown command '" + args.front() + "'");
 
-  Command command{*verb, {}, {}};
-  std::vector<std::string> rest(args.begin() + 1, args.end());
-  if (*verb == Verb::Help) {
-    if (!rest.empty()) return Refuse("help takes no arguments");
+  Command command{entry->verb, {}, {}, {}};
+  auto rest = args.begin() + 1;
+  for (; rest != args.end() && rest->rfind("--", 0) == 0; ++rest) {
+    if (std::find(entry->options.begin(), entry->options.end(), *rest) == entry->options.end()) {
+      return Refuse(args.front() + " has no option '" + *rest + "'");
+    }
+    command.options.push_back(*rest);
+  }
+  if (entry->verb == Verb::Help) {
+    if (rest != args.end()) return Refuse("help takes no arguments");
     return {command, {}};
   }
-  if (*verb == Verb::Trace) {
-    if (rest.empty()) return Refuse("trace needs a FILE");
-    command.files.push_back(rest.front());
-    for (auto it = rest.begin() + 1; it != rest.end(); ++it) {
-      std::optional<Action> action = ParseAction(*it);
-      if (!action) return Refuse("bad action '" + *it + "' (expected t<slot>, p or p<N>)");
+  if (entry->verb == Verb::Trace) {
+    if (rest == args.end()) return Refuse("trace needs a FILE");
+    command.files.push_back(*rest);
+    for (++rest; rest != args.end(); ++rest) {
+      std::optional<Action> action = ParseAction(*rest);
+      if (!action) return Refuse("bad action '" + *rest + "' (expected t<slot>, tI<n>, p or p<N>)");
       command.actions.push_back(*action);
     }
     return {command, {}};
   }
-  // table and check read one file; resave reads IN and writes OUT.
-  const bool resave = *verb == Verb::Resave;
-  if (rest.size() != (resave ? 2u : 1u)) {
-    return Refuse(args.front() + (resave ? " needs IN and OUT" : " needs one FILE"));
+  command.files.assign(rest, args.end());
+  const int given = static_cast<int>(command.files.size());
+  if (entry->files > 0 ? given != entry->files : given == 0) {
+    return Refuse(args.front() + " needs " + std::string(entry->filesWanted));
   }
-  command.files = rest;
   return {command, {}};
 }
 

@@ -1,26 +1,29 @@
-// tessara-sim: loads a circuit file and prints its trace, truth table or summary,
-// or writes it back; the pieces live in tessara_sim_lib, this file dispatches and
-// turns failures into exit codes.
+// tessara-sim: loads circuit files and prints traces, truth tables, comparisons and
+// checks, or writes a circuit back; the pieces live in tessara_sim_lib, this file
+// dispatches and turns failures into exit codes.
 #include <iostream>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "arguments.h"
+#include "check_command.h"
+#include "exit_codes.h"
 #include "help.h"
 #include "io/circuit_file.h"
-#include "summary.h"
+#include "sim/terminals.h"
+#include "table_commands.h"
 #include "trace.h"
-#include "truth_table.h"
 
 namespace {
 
 using namespace tessara;
 using namespace tessara::tool;
 
-constexpr int kExitOk = 0;
-constexpr int kExitBadFile = 1;
-constexpr int kExitUsage = 2;
+int UsageError(const std::string& reason) {
+  std::cerr << "tessara-sim: " << reason << '\n' << UsageText();
+  return kExitUsage;
+}
 
 // The document in path, or nothing after telling stderr why not.
 std::optional<Document> Load(const std::string& path) {
@@ -29,14 +32,16 @@ std::optional<Document> Load(const std::string& path) {
   return std::move(loaded.document);
 }
 
-int Table(const std::string& path, const Document& doc) {
-  const std::size_t inputs = FindTerminals(doc).inputs.size();
-  if (inputs > kMaxTableInputs) {
-    std::cerr << path << ": " << inputs << " inputs; a truth table takes at most "
-              << kMaxTableInputs << '\n';
-    return kExitBadFile;
+int Trace(const Command& command, Document& doc) {
+  if (std::optional<Action> bad = InputOutOfRange(doc, command.actions)) {
+    return UsageError("bad action '" + bad->text + "': the circuit has " +
+                      std::to_string(FindTerminals(doc).inputs.size()) + " inputs");
   }
-  WriteTruthTable(doc, std::cout);
+  if (command.Has("--wavedrom")) {
+    WriteWaveDrom(doc, command.actions, std::cout);
+  } else {
+    WriteTrace(doc, command.actions, std::cout);
+  }
   return kExitOk;
 }
 
@@ -49,38 +54,27 @@ int Resave(const Document& doc, const std::string& out) {
 }
 
 int Run(const Command& command) {
-  if (command.verb == Verb::Help) {
-    std::cout << HelpText();
-    return kExitOk;
+  switch (command.verb) {
+    case Verb::Help: std::cout << HelpText(); return kExitOk;
+    case Verb::Compare: return Compare(command, std::cout, std::cerr);
+    case Verb::Check: return Check(command, std::cout, std::cerr);
+    default: break;
   }
-  const std::string& path = command.files.front();
-  std::optional<Document> doc = Load(path);
+  std::optional<Document> doc = Load(command.files.front());
   if (!doc) return kExitBadFile;
   switch (command.verb) {
-    case Verb::Trace:
-      WriteTrace(*doc, command.actions, std::cout);
-      return kExitOk;
-    case Verb::Table:
-      return Table(path, *doc);
-    case Verb::Resave:
-      return Resave(*doc, command.files.back());
-    case Verb::Check:
-      std::cout << Summary(path, *doc) << '\n';
-      return kExitOk;
-    case Verb::Help:
-      break;
+    case Verb::Trace: return Trace(command, *doc);
+    case Verb::Table: return Table(command, *doc, std::cout, std::cerr);
+    case Verb::Resave: return Resave(*doc, command.files.back());
+    default: return kExitOk;
   }
-  return kExitOk;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   const ParsedArguments parsed = ParseArguments(std::vector<std::string>(argv + 1, argv + argc));
-  if (!parsed.command) {
-    std::cerr << "tessara-sim: " << parsed.error << '\n' << UsageText();
-    return kExitUsage;
-  }
+  if (!parsed.command) return UsageError(parsed.error);
   const int status = Run(*parsed.command);
   if (!std::cout.flush()) {
     std::cerr << "tessara-sim: cannot write to standard output\n";

@@ -1,9 +1,12 @@
 #include "summary.h"
 
+#include "model/gatekinds.h"
 #include "used_slots.h"
 
 namespace tessara::tool {
 namespace {
+
+constexpr Long kKindOrder[] = {kAndGate, kNandGate, kOrGate, kNorGate, kNotGate, kXorGate};
 
 std::string Count(int count, const std::string& noun) {
   return std::to_string(count) + ' ' + noun + (count == 1 ? "" : "s");
@@ -11,21 +14,33 @@ std::string Count(int count, const std::string& noun) {
 
 }  // namespace
 
-std::string Summary(const std::string& name, const Document& doc) {
-  int gates = 0, inputs = 0, outputs = 0, nodes = 0, links = 0;
+Counts CountSlots(const Document& doc) {
+  Counts counts;
+  for (Long kind : kKindOrder) {
+    int present = 0;
+    for (Integer slot : UsedSlots(doc)) present += doc.Gates(slot).GetType() == kind ? 1 : 0;
+    if (present > 0) counts.kinds.emplace_back(KindName(kind), present);
+    counts.gates += present;
+  }
   for (Integer slot : UsedSlots(doc)) {
-    switch (doc.Gates(slot).GetType()) {
-      case kInputGate: ++inputs; break;
-      case kOutputGate: ++outputs; break;
-      case kBufferGate: ++nodes; break;
-      default: ++gates; break;
-    }
+    const Long type = doc.Gates(slot).GetType();
+    counts.inputs += type == kInputGate ? 1 : 0;
+    counts.outputs += type == kOutputGate ? 1 : 0;
+    counts.nodes += type == kBufferGate ? 1 : 0;
   }
-  for (Integer i = 0; i < kSlotCount; ++i) {
-    if (doc.Links(i).GetUsed()) ++links;
+  for (Integer i = 0; i < kSlotCount; ++i) counts.links += doc.Links(i).GetUsed() ? 1 : 0;
+  return counts;
+}
+
+std::string Summary(const std::string& name, const Counts& counts) {
+  std::string kinds;
+  for (const auto& [kind, count] : counts.kinds) {
+    kinds += (kinds.empty() ? " (" : ", ") + std::to_string(count) + ' ' + kind;
   }
-  return name + ": " + Count(gates, "gate") + ", " + Count(inputs, "input") + ", " +
-         Count(outputs, "output") + ", " + Count(nodes, "node") + ", " + Count(links, "link");
+  if (!kinds.empty()) kinds += ')';
+  return name + ": " + Count(counts.gates, "gate") + kinds + ", " + Count(counts.inputs, "input") +
+         ", " + Count(counts.outputs, "output") + ", " + Count(counts.nodes, "node") + ", " +
+         Count(counts.links, "link");
 }
 
 }  // namespace tessara::tool

@@ -1,15 +1,24 @@
-// The one-line summary of a circuit that `tessara-sim check` prints.
+// The summary of a circuit that `tessara-sim check` prints.
 #pragma once
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "model/document.h"
 
 namespace tessara::tool {
 
-// "<name>: <g> gates, <i> inputs, <o> outputs, <n> nodes, <l> links": the used logic
-// gates (AND, OR, NOT, NAND, NOR, XOR), circuit inputs, circuit outputs and nodes,
-// and the used link segments; a count of 1 takes the singular ("1 node").
-std::string Summary(const std::string& name, const Document& doc);
+struct Counts {
+  // The logic gates of each kind present, in the order and nand or nor not xor.
+  std::vector<std::pair<std::string, int>> kinds;
+  int gates = 0, inputs = 0, outputs = 0, nodes = 0, links = 0;  // used slots of each sort
+};
+
+Counts CountSlots(const Document& doc);
+
+// "<name>: <g> gates (2 and, 1 nand), <i> inputs, <o> outputs, <n> nodes, <l> links";
+// "0 gates" without a list; a count of 1 takes the singular ("1 node").
+std::string Summary(const std::string& name, const Counts& counts);
 
 }  // namespace tessara::tool

@@ -1,20 +1,17 @@
 // The trace: which gate holds each used slot, then every used gate's output after
-// loading and after each action, one line each.
+// loading and after each action, one line each; or the same records as a WaveDrom
+// diagram.
 #pragma once
 
+#include <optional>
 #include <ostream>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "arguments.h"
 #include "model/document.h"
 
 namespace tessara::tool {
-
-// "and", "or", "not", "input", "output", "node", "nand", "nor" or "xor" for the type
-// codes 2..10; "?" for any other code.
-std::string_view KindName(Long typeCode);
 
 // "<slot>:<kind>" for every used slot in increasing order, joined by single spaces.
 std::string SlotHeader(const Document& doc);
@@ -23,8 +20,19 @@ std::string SlotHeader(const Document& doc);
 // output is True, else '0'.
 std::string Values(const Document& doc);
 
+// The first tI<n> action whose n exceeds doc's circuit inputs, if any.
+std::optional<Action> InputOutOfRange(const Document& doc, const std::vector<Action>& actions);
+
 // Powers doc up, then writes the header line, "load <values>", and one line
-// "<action> <values>" per toggle ("t<slot>") and per step ("p"); `p<N>` gives N lines.
+// "<action> <values>" per toggle (as written: "t3", "tI2") and per step ("p"); `p<N>`
+// gives N lines. Requires every tI<n> in range.
 void WriteTrace(Document& doc, const std::vector<Action>& actions, std::ostream& out);
+
+// The same run as one WaveDrom object {"signal": [{"name", "wave"}, ...]} on one line:
+// the circuit inputs I1.., the used gates that are no input, output or node as
+// "<kind><slot>" in slot order, then the circuit outputs O1..; a wave has one
+// character per record of the text trace, '0' or '1', or '.' when it equals the one
+// before.
+void WriteWaveDrom(Document& doc, const std::vector<Action>& actions, std::ostream& out);
 
 }  // namespace tessara::tool

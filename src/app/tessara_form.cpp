@@ -13,6 +13,7 @@
 #include "app/canvas.h"
 #include "app/dialogs.h"
 #include "app/elements.h"
+#include "app/truth_table_window.h"
 #include "app/twips.h"
 #include "app/window_drag.h"
 #include "editor/commands.h"
@@ -222,6 +223,8 @@ void Tessara_Form::BuildMenus() {
   addAction(this, "CancelLink", "Cancel Link", {Qt::Key_Escape},
             [this] { Act([this](Form& form) { history_.CancelLink(form); }); });
   QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+  addAction(options, "TruthTable", "Truth Table", {Qt::CTRL | Qt::Key_T},
+            [this] { ShowTruthTable(); });
   options->addSeparator();
   QAction* colour = addAction(options, "ColourWires", "Colour Wires", {},
                               [this](bool on) { canvas_->SetColourWires(on); });
@@ -318,6 +321,13 @@ void Tessara_Form::BeginDrag(DragSource source) {
   if (!IsSlotIndex(source.index)) return;
   PoolImage& element = Pooled(source);
   drag_->Begin(&element, element.LastPress(), source);
+}
+
+void Tessara_Form::ShowTruthTable() {
+  if (!truthTable_) truthTable_ = new TruthTableWindow(*this);
+  truthTable_->show();
+  truthTable_->raise();
+  truthTable_->activateWindow();
 }
 
 // Only the bare canvas and the trash can take drops.

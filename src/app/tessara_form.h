@@ -21,6 +21,7 @@ namespace tessara::app {
 class Tessara_Frame;
 class PictureElement;
 class PoolImage;
+class TruthTableWindow;
 class ValueLabel;
 class WindowDrag;
 
@@ -90,6 +91,7 @@ class Tessara_Form : public QMainWindow, public Screen {
   void BuildPools();
   void BuildMenus();
   void OnDrop(DragSource source, QWidget* target, QPoint pos);
+  void ShowTruthTable();
   PoolImage& Pooled(DragSource source);
 
   Form form_;
@@ -104,6 +106,7 @@ class Tessara_Form : public QMainWindow, public Screen {
   QAction* undo_ = nullptr;
   QAction* redo_ = nullptr;
   EditHistory history_;
+  TruthTableWindow* truthTable_ = nullptr;  // built on first use
   FileChooser fileChooser_;
   Answerer answerer_;
   std::string lastFile_;  // offered by the next file dialog, whichever the mode

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <memory>
+#include <string_view>
 
 #include "model/gate.h"
 
@@ -12,5 +13,9 @@ namespace tessara {
 // at (0, 0), not used, orientation 0, output and inputs False. Returns nullptr for
 // any other code.
 std::unique_ptr<gate> MakeGate(Long typeCode);
+
+// The word reports use for a kind: "and", "or", "not", "input", "output", "node",
+// "nand", "nor" or "xor" for the type codes 2..10; "?" for any other code.
+std::string_view KindName(Long typeCode);
 
 }  // namespace tessara

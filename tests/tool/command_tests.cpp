@@ -31,7 +31,7 @@ TEST(Command, ExitsTwoOnBadArgumentsAndOneOnBadFilesSayingWhyOnStderrAlone) {
       {{"simulate", halfAdder}, 2, "Usage:"},
       {{"trace"}, 2, "Usage:"},
       {{"table"}, 2, "Usage:"},
-      {{"check", halfAdder, halfAdder}, 2, "Usage:"},
+      {{"check", "--timing", halfAdder}, 2, "Usage:"},
       {{"resave", halfAdder}, 2, "Usage:"},
       {{"trace", halfAdder, "p", "x"}, 2, "Usage:"},
       {{"trace", halfAdder, "t51"}, 2, "Usage:"},

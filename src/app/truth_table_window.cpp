@@ -1,0 +1,149 @@
+#include "app/truth_table_window.h"
+
+#include <QAbstractTableModel>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "app/tessara_form.h"
+#include "editor/truth_table_rows.h"
+#include "io/circuit_file.h"
+#include "io/table_text.h"
+#include "sim/terminals.h"
+
+namespace tessara::app {
+
+// The rows of a table: one column per input, per output, then the timing note.
+class TruthTableModel : public QAbstractTableModel {
+ public:
+  using QAbstractTableModel::QAbstractTableModel;
+
+  void Show(const TruthTable* table) {
+    beginResetModel();
+    table_ = table;
+    endResetModel();
+  }
+
+  int rowCount(const QModelIndex& parent) const override {
+    return table_ && !parent.isValid() ? static_cast<int>(table_->rows.size()) : 0;
+  }
+  int columnCount(const QModelIndex& parent) const override {
+    return table_ && !parent.isValid() ? static_cast<int>(table_->inputs + table_->outputs + 1) : 0;
+  }
+
+  QVariant data(const QModelIndex& index, int role) const override {
+    if (!table_) return {};
+    const bool noteColumn =
+        static_cast<std::size_t>(index.column()) == table_->inputs + table_->outputs;
+    if (role == Qt::TextAlignmentRole) {
+      return QVariant::fromValue(Qt::AlignVCenter |
+                                 (noteColumn ? Qt::AlignLeft : Qt::AlignHCenter));
+    }
+    if (role != Qt::DisplayRole) return {};
+    const TableRow& row = table_->rows.at(static_cast<std::size_t>(index.row()));
+    const auto column = static_cast<std::size_t>(index.column());
+    if (column < table_->inputs) return QString(QChar(row.in[column]));
+    if (column < table_->inputs + table_->outputs) {
+      return QString(QChar(row.out[column - table_->inputs]));
+    }
+    const std::string note = TimingNote(row);
+    return QString::fromStdString(note.substr(1, note.size() - 2));  // without its parentheses
+  }
+
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+    if (!table_ || orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
+    const auto column = static_cast<std::size_t>(section);
+    if (column < table_->inputs) return QStringLiteral("I%1").arg(column + 1);
+    if (column < table_->inputs + table_->outputs) {
+      return QStringLiteral("O%1").arg(column - table_->inputs + 1);
+    }
+    return QStringLiteral("Run");
+  }
+
+ private:
+  const TruthTable* table_ = nullptr;
+};
+
+TruthTableWindow::TruthTableWindow(Tessara_Form& main) : QWidget(&main, Qt::Window), main_(main) {
+  setObjectName(QStringLiteral("TruthTableWindow"));
+  setWindowTitle(QStringLiteral("Tessara - Truth Table"));
+  message_ = new QLabel(this);
+  message_->setObjectName(QStringLiteral("TruthTableMessage"));
+  model_ = new TruthTableModel(this);
+  view_ = new QTableView(this);
+  view_->setObjectName(QStringLiteral("TruthTableView"));
+  view_->setModel(model_);
+  view_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  view_->setSelectionMode(QAbstractItemView::SingleSelection);
+  view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  view_->verticalHeader()->hide();
+  view_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  view_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+  view_->horizontalHeader()->setDefaultSectionSize(
+      fontMetrics().horizontalAdvance(QStringLiteral("I16")) + 16);
+  view_->setWordWrap(false);
+  view_->horizontalHeader()->setStretchLastSection(true);
+  copy_ = new QPushButton(QStringLiteral("Copy"), this);
+  copy_->setObjectName(QStringLiteral("TruthTableCopy"));
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(message_);
+  layout->addWidget(view_);
+  layout->addWidget(copy_, 0, Qt::AlignRight);
+  resize(520, 420);
+
+  connect(&main_, &Tessara_Form::acted, this, &TruthTableWindow::Follow);
+  connect(view_, &QTableView::clicked, this,
+          [this](const QModelIndex& index) { OnRowClicked(index.row()); });
+  connect(copy_, &QPushButton::clicked, this,
+          [this] { QGuiApplication::clipboard()->setText(QString::fromStdString(CopyText())); });
+}
+
+void TruthTableWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  Follow();
+}
+
+void TruthTableWindow::Follow() {
+  if (!isVisible()) return;
+  std::string circuit = WriteCircuit(main_.form().doc);
+  if (circuit == shownCircuit_) return;
+  shownCircuit_ = std::move(circuit);
+  const LoadResult saved = ReadCircuit(shownCircuit_);  // the circuit as its file loads
+  if (!saved.document) return;
+  const Terminals terminals = FindTerminals(*saved.document);
+  model_->Show(nullptr);
+  table_.reset();
+  QString message;
+  if (terminals.inputs.size() > kMaxTableInputs) {
+    message = QStringLiteral("The circuit has %1 inputs; a truth table takes at most %2.")
+                  .arg(terminals.inputs.size())
+                  .arg(kMaxTableInputs);
+  } else {
+    table_ = MakeTruthTable(*saved.document);
+    model_->Show(&*table_);
+    const bool noInputs = terminals.inputs.empty(), noOutputs = terminals.outputs.empty();
+    if (noInputs || noOutputs) {
+      message = QStringLiteral("The circuit has %1.")
+                    .arg(noInputs && noOutputs ? QStringLiteral("no inputs and no outputs")
+                         : noInputs            ? QStringLiteral("no inputs")
+                                               : QStringLiteral("no outputs"));
+    }
+  }
+  message_->setText(message);
+  message_->setVisible(!message.isEmpty());
+  copy_->setEnabled(table_.has_value());
+}
+
+std::string TruthTableWindow::CopyText() const {
+  return table_ ? TableText(*table_, true) : std::string();
+}
+
+void TruthTableWindow::OnRowClicked(int row) {
+  main_.Act([row](Form& form) { TruthTableRow_Click(form, static_cast<unsigned>(row)); });
+}
+
+}  // namespace tessara::app

@@ -1,0 +1,15 @@
+// A click on a row of the truth table window: the circuit on the canvas runs that row.
+#pragma once
+
+#include "editor/form.h"
+
+namespace tessara {
+
+// Sets the circuit's inputs to row `row` of its truth table (binary counting order, I1
+// the top bit) on the start the table assumes: a powered circuit is powered down,
+// every signal goes back to False, Power_Click powers up (a fresh run, step 0), and
+// each input that is 1 in the row is toggled by a press on its image
+// (ObjImage_MouseDown), as the learner's own press would. Ends with a refresh.
+void TruthTableRow_Click(Form& form, unsigned row);
+
+}  // namespace tessara

@@ -1,0 +1,48 @@
+// A truth table as text: what `tessara-sim table` prints and the window's "Copy" puts
+// on the clipboard, and the same text read back as a teacher's expected answer.
+//
+//   I1 I2 | O1 O2                              header: inputs, '|', outputs
+//   0 1 | 1 0  (settles after 3 steps)         one row per combination
+//   0 0 | ~ ~  (repeats every 2 steps from step 0)
+//   1 1 | ~ 0  (no repeat within 1000000 steps)
+//
+// The timing note is written only when asked for. A circuit without inputs has the
+// header "| O1" and one row "| 0".
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "io/circuit_file.h"
+#include "sim/truth_table.h"
+
+namespace tessara {
+
+// The cells of a row joined by single spaces: "010" gives "0 1 0".
+std::string Spaced(std::string_view cells);
+
+// "(settles after K steps)", "(repeats every P steps from step K)" or
+// "(no repeat within 1000000 steps)".
+std::string TimingNote(const TableRow& row);
+
+// The header line and one line per row, each ending '\n'; with timing, each row
+// followed by two spaces and its timing note.
+std::string TableText(const TruthTable& table, bool timing);
+
+// True when the first line that is neither empty nor starts with '#' holds a '|'.
+bool LooksLikeTableText(std::string_view text);
+
+struct TableTextResult {
+  std::optional<TruthTable> table;  // rows in binary counting order; no timing
+  FileError error;                  // meaningful only without a table
+};
+
+// Reads a table as TableText writes it. Empty lines and lines starting with '#' are
+// skipped; the header's names are not checked, only counted; spaces between a row's
+// cells are optional and a trailing "(...)" note is ignored. Rows may come in any
+// order, each combination of the inputs exactly once. A malformed text gives the
+// reason and its line, counting every line of the text.
+TableTextResult ReadTableText(std::string_view text);
+
+}  // namespace tessara

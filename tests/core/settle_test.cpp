@@ -1,0 +1,102 @@
+// Settling runs exactly: fixed points, lock-step oscillation, long transients, long
+// cycles, the odd links a file may hold, and runs that outlast the bound.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "circuits.h"
+#include "sim/settle.h"
+
+namespace tessara {
+namespace {
+
+using testing::PutGate;
+using testing::PutLink;
+
+// A gate of kind type in slot, driven by gate `from` unless from is -1; returns slot.
+Integer Add(Document& doc, Integer slot, Long type, Integer from, Integer& link) {
+  PutGate(doc, slot, type, type == kOutputGate ? 8200 : 2000, 400.0f * slot);
+  if (from >= 0) PutLink(doc, link++, from, slot);
+  return slot;
+}
+
+// count gates of kind type in slots first.., each driving the next, the first driven
+// by `from`; returns the last slot.
+Integer Chain(Document& doc, Integer first, int count, Long type, Integer from, Integer& link) {
+  for (Integer s = first; s < first + count; ++s) from = Add(doc, s, type, from, link);
+  return from;
+}
+
+// A ring of one NOT and length - 1 OR gates with their second input open, in slots
+// first..; once running, a square wave of period 2 * length. Returns its last slot.
+Integer Ring(Document& doc, Integer first, int length, Integer& link) {
+  const Integer last = Chain(doc, first, length, kOrGate, -1, link);
+  Add(doc, first, kNotGate, last, link);  // the NOT takes the first OR's place
+  return last;
+}
+
+// Rings of 17 and 19 under an XOR into an output: a cycle of lcm(34, 38) = 646 steps.
+Integer TwoRings(Document& doc, Integer& link) {
+  const Integer a = Ring(doc, 0, 17, link), b = Ring(doc, 17, 19, link);
+  const Integer x = Add(doc, 36, kXorGate, a, link);
+  PutLink(doc, link++, b, x, 1);
+  return Add(doc, 37, kOutputGate, x, link);
+}
+
+TEST(Settle, FindsTheFirstRepeatedStateOfEachRun) {
+  const struct {
+    const char* circuit;
+    std::function<Integer(Document&, Integer&)> build;  // returns the output's slot
+    int bound;
+    bool repeats;
+    int steps, period;
+    char cell;
+  } rows[] = {
+      {"NOT into an output: a fixed point after two steps",
+       [](Document& d, Integer& l) { return Add(d, 1, kOutputGate, Add(d, 0, kNotGate, -1, l), l); },
+       kSettleBound, true, 2, 1, '1'},
+      {"cross-coupled NOR latch from all-False: both flip together",
+       [](Document& d, Integer& l) {
+         PutLink(d, l++, Chain(d, 0, 2, kNorGate, -1, l), 0);
+         return Add(d, 2, kOutputGate, 0, l);
+       },
+       kSettleBound, true, 1, 2, '~'},
+      {"ring of three NOT gates",
+       [](Document& d, Integer& l) {
+         PutLink(d, l++, Chain(d, 0, 3, kNotGate, -1, l), 0);
+         return Add(d, 3, kOutputGate, 2, l);
+       },
+       kSettleBound, true, 1, 2, '~'},
+      {"a chain of 49 NOT gates settles only after 50 steps",
+       [](Document& d, Integer& l) { return Add(d, 49, kOutputGate, Chain(d, 0, 49, kNotGate, -1, l), l); },
+       kSettleBound, true, 50, 1, '1'},
+      {"rings of 17 and 19 under an XOR: a cycle of 646 steps", TwoRings, kSettleBound, true, 1, 646, '~'},
+      {"the same cycle followed for 256 steps only", TwoRings, 256, false, 0, 0, '~'},
+      {"a node-flagged link ending at a NOR: the output runs 1,1,0,0",
+       [](Document& d, Integer& l) {
+         PutGate(d, 0, kOrGate, 2000, 0);
+         PutGate(d, 1, kNorGate, 4000, 0);
+         PutGate(d, 2, kOutputGate, 8200, 0);
+         PutLink(d, l++, 1, 1, 0).StopIsNode = true;
+         PutLink(d, l++, 0, 1, 1);
+         PutLink(d, l++, 1, 2, 0);
+         PutLink(d, l++, 1, 0, 1);
+         return Integer{2};
+       },
+       kSettleBound, true, 1, 4, '~'},
+  };
+  for (const auto& row : rows) {
+    Document doc;
+    Integer links = 0;
+    const Integer output = row.build(doc, links);
+    const Settling settling = Settle(doc, row.bound);
+    EXPECT_EQ(settling.repeats, row.repeats) << row.circuit;
+    EXPECT_EQ(settling.steps, row.steps) << row.circuit;
+    EXPECT_EQ(settling.period, row.period) << row.circuit;
+    EXPECT_EQ(settling.Cell(output), row.cell) << row.circuit;
+    EXPECT_EQ(CaptureState(doc), SimState{}) << row.circuit << ": the start state is given back";
+  }
+}
+
+}  // namespace
+}  // namespace tessara
