@@ -1,5 +1,6 @@
 #include "app/tessara_form.h"
 
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
@@ -12,6 +13,8 @@
 #include "app/canvas.h"
 #include "app/dialogs.h"
 #include "app/elements.h"
+#include "app/run_clock.h"
+#include "app/timeline_window.h"
 #include "app/twips.h"
 #include "app/window_drag.h"
 #include "editor/commands.h"
@@ -19,6 +22,7 @@
 #include "editor/moving.h"
 #include "editor/palette.h"
 #include "editor/placing.h"
+#include "editor/stepping.h"
 
 namespace tessara::app {
 namespace {
@@ -101,6 +105,9 @@ Tessara_Form::Tessara_Form() : form_(*this) {
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 
   canvas_ = new Tessara_Frame(client);
+  clock_ = new RunClock(this);
+  connect(clock_, &RunClock::tick, this, [this] { Act(StepForward_Click); });
+  connect(this, &Tessara_Form::acted, this, &Tessara_Form::AfterAct);
   BuildPalette(client);
   BuildPools();
   BuildMenus();
@@ -195,6 +202,7 @@ void Tessara_Form::BuildMenus() {
     entry->setObjectName(QString::fromLatin1(name));
     entry->setShortcut(shortcut);
     connect(entry, &QAction::triggered, this, action);
+    return entry;
   };
   QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
   addAction(file, "New", "New", {}, [this] { Act(New_Click); });
@@ -202,7 +210,19 @@ void Tessara_Form::BuildMenus() {
   addAction(file, "Save", "Save As", QKeySequence::SaveAs, [this] { Act(Save_Click); });
   file->addAction(QString())->setObjectName(QStringLiteral("blah"));  // no action
   addAction(file, "Exit", "Exit", QKeySequence::Quit, [this] { close(); });
-  menuBar()->addMenu(QStringLiteral("Options"));
+  QMenu* options = menuBar()->addMenu(QStringLiteral("Options"));
+  runCommands_ = {
+      addAction(options, "StepBack", "Step Back", QKeySequence(Qt::CTRL | Qt::Key_Left),
+                [this] { Act(StepBack_Click); }),
+      addAction(options, "StepForward", "Step Forward", QKeySequence(Qt::CTRL | Qt::Key_Right),
+                [this] { Act(StepForward_Click); }),
+      addAction(options, "Run", "Run", QKeySequence(Qt::CTRL | Qt::Key_R), [this] { ToggleRun(); })};
+  runCommands_[2]->setCheckable(true);
+  connect(clock_, &RunClock::runningChanged, runCommands_[2], &QAction::setChecked);
+  options->addSeparator();
+  addAction(options, "Timeline", "Timeline", QKeySequence(Qt::CTRL | Qt::Key_L),
+            [this] { ShowTimeline(); });
+  AfterAct();
   QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
   help->setObjectName(QStringLiteral("HelpMenu"));
   addAction(help, "Help_About", "About", {}, [this] {
@@ -252,10 +272,12 @@ void Tessara_Form::SetToolPointer(int iconCacheIndex) {
 
 void Tessara_Form::ShowMessage(std::string_view prompt, std::string_view title,
                                MessageStyle style) {
+  clock_->Stop();
   ShowMessageBox(this, prompt, title, style);
 }
 
 std::string Tessara_Form::ChooseFile(FileDialogMode mode, std::string_view filter) {
+  clock_->Stop();
   std::string chosen = fileChooser_ ? fileChooser_(mode, filter, lastFile_)
                                     : ShowFileDialog(this, mode, filter, lastFile_);
   if (!chosen.empty()) lastFile_ = chosen;
@@ -282,6 +304,41 @@ void Tessara_Form::OnDrop(DragSource source, QWidget* target, QPoint pos) {
   } else if (target == trashCan_) {
     Act([&](Form& form) { TrashCan_DragDrop(form, source); });
   }
+}
+
+// After every handler: a run whose circuit changed is forgotten, the clock stops
+// without power, and the run's commands follow the power.
+void Tessara_Form::AfterAct() {
+  ForgetChangedRun(form_);
+  if (!form_.doc.PowerOn) clock_->Stop();
+  for (QAction* command : runCommands_) command->setEnabled(form_.doc.PowerOn);
+}
+
+void Tessara_Form::ToggleRun() {
+  if (clock_->Running() || !form_.doc.PowerOn) {
+    clock_->Stop();
+  } else {
+    clock_->Start();
+  }
+}
+
+TimelineWindow& Tessara_Form::ShowTimeline() {
+  if (!timeline_) {
+    timeline_ = new TimelineWindow(form_, *clock_, [this](const TimelineWindow::Handler& h) { Act(h); },
+                                   [this] { ToggleRun(); }, this);
+    connect(this, &Tessara_Form::acted, timeline_, &TimelineWindow::Refresh);
+    timeline_->move(frameGeometry().topRight() + QPoint(8, 0));
+  }
+  timeline_->Refresh();
+  timeline_->show();
+  timeline_->raise();
+  timeline_->activateWindow();
+  return *timeline_;
+}
+
+void Tessara_Form::closeEvent(QCloseEvent* event) {
+  clock_->Stop();
+  QMainWindow::closeEvent(event);
 }
 
 }  // namespace tessara::app

@@ -12,6 +12,7 @@
 #include "editor/form.h"
 #include "view/screen.h"
 
+class QAction;
 class QPushButton;
 
 namespace tessara::app {
@@ -19,6 +20,8 @@ namespace tessara::app {
 class Tessara_Frame;
 class PictureElement;
 class PoolImage;
+class RunClock;
+class TimelineWindow;
 class ValueLabel;
 class WindowDrag;
 
@@ -39,6 +42,11 @@ class Tessara_Form : public QMainWindow, public Screen {
   Tessara_Frame& Canvas() { return *canvas_; }
   // Replaces the file dialog, e.g. in tests; an empty chooser brings it back.
   void SetFileChooser(FileChooser chooser) { fileChooser_ = std::move(chooser); }
+  // The clock of Options > Run; it stops on Run again, Power Down, New, Open, any
+  // message box or file dialog, and when the window closes.
+  RunClock& Clock() { return *clock_; }
+  // Options > Timeline: the timeline window, made on first use, shown beside this one.
+  TimelineWindow& ShowTimeline();
 
   // Screen
   ImageElement& ObjImage(Integer i) override;
@@ -76,6 +84,9 @@ class Tessara_Form : public QMainWindow, public Screen {
   void BuildPools();
   void BuildMenus();
   void OnDrop(DragSource source, QWidget* target, QPoint pos);
+  void AfterAct();
+  void ToggleRun();
+  void closeEvent(QCloseEvent* event) override;
   PoolImage& Pooled(DragSource source);
 
   Form form_;
@@ -86,6 +97,9 @@ class Tessara_Form : public QMainWindow, public Screen {
   std::array<PictureElement*, kPaletteButtonCount> palette_{};
   PictureElement* trashCan_ = nullptr;
   QPushButton* power_ = nullptr;
+  RunClock* clock_ = nullptr;
+  std::array<QAction*, 3> runCommands_{};  // Step Back, Step Forward, Run: powered only
+  TimelineWindow* timeline_ = nullptr;
   WindowDrag* drag_ = nullptr;
   FileChooser fileChooser_;
   std::string lastFile_;  // offered by the next file dialog, whichever the mode

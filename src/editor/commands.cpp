@@ -1,6 +1,7 @@
 // The window's commands: start-up, File > New, Open and Save As, Power and "prop".
 #include "editor/commands.h"
 
+#include "editor/stepping.h"
 #include "io/circuit_file.h"
 #include "sim/propagation.h"
 #include "view/display.h"
@@ -27,6 +28,7 @@ void ShowFileError(Screen& screen, std::string_view doing, const std::string& pa
 void Reset_Screen(Form& form) {
   if (form.doc.PowerOn) form.screen.SetPowerCaption("Power Up");
   form.doc.Reset();
+  form.history.Clear();
   ResetElements(form.screen);
   // A link being drawn belonged to the circuit that is now gone.
   form.LinkStarted = 0;
@@ -77,12 +79,14 @@ void Power_Click(Form& form) {
     form.screen.SetPowerCaption("Power Down");
     for (Integer i = 0; i < kSlotCount; ++i) form.screen.ObjImage(i).SetDragMode(DragMode::Manual);
     form.screen.SetDefaultPointer();
+    StartRun(form);
   }
   DisplayObjects(form.doc, form.screen);
 }
 
 void prop_Click(Form& form) {
   PropStep(form.doc);
+  RecordStep(form, StepCause::Prop);
   DisplayObjects(form.doc, form.screen);
 }
 

@@ -8,7 +8,7 @@
 namespace tessara {
 
 // Empties the circuit (tool 0, power off, the Power button reading "Power Up" if it
-// was on), hides every element and abandons a link being drawn; no refresh.
+// was on, the recorded run forgotten), hides every element and abandons a link being drawn; no refresh.
 void Reset_Screen(Form& form);
 // Tool 0, Reset_Screen, refresh.
 void Form_Load(Form& form);
@@ -25,9 +25,9 @@ bool LoadCircuit(Form& form, const std::string& path);
 // old file and the caption.
 void Save_Click(Form& form);
 // Switches power; switching on puts every gate image in manual drag mode and the
-// pointer to the arrow. Refreshes.
+// pointer to the arrow and begins a new recorded run. Refreshes.
 void Power_Click(Form& form);
-// One propagation step, then a refresh.
+// One propagation step, recorded while powered, then a refresh.
 void prop_Click(Form& form);
 
 }  // namespace tessara

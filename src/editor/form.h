@@ -2,7 +2,10 @@
 // editor's own state. The handlers of editor/ act on it and end with one refresh.
 #pragma once
 
+#include <string>
+
 #include "model/document.h"
+#include "sim/run_history.h"
 #include "view/screen.h"
 
 namespace tessara {
@@ -18,6 +21,9 @@ struct Form {
   Integer LinkStarted = 0;        // 1 while segment CurrentLink waits for its end
   Integer CurrentLink = 0;        // link slot of the segment being drawn
   Integer EggCounter = 0;         // which riddle a node's double-click shows next
+
+  RunHistory history;      // the latest powered run, kept after Power Down
+  std::string runCircuit;  // the circuit's saved text when that run began
 };
 
 }  // namespace tessara
