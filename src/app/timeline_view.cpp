@@ -14,7 +14,7 @@ const QColor kFirstPeriod(168, 204, 250);
 const QColor kToggleMark(200, 30, 30);
 const QColor kChangingName(190, 0, 0);
 const QColor kSettledMark(0, 140, 60);
-constexpr int kStepLabelEvery = 10;
+constexpr int kStepLabelEvery = 5;
 
 }  // namespace
 
@@ -116,7 +116,7 @@ void TimelineView::PaintColumns(QPainter& painter, std::size_t first, std::size_
     if (step == history.Current()) {
       fill = kCurrentColumn;
     } else if (repeat_ && step >= repeat_->from && step <= repeatEnd_) {
-      fill = step <= repeat_->from + repeat_->period ? kFirstPeriod : kRepeatStretch;
+      fill = step < repeat_->from + repeat_->period ? kFirstPeriod : kRepeatStretch;
     }
     if (fill.isValid()) painter.fillRect(left(step), 0, kColumnWidth, height, fill);
     if (step % kStepLabelEvery == 0) {
