@@ -216,7 +216,8 @@ void Tessara_Form::BuildMenus() {
                 [this] { Act(StepBack_Click); }),
       addAction(options, "StepForward", "Step Forward", QKeySequence(Qt::CTRL | Qt::Key_Right),
                 [this] { Act(StepForward_Click); }),
-      addAction(options, "Run", "Run", QKeySequence(Qt::CTRL | Qt::Key_R), [this] { ToggleRun(); })};
+      addAction(options, "Run", "Run", QKeySequence(Qt::CTRL | Qt::Key_R),
+                [this] { ToggleRun(); })};
   runCommands_[2]->setCheckable(true);
   connect(clock_, &RunClock::runningChanged, runCommands_[2], &QAction::setChecked);
   options->addSeparator();
@@ -324,8 +325,9 @@ void Tessara_Form::ToggleRun() {
 
 TimelineWindow& Tessara_Form::ShowTimeline() {
   if (!timeline_) {
-    timeline_ = new TimelineWindow(form_, *clock_, [this](const TimelineWindow::Handler& h) { Act(h); },
-                                   [this] { ToggleRun(); }, this);
+    timeline_ = new TimelineWindow(
+        form_, *clock_, [this](const TimelineWindow::Handler& handler) { Act(handler); },
+        [this] { ToggleRun(); }, this);
     connect(this, &Tessara_Form::acted, timeline_, &TimelineWindow::Refresh);
     timeline_->move(frameGeometry().topRight() + QPoint(8, 0));
   }

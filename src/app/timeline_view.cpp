@@ -85,7 +85,8 @@ std::size_t TimelineView::FirstVisibleStep() const {
 
 std::optional<std::size_t> TimelineView::StepAt(int x) const {
   if (form_.history.Empty() || x < kNameWidth) return std::nullopt;
-  const std::size_t step = FirstVisibleStep() + static_cast<std::size_t>((x - kNameWidth) / kColumnWidth);
+  const auto column = static_cast<std::size_t>((x - kNameWidth) / kColumnWidth);
+  const std::size_t step = FirstVisibleStep() + column;
   if (step > form_.history.Last()) return std::nullopt;
   return step;
 }
@@ -154,7 +155,7 @@ void TimelineView::PaintRow(QPainter& painter, std::size_t row, std::size_t firs
     painter.drawLine(x, y, x + kColumnWidth, y);
     if (previous != value) {
       painter.setFont(small);
-      painter.drawText(x + 3, value ? low : high + 8, value ? QStringLiteral("1") : QStringLiteral("0"));
+      painter.drawText(x + 3, value ? low : high + 8, QString::number(value ? 1 : 0));
       painter.setFont(normal);
     }
     if (facts_[row].settledAt == step) {

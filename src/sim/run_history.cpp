@@ -11,7 +11,9 @@ void RunHistory::Start(const SimState& state) {
 
 void RunHistory::Record(const SimState& state, StepCause cause, Integer slot) {
   if (steps_.empty()) return;
-  if (!AtEnd()) steps_.erase(steps_.begin() + static_cast<std::ptrdiff_t>(current_) + 1, steps_.end());
+  if (!AtEnd()) {
+    steps_.erase(steps_.begin() + static_cast<std::ptrdiff_t>(current_) + 1, steps_.end());
+  }
   steps_.push_back({state, cause, static_cast<std::uint8_t>(slot)});
   if (steps_.size() > cap_) {
     steps_.pop_front();

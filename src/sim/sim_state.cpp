@@ -16,7 +16,8 @@ SimState CaptureState(const Document& doc) {
   for (std::size_t byte = 0; byte < state.bits.size(); ++byte) {
     const auto low = static_cast<Integer>(2 * byte);
     unsigned bits = doc.Gates(low).GetSignals();
-    if (low + 1 < kSlotCount) bits |= unsigned{doc.Gates(static_cast<Integer>(low + 1)).GetSignals()} << 4;
+    const auto high = static_cast<Integer>(low + 1);
+    if (high < kSlotCount) bits |= unsigned{doc.Gates(high).GetSignals()} << 4;
     state.bits[byte] = static_cast<std::uint8_t>(bits);
   }
   return state;

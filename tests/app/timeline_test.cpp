@@ -17,17 +17,17 @@ namespace {
 
 class TimelineTest : public WindowTest {
  protected:
-  TimelineTest() {
-    window.activateWindow();
-    if (!QTest::qWaitForWindowActive(&window)) ADD_FAILURE() << "the window is not active";
-  }
   void Open(const std::string& name) {
     ASSERT_TRUE(LoadCircuit(window.form(), TESSARA_EXAMPLES "/" + name));
   }
-  void Ctrl(QWidget* w, Qt::Key key) { QTest::keyClick(w, key, Qt::ControlModifier); }
-  void Press(const char* button) { Click(Find(QString::fromLatin1(button))); }
-  bool Enabled(const char* command) { return Find<QAction>(QString::fromLatin1(command))->isEnabled(); }
-  // Every value label as the window shows it.
+  void Ctrl(Qt::Key key, int times = 1) {
+    for (int i = 0; i < times; ++i) QTest::keyClick(&window, key, Qt::ControlModifier);
+  }
+  void Press(const char* button, int times = 1) {
+    for (int i = 0; i < times; ++i) Click(Find(QString::fromLatin1(button)));
+  }
+  QAction* Command(const char* name) { return Find<QAction>(QString::fromLatin1(name)); }
+  bool Enabled(const char* name) { return Command(name)->isEnabled(); }
   QStringList Labels() {
     QStringList labels;
     for (int i = 0; i < kSlotCount; ++i) {
@@ -41,28 +41,24 @@ class TimelineTest : public WindowTest {
 
 TEST_F(TimelineTest, StepBackShowsAnEarlierStepAndANewStepDropsTheStepsAhead) {
   Open("half_adder.cir");
-  EXPECT_FALSE(Enabled("StepBack") || Enabled("StepForward") || Enabled("Run"));
+  for (const char* name : {"StepBack", "StepForward", "Run"}) EXPECT_FALSE(Enabled(name));
   Press("Power");
-  EXPECT_TRUE(Enabled("StepBack") && Enabled("StepForward") && Enabled("Run"));
+  for (const char* name : {"StepBack", "StepForward", "Run"}) EXPECT_TRUE(Enabled(name));
   Click(Image(0));  // toggles I1
   Press("prop");
   const QStringList afterFirstProp = Labels();
-  Press("prop");
-  Press("prop");
+  Press("prop", 2);
   ASSERT_NE(Labels(), afterFirstProp);
-  Ctrl(&window, Qt::Key_Left);
-  Ctrl(&window, Qt::Key_Left);
+  Ctrl(Qt::Key_Left, 2);
   EXPECT_EQ(Labels(), afterFirstProp);
-  EXPECT_EQ(Find<QPushButton>(QStringLiteral("Power"))->text(), QStringLiteral("Power Down"));
-  for (int i = 0; i < 3; ++i) Ctrl(&window, Qt::Key_Right);
+  Ctrl(Qt::Key_Right, 3);
   EXPECT_EQ(history().Current(), 5u) << "past the last step Step Forward takes a fresh one";
   EXPECT_EQ(history().Step(5).cause, StepCause::Prop);
 
-  Ctrl(&window, Qt::Key_Left);
+  Ctrl(Qt::Key_Left);
   Click(Image(1));  // toggles I2 at step 4
   EXPECT_EQ(history().Last(), 5u);
   EXPECT_EQ(history().Step(5).cause, StepCause::Toggle);
-
   Press("Power");
   EXPECT_FALSE(history().Empty()) << "Power Down keeps the run";
   EXPECT_FALSE(Enabled("StepBack"));
@@ -70,11 +66,11 @@ TEST_F(TimelineTest, StepBackShowsAnEarlierStepAndANewStepDropsTheStepsAhead) {
   EXPECT_TRUE(history().Empty()) << "a change of the circuit forgets it";
 }
 
-TEST_F(TimelineTest, TimelineShowsTheLatchsRowsAndRepeatAndGoesToAClickedStep) {
+TEST_F(TimelineTest, TimelineShowsTheLatchsRowsAndRepeatGoesToAClickedStepAndSavesValues) {
   Open("sr_latch_nor.cir");
   Press("Power");
-  for (int i = 0; i < 5; ++i) Press("prop");
-  Ctrl(&window, Qt::Key_L);
+  Press("prop", 5);
+  Ctrl(Qt::Key_L);
   auto* timeline = window.findChild<TimelineWindow*>();
   ASSERT_TRUE(timeline && timeline->isVisible());
   EXPECT_EQ(timeline->windowTitle(), QStringLiteral("Tessara - Timeline"));
@@ -83,10 +79,8 @@ TEST_F(TimelineTest, TimelineShowsTheLatchsRowsAndRepeatAndGoesToAClickedStep) {
   EXPECT_EQ(rows, (QStringList{"I1", "I2", "NOR 2", "NOR 3", "O1", "O2"}));
   EXPECT_EQ(timeline->Note(), QStringLiteral("repeats every 2 steps from step 1"));
 
-  TimelineView& view = timeline->View();
   const int column = TimelineView::kNameWidth + TimelineView::kColumnWidth * 2 + 3;
-  Click(view.viewport(), {column, TimelineView::kHeaderHeight + 5});
-  EXPECT_EQ(history().Current(), 2u);
+  Click(timeline->View().viewport(), {column, TimelineView::kHeaderHeight + 5});
   EXPECT_EQ(CaptureState(doc()), history().Step(2).state);
   EXPECT_EQ(timeline->findChild<QLabel*>(QStringLiteral("StepCounter"))->text(),
             QStringLiteral("Step 2 of 5"));
@@ -95,35 +89,30 @@ TEST_F(TimelineTest, TimelineShowsTheLatchsRowsAndRepeatAndGoesToAClickedStep) {
   const std::string csv = (folder.path() / "latch.csv").string();
   window.SetFileChooser([&](FileDialogMode, std::string_view, const std::string&) { return csv; });
   Click(timeline->findChild<QPushButton*>(QStringLiteral("SaveValues")));
-  std::ifstream saved(csv);
-  std::string header, first;
-  std::getline(saved, header);
-  std::getline(saved, first);
-  EXPECT_EQ(header, "step,cause,I1,I2,NOR 2,NOR 3,O1,O2");
-  EXPECT_EQ(first, "0,power up,0,0,0,0,0,0");
+  std::stringstream text;
+  text << std::ifstream(csv).rdbuf();
+  EXPECT_TRUE(text.str().starts_with("step,cause,I1,I2,NOR 2,NOR 3,O1,O2\n0,power up,0,0,0,0,0,0\n1,prop,"))
+      << text.str();
 }
 
 TEST_F(TimelineTest, RunStepsOnTheClocksTicksAndStopsOnAMessageBoxAndOnPowerDown) {
   window.Clock().DriveByHand();
   Open("half_adder.cir");
   Press("Power");
-  Ctrl(&window, Qt::Key_R);
-  EXPECT_TRUE(Find<QAction>(QStringLiteral("Run"))->isChecked());
+  Ctrl(Qt::Key_R);
+  EXPECT_TRUE(Command("Run")->isChecked());
   for (int i = 0; i < 3; ++i) window.Clock().Tick();
   EXPECT_EQ(history().Last(), 3u);
 
-  window.SetFileChooser([](FileDialogMode, std::string_view, const std::string&) {
-    return std::string("/nonexistent/x.cir");
-  });
+  window.SetFileChooser([](FileDialogMode, std::string_view, const std::string&) { return "/x"; });
   ModalWatcher watcher([](QWidget*) {});
-  Ctrl(&window, Qt::Key_O);
+  Ctrl(Qt::Key_O);  // "Cannot open" box
   ASSERT_TRUE(watcher.seen());
-  EXPECT_FALSE(window.Clock().Running());
-  EXPECT_FALSE(Find<QAction>(QStringLiteral("Run"))->isChecked());
+  EXPECT_FALSE(window.Clock().Running() || Command("Run")->isChecked());
   window.Clock().Tick();
   EXPECT_EQ(history().Last(), 3u);
 
-  Find<QAction>(QStringLiteral("Run"))->trigger();
+  Command("Run")->trigger();
   EXPECT_TRUE(window.Clock().Running());
   Press("Power");
   EXPECT_FALSE(window.Clock().Running());
