@@ -227,6 +227,7 @@ void Tessara_Form::BuildMenus() {
   QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
   help->setObjectName(QStringLiteral("HelpMenu"));
   addAction(help, "Help_About", "About", {}, [this] {
+    clock_->Stop();
     frmAbout about(this);
     about.exec();
   });

@@ -43,7 +43,7 @@ class Tessara_Form : public QMainWindow, public Screen {
   // Replaces the file dialog, e.g. in tests; an empty chooser brings it back.
   void SetFileChooser(FileChooser chooser) { fileChooser_ = std::move(chooser); }
   // The clock of Options > Run; it stops on Run again, Power Down, New, Open, any
-  // message box or file dialog, and when the window closes.
+  // message box, file dialog or About, and when the window closes.
   RunClock& Clock() { return *clock_; }
   // Options > Timeline: the timeline window, made on first use, shown beside this one.
   TimelineWindow& ShowTimeline();
