@@ -17,6 +17,7 @@ void RecordStep(Form& form, StepCause cause, Integer slot) {
 
 void ForgetChangedRun(Form& form) {
   if (form.history.Empty() || WriteCircuit(form.doc) == form.runCircuit) return;
+  if (form.doc.PowerOn) return StartRun(form);
   form.history.Clear();
   form.runCircuit.clear();
 }
