@@ -8,7 +8,8 @@
 namespace tessara {
 
 // Empties the circuit (tool 0, power off, the Power button reading "Power Up" if it
-// was on, the recorded run forgotten), hides every element and abandons a link being drawn; no refresh.
+// was on), forgets the recorded run, hides every element and abandons a link being
+// drawn; no refresh.
 void Reset_Screen(Form& form);
 // Tool 0, Reset_Screen, refresh.
 void Form_Load(Form& form);
