@@ -36,12 +36,8 @@ void TimelineView::Refresh() {
     const auto value = [&](std::size_t step, std::size_t row) {
       return history.Step(step).state.Output(rows_[row].slot);
     };
-    repeatEnd_ = repeat_->from;
-    while (repeatEnd_ < history.Last() && history.Step(repeatEnd_ + 1).cause == StepCause::Prop) {
-      ++repeatEnd_;
-    }
-    std::size_t begin = repeat_->from;
-    while (begin > history.First() && history.Step(begin).cause == StepCause::Prop) --begin;
+    repeatEnd_ = history.StretchEnd(repeat_->from);
+    const std::size_t begin = history.StretchBegin(repeat_->from);
     for (std::size_t row = 0; row < rows_.size(); ++row) {
       const bool atFrom = value(repeat_->from, row);
       for (std::size_t k = repeat_->from; k <= repeat_->from + repeat_->period; ++k) {

@@ -6,7 +6,9 @@
 // links, kinds and positions are the document's own and are not kept). Recording
 // after stepping back drops the steps ahead, like an edit after undo. Beyond the cap
 // the oldest steps are dropped and counted, so step numbers stay those of the run.
-// Costs: 28 bytes a step (1,000,000 steps in 28 MB); recording is an append.
+// Costs: 28 bytes a step (1,000,000 steps in 28 MB); recording is an append. Looking
+// for a repeat keeps a hash of each state of the latest stretch once looked at, so a
+// growing run is searched one new step at a time.
 // Never: touches a document by itself, or knows of any window.
 #pragma once
 
@@ -14,6 +16,7 @@
 #include <cstdint>
 #include <deque>
 #include <optional>
+#include <unordered_map>
 
 #include "sim/sim_state.h"
 
@@ -66,15 +69,30 @@ class RunHistory {
   const RecordedStep& Step(std::size_t n) const { return steps_[n - dropped_]; }
   std::size_t Cap() const { return cap_; }
 
+  // The kept steps of the toggle-free stretch that holds kept step `at`: from the
+  // power-up or toggle that began it to the last prop before the next toggle. Both
+  // cost nothing for the latest stretch.
+  std::size_t StretchBegin(std::size_t at) const;
+  std::size_t StretchEnd(std::size_t at) const;
   // The first repeat found in the toggle-free stretch that holds step `at` (or none):
   // the earliest step from which the run's states come back, and after how many steps.
   std::optional<Repeat> FindRepeat(std::size_t at) const;
 
  private:
+  // What FindRepeat has looked at of one stretch: valid while the kept steps only grow.
+  struct RepeatSearch {
+    std::size_t generation = 0, begin = 0, next = 0;
+    std::unordered_map<SimState, std::size_t, SimStateHash> seen;  // state -> step number
+    std::optional<Repeat> found;
+  };
+
   std::deque<RecordedStep> steps_;
   std::size_t current_ = 0;  // index into steps_
   std::size_t dropped_ = 0;
   std::size_t cap_;
+  std::size_t latestBegin_ = 0;  // step number of the latest power-up or toggle
+  std::size_t generation_ = 1;   // changes whenever kept steps change other than by growing
+  mutable RepeatSearch search_;
 };
 
 }  // namespace tessara
