@@ -13,6 +13,8 @@
 #include "app/canvas.h"
 #include "app/dialogs.h"
 #include "app/elements.h"
+#include "app/run_clock.h"
+#include "app/timeline_window.h"
 #include "app/truth_table_window.h"
 #include "app/twips.h"
 #include "app/window_drag.h"
@@ -21,6 +23,7 @@
 #include "editor/moving.h"
 #include "editor/palette.h"
 #include "editor/placing.h"
+#include "editor/stepping.h"
 #include "view/display.h"
 
 namespace tessara::app {
@@ -102,6 +105,8 @@ Tessara_Form::Tessara_Form() : form_(*this) {
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 
   canvas_ = new Tessara_Frame(client);
+  clock_ = new RunClock(this);
+  connect(clock_, &RunClock::tick, this, [this] { Act(StepForward_Click); });
   BuildPalette(client);
   BuildPools();
   canvas_->RaiseLines();
@@ -223,6 +228,18 @@ void Tessara_Form::BuildMenus() {
   addAction(this, "CancelLink", "Cancel Link", {Qt::Key_Escape},
             [this] { Act([this](Form& form) { history_.CancelLink(form); }); });
   QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+  runCommands_ = {
+      addAction(options, "StepBack", "Step Back", {Qt::CTRL | Qt::Key_Left},
+                [this] { Act(StepBack_Click); }),
+      addAction(options, "StepForward", "Step Forward", {Qt::CTRL | Qt::Key_Right},
+                [this] { Act(StepForward_Click); }),
+      addAction(options, "Run", "Run", {Qt::CTRL | Qt::Key_R},
+                [this] { ToggleRun(); })};
+  runCommands_[2]->setCheckable(true);
+  connect(clock_, &RunClock::runningChanged, runCommands_[2], &QAction::setChecked);
+  options->addSeparator();
+  addAction(options, "Timeline", "Timeline", {Qt::CTRL | Qt::Key_L},
+            [this] { ShowTimeline(); });
   addAction(options, "TruthTable", "Truth Table", {Qt::CTRL | Qt::Key_T},
             [this] { ShowTruthTable(); });
   options->addSeparator();
@@ -233,23 +250,15 @@ void Tessara_Form::BuildMenus() {
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   help->setObjectName(QStringLiteral("HelpMenu"));
   addAction(help, "Help_About", "About", {}, [this] {
+    clock_->Stop();
     frmAbout about(this);
     about.exec();
   });
   AfterAct();
 }
 
-void Tessara_Form::AfterAct() {
-  undo_->setEnabled(history_.CanUndo(form_));
-  redo_->setEnabled(history_.CanRedo(form_));
-  std::optional<QPoint> from;
-  if (form_.LinkStarted == 1) {
-    if (auto start = LineStart(form_.doc, form_.CurrentLink)) from = TwipsPoint(start->x, start->y);
-  }
-  canvas_->SetLinkInProgress(from);
-}
-
 void Tessara_Form::closeEvent(QCloseEvent* event) {
+  clock_->Stop();
   if (Form_QueryUnload(form_)) {
     event->accept();
   } else {
@@ -298,14 +307,17 @@ void Tessara_Form::SetToolPointer(int iconCacheIndex) {
 
 void Tessara_Form::ShowMessage(std::string_view prompt, std::string_view title,
                                MessageStyle style) {
+  clock_->Stop();
   ShowMessageBox(this, prompt, title, style);
 }
 
 Answer Tessara_Form::Ask(std::string_view prompt, std::string_view title) {
+  clock_->Stop();
   return answerer_ ? answerer_(prompt) : AskQuestion(this, prompt, title);
 }
 
 std::string Tessara_Form::ChooseFile(FileDialogMode mode, std::string_view filter) {
+  clock_->Stop();
   std::string chosen = fileChooser_ ? fileChooser_(mode, filter, lastFile_)
                                     : ShowFileDialog(this, mode, filter, lastFile_);
   if (!chosen.empty()) lastFile_ = chosen;
@@ -340,5 +352,45 @@ void Tessara_Form::OnDrop(DragSource source, QWidget* target, QPoint pos) {
     Act([&](Form& form) { TrashCan_DragDrop(form, source); });
   }
 }
+
+// After every handler: a run whose circuit changed is forgotten and the clock stops
+// without power; Undo, Redo and the run's commands are greyed as they allow, and
+// the link being drawn shows.
+void Tessara_Form::AfterAct() {
+  ForgetChangedRun(form_);
+  if (!form_.doc.PowerOn) clock_->Stop();
+  for (QAction* command : runCommands_) command->setEnabled(form_.doc.PowerOn);
+  undo_->setEnabled(history_.CanUndo(form_));
+  redo_->setEnabled(history_.CanRedo(form_));
+  std::optional<QPoint> from;
+  if (form_.LinkStarted == 1) {
+    if (auto start = LineStart(form_.doc, form_.CurrentLink)) from = TwipsPoint(start->x, start->y);
+  }
+  canvas_->SetLinkInProgress(from);
+}
+
+void Tessara_Form::ToggleRun() {
+  if (clock_->Running() || !form_.doc.PowerOn) {
+    clock_->Stop();
+  } else {
+    clock_->Start();
+  }
+}
+
+TimelineWindow& Tessara_Form::ShowTimeline() {
+  if (!timeline_) {
+    timeline_ = new TimelineWindow(
+        form_, *clock_, [this](const TimelineWindow::Handler& handler) { Act(handler); },
+        [this] { ToggleRun(); }, this);
+    connect(this, &Tessara_Form::acted, timeline_, &TimelineWindow::Refresh);
+    timeline_->move(frameGeometry().topRight() + QPoint(8, 0));
+  }
+  timeline_->Refresh();
+  timeline_->show();
+  timeline_->raise();
+  timeline_->activateWindow();
+  return *timeline_;
+}
+
 
 }  // namespace tessara::app

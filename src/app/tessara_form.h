@@ -22,6 +22,8 @@ class Tessara_Frame;
 class PictureElement;
 class PoolImage;
 class TruthTableWindow;
+class RunClock;
+class TimelineWindow;
 class ValueLabel;
 class WindowDrag;
 
@@ -46,6 +48,11 @@ class Tessara_Form : public QMainWindow, public Screen {
   void SetFileChooser(FileChooser chooser) { fileChooser_ = std::move(chooser); }
   // Replaces the question box likewise.
   void SetAnswerer(Answerer answerer) { answerer_ = std::move(answerer); }
+  // The clock of Options > Run; it stops on Run again, Power Down, New, Open, any
+  // message box, file dialog or About, and when the window closes.
+  RunClock& Clock() { return *clock_; }
+  // Options > Timeline: the timeline window, made on first use, shown beside this one.
+  TimelineWindow& ShowTimeline();
 
   // Screen
   ImageElement& ObjImage(Integer i) override;
@@ -85,13 +92,15 @@ class Tessara_Form : public QMainWindow, public Screen {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  // Greys Undo and Redo as the history allows and shows the link being drawn.
+  // Forgets a run whose circuit changed, greys the commands as the state allows and
+  // shows the link being drawn.
   void AfterAct();
   void BuildPalette(QWidget* client);
   void BuildPools();
   void BuildMenus();
   void OnDrop(DragSource source, QWidget* target, QPoint pos);
   void ShowTruthTable();
+  void ToggleRun();
   PoolImage& Pooled(DragSource source);
 
   Form form_;
@@ -102,6 +111,9 @@ class Tessara_Form : public QMainWindow, public Screen {
   std::array<PictureElement*, kPaletteButtonCount> palette_{};
   PictureElement* trashCan_ = nullptr;
   QPushButton* power_ = nullptr;
+  RunClock* clock_ = nullptr;
+  std::array<QAction*, 3> runCommands_{};  // Step Back, Step Forward, Run: powered only
+  TimelineWindow* timeline_ = nullptr;
   WindowDrag* drag_ = nullptr;
   QAction* undo_ = nullptr;
   QAction* redo_ = nullptr;

@@ -2,6 +2,7 @@
 // "prop".
 #include "editor/commands.h"
 
+#include "editor/stepping.h"
 #include "io/circuit_file.h"
 #include "sim/propagation.h"
 #include "view/display.h"
@@ -40,6 +41,7 @@ bool SaveTo(Form& form, const std::string& path) {
 void Reset_Screen(Form& form) {
   if (form.doc.PowerOn) form.screen.SetPowerCaption("Power Up");
   form.doc.Reset();
+  form.history.Clear();
   ResetElements(form.screen);
   // A link being drawn belonged to the circuit that is now gone.
   form.LinkStarted = 0;
@@ -110,12 +112,14 @@ void Power_Click(Form& form) {
     form.screen.SetPowerCaption("Power Down");
     for (Integer i = 0; i < kSlotCount; ++i) form.screen.ObjImage(i).SetDragMode(DragMode::Manual);
     form.screen.SetDefaultPointer();
+    StartRun(form);
   }
   DisplayObjects(form.doc, form.screen);
 }
 
 void prop_Click(Form& form) {
   PropStep(form.doc);
+  RecordStep(form, StepCause::Prop);
   DisplayObjects(form.doc, form.screen);
 }
 

@@ -10,7 +10,8 @@
 namespace tessara {
 
 // Empties the circuit (tool 0, power off, the Power button reading "Power Up" if it
-// was on), hides every element and abandons a link being drawn; no refresh.
+// was on), forgets the recorded run, hides every element and abandons a link being
+// drawn; no refresh.
 void Reset_Screen(Form& form);
 // Tool 0, Reset_Screen, refresh; the empty circuit counts as saved.
 void Form_Load(Form& form);
@@ -36,9 +37,9 @@ bool Save_Click(Form& form);
 // is none. True when the circuit was saved.
 bool SaveFile_Click(Form& form);
 // Switches power; switching on puts every gate image in manual drag mode and the
-// pointer to the arrow. Refreshes.
+// pointer to the arrow and begins a new recorded run. Refreshes.
 void Power_Click(Form& form);
-// One propagation step, then a refresh.
+// One propagation step, recorded while powered, then a refresh.
 void prop_Click(Form& form);
 
 }  // namespace tessara

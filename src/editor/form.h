@@ -5,6 +5,7 @@
 #include <string>
 
 #include "model/document.h"
+#include "sim/run_history.h"
 #include "view/screen.h"
 
 namespace tessara {
@@ -23,6 +24,8 @@ struct Form {
 
   std::string FilePath;   // the file last opened or saved; "" for a circuit started empty
   std::string SavedText;  // the circuit's file text when it was started, opened or saved
+  RunHistory history;      // the latest powered run, kept after Power Down
+  std::string runCircuit;  // the circuit's saved text when that run began
 };
 
 }  // namespace tessara

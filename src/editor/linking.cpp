@@ -7,6 +7,7 @@
 #include <string>
 
 #include "editor/refusals.h"
+#include "editor/stepping.h"
 #include "model/gatekinds.h"
 #include "sim/propagation.h"
 #include "view/display.h"
@@ -71,6 +72,7 @@ void ObjImage_MouseDown(Form& form, Integer Index, Single X, Single Y) {
   }
   if (form.doc.PowerOn) {
     ToggleInput(form.doc, Index);
+    if (form.doc.Gates(Index).GetType() == kInputGate) RecordStep(form, StepCause::Toggle, Index);
   } else if (form.doc.CurrentTool == kLinkTool) {
     if (form.LinkStarted == 0) {
       StartLink(form, Index, X, Y);

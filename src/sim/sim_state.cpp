@@ -10,11 +10,15 @@ std::uint8_t SimState::Slot(Integer i) const {
   return static_cast<std::uint8_t>(bits.at(slot / 2) >> (slot % 2 * 4) & 0xF);
 }
 
+// A byte at a time, two slots each, so that a recorded step costs little beside a prop.
 SimState CaptureState(const Document& doc) {
   SimState state;
-  for (Integer i = 0; i < kSlotCount; ++i) {
-    const auto slot = static_cast<std::size_t>(i);
-    state.bits[slot / 2] |= static_cast<std::uint8_t>(doc.Gates(i).GetSignals() << (slot % 2 * 4));
+  for (std::size_t byte = 0; byte < state.bits.size(); ++byte) {
+    const auto low = static_cast<Integer>(2 * byte);
+    unsigned bits = doc.Gates(low).GetSignals();
+    const auto high = static_cast<Integer>(low + 1);
+    if (high < kSlotCount) bits |= unsigned{doc.Gates(high).GetSignals()} << 4;
+    state.bits[byte] = static_cast<std::uint8_t>(bits);
   }
   return state;
 }

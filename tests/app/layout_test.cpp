@@ -41,7 +41,8 @@ TEST_F(WindowLayout, MenusHoldTheirEntriesAndNewExitAndTheBlankEntryDoTheirWork)
   const QList<QAction*> menus = window.menuBar()->actions();
   const QStringList titles{"&File", "&Edit", "&Options", "&Help"};
   const QList<QStringList> entries{{"New", "Open", "Save", "Save As", "", "Exit"}, {"Undo", "Redo"},
-                                   {"Truth Table", "", "Colour Wires"}, {"About"}};
+                                   {"Step Back", "Step Forward", "Run", "", "Timeline", "Truth Table", "",
+                                    "Colour Wires"}, {"About"}};
   ASSERT_EQ(menus.size(), titles.size());
   for (qsizetype m = 0; m < titles.size(); ++m) {
     EXPECT_EQ(menus[m]->text(), titles[m]);

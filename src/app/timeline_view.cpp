@@ -1,0 +1,181 @@
+#include "app/timeline_view.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <algorithm>
+
+namespace tessara::app {
+namespace {
+
+const QColor kCurrentColumn(255, 236, 140);
+const QColor kRepeatStretch(214, 232, 255);
+const QColor kFirstPeriod(168, 204, 250);
+const QColor kToggleMark(200, 30, 30);
+const QColor kChangingName(190, 0, 0);
+const QColor kSettledMark(0, 140, 60);
+constexpr int kStepLabelEvery = 5;
+
+}  // namespace
+
+TimelineView::TimelineView(const Form& form, QWidget* parent)
+    : QAbstractScrollArea(parent), form_(form) {
+  setObjectName(QStringLiteral("TimelineView"));
+  setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  connect(horizontalScrollBar(), &QScrollBar::valueChanged, viewport(),
+          [this] { viewport()->update(); });
+}
+
+void TimelineView::Refresh() {
+  const RunHistory& history = form_.history;
+  rows_ = SignalRows(form_.doc);
+  facts_.assign(rows_.size(), {});
+  repeat_ = history.Empty() ? std::nullopt : history.FindRepeat(history.Current());
+  if (repeat_) {
+    const auto value = [&](std::size_t step, std::size_t row) {
+      return history.Step(step).state.Output(rows_[row].slot);
+    };
+    repeatEnd_ = history.StretchEnd(repeat_->from);
+    const std::size_t begin = history.StretchBegin(repeat_->from);
+    for (std::size_t row = 0; row < rows_.size(); ++row) {
+      const bool atFrom = value(repeat_->from, row);
+      for (std::size_t k = repeat_->from; k <= repeat_->from + repeat_->period; ++k) {
+        facts_[row].changesInRepeat |= value(k, row) != atFrom;
+      }
+      if (facts_[row].changesInRepeat) continue;
+      std::size_t settled = repeat_->from;
+      while (settled > begin && value(settled - 1, row) == atFrom) --settled;
+      if (settled > begin) facts_[row].settledAt = settled;
+    }
+  }
+  UpdateScrollRange();
+  if (!history.Empty()) {
+    const int current = static_cast<int>(history.Current() - history.First());
+    QScrollBar* bar = horizontalScrollBar();
+    if (current < bar->value()) bar->setValue(current);
+    if (current >= bar->value() + VisibleColumns()) bar->setValue(current - VisibleColumns() + 1);
+  }
+  viewport()->update();
+}
+
+int TimelineView::VisibleColumns() const {
+  return std::max(1, (viewport()->width() - kNameWidth) / kColumnWidth);
+}
+
+void TimelineView::UpdateScrollRange() {
+  const RunHistory& history = form_.history;
+  const int steps = history.Empty() ? 0 : static_cast<int>(history.Last() - history.First() + 1);
+  QScrollBar* bar = horizontalScrollBar();
+  bar->setRange(0, std::max(0, steps - VisibleColumns()));
+  bar->setPageStep(VisibleColumns());
+  QScrollBar* rows = verticalScrollBar();
+  const int height = kHeaderHeight + kRowHeight * static_cast<int>(rows_.size());
+  rows->setRange(0, std::max(0, height - viewport()->height()));
+  rows->setPageStep(viewport()->height());
+}
+
+std::size_t TimelineView::FirstVisibleStep() const {
+  return form_.history.First() + static_cast<std::size_t>(horizontalScrollBar()->value());
+}
+
+std::optional<std::size_t> TimelineView::StepAt(int x) const {
+  if (form_.history.Empty() || x < kNameWidth) return std::nullopt;
+  const auto column = static_cast<std::size_t>((x - kNameWidth) / kColumnWidth);
+  const std::size_t step = FirstVisibleStep() + column;
+  if (step > form_.history.Last()) return std::nullopt;
+  return step;
+}
+
+void TimelineView::Paint(QPainter& painter, QSize size) const {
+  painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
+  if (form_.history.Empty()) return;
+  const std::size_t first = FirstVisibleStep();
+  const auto columns = static_cast<std::size_t>((size.width() - kNameWidth) / kColumnWidth + 1);
+  const std::size_t last = std::min(form_.history.Last(), first + columns - 1);
+  painter.save();
+  painter.translate(0, -verticalScrollBar()->value());
+  PaintColumns(painter, first, last, kHeaderHeight + kRowHeight * static_cast<int>(rows_.size()));
+  for (std::size_t row = 0; row < rows_.size(); ++row) PaintRow(painter, row, first, last);
+  painter.restore();
+}
+
+// The backgrounds of the repeating stretch and the current step, the step numbers
+// and the toggle marks.
+void TimelineView::PaintColumns(QPainter& painter, std::size_t first, std::size_t last,
+                                int height) const {
+  const RunHistory& history = form_.history;
+  const auto left = [&](std::size_t step) {
+    return kNameWidth + static_cast<int>(step - first) * kColumnWidth;
+  };
+  for (std::size_t step = first; step <= last; ++step) {
+    QColor fill;
+    if (step == history.Current()) {
+      fill = kCurrentColumn;
+    } else if (repeat_ && step >= repeat_->from && step <= repeatEnd_) {
+      fill = step < repeat_->from + repeat_->period ? kFirstPeriod : kRepeatStretch;
+    }
+    if (fill.isValid()) painter.fillRect(left(step), 0, kColumnWidth, height, fill);
+    if (step % kStepLabelEvery == 0) {
+      painter.setPen(Qt::darkGray);
+      painter.drawText(left(step) + 1, kHeaderHeight - 6, QString::number(step));
+    }
+    if (history.Step(step).cause == StepCause::Toggle) {
+      painter.setPen(QPen(kToggleMark, 1, Qt::DashLine));
+      painter.drawLine(left(step), kHeaderHeight, left(step), height);
+      painter.setBrush(kToggleMark);
+      const QPoint tip(left(step), kHeaderHeight);
+      painter.drawPolygon(QPolygon({tip, tip + QPoint(-4, -6), tip + QPoint(4, -6)}));
+    }
+  }
+}
+
+void TimelineView::PaintRow(QPainter& painter, std::size_t row, std::size_t first,
+                            std::size_t last) const {
+  const int top = kHeaderHeight + static_cast<int>(row) * kRowHeight;
+  const int high = top + 6, low = top + kRowHeight - 4;
+  painter.setPen(facts_[row].changesInRepeat ? kChangingName : Qt::black);
+  painter.drawText(4, top + kRowHeight - 8,
+                   QString::fromStdString(rows_[row].name) +
+                       (facts_[row].changesInRepeat ? QStringLiteral(" ~") : QString()));
+  painter.setPen(QPen(Qt::black, 2));
+  QFont small = painter.font();
+  small.setPixelSize(9);
+  const QFont normal = painter.font();
+  std::optional<bool> previous;
+  for (std::size_t step = first; step <= last; ++step) {
+    const bool value = form_.history.Step(step).state.Output(rows_[row].slot);
+    const int x = kNameWidth + static_cast<int>(step - first) * kColumnWidth;
+    const int y = value ? high : low;
+    if (previous && *previous != value) painter.drawLine(x, high, x, low);
+    painter.drawLine(x, y, x + kColumnWidth, y);
+    if (previous != value) {
+      painter.setFont(small);
+      painter.drawText(x + 3, value ? low : high + 8, QString::number(value ? 1 : 0));
+      painter.setFont(normal);
+    }
+    if (facts_[row].settledAt == step) {
+      painter.setBrush(kSettledMark);
+      painter.setPen(kSettledMark);
+      painter.drawEllipse(QPoint(x, (high + low) / 2), 3, 3);
+      painter.setPen(QPen(Qt::black, 2));
+    }
+    previous = value;
+  }
+}
+
+void TimelineView::paintEvent(QPaintEvent*) {
+  QPainter painter(viewport());
+  Paint(painter, viewport()->size());
+}
+
+void TimelineView::mousePressEvent(QMouseEvent* event) {
+  if (const auto step = StepAt(event->position().toPoint().x())) emit stepClicked(*step);
+}
+
+void TimelineView::resizeEvent(QResizeEvent* event) {
+  QAbstractScrollArea::resizeEvent(event);
+  UpdateScrollRange();
+}
+
+}  // namespace tessara::app

@@ -1,0 +1,66 @@
+// The timeline's drawing: one row per signal, one column per recorded step, each row a
+// square wave with its 0/1 written where it changes, the current step's column
+// highlighted, toggles marked at the top, and a repeating stretch shaded with the
+// rows that change inside it named in red and the settled rows marked where they
+// settled. Only the visible columns are drawn, so a repaint costs the same at ten
+// steps or a million. It reads the form's history and document and changes neither.
+#pragma once
+
+#include <QAbstractScrollArea>
+#include <optional>
+#include <vector>
+
+#include "editor/form.h"
+#include "sim/signal_rows.h"
+
+namespace tessara::app {
+
+class TimelineView : public QAbstractScrollArea {
+  Q_OBJECT
+ public:
+  static constexpr int kNameWidth = 76;
+  static constexpr int kColumnWidth = 16;
+  static constexpr int kHeaderHeight = 20;
+  static constexpr int kRowHeight = 26;
+
+  TimelineView(const Form& form, QWidget* parent = nullptr);
+
+  // Takes the rows, the repeat and the scroll range from the form again and keeps the
+  // current step in view.
+  void Refresh();
+  // Draws the visible timeline of the given size onto painter (a screen, image or SVG).
+  void Paint(QPainter& painter, QSize size) const;
+  QSize PictureSize() const { return viewport()->size(); }
+
+  const std::vector<SignalRow>& Rows() const { return rows_; }
+  const std::optional<Repeat>& FoundRepeat() const { return repeat_; }
+  std::size_t FirstVisibleStep() const;
+  // The step drawn in the column at viewport x, if any.
+  std::optional<std::size_t> StepAt(int x) const;
+
+ signals:
+  void stepClicked(std::size_t step);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  struct RowFacts {
+    bool changesInRepeat = false;
+    std::optional<std::size_t> settledAt;
+  };
+  int VisibleColumns() const;
+  void UpdateScrollRange();
+  void PaintColumns(QPainter& painter, std::size_t first, std::size_t last, int height) const;
+  void PaintRow(QPainter& painter, std::size_t row, std::size_t first, std::size_t last) const;
+
+  const Form& form_;
+  std::vector<SignalRow> rows_;
+  std::optional<Repeat> repeat_;
+  std::size_t repeatEnd_ = 0;  // the last step of the toggle-free stretch that repeats
+  std::vector<RowFacts> facts_;
+};
+
+}  // namespace tessara::app

@@ -1,0 +1,143 @@
+#include "app/timeline_window.h"
+
+#include <QComboBox>
+#include <QImage>
+#include <QLabel>
+#include <QLayout>
+#include <QPainter>
+#include <QPushButton>
+#include <QSvgGenerator>
+
+#include "app/run_clock.h"
+#include "app/timeline_view.h"
+#include "editor/stepping.h"
+#include "io/replace_file.h"
+
+namespace tessara::app {
+namespace {
+
+constexpr std::string_view kPictureFilter = "PNG picture (*.png)|*.png|SVG picture (*.svg)|*.svg|";
+constexpr std::string_view kValuesFilter = "Comma-separated values (*.csv)|*.csv|";
+
+QPushButton* AddButton(QBoxLayout* row, const char* name, const char* caption) {
+  auto* button = new QPushButton(QString::fromLatin1(caption));
+  button->setObjectName(QString::fromLatin1(name));
+  button->setFocusPolicy(Qt::NoFocus);
+  row->addWidget(button);
+  return button;
+}
+
+}  // namespace
+
+TimelineWindow::TimelineWindow(Form& form, RunClock& clock, Act act,
+                               std::function<void()> toggleRun, QWidget* parent)
+    : QWidget(parent, Qt::Window), form_(form), clock_(clock), act_(std::move(act)) {
+  setObjectName(QStringLiteral("Timeline"));
+  setWindowTitle(QStringLiteral("Tessara - Timeline"));
+  resize(640, 320);
+  auto* column = new QVBoxLayout(this);
+  auto* buttons = new QHBoxLayout;
+  column->addLayout(buttons);
+  back_ = AddButton(buttons, "StepBack", "Step Back");
+  back_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Left));
+  forward_ = AddButton(buttons, "StepForward", "Step Forward");
+  forward_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Right));
+  run_ = AddButton(buttons, "Run", "Run");
+  run_->setCheckable(true);
+  run_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+  rate_ = new QComboBox;
+  rate_->setObjectName(QStringLiteral("Rate"));
+  for (int rate : RunClock::kRates) rate_->addItem(QStringLiteral("%1 steps/s").arg(rate), rate);
+  rate_->setCurrentIndex(rate_->findData(clock_.Rate()));
+  buttons->addWidget(rate_);
+  counter_ = new QLabel;
+  counter_->setObjectName(QStringLiteral("StepCounter"));
+  buttons->addWidget(counter_, 1);
+  connect(AddButton(buttons, "SavePicture", "Save Picture..."), &QPushButton::clicked, this,
+          &TimelineWindow::SavePicture);
+  connect(AddButton(buttons, "SaveValues", "Save Values..."), &QPushButton::clicked, this,
+          &TimelineWindow::SaveValues);
+
+  view_ = new TimelineView(form_, this);
+  column->addWidget(view_, 1);
+  note_ = new QLabel;
+  note_->setObjectName(QStringLiteral("Note"));
+  column->addWidget(note_);
+
+  connect(back_, &QPushButton::clicked, this, [this] { act_(StepBack_Click); });
+  connect(forward_, &QPushButton::clicked, this, [this] { act_(StepForward_Click); });
+  connect(run_, &QPushButton::clicked, this, [this, toggleRun] {
+    toggleRun();
+    run_->setChecked(clock_.Running());
+  });
+  connect(&clock_, &RunClock::runningChanged, run_, &QPushButton::setChecked);
+  connect(rate_, &QComboBox::currentIndexChanged, this,
+          [this] { clock_.SetRate(rate_->currentData().toInt()); });
+  connect(view_, &TimelineView::stepClicked, this,
+          [this](std::size_t step) { act_([step](Form& form) { GoToStep(form, step); }); });
+}
+
+QString TimelineWindow::Note() const { return note_->text(); }
+
+void TimelineWindow::Refresh() {
+  const RunHistory& history = form_.history;
+  for (QPushButton* button : {back_, forward_, run_}) button->setEnabled(form_.doc.PowerOn);
+  view_->Refresh();
+  if (history.Empty()) {
+    counter_->setText(QStringLiteral("No run"));
+    note_->setText(QStringLiteral("Power up to record a run."));
+    return;
+  }
+  counter_->setText(QStringLiteral("Step %1 of %2").arg(history.Current()).arg(history.Last()));
+  QStringList notes;
+  if (const auto& repeat = view_->FoundRepeat()) {
+    notes << (repeat->period == 1
+                  ? QStringLiteral("settled at step %1").arg(repeat->from)
+                  : QStringLiteral("repeats every %1 steps from step %2")
+                        .arg(repeat->period)
+                        .arg(repeat->from));
+  }
+  if (history.First() > 0) {
+    notes << QStringLiteral("steps 0 to %1 dropped: the timeline keeps the last %2 steps")
+                 .arg(history.First() - 1)
+                 .arg(history.Cap());
+  }
+  note_->setText(notes.join(QStringLiteral("; ")));
+}
+
+void TimelineWindow::SavePicture() {
+  const std::string path = form_.screen.ChooseFile(FileDialogMode::Save, kPictureFilter);
+  if (path.empty()) return;
+  const QString name = QString::fromStdString(path);
+  const QSize size = view_->PictureSize();
+  if (name.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
+    QSvgGenerator svg;
+    svg.setFileName(name);
+    svg.setSize(size);
+    svg.setViewBox(QRect(QPoint(0, 0), size));
+    svg.setTitle(windowTitle());
+    QPainter painter;
+    if (!painter.begin(&svg)) return Refuse(path, "cannot write the file");
+    view_->Paint(painter, size);
+    return;
+  }
+  QImage picture(size, QImage::Format_RGB32);
+  QPainter painter(&picture);
+  view_->Paint(painter, size);
+  painter.end();
+  if (!picture.save(name, "PNG")) Refuse(path, "cannot write the file");
+}
+
+void TimelineWindow::SaveValues() {
+  const std::string path = form_.screen.ChooseFile(FileDialogMode::Save, kValuesFilter);
+  if (path.empty()) return;
+  const std::string csv = RunValuesCsv(form_.history, SignalRows(form_.doc));
+  if (const auto reason = ReplaceFile(path, csv)) Refuse(path, *reason);
+}
+
+void TimelineWindow::Refuse(const std::string& path, const std::string& reason) {
+  form_.screen.ShowMessage("Cannot save \"" + path + "\":\n" + reason, "Error",
+                           MessageStyle::Stop);
+}
+
+}  // namespace tessara::app

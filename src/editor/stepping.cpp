@@ -1,0 +1,44 @@
+#include "editor/stepping.h"
+
+#include "editor/commands.h"
+#include "io/circuit_file.h"
+#include "view/display.h"
+
+namespace tessara {
+
+void StartRun(Form& form) {
+  form.history.Start(CaptureState(form.doc));
+  form.runCircuit = WriteCircuit(form.doc);
+}
+
+void RecordStep(Form& form, StepCause cause, Integer slot) {
+  if (form.doc.PowerOn) form.history.Record(CaptureState(form.doc), cause, slot);
+}
+
+void ForgetChangedRun(Form& form) {
+  if (form.history.Empty() || WriteCircuit(form.doc) == form.runCircuit) return;
+  if (form.doc.PowerOn) return StartRun(form);
+  form.history.Clear();
+  form.runCircuit.clear();
+}
+
+void GoToStep(Form& form, std::size_t n) {
+  if (!form.doc.PowerOn || !form.history.GoTo(n)) return;
+  RestoreState(form.doc, form.history.Step(n).state);
+  DisplayObjects(form.doc, form.screen);
+}
+
+void StepBack_Click(Form& form) {
+  if (form.history.Current() > form.history.First()) GoToStep(form, form.history.Current() - 1);
+}
+
+void StepForward_Click(Form& form) {
+  if (!form.doc.PowerOn) return;
+  if (form.history.AtEnd()) {
+    prop_Click(form);
+  } else {
+    GoToStep(form, form.history.Current() + 1);
+  }
+}
+
+}  // namespace tessara

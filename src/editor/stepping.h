@@ -1,0 +1,31 @@
+// Going back in time: the powered run's steps recorded as they happen, Step Back and
+// Step Forward along them, and the run forgotten when its circuit changes.
+#pragma once
+
+#include <cstddef>
+
+#include "editor/form.h"
+
+namespace tessara {
+
+// Begins a new run at the document's state as step 0 (at Power Up).
+void StartRun(Form& form);
+// Records the document's state as the run's next step while powered; after a step
+// back it drops the steps ahead.
+void RecordStep(Form& form, StepCause cause, Integer slot = 0);
+// Forgets the run when the circuit (kinds, places, links) is no longer the one it
+// was recorded on; while powered (a gate turned), a new run begins there instead.
+// Run after every action: one circuit text compared, about 20 us.
+void ForgetChangedRun(Form& form);
+
+// While powered: puts the circuit back to the step before the current one and
+// refreshes; at the first kept step it changes nothing.
+void StepBack_Click(Form& form);
+// While powered: moves to the next recorded step, or past the last one takes a new
+// prop step; refreshes.
+void StepForward_Click(Form& form);
+// While powered: moves to recorded step n (as Step Back or Forward repeated would)
+// and refreshes; a step not kept changes nothing.
+void GoToStep(Form& form, std::size_t n);
+
+}  // namespace tessara

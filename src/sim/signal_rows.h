@@ -1,0 +1,28 @@
+// The rows a run is shown and saved in: one per used gate slot other than nodes,
+// circuit inputs first (I1, I2, ... as FindTerminals numbers them), then the other
+// gates in slot order named by kind and slot ("NOT 4"), then the outputs (O1, O2, ...).
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "model/document.h"
+#include "sim/run_history.h"
+
+namespace tessara {
+
+struct SignalRow {
+  Integer slot = 0;
+  std::string name;
+};
+
+std::vector<SignalRow> SignalRows(const Document& doc);
+
+// What caused a step, in the rows' words: "power up", "toggle I2", "prop".
+std::string CauseText(const RecordedStep& step, const std::vector<SignalRow>& rows);
+
+// The run as comma-separated values: the header "step,cause,I1,...,O1,..." and one
+// line per kept step, each row's output as 0 or 1; lines end with "\n".
+std::string RunValuesCsv(const RunHistory& history, const std::vector<SignalRow>& rows);
+
+}  // namespace tessara

@@ -1,0 +1,96 @@
+// The history of a powered run: steps come back exactly, a new step after going back
+// drops the ones ahead, the cap drops the oldest, and repeats are found.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "circuit_builder.h"
+#include "sim/propagation.h"
+#include "sim/run_history.h"
+
+namespace tessara {
+namespace {
+
+// 3 to 12 gates of any kind but the node, each input linked from any gate, maybe bent.
+Document RandomCircuit(std::mt19937& rng) {
+  constexpr Long kKinds[] = {kAndGate, kOrGate,  kNotGate,   kNandGate,
+                             kNorGate, kXorGate, kInputGate, kOutputGate};
+  Document doc;
+  testing::CircuitBuilder build(doc);
+  std::vector<Integer> gates;
+  for (auto n = 3 + rng() % 10; n > 0; --n) gates.push_back(build.Gate(kKinds[rng() % 8]));
+  for (Integer g : gates) {
+    const Long kind = doc.Gates(g).GetType();
+    const int inputs = kind == kInputGate ? 0 : kind == kNotGate || kind == kOutputGate ? 1 : 2;
+    for (Integer input = 0; input < inputs; ++input) {
+      build.Link(gates[rng() % gates.size()], g, input, static_cast<int>(rng() % 2));
+    }
+  }
+  return doc;
+}
+
+TEST(RunHistory, BackAndForwardRestoreTheRecordedStatesOfRandomRuns) {
+  std::mt19937 rng(10);
+  for (int run = 0; run < 200; ++run) {
+    Document doc = RandomCircuit(rng);
+    RunHistory history;
+    history.Start(CaptureState(doc));
+    std::vector<SimState> recorded{CaptureState(doc)};  // each step as it was taken
+    std::size_t at = 0;
+    for (int action = 0; action < 60; ++action) {
+      const auto choice = rng() % 4;
+      if (choice == 0 && history.Back()) --at;
+      if (choice == 1 && history.Forward()) ++at;
+      if (choice < 2) RestoreState(doc, history.Step(history.Current()).state);
+      if (choice >= 2) {
+        const auto slot = static_cast<Integer>(rng() % 51);
+        const bool toggle = choice == 2 && doc.Gates(slot).GetType() == kInputGate;
+        if (toggle) ToggleInput(doc, slot); else PropStep(doc);
+        if (!toggle && at + 1 < recorded.size() && history.Step(at + 1).cause == StepCause::Prop) {
+          ASSERT_EQ(CaptureState(doc), recorded[at + 1]) << "the same prop from a restored step";
+        }
+        history.Record(CaptureState(doc), toggle ? StepCause::Toggle : StepCause::Prop, slot);
+        recorded.resize(++at);
+        recorded.push_back(CaptureState(doc));
+      }
+      ASSERT_EQ(history.Current(), at);
+      ASSERT_EQ(history.Last() + 1, recorded.size()) << "a new step drops the steps ahead";
+      ASSERT_EQ(CaptureState(doc), recorded[at]) << "run " << run << " action " << action;
+    }
+  }
+}
+
+// Step i holds a state whose first byte is states[i]; causes[i]: t a toggle, else a prop.
+RunHistory History(const std::string& causes, std::size_t cap = 100) {
+  RunHistory history(cap);
+  for (std::size_t i = 0; i < causes.size(); ++i) {
+    SimState state;
+    state.bits[0] = static_cast<std::uint8_t>(causes[i]);
+    if (i == 0) history.Start(state);
+    else history.Record(state, causes[i] == 't' ? StepCause::Toggle : StepCause::Prop);
+  }
+  return history;
+}
+
+TEST(RunHistory, FindsTheRepeatOfTheToggleFreeStretchHoldingAStep) {
+  struct Row { const char* steps; std::size_t at, from, period; } rows[] = {
+      {"abcd", 3, 0, 0},  {"abcbc", 4, 1, 2}, {"abccc", 0, 2, 1}, {"abtcc", 4, 3, 1},
+      {"abatc", 4, 0, 0}, {"abatc", 1, 0, 2}, {"abtab", 4, 0, 0},  // a toggle between the a's
+  };
+  for (const Row& row : rows) {
+    const auto repeat = History(row.steps).FindRepeat(row.at);
+    EXPECT_EQ(repeat ? repeat->from * 10 + repeat->period : 0, row.from * 10 + row.period)
+        << row.steps << " at " << row.at;
+  }
+}
+
+TEST(RunHistory, BeyondItsCapDropsTheOldestAndKeepsTheStepNumbers) {
+  RunHistory history = History("abcdefg", 4);
+  EXPECT_EQ(history.First(), 3u);
+  EXPECT_EQ(history.Last(), 6u);
+  EXPECT_EQ(history.Step(3).state.bits[0], 'd');
+  EXPECT_TRUE(!history.GoTo(2) && history.GoTo(3) && !history.Back()) << "step 3 is the first kept";
+}
+
+}  // namespace
+}  // namespace tessara
