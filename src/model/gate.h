@@ -47,10 +47,16 @@ class gate {
   virtual void SetOrientation(Long NewO) = 0;
   virtual Long GetOrientation() const = 0;
   // The gate's signals, for snapshots of a run: bit 0 the current output, bits 1..3
-  // the stored inputs 0..2. SetSignals puts back exactly what GetSignals gave and
-  // changes nothing else; the empty slot has no signals and reports 0.
-  virtual std::uint8_t GetSignals() const = 0;
+  // the stored inputs 0..2. Not virtual, so that a run's history can read all 51
+  // after every step for a few nanoseconds. SetSignals puts back exactly what
+  // GetSignals gave and changes nothing else; the empty slot keeps no signals and
+  // reports 0.
+  std::uint8_t GetSignals() const { return Signals; }
   virtual void SetSignals(std::uint8_t bits) = 0;
+
+ protected:
+  // The signals as GetSignals reports them; only the kinds change them.
+  std::uint8_t Signals = 0;
 };
 
 }  // namespace tessara

@@ -1,5 +1,5 @@
 // The ten gate kinds. The state every placed kind keeps lives in placedgate; a kind
-// adds only its type code, its logic (GetNewOutput commits a function of Inputs),
+// adds only its type code, its logic (GetNewOutput commits a function of its inputs),
 // its input pins and, for circuit inputs and outputs, the column x is pinned to.
 #include "model/gatekinds.h"
 
@@ -33,7 +33,6 @@ class nogate final : public gate {
   void ReadData(Single, Single, Boolean, Long) override {}
   void SetOrientation(Long) override {}
   Long GetOrientation() const override { return 0; }
-  std::uint8_t GetSignals() const override { return 0; }
   void SetSignals(std::uint8_t) override {}
 
  private:
@@ -48,7 +47,7 @@ class placedgate : public gate {
     Loc_X = x;
     Loc_Y = y;
   }
-  Boolean GetCurrOutput() const override { return OutputValue; }
+  Boolean GetCurrOutput() const override { return (Signals & 1) != 0; }
   Single GetX() const override { return Loc_X; }
   Single GetY() const override { return Loc_Y; }
   void SetUsed(Boolean Value) override { Used = Value; }
@@ -69,28 +68,25 @@ class placedgate : public gate {
   }
   void SetOrientation(Long NewO) override { Orientation = NewO; }
   Long GetOrientation() const override { return Orientation; }
-  std::uint8_t GetSignals() const override {
-    return static_cast<std::uint8_t>(OutputValue | Inputs[0] << 1 | Inputs[1] << 2 |
-                                     Inputs[2] << 3);
-  }
-  void SetSignals(std::uint8_t bits) override {
-    OutputValue = (bits & 1) != 0;
-    for (std::size_t n = 0; n < Inputs.size(); ++n) Inputs[n] = (bits >> (n + 1) & 1) != 0;
-  }
+  void SetSignals(std::uint8_t bits) override { Signals = bits & 0xF; }
 
  protected:
-  // Stores a kind's new output, computed from Inputs alone, and returns it.
+  // Input place n, 0..2: the value last stored there.
+  Boolean Inputs(Integer n) const { return (Signals >> (n + 1) & 1) != 0; }
+  void StoreInput(Integer n, Boolean value) {
+    const auto bit = static_cast<std::uint8_t>(1 << (n + 1));
+    Signals = static_cast<std::uint8_t>(value ? Signals | bit : Signals & ~bit);
+  }
+  // Stores a kind's new output, computed from its inputs alone, and returns it.
   Boolean Commit(Boolean value) {
-    OutputValue = value;
+    Signals = static_cast<std::uint8_t>((Signals & ~1) | (value ? 1 : 0));
     return value;
   }
 
   Single Loc_X = 0;
   Single Loc_Y = 0;
   Boolean Used = false;
-  Boolean OutputValue = false;
   Long Orientation = 0;
-  std::array<Boolean, 3> Inputs{};
 };
 
 // AND, OR, NAND, NOR, XOR: inputs 0 and 1 pinned 150 and 600 twips along the input
@@ -98,7 +94,7 @@ class placedgate : public gate {
 class twoinputgate : public placedgate {
  public:
   void SetInputValue(Integer InputNum, Boolean Value) override {
-    if (InputNum >= 0 && InputNum < static_cast<Integer>(Inputs.size())) Inputs[InputNum] = Value;
+    if (InputNum >= 0 && InputNum <= 2) StoreInput(InputNum, Value);
   }
   Single GetInputOffset(Integer num) const override { return num == 0 ? 150 : 600; }
 };
@@ -106,44 +102,44 @@ class twoinputgate : public placedgate {
 // NOT, circuit input and output, node: one input, whatever number it is given.
 class oneinputgate : public placedgate {
  public:
-  void SetInputValue(Integer, Boolean Value) override { Inputs[0] = Value; }
+  void SetInputValue(Integer, Boolean Value) override { StoreInput(0, Value); }
 };
 
 class andgate final : public twoinputgate {
  public:
   Long GetType() const override { return kAndGate; }
-  Boolean GetNewOutput() override { return Commit(Inputs[0] && Inputs[1]); }
+  Boolean GetNewOutput() override { return Commit(Inputs(0) && Inputs(1)); }
 };
 
 class orgate final : public twoinputgate {
  public:
   Long GetType() const override { return kOrGate; }
-  Boolean GetNewOutput() override { return Commit(Inputs[0] || Inputs[1]); }
+  Boolean GetNewOutput() override { return Commit(Inputs(0) || Inputs(1)); }
 };
 
 class nandgate final : public twoinputgate {
  public:
   Long GetType() const override { return kNandGate; }
-  Boolean GetNewOutput() override { return Commit(!(Inputs[0] && Inputs[1])); }
+  Boolean GetNewOutput() override { return Commit(!(Inputs(0) && Inputs(1))); }
 };
 
 class norgate final : public twoinputgate {
  public:
   Long GetType() const override { return kNorGate; }
-  Boolean GetNewOutput() override { return Commit(!(Inputs[0] || Inputs[1])); }
+  Boolean GetNewOutput() override { return Commit(!(Inputs(0) || Inputs(1))); }
 };
 
 class xorgate final : public twoinputgate {
  public:
   Long GetType() const override { return kXorGate; }
-  Boolean GetNewOutput() override { return Commit(Inputs[0] != Inputs[1]); }
+  Boolean GetNewOutput() override { return Commit(Inputs(0) != Inputs(1)); }
 };
 
 class notgate final : public oneinputgate {
  public:
   Long GetType() const override { return kNotGate; }
   Single GetInputOffset(Integer) const override { return 400; }
-  Boolean GetNewOutput() override { return Commit(!Inputs[0]); }
+  Boolean GetNewOutput() override { return Commit(!Inputs(0)); }
 };
 
 // A circuit input: its output is the value the input toggle stored; it always sits
@@ -154,7 +150,7 @@ class inputgate final : public oneinputgate {
   Single GetInputOffset(Integer) const override { return 0; }
   void SetLocation(Single, Single y) override { placedgate::SetLocation(0, y); }
   Single GetX() const override { return 0; }
-  Boolean GetNewOutput() override { return Commit(Inputs[0]); }
+  Boolean GetNewOutput() override { return Commit(Inputs(0)); }
 };
 
 // A circuit output: shows its driver's value; placed in the right column, x = 8200.
@@ -164,7 +160,7 @@ class outputgate final : public oneinputgate {
   Long GetType() const override { return kOutputGate; }
   Single GetInputOffset(Integer) const override { return 400; }
   void SetLocation(Single, Single y) override { placedgate::SetLocation(kColumnX, y); }
-  Boolean GetNewOutput() override { return Commit(Inputs[0]); }
+  Boolean GetNewOutput() override { return Commit(Inputs(0)); }
 };
 
 // A node, the bend point of a link: copies its input without delay.
@@ -172,7 +168,7 @@ class buffergate final : public oneinputgate {
  public:
   Long GetType() const override { return kBufferGate; }
   Single GetInputOffset(Integer) const override { return 10; }
-  Boolean GetNewOutput() override { return Commit(Inputs[0]); }
+  Boolean GetNewOutput() override { return Commit(Inputs(0)); }
 };
 
 }  // namespace
