@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include "circuits.h"
 #include "editor/commands.h"
 #include "editor/linking.h"
