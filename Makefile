@@ -73,7 +73,7 @@ soak: deps
 	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen MONKEY_SEED=$(SOAK_SEED) \
 	  MONKEY_ACTIONS=$(SOAK_ACTIONS) \
 	  $(SANITIZER_ENV) \
-	  tests/monkey/monkey_tests --gtest_filter=MonkeyRun.RandomActionsKeepTheWindowTrueToItsCircuit
+	  tests/monkey/monkey_tests 
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(PACKAGE_BUILD)
