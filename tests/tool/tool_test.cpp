@@ -1,0 +1,84 @@
+// The real tessara-sim: truth tables, traces and summaries of the examples and of
+// circuits drawn for the test, exit codes and messages at the limits the README
+// promises, and resave byte for byte.
+#include <gtest/gtest.h>
+#include "sim_harness.h"
+
+namespace tessara::tool_test {
+namespace {
+TEST(TruthTable, OfEachExampleIsItsCircuitsFunctionWithInputsAndOutputsNumberedTopToBottom) {
+  Document crossed;  // the lower input (slot 0) drives the upper output; the upper input the lower one
+  PutGate(crossed, 0, kInputGate, 0, 3000);
+  PutGate(crossed, 1, kInputGate, 0, 1000);
+  PutGate(crossed, 2, kOutputGate, 8200, 1000);
+  PutGate(crossed, 3, kOutputGate, 8200, 3000);
+  PutLink(crossed, 0, 0, 2);
+  PutLink(crossed, 1, 1, 3);
+  TempFolder folder;
+  const std::pair<std::string, const char*> rows[] = {
+      {ExamplePath("half_adder.cir"), "I1 I2 | O1 O2\n0 0 | 0 0\n0 1 | 1 0\n1 0 | 1 0\n1 1 | 0 1\n"},
+      {ExamplePath("full_adder.cir"), "I1 I2 I3 | O1 O2\n0 0 0 | 0 0\n0 0 1 | 1 0\n0 1 0 | 1 0\n0 1 1 | 0 1\n"
+                                      "1 0 0 | 1 0\n1 0 1 | 0 1\n1 1 0 | 0 1\n1 1 1 | 1 1\n"},
+      {ExamplePath("mux2.cir"),  // I1 = D0, I2 = D1, I3 = select
+       "I1 I2 I3 | O1\n0 0 0 | 0\n0 0 1 | 0\n0 1 0 | 0\n0 1 1 | 1\n1 0 0 | 1\n1 0 1 | 0\n1 1 0 | 1\n1 1 1 | 1\n"},
+      {ExamplePath("sr_latch_nor.cir"), "I1 I2 | O1 O2\n0 0 | ~ ~\n0 1 | 1 0\n1 0 | 0 1\n1 1 | 0 0\n"},
+      {ExamplePath("ring_oscillator.cir"), "| O1\n| ~\n"},
+      {Save(folder, "crossed.cir", crossed), "I1 I2 | O1 O2\n0 0 | 0 0\n0 1 | 1 0\n1 0 | 0 1\n1 1 | 1 1\n"}};
+  for (const auto& [file, table] : rows) {
+    const SimRun run = RunSim({"table", file});
+    EXPECT_EQ(run.exitCode, 0) << file << ": " << run.err;
+    EXPECT_EQ(run.out, table) << file;
+  }
+}
+
+TEST(Command, AnswersOnStdoutOrExitsTwoOnBadArgumentsAndOneOnBadFilesSayingWhyOnStderrAlone) {
+  TempFolder folder;
+  const std::string halfAdder = ExamplePath("half_adder.cir"), at = folder.path().string() + "/";
+  std::string text = ReadFile(halfAdder);
+  const std::string damaged = testing::WriteFile(at + "damaged.cir", text.replace(text.find("#TRUE#"), 6, "#MAYBE#"));
+  const std::string truncated = testing::WriteFile(at + "short.cir", ReadFile(halfAdder).substr(0, 1000));
+  Document inverter, wide;
+  PutGate(inverter, 0, kInputGate, 0, 1200);
+  PutGate(inverter, 1, kNotGate, 2000, 1200);
+  PutGate(inverter, 2, kOutputGate, 8200, 1200);
+  PutGate(inverter, 3, kBufferGate, 3000, 3000);
+  PutLink(inverter, 0, 0, 1);
+  PutLink(inverter, 1, 1, 2);
+  for (Integer i = 0; i < 17; ++i) PutGate(wide, i, kInputGate, 0, 900.0f * i);
+  const std::string one = Save(folder, "one.cir", inverter), seventeen = Save(folder, "wide.cir", wide);
+  wide.Gates(16).SetUsed(false);
+  const std::string sixteen = Save(folder, "sixteen.cir", wide);
+  const struct { std::vector<std::string> args; int exitCode; std::string out, errStart; } rows[] = {
+      {{"trace", one, "p", "t0", "p", "p3", "t1", "t50"}, 0,  // a toggle of a slot that is no input changes nothing
+       "0:input 1:not 2:output 3:node\nload 0000\np 0100\nt0 1100\np 1010\np 1000\np 1000\np 1000\nt1 1000\nt50 1000\n", ""},
+      {{"trace", one, "p1000000"}, 0, "", ""}, {{"table", sixteen}, 0, "I1 ", ""},
+      {{"check", one}, 0, one + ": 1 gate, 1 input, 1 output, 1 node, 2 links\n", ""},
+      {{"--help"}, 0, "Usage:", ""}, {{"trace"}, 2, "", "tessara-sim"},
+      {{}, 2, "", "tessara-sim: no command given\nUsage:"}, {{"simulate", halfAdder}, 2, "", "tessara-sim: unknown"},
+      {{"check", halfAdder, halfAdder}, 2, "", "tessara-sim"}, {{"resave", halfAdder}, 2, "", "tessara-sim"},
+      {{"trace", halfAdder, "p", "x"}, 2, "", "tessara-sim: bad action 'x'"},
+      {{"trace", halfAdder, "t51"}, 2, "", "tessara-sim: bad"}, {{"trace", halfAdder, "t-1"}, 2, "", "tessara-sim: bad"},
+      {{"trace", halfAdder, "p0"}, 2, "", "tessara-sim: bad"}, {{"trace", halfAdder, "p1000001"}, 2, "", "tessara-sim: bad"},
+      {{"table", damaged}, 1, "", damaged + ": line 5: expected #TRUE# or #FALSE#"},
+      {{"resave", truncated, at + "out.cir"}, 1, "", truncated + ": line"},
+      {{"check", at + "absent.cir"}, 1, "", at + "absent.cir: cannot open"},
+      {{"resave", halfAdder, at + "no-such-folder/out.cir"}, 1, "", at + "no-such-folder/out.cir: cannot create"},
+      {{"table", seventeen}, 1, "", seventeen + ": 17 inputs"}};
+  for (const auto& row : rows) {
+    std::string command;
+    for (const std::string& arg : row.args) command += arg + " ";
+    const SimRun run = RunSim(row.args);
+    EXPECT_EQ(run.exitCode, row.exitCode) << command << run.err;
+    EXPECT_EQ(run.err.substr(0, row.errStart.size()), row.errStart) << command;
+    EXPECT_TRUE(row.exitCode == 0 || run.out.empty()) << command;
+    EXPECT_EQ(run.out.substr(0, row.out.size()), row.out) << command;
+  }
+  EXPECT_EQ(folder.Names(), (std::vector<std::string>{"damaged.cir", "one.cir", "short.cir", "sixteen.cir", "wide.cir"}));
+  for (const char* example : {"half_adder.cir", "full_adder.cir", "mux2.cir", "sr_latch_nor.cir", "ring_oscillator.cir"}) {
+    const std::string out = at + "copy.cir";
+    EXPECT_EQ(RunSim({"resave", ExamplePath(example), out}).exitCode, 0) << example;
+    EXPECT_EQ(ReadFile(out), ReadFile(ExamplePath(example))) << example << " resaved";
+  }
+}
+}  // namespace
+}  // namespace tessara::tool_test
