@@ -111,5 +111,17 @@ TEST(CircuitFile, GateRecordsLoadOnlyWhenUsedAndOfAKnownKind) {
   }
 }
 
+TEST(CircuitFile, ReaderAcceptsEverySpellingTheFormatAllows) {
+  std::string text = "Other\n  \"text\"\nhere\nVersion , 7.25\n";
+  text += " 5, 0.0, +1.2e3 ,#true#,0\n4,2e3,1200,#True#,0\r\n6,8200\n1200,#TRUE#,0\n";
+  for (int i = 3; i < kSlotCount; ++i) text += "11,0,0,#false#,0\n";
+  text += "1,#TRUE#,0,#FALSE#,0,0,#FALSE#,1,0,1,#TRUE#,0,#FALSE#,1,0,#FALSE#,2,0\n";
+  for (int i = 2; i < kSlotCount; ++i) text += "1,#FALSE#,0,#FALSE#,0,0,#FALSE#,0,.0e1\n";
+  text += "anything at all, after the last record";
+  const LoadResult loaded = ReadCircuit(text);
+  ASSERT_TRUE(loaded.document) << loaded.error.reason << " line " << loaded.error.line;
+  EXPECT_EQ(WriteCircuit(*loaded.document), kExampleText);
+}
+
 }  // namespace
 }  // namespace tessara
