@@ -16,7 +16,7 @@ TEST(FieldWriter, SingleIsRoundedToSevenDigitsWithoutExponentAndReadsBackToTheSa
   for (const auto& row : rows) {
     std::string first, second;
     FieldWriter(first).Single(row.value);
-    if (row.text) EXPECT_EQ(first, row.text);
+    EXPECT_EQ(first, row.text ? row.text : first);
     FieldWriter(second).Single(FieldReader(first).Single());
     EXPECT_EQ(second, first) << row.value;
   }

@@ -5,6 +5,7 @@
 // circuit shows on the stand-in screen, each element at its pixel, with no drag left
 // open. MONKEY_SEED and MONKEY_ACTIONS choose the run; `make soak` runs a long one.
 #include <QAction>
+#include <QLabel>
 #include <QPushButton>
 #include <random>
 #include <sstream>
@@ -14,11 +15,7 @@
 
 namespace tessara::app {
 namespace {
-long EnvNumber(const char* name, long fallback) {
-  bool ok = false;
-  const long number = qgetenv(name).toLong(&ok);
-  return ok ? number : fallback;
-}
+long EnvNumber(const char* name, long fallback) { return qEnvironmentVariableIsSet(name) ? qgetenv(name).toLong() : fallback; }
 
 // What a screen shows, one line per visible element; the palette's borders too when
 // asked (File > New leaves them to the next refresh).
@@ -40,9 +37,7 @@ std::string Shown(Screen& s, bool palette) {
 
 struct MonkeyRun : WindowTest {
   MonkeyRun() {
-    answerBoxes.callOnTimeout([] {
-      if (QWidget* box = QApplication::activeModalWidget()) box->close();
-    });
+    answerBoxes.callOnTimeout([] { if (QWidget* box = QApplication::activeModalWidget()) box->close(); });
     answerBoxes.start(2);
   }
   // A shown element of a pool, or none.
@@ -84,13 +79,12 @@ struct MonkeyRun : WindowTest {
     const std::string shown = Shown(window, palette), expected = Shown(fresh, palette);
     if (shown != expected) faults << "the window shows\n" << shown << "\na refresh shows\n" << expected;
     for (int i = 0; i < kSlotCount; ++i) {
-      for (QWidget* w : {Image(i), Marker(i), Find(QStringLiteral("txtObjValue(%1)").arg(i))}) {
-        if (!w->isVisible()) continue;
-        const ImageElement* image = dynamic_cast<ImageElement*>(w);
-        const LabelElement* label = dynamic_cast<LabelElement*>(w);
-        const QPoint at = image ? TwipsPoint(image->Left(), image->Top()) : TwipsPoint(label->Left(), label->Top());
-        if (w->pos() != at) faults << w->objectName().toStdString() << " stands off its pixel\n";
+      for (QWidget* w : {Image(i), Marker(i)}) {
+        const auto* image = dynamic_cast<ImageElement*>(w);
+        if (w->isVisible() && w->pos() != TwipsPoint(image->Left(), image->Top())) faults << "image off its pixel\n";
       }
+      const auto* label = Find<QLabel>(QStringLiteral("txtObjValue(%1)").arg(i));
+      if (label->isVisible() && label->pos() != TwipsPoint(window.txtObjValue(i).Left(), window.txtObjValue(i).Top())) faults << "label off its pixel\n";
     }
     if (window.form().doc.PowerOn != (Find<QPushButton>(QStringLiteral("Power"))->text() == "Power Down")) faults << "Power caption\n";
     if (Find(QStringLiteral("DragOutline"))->isVisible()) faults << "a drag outline is left open\n";
