@@ -5,6 +5,7 @@
 # make fuzz   libFuzzer on the circuit file reader for FUZZ_SECONDS, or FUZZ_RUNS inputs
 # make package  the Debian package, from a Release build of the programs alone
 # make soak   the monkey test under the sanitizers for SOAK_ACTIONS actions from SOAK_SEED
+# make mutate each fault of scripts/mutants planted in turn; reports those no test caught
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
@@ -20,7 +21,7 @@ SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp
 
-.PHONY: deps configure build run test sanitize bench fuzz package soak clean
+.PHONY: deps configure build run test sanitize bench fuzz package soak mutate clean
 
 deps:
 	@scripts/install-deps
@@ -75,5 +76,8 @@ soak: deps
 	  $(SANITIZER_ENV) \
 	  tests/monkey/monkey_tests 
 
+mutate: deps
+	scripts/mutate
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(PACKAGE_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(PACKAGE_BUILD) build-mutants
