@@ -45,6 +45,7 @@ sanitize: deps
 	  $(SANITIZER_ENV) \
 	  ctest --output-on-failure -j $(JOBS)
 
+bench: CMAKE_FLAGS += -DTESSARA_BENCH=ON
 bench: build
 	bench/run-all $(BUILD)
 
