@@ -20,9 +20,8 @@ bool IsDark(QColor c) { return c.lightness() < 96; }
 struct Window : WindowTest {
   // Grabs the window, keeping it as name.png; then Pixel reads it.
   void Grab(const char* name) {
-    shot = window.grab().toImage();
     QDir().mkpath(QStringLiteral(TESSARA_ARTEFACTS));
-    shot.save(QStringLiteral(TESSARA_ARTEFACTS "/%1.png").arg(QLatin1String(name)));
+    (shot = window.grab().toImage()).save(QStringLiteral(TESSARA_ARTEFACTS "/%1.png").arg(QLatin1String(name)));
   }
   QColor Pixel(QWidget* w, QPoint p) { return shot.pixelColor(w->mapTo(&window, p) * shot.devicePixelRatio()); }
   QColor OnCanvas(int x, int y) { return Pixel(&window.Canvas(), QPoint(x, y)); }
@@ -53,9 +52,8 @@ TEST_F(Window, StartsFixedAndEmptyAndEachPaletteButtonChoosesItsToolWithADrawnBo
     Click(Find(QString::fromLatin1(name)), QPoint(20, 20));
     EXPECT_EQ(doc().CurrentTool, tool) << name;
     Grab("palette");
-    for (const auto& [other, _] : buttons) {
+    for (const auto& [other, _] : buttons)
       EXPECT_EQ(IsDark(Pixel(Find(QString::fromLatin1(other)), QPoint(20, 0))), other == name) << name << " chosen, " << other;
-    }
   }
   EXPECT_EQ(Pixel(window.centralWidget(), QPoint(4, 540)), QColor(0, 128, 128));
   EXPECT_TRUE(IsDark(OnCanvas(53, 300)) && IsDark(OnCanvas(547, 300))) << "the column boundaries";

@@ -10,10 +10,7 @@ using testing::PutGate;
 using testing::PutLink;
 
 struct Refresh : ::testing::Test {
-  const testing::FakeScreen& Shown() {
-    DisplayObjects(doc, screen);
-    return screen;
-  }
+  const testing::FakeScreen& Shown() { return DisplayObjects(doc, screen), screen; }
   Document doc;
   testing::FakeScreen screen;
 };
@@ -43,8 +40,7 @@ TEST_F(Refresh, NodeShowsOnlyItsMarkerAndAFreedSlotOrLinkHidesButKeepsItsPlace) 
   linkgates& link = PutLink(doc, 5, 0, 1);
   EXPECT_FALSE(Shown().Snapshot().images[3].visible);
   EXPECT_EQ(screen.Snapshot().markers[3], (testing::ImageState{true, 4000, 2500, {}, DragMode::Manual}));
-  node.SetUsed(false);
-  link.SetUsed(false);
+  node.SetUsed(false), link.SetUsed(false);
   EXPECT_FALSE(Shown().Snapshot().markers[3].visible || screen.Snapshot().lines[5].visible);
   EXPECT_EQ(screen.LinkLine(5).X1(), 800) << "a hidden line keeps its ends";
   PutGate(doc, 3, kNotGate, 1000, 1000);
@@ -60,7 +56,7 @@ TEST_F(Refresh, OnlyTheCurrentToolsButtonHasABorder) {
   for (const auto& [tool, bordered] : rows) {
     doc.CurrentTool = tool;
     const auto borders = Shown().Snapshot().borders;
-    for (int b = 0; b < kPaletteButtonCount; ++b) EXPECT_EQ(borders[b], PaletteButton(b) == bordered) << tool << b;
+    for (int b = 0; b < kPaletteButtonCount; ++b) EXPECT_EQ(borders[b], PaletteButton(b) == bordered) << tool << " " << b;
   }
 }
 
