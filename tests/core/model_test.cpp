@@ -29,13 +29,6 @@ TEST(Gate, OutputFollowsItsKindsTruthTableOnlyWhenEvaluated) {
   for (Long code : {-1, 1, 11, 12}) EXPECT_EQ(MakeGate(code), nullptr) << code;
 }
 
-TEST(Gate, InputPinsLieAtTheKindsOffsets) {
-  const struct { Long code; Integer num; Single offset; } rows[] = {
-      {kAndGate, 0, 150}, {kAndGate, 1, 600}, {kXorGate, 5, 600}, {kNotGate, 1, 400},
-      {kOutputGate, 1, 400}, {kInputGate, 0, 0}, {kBufferGate, 3, 10}, {kNoGate, 1, 0}};
-  for (const auto& row : rows) EXPECT_EQ(MakeGate(row.code)->GetInputOffset(row.num), row.offset) << row.code;
-}
-
 TEST(Document, FreeSlotIsTheLowestUnusedUntilAllFiftyOneAreTaken) {
   Document doc;
   for (Integer i = 0; i < kSlotCount; ++i) {
@@ -57,16 +50,5 @@ TEST(Document, FreeSlotIsTheLowestUnusedUntilAllFiftyOneAreTaken) {
   EXPECT_EQ(std::pair(doc.CurrentTool, doc.PowerOn), std::pair(kSelectTool, false));
 }
 
-TEST(Document, SetObjectKeepsGatesBetweenTheColumnsAndInputsAndOutputsInTheirs) {
-  const struct { Long code; Single x, storedX; } rows[] = {
-      {kAndGate, 799.5f, 800}, {kAndGate, 800, 800}, {kAndGate, 7400, 7400}, {kAndGate, 7400.5f, 7400},
-      {kInputGate, 3000, 0}, {kOutputGate, 300, 8200}, {kOutputGate, 9000, 8200}};
-  for (const auto& row : rows) {
-    Document doc;
-    doc.PutGate(0, MakeGate(row.code));
-    doc.SetObject(0, row.x, -300);
-    EXPECT_EQ(std::pair(doc.Gates(0).GetX(), doc.Gates(0).GetY()), std::pair(row.storedX, -300.0f)) << row.code << " at " << row.x;
-  }
-}
 }  // namespace
 }  // namespace tessara

@@ -112,9 +112,8 @@ class FakeScreen final : public Screen {
   }
   std::string ChooseFile(FileDialogMode mode, std::string_view filter) override {
     file_requests.push_back({mode, std::string(filter)});
-    if (file_answers.empty()) return "";
-    std::string answer = file_answers.front();
-    file_answers.pop_front();
+    std::string answer = file_answers.empty() ? "" : file_answers.front();
+    if (!file_answers.empty()) file_answers.pop_front();
     return answer;
   }
   void BeginDrag(DragSource source) override { drags.push_back(source); }

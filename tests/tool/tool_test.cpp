@@ -2,10 +2,39 @@
 // circuits drawn for the test, exit codes and messages at the limits the README
 // promises, and resave byte for byte.
 #include <gtest/gtest.h>
-#include "sim_harness.h"
+#include <sys/wait.h>
+#include <cstdlib>
+#include "circuits.h"
+#include "io/circuit_file.h"
+#include "temp_folder.h"
 
 namespace tessara::tool_test {
 namespace {
+using testing::PutGate;
+using testing::PutLink;
+using testing::ReadFile;
+using testing::TempFolder;
+
+struct SimRun {
+  int exitCode = -1;  // -1 when the program did not exit normally
+  std::string out, err;
+};
+// Runs tessara-sim with args (words without quotes) and collects its exit code,
+// stdout and stderr.
+SimRun RunSim(const std::vector<std::string>& args) {
+  TempFolder folder;
+  std::string command = "'" TESSARA_SIM "'";
+  for (const std::string& arg : args) command += " '" + arg + "'";
+  const int status = std::system((command + " >" + (folder.path() / "out").string() + " 2>" +
+                                  (folder.path() / "err").string()).c_str());
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(folder.path() / "out"), ReadFile(folder.path() / "err")};
+}
+std::string ExamplePath(const std::string& name) { return std::string(TESSARA_EXAMPLES) + "/" + name; }
+// Saves doc as name in folder; returns its path.
+std::string Save(const TempFolder& folder, const char* name, const Document& doc) {
+  return testing::WriteFile(folder.path() / name, WriteCircuit(doc)).string();
+}
+
 TEST(TruthTable, OfEachExampleIsItsCircuitsFunctionWithInputsAndOutputsNumberedTopToBottom) {
   Document crossed;  // the lower input (slot 0) drives the upper output; the upper input the lower one
   PutGate(crossed, 0, kInputGate, 0, 3000);

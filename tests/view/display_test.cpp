@@ -60,26 +60,6 @@ TEST_F(Refresh, OnlyTheCurrentToolsButtonHasABorder) {
   }
 }
 
-TEST_F(Refresh, IsStableAndResetHidesEverythingButKeepsMarkerModes) {
-  PutGate(doc, 0, kInputGate, 0, 1000);
-  PutGate(doc, 1, kNandGate, 2000, 1000, 3);
-  PutGate(doc, 2, kBufferGate, 5000, 3000);
-  PutLink(doc, 0, 0, 1, 1);
-  PutLink(doc, 1, 1, 2).StopIsNode = true;
-  doc.PowerOn = true;
-  const testing::ElementsSnapshot first = Shown().Snapshot();
-  EXPECT_EQ(Shown().Snapshot(), first);
-  screen.buffer(7).SetDragMode(DragMode::Automatic);
-  ResetElements(screen);
-  doc.Reset();
-  const testing::ElementsSnapshot reset = Shown().Snapshot();
-  for (Integer i = 0; i < kSlotCount; ++i) {
-    EXPECT_FALSE(reset.images[i].visible || reset.markers[i].visible || reset.labels[i].visible || reset.lines[i].visible);
-    EXPECT_EQ(reset.images[i].drag, DragMode::Automatic);
-    EXPECT_EQ(reset.markers[i].drag, i == 7 ? DragMode::Automatic : DragMode::Manual);
-  }
-}
-
 TEST_F(Refresh, PoweredLabelStandsBesideTheOutputByKindAndOrientationShowingItsValue) {
   const struct { Long kind, orientation; Single x, y, left, top; } rows[] = {
       {kNotGate, 0, 1000, 2000, 1875, 2225}, {kNotGate, 1, 1000, 2000, 1400, 1825},
