@@ -75,7 +75,7 @@ soak: deps
 	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen MONKEY_SEED=$(SOAK_SEED) \
 	  MONKEY_ACTIONS=$(SOAK_ACTIONS) \
 	  $(SANITIZER_ENV) \
-	  tests/monkey/monkey_tests 
+	  tests/monkey/monkey_tests
 
 mutate: deps
 	scripts/mutate
