@@ -188,17 +188,20 @@ struct Commands : Window {
   testing::TempFolder folder;
 };
 
-TEST_F(Commands, PowerCaptionFollowsPowerNewAndOpen) {
+TEST_F(Commands, PowerCaptionAndWhetherImagesDragAtOnceFollowPowerNewAndOpen) {
   const std::string empty = testing::WriteFile(At("empty.cir"), WriteCircuit(Document{})).string();
-  const std::pair<std::function<void()>, const char*> rows[] = {
-      {[] {}, "power up"}, {[&] { New_Click(form); }, "power up"},  // New before any power keeps the design caption
-      {[&] { Power_Click(form); }, "Power Down"}, {[&] { Power_Click(form); }, "Power Up"},
-      {[&] { Power_Click(form); }, "Power Down"}, {[&] { New_Click(form); }, "Power Up"},
-      {[&] { Power_Click(form); }, "Power Down"}, {[&] { LoadCircuit(form, empty); }, "Power Up"}};
-  for (const auto& [act, caption] : rows) {
+  constexpr DragMode kAtOnce = DragMode::Automatic, kByHandler = DragMode::Manual;  // powering hands presses to the handlers
+  const std::tuple<std::function<void()>, const char*, DragMode> rows[] = {
+      {[] {}, "power up", kAtOnce}, {[&] { New_Click(form); }, "power up", kAtOnce},  // New before any power keeps the caption
+      {[&] { Power_Click(form); }, "Power Down", kByHandler}, {[&] { Power_Click(form); }, "Power Up", kByHandler},
+      {[&] { New_Click(form); }, "Power Up", kAtOnce}, {[&] { Power_Click(form); }, "Power Down", kByHandler},
+      {[&] { New_Click(form); }, "Power Up", kAtOnce}, {[&] { Power_Click(form); }, "Power Down", kByHandler},
+      {[&] { LoadCircuit(form, empty); }, "Power Up", kAtOnce}};
+  for (const auto& [act, caption, drag] : rows) {
     act();
     EXPECT_EQ(screen.PowerCaption(), caption);
     EXPECT_EQ(doc.PowerOn, caption == std::string("Power Down"));
+    EXPECT_EQ(screen.Snapshot().images[50].drag, drag) << caption;
   }
 }
 
