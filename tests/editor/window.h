@@ -29,6 +29,11 @@ class Window : public ::testing::Test {
   void PressInput(Integer slot, Integer input = 0) { ObjImage_MouseDown(form, slot, 100, input == 0 ? 300 : 500); }
   const gate& Gate(Integer slot) const { return form.doc.Gates(slot); }
   const linkgates& Link(Integer slot) const { return form.doc.Links(slot); }
+  int UsedLinks() const {
+    int used = 0;
+    for (Integer j = 0; j < kSlotCount; ++j) used += form.doc.Links(j).GetUsed();
+    return used;
+  }
   testing::FakeScreen screen;
   Form form{screen};
   Document& doc = form.doc;
