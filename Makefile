@@ -5,6 +5,7 @@
 # make fuzz   libFuzzer on the circuit file reader for FUZZ_SECONDS, or FUZZ_RUNS inputs
 # make package  the Debian package, from a Release build of the programs alone
 # make soak   the monkey test under the sanitizers for SOAK_ACTIONS actions from SOAK_SEED
+# make mutate each fault of scripts/mutants planted in turn; reports those no test caught
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
@@ -20,7 +21,7 @@ SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp
 
-.PHONY: deps configure build run test sanitize bench fuzz package soak clean
+.PHONY: deps configure build run test sanitize bench fuzz package soak mutate clean
 
 deps:
 	@scripts/install-deps
@@ -44,6 +45,7 @@ sanitize: deps
 	  $(SANITIZER_ENV) \
 	  ctest --output-on-failure -j $(JOBS)
 
+bench: CMAKE_FLAGS += -DTESSARA_BENCH=ON
 bench: build
 	bench/run-all $(BUILD)
 
@@ -73,7 +75,10 @@ soak: deps
 	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen MONKEY_SEED=$(SOAK_SEED) \
 	  MONKEY_ACTIONS=$(SOAK_ACTIONS) \
 	  $(SANITIZER_ENV) \
-	  tests/monkey/monkey_tests --gtest_filter=MonkeyRun.RandomActionsKeepTheWindowTrueToItsCircuit
+	  tests/monkey/monkey_tests
+
+mutate: deps
+	scripts/mutate
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(PACKAGE_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(PACKAGE_BUILD) build-mutants

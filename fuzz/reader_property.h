@@ -1,13 +1,11 @@
 // The promises the circuit file reader keeps whatever bytes it is given, checked in
 // one place for the libFuzzer target and for the regression tests over the corpus.
 #pragma once
-
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace tessara::fuzz {
-
 // Reads text with ReadCircuit and checks that it either refuses with a reason and
 // the line of the failing field (1 up to the text's line count), or gives a document
 // whose every link names slots 0..50 and inputs 0..2, whose every gate slot holds a
@@ -15,5 +13,4 @@ namespace tessara::fuzz {
 // document that writes the same, and that survives a few propagation steps.
 // Returns the first promise broken, or nothing when all hold.
 std::optional<std::string> CheckReader(std::string_view text);
-
 }  // namespace tessara::fuzz

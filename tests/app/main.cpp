@@ -1,5 +1,5 @@
-// app_tests: the real window under QTest. Runs on the offscreen platform unless told
-// otherwise.
+// The main of the Qt test binaries (app, artwork, monkey): the offscreen platform unless
+// told otherwise.
 #include <gtest/gtest.h>
 
 #include <QApplication>

@@ -2,16 +2,13 @@
 // segment goes into chosen by the test, so one circuit can be laid out in several
 // slot orders.
 #pragma once
-
 #include <numeric>
 #include <utility>
 #include <vector>
-
 #include "model/document.h"
 #include "model/gatekinds.h"
 
 namespace tessara::testing {
-
 class CircuitBuilder {
  public:
   // The n-th gate placed goes into gateSlots[n], the n-th segment into linkSlots[n];
@@ -19,13 +16,11 @@ class CircuitBuilder {
   explicit CircuitBuilder(Document& doc, std::vector<Integer> gateSlots = SlotOrder(),
                           std::vector<Integer> linkSlots = SlotOrder())
       : doc_(doc), gate_slots_(std::move(gateSlots)), link_slots_(std::move(linkSlots)) {}
-
   static std::vector<Integer> SlotOrder() {
     std::vector<Integer> slots(kSlotCount);
     std::iota(slots.begin(), slots.end(), Integer{0});
     return slots;
   }
-
   // A used gate of kind code placed at (x, y); returns its slot.
   Integer Gate(Long code, Single x = 2000, Single y = 1200) {
     const Integer slot = gate_slots_.at(gates_++);
@@ -34,36 +29,28 @@ class CircuitBuilder {
     doc_.Gates(slot).SetUsed(true);
     return slot;
   }
-
   // Links from's output to input `input` of to through `bends` new nodes; returns the
   // node slots in order from the source.
   std::vector<Integer> Link(Integer from, Integer to, Integer input, int bends = 0) {
     std::vector<Integer> nodes;
     linkgates* previous = nullptr;
-    Integer start = from;
     for (int i = 0; i <= bends; ++i) {
-      const Integer slot = link_slots_.at(links_++);
-      linkgates& segment = doc_.Links(slot);
-      if (previous) previous->LinkTo = slot;
+      linkgates& segment = doc_.Links(link_slots_.at(links_++));
+      if (previous) previous->LinkTo = link_slots_.at(links_ - 1);
       segment.StartIsNode = previous != nullptr;
       segment.StopIsNode = i < bends;
-      const Integer stop = segment.StopIsNode ? Gate(kBufferGate) : to;
-      if (segment.StopIsNode) nodes.push_back(stop);
-      segment.SetStart(start, 0);
+      const Integer stop = segment.StopIsNode ? nodes.emplace_back(Gate(kBufferGate)) : to;
+      segment.SetStart(previous ? previous->StopIndex : from, 0);
       segment.SetStop(stop, segment.StopIsNode ? Integer{0} : input);
       segment.SetUsed(true);
       previous = &segment;
-      start = stop;
     }
     return nodes;
   }
 
  private:
   Document& doc_;
-  std::vector<Integer> gate_slots_;
-  std::vector<Integer> link_slots_;
-  std::size_t gates_ = 0;
-  std::size_t links_ = 0;
+  std::vector<Integer> gate_slots_, link_slots_;
+  std::size_t gates_ = 0, links_ = 0;
 };
-
 }  // namespace tessara::testing

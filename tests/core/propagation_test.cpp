@@ -1,41 +1,39 @@
+// One prop step: two phases, so a gate adds one step of delay whatever its slot, and
+// a node chain carries its driver's value through in the same step.
 #include <gtest/gtest.h>
-
 #include <algorithm>
 #include <random>
-
 #include "circuit_builder.h"
 #include "sim/propagation.h"
+#include "sim/sim_state.h"
 
 namespace tessara {
 namespace {
-
 using testing::CircuitBuilder;
 
 Boolean Out(const Document& doc, Integer slot) { return doc.Gates(slot).GetCurrOutput(); }
 
-TEST(Propagation, ToggleFlipsOnlyInputsAtOnceAndEachGateAddsOneStepOfDelay) {
+TEST(Propagation, ToggleFlipsOnlyInputsAtOnceAndEachGateButANodeAddsOneStepOfDelay) {
   Document doc;
   CircuitBuilder build(doc);
   const Integer input = build.Gate(kInputGate), not1 = build.Gate(kNotGate), not2 = build.Gate(kNotGate),
                 output = build.Gate(kOutputGate);
-  build.Link(input, not1, 0);
+  build.Link(input, not1, 0, 2);
   build.Link(not1, not2, 0);
-  build.Link(not2, output, 0);
+  build.Link(not2, output, 0, 1);
   for (int i = 0; i < 3; ++i) PropStep(doc);  // settled: not1 high, not2 and output low
   for (Integer notAnInput : {not1, not2, Integer{-1}, kSlotCount}) ToggleInput(doc, notAnInput);
-  EXPECT_TRUE(Out(doc, not1));
-  EXPECT_FALSE(Out(doc, not2));
   ToggleInput(doc, input);
-  EXPECT_TRUE(Out(doc, input));
+  EXPECT_TRUE(Out(doc, input) && Out(doc, not1) && !Out(doc, not2));
   struct Row { Boolean not1, not2, output; };
   for (const Row& row : {Row{0, 0, 0}, Row{0, 1, 0}, Row{0, 1, 1}, Row{0, 1, 1}}) {
     PropStep(doc);
-    EXPECT_EQ(Out(doc, not1), row.not1);
-    EXPECT_EQ(Out(doc, not2), row.not2);
-    EXPECT_EQ(Out(doc, output), row.output);
+    EXPECT_EQ(std::tuple(Out(doc, not1), Out(doc, not2), Out(doc, output)), std::tuple(row.not1, row.not2, row.output));
   }
+  const SimState state = CaptureState(doc);
   ToggleInput(doc, input);
-  EXPECT_FALSE(Out(doc, input));
+  RestoreState(doc, state);
+  EXPECT_TRUE(CaptureState(doc) == state && Out(doc, input) && Out(doc, output));
 }
 
 TEST(Propagation, InverterFeedingItselfAndCrossCoupledNorsAlternateOnEveryStep) {
@@ -51,42 +49,16 @@ TEST(Propagation, InverterFeedingItselfAndCrossCoupledNorsAlternateOnEveryStep) 
   }
 }
 
-TEST(Propagation, BentLinkBehavesLikeStraightLinkAndItsNodesFollowTheDriver) {
-  Document doc;
-  CircuitBuilder build(doc);
-  const Integer input = build.Gate(kInputGate);
-  const Integer drivers[] = {build.Gate(kNotGate), build.Gate(kNotGate)};
-  const Integer ends[] = {build.Gate(kNotGate), build.Gate(kNotGate)};
-  build.Link(input, drivers[0], 0);
-  build.Link(input, drivers[1], 0);
-  build.Link(drivers[0], ends[0], 0);
-  const auto nodes = build.Link(drivers[1], ends[1], 0, 2);
-  for (int step = 0; step < 6; ++step) {
-    if (step == 3) ToggleInput(doc, input);
-    PropStep(doc);
-    EXPECT_EQ(Out(doc, ends[0]), Out(doc, ends[1])) << "step " << step;
-    for (Integer node : nodes) EXPECT_EQ(Out(doc, node), Out(doc, drivers[1])) << "step " << step;
-  }
-}
-
 // A small sequential circuit whose outcome would change if a step let values race
 // through gates in slot order.
 std::vector<Integer> BuildRingCounter(CircuitBuilder& build) {
   const Integer input = build.Gate(kInputGate);
-  const Integer gates[] = {build.Gate(kXorGate), build.Gate(kNandGate), build.Gate(kNorGate),
-                           build.Gate(kAndGate), build.Gate(kOrGate), build.Gate(kOutputGate)};
-  build.Link(input, gates[0], 0, 1);
-  build.Link(gates[4], gates[0], 1, 2);
-  build.Link(gates[0], gates[1], 0);
-  build.Link(gates[3], gates[1], 1, 1);
-  build.Link(gates[1], gates[2], 0, 3);
-  build.Link(input, gates[2], 1);
-  build.Link(gates[2], gates[3], 0);
-  build.Link(gates[0], gates[3], 1, 1);
-  build.Link(gates[3], gates[4], 0);
-  build.Link(gates[1], gates[4], 1, 2);
-  build.Link(gates[4], gates[5], 0, 1);
-  return {input, gates[0], gates[1], gates[2], gates[3], gates[4], gates[5]};
+  std::vector<Integer> g{input};
+  for (Long kind : {kXorGate, kNandGate, kNorGate, kAndGate, kOrGate, kOutputGate}) g.push_back(build.Gate(kind));
+  const int links[][4] = {{0, 1, 0, 1}, {5, 1, 1, 2}, {1, 2, 0, 0}, {4, 2, 1, 1}, {2, 3, 0, 3}, {0, 3, 1, 0},
+                          {3, 4, 0, 0}, {1, 4, 1, 1}, {4, 5, 0, 0}, {2, 5, 1, 2}, {5, 6, 0, 1}};  // from, to, input, bends
+  for (const auto& [from, to, input, bends] : links) build.Link(g[from], g[to], input, bends);
+  return g;
 }
 
 TEST(Propagation, StepOutcomeDoesNotDependOnSlotNumbers) {
@@ -98,21 +70,16 @@ TEST(Propagation, StepOutcomeDoesNotDependOnSlotNumbers) {
   std::shuffle(linkSlots.begin(), linkSlots.end(), random);
   CircuitBuilder shuffledBuild(shuffled, gateSlots, linkSlots);
   const auto a = BuildRingCounter(orderedBuild), b = BuildRingCounter(shuffledBuild);
-  std::vector<Boolean> seen;
+  int highs = 0, seen = 0;
   for (int step = 0; step < 16; ++step) {
-    if (step % 5 == 0) {
-      ToggleInput(ordered, a[0]);
-      ToggleInput(shuffled, b[0]);
-    }
-    PropStep(ordered);
-    PropStep(shuffled);
-    for (std::size_t g = 0; g < a.size(); ++g) {
+    if (step % 5 == 0) ToggleInput(ordered, a[0]), ToggleInput(shuffled, b[0]);
+    PropStep(ordered), PropStep(shuffled);
+    for (std::size_t g = 0; g < a.size(); ++g, ++seen) {
       ASSERT_EQ(Out(ordered, a[g]), Out(shuffled, b[g])) << "gate " << g << " step " << step;
-      seen.push_back(Out(ordered, a[g]));
+      highs += Out(ordered, a[g]);
     }
   }
-  EXPECT_NE(std::count(seen.begin(), seen.end(), true), 0);
-  EXPECT_NE(std::count(seen.begin(), seen.end(), false), 0);
+  EXPECT_TRUE(highs > 0 && highs < seen) << "the circuit does something";
 }
 
 TEST(Propagation, ChainsThatCycleStopUnfinishedOrNameSlotsOutsideTheDocumentEndTheWalk) {
@@ -137,9 +104,7 @@ TEST(Propagation, ChainsThatCycleStopUnfinishedOrNameSlotsOutsideTheDocumentEndT
   for (int i = 0; i < 3; ++i) PropStep(doc);
   for (Integer i : {Integer{-1}, Integer{4}, kSlotCount}) PropagateLink(doc, i);
   for (Integer reached : {node, loop, lastNode}) EXPECT_TRUE(Out(doc, reached)) << reached;
-  EXPECT_FALSE(Out(doc, output));
-  EXPECT_FALSE(Out(doc, unfinished));
+  EXPECT_FALSE(Out(doc, output) || Out(doc, unfinished));
 }
-
 }  // namespace
 }  // namespace tessara

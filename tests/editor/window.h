@@ -1,8 +1,7 @@
 // A loaded window on the stand-in screen, and the user's gestures on it.
 #pragma once
-
 #include <gtest/gtest.h>
-
+#include <functional>
 #include "circuits.h"
 #include "editor/commands.h"
 #include "editor/linking.h"
@@ -12,17 +11,11 @@
 #include "fake_screen.h"
 
 namespace tessara {
-
 class Window : public ::testing::Test {
  protected:
   Window() { Form_Load(form); }
-
   // The pointer moves to (x, y) on the canvas and presses there.
-  void PressCanvas(Single x, Single y) {
-    Tessara_Frame_MouseMove(form, x, y);
-    Tessara_Frame_MouseDown(form);
-  }
-
+  void PressCanvas(Single x, Single y) { Tessara_Frame_MouseMove(form, x, y), Tessara_Frame_MouseDown(form); }
   // Chooses a tool with its button and presses the canvas at (x, y); returns the
   // slot the press filled.
   Integer Place(void (*button)(Form&), Single x, Single y) {
@@ -31,24 +24,18 @@ class Window : public ::testing::Test {
     PressCanvas(x, y);
     return slot;
   }
-
   // Presses on the output half or the input half of an unturned gate's image.
   void PressOutput(Integer slot) { ObjImage_MouseDown(form, slot, 600, 300); }
-  void PressInput(Integer slot, Integer input = 0) {
-    ObjImage_MouseDown(form, slot, 100, input == 0 ? 300 : 500);
-  }
-
+  void PressInput(Integer slot, Integer input = 0) { ObjImage_MouseDown(form, slot, 100, input == 0 ? 300 : 500); }
   const gate& Gate(Integer slot) const { return form.doc.Gates(slot); }
   const linkgates& Link(Integer slot) const { return form.doc.Links(slot); }
   int UsedLinks() const {
     int used = 0;
-    for (Integer j = 0; j < kSlotCount; ++j) used += form.doc.Links(j).GetUsed() ? 1 : 0;
+    for (Integer j = 0; j < kSlotCount; ++j) used += form.doc.Links(j).GetUsed();
     return used;
   }
-
   testing::FakeScreen screen;
   Form form{screen};
   Document& doc = form.doc;
 };
-
 }  // namespace tessara

@@ -5,18 +5,16 @@
 // and answers file dialogs from a queue of prepared answers ("" when it runs dry,
 // as a cancelled dialog does).
 #pragma once
-
 #include <array>
 #include <deque>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
-
 #include "view/screen.h"
 
 namespace tessara::testing {
-
 struct ImageState {
   bool visible = false;
   Single left = 0, top = 0;
@@ -24,14 +22,12 @@ struct ImageState {
   DragMode drag = DragMode::Manual;
   bool operator==(const ImageState&) const = default;
 };
-
 struct LabelState {
   bool visible = false;
   Single left = 0, top = 0;
   std::string text = "0";
   bool operator==(const LabelState&) const = default;
 };
-
 struct LineState {
   bool visible = false;
   Single x1 = 0, y1 = 0, x2 = 0, y2 = 0;
@@ -39,36 +35,28 @@ struct LineState {
   bool operator==(const LineState&) const = default;
 };
 
-class FakeImage final : public ImageElement {
- public:
+// The visibility and place every element has, on its state s.
+template <typename Element, typename State>
+struct Placed : Element {
   void SetVisible(bool visible) override { s.visible = visible; }
   bool Visible() const override { return s.visible; }
   void SetLeft(Single twips) override { s.left = twips; }
   void SetTop(Single twips) override { s.top = twips; }
   Single Left() const override { return s.left; }
   Single Top() const override { return s.top; }
+  State s;
+};
+struct FakeImage final : Placed<ImageElement, ImageState> {
   void SetPicture(Picture picture) override { s.picture = picture; }
   Picture GetPicture() const override { return s.picture; }
   void SetDragMode(DragMode mode) override { s.drag = mode; }
   DragMode GetDragMode() const override { return s.drag; }
-  ImageState s;
 };
-
-class FakeLabel final : public LabelElement {
- public:
-  void SetVisible(bool visible) override { s.visible = visible; }
-  bool Visible() const override { return s.visible; }
-  void SetLeft(Single twips) override { s.left = twips; }
-  void SetTop(Single twips) override { s.top = twips; }
-  Single Left() const override { return s.left; }
-  Single Top() const override { return s.top; }
+struct FakeLabel final : Placed<LabelElement, LabelState> {
   void SetText(std::string_view text) override { s.text = text; }
   std::string Text() const override { return s.text; }
-  LabelState s;
 };
-
-class FakeLine final : public LineElement {
- public:
+struct FakeLine final : LineElement {
   void SetVisible(bool visible) override { s.visible = visible; }
   bool Visible() const override { return s.visible; }
   void SetX1(Single twips) override { s.x1 = twips; }
@@ -83,30 +71,21 @@ class FakeLine final : public LineElement {
   LineValue Value() const override { return s.value; }
   LineState s;
 };
-
-class FakeBorder final : public BorderElement {
- public:
-  void SetBorderStyle(int style) override {
-    this->style = style;
-    if (style == 0) ++clears;
-  }
+struct FakeBorder final : BorderElement {
+  void SetBorderStyle(int value) override { style = value, clears += value == 0; }
   int BorderStyle() const override { return style; }
-  int style = 0;
-  int clears = 0;
+  int style = 0, clears = 0;
 };
-
 struct Message {
   std::string prompt, title;
   MessageStyle style;
   bool operator==(const Message&) const = default;
 };
-
 struct FileRequest {
   FileDialogMode mode;
   std::string filter;
   bool operator==(const FileRequest&) const = default;
 };
-
 // Everything an element shows, for comparing one moment of the screen with another.
 struct ElementsSnapshot {
   std::array<ImageState, kSlotCount> images, markers;
@@ -122,22 +101,16 @@ class FakeScreen final : public Screen {
   ImageElement& buffer(Integer i) override { return markers_.at(i); }
   LabelElement& txtObjValue(Integer i) override { return labels_.at(i); }
   LineElement& LinkLine(Integer i) override { return lines_.at(i); }
-  BorderElement& Palette(PaletteButton button) override {
-    return borders_.at(static_cast<std::size_t>(button));
-  }
-
+  BorderElement& Palette(PaletteButton button) override { return borders_.at(std::size_t(button)); }
   void SetPowerCaption(std::string_view caption) override { power_caption_ = caption; }
   std::string PowerCaption() const override { return power_caption_; }
   void SetCaption(std::string_view caption) override { caption_ = caption; }
   std::string Caption() const override { return caption_; }
-
   void SetDefaultPointer() override { tool_pointer_.reset(); }
   void SetToolPointer(int iconCacheIndex) override { tool_pointer_ = iconCacheIndex; }
   // The IconCache index of the pointer shown, or nothing for the default arrow.
   std::optional<int> ToolPointer() const { return tool_pointer_; }
-
-  void ShowMessage(std::string_view prompt, std::string_view title,
-                   MessageStyle style) override {
+  void ShowMessage(std::string_view prompt, std::string_view title, MessageStyle style) override {
     messages.push_back({std::string(prompt), std::string(title), style});
   }
   Answer Ask(std::string_view prompt, std::string_view) override {
@@ -149,28 +122,22 @@ class FakeScreen final : public Screen {
   }
   std::string ChooseFile(FileDialogMode mode, std::string_view filter) override {
     file_requests.push_back({mode, std::string(filter)});
-    if (file_answers.empty()) return "";
-    std::string answer = file_answers.front();
-    file_answers.pop_front();
+    std::string answer = file_answers.empty() ? "" : file_answers.front();
+    if (!file_answers.empty()) file_answers.pop_front();
     return answer;
   }
   void BeginDrag(DragSource source) override { drags.push_back(source); }
-
   // Times the palette was redrawn: every refresh clears CrossButton's border once.
   int Refreshes() const { return borders_[0].clears; }
-
   ElementsSnapshot Snapshot() const {
     ElementsSnapshot snap;
     for (std::size_t i = 0; i < kSlotCount; ++i) {
-      snap.images[i] = images_[i].s;
-      snap.markers[i] = markers_[i].s;
-      snap.labels[i] = labels_[i].s;
-      snap.lines[i] = lines_[i].s;
+      std::tie(snap.images[i], snap.markers[i], snap.labels[i], snap.lines[i]) =
+          std::tie(images_[i].s, markers_[i].s, labels_[i].s, lines_[i].s);
     }
     for (std::size_t b = 0; b < kPaletteButtonCount; ++b) snap.borders[b] = borders_[b].style;
     return snap;
   }
-
   std::vector<Message> messages;
   std::vector<std::string> questions;
   std::deque<Answer> answers;  // what the next questions return ("No" when it runs dry)
@@ -183,9 +150,7 @@ class FakeScreen final : public Screen {
   std::array<FakeLabel, kSlotCount> labels_;
   std::array<FakeLine, kSlotCount> lines_;
   std::array<FakeBorder, kPaletteButtonCount> borders_;
-  std::string power_caption_ = "power up";
-  std::string caption_ = "Tessara";
+  std::string power_caption_ = "power up", caption_ = "Tessara";
   std::optional<int> tool_pointer_;
 };
-
 }  // namespace tessara::testing

@@ -1,0 +1,188 @@
+// The real window under real mouse events: what only Qt can break. Events reach the
+// handlers, the elements and pixels show the refresh, the window's own drags end as a
+// user expects, files and boxes go through Qt's dialogs. Grabs are kept as PNGs in
+// the build's artefacts/app folder.
+#include <QDir>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include "app/dialogs.h"
+#include "app/start_window.h"
+#include "io/circuit_file.h"
+#include "temp_folder.h"
+#include "window_fixture.h"
+
+namespace tessara::app {
+namespace {
+bool IsDark(QColor c) { return c.lightness() < 96; }
+
+struct Window : WindowTest {
+  // Grabs the window, keeping it as name.png; then Pixel reads it.
+  void Grab(const char* name) {
+    QDir().mkpath(QStringLiteral(TESSARA_ARTEFACTS));
+    (shot = window.grab().toImage()).save(QStringLiteral(TESSARA_ARTEFACTS "/%1.png").arg(QLatin1String(name)));
+  }
+  QColor Pixel(QWidget* w, QPoint p) { return shot.pixelColor(w->mapTo(&window, p) * shot.devicePixelRatio()); }
+  QColor OnCanvas(int x, int y) { return Pixel(&window.Canvas(), QPoint(x, y)); }
+  // An input at canvas pixel (0, 73) linked to input 0 of an AND gate at (223, 73).
+  void BuildLinkedPair() {
+    PlaceWith("InputButton", QPoint(30, 100));
+    PlaceWith("AndGateButton", QPoint(250, 100));
+    Click(Find(QStringLiteral("LinkButton")));
+    Click(Image(0), QPoint(45, 26));  // the input's output half
+    Click(Image(1), QPoint(5, 10));   // the AND's upper input
+    Click(Find(QStringLiteral("CrossButton")));
+  }
+  QImage shot;
+};
+
+TEST_F(Window, StartsFixedAndEmptyAndEachPaletteButtonChoosesItsToolWithADrawnBorder) {
+  EXPECT_EQ(window.centralWidget()->size(), QSize(725, 550));
+  EXPECT_EQ(window.minimumSize(), window.maximumSize());
+  EXPECT_EQ(window.Canvas().geometry(), QRect(120, 8, 599, 533));
+  EXPECT_EQ(std::pair(Image(50)->size(), Marker(50)->size()), std::pair(QSize(53, 53), QSize(9, 9)));
+  EXPECT_FALSE(Image(0)->isVisible() || Marker(0)->isVisible() || Find(QStringLiteral("txtObjValue(0)"))->isVisible());
+  EXPECT_EQ(Find<QPushButton>(QStringLiteral("Power"))->text(), QStringLiteral("power up"));
+  const std::pair<const char*, Long> buttons[] = {
+      {"LinkButton", kLinkTool}, {"AndGateButton", kAndGate}, {"NandGateButton", kNandGate}, {"OrGateButton", kOrGate},
+      {"NorGateButton", kNorGate}, {"NotGateButton", kNotGate}, {"XorGateButton", kXorGate},
+      {"InputButton", kInputGate}, {"OutputButton", kOutputGate}, {"CrossButton", kSelectTool}};
+  for (const auto& [name, tool] : buttons) {
+    Click(Find(QString::fromLatin1(name)), QPoint(20, 20));
+    EXPECT_EQ(doc().CurrentTool, tool) << name;
+    Grab("palette");
+    for (const auto& [other, _] : buttons)
+      EXPECT_EQ(IsDark(Pixel(Find(QString::fromLatin1(other)), QPoint(20, 0))), other == name) << name << " chosen, " << other;
+  }
+  EXPECT_EQ(Pixel(window.centralWidget(), QPoint(4, 540)), QColor(0, 128, 128));
+  EXPECT_TRUE(IsDark(OnCanvas(53, 300)) && IsDark(OnCanvas(547, 300))) << "the column boundaries";
+}
+
+TEST_F(Window, PressesPlaceByEitherButtonAndThePointerShowsTheToolOverTheCanvasAlone) {
+  Click(Find(QStringLiteral("NotGateButton")));
+  Click(Find(QStringLiteral("Inputs")));
+  EXPECT_FALSE(doc().Gates(0).GetUsed()) << "a heading is no canvas";
+  QTest::mouseClick(&window.Canvas(), Qt::RightButton, {}, QPoint(200, 200));
+  EXPECT_EQ(std::pair(doc().Gates(0).GetX(), doc().Gates(0).GetY()), std::pair(2600.0f, 2600.0f));
+  EXPECT_EQ(Image(0)->pos(), QPoint(173, 173));
+  MoveTo(&window.Canvas(), QPoint(300, 290));
+  EXPECT_NE(QGuiApplication::overrideCursor(), nullptr);
+  EXPECT_EQ(std::pair(window.form().MouseX, window.form().MouseY), std::pair(4500.0f, 4350.0f));
+  MoveTo(window.centralWidget(), QPoint(4, 540));
+  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(Window, PoweredRunShowsTheValuesBesideTheGatesAndLinesFollowAMovedGate) {
+  BuildLinkedPair();
+  Grab("linked_pair");
+  EXPECT_TRUE(IsDark(OnCanvas(53, 100)) && IsDark(OnCanvas(222, 83))) << "the line from pin to pin";
+  EXPECT_TRUE(IsDark(OnCanvas(138, 91)) || IsDark(OnCanvas(138, 92))) << "the line's middle";
+  Drag(Image(1), QPoint(10, 10), QPoint(10, 110));  // 100 pixels down
+  Grab("moved");
+  EXPECT_EQ(doc().Gates(1).GetY(), 1095 + 1500);
+  EXPECT_TRUE(IsDark(OnCanvas(138, 141)) || IsDark(OnCanvas(138, 142))) << "the new line's middle";
+  EXPECT_FALSE(IsDark(OnCanvas(138, 91)) || IsDark(OnCanvas(138, 92))) << "the old line is gone";
+  Click(Find(QStringLiteral("Power")));
+  Click(Image(0), QPoint(20, 20));  // toggles the input
+  Click(Find(QStringLiteral("prop")));
+  auto* label = Find<QLabel>(QStringLiteral("txtObjValue(0)"));
+  EXPECT_TRUE(label->isVisible() && label->text() == QStringLiteral("1"));
+  EXPECT_EQ(label->pos(), QPoint(58, 88)) << "input label at (875, 1325)";
+  EXPECT_EQ(Find<QPushButton>(QStringLiteral("Power"))->text(), QStringLiteral("Power Down"));
+}
+
+TEST_F(Window, DragsDropOnTheCanvasOrTrashCanAloneEndWithoutADropWhenABoxOpensAndADoubleClickTurns) {
+  PlaceWith("AndGateButton", QPoint(200, 200));  // gate 0 at (2600, 2600)
+  Click(Find(QStringLiteral("CrossButton")));
+  QWidget* outline = Find(QStringLiteral("DragOutline"));
+  QTest::mouseDClick(Image(0), Qt::LeftButton, {}, QPoint(10, 10));
+  EXPECT_TRUE(window.ObjImage(0).GetPicture() == (Picture{PictureStore::andimage, 1}) && !outline->isVisible());
+  window.ObjImage(0).SetDragMode(DragMode::Automatic);  // an image that drags at once ignores double-clicks
+  QTest::mouseDClick(Image(0), Qt::LeftButton, {}, QPoint(10, 10));
+  EXPECT_EQ(doc().Gates(0).GetOrientation(), 1);
+  for (QWidget* astray : {Find(QStringLiteral("AndGateButton")), window.centralWidget(), Find(QStringLiteral("Inputs"))}) {
+    Drag(Image(0), QPoint(10, 10), Map(astray, QPoint(4, 4), Image(0)));
+    EXPECT_EQ(doc().Gates(0).GetX(), 2600) << astray->objectName().toStdString();
+  }
+  const QPoint to = Map(&window.Canvas(), QPoint(300, 250), Image(0));
+  Press(Image(0), QPoint(10, 10));
+  MoveTo(Image(0), to);
+  EXPECT_TRUE(outline->isVisible());
+  ModalWatcher closer([](QWidget*) {});
+  window.ShowMessage("Error: Click on the gates", "Error", MessageStyle::Stop);
+  EXPECT_TRUE(closer.seen() && !outline->isVisible());
+  Release(&window.Canvas(), QPoint(300, 250));
+  EXPECT_EQ(doc().Gates(0).GetX(), 2600) << "the release after the box dropped the gate";
+  const QPoint from = Map(Image(0), QPoint(10, 10), &window), end = Map(Image(0), to, &window);
+  QTest::mouseEvent(QTest::MousePress, &window, Qt::RightButton, {}, from);  // a drag with two buttons held
+  QTest::mouseEvent(QTest::MousePress, &window, Qt::LeftButton, {}, from);   // ends at the last release
+  QTest::mouseEvent(QTest::MouseMove, &window, Qt::NoButton, {}, (from + end) / 2);
+  QTest::mouseEvent(QTest::MouseRelease, &window, Qt::RightButton, {}, (from + end) / 2);
+  EXPECT_TRUE(outline->isVisible());
+  QTest::mouseEvent(QTest::MouseMove, &window, Qt::NoButton, {}, end);
+  QTest::mouseEvent(QTest::MouseRelease, &window, Qt::LeftButton, {}, end);
+  EXPECT_EQ(std::pair(doc().Gates(0).GetX(), doc().Gates(0).GetY()), std::pair(4500.0f - 150, 3750.0f - 150));
+  QWidget* trash = Find(QStringLiteral("TrashCan"));
+  Drag(Image(0), QPoint(10, 10), Map(trash, trash->rect().center(), Image(0)));
+  EXPECT_FALSE(doc().Gates(0).GetUsed() || Image(0)->isVisible());
+}
+
+TEST_F(Window, FilesSaveAndOpenThroughTheMenuAndABadFileGivesAnErrorBoxChangingNothing) {
+  testing::TempFolder folder;
+  const std::string path = (folder.path() / "two.cir").string(), bad = (folder.path() / "bad.cir").string();
+  std::string answer = path;
+  window.SetFileChooser([&](FileDialogMode, std::string_view, const std::string&) { return answer; });
+  PlaceWith("NotGateButton", QPoint(250, 100));
+  Find<QAction>(QStringLiteral("Save"))->trigger();
+  const std::string saved = testing::ReadFile(path);
+  EXPECT_EQ(saved, WriteCircuit(doc()));
+  Find<QAction>(QStringLiteral("New"))->trigger();
+  EXPECT_FALSE(Image(0)->isVisible());
+  Find<QAction>(QStringLiteral("Open"))->trigger();
+  EXPECT_TRUE(Image(0)->isVisible());
+  testing::WriteFile(bad, "\"Tessara\"\r\nnot a circuit\r\n");
+  answer = bad;
+  QString text;
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  ModalWatcher watcher([&](QWidget* modal) {
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) std::tie(text, icon) = std::pair(box->windowTitle() + box->text(), box->icon());
+  });
+  Find<QAction>(QStringLiteral("Open"))->trigger();
+  EXPECT_TRUE(text.startsWith(QStringLiteral("ErrorCannot open")) && text.contains(QString::fromStdString(bad)));
+  EXPECT_EQ(icon, QMessageBox::Critical);
+  EXPECT_EQ(window.windowTitle().toStdString(), "Tessara - " + path);
+  EXPECT_EQ(WriteCircuit(doc()), saved);
+  Find<QAction>(QStringLiteral("Exit"))->trigger();
+  EXPECT_FALSE(window.isVisible());
+}
+
+TEST(StartWindow, OpensTheFileNamedByItsFullPathOrGivesAnErrorOverAnEmptyCircuit) {
+  testing::TempFolder folder;
+  testing::WriteFile(folder.path() / "one.cir", WriteCircuit(Document{}));
+  const QString before = QDir::currentPath();
+  QDir::setCurrent(QString::fromStdString(folder.path().string()));
+  for (const char* name : {"one.cir", "missing.cir"}) {
+    Tessara_Form window;
+    QString box;
+    ModalWatcher watcher([&](QWidget* modal) { box = modal->windowTitle(); });
+    StartWindow(window, {QString::fromLatin1(name), QStringLiteral("ignored.cir")});
+    const std::string full = (folder.path() / name).string();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.windowTitle() != "Tessara" || watcher.seen(); }, 5000)) << name;
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(window.windowTitle().toStdString(), watcher.seen() ? "Tessara" : "Tessara - " + full);
+    EXPECT_EQ(box, watcher.seen() ? QStringLiteral("Error") : QString());
+    EXPECT_EQ(watcher.seen(), std::string(name) == "missing.cir");
+  }
+  QDir::setCurrent(before);
+}
+
+TEST(FileDialogFilter, PairsBecomeQtNameFilters) {
+  const std::pair<const char*, const char*> rows[] = {
+      {"Circuits (*.cir)|*.cir|", "Circuits (*.cir)"}, {"Circuit (*.cir)|*.cir|", "Circuit (*.cir)"},
+      {"Circuits|*.cir", "Circuits (*.cir)"}, {"Circuits (*.cir)|*.cir|All files (*.*)|*.*|", "Circuits (*.cir);;All files (*.*)"},
+      {"Texts|*.txt;*.text|", "Texts (*.txt *.text)"}, {"", ""}, {"No pattern|", ""}};
+  for (const auto& [given, expected] : rows) EXPECT_EQ(QtNameFilters(given).toStdString(), expected) << given;
+}
+}  // namespace
+}  // namespace tessara::app
