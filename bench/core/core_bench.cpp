@@ -73,6 +73,13 @@ void BM_RecordStep(benchmark::State& state) {
 }
 BENCHMARK(BM_RecordStep);
 
+// Its first half: one GetSignals read a slot.
+void BM_CaptureState(benchmark::State& state) {
+  const Document doc = FullCircuit();
+  for (auto _ : state) benchmark::DoNotOptimize(CaptureState(doc));
+}
+BENCHMARK(BM_CaptureState);
+
 void BM_WriteCircuit(benchmark::State& state) {
   const Document doc = FullCircuit();
   for (auto _ : state) benchmark::DoNotOptimize(WriteCircuit(doc));
