@@ -336,7 +336,10 @@ void Tessara_Form::BeginDrag(DragSource source) {
 }
 
 void Tessara_Form::ShowTruthTable() {
-  if (!truthTable_) truthTable_ = new TruthTableWindow(*this);
+  if (!truthTable_) {
+    truthTable_ = new TruthTableWindow(*this);
+    truthTable_->move(frameGeometry().bottomLeft() + QPoint(0, 8));  // the timeline goes right
+  }
   truthTable_->show();
   truthTable_->raise();
   truthTable_->activateWindow();
