@@ -1,6 +1,5 @@
-// One look per picture family: gate symbols in their four orientations, the other
-// pictures, the tool cursors and the application icon. Each is also saved as a PNG
-// under artefacts/artwork of the build folder, to be looked at.
+// One look per picture family: gate symbols in their four orientations, the other pictures,
+// the tool cursors and the application icon, each also kept as a PNG under artefacts/artwork.
 #include <QDir>
 #include <QImage>
 #include <gtest/gtest.h>
@@ -13,8 +12,7 @@ namespace {
 bool IsInk(QRgb pixel) { return qGray(pixel) < 128; }
 
 void Keep(const QImage& image, const std::string& name) {
-  QDir().mkpath(QStringLiteral(TESSARA_ARTEFACTS));
-  EXPECT_TRUE(image.save(QStringLiteral(TESSARA_ARTEFACTS "/%1.png").arg(QString::fromStdString(name)))) << name;
+  EXPECT_TRUE(QDir().mkpath(TESSARA_ARTEFACTS) && image.save(QStringLiteral(TESSARA_ARTEFACTS "/%1.png").arg(QString::fromStdString(name)))) << name;
 }
 
 // Pixel (x, y) of the orientation-0 picture as orientation o shows it: 1 turned a

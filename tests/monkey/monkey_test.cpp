@@ -92,8 +92,7 @@ TEST_F(MonkeyRun, RandomActionsKeepTheWindowTrueToItsCircuit) {
   rng.seed(seed);
   for (long k = 0; k < actions; ++k) {
     Act();
-    const std::string faults = Faults();
-    ASSERT_EQ(faults, "") << "replay: MONKEY_SEED=" << seed << " MONKEY_ACTIONS=" << k + 1;
+    ASSERT_EQ(Faults(), "") << "replay: MONKEY_SEED=" << seed << " MONKEY_ACTIONS=" << k + 1;
   }
 }
 }  // namespace

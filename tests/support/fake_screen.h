@@ -1,9 +1,7 @@
-// A stand-in for the window in tests: every element keeps the state a handler last
-// gave it, starting as a real window does at design (elements hidden and manual,
-// labels "0", Power reading "power up", caption "Tessara", the arrow pointer). It
-// records the message boxes shown, the file dialogs asked for and the drags begun,
-// and answers file dialogs from a queue of prepared answers ("" when it runs dry,
-// as a cancelled dialog does).
+// A stand-in for the window in tests: every element keeps the state a handler last gave
+// it, starting as a real window does (elements hidden and manual, labels "0", "power up",
+// caption "Tessara", the arrow pointer). It records the boxes shown, the file dialogs and
+// the drags begun, and answers questions and file dialogs from queues of prepared answers.
 #pragma once
 #include <array>
 #include <deque>
@@ -116,10 +114,8 @@ class FakeScreen final : public Screen {
   void BeginDrag(DragSource source) override { drags.push_back(source); }
   ElementsSnapshot Snapshot() const {
     ElementsSnapshot snap;
-    for (std::size_t i = 0; i < kSlotCount; ++i) {
-      std::tie(snap.images[i], snap.markers[i], snap.labels[i], snap.lines[i]) =
-          std::tie(images_[i].s, markers_[i].s, labels_[i].s, lines_[i].s);
-    }
+    for (std::size_t i = 0; i < kSlotCount; ++i)
+      std::tie(snap.images[i], snap.markers[i], snap.labels[i], snap.lines[i]) = std::tie(images_[i].s, markers_[i].s, labels_[i].s, lines_[i].s);
     for (std::size_t b = 0; b < kPaletteButtonCount; ++b) snap.borders[b] = borders_[b].style;
     return snap;
   }
