@@ -21,7 +21,8 @@ class TimelineTest : public WindowTest {
   QStringList Labels() {
     QStringList labels;
     for (int i = 0; i < kSlotCount; ++i)
-      if (auto* label = Find<QLabel>(QStringLiteral("txtObjValue(%1)").arg(i)); label->isVisible()) labels << QString::number(i) + ":" + label->text();
+      if (auto* label = Find<QLabel>(QStringLiteral("txtObjValue(%1)").arg(i)); label->isVisible())
+        labels << QString::number(i) + ":" + label->text();
     return labels;
   }
   const RunHistory& history() { return window.form().history; }
@@ -38,7 +39,7 @@ TEST_F(TimelineTest, StepBackShowsAnEarlierStepAndANewStepDropsTheStepsAhead) {
   Ctrl(Qt::Key_Left, 2);
   EXPECT_EQ(Labels(), afterFirstProp);
   Ctrl(Qt::Key_Right, 3);
-  EXPECT_TRUE(history().Current() == 5 && history().Step(5).cause == StepCause::Prop) << "past the last step Step Forward takes a fresh one";
+  EXPECT_TRUE(history().Current() == 5 && history().Step(5).cause == StepCause::Prop) << "a fresh step past the end";
   Ctrl(Qt::Key_Left);
   Click(Image(1));  // toggles I2 at step 4
   EXPECT_TRUE(history().Last() == 5 && history().Step(5).cause == StepCause::Toggle);

@@ -12,7 +12,8 @@ namespace {
 bool IsInk(QRgb pixel) { return qGray(pixel) < 128; }
 
 void Keep(const QImage& image, const std::string& name) {
-  EXPECT_TRUE(QDir().mkpath(TESSARA_ARTEFACTS) && image.save(QStringLiteral(TESSARA_ARTEFACTS "/%1.png").arg(QString::fromStdString(name)))) << name;
+  QDir().mkpath(QStringLiteral(TESSARA_ARTEFACTS));
+  EXPECT_TRUE(image.save(QStringLiteral(TESSARA_ARTEFACTS "/%1.png").arg(QString::fromStdString(name)))) << name;
 }
 
 // Pixel (x, y) of the orientation-0 picture as orientation o shows it: 1 turned a

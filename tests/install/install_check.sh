@@ -51,7 +51,8 @@ for page in "$prefix"/share/man/man1/*.1.gz; do
 done
 
 sim=$prefix/bin/tessara-sim
-for f in "$prefix"/share/tessara/examples/*.cir; do "$sim" check "$f" >/dev/null || fail "the installed tessara-sim cannot check $f"; done
+for f in "$prefix"/share/tessara/examples/*.cir; do
+  "$sim" check "$f" >/dev/null || fail "the installed tessara-sim cannot check $f"; done
 
 [ "$failures" = 0 ] || exit 1
 echo "installed files all present and sound"

@@ -72,10 +72,10 @@ struct MonkeyRun : WindowTest {
     std::ostringstream faults;
     const std::string shown = Shown(window, !paletteLags), expected = Shown(fresh, !paletteLags);
     if (shown != expected) faults << "the window shows\n" << shown << "\na refresh shows\n" << expected;
-    auto offPixel = [](QWidget* w, const auto& element) { return w->isVisible() && w->pos() != TwipsPoint(element.Left(), element.Top()); };
+    auto offPixel = [](QWidget* w, const auto& e) { return w->isVisible() && w->pos() != TwipsPoint(e.Left(), e.Top()); };
     for (Integer i = 0; i < kSlotCount; ++i) {
       if (offPixel(Image(i), window.ObjImage(i)) || offPixel(Marker(i), window.buffer(i)) ||
-          offPixel(Find(QStringLiteral("txtObjValue(%1)").arg(i)), window.txtObjValue(i))) faults << "element " << i << " off its pixel\n";
+          offPixel(Find(QStringLiteral("txtObjValue(%1)").arg(i)), window.txtObjValue(i))) faults << i << " off its pixel\n";
     }
     if (window.form().doc.PowerOn != (Find<QPushButton>(QStringLiteral("Power"))->text() == "Power Down")) faults << "Power caption\n";
     if (Find(QStringLiteral("DragOutline"))->isVisible()) faults << "a drag outline is left open\n";

@@ -115,7 +115,8 @@ class FakeScreen final : public Screen {
   ElementsSnapshot Snapshot() const {
     ElementsSnapshot snap;
     for (std::size_t i = 0; i < kSlotCount; ++i)
-      std::tie(snap.images[i], snap.markers[i], snap.labels[i], snap.lines[i]) = std::tie(images_[i].s, markers_[i].s, labels_[i].s, lines_[i].s);
+      std::tie(snap.images[i], snap.markers[i], snap.labels[i], snap.lines[i]) =
+          std::tie(images_[i].s, markers_[i].s, labels_[i].s, lines_[i].s);
     for (std::size_t b = 0; b < kPaletteButtonCount; ++b) snap.borders[b] = borders_[b].style;
     return snap;
   }
