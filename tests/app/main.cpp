@@ -1,5 +1,4 @@
-// The main of the Qt test binaries (app, artwork, monkey): the offscreen platform unless
-// told otherwise.
+// The main of the Qt test binaries (app, artwork, monkey): offscreen unless told otherwise.
 #include <gtest/gtest.h>
 
 #include <QApplication>

@@ -6,7 +6,6 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
-#include <string>
 #include "app/canvas.h"
 #include "app/tessara_form.h"
 #include "app/twips.h"

@@ -1,7 +1,6 @@
-// The real window under real mouse events: what only Qt can break. Events reach the
-// handlers, the elements and pixels show the refresh, the window's own drags end as a
-// user expects, files and boxes go through Qt's dialogs. Grabs are kept as PNGs in
-// the build's artefacts/app folder.
+// The real window under real mouse events: what only Qt can break (events reach the
+// handlers, pixels show the refresh, drags end as a user expects, Qt's dialogs). Grabs
+// are kept as PNGs in the build's artefacts/app folder.
 #include <QDir>
 #include <QLabel>
 #include <QMenuBar>
@@ -26,13 +25,14 @@ struct Window : WindowTest {
   }
   QColor Pixel(QWidget* w, QPoint p) { return shot.pixelColor(w->mapTo(&window, p) * shot.devicePixelRatio()); }
   QColor OnCanvas(int x, int y) { return Pixel(&window.Canvas(), QPoint(x, y)); }
-  // An input at canvas pixel (0, 73) linked to input 0 of an AND gate at (223, 73).
-  void BuildLinkedPair() {
+  // An input at canvas pixel (0, 73) linked to the gate a button places at pixel at,
+  // at its image's point pin.
+  void LinkInputTo(const char* button, QPoint at, QPoint pin) {
     PlaceWith("InputButton", QPoint(30, 100));
-    PlaceWith("AndGateButton", QPoint(250, 100));
+    PlaceWith(button, at);
     Click(Find(QStringLiteral("LinkButton")));
     Click(Image(0), QPoint(45, 26));  // the input's output half
-    Click(Image(1), QPoint(5, 10));   // the AND's upper input
+    Click(Image(1), pin);
     Click(Find(QStringLiteral("CrossButton")));
   }
   QImage shot;
@@ -66,7 +66,6 @@ TEST_F(Window, PressesPlaceByEitherButtonAndThePointerShowsTheToolOverTheCanvasA
   EXPECT_FALSE(doc().Gates(0).GetUsed()) << "a heading is no canvas";
   QTest::mouseClick(&window.Canvas(), Qt::RightButton, {}, QPoint(200, 200));
   EXPECT_EQ(std::pair(doc().Gates(0).GetX(), doc().Gates(0).GetY()), std::pair(2600.0f, 2600.0f));
-  EXPECT_EQ(Image(0)->pos(), QPoint(173, 173));
   MoveTo(&window.Canvas(), QPoint(300, 290));
   EXPECT_NE(QGuiApplication::overrideCursor(), nullptr);
   EXPECT_EQ(std::pair(window.form().MouseX, window.form().MouseY), std::pair(4500.0f, 4350.0f));
@@ -75,7 +74,7 @@ TEST_F(Window, PressesPlaceByEitherButtonAndThePointerShowsTheToolOverTheCanvasA
 }
 
 TEST_F(Window, PoweredRunShowsTheValuesBesideTheGatesAndLinesFollowAMovedGate) {
-  BuildLinkedPair();
+  LinkInputTo("AndGateButton", QPoint(250, 100), QPoint(5, 10));  // the AND's upper input
   Grab("linked_pair");
   EXPECT_TRUE(IsDark(OnCanvas(53, 100)) && IsDark(OnCanvas(222, 83))) << "the line from pin to pin";
   EXPECT_TRUE(IsDark(OnCanvas(138, 91)) || IsDark(OnCanvas(138, 92))) << "the line's middle";
@@ -89,12 +88,21 @@ TEST_F(Window, PoweredRunShowsTheValuesBesideTheGatesAndLinesFollowAMovedGate) {
   Click(Find(QStringLiteral("prop")));
   auto* label = Find<QLabel>(QStringLiteral("txtObjValue(0)"));
   EXPECT_TRUE(label->isVisible() && label->text() == QStringLiteral("1"));
-  EXPECT_EQ(label->pos(), QPoint(58, 88)) << "input label at (875, 1325)";
-  EXPECT_EQ(Find<QPushButton>(QStringLiteral("Power"))->text(), QStringLiteral("Power Down"));
 }
 
+// Also the fault of a double-click on the bare canvas acting on what its first press
+// did not reach, and of a second button pressed during a drag.
 TEST_F(Window, DragsDropOnTheCanvasOrTrashCanAloneEndWithoutADropWhenABoxOpensAndADoubleClickTurns) {
-  PlaceWith("AndGateButton", QPoint(200, 200));  // gate 0 at (2600, 2600)
+  Click(Find(QStringLiteral("AndGateButton")));
+  QTest::mouseDClick(&window.Canvas(), Qt::LeftButton, {}, QPoint(200, 200));  // gate 0 at (2600, 2600)
+  EXPECT_EQ(doc().Gates(0).GetOrientation(), 0) << "the new gate was turned";
+  Click(Find(QStringLiteral("LinkButton")));
+  Click(Image(0), QPoint(45, 26));  // its output half: a link starts
+  {
+    ModalWatcher riddle([](QWidget*) {});
+    QTest::mouseDClick(&window.Canvas(), Qt::LeftButton, {}, QPoint(400, 300));
+    EXPECT_TRUE(doc().Gates(1).GetType() == kBufferGate && !riddle.seen()) << "the new bend's double-click box opened";
+  }
   Click(Find(QStringLiteral("CrossButton")));
   QWidget* outline = Find(QStringLiteral("DragOutline"));
   QTest::mouseDClick(Image(0), Qt::LeftButton, {}, QPoint(10, 10));
@@ -115,7 +123,13 @@ TEST_F(Window, DragsDropOnTheCanvasOrTrashCanAloneEndWithoutADropWhenABoxOpensAn
   EXPECT_TRUE(closer.seen() && !outline->isVisible());
   Release(&window.Canvas(), QPoint(300, 250));
   EXPECT_EQ(doc().Gates(0).GetX(), 2600) << "the release after the box dropped the gate";
-  const QPoint from = Map(Image(0), QPoint(10, 10), &window), end = Map(Image(0), to, &window);
+  Press(Image(0), QPoint(10, 10));
+  QTest::mousePress(Image(0), Qt::RightButton, {}, QPoint(40, 40));  // changes nothing
+  MoveTo(Image(0), to);
+  QTest::mouseRelease(Image(0), Qt::RightButton, {}, to);
+  Release(Image(0), to);
+  EXPECT_EQ(std::pair(doc().Gates(0).GetX(), doc().Gates(0).GetY()), std::pair(4500.0f - 150, 3750.0f - 150));
+  const QPoint from = Map(Image(0), QPoint(10, 10), &window), end = Map(&window.Canvas(), QPoint(400, 350), &window);
   QTest::mouseEvent(QTest::MousePress, &window, Qt::RightButton, {}, from);  // a drag with two buttons held
   QTest::mouseEvent(QTest::MousePress, &window, Qt::LeftButton, {}, from);   // ends at the last release
   QTest::mouseEvent(QTest::MouseMove, &window, Qt::NoButton, {}, (from + end) / 2);
@@ -123,25 +137,52 @@ TEST_F(Window, DragsDropOnTheCanvasOrTrashCanAloneEndWithoutADropWhenABoxOpensAn
   EXPECT_TRUE(outline->isVisible());
   QTest::mouseEvent(QTest::MouseMove, &window, Qt::NoButton, {}, end);
   QTest::mouseEvent(QTest::MouseRelease, &window, Qt::LeftButton, {}, end);
-  EXPECT_EQ(std::pair(doc().Gates(0).GetX(), doc().Gates(0).GetY()), std::pair(4500.0f - 150, 3750.0f - 150));
-  QWidget* trash = Find(QStringLiteral("TrashCan"));
-  Drag(Image(0), QPoint(10, 10), Map(trash, trash->rect().center(), Image(0)));
+  EXPECT_EQ(std::pair(doc().Gates(0).GetX(), doc().Gates(0).GetY()), std::pair(6000.0f - 150, 5250.0f - 150));
+  Drag(Image(0), QPoint(10, 10), Map(Find(QStringLiteral("TrashCan")), QPoint(30, 30), Image(0)));
   EXPECT_FALSE(doc().Gates(0).GetUsed() || Image(0)->isVisible());
 }
 
+// In each orientation: black three pixels in from the link's end, white opposite it.
+TEST_F(Window, TurnedInputsAndOutputsShowTheirStubsWhereTheirLinksEnd) {
+  LinkInputTo("OutputButton", QPoint(560, 300), QPoint(10, 26));
+  const LineElement& line = window.LinkLine(0);
+  for (int o = 0; o < 4; ++o) {
+    for (auto [slot, endX, endY] : {std::tuple{0, line.X1(), line.Y1()}, {1, line.X2(), line.Y2()}}) {
+      const gate& g = doc().Gates(static_cast<Integer>(slot));
+      auto pixel = [](Single twips) { return std::min(52, static_cast<int>(twips) / kTwipsPerPixel); };
+      const QPoint pin(pixel(endX - g.GetX()), pixel(endY - g.GetY()));
+      const QImage picture = Image(slot)->grab().toImage();
+      EXPECT_EQ(picture.pixelColor(pin + (QPoint(26, 26) - pin) / 8), QColor(Qt::black)) << "slot " << slot << " o " << o;
+      EXPECT_EQ(picture.pixelColor(QPoint(52, 52) - pin), QColor(Qt::white)) << "slot " << slot << " o " << o;
+      QTest::mouseDClick(Image(slot), Qt::LeftButton, {}, QPoint(26, 26));
+    }
+  }
+}
+
+// A drag after Open puts the pressed point of an image, or of a node's marker, under the pointer.
 TEST_F(Window, FilesSaveAndOpenThroughTheMenuAndABadFileGivesAnErrorBoxChangingNothing) {
   testing::TempFolder folder;
-  const std::string path = (folder.path() / "two.cir").string(), bad = (folder.path() / "bad.cir").string();
+  const std::string path = (folder.path() / "bent.cir").string(), bad = (folder.path() / "bad.cir").string();
   std::string answer = path;
   window.SetFileChooser([&](FileDialogMode, std::string_view, const std::string&) { return answer; });
-  PlaceWith("NotGateButton", QPoint(250, 100));
+  PlaceWith("AndGateButton", QPoint(200, 100));
+  PlaceWith("OrGateButton", QPoint(200, 300));
+  Click(Find(QStringLiteral("LinkButton")));
+  Click(Image(0), QPoint(45, 26));
+  Click(&window.Canvas(), QPoint(150, 200));  // a node in slot 2, its marker at (150, 200)
+  Click(Image(1), QPoint(5, 10));
   Find<QAction>(QStringLiteral("Save"))->trigger();
-  const std::string saved = testing::ReadFile(path);
-  EXPECT_EQ(saved, WriteCircuit(doc()));
+  EXPECT_EQ(testing::ReadFile(path), WriteCircuit(doc()));
   Find<QAction>(QStringLiteral("New"))->trigger();
   EXPECT_FALSE(Image(0)->isVisible());
   Find<QAction>(QStringLiteral("Open"))->trigger();
-  EXPECT_TRUE(Image(0)->isVisible());
+  ASSERT_TRUE(Image(0)->isVisible() && window.ObjImage(0).GetDragMode() == DragMode::Automatic);
+  Drag(Image(0), QPoint(10, 20), Map(&window.Canvas(), QPoint(300, 250), Image(0)));
+  Drag(Marker(2), QPoint(3, 4), Map(&window.Canvas(), QPoint(400, 350), Marker(2)));
+  EXPECT_EQ(std::pair(doc().Gates(0).GetX(), doc().Gates(0).GetY()), std::pair(4500.0f - 150, 3750.0f - 300));
+  EXPECT_EQ(std::pair(doc().Gates(2).GetX(), doc().Gates(2).GetY()), std::pair(6000.0f - 45, 5250.0f - 60));
+  Find<QAction>(QStringLiteral("Save"))->trigger();  // or Open would first ask to save the changes
+  const std::string shown = WriteCircuit(doc());
   testing::WriteFile(bad, "\"Tessara\"\r\nnot a circuit\r\n");
   answer = bad;
   QString text;
@@ -153,7 +194,7 @@ TEST_F(Window, FilesSaveAndOpenThroughTheMenuAndABadFileGivesAnErrorBoxChangingN
   EXPECT_TRUE(text.startsWith(QStringLiteral("ErrorCannot open")) && text.contains(QString::fromStdString(bad)));
   EXPECT_EQ(icon, QMessageBox::Critical);
   EXPECT_EQ(window.windowTitle().toStdString(), "Tessara - " + path);
-  EXPECT_EQ(WriteCircuit(doc()), saved);
+  EXPECT_EQ(WriteCircuit(doc()), shown);
   Find<QAction>(QStringLiteral("Exit"))->trigger();
   EXPECT_FALSE(window.isVisible());
 }
@@ -167,14 +208,11 @@ TEST(StartWindow, OpensTheFileNamedByItsFullPathOrGivesAnErrorOverAnEmptyCircuit
   QDir::setCurrent(QString::fromStdString(folder.path().string()));
   for (const char* name : {"one.cir", "missing.cir", "pipe.cir"}) {
     Tessara_Form window;
-    QString box;
-    ModalWatcher watcher([&](QWidget* modal) { box = modal->windowTitle(); });
+    ModalWatcher watcher([&](QWidget* modal) { EXPECT_EQ(modal->windowTitle(), QStringLiteral("Error")) << name; });
     StartWindow(window, {QString::fromLatin1(name), QStringLiteral("ignored.cir")});
-    const std::string full = (folder.path() / name).string();
     EXPECT_TRUE(QTest::qWaitFor([&] { return window.windowTitle() != "Tessara" || watcher.seen(); }, 5000)) << name;
     EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(window.windowTitle().toStdString(), watcher.seen() ? "Tessara" : "Tessara - " + full);
-    EXPECT_EQ(box, watcher.seen() ? QStringLiteral("Error") : QString());
+    EXPECT_EQ(window.windowTitle().toStdString(), watcher.seen() ? "Tessara" : "Tessara - " + (folder.path() / name).string());
     EXPECT_EQ(watcher.seen(), std::string(name) != "one.cir");
   }
   QDir::setCurrent(before);
@@ -182,7 +220,6 @@ TEST(StartWindow, OpensTheFileNamedByItsFullPathOrGivesAnErrorOverAnEmptyCircuit
 
 TEST(FileDialogFilter, PairsBecomeQtNameFilters) {
   const std::pair<const char*, const char*> rows[] = {
-      {"Circuits (*.cir)|*.cir|", "Circuits (*.cir)"}, {"Circuit (*.cir)|*.cir|", "Circuit (*.cir)"},
       {"Circuits|*.cir", "Circuits (*.cir)"}, {"Circuits (*.cir)|*.cir|All files (*.*)|*.*|", "Circuits (*.cir);;All files (*.*)"},
       {"Texts|*.txt;*.text|", "Texts (*.txt *.text)"}, {"", ""}, {"No pattern|", ""}};
   for (const auto& [given, expected] : rows) EXPECT_EQ(QtNameFilters(given).toStdString(), expected) << given;

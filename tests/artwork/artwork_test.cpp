@@ -1,9 +1,9 @@
-// One look per picture family: gate symbols in their four orientations, the other
-// pictures, the tool cursors and the application icon. Each is also saved as a PNG
-// under artefacts/artwork of the build folder, to be looked at.
+// One look per picture family: gate symbols in their four orientations, the other pictures,
+// the tool cursors and the application icon, each also kept as a PNG under artefacts/artwork.
 #include <QDir>
 #include <QImage>
 #include <gtest/gtest.h>
+#include <array>
 #include <functional>
 #include "app/artwork.h"
 
@@ -18,10 +18,7 @@ void Keep(const QImage& image, const std::string& name) {
 
 // Pixel (x, y) of the orientation-0 picture as orientation o shows it: 1 turned a
 // quarter anticlockwise, 2 mirrored, 3 the mirror of 1.
-QPoint Turned(int x, int y, int o) {
-  const QPoint turned[] = {{x, y}, {y, 57 - x}, {57 - x, y}, {y, x}};
-  return turned[o];
-}
+QPoint Turned(int x, int y, int o) { return std::array{QPoint(x, y), QPoint(y, 57 - x), QPoint(57 - x, y), QPoint(y, x)}[o]; }
 
 // The centres, in twips of the 795-twip gate image, of the inked runs one pixel in
 // from the left side of an orientation-0 picture seen in orientation o.

@@ -16,8 +16,7 @@ class Window : public ::testing::Test {
   Window() { Form_Load(form); }
   // The pointer moves to (x, y) on the canvas and presses there.
   void PressCanvas(Single x, Single y) { Tessara_Frame_MouseMove(form, x, y), Tessara_Frame_MouseDown(form); }
-  // Chooses a tool with its button and presses the canvas at (x, y); returns the
-  // slot the press filled.
+  // Chooses a tool with its button and presses the canvas at (x, y); returns the slot filled.
   Integer Place(void (*button)(Form&), Single x, Single y) {
     button(form);
     const Integer slot = *doc.GetFreeGate();

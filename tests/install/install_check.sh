@@ -4,16 +4,12 @@
 # the icons PNGs of their sizes, the man pages clean, the installed tessara-sim
 # working on the installed examples. The tools it uses come with scripts/install-deps.
 set -u
-build=$1
-examples=$2
-failures=0
+build=$1 examples=$2 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
-cmake --install "$build" --prefix "$prefix" >"$prefix.log" 2>&1 \
-  || { cat "$prefix.log"; rm -f "$prefix.log"; echo "FAIL: cmake --install"; exit 1; }
-rm -f "$prefix.log"
+out=$(cmake --install "$build" --prefix "$prefix" 2>&1) || { echo "$out"; echo "FAIL: cmake --install"; exit 1; }
 
 sizes="16 24 32 48 64 128 256"
 expected=(bin/tessara bin/tessara-sim share/applications/tessara.desktop
@@ -29,8 +25,7 @@ diff <(printf '%s\n' "${expected[@]}" | sort) <(cd "$prefix" && find . -type f |
 
 
 desktop=$prefix/share/applications/tessara.desktop
-out=$(desktop-file-validate "$desktop" 2>&1) || fail "desktop-file-validate: $out"
-[ -z "$out" ] || fail "desktop-file-validate has remarks: $out"
+out=$(desktop-file-validate "$desktop" 2>&1) && [ -z "$out" ] || fail "desktop-file-validate: $out"
 for line in 'Name=Tessara' 'Exec=tessara %f' 'Icon=tessara' 'MimeType=application/x-tessara-circuit;'; do
   grep -qxF "$line" "$desktop" || fail "tessara.desktop lacks the line $line"
 done
@@ -49,16 +44,15 @@ for s in $sizes; do
 done
 
 for page in "$prefix"/share/man/man1/*.1.gz; do
-  warnings=$(gzip -dc "$page" | groff -man -Tutf8 -ww -z 2>&1)
-  [ -z "$warnings" ] || fail "$(basename "$page"): groff warns: $warnings"
+  out=$(gzip -dc "$page" | groff -man -Tutf8 -ww -z 2>&1)
+  [ -z "$out" ] || fail "$(basename "$page"): groff warns: $out"
   MANWIDTH=80 man -l "$page" 2>/dev/null | grep -q '^NAME' \
     || fail "$(basename "$page"): man -l shows no NAME section"
 done
 
 sim=$prefix/bin/tessara-sim
 for f in "$prefix"/share/tessara/examples/*.cir; do
-  "$sim" check "$f" >/dev/null || fail "the installed tessara-sim cannot check $f"
-done
+  "$sim" check "$f" >/dev/null || fail "the installed tessara-sim cannot check $f"; done
 
 [ "$failures" = 0 ] || exit 1
 echo "installed files all present and sound"

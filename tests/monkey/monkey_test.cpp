@@ -1,11 +1,8 @@
-// The monkey: a seeded run of random user actions made of real mouse events on the
-// window (palette clicks, presses, double-clicks and drags on the canvas, gate images,
-// node markers and the trash can, Power, prop, File > New), every box answered as a
-// user would. After each action the window must show what a full refresh of its
-// circuit shows on the stand-in screen, each element at its pixel, with no drag left
-// open. MONKEY_SEED and MONKEY_ACTIONS choose the run; `make soak` runs a long one.
+// The monkey: seeded random user actions of real mouse events on the window, every box
+// answered; after each the window must show what a full refresh of its circuit shows on
+// the stand-in screen, each element at its pixel, with no drag left open.
+// MONKEY_SEED and MONKEY_ACTIONS choose the run; `make soak` runs a long one.
 #include <QAction>
-#include <QLabel>
 #include <QPushButton>
 #include <random>
 #include <sstream>
@@ -43,10 +40,8 @@ struct MonkeyRun : WindowTest {
   // A shown element of a pool, or none.
   QWidget* AnyShown(const char* pool) {
     std::vector<QWidget*> shown;
-    for (int i = 0; i < kSlotCount; ++i) {
-      QWidget* w = Find(QStringLiteral("%1(%2)").arg(QLatin1String(pool)).arg(i));
-      if (w->isVisible()) shown.push_back(w);
-    }
+    for (int i = 0; i < kSlotCount; ++i)
+      if (QWidget* w = Find(QStringLiteral("%1(%2)").arg(QLatin1String(pool)).arg(i)); w->isVisible()) shown.push_back(w);
     return shown.empty() ? nullptr : shown[Pick(shown.size())];
   }
   std::size_t Pick(std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(rng); }
@@ -74,17 +69,13 @@ struct MonkeyRun : WindowTest {
     testing::FakeScreen fresh;
     DisplayObjects(window.form().doc, fresh);
     paletteLags = paletteLags && Shown(window, true) != Shown(fresh, true);
-    const bool palette = !paletteLags;
     std::ostringstream faults;
-    const std::string shown = Shown(window, palette), expected = Shown(fresh, palette);
+    const std::string shown = Shown(window, !paletteLags), expected = Shown(fresh, !paletteLags);
     if (shown != expected) faults << "the window shows\n" << shown << "\na refresh shows\n" << expected;
-    for (int i = 0; i < kSlotCount; ++i) {
-      for (QWidget* w : {Image(i), Marker(i)}) {
-        const auto* image = dynamic_cast<ImageElement*>(w);
-        if (w->isVisible() && w->pos() != TwipsPoint(image->Left(), image->Top())) faults << "image off its pixel\n";
-      }
-      const auto* label = Find<QLabel>(QStringLiteral("txtObjValue(%1)").arg(i));
-      if (label->isVisible() && label->pos() != TwipsPoint(window.txtObjValue(i).Left(), window.txtObjValue(i).Top())) faults << "label off its pixel\n";
+    auto offPixel = [](QWidget* w, const auto& e) { return w->isVisible() && w->pos() != TwipsPoint(e.Left(), e.Top()); };
+    for (Integer i = 0; i < kSlotCount; ++i) {
+      if (offPixel(Image(i), window.ObjImage(i)) || offPixel(Marker(i), window.buffer(i)) ||
+          offPixel(Find(QStringLiteral("txtObjValue(%1)").arg(i)), window.txtObjValue(i))) faults << i << " off its pixel\n";
     }
     if (window.form().doc.PowerOn != (Find<QPushButton>(QStringLiteral("Power"))->text() == "Power Down")) faults << "Power caption\n";
     if (Find(QStringLiteral("DragOutline"))->isVisible()) faults << "a drag outline is left open\n";
@@ -101,8 +92,7 @@ TEST_F(MonkeyRun, RandomActionsKeepTheWindowTrueToItsCircuit) {
   rng.seed(seed);
   for (long k = 0; k < actions; ++k) {
     Act();
-    const std::string faults = Faults();
-    ASSERT_EQ(faults, "") << "replay: MONKEY_SEED=" << seed << " MONKEY_ACTIONS=" << k + 1;
+    ASSERT_EQ(Faults(), "") << "replay: MONKEY_SEED=" << seed << " MONKEY_ACTIONS=" << k + 1;
   }
 }
 }  // namespace

@@ -1,13 +1,10 @@
 #!/usr/bin/env bash
-# The road of one action on the real program on a private X server, driven with
-# xdotool like a user: "tessara road.cir" opens an empty circuit by its relative path
-# under the caption of its full path; an input, a NOT gate and an output are placed
-# with the palette (Ctrl+Z takes the NOT gate back and Ctrl+Y brings it again, the
-# canvas each time pixel for pixel as it was), linked pin to pin, powered, the input
-# clicked after one "prop", "prop" pressed four times and Ctrl+Left four times (the
-# window then as it was after the click), Ctrl+Right; File > Save As and its dialog save over the file,
-# which must be the expected one byte for byte; Ctrl+Q ends the program cleanly. Exit 77 (skipped) without an X
-# server. Usage: road.sh <tessara binary> <folder for the screenshot>
+# The real program on a private X server, driven with xdotool like a user: "tessara
+# road.cir" opens by its relative path under its full path's caption; the palette places
+# an input, a NOT gate (Ctrl+Z and Ctrl+Y give the canvas back pixel for pixel) and an
+# output, links, Power, prop, a toggle; four props and four Ctrl+Left show the window as
+# after the toggle; Save As writes the expected file byte for byte; Ctrl+Q ends cleanly.
+# Exit 77 (skipped) without an X server. Usage: road.sh <tessara binary> <screenshot folder>
 set -u
 tessara=$1 artefacts=$2 work=$(mktemp -d) pids=()
 trap 'kill "${pids[@]}" 2>/dev/null; wait; rm -rf "$work"' EXIT
@@ -15,13 +12,10 @@ fail() { echo "FAIL: $*"; import -window root "$artefacts/failure.png" 2>/dev/nu
 command -v Xvfb >/dev/null && command -v xdotool >/dev/null || { echo "no Xvfb or xdotool"; exit 77; }
 # -noreset: the server would otherwise reset when its last client leaves.
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null & pids+=($!)
-for i in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-[ -s "$work/display" ] || { echo "Xvfb did not start"; exit 77; }
+await() { for i in $(seq 200); do "$@" && return 0; sleep 0.1; done; return 1; }  # up to 20 s
+await test -s "$work/display" || { echo "Xvfb did not start"; exit 77; }
 export DISPLAY=":$(head -n1 "$work/display")" QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$work
 mkdir -p "$artefacts" && chmod 700 "$work"
-# Waits up to 20 s for $1 to succeed.
-await() { for i in $(seq 200); do "$@" && return 0; sleep 0.1; done; return 1; }
-caption_is() { [ "$(xdotool getwindowname "$win" 2>/dev/null)" = "$1" ]; }
 printf '"Tessara"\r\n"Orvandel"\r\n"Quillmarsh"\r\n"Version",0.3\r\n' >"$work/expected.cir"
 for slot in $(seq 51); do printf '11,0,0,#FALSE#,0\r\n'; done >>"$work/expected.cir"
 for slot in $(seq 51); do printf '1,#FALSE#,0,#FALSE#,0,0,#FALSE#,0,0\r\n'; done >>"$work/expected.cir"
@@ -35,8 +29,7 @@ bar=$((HEIGHT - 550))  # the client area is 725 x 550 under the menu bar
 # Clicks at a client point, or at a canvas point (the canvas is at client 120, 8).
 client() { xdotool mousemove --window "$win" "$1" $(($2 + bar)) click 1; }
 canvas() { client $((120 + $1)) $((8 + $2)); }
-# The window, or with "canvas" the canvas alone (599 x 533 pixels at client 120, 8), as
-# $work/$1.png, the pointer resting on the input; same_as: it equals picture $1.
+# The window, or with "canvas" the canvas alone, as $work/$1.png; same_as: it equals picture $1.
 shoot() {
   xdotool mousemove --window "$win" 130 $((98 + bar))
   import -window "$win" ${2:+-crop 599x533+120+$((8 + bar)) +repage} "$work/$1.png"
@@ -62,8 +55,6 @@ for i in 1 2 3 4; do client 56 508; done
 await eval '! same_as toggled' || fail "four props changed nothing"
 xdotool key ctrl+Left ctrl+Left ctrl+Left ctrl+Left
 await same_as toggled || fail "four steps back do not show the window as it was after the toggle"
-xdotool key ctrl+Right
-sleep 1
 import -window root "$artefacts/shot.png" || fail "no screenshot"
 menu_open() { [ "$(xdotool search --onlyvisible --classname '^tessara$' | wc -l)" -gt 1 ]; }
 client 19 $((-bar / 2)); await menu_open || fail "the File menu did not open"

@@ -1,9 +1,7 @@
-// A stand-in for the window in tests: every element keeps the state a handler last
-// gave it, starting as a real window does at design (elements hidden and manual,
-// labels "0", Power reading "power up", caption "Tessara", the arrow pointer). It
-// records the message boxes shown, the file dialogs asked for and the drags begun,
-// and answers file dialogs from a queue of prepared answers ("" when it runs dry,
-// as a cancelled dialog does).
+// A stand-in for the window in tests: every element keeps the state a handler last gave
+// it, starting as a real window does (elements hidden and manual, labels "0", "power up",
+// caption "Tessara", the arrow pointer). It records the boxes shown, the file dialogs and
+// the drags begun, and answers questions and file dialogs from queues of prepared answers.
 #pragma once
 #include <array>
 #include <deque>
@@ -38,43 +36,30 @@ struct LineState {
 // The visibility and place every element has, on its state s.
 template <typename Element, typename State>
 struct Placed : Element {
-  void SetVisible(bool visible) override { s.visible = visible; }
-  bool Visible() const override { return s.visible; }
-  void SetLeft(Single twips) override { s.left = twips; }
-  void SetTop(Single twips) override { s.top = twips; }
-  Single Left() const override { return s.left; }
-  Single Top() const override { return s.top; }
+  void SetVisible(bool visible) override { s.visible = visible; } bool Visible() const override { return s.visible; }
+  void SetLeft(Single twips) override { s.left = twips; } Single Left() const override { return s.left; }
+  void SetTop(Single twips) override { s.top = twips; } Single Top() const override { return s.top; }
   State s;
 };
 struct FakeImage final : Placed<ImageElement, ImageState> {
-  void SetPicture(Picture picture) override { s.picture = picture; }
-  Picture GetPicture() const override { return s.picture; }
-  void SetDragMode(DragMode mode) override { s.drag = mode; }
-  DragMode GetDragMode() const override { return s.drag; }
+  void SetPicture(Picture picture) override { s.picture = picture; } Picture GetPicture() const override { return s.picture; }
+  void SetDragMode(DragMode mode) override { s.drag = mode; } DragMode GetDragMode() const override { return s.drag; }
 };
 struct FakeLabel final : Placed<LabelElement, LabelState> {
-  void SetText(std::string_view text) override { s.text = text; }
-  std::string Text() const override { return s.text; }
+  void SetText(std::string_view text) override { s.text = text; } std::string Text() const override { return s.text; }
 };
 struct FakeLine final : LineElement {
-  void SetVisible(bool visible) override { s.visible = visible; }
-  bool Visible() const override { return s.visible; }
-  void SetX1(Single twips) override { s.x1 = twips; }
-  void SetY1(Single twips) override { s.y1 = twips; }
-  void SetX2(Single twips) override { s.x2 = twips; }
-  void SetY2(Single twips) override { s.y2 = twips; }
-  Single X1() const override { return s.x1; }
-  Single Y1() const override { return s.y1; }
-  Single X2() const override { return s.x2; }
-  Single Y2() const override { return s.y2; }
-  void SetValue(LineValue value) override { s.value = value; }
-  LineValue Value() const override { return s.value; }
+  void SetVisible(bool visible) override { s.visible = visible; } bool Visible() const override { return s.visible; }
+  void SetX1(Single twips) override { s.x1 = twips; } Single X1() const override { return s.x1; }
+  void SetY1(Single twips) override { s.y1 = twips; } Single Y1() const override { return s.y1; }
+  void SetX2(Single twips) override { s.x2 = twips; } Single X2() const override { return s.x2; }
+  void SetY2(Single twips) override { s.y2 = twips; } Single Y2() const override { return s.y2; }
+  void SetValue(LineValue value) override { s.value = value; } LineValue Value() const override { return s.value; }
   LineState s;
 };
 struct FakeBorder final : BorderElement {
-  void SetBorderStyle(int value) override { style = value, clears += value == 0; }
-  int BorderStyle() const override { return style; }
-  int style = 0, clears = 0;
+  void SetBorderStyle(int value) override { style = value; } int BorderStyle() const override { return style; }
+  int style = 0;
 };
 struct Message {
   std::string prompt, title;
@@ -127,14 +112,11 @@ class FakeScreen final : public Screen {
     return answer;
   }
   void BeginDrag(DragSource source) override { drags.push_back(source); }
-  // Times the palette was redrawn: every refresh clears CrossButton's border once.
-  int Refreshes() const { return borders_[0].clears; }
   ElementsSnapshot Snapshot() const {
     ElementsSnapshot snap;
-    for (std::size_t i = 0; i < kSlotCount; ++i) {
+    for (std::size_t i = 0; i < kSlotCount; ++i)
       std::tie(snap.images[i], snap.markers[i], snap.labels[i], snap.lines[i]) =
           std::tie(images_[i].s, markers_[i].s, labels_[i].s, lines_[i].s);
-    }
     for (std::size_t b = 0; b < kPaletteButtonCount; ++b) snap.borders[b] = borders_[b].style;
     return snap;
   }

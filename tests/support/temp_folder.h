@@ -1,6 +1,5 @@
-// A fresh folder for one test under the system's temporary folder, removed with
-// everything in it (read-only subfolders too) when the object goes; and the whole
-// bytes of a file, to read and to write.
+// A fresh folder for one test, removed with everything in it (read-only subfolders too)
+// when the object goes; and the whole bytes of a file, to read and to write.
 #pragma once
 #include <stdlib.h>
 #include <algorithm>
@@ -28,9 +27,8 @@ class TempFolder {
   TempFolder() : path_(mkdtemp((fs::temp_directory_path() / "tessara-test-XXXXXX").string().data())) {}
   ~TempFolder() {
     std::error_code ec;
-    for (fs::recursive_directory_iterator it(path_, ec), end; !ec && it != end; it.increment(ec)) {
+    for (fs::recursive_directory_iterator it(path_, ec), end; !ec && it != end; it.increment(ec))
       if (!it->is_symlink(ec) && it->is_directory(ec)) fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ec);
-    }
     fs::remove_all(path_, ec);
   }
   TempFolder(const TempFolder&) = delete;

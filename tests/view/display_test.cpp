@@ -1,4 +1,5 @@
-// The refresh from the model: pictures, markers, lines, value labels and the palette.
+// The refresh from the model: pictures, markers, lines and value labels (the palette's
+// borders are read from the real window's pixels in app_tests).
 #include "view/display.h"
 #include <gtest/gtest.h>
 #include "circuits.h"
@@ -45,19 +46,6 @@ TEST_F(Refresh, NodeShowsOnlyItsMarkerAndAFreedSlotOrLinkHidesButKeepsItsPlace) 
   EXPECT_EQ(screen.LinkLine(5).X1(), 800) << "a hidden line keeps its ends";
   PutGate(doc, 3, kNotGate, 1000, 1000);
   EXPECT_FALSE(Shown().Snapshot().markers[3].visible) << "a gate in a node's old slot shows no marker";
-}
-
-TEST_F(Refresh, OnlyTheCurrentToolsButtonHasABorder) {
-  using enum PaletteButton;
-  const std::pair<Long, std::optional<PaletteButton>> rows[] = {
-      {0, CrossButton}, {1, LinkButton}, {2, AndGateButton}, {3, OrGateButton}, {4, NotGateButton},
-      {5, InputButton}, {6, OutputButton}, {7, std::nullopt}, {8, NandGateButton}, {9, NorGateButton},
-      {10, XorGateButton}, {11, std::nullopt}};
-  for (const auto& [tool, bordered] : rows) {
-    doc.CurrentTool = tool;
-    const auto borders = Shown().Snapshot().borders;
-    for (int b = 0; b < kPaletteButtonCount; ++b) EXPECT_EQ(borders[b], PaletteButton(b) == bordered) << tool << " " << b;
-  }
 }
 
 TEST_F(Refresh, PoweredLabelStandsBesideTheOutputByKindAndOrientationShowingItsValue) {
