@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The real program on a private X server, driven with xdotool like a user: "tessara
 # road.cir" opens by its relative path under its full path's caption; the palette places
-# an input, a NOT gate (Ctrl+Z and Ctrl+Y give the canvas back pixel for pixel) and an
-# output, links, Power, prop, a toggle; four props and four Ctrl+Left show the window as
+# a NOT gate (Ctrl+Z gives back the empty canvas, Ctrl+Y the placed one, pixel for pixel),
+# an input and an output, links, Power, prop, a toggle; four props and four Ctrl+Left show the window as
 # after the toggle; Save As writes the expected file byte for byte; Ctrl+Q ends cleanly.
 # Exit 77 (skipped) without an X server. Usage: road.sh <tessara binary> <screenshot folder>
 set -u
@@ -36,15 +36,15 @@ shoot() {
 }
 same_as() { shoot now "${2:-}"; [ "$(compare -metric AE "$work/now.png" "$work/$1.png" null: 2>&1)" = 0 ]; }
 # Every press on canvas row 107 (1605 twips) puts the gate's corner at y 1205, pixel 80.
-client 36 268; canvas 30 107    # input: image at canvas (0, 80)
-sleep 0.5 && shoot before_not canvas
+sleep 0.5 && shoot empty canvas
 client 36 212; canvas 160 107   # NOT: image at (133, 80), x 2000
-await eval '! same_as before_not canvas' || fail "the NOT gate did not appear"
+await eval '! same_as empty canvas' || fail "the NOT gate did not appear"
 sleep 0.5 && shoot with_not canvas
 xdotool key ctrl+z
-await same_as before_not canvas || fail "Ctrl+Z did not give back the canvas before the NOT gate"
+await same_as empty canvas || fail "Ctrl+Z did not give back the empty canvas"
 xdotool key ctrl+y
 await same_as with_not canvas || fail "Ctrl+Y did not bring back the NOT gate"
+client 36 268; canvas 30 107    # input: image at canvas (0, 80)
 client 84 268; canvas 570 107   # output: image at (547, 80)
 client 84 68                    # link: an image's right half is its output, upper left input 0
 canvas 40 106; canvas 143 100; canvas 173 106; canvas 557 100
@@ -62,8 +62,8 @@ xdotool key Down Down Down Down Return  # its fourth entry
 await xdotool search --onlyvisible --name '^Save As$' >/dev/null || fail "no Save As dialog"
 xdotool windowfocus --sync "$(xdotool search --onlyvisible --name '^Save As$' | head -n1)"
 xdotool key ctrl+a && xdotool type --delay 20 "$work/road.cir" && xdotool key Return
-sed -i '5s/.*/5,0,1205,#TRUE#,0\r/; 6s/.*/4,2000,1205,#TRUE#,0\r/; 7s/.*/6,8200,1205,#TRUE#,0\r/' "$work/expected.cir"
-sed -i '56s/.*/1,#TRUE#,0,#FALSE#,0,0,#FALSE#,1,0\r/; 57s/.*/1,#TRUE#,0,#FALSE#,1,0,#FALSE#,2,0\r/' "$work/expected.cir"
+sed -i '5s/.*/4,2000,1205,#TRUE#,0\r/; 6s/.*/5,0,1205,#TRUE#,0\r/; 7s/.*/6,8200,1205,#TRUE#,0\r/' "$work/expected.cir"
+sed -i '56s/.*/1,#TRUE#,0,#FALSE#,1,0,#FALSE#,0,0\r/; 57s/.*/1,#TRUE#,0,#FALSE#,0,0,#FALSE#,2,0\r/' "$work/expected.cir"
 await cmp -s "$work/expected.cir" "$work/road.cir" || { diff "$work/expected.cir" "$work/road.cir" | head; fail "the saved file differs"; }
 xdotool windowfocus --sync "$win" key ctrl+q
 await eval '! kill -0 ${pids[1]} 2>/dev/null' || fail "Ctrl+Q did not end the program"
