@@ -1,6 +1,4 @@
-// Builds circuits the way the editor does, with the slots each new gate and link
-// segment goes into chosen by the test, so one circuit can be laid out in several
-// slot orders.
+// Builds circuits as the editor does, in slots the test chooses.
 #pragma once
 #include <numeric>
 #include <utility>

@@ -13,8 +13,7 @@ namespace {
 
 // 3 to 12 gates of any kind but the node, each input linked from any gate, maybe bent.
 Document RandomCircuit(std::mt19937& rng) {
-  constexpr Long kKinds[] = {kAndGate, kOrGate,  kNotGate,   kNandGate,
-                             kNorGate, kXorGate, kInputGate, kOutputGate};
+  constexpr Long kKinds[] = {kAndGate, kOrGate, kNotGate, kNandGate, kNorGate, kXorGate, kInputGate, kOutputGate};
   Document doc;
   testing::CircuitBuilder build(doc);
   std::vector<Integer> gates;
@@ -86,9 +85,7 @@ TEST(RunHistory, FindsTheRepeatOfTheToggleFreeStretchHoldingAStep) {
 
 TEST(RunHistory, BeyondItsCapDropsTheOldestAndKeepsTheStepNumbers) {
   RunHistory history = History("abcdefg", 4);
-  EXPECT_EQ(history.First(), 3u);
-  EXPECT_EQ(history.Last(), 6u);
-  EXPECT_EQ(history.Step(3).state.bits[0], 'd');
+  EXPECT_EQ(std::tuple(history.First(), history.Last(), history.Step(3).state.bits[0]), std::tuple(3u, 6u, 'd'));
   EXPECT_TRUE(!history.GoTo(2) && history.GoTo(3) && !history.Back()) << "step 3 is the first kept";
 }
 

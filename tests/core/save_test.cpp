@@ -1,4 +1,4 @@
-// Saving replaces the file whole or not at all; loading names why it cannot.
+// Saving replaces the file whole or not at all.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <cerrno>
@@ -62,14 +62,5 @@ TEST_F(Save, FailedOrRefusedSaveNamesTheReasonAndLeavesWhatWasThereWithNoTempora
   EXPECT_EQ(folder.Names(), (std::vector<std::string>{"folder.cir", "keep.cir", "link.cir", "pipe.cir"}));
 }
 
-TEST_F(Save, LoadingWhatIsNoCircuitFileFailsWithoutALineAndDescribeNamesTheLineWhenThereIsOne) {
-  const std::pair<std::string, const char*> rows[] = {{At("none.cir").string(), "cannot open: No such file or directory"},
-      {folder.path().string(), "cannot open: Is a directory"}, {"/dev/zero", "cannot open: not a regular file"}};
-  for (const auto& [path, reason] : rows) {
-    const LoadResult loaded = LoadCircuitFile(path);
-    EXPECT_EQ(Describe(path, loaded.error), path + ": " + reason);
-  }
-  EXPECT_EQ(Describe("a.cir", FileError{"the file ends early", 56}), "a.cir: line 56: the file ends early");
-}
 }  // namespace
 }  // namespace tessara

@@ -13,22 +13,20 @@ namespace {
 using testing::PutGate;
 using testing::PutLink;
 
-// A gate of kind type in slot, driven by gate `from` unless from is -1; returns slot.
+// A gate in slot driven by gate `from` (none when -1) through link slot `link`++.
 Integer Add(Document& doc, Integer slot, Long type, Integer from, Integer& link) {
   PutGate(doc, slot, type, type == kOutputGate ? 8200 : 2000, 400.0f * slot);
   if (from >= 0) PutLink(doc, link++, from, slot);
   return slot;
 }
 
-// count gates of kind type in slots first.., each driving the next, the first driven
-// by `from`; returns the last slot.
+// count gates in slots first.., each driving the next; returns the last slot.
 Integer Chain(Document& doc, Integer first, int count, Long type, Integer from, Integer& link) {
   for (Integer s = first; s < first + count; ++s) from = Add(doc, s, type, from, link);
   return from;
 }
 
-// A ring of one NOT and length - 1 OR gates with their second input open, in slots
-// first..; once running, a square wave of period 2 * length. Returns its last slot.
+// One NOT and length - 1 ORs in a ring: a square wave of period 2 * length.
 Integer Ring(Document& doc, Integer first, int length, Integer& link) {
   const Integer last = Chain(doc, first, length, kOrGate, -1, link);
   Add(doc, first, kNotGate, last, link);  // the NOT takes the first OR's place
@@ -47,9 +45,7 @@ TEST(Settle, FindsTheFirstRepeatedStateOfEachRun) {
   const struct {
     const char* circuit;
     std::function<Integer(Document&, Integer&)> build;  // returns the output's slot
-    int bound;
-    bool repeats;
-    int steps, period;
+    int bound, repeats, steps, period;
     char cell;
   } rows[] = {
       {"NOT into an output: a fixed point after two steps",
@@ -74,9 +70,7 @@ TEST(Settle, FindsTheFirstRepeatedStateOfEachRun) {
       {"the same cycle followed for 256 steps only", TwoRings, 256, false, 0, 0, '~'},
       {"a node-flagged link ending at a NOR: the output runs 1,1,0,0",
        [](Document& d, Integer& l) {
-         PutGate(d, 0, kOrGate, 2000, 0);
-         PutGate(d, 1, kNorGate, 4000, 0);
-         PutGate(d, 2, kOutputGate, 8200, 0);
+         for (auto [slot, type] : {std::pair{0, kOrGate}, {1, kNorGate}, {2, kOutputGate}}) PutGate(d, slot, type, 2000, 0);
          PutLink(d, l++, 1, 1, 0).StopIsNode = true;
          PutLink(d, l++, 0, 1, 1);
          PutLink(d, l++, 1, 2, 0);
@@ -89,11 +83,9 @@ TEST(Settle, FindsTheFirstRepeatedStateOfEachRun) {
     Document doc;
     Integer links = 0;
     const Integer output = row.build(doc, links);
-    const Settling settling = Settle(doc, row.bound);
-    EXPECT_EQ(settling.repeats, row.repeats) << row.circuit;
-    EXPECT_EQ(settling.steps, row.steps) << row.circuit;
-    EXPECT_EQ(settling.period, row.period) << row.circuit;
-    EXPECT_EQ(settling.Cell(output), row.cell) << row.circuit;
+    const Settling s = Settle(doc, row.bound);
+    EXPECT_EQ(std::tuple(int{s.repeats}, s.steps, s.period, s.Cell(output)),
+              std::tuple(row.repeats, row.steps, row.period, row.cell)) << row.circuit;
     EXPECT_EQ(CaptureState(doc), SimState{}) << row.circuit << ": the start state is given back";
   }
 }

@@ -7,14 +7,8 @@ using testing::PutGate;
 using DropAndDelete = Window;
 
 TEST_F(DropAndDelete, DropKeepsTheWholePictureOnTheCanvasTopToBottom) {
-  PutGate(doc, 0, kAndGate, 2000, 2000);
-  PutGate(doc, 1, kBufferGate, 4000, 4000);
-  PutGate(doc, 2, kInputGate, 0, 3000);
-  PutGate(doc, 3, kOutputGate, 8200, 3000);
-  const struct {
-    DragSource source;
-    Single dropY, y;
-  } rows[] = {{{DragPool::ObjImage, 0}, 50, 0},      {{DragPool::ObjImage, 0}, 7900, 7205},
+  for (Long kind : {kAndGate, kBufferGate, kInputGate, kOutputGate}) PutGate(doc, doc.GetFreeGate().value(), kind, 2000, 2000);
+  const struct { DragSource source; Single dropY, y; } rows[] = {{{DragPool::ObjImage, 0}, 50, 0},      {{DragPool::ObjImage, 0}, 7900, 7205},
               {{DragPool::ObjImage, 0}, 7305, 7205}, {{DragPool::buffer, 1}, 60, 0},
               {{DragPool::buffer, 1}, 7990, 7865},   {{DragPool::ObjImage, 2}, 50, 0},
               {{DragPool::ObjImage, 3}, 7999, 7205}};

@@ -83,12 +83,8 @@ TEST_F(Window, TheCellSplitsAtItsMidlineIntoOutputAndInputHalvesInEveryOrientati
 }
 
 struct Links : Window {
-  Links() {
-    a = Place(AndGateButton_Click, 2000, 1000);
-    b = Place(OrGateButton_Click, 6000, 3000);
-    LinkButton_Click(form);
-  }
-  Integer a = 0, b = 0;
+  Links() { LinkButton_Click(form); }
+  Integer a = Place(AndGateButton_Click, 2000, 1000), b = Place(OrGateButton_Click, 6000, 3000);
 };
 
 TEST_F(Links, OutputThenBendsThenInputMakeAChainAndWrongPressesAreRefusedWithTheDrawingGoingOn) {
