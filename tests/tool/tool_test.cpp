@@ -69,7 +69,7 @@ TEST(TableCommand, OfEachExampleIsItsFunctionWithTerminalsNumberedTopToBottomAnd
       {{"table", kHalf, "--json"}, 2, "", "tessara-sim: table needs one FILE"}});
 }
 
-TEST(Command, AnswersOnStdoutOrExitsTwoOnBadArgumentsAndOneOnBadFilesSayingWhyOnStderrAlone) {
+TEST(Command, AnswersOnStdoutOrExitsTwoOnBadArgumentsOneOnBadFilesAndThreeOnDifferencesSayingWhyOnStderr) {
   TempFolder folder;
   const std::string at = folder.path().string() + "/";
   std::string text = ReadFile(kHalf);
@@ -86,6 +86,10 @@ TEST(Command, AnswersOnStdoutOrExitsTwoOnBadArgumentsAndOneOnBadFilesSayingWhyOn
   const std::string one = Save(folder, "one.cir", inverter), seventeen = Save(folder, "wide.cir", wide);
   wide.Gates(16).SetUsed(false);
   const std::string sixteen = Save(folder, "sixteen.cir", wide);
+  const std::string answer = testing::WriteFile(at + "answer.txt",
+      "# half adder, rows in any order\n\nI1 I2 | S C\n1 1 | 0 1  (settles after 2 steps)\n0 0 | 0 0\n01|10\n1 0 | 1 0\n");
+  const std::string wrong = testing::WriteFile(at + "wrong.txt", "A B | S C\n0 0 | 0 0\n0 1 | 1 0\n1 0 | 1 0\n1 1 | 1 1\n");
+  const std::string twice = testing::WriteFile(at + "twice.txt", "\nA B | S C\n0 0 | 0 0\n0 0 | 1 0\n");
   ExpectRuns({
       {{"trace", one, "p", "t0", "p", "p3", "t1", "t50"}, 0,  // a toggle of a slot that is no input changes nothing
        "0:input 1:not 2:output 3:node\nload 0000\np 0100\nt0 1100\np 1010\np 1000\np 1000\np 1000\nt1 1000\nt50 1000\n", ""},
@@ -101,28 +105,27 @@ TEST(Command, AnswersOnStdoutOrExitsTwoOnBadArgumentsAndOneOnBadFilesSayingWhyOn
       {{"resave", truncated, at + "out.cir"}, 1, "", truncated + ": line"},
       {{"check", folder.path().string()}, 1, "", folder.path().string() + ": cannot open: Is a directory"},
       {{"resave", kHalf, at + "no-such-folder/out.cir"}, 1, "", at + "no-such-folder/out.cir: cannot create"},
-      {{"table", seventeen}, 1, "", seventeen + ": 17 inputs"}});
-  EXPECT_EQ(folder.Names(), (std::vector<std::string>{"damaged.cir", "one.cir", "short.cir", "sixteen.cir", "wide.cir"}));
+      {{"table", seventeen}, 1, "", seventeen + ": 17 inputs"},
+      {{"compare", kHalf, kHalf}, 0, "same\n"}, {{"compare", kHalf, answer}, 0, "same\n"},
+      {{"compare", kHalf, wrong}, 3, "row 1 1: expected 1 1, got 0 1\n1 of 4 rows differ\n"},
+      {{"compare", kHalf, kFull}, 3, "expected 3 inputs and 2 outputs, found 2 inputs and 2 outputs\n"},
+      {{"compare", kHalf, twice}, 1, "", twice + ": line 4: a second row for inputs 0 0"},
+      {{"compare", at + "absent.cir", kHalf}, 1, "", at + "absent.cir: "},
+      {{"trace", kHalf, "tI2", "p"}, 0, "0:input 1:input 2:xor 3:and 4:output 5:output 6:node 7:node 8:node 9:node\n"
+                                        "load 0000000000\ntI2 0100000000\np 0110000011\n"},
+      {{"trace", "--wavedrom", kHalf, "tI1", "p2"}, 0,
+       "{\"signal\":[{\"name\":\"I1\",\"wave\":\"01..\"},{\"name\":\"I2\",\"wave\":\"0...\"},"
+       "{\"name\":\"xor2\",\"wave\":\"0.1.\"},{\"name\":\"and3\",\"wave\":\"0...\"},"
+       "{\"name\":\"O1\",\"wave\":\"0..1\"},{\"name\":\"O2\",\"wave\":\"0...\"}]}\n"},
+      {{"trace", kHalf, "p", "tI3"}, 2, "", "tessara-sim: bad action 'tI3': the circuit has 2 inputs"},
+      {{"trace", kHalf, "tI0"}, 2, "", "tessara-sim: bad action 'tI0'"}});
+  EXPECT_EQ(folder.Names(), (std::vector<std::string>{"answer.txt", "damaged.cir", "one.cir", "short.cir", "sixteen.cir",
+                                                      "twice.txt", "wide.cir", "wrong.txt"}));
   for (const char* example : {"half_adder.cir", "full_adder.cir", "mux2.cir", "sr_latch_nor.cir", "ring_oscillator.cir"}) {
     const std::string out = at + "copy.cir";
     EXPECT_EQ(RunSim({"resave", ExamplePath(example), out}).exitCode, 0) << example;
     EXPECT_EQ(ReadFile(out), ReadFile(ExamplePath(example))) << example << " resaved";
   }
-}
-
-TEST(CompareCommand, SaysSameOrListsTheDifferences) {
-  TempFolder folder;
-  const std::string at = folder.path().string() + "/";
-  const std::string answer = testing::WriteFile(at + "answer.txt",
-      "# half adder, rows in any order\n\nI1 I2 | S C\n1 1 | 0 1  (settles after 2 steps)\n0 0 | 0 0\n01|10\n1 0 | 1 0\n");
-  const std::string wrong = testing::WriteFile(at + "wrong.txt", "A B | S C\n0 0 | 0 0\n0 1 | 1 0\n1 0 | 1 0\n1 1 | 1 1\n");
-  const std::string twice = testing::WriteFile(at + "twice.txt", "\nA B | S C\n0 0 | 0 0\n0 0 | 1 0\n");
-  ExpectRuns({{{"compare", kHalf, kHalf}, 0, "same\n"},
-              {{"compare", kHalf, answer}, 0, "same\n"},
-              {{"compare", kHalf, wrong}, 3, "row 1 1: expected 1 1, got 0 1\n1 of 4 rows differ\n"},
-              {{"compare", kHalf, kFull}, 3, "expected 3 inputs and 2 outputs, found 2 inputs and 2 outputs\n"},
-              {{"compare", kHalf, twice}, 1, "", twice + ": line 4: a second row for inputs 0 0"},
-              {{"compare", at + "absent.cir", kHalf}, 1, "", at + "absent.cir: "}});
 }
 
 TEST(CheckCommand, CountsEachKindAndWarnsByLineAcrossEveryFile) {
@@ -152,18 +155,6 @@ TEST(CheckCommand, CountsEachKindAndWarnsByLineAcrossEveryFile) {
                "{\"file\":\"" + absent + "\",\"ok\":false,\"line\":null,\"error\":\"cannot open: No such file or directory\"}\n"
                "{\"file\":\"" + kHalf + "\",\"ok\":true,\"gates\":{\"and\":1,\"xor\":1},\"inputs\":2,\"outputs\":2,"
                "\"nodes\":4,\"links\":10,\"warnings\":[]}\n", absent + ": "}});
-}
-
-TEST(TraceCommand, TogglesInputsByNumberAndDrawsWaveDrom) {
-  ExpectRuns({{{"trace", kHalf, "tI2", "p"}, 0,
-               "0:input 1:input 2:xor 3:and 4:output 5:output 6:node 7:node 8:node 9:node\n"
-               "load 0000000000\ntI2 0100000000\np 0110000011\n"},
-              {{"trace", "--wavedrom", kHalf, "tI1", "p2"}, 0,
-               "{\"signal\":[{\"name\":\"I1\",\"wave\":\"01..\"},{\"name\":\"I2\",\"wave\":\"0...\"},"
-               "{\"name\":\"xor2\",\"wave\":\"0.1.\"},{\"name\":\"and3\",\"wave\":\"0...\"},"
-               "{\"name\":\"O1\",\"wave\":\"0..1\"},{\"name\":\"O2\",\"wave\":\"0...\"}]}\n"},
-              {{"trace", kHalf, "p", "tI3"}, 2, "", "tessara-sim: bad action 'tI3': the circuit has 2 inputs"},
-              {{"trace", kHalf, "tI0"}, 2, "", "tessara-sim: bad action 'tI0'"}});
 }
 
 }  // namespace
