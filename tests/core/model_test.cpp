@@ -36,10 +36,8 @@ TEST(Document, FreeSlotIsTheLowestUnusedUntilAllFiftyOneAreTaken) {
     doc.Gates(i).SetUsed(true);
     doc.Links(i).SetUsed(true);
   }
-  EXPECT_EQ(doc.GetFreeGate(), std::nullopt);
-  EXPECT_EQ(doc.GetFreeLink(), std::nullopt);
-  doc.Gates(30).SetUsed(false);
-  doc.Gates(7).SetUsed(false);
+  EXPECT_TRUE(!doc.GetFreeGate() && !doc.GetFreeLink());
+  for (Integer slot : {30, 7}) doc.Gates(slot).SetUsed(false);
   EXPECT_EQ(doc.GetFreeGate(), 7);
   doc.PowerOn = true;
   doc.CurrentTool = kNorGate;

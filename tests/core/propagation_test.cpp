@@ -49,12 +49,10 @@ std::vector<Integer> BuildRingCounter(CircuitBuilder& build) {
 
 TEST(Propagation, StepOutcomeDoesNotDependOnSlotNumbers) {
   Document ordered, shuffled;
-  CircuitBuilder orderedBuild(ordered);
   auto gateSlots = CircuitBuilder::SlotOrder(), linkSlots = CircuitBuilder::SlotOrder();
   std::mt19937 random(7);
-  std::shuffle(gateSlots.begin(), gateSlots.end(), random);
-  std::shuffle(linkSlots.begin(), linkSlots.end(), random);
-  CircuitBuilder shuffledBuild(shuffled, gateSlots, linkSlots);
+  for (auto* slots : {&gateSlots, &linkSlots}) std::shuffle(slots->begin(), slots->end(), random);
+  CircuitBuilder orderedBuild(ordered), shuffledBuild(shuffled, gateSlots, linkSlots);
   const auto a = BuildRingCounter(orderedBuild), b = BuildRingCounter(shuffledBuild);
   int highs = 0, seen = 0;
   for (int step = 0; step < 16; ++step) {

@@ -2,6 +2,7 @@
 // cycles, the odd links a file may hold, and runs that outlast the bound.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <functional>
 
 #include "circuits.h"
@@ -71,10 +72,8 @@ TEST(Settle, FindsTheFirstRepeatedStateOfEachRun) {
       {"a node-flagged link ending at a NOR: the output runs 1,1,0,0",
        [](Document& d, Integer& l) {
          for (auto [slot, type] : {std::pair{0, kOrGate}, {1, kNorGate}, {2, kOutputGate}}) PutGate(d, slot, type, 2000, 0);
-         PutLink(d, l++, 1, 1, 0).StopIsNode = true;
-         PutLink(d, l++, 0, 1, 1);
-         PutLink(d, l++, 1, 2, 0);
-         PutLink(d, l++, 1, 0, 1);
+         for (auto [from, to, input] : {std::array{1, 1, 0}, {0, 1, 1}, {1, 2, 0}, {1, 0, 1}}) PutLink(d, l++, from, to, input);
+         d.Links(0).StopIsNode = true;
          return Integer{2};
        },
        kSettleBound, true, 1, 4, '~'},

@@ -35,11 +35,7 @@ class History : public Window {
     void (*tools[])(Form&) = {AndGateButton_Click, NotGateButton_Click, InputButton_Click,
                               OutputButton_Click, XorGateButton_Click, [](Form&) {}};  // or the tool as it is
     switch (pick(11)) {
-      case 0: case 3: return [=, tool = tools[pick(6)]](Form& f) {
-        tool(f);
-        Tessara_Frame_MouseMove(f, x, y);
-        Tessara_Frame_MouseDown(f);
-      };
+      case 0: case 3: return [=, tool = tools[pick(6)]](Form& f) { tool(f); Tessara_Frame_MouseMove(f, x, y); Tessara_Frame_MouseDown(f); };
       case 1: case 2: return [=](Form& f) { LinkButton_Click(f); ObjImage_MouseDown(f, slot, x / 10, y / 10); };
       case 4: case 5: return [=](Form& f) { Tessara_Frame_DragDrop(f, x > 6000 ? node : image, x, y); };
       case 6: return [=](Form& f) { ObjImage_DblClick(f, slot); };

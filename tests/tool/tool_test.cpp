@@ -69,13 +69,22 @@ TEST(TableCommand, OfEachExampleIsItsFunctionWithTerminalsNumberedTopToBottomAnd
       {{"table", kHalf, "--json"}, 2, "", "tessara-sim: table needs one FILE"}});
 }
 
-TEST(Command, AnswersOnStdoutOrExitsTwoOnBadArgumentsOneOnBadFilesAndThreeOnDifferencesSayingWhyOnStderr) {
+TEST(Command, AnswersOnStdoutOrExitsTwoOnBadArgumentsOneOnBadFilesAndThreeOnDifferencesOrWarningsSayingWhyOnStderr) {
   TempFolder folder;
   const std::string at = folder.path().string() + "/";
   std::string text = ReadFile(kHalf);
   const std::string damaged = testing::WriteFile(at + "damaged.cir", text.replace(text.find("#TRUE#"), 6, "#MAYBE#"));
   const std::string truncated = testing::WriteFile(at + "short.cir", ReadFile(kHalf).substr(0, 1000));
-  Document inverter, wide;
+  Document inverter, wide, oddly;  // oddly: an input, an AND turned 5 times, an output and a NOR, linked oddly
+  PutGate(oddly, 0, kInputGate, 0, 1000);
+  PutGate(oddly, 1, kAndGate, 2000, 1000, 5);
+  PutGate(oddly, 2, kOutputGate, 8200, 1000);
+  PutGate(oddly, 3, kNorGate, 4000, 3000);
+  PutLink(oddly, 0, 0, 1);
+  PutLink(oddly, 1, 0, 1);
+  PutLink(oddly, 2, 1, 2).StopIsNode = true;
+  PutLink(oddly, 3, 5, 3, 1);
+  PutLink(oddly, 4, 3, 6);
   PutGate(inverter, 0, kInputGate, 0, 1200);
   PutGate(inverter, 1, kNotGate, 2000, 1200);
   PutGate(inverter, 2, kOutputGate, 8200, 1200);
@@ -85,7 +94,14 @@ TEST(Command, AnswersOnStdoutOrExitsTwoOnBadArgumentsOneOnBadFilesAndThreeOnDiff
   for (Integer i = 0; i < 17; ++i) PutGate(wide, i, kInputGate, 0, 900.0f * i);
   const std::string one = Save(folder, "one.cir", inverter), seventeen = Save(folder, "wide.cir", wide);
   wide.Gates(16).SetUsed(false);
-  const std::string sixteen = Save(folder, "sixteen.cir", wide);
+  const std::string sixteen = Save(folder, "sixteen.cir", wide), odd = Save(folder, "odd.cir", oddly);
+  const std::string summary = odd + ": 2 gates (1 and, 1 nor), 1 input, 1 output, 0 nodes, 5 links\n";
+  const std::string warnings = odd + ":6: warning: and 1 input 1 is not linked\n" + odd +
+      ":6: warning: and 1 input 0 is linked more than once\n" + odd + ":6: warning: and 1 has orientation 5, outside 0..3\n" +
+      odd + ":8: warning: nor 3 input 0 is not linked\n" + odd +
+      ":58: warning: link 2 is marked as ending at a node, but slot 2 holds output\n" + odd +
+      ":59: warning: link 3 starts at empty slot 5\n" + odd + ":60: warning: link 4 ends at empty slot 6\n";
+  const std::string half = kHalf + ": 2 gates (1 and, 1 xor), 2 inputs, 2 outputs, 4 nodes, 10 links\n";
   const std::string answer = testing::WriteFile(at + "answer.txt",
       "# half adder, rows in any order\n\nI1 I2 | S C\n1 1 | 0 1  (settles after 2 steps)\n0 0 | 0 0\n01|10\n1 0 | 1 0\n");
   const std::string wrong = testing::WriteFile(at + "wrong.txt", "A B | S C\n0 0 | 0 0\n0 1 | 1 0\n1 0 | 1 0\n1 1 | 1 1\n");
@@ -118,43 +134,21 @@ TEST(Command, AnswersOnStdoutOrExitsTwoOnBadArgumentsOneOnBadFilesAndThreeOnDiff
        "{\"name\":\"xor2\",\"wave\":\"0.1.\"},{\"name\":\"and3\",\"wave\":\"0...\"},"
        "{\"name\":\"O1\",\"wave\":\"0..1\"},{\"name\":\"O2\",\"wave\":\"0...\"}]}\n"},
       {{"trace", kHalf, "p", "tI3"}, 2, "", "tessara-sim: bad action 'tI3': the circuit has 2 inputs"},
-      {{"trace", kHalf, "tI0"}, 2, "", "tessara-sim: bad action 'tI0'"}});
-  EXPECT_EQ(folder.Names(), (std::vector<std::string>{"answer.txt", "damaged.cir", "one.cir", "short.cir", "sixteen.cir",
-                                                      "twice.txt", "wide.cir", "wrong.txt"}));
+      {{"trace", kHalf, "tI0"}, 2, "", "tessara-sim: bad action 'tI0'"},
+      {{"check", odd, kHalf}, 0, summary + warnings + half},
+      {{"check", "--strict", kHalf}, 0, half},
+      {{"check", "--strict", kHalf, odd}, 3, half + summary + warnings},
+      {{"check", "--json", at + "absent.cir", kHalf}, 1,
+       "{\"file\":\"" + at + "absent.cir\",\"ok\":false,\"line\":null,\"error\":\"cannot open: No such file or directory\"}\n"
+       "{\"file\":\"" + kHalf + "\",\"ok\":true,\"gates\":{\"and\":1,\"xor\":1},\"inputs\":2,\"outputs\":2,"
+       "\"nodes\":4,\"links\":10,\"warnings\":[]}\n", at + "absent.cir: "}});
+  EXPECT_EQ(folder.Names(), (std::vector<std::string>{"answer.txt", "damaged.cir", "odd.cir", "one.cir", "short.cir",
+                                                      "sixteen.cir", "twice.txt", "wide.cir", "wrong.txt"}));
   for (const char* example : {"half_adder.cir", "full_adder.cir", "mux2.cir", "sr_latch_nor.cir", "ring_oscillator.cir"}) {
     const std::string out = at + "copy.cir";
     EXPECT_EQ(RunSim({"resave", ExamplePath(example), out}).exitCode, 0) << example;
     EXPECT_EQ(ReadFile(out), ReadFile(ExamplePath(example))) << example << " resaved";
   }
-}
-
-TEST(CheckCommand, CountsEachKindAndWarnsByLineAcrossEveryFile) {
-  Document doc;  // an input, an AND turned 5 times, an output and a NOR, linked oddly
-  PutGate(doc, 0, kInputGate, 0, 1000);
-  PutGate(doc, 1, kAndGate, 2000, 1000, 5);
-  PutGate(doc, 2, kOutputGate, 8200, 1000);
-  PutGate(doc, 3, kNorGate, 4000, 3000);
-  PutLink(doc, 0, 0, 1);
-  PutLink(doc, 1, 0, 1);
-  PutLink(doc, 2, 1, 2).StopIsNode = true;
-  PutLink(doc, 3, 5, 3, 1);
-  PutLink(doc, 4, 3, 6);
-  TempFolder folder;
-  const std::string odd = Save(folder, "odd.cir", doc), absent = folder.path().string() + "/absent.cir";
-  const std::string summary = odd + ": 2 gates (1 and, 1 nor), 1 input, 1 output, 0 nodes, 5 links\n";
-  const std::string warnings = odd + ":6: warning: and 1 input 1 is not linked\n" + odd +
-      ":6: warning: and 1 input 0 is linked more than once\n" + odd + ":6: warning: and 1 has orientation 5, outside 0..3\n" +
-      odd + ":8: warning: nor 3 input 0 is not linked\n" + odd +
-      ":58: warning: link 2 is marked as ending at a node, but slot 2 holds output\n" + odd +
-      ":59: warning: link 3 starts at empty slot 5\n" + odd + ":60: warning: link 4 ends at empty slot 6\n";
-  const std::string half = kHalf + ": 2 gates (1 and, 1 xor), 2 inputs, 2 outputs, 4 nodes, 10 links\n";
-  ExpectRuns({{{"check", odd, kHalf}, 0, summary + warnings + half},
-              {{"check", "--strict", kHalf}, 0, half},
-              {{"check", "--strict", kHalf, odd}, 3, half + summary + warnings},
-              {{"check", "--json", absent, kHalf}, 1,
-               "{\"file\":\"" + absent + "\",\"ok\":false,\"line\":null,\"error\":\"cannot open: No such file or directory\"}\n"
-               "{\"file\":\"" + kHalf + "\",\"ok\":true,\"gates\":{\"and\":1,\"xor\":1},\"inputs\":2,\"outputs\":2,"
-               "\"nodes\":4,\"links\":10,\"warnings\":[]}\n", absent + ": "}});
 }
 
 }  // namespace
