@@ -53,16 +53,10 @@ TEST(Settle, FindsTheFirstRepeatedStateOfEachRun) {
        [](Document& d, Integer& l) { return Add(d, 1, kOutputGate, Add(d, 0, kNotGate, -1, l), l); },
        kSettleBound, true, 2, 1, '1'},
       {"cross-coupled NOR latch from all-False: both flip together",
-       [](Document& d, Integer& l) {
-         PutLink(d, l++, Chain(d, 0, 2, kNorGate, -1, l), 0);
-         return Add(d, 2, kOutputGate, 0, l);
-       },
+       [](Document& d, Integer& l) { PutLink(d, l++, Chain(d, 0, 2, kNorGate, -1, l), 0); return Add(d, 2, kOutputGate, 0, l); },
        kSettleBound, true, 1, 2, '~'},
       {"ring of three NOT gates",
-       [](Document& d, Integer& l) {
-         PutLink(d, l++, Chain(d, 0, 3, kNotGate, -1, l), 0);
-         return Add(d, 3, kOutputGate, 2, l);
-       },
+       [](Document& d, Integer& l) { PutLink(d, l++, Chain(d, 0, 3, kNotGate, -1, l), 0); return Add(d, 3, kOutputGate, 2, l); },
        kSettleBound, true, 1, 2, '~'},
       {"a chain of 49 NOT gates settles only after 50 steps",
        [](Document& d, Integer& l) { return Add(d, 49, kOutputGate, Chain(d, 0, 49, kNotGate, -1, l), l); },

@@ -21,10 +21,8 @@ TEST_F(DropAndDelete, DropKeepsTheWholePictureOnTheCanvasTopToBottom) {
 }
 
 TEST_F(DropAndDelete, DeletingAGateTakesTheBentLinksOnBothSidesAndLeavesAnotherLinkWhole) {
-  const Integer in = Place(InputButton_Click, 0, 1000);
-  const Integer other = Place(InputButton_Click, 0, 5000);
-  const Integer gateSlot = Place(AndGateButton_Click, 3000, 2000);
-  const Integer out = Place(OutputButton_Click, 0, 2000);
+  const Integer in = Place(InputButton_Click, 0, 1000), other = Place(InputButton_Click, 0, 5000);
+  const Integer gateSlot = Place(AndGateButton_Click, 3000, 2000), out = Place(OutputButton_Click, 0, 2000);
   LinkButton_Click(form);
   for (auto [from, to, bendY] : {std::tuple{in, gateSlot, 1000}, {gateSlot, out, 2000}, {other, out, 5000}}) {
     PressOutput(from);
@@ -34,9 +32,8 @@ TEST_F(DropAndDelete, DeletingAGateTakesTheBentLinksOnBothSidesAndLeavesAnotherL
   ASSERT_EQ(UsedLinks(), 6);
   TrashCan_DragDrop(form, {DragPool::ObjImage, gateSlot});
   EXPECT_EQ(UsedLinks(), 2);
-  EXPECT_TRUE(Link(4).GetUsed() && Link(5).GetUsed() && Gate(6).GetUsed());
-  EXPECT_FALSE(Gate(4).GetUsed() || Gate(5).GetUsed() || screen.buffer(4).Visible());
-  EXPECT_TRUE(Gate(in).GetUsed() && Gate(other).GetUsed() && Gate(out).GetUsed());
+  EXPECT_TRUE(Link(4).GetUsed() && Link(5).GetUsed() && Gate(6).GetUsed() && Gate(in).GetUsed() && Gate(other).GetUsed());
+  EXPECT_FALSE(Gate(4).GetUsed() || Gate(5).GetUsed() || screen.buffer(4).Visible() || !Gate(out).GetUsed());
 }
 
 }  // namespace
