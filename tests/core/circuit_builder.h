@@ -9,8 +9,7 @@
 namespace tessara::testing {
 class CircuitBuilder {
  public:
-  // The n-th gate placed goes into gateSlots[n], the n-th segment into linkSlots[n];
-  // both default to slot order.
+  // Gate n placed goes into gateSlots[n], segment n into linkSlots[n]; slot order by default.
   explicit CircuitBuilder(Document& doc, std::vector<Integer> gateSlots = SlotOrder(),
                           std::vector<Integer> linkSlots = SlotOrder())
       : doc_(doc), gate_slots_(std::move(gateSlots)), link_slots_(std::move(linkSlots)) {}

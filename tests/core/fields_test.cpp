@@ -22,7 +22,7 @@ TEST(FieldWriter, SingleIsRoundedToSevenDigitsWithoutExponentAndReadsBackToTheSa
   }
 }
 
-TEST(FieldReader, NumbersMayTakeAnyDecimalFormAndWholeNumbersTheirFullRange) {
+TEST(FieldReader, NumbersTakeAnyDecimalFormAndTheirTypesFullRangeAndMisfitsFailWithTheirReason) {
   for (const auto& [text, value] : std::initializer_list<std::pair<const char*, Double>>{
            {".5", 0.5}, {"0.5", 0.5}, {"+.5", 0.5}, {"-.5", -0.5}, {"5E-1", 0.5}, {"  5e-1", 0.5},
            {"\"2.5\"", 2.5}, {"3.", 3}, {"1e1", 10}, {"-3.4e38", -3.4e38}}) {
@@ -33,9 +33,6 @@ TEST(FieldReader, NumbersMayTakeAnyDecimalFormAndWholeNumbersTheirFullRange) {
   for (Integer expected : {-32768, 32767, 2}) EXPECT_EQ(fd.Integer(), expected);
   for (Long expected : {Long{10}, std::numeric_limits<Long>::min(), std::numeric_limits<Long>::max()}) EXPECT_EQ(fd.Long(), expected);
   EXPECT_FALSE(fd.Failed()) << fd.Reason();
-}
-
-TEST(FieldReader, FieldsThatDoNotFitTheirTypeFailWithTheirReason) {
   const struct { char kind; const char* text; const char* reason; } rows[] = {  // Boolean, Integer, Long or Single
       {'I', "32768", "does not fit an Integer"}, {'I', "-32769", "does not fit an Integer"},
       {'L', "2147483648", "does not fit a Long"}, {'I', "2.5", "expected a whole number"}, {'L', "1e-3", "expected a whole number"},

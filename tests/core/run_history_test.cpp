@@ -21,9 +21,7 @@ Document RandomCircuit(std::mt19937& rng) {
   for (Integer g : gates) {
     const Long kind = doc.Gates(g).GetType();
     const int inputs = kind == kInputGate ? 0 : kind == kNotGate || kind == kOutputGate ? 1 : 2;
-    for (Integer input = 0; input < inputs; ++input) {
-      build.Link(gates[rng() % gates.size()], g, input, static_cast<int>(rng() % 2));
-    }
+    for (Integer input = 0; input < inputs; ++input) build.Link(gates[rng() % gates.size()], g, input, static_cast<int>(rng() % 2));
   }
   return doc;
 }

@@ -1,5 +1,4 @@
-// Settling runs exactly: fixed points, lock-step oscillation, long transients, long
-// cycles, the odd links a file may hold, and runs that outlast the bound.
+// Settling: fixed points, lock-step oscillation, long transients and cycles, odd links, the bound.
 #include <gtest/gtest.h>
 
 #include <array>

@@ -10,15 +10,14 @@
 namespace tessara {
 namespace {
 
-// Everything an undo must bring back exactly: each slot's kind, place, use,
-// orientation and signals, and the saved bytes, which hold every link.
+// Everything an undo must bring back exactly: each gate's exact place and signals, and
+// the saved bytes, which hold every slot's kind, use and orientation and every link.
 std::string Exact(const Document& doc) {
   std::ostringstream out;
   out << std::hexfloat;
   for (Integer i = 0; i < kSlotCount; ++i) {
     const gate& g = doc.Gates(i);
-    out << g.GetType() << ' ' << g.GetX() << ' ' << g.GetY() << ' ' << g.GetUsed() << ' '
-        << g.GetOrientation() << ' ' << int{g.GetSignals()} << '\n';
+    out << g.GetX() << ' ' << g.GetY() << ' ' << int{g.GetSignals()} << '\n';
   }
   return out.str() + WriteCircuit(doc);
 }

@@ -148,8 +148,7 @@ TEST_F(Window, WhilePoweredAPressTogglesInputsAloneAndDragsNothing) {
   Power_Click(form);
   for (bool expected : {true, false}) {
     PressOutput(in);
-    EXPECT_EQ(Gate(in).GetCurrOutput(), expected);
-    EXPECT_EQ(screen.txtObjValue(in).Text(), expected ? "1" : "0");
+    EXPECT_EQ(std::pair(Gate(in).GetCurrOutput(), screen.txtObjValue(in).Text()), std::pair(expected, std::string(expected ? "1" : "0")));
   }
   PressOutput(inverter);
   EXPECT_TRUE(!Gate(inverter).GetCurrOutput() && screen.drags.size() == 1 && screen.messages.empty());

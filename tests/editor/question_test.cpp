@@ -49,8 +49,7 @@ TEST_F(UnsavedChanges, NoneAfterAnUndoBackToTheStartOrASaveWhichThenNeedsNoDialo
   testing::TempFolder folder;
   screen.file_answers = {(folder.path() / "a.cir").string()};
   EXPECT_TRUE(SaveFile_Click(form) && SaveFile_Click(form) && Form_QueryUnload(form));
-  EXPECT_EQ(screen.file_requests.size(), 1u);
-  EXPECT_TRUE(screen.questions.empty());
+  EXPECT_TRUE(screen.file_requests.size() == 1 && screen.questions.empty());
 }
 
 }  // namespace
