@@ -26,14 +26,14 @@ TEST_F(DropAndDelete, DeletingAGateTakesTheBentLinksOnBothSidesAndLeavesAnotherL
   LinkButton_Click(form);
   for (auto [from, to, bendY] : {std::tuple{in, gateSlot, 1000}, {gateSlot, out, 2000}, {other, out, 5000}}) {
     PressOutput(from);
-    PressCanvas(5000, bendY);  // nodes in slots 4, 5 and 6
+    for (Single bendX : {5000, 6000}) PressCanvas(bendX, bendY);  // two nodes each, in slots 4 to 9
     PressInput(to);
   }
-  ASSERT_EQ(UsedLinks(), 6);
+  ASSERT_EQ(UsedLinks(), 9);
   TrashCan_DragDrop(form, {DragPool::ObjImage, gateSlot});
-  EXPECT_EQ(UsedLinks(), 2);
-  EXPECT_TRUE(Link(4).GetUsed() && Link(5).GetUsed() && Gate(6).GetUsed() && Gate(in).GetUsed() && Gate(other).GetUsed());
-  EXPECT_FALSE(Gate(4).GetUsed() || Gate(5).GetUsed() || screen.buffer(4).Visible() || !Gate(out).GetUsed());
+  EXPECT_EQ(UsedLinks(), 3);
+  EXPECT_TRUE(Link(6).GetUsed() && Link(8).GetUsed() && Gate(8).GetUsed() && Gate(9).GetUsed() && Gate(in).GetUsed());
+  EXPECT_FALSE(Gate(4).GetUsed() || Gate(7).GetUsed() || screen.buffer(5).Visible() || !Gate(out).GetUsed() || !Gate(other).GetUsed());
 }
 
 }  // namespace

@@ -70,6 +70,8 @@ TEST_F(History, EveryUndoBringsBackTheCircuitBeforeTheStepAndEveryRedoTheOneAfte
   for (auto state = states.rbegin(); history.CanUndo(form); history.Undo(form)) ASSERT_EQ(Exact(doc), *state++);
   EXPECT_EQ(Exact(doc), states.front());
   EXPECT_FALSE(screen.ObjImage(0).Visible() || screen.LinkLine(0).Visible());
+  history.Record(form, [](Form& f) { NotGateButton_Click(f); Tessara_Frame_MouseDown(f); });
+  EXPECT_FALSE(history.CanRedo(form)) << "a new edit drops the undone ones";
 }
 
 }  // namespace
