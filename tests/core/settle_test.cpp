@@ -62,6 +62,7 @@ TEST(Settle, FindsTheFirstRepeatedStateOfEachRun) {
        kSettleBound, true, 50, 1, '1'},
       {"rings of 17 and 19 under an XOR: a cycle of 646 steps", TwoRings, kSettleBound, true, 1, 646, '~'},
       {"the same cycle followed for 256 steps only", TwoRings, 256, false, 0, 0, '~'},
+      {"an empty circuit followed for no step", [](Document&, Integer&) { return Integer{0}; }, 0, false, 0, 0, '0'},
       {"a node-flagged link ending at a NOR: the output runs 1,1,0,0",
        [](Document& d, Integer& l) {
          for (auto [slot, type] : {std::pair{0, kOrGate}, {1, kNorGate}, {2, kOutputGate}}) PutGate(d, slot, type, 2000, 0);
