@@ -1,4 +1,3 @@
-// The gate kinds and the document's slots.
 #include <gtest/gtest.h>
 #include "circuit_builder.h"
 #include "io/circuit_file.h"

@@ -1,5 +1,4 @@
-// One prop step: two phases, so a gate adds one step of delay whatever its slot, and
-// a node chain carries its driver's value through in the same step.
+// A prop step: each gate but a node adds one step of delay whatever its slot.
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <random>

@@ -1,5 +1,4 @@
-// The history of a powered run: steps come back exactly, a new step after going back
-// drops the ones ahead, the cap drops the oldest, and repeats are found.
+// A powered run's history: steps back exactly, ahead dropped by a new step, the cap, repeats.
 #include <gtest/gtest.h>
 
 #include <random>
