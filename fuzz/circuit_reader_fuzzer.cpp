@@ -1,9 +1,6 @@
-// fuzz/: a libFuzzer target for the circuit file reader. Every input is handed to
-// CheckReader (reader_property.h); a broken promise aborts with its description, and
-// AddressSanitizer and UndefinedBehaviorSanitizer catch what the check cannot see.
-// corpus/ holds the seeds (whole, lenient and damaged files), cir.dict the format's
-// tokens, and regressions/ every input that once failed; tests/fuzz runs the same
-// check over both folders. Run it with `make fuzz` (FUZZ_SECONDS or FUZZ_RUNS).
+// libFuzzer on the circuit file reader: a promise of CheckReader broken aborts with its
+// description; the sanitizers catch the rest. corpus/ holds the seeds, cir.dict the
+// format's tokens, regressions/ every input that once failed (tests/fuzz checks both).
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>

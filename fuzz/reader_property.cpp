@@ -38,11 +38,9 @@ Broken CheckRoundTrip(const Document& doc) {
   const std::string first = WriteCircuit(doc);
   int lines = 0;
   for (std::size_t i = 0; i < first.size(); ++i) {
-    if (first[i] == '\r' && i + 1 < first.size() && first[i + 1] == '\n') {
-      ++lines, ++i;
-    } else if (first[i] < ' ' || first[i] > '~') {
-      return "the writer put byte " + std::to_string(static_cast<unsigned char>(first[i])) + " outside a line end";
-    }
+    const bool lineEnd = first.compare(i, 2, "\r\n") == 0;
+    if (!lineEnd && (first[i] < ' ' || first[i] > '~')) return "the writer put byte " + std::to_string(static_cast<unsigned char>(first[i])) + " outside a line end";
+    lines += lineEnd, i += lineEnd;
   }
   if (lines != 4 + 2 * kSlotCount || first.back() != '\n') return "the writer wrote " + std::to_string(lines) + " lines";
   const LoadResult again = ReadCircuit(first);

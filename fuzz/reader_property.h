@@ -1,5 +1,4 @@
-// The promises the circuit file reader keeps whatever bytes it is given, checked in
-// one place for the libFuzzer target and for the regression tests over the corpus.
+// The circuit file reader's promises for any bytes, shared by the fuzz target and the corpus test.
 #pragma once
 #include <optional>
 #include <string>

@@ -1,6 +1,4 @@
-// Builds circuits the way the editor does, with the slots each new gate and link
-// segment goes into chosen by the test, so one circuit can be laid out in several
-// slot orders.
+// Builds circuits as the editor does, in slots the test chooses.
 #pragma once
 #include <numeric>
 #include <utility>
@@ -11,8 +9,7 @@
 namespace tessara::testing {
 class CircuitBuilder {
  public:
-  // The n-th gate placed goes into gateSlots[n], the n-th segment into linkSlots[n];
-  // both default to slot order.
+  // Gate n placed goes into gateSlots[n], segment n into linkSlots[n]; slot order by default.
   explicit CircuitBuilder(Document& doc, std::vector<Integer> gateSlots = SlotOrder(),
                           std::vector<Integer> linkSlots = SlotOrder())
       : doc_(doc), gate_slots_(std::move(gateSlots)), link_slots_(std::move(linkSlots)) {}

@@ -1,5 +1,5 @@
-// Circuit files: written byte for byte, read leniently, and only used records of
-// known kinds placed. (Every file the fuzz corpus holds must also read back as written.)
+// Circuit files: written byte for byte, read leniently, only used records of known
+// kinds placed.
 #include <gtest/gtest.h>
 #include "circuit_builder.h"
 #include "io/circuit_file.h"

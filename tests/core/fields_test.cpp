@@ -22,7 +22,7 @@ TEST(FieldWriter, SingleIsRoundedToSevenDigitsWithoutExponentAndReadsBackToTheSa
   }
 }
 
-TEST(FieldReader, NumbersMayTakeAnyDecimalFormAndWholeNumbersTheirFullRange) {
+TEST(FieldReader, NumbersTakeAnyDecimalFormAndTheirTypesFullRangeAndMisfitsFailWithTheirReason) {
   for (const auto& [text, value] : std::initializer_list<std::pair<const char*, Double>>{
            {".5", 0.5}, {"0.5", 0.5}, {"+.5", 0.5}, {"-.5", -0.5}, {"5E-1", 0.5}, {"  5e-1", 0.5},
            {"\"2.5\"", 2.5}, {"3.", 3}, {"1e1", 10}, {"-3.4e38", -3.4e38}}) {
@@ -33,28 +33,17 @@ TEST(FieldReader, NumbersMayTakeAnyDecimalFormAndWholeNumbersTheirFullRange) {
   for (Integer expected : {-32768, 32767, 2}) EXPECT_EQ(fd.Integer(), expected);
   for (Long expected : {Long{10}, std::numeric_limits<Long>::min(), std::numeric_limits<Long>::max()}) EXPECT_EQ(fd.Long(), expected);
   EXPECT_FALSE(fd.Failed()) << fd.Reason();
-}
-
-TEST(FieldReader, FieldsThatDoNotFitTheirTypeFailWithTheirReason) {
-  enum class Kind { kBoolean, kInteger, kLong, kSingle };
-  const struct { Kind kind; const char* text; const char* reason; } rows[] = {
-      {Kind::kInteger, "32768", "does not fit an Integer"}, {Kind::kInteger, "-32769", "does not fit an Integer"},
-      {Kind::kLong, "2147483648", "does not fit a Long"}, {Kind::kInteger, "2.5", "expected a whole number"},
-      {Kind::kLong, "1e-3", "expected a whole number"}, {Kind::kSingle, "3.5e38", "does not fit a Single"},
-      {Kind::kSingle, "1e400", "out of range"}, {Kind::kSingle, "nan", "expected a number"},
-      {Kind::kSingle, "inf", "expected a number"}, {Kind::kSingle, "1.2.3", "expected a number"},
-      {Kind::kSingle, "0x10", "expected a number"}, {Kind::kSingle, ".e5", "expected a number"},
-      {Kind::kInteger, "  ,", "expected a number, found \"\""}, {Kind::kBoolean, "TRUE", "expected #TRUE# or #FALSE#"},
-      {Kind::kBoolean, "-1", "expected #TRUE# or #FALSE#"}, {Kind::kBoolean, "\"#TRUE#\r\n\"", "no closing quote"},
-      {Kind::kBoolean, "\"#TRUE#\"x", "unexpected text"}};
+  const struct { char kind; const char* text; const char* reason; } rows[] = {  // Boolean, Integer, Long or Single
+      {'I', "32768", "does not fit an Integer"}, {'I', "-32769", "does not fit an Integer"},
+      {'L', "2147483648", "does not fit a Long"}, {'I', "2.5", "expected a whole number"}, {'L', "1e-3", "expected a whole number"},
+      {'S', "3.5e38", "does not fit a Single"}, {'S', "1e400", "out of range"}, {'S', "nan", "expected a number"},
+      {'S', "inf", "expected a number"}, {'S', "1.2.3", "expected a number"}, {'S', "0x10", "expected a number"},
+      {'S', ".e5", "expected a number"}, {'I', "  ,", "expected a number, found \"\""},
+      {'B', "TRUE", "expected #TRUE# or #FALSE#"}, {'B', "-1", "expected #TRUE# or #FALSE#"},
+      {'B', "\"#TRUE#\r\n\"", "no closing quote"}, {'B', "\"#TRUE#\"x", "unexpected text"}};
   for (const auto& row : rows) {
     FieldReader fd(row.text);
-    switch (row.kind) {
-      case Kind::kBoolean: fd.Boolean(); break;
-      case Kind::kInteger: fd.Integer(); break;
-      case Kind::kLong: fd.Long(); break;
-      case Kind::kSingle: fd.Single(); break;
-    }
+    if (row.kind == 'B') fd.Boolean(); else if (row.kind == 'I') fd.Integer(); else if (row.kind == 'L') fd.Long(); else fd.Single();
     EXPECT_NE(fd.Reason().find(row.reason), std::string::npos) << row.text << ": " << fd.Reason();
   }
 }
@@ -62,9 +51,7 @@ TEST(FieldReader, FieldsThatDoNotFitTheirTypeFailWithTheirReason) {
 TEST(FieldReader, FieldsEndAtCommasOrAnyLineEndAndTheFirstFailureNamesItsLine) {
   FieldReader fd("\"a b\" ,#true#\n#False#\r\n 7\r-1,x");
   EXPECT_EQ(fd.Text(), "a b");
-  EXPECT_TRUE(fd.Boolean());
-  EXPECT_FALSE(fd.Boolean());
-  EXPECT_EQ(fd.Line(), 3);
+  EXPECT_TRUE(fd.Boolean() && !fd.Boolean() && fd.Line() == 3);
   for (Integer expected : {7, -1, 0}) EXPECT_EQ(fd.Integer(), expected);
   EXPECT_EQ(fd.Long(), 0);  // the first failure sticks
   EXPECT_EQ(fd.Reason() + " at line " + std::to_string(fd.FailureLine()), "expected a number, found \"x\" at line 4");

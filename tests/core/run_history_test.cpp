@@ -1,5 +1,4 @@
-// The history of a powered run: steps come back exactly, a new step after going back
-// drops the ones ahead, the cap drops the oldest, and repeats are found.
+// A powered run's history: steps back exactly, ahead dropped by a new step, the cap, repeats.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -13,8 +12,7 @@ namespace {
 
 // 3 to 12 gates of any kind but the node, each input linked from any gate, maybe bent.
 Document RandomCircuit(std::mt19937& rng) {
-  constexpr Long kKinds[] = {kAndGate, kOrGate,  kNotGate,   kNandGate,
-                             kNorGate, kXorGate, kInputGate, kOutputGate};
+  constexpr Long kKinds[] = {kAndGate, kOrGate, kNotGate, kNandGate, kNorGate, kXorGate, kInputGate, kOutputGate};
   Document doc;
   testing::CircuitBuilder build(doc);
   std::vector<Integer> gates;
@@ -22,9 +20,7 @@ Document RandomCircuit(std::mt19937& rng) {
   for (Integer g : gates) {
     const Long kind = doc.Gates(g).GetType();
     const int inputs = kind == kInputGate ? 0 : kind == kNotGate || kind == kOutputGate ? 1 : 2;
-    for (Integer input = 0; input < inputs; ++input) {
-      build.Link(gates[rng() % gates.size()], g, input, static_cast<int>(rng() % 2));
-    }
+    for (Integer input = 0; input < inputs; ++input) build.Link(gates[rng() % gates.size()], g, input, static_cast<int>(rng() % 2));
   }
   return doc;
 }
@@ -86,9 +82,7 @@ TEST(RunHistory, FindsTheRepeatOfTheToggleFreeStretchHoldingAStep) {
 
 TEST(RunHistory, BeyondItsCapDropsTheOldestAndKeepsTheStepNumbers) {
   RunHistory history = History("abcdefg", 4);
-  EXPECT_EQ(history.First(), 3u);
-  EXPECT_EQ(history.Last(), 6u);
-  EXPECT_EQ(history.Step(3).state.bits[0], 'd');
+  EXPECT_EQ(std::tuple(history.First(), history.Last(), history.Step(3).state.bits[0]), std::tuple(3u, 6u, 'd'));
   EXPECT_TRUE(!history.GoTo(2) && history.GoTo(3) && !history.Back()) << "step 3 is the first kept";
 }
 

@@ -1,4 +1,4 @@
-// Saving replaces the file whole or not at all; loading names why it cannot.
+// Saving replaces the file whole or not at all.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <cerrno>
@@ -31,9 +31,8 @@ TEST_F(Save, ReplacesThroughASymlinkKeepingPermissionsAndLoadsBackUnderAnAwkward
   fs::permissions(WriteFile(At("real/target.cir"), "old"), kModes);
   fs::create_symlink("real/target.cir", At("link.cir"));
   for (const fs::path& path : {At("link.cir"), awkward}) ASSERT_EQ(SaveCircuitFile(circuit, path.string()), std::nullopt);
-  EXPECT_TRUE(fs::is_symlink(At("link.cir")));
+  EXPECT_TRUE(fs::is_symlink(At("link.cir")) && fs::status(At("real/target.cir")).permissions() == kModes);
   EXPECT_EQ(ReadFile(At("real/target.cir")), WriteCircuit(circuit));
-  EXPECT_EQ(fs::status(At("real/target.cir")).permissions(), kModes);
   const LoadResult loaded = LoadCircuitFile(awkward.string());
   ASSERT_TRUE(loaded.document) << loaded.error.reason;
   EXPECT_EQ(WriteCircuit(*loaded.document), WriteCircuit(circuit));
@@ -57,19 +56,9 @@ TEST_F(Save, FailedOrRefusedSaveNamesTheReasonAndLeavesWhatWasThereWithNoTempora
     const auto error = SaveCircuitFile(circuit, At(target).string());
     EXPECT_EQ(error ? error->reason + " line " + std::to_string(error->line) : "saved", reason + std::string(" line 0")) << target;
   }
-  EXPECT_EQ(ReadFile(At("keep.cir")), "old content");
-  EXPECT_TRUE(fs::is_directory(At("folder.cir")) && fs::is_fifo(At("pipe.cir")));
+  EXPECT_TRUE(ReadFile(At("keep.cir")) == "old content" && fs::is_directory(At("folder.cir")) && fs::is_fifo(At("pipe.cir")));
   EXPECT_EQ(folder.Names(), (std::vector<std::string>{"folder.cir", "keep.cir", "link.cir", "pipe.cir"}));
 }
 
-TEST_F(Save, LoadingWhatIsNoCircuitFileFailsWithoutALineAndDescribeNamesTheLineWhenThereIsOne) {
-  const std::pair<std::string, const char*> rows[] = {{At("none.cir").string(), "cannot open: No such file or directory"},
-      {folder.path().string(), "cannot open: Is a directory"}, {"/dev/zero", "cannot open: not a regular file"}};
-  for (const auto& [path, reason] : rows) {
-    const LoadResult loaded = LoadCircuitFile(path);
-    EXPECT_EQ(Describe(path, loaded.error), path + ": " + reason);
-  }
-  EXPECT_EQ(Describe("a.cir", FileError{"the file ends early", 56}), "a.cir: line 56: the file ends early");
-}
 }  // namespace
 }  // namespace tessara

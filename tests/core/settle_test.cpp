@@ -1,7 +1,7 @@
-// Settling runs exactly: fixed points, lock-step oscillation, long transients, long
-// cycles, the odd links a file may hold, and runs that outlast the bound.
+// Settling: fixed points, lock-step oscillation, long transients and cycles, odd links, the bound.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <functional>
 
 #include "circuits.h"
@@ -13,22 +13,20 @@ namespace {
 using testing::PutGate;
 using testing::PutLink;
 
-// A gate of kind type in slot, driven by gate `from` unless from is -1; returns slot.
+// A gate in slot driven by gate `from` (none when -1) through link slot `link`++.
 Integer Add(Document& doc, Integer slot, Long type, Integer from, Integer& link) {
   PutGate(doc, slot, type, type == kOutputGate ? 8200 : 2000, 400.0f * slot);
   if (from >= 0) PutLink(doc, link++, from, slot);
   return slot;
 }
 
-// count gates of kind type in slots first.., each driving the next, the first driven
-// by `from`; returns the last slot.
+// count gates in slots first.., each driving the next; returns the last slot.
 Integer Chain(Document& doc, Integer first, int count, Long type, Integer from, Integer& link) {
   for (Integer s = first; s < first + count; ++s) from = Add(doc, s, type, from, link);
   return from;
 }
 
-// A ring of one NOT and length - 1 OR gates with their second input open, in slots
-// first..; once running, a square wave of period 2 * length. Returns its last slot.
+// One NOT and length - 1 ORs in a ring: a square wave of period 2 * length.
 Integer Ring(Document& doc, Integer first, int length, Integer& link) {
   const Integer last = Chain(doc, first, length, kOrGate, -1, link);
   Add(doc, first, kNotGate, last, link);  // the NOT takes the first OR's place
@@ -47,40 +45,29 @@ TEST(Settle, FindsTheFirstRepeatedStateOfEachRun) {
   const struct {
     const char* circuit;
     std::function<Integer(Document&, Integer&)> build;  // returns the output's slot
-    int bound;
-    bool repeats;
-    int steps, period;
+    int bound, repeats, steps, period;
     char cell;
   } rows[] = {
       {"NOT into an output: a fixed point after two steps",
        [](Document& d, Integer& l) { return Add(d, 1, kOutputGate, Add(d, 0, kNotGate, -1, l), l); },
        kSettleBound, true, 2, 1, '1'},
       {"cross-coupled NOR latch from all-False: both flip together",
-       [](Document& d, Integer& l) {
-         PutLink(d, l++, Chain(d, 0, 2, kNorGate, -1, l), 0);
-         return Add(d, 2, kOutputGate, 0, l);
-       },
+       [](Document& d, Integer& l) { PutLink(d, l++, Chain(d, 0, 2, kNorGate, -1, l), 0); return Add(d, 2, kOutputGate, 0, l); },
        kSettleBound, true, 1, 2, '~'},
       {"ring of three NOT gates",
-       [](Document& d, Integer& l) {
-         PutLink(d, l++, Chain(d, 0, 3, kNotGate, -1, l), 0);
-         return Add(d, 3, kOutputGate, 2, l);
-       },
+       [](Document& d, Integer& l) { PutLink(d, l++, Chain(d, 0, 3, kNotGate, -1, l), 0); return Add(d, 3, kOutputGate, 2, l); },
        kSettleBound, true, 1, 2, '~'},
       {"a chain of 49 NOT gates settles only after 50 steps",
        [](Document& d, Integer& l) { return Add(d, 49, kOutputGate, Chain(d, 0, 49, kNotGate, -1, l), l); },
        kSettleBound, true, 50, 1, '1'},
       {"rings of 17 and 19 under an XOR: a cycle of 646 steps", TwoRings, kSettleBound, true, 1, 646, '~'},
       {"the same cycle followed for 256 steps only", TwoRings, 256, false, 0, 0, '~'},
+      {"an empty circuit followed for no step", [](Document&, Integer&) { return Integer{0}; }, 0, false, 0, 0, '0'},
       {"a node-flagged link ending at a NOR: the output runs 1,1,0,0",
        [](Document& d, Integer& l) {
-         PutGate(d, 0, kOrGate, 2000, 0);
-         PutGate(d, 1, kNorGate, 4000, 0);
-         PutGate(d, 2, kOutputGate, 8200, 0);
-         PutLink(d, l++, 1, 1, 0).StopIsNode = true;
-         PutLink(d, l++, 0, 1, 1);
-         PutLink(d, l++, 1, 2, 0);
-         PutLink(d, l++, 1, 0, 1);
+         for (auto [slot, type] : {std::pair{0, kOrGate}, {1, kNorGate}, {2, kOutputGate}}) PutGate(d, slot, type, 2000, 0);
+         for (auto [from, to, input] : {std::array{1, 1, 0}, {0, 1, 1}, {1, 2, 0}, {1, 0, 1}}) PutLink(d, l++, from, to, input);
+         d.Links(0).StopIsNode = true;
          return Integer{2};
        },
        kSettleBound, true, 1, 4, '~'},
@@ -89,11 +76,9 @@ TEST(Settle, FindsTheFirstRepeatedStateOfEachRun) {
     Document doc;
     Integer links = 0;
     const Integer output = row.build(doc, links);
-    const Settling settling = Settle(doc, row.bound);
-    EXPECT_EQ(settling.repeats, row.repeats) << row.circuit;
-    EXPECT_EQ(settling.steps, row.steps) << row.circuit;
-    EXPECT_EQ(settling.period, row.period) << row.circuit;
-    EXPECT_EQ(settling.Cell(output), row.cell) << row.circuit;
+    const Settling s = Settle(doc, row.bound);
+    EXPECT_EQ(std::tuple(int{s.repeats}, s.steps, s.period, s.Cell(output)),
+              std::tuple(row.repeats, row.steps, row.period, row.cell)) << row.circuit;
     EXPECT_EQ(CaptureState(doc), SimState{}) << row.circuit << ": the start state is given back";
   }
 }

@@ -7,14 +7,8 @@ using testing::PutGate;
 using DropAndDelete = Window;
 
 TEST_F(DropAndDelete, DropKeepsTheWholePictureOnTheCanvasTopToBottom) {
-  PutGate(doc, 0, kAndGate, 2000, 2000);
-  PutGate(doc, 1, kBufferGate, 4000, 4000);
-  PutGate(doc, 2, kInputGate, 0, 3000);
-  PutGate(doc, 3, kOutputGate, 8200, 3000);
-  const struct {
-    DragSource source;
-    Single dropY, y;
-  } rows[] = {{{DragPool::ObjImage, 0}, 50, 0},      {{DragPool::ObjImage, 0}, 7900, 7205},
+  for (Long kind : {kAndGate, kBufferGate, kInputGate, kOutputGate}) PutGate(doc, doc.GetFreeGate().value(), kind, 2000, 2000);
+  const struct { DragSource source; Single dropY, y; } rows[] = {{{DragPool::ObjImage, 0}, 50, 0},      {{DragPool::ObjImage, 0}, 7900, 7205},
               {{DragPool::ObjImage, 0}, 7305, 7205}, {{DragPool::buffer, 1}, 60, 0},
               {{DragPool::buffer, 1}, 7990, 7865},   {{DragPool::ObjImage, 2}, 50, 0},
               {{DragPool::ObjImage, 3}, 7999, 7205}};
@@ -27,22 +21,19 @@ TEST_F(DropAndDelete, DropKeepsTheWholePictureOnTheCanvasTopToBottom) {
 }
 
 TEST_F(DropAndDelete, DeletingAGateTakesTheBentLinksOnBothSidesAndLeavesAnotherLinkWhole) {
-  const Integer in = Place(InputButton_Click, 0, 1000);
-  const Integer other = Place(InputButton_Click, 0, 5000);
-  const Integer gateSlot = Place(AndGateButton_Click, 3000, 2000);
-  const Integer out = Place(OutputButton_Click, 0, 2000);
+  const Integer in = Place(InputButton_Click, 0, 1000), other = Place(InputButton_Click, 0, 5000);
+  const Integer gateSlot = Place(AndGateButton_Click, 3000, 2000), out = Place(OutputButton_Click, 0, 2000);
   LinkButton_Click(form);
   for (auto [from, to, bendY] : {std::tuple{in, gateSlot, 1000}, {gateSlot, out, 2000}, {other, out, 5000}}) {
     PressOutput(from);
-    PressCanvas(5000, bendY);  // nodes in slots 4, 5 and 6
+    for (Single bendX : {5000, 6000}) PressCanvas(bendX, bendY);  // two nodes each, in slots 4 to 9
     PressInput(to);
   }
-  ASSERT_EQ(UsedLinks(), 6);
+  ASSERT_EQ(UsedLinks(), 9);
   TrashCan_DragDrop(form, {DragPool::ObjImage, gateSlot});
-  EXPECT_EQ(UsedLinks(), 2);
-  EXPECT_TRUE(Link(4).GetUsed() && Link(5).GetUsed() && Gate(6).GetUsed());
-  EXPECT_FALSE(Gate(4).GetUsed() || Gate(5).GetUsed() || screen.buffer(4).Visible());
-  EXPECT_TRUE(Gate(in).GetUsed() && Gate(other).GetUsed() && Gate(out).GetUsed());
+  EXPECT_EQ(UsedLinks(), 3);
+  EXPECT_TRUE(Link(6).GetUsed() && Link(8).GetUsed() && Gate(8).GetUsed() && Gate(9).GetUsed() && Gate(in).GetUsed());
+  EXPECT_FALSE(Gate(4).GetUsed() || Gate(7).GetUsed() || screen.buffer(5).Visible() || !Gate(out).GetUsed() || !Gate(other).GetUsed());
 }
 
 }  // namespace

@@ -10,15 +10,14 @@
 namespace tessara {
 namespace {
 
-// Everything an undo must bring back exactly: each slot's kind, place, use,
-// orientation and signals, and the saved bytes, which hold every link.
+// Everything an undo must bring back exactly: each gate's exact place and signals, and
+// the saved bytes, which hold every slot's kind, use and orientation and every link.
 std::string Exact(const Document& doc) {
   std::ostringstream out;
   out << std::hexfloat;
   for (Integer i = 0; i < kSlotCount; ++i) {
     const gate& g = doc.Gates(i);
-    out << g.GetType() << ' ' << g.GetX() << ' ' << g.GetY() << ' ' << g.GetUsed() << ' '
-        << g.GetOrientation() << ' ' << int{g.GetSignals()} << '\n';
+    out << g.GetX() << ' ' << g.GetY() << ' ' << int{g.GetSignals()} << '\n';
   }
   return out.str() + WriteCircuit(doc);
 }
@@ -35,11 +34,7 @@ class History : public Window {
     void (*tools[])(Form&) = {AndGateButton_Click, NotGateButton_Click, InputButton_Click,
                               OutputButton_Click, XorGateButton_Click, [](Form&) {}};  // or the tool as it is
     switch (pick(11)) {
-      case 0: case 3: return [=, tool = tools[pick(6)]](Form& f) {
-        tool(f);
-        Tessara_Frame_MouseMove(f, x, y);
-        Tessara_Frame_MouseDown(f);
-      };
+      case 0: case 3: return [=, tool = tools[pick(6)]](Form& f) { tool(f); Tessara_Frame_MouseMove(f, x, y); Tessara_Frame_MouseDown(f); };
       case 1: case 2: return [=](Form& f) { LinkButton_Click(f); ObjImage_MouseDown(f, slot, x / 10, y / 10); };
       case 4: case 5: return [=](Form& f) { Tessara_Frame_DragDrop(f, x > 6000 ? node : image, x, y); };
       case 6: return [=](Form& f) { ObjImage_DblClick(f, slot); };
@@ -75,6 +70,8 @@ TEST_F(History, EveryUndoBringsBackTheCircuitBeforeTheStepAndEveryRedoTheOneAfte
   for (auto state = states.rbegin(); history.CanUndo(form); history.Undo(form)) ASSERT_EQ(Exact(doc), *state++);
   EXPECT_EQ(Exact(doc), states.front());
   EXPECT_FALSE(screen.ObjImage(0).Visible() || screen.LinkLine(0).Visible());
+  history.Record(form, [](Form& f) { NotGateButton_Click(f); Tessara_Frame_MouseDown(f); });
+  EXPECT_FALSE(history.CanRedo(form)) << "a new edit drops the undone ones";
 }
 
 }  // namespace

@@ -83,12 +83,8 @@ TEST_F(Window, TheCellSplitsAtItsMidlineIntoOutputAndInputHalvesInEveryOrientati
 }
 
 struct Links : Window {
-  Links() {
-    a = Place(AndGateButton_Click, 2000, 1000);
-    b = Place(OrGateButton_Click, 6000, 3000);
-    LinkButton_Click(form);
-  }
-  Integer a = 0, b = 0;
+  Links() { LinkButton_Click(form); }
+  Integer a = Place(AndGateButton_Click, 2000, 1000), b = Place(OrGateButton_Click, 6000, 3000);
 };
 
 TEST_F(Links, OutputThenBendsThenInputMakeAChainAndWrongPressesAreRefusedWithTheDrawingGoingOn) {
@@ -150,11 +146,9 @@ TEST_F(Window, WhilePoweredAPressTogglesInputsAloneAndDragsNothing) {
   ObjImage_MouseDown(form, inverter, 120, 240);
   EXPECT_EQ(screen.drags, (std::vector<DragSource>{{DragPool::ObjImage, inverter}}));
   Power_Click(form);
-  EXPECT_EQ(screen.Snapshot().images[50].drag, DragMode::Manual) << "a press reaches the handler";
   for (bool expected : {true, false}) {
     PressOutput(in);
-    EXPECT_EQ(Gate(in).GetCurrOutput(), expected);
-    EXPECT_EQ(screen.txtObjValue(in).Text(), expected ? "1" : "0");
+    EXPECT_EQ(std::pair(Gate(in).GetCurrOutput(), screen.txtObjValue(in).Text()), std::pair(expected, std::string(expected ? "1" : "0")));
   }
   PressOutput(inverter);
   EXPECT_TRUE(!Gate(inverter).GetCurrOutput() && screen.drags.size() == 1 && screen.messages.empty());
@@ -177,9 +171,7 @@ TEST_F(Window, DropsMoveTheGrabbedPointDoubleClicksTurnAndNodesTellRiddlesInTurn
       {"Joke", "Why was the AND gate never invited to parties?  It only said yes when everyone else did."},
       {"Riddle", "More of me is hidden then is seen. I am light than what I am made of"}};
   ASSERT_EQ(screen.messages.size(), 5u);
-  for (std::size_t n = 0; n < 5; ++n) {
-    EXPECT_EQ(screen.messages[n], (Message{riddles[n % 4][1], riddles[n % 4][0], MessageStyle::Stop})) << n;
-  }
+  for (std::size_t n = 0; n < 5; ++n) EXPECT_EQ(screen.messages[n], (Message{riddles[n % 4][1], riddles[n % 4][0], MessageStyle::Stop}));
 }
 
 struct Commands : Window {

@@ -14,17 +14,10 @@ TEST_F(UnsavedChanges, NewOpenAndExitAskFirstAndYesSavesNoGoesOnCancelChangesNot
   testing::TempFolder folder;
   const std::string mine = (folder.path() / "mine.cir").string();
   const std::string other = testing::WriteFile(folder.path() / "other.cir", WriteCircuit(Document{})).string();
-  const struct {
-    const char* name;
-    std::function<bool(Form&)> command;  // true when it went on
-  } commands[] = {{"New", [](Form& f) { New_Click(f); return !f.doc.Gates(0).GetUsed(); }},
+  const struct { const char* name; std::function<bool(Form&)> goesOn; } commands[] = {{"New", [](Form& f) { New_Click(f); return !f.doc.Gates(0).GetUsed(); }},
                   {"Open", [&](Form& f) { Open_Click(f); return f.FilePath == other; }},
                   {"Exit", Form_QueryUnload}};
-  const struct {
-    Answer answer;
-    std::string saveAs;  // the Save As dialog's answer after a Yes
-    bool goesOn, saves;
-  } rows[] = {{Answer::Yes, mine, true, true}, {Answer::Yes, "", false, false},
+  const struct { Answer answer; std::string saveAs; bool goesOn, saves; } rows[] = {  // saveAs: Save As after Yes{Answer::Yes, mine, true, true}, {Answer::Yes, "", false, false},
               {Answer::No, "", true, false}, {Answer::Cancel, "", false, false}};
   for (const auto& command : commands) {
     for (const auto& row : rows) {
@@ -39,7 +32,7 @@ TEST_F(UnsavedChanges, NewOpenAndExitAskFirstAndYesSavesNoGoesOnCancelChangesNot
       screen.answers = {row.answer};
       screen.file_answers = {other};
       if (row.answer == Answer::Yes) screen.file_answers.push_front(row.saveAs);
-      EXPECT_EQ(command.command(form), row.goesOn) << what;
+      EXPECT_EQ(command.goesOn(form), row.goesOn) << what;
       EXPECT_EQ(screen.questions, std::vector<std::string>{"Save changes to the circuit?"}) << what;
       EXPECT_EQ(testing::ReadFile(mine), row.saves ? edited : "") << what;
       EXPECT_TRUE(row.goesOn || WriteCircuit(form.doc) == edited) << what;
@@ -56,8 +49,7 @@ TEST_F(UnsavedChanges, NoneAfterAnUndoBackToTheStartOrASaveWhichThenNeedsNoDialo
   testing::TempFolder folder;
   screen.file_answers = {(folder.path() / "a.cir").string()};
   EXPECT_TRUE(SaveFile_Click(form) && SaveFile_Click(form) && Form_QueryUnload(form));
-  EXPECT_EQ(screen.file_requests.size(), 1u);
-  EXPECT_TRUE(screen.questions.empty());
+  EXPECT_TRUE(screen.file_requests.size() == 1 && screen.questions.empty());
 }
 
 }  // namespace

@@ -1,5 +1,4 @@
-// The fuzz target's check over every seed and every input that once failed it, and
-// what the reader makes of each seed: a circuit, or a refusal at its line for its reason.
+// The fuzz check over every seed and regression; each seed read, or refused at its line.
 #include <gtest/gtest.h>
 #include <filesystem>
 #include <map>

@@ -9,9 +9,8 @@ namespace tessara::testing {
 // A used gate of kind type in slot, its corner at (x, y) unpinned, turned o times.
 inline gate& PutGate(Document& doc, Integer slot, Long type, Single x, Single y, Long o = 0) {
   doc.PutGate(slot, MakeGate(type));
-  gate& g = doc.Gates(slot);
-  g.ReadData(x, y, true, o);
-  return g;
+  doc.Gates(slot).ReadData(x, y, true, o);
+  return doc.Gates(slot);
 }
 
 // A used segment in slot from gate `from` to input `input` of gate `to`.
