@@ -1,10 +1,7 @@
 #include "table_commands.h"
 
-#include <fstream>
-#include <iterator>
 #include <nlohmann/json.hpp>
 #include <optional>
-#include <sstream>
 
 #include "exit_codes.h"
 #include "io/circuit_file.h"
@@ -55,10 +52,13 @@ std::optional<TruthTable> CircuitTable(const std::string& path, std::ostream& er
 
 // EXPECTED's table: a table text when it looks like one, else a circuit file's.
 std::optional<TruthTable> ExpectedTable(const std::string& path, std::ostream& err) {
-  std::ifstream file(path, std::ios::binary);
-  const std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-  if (!file.is_open() || file.bad() || !LooksLikeTableText(text)) return CircuitTable(path, err);
-  TableTextResult read = ReadTableText(text);
+  const TextResult file = ReadFileText(path);
+  if (!file.text) {
+    err << Describe(path, file.error) << '\n';
+    return std::nullopt;
+  }
+  if (!LooksLikeTableText(*file.text)) return CircuitTable(path, err);
+  TableTextResult read = ReadTableText(*file.text);
   if (!read.table) err << Describe(path, read.error) << '\n';
   return std::move(read.table);
 }

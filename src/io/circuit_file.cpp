@@ -77,9 +77,9 @@ LoadResult ReadCircuit(std::string_view text) {
   return {std::move(doc), {}};
 }
 
-LoadResult LoadCircuitFile(const std::string& path) {
+TextResult ReadFileText(const std::string& path) {
   const auto failure = [](const char* step, int error) {
-    return LoadResult{std::nullopt, FileError{std::string(step) + ": " + std::strerror(error), 0}};
+    return TextResult{std::nullopt, FileError{std::string(step) + ": " + std::strerror(error), 0}};
   };
   // Non-blocking, so that a named pipe with no writer is refused instead of waited on.
   const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
@@ -88,7 +88,7 @@ LoadResult LoadCircuitFile(const std::string& path) {
   if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
     close(fd);
     if (S_ISDIR(status.st_mode)) return failure("cannot open", EISDIR);
-    return LoadResult{std::nullopt, FileError{"cannot open: not a regular file", 0}};
+    return TextResult{std::nullopt, FileError{"cannot open: not a regular file", 0}};
   }
   std::string text;
   char buf[8192];
@@ -108,7 +108,13 @@ LoadResult LoadCircuitFile(const std::string& path) {
     }
   }
   close(fd);
-  return ReadCircuit(text);
+  return {std::move(text), {}};
+}
+
+LoadResult LoadCircuitFile(const std::string& path) {
+  TextResult read = ReadFileText(path);
+  if (!read.text) return {std::nullopt, std::move(read.error)};
+  return ReadCircuit(*read.text);
 }
 
 std::optional<FileError> SaveCircuitFile(const Document& doc, const std::string& path) {

@@ -72,10 +72,17 @@ std::string WriteCircuit(const Document& doc);
 // Reads a whole file text into a new document (reset state, then the records).
 LoadResult ReadCircuit(std::string_view text);
 
-// Reads the file at path and parses it with ReadCircuit. A file that cannot be
-// opened or read, is not a regular file (a named pipe, a device: refused before
-// anything is read, never waited on), or is larger than any circuit file could
-// reasonably be, fails with line 0 ("cannot open: No such file or directory").
+// The whole text of the file at path, or the reason (line 0) it cannot be had: it
+// cannot be opened or read ("cannot open: No such file or directory"), is not a
+// regular file (a named pipe, a device: refused before anything is read, never
+// waited on), or is larger than any circuit file could reasonably be.
+struct TextResult {
+  std::optional<std::string> text;
+  FileError error;  // meaningful only without a text
+};
+TextResult ReadFileText(const std::string& path);
+
+// Reads the file at path with ReadFileText and parses it with ReadCircuit.
 LoadResult LoadCircuitFile(const std::string& path);
 
 // Writes doc to path without ever damaging the file it replaces: the text goes to a
