@@ -1,4 +1,5 @@
 #include "reader_property.h"
+
 #include "io/circuit_file.h"
 #include "sim/propagation.h"
 
@@ -20,13 +21,15 @@ Broken CheckDocument(const Document& doc) {
     const linkgates& link = doc.Links(i);
     const gate& g = doc.Gates(i);
     const std::string slot = " " + std::to_string(i);
-    if (!IsSlotIndex(link.StartIndex) || !IsSlotIndex(link.StopIndex) || !IsSlotIndex(link.LinkTo) ||
-        link.Stop_Num < 0 || link.Stop_Num > 2) {
+    if (!IsSlotIndex(link.StartIndex) || !IsSlotIndex(link.StopIndex) ||
+        !IsSlotIndex(link.LinkTo) || link.Stop_Num < 0 || link.Stop_Num > 2) {
       return "link" + slot + " names a slot or input out of range";
     }
     const Long type = g.GetType();
-    if (type != kNoGate && (type < kAndGate || type > kXorGate)) return "gate slot" + slot + " holds type " + std::to_string(type);
-    if (g.GetUsed() != (type != kNoGate)) return "gate slot" + slot + " is used while empty, or unused holding a gate";
+    if (type != kNoGate && (type < kAndGate || type > kXorGate))
+      return "gate slot" + slot + " holds type " + std::to_string(type);
+    if (g.GetUsed() != (type != kNoGate))
+      return "gate slot" + slot + " is used while empty, or unused holding a gate";
     if (g.GetCurrOutput()) return "gate slot" + slot + " comes back with its output True";
   }
   if (doc.CurrentTool != kSelectTool || doc.PowerOn) return "tool or power not as after a reset";
@@ -39,12 +42,17 @@ Broken CheckRoundTrip(const Document& doc) {
   int lines = 0;
   for (std::size_t i = 0; i < first.size(); ++i) {
     const bool lineEnd = first.compare(i, 2, "\r\n") == 0;
-    if (!lineEnd && (first[i] < ' ' || first[i] > '~')) return "the writer put byte " + std::to_string(static_cast<unsigned char>(first[i])) + " outside a line end";
+    if (!lineEnd && (first[i] < ' ' || first[i] > '~'))
+      return "the writer put byte " + std::to_string(static_cast<unsigned char>(first[i])) +
+             " outside a line end";
     lines += lineEnd, i += lineEnd;
   }
-  if (lines != 4 + 2 * kSlotCount || first.back() != '\n') return "the writer wrote " + std::to_string(lines) + " lines";
+  if (lines != 4 + 2 * kSlotCount || first.back() != '\n')
+    return "the writer wrote " + std::to_string(lines) + " lines";
   const LoadResult again = ReadCircuit(first);
-  if (!again.document) return "its own file is refused at line " + std::to_string(again.error.line) + ": " + again.error.reason;
+  if (!again.document)
+    return "its own file is refused at line " + std::to_string(again.error.line) + ": " +
+           again.error.reason;
   if (WriteCircuit(*again.document) != first) return "saved, loaded and saved again, it changed";
   return std::nullopt;
 }
@@ -55,7 +63,8 @@ std::optional<std::string> CheckReader(std::string_view text) {
   if (!result.document) {
     const FileError& error = result.error;
     if (error.reason.empty()) return "refused without a reason";
-    if (error.line < 1 || error.line > CountLines(text)) return "refused at line " + std::to_string(error.line) + ": " + error.reason;
+    if (error.line < 1 || error.line > CountLines(text))
+      return "refused at line " + std::to_string(error.line) + ": " + error.reason;
     return std::nullopt;
   }
   Document& doc = *result.document;

@@ -55,18 +55,27 @@ int Resave(const Document& doc, const std::string& out) {
 
 int Run(const Command& command) {
   switch (command.verb) {
-    case Verb::Help: std::cout << HelpText(); return kExitOk;
-    case Verb::Compare: return Compare(command, std::cout, std::cerr);
-    case Verb::Check: return Check(command, std::cout, std::cerr);
-    default: break;
+    case Verb::Help:
+      std::cout << HelpText();
+      return kExitOk;
+    case Verb::Compare:
+      return Compare(command, std::cout, std::cerr);
+    case Verb::Check:
+      return Check(command, std::cout, std::cerr);
+    default:
+      break;
   }
   std::optional<Document> doc = Load(command.files.front());
   if (!doc) return kExitBadFile;
   switch (command.verb) {
-    case Verb::Trace: return Trace(command, *doc);
-    case Verb::Table: return Table(command, *doc, std::cout, std::cerr);
-    case Verb::Resave: return Resave(*doc, command.files.back());
-    default: return kExitOk;
+    case Verb::Trace:
+      return Trace(command, *doc);
+    case Verb::Table:
+      return Table(command, *doc, std::cout, std::cerr);
+    case Verb::Resave:
+      return Resave(*doc, command.files.back());
+    default:
+      return kExitOk;
   }
 }
 

@@ -14,7 +14,7 @@
 namespace tessara::app {
 namespace {
 
-constexpr Long kKinds[] = {kAndGate, kOrGate,    kNotGate,  kNandGate,  kNorGate,
+constexpr Long kKinds[] = {kAndGate, kOrGate,    kNotGate,    kNandGate,  kNorGate,
                            kXorGate, kInputGate, kOutputGate, kBufferGate};
 
 // Every slot used, kinds and orientations mixed; link j joins slot j to slot j + 1.

@@ -8,8 +8,8 @@
 #include "circuit_builder.h"
 #include "io/circuit_file.h"
 #include "sim/propagation.h"
-#include "sim/truth_table.h"
 #include "sim/run_history.h"
+#include "sim/truth_table.h"
 
 namespace tessara {
 namespace {
@@ -32,7 +32,8 @@ Document FullCircuit() {
   }
   build.Link(previous, build.Gate(kOutputGate, 0, 900), 0, 1);
   build.Link(previous, first, 1);
-  if (doc.GetFreeGate() || doc.GetFreeLink()) throw std::logic_error("circuit does not fill the document");
+  if (doc.GetFreeGate() || doc.GetFreeLink())
+    throw std::logic_error("circuit does not fill the document");
   return doc;
 }
 

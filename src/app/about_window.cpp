@@ -25,12 +25,12 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("About MyApp"));
   setFixedSize(TwipsRect(0, 0, 5730, 3555).size());
 
-  auto* image = new PictureElement(this, {Art::Kind::Gate, kAndGate, 0},
-                                   TwipsRect(360, 240, 795, 795));
+  auto* image =
+      new PictureElement(this, {Art::Kind::Gate, kAndGate, 0}, TwipsRect(360, 240, 795, 795));
   image->setObjectName(QStringLiteral("Image1"));
 
-  QLabel* title = AddLabel(this, "lblTitle", QStringLiteral("Tessara"),
-                           TwipsRect(1650, 240, 3885, 480));
+  QLabel* title =
+      AddLabel(this, "lblTitle", QStringLiteral("Tessara"), TwipsRect(1650, 240, 3885, 480));
   QFont large = title->font();
   large.setPointSizeF(large.pointSizeF() * 1.6);
   large.setBold(true);

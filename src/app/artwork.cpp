@@ -1,7 +1,6 @@
 #include "app/artwork.h"
 
 #include <QPainter>
-
 #include <algorithm>
 
 #include "app/artwork_drawing.h"
@@ -39,17 +38,17 @@ Drawing LinkDrawing() {
 Drawing TrashCanDrawing() {
   QPainterPath can;
   can.addRoundedRect(QRectF(11, 13, 42, 6), 2, 2);  // lid
-  can.moveTo(26, 13);                                // handle
+  can.moveTo(26, 13);                               // handle
   can.lineTo(26, 8);
   can.lineTo(38, 8);
   can.lineTo(38, 13);
-  can.moveTo(15, 19);                                // body, narrowing downwards
+  can.moveTo(15, 19);  // body, narrowing downwards
   can.lineTo(18, 55);
   can.quadTo(18.5, 58, 21.5, 58);
   can.lineTo(42.5, 58);
   can.quadTo(45.5, 58, 46, 55);
   can.lineTo(49, 19);
-  for (qreal x : {25.0, 32.0, 39.0}) {               // ribs
+  for (qreal x : {25.0, 32.0, 39.0}) {  // ribs
     can.moveTo(x, 25);
     can.lineTo(x, 51);
   }
@@ -62,10 +61,11 @@ constexpr qreal kCrossArm = 18;
 
 Drawing CrossDrawing() {
   const QPointF across(kCrossArm, 0), down(0, kCrossArm);
-  return {{58, 53},
-          {},
-          {{kCrossCentre - across, kCrossCentre + across}, {kCrossCentre - down, kCrossCentre + down}},
-          {}};
+  return {
+      {58, 53},
+      {},
+      {{kCrossCentre - across, kCrossCentre + across}, {kCrossCentre - down, kCrossCentre + down}},
+      {}};
 }
 
 Drawing NodeDrawing() {
@@ -115,28 +115,44 @@ QImage NodeDot(qreal scale) { return RenderPicture(NodeDrawing(), scale); }
 
 QImage ToolPicture(Long toolCode, qreal scale) {
   switch (toolCode) {
-    case kSelectTool: return CrossPicture(scale);
-    case kLinkTool: return LinkPicture(scale);
-    case kInputGate: return InputPicture(scale);
-    case kOutputGate: return OutputPicture(scale);
-    default: return GatePicture(toolCode, 0, scale);
+    case kSelectTool:
+      return CrossPicture(scale);
+    case kLinkTool:
+      return LinkPicture(scale);
+    case kInputGate:
+      return InputPicture(scale);
+    case kOutputGate:
+      return OutputPicture(scale);
+    default:
+      return GatePicture(toolCode, 0, scale);
   }
 }
 
 QCursor IconCache(int index) {
   switch (index) {
     case 0:
-    case 10: return Cursor(Gate(kAndGate), 0.5);
-    case 1: return Cursor(Gate(kOrGate), 0.5);
-    case 2: return Cursor(Gate(kNotGate), 0.5);
-    case 3: return Cursor(InputDrawing(), 0.45);
-    case 4: return Cursor(OutputDrawing(), 0.45);
-    case 5: return RenderCursor(CrossDrawing(), 0.7, kCursorInk, kCrossCentre);
-    case 6: return Cursor(LinkDrawing(), 0.45);
-    case 7: return Cursor(Gate(kNandGate), 0.5);
-    case 8: return Cursor(Gate(kNorGate), 0.5);
-    case 9: return Cursor(Gate(kXorGate), 0.5);
-    default: return QCursor();
+    case 10:
+      return Cursor(Gate(kAndGate), 0.5);
+    case 1:
+      return Cursor(Gate(kOrGate), 0.5);
+    case 2:
+      return Cursor(Gate(kNotGate), 0.5);
+    case 3:
+      return Cursor(InputDrawing(), 0.45);
+    case 4:
+      return Cursor(OutputDrawing(), 0.45);
+    case 5:
+      return RenderCursor(CrossDrawing(), 0.7, kCursorInk, kCrossCentre);
+    case 6:
+      return Cursor(LinkDrawing(), 0.45);
+    case 7:
+      return Cursor(Gate(kNandGate), 0.5);
+    case 8:
+      return Cursor(Gate(kNorGate), 0.5);
+    case 9:
+      return Cursor(Gate(kXorGate), 0.5);
+    default:
+      return QCursor();
   }
 }
 

@@ -28,12 +28,12 @@ QImage GatePicture(Long typeCode, int orientation, qreal scale = 1);
 // is InputPicture or OutputPicture. A null image for any other kind or orientation.
 QImage TerminalPicture(Long typeCode, int orientation, qreal scale = 1);
 
-QImage InputPicture(qreal scale = 1);   // 64 x 64 box, stub at mid-height on the right
-QImage OutputPicture(qreal scale = 1);  // 64 x 64 box, stub at mid-height on the left
-QImage CrossPicture(qreal scale = 1);   // 58 x 53 upright cross: the select tool
-QImage LinkPicture(qreal scale = 1);    // 64 x 64 diagonal wire: the link tool
+QImage InputPicture(qreal scale = 1);     // 64 x 64 box, stub at mid-height on the right
+QImage OutputPicture(qreal scale = 1);    // 64 x 64 box, stub at mid-height on the left
+QImage CrossPicture(qreal scale = 1);     // 58 x 53 upright cross: the select tool
+QImage LinkPicture(qreal scale = 1);      // 64 x 64 diagonal wire: the link tool
 QImage TrashCanPicture(qreal scale = 1);  // 64 x 64
-QImage NodeDot(qreal scale = 1);        // 15 x 15 filled black dot
+QImage NodeDot(qreal scale = 1);          // 15 x 15 filled black dot
 
 // The palette button picture of tool toolCode: the cross (0), the wire (1), the gate
 // kind's orientation-0 picture (2, 3, 4, 8, 9, 10), the input (5) or output (6) box.

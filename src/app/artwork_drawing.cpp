@@ -47,7 +47,9 @@ void Paint(QPainter& painter, const Drawing& d, const Ink& ink) {
 }
 
 Drawing Transformed(const Drawing& d, const QTransform& view) {
-  Drawing out{view.mapRect(QRectF(QPointF(0, 0), d.size)).size(), view.map(d.strokes), {},
+  Drawing out{view.mapRect(QRectF(QPointF(0, 0), d.size)).size(),
+              view.map(d.strokes),
+              {},
               view.map(d.fills)};
   for (const QLineF& bar : d.bars) out.bars.push_back(view.map(bar));
   return out;
@@ -77,7 +79,8 @@ QCursor RenderCursor(const Drawing& d, qreal zoom, qreal inkPixels, QPointF focu
 
   // Black where the ink covers half a pixel or more; edged with one pixel of white.
   auto inked = [&](int x, int y) {
-    return x >= 0 && y >= 0 && x < kCursorSize && y < kCursorSize && qAlpha(image.pixel(x, y)) >= 128;
+    return x >= 0 && y >= 0 && x < kCursorSize && y < kCursorSize &&
+           qAlpha(image.pixel(x, y)) >= 128;
   };
   auto nearInk = [&](int x, int y) {
     for (int dy = -1; dy <= 1; ++dy)

@@ -10,7 +10,6 @@
 #include <QPainterPath>
 #include <QSizeF>
 #include <QTransform>
-
 #include <vector>
 
 class QPainter;

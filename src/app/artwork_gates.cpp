@@ -1,7 +1,6 @@
 #include "app/artwork_gates.h"
 
 #include <QtMath>
-
 #include <cmath>
 
 namespace tessara::artwork {
@@ -27,10 +26,10 @@ constexpr qreal kInput1 = 42;
 constexpr qreal kNotInput = 26;
 constexpr qreal kOutput = 27;
 
-constexpr qreal kBubble = 3.5;      // radius of the negation circle
-constexpr qreal kOrShoulder = 4;    // straight run of the OR's top and bottom edges
-constexpr qreal kOrBackDepth = 7;   // how far the OR's concave back reaches in
-constexpr qreal kXorGap = 6;        // the XOR's extra back curve lies this far behind
+constexpr qreal kBubble = 3.5;     // radius of the negation circle
+constexpr qreal kOrShoulder = 4;   // straight run of the OR's top and bottom edges
+constexpr qreal kOrBackDepth = 7;  // how far the OR's concave back reaches in
+constexpr qreal kXorGap = 6;       // the XOR's extra back curve lies this far behind
 
 // NOT: a triangle a little smaller than the two-input body.
 constexpr qreal kNotTop = 7;
@@ -43,8 +42,7 @@ constexpr qreal kBackRadius = (kHalf * kHalf + kOrBackDepth * kOrBackDepth) / (2
 constexpr qreal kBackCentreX = kBack + kOrBackDepth - kBackRadius;
 
 QRectF BackCircle(qreal shift) {
-  return {kBackCentreX - kBackRadius - shift, kMid - kBackRadius, 2 * kBackRadius,
-          2 * kBackRadius};
+  return {kBackCentreX - kBackRadius - shift, kMid - kBackRadius, 2 * kBackRadius, 2 * kBackRadius};
 }
 
 qreal BackAngle() { return qRadiansToDegrees(std::asin(kHalf / kBackRadius)); }
@@ -122,23 +120,35 @@ Drawing NotGate() {
 
 std::optional<Drawing> GateDrawing(Long typeCode) {
   switch (typeCode) {
-    case kAndGate: return TwoInputGate(AndBody(), AndBackX, false);
-    case kNandGate: return TwoInputGate(AndBody(), AndBackX, true);
-    case kOrGate: return TwoInputGate(OrBody(), OrBackX, false);
-    case kNorGate: return TwoInputGate(OrBody(), OrBackX, true);
-    case kXorGate: return TwoInputGate(XorBody(), XorBackX, false);
-    case kNotGate: return NotGate();
-    default: return std::nullopt;
+    case kAndGate:
+      return TwoInputGate(AndBody(), AndBackX, false);
+    case kNandGate:
+      return TwoInputGate(AndBody(), AndBackX, true);
+    case kOrGate:
+      return TwoInputGate(OrBody(), OrBackX, false);
+    case kNorGate:
+      return TwoInputGate(OrBody(), OrBackX, true);
+    case kXorGate:
+      return TwoInputGate(XorBody(), XorBackX, false);
+    case kNotGate:
+      return NotGate();
+    default:
+      return std::nullopt;
   }
 }
 
 std::optional<QTransform> OrientationView(int orientation, qreal width) {
   switch (orientation) {
-    case 0: return QTransform();
-    case 1: return QTransform(0, -1, 1, 0, 0, width);    // (x, y) -> (y, width - x)
-    case 2: return QTransform(-1, 0, 0, 1, width, 0);    // (x, y) -> (width - x, y)
-    case 3: return QTransform(0, 1, 1, 0, 0, 0);         // (x, y) -> (y, x)
-    default: return std::nullopt;
+    case 0:
+      return QTransform();
+    case 1:
+      return QTransform(0, -1, 1, 0, 0, width);  // (x, y) -> (y, width - x)
+    case 2:
+      return QTransform(-1, 0, 0, 1, width, 0);  // (x, y) -> (width - x, y)
+    case 3:
+      return QTransform(0, 1, 1, 0, 0, 0);  // (x, y) -> (y, x)
+    default:
+      return std::nullopt;
   }
 }
 

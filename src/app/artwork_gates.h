@@ -4,7 +4,6 @@
 #pragma once
 
 #include <QTransform>
-
 #include <optional>
 
 #include "app/artwork_drawing.h"

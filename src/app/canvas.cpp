@@ -151,8 +151,6 @@ void Tessara_Frame::mouseMoveEvent(QMouseEvent* event) {
   emit mouseMove(ToTwips(event->position().x()), ToTwips(event->position().y()));
 }
 
-void Tessara_Frame::mouseReleaseEvent(QMouseEvent*) {
-  emit mouseUp();
-}
+void Tessara_Frame::mouseReleaseEvent(QMouseEvent*) { emit mouseUp(); }
 
 }  // namespace tessara::app

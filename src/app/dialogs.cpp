@@ -29,9 +29,12 @@ Answer AskQuestion(QWidget* parent, std::string_view prompt, std::string_view ti
   box.setDefaultButton(QMessageBox::Yes);
   box.setEscapeButton(QMessageBox::Cancel);
   switch (box.exec()) {
-    case QMessageBox::Yes: return Answer::Yes;
-    case QMessageBox::No: return Answer::No;
-    default: return Answer::Cancel;
+    case QMessageBox::Yes:
+      return Answer::Yes;
+    case QMessageBox::No:
+      return Answer::No;
+    default:
+      return Answer::Cancel;
   }
 }
 
@@ -40,9 +43,8 @@ QString QtNameFilters(std::string_view filter) {
   static const QRegularExpression trailingPatterns(QStringLiteral("\\s*\\([^()]*\\)\\s*$"));
   QStringList filters;
   for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-    const QString patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts)
-                                 .join(QLatin1Char(' '))
-                                 .trimmed();
+    const QString patterns =
+        parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts).join(QLatin1Char(' ')).trimmed();
     if (patterns.isEmpty()) continue;
     QString description = parts[i];
     description.remove(trailingPatterns);

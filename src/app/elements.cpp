@@ -2,8 +2,8 @@
 
 #include <QGuiApplication>
 #include <QMouseEvent>
-#include <QStyleHints>
 #include <QPainter>
+#include <QStyleHints>
 
 #include "app/twips.h"
 

@@ -11,26 +11,41 @@ namespace {
 
 Long GateStoreType(PictureStore store) {
   switch (store) {
-    case PictureStore::andimage: return kAndGate;
-    case PictureStore::orimage: return kOrGate;
-    case PictureStore::notimage: return kNotGate;
-    case PictureStore::nandimage: return kNandGate;
-    case PictureStore::norimage: return kNorGate;
-    case PictureStore::xorimage: return kXorGate;
-    default: return kNoGate;
+    case PictureStore::andimage:
+      return kAndGate;
+    case PictureStore::orimage:
+      return kOrGate;
+    case PictureStore::notimage:
+      return kNotGate;
+    case PictureStore::nandimage:
+      return kNandGate;
+    case PictureStore::norimage:
+      return kNorGate;
+    case PictureStore::xorimage:
+      return kXorGate;
+    default:
+      return kNoGate;
   }
 }
 
 QImage Draw(Art art, qreal scale) {
   switch (art.kind) {
-    case Art::Kind::Gate: return artwork::GatePicture(art.type, art.orientation, scale);
-    case Art::Kind::Input: return artwork::TerminalPicture(kInputGate, art.orientation, scale);
-    case Art::Kind::Output: return artwork::TerminalPicture(kOutputGate, art.orientation, scale);
-    case Art::Kind::Cross: return artwork::CrossPicture(scale);
-    case Art::Kind::Link: return artwork::LinkPicture(scale);
-    case Art::Kind::TrashCan: return artwork::TrashCanPicture(scale);
-    case Art::Kind::NodeDot: return artwork::NodeDot(scale);
-    case Art::Kind::None: break;
+    case Art::Kind::Gate:
+      return artwork::GatePicture(art.type, art.orientation, scale);
+    case Art::Kind::Input:
+      return artwork::TerminalPicture(kInputGate, art.orientation, scale);
+    case Art::Kind::Output:
+      return artwork::TerminalPicture(kOutputGate, art.orientation, scale);
+    case Art::Kind::Cross:
+      return artwork::CrossPicture(scale);
+    case Art::Kind::Link:
+      return artwork::LinkPicture(scale);
+    case Art::Kind::TrashCan:
+      return artwork::TrashCanPicture(scale);
+    case Art::Kind::NodeDot:
+      return artwork::NodeDot(scale);
+    case Art::Kind::None:
+      break;
   }
   return {};
 }
@@ -40,9 +55,12 @@ QImage Draw(Art art, qreal scale) {
 Art Art::FromPicture(Picture picture) {
   if (picture.store == PictureStore::None || picture.index < 0 || picture.index > 3) return {};
   switch (picture.store) {
-    case PictureStore::InputButton: return {Kind::Input, 0, picture.index};
-    case PictureStore::OutputButton: return {Kind::Output, 0, picture.index};
-    default: return {Kind::Gate, GateStoreType(picture.store), picture.index};
+    case PictureStore::InputButton:
+      return {Kind::Input, 0, picture.index};
+    case PictureStore::OutputButton:
+      return {Kind::Output, 0, picture.index};
+    default:
+      return {Kind::Gate, GateStoreType(picture.store), picture.index};
   }
 }
 
@@ -50,8 +68,8 @@ QImage FittedPicture(Art art, QSize size, qreal dpr) {
   if (art.kind == Art::Kind::None || size.isEmpty()) return {};
   using Key = std::tuple<int, Long, int, int, int, qreal>;
   static std::map<Key, QImage> drawn;
-  const Key key{static_cast<int>(art.kind), art.type, art.orientation, size.width(),
-                size.height(), dpr};
+  const Key key{
+      static_cast<int>(art.kind), art.type, art.orientation, size.width(), size.height(), dpr};
   auto found = drawn.find(key);
   if (found != drawn.end()) return found->second;
 

@@ -65,20 +65,48 @@ struct PaletteEntry {
 const PaletteEntry kPaletteEntries[kPaletteButtonCount] = {
     {PaletteButton::CrossButton, "CrossButton", {Art::Kind::Cross}, 240, 720, CrossButton_Click},
     {PaletteButton::LinkButton, "LinkButton", {Art::Kind::Link}, 960, 720, LinkButton_Click},
-    {PaletteButton::AndGateButton, "AndGateButton", {Art::Kind::Gate, kAndGate, 0}, 240, 1440,
+    {PaletteButton::AndGateButton,
+     "AndGateButton",
+     {Art::Kind::Gate, kAndGate, 0},
+     240,
+     1440,
      AndGateButton_Click},
-    {PaletteButton::NandGateButton, "NandGateButton", {Art::Kind::Gate, kNandGate, 0}, 960, 1440,
+    {PaletteButton::NandGateButton,
+     "NandGateButton",
+     {Art::Kind::Gate, kNandGate, 0},
+     960,
+     1440,
      NandGateButton_Click},
-    {PaletteButton::OrGateButton, "OrGateButton", {Art::Kind::Gate, kOrGate, 0}, 240, 2160,
+    {PaletteButton::OrGateButton,
+     "OrGateButton",
+     {Art::Kind::Gate, kOrGate, 0},
+     240,
+     2160,
      OrGateButton_Click},
-    {PaletteButton::NorGateButton, "NorGateButton", {Art::Kind::Gate, kNorGate, 0}, 960, 2160,
+    {PaletteButton::NorGateButton,
+     "NorGateButton",
+     {Art::Kind::Gate, kNorGate, 0},
+     960,
+     2160,
      NorGateButton_Click},
-    {PaletteButton::NotGateButton, "NotGateButton", {Art::Kind::Gate, kNotGate, 0}, 240, 2880,
+    {PaletteButton::NotGateButton,
+     "NotGateButton",
+     {Art::Kind::Gate, kNotGate, 0},
+     240,
+     2880,
      NotGateButton_Click},
-    {PaletteButton::XorGateButton, "XorGateButton", {Art::Kind::Gate, kXorGate, 0}, 960, 2880,
+    {PaletteButton::XorGateButton,
+     "XorGateButton",
+     {Art::Kind::Gate, kXorGate, 0},
+     960,
+     2880,
      XorGateButton_Click},
     {PaletteButton::InputButton, "InputButton", {Art::Kind::Input}, 240, 3720, InputButton_Click},
-    {PaletteButton::OutputButton, "OutputButton", {Art::Kind::Output}, 960, 3720,
+    {PaletteButton::OutputButton,
+     "OutputButton",
+     {Art::Kind::Output},
+     960,
+     3720,
      OutputButton_Click},
 };
 
@@ -86,8 +114,7 @@ QString PoolName(const char* pool, Integer i) {
   return QStringLiteral("%1(%2)").arg(QLatin1String(pool)).arg(i);
 }
 
-QPushButton* AddCommandButton(QWidget* client, const char* name, const char* caption,
-                              Single top) {
+QPushButton* AddCommandButton(QWidget* client, const char* name, const char* caption, Single top) {
   auto* button = new QPushButton(QString::fromLatin1(caption), client);
   button->setObjectName(QString::fromLatin1(name));
   button->setGeometry(TwipsRect(120, top, 1455, 375));
@@ -142,7 +169,8 @@ void Tessara_Form::BuildPalette(QWidget* client) {
   rule->setAttribute(Qt::WA_TransparentForMouseEvents);
 
   for (const PaletteEntry& entry : kPaletteEntries) {
-    auto* button = new PictureElement(client, entry.art, TwipsRect(entry.left, entry.top, 600, 600));
+    auto* button =
+        new PictureElement(client, entry.art, TwipsRect(entry.left, entry.top, 600, 600));
     button->setObjectName(QString::fromLatin1(entry.name));
     connect(button, &PictureElement::pressed, this, [this, &entry] { Act(entry.click); });
     palette_[static_cast<std::size_t>(entry.button)] = button;
@@ -162,8 +190,8 @@ void Tessara_Form::BuildPools() {
   for (Integer i = 0; i < kSlotCount; ++i) {
     auto* image = new PoolImage(canvas_, {DragPool::ObjImage, i}, kGateImageSize, {});
     image->setObjectName(PoolName("ObjImage", i));
-    auto* marker = new PoolImage(canvas_, {DragPool::buffer, i}, kNodeMarkerSize,
-                                 {Art::Kind::NodeDot});
+    auto* marker =
+        new PoolImage(canvas_, {DragPool::buffer, i}, kNodeMarkerSize, {Art::Kind::NodeDot});
     marker->setObjectName(PoolName("buffer", i));
     for (PoolImage* element : {image, marker}) {
       connect(element, &PoolImage::dragWanted, this, [this](DragSource s, Single x, Single y) {
@@ -233,13 +261,11 @@ void Tessara_Form::BuildMenus() {
                 [this] { Act(StepBack_Click); }),
       addAction(options, "StepForward", "Step Forward", {Qt::CTRL | Qt::Key_Right},
                 [this] { Act(StepForward_Click); }),
-      addAction(options, "Run", "Run", {Qt::CTRL | Qt::Key_R},
-                [this] { ToggleRun(); })};
+      addAction(options, "Run", "Run", {Qt::CTRL | Qt::Key_R}, [this] { ToggleRun(); })};
   runCommands_[2]->setCheckable(true);
   connect(clock_, &RunClock::runningChanged, runCommands_[2], &QAction::setChecked);
   options->addSeparator();
-  addAction(options, "Timeline", "Timeline", {Qt::CTRL | Qt::Key_L},
-            [this] { ShowTimeline(); });
+  addAction(options, "Timeline", "Timeline", {Qt::CTRL | Qt::Key_L}, [this] { ShowTimeline(); });
   addAction(options, "TruthTable", "Truth Table", {Qt::CTRL | Qt::Key_T},
             [this] { ShowTruthTable(); });
   options->addSeparator();
@@ -266,9 +292,13 @@ void Tessara_Form::closeEvent(QCloseEvent* event) {
   }
 }
 
-ImageElement& Tessara_Form::ObjImage(Integer i) { return *objImages_.at(static_cast<std::size_t>(i)); }
+ImageElement& Tessara_Form::ObjImage(Integer i) {
+  return *objImages_.at(static_cast<std::size_t>(i));
+}
 ImageElement& Tessara_Form::buffer(Integer i) { return *buffers_.at(static_cast<std::size_t>(i)); }
-LabelElement& Tessara_Form::txtObjValue(Integer i) { return *values_.at(static_cast<std::size_t>(i)); }
+LabelElement& Tessara_Form::txtObjValue(Integer i) {
+  return *values_.at(static_cast<std::size_t>(i));
+}
 LineElement& Tessara_Form::LinkLine(Integer i) { return canvas_->LinkLine(i); }
 
 BorderElement& Tessara_Form::Palette(PaletteButton button) {
@@ -394,6 +424,5 @@ TimelineWindow& Tessara_Form::ShowTimeline() {
   timeline_->activateWindow();
   return *timeline_;
 }
-
 
 }  // namespace tessara::app

@@ -66,8 +66,7 @@ class Tessara_Form : public QMainWindow, public Screen {
   std::string Caption() const override;
   void SetDefaultPointer() override;
   void SetToolPointer(int iconCacheIndex) override;
-  void ShowMessage(std::string_view prompt, std::string_view title,
-                   MessageStyle style) override;
+  void ShowMessage(std::string_view prompt, std::string_view title, MessageStyle style) override;
   Answer Ask(std::string_view prompt, std::string_view title) override;
   std::string ChooseFile(FileDialogMode mode, std::string_view filter) override;
   void BeginDrag(DragSource source) override;

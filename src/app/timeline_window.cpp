@@ -91,11 +91,10 @@ void TimelineWindow::Refresh() {
   counter_->setText(QStringLiteral("Step %1 of %2").arg(history.Current()).arg(history.Last()));
   QStringList notes;
   if (const auto& repeat = view_->FoundRepeat()) {
-    notes << (repeat->period == 1
-                  ? QStringLiteral("settled at step %1").arg(repeat->from)
-                  : QStringLiteral("repeats every %1 steps from step %2")
-                        .arg(repeat->period)
-                        .arg(repeat->from));
+    notes << (repeat->period == 1 ? QStringLiteral("settled at step %1").arg(repeat->from)
+                                  : QStringLiteral("repeats every %1 steps from step %2")
+                                        .arg(repeat->period)
+                                        .arg(repeat->from));
   }
   if (history.First() > 0) {
     notes << QStringLiteral("steps 0 to %1 dropped: the timeline keeps the last %2 steps")
@@ -136,8 +135,7 @@ void TimelineWindow::SaveValues() {
 }
 
 void TimelineWindow::Refuse(const std::string& path, const std::string& reason) {
-  form_.screen.ShowMessage("Cannot save \"" + path + "\":\n" + reason, "Error",
-                           MessageStyle::Stop);
+  form_.screen.ShowMessage("Cannot save \"" + path + "\":\n" + reason, "Error", MessageStyle::Stop);
 }
 
 }  // namespace tessara::app

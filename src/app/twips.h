@@ -2,8 +2,8 @@
 #pragma once
 
 #include <QPoint>
-#include <QWidget>
 #include <QRect>
+#include <QWidget>
 #include <QtGlobal>
 #include <cmath>
 

@@ -73,9 +73,12 @@ bool IsEdited(const Form& form) { return WriteCircuit(form.doc) != form.SavedTex
 bool Form_QueryUnload(Form& form) {
   if (!IsEdited(form)) return true;
   switch (form.screen.Ask("Save changes to the circuit?", kBareCaption)) {
-    case Answer::Yes: return SaveFile_Click(form);
-    case Answer::No: return true;
-    default: return false;
+    case Answer::Yes:
+      return SaveFile_Click(form);
+    case Answer::No:
+      return true;
+    default:
+      return false;
   }
 }
 

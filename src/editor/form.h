@@ -22,8 +22,8 @@ struct Form {
   Integer CurrentLink = 0;        // link slot of the segment being drawn
   Integer EggCounter = 0;         // which riddle a node's double-click shows next
 
-  std::string FilePath;   // the file last opened or saved; "" for a circuit started empty
-  std::string SavedText;  // the circuit's file text when it was started, opened or saved
+  std::string FilePath;    // the file last opened or saved; "" for a circuit started empty
+  std::string SavedText;   // the circuit's file text when it was started, opened or saved
   RunHistory history;      // the latest powered run, kept after Power Down
   std::string runCircuit;  // the circuit's saved text when that run began
 };

@@ -85,19 +85,29 @@ void ObjImage_MouseDown(Form& form, Integer Index, Single X, Single Y) {
 
 Long IsOutputSide(const Form& form, Single x, Single y, Integer index) {
   switch (form.doc.Gates(index).GetOrientation()) {
-    case 0: return x >= kMidline ? 1 : 0;
-    case 1: return y <= kMidline ? 1 : 0;
-    case 2: return x <= kMidline ? 1 : 0;
-    case 3: return y >= kMidline ? 1 : 0;
-    default: return 0;
+    case 0:
+      return x >= kMidline ? 1 : 0;
+    case 1:
+      return y <= kMidline ? 1 : 0;
+    case 2:
+      return x <= kMidline ? 1 : 0;
+    case 3:
+      return y >= kMidline ? 1 : 0;
+    default:
+      return 0;
   }
 }
 
 Integer GetClickedInput(const Form& form, Single x, Single y, Integer index) {
   switch (form.doc.Gates(index).GetOrientation()) {
-    case 0: case 2: return y >= kMidline ? 1 : 0;
-    case 1: case 3: return x >= kMidline ? 1 : 0;
-    default: return 0;
+    case 0:
+    case 2:
+      return y >= kMidline ? 1 : 0;
+    case 1:
+    case 3:
+      return x >= kMidline ? 1 : 0;
+    default:
+      return 0;
   }
 }
 

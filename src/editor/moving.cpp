@@ -19,8 +19,9 @@ struct Riddle {
 constexpr std::array<Riddle, 4> kRiddles = {{
     {"Riddle", "What goes around and around all day long, but always straight ahead"},
     {"Joke", "How do you tell when a lawyer is lieing?  His lips are moving."},
-    {"Joke", "Why was the AND gate never invited to parties?  It only said yes when "
-             "everyone else did."},
+    {"Joke",
+     "Why was the AND gate never invited to parties?  It only said yes when "
+     "everyone else did."},
     {"Riddle", "More of me is hidden then is seen. I am light than what I am made of"},
 }};
 

@@ -11,17 +11,28 @@ namespace {
 // The IconCache cursor that pictures a tool; none for tool 7, which is no tool.
 std::optional<int> ToolIcon(Long tool) {
   switch (tool) {
-    case kSelectTool: return 5;
-    case kLinkTool: return 6;
-    case kAndGate: return 0;
-    case kOrGate: return 1;
-    case kNotGate: return 2;
-    case kInputGate: return 3;
-    case kOutputGate: return 4;
-    case kNandGate: return 7;
-    case kNorGate: return 8;
-    case kXorGate: return 9;
-    default: return std::nullopt;
+    case kSelectTool:
+      return 5;
+    case kLinkTool:
+      return 6;
+    case kAndGate:
+      return 0;
+    case kOrGate:
+      return 1;
+    case kNotGate:
+      return 2;
+    case kInputGate:
+      return 3;
+    case kOutputGate:
+      return 4;
+    case kNandGate:
+      return 7;
+    case kNorGate:
+      return 8;
+    case kXorGate:
+      return 9;
+    default:
+      return std::nullopt;
   }
 }
 

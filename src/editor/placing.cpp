@@ -15,15 +15,23 @@ constexpr Single kHalfCell = kCellSize / 2;  // the press point lands mid-image
 // The codes of the tools that place a gate of the same code.
 bool IsGateTool(Long tool) {
   switch (tool) {
-    case kAndGate: case kOrGate: case kNotGate: case kInputGate: case kOutputGate:
-    case kNandGate: case kNorGate: case kXorGate:
+    case kAndGate:
+    case kOrGate:
+    case kNotGate:
+    case kInputGate:
+    case kOutputGate:
+    case kNandGate:
+    case kNorGate:
+    case kXorGate:
       return true;
     default:
       return false;
   }
 }
 
-bool HasTwoInputs(Long type) { return type != kNotGate && type != kInputGate && type != kOutputGate; }
+bool HasTwoInputs(Long type) {
+  return type != kNotGate && type != kInputGate && type != kOutputGate;
+}
 
 void PlaceGate(Form& form) {
   const std::optional<Integer> slot = form.doc.GetFreeGate();

@@ -10,8 +10,8 @@ namespace tessara {
 
 // The "Error" box saying the circuit has no room for another thing ("gate", "link").
 inline void ShowNoRoom(Screen& screen, std::string_view thing) {
-  screen.ShowMessage("Error: The circuit has no room for another " + std::string(thing),
-                     "Error", MessageStyle::Stop);
+  screen.ShowMessage("Error: The circuit has no room for another " + std::string(thing), "Error",
+                     MessageStyle::Stop);
 }
 
 }  // namespace tessara

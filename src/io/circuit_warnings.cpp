@@ -13,11 +13,14 @@ constexpr int kFirstLinkLine = 56;
 
 int InputCount(Long type) {
   switch (type) {
-    case kInputGate: return 0;
+    case kInputGate:
+      return 0;
     case kNotGate:
     case kOutputGate:
-    case kBufferGate: return 1;
-    default: return 2;
+    case kBufferGate:
+      return 1;
+    default:
+      return 2;
   }
 }
 

@@ -10,7 +10,8 @@
 namespace tessara {
 
 struct CircuitWarning {
-  int line = 0;  // the record's line in the circuit file: gate slot s on 5 + s, link slot l on 56 + l
+  int line =
+      0;  // the record's line in the circuit file: gate slot s on 5 + s, link slot l on 56 + l
   std::string text;
 };
 

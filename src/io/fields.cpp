@@ -55,8 +55,9 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
 // value rounded to seven significant digits, as d.dddddde±x.
 std::string SevenDigits(tessara::Single value) {
   char buf[32];
-  char* end = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific,
-                            kSingleDigits - 1).ptr;
+  char* end =
+      std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, kSingleDigits - 1)
+          .ptr;
   return std::string(buf, end);
 }
 
@@ -212,7 +213,8 @@ tessara::Boolean FieldReader::Boolean() {
   const auto field = Next();
   if (!field) return false;
   if (EqualsIgnoringCase(*field, "#TRUE#")) return true;
-  if (!EqualsIgnoringCase(*field, "#FALSE#")) Fail("expected #TRUE# or #FALSE#, found " + Quote(*field));
+  if (!EqualsIgnoringCase(*field, "#FALSE#"))
+    Fail("expected #TRUE# or #FALSE#, found " + Quote(*field));
   return false;
 }
 
@@ -239,7 +241,8 @@ long FieldReader::Whole(long lo, long hi, std::string_view typeName) {
   if (!value) return 0;
   if (*value != std::trunc(*value)) {
     Fail("expected a whole number, found " + Quote(last_field_));
-  } else if (*value < static_cast<tessara::Double>(lo) || *value > static_cast<tessara::Double>(hi)) {
+  } else if (*value < static_cast<tessara::Double>(lo) ||
+             *value > static_cast<tessara::Double>(hi)) {
     Fail("the number " + Quote(last_field_) + " does not fit " + std::string(typeName) + " (" +
          std::to_string(lo) + " to " + std::to_string(hi) + ")");
   } else {

@@ -14,15 +14,15 @@ namespace tessara {
 class FieldWriter {
  public:
   explicit FieldWriter(std::string& out) : out_(out) {}
-  void Text(std::string_view value);  // "value"; value holds no double quote
+  void Text(std::string_view value);     // "value"; value holds no double quote
   void Boolean(tessara::Boolean value);  // #TRUE# or #FALSE#
-  void Whole(long value);  // Integer and Long: decimal digits, '-' when negative
+  void Whole(long value);                // Integer and Long: decimal digits, '-' when negative
   // Rounded to 7 significant digits, trailing zeros dropped, never an exponent:
   // 8200, 1234.5, -150, 0.3, 16777216 as 16777220. A value that is not finite is
   // written as 0.
   void Single(tessara::Single value);
   void Double(tessara::Double value);  // shortest decimal that reads back exactly
-  void EndRecord();  // CRLF
+  void EndRecord();                    // CRLF
 
  private:
   void Separate();

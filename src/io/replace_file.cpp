@@ -16,7 +16,9 @@ namespace fs = std::filesystem;
 constexpr int kMaxLinkHops = 40;
 constexpr int kMaxNameTries = 100;
 
-std::string Reason(const char* step, int error) { return std::string(step) + ": " + std::strerror(error); }
+std::string Reason(const char* step, int error) {
+  return std::string(step) + ": " + std::strerror(error);
+}
 
 // The path of the file a chain of symlinks ends at (path itself when it is no link);
 // nothing when the chain is too long.
@@ -90,7 +92,8 @@ std::optional<std::string> ReplaceFile(const std::string& path, std::string_view
   }
   if (!failure && fsync(fd) != 0) failure = Reason("cannot write", errno);
   if (close(fd) != 0 && !failure) failure = Reason("cannot write", errno);
-  if (!failure && rename(temp.c_str(), target->c_str()) != 0) failure = Reason("cannot replace", errno);
+  if (!failure && rename(temp.c_str(), target->c_str()) != 0)
+    failure = Reason("cannot replace", errno);
   if (failure) {
     unlink(temp.c_str());
     return failure;

@@ -175,32 +175,53 @@ class buffergate final : public oneinputgate {
 
 std::unique_ptr<gate> MakeGate(Long typeCode) {
   switch (typeCode) {
-    case kNoGate: return std::make_unique<nogate>();
-    case kAndGate: return std::make_unique<andgate>();
-    case kOrGate: return std::make_unique<orgate>();
-    case kNotGate: return std::make_unique<notgate>();
-    case kInputGate: return std::make_unique<inputgate>();
-    case kOutputGate: return std::make_unique<outputgate>();
-    case kBufferGate: return std::make_unique<buffergate>();
-    case kNandGate: return std::make_unique<nandgate>();
-    case kNorGate: return std::make_unique<norgate>();
-    case kXorGate: return std::make_unique<xorgate>();
-    default: return nullptr;
+    case kNoGate:
+      return std::make_unique<nogate>();
+    case kAndGate:
+      return std::make_unique<andgate>();
+    case kOrGate:
+      return std::make_unique<orgate>();
+    case kNotGate:
+      return std::make_unique<notgate>();
+    case kInputGate:
+      return std::make_unique<inputgate>();
+    case kOutputGate:
+      return std::make_unique<outputgate>();
+    case kBufferGate:
+      return std::make_unique<buffergate>();
+    case kNandGate:
+      return std::make_unique<nandgate>();
+    case kNorGate:
+      return std::make_unique<norgate>();
+    case kXorGate:
+      return std::make_unique<xorgate>();
+    default:
+      return nullptr;
   }
 }
 
 std::string_view KindName(Long typeCode) {
   switch (typeCode) {
-    case kAndGate: return "and";
-    case kOrGate: return "or";
-    case kNotGate: return "not";
-    case kInputGate: return "input";
-    case kOutputGate: return "output";
-    case kBufferGate: return "node";
-    case kNandGate: return "nand";
-    case kNorGate: return "nor";
-    case kXorGate: return "xor";
-    default: return "?";
+    case kAndGate:
+      return "and";
+    case kOrGate:
+      return "or";
+    case kNotGate:
+      return "not";
+    case kInputGate:
+      return "input";
+    case kOutputGate:
+      return "output";
+    case kBufferGate:
+      return "node";
+    case kNandGate:
+      return "nand";
+    case kNorGate:
+      return "nor";
+    case kXorGate:
+      return "xor";
+    default:
+      return "?";
   }
 }
 

@@ -27,7 +27,8 @@ LinkChain ChainOf(const Document& doc, Integer link) {
   // chain.links grows while it is walked: each new node end brings in its segments.
   for (std::size_t k = 0; k < chain.links.size(); ++k) {
     const linkgates& s = doc.Links(chain.links[k]);
-    for (auto [isNode, node] : {std::pair{s.StartIsNode, s.StartIndex}, {s.StopIsNode, s.StopIndex}}) {
+    for (auto [isNode, node] :
+         {std::pair{s.StartIsNode, s.StartIndex}, {s.StopIsNode, s.StopIndex}}) {
       if (!isNode || at(nodeSeen, node)) continue;
       at(nodeSeen, node) = true;
       if (doc.Gates(node).GetType() == kBufferGate) chain.nodes.push_back(node);

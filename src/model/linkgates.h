@@ -12,16 +12,22 @@ class FieldReader;
 
 class linkgates {
  public:
-  Integer LinkTo = 0;          // link slot of the next segment; read only while StopIsNode
-  Boolean StartIsNode = false; // the segment starts at a node
-  Integer StartIndex = 0;      // gate slot of the source
-  Integer Start_Num = 0;       // output number at the source; always 0
-  Boolean StopIsNode = false;  // the segment ends at a node and the chain goes on
-  Integer StopIndex = 0;       // gate slot of the target
-  Integer Stop_Num = 0;        // input number at the target
+  Integer LinkTo = 0;           // link slot of the next segment; read only while StopIsNode
+  Boolean StartIsNode = false;  // the segment starts at a node
+  Integer StartIndex = 0;       // gate slot of the source
+  Integer Start_Num = 0;        // output number at the source; always 0
+  Boolean StopIsNode = false;   // the segment ends at a node and the chain goes on
+  Integer StopIndex = 0;        // gate slot of the target
+  Integer Stop_Num = 0;         // input number at the target
 
-  void SetStart(Integer index, Integer num) { StartIndex = index; Start_Num = num; }
-  void SetStop(Integer index, Integer num) { StopIndex = index; Stop_Num = num; }
+  void SetStart(Integer index, Integer num) {
+    StartIndex = index;
+    Start_Num = num;
+  }
+  void SetStop(Integer index, Integer num) {
+    StopIndex = index;
+    Stop_Num = num;
+  }
   Boolean GetUsed() const { return Used; }
   void SetUsed(Boolean Value) { Used = Value; }
 

@@ -38,8 +38,10 @@ std::vector<SignalRow> SignalRows(const Document& doc) {
 
 std::string CauseText(const RecordedStep& step, const std::vector<SignalRow>& rows) {
   switch (step.cause) {
-    case StepCause::PowerUp: return "power up";
-    case StepCause::Prop: return "prop";
+    case StepCause::PowerUp:
+      return "power up";
+    case StepCause::Prop:
+      return "prop";
     case StepCause::Toggle:
       for (const SignalRow& row : rows) {
         if (row.slot == step.slot) return "toggle " + row.name;

@@ -15,8 +15,8 @@ namespace tessara {
 inline constexpr std::size_t kMaxTableInputs = 16;
 
 struct TableRow {
-  std::string in;    // '0' or '1' per input, I1 first
-  std::string out;   // '0', '1' or '~' per output, O1 first
+  std::string in;        // '0' or '1' per input, I1 first
+  std::string out;       // '0', '1' or '~' per output, O1 first
   bool repeats = false;  // the run repeated within the bound; steps and period hold
   int steps = 0;         // K: the run settles, or its cycle starts, after K steps
   int period = 0;        // P: 1 for a settled row

@@ -10,17 +10,28 @@ namespace {
 // node kind, which no button selects) or a code outside 0..10.
 std::optional<PaletteButton> ToolButton(Long tool) {
   switch (tool) {
-    case kSelectTool: return PaletteButton::CrossButton;
-    case kLinkTool: return PaletteButton::LinkButton;
-    case kAndGate: return PaletteButton::AndGateButton;
-    case kOrGate: return PaletteButton::OrGateButton;
-    case kNotGate: return PaletteButton::NotGateButton;
-    case kInputGate: return PaletteButton::InputButton;
-    case kOutputGate: return PaletteButton::OutputButton;
-    case kNandGate: return PaletteButton::NandGateButton;
-    case kNorGate: return PaletteButton::NorGateButton;
-    case kXorGate: return PaletteButton::XorGateButton;
-    default: return std::nullopt;
+    case kSelectTool:
+      return PaletteButton::CrossButton;
+    case kLinkTool:
+      return PaletteButton::LinkButton;
+    case kAndGate:
+      return PaletteButton::AndGateButton;
+    case kOrGate:
+      return PaletteButton::OrGateButton;
+    case kNotGate:
+      return PaletteButton::NotGateButton;
+    case kInputGate:
+      return PaletteButton::InputButton;
+    case kOutputGate:
+      return PaletteButton::OutputButton;
+    case kNandGate:
+      return PaletteButton::NandGateButton;
+    case kNorGate:
+      return PaletteButton::NorGateButton;
+    case kXorGate:
+      return PaletteButton::XorGateButton;
+    default:
+      return std::nullopt;
   }
 }
 

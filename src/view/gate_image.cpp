@@ -6,15 +6,24 @@ namespace {
 
 PictureStore TurningStore(Long type) {
   switch (type) {
-    case kAndGate: return PictureStore::andimage;
-    case kOrGate: return PictureStore::orimage;
-    case kNotGate: return PictureStore::notimage;
-    case kNandGate: return PictureStore::nandimage;
-    case kNorGate: return PictureStore::norimage;
-    case kXorGate: return PictureStore::xorimage;
-    case kInputGate: return PictureStore::InputButton;
-    case kOutputGate: return PictureStore::OutputButton;
-    default: return PictureStore::None;
+    case kAndGate:
+      return PictureStore::andimage;
+    case kOrGate:
+      return PictureStore::orimage;
+    case kNotGate:
+      return PictureStore::notimage;
+    case kNandGate:
+      return PictureStore::nandimage;
+    case kNorGate:
+      return PictureStore::norimage;
+    case kXorGate:
+      return PictureStore::xorimage;
+    case kInputGate:
+      return PictureStore::InputButton;
+    case kOutputGate:
+      return PictureStore::OutputButton;
+    default:
+      return PictureStore::None;
   }
 }
 

@@ -18,11 +18,16 @@ bool IsOrientation(Long o) { return o >= 0 && o <= 3; }
 std::optional<Point> OutputPin(const gate& g) {
   const Single x = g.GetX(), y = g.GetY();
   switch (g.GetOrientation()) {
-    case 0: return Point{x + kCellSize, y + kHalfCell};
-    case 1: return Point{x + kHalfCell, y};
-    case 2: return Point{x, y + kHalfCell};
-    case 3: return Point{x + kHalfCell, y + kCellSize};
-    default: return std::nullopt;
+    case 0:
+      return Point{x + kCellSize, y + kHalfCell};
+    case 1:
+      return Point{x + kHalfCell, y};
+    case 2:
+      return Point{x, y + kHalfCell};
+    case 3:
+      return Point{x + kHalfCell, y + kCellSize};
+    default:
+      return std::nullopt;
   }
 }
 
@@ -32,10 +37,14 @@ std::optional<Point> InputPin(const gate& g, Integer num) {
   if (!IsOrientation(o)) return std::nullopt;
   const Single x = g.GetX(), y = g.GetY(), d = g.GetInputOffset(num);
   switch (o) {
-    case 0: return Point{x, y + d};
-    case 1: return Point{x + d, y + kCellSize};
-    case 2: return Point{x + kCellSize, y + d};
-    default: return Point{x + d, y};
+    case 0:
+      return Point{x, y + d};
+    case 1:
+      return Point{x + d, y + kCellSize};
+    case 2:
+      return Point{x + kCellSize, y + d};
+    default:
+      return Point{x + d, y};
   }
 }
 

@@ -23,8 +23,17 @@ inline constexpr Single kNodeMarkerSize = 135;  // buffer(i), square
 
 // The picture stores a gate image can show, each one picture per orientation (index
 // 0..3); the input and output stores' picture 0 is their palette button's.
-enum class PictureStore { None, andimage, orimage, notimage, nandimage, norimage, xorimage,
-                          InputButton, OutputButton };
+enum class PictureStore {
+  None,
+  andimage,
+  orimage,
+  notimage,
+  nandimage,
+  norimage,
+  xorimage,
+  InputButton,
+  OutputButton
+};
 
 struct Picture {
   PictureStore store = PictureStore::None;
@@ -86,9 +95,18 @@ class LineElement {
 };
 
 // The ten palette buttons, in the order a refresh clears their borders.
-enum class PaletteButton { CrossButton, LinkButton, AndGateButton, OrGateButton, NotGateButton,
-                           InputButton, OutputButton, NandGateButton, NorGateButton,
-                           XorGateButton };
+enum class PaletteButton {
+  CrossButton,
+  LinkButton,
+  AndGateButton,
+  OrGateButton,
+  NotGateButton,
+  InputButton,
+  OutputButton,
+  NandGateButton,
+  NorGateButton,
+  XorGateButton
+};
 inline constexpr int kPaletteButtonCount = 10;
 
 // Border style 0 none, 1 a thin single line.
@@ -131,8 +149,7 @@ class Screen {
   virtual void SetToolPointer(int iconCacheIndex) = 0;
 
   // A modal message box with an OK button; returns when it is closed.
-  virtual void ShowMessage(std::string_view prompt, std::string_view title,
-                           MessageStyle style) = 0;
+  virtual void ShowMessage(std::string_view prompt, std::string_view title, MessageStyle style) = 0;
   // A modal question with the buttons Yes, No and Cancel; closing it is Cancel.
   virtual Answer Ask(std::string_view prompt, std::string_view title) = 0;
   // The modal file dialog, offering the name last chosen in either mode. filter is

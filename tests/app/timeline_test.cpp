@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QPushButton>
+
 #include "app/run_clock.h"
 #include "app/timeline_view.h"
 #include "app/timeline_window.h"
@@ -14,9 +15,15 @@ namespace {
 
 class TimelineTest : public WindowTest {
  protected:
-  void Open(const std::string& name) { ASSERT_TRUE(LoadCircuit(window.form(), TESSARA_EXAMPLES "/" + name)); }
-  void Ctrl(Qt::Key key, int times = 1) { while (times--) QTest::keyClick(&window, key, Qt::ControlModifier); }
-  void Press(const char* button, int times = 1) { while (times--) Click(Find(QString::fromLatin1(button))); }
+  void Open(const std::string& name) {
+    ASSERT_TRUE(LoadCircuit(window.form(), TESSARA_EXAMPLES "/" + name));
+  }
+  void Ctrl(Qt::Key key, int times = 1) {
+    while (times--) QTest::keyClick(&window, key, Qt::ControlModifier);
+  }
+  void Press(const char* button, int times = 1) {
+    while (times--) Click(Find(QString::fromLatin1(button)));
+  }
   QAction* Command(const char* name) { return Find<QAction>(QString::fromLatin1(name)); }
   QStringList Labels() {
     QStringList labels;
@@ -39,12 +46,14 @@ TEST_F(TimelineTest, StepBackShowsAnEarlierStepAndANewStepDropsTheStepsAhead) {
   Ctrl(Qt::Key_Left, 2);
   EXPECT_EQ(Labels(), afterFirstProp);
   Ctrl(Qt::Key_Right, 3);
-  EXPECT_TRUE(history().Current() == 5 && history().Step(5).cause == StepCause::Prop) << "a fresh step past the end";
+  EXPECT_TRUE(history().Current() == 5 && history().Step(5).cause == StepCause::Prop)
+      << "a fresh step past the end";
   Ctrl(Qt::Key_Left);
   Click(Image(1));  // toggles I2 at step 4
   EXPECT_TRUE(history().Last() == 5 && history().Step(5).cause == StepCause::Toggle);
   Press("Power");
-  EXPECT_TRUE(!history().Empty() && !Command("StepBack")->isEnabled()) << "Power Down keeps the run";
+  EXPECT_TRUE(!history().Empty() && !Command("StepBack")->isEnabled())
+      << "Power Down keeps the run";
   PlaceWith("NotGateButton", {300, 300});
   EXPECT_TRUE(history().Empty()) << "a change of the circuit forgets it";
 }
@@ -64,12 +73,14 @@ TEST_F(TimelineTest, TimelineShowsTheLatchsRowsAndRepeatGoesToAClickedStepAndSav
   const int column = TimelineView::kNameWidth + TimelineView::kColumnWidth * 2 + 3;
   Click(timeline->View().viewport(), {column, TimelineView::kHeaderHeight + 5});
   EXPECT_EQ(CaptureState(doc()), history().Step(2).state);
-  EXPECT_EQ(timeline->findChild<QLabel*>(QStringLiteral("StepCounter"))->text(), QStringLiteral("Step 2 of 5"));
+  EXPECT_EQ(timeline->findChild<QLabel*>(QStringLiteral("StepCounter"))->text(),
+            QStringLiteral("Step 2 of 5"));
   testing::TempFolder folder;
   const std::string csv = (folder.path() / "latch.csv").string();
   window.SetFileChooser([&](FileDialogMode, std::string_view, const std::string&) { return csv; });
   Click(timeline->findChild<QPushButton*>(QStringLiteral("SaveValues")));
-  EXPECT_TRUE(testing::ReadFile(csv).starts_with("step,cause,I1,I2,NOR 2,NOR 3,O1,O2\n0,power up,0,0,0,0,0,0\n1,prop,"));
+  EXPECT_TRUE(testing::ReadFile(csv).starts_with(
+      "step,cause,I1,I2,NOR 2,NOR 3,O1,O2\n0,power up,0,0,0,0,0,0\n1,prop,"));
 }
 
 TEST_F(TimelineTest, RunStepsOnTheClocksTicksAndStopsOnAMessageBoxAndOnPowerDown) {

@@ -2,10 +2,12 @@
 // mouse events (through the platform, so the window's grabs and double-clicks apply).
 #pragma once
 #include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QTest>
 #include <QTimer>
 #include <functional>
+
 #include "app/canvas.h"
 #include "app/tessara_form.h"
 #include "app/twips.h"
@@ -34,11 +36,17 @@ class WindowTest : public ::testing::Test {
   void MoveTo(QWidget* w, QPoint at) { QTest::mouseMove(w, at); }
   void Click(QWidget* w, QPoint at = {}) { QTest::mouseClick(w, Qt::LeftButton, {}, at); }
   // Chooses the tool of a palette button and presses the canvas at pixel at.
-  void PlaceWith(const char* button, QPoint at) { Click(Find(QString::fromLatin1(button))), Click(&window.Canvas(), at); }
+  void PlaceWith(const char* button, QPoint at) {
+    Click(Find(QString::fromLatin1(button))), Click(&window.Canvas(), at);
+  }
   // Presses from on w, moves over to, and releases there; to is in w's coordinates.
-  void Drag(QWidget* w, QPoint from, QPoint to) { Press(w, from), MoveTo(w, (from + to) / 2), MoveTo(w, to), Release(w, to); }
+  void Drag(QWidget* w, QPoint from, QPoint to) {
+    Press(w, from), MoveTo(w, (from + to) / 2), MoveTo(w, to), Release(w, to);
+  }
   // Where a point of one widget lies in another's coordinates.
-  QPoint Map(QWidget* from, QPoint at, QWidget* to) { return to->mapFromGlobal(from->mapToGlobal(at)); }
+  QPoint Map(QWidget* from, QPoint at, QWidget* to) {
+    return to->mapFromGlobal(from->mapToGlobal(at));
+  }
   Tessara_Form window;
 };
 
@@ -46,7 +54,9 @@ class WindowTest : public ::testing::Test {
 // the step that opens it; seen() tells whether one opened.
 class ModalWatcher {
  public:
-  explicit ModalWatcher(std::function<void(QWidget*)> inspect) : inspect_(std::move(inspect)) { Poll(); }
+  explicit ModalWatcher(std::function<void(QWidget*)> inspect) : inspect_(std::move(inspect)) {
+    Poll();
+  }
   bool seen() const { return seen_; }
 
  private:

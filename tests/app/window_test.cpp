@@ -1,12 +1,14 @@
 // The real window under real mouse events: what only Qt can break (events reach the
 // handlers, pixels show the refresh, drags end as a user expects, Qt's dialogs). Grabs
 // are kept as PNGs in the build's artefacts/app folder.
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
-#include <sys/stat.h>
+
 #include "app/dialogs.h"
 #include "app/start_window.h"
 #include "io/circuit_file.h"
@@ -21,9 +23,12 @@ struct Window : WindowTest {
   // Grabs the window, keeping it as name.png; then Pixel reads it.
   void Grab(const char* name) {
     QDir().mkpath(QStringLiteral(TESSARA_ARTEFACTS));
-    (shot = window.grab().toImage()).save(QStringLiteral(TESSARA_ARTEFACTS "/%1.png").arg(QLatin1String(name)));
+    (shot = window.grab().toImage())
+        .save(QStringLiteral(TESSARA_ARTEFACTS "/%1.png").arg(QLatin1String(name)));
   }
-  QColor Pixel(QWidget* w, QPoint p) { return shot.pixelColor(w->mapTo(&window, p) * shot.devicePixelRatio()); }
+  QColor Pixel(QWidget* w, QPoint p) {
+    return shot.pixelColor(w->mapTo(&window, p) * shot.devicePixelRatio());
+  }
   QColor OnCanvas(int x, int y) { return Pixel(&window.Canvas(), QPoint(x, y)); }
   // An input at canvas pixel (0, 73) linked to the gate a button places at pixel at,
   // at its image's point pin.
@@ -42,19 +47,23 @@ TEST_F(Window, StartsFixedAndEmptyAndEachPaletteButtonChoosesItsToolWithADrawnBo
   EXPECT_EQ(window.centralWidget()->size(), QSize(725, 550));
   EXPECT_EQ(window.minimumSize(), window.maximumSize());
   EXPECT_EQ(window.Canvas().geometry(), QRect(120, 8, 599, 533));
-  EXPECT_EQ(std::pair(Image(50)->size(), Marker(50)->size()), std::pair(QSize(53, 53), QSize(9, 9)));
-  EXPECT_FALSE(Image(0)->isVisible() || Marker(0)->isVisible() || Find(QStringLiteral("txtObjValue(0)"))->isVisible());
+  EXPECT_EQ(std::pair(Image(50)->size(), Marker(50)->size()),
+            std::pair(QSize(53, 53), QSize(9, 9)));
+  EXPECT_FALSE(Image(0)->isVisible() || Marker(0)->isVisible() ||
+               Find(QStringLiteral("txtObjValue(0)"))->isVisible());
   EXPECT_EQ(Find<QPushButton>(QStringLiteral("Power"))->text(), QStringLiteral("power up"));
   const std::pair<const char*, Long> buttons[] = {
-      {"LinkButton", kLinkTool}, {"AndGateButton", kAndGate}, {"NandGateButton", kNandGate}, {"OrGateButton", kOrGate},
-      {"NorGateButton", kNorGate}, {"NotGateButton", kNotGate}, {"XorGateButton", kXorGate},
-      {"InputButton", kInputGate}, {"OutputButton", kOutputGate}, {"CrossButton", kSelectTool}};
+      {"LinkButton", kLinkTool},   {"AndGateButton", kAndGate}, {"NandGateButton", kNandGate},
+      {"OrGateButton", kOrGate},   {"NorGateButton", kNorGate}, {"NotGateButton", kNotGate},
+      {"XorGateButton", kXorGate}, {"InputButton", kInputGate}, {"OutputButton", kOutputGate},
+      {"CrossButton", kSelectTool}};
   for (const auto& [name, tool] : buttons) {
     Click(Find(QString::fromLatin1(name)), QPoint(20, 20));
     EXPECT_EQ(doc().CurrentTool, tool) << name;
     Grab("palette");
     for (const auto& [other, _] : buttons)
-      EXPECT_EQ(IsDark(Pixel(Find(QString::fromLatin1(other)), QPoint(20, 0))), other == name) << name << " chosen, " << other;
+      EXPECT_EQ(IsDark(Pixel(Find(QString::fromLatin1(other)), QPoint(20, 0))), other == name)
+          << name << " chosen, " << other;
   }
   EXPECT_EQ(Pixel(window.centralWidget(), QPoint(4, 540)), QColor(0, 128, 128));
   EXPECT_TRUE(IsDark(OnCanvas(53, 300)) && IsDark(OnCanvas(547, 300))) << "the column boundaries";
@@ -92,25 +101,31 @@ TEST_F(Window, PoweredRunShowsTheValuesBesideTheGatesAndLinesFollowAMovedGate) {
 
 // Also the fault of a double-click on the bare canvas acting on what its first press
 // did not reach, and of a second button pressed during a drag.
-TEST_F(Window, DragsDropOnTheCanvasOrTrashCanAloneEndWithoutADropWhenABoxOpensAndADoubleClickTurns) {
+TEST_F(Window,
+       DragsDropOnTheCanvasOrTrashCanAloneEndWithoutADropWhenABoxOpensAndADoubleClickTurns) {
   Click(Find(QStringLiteral("AndGateButton")));
-  QTest::mouseDClick(&window.Canvas(), Qt::LeftButton, {}, QPoint(200, 200));  // gate 0 at (2600, 2600)
+  QTest::mouseDClick(&window.Canvas(), Qt::LeftButton, {},
+                     QPoint(200, 200));  // gate 0 at (2600, 2600)
   EXPECT_EQ(doc().Gates(0).GetOrientation(), 0) << "the new gate was turned";
   Click(Find(QStringLiteral("LinkButton")));
   Click(Image(0), QPoint(45, 26));  // its output half: a link starts
   {
     ModalWatcher riddle([](QWidget*) {});
     QTest::mouseDClick(&window.Canvas(), Qt::LeftButton, {}, QPoint(400, 300));
-    EXPECT_TRUE(doc().Gates(1).GetType() == kBufferGate && !riddle.seen()) << "the new bend's double-click box opened";
+    EXPECT_TRUE(doc().Gates(1).GetType() == kBufferGate && !riddle.seen())
+        << "the new bend's double-click box opened";
   }
   Click(Find(QStringLiteral("CrossButton")));
   QWidget* outline = Find(QStringLiteral("DragOutline"));
   QTest::mouseDClick(Image(0), Qt::LeftButton, {}, QPoint(10, 10));
-  EXPECT_TRUE(window.ObjImage(0).GetPicture() == (Picture{PictureStore::andimage, 1}) && !outline->isVisible());
-  window.ObjImage(0).SetDragMode(DragMode::Automatic);  // an image that drags at once ignores double-clicks
+  EXPECT_TRUE(window.ObjImage(0).GetPicture() == (Picture{PictureStore::andimage, 1}) &&
+              !outline->isVisible());
+  window.ObjImage(0).SetDragMode(
+      DragMode::Automatic);  // an image that drags at once ignores double-clicks
   QTest::mouseDClick(Image(0), Qt::LeftButton, {}, QPoint(10, 10));
   EXPECT_EQ(doc().Gates(0).GetOrientation(), 1);
-  for (QWidget* astray : {Find(QStringLiteral("AndGateButton")), window.centralWidget(), Find(QStringLiteral("Inputs"))}) {
+  for (QWidget* astray : {Find(QStringLiteral("AndGateButton")), window.centralWidget(),
+                          Find(QStringLiteral("Inputs"))}) {
     Drag(Image(0), QPoint(10, 10), Map(astray, QPoint(4, 4), Image(0)));
     EXPECT_EQ(doc().Gates(0).GetX(), 2600) << astray->objectName().toStdString();
   }
@@ -128,16 +143,21 @@ TEST_F(Window, DragsDropOnTheCanvasOrTrashCanAloneEndWithoutADropWhenABoxOpensAn
   MoveTo(Image(0), to);
   QTest::mouseRelease(Image(0), Qt::RightButton, {}, to);
   Release(Image(0), to);
-  EXPECT_EQ(std::pair(doc().Gates(0).GetX(), doc().Gates(0).GetY()), std::pair(4500.0f - 150, 3750.0f - 150));
-  const QPoint from = Map(Image(0), QPoint(10, 10), &window), end = Map(&window.Canvas(), QPoint(400, 350), &window);
-  QTest::mouseEvent(QTest::MousePress, &window, Qt::RightButton, {}, from);  // a drag with two buttons held
-  QTest::mouseEvent(QTest::MousePress, &window, Qt::LeftButton, {}, from);   // ends at the last release
+  EXPECT_EQ(std::pair(doc().Gates(0).GetX(), doc().Gates(0).GetY()),
+            std::pair(4500.0f - 150, 3750.0f - 150));
+  const QPoint from = Map(Image(0), QPoint(10, 10), &window),
+               end = Map(&window.Canvas(), QPoint(400, 350), &window);
+  QTest::mouseEvent(QTest::MousePress, &window, Qt::RightButton, {},
+                    from);  // a drag with two buttons held
+  QTest::mouseEvent(QTest::MousePress, &window, Qt::LeftButton, {},
+                    from);  // ends at the last release
   QTest::mouseEvent(QTest::MouseMove, &window, Qt::NoButton, {}, (from + end) / 2);
   QTest::mouseEvent(QTest::MouseRelease, &window, Qt::RightButton, {}, (from + end) / 2);
   EXPECT_TRUE(outline->isVisible());
   QTest::mouseEvent(QTest::MouseMove, &window, Qt::NoButton, {}, end);
   QTest::mouseEvent(QTest::MouseRelease, &window, Qt::LeftButton, {}, end);
-  EXPECT_EQ(std::pair(doc().Gates(0).GetX(), doc().Gates(0).GetY()), std::pair(6000.0f - 150, 5250.0f - 150));
+  EXPECT_EQ(std::pair(doc().Gates(0).GetX(), doc().Gates(0).GetY()),
+            std::pair(6000.0f - 150, 5250.0f - 150));
   Drag(Image(0), QPoint(10, 10), Map(Find(QStringLiteral("TrashCan")), QPoint(30, 30), Image(0)));
   EXPECT_FALSE(doc().Gates(0).GetUsed() || Image(0)->isVisible());
 }
@@ -147,13 +167,18 @@ TEST_F(Window, TurnedInputsAndOutputsShowTheirStubsWhereTheirLinksEnd) {
   LinkInputTo("OutputButton", QPoint(560, 300), QPoint(10, 26));
   const LineElement& line = window.LinkLine(0);
   for (int o = 0; o < 4; ++o) {
-    for (auto [slot, endX, endY] : {std::tuple{0, line.X1(), line.Y1()}, {1, line.X2(), line.Y2()}}) {
+    for (auto [slot, endX, endY] :
+         {std::tuple{0, line.X1(), line.Y1()}, {1, line.X2(), line.Y2()}}) {
       const gate& g = doc().Gates(static_cast<Integer>(slot));
-      auto pixel = [](Single twips) { return std::min(52, static_cast<int>(twips) / kTwipsPerPixel); };
+      auto pixel = [](Single twips) {
+        return std::min(52, static_cast<int>(twips) / kTwipsPerPixel);
+      };
       const QPoint pin(pixel(endX - g.GetX()), pixel(endY - g.GetY()));
       const QImage picture = Image(slot)->grab().toImage();
-      EXPECT_EQ(picture.pixelColor(pin + (QPoint(26, 26) - pin) / 8), QColor(Qt::black)) << "slot " << slot << " o " << o;
-      EXPECT_EQ(picture.pixelColor(QPoint(52, 52) - pin), QColor(Qt::white)) << "slot " << slot << " o " << o;
+      EXPECT_EQ(picture.pixelColor(pin + (QPoint(26, 26) - pin) / 8), QColor(Qt::black))
+          << "slot " << slot << " o " << o;
+      EXPECT_EQ(picture.pixelColor(QPoint(52, 52) - pin), QColor(Qt::white))
+          << "slot " << slot << " o " << o;
       QTest::mouseDClick(Image(slot), Qt::LeftButton, {}, QPoint(26, 26));
     }
   }
@@ -162,9 +187,11 @@ TEST_F(Window, TurnedInputsAndOutputsShowTheirStubsWhereTheirLinksEnd) {
 // A drag after Open puts the pressed point of an image, or of a node's marker, under the pointer.
 TEST_F(Window, FilesSaveAndOpenThroughTheMenuAndABadFileGivesAnErrorBoxChangingNothing) {
   testing::TempFolder folder;
-  const std::string path = (folder.path() / "bent.cir").string(), bad = (folder.path() / "bad.cir").string();
+  const std::string path = (folder.path() / "bent.cir").string(),
+                    bad = (folder.path() / "bad.cir").string();
   std::string answer = path;
-  window.SetFileChooser([&](FileDialogMode, std::string_view, const std::string&) { return answer; });
+  window.SetFileChooser(
+      [&](FileDialogMode, std::string_view, const std::string&) { return answer; });
   PlaceWith("AndGateButton", QPoint(200, 100));
   PlaceWith("OrGateButton", QPoint(200, 300));
   Click(Find(QStringLiteral("LinkButton")));
@@ -179,8 +206,10 @@ TEST_F(Window, FilesSaveAndOpenThroughTheMenuAndABadFileGivesAnErrorBoxChangingN
   ASSERT_TRUE(Image(0)->isVisible() && window.ObjImage(0).GetDragMode() == DragMode::Automatic);
   Drag(Image(0), QPoint(10, 20), Map(&window.Canvas(), QPoint(300, 250), Image(0)));
   Drag(Marker(2), QPoint(3, 4), Map(&window.Canvas(), QPoint(400, 350), Marker(2)));
-  EXPECT_EQ(std::pair(doc().Gates(0).GetX(), doc().Gates(0).GetY()), std::pair(4500.0f - 150, 3750.0f - 300));
-  EXPECT_EQ(std::pair(doc().Gates(2).GetX(), doc().Gates(2).GetY()), std::pair(6000.0f - 45, 5250.0f - 60));
+  EXPECT_EQ(std::pair(doc().Gates(0).GetX(), doc().Gates(0).GetY()),
+            std::pair(4500.0f - 150, 3750.0f - 300));
+  EXPECT_EQ(std::pair(doc().Gates(2).GetX(), doc().Gates(2).GetY()),
+            std::pair(6000.0f - 45, 5250.0f - 60));
   Find<QAction>(QStringLiteral("Save"))->trigger();  // or Open would first ask to save the changes
   const std::string shown = WriteCircuit(doc());
   testing::WriteFile(bad, "\"Tessara\"\r\nnot a circuit\r\n");
@@ -188,10 +217,12 @@ TEST_F(Window, FilesSaveAndOpenThroughTheMenuAndABadFileGivesAnErrorBoxChangingN
   QString text;
   QMessageBox::Icon icon = QMessageBox::NoIcon;
   ModalWatcher watcher([&](QWidget* modal) {
-    if (auto* box = qobject_cast<QMessageBox*>(modal)) std::tie(text, icon) = std::pair(box->windowTitle() + box->text(), box->icon());
+    if (auto* box = qobject_cast<QMessageBox*>(modal))
+      std::tie(text, icon) = std::pair(box->windowTitle() + box->text(), box->icon());
   });
   Find<QAction>(QStringLiteral("Open"))->trigger();
-  EXPECT_TRUE(text.startsWith(QStringLiteral("ErrorCannot open")) && text.contains(QString::fromStdString(bad)));
+  EXPECT_TRUE(text.startsWith(QStringLiteral("ErrorCannot open")) &&
+              text.contains(QString::fromStdString(bad)));
   EXPECT_EQ(icon, QMessageBox::Critical);
   EXPECT_EQ(window.windowTitle().toStdString(), "Tessara - " + path);
   EXPECT_EQ(WriteCircuit(doc()), shown);
@@ -208,11 +239,15 @@ TEST(StartWindow, OpensTheFileNamedByItsFullPathOrGivesAnErrorOverAnEmptyCircuit
   QDir::setCurrent(QString::fromStdString(folder.path().string()));
   for (const char* name : {"one.cir", "missing.cir", "pipe.cir"}) {
     Tessara_Form window;
-    ModalWatcher watcher([&](QWidget* modal) { EXPECT_EQ(modal->windowTitle(), QStringLiteral("Error")) << name; });
+    ModalWatcher watcher(
+        [&](QWidget* modal) { EXPECT_EQ(modal->windowTitle(), QStringLiteral("Error")) << name; });
     StartWindow(window, {QString::fromLatin1(name), QStringLiteral("ignored.cir")});
-    EXPECT_TRUE(QTest::qWaitFor([&] { return window.windowTitle() != "Tessara" || watcher.seen(); }, 5000)) << name;
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return window.windowTitle() != "Tessara" || watcher.seen(); }, 5000))
+        << name;
     EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(window.windowTitle().toStdString(), watcher.seen() ? "Tessara" : "Tessara - " + (folder.path() / name).string());
+    EXPECT_EQ(window.windowTitle().toStdString(),
+              watcher.seen() ? "Tessara" : "Tessara - " + (folder.path() / name).string());
     EXPECT_EQ(watcher.seen(), std::string(name) != "one.cir");
   }
   QDir::setCurrent(before);
@@ -220,9 +255,13 @@ TEST(StartWindow, OpensTheFileNamedByItsFullPathOrGivesAnErrorOverAnEmptyCircuit
 
 TEST(FileDialogFilter, PairsBecomeQtNameFilters) {
   const std::pair<const char*, const char*> rows[] = {
-      {"Circuits|*.cir", "Circuits (*.cir)"}, {"Circuits (*.cir)|*.cir|All files (*.*)|*.*|", "Circuits (*.cir);;All files (*.*)"},
-      {"Texts|*.txt;*.text|", "Texts (*.txt *.text)"}, {"", ""}, {"No pattern|", ""}};
-  for (const auto& [given, expected] : rows) EXPECT_EQ(QtNameFilters(given).toStdString(), expected) << given;
+      {"Circuits|*.cir", "Circuits (*.cir)"},
+      {"Circuits (*.cir)|*.cir|All files (*.*)|*.*|", "Circuits (*.cir);;All files (*.*)"},
+      {"Texts|*.txt;*.text|", "Texts (*.txt *.text)"},
+      {"", ""},
+      {"No pattern|", ""}};
+  for (const auto& [given, expected] : rows)
+    EXPECT_EQ(QtNameFilters(given).toStdString(), expected) << given;
 }
 }  // namespace
 }  // namespace tessara::app

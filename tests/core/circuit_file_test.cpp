@@ -1,8 +1,10 @@
 // Circuit files: written byte for byte, read leniently, only used records of known
 // kinds placed.
-#include <gtest/gtest.h>
-#include "circuit_builder.h"
 #include "io/circuit_file.h"
+
+#include <gtest/gtest.h>
+
+#include "circuit_builder.h"
 
 namespace tessara {
 namespace {
@@ -26,30 +28,42 @@ TEST(CircuitFile, EverySlotIsWrittenByteForByteUsedOrNot) {
   Document doc;
   EXPECT_EQ(WriteCircuit(doc), FileText({}, {}));
   CircuitBuilder build(doc);
-  const Integer input = build.Gate(kInputGate, 300, 1200), inverter = build.Gate(kNotGate, 2000, 1200);
+  const Integer input = build.Gate(kInputGate, 300, 1200),
+                inverter = build.Gate(kNotGate, 2000, 1200);
   build.Link(input, inverter, 0);
   build.Link(inverter, build.Gate(kOutputGate, 9000, 1200), 0);
   EXPECT_EQ(WriteCircuit(doc), kExampleText);
   doc.Gates(1).SetUsed(false);
   doc.Gates(1).SetOrientation(1);
   doc.Links(1).SetUsed(false);
-  EXPECT_EQ(WriteCircuit(doc), FileText({"5,0,1200,#TRUE#,0", "4,2000,1200,#FALSE#,1", "6,8200,1200,#TRUE#,0"},
-                                        {"1,#TRUE#,0,#FALSE#,0,0,#FALSE#,1,0", "1,#FALSE#,0,#FALSE#,1,0,#FALSE#,2,0"}));
+  EXPECT_EQ(
+      WriteCircuit(doc),
+      FileText({"5,0,1200,#TRUE#,0", "4,2000,1200,#FALSE#,1", "6,8200,1200,#TRUE#,0"},
+               {"1,#TRUE#,0,#FALSE#,0,0,#FALSE#,1,0", "1,#FALSE#,0,#FALSE#,1,0,#FALSE#,2,0"}));
 }
 
 TEST(CircuitFile, GateRecordsLoadOnlyWhenUsedAndOfAKnownKind) {
-  const struct { const char* record; Long type; Single x; Long orientation; } rows[] = {  // an input's x is always 0
+  const struct {
+    const char* record;
+    Long type;
+    Single x;
+    Long orientation;
+  } rows[] = {
+      // an input's x is always 0
       {"7,3000,1500,#TRUE#,0", kBufferGate, 3000, 0}, {"6,5000,900,#TRUE#,2", kOutputGate, 5000, 2},
-      {"5,3000,900,#TRUE#,9", kInputGate, 0, 9}, {"2,1600,900,#FALSE#,1", kNoGate, 0, 0},
-      {"12,1600,900,#TRUE#,0", kNoGate, 0, 0}, {"11,1600,900,#TRUE#,0", kNoGate, 0, 0}, {"0,1600,900,#TRUE#,0", kNoGate, 0, 0}};
+      {"5,3000,900,#TRUE#,9", kInputGate, 0, 9},      {"2,1600,900,#FALSE#,1", kNoGate, 0, 0},
+      {"12,1600,900,#TRUE#,0", kNoGate, 0, 0},        {"11,1600,900,#TRUE#,0", kNoGate, 0, 0},
+      {"0,1600,900,#TRUE#,0", kNoGate, 0, 0}};
   for (const auto& row : rows) {
     std::string text = kExampleText;
     const std::size_t line6 = text.find("4,2000");
-    const LoadResult loaded = ReadCircuit(text.replace(line6, text.find('\r', line6) - line6, row.record));
+    const LoadResult loaded =
+        ReadCircuit(text.replace(line6, text.find('\r', line6) - line6, row.record));
     ASSERT_TRUE(loaded.document) << row.record << ": " << loaded.error.reason;
     const gate& g = loaded.document->Gates(1);
     EXPECT_EQ(std::tuple(g.GetType(), g.GetUsed(), g.GetX(), g.GetOrientation()),
-              std::tuple(row.type, row.type != kNoGate, row.x, row.orientation)) << row.record;
+              std::tuple(row.type, row.type != kNoGate, row.x, row.orientation))
+        << row.record;
   }
 }
 

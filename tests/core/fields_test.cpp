@@ -1,18 +1,35 @@
 // The fields of a circuit file: Singles written to seven digits that read back the
 // same, numbers read in any decimal form, and each misfit refused with its reason.
-#include <gtest/gtest.h>
-#include <limits>
 #include "io/fields.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
 
 namespace tessara {
 namespace {
 TEST(FieldWriter, SingleIsRoundedToSevenDigitsWithoutExponentAndReadsBackToTheSameText) {
-  const struct { Single value; const char* text; } rows[] = {
-      {8200, "8200"}, {1234.5f, "1234.5"}, {-150, "-150"}, {0.3f, "0.3"}, {16777216, "16777220"}, {0, "0"},
-      {-0.0f, "0"}, {799.5f, "799.5"}, {1e-10f, "0.0000000001"}, {123456789.0f, "123456800"},
-      {-0.000123f, "-0.000123"}, {1e20f, "100000000000000000000"},
+  const struct {
+    Single value;
+    const char* text;
+  } rows[] = {
+      {8200, "8200"},
+      {1234.5f, "1234.5"},
+      {-150, "-150"},
+      {0.3f, "0.3"},
+      {16777216, "16777220"},
+      {0, "0"},
+      {-0.0f, "0"},
+      {799.5f, "799.5"},
+      {1e-10f, "0.0000000001"},
+      {123456789.0f, "123456800"},
+      {-0.000123f, "-0.000123"},
+      {1e20f, "100000000000000000000"},
       // just above a power of ten, where the nearest seven digits read back to another Single
-      {1.00000006e28f, nullptr}, {-1.00000042e28f, nullptr}, {1.00000008e-38f, nullptr}, {-1.0000005e-38f, nullptr}};
+      {1.00000006e28f, nullptr},
+      {-1.00000042e28f, nullptr},
+      {1.00000008e-38f, nullptr},
+      {-1.0000005e-38f, nullptr}};
   for (const auto& row : rows) {
     std::string first, second;
     FieldWriter(first).Single(row.value);
@@ -23,27 +40,59 @@ TEST(FieldWriter, SingleIsRoundedToSevenDigitsWithoutExponentAndReadsBackToTheSa
 }
 
 TEST(FieldReader, NumbersTakeAnyDecimalFormAndTheirTypesFullRangeAndMisfitsFailWithTheirReason) {
-  for (const auto& [text, value] : std::initializer_list<std::pair<const char*, Double>>{
-           {".5", 0.5}, {"0.5", 0.5}, {"+.5", 0.5}, {"-.5", -0.5}, {"5E-1", 0.5}, {"  5e-1", 0.5},
-           {"\"2.5\"", 2.5}, {"3.", 3}, {"1e1", 10}, {"-3.4e38", -3.4e38}}) {
+  for (const auto& [text, value] :
+       std::initializer_list<std::pair<const char*, Double>>{{".5", 0.5},
+                                                             {"0.5", 0.5},
+                                                             {"+.5", 0.5},
+                                                             {"-.5", -0.5},
+                                                             {"5E-1", 0.5},
+                                                             {"  5e-1", 0.5},
+                                                             {"\"2.5\"", 2.5},
+                                                             {"3.", 3},
+                                                             {"1e1", 10},
+                                                             {"-3.4e38", -3.4e38}}) {
     FieldReader fd(text);
-    EXPECT_TRUE(fd.Single() == static_cast<Single>(value) && !fd.Failed()) << text << ": " << fd.Reason();
+    EXPECT_TRUE(fd.Single() == static_cast<Single>(value) && !fd.Failed())
+        << text << ": " << fd.Reason();
   }
   FieldReader fd("-32768,32767,2.0,1e1,-2147483648,2147483647");
   for (Integer expected : {-32768, 32767, 2}) EXPECT_EQ(fd.Integer(), expected);
-  for (Long expected : {Long{10}, std::numeric_limits<Long>::min(), std::numeric_limits<Long>::max()}) EXPECT_EQ(fd.Long(), expected);
+  for (Long expected :
+       {Long{10}, std::numeric_limits<Long>::min(), std::numeric_limits<Long>::max()})
+    EXPECT_EQ(fd.Long(), expected);
   EXPECT_FALSE(fd.Failed()) << fd.Reason();
-  const struct { char kind; const char* text; const char* reason; } rows[] = {  // Boolean, Integer, Long or Single
-      {'I', "32768", "does not fit an Integer"}, {'I', "-32769", "does not fit an Integer"},
-      {'L', "2147483648", "does not fit a Long"}, {'I', "2.5", "expected a whole number"}, {'L', "1e-3", "expected a whole number"},
-      {'S', "3.5e38", "does not fit a Single"}, {'S', "1e400", "out of range"}, {'S', "nan", "expected a number"},
-      {'S', "inf", "expected a number"}, {'S', "1.2.3", "expected a number"}, {'S', "0x10", "expected a number"},
-      {'S', ".e5", "expected a number"}, {'I', "  ,", "expected a number, found \"\""},
-      {'B', "TRUE", "expected #TRUE# or #FALSE#"}, {'B', "-1", "expected #TRUE# or #FALSE#"},
-      {'B', "\"#TRUE#\r\n\"", "no closing quote"}, {'B', "\"#TRUE#\"x", "unexpected text"}};
+  const struct {
+    char kind;
+    const char* text;
+    const char* reason;
+  } rows[] = {// Boolean, Integer, Long or Single
+              {'I', "32768", "does not fit an Integer"},
+              {'I', "-32769", "does not fit an Integer"},
+              {'L', "2147483648", "does not fit a Long"},
+              {'I', "2.5", "expected a whole number"},
+              {'L', "1e-3", "expected a whole number"},
+              {'S', "3.5e38", "does not fit a Single"},
+              {'S', "1e400", "out of range"},
+              {'S', "nan", "expected a number"},
+              {'S', "inf", "expected a number"},
+              {'S', "1.2.3", "expected a number"},
+              {'S', "0x10", "expected a number"},
+              {'S', ".e5", "expected a number"},
+              {'I', "  ,", "expected a number, found \"\""},
+              {'B', "TRUE", "expected #TRUE# or #FALSE#"},
+              {'B', "-1", "expected #TRUE# or #FALSE#"},
+              {'B', "\"#TRUE#\r\n\"", "no closing quote"},
+              {'B', "\"#TRUE#\"x", "unexpected text"}};
   for (const auto& row : rows) {
     FieldReader fd(row.text);
-    if (row.kind == 'B') fd.Boolean(); else if (row.kind == 'I') fd.Integer(); else if (row.kind == 'L') fd.Long(); else fd.Single();
+    if (row.kind == 'B')
+      fd.Boolean();
+    else if (row.kind == 'I')
+      fd.Integer();
+    else if (row.kind == 'L')
+      fd.Long();
+    else
+      fd.Single();
     EXPECT_NE(fd.Reason().find(row.reason), std::string::npos) << row.text << ": " << fd.Reason();
   }
 }
@@ -54,11 +103,13 @@ TEST(FieldReader, FieldsEndAtCommasOrAnyLineEndAndTheFirstFailureNamesItsLine) {
   EXPECT_TRUE(fd.Boolean() && !fd.Boolean() && fd.Line() == 3);
   for (Integer expected : {7, -1, 0}) EXPECT_EQ(fd.Integer(), expected);
   EXPECT_EQ(fd.Long(), 0);  // the first failure sticks
-  EXPECT_EQ(fd.Reason() + " at line " + std::to_string(fd.FailureLine()), "expected a number, found \"x\" at line 4");
+  EXPECT_EQ(fd.Reason() + " at line " + std::to_string(fd.FailureLine()),
+            "expected a number, found \"x\" at line 4");
   FieldReader shortText("1\r\n");
   shortText.Long();
   shortText.Long();
-  EXPECT_EQ(shortText.Reason() + " at line " + std::to_string(shortText.FailureLine()), "the file ends early at line 2");
+  EXPECT_EQ(shortText.Reason() + " at line " + std::to_string(shortText.FailureLine()),
+            "the file ends early at line 2");
 }
 }  // namespace
 }  // namespace tessara

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+
 #include "circuit_builder.h"
 #include "io/circuit_file.h"
 
@@ -6,9 +7,11 @@ namespace tessara {
 namespace {
 
 TEST(Gate, OutputFollowsItsKindsTruthTableOnlyWhenEvaluated) {
-  const std::pair<Long, const char*> rows[] = {  // outputs for inputs 00, 01, 10, 11; one-input kinds take the last set
-      {kAndGate, "0001"}, {kOrGate, "0111"}, {kNandGate, "1110"}, {kNorGate, "1000"}, {kXorGate, "0110"},
-      {kNotGate, "1010"}, {kInputGate, "0101"}, {kOutputGate, "0101"}, {kBufferGate, "0101"}, {kNoGate, "0000"}};
+  const std::pair<Long, const char*> rows[] = {
+      // outputs for inputs 00, 01, 10, 11; one-input kinds take the last set
+      {kAndGate, "0001"},    {kOrGate, "0111"},  {kNandGate, "1110"},  {kNorGate, "1000"},
+      {kXorGate, "0110"},    {kNotGate, "1010"}, {kInputGate, "0101"}, {kOutputGate, "0101"},
+      {kBufferGate, "0101"}, {kNoGate, "0000"}};
   for (const auto& [code, outputs] : rows) {
     for (int in = 0; in < 4; ++in) {
       auto g = MakeGate(code);
@@ -16,7 +19,9 @@ TEST(Gate, OutputFollowsItsKindsTruthTableOnlyWhenEvaluated) {
       g->SetInputValue(1, in & 1);
       EXPECT_FALSE(g->GetCurrOutput() || g->GetUsed()) << code;
       const Boolean evaluated = g->GetNewOutput();
-      EXPECT_EQ(std::pair(evaluated, g->GetCurrOutput()), std::pair(outputs[in] == '1', outputs[in] == '1')) << code << " " << in;
+      EXPECT_EQ(std::pair(evaluated, g->GetCurrOutput()),
+                std::pair(outputs[in] == '1', outputs[in] == '1'))
+          << code << " " << in;
     }
   }
   auto andGate = MakeGate(kAndGate);

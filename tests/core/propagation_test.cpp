@@ -1,9 +1,12 @@
 // A prop step: each gate but a node adds one step of delay whatever its slot.
+#include "sim/propagation.h"
+
 #include <gtest/gtest.h>
+
 #include <algorithm>
 #include <random>
+
 #include "circuit_builder.h"
-#include "sim/propagation.h"
 
 namespace tessara {
 namespace {
@@ -14,8 +17,8 @@ Boolean Out(const Document& doc, Integer slot) { return doc.Gates(slot).GetCurrO
 TEST(Propagation, ToggleFlipsOnlyInputsAtOnceAndEachGateButANodeAddsOneStepOfDelay) {
   Document doc;
   CircuitBuilder build(doc);
-  const Integer input = build.Gate(kInputGate), not1 = build.Gate(kNotGate), not2 = build.Gate(kNotGate),
-                output = build.Gate(kOutputGate);
+  const Integer input = build.Gate(kInputGate), not1 = build.Gate(kNotGate),
+                not2 = build.Gate(kNotGate), output = build.Gate(kOutputGate);
   build.Link(input, not1, 0, 2);
   build.Link(not1, not2, 0);
   build.Link(not2, output, 0, 1);
@@ -34,9 +37,11 @@ TEST(Propagation, ToggleFlipsOnlyInputsAtOnceAndEachGateButANodeAddsOneStepOfDel
 std::vector<Integer> BuildRingCounter(CircuitBuilder& build) {
   const Integer input = build.Gate(kInputGate);
   std::vector<Integer> g{input};
-  for (Long kind : {kXorGate, kNandGate, kNorGate, kAndGate, kOrGate, kOutputGate}) g.push_back(build.Gate(kind));
-  const int links[][4] = {{0, 1, 0, 1}, {5, 1, 1, 2}, {1, 2, 0, 0}, {4, 2, 1, 1}, {2, 3, 0, 3}, {0, 3, 1, 0},
-                          {3, 4, 0, 0}, {1, 4, 1, 1}, {4, 5, 0, 0}, {2, 5, 1, 2}, {5, 6, 0, 1}};  // from, to, input, bends
+  for (Long kind : {kXorGate, kNandGate, kNorGate, kAndGate, kOrGate, kOutputGate})
+    g.push_back(build.Gate(kind));
+  const int links[][4] = {{0, 1, 0, 1}, {5, 1, 1, 2}, {1, 2, 0, 0}, {4, 2, 1, 1},
+                          {2, 3, 0, 3}, {0, 3, 1, 0}, {3, 4, 0, 0}, {1, 4, 1, 1},
+                          {4, 5, 0, 0}, {2, 5, 1, 2}, {5, 6, 0, 1}};  // from, to, input, bends
   for (const auto& [from, to, input, bends] : links) build.Link(g[from], g[to], input, bends);
   return g;
 }

@@ -1,18 +1,20 @@
 // A powered run's history: steps back exactly, ahead dropped by a new step, the cap, repeats.
+#include "sim/run_history.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
 
 #include "circuit_builder.h"
 #include "sim/propagation.h"
-#include "sim/run_history.h"
 
 namespace tessara {
 namespace {
 
 // 3 to 12 gates of any kind but the node, each input linked from any gate, maybe bent.
 Document RandomCircuit(std::mt19937& rng) {
-  constexpr Long kKinds[] = {kAndGate, kOrGate, kNotGate, kNandGate, kNorGate, kXorGate, kInputGate, kOutputGate};
+  constexpr Long kKinds[] = {kAndGate, kOrGate,  kNotGate,   kNandGate,
+                             kNorGate, kXorGate, kInputGate, kOutputGate};
   Document doc;
   testing::CircuitBuilder build(doc);
   std::vector<Integer> gates;
@@ -20,7 +22,8 @@ Document RandomCircuit(std::mt19937& rng) {
   for (Integer g : gates) {
     const Long kind = doc.Gates(g).GetType();
     const int inputs = kind == kInputGate ? 0 : kind == kNotGate || kind == kOutputGate ? 1 : 2;
-    for (Integer input = 0; input < inputs; ++input) build.Link(gates[rng() % gates.size()], g, input, static_cast<int>(rng() % 2));
+    for (Integer input = 0; input < inputs; ++input)
+      build.Link(gates[rng() % gates.size()], g, input, static_cast<int>(rng() % 2));
   }
   return doc;
 }
@@ -41,7 +44,10 @@ TEST(RunHistory, BackAndForwardRestoreTheRecordedStatesOfRandomRuns) {
       if (choice >= 2) {
         const auto slot = static_cast<Integer>(rng() % 51);
         const bool toggle = choice == 2 && doc.Gates(slot).GetType() == kInputGate;
-        if (toggle) ToggleInput(doc, slot); else PropStep(doc);
+        if (toggle)
+          ToggleInput(doc, slot);
+        else
+          PropStep(doc);
         if (!toggle && at + 1 < recorded.size() && history.Step(at + 1).cause == StepCause::Prop) {
           ASSERT_EQ(CaptureState(doc), recorded[at + 1]) << "the same prop from a restored step";
         }
@@ -62,14 +68,19 @@ RunHistory History(const std::string& causes, std::size_t cap = 100) {
   for (std::size_t i = 0; i < causes.size(); ++i) {
     SimState state;
     state.bits[0] = static_cast<std::uint8_t>(causes[i]);
-    if (i == 0) history.Start(state);
-    else history.Record(state, causes[i] == 't' ? StepCause::Toggle : StepCause::Prop);
+    if (i == 0)
+      history.Start(state);
+    else
+      history.Record(state, causes[i] == 't' ? StepCause::Toggle : StepCause::Prop);
   }
   return history;
 }
 
 TEST(RunHistory, FindsTheRepeatOfTheToggleFreeStretchHoldingAStep) {
-  struct Row { const char* steps; std::size_t at, from, period; } rows[] = {
+  struct Row {
+    const char* steps;
+    std::size_t at, from, period;
+  } rows[] = {
       {"abcd", 3, 0, 0},  {"abcbc", 4, 1, 2}, {"abccc", 0, 2, 1}, {"abtcc", 4, 3, 1},
       {"abatc", 4, 0, 0}, {"abatc", 1, 0, 2}, {"abtab", 4, 0, 0},  // a toggle between the a's
   };
@@ -82,7 +93,8 @@ TEST(RunHistory, FindsTheRepeatOfTheToggleFreeStretchHoldingAStep) {
 
 TEST(RunHistory, BeyondItsCapDropsTheOldestAndKeepsTheStepNumbers) {
   RunHistory history = History("abcdefg", 4);
-  EXPECT_EQ(std::tuple(history.First(), history.Last(), history.Step(3).state.bits[0]), std::tuple(3u, 6u, 'd'));
+  EXPECT_EQ(std::tuple(history.First(), history.Last(), history.Step(3).state.bits[0]),
+            std::tuple(3u, 6u, 'd'));
   EXPECT_TRUE(!history.GoTo(2) && history.GoTo(3) && !history.Back()) << "step 3 is the first kept";
 }
 

@@ -1,11 +1,12 @@
 // Settling: fixed points, lock-step oscillation, long transients and cycles, odd links, the bound.
+#include "sim/settle.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
 #include <functional>
 
 #include "circuits.h"
-#include "sim/settle.h"
 
 namespace tessara {
 namespace {
@@ -49,24 +50,38 @@ TEST(Settle, FindsTheFirstRepeatedStateOfEachRun) {
     char cell;
   } rows[] = {
       {"NOT into an output: a fixed point after two steps",
-       [](Document& d, Integer& l) { return Add(d, 1, kOutputGate, Add(d, 0, kNotGate, -1, l), l); },
+       [](Document& d, Integer& l) {
+         return Add(d, 1, kOutputGate, Add(d, 0, kNotGate, -1, l), l);
+       },
        kSettleBound, true, 2, 1, '1'},
       {"cross-coupled NOR latch from all-False: both flip together",
-       [](Document& d, Integer& l) { PutLink(d, l++, Chain(d, 0, 2, kNorGate, -1, l), 0); return Add(d, 2, kOutputGate, 0, l); },
+       [](Document& d, Integer& l) {
+         PutLink(d, l++, Chain(d, 0, 2, kNorGate, -1, l), 0);
+         return Add(d, 2, kOutputGate, 0, l);
+       },
        kSettleBound, true, 1, 2, '~'},
       {"ring of three NOT gates",
-       [](Document& d, Integer& l) { PutLink(d, l++, Chain(d, 0, 3, kNotGate, -1, l), 0); return Add(d, 3, kOutputGate, 2, l); },
+       [](Document& d, Integer& l) {
+         PutLink(d, l++, Chain(d, 0, 3, kNotGate, -1, l), 0);
+         return Add(d, 3, kOutputGate, 2, l);
+       },
        kSettleBound, true, 1, 2, '~'},
       {"a chain of 49 NOT gates settles only after 50 steps",
-       [](Document& d, Integer& l) { return Add(d, 49, kOutputGate, Chain(d, 0, 49, kNotGate, -1, l), l); },
+       [](Document& d, Integer& l) {
+         return Add(d, 49, kOutputGate, Chain(d, 0, 49, kNotGate, -1, l), l);
+       },
        kSettleBound, true, 50, 1, '1'},
-      {"rings of 17 and 19 under an XOR: a cycle of 646 steps", TwoRings, kSettleBound, true, 1, 646, '~'},
+      {"rings of 17 and 19 under an XOR: a cycle of 646 steps", TwoRings, kSettleBound, true, 1,
+       646, '~'},
       {"the same cycle followed for 256 steps only", TwoRings, 256, false, 0, 0, '~'},
-      {"an empty circuit followed for no step", [](Document&, Integer&) { return Integer{0}; }, 0, false, 0, 0, '0'},
+      {"an empty circuit followed for no step", [](Document&, Integer&) { return Integer{0}; }, 0,
+       false, 0, 0, '0'},
       {"a node-flagged link ending at a NOR: the output runs 1,1,0,0",
        [](Document& d, Integer& l) {
-         for (auto [slot, type] : {std::pair{0, kOrGate}, {1, kNorGate}, {2, kOutputGate}}) PutGate(d, slot, type, 2000, 0);
-         for (auto [from, to, input] : {std::array{1, 1, 0}, {0, 1, 1}, {1, 2, 0}, {1, 0, 1}}) PutLink(d, l++, from, to, input);
+         for (auto [slot, type] : {std::pair{0, kOrGate}, {1, kNorGate}, {2, kOutputGate}})
+           PutGate(d, slot, type, 2000, 0);
+         for (auto [from, to, input] : {std::array{1, 1, 0}, {0, 1, 1}, {1, 2, 0}, {1, 0, 1}})
+           PutLink(d, l++, from, to, input);
          d.Links(0).StopIsNode = true;
          return Integer{2};
        },
@@ -78,7 +93,8 @@ TEST(Settle, FindsTheFirstRepeatedStateOfEachRun) {
     const Integer output = row.build(doc, links);
     const Settling s = Settle(doc, row.bound);
     EXPECT_EQ(std::tuple(int{s.repeats}, s.steps, s.period, s.Cell(output)),
-              std::tuple(row.repeats, row.steps, row.period, row.cell)) << row.circuit;
+              std::tuple(row.repeats, row.steps, row.period, row.cell))
+        << row.circuit;
     EXPECT_EQ(CaptureState(doc), SimState{}) << row.circuit << ": the start state is given back";
   }
 }

@@ -7,24 +7,31 @@ using testing::PutGate;
 using DropAndDelete = Window;
 
 TEST_F(DropAndDelete, DropKeepsTheWholePictureOnTheCanvasTopToBottom) {
-  for (Long kind : {kAndGate, kBufferGate, kInputGate, kOutputGate}) PutGate(doc, doc.GetFreeGate().value(), kind, 2000, 2000);
-  const struct { DragSource source; Single dropY, y; } rows[] = {{{DragPool::ObjImage, 0}, 50, 0},      {{DragPool::ObjImage, 0}, 7900, 7205},
+  for (Long kind : {kAndGate, kBufferGate, kInputGate, kOutputGate})
+    PutGate(doc, doc.GetFreeGate().value(), kind, 2000, 2000);
+  const struct {
+    DragSource source;
+    Single dropY, y;
+  } rows[] = {{{DragPool::ObjImage, 0}, 50, 0},      {{DragPool::ObjImage, 0}, 7900, 7205},
               {{DragPool::ObjImage, 0}, 7305, 7205}, {{DragPool::buffer, 1}, 60, 0},
               {{DragPool::buffer, 1}, 7990, 7865},   {{DragPool::ObjImage, 2}, 50, 0},
               {{DragPool::ObjImage, 3}, 7999, 7205}};
   for (const auto& row : rows) {
     AutomaticDrag_MouseDown(form, row.source, 100, 100);
     Tessara_Frame_DragDrop(form, row.source, 3000, row.dropY);
-    EXPECT_EQ(Gate(row.source.index).GetY(), row.y) << "slot " << row.source.index << " at " << row.dropY;
+    EXPECT_EQ(Gate(row.source.index).GetY(), row.y)
+        << "slot " << row.source.index << " at " << row.dropY;
   }
   EXPECT_EQ(screen.buffer(1).Top(), 7865);
 }
 
 TEST_F(DropAndDelete, DeletingAGateTakesTheBentLinksOnBothSidesAndLeavesAnotherLinkWhole) {
   const Integer in = Place(InputButton_Click, 0, 1000), other = Place(InputButton_Click, 0, 5000);
-  const Integer gateSlot = Place(AndGateButton_Click, 3000, 2000), out = Place(OutputButton_Click, 0, 2000);
+  const Integer gateSlot = Place(AndGateButton_Click, 3000, 2000),
+                out = Place(OutputButton_Click, 0, 2000);
   LinkButton_Click(form);
-  for (auto [from, to, bendY] : {std::tuple{in, gateSlot, 1000}, {gateSlot, out, 2000}, {other, out, 5000}}) {
+  for (auto [from, to, bendY] :
+       {std::tuple{in, gateSlot, 1000}, {gateSlot, out, 2000}, {other, out, 5000}}) {
     PressOutput(from);
     for (Single bendX : {5000, 6000}) PressCanvas(bendX, bendY);  // two nodes each, in slots 4 to 9
     PressInput(to);
@@ -32,8 +39,10 @@ TEST_F(DropAndDelete, DeletingAGateTakesTheBentLinksOnBothSidesAndLeavesAnotherL
   ASSERT_EQ(UsedLinks(), 9);
   TrashCan_DragDrop(form, {DragPool::ObjImage, gateSlot});
   EXPECT_EQ(UsedLinks(), 3);
-  EXPECT_TRUE(Link(6).GetUsed() && Link(8).GetUsed() && Gate(8).GetUsed() && Gate(9).GetUsed() && Gate(in).GetUsed());
-  EXPECT_FALSE(Gate(4).GetUsed() || Gate(7).GetUsed() || screen.buffer(5).Visible() || !Gate(out).GetUsed() || !Gate(other).GetUsed());
+  EXPECT_TRUE(Link(6).GetUsed() && Link(8).GetUsed() && Gate(8).GetUsed() && Gate(9).GetUsed() &&
+              Gate(in).GetUsed());
+  EXPECT_FALSE(Gate(4).GetUsed() || Gate(7).GetUsed() || screen.buffer(5).Visible() ||
+               !Gate(out).GetUsed() || !Gate(other).GetUsed());
 }
 
 }  // namespace

@@ -1,8 +1,9 @@
+#include "editor/edit_history.h"
+
 #include <functional>
 #include <random>
 #include <sstream>
 
-#include "editor/edit_history.h"
 #include "io/circuit_file.h"
 #include "temp_folder.h"
 #include "window.h"
@@ -31,17 +32,44 @@ class History : public Window {
     const Integer slot = static_cast<Integer>(pick(kSlotCount));
     const Single x = static_cast<Single>(pick(9000)), y = static_cast<Single>(pick(8000));
     const DragSource node{DragPool::buffer, slot}, image{DragPool::ObjImage, slot};
-    void (*tools[])(Form&) = {AndGateButton_Click, NotGateButton_Click, InputButton_Click,
-                              OutputButton_Click, XorGateButton_Click, [](Form&) {}};  // or the tool as it is
+    void (*tools[])(Form&) = {AndGateButton_Click, NotGateButton_Click,
+                              InputButton_Click,   OutputButton_Click,
+                              XorGateButton_Click, [](Form&) {}};  // or the tool as it is
     switch (pick(11)) {
-      case 0: case 3: return [=, tool = tools[pick(6)]](Form& f) { tool(f); Tessara_Frame_MouseMove(f, x, y); Tessara_Frame_MouseDown(f); };
-      case 1: case 2: return [=](Form& f) { LinkButton_Click(f); ObjImage_MouseDown(f, slot, x / 10, y / 10); };
-      case 4: case 5: return [=](Form& f) { Tessara_Frame_DragDrop(f, x > 6000 ? node : image, x, y); };
-      case 6: return [=](Form& f) { ObjImage_DblClick(f, slot); };
-      case 7: return [=](Form& f) { TrashCan_DragDrop(f, y > 7000 ? node : image); };
-      case 8: return [](Form& f) { if (!f.doc.GetFreeGate()) New_Click(f); };
-      case 9: return [this](Form& f) { screen.file_answers = {saved}; Open_Click(f); };
-      default: return [this](Form& f) { screen.file_answers = {saved}; Save_Click(f); };
+      case 0:
+      case 3:
+        return [=, tool = tools[pick(6)]](Form& f) {
+          tool(f);
+          Tessara_Frame_MouseMove(f, x, y);
+          Tessara_Frame_MouseDown(f);
+        };
+      case 1:
+      case 2:
+        return [=](Form& f) {
+          LinkButton_Click(f);
+          ObjImage_MouseDown(f, slot, x / 10, y / 10);
+        };
+      case 4:
+      case 5:
+        return [=](Form& f) { Tessara_Frame_DragDrop(f, x > 6000 ? node : image, x, y); };
+      case 6:
+        return [=](Form& f) { ObjImage_DblClick(f, slot); };
+      case 7:
+        return [=](Form& f) { TrashCan_DragDrop(f, y > 7000 ? node : image); };
+      case 8:
+        return [](Form& f) {
+          if (!f.doc.GetFreeGate()) New_Click(f);
+        };
+      case 9:
+        return [this](Form& f) {
+          screen.file_answers = {saved};
+          Open_Click(f);
+        };
+      default:
+        return [this](Form& f) {
+          screen.file_answers = {saved};
+          Save_Click(f);
+        };
     }
   }
 
@@ -67,10 +95,14 @@ TEST_F(History, EveryUndoBringsBackTheCircuitBeforeTheStepAndEveryRedoTheOneAfte
   }
   ASSERT_GT(states.size(), 200u);
   history.CancelLink(form);
-  for (auto state = states.rbegin(); history.CanUndo(form); history.Undo(form)) ASSERT_EQ(Exact(doc), *state++);
+  for (auto state = states.rbegin(); history.CanUndo(form); history.Undo(form))
+    ASSERT_EQ(Exact(doc), *state++);
   EXPECT_EQ(Exact(doc), states.front());
   EXPECT_FALSE(screen.ObjImage(0).Visible() || screen.LinkLine(0).Visible());
-  history.Record(form, [](Form& f) { NotGateButton_Click(f); Tessara_Frame_MouseDown(f); });
+  history.Record(form, [](Form& f) {
+    NotGateButton_Click(f);
+    Tessara_Frame_MouseDown(f);
+  });
   EXPECT_FALSE(history.CanRedo(form)) << "a new edit drops the undone ones";
 }
 

@@ -9,32 +9,47 @@ namespace {
 using testing::Message;
 using testing::PutGate;
 
-const Message kStartWithOutput{"Error: You must start with an output\r\n", "Error", MessageStyle::Exclamation};
-const Message kFinishWithInput{"Error: You must finish with an input\r\n", "Error", MessageStyle::Exclamation};
+const Message kStartWithOutput{"Error: You must start with an output\r\n", "Error",
+                               MessageStyle::Exclamation};
+const Message kFinishWithInput{"Error: You must finish with an input\r\n", "Error",
+                               MessageStyle::Exclamation};
 const Message kClickOnTheGates{"Error: Click on the gates", "Error", MessageStyle::Stop};
-const Message kNoRoomForLink{"Error: The circuit has no room for another link", "Error", MessageStyle::Stop};
-const Message kNoRoomForGate{"Error: The circuit has no room for another gate", "Error", MessageStyle::Stop};
+const Message kNoRoomForLink{"Error: The circuit has no room for another link", "Error",
+                             MessageStyle::Stop};
+const Message kNoRoomForGate{"Error: The circuit has no room for another gate", "Error",
+                             MessageStyle::Stop};
 
 // A used segment as drawn: from start to input `input` of stop, through nodes as flagged.
-linkgates Segment(Integer start, Integer stop, Integer input = 0, bool fromNode = false, bool toNode = false,
-                  Integer linkTo = 0) {
+linkgates Segment(Integer start, Integer stop, Integer input = 0, bool fromNode = false,
+                  bool toNode = false, Integer linkTo = 0) {
   linkgates s = testing::PutLink(*std::make_unique<Document>(), 0, start, stop, input);
   std::tie(s.StartIsNode, s.StopIsNode, s.LinkTo) = std::tuple(fromNode, toNode, linkTo);
   return s;
 }
 
 TEST_F(Window, EachPaletteButtonChoosesItsToolWithItsBorderCursorAndManualImages) {
-  const struct { void (*button)(Form&); Long tool; int icon; PaletteButton bordered; } rows[] = {
-      {LinkButton_Click, 1, 6, PaletteButton::LinkButton}, {AndGateButton_Click, 2, 0, PaletteButton::AndGateButton},
-      {OrGateButton_Click, 3, 1, PaletteButton::OrGateButton}, {NotGateButton_Click, 4, 2, PaletteButton::NotGateButton},
-      {InputButton_Click, 5, 3, PaletteButton::InputButton}, {OutputButton_Click, 6, 4, PaletteButton::OutputButton},
-      {NandGateButton_Click, 8, 7, PaletteButton::NandGateButton}, {NorGateButton_Click, 9, 8, PaletteButton::NorGateButton},
-      {XorGateButton_Click, 10, 9, PaletteButton::XorGateButton}, {CrossButton_Click, 0, 5, PaletteButton::CrossButton}};
+  const struct {
+    void (*button)(Form&);
+    Long tool;
+    int icon;
+    PaletteButton bordered;
+  } rows[] = {{LinkButton_Click, 1, 6, PaletteButton::LinkButton},
+              {AndGateButton_Click, 2, 0, PaletteButton::AndGateButton},
+              {OrGateButton_Click, 3, 1, PaletteButton::OrGateButton},
+              {NotGateButton_Click, 4, 2, PaletteButton::NotGateButton},
+              {InputButton_Click, 5, 3, PaletteButton::InputButton},
+              {OutputButton_Click, 6, 4, PaletteButton::OutputButton},
+              {NandGateButton_Click, 8, 7, PaletteButton::NandGateButton},
+              {NorGateButton_Click, 9, 8, PaletteButton::NorGateButton},
+              {XorGateButton_Click, 10, 9, PaletteButton::XorGateButton},
+              {CrossButton_Click, 0, 5, PaletteButton::CrossButton}};
   for (const auto& row : rows) {
     row.button(form);
     EXPECT_EQ(doc.CurrentTool, row.tool);
-    for (int b = 0; b < kPaletteButtonCount; ++b) EXPECT_EQ(screen.Snapshot().borders[b], PaletteButton(b) == row.bordered);
-    EXPECT_TRUE(screen.Snapshot().images[50].drag == DragMode::Manual && screen.Snapshot().markers[50].drag == DragMode::Manual);
+    for (int b = 0; b < kPaletteButtonCount; ++b)
+      EXPECT_EQ(screen.Snapshot().borders[b], PaletteButton(b) == row.bordered);
+    EXPECT_TRUE(screen.Snapshot().images[50].drag == DragMode::Manual &&
+                screen.Snapshot().markers[50].drag == DragMode::Manual);
     Tessara_Frame_MouseMove(form, 10, 20);
     EXPECT_EQ(screen.ToolPointer(), row.icon) << "tool " << row.tool;
     Form_MouseMove(form);
@@ -42,19 +57,24 @@ TEST_F(Window, EachPaletteButtonChoosesItsToolWithItsBorderCursorAndManualImages
   }
   Power_Click(form);
   Tessara_Frame_MouseMove(form, 1234, 567);
-  EXPECT_TRUE(!screen.ToolPointer() && form.MouseX == 1234 && form.MouseY == 567) << "the arrow while powered";
+  EXPECT_TRUE(!screen.ToolPointer() && form.MouseX == 1234 && form.MouseY == 567)
+      << "the arrow while powered";
 }
 
 TEST_F(Window, NewGateIsCentredOnThePointerWithinItsAreaOrInItsColumnInTheLowestFreeSlot) {
-  const struct { void (*button)(Form&); Single mouseX, mouseY, x, y; } rows[] = {
+  const struct {
+    void (*button)(Form&);
+    Single mouseX, mouseY, x, y;
+  } rows[] = {
       {AndGateButton_Click, 1500, 3000, 1100, 2600}, {NotGateButton_Click, 900, 300, 800, -100},
       {XorGateButton_Click, 8000, 4000, 7400, 3600}, {NandGateButton_Click, 7800, 1000, 7400, 600},
-      {InputButton_Click, 5000, 2000, 0, 1600}, {OutputButton_Click, 5000, 2000, 8200, 1600}};
+      {InputButton_Click, 5000, 2000, 0, 1600},      {OutputButton_Click, 5000, 2000, 8200, 1600}};
   for (const auto& row : rows) {
     New_Click(form);
     ASSERT_EQ(Place(row.button, row.mouseX, row.mouseY), 0);
     EXPECT_EQ(Gate(0).GetType(), doc.CurrentTool);
-    EXPECT_EQ(std::pair(Gate(0).GetX(), Gate(0).GetY()), std::pair(row.x, row.y)) << "kind " << doc.CurrentTool;
+    EXPECT_EQ(std::pair(Gate(0).GetX(), Gate(0).GetY()), std::pair(row.x, row.y))
+        << "kind " << doc.CurrentTool;
     EXPECT_TRUE(Gate(0).GetUsed() && screen.ObjImage(0).Visible());
   }
   for (int n = 0; n < 3; ++n) Place(AndGateButton_Click, 2000, 1000 + 1000 * n);
@@ -65,20 +85,29 @@ TEST_F(Window, NewGateIsCentredOnThePointerWithinItsAreaOrInItsColumnInTheLowest
   PressCanvas(2000, 2000);
   EXPECT_EQ(WriteCircuit(doc), full);
   doc.Gates(50).SetUsed(false);
-  for (void (*act)(Form&) : {Power_Click, Tessara_Frame_MouseDown, Power_Click, CrossButton_Click, Tessara_Frame_MouseDown}) act(form);
+  for (void (*act)(Form&) : {Power_Click, Tessara_Frame_MouseDown, Power_Click, CrossButton_Click,
+                             Tessara_Frame_MouseDown})
+    act(form);
   EXPECT_FALSE(Gate(50).GetUsed()) << "nor powered, nor with the cross";
   EXPECT_EQ(screen.messages, std::vector<Message>{kNoRoomForGate});
 }
 
 TEST_F(Window, TheCellSplitsAtItsMidlineIntoOutputAndInputHalvesInEveryOrientation) {
-  const struct { Long orientation; Single x, y; Long outputSide; Integer input; } rows[] = {
-      {0, 600, 300, 1, 0}, {0, 100, 500, 0, 1}, {0, 400, 100, 1, 0}, {0, 100, 400, 0, 1}, {1, 100, 700, 0, 0},
-      {1, 600, 100, 1, 1}, {1, 100, 400, 1, 0}, {1, 400, 700, 0, 1}, {2, 100, 300, 1, 0}, {2, 600, 500, 0, 1},
-      {2, 400, 700, 1, 1}, {3, 300, 100, 0, 0}, {3, 500, 600, 1, 1}, {3, 100, 400, 1, 0}, {4, 600, 600, 0, 0}};
+  const struct {
+    Long orientation;
+    Single x, y;
+    Long outputSide;
+    Integer input;
+  } rows[] = {{0, 600, 300, 1, 0}, {0, 100, 500, 0, 1}, {0, 400, 100, 1, 0}, {0, 100, 400, 0, 1},
+              {1, 100, 700, 0, 0}, {1, 600, 100, 1, 1}, {1, 100, 400, 1, 0}, {1, 400, 700, 0, 1},
+              {2, 100, 300, 1, 0}, {2, 600, 500, 0, 1}, {2, 400, 700, 1, 1}, {3, 300, 100, 0, 0},
+              {3, 500, 600, 1, 1}, {3, 100, 400, 1, 0}, {4, 600, 600, 0, 0}};
   for (const auto& row : rows) {
     PutGate(doc, 0, kAndGate, 2000, 2000, row.orientation);
-    EXPECT_EQ(IsOutputSide(form, row.x, row.y, 0), row.outputSide) << row.orientation << " " << row.x << "," << row.y;
-    EXPECT_EQ(GetClickedInput(form, row.x, row.y, 0), row.input) << row.orientation << " " << row.x << "," << row.y;
+    EXPECT_EQ(IsOutputSide(form, row.x, row.y, 0), row.outputSide)
+        << row.orientation << " " << row.x << "," << row.y;
+    EXPECT_EQ(GetClickedInput(form, row.x, row.y, 0), row.input)
+        << row.orientation << " " << row.x << "," << row.y;
   }
 }
 
@@ -92,15 +121,19 @@ TEST_F(Links, OutputThenBendsThenInputMakeAChainAndWrongPressesAreRefusedWithThe
   PressInput(b);
   PressOutput(a);
   PressOutput(b);
-  EXPECT_EQ(screen.messages, (std::vector<Message>{kClickOnTheGates, kStartWithOutput, kFinishWithInput}));
-  EXPECT_FALSE(Link(0).GetUsed() || Gate(2).GetUsed()) << "the segment being drawn is not in use yet";
+  EXPECT_EQ(screen.messages,
+            (std::vector<Message>{kClickOnTheGates, kStartWithOutput, kFinishWithInput}));
+  EXPECT_FALSE(Link(0).GetUsed() || Gate(2).GetUsed())
+      << "the segment being drawn is not in use yet";
   PressCanvas(3000, 2000);
   PressCanvas(300, 2500);
   PressInput(b, 1);
   EXPECT_EQ(form.LinkStarted, 0);
   EXPECT_EQ(std::tuple(Gate(2).GetType(), Gate(2).GetX(), Gate(3).GetX(), Gate(3).GetY()),
-            std::tuple(kBufferGate, 3000.0f, 800.0f, 2500.0f)) << "nodes at the pointer, within the gate area";
-  const linkgates chain[] = {Segment(a, 2, 0, false, true, 1), Segment(2, 3, 0, true, true, 2), Segment(3, b, 1, true)};
+            std::tuple(kBufferGate, 3000.0f, 800.0f, 2500.0f))
+      << "nodes at the pointer, within the gate area";
+  const linkgates chain[] = {Segment(a, 2, 0, false, true, 1), Segment(2, 3, 0, true, true, 2),
+                             Segment(3, b, 1, true)};
   for (Integer j = 0; j < 3; ++j) EXPECT_EQ(Link(j), chain[j]) << "segment " << j;
   EXPECT_TRUE(screen.buffer(2).Visible() && screen.LinkLine(2).Visible());
 }
@@ -118,17 +151,34 @@ TEST_F(Links, FullCircuitRefusesTheStartOrTheNodeAndLeavesTheDrawingOpen) {
   const std::string before = WriteCircuit(doc);
   PressCanvas(3000, 3000);
   EXPECT_EQ(WriteCircuit(doc), before) << "no node without a free gate slot, nor a link slot";
-  EXPECT_EQ(screen.messages, (std::vector<Message>{kNoRoomForLink, kNoRoomForLink, kNoRoomForGate}));
+  EXPECT_EQ(screen.messages,
+            (std::vector<Message>{kNoRoomForLink, kNoRoomForLink, kNoRoomForGate}));
   PressInput(b);
   EXPECT_EQ(Link(form.CurrentLink), Segment(a, b));
 }
 
 TEST_F(Links, TheDrawingEndsWithItsStartOrLastNodeOrNewButNotAnotherGate) {
-  const struct { const char* what; std::function<void(Form&)> act; int started; } rows[] = {
-      {"another gate deleted", [&](Form& f) { TrashCan_DragDrop(f, {DragPool::ObjImage, b}); }, 1},
-      {"the start deleted", [&](Form& f) { TrashCan_DragDrop(f, {DragPool::ObjImage, a}); }, 0},
-      {"the last node deleted", [&](Form& f) { PressCanvas(3000, 2000); TrashCan_DragDrop(f, {DragPool::buffer, 2}); }, 0},
-      {"New", New_Click, 0}};
+  const struct {
+    const char* what;
+    std::function<void(Form&)> act;
+    int started;
+  } rows[] = {{"another gate deleted",
+               [&](Form& f) {
+                 TrashCan_DragDrop(f, {DragPool::ObjImage, b});
+               },
+               1},
+              {"the start deleted",
+               [&](Form& f) {
+                 TrashCan_DragDrop(f, {DragPool::ObjImage, a});
+               },
+               0},
+              {"the last node deleted",
+               [&](Form& f) {
+                 PressCanvas(3000, 2000);
+                 TrashCan_DragDrop(f, {DragPool::buffer, 2});
+               },
+               0},
+              {"New", New_Click, 0}};
   for (const auto& row : rows) {
     PutGate(doc, a, kAndGate, 2000, 1000);
     PutGate(doc, b, kOrGate, 6000, 3000);
@@ -141,17 +191,20 @@ TEST_F(Links, TheDrawingEndsWithItsStartOrLastNodeOrNewButNotAnotherGate) {
 }
 
 TEST_F(Window, WhilePoweredAPressTogglesInputsAloneAndDragsNothing) {
-  const Integer in = Place(InputButton_Click, 0, 1000), inverter = Place(NotGateButton_Click, 3000, 1000);
+  const Integer in = Place(InputButton_Click, 0, 1000),
+                inverter = Place(NotGateButton_Click, 3000, 1000);
   CrossButton_Click(form);
   ObjImage_MouseDown(form, inverter, 120, 240);
   EXPECT_EQ(screen.drags, (std::vector<DragSource>{{DragPool::ObjImage, inverter}}));
   Power_Click(form);
   for (bool expected : {true, false}) {
     PressOutput(in);
-    EXPECT_EQ(std::pair(Gate(in).GetCurrOutput(), screen.txtObjValue(in).Text()), std::pair(expected, std::string(expected ? "1" : "0")));
+    EXPECT_EQ(std::pair(Gate(in).GetCurrOutput(), screen.txtObjValue(in).Text()),
+              std::pair(expected, std::string(expected ? "1" : "0")));
   }
   PressOutput(inverter);
-  EXPECT_TRUE(!Gate(inverter).GetCurrOutput() && screen.drags.size() == 1 && screen.messages.empty());
+  EXPECT_TRUE(!Gate(inverter).GetCurrOutput() && screen.drags.size() == 1 &&
+              screen.messages.empty());
 }
 
 TEST_F(Window, DropsMoveTheGrabbedPointDoubleClicksTurnAndNodesTellRiddlesInTurn) {
@@ -168,10 +221,13 @@ TEST_F(Window, DropsMoveTheGrabbedPointDoubleClicksTurnAndNodesTellRiddlesInTurn
   const char* const riddles[][2] = {
       {"Riddle", "What goes around and around all day long, but always straight ahead"},
       {"Joke", "How do you tell when a lawyer is lieing?  His lips are moving."},
-      {"Joke", "Why was the AND gate never invited to parties?  It only said yes when everyone else did."},
+      {"Joke",
+       "Why was the AND gate never invited to parties?  It only said yes when everyone else did."},
       {"Riddle", "More of me is hidden then is seen. I am light than what I am made of"}};
   ASSERT_EQ(screen.messages.size(), 5u);
-  for (std::size_t n = 0; n < 5; ++n) EXPECT_EQ(screen.messages[n], (Message{riddles[n % 4][1], riddles[n % 4][0], MessageStyle::Stop}));
+  for (std::size_t n = 0; n < 5; ++n)
+    EXPECT_EQ(screen.messages[n],
+              (Message{riddles[n % 4][1], riddles[n % 4][0], MessageStyle::Stop}));
 }
 
 struct Commands : Window {
@@ -181,12 +237,17 @@ struct Commands : Window {
 
 TEST_F(Commands, PowerCaptionAndWhetherImagesDragAtOnceFollowPowerNewAndOpen) {
   const std::string empty = testing::WriteFile(At("empty.cir"), WriteCircuit(Document{})).string();
-  constexpr DragMode kAtOnce = DragMode::Automatic, kByHandler = DragMode::Manual;  // powering hands presses to the handlers
+  constexpr DragMode kAtOnce = DragMode::Automatic,
+                     kByHandler = DragMode::Manual;  // powering hands presses to the handlers
   const std::tuple<std::function<void()>, const char*, DragMode> rows[] = {
-      {[] {}, "power up", kAtOnce}, {[&] { New_Click(form); }, "power up", kAtOnce},  // New before any power keeps the caption
-      {[&] { Power_Click(form); }, "Power Down", kByHandler}, {[&] { Power_Click(form); }, "Power Up", kByHandler},
-      {[&] { New_Click(form); }, "Power Up", kAtOnce}, {[&] { Power_Click(form); }, "Power Down", kByHandler},
-      {[&] { New_Click(form); }, "Power Up", kAtOnce}, {[&] { Power_Click(form); }, "Power Down", kByHandler},
+      {[] {}, "power up", kAtOnce},
+      {[&] { New_Click(form); }, "power up", kAtOnce},  // New before any power keeps the caption
+      {[&] { Power_Click(form); }, "Power Down", kByHandler},
+      {[&] { Power_Click(form); }, "Power Up", kByHandler},
+      {[&] { New_Click(form); }, "Power Up", kAtOnce},
+      {[&] { Power_Click(form); }, "Power Down", kByHandler},
+      {[&] { New_Click(form); }, "Power Up", kAtOnce},
+      {[&] { Power_Click(form); }, "Power Down", kByHandler},
       {[&] { LoadCircuit(form, empty); }, "Power Up", kAtOnce}};
   for (const auto& [act, caption, drag] : rows) {
     act();
@@ -219,21 +280,26 @@ TEST_F(Commands, SavedCircuitOpensBackIdenticalWhileCancelledDialogsAndBadFilesC
   Power_Click(form);
   const std::string before = WriteCircuit(doc);
   const testing::ElementsSnapshot shown = screen.Snapshot();
-  for (const auto& [file, says] : {std::pair{At("damaged.cir"), "line 56: expected #TRUE# or #FALSE#, found \"#MAYBE#\""},
-                                   std::pair{At("nowhere.cir"), "cannot open: No such file or directory"}}) {
+  for (const auto& [file, says] :
+       {std::pair{At("damaged.cir"), "line 56: expected #TRUE# or #FALSE#, found \"#MAYBE#\""},
+        std::pair{At("nowhere.cir"), "cannot open: No such file or directory"}}) {
     screen.file_answers = {file};
     Open_Click(form);
-    EXPECT_EQ(screen.messages.back(), (Message{"Cannot open \"" + file + "\":\n" + says, "Error", MessageStyle::Stop}));
-    EXPECT_TRUE(WriteCircuit(doc) == before && screen.Snapshot() == shown && doc.PowerOn && form.LinkStarted == 1);
+    EXPECT_EQ(screen.messages.back(),
+              (Message{"Cannot open \"" + file + "\":\n" + says, "Error", MessageStyle::Stop}));
+    EXPECT_TRUE(WriteCircuit(doc) == before && screen.Snapshot() == shown && doc.PowerOn &&
+                form.LinkStarted == 1);
     EXPECT_EQ(screen.Caption(), "Tessara - " + At("inverter.cir"));
   }
   screen.file_answers = {At("inverter.cir")};
   Open_Click(form);
   EXPECT_TRUE(WriteCircuit(doc) == saved && form.LinkStarted == 0);
-  EXPECT_TRUE(screen.ObjImage(1).Visible() && screen.LinkLine(0).Visible() && !screen.ObjImage(extra).Visible());
+  EXPECT_TRUE(screen.ObjImage(1).Visible() && screen.LinkLine(0).Visible() &&
+              !screen.ObjImage(extra).Visible());
   const testing::FileRequest open{FileDialogMode::Open, "Circuit (*.cir)|*.cir|"};
   const testing::FileRequest save{FileDialogMode::Save, "Circuits (*.cir)|*.cir|"};
-  EXPECT_EQ(screen.file_requests, (std::vector<testing::FileRequest>{open, save, save, open, open, open}));
+  EXPECT_EQ(screen.file_requests,
+            (std::vector<testing::FileRequest>{open, save, save, open, open, open}));
 }
 }  // namespace
 }  // namespace tessara

@@ -13,15 +13,34 @@ using UnsavedChanges = Window;
 TEST_F(UnsavedChanges, NewOpenAndExitAskFirstAndYesSavesNoGoesOnCancelChangesNothing) {
   testing::TempFolder folder;
   const std::string mine = (folder.path() / "mine.cir").string();
-  const std::string other = testing::WriteFile(folder.path() / "other.cir", WriteCircuit(Document{})).string();
-  const struct { const char* name; std::function<bool(Form&)> goesOn; } commands[] = {{"New", [](Form& f) { New_Click(f); return !f.doc.Gates(0).GetUsed(); }},
-                  {"Open", [&](Form& f) { Open_Click(f); return f.FilePath == other; }},
+  const std::string other =
+      testing::WriteFile(folder.path() / "other.cir", WriteCircuit(Document{})).string();
+  const struct {
+    const char* name;
+    std::function<bool(Form&)> goesOn;
+  } commands[] = {{"New",
+                   [](Form& f) {
+                     New_Click(f);
+                     return !f.doc.Gates(0).GetUsed();
+                   }},
+                  {"Open",
+                   [&](Form& f) {
+                     Open_Click(f);
+                     return f.FilePath == other;
+                   }},
                   {"Exit", Form_QueryUnload}};
-  const struct { Answer answer; std::string saveAs; bool goesOn, saves; } rows[] = {  // saveAs: Save As after Yes{Answer::Yes, mine, true, true}, {Answer::Yes, "", false, false},
-              {Answer::No, "", true, false}, {Answer::Cancel, "", false, false}};
+  const struct {
+    Answer answer;
+    std::string saveAs;
+    bool goesOn, saves;
+  } rows[] = {
+      // saveAs: Save As after Yes{Answer::Yes, mine, true, true}, {Answer::Yes, "", false, false},
+      {Answer::No, "", true, false},
+      {Answer::Cancel, "", false, false}};
   for (const auto& command : commands) {
     for (const auto& row : rows) {
-      const std::string what = command.name + (" answered " + std::to_string(int(row.answer))) + row.saveAs;
+      const std::string what =
+          command.name + (" answered " + std::to_string(int(row.answer))) + row.saveAs;
       std::filesystem::remove(mine);
       testing::FakeScreen screen;
       Form form(screen);
@@ -42,7 +61,10 @@ TEST_F(UnsavedChanges, NewOpenAndExitAskFirstAndYesSavesNoGoesOnCancelChangesNot
 
 TEST_F(UnsavedChanges, NoneAfterAnUndoBackToTheStartOrASaveWhichThenNeedsNoDialog) {
   EditHistory history;
-  history.Record(form, [](Form& f) { NotGateButton_Click(f); Tessara_Frame_MouseDown(f); });
+  history.Record(form, [](Form& f) {
+    NotGateButton_Click(f);
+    Tessara_Frame_MouseDown(f);
+  });
   history.Undo(form);
   EXPECT_FALSE(IsEdited(form));
   history.Redo(form);

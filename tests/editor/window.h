@@ -1,7 +1,9 @@
 // A loaded window on the stand-in screen, and the user's gestures on it.
 #pragma once
 #include <gtest/gtest.h>
+
 #include <functional>
+
 #include "circuits.h"
 #include "editor/commands.h"
 #include "editor/linking.h"
@@ -15,7 +17,9 @@ class Window : public ::testing::Test {
  protected:
   Window() { Form_Load(form); }
   // The pointer moves to (x, y) on the canvas and presses there.
-  void PressCanvas(Single x, Single y) { Tessara_Frame_MouseMove(form, x, y), Tessara_Frame_MouseDown(form); }
+  void PressCanvas(Single x, Single y) {
+    Tessara_Frame_MouseMove(form, x, y), Tessara_Frame_MouseDown(form);
+  }
   // Chooses a tool with its button and presses the canvas at (x, y); returns the slot filled.
   Integer Place(void (*button)(Form&), Single x, Single y) {
     button(form);
@@ -25,7 +29,9 @@ class Window : public ::testing::Test {
   }
   // Presses on the output half or the input half of an unturned gate's image.
   void PressOutput(Integer slot) { ObjImage_MouseDown(form, slot, 600, 300); }
-  void PressInput(Integer slot, Integer input = 0) { ObjImage_MouseDown(form, slot, 100, input == 0 ? 300 : 500); }
+  void PressInput(Integer slot, Integer input = 0) {
+    ObjImage_MouseDown(form, slot, 100, input == 0 ? 300 : 500);
+  }
   const gate& Gate(Integer slot) const { return form.doc.Gates(slot); }
   const linkgates& Link(Integer slot) const { return form.doc.Links(slot); }
   int UsedLinks() const {

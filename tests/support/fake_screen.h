@@ -10,6 +10,7 @@
 #include <string_view>
 #include <tuple>
 #include <vector>
+
 #include "view/screen.h"
 
 namespace tessara::testing {
@@ -36,29 +37,42 @@ struct LineState {
 // The visibility and place every element has, on its state s.
 template <typename Element, typename State>
 struct Placed : Element {
-  void SetVisible(bool visible) override { s.visible = visible; } bool Visible() const override { return s.visible; }
-  void SetLeft(Single twips) override { s.left = twips; } Single Left() const override { return s.left; }
-  void SetTop(Single twips) override { s.top = twips; } Single Top() const override { return s.top; }
+  void SetVisible(bool visible) override { s.visible = visible; }
+  bool Visible() const override { return s.visible; }
+  void SetLeft(Single twips) override { s.left = twips; }
+  Single Left() const override { return s.left; }
+  void SetTop(Single twips) override { s.top = twips; }
+  Single Top() const override { return s.top; }
   State s;
 };
 struct FakeImage final : Placed<ImageElement, ImageState> {
-  void SetPicture(Picture picture) override { s.picture = picture; } Picture GetPicture() const override { return s.picture; }
-  void SetDragMode(DragMode mode) override { s.drag = mode; } DragMode GetDragMode() const override { return s.drag; }
+  void SetPicture(Picture picture) override { s.picture = picture; }
+  Picture GetPicture() const override { return s.picture; }
+  void SetDragMode(DragMode mode) override { s.drag = mode; }
+  DragMode GetDragMode() const override { return s.drag; }
 };
 struct FakeLabel final : Placed<LabelElement, LabelState> {
-  void SetText(std::string_view text) override { s.text = text; } std::string Text() const override { return s.text; }
+  void SetText(std::string_view text) override { s.text = text; }
+  std::string Text() const override { return s.text; }
 };
 struct FakeLine final : LineElement {
-  void SetVisible(bool visible) override { s.visible = visible; } bool Visible() const override { return s.visible; }
-  void SetX1(Single twips) override { s.x1 = twips; } Single X1() const override { return s.x1; }
-  void SetY1(Single twips) override { s.y1 = twips; } Single Y1() const override { return s.y1; }
-  void SetX2(Single twips) override { s.x2 = twips; } Single X2() const override { return s.x2; }
-  void SetY2(Single twips) override { s.y2 = twips; } Single Y2() const override { return s.y2; }
-  void SetValue(LineValue value) override { s.value = value; } LineValue Value() const override { return s.value; }
+  void SetVisible(bool visible) override { s.visible = visible; }
+  bool Visible() const override { return s.visible; }
+  void SetX1(Single twips) override { s.x1 = twips; }
+  Single X1() const override { return s.x1; }
+  void SetY1(Single twips) override { s.y1 = twips; }
+  Single Y1() const override { return s.y1; }
+  void SetX2(Single twips) override { s.x2 = twips; }
+  Single X2() const override { return s.x2; }
+  void SetY2(Single twips) override { s.y2 = twips; }
+  Single Y2() const override { return s.y2; }
+  void SetValue(LineValue value) override { s.value = value; }
+  LineValue Value() const override { return s.value; }
   LineState s;
 };
 struct FakeBorder final : BorderElement {
-  void SetBorderStyle(int value) override { style = value; } int BorderStyle() const override { return style; }
+  void SetBorderStyle(int value) override { style = value; }
+  int BorderStyle() const override { return style; }
   int style = 0;
 };
 struct Message {
@@ -122,7 +136,7 @@ class FakeScreen final : public Screen {
   }
   std::vector<Message> messages;
   std::vector<std::string> questions;
-  std::deque<Answer> answers;  // what the next questions return ("No" when it runs dry)
+  std::deque<Answer> answers;            // what the next questions return ("No" when it runs dry)
   std::deque<std::string> file_answers;  // what the next dialogs return, in order
   std::vector<FileRequest> file_requests;
   std::vector<DragSource> drags;

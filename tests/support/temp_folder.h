@@ -2,6 +2,7 @@
 // when the object goes; and the whole bytes of a file, to read and to write.
 #pragma once
 #include <stdlib.h>
+
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -24,11 +25,13 @@ inline fs::path WriteFile(const fs::path& path, std::string_view text) {
 }
 class TempFolder {
  public:
-  TempFolder() : path_(mkdtemp((fs::temp_directory_path() / "tessara-test-XXXXXX").string().data())) {}
+  TempFolder()
+      : path_(mkdtemp((fs::temp_directory_path() / "tessara-test-XXXXXX").string().data())) {}
   ~TempFolder() {
     std::error_code ec;
     for (fs::recursive_directory_iterator it(path_, ec), end; !ec && it != end; it.increment(ec))
-      if (!it->is_symlink(ec) && it->is_directory(ec)) fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ec);
+      if (!it->is_symlink(ec) && it->is_directory(ec))
+        fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ec);
     fs::remove_all(path_, ec);
   }
   TempFolder(const TempFolder&) = delete;
@@ -37,7 +40,8 @@ class TempFolder {
   std::vector<std::string> Names() const { return Names(path_); }
   static std::vector<std::string> Names(const fs::path& folder) {
     std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+    for (const auto& entry : fs::directory_iterator(folder))
+      names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
   }

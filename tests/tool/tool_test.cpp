@@ -2,7 +2,9 @@
 // README promises, and resave byte for byte.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+
 #include <cstdlib>
+
 #include "circuits.h"
 #include "io/circuit_file.h"
 #include "temp_folder.h"
@@ -14,22 +16,34 @@ using testing::PutLink;
 using testing::ReadFile;
 using testing::TempFolder;
 
-struct SimRun { int exitCode = -1; std::string out, err; };  // -1: no normal exit
+struct SimRun {
+  int exitCode = -1;
+  std::string out, err;
+};  // -1: no normal exit
 SimRun RunSim(const std::vector<std::string>& args) {
   TempFolder folder;
   std::string command = "'" TESSARA_SIM "'";
   for (const std::string& arg : args) command += " '" + arg + "'";
-  const int status = std::system((command + " >" + (folder.path() / "out").string() + " 2>" +
-                                  (folder.path() / "err").string()).c_str());
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(folder.path() / "out"), ReadFile(folder.path() / "err")};
+  const int status = std::system(
+      (command + " >" + (folder.path() / "out").string() + " 2>" + (folder.path() / "err").string())
+          .c_str());
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(folder.path() / "out"),
+          ReadFile(folder.path() / "err")};
 }
-std::string ExamplePath(const std::string& name) { return std::string(TESSARA_EXAMPLES) + "/" + name; }
+std::string ExamplePath(const std::string& name) {
+  return std::string(TESSARA_EXAMPLES) + "/" + name;
+}
 std::string Save(const TempFolder& folder, const char* name, const Document& doc) {
   return testing::WriteFile(folder.path() / name, WriteCircuit(doc)).string();
 }
 
 // stdout is out whole, or only starts with it when whole is false; stderr starts with errStart.
-struct Row { std::vector<std::string> args; int exitCode; std::string out, errStart = ""; bool whole = true; };
+struct Row {
+  std::vector<std::string> args;
+  int exitCode;
+  std::string out, errStart = "";
+  bool whole = true;
+};
 void ExpectRuns(const std::vector<Row>& rows) {
   for (const Row& row : rows) {
     std::string command;
@@ -42,8 +56,10 @@ void ExpectRuns(const std::vector<Row>& rows) {
 }
 const std::string kHalf = ExamplePath("half_adder.cir"), kFull = ExamplePath("full_adder.cir");
 
-TEST(TableCommand, OfEachExampleIsItsFunctionWithTerminalsNumberedTopToBottomAndTimingOrJsonOnRequest) {
-  Document crossed;  // the lower input (slot 0) drives the upper output; the upper input the lower one
+TEST(TableCommand,
+     OfEachExampleIsItsFunctionWithTerminalsNumberedTopToBottomAndTimingOrJsonOnRequest) {
+  Document
+      crossed;  // the lower input (slot 0) drives the upper output; the upper input the lower one
   PutGate(crossed, 0, kInputGate, 0, 3000);
   PutGate(crossed, 1, kInputGate, 0, 1000);
   PutGate(crossed, 2, kOutputGate, 8200, 1000);
@@ -51,31 +67,47 @@ TEST(TableCommand, OfEachExampleIsItsFunctionWithTerminalsNumberedTopToBottomAnd
   PutLink(crossed, 0, 0, 2);
   PutLink(crossed, 1, 1, 3);
   TempFolder folder;
-  ExpectRuns({
-      {{"table", kHalf}, 0, "I1 I2 | O1 O2\n0 0 | 0 0\n0 1 | 1 0\n1 0 | 1 0\n1 1 | 0 1\n"},
-      {{"table", kFull}, 0, "I1 I2 I3 | O1 O2\n0 0 0 | 0 0\n0 0 1 | 1 0\n0 1 0 | 1 0\n0 1 1 | 0 1\n"
-                         "1 0 0 | 1 0\n1 0 1 | 0 1\n1 1 0 | 0 1\n1 1 1 | 1 1\n"},
-      {{"table", ExamplePath("mux2.cir")}, 0,  // I1 = D0, I2 = D1, I3 = select
-       "I1 I2 I3 | O1\n0 0 0 | 0\n0 0 1 | 0\n0 1 0 | 0\n0 1 1 | 1\n1 0 0 | 1\n1 0 1 | 0\n1 1 0 | 1\n1 1 1 | 1\n"},
-      {{"table", ExamplePath("ring_oscillator.cir")}, 0, "| O1\n| ~\n"},
-      {{"table", Save(folder, "crossed.cir", crossed)}, 0, "I1 I2 | O1 O2\n0 0 | 0 0\n0 1 | 1 0\n1 0 | 0 1\n1 1 | 1 1\n"},
-      {{"table", "--timing", ExamplePath("sr_latch_nor.cir")}, 0,
-       "I1 I2 | O1 O2\n0 0 | ~ ~  (repeats every 2 steps from step 1)\n0 1 | 1 0  (settles after 2 steps)\n"
-       "1 0 | 0 1  (settles after 2 steps)\n1 1 | 0 0  (settles after 1 steps)\n"},
-      {{"table", "--json", kHalf}, 0,
-       "{\"file\":\"" + kHalf + "\",\"inputs\":[0,1],\"outputs\":[4,5],\"rows\":["
-       "{\"in\":\"00\",\"out\":\"00\",\"steps\":0,\"period\":1},{\"in\":\"01\",\"out\":\"10\",\"steps\":2,\"period\":1},"
-       "{\"in\":\"10\",\"out\":\"10\",\"steps\":2,\"period\":1},{\"in\":\"11\",\"out\":\"01\",\"steps\":2,\"period\":1}]}\n"},
-      {{"table", kHalf, "--json"}, 2, "", "tessara-sim: table needs one FILE"}});
+  ExpectRuns({{{"table", kHalf}, 0, "I1 I2 | O1 O2\n0 0 | 0 0\n0 1 | 1 0\n1 0 | 1 0\n1 1 | 0 1\n"},
+              {{"table", kFull},
+               0,
+               "I1 I2 I3 | O1 O2\n0 0 0 | 0 0\n0 0 1 | 1 0\n0 1 0 | 1 0\n0 1 1 | 0 1\n"
+               "1 0 0 | 1 0\n1 0 1 | 0 1\n1 1 0 | 0 1\n1 1 1 | 1 1\n"},
+              {{"table", ExamplePath("mux2.cir")},
+               0,  // I1 = D0, I2 = D1, I3 = select
+               "I1 I2 I3 | O1\n0 0 0 | 0\n0 0 1 | 0\n0 1 0 | 0\n0 1 1 | 1\n1 0 0 | 1\n1 0 1 | 0\n1 "
+               "1 0 | 1\n1 1 1 | 1\n"},
+              {{"table", ExamplePath("ring_oscillator.cir")}, 0, "| O1\n| ~\n"},
+              {{"table", Save(folder, "crossed.cir", crossed)},
+               0,
+               "I1 I2 | O1 O2\n0 0 | 0 0\n0 1 | 1 0\n1 0 | 0 1\n1 1 | 1 1\n"},
+              {{"table", "--timing", ExamplePath("sr_latch_nor.cir")},
+               0,
+               "I1 I2 | O1 O2\n0 0 | ~ ~  (repeats every 2 steps from step 1)\n0 1 | 1 0  (settles "
+               "after 2 steps)\n"
+               "1 0 | 0 1  (settles after 2 steps)\n1 1 | 0 0  (settles after 1 steps)\n"},
+              {{"table", "--json", kHalf},
+               0,
+               "{\"file\":\"" + kHalf +
+                   "\",\"inputs\":[0,1],\"outputs\":[4,5],\"rows\":["
+                   "{\"in\":\"00\",\"out\":\"00\",\"steps\":0,\"period\":1},{\"in\":\"01\",\"out\":"
+                   "\"10\",\"steps\":2,\"period\":1},"
+                   "{\"in\":\"10\",\"out\":\"10\",\"steps\":2,\"period\":1},{\"in\":\"11\",\"out\":"
+                   "\"01\",\"steps\":2,\"period\":1}]}\n"},
+              {{"table", kHalf, "--json"}, 2, "", "tessara-sim: table needs one FILE"}});
 }
 
-TEST(Command, AnswersOnStdoutOrExitsTwoOnBadArgumentsOneOnBadFilesAndThreeOnDifferencesOrWarningsSayingWhyOnStderr) {
+TEST(
+    Command,
+    AnswersOnStdoutOrExitsTwoOnBadArgumentsOneOnBadFilesAndThreeOnDifferencesOrWarningsSayingWhyOnStderr) {
   TempFolder folder;
   const std::string at = folder.path().string() + "/";
   std::string text = ReadFile(kHalf);
-  const std::string damaged = testing::WriteFile(at + "damaged.cir", text.replace(text.find("#TRUE#"), 6, "#MAYBE#"));
-  const std::string truncated = testing::WriteFile(at + "short.cir", ReadFile(kHalf).substr(0, 1000));
-  Document inverter, wide, oddly;  // oddly: an input, an AND turned 5 times, an output and a NOR, linked oddly
+  const std::string damaged =
+      testing::WriteFile(at + "damaged.cir", text.replace(text.find("#TRUE#"), 6, "#MAYBE#"));
+  const std::string truncated =
+      testing::WriteFile(at + "short.cir", ReadFile(kHalf).substr(0, 1000));
+  Document inverter, wide,
+      oddly;  // oddly: an input, an AND turned 5 times, an output and a NOR, linked oddly
   PutGate(oddly, 0, kInputGate, 0, 1000);
   PutGate(oddly, 1, kAndGate, 2000, 1000, 5);
   PutGate(oddly, 2, kOutputGate, 8200, 1000);
@@ -92,59 +124,106 @@ TEST(Command, AnswersOnStdoutOrExitsTwoOnBadArgumentsOneOnBadFilesAndThreeOnDiff
   PutLink(inverter, 0, 0, 1);
   PutLink(inverter, 1, 1, 2);
   for (Integer i = 0; i < 17; ++i) PutGate(wide, i, kInputGate, 0, 900.0f * i);
-  const std::string one = Save(folder, "one.cir", inverter), seventeen = Save(folder, "wide.cir", wide);
+  const std::string one = Save(folder, "one.cir", inverter),
+                    seventeen = Save(folder, "wide.cir", wide);
   wide.Gates(16).SetUsed(false);
-  const std::string sixteen = Save(folder, "sixteen.cir", wide), odd = Save(folder, "odd.cir", oddly);
-  const std::string summary = odd + ": 2 gates (1 and, 1 nor), 1 input, 1 output, 0 nodes, 5 links\n";
-  const std::string warnings = odd + ":6: warning: and 1 input 1 is not linked\n" + odd +
-      ":6: warning: and 1 input 0 is linked more than once\n" + odd + ":6: warning: and 1 has orientation 5, outside 0..3\n" +
-      odd + ":8: warning: nor 3 input 0 is not linked\n" + odd +
+  const std::string sixteen = Save(folder, "sixteen.cir", wide),
+                    odd = Save(folder, "odd.cir", oddly);
+  const std::string summary =
+      odd + ": 2 gates (1 and, 1 nor), 1 input, 1 output, 0 nodes, 5 links\n";
+  const std::string warnings =
+      odd + ":6: warning: and 1 input 1 is not linked\n" + odd +
+      ":6: warning: and 1 input 0 is linked more than once\n" + odd +
+      ":6: warning: and 1 has orientation 5, outside 0..3\n" + odd +
+      ":8: warning: nor 3 input 0 is not linked\n" + odd +
       ":58: warning: link 2 is marked as ending at a node, but slot 2 holds output\n" + odd +
-      ":59: warning: link 3 starts at empty slot 5\n" + odd + ":60: warning: link 4 ends at empty slot 6\n";
-  const std::string half = kHalf + ": 2 gates (1 and, 1 xor), 2 inputs, 2 outputs, 4 nodes, 10 links\n";
-  const std::string answer = testing::WriteFile(at + "answer.txt",
-      "# half adder, rows in any order\n\nI1 I2 | S C\n1 1 | 0 1  (settles after 2 steps)\n0 0 | 0 0\n01|10\n1 0 | 1 0\n");
-  const std::string wrong = testing::WriteFile(at + "wrong.txt", "A B | S C\n0 0 | 0 0\n0 1 | 1 0\n1 0 | 1 0\n1 1 | 1 1\n");
-  const std::string twice = testing::WriteFile(at + "twice.txt", "\nA B | S C\n0 0 | 0 0\n0 0 | 1 0\n");
-  ExpectRuns({
-      {{"trace", one, "p", "t0", "p", "p3", "t1", "t50"}, 0,  // a toggle of a slot that is no input changes nothing
-       "0:input 1:not 2:output 3:node\nload 0000\np 0100\nt0 1100\np 1010\np 1000\np 1000\np 1000\nt1 1000\nt50 1000\n", ""},
-      {{"trace", one, "p1000000"}, 0, "", "", false}, {{"table", sixteen}, 0, "I1 ", "", false},
-      {{"check", one}, 0, one + ": 1 gate (1 not), 1 input, 1 output, 1 node, 2 links\n", "", false},
-      {{"--help"}, 0, "Usage:", "", false}, {{"trace"}, 2, "", "tessara-sim"},
-      {{}, 2, "", "tessara-sim: no command given\nUsage:"}, {{"simulate", kHalf}, 2, "", "tessara-sim: unknown"},
-      {{"check", "--frobnicate", kHalf}, 2, "", "tessara-sim"}, {{"resave", kHalf}, 2, "", "tessara-sim"},
-      {{"trace", kHalf, "p", "x"}, 2, "", "tessara-sim: bad action 'x'"},
-      {{"trace", kHalf, "t51"}, 2, "", "tessara-sim: bad"}, {{"trace", kHalf, "t-1"}, 2, "", "tessara-sim: bad"},
-      {{"trace", kHalf, "p0"}, 2, "", "tessara-sim: bad"}, {{"trace", kHalf, "p1000001"}, 2, "", "tessara-sim: bad"},
-      {{"table", damaged}, 1, "", damaged + ": line 5: expected #TRUE# or #FALSE#"},
-      {{"resave", truncated, at + "out.cir"}, 1, "", truncated + ": line"},
-      {{"check", folder.path().string()}, 1, "", folder.path().string() + ": cannot open: Is a directory"},
-      {{"resave", kHalf, at + "no-such-folder/out.cir"}, 1, "", at + "no-such-folder/out.cir: cannot create"},
-      {{"table", seventeen}, 1, "", seventeen + ": 17 inputs"},
-      {{"compare", kHalf, kHalf}, 0, "same\n"}, {{"compare", kHalf, answer}, 0, "same\n"},
-      {{"compare", kHalf, wrong}, 3, "row 1 1: expected 1 1, got 0 1\n1 of 4 rows differ\n"},
-      {{"compare", kHalf, kFull}, 3, "expected 3 inputs and 2 outputs, found 2 inputs and 2 outputs\n"},
-      {{"compare", kHalf, twice}, 1, "", twice + ": line 4: a second row for inputs 0 0"},
-      {{"compare", at + "absent.cir", kHalf}, 1, "", at + "absent.cir: "},
-      {{"trace", kHalf, "tI2", "p"}, 0, "0:input 1:input 2:xor 3:and 4:output 5:output 6:node 7:node 8:node 9:node\n"
-                                        "load 0000000000\ntI2 0100000000\np 0110000011\n"},
-      {{"trace", "--wavedrom", kHalf, "tI1", "p2"}, 0,
-       "{\"signal\":[{\"name\":\"I1\",\"wave\":\"01..\"},{\"name\":\"I2\",\"wave\":\"0...\"},"
-       "{\"name\":\"xor2\",\"wave\":\"0.1.\"},{\"name\":\"and3\",\"wave\":\"0...\"},"
-       "{\"name\":\"O1\",\"wave\":\"0..1\"},{\"name\":\"O2\",\"wave\":\"0...\"}]}\n"},
-      {{"trace", kHalf, "p", "tI3"}, 2, "", "tessara-sim: bad action 'tI3': the circuit has 2 inputs"},
-      {{"trace", kHalf, "tI0"}, 2, "", "tessara-sim: bad action 'tI0'"},
-      {{"check", odd, kHalf}, 0, summary + warnings + half},
-      {{"check", "--strict", kHalf}, 0, half},
-      {{"check", "--strict", kHalf, odd}, 3, half + summary + warnings},
-      {{"check", "--json", at + "absent.cir", kHalf}, 1,
-       "{\"file\":\"" + at + "absent.cir\",\"ok\":false,\"line\":null,\"error\":\"cannot open: No such file or directory\"}\n"
-       "{\"file\":\"" + kHalf + "\",\"ok\":true,\"gates\":{\"and\":1,\"xor\":1},\"inputs\":2,\"outputs\":2,"
-       "\"nodes\":4,\"links\":10,\"warnings\":[]}\n", at + "absent.cir: "}});
-  EXPECT_EQ(folder.Names(), (std::vector<std::string>{"answer.txt", "damaged.cir", "odd.cir", "one.cir", "short.cir",
-                                                      "sixteen.cir", "twice.txt", "wide.cir", "wrong.txt"}));
-  for (const char* example : {"half_adder.cir", "full_adder.cir", "mux2.cir", "sr_latch_nor.cir", "ring_oscillator.cir"}) {
+      ":59: warning: link 3 starts at empty slot 5\n" + odd +
+      ":60: warning: link 4 ends at empty slot 6\n";
+  const std::string half =
+      kHalf + ": 2 gates (1 and, 1 xor), 2 inputs, 2 outputs, 4 nodes, 10 links\n";
+  const std::string answer =
+      testing::WriteFile(at + "answer.txt",
+                         "# half adder, rows in any order\n\nI1 I2 | S C\n1 1 | 0 1  (settles "
+                         "after 2 steps)\n0 0 | 0 0\n01|10\n1 0 | 1 0\n");
+  const std::string wrong = testing::WriteFile(
+      at + "wrong.txt", "A B | S C\n0 0 | 0 0\n0 1 | 1 0\n1 0 | 1 0\n1 1 | 1 1\n");
+  const std::string twice =
+      testing::WriteFile(at + "twice.txt", "\nA B | S C\n0 0 | 0 0\n0 0 | 1 0\n");
+  ExpectRuns(
+      {{{"trace", one, "p", "t0", "p", "p3", "t1", "t50"},
+        0,  // a toggle of a slot that is no input changes nothing
+        "0:input 1:not 2:output 3:node\nload 0000\np 0100\nt0 1100\np 1010\np 1000\np 1000\np "
+        "1000\nt1 1000\nt50 1000\n",
+        ""},
+       {{"trace", one, "p1000000"}, 0, "", "", false},
+       {{"table", sixteen}, 0, "I1 ", "", false},
+       {{"check", one},
+        0,
+        one + ": 1 gate (1 not), 1 input, 1 output, 1 node, 2 links\n",
+        "",
+        false},
+       {{"--help"}, 0, "Usage:", "", false},
+       {{"trace"}, 2, "", "tessara-sim"},
+       {{}, 2, "", "tessara-sim: no command given\nUsage:"},
+       {{"simulate", kHalf}, 2, "", "tessara-sim: unknown"},
+       {{"check", "--frobnicate", kHalf}, 2, "", "tessara-sim"},
+       {{"resave", kHalf}, 2, "", "tessara-sim"},
+       {{"trace", kHalf, "p", "x"}, 2, "", "tessara-sim: bad action 'x'"},
+       {{"trace", kHalf, "t51"}, 2, "", "tessara-sim: bad"},
+       {{"trace", kHalf, "t-1"}, 2, "", "tessara-sim: bad"},
+       {{"trace", kHalf, "p0"}, 2, "", "tessara-sim: bad"},
+       {{"trace", kHalf, "p1000001"}, 2, "", "tessara-sim: bad"},
+       {{"table", damaged}, 1, "", damaged + ": line 5: expected #TRUE# or #FALSE#"},
+       {{"resave", truncated, at + "out.cir"}, 1, "", truncated + ": line"},
+       {{"check", folder.path().string()},
+        1,
+        "",
+        folder.path().string() + ": cannot open: Is a directory"},
+       {{"resave", kHalf, at + "no-such-folder/out.cir"},
+        1,
+        "",
+        at + "no-such-folder/out.cir: cannot create"},
+       {{"table", seventeen}, 1, "", seventeen + ": 17 inputs"},
+       {{"compare", kHalf, kHalf}, 0, "same\n"},
+       {{"compare", kHalf, answer}, 0, "same\n"},
+       {{"compare", kHalf, wrong}, 3, "row 1 1: expected 1 1, got 0 1\n1 of 4 rows differ\n"},
+       {{"compare", kHalf, kFull},
+        3,
+        "expected 3 inputs and 2 outputs, found 2 inputs and 2 outputs\n"},
+       {{"compare", kHalf, twice}, 1, "", twice + ": line 4: a second row for inputs 0 0"},
+       {{"compare", at + "absent.cir", kHalf}, 1, "", at + "absent.cir: "},
+       {{"trace", kHalf, "tI2", "p"},
+        0,
+        "0:input 1:input 2:xor 3:and 4:output 5:output 6:node 7:node 8:node 9:node\n"
+        "load 0000000000\ntI2 0100000000\np 0110000011\n"},
+       {{"trace", "--wavedrom", kHalf, "tI1", "p2"},
+        0,
+        "{\"signal\":[{\"name\":\"I1\",\"wave\":\"01..\"},{\"name\":\"I2\",\"wave\":\"0...\"},"
+        "{\"name\":\"xor2\",\"wave\":\"0.1.\"},{\"name\":\"and3\",\"wave\":\"0...\"},"
+        "{\"name\":\"O1\",\"wave\":\"0..1\"},{\"name\":\"O2\",\"wave\":\"0...\"}]}\n"},
+       {{"trace", kHalf, "p", "tI3"},
+        2,
+        "",
+        "tessara-sim: bad action 'tI3': the circuit has 2 inputs"},
+       {{"trace", kHalf, "tI0"}, 2, "", "tessara-sim: bad action 'tI0'"},
+       {{"check", odd, kHalf}, 0, summary + warnings + half},
+       {{"check", "--strict", kHalf}, 0, half},
+       {{"check", "--strict", kHalf, odd}, 3, half + summary + warnings},
+       {{"check", "--json", at + "absent.cir", kHalf},
+        1,
+        "{\"file\":\"" + at +
+            "absent.cir\",\"ok\":false,\"line\":null,\"error\":\"cannot open: No such file or "
+            "directory\"}\n"
+            "{\"file\":\"" +
+            kHalf +
+            "\",\"ok\":true,\"gates\":{\"and\":1,\"xor\":1},\"inputs\":2,\"outputs\":2,"
+            "\"nodes\":4,\"links\":10,\"warnings\":[]}\n",
+        at + "absent.cir: "}});
+  EXPECT_EQ(folder.Names(), (std::vector<std::string>{"answer.txt", "damaged.cir", "odd.cir",
+                                                      "one.cir", "short.cir", "sixteen.cir",
+                                                      "twice.txt", "wide.cir", "wrong.txt"}));
+  for (const char* example : {"half_adder.cir", "full_adder.cir", "mux2.cir", "sr_latch_nor.cir",
+                              "ring_oscillator.cir"}) {
     EXPECT_EQ(RunSim({"resave", ExamplePath(example), at + "copy.cir"}).exitCode, 0) << example;
     EXPECT_EQ(ReadFile(at + "copy.cir"), ReadFile(ExamplePath(example))) << example << " resaved";
   }

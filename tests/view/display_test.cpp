@@ -1,7 +1,9 @@
 // The refresh from the model: pictures, markers, lines and value labels (the palette's
 // borders are read from the real window's pixels in app_tests).
 #include "view/display.h"
+
 #include <gtest/gtest.h>
+
 #include "circuits.h"
 #include "fake_screen.h"
 
@@ -18,8 +20,9 @@ struct Refresh : ::testing::Test {
 
 TEST_F(Refresh, GateImageShowsItsKindTurnedAtItsPlace) {
   const std::pair<Long, PictureStore> kinds[] = {
-      {kAndGate, PictureStore::andimage}, {kOrGate, PictureStore::orimage}, {kNotGate, PictureStore::notimage},
-      {kNandGate, PictureStore::nandimage}, {kNorGate, PictureStore::norimage}, {kXorGate, PictureStore::xorimage},
+      {kAndGate, PictureStore::andimage},      {kOrGate, PictureStore::orimage},
+      {kNotGate, PictureStore::notimage},      {kNandGate, PictureStore::nandimage},
+      {kNorGate, PictureStore::norimage},      {kXorGate, PictureStore::xorimage},
       {kInputGate, PictureStore::InputButton}, {kOutputGate, PictureStore::OutputButton}};
   for (const auto& [type, store] : kinds) {
     for (Long o = 0; o < 5; ++o) {
@@ -40,25 +43,34 @@ TEST_F(Refresh, NodeShowsOnlyItsMarkerAndAFreedSlotOrLinkHidesButKeepsItsPlace) 
   PutGate(doc, 1, kOutputGate, 8200, 1000);
   linkgates& link = PutLink(doc, 5, 0, 1);
   EXPECT_FALSE(Shown().Snapshot().images[3].visible);
-  EXPECT_EQ(screen.Snapshot().markers[3], (testing::ImageState{true, 4000, 2500, {}, DragMode::Manual}));
+  EXPECT_EQ(screen.Snapshot().markers[3],
+            (testing::ImageState{true, 4000, 2500, {}, DragMode::Manual}));
   node.SetUsed(false), link.SetUsed(false);
   EXPECT_FALSE(Shown().Snapshot().markers[3].visible || screen.Snapshot().lines[5].visible);
   EXPECT_EQ(screen.LinkLine(5).X1(), 800) << "a hidden line keeps its ends";
   PutGate(doc, 3, kNotGate, 1000, 1000);
-  EXPECT_FALSE(Shown().Snapshot().markers[3].visible) << "a gate in a node's old slot shows no marker";
+  EXPECT_FALSE(Shown().Snapshot().markers[3].visible)
+      << "a gate in a node's old slot shows no marker";
 }
 
 TEST_F(Refresh, PoweredLabelStandsBesideTheOutputByKindAndOrientationShowingItsValue) {
-  const struct { Long kind, orientation; Single x, y, left, top; } rows[] = {
-      {kNotGate, 0, 1000, 2000, 1875, 2225}, {kNotGate, 1, 1000, 2000, 1400, 1825},
-      {kNotGate, 2, 1000, 2000, 825, 2225}, {kNotGate, 3, 1000, 2000, 1475, 2875},
-      {kOutputGate, 1, 8200, 3000, 8100, 3225}, {kBufferGate, 0, 4000, 4000, 4000, 3725},
-      {kInputGate, 0, 0, 1200, 875, 1425}, {kNotGate, 9, 1000, 2000, 875, 1425}};  // 9: stays where it was
+  const struct {
+    Long kind, orientation;
+    Single x, y, left, top;
+  } rows[] = {{kNotGate, 0, 1000, 2000, 1875, 2225},
+              {kNotGate, 1, 1000, 2000, 1400, 1825},
+              {kNotGate, 2, 1000, 2000, 825, 2225},
+              {kNotGate, 3, 1000, 2000, 1475, 2875},
+              {kOutputGate, 1, 8200, 3000, 8100, 3225},
+              {kBufferGate, 0, 4000, 4000, 4000, 3725},
+              {kInputGate, 0, 0, 1200, 875, 1425},
+              {kNotGate, 9, 1000, 2000, 875, 1425}};  // 9: stays where it was
   doc.PowerOn = true;
   for (const auto& row : rows) {
     PutGate(doc, 0, row.kind, row.x, row.y, row.orientation).GetNewOutput();
     const testing::LabelState label = Shown().Snapshot().labels[0];
-    EXPECT_EQ(label, (testing::LabelState{true, row.left, row.top, row.kind == kNotGate ? "1" : "0"}))
+    EXPECT_EQ(label,
+              (testing::LabelState{true, row.left, row.top, row.kind == kNotGate ? "1" : "0"}))
         << "kind " << row.kind << " turned " << row.orientation;
   }
   doc.PowerOn = false;
@@ -66,14 +78,21 @@ TEST_F(Refresh, PoweredLabelStandsBesideTheOutputByKindAndOrientationShowingItsV
 }
 
 TEST_F(Refresh, LinesEndAtThePinsOfTheCellInEveryOrientationAndAtNodeCorners) {
-  constexpr Integer kOut = -1;  // the output pin, where a line starts; the cell's corner is (3000, 1000)
-  const struct { Long kind, orientation; Integer pin; Single x, y; } rows[] = {
-      {kAndGate, 0, kOut, 3800, 1400}, {kAndGate, 0, 0, 3000, 1150}, {kAndGate, 0, 1, 3000, 1600},
-      {kAndGate, 1, kOut, 3400, 1000}, {kAndGate, 1, 0, 3150, 1800}, {kAndGate, 1, 1, 3600, 1800},
-      {kAndGate, 2, kOut, 3000, 1400}, {kAndGate, 2, 0, 3800, 1150}, {kAndGate, 2, 1, 3800, 1600},
-      {kAndGate, 3, kOut, 3400, 1800}, {kAndGate, 3, 0, 3150, 1000}, {kAndGate, 3, 1, 3600, 1000},
-      {kNotGate, 0, 1, 3000, 1400}, {kInputGate, 1, kOut, 400, 1000}, {kOutputGate, 1, 0, 3400, 1800},
-      {kBufferGate, 0, 0, 3000, 1010}, {kAndGate, 4, 0, 0, 0}};  // 4: a line never placed stays unset
+  constexpr Integer kOut =
+      -1;  // the output pin, where a line starts; the cell's corner is (3000, 1000)
+  const struct {
+    Long kind, orientation;
+    Integer pin;
+    Single x, y;
+  } rows[] = {{kAndGate, 0, kOut, 3800, 1400}, {kAndGate, 0, 0, 3000, 1150},
+              {kAndGate, 0, 1, 3000, 1600},    {kAndGate, 1, kOut, 3400, 1000},
+              {kAndGate, 1, 0, 3150, 1800},    {kAndGate, 1, 1, 3600, 1800},
+              {kAndGate, 2, kOut, 3000, 1400}, {kAndGate, 2, 0, 3800, 1150},
+              {kAndGate, 2, 1, 3800, 1600},    {kAndGate, 3, kOut, 3400, 1800},
+              {kAndGate, 3, 0, 3150, 1000},    {kAndGate, 3, 1, 3600, 1000},
+              {kNotGate, 0, 1, 3000, 1400},    {kInputGate, 1, kOut, 400, 1000},
+              {kOutputGate, 1, 0, 3400, 1800}, {kBufferGate, 0, 0, 3000, 1010},
+              {kAndGate, 4, 0, 0, 0}};  // 4: a line never placed stays unset
   for (const auto& row : rows) {
     Document fresh;
     testing::FakeScreen lines;
@@ -84,7 +103,8 @@ TEST_F(Refresh, LinesEndAtThePinsOfTheCellInEveryOrientationAndAtNodeCorners) {
     PutLink(fresh, 2, 1, 0, 1);
     DisplayObjects(fresh, lines);
     const testing::LineState line = lines.Snapshot().lines[row.pin == kOut ? 0 : row.pin + 1];
-    EXPECT_EQ(row.pin == kOut ? std::pair(line.x1, line.y1) : std::pair(line.x2, line.y2), std::pair(row.x, row.y))
+    EXPECT_EQ(row.pin == kOut ? std::pair(line.x1, line.y1) : std::pair(line.x2, line.y2),
+              std::pair(row.x, row.y))
         << "kind " << row.kind << " turned " << row.orientation << " pin " << row.pin;
   }
   PutGate(doc, 0, kAndGate, 1000, 1000);
