@@ -5,6 +5,7 @@
 # make fuzz   libFuzzer on the circuit file reader for FUZZ_SECONDS, or FUZZ_RUNS inputs
 # make package  the Debian package, from a Release build of the programs alone
 # make soak   the monkey test under the sanitizers for SOAK_ACTIONS actions from SOAK_SEED
+# make format-check  fails when a source file differs from .clang-format (CI runs it)
 # make mutate each fault of scripts/mutants planted in turn; reports those no test caught
 
 BUILD      ?= build
@@ -21,7 +22,7 @@ SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp
 
-.PHONY: deps configure build run test sanitize bench fuzz package soak mutate clean
+.PHONY: deps configure build run test sanitize bench fuzz package soak mutate format-check clean
 
 deps:
 	@scripts/install-deps
@@ -79,6 +80,9 @@ soak: deps
 
 mutate: deps
 	scripts/mutate
+
+format-check: deps
+	clang-format --dry-run --Werror $$(git ls-files '*.cpp' '*.h')
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(PACKAGE_BUILD) build-mutants
