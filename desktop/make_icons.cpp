@@ -10,7 +10,7 @@
 #include <QPainterPath>
 #include <cstdio>
 
-#include "app/artwork.h"
+#include "app/artwork/artwork.h"
 
 namespace {
 

@@ -11,6 +11,7 @@
 #include "app/run_clock.h"
 #include "app/tessara_form.h"
 #include "editor/commands.h"
+#include "editor/stepping.h"
 
 namespace {
 

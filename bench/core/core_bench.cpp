@@ -25,7 +25,7 @@ Document FullCircuit() {
   Integer previous = input;
   Integer first = -1;
   for (int i = 0; i < 24; ++i) {
-    const Integer g = build.Gate(kinds[i % 6], 800 + 250 * i, 300 + 400 * (i % 5));
+    const Integer g = build.Gate(kinds[i % 6], Single(800 + 250 * i), Single(300 + 400 * (i % 5)));
     build.Link(previous, g, 0, i % 3);
     if (first < 0) first = g;
     previous = g;

@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <optional>
 
-#include "app/pictures.h"
+#include "app/artwork/pictures.h"
 #include "app/twips.h"
 #include "view/screen.h"
 

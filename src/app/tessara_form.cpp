@@ -9,7 +9,7 @@
 #include <QPushButton>
 
 #include "app/about_window.h"
-#include "app/artwork.h"
+#include "app/artwork/artwork.h"
 #include "app/canvas.h"
 #include "app/dialogs.h"
 #include "app/elements.h"

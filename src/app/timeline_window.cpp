@@ -74,7 +74,7 @@ TimelineWindow::TimelineWindow(Form& form, RunClock& clock, Act act,
   connect(rate_, &QComboBox::currentIndexChanged, this,
           [this] { clock_.SetRate(rate_->currentData().toInt()); });
   connect(view_, &TimelineView::stepClicked, this,
-          [this](std::size_t step) { act_([step](Form& form) { GoToStep(form, step); }); });
+          [this](std::size_t step) { act_([step](Form& f) { GoToStep(f, step); }); });
 }
 
 QString TimelineWindow::Note() const { return note_->text(); }

@@ -1,10 +1,7 @@
-// The window's commands: start-up, File > New, Open, Save, Save As and Exit, Power and
-// "prop".
+// The window's commands: start-up, File > New, Open, Save, Save As and Exit.
 #include "editor/commands.h"
 
-#include "editor/stepping.h"
 #include "io/circuit_file.h"
-#include "sim/propagation.h"
 #include "view/display.h"
 
 namespace tessara {
@@ -104,26 +101,6 @@ bool Save_Click(Form& form) {
 
 bool SaveFile_Click(Form& form) {
   return form.FilePath.empty() ? Save_Click(form) : SaveTo(form, form.FilePath);
-}
-
-void Power_Click(Form& form) {
-  if (form.doc.PowerOn) {
-    form.doc.PowerOn = false;
-    form.screen.SetPowerCaption("Power Up");
-  } else {
-    form.doc.PowerOn = true;
-    form.screen.SetPowerCaption("Power Down");
-    for (Integer i = 0; i < kSlotCount; ++i) form.screen.ObjImage(i).SetDragMode(DragMode::Manual);
-    form.screen.SetDefaultPointer();
-    StartRun(form);
-  }
-  DisplayObjects(form.doc, form.screen);
-}
-
-void prop_Click(Form& form) {
-  PropStep(form.doc);
-  RecordStep(form, StepCause::Prop);
-  DisplayObjects(form.doc, form.screen);
 }
 
 }  // namespace tessara

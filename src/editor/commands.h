@@ -1,6 +1,6 @@
-// The window's commands: start-up, File > New, Open, Save, Save As and Exit, Power and
-// "prop". New, Open and Exit first ask "Save changes to the circuit?" when the circuit
-// has been edited since it was started empty, opened or saved.
+// The window's file commands: start-up, File > New, Open, Save, Save As and Exit. New,
+// Open and Exit first ask "Save changes to the circuit?" when the circuit has been
+// edited since it was started empty, opened or saved.
 #pragma once
 
 #include <string>
@@ -36,10 +36,4 @@ bool Save_Click(Form& form);
 // Save: writes to the file last opened or saved as Save As would; Save As when there
 // is none. True when the circuit was saved.
 bool SaveFile_Click(Form& form);
-// Switches power; switching on puts every gate image in manual drag mode and the
-// pointer to the arrow and begins a new recorded run. Refreshes.
-void Power_Click(Form& form);
-// One propagation step, recorded while powered, then a refresh.
-void prop_Click(Form& form);
-
 }  // namespace tessara

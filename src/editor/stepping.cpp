@@ -1,10 +1,30 @@
 #include "editor/stepping.h"
 
-#include "editor/commands.h"
 #include "io/circuit_file.h"
+#include "sim/propagation.h"
 #include "view/display.h"
 
 namespace tessara {
+
+void Power_Click(Form& form) {
+  if (form.doc.PowerOn) {
+    form.doc.PowerOn = false;
+    form.screen.SetPowerCaption("Power Up");
+  } else {
+    form.doc.PowerOn = true;
+    form.screen.SetPowerCaption("Power Down");
+    for (Integer i = 0; i < kSlotCount; ++i) form.screen.ObjImage(i).SetDragMode(DragMode::Manual);
+    form.screen.SetDefaultPointer();
+    StartRun(form);
+  }
+  DisplayObjects(form.doc, form.screen);
+}
+
+void prop_Click(Form& form) {
+  PropStep(form.doc);
+  RecordStep(form, StepCause::Prop);
+  DisplayObjects(form.doc, form.screen);
+}
 
 void StartRun(Form& form) {
   form.history.Start(CaptureState(form.doc));

@@ -1,5 +1,5 @@
-// Going back in time: the powered run's steps recorded as they happen, Step Back and
-// Step Forward along them, and the run forgotten when its circuit changes.
+// The powered run: Power and "prop", the run's steps recorded as they happen, Step
+// Back and Step Forward along them, and the run forgotten when its circuit changes.
 #pragma once
 
 #include <cstddef>
@@ -7,6 +7,12 @@
 #include "editor/form.h"
 
 namespace tessara {
+
+// Switches power; switching on puts every gate image in manual drag mode and the
+// pointer to the arrow and begins a new recorded run. Refreshes.
+void Power_Click(Form& form);
+// One propagation step, recorded while powered, then a refresh.
+void prop_Click(Form& form);
 
 // Begins a new run at the document's state as step 0 (at Power Up).
 void StartRun(Form& form);

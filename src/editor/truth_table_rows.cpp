@@ -1,7 +1,7 @@
 #include "editor/truth_table_rows.h"
 
-#include "editor/commands.h"
 #include "editor/linking.h"
+#include "editor/stepping.h"
 #include "sim/sim_state.h"
 #include "sim/terminals.h"
 

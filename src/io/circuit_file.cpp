@@ -8,8 +8,8 @@
 #include <cerrno>
 #include <cstring>
 
-#include "io/fields.h"
 #include "io/replace_file.h"
+#include "model/fields.h"
 #include "model/gatekinds.h"
 
 namespace tessara {

@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "io/fields.h"
+#include "model/fields.h"
 
 namespace tessara {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "io/fields.h"
+#include "model/fields.h"
 
 namespace tessara {
 namespace {

@@ -13,9 +13,9 @@ TEST_F(WindowTest, TruthTableFollowsAnEditRunsAClickedRowAndCopiesTheTableText) 
   Find<QAction>(QStringLiteral("TruthTable"))->trigger();
   auto* table = Find<QTableView>(QStringLiteral("TruthTableView"));
   auto cells = [&](int row, int columns) {
-    QStringList cells;
-    for (int c = 0; c < columns; ++c) cells << table->model()->index(row, c).data().toString();
-    return cells.join(' ').toStdString();
+    QStringList shown;
+    for (int c = 0; c < columns; ++c) shown << table->model()->index(row, c).data().toString();
+    return shown.join(' ').toStdString();
   };
   window.Act([](Form& form) { LoadCircuit(form, TESSARA_EXAMPLES "/half_adder.cir"); });
   ASSERT_EQ(table->model()->rowCount(), 4);

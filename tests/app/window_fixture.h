@@ -12,6 +12,7 @@
 #include "app/tessara_form.h"
 #include "app/twips.h"
 #include "editor/commands.h"
+#include "editor/stepping.h"
 
 namespace tessara::app {
 class WindowTest : public ::testing::Test {

@@ -1,6 +1,6 @@
 // One look per picture family: gate symbols in their four orientations, the other pictures,
 // the tool cursors and the application icon, each also kept as a PNG under artefacts/artwork.
-#include "app/artwork.h"
+#include "app/artwork/artwork.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The fields of a circuit file: Singles written to seven digits that read back the
 // same, numbers read in any decimal form, and each misfit refused with its reason.
-#include "io/fields.h"
+#include "model/fields.h"
 
 #include <gtest/gtest.h>
 
@@ -56,7 +56,7 @@ TEST(FieldReader, NumbersTakeAnyDecimalFormAndTheirTypesFullRangeAndMisfitsFailW
         << text << ": " << fd.Reason();
   }
   FieldReader fd("-32768,32767,2.0,1e1,-2147483648,2147483647");
-  for (Integer expected : {-32768, 32767, 2}) EXPECT_EQ(fd.Integer(), expected);
+  for (int expected : {-32768, 32767, 2}) EXPECT_EQ(fd.Integer(), expected);
   for (Long expected :
        {Long{10}, std::numeric_limits<Long>::min(), std::numeric_limits<Long>::max()})
     EXPECT_EQ(fd.Long(), expected);
@@ -84,16 +84,17 @@ TEST(FieldReader, NumbersTakeAnyDecimalFormAndTheirTypesFullRangeAndMisfitsFailW
               {'B', "\"#TRUE#\r\n\"", "no closing quote"},
               {'B', "\"#TRUE#\"x", "unexpected text"}};
   for (const auto& row : rows) {
-    FieldReader fd(row.text);
+    FieldReader reader(row.text);
     if (row.kind == 'B')
-      fd.Boolean();
+      reader.Boolean();
     else if (row.kind == 'I')
-      fd.Integer();
+      reader.Integer();
     else if (row.kind == 'L')
-      fd.Long();
+      reader.Long();
     else
-      fd.Single();
-    EXPECT_NE(fd.Reason().find(row.reason), std::string::npos) << row.text << ": " << fd.Reason();
+      reader.Single();
+    EXPECT_NE(reader.Reason().find(row.reason), std::string::npos)
+        << row.text << ": " << reader.Reason();
   }
 }
 
@@ -101,7 +102,7 @@ TEST(FieldReader, FieldsEndAtCommasOrAnyLineEndAndTheFirstFailureNamesItsLine) {
   FieldReader fd("\"a b\" ,#true#\n#False#\r\n 7\r-1,x");
   EXPECT_EQ(fd.Text(), "a b");
   EXPECT_TRUE(fd.Boolean() && !fd.Boolean() && fd.Line() == 3);
-  for (Integer expected : {7, -1, 0}) EXPECT_EQ(fd.Integer(), expected);
+  for (int expected : {7, -1, 0}) EXPECT_EQ(fd.Integer(), expected);
   EXPECT_EQ(fd.Long(), 0);  // the first failure sticks
   EXPECT_EQ(fd.Reason() + " at line " + std::to_string(fd.FailureLine()),
             "expected a number, found \"x\" at line 4");

@@ -26,7 +26,8 @@ TEST(Gate, OutputFollowsItsKindsTruthTableOnlyWhenEvaluated) {
   }
   auto andGate = MakeGate(kAndGate);
   andGate->SetInputValue(0, true);
-  for (Integer num : {2, 3, -1, 32767}) andGate->SetInputValue(num, true);
+  for (Integer num : {Integer{2}, Integer{3}, Integer{-1}, Integer{32767}})
+    andGate->SetInputValue(num, true);
   EXPECT_FALSE(andGate->GetNewOutput()) << "input numbers past 1 reach no function";
   for (Long code : {-1, 1, 11, 12}) EXPECT_EQ(MakeGate(code), nullptr) << code;
 }
@@ -41,7 +42,7 @@ TEST(Document, FreeSlotIsTheLowestUnusedUntilAllFiftyOneAreTaken) {
     doc.Links(i).SetUsed(true);
   }
   EXPECT_TRUE(!doc.GetFreeGate() && !doc.GetFreeLink());
-  for (Integer slot : {30, 7}) doc.Gates(slot).SetUsed(false);
+  for (Integer slot : {Integer{30}, Integer{7}}) doc.Gates(slot).SetUsed(false);
   EXPECT_EQ(doc.GetFreeGate(), 7);
   doc.PowerOn = true;
   doc.CurrentTool = kNorGate;

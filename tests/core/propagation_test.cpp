@@ -39,10 +39,10 @@ std::vector<Integer> BuildRingCounter(CircuitBuilder& build) {
   std::vector<Integer> g{input};
   for (Long kind : {kXorGate, kNandGate, kNorGate, kAndGate, kOrGate, kOutputGate})
     g.push_back(build.Gate(kind));
-  const int links[][4] = {{0, 1, 0, 1}, {5, 1, 1, 2}, {1, 2, 0, 0}, {4, 2, 1, 1},
-                          {2, 3, 0, 3}, {0, 3, 1, 0}, {3, 4, 0, 0}, {1, 4, 1, 1},
-                          {4, 5, 0, 0}, {2, 5, 1, 2}, {5, 6, 0, 1}};  // from, to, input, bends
-  for (const auto& [from, to, input, bends] : links) build.Link(g[from], g[to], input, bends);
+  const Integer links[][4] = {{0, 1, 0, 1}, {5, 1, 1, 2}, {1, 2, 0, 0}, {4, 2, 1, 1},
+                              {2, 3, 0, 3}, {0, 3, 1, 0}, {3, 4, 0, 0}, {1, 4, 1, 1},
+                              {4, 5, 0, 0}, {2, 5, 1, 2}, {5, 6, 0, 1}};  // from, to, input, bends
+  for (const auto& [from, to, place, bends] : links) build.Link(g[from], g[to], place, bends);
   return g;
 }
 
@@ -77,7 +77,7 @@ TEST(Propagation, ChainsThatCycleStopUnfinishedOrNameSlotsOutsideTheDocumentEndT
   const Integer loop = build.Gate(kBufferGate);  // two segments naming each other through LinkTo
   build.Link(input, loop, 0);
   build.Link(loop, loop, 0);
-  for (Integer i : {3, 4}) doc.Links(i).StopIsNode = true;
+  for (Integer i : {Integer{3}, Integer{4}}) doc.Links(i).StopIsNode = true;
   doc.Links(3).LinkTo = 4;
   doc.Links(4).LinkTo = 3;
   const Integer unfinished = build.Gate(kOutputGate);  // the piece after the node still being drawn

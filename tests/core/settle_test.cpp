@@ -78,9 +78,11 @@ TEST(Settle, FindsTheFirstRepeatedStateOfEachRun) {
        false, 0, 0, '0'},
       {"a node-flagged link ending at a NOR: the output runs 1,1,0,0",
        [](Document& d, Integer& l) {
-         for (auto [slot, type] : {std::pair{0, kOrGate}, {1, kNorGate}, {2, kOutputGate}})
+         for (auto [slot, type] :
+              {std::pair{Integer{0}, kOrGate}, {Integer{1}, kNorGate}, {Integer{2}, kOutputGate}})
            PutGate(d, slot, type, 2000, 0);
-         for (auto [from, to, input] : {std::array{1, 1, 0}, {0, 1, 1}, {1, 2, 0}, {1, 0, 1}})
+         for (auto [from, to, input] :
+              {std::array<Integer, 3>{1, 1, 0}, {0, 1, 1}, {1, 2, 0}, {1, 0, 1}})
            PutLink(d, l++, from, to, input);
          d.Links(0).StopIsNode = true;
          return Integer{2};

@@ -30,10 +30,12 @@ TEST_F(DropAndDelete, DeletingAGateTakesTheBentLinksOnBothSidesAndLeavesAnotherL
   const Integer gateSlot = Place(AndGateButton_Click, 3000, 2000),
                 out = Place(OutputButton_Click, 0, 2000);
   LinkButton_Click(form);
-  for (auto [from, to, bendY] :
-       {std::tuple{in, gateSlot, 1000}, {gateSlot, out, 2000}, {other, out, 5000}}) {
+  for (auto [from, to, bendY] : {std::tuple{in, gateSlot, Single{1000}},
+                                 {gateSlot, out, Single{2000}},
+                                 {other, out, Single{5000}}}) {
     PressOutput(from);
-    for (Single bendX : {5000, 6000}) PressCanvas(bendX, bendY);  // two nodes each, in slots 4 to 9
+    for (Single bendX : {Single{5000}, Single{6000}})
+      PressCanvas(bendX, bendY);  // two nodes each, in slots 4 to 9
     PressInput(to);
   }
   ASSERT_EQ(UsedLinks(), 9);

@@ -77,7 +77,7 @@ TEST_F(Window, NewGateIsCentredOnThePointerWithinItsAreaOrInItsColumnInTheLowest
         << "kind " << doc.CurrentTool;
     EXPECT_TRUE(Gate(0).GetUsed() && screen.ObjImage(0).Visible());
   }
-  for (int n = 0; n < 3; ++n) Place(AndGateButton_Click, 2000, 1000 + 1000 * n);
+  for (int n = 0; n < 3; ++n) Place(AndGateButton_Click, 2000, Single(1000 + 1000 * n));
   TrashCan_DragDrop(form, {DragPool::ObjImage, 1});
   EXPECT_EQ(Place(OrGateButton_Click, 5000, 5000), 1);
   for (Integer i = 4; i < kSlotCount; ++i) PutGate(doc, i, kNotGate, 1000, 100 * i);

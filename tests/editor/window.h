@@ -10,6 +10,7 @@
 #include "editor/moving.h"
 #include "editor/palette.h"
 #include "editor/placing.h"
+#include "editor/stepping.h"
 #include "fake_screen.h"
 
 namespace tessara {

@@ -6,7 +6,7 @@
 #include <QTransform>
 #include <optional>
 
-#include "app/artwork_drawing.h"
+#include "app/artwork/drawing.h"
 #include "model/types.h"
 
 namespace tessara::artwork {

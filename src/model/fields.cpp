@@ -1,4 +1,4 @@
-#include "io/fields.h"
+#include "model/fields.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,10 +1,10 @@
-#include "app/pictures.h"
+#include "app/artwork/pictures.h"
 
 #include <QImage>
 #include <map>
 #include <tuple>
 
-#include "app/artwork.h"
+#include "app/artwork/artwork.h"
 
 namespace tessara::app {
 namespace {

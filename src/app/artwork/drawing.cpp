@@ -1,4 +1,4 @@
-#include "app/artwork_drawing.h"
+#include "app/artwork/drawing.h"
 
 #include <QBitmap>
 #include <QPainter>

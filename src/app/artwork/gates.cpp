@@ -1,4 +1,4 @@
-#include "app/artwork_gates.h"
+#include "app/artwork/gates.h"
 
 #include <QtMath>
 #include <cmath>

@@ -1,10 +1,10 @@
-#include "app/artwork.h"
+#include "app/artwork/artwork.h"
 
 #include <QPainter>
 #include <algorithm>
 
-#include "app/artwork_drawing.h"
-#include "app/artwork_gates.h"
+#include "app/artwork/drawing.h"
+#include "app/artwork/gates.h"
 
 namespace tessara::artwork {
 namespace {
