@@ -105,6 +105,11 @@ ExplainOutput Explain(const Command& command, Document& doc) {
             "no gate '" + std::string(target.substr(0, at)) + "' in " + command.files.front() +
                 "; it has " + RowNames(rows)};
   }
+  const std::optional<std::size_t> asked =
+      at == std::string_view::npos ? std::nullopt : StepNumber(target.substr(at + 1));
+  if (at != std::string_view::npos && !asked) {
+    return {{}, "bad step in '" + command.target + "' (expected NAME@STEP, STEP a number)"};
+  }
   RunHistory history;
   RunActions(doc, command.actions, [&](const RunRecord& record) {
     if (record.cause == StepCause::PowerUp) {
@@ -113,16 +118,11 @@ ExplainOutput Explain(const Command& command, Document& doc) {
       history.Record(CaptureState(doc), record.cause, record.slot);
     }
   });
-  std::size_t step = history.Last();
-  if (at != std::string_view::npos) {
-    const std::optional<std::size_t> asked = StepNumber(target.substr(at + 1));
-    const std::string range = " (steps " + std::to_string(history.First()) + " to " +
-                              std::to_string(history.Last()) + ")";
-    if (!asked) return {{}, "bad step in '" + command.target + "'" + range};
-    if (*asked < history.First() || *asked > history.Last()) {
-      return {{}, "step " + std::to_string(*asked) + " is outside the run" + range};
-    }
-    step = *asked;
+  const std::size_t step = asked.value_or(history.Last());
+  if (step < history.First() || step > history.Last()) {
+    return {{},
+            "step " + std::to_string(step) + " is outside the run (steps " +
+                std::to_string(history.First()) + " to " + std::to_string(history.Last()) + ")"};
   }
   const Explanation explanation = tessara::Explain(doc, history, row->slot, step);
   if (command.Has("--json")) return {ToJson(explanation, rows).dump() + '\n', {}};
