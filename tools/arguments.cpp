@@ -38,6 +38,7 @@ const VerbEntry kVerbs[] = {
     {Verb::Compare, "compare", {}, 2, "FILE and EXPECTED"},
     {Verb::Resave, "resave", {}, 2, "IN and OUT"},
     {Verb::Check, "check", {"--strict", "--json"}, -1, "at least one FILE"},
+    {Verb::Explain, "explain", {"--json"}, 1, "FILE and TARGET"},
 };
 
 ParsedArguments Refuse(std::string reason) { return {std::nullopt, std::move(reason)}; }
@@ -75,7 +76,7 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) {
                                   [&](const VerbEntry& e) { return e.name == args.front(); });
   if (entry == std::end(kVerbs)) return Refuse("unknown command '" + args.front() + "'");
 
-  Command command{entry->verb, {}, {}, {}};
+  Command command{entry->verb, {}, {}, {}, {}};
   auto rest = args.begin() + 1;
   for (; rest != args.end() && rest->rfind("--", 0) == 0; ++rest) {
     if (std::find(entry->options.begin(), entry->options.end(), *rest) == entry->options.end()) {
@@ -87,10 +88,14 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) {
     if (rest != args.end()) return Refuse("help takes no arguments");
     return {command, {}};
   }
-  if (entry->verb == Verb::Trace) {
-    if (rest == args.end()) return Refuse("trace needs a FILE");
-    command.files.push_back(*rest);
-    for (++rest; rest != args.end(); ++rest) {
+  if (entry->verb == Verb::Trace || entry->verb == Verb::Explain) {
+    const bool explain = entry->verb == Verb::Explain;
+    if (args.end() - rest < (explain ? 2 : 1)) {
+      return Refuse(args.front() + " needs " + std::string(entry->filesWanted));
+    }
+    command.files.push_back(*rest++);
+    if (explain) command.target = *rest++;
+    for (; rest != args.end(); ++rest) {
       std::optional<Action> action = ParseAction(*rest);
       if (!action) return Refuse("bad action '" + *rest + "' (expected t<slot>, tI<n>, p or p<N>)");
       command.actions.push_back(*action);

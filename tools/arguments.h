@@ -25,14 +25,15 @@ struct Action {
   std::string text;  // as written, e.g. "t3", "tI2", "p"
 };
 
-enum class Verb { Help, Trace, Table, Compare, Resave, Check };
+enum class Verb { Help, Trace, Table, Compare, Resave, Check, Explain };
 
 struct Command {
   Verb verb = Verb::Help;
   std::vector<std::string> options;  // the options given, e.g. "--json"
   std::vector<std::string> files;    // trace, table: one; compare: FILE EXPECTED; resave:
                                      // IN OUT; check: one or more
-  std::vector<Action> actions;       // trace only
+  std::vector<Action> actions;       // trace, explain
+  std::string target;                // explain: TARGET[@STEP] as written
 
   bool Has(std::string_view option) const;
 };
@@ -43,8 +44,8 @@ struct ParsedArguments {
   std::string error;  // meaningful only without a command
 };
 
-// Parses the arguments after the program name: the verb, its options, then its files
-// and actions.
+// Parses the arguments after the program name: the verb, its options, then its files,
+// explain's target and the actions.
 ParsedArguments ParseArguments(const std::vector<std::string>& args);
 
 // `t<slot>` with slot 0..50, `tI<n>` with n from 1, `p`, or `p<N>` with N

@@ -9,6 +9,7 @@ constexpr std::string_view kUsage = R"help(Usage:
   tessara-sim compare FILE EXPECTED
   tessara-sim check [--strict] [--json] FILE...
   tessara-sim resave IN OUT
+  tessara-sim explain [--json] FILE TARGET[@STEP] [ACTION...]
   tessara-sim --help
 )help";
 
@@ -94,13 +95,43 @@ resave IN OUT
   Loads IN and writes OUT as File > Save As does. Deleted gates come back as empty
   slots; everything else is written back unchanged.
 
+explain [--json] FILE TARGET[@STEP] [ACTION...]
+  Powers the circuit up and applies the actions as trace does, each toggle (also of
+  a slot that is no input) and each step being one step of the run, step 0 the
+  power-up; then says why TARGET holds its value at STEP (default: the last step).
+  TARGET names a gate as the timeline does: I1.. and O1.. numbered as in the table,
+  any other gate by kind and slot, "AND 3" (also AND3, in any letter case); nodes
+  have no name. Line 1 reads "O2 = 1 at step 4", then one line per event, the step
+  at which a gate's value began, latest first and, at one step, inputs first, then
+  the other gates by slot, then the outputs:
+    step 4: O2 became 1: input 0 = 1 from AND 3 at step 3
+    step 2: I1 became 1: toggled
+    step 0: O1 = 0 at power-up
+  A prop event names the inputs that decide the value, in input order: for and and
+  nand those that are 0 when any is, else both; for or and nor those that are 1
+  when any is, else both; for xor both; for not, output and an input driven by a
+  link, input 0. The driver of an input is the gate whose value the step's links
+  carried there, through any bends (with several links, the last in link slot
+  order); its value at the step before is explained in turn. "input 1 = 0, not
+  linked" and "input 0 = 0 from a bend with no gate before it" end there. Each
+  event is written once; after 50, "... N more" counts the rest. A run keeps its
+  last 1000000 steps: a value held since before them reads "step K: O1 = 0 at the
+  first kept step". A TARGET the circuit does not have (the message lists its
+  gates) or a STEP outside the run is a usage error.
+  --json: one JSON object instead, {"tessara": 1, "target", "value", "step",
+  "events": [{"step", "gate", "value", "cause", "inputs": [{"place", "value",
+  "from", "at"}]}], "more": N}, with the same events; cause is "power-up",
+  "toggle", "prop" or "first-kept"; from and at are null for an input not linked,
+  and from is "bend" for a bend with no gate before it.
+
 Exit status:
   0  success; compare: the tables are the same
   1  a file cannot be read, is damaged or cannot be written, a table text is
      malformed, or a table would need more than 16 inputs; one line on stderr
      names the file ("FILE: line N: reason" where a line applies)
-  2  usage error: unknown command or option, missing or extra arguments, or a bad
-     action; checked before anything is printed
+  2  usage error: unknown command or option, missing or extra arguments, a bad
+     action, or a TARGET or STEP the circuit or run does not have; checked before
+     anything is printed
   3  compare: the tables differ; check --strict: a file has a warning
 )help";
 

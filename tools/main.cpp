@@ -1,6 +1,6 @@
-// tessara-sim: loads circuit files and prints traces, truth tables, comparisons and
-// checks, or writes a circuit back; the pieces live in tessara_sim_lib, this file
-// dispatches and turns failures into exit codes.
+// tessara-sim: loads circuit files and prints traces, truth tables, comparisons,
+// checks and explanations, or writes a circuit back; the pieces live in
+// tessara_sim_lib, this file dispatches and turns failures into exit codes.
 #include <iostream>
 #include <optional>
 #include <string>
@@ -9,6 +9,7 @@
 #include "arguments.h"
 #include "check_command.h"
 #include "exit_codes.h"
+#include "explain_command.h"
 #include "help.h"
 #include "io/circuit_file.h"
 #include "sim/terminals.h"
@@ -32,16 +33,29 @@ std::optional<Document> Load(const std::string& path) {
   return std::move(loaded.document);
 }
 
+// Why a tI<n> action does not fit doc, if one does not.
+std::optional<std::string> ActionOutOfRange(const Command& command, const Document& doc) {
+  const std::optional<Action> bad = InputOutOfRange(doc, command.actions);
+  if (!bad) return std::nullopt;
+  return "bad action '" + bad->text + "': the circuit has " +
+         std::to_string(FindTerminals(doc).inputs.size()) + " inputs";
+}
+
 int Trace(const Command& command, Document& doc) {
-  if (std::optional<Action> bad = InputOutOfRange(doc, command.actions)) {
-    return UsageError("bad action '" + bad->text + "': the circuit has " +
-                      std::to_string(FindTerminals(doc).inputs.size()) + " inputs");
-  }
+  if (std::optional<std::string> bad = ActionOutOfRange(command, doc)) return UsageError(*bad);
   if (command.Has("--wavedrom")) {
     WriteWaveDrom(doc, command.actions, std::cout);
   } else {
     WriteTrace(doc, command.actions, std::cout);
   }
+  return kExitOk;
+}
+
+int PrintExplanation(const Command& command, Document& doc) {
+  if (std::optional<std::string> bad = ActionOutOfRange(command, doc)) return UsageError(*bad);
+  const ExplainOutput output = Explain(command, doc);
+  if (!output.usageError.empty()) return UsageError(output.usageError);
+  std::cout << output.text;
   return kExitOk;
 }
 
@@ -74,6 +88,8 @@ int Run(const Command& command) {
       return Table(command, *doc, std::cout, std::cerr);
     case Verb::Resave:
       return Resave(*doc, command.files.back());
+    case Verb::Explain:
+      return PrintExplanation(command, *doc);
     default:
       return kExitOk;
   }

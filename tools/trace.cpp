@@ -11,31 +11,27 @@
 namespace tessara::tool {
 
 using Json = nlohmann::ordered_json;  // keys in the order written
-namespace {
 
-// Powers doc up and calls record with each record's label ("load", "t3", "p") after
-// loading and after each toggle and step.
-void Run(Document& doc, const std::vector<Action>& actions,
-         const std::function<void(const std::string&)>& record) {
+void RunActions(Document& doc, const std::vector<Action>& actions,
+                const std::function<void(const RunRecord&)>& record) {
   const std::vector<Integer> inputs = FindTerminals(doc).inputs;
   doc.PowerOn = true;
-  record("load");
+  record({"load", StepCause::PowerUp, 0});
   for (const Action& action : actions) {
     if (action.kind == Action::Kind::Prop) {
       for (int step = 0; step < action.steps; ++step) {
         PropStep(doc);
-        record("p");
+        record({"p", StepCause::Prop, 0});
       }
       continue;
     }
     const bool byNumber = action.kind == Action::Kind::ToggleInput;
-    ToggleInput(doc,
-                byNumber ? inputs.at(static_cast<std::size_t>(action.steps - 1)) : action.slot);
-    record(action.text);
+    const Integer slot =
+        byNumber ? inputs.at(static_cast<std::size_t>(action.steps - 1)) : action.slot;
+    ToggleInput(doc, slot);
+    record({action.text, StepCause::Toggle, slot});
   }
 }
-
-}  // namespace
 
 std::string SlotHeader(const Document& doc) {
   std::string line;
@@ -65,7 +61,8 @@ std::optional<Action> InputOutOfRange(const Document& doc, const std::vector<Act
 
 void WriteTrace(Document& doc, const std::vector<Action>& actions, std::ostream& out) {
   out << SlotHeader(doc) << '\n';
-  Run(doc, actions, [&](const std::string& label) { out << label << ' ' << Values(doc) << '\n'; });
+  RunActions(doc, actions,
+             [&](const RunRecord& run) { out << run.label << ' ' << Values(doc) << '\n'; });
 }
 
 void WriteWaveDrom(Document& doc, const std::vector<Action>& actions, std::ostream& out) {
@@ -84,7 +81,7 @@ void WriteWaveDrom(Document& doc, const std::vector<Action>& actions, std::ostre
   }
   std::vector<std::string> waves(signals.size());
   std::string last(signals.size(), ' ');  // each signal's value in the record before
-  Run(doc, actions, [&](const std::string&) {
+  RunActions(doc, actions, [&](const RunRecord&) {
     for (std::size_t i = 0; i < signals.size(); ++i) {
       const char value = doc.Gates(signals[i].second).GetCurrOutput() ? '1' : '0';
       waves[i] += value == last[i] ? '.' : value;

@@ -3,13 +3,16 @@
 // diagram.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "arguments.h"
 #include "model/document.h"
+#include "sim/run_history.h"
 
 namespace tessara::tool {
 
@@ -19,6 +22,19 @@ std::string SlotHeader(const Document& doc);
 // One character per used slot in increasing slot order: '1' when the gate's current
 // output is True, else '0'.
 std::string Values(const Document& doc);
+
+// One record of a run: its label as the trace prints it ("load", "t3", "tI2", "p"),
+// what caused the step, and the slot a toggle acted on.
+struct RunRecord {
+  std::string_view label;
+  StepCause cause;
+  Integer slot;
+};
+
+// Powers doc up and calls record after loading and after each toggle and step (`p<N>`
+// gives N records), doc holding the state after it. Requires every tI<n> in range.
+void RunActions(Document& doc, const std::vector<Action>& actions,
+                const std::function<void(const RunRecord&)>& record);
 
 // The first tI<n> action whose n exceeds doc's circuit inputs, if any.
 std::optional<Action> InputOutOfRange(const Document& doc, const std::vector<Action>& actions);

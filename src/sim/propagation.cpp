@@ -3,12 +3,6 @@
 namespace tessara {
 namespace {
 
-// A link propagation can follow: both ends name gate slots. Links outside the
-// document (possible only in a document built in memory) carry nothing.
-bool CanCarry(const linkgates& link) {
-  return IsSlotIndex(link.StartIndex) && IsSlotIndex(link.StopIndex);
-}
-
 // Hands the current output of the link's source to the input it names on its target.
 void Transfer(Document& doc, const linkgates& link) {
   const Boolean v = doc.Gates(link.StartIndex).GetCurrOutput();

@@ -17,6 +17,12 @@ namespace tessara {
 // naming slots outside the document are skipped.
 void PropStep(Document& doc);
 
+// True when propagation follows the link: both its ends name gate slots. Links
+// outside the document (possible only in a document built in memory) carry nothing.
+inline bool CanCarry(const linkgates& link) {
+  return IsSlotIndex(link.StartIndex) && IsSlotIndex(link.StopIndex);
+}
+
 // Carries the output of link index's source to its target; when the target is a
 // node, the node takes the value at once and the walk goes on through LinkTo while
 // the next segment is in use. One walk visits at most 51 segments, so a cycle of

@@ -36,6 +36,13 @@ std::vector<SignalRow> SignalRows(const Document& doc) {
   return rows;
 }
 
+std::string RowName(const std::vector<SignalRow>& rows, Integer slot) {
+  for (const SignalRow& row : rows) {
+    if (row.slot == slot) return row.name;
+  }
+  return std::to_string(slot);
+}
+
 std::string CauseText(const RecordedStep& step, const std::vector<SignalRow>& rows) {
   switch (step.cause) {
     case StepCause::PowerUp:
@@ -43,10 +50,7 @@ std::string CauseText(const RecordedStep& step, const std::vector<SignalRow>& ro
     case StepCause::Prop:
       return "prop";
     case StepCause::Toggle:
-      for (const SignalRow& row : rows) {
-        if (row.slot == step.slot) return "toggle " + row.name;
-      }
-      return "toggle " + std::to_string(step.slot);
+      return "toggle " + RowName(rows, step.slot);
   }
   return {};
 }

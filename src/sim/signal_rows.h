@@ -18,6 +18,9 @@ struct SignalRow {
 
 std::vector<SignalRow> SignalRows(const Document& doc);
 
+// The name of slot's row; the slot number for a slot that has none.
+std::string RowName(const std::vector<SignalRow>& rows, Integer slot);
+
 // What caused a step, in the rows' words: "power up", "toggle I2", "prop".
 std::string CauseText(const RecordedStep& step, const std::vector<SignalRow>& rows);
 

@@ -229,5 +229,40 @@ TEST(
   }
 }
 
+TEST(ExplainCommand, SaysWhyAsTextOrJsonAndRefusesUnknownGatesAndStepsWithExitTwo) {
+  Document nand;  // NAND 0: input 0 from I1 1, input 1 not linked
+  PutGate(nand, 0, kNandGate, 2000, 1000);
+  PutGate(nand, 1, kInputGate, 0, 1000);
+  PutLink(nand, 0, 1, 0);
+  TempFolder folder;
+  const std::string lonely = Save(folder, "nand.cir", nand);
+  ExpectRuns(
+      {{{"explain", kHalf, "O2", "tI2", "tI1", "p", "p"},
+        0,
+        "O2 = 1 at step 4\nstep 4: O2 became 1: input 0 = 1 from AND 3 at step 3\n"
+        "step 3: AND 3 became 1: input 0 = 1 from I1 at step 2, input 1 = 1 from I2 at step 2\n"
+        "step 2: I1 became 1: toggled\nstep 1: I2 became 1: toggled\n"},
+       {{"explain", kHalf, "and3@2", "tI2", "tI1", "p", "p"},
+        0,
+        "AND 3 = 0 at step 2\nstep 0: AND 3 = 0 at power-up\n"},
+       {{"explain", "--json", lonely, "nand 0", "p"},
+        0,
+        "{\"tessara\":1,\"target\":\"NAND 0\",\"value\":1,\"step\":1,\"events\":["
+        "{\"step\":1,\"gate\":\"NAND 0\",\"value\":1,\"cause\":\"prop\",\"inputs\":["
+        "{\"place\":0,\"value\":0,\"from\":\"I1\",\"at\":0},"
+        "{\"place\":1,\"value\":0,\"from\":null,\"at\":null}]},"
+        "{\"step\":0,\"gate\":\"I1\",\"value\":0,\"cause\":\"power-up\",\"inputs\":[]}],"
+        "\"more\":0}\n"},
+       {{"explain", kHalf, "O3"},
+        2,
+        "",
+        "tessara-sim: no gate 'O3' in " + kHalf + "; it has I1, I2, XOR 2, AND 3, O1, O2\n"},
+       {{"explain", kHalf, "O1@2", "p"}, 2, "", "tessara-sim: step 2 is outside the run"},
+       {{"explain", kHalf, "O1@-1"}, 2, "", "tessara-sim: bad step in 'O1@-1'"},
+       {{"explain", kHalf, "O1", "tI3"}, 2, "", "tessara-sim: bad action 'tI3'"},
+       {{"explain", kHalf}, 2, "", "tessara-sim: explain needs FILE and TARGET"},
+       {{"explain", folder.path().string() + "/absent.cir", "O1"}, 1, "", folder.path().string()}});
+}
+
 }  // namespace
 }  // namespace tessara::tool_test

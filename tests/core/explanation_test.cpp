@@ -1,0 +1,182 @@
+// Why a value is what it is: small scenes explained in the lines tessara-sim prints,
+// the parts a window highlights, and a long run's events counted past those listed.
+#include "sim/explanation.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <sstream>
+
+#include "circuit_builder.h"
+#include "circuits.h"
+#include "io/explanation_text.h"
+#include "sim/propagation.h"
+
+namespace tessara {
+namespace {
+
+using testing::CircuitBuilder;
+
+// Powers doc up and takes the actions: "t<slot>" toggles, "p<N>" N prop steps ("p" one).
+RunHistory Played(Document& doc, const std::string& actions, std::size_t cap) {
+  RunHistory history(cap);
+  history.Start(CaptureState(doc));
+  std::istringstream words(actions);
+  for (std::string word; words >> word;) {
+    const auto n = static_cast<Integer>(word.size() > 1 ? std::stoi(word.substr(1)) : 1);
+    if (word[0] == 't') {
+      ToggleInput(doc, n);
+      history.Record(CaptureState(doc), StepCause::Toggle, n);
+    }
+    for (int k = 0; word[0] == 'p' && k < n; ++k) {
+      PropStep(doc);
+      history.Record(CaptureState(doc), StepCause::Prop);
+    }
+  }
+  return history;
+}
+
+// I1 0, I2 1, XOR 2, AND 3, O1 4, O2 5 in links 0-9: I1 reaches AND input 0 through
+// nodes 6 and 7 (links 2-4), I2 XOR input 1 through nodes 8 and 9 (links 5-7).
+Document HalfAdder() {
+  Document doc;
+  CircuitBuilder build(doc);
+  build.Gate(kInputGate, 0, 1200), build.Gate(kInputGate, 0, 3200);
+  build.Gate(kXorGate), build.Gate(kAndGate);
+  build.Gate(kOutputGate, 0, 1450), build.Gate(kOutputGate, 0, 3000);
+  build.Link(0, 2, 0), build.Link(1, 3, 1), build.Link(0, 3, 0, 2), build.Link(1, 2, 1, 2);
+  build.Link(2, 4, 0), build.Link(3, 5, 0);
+  return doc;
+}
+
+// NOR 0 and NOR 1 set and reset by I1 2 and I2 3, driving O1 4 and O2 5.
+Document SrLatch() {
+  Document doc;
+  CircuitBuilder build(doc);
+  build.Gate(kNorGate), build.Gate(kNorGate);
+  build.Gate(kInputGate, 0, 1000), build.Gate(kInputGate, 0, 3000);
+  build.Gate(kOutputGate, 0, 1000), build.Gate(kOutputGate, 0, 3000);
+  build.Link(2, 0, 0), build.Link(1, 0, 1), build.Link(3, 1, 1), build.Link(0, 1, 0);
+  build.Link(0, 4, 0), build.Link(1, 5, 0);
+  return doc;
+}
+
+// NOT 0 -> NOT 1 -> NOT 2 -> NOT 0.
+Document NotRing() {
+  Document doc;
+  CircuitBuilder build(doc);
+  for (int i = 0; i < 3; ++i) build.Gate(kNotGate);
+  build.Link(0, 1, 0), build.Link(1, 2, 0), build.Link(2, 0, 0);
+  return doc;
+}
+
+// I1 0 to O1 1 through nodes 2 and 3, the segments in link slots 2, 1, 0 from I1 on.
+Document ChainThroughNodes() {
+  Document doc;
+  CircuitBuilder build(doc, CircuitBuilder::SlotOrder(), {2, 1, 0});
+  build.Gate(kInputGate), build.Gate(kOutputGate);
+  build.Link(0, 1, 0, 2);
+  return doc;
+}
+
+// NAND 0: input 0 not linked but holding 1 (as a link deleted after a run leaves it),
+// input 1 from node 1, into which no link runs.
+Document NandOfNothing() {
+  Document doc;
+  testing::PutGate(doc, 0, kNandGate, 2000, 1000).SetSignals(0b0010);
+  testing::PutGate(doc, 1, kBufferGate, 1000, 1000);
+  testing::PutLink(doc, 0, 1, 0, 1).StartIsNode = true;
+  return doc;
+}
+
+// NOT 2 fed by I1 0 in link 1, and by I2 1 through node 3 in links 2 and 0: the walk
+// from link 2 writes last.
+Document NotLinkedTwice() {
+  Document doc;
+  CircuitBuilder build(doc, CircuitBuilder::SlotOrder(), {1, 2, 0});
+  build.Gate(kInputGate, 0, 1000), build.Gate(kInputGate, 0, 3000), build.Gate(kNotGate);
+  build.Link(0, 2, 0), build.Link(1, 2, 0, 1);
+  return doc;
+}
+
+// NOT 0, its input not linked, driving the circuit input I1 1.
+Document InputDrivenByNot() {
+  Document doc;
+  CircuitBuilder build(doc);
+  build.Gate(kNotGate), build.Gate(kInputGate, 0, 1000);
+  build.Link(0, 1, 0);
+  return doc;
+}
+
+TEST(Explanation, TracesEachSceneBackToItsTogglesAndPowerUp) {
+  struct Row {
+    std::function<Document()> scene;
+    std::string actions;
+    Integer target;
+    std::string lines;  // the explanation at the last step
+    std::size_t cap = RunHistory::kDefaultCap;
+  };
+  const Row rows[] = {
+      {HalfAdder, "t1 t0 p p", 5,
+       "O2 = 1 at step 4\nstep 4: O2 became 1: input 0 = 1 from AND 3 at step 3\n"
+       "step 3: AND 3 became 1: input 0 = 1 from I1 at step 2, input 1 = 1 from I2 at step 2\n"
+       "step 2: I1 became 1: toggled\nstep 1: I2 became 1: toggled\n"},
+      {HalfAdder, "t1 p p", 4,
+       "O1 = 1 at step 3\nstep 3: O1 became 1: input 0 = 1 from XOR 2 at step 2\n"
+       "step 2: XOR 2 became 1: input 0 = 0 from I1 at step 1, input 1 = 1 from I2 at step 1\n"
+       "step 1: I2 became 1: toggled\nstep 0: I1 = 0 at power-up\n"},
+      {HalfAdder, "t1 t0 p p", 4, "O1 = 0 at step 4\nstep 0: O1 = 0 at power-up\n"},
+      {HalfAdder, "t1 t0 p p t0 p", 3,
+       "AND 3 = 0 at step 6\nstep 6: AND 3 became 0: input 0 = 0 from I1 at step 5\n"
+       "step 5: I1 became 0: toggled\n"},
+      {HalfAdder, "p10", 4, "O1 = 0 at step 10\nstep 6: O1 = 0 at the first kept step\n", 5},
+      {SrLatch, "p4", 4,
+       "O1 = 1 at step 4\nstep 4: O1 became 1: input 0 = 1 from NOR 0 at step 3\n"
+       "step 3: NOR 0 became 1: input 0 = 0 from I1 at step 2, input 1 = 0 from NOR 1 at step 2\n"
+       "step 2: NOR 1 became 0: input 0 = 1 from NOR 0 at step 1\n"
+       "step 1: NOR 0 became 1: input 0 = 0 from I1 at step 0, input 1 = 0 from NOR 1 at step 0\n"
+       "step 0: I1 = 0 at power-up\nstep 0: NOR 1 = 0 at power-up\n"},
+      {NotRing, "p2", 0,
+       "NOT 0 = 0 at step 2\nstep 2: NOT 0 became 0: input 0 = 1 from NOT 2 at step 1\n"
+       "step 1: NOT 2 became 1: input 0 = 0 from NOT 1 at step 0\nstep 0: NOT 1 = 0 at power-up\n"},
+      {ChainThroughNodes, "t0 p", 1,
+       "O1 = 1 at step 2\nstep 2: O1 became 1: input 0 = 1 from I1 at step 1\n"
+       "step 1: I1 became 1: toggled\n"},
+      {NandOfNothing, "p", 0,
+       "NAND 0 = 1 at step 1\n"
+       "step 1: NAND 0 became 1: input 1 = 0 from a bend with no gate before it\n"},
+      {NotLinkedTwice, "t0 p", 2,
+       "NOT 2 = 1 at step 2\nstep 2: NOT 2 became 1: input 0 = 0 from I2 at step 1\n"
+       "step 0: I2 = 0 at power-up\n"},
+      {InputDrivenByNot, "p p", 1,
+       "I1 = 1 at step 2\nstep 2: I1 became 1: input 0 = 1 from NOT 0 at step 1\n"
+       "step 1: NOT 0 became 1: input 0 = 0, not linked\n"},
+  };
+  for (const Row& row : rows) {
+    Document doc = row.scene();
+    const RunHistory history = Played(doc, row.actions, row.cap);
+    const Explanation explanation = Explain(doc, history, row.target, history.Last());
+    EXPECT_EQ(ExplanationText(explanation, SignalRows(doc)), row.lines) << row.lines;
+  }
+}
+
+TEST(Explanation, HighlightsTheGatesNodesAndLinksOfTheDecidingPathsOnly) {
+  Document doc = HalfAdder();
+  const RunHistory history = Played(doc, "t1 t0 p p", RunHistory::kDefaultCap);
+  const Explanation explanation = Explain(doc, history, 5, 4);
+  EXPECT_EQ(explanation.gates, SlotSet(0b11101011)) << "I1, I2, AND 3, O2, nodes 6 and 7";
+  EXPECT_EQ(explanation.links, SlotSet(0b1000011110)) << "links 1 to 4 into AND 3, 9 into O2";
+}
+
+TEST(Explanation, ListsTheLatestFiftyEventsOfALongRunAndCountsTheRest) {
+  Document doc = NotRing();
+  const RunHistory history = Played(doc, "p60", RunHistory::kDefaultCap);
+  const Explanation explanation = Explain(doc, history, 0, 60);
+  ASSERT_EQ(explanation.events.size(), kExplainedEvents);
+  EXPECT_EQ(explanation.events.back().step, 11u);
+  EXPECT_EQ(explanation.more, 11u) << "steps 10 to 1 and the power-up";
+  EXPECT_EQ(MoreLine(explanation.more), "... 11 more");
+}
+
+}  // namespace
+}  // namespace tessara
