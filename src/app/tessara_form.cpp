@@ -18,6 +18,7 @@
 #include "app/truth_table_window.h"
 #include "app/twips.h"
 #include "app/window_drag.h"
+#include "editor/command_state.h"
 #include "editor/commands.h"
 #include "editor/linking.h"
 #include "editor/moving.h"
@@ -261,7 +262,7 @@ void Tessara_Form::BuildMenus() {
                 [this] { Act(StepBack_Click); }),
       addAction(options, "StepForward", "Step Forward", {Qt::CTRL | Qt::Key_Right},
                 [this] { Act(StepForward_Click); }),
-      addAction(options, "Run", "Run", {Qt::CTRL | Qt::Key_R}, [this] { ToggleRun(); })};
+      addAction(options, "Run", "Run", {Qt::CTRL | Qt::Key_R}, [this] { clock_->Toggle(); })};
   runCommands_[2]->setCheckable(true);
   connect(clock_, &RunClock::runningChanged, runCommands_[2], &QAction::setChecked);
   options->addSeparator();
@@ -386,15 +387,17 @@ void Tessara_Form::OnDrop(DragSource source, QWidget* target, QPoint pos) {
   }
 }
 
-// After every handler: a run whose circuit changed is forgotten and the clock stops
-// without power; Undo, Redo and the run's commands are greyed as they allow, and
+// After every handler: a run whose circuit changed is forgotten and the clock may run
+// only while powered; Undo, Redo and the run's commands are greyed as they allow, and
 // the link being drawn shows.
 void Tessara_Form::AfterAct() {
   ForgetChangedRun(form_);
-  if (!form_.doc.PowerOn) clock_->Stop();
-  for (QAction* command : runCommands_) command->setEnabled(form_.doc.PowerOn);
-  undo_->setEnabled(history_.CanUndo(form_));
-  redo_->setEnabled(history_.CanRedo(form_));
+  clock_->Allow(Works(When::Powered, form_, history_));
+  for (QAction* command : runCommands_) {
+    command->setEnabled(Works(When::Powered, form_, history_));
+  }
+  undo_->setEnabled(Works(When::CanUndo, form_, history_));
+  redo_->setEnabled(Works(When::CanRedo, form_, history_));
   std::optional<QPoint> from;
   if (form_.LinkStarted == 1) {
     if (auto start = LineStart(form_.doc, form_.CurrentLink)) from = TwipsPoint(start->x, start->y);
@@ -402,19 +405,11 @@ void Tessara_Form::AfterAct() {
   canvas_->SetLinkInProgress(from);
 }
 
-void Tessara_Form::ToggleRun() {
-  if (clock_->Running() || !form_.doc.PowerOn) {
-    clock_->Stop();
-  } else {
-    clock_->Start();
-  }
-}
-
 TimelineWindow& Tessara_Form::ShowTimeline() {
   if (!timeline_) {
     timeline_ = new TimelineWindow(
         form_, *clock_, [this](const TimelineWindow::Handler& handler) { Act(handler); },
-        [this] { ToggleRun(); }, this);
+        [this] { clock_->Toggle(); }, this);
     connect(this, &Tessara_Form::acted, timeline_, &TimelineWindow::Refresh);
     timeline_->move(frameGeometry().topRight() + QPoint(8, 0));
   }

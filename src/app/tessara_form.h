@@ -99,7 +99,6 @@ class Tessara_Form : public QMainWindow, public Screen {
   void BuildMenus();
   void OnDrop(DragSource source, QWidget* target, QPoint pos);
   void ShowTruthTable();
-  void ToggleRun();
   PoolImage& Pooled(DragSource source);
 
   Form form_;
