@@ -14,8 +14,6 @@
 #include "app/dialogs.h"
 #include "app/elements.h"
 #include "app/run_clock.h"
-#include "app/timeline_window.h"
-#include "app/truth_table_window.h"
 #include "app/twips.h"
 #include "app/window_drag.h"
 #include "editor/command_state.h"
@@ -124,7 +122,8 @@ QPushButton* AddCommandButton(QWidget* client, const char* name, const char* cap
 
 }  // namespace
 
-Tessara_Form::Tessara_Form() : form_(*this) {
+Tessara_Form::Tessara_Form()
+    : form_(*this), context_(form_, history_, clock_, *this), companions_(context_) {
   setObjectName(QStringLiteral("Tessara_Form"));
   setWindowTitle(QStringLiteral("Tessara"));
   setWindowIcon(QIcon(QPixmap::fromImage(artwork::AppIcon(64))));
@@ -133,8 +132,8 @@ Tessara_Form::Tessara_Form() : form_(*this) {
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 
   canvas_ = new Tessara_Frame(client);
-  clock_ = new RunClock(this);
-  connect(clock_, &RunClock::tick, this, [this] { Act(StepForward_Click); });
+  connect(&clock_, &RunClock::tick, this, [this] { Act(StepForward_Click); });
+  connect(&context_, &CompanionContext::acted, this, &Tessara_Form::FollowAct);
   BuildPalette(client);
   BuildPools();
   canvas_->RaiseLines();
@@ -262,13 +261,14 @@ void Tessara_Form::BuildMenus() {
                 [this] { Act(StepBack_Click); }),
       addAction(options, "StepForward", "Step Forward", {Qt::CTRL | Qt::Key_Right},
                 [this] { Act(StepForward_Click); }),
-      addAction(options, "Run", "Run", {Qt::CTRL | Qt::Key_R}, [this] { clock_->Toggle(); })};
+      addAction(options, "Run", "Run", {Qt::CTRL | Qt::Key_R}, [this] { clock_.Toggle(); })};
   runCommands_[2]->setCheckable(true);
-  connect(clock_, &RunClock::runningChanged, runCommands_[2], &QAction::setChecked);
+  connect(&clock_, &RunClock::runningChanged, runCommands_[2], &QAction::setChecked);
   options->addSeparator();
-  addAction(options, "Timeline", "Timeline", {Qt::CTRL | Qt::Key_L}, [this] { ShowTimeline(); });
+  addAction(options, "Timeline", "Timeline", {Qt::CTRL | Qt::Key_L},
+            [this] { companions_.ShowTimeline(); });
   addAction(options, "TruthTable", "Truth Table", {Qt::CTRL | Qt::Key_T},
-            [this] { ShowTruthTable(); });
+            [this] { companions_.ShowTruthTable(); });
   options->addSeparator();
   QAction* colour = addAction(options, "ColourWires", "Colour Wires", {},
                               [this](bool on) { canvas_->SetColourWires(on); });
@@ -277,15 +277,15 @@ void Tessara_Form::BuildMenus() {
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   help->setObjectName(QStringLiteral("HelpMenu"));
   addAction(help, "Help_About", "About", {}, [this] {
-    clock_->Stop();
+    clock_.Stop();
     frmAbout about(this);
     about.exec();
   });
-  AfterAct();
+  FollowAct();
 }
 
 void Tessara_Form::closeEvent(QCloseEvent* event) {
-  clock_->Stop();
+  clock_.Stop();
   if (Form_QueryUnload(form_)) {
     event->accept();
   } else {
@@ -338,17 +338,17 @@ void Tessara_Form::SetToolPointer(int iconCacheIndex) {
 
 void Tessara_Form::ShowMessage(std::string_view prompt, std::string_view title,
                                MessageStyle style) {
-  clock_->Stop();
+  clock_.Stop();
   ShowMessageBox(this, prompt, title, style);
 }
 
 Answer Tessara_Form::Ask(std::string_view prompt, std::string_view title) {
-  clock_->Stop();
+  clock_.Stop();
   return answerer_ ? answerer_(prompt) : AskQuestion(this, prompt, title);
 }
 
 std::string Tessara_Form::ChooseFile(FileDialogMode mode, std::string_view filter) {
-  clock_->Stop();
+  clock_.Stop();
   std::string chosen = fileChooser_ ? fileChooser_(mode, filter, lastFile_)
                                     : ShowFileDialog(this, mode, filter, lastFile_);
   if (!chosen.empty()) lastFile_ = chosen;
@@ -366,16 +366,6 @@ void Tessara_Form::BeginDrag(DragSource source) {
   drag_->Begin(&element, element.LastPress(), source);
 }
 
-void Tessara_Form::ShowTruthTable() {
-  if (!truthTable_) {
-    truthTable_ = new TruthTableWindow(*this);
-    truthTable_->move(frameGeometry().bottomLeft() + QPoint(0, 8));  // the timeline goes right
-  }
-  truthTable_->show();
-  truthTable_->raise();
-  truthTable_->activateWindow();
-}
-
 // Only the bare canvas and the trash can take drops.
 void Tessara_Form::OnDrop(DragSource source, QWidget* target, QPoint pos) {
   if (target == canvas_) {
@@ -387,12 +377,9 @@ void Tessara_Form::OnDrop(DragSource source, QWidget* target, QPoint pos) {
   }
 }
 
-// After every handler: a run whose circuit changed is forgotten and the clock may run
-// only while powered; Undo, Redo and the run's commands are greyed as they allow, and
-// the link being drawn shows.
-void Tessara_Form::AfterAct() {
-  ForgetChangedRun(form_);
-  clock_->Allow(Works(When::Powered, form_, history_));
+// After every act: Undo, Redo and the run's commands are greyed as they allow, and the
+// link being drawn shows.
+void Tessara_Form::FollowAct() {
   for (QAction* command : runCommands_) {
     command->setEnabled(Works(When::Powered, form_, history_));
   }
@@ -403,21 +390,6 @@ void Tessara_Form::AfterAct() {
     if (auto start = LineStart(form_.doc, form_.CurrentLink)) from = TwipsPoint(start->x, start->y);
   }
   canvas_->SetLinkInProgress(from);
-}
-
-TimelineWindow& Tessara_Form::ShowTimeline() {
-  if (!timeline_) {
-    timeline_ = new TimelineWindow(
-        form_, *clock_, [this](const TimelineWindow::Handler& handler) { Act(handler); },
-        [this] { clock_->Toggle(); }, this);
-    connect(this, &Tessara_Form::acted, timeline_, &TimelineWindow::Refresh);
-    timeline_->move(frameGeometry().topRight() + QPoint(8, 0));
-  }
-  timeline_->Refresh();
-  timeline_->show();
-  timeline_->raise();
-  timeline_->activateWindow();
-  return *timeline_;
 }
 
 }  // namespace tessara::app

@@ -1,7 +1,8 @@
 // The main window Tessara_Form: the menus, the tool palette, the canvas with its four
 // element pools, the Power and "prop" buttons. It is the Screen of the window's
 // procedures and turns each mouse, button and menu event into one handler call of
-// editor/, in twips; it decides nothing itself.
+// editor/, in twips, through the companion context's Act, which its companion windows
+// are given too; it decides nothing itself.
 #pragma once
 
 #include <QMainWindow>
@@ -9,6 +10,9 @@
 #include <functional>
 #include <string>
 
+#include "app/companion_context.h"
+#include "app/companion_windows.h"
+#include "app/run_clock.h"
 #include "editor/edit_history.h"
 #include "editor/form.h"
 #include "view/screen.h"
@@ -21,9 +25,6 @@ namespace tessara::app {
 class Tessara_Frame;
 class PictureElement;
 class PoolImage;
-class TruthTableWindow;
-class RunClock;
-class TimelineWindow;
 class ValueLabel;
 class WindowDrag;
 
@@ -50,9 +51,8 @@ class Tessara_Form : public QMainWindow, public Screen {
   void SetAnswerer(Answerer answerer) { answerer_ = std::move(answerer); }
   // The clock of Options > Run; it stops on Run again, Power Down, New, Open, any
   // message box, file dialog or About, and when the window closes.
-  RunClock& Clock() { return *clock_; }
-  // Options > Timeline: the timeline window, made on first use, shown beside this one.
-  TimelineWindow& ShowTimeline();
+  RunClock& Clock() { return clock_; }
+  CompanionWindows& Companions() { return companions_; }
 
   // Screen
   ImageElement& ObjImage(Integer i) override;
@@ -71,37 +71,31 @@ class Tessara_Form : public QMainWindow, public Screen {
   std::string ChooseFile(FileDialogMode mode, std::string_view filter) override;
   void BeginDrag(DragSource source) override;
 
- signals:
-  // After every handler that may change the circuit, the tool or the power (every
-  // press, click, double-click, drop and menu command; not pointer moves).
-  void acted();
-
  public:
-  // Runs one handler on the form, recorded for Undo, then emits acted(). Every event
-  // that reaches a handler comes through here, Undo and Redo too.
-  template <typename Handler>
-  void Act(Handler handler) {
-    history_.Record(form_, handler);
-    AfterAct();
-    emit acted();
-  }
+  // Runs one handler on the form through the companion context: recorded for undo,
+  // then followed by this window and every companion. Every event that reaches a
+  // handler comes through here, Undo and Redo too.
+  void Act(const CompanionContext::Handler& handler) { context_.Act(handler); }
 
  protected:
   // Asks the unsaved-changes question; Cancel keeps the window open.
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  // Forgets a run whose circuit changed, greys the commands as the state allows and
-  // shows the link being drawn.
-  void AfterAct();
+  // After every act: greys the commands as the form's state allows and shows the link
+  // being drawn.
+  void FollowAct();
   void BuildPalette(QWidget* client);
   void BuildPools();
   void BuildMenus();
   void OnDrop(DragSource source, QWidget* target, QPoint pos);
-  void ShowTruthTable();
   PoolImage& Pooled(DragSource source);
 
   Form form_;
+  EditHistory history_;
+  RunClock clock_;
+  CompanionContext context_;
+  CompanionWindows companions_;
   Tessara_Frame* canvas_ = nullptr;
   std::array<PoolImage*, kSlotCount> objImages_{};
   std::array<PoolImage*, kSlotCount> buffers_{};
@@ -109,14 +103,10 @@ class Tessara_Form : public QMainWindow, public Screen {
   std::array<PictureElement*, kPaletteButtonCount> palette_{};
   PictureElement* trashCan_ = nullptr;
   QPushButton* power_ = nullptr;
-  RunClock* clock_ = nullptr;
   std::array<QAction*, 3> runCommands_{};  // Step Back, Step Forward, Run: powered only
-  TimelineWindow* timeline_ = nullptr;
   WindowDrag* drag_ = nullptr;
   QAction* undo_ = nullptr;
   QAction* redo_ = nullptr;
-  EditHistory history_;
-  TruthTableWindow* truthTable_ = nullptr;  // built on first use
   FileChooser fileChooser_;
   Answerer answerer_;
   std::string lastFile_;  // offered by the next file dialog, whichever the mode
