@@ -8,7 +8,6 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
-#include "app/about_window.h"
 #include "app/artwork/artwork.h"
 #include "app/canvas.h"
 #include "app/dialogs.h"
@@ -123,7 +122,10 @@ QPushButton* AddCommandButton(QWidget* client, const char* name, const char* cap
 }  // namespace
 
 Tessara_Form::Tessara_Form()
-    : form_(*this), context_(form_, history_, clock_, *this), companions_(context_) {
+    : form_(*this),
+      dialogs_(*this, clock_),
+      context_(form_, history_, clock_, *this),
+      companions_(context_) {
   setObjectName(QStringLiteral("Tessara_Form"));
   setWindowTitle(QStringLiteral("Tessara"));
   setWindowIcon(QIcon(QPixmap::fromImage(artwork::AppIcon(64))));
@@ -276,11 +278,7 @@ void Tessara_Form::BuildMenus() {
   colour->setChecked(true);
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   help->setObjectName(QStringLiteral("HelpMenu"));
-  addAction(help, "Help_About", "About", {}, [this] {
-    clock_.Stop();
-    frmAbout about(this);
-    about.exec();
-  });
+  addAction(help, "Help_About", "About", {}, [this] { dialogs_.ShowAbout(); });
   FollowAct();
 }
 
@@ -338,21 +336,15 @@ void Tessara_Form::SetToolPointer(int iconCacheIndex) {
 
 void Tessara_Form::ShowMessage(std::string_view prompt, std::string_view title,
                                MessageStyle style) {
-  clock_.Stop();
-  ShowMessageBox(this, prompt, title, style);
+  dialogs_.ShowMessage(prompt, title, style);
 }
 
 Answer Tessara_Form::Ask(std::string_view prompt, std::string_view title) {
-  clock_.Stop();
-  return answerer_ ? answerer_(prompt) : AskQuestion(this, prompt, title);
+  return dialogs_.Ask(prompt, title);
 }
 
 std::string Tessara_Form::ChooseFile(FileDialogMode mode, std::string_view filter) {
-  clock_.Stop();
-  std::string chosen = fileChooser_ ? fileChooser_(mode, filter, lastFile_)
-                                    : ShowFileDialog(this, mode, filter, lastFile_);
-  if (!chosen.empty()) lastFile_ = chosen;
-  return chosen;
+  return dialogs_.ChooseFile(mode, filter);
 }
 
 PoolImage& Tessara_Form::Pooled(DragSource source) {

@@ -12,6 +12,7 @@
 
 #include "app/companion_context.h"
 #include "app/companion_windows.h"
+#include "app/dialogs.h"
 #include "app/run_clock.h"
 #include "editor/edit_history.h"
 #include "editor/form.h"
@@ -31,13 +32,6 @@ class WindowDrag;
 class Tessara_Form : public QMainWindow, public Screen {
   Q_OBJECT
  public:
-  // Answers the file dialog in its place: the mode, the filter and the name offered;
-  // returns the chosen path or "" for a cancel.
-  using FileChooser =
-      std::function<std::string(FileDialogMode, std::string_view filter, const std::string&)>;
-  // Answers the Yes/No/Cancel question in its place.
-  using Answerer = std::function<Answer(std::string_view prompt)>;
-
   // The window with every element in place, all pool elements hidden. Form_Load is
   // left to the caller.
   Tessara_Form();
@@ -45,10 +39,7 @@ class Tessara_Form : public QMainWindow, public Screen {
 
   Form& form() { return form_; }
   Tessara_Frame& Canvas() { return *canvas_; }
-  // Replaces the file dialog, e.g. in tests; an empty chooser brings it back.
-  void SetFileChooser(FileChooser chooser) { fileChooser_ = std::move(chooser); }
-  // Replaces the question box likewise.
-  void SetAnswerer(Answerer answerer) { answerer_ = std::move(answerer); }
+  ModalDialogs& Dialogs() { return dialogs_; }
   // The clock of Options > Run; it stops on Run again, Power Down, New, Open, any
   // message box, file dialog or About, and when the window closes.
   RunClock& Clock() { return clock_; }
@@ -94,6 +85,7 @@ class Tessara_Form : public QMainWindow, public Screen {
   Form form_;
   EditHistory history_;
   RunClock clock_;
+  ModalDialogs dialogs_;
   CompanionContext context_;
   CompanionWindows companions_;
   Tessara_Frame* canvas_ = nullptr;
@@ -107,9 +99,6 @@ class Tessara_Form : public QMainWindow, public Screen {
   WindowDrag* drag_ = nullptr;
   QAction* undo_ = nullptr;
   QAction* redo_ = nullptr;
-  FileChooser fileChooser_;
-  Answerer answerer_;
-  std::string lastFile_;  // offered by the next file dialog, whichever the mode
   int toolPointer_ = kArrowPointer;
 
   static constexpr int kArrowPointer = -1;
