@@ -1,13 +1,14 @@
-// The main window Tessara_Form: the menus, the tool palette, the canvas with its four
-// element pools, the Power and "prop" buttons. It is the Screen of the window's
-// procedures and turns each mouse, button and menu event into one handler call of
-// editor/, in twips, through the companion context's Act, which its companion windows
-// are given too; it decides nothing itself.
+// The main window Tessara_Form, assembled from its parts: the client area with the
+// Tools palette, the canvas and the element pools (ElementPools), the Power and "prop"
+// buttons, the menus, the modal dialogs (ModalDialogs), the run clock, and the
+// companion windows with the context they are given (CompanionContext). It is the
+// Screen of the window's procedures, each half forwarded to the part that holds it.
+// Every event reaches its handler through the context's Act, which decides what
+// follows an act; the window then greys its commands and shows the link being drawn.
 #pragma once
 
 #include <QMainWindow>
 #include <array>
-#include <functional>
 #include <string>
 
 #include "app/companion_context.h"
@@ -23,11 +24,8 @@ class QPushButton;
 
 namespace tessara::app {
 
+class ElementPools;
 class Tessara_Frame;
-class PictureElement;
-class PoolImage;
-class ValueLabel;
-class WindowDrag;
 
 class Tessara_Form : public QMainWindow, public Screen {
   Q_OBJECT
@@ -44,6 +42,11 @@ class Tessara_Form : public QMainWindow, public Screen {
   // message box, file dialog or About, and when the window closes.
   RunClock& Clock() { return clock_; }
   CompanionWindows& Companions() { return companions_; }
+
+  // Runs one handler on the form through the companion context: recorded for undo,
+  // then followed by this window and every companion. Every event that reaches a
+  // handler comes through here, Undo and Redo too.
+  void Act(const CompanionContext::Handler& handler) { context_.Act(handler); }
 
   // Screen
   ImageElement& ObjImage(Integer i) override;
@@ -62,12 +65,6 @@ class Tessara_Form : public QMainWindow, public Screen {
   std::string ChooseFile(FileDialogMode mode, std::string_view filter) override;
   void BeginDrag(DragSource source) override;
 
- public:
-  // Runs one handler on the form through the companion context: recorded for undo,
-  // then followed by this window and every companion. Every event that reaches a
-  // handler comes through here, Undo and Redo too.
-  void Act(const CompanionContext::Handler& handler) { context_.Act(handler); }
-
  protected:
   // Asks the unsaved-changes question; Cancel keeps the window open.
   void closeEvent(QCloseEvent* event) override;
@@ -76,11 +73,7 @@ class Tessara_Form : public QMainWindow, public Screen {
   // After every act: greys the commands as the form's state allows and shows the link
   // being drawn.
   void FollowAct();
-  void BuildPalette(QWidget* client);
-  void BuildPools();
   void BuildMenus();
-  void OnDrop(DragSource source, QWidget* target, QPoint pos);
-  PoolImage& Pooled(DragSource source);
 
   Form form_;
   EditHistory history_;
@@ -89,16 +82,11 @@ class Tessara_Form : public QMainWindow, public Screen {
   CompanionContext context_;
   CompanionWindows companions_;
   Tessara_Frame* canvas_ = nullptr;
-  std::array<PoolImage*, kSlotCount> objImages_{};
-  std::array<PoolImage*, kSlotCount> buffers_{};
-  std::array<ValueLabel*, kSlotCount> values_{};
-  std::array<PictureElement*, kPaletteButtonCount> palette_{};
-  PictureElement* trashCan_ = nullptr;
-  QPushButton* power_ = nullptr;
+  ElementPools* pools_ = nullptr;
   std::array<QAction*, 3> runCommands_{};  // Step Back, Step Forward, Run: powered only
-  WindowDrag* drag_ = nullptr;
   QAction* undo_ = nullptr;
   QAction* redo_ = nullptr;
+  QPushButton* power_ = nullptr;
   int toolPointer_ = kArrowPointer;
 
   static constexpr int kArrowPointer = -1;
