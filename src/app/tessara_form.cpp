@@ -3,15 +3,14 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLayout>
-#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
 
 #include "app/artwork/artwork.h"
 #include "app/canvas.h"
 #include "app/element_pools.h"
+#include "app/menus.h"
 #include "app/twips.h"
-#include "editor/command_state.h"
 #include "editor/commands.h"
 #include "editor/palette.h"
 #include "editor/stepping.h"
@@ -73,77 +72,19 @@ Tessara_Form::Tessara_Form()
   connect(power_, &QPushButton::clicked, this, [this] { Act(Power_Click); });
   connect(AddCommandButton(client, "prop", tr("prop"), 7440), &QPushButton::clicked, this,
           [this] { Act(prop_Click); });
-  BuildMenus();
+  const MenuReach reach{context_, history_, companions_, dialogs_, *canvas_, *this};
+  menus_ = new Menus(*this, clock_,
+                     [reach](const MenuEntry& entry, bool checked) { entry.run(reach, checked); });
 
   connect(&clock_, &RunClock::tick, this, [this] { Act(StepForward_Click); });
   connect(&context_, &CompanionContext::acted, this, &Tessara_Form::FollowAct);
+  FollowAct();
 }
 
 Tessara_Form::~Tessara_Form() { SetDefaultPointer(); }
 
-void Tessara_Form::BuildMenus() {
-  auto addAction = [this](QWidget* menu, const char* name, const char* caption,
-                          QList<QKeySequence> shortcuts, auto action) {
-    auto* entry = new QAction(QString::fromLatin1(caption), this);
-    menu->addAction(entry);
-    entry->setObjectName(QString::fromLatin1(name));
-    entry->setShortcuts(shortcuts);
-    connect(entry, &QAction::triggered, this, action);
-    return entry;
-  };
-  using Keys = QList<QKeySequence>;
-  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-  addAction(file, "New", "New", {Qt::CTRL | Qt::Key_N}, [this] { Act(New_Click); });
-  addAction(file, "Open", "Open", QKeySequence::keyBindings(QKeySequence::Open),
-            [this] { Act(Open_Click); });
-  addAction(file, "SaveFile", "Save", {Qt::CTRL | Qt::Key_S}, [this] { Act(SaveFile_Click); });
-  addAction(file, "Save", "Save As", {Qt::CTRL | Qt::SHIFT | Qt::Key_S},
-            [this] { Act(Save_Click); });
-  file->addAction(QString())->setObjectName(QStringLiteral("blah"));  // no action
-  addAction(file, "Exit", "Exit", QKeySequence::keyBindings(QKeySequence::Quit),
-            [this] { close(); });
-  QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-  undo_ = addAction(edit, "Undo", "Undo", {Qt::CTRL | Qt::Key_Z},
-                    [this] { Act([this](Form& form) { history_.Undo(form); }); });
-  const Keys redoKeys{Qt::CTRL | Qt::Key_Y, Qt::CTRL | Qt::SHIFT | Qt::Key_Z};
-  redo_ = addAction(edit, "Redo", "Redo", redoKeys,
-                    [this] { Act([this](Form& form) { history_.Redo(form); }); });
-  // Escape is the window's own key, in no menu.
-  addAction(this, "CancelLink", "Cancel Link", {Qt::Key_Escape},
-            [this] { Act([this](Form& form) { history_.CancelLink(form); }); });
-  QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
-  runCommands_ = {
-      addAction(options, "StepBack", "Step Back", {Qt::CTRL | Qt::Key_Left},
-                [this] { Act(StepBack_Click); }),
-      addAction(options, "StepForward", "Step Forward", {Qt::CTRL | Qt::Key_Right},
-                [this] { Act(StepForward_Click); }),
-      addAction(options, "Run", "Run", {Qt::CTRL | Qt::Key_R}, [this] { clock_.Toggle(); })};
-  runCommands_[2]->setCheckable(true);
-  connect(&clock_, &RunClock::runningChanged, runCommands_[2], &QAction::setChecked);
-  options->addSeparator();
-  addAction(options, "Timeline", "Timeline", {Qt::CTRL | Qt::Key_L},
-            [this] { companions_.ShowTimeline(); });
-  addAction(options, "TruthTable", "Truth Table", {Qt::CTRL | Qt::Key_T},
-            [this] { companions_.ShowTruthTable(); });
-  options->addSeparator();
-  QAction* colour = addAction(options, "ColourWires", "Colour Wires", {},
-                              [this](bool on) { canvas_->SetColourWires(on); });
-  colour->setCheckable(true);
-  colour->setChecked(true);
-  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-  help->setObjectName(QStringLiteral("HelpMenu"));
-  addAction(help, "Help_About", "About", {}, [this] { dialogs_.ShowAbout(); });
-  FollowAct();
-}
-
-// After every act: Undo, Redo and the run's commands are greyed as they allow, and the
-// link being drawn shows.
 void Tessara_Form::FollowAct() {
-  for (QAction* command : runCommands_) {
-    command->setEnabled(Works(When::Powered, form_, history_));
-  }
-  undo_->setEnabled(Works(When::CanUndo, form_, history_));
-  redo_->setEnabled(Works(When::CanRedo, form_, history_));
+  menus_->Enable(form_, history_);
   std::optional<QPoint> from;
   if (form_.LinkStarted == 1) {
     if (auto start = LineStart(form_.doc, form_.CurrentLink)) from = TwipsPoint(start->x, start->y);

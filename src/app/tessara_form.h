@@ -1,6 +1,6 @@
 // The main window Tessara_Form, assembled from its parts: the client area with the
 // Tools palette, the canvas and the element pools (ElementPools), the Power and "prop"
-// buttons, the menus, the modal dialogs (ModalDialogs), the run clock, and the
+// buttons, the menus (Menus), the modal dialogs (ModalDialogs), the run clock, and the
 // companion windows with the context they are given (CompanionContext). It is the
 // Screen of the window's procedures, each half forwarded to the part that holds it.
 // Every event reaches its handler through the context's Act, which decides what
@@ -8,7 +8,6 @@
 #pragma once
 
 #include <QMainWindow>
-#include <array>
 #include <string>
 
 #include "app/companion_context.h"
@@ -19,12 +18,12 @@
 #include "editor/form.h"
 #include "view/screen.h"
 
-class QAction;
 class QPushButton;
 
 namespace tessara::app {
 
 class ElementPools;
+class Menus;
 class Tessara_Frame;
 
 class Tessara_Form : public QMainWindow, public Screen {
@@ -73,7 +72,6 @@ class Tessara_Form : public QMainWindow, public Screen {
   // After every act: greys the commands as the form's state allows and shows the link
   // being drawn.
   void FollowAct();
-  void BuildMenus();
 
   Form form_;
   EditHistory history_;
@@ -83,9 +81,7 @@ class Tessara_Form : public QMainWindow, public Screen {
   CompanionWindows companions_;
   Tessara_Frame* canvas_ = nullptr;
   ElementPools* pools_ = nullptr;
-  std::array<QAction*, 3> runCommands_{};  // Step Back, Step Forward, Run: powered only
-  QAction* undo_ = nullptr;
-  QAction* redo_ = nullptr;
+  Menus* menus_ = nullptr;
   QPushButton* power_ = nullptr;
   int toolPointer_ = kArrowPointer;
 
