@@ -33,7 +33,7 @@ int main(int argc, char** argv) {
   if (!tessara::LoadCircuit(form, TESSARA_EXAMPLES "/ring_oscillator.cir")) return 1;
   window.show();
   window.Act(tessara::Power_Click);
-  window.ShowTimeline();
+  window.Companions().ShowTimeline();
   QApplication::processEvents();
   window.Clock().SetRate(50);
   window.Clock().Start();

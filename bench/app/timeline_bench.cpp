@@ -32,7 +32,7 @@ struct RecordedRun {
       }
     }
     window.show();
-    timeline = &window.ShowTimeline();
+    timeline = &window.Companions().ShowTimeline();
     timeline->resize(1200, 800);
     QApplication::processEvents();
     timeline->Refresh();

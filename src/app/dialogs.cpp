@@ -6,51 +6,14 @@
 #include <QRegularExpression>
 #include <QStringList>
 
+#include "app/about_window.h"
+#include "app/run_clock.h"
+
 namespace tessara::app {
 namespace {
 
 QString FromUtf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
-
-void ShowMessageBox(QWidget* parent, std::string_view prompt, std::string_view title,
-                    MessageStyle style) {
-  const QMessageBox::Icon icon =
-      style == MessageStyle::Stop ? QMessageBox::Critical : QMessageBox::Warning;
-  QMessageBox box(icon, FromUtf8(title), FromUtf8(prompt), QMessageBox::Ok, parent);
-  box.exec();
-}
-
-Answer AskQuestion(QWidget* parent, std::string_view prompt, std::string_view title) {
-  QMessageBox box(QMessageBox::Question, FromUtf8(title), FromUtf8(prompt),
-                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
-  box.setDefaultButton(QMessageBox::Yes);
-  box.setEscapeButton(QMessageBox::Cancel);
-  switch (box.exec()) {
-    case QMessageBox::Yes:
-      return Answer::Yes;
-    case QMessageBox::No:
-      return Answer::No;
-    default:
-      return Answer::Cancel;
-  }
-}
-
-QString QtNameFilters(std::string_view filter) {
-  const QStringList parts = FromUtf8(filter).split(QLatin1Char('|'));
-  static const QRegularExpression trailingPatterns(QStringLiteral("\\s*\\([^()]*\\)\\s*$"));
-  QStringList filters;
-  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-    const QString patterns =
-        parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts).join(QLatin1Char(' ')).trimmed();
-    if (patterns.isEmpty()) continue;
-    QString description = parts[i];
-    description.remove(trailingPatterns);
-    filters << QStringLiteral("%1 (%2)").arg(description.trimmed(), patterns);
-  }
-  return filters.join(QStringLiteral(";;"));
 }
 
 std::string ShowFileDialog(QWidget* parent, FileDialogMode mode, std::string_view filter,
@@ -69,6 +32,64 @@ std::string ShowFileDialog(QWidget* parent, FileDialogMode mode, std::string_vie
   if (!initial.empty()) dialog.selectFile(QFile::decodeName(initial.c_str()));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString();
+}
+
+}  // namespace
+
+QString QtNameFilters(std::string_view filter) {
+  const QStringList parts = FromUtf8(filter).split(QLatin1Char('|'));
+  static const QRegularExpression trailingPatterns(QStringLiteral("\\s*\\([^()]*\\)\\s*$"));
+  QStringList filters;
+  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+    const QString patterns =
+        parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts).join(QLatin1Char(' ')).trimmed();
+    if (patterns.isEmpty()) continue;
+    QString description = parts[i];
+    description.remove(trailingPatterns);
+    filters << QStringLiteral("%1 (%2)").arg(description.trimmed(), patterns);
+  }
+  return filters.join(QStringLiteral(";;"));
+}
+
+ModalDialogs::ModalDialogs(QWidget& parent, RunClock& clock) : parent_(parent), clock_(clock) {}
+
+void ModalDialogs::ShowMessage(std::string_view prompt, std::string_view title,
+                               MessageStyle style) {
+  clock_.Stop();
+  const QMessageBox::Icon icon =
+      style == MessageStyle::Stop ? QMessageBox::Critical : QMessageBox::Warning;
+  QMessageBox box(icon, FromUtf8(title), FromUtf8(prompt), QMessageBox::Ok, &parent_);
+  box.exec();
+}
+
+Answer ModalDialogs::Ask(std::string_view prompt, std::string_view title) {
+  clock_.Stop();
+  QMessageBox box(QMessageBox::Question, FromUtf8(title), FromUtf8(prompt),
+                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, &parent_);
+  box.setDefaultButton(QMessageBox::Yes);
+  box.setEscapeButton(QMessageBox::Cancel);
+  switch (box.exec()) {
+    case QMessageBox::Yes:
+      return Answer::Yes;
+    case QMessageBox::No:
+      return Answer::No;
+    default:
+      return Answer::Cancel;
+  }
+}
+
+std::string ModalDialogs::ChooseFile(FileDialogMode mode, std::string_view filter) {
+  clock_.Stop();
+  std::string chosen = fileChooser_ ? fileChooser_(mode, filter, lastFile_)
+                                    : ShowFileDialog(&parent_, mode, filter, lastFile_);
+  if (!chosen.empty()) lastFile_ = chosen;
+  return chosen;
+}
+
+void ModalDialogs::ShowAbout() {
+  clock_.Stop();
+  frmAbout about(&parent_);
+  about.exec();
 }
 
 }  // namespace tessara::app

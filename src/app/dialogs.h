@@ -1,7 +1,9 @@
-// The window's modal dialogs: message boxes and the file dialog cd_file.
+// The window's modal dialogs: message boxes, the Yes/No/Cancel question, the file
+// dialog cd_file and About. Each stops the run clock before it opens.
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -11,24 +13,45 @@ class QWidget;
 
 namespace tessara::app {
 
-// Shows a modal box with prompt, title, an OK button and the icon of style (Stop:
-// critical, Exclamation: warning); returns when it is closed.
-void ShowMessageBox(QWidget* parent, std::string_view prompt, std::string_view title,
-                    MessageStyle style);
-
-// Asks prompt in a modal box titled title with Yes, No and Cancel; Escape or closing
-// the box answers Cancel.
-Answer AskQuestion(QWidget* parent, std::string_view prompt, std::string_view title);
+class RunClock;
 
 // "desc|pattern|desc|pattern|" as Qt's name filters "desc (pattern);;...": a pattern
 // list "*.a;*.b" becomes "*.a *.b", and a description that already ends with its
 // patterns in parentheses is not given them twice.
 QString QtNameFilters(std::string_view filter);
 
-// The modal file dialog: a file to open (it must exist) or a name to save under (no
-// question before replacing a file, no suffix added), starting at initial. Returns
-// the chosen full path, or "" when cancelled.
-std::string ShowFileDialog(QWidget* parent, FileDialogMode mode, std::string_view filter,
-                           const std::string& initial);
+class ModalDialogs {
+ public:
+  // Answers the file dialog in its place (tests): the mode, the filter and the name
+  // offered; returns the chosen path or "" for a cancel.
+  using FileChooser =
+      std::function<std::string(FileDialogMode, std::string_view filter, const std::string&)>;
+
+  // parent: the window the dialogs open over. clock: stopped before each dialog. Both
+  // outlive this.
+  ModalDialogs(QWidget& parent, RunClock& clock);
+
+  // Replaces the file dialog; an empty chooser brings it back.
+  void SetFileChooser(FileChooser chooser) { fileChooser_ = std::move(chooser); }
+
+  // A box with prompt, title, an OK button and the icon of style (Stop: critical,
+  // Exclamation: warning); returns when it is closed.
+  void ShowMessage(std::string_view prompt, std::string_view title, MessageStyle style);
+  // Asks prompt in a box titled title with Yes, No and Cancel; Escape or closing the
+  // box answers Cancel.
+  Answer Ask(std::string_view prompt, std::string_view title);
+  // A file to open (it must exist) or a name to save under (no question before
+  // replacing a file, no suffix added), offering the name last chosen in either mode.
+  // Returns the chosen full path, or "" when cancelled.
+  std::string ChooseFile(FileDialogMode mode, std::string_view filter);
+  // The About window, made afresh.
+  void ShowAbout();
+
+ private:
+  QWidget& parent_;
+  RunClock& clock_;
+  FileChooser fileChooser_;
+  std::string lastFile_;  // offered by the next file dialog, whichever the mode
+};
 
 }  // namespace tessara::app

@@ -13,8 +13,13 @@ void RunClock::SetRate(int stepsPerSecond) {
   timer_.setInterval(1000 / stepsPerSecond);
 }
 
+void RunClock::Allow(bool allowed) {
+  allowed_ = allowed;
+  if (!allowed) Stop();
+}
+
 void RunClock::Start() {
-  if (running_) return;
+  if (running_ || !allowed_) return;
   running_ = true;
   if (!byHand_) timer_.start();
   emit runningChanged(true);
@@ -25,6 +30,14 @@ void RunClock::Stop() {
   running_ = false;
   timer_.stop();
   emit runningChanged(false);
+}
+
+void RunClock::Toggle() {
+  if (running_) {
+    Stop();
+  } else {
+    Start();
+  }
 }
 
 void RunClock::DriveByHand() {

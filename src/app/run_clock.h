@@ -1,6 +1,7 @@
 // The run clock: while running it ticks at the chosen rate, and the window takes one
-// step a tick. It ticks only on the event thread, between events, so the window
-// stays responsive; a stopped clock costs nothing.
+// step a tick. It runs only while allowed, which the window grants while powered. It
+// ticks only on the event thread, between events, so the window stays responsive; a
+// stopped clock costs nothing.
 #pragma once
 
 #include <QObject>
@@ -20,8 +21,14 @@ class RunClock : public QObject {
   // One of kRates; takes effect at once, also while running.
   void SetRate(int stepsPerSecond);
   int Rate() const { return rate_; }
+  // Whether the clock may run (while the circuit is powered): a clock that may not
+  // stops, and Start does nothing until it may again. At first it may not.
+  void Allow(bool allowed);
+  // Starts when allowed; nothing while running.
   void Start();
   void Stop();
+  // Run's command: stops a running clock, starts a stopped one (when allowed).
+  void Toggle();
   bool Running() const { return running_; }
   // From now on ticks come only from Tick(): a test's hand instead of the timer.
   void DriveByHand();
@@ -35,6 +42,7 @@ class RunClock : public QObject {
  private:
   QTimer timer_;
   int rate_ = kDefaultRate;
+  bool allowed_ = false;
   bool running_ = false;
   bool byHand_ = false;
 };

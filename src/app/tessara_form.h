@@ -1,42 +1,34 @@
-// The main window Tessara_Form: the menus, the tool palette, the canvas with its four
-// element pools, the Power and "prop" buttons. It is the Screen of the window's
-// procedures and turns each mouse, button and menu event into one handler call of
-// editor/, in twips; it decides nothing itself.
+// The main window Tessara_Form, assembled from its parts: the client area with the
+// Tools palette, the canvas and the element pools (ElementPools), the Power and "prop"
+// buttons, the menus (Menus), the modal dialogs (ModalDialogs), the run clock, and the
+// companion windows with the context they are given (CompanionContext). It is the
+// Screen of the window's procedures, each half forwarded to the part that holds it.
+// Every event reaches its handler through the context's Act, which decides what
+// follows an act; the window then greys its commands and shows the link being drawn.
 #pragma once
 
 #include <QMainWindow>
-#include <array>
-#include <functional>
 #include <string>
 
+#include "app/companion_context.h"
+#include "app/companion_windows.h"
+#include "app/dialogs.h"
+#include "app/run_clock.h"
 #include "editor/edit_history.h"
 #include "editor/form.h"
 #include "view/screen.h"
 
-class QAction;
 class QPushButton;
 
 namespace tessara::app {
 
+class ElementPools;
+class Menus;
 class Tessara_Frame;
-class PictureElement;
-class PoolImage;
-class TruthTableWindow;
-class RunClock;
-class TimelineWindow;
-class ValueLabel;
-class WindowDrag;
 
 class Tessara_Form : public QMainWindow, public Screen {
   Q_OBJECT
  public:
-  // Answers the file dialog in its place: the mode, the filter and the name offered;
-  // returns the chosen path or "" for a cancel.
-  using FileChooser =
-      std::function<std::string(FileDialogMode, std::string_view filter, const std::string&)>;
-  // Answers the Yes/No/Cancel question in its place.
-  using Answerer = std::function<Answer(std::string_view prompt)>;
-
   // The window with every element in place, all pool elements hidden. Form_Load is
   // left to the caller.
   Tessara_Form();
@@ -44,15 +36,16 @@ class Tessara_Form : public QMainWindow, public Screen {
 
   Form& form() { return form_; }
   Tessara_Frame& Canvas() { return *canvas_; }
-  // Replaces the file dialog, e.g. in tests; an empty chooser brings it back.
-  void SetFileChooser(FileChooser chooser) { fileChooser_ = std::move(chooser); }
-  // Replaces the question box likewise.
-  void SetAnswerer(Answerer answerer) { answerer_ = std::move(answerer); }
+  ModalDialogs& Dialogs() { return dialogs_; }
   // The clock of Options > Run; it stops on Run again, Power Down, New, Open, any
   // message box, file dialog or About, and when the window closes.
-  RunClock& Clock() { return *clock_; }
-  // Options > Timeline: the timeline window, made on first use, shown beside this one.
-  TimelineWindow& ShowTimeline();
+  RunClock& Clock() { return clock_; }
+  CompanionWindows& Companions() { return companions_; }
+
+  // Runs one handler on the form through the companion context: recorded for undo,
+  // then followed by this window and every companion. Every event that reaches a
+  // handler comes through here, Undo and Redo too.
+  void Act(const CompanionContext::Handler& handler) { context_.Act(handler); }
 
   // Screen
   ImageElement& ObjImage(Integer i) override;
@@ -71,56 +64,25 @@ class Tessara_Form : public QMainWindow, public Screen {
   std::string ChooseFile(FileDialogMode mode, std::string_view filter) override;
   void BeginDrag(DragSource source) override;
 
- signals:
-  // After every handler that may change the circuit, the tool or the power (every
-  // press, click, double-click, drop and menu command; not pointer moves).
-  void acted();
-
- public:
-  // Runs one handler on the form, recorded for Undo, then emits acted(). Every event
-  // that reaches a handler comes through here, Undo and Redo too.
-  template <typename Handler>
-  void Act(Handler handler) {
-    history_.Record(form_, handler);
-    AfterAct();
-    emit acted();
-  }
-
  protected:
   // Asks the unsaved-changes question; Cancel keeps the window open.
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  // Forgets a run whose circuit changed, greys the commands as the state allows and
-  // shows the link being drawn.
-  void AfterAct();
-  void BuildPalette(QWidget* client);
-  void BuildPools();
-  void BuildMenus();
-  void OnDrop(DragSource source, QWidget* target, QPoint pos);
-  void ShowTruthTable();
-  void ToggleRun();
-  PoolImage& Pooled(DragSource source);
+  // After every act: greys the commands as the form's state allows and shows the link
+  // being drawn.
+  void FollowAct();
 
   Form form_;
-  Tessara_Frame* canvas_ = nullptr;
-  std::array<PoolImage*, kSlotCount> objImages_{};
-  std::array<PoolImage*, kSlotCount> buffers_{};
-  std::array<ValueLabel*, kSlotCount> values_{};
-  std::array<PictureElement*, kPaletteButtonCount> palette_{};
-  PictureElement* trashCan_ = nullptr;
-  QPushButton* power_ = nullptr;
-  RunClock* clock_ = nullptr;
-  std::array<QAction*, 3> runCommands_{};  // Step Back, Step Forward, Run: powered only
-  TimelineWindow* timeline_ = nullptr;
-  WindowDrag* drag_ = nullptr;
-  QAction* undo_ = nullptr;
-  QAction* redo_ = nullptr;
   EditHistory history_;
-  TruthTableWindow* truthTable_ = nullptr;  // built on first use
-  FileChooser fileChooser_;
-  Answerer answerer_;
-  std::string lastFile_;  // offered by the next file dialog, whichever the mode
+  RunClock clock_;
+  ModalDialogs dialogs_;
+  CompanionContext context_;
+  CompanionWindows companions_;
+  Tessara_Frame* canvas_ = nullptr;
+  ElementPools* pools_ = nullptr;
+  Menus* menus_ = nullptr;
+  QPushButton* power_ = nullptr;
   int toolPointer_ = kArrowPointer;
 
   static constexpr int kArrowPointer = -1;

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QSvgGenerator>
 
+#include "app/companion_context.h"
 #include "app/run_clock.h"
 #include "app/timeline_view.h"
 #include "editor/stepping.h"
@@ -29,9 +30,8 @@ QPushButton* AddButton(QBoxLayout* row, const char* name, const char* caption) {
 
 }  // namespace
 
-TimelineWindow::TimelineWindow(Form& form, RunClock& clock, Act act,
-                               std::function<void()> toggleRun, QWidget* parent)
-    : QWidget(parent, Qt::Window), form_(form), clock_(clock), act_(std::move(act)) {
+TimelineWindow::TimelineWindow(CompanionContext& context)
+    : QWidget(&context.Main(), Qt::Window), context_(context) {
   setObjectName(QStringLiteral("Timeline"));
   setWindowTitle(QStringLiteral("Tessara - Timeline"));
   resize(640, 320);
@@ -48,7 +48,7 @@ TimelineWindow::TimelineWindow(Form& form, RunClock& clock, Act act,
   rate_ = new QComboBox;
   rate_->setObjectName(QStringLiteral("Rate"));
   for (int rate : RunClock::kRates) rate_->addItem(QStringLiteral("%1 steps/s").arg(rate), rate);
-  rate_->setCurrentIndex(rate_->findData(clock_.Rate()));
+  rate_->setCurrentIndex(rate_->findData(context_.Clock().Rate()));
   buttons->addWidget(rate_);
   counter_ = new QLabel;
   counter_->setObjectName(QStringLiteral("StepCounter"));
@@ -58,30 +58,33 @@ TimelineWindow::TimelineWindow(Form& form, RunClock& clock, Act act,
   connect(AddButton(buttons, "SaveValues", "Save Values..."), &QPushButton::clicked, this,
           &TimelineWindow::SaveValues);
 
-  view_ = new TimelineView(form_, this);
+  view_ = new TimelineView(context_.form(), this);
   column->addWidget(view_, 1);
   note_ = new QLabel;
   note_->setObjectName(QStringLiteral("Note"));
   column->addWidget(note_);
 
-  connect(back_, &QPushButton::clicked, this, [this] { act_(StepBack_Click); });
-  connect(forward_, &QPushButton::clicked, this, [this] { act_(StepForward_Click); });
-  connect(run_, &QPushButton::clicked, this, [this, toggleRun] {
-    toggleRun();
-    run_->setChecked(clock_.Running());
+  RunClock& clock = context_.Clock();
+  connect(back_, &QPushButton::clicked, this, [this] { context_.Act(StepBack_Click); });
+  connect(forward_, &QPushButton::clicked, this, [this] { context_.Act(StepForward_Click); });
+  connect(run_, &QPushButton::clicked, this, [this, &clock] {
+    clock.Toggle();
+    run_->setChecked(clock.Running());
   });
-  connect(&clock_, &RunClock::runningChanged, run_, &QPushButton::setChecked);
+  connect(&clock, &RunClock::runningChanged, run_, &QPushButton::setChecked);
   connect(rate_, &QComboBox::currentIndexChanged, this,
-          [this] { clock_.SetRate(rate_->currentData().toInt()); });
+          [this, &clock] { clock.SetRate(rate_->currentData().toInt()); });
   connect(view_, &TimelineView::stepClicked, this,
-          [this](std::size_t step) { act_([step](Form& f) { GoToStep(f, step); }); });
+          [this](std::size_t step) { context_.GoToStep(step); });
+  connect(&context_, &CompanionContext::acted, this, &TimelineWindow::Refresh);
 }
 
 QString TimelineWindow::Note() const { return note_->text(); }
 
 void TimelineWindow::Refresh() {
-  const RunHistory& history = form_.history;
-  for (QPushButton* button : {back_, forward_, run_}) button->setEnabled(form_.doc.PowerOn);
+  const Form& form = context_.form();
+  const RunHistory& history = form.history;
+  for (QPushButton* button : {back_, forward_, run_}) button->setEnabled(form.doc.PowerOn);
   view_->Refresh();
   if (history.Empty()) {
     counter_->setText(QStringLiteral("No run"));
@@ -105,7 +108,7 @@ void TimelineWindow::Refresh() {
 }
 
 void TimelineWindow::SavePicture() {
-  const std::string path = form_.screen.ChooseFile(FileDialogMode::Save, kPictureFilter);
+  const std::string path = context_.form().screen.ChooseFile(FileDialogMode::Save, kPictureFilter);
   if (path.empty()) return;
   const QString name = QString::fromStdString(path);
   const QSize size = view_->PictureSize();
@@ -128,14 +131,15 @@ void TimelineWindow::SavePicture() {
 }
 
 void TimelineWindow::SaveValues() {
-  const std::string path = form_.screen.ChooseFile(FileDialogMode::Save, kValuesFilter);
+  const std::string path = context_.form().screen.ChooseFile(FileDialogMode::Save, kValuesFilter);
   if (path.empty()) return;
-  const std::string csv = RunValuesCsv(form_.history, SignalRows(form_.doc));
+  const std::string csv = RunValuesCsv(context_.form().history, SignalRows(context_.form().doc));
   if (const auto reason = ReplaceFile(path, csv)) Refuse(path, *reason);
 }
 
 void TimelineWindow::Refuse(const std::string& path, const std::string& reason) {
-  form_.screen.ShowMessage("Cannot save \"" + path + "\":\n" + reason, "Error", MessageStyle::Stop);
+  context_.form().screen.ShowMessage("Cannot save \"" + path + "\":\n" + reason, "Error",
+                                     MessageStyle::Stop);
 }
 
 }  // namespace tessara::app

@@ -1,14 +1,11 @@
 // "Tessara - Timeline": the recorded run of the main window's circuit, with Step Back,
 // Step Forward, Run and its rate, a step counter, the repeat note, and Save Picture
 // and Save Values. It reads the form's document and history, changes them only
-// through handlers given to act (so the main window refreshes as for its own
-// commands), and asks for file names through the form's screen.
+// through the companion context's acts (so the main window refreshes as for its own
+// commands), follows every act, and asks for file names through the form's screen.
 #pragma once
 
 #include <QWidget>
-#include <functional>
-
-#include "editor/form.h"
 
 class QComboBox;
 class QLabel;
@@ -16,18 +13,14 @@ class QPushButton;
 
 namespace tessara::app {
 
-class RunClock;
+class CompanionContext;
 class TimelineView;
 
 class TimelineWindow : public QWidget {
   Q_OBJECT
  public:
-  using Handler = std::function<void(Form&)>;
-  using Act = std::function<void(const Handler&)>;
-
-  // parent: the main window, beside which this one stays a window of its own.
-  TimelineWindow(Form& form, RunClock& clock, Act act, std::function<void()> toggleRun,
-                 QWidget* parent);
+  // A window of its own, a child of the context's main window; context outlives it.
+  explicit TimelineWindow(CompanionContext& context);
 
   TimelineView& View() { return *view_; }
   QString Note() const;
@@ -41,9 +34,7 @@ class TimelineWindow : public QWidget {
   void SaveValues();
   void Refuse(const std::string& path, const std::string& reason);
 
-  Form& form_;
-  RunClock& clock_;
-  Act act_;
+  CompanionContext& context_;
   TimelineView* view_ = nullptr;
   QPushButton* back_ = nullptr;
   QPushButton* forward_ = nullptr;

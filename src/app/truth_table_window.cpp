@@ -9,7 +9,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "app/tessara_form.h"
+#include "app/companion_context.h"
 #include "editor/truth_table_rows.h"
 #include "io/circuit_file.h"
 #include "io/table_text.h"
@@ -68,7 +68,8 @@ class TruthTableModel : public QAbstractTableModel {
   const TruthTable* table_ = nullptr;
 };
 
-TruthTableWindow::TruthTableWindow(Tessara_Form& main) : QWidget(&main, Qt::Window), main_(main) {
+TruthTableWindow::TruthTableWindow(CompanionContext& context)
+    : QWidget(&context.Main(), Qt::Window), context_(context) {
   setObjectName(QStringLiteral("TruthTableWindow"));
   setWindowTitle(QStringLiteral("Tessara - Truth Table"));
   message_ = new QLabel(this);
@@ -95,7 +96,7 @@ TruthTableWindow::TruthTableWindow(Tessara_Form& main) : QWidget(&main, Qt::Wind
   layout->addWidget(copy_, 0, Qt::AlignRight);
   resize(520, 420);
 
-  connect(&main_, &Tessara_Form::acted, this, &TruthTableWindow::Follow);
+  connect(&context_, &CompanionContext::acted, this, &TruthTableWindow::Follow);
   connect(view_, &QTableView::clicked, this,
           [this](const QModelIndex& index) { OnRowClicked(index.row()); });
   connect(copy_, &QPushButton::clicked, this,
@@ -109,7 +110,7 @@ void TruthTableWindow::showEvent(QShowEvent* event) {
 
 void TruthTableWindow::Follow() {
   if (!isVisible()) return;
-  std::string circuit = WriteCircuit(main_.form().doc);
+  std::string circuit = WriteCircuit(context_.form().doc);
   if (circuit == shownCircuit_) return;
   shownCircuit_ = std::move(circuit);
   const LoadResult saved = ReadCircuit(shownCircuit_);  // the circuit as its file loads
@@ -143,7 +144,7 @@ std::string TruthTableWindow::CopyText() const {
 }
 
 void TruthTableWindow::OnRowClicked(int row) {
-  main_.Act([row](Form& form) { TruthTableRow_Click(form, static_cast<unsigned>(row)); });
+  context_.Act([row](Form& form) { TruthTableRow_Click(form, static_cast<unsigned>(row)); });
 }
 
 }  // namespace tessara::app

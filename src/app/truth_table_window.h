@@ -1,12 +1,12 @@
 // The truth table window (Options > Truth Table): the table of the circuit in the main
 // window, every row with its timing note, made by the core's engine
 // (sim/truth_table.h) exactly as `tessara-sim table --timing` makes it for the saved
-// circuit. Non-modal, built on first use; while shown it follows every handler the main
-// window runs (Tessara_Form::acted) and recomputes only when the circuit's saved text
-// changed (a hidden window catches up when shown again).
+// circuit. Non-modal, built on first use; while shown it follows every act of the
+// companion context (CompanionContext::acted) and recomputes only when the circuit's
+// saved text changed (a hidden window catches up when shown again).
 // A click on a row runs that row on the canvas (TruthTableRow_Click); "Copy" puts the
-// table's text on the clipboard. It speaks to the circuit only through the form's
-// document and handlers, never through the main window's widgets.
+// table's text on the clipboard. It speaks to the circuit only through the context's
+// form and acts, never through the main window's widgets.
 #pragma once
 
 #include <QWidget>
@@ -21,15 +21,15 @@ class QTableView;
 
 namespace tessara::app {
 
-class Tessara_Form;
+class CompanionContext;
 class TruthTableModel;
 
 class TruthTableWindow : public QWidget {
   Q_OBJECT
  public:
-  // A window of its own, titled "Tessara - Truth Table", showing main's circuit; it
-  // closes with main.
-  explicit TruthTableWindow(Tessara_Form& main);
+  // A window of its own, titled "Tessara - Truth Table", showing the context's circuit;
+  // a child of the context's main window, it closes with it. context outlives it.
+  explicit TruthTableWindow(CompanionContext& context);
 
   // Recomputes the table when shown and the circuit's saved text differs from the one
   // shown last.
@@ -43,7 +43,7 @@ class TruthTableWindow : public QWidget {
   std::string CopyText() const;
   void OnRowClicked(int row);
 
-  Tessara_Form& main_;
+  CompanionContext& context_;
   std::string shownCircuit_;  // WriteCircuit text of the circuit whose table is shown
   std::optional<TruthTable> table_;
   QLabel* message_ = nullptr;

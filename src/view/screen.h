@@ -128,9 +128,10 @@ struct DragSource {
   bool operator==(const DragSource&) const = default;
 };
 
-class Screen {
+// The element half of the screen: the four pools and the palette's buttons.
+class ScreenElements {
  public:
-  virtual ~Screen() = default;
+  virtual ~ScreenElements() = default;
 
   // Element i of each pool belongs to slot i, 0..50.
   virtual ImageElement& ObjImage(Integer i) = 0;
@@ -138,7 +139,10 @@ class Screen {
   virtual LabelElement& txtObjValue(Integer i) = 0;
   virtual LineElement& LinkLine(Integer i) = 0;
   virtual BorderElement& Palette(PaletteButton button) = 0;
+};
 
+class Screen : public ScreenElements {
+ public:
   virtual void SetPowerCaption(std::string_view caption) = 0;
   virtual std::string PowerCaption() const = 0;
   virtual void SetCaption(std::string_view caption) = 0;  // the window's title

@@ -190,7 +190,7 @@ TEST_F(Window, FilesSaveAndOpenThroughTheMenuAndABadFileGivesAnErrorBoxChangingN
   const std::string path = (folder.path() / "bent.cir").string(),
                     bad = (folder.path() / "bad.cir").string();
   std::string answer = path;
-  window.SetFileChooser(
+  window.Dialogs().SetFileChooser(
       [&](FileDialogMode, std::string_view, const std::string&) { return answer; });
   PlaceWith("AndGateButton", QPoint(200, 100));
   PlaceWith("OrGateButton", QPoint(200, 300));

@@ -1,0 +1,206 @@
+#include "app/element_pools.h"
+
+#include <QLabel>
+
+#include "app/canvas.h"
+#include "app/companion_context.h"
+#include "app/elements.h"
+#include "app/twips.h"
+#include "app/window_drag.h"
+#include "editor/linking.h"
+#include "editor/moving.h"
+#include "editor/palette.h"
+#include "editor/placing.h"
+
+namespace tessara::app {
+namespace {
+
+struct PaletteEntry {
+  PaletteButton button;
+  const char* name;
+  Art art;
+  Single left, top;
+  void (*click)(Form&);
+};
+
+const PaletteEntry kPaletteEntries[kPaletteButtonCount] = {
+    {PaletteButton::CrossButton, "CrossButton", {Art::Kind::Cross}, 240, 720, CrossButton_Click},
+    {PaletteButton::LinkButton, "LinkButton", {Art::Kind::Link}, 960, 720, LinkButton_Click},
+    {PaletteButton::AndGateButton,
+     "AndGateButton",
+     {Art::Kind::Gate, kAndGate, 0},
+     240,
+     1440,
+     AndGateButton_Click},
+    {PaletteButton::NandGateButton,
+     "NandGateButton",
+     {Art::Kind::Gate, kNandGate, 0},
+     960,
+     1440,
+     NandGateButton_Click},
+    {PaletteButton::OrGateButton,
+     "OrGateButton",
+     {Art::Kind::Gate, kOrGate, 0},
+     240,
+     2160,
+     OrGateButton_Click},
+    {PaletteButton::NorGateButton,
+     "NorGateButton",
+     {Art::Kind::Gate, kNorGate, 0},
+     960,
+     2160,
+     NorGateButton_Click},
+    {PaletteButton::NotGateButton,
+     "NotGateButton",
+     {Art::Kind::Gate, kNotGate, 0},
+     240,
+     2880,
+     NotGateButton_Click},
+    {PaletteButton::XorGateButton,
+     "XorGateButton",
+     {Art::Kind::Gate, kXorGate, 0},
+     960,
+     2880,
+     XorGateButton_Click},
+    {PaletteButton::InputButton, "InputButton", {Art::Kind::Input}, 240, 3720, InputButton_Click},
+    {PaletteButton::OutputButton,
+     "OutputButton",
+     {Art::Kind::Output},
+     960,
+     3720,
+     OutputButton_Click},
+};
+
+QString PoolName(const char* pool, Integer i) {
+  return QStringLiteral("%1(%2)").arg(QLatin1String(pool)).arg(i);
+}
+
+// A widget of one plain colour.
+void Fill(QWidget* widget, const QColor& colour) {
+  QPalette colours = widget->palette();
+  colours.setColor(QPalette::Window, colour);
+  widget->setPalette(colours);
+  widget->setAutoFillBackground(true);
+}
+
+}  // namespace
+
+ElementPools::ElementPools(QWidget& window, QWidget& client, Tessara_Frame& canvas,
+                           CompanionContext& context)
+    : QObject(&window), canvas_(canvas), context_(context) {
+  BuildPalette(client);
+  BuildPools();
+  canvas_.RaiseLines();
+  drag_ = new WindowDrag(&window);
+  connect(drag_, &WindowDrag::dropped, this, &ElementPools::OnDrop);
+  FollowCanvas();
+}
+
+void ElementPools::BuildPalette(QWidget& client) {
+  auto* tools = new QLabel(tr("Tools"), &client);
+  tools->setObjectName(QStringLiteral("Label2"));
+  tools->setGeometry(TwipsRect(120, 120, 1575, 5295));
+  tools->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+  Fill(tools, Qt::white);
+
+  auto* rule = new QWidget(&client);
+  rule->setObjectName(QStringLiteral("Line2"));
+  rule->setGeometry(TwipsRect(120, 360, 1440, kTwipsPerPixel));
+  Fill(rule, Qt::black);
+  rule->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+  for (const PaletteEntry& entry : kPaletteEntries) {
+    auto* button =
+        new PictureElement(&client, entry.art, TwipsRect(entry.left, entry.top, 600, 600));
+    button->setObjectName(QString::fromLatin1(entry.name));
+    connect(button, &PictureElement::pressed, this, [this, &entry] { context_.Act(entry.click); });
+    palette_[static_cast<std::size_t>(entry.button)] = button;
+  }
+
+  trashCan_ = new PictureElement(&client, {Art::Kind::TrashCan}, TwipsRect(360, 5880, 1005, 1005));
+  trashCan_->setObjectName(QStringLiteral("TrashCan"));
+  connect(trashCan_, &PictureElement::pressed, this, [this] { context_.Act(TrashCan_MouseDown); });
+}
+
+void ElementPools::BuildPools() {
+  for (Integer i = 0; i < kSlotCount; ++i) {
+    auto* image = new PoolImage(&canvas_, {DragPool::ObjImage, i}, kGateImageSize, {});
+    image->setObjectName(PoolName("ObjImage", i));
+    auto* marker =
+        new PoolImage(&canvas_, {DragPool::buffer, i}, kNodeMarkerSize, {Art::Kind::NodeDot});
+    marker->setObjectName(PoolName("buffer", i));
+    for (PoolImage* element : {image, marker}) {
+      connect(element, &PoolImage::dragWanted, this, [this](DragSource s, Single x, Single y) {
+        context_.Act([&](Form& form) { AutomaticDrag_MouseDown(form, s, x, y); });
+      });
+      connect(element, &PoolImage::pressedAt, this, [this](DragSource s, Single x, Single y) {
+        context_.Act([&](Form& form) {
+          if (s.pool == DragPool::ObjImage) {
+            ObjImage_MouseDown(form, s.index, x, y);
+          } else {
+            buffer_MouseDown(form, s.index, x, y);
+          }
+        });
+      });
+      connect(element, &PoolImage::doubleClicked, this, [this](DragSource s) {
+        context_.Act([&](Form& form) {
+          if (s.pool == DragPool::ObjImage) {
+            ObjImage_DblClick(form, s.index);
+          } else {
+            buffer_DblClick(form);
+          }
+        });
+      });
+    }
+    auto* value = new ValueLabel(&canvas_);
+    value->setObjectName(PoolName("txtObjValue", i));
+    const auto slot = static_cast<std::size_t>(i);
+    objImages_[slot] = image;
+    buffers_[slot] = marker;
+    values_[slot] = value;
+  }
+}
+
+void ElementPools::FollowCanvas() {
+  connect(&canvas_, &Tessara_Frame::mouseMove, this,
+          [this](Single x, Single y) { Tessara_Frame_MouseMove(context_.form(), x, y); });
+  connect(&canvas_, &Tessara_Frame::mouseDown, this,
+          [this] { context_.Act(Tessara_Frame_MouseDown); });
+  connect(&canvas_, &Tessara_Frame::mouseUp, this, [this] { context_.Act(Tessara_Frame_MouseUp); });
+}
+
+ImageElement& ElementPools::ObjImage(Integer i) {
+  return *objImages_.at(static_cast<std::size_t>(i));
+}
+ImageElement& ElementPools::buffer(Integer i) { return *buffers_.at(static_cast<std::size_t>(i)); }
+LabelElement& ElementPools::txtObjValue(Integer i) {
+  return *values_.at(static_cast<std::size_t>(i));
+}
+LineElement& ElementPools::LinkLine(Integer i) { return canvas_.LinkLine(i); }
+
+BorderElement& ElementPools::Palette(PaletteButton button) {
+  return *palette_.at(static_cast<std::size_t>(button));
+}
+
+PoolImage& ElementPools::Pooled(DragSource source) {
+  const auto slot = static_cast<std::size_t>(source.index);
+  return source.pool == DragPool::ObjImage ? *objImages_.at(slot) : *buffers_.at(slot);
+}
+
+void ElementPools::BeginDrag(DragSource source) {
+  if (!IsSlotIndex(source.index)) return;
+  PoolImage& element = Pooled(source);
+  drag_->Begin(&element, element.LastPress(), source);
+}
+
+void ElementPools::OnDrop(DragSource source, QWidget* target, QPoint pos) {
+  if (target == &canvas_) {
+    context_.Act([&](Form& form) {
+      Tessara_Frame_DragDrop(form, source, ToTwips(pos.x()), ToTwips(pos.y()));
+    });
+  } else if (target == trashCan_) {
+    context_.Act([&](Form& form) { TrashCan_DragDrop(form, source); });
+  }
+}
+
+}  // namespace tessara::app

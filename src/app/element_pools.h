@@ -1,0 +1,62 @@
+// The window's elements and what their events run: the Tools palette with its ten
+// buttons and the trash can on the client area; on the canvas the pools of 51 gate
+// images (ObjImage), node markers (buffer) and value labels (txtObjValue) beside its
+// link lines (LinkLine). It is the element half of the window's Screen, starts the
+// window's own drags (Screen::BeginDrag), and runs the handler of the same name for
+// every press, double-click and drop on its elements and on the bare canvas, through
+// the context's Act (pointer moves straight on the form: they change nothing to undo).
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+#include <array>
+
+#include "view/screen.h"
+
+class QWidget;
+
+namespace tessara::app {
+
+class CompanionContext;
+class PictureElement;
+class PoolImage;
+class Tessara_Frame;
+class ValueLabel;
+class WindowDrag;
+
+class ElementPools : public QObject, public ScreenElements {
+  Q_OBJECT
+ public:
+  // Builds the palette on client and the pools on canvas, every pool element hidden.
+  // window: the main window, which the drags cross and which owns this. canvas and
+  // context outlive this.
+  ElementPools(QWidget& window, QWidget& client, Tessara_Frame& canvas, CompanionContext& context);
+
+  ImageElement& ObjImage(Integer i) override;
+  ImageElement& buffer(Integer i) override;
+  LabelElement& txtObjValue(Integer i) override;
+  LineElement& LinkLine(Integer i) override;
+  BorderElement& Palette(PaletteButton button) override;
+  // Starts dragging source's element from the point last pressed on it; a source
+  // outside slots 0..50 starts nothing.
+  void BeginDrag(DragSource source);
+
+ private:
+  void BuildPalette(QWidget& client);
+  void BuildPools();
+  void FollowCanvas();
+  // Only the bare canvas and the trash can take drops.
+  void OnDrop(DragSource source, QWidget* target, QPoint pos);
+  PoolImage& Pooled(DragSource source);
+
+  Tessara_Frame& canvas_;
+  CompanionContext& context_;
+  std::array<PoolImage*, kSlotCount> objImages_{};
+  std::array<PoolImage*, kSlotCount> buffers_{};
+  std::array<ValueLabel*, kSlotCount> values_{};
+  std::array<PictureElement*, kPaletteButtonCount> palette_{};
+  PictureElement* trashCan_ = nullptr;
+  WindowDrag* drag_ = nullptr;
+};
+
+}  // namespace tessara::app
