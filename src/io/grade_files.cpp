@@ -1,5 +1,6 @@
 #include "io/grade_files.h"
 
+#include <algorithm>
 #include <cassert>
 #include <condition_variable>
 #include <mutex>
@@ -65,7 +66,8 @@ void GradeFiles(const TruthTable& expected, const std::vector<std::string>& path
                 const WorkLimits& limits, int jobs,
                 const std::function<void(const std::string&, const Grade&)>& report) {
   assert(jobs >= 1 && limits.maxSteps >= 1);
-  const auto workers = static_cast<std::size_t>(jobs);
+  const std::size_t workers =
+      std::min(static_cast<std::size_t>(jobs), std::max<std::size_t>(1, paths.size()));
   Queue queue(paths.size(), workers * kAheadPerJob);
   Deadlines deadlines(workers);
   std::vector<std::jthread> threads;
