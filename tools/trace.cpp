@@ -1,16 +1,14 @@
 #include "trace.h"
 
 #include <functional>
-#include <nlohmann/json.hpp>
 
+#include "json.h"
 #include "model/gatekinds.h"
 #include "sim/propagation.h"
 #include "sim/terminals.h"
 #include "used_slots.h"
 
 namespace tessara::tool {
-
-using Json = nlohmann::ordered_json;  // keys in the order written
 
 void RunActions(Document& doc, const std::vector<Action>& actions,
                 const std::function<void(const RunRecord&)>& record) {
@@ -92,7 +90,7 @@ void WriteWaveDrom(Document& doc, const std::vector<Action>& actions, std::ostre
   for (std::size_t i = 0; i < signals.size(); ++i) {
     signal.push_back({{"name", signals[i].first}, {"wave", waves[i]}});
   }
-  out << Json{{"signal", signal}}.dump() << '\n';
+  out << Dump(Json{{"signal", signal}}) << '\n';
 }
 
 }  // namespace tessara::tool
