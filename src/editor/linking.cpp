@@ -8,6 +8,7 @@
 
 #include "editor/refusals.h"
 #include "editor/stepping.h"
+#include "model/cell.h"
 #include "model/gatekinds.h"
 #include "sim/propagation.h"
 #include "view/display.h"
@@ -15,7 +16,11 @@
 namespace tessara {
 namespace {
 
-constexpr Single kMidline = kCellSize / 2;
+// The press (x, y) on gate index's image, seen on the upright gate's cell; nothing for
+// an orientation outside 0..3.
+std::optional<CellPoint> UprightPress(const Form& form, Single x, Single y, Integer index) {
+  return ToUpright({x, y}, form.doc.Gates(index).GetOrientation());
+}
 
 // The lowest free link slot other than the one being drawn, which is not yet used.
 std::optional<Integer> FreeLinkBesides(const Document& doc, Integer drawn) {
@@ -83,32 +88,16 @@ void ObjImage_MouseDown(Form& form, Integer Index, Single X, Single Y) {
   DisplayObjects(form.doc, form.screen);
 }
 
+// The upright gate's right half, the midline included, is its output half; on its
+// left half, the lower half chooses input 1.
 Long IsOutputSide(const Form& form, Single x, Single y, Integer index) {
-  switch (form.doc.Gates(index).GetOrientation()) {
-    case 0:
-      return x >= kMidline ? 1 : 0;
-    case 1:
-      return y <= kMidline ? 1 : 0;
-    case 2:
-      return x <= kMidline ? 1 : 0;
-    case 3:
-      return y >= kMidline ? 1 : 0;
-    default:
-      return 0;
-  }
+  const std::optional<CellPoint> p = UprightPress(form, x, y, index);
+  return p && p->x >= kHalfCell ? 1 : 0;
 }
 
 Integer GetClickedInput(const Form& form, Single x, Single y, Integer index) {
-  switch (form.doc.Gates(index).GetOrientation()) {
-    case 0:
-    case 2:
-      return y >= kMidline ? 1 : 0;
-    case 1:
-    case 3:
-      return x >= kMidline ? 1 : 0;
-    default:
-      return 0;
-  }
+  const std::optional<CellPoint> p = UprightPress(form, x, y, index);
+  return p && p->y >= kHalfCell ? 1 : 0;
 }
 
 void AddNode(Form& form) {

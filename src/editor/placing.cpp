@@ -4,13 +4,12 @@
 
 #include "editor/linking.h"
 #include "editor/refusals.h"
+#include "model/cell.h"
 #include "model/gatekinds.h"
 #include "view/display.h"
 
 namespace tessara {
 namespace {
-
-constexpr Single kHalfCell = kCellSize / 2;  // the press point lands mid-image
 
 // The codes of the tools that place a gate of the same code.
 bool IsGateTool(Long tool) {
@@ -42,14 +41,9 @@ void PlaceGate(Form& form) {
   const Long type = form.doc.CurrentTool;
   form.doc.PutGate(*slot, MakeGate(type));
   gate& g = form.doc.Gates(*slot);
-  const Single x = form.MouseX - kHalfCell;
+  const Single x = form.MouseX - kHalfCell;  // the press point lands mid-image
   const Single y = form.MouseY - kHalfCell;
-  // Inputs and outputs keep their columns and so skip the gate area's limits.
-  if (type == kInputGate || type == kOutputGate) {
-    g.SetLocation(x, y);
-  } else {
-    form.doc.SetObject(*slot, x, y);
-  }
+  form.doc.SetObject(*slot, x, y);
   g.SetInputValue(0, false);
   if (HasTwoInputs(type)) g.SetInputValue(1, false);
   g.SetUsed(true);

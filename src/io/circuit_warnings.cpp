@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "model/cell.h"
 #include "model/gatekinds.h"
 
 namespace tessara {
@@ -64,7 +65,7 @@ void GateWarnings(const Document& doc, Integer s, std::vector<CircuitWarning>& o
   }
   if (!drives && g.GetType() != kOutputGate) add("drives nothing");
   const Long o = g.GetOrientation();
-  if (o < 0 || o > 3) add("has orientation " + std::to_string(o) + ", outside 0..3");
+  if (!IsOrientation(o)) add("has orientation " + std::to_string(o) + ", outside 0..3");
 }
 
 void LinkWarnings(const Document& doc, Integer l, std::vector<CircuitWarning>& out) {
