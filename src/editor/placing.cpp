@@ -6,6 +6,7 @@
 #include "editor/refusals.h"
 #include "model/cell.h"
 #include "model/gatekinds.h"
+#include "model/kinds.h"
 #include "view/display.h"
 
 namespace tessara {
@@ -28,10 +29,6 @@ bool IsGateTool(Long tool) {
   }
 }
 
-bool HasTwoInputs(Long type) {
-  return type != kNotGate && type != kInputGate && type != kOutputGate;
-}
-
 void PlaceGate(Form& form) {
   const std::optional<Integer> slot = form.doc.GetFreeGate();
   if (!slot) {
@@ -45,7 +42,7 @@ void PlaceGate(Form& form) {
   const Single y = form.MouseY - kHalfCell;
   form.doc.SetObject(*slot, x, y);
   g.SetInputValue(0, false);
-  if (HasTwoInputs(type)) g.SetInputValue(1, false);
+  if (FindKind(type)->inputs == 2) g.SetInputValue(1, false);
   g.SetUsed(true);
 }
 

@@ -4,7 +4,7 @@
 #include <array>
 
 #include "model/cell.h"
-#include "model/gatekinds.h"
+#include "model/kinds.h"
 
 namespace tessara {
 namespace {
@@ -13,16 +13,8 @@ constexpr int kFirstGateLine = 5;
 constexpr int kFirstLinkLine = 56;
 
 int InputCount(Long type) {
-  switch (type) {
-    case kInputGate:
-      return 0;
-    case kNotGate:
-    case kOutputGate:
-    case kBufferGate:
-      return 1;
-    default:
-      return 2;
-  }
+  const KindFacts* kind = FindKind(type);
+  return kind ? kind->inputs : 0;
 }
 
 bool Used(const Document& doc, Integer slot) {
