@@ -8,26 +8,10 @@
 #include "model/gatekinds.h"
 #include "model/kinds.h"
 #include "view/display.h"
+#include "view/tools.h"
 
 namespace tessara {
 namespace {
-
-// The codes of the tools that place a gate of the same code.
-bool IsGateTool(Long tool) {
-  switch (tool) {
-    case kAndGate:
-    case kOrGate:
-    case kNotGate:
-    case kInputGate:
-    case kOutputGate:
-    case kNandGate:
-    case kNorGate:
-    case kXorGate:
-      return true;
-    default:
-      return false;
-  }
-}
 
 void PlaceGate(Form& form) {
   const std::optional<Integer> slot = form.doc.GetFreeGate();
@@ -50,7 +34,8 @@ void PlaceGate(Form& form) {
 
 void Tessara_Frame_MouseDown(Form& form) {
   if (!form.doc.PowerOn) {
-    if (IsGateTool(form.doc.CurrentTool)) {
+    const ToolFacts* tool = FindTool(form.doc.CurrentTool);
+    if (tool && tool->placesGate) {
       PlaceGate(form);
     } else if (form.doc.CurrentTool == kLinkTool) {
       if (form.LinkStarted != 0) {
