@@ -12,6 +12,7 @@
 #include "app/timeline_view.h"
 #include "editor/stepping.h"
 #include "io/replace_file.h"
+#include "sim/repeat_notes.h"
 
 namespace tessara::app {
 namespace {
@@ -91,10 +92,7 @@ void TimelineWindow::Refresh() {
   counter_->setText(QStringLiteral("Step %1 of %2").arg(history.Current()).arg(history.Last()));
   QStringList notes;
   if (const auto& repeat = view_->FoundRepeat()) {
-    notes << (repeat->period == 1 ? QStringLiteral("settled at step %1").arg(repeat->from)
-                                  : QStringLiteral("repeats every %1 steps from step %2")
-                                        .arg(repeat->period)
-                                        .arg(repeat->from));
+    notes << QString::fromStdString(RepeatNote(*repeat));
   }
   if (history.First() > 0) {
     notes << QStringLiteral("steps 0 to %1 dropped: the timeline keeps the last %2 steps")

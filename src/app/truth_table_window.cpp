@@ -13,6 +13,7 @@
 #include "editor/truth_table_rows.h"
 #include "io/circuit_file.h"
 #include "io/table_text.h"
+#include "sim/repeat_notes.h"
 #include "sim/terminals.h"
 
 namespace tessara::app {
@@ -50,8 +51,7 @@ class TruthTableModel : public QAbstractTableModel {
     if (column < table_->inputs + table_->outputs) {
       return QString(QChar(row.out[column - table_->inputs]));
     }
-    const std::string note = TimingNote(row);
-    return QString::fromStdString(note.substr(1, note.size() - 2));  // without its parentheses
+    return QString::fromStdString(RowRepeatNote(row));
   }
 
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override {

@@ -3,7 +3,7 @@
 #include <sstream>
 #include <vector>
 
-#include "sim/settle.h"
+#include "sim/repeat_notes.h"
 
 namespace tessara {
 namespace {
@@ -60,12 +60,7 @@ std::string Spaced(std::string_view cells) {
   return text;
 }
 
-std::string TimingNote(const TableRow& row) {
-  if (!row.repeats) return "(no repeat within " + std::to_string(kSettleBound) + " steps)";
-  if (row.period == 1) return "(settles after " + std::to_string(row.steps) + " steps)";
-  return "(repeats every " + std::to_string(row.period) + " steps from step " +
-         std::to_string(row.steps) + ")";
-}
+std::string TimingNote(const TableRow& row) { return "(" + RowRepeatNote(row) + ")"; }
 
 std::string TableText(const TruthTable& table, bool timing) {
   std::string text;
@@ -121,7 +116,7 @@ TableTextResult ReadTableText(std::string_view text) {
                         std::to_string(table.outputs) + " output values (0, 1 or ~)",
                     i + 1);
     }
-    const std::size_t index = in->empty() ? 0 : std::stoul(*in, nullptr, 2);
+    const std::size_t index = RowOf(*in);
     if (lineOf[index] != 0) {
       return Refuse("a second row for inputs " + Spaced(*in) + " (the first is on line " +
                         std::to_string(lineOf[index]) + ")",
@@ -133,11 +128,7 @@ TableTextResult ReadTableText(std::string_view text) {
   }
   for (std::size_t index = 0; index < lineOf.size(); ++index) {
     if (lineOf[index] != 0) continue;
-    std::string in;
-    for (std::size_t k = 0; k < table.inputs; ++k) {
-      in += (index >> (table.inputs - 1 - k) & 1u) ? '1' : '0';
-    }
-    return Refuse("no row for inputs " + Spaced(in), header + 1);
+    return Refuse("no row for inputs " + Spaced(RowInputs(index, table.inputs)), header + 1);
   }
   return {std::move(table), {}};
 }

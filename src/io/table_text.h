@@ -22,8 +22,8 @@ namespace tessara {
 // The cells of a row joined by single spaces: "010" gives "0 1 0".
 std::string Spaced(std::string_view cells);
 
-// "(settles after K steps)", "(repeats every P steps from step K)" or
-// "(no repeat within 1000000 steps)".
+// The row's repeat note (sim/repeat_notes.h) in parentheses: "(settles after K steps)",
+// "(repeats every P steps from step K)" or "(no repeat within 1000000 steps)".
 std::string TimingNote(const TableRow& row);
 
 // The header line and one line per row, each ending '\n'; with timing, each row

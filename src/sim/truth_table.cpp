@@ -27,6 +27,18 @@ Document AsLoaded(const Document& doc) {
 
 }  // namespace
 
+std::string RowInputs(std::size_t row, std::size_t inputs) {
+  std::string cells;
+  for (std::size_t k = 0; k < inputs; ++k) cells += (row >> (inputs - 1 - k) & 1u) ? '1' : '0';
+  return cells;
+}
+
+std::size_t RowOf(std::string_view cells) {
+  std::size_t row = 0;
+  for (char c : cells) row = row * 2 + (c == '1' ? 1 : 0);
+  return row;
+}
+
 TruthTable MakeTruthTable(const Document& circuit) {
   const Terminals terminals = FindTerminals(circuit);
   const std::size_t n = terminals.inputs.size();
@@ -36,10 +48,9 @@ TruthTable MakeTruthTable(const Document& circuit) {
   for (unsigned combination = 0; combination < (1u << n); ++combination) {
     TableRow row;
     RestoreState(doc, loaded);
+    row.in = RowInputs(combination, n);
     for (std::size_t k = 0; k < n; ++k) {
-      const bool on = combination >> (n - 1 - k) & 1u;
-      if (on) ToggleInput(doc, terminals.inputs[k]);
-      row.in += on ? '1' : '0';
+      if (row.in[k] == '1') ToggleInput(doc, terminals.inputs[k]);
     }
     const Settling settling = Settle(doc);
     for (Integer slot : terminals.outputs) row.out += settling.Cell(slot);

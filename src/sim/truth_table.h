@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/document.h"
@@ -27,6 +28,12 @@ struct TruthTable {
   std::size_t outputs = 0;
   std::vector<TableRow> rows;  // 2^inputs rows in binary counting order, I1 the top bit
 };
+
+// The inputs of row `row` of a table with `inputs` inputs, '0' or '1' each, I1 first:
+// rows count in binary with I1 the top bit, so row 1 of three inputs is "001".
+std::string RowInputs(std::size_t row, std::size_t inputs);
+// The row whose inputs are `cells` ('0' or '1' each, I1 first): RowInputs' inverse.
+std::size_t RowOf(std::string_view cells);
 
 // The table of circuit, inputs and outputs numbered as FindTerminals numbers them.
 // Requires at most kMaxTableInputs inputs; circuit is not changed. A circuit without
