@@ -10,6 +10,7 @@
 
 #include "app/run_clock.h"
 #include "app/timeline_view.h"
+#include "editor/refusals.h"
 #include "editor/stepping.h"
 #include "io/replace_file.h"
 #include "sim/repeat_notes.h"
@@ -114,7 +115,7 @@ void TimelineWindow::SavePicture() {
     svg.setViewBox(QRect(QPoint(0, 0), size));
     svg.setTitle(windowTitle());
     QPainter painter;
-    if (!painter.begin(&svg)) return Refuse(path, "cannot write the file");
+    if (!painter.begin(&svg)) return RefuseSave(form_.screen, path, {"cannot write the file", 0});
     view_->Paint(painter, size);
     return;
   }
@@ -122,18 +123,14 @@ void TimelineWindow::SavePicture() {
   QPainter painter(&picture);
   view_->Paint(painter, size);
   painter.end();
-  if (!picture.save(name, "PNG")) Refuse(path, "cannot write the file");
+  if (!picture.save(name, "PNG")) RefuseSave(form_.screen, path, {"cannot write the file", 0});
 }
 
 void TimelineWindow::SaveValues() {
   const std::string path = form_.screen.ChooseFile(FileDialogMode::Save, kValuesFilter);
   if (path.empty()) return;
   const std::string csv = RunValuesCsv(form_.history, SignalRows(form_.doc));
-  if (const auto reason = ReplaceFile(path, csv)) Refuse(path, *reason);
-}
-
-void TimelineWindow::Refuse(const std::string& path, const std::string& reason) {
-  form_.screen.ShowMessage("Cannot save \"" + path + "\":\n" + reason, "Error", MessageStyle::Stop);
+  if (const auto reason = ReplaceFile(path, csv)) RefuseSave(form_.screen, path, {*reason, 0});
 }
 
 }  // namespace tessara::app

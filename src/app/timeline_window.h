@@ -39,7 +39,6 @@ class TimelineWindow : public QWidget {
  private:
   void SavePicture();
   void SaveValues();
-  void Refuse(const std::string& path, const std::string& reason);
 
   Form& form_;
   RunClock& clock_;

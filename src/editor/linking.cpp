@@ -4,7 +4,6 @@
 #include "editor/linking.h"
 
 #include <optional>
-#include <string>
 
 #include "editor/refusals.h"
 #include "editor/stepping.h"
@@ -30,10 +29,6 @@ std::optional<Integer> FreeLinkBesides(const Document& doc, Integer drawn) {
   return std::nullopt;
 }
 
-void Refuse(Screen& screen, std::string_view what) {
-  screen.ShowMessage(std::string(what) + "\r\n", "Error", MessageStyle::Exclamation);
-}
-
 // Idle: a press on an output half opens a segment from gate i. Like every idle press
 // it first takes the lowest free link slot and clears its node flags.
 void StartLink(Form& form, Integer i, Single X, Single Y) {
@@ -44,9 +39,9 @@ void StartLink(Form& form, Integer i, Single X, Single Y) {
     form.doc.Links(*slot).StopIsNode = false;
   }
   if (IsOutputSide(form, X, Y, i) != 1) {
-    Refuse(form.screen, "Error: You must start with an output");
+    ShowRefusal(form.screen, Refusal::StartWithOutput);
   } else if (!slot) {
-    ShowNoRoom(form.screen, "link");
+    ShowRefusal(form.screen, Refusal::NoRoomForLink);
   } else {
     form.doc.Links(*slot).SetStart(i, 0);
     form.LinkStarted = 1;
@@ -56,7 +51,7 @@ void StartLink(Form& form, Integer i, Single X, Single Y) {
 // Drawing: a press on an input half of gate i completes the segment being drawn.
 void FinishLink(Form& form, Integer i, Single X, Single Y) {
   if (IsOutputSide(form, X, Y, i) == 1) {
-    Refuse(form.screen, "Error: You must finish with an input");
+    ShowRefusal(form.screen, Refusal::FinishWithInput);
     return;
   }
   linkgates& segment = form.doc.Links(form.CurrentLink);
@@ -105,12 +100,12 @@ void AddNode(Form& form) {
   // segment being drawn open and nothing half made.
   const std::optional<Integer> slot = form.doc.GetFreeGate();
   if (!slot) {
-    ShowNoRoom(form.screen, "gate");
+    ShowRefusal(form.screen, Refusal::NoRoomForGate);
     return;
   }
   const std::optional<Integer> next = FreeLinkBesides(form.doc, form.CurrentLink);
   if (!next) {
-    ShowNoRoom(form.screen, "link");
+    ShowRefusal(form.screen, Refusal::NoRoomForLink);
     return;
   }
   form.doc.PutGate(*slot, MakeGate(kBufferGate));

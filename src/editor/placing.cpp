@@ -16,7 +16,7 @@ namespace {
 void PlaceGate(Form& form) {
   const std::optional<Integer> slot = form.doc.GetFreeGate();
   if (!slot) {
-    ShowNoRoom(form.screen, "gate");
+    ShowRefusal(form.screen, Refusal::NoRoomForGate);
     return;
   }
   const Long type = form.doc.CurrentTool;
@@ -41,7 +41,7 @@ void Tessara_Frame_MouseDown(Form& form) {
       if (form.LinkStarted != 0) {
         AddNode(form);
       } else {
-        form.screen.ShowMessage("Error: Click on the gates", "Error", MessageStyle::Stop);
+        ShowRefusal(form.screen, Refusal::ClickOnGates);
       }
     }
   }
