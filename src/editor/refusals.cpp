@@ -1,8 +1,9 @@
 #include "editor/refusals.h"
 
-#include <algorithm>
 #include <array>
 #include <string_view>
+
+#include "model/rows.h"
 
 namespace tessara {
 namespace {
@@ -36,9 +37,7 @@ void RefuseFile(Screen& screen, std::string_view doing, const std::string& path,
 }  // namespace
 
 void ShowRefusal(Screen& screen, Refusal refusal) {
-  const RefusalBox& box =
-      *std::find_if(kBoxes.begin(), kBoxes.end(),
-                    [refusal](const RefusalBox& b) { return b.refusal == refusal; });
+  const RefusalBox& box = *FindRow(kBoxes, &RefusalBox::refusal, refusal);
   screen.ShowMessage(box.prompt, kTitle, box.style);
 }
 

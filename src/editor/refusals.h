@@ -18,6 +18,7 @@ enum class Refusal {
   NoRoomForLink,    // no free link slot
 };
 
+// Shows the refusal's box; returns when it is closed.
 void ShowRefusal(Screen& screen, Refusal refusal);
 
 // A file's trouble in a learner's words: what could not be done to which file, then the

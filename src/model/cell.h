@@ -14,21 +14,20 @@ namespace tessara {
 inline constexpr Single kCellSize = 800;
 inline constexpr Single kHalfCell = kCellSize / 2;
 
-// Orientations 0..3 are a quarter turn each; a gate may hold any other value (a file
-// can), which turns it nowhere: it has no pins, halves or picture.
+// Orientations 0..3 are a quarter turn each. A gate may hold any other value (a file
+// can); it then has no pins and no halves, and FromUpright and ToUpright give nothing.
 inline constexpr Long kOrientationCount = 4;
 inline constexpr bool IsOrientation(Long o) { return o >= 0 && o < kOrientationCount; }
 
 // A point on the cell, in twips from its top-left corner.
 struct CellPoint {
   Single x, y;
-  bool operator==(const CellPoint&) const = default;
 };
 
 namespace cell_detail {
 
-// How an orientation turns the upright cell: the point (u, v) goes to (u, v) with the
-// coordinates swapped when `swap`, then each one mirrored across the cell when flipped.
+// How an orientation turns the upright cell: a point's x and y are swapped when `swap`,
+// then x is mirrored across the cell when `flipX` and y when `flipY`.
 struct Turn {
   bool swap, flipX, flipY;
 };

@@ -9,10 +9,10 @@
 // Standard library only; everything here is known at compile time.
 #pragma once
 
-#include <algorithm>
 #include <array>
 #include <string_view>
 
+#include "model/rows.h"
 #include "model/types.h"
 
 namespace tessara {
@@ -94,11 +94,7 @@ inline constexpr std::array<KindFacts, 9> kKinds = {{
 }};
 
 // The row of type code `code`; nullptr for the empty slot (0) and any code no kind has.
-constexpr const KindFacts* FindKind(Long code) {
-  const auto row = std::find_if(kKinds.begin(), kKinds.end(),
-                                [code](const KindFacts& kind) { return kind.code == code; });
-  return row == kKinds.end() ? nullptr : &*row;
-}
+constexpr const KindFacts* FindKind(Long code) { return FindRow(kKinds, &KindFacts::code, code); }
 
 // The kind's word ("and"); "?" for a code no kind has.
 constexpr std::string_view KindName(Long code) {
@@ -112,24 +108,15 @@ constexpr bool HasRole(Long code, KindRole role) {
   return kind && kind->role == role;
 }
 
-// The rows agree with each other: every code once and none the empty slot's; every word
-// once; a signal name for every kind but the node; inputs as the roles need them; and the
-// logic gates listed in the summary at the places 1, 2, ... each once.
+// The rows agree with each other: every code and word once, no code the empty slot's; a
+// signal name for every kind but the node; inputs as the roles need them; and the logic
+// gates at the summary's places 1, 2, ... each once.
 namespace kinds_check {
-
-constexpr bool CodesAndWordsAreDistinct() {
-  for (std::size_t a = 0; a < kKinds.size(); ++a) {
-    if (kKinds[a].code == kNoGate || kKinds[a].word.empty()) return false;
-    for (std::size_t b = a + 1; b < kKinds.size(); ++b) {
-      if (kKinds[a].code == kKinds[b].code || kKinds[a].word == kKinds[b].word) return false;
-    }
-  }
-  return true;
-}
 
 constexpr bool EachRowFitsItsRole() {
   for (const KindFacts& kind : kKinds) {
     const bool logic = kind.role == KindRole::Logic;
+    if (kind.code == kNoGate || kind.word.empty()) return false;
     if (kind.signal.empty() != (kind.role == KindRole::Node)) return false;
     if (logic ? kind.inputs < 1 || kind.inputs > 2 : kind.inputs != (kind.role != KindRole::Input))
       return false;
@@ -139,19 +126,17 @@ constexpr bool EachRowFitsItsRole() {
 }
 
 constexpr bool SummaryPlacesCountFromOne() {
-  const auto logic = std::count_if(kKinds.begin(), kKinds.end(), [](const KindFacts& kind) {
-    return kind.role == KindRole::Logic;
-  });
+  int logic = 0;
+  for (const KindFacts& kind : kKinds) logic += kind.role == KindRole::Logic ? 1 : 0;
   for (int place = 1; place <= logic; ++place) {
-    if (std::count_if(kKinds.begin(), kKinds.end(),
-                      [place](const KindFacts& kind) { return kind.summaryPlace == place; }) != 1)
-      return false;
+    if (!FindRow(kKinds, &KindFacts::summaryPlace, place)) return false;
   }
   return true;
 }
 
-static_assert(CodesAndWordsAreDistinct(), "each kind has its own code and word");
-static_assert(EachRowFitsItsRole(), "a kind's signal name, inputs and summary place fit its role");
+static_assert(AllDistinct(kKinds, &KindFacts::code) && AllDistinct(kKinds, &KindFacts::word),
+              "each kind has its own code and word");
+static_assert(EachRowFitsItsRole(), "a kind's code, words, inputs and summary place fit its role");
 static_assert(SummaryPlacesCountFromOne(), "the summary lists each logic gate at its own place");
 
 }  // namespace kinds_check

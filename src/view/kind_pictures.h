@@ -5,7 +5,6 @@
 // one store, or names a code no kind has.
 #pragma once
 
-#include <algorithm>
 #include <array>
 
 #include "model/kinds.h"
@@ -32,32 +31,34 @@ inline constexpr std::array<KindPicture, 8> kKindPictures = {{
 // The store of the kind with this type code; None for the node, the empty slot and any
 // code no kind has.
 constexpr PictureStore TurningStore(Long kind) {
-  const auto row = std::find_if(kKindPictures.begin(), kKindPictures.end(),
-                                [kind](const KindPicture& p) { return p.kind == kind; });
-  return row == kKindPictures.end() ? PictureStore::None : row->store;
+  const KindPicture* row = FindRow(kKindPictures, &KindPicture::kind, kind);
+  return row ? row->store : PictureStore::None;
 }
 
 // The type code of the kind whose store this is; kNoGate for None.
 constexpr Long StoreKind(PictureStore store) {
-  const auto row = std::find_if(kKindPictures.begin(), kKindPictures.end(),
-                                [store](const KindPicture& p) { return p.store == store; });
-  return row == kKindPictures.end() ? kNoGate : row->kind;
+  const KindPicture* row = FindRow(kKindPictures, &KindPicture::store, store);
+  return row ? row->kind : kNoGate;
 }
 
 namespace kind_pictures_check {
 
-constexpr bool EachKindButTheNodeHasOneStoreOfItsOwn() {
+constexpr bool EachKindButTheNodeHasAStore() {
   for (const KindFacts& kind : kKinds) {
-    const PictureStore store = TurningStore(kind.code);
-    if ((store == PictureStore::None) != (kind.role == KindRole::Node)) return false;
-    if (store != PictureStore::None && StoreKind(store) != kind.code) return false;
+    if ((TurningStore(kind.code) == PictureStore::None) != (kind.role == KindRole::Node))
+      return false;
   }
-  return std::all_of(kKindPictures.begin(), kKindPictures.end(),
-                     [](const KindPicture& p) { return FindKind(p.kind) != nullptr; });
+  for (const KindPicture& row : kKindPictures) {
+    if (!FindKind(row.kind) || row.store == PictureStore::None) return false;
+  }
+  return true;
 }
 
-static_assert(EachKindButTheNodeHasOneStoreOfItsOwn(),
-              "every kind but the node shows a store of its own, and the table names only kinds");
+static_assert(AllDistinct(kKindPictures, &KindPicture::kind) &&
+                  AllDistinct(kKindPictures, &KindPicture::store),
+              "each kind has one store of its own");
+static_assert(EachKindButTheNodeHasAStore(),
+              "every kind but the node shows a store, and only kinds");
 
 }  // namespace kind_pictures_check
 

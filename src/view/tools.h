@@ -1,12 +1,11 @@
 // What every tool is, one row a tool: its code (the document's CurrentTool), the palette
 // button that chooses it and carries the border, the cursor shown over the canvas, and
-// what choosing and using it does. A new tool is one row here and its button's handler
-// (editor/palette.h); every field is required, as in model/kinds.h, and the checks at
-// the end refuse a table that leaves a button, or a kind a learner places, without its
-// tool.
+// what choosing and using it does. A new tool is one row here, its button (PaletteButton
+// and the window's palette) and the button's handler (editor/palette.h). Every field is
+// required, as in model/kinds.h, and the checks at the end refuse a table that leaves a
+// button, or a kind a learner places, without its tool.
 #pragma once
 
-#include <algorithm>
 #include <array>
 
 #include "model/kinds.h"
@@ -77,43 +76,32 @@ inline constexpr std::array<ToolFacts, kPaletteButtonCount> kTools = {{
 }};
 
 // The tool with this code; nullptr for a code no tool has (7, the node kind's, among them).
-constexpr const ToolFacts* FindTool(Long code) {
-  const auto row = std::find_if(kTools.begin(), kTools.end(),
-                                [code](const ToolFacts& tool) { return tool.code == code; });
-  return row == kTools.end() ? nullptr : &*row;
-}
+constexpr const ToolFacts* FindTool(Long code) { return FindRow(kTools, &ToolFacts::code, code); }
 
 // The tool the button chooses; every button has one.
 constexpr const ToolFacts& ToolOf(PaletteButton button) {
-  return *std::find_if(kTools.begin(), kTools.end(),
-                       [button](const ToolFacts& tool) { return tool.button == button; });
+  return *FindRow(kTools, &ToolFacts::button, button);
 }
 
-// The rows agree with each other and with the kinds: each code, button and cursor once;
-// a gate tool for every kind but the node, each placing a kind.
+// The rows agree with each other and with the kinds: each code, button and cursor once
+// (so every button has its tool); a gate tool for every kind but the node, and only for
+// kinds.
 namespace tools_check {
-
-constexpr bool CodesButtonsAndCursorsAreDistinct() {
-  for (std::size_t a = 0; a < kTools.size(); ++a) {
-    for (std::size_t b = a + 1; b < kTools.size(); ++b) {
-      if (kTools[a].code == kTools[b].code || kTools[a].button == kTools[b].button ||
-          kTools[a].cursor == kTools[b].cursor)
-        return false;
-    }
-  }
-  return true;
-}
 
 constexpr bool EachKindButTheNodeHasItsGateTool() {
   for (const KindFacts& kind : kKinds) {
     const ToolFacts* tool = FindTool(kind.code);
     if ((kind.role == KindRole::Node) != (tool == nullptr || !tool->placesGate)) return false;
   }
-  return std::all_of(kTools.begin(), kTools.end(),
-                     [](const ToolFacts& tool) { return !tool.placesGate || FindKind(tool.code); });
+  for (const ToolFacts& tool : kTools) {
+    if (tool.placesGate && !FindKind(tool.code)) return false;
+  }
+  return true;
 }
 
-static_assert(CodesButtonsAndCursorsAreDistinct(), "each tool has its own code, button and cursor");
+static_assert(AllDistinct(kTools, &ToolFacts::code) && AllDistinct(kTools, &ToolFacts::button) &&
+                  AllDistinct(kTools, &ToolFacts::cursor),
+              "each tool has its own code, button and cursor");
 static_assert(EachKindButTheNodeHasItsGateTool(), "every kind a learner places has its gate tool");
 
 }  // namespace tools_check
