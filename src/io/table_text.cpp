@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "sim/repeat_notes.h"
+#include "sim/signal_rows.h"
 
 namespace tessara {
 namespace {
@@ -64,9 +65,9 @@ std::string TimingNote(const TableRow& row) { return "(" + RowRepeatNote(row) + 
 
 std::string TableText(const TruthTable& table, bool timing) {
   std::string text;
-  for (std::size_t k = 1; k <= table.inputs; ++k) text += "I" + std::to_string(k) + ' ';
+  for (std::size_t k = 1; k <= table.inputs; ++k) text += TerminalName(kInputGate, k) + ' ';
   text += '|';
-  for (std::size_t k = 1; k <= table.outputs; ++k) text += " O" + std::to_string(k);
+  for (std::size_t k = 1; k <= table.outputs; ++k) text += ' ' + TerminalName(kOutputGate, k);
   text += '\n';
   for (const TableRow& row : table.rows) {
     for (char c : row.in) text += std::string{c, ' '};

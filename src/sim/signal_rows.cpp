@@ -1,20 +1,26 @@
 #include "sim/signal_rows.h"
 
+#include <cassert>
+
 #include "model/kinds.h"
 #include "sim/terminals.h"
 
 namespace tessara {
 namespace {
 
-// Circuit inputs or outputs, named by their kind's letter and their number from 1.
 void AddNumbered(std::vector<SignalRow>& rows, const std::vector<Integer>& slots, Long kind) {
   for (std::size_t n = 0; n < slots.size(); ++n) {
-    const std::string name = std::string(FindKind(kind)->signal) + std::to_string(n + 1);
+    const std::string name = TerminalName(kind, n + 1);
     rows.push_back({slots[n], name, name});
   }
 }
 
 }  // namespace
+
+std::string TerminalName(Long kind, std::size_t n) {
+  assert(HasRole(kind, KindRole::Input) || HasRole(kind, KindRole::Output));
+  return std::string(FindKind(kind)->signal) + std::to_string(n);
+}
 
 std::vector<SignalRow> SignalRows(const Document& doc) {
   const Terminals terminals = FindTerminals(doc);

@@ -20,6 +20,10 @@ struct SignalRow {
 
 std::vector<SignalRow> SignalRows(const Document& doc);
 
+// The name of circuit input (kind kInputGate) or output (kOutputGate) number n, from 1:
+// "I1", "O2"; truth tables head their columns with these names too.
+std::string TerminalName(Long kind, std::size_t n);
+
 // What caused a step, in the rows' words: "power up", "toggle I2", "prop".
 std::string CauseText(const RecordedStep& step, const std::vector<SignalRow>& rows);
 
