@@ -1,6 +1,7 @@
 // The window's commands: start-up, File > New, Open, Save, Save As and Exit.
 #include "editor/commands.h"
 
+#include "editor/refusals.h"
 #include "io/circuit_file.h"
 #include "view/display.h"
 
@@ -12,19 +13,9 @@ constexpr std::string_view kSaveFilter = "Circuits (*.cir)|*.cir|";
 constexpr std::string_view kCaptionPrefix = "Tessara - ";
 constexpr std::string_view kBareCaption = "Tessara";
 
-// A file's trouble in a learner's words: what was being done to which file, then the
-// line (when one applies) and the reason on a line of their own.
-void ShowFileError(Screen& screen, std::string_view doing, const std::string& path,
-                   const FileError& error) {
-  std::string prompt = std::string(doing) + " \"" + path + "\":\n";
-  if (error.line > 0) prompt += "line " + std::to_string(error.line) + ": ";
-  prompt += error.reason;
-  screen.ShowMessage(prompt, "Error", MessageStyle::Stop);
-}
-
 bool SaveTo(Form& form, const std::string& path) {
   if (auto error = SaveCircuitFile(form.doc, path)) {
-    ShowFileError(form.screen, "Cannot save", path, *error);
+    RefuseSave(form.screen, path, *error);
     return false;
   }
   form.screen.SetCaption(std::string(kCaptionPrefix) + path);
@@ -82,7 +73,7 @@ bool Form_QueryUnload(Form& form) {
 bool LoadCircuit(Form& form, const std::string& path) {
   LoadResult loaded = LoadCircuitFile(path);
   if (!loaded.document) {
-    ShowFileError(form.screen, "Cannot open", path, loaded.error);
+    RefuseOpen(form.screen, path, loaded.error);
     return false;
   }
   Reset_Screen(form);

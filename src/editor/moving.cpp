@@ -6,6 +6,7 @@
 #include <array>
 #include <string_view>
 
+#include "model/cell.h"
 #include "model/link_chain.h"
 #include "view/display.h"
 
@@ -45,18 +46,10 @@ void buffer_DblClick(Form& form) {
 
 void Tessara_Frame_DragDrop(Form& form, DragSource Source, Single X, Single Y) {
   const Integer i = Source.index;
-  gate& g = form.doc.Gates(i);
-  const Long type = g.GetType();
-  const Single x = X - form.GrabX;
   // The whole picture stays on the canvas, top to bottom.
   const Single size = Source.pool == DragPool::buffer ? kNodeMarkerSize : kGateImageSize;
   const Single y = std::clamp(Y - form.GrabY, Single{0}, kCanvasHeight - size);
-  // Inputs and outputs keep their columns and so skip the gate area's limits.
-  if (type == kInputGate || type == kOutputGate) {
-    g.SetLocation(x, y);
-  } else {
-    form.doc.SetObject(i, x, y);
-  }
+  form.doc.SetObject(i, X - form.GrabX, y);
   form.screen.ObjImage(i).SetDragMode(DragMode::Manual);
   DisplayObjects(form.doc, form.screen);
 }
@@ -64,7 +57,7 @@ void Tessara_Frame_DragDrop(Form& form, DragSource Source, Single X, Single Y) {
 void ObjImage_DblClick(Form& form, Integer Index) {
   gate& g = form.doc.Gates(Index);
   const Long o = g.GetOrientation();
-  if (o >= 0 && o <= 3) g.SetOrientation((o + 1) % 4);
+  if (IsOrientation(o)) g.SetOrientation((o + 1) % kOrientationCount);
   DisplayObjects(form.doc, form.screen);
 }
 

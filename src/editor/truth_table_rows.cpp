@@ -4,6 +4,7 @@
 #include "editor/stepping.h"
 #include "sim/sim_state.h"
 #include "sim/terminals.h"
+#include "sim/truth_table.h"
 
 namespace tessara {
 
@@ -12,9 +13,9 @@ void TruthTableRow_Click(Form& form, unsigned row) {
   RestoreState(form.doc, SimState{});
   Power_Click(form);
   const std::vector<Integer> inputs = FindTerminals(form.doc).inputs;
-  const std::size_t n = inputs.size();
-  for (std::size_t k = 0; k < n; ++k) {
-    if (row >> (n - 1 - k) & 1u) ObjImage_MouseDown(form, inputs[k], 0, 0);
+  const std::string on = RowInputs(row, inputs.size());
+  for (std::size_t k = 0; k < inputs.size(); ++k) {
+    if (on[k] == '1') ObjImage_MouseDown(form, inputs[k], 0, 0);
   }
 }
 

@@ -3,7 +3,8 @@
 #include <sstream>
 #include <vector>
 
-#include "sim/settle.h"
+#include "sim/repeat_notes.h"
+#include "sim/signal_rows.h"
 
 namespace tessara {
 namespace {
@@ -70,13 +71,6 @@ bool IsRow(std::string_view line) {
   return in && out && !(in->empty() && out->empty());
 }
 
-// The inputs of row index of an n-input table: "010".
-std::string InputsOf(std::size_t index, std::size_t n) {
-  std::string in;
-  for (std::size_t k = 0; k < n; ++k) in += (index >> (n - 1 - k) & 1u) ? '1' : '0';
-  return in;
-}
-
 TableTextResult Refuse(std::string reason, std::size_t line) {
   return {std::nullopt, {std::move(reason), static_cast<int>(line)}};
 }
@@ -93,17 +87,14 @@ std::string Spaced(std::string_view cells) {
 }
 
 std::string TimingNote(const TableRow& row, int bound) {
-  if (!row.repeats) return "(no repeat within " + std::to_string(bound) + " steps)";
-  if (row.period == 1) return "(settles after " + std::to_string(row.steps) + " steps)";
-  return "(repeats every " + std::to_string(row.period) + " steps from step " +
-         std::to_string(row.steps) + ")";
+  return "(" + RowRepeatNote(row, bound) + ")";
 }
 
 std::string HeaderLine(std::size_t inputs, std::size_t outputs) {
   std::string text;
-  for (std::size_t k = 1; k <= inputs; ++k) text += "I" + std::to_string(k) + ' ';
+  for (std::size_t k = 1; k <= inputs; ++k) text += TerminalName(kInputGate, k) + ' ';
   text += '|';
-  for (std::size_t k = 1; k <= outputs; ++k) text += " O" + std::to_string(k);
+  for (std::size_t k = 1; k <= outputs; ++k) text += ' ' + TerminalName(kOutputGate, k);
   return text + '\n';
 }
 
@@ -165,7 +156,7 @@ TableTextResult ReadTableText(std::string_view text) {
                         std::to_string(table.outputs) + " output values (0, 1, ~ or X)",
                     i + 1);
     }
-    const std::size_t index = in->empty() ? 0 : std::stoul(*in, nullptr, 2);
+    const std::size_t index = RowOf(*in);
     if (lineOf[index] != 0) {
       return Refuse("a second row for inputs " + Spaced(*in) + " (the first is on line " +
                         std::to_string(lineOf[index]) + ")",
@@ -177,7 +168,7 @@ TableTextResult ReadTableText(std::string_view text) {
   }
   for (std::size_t index = 0; index < lineOf.size(); ++index) {
     if (lineOf[index] != 0) continue;
-    const std::string in = InputsOf(index, table.inputs);
+    const std::string in = RowInputs(index, table.inputs);
     if (!leftOutMatch) {
       return Refuse("no row for inputs " + Spaced(in) +
                         "; rows may be left out only under the line \"" +

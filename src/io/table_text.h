@@ -31,8 +31,8 @@ inline constexpr std::size_t kMaxTableTextBytes = std::size_t{16} << 20;
 // The cells of a row joined by single spaces: "010" gives "0 1 0".
 std::string Spaced(std::string_view cells);
 
-// "(settles after K steps)", "(repeats every P steps from step K)" or
-// "(no repeat within <bound> steps)".
+// The row's repeat note (sim/repeat_notes.h) in parentheses: "(settles after K steps)",
+// "(repeats every P steps from step K)" or "(no repeat within <bound> steps)".
 std::string TimingNote(const TableRow& row, int bound = kSettleBound);
 
 // "I1 I2 | O1 O2" and '\n'.

@@ -29,6 +29,18 @@ Document AsLoaded(const Document& doc) {
 
 }  // namespace
 
+std::string RowInputs(std::size_t row, std::size_t inputs) {
+  std::string cells;
+  for (std::size_t k = 0; k < inputs; ++k) cells += (row >> (inputs - 1 - k) & 1u) ? '1' : '0';
+  return cells;
+}
+
+std::size_t RowOf(std::string_view cells) {
+  std::size_t row = 0;
+  for (char c : cells) row = row * 2 + (c == '1' ? 1 : 0);
+  return row;
+}
+
 std::optional<std::string> NoTableReason(const Document& circuit) {
   const std::size_t inputs = FindTerminals(circuit).inputs.size();
   if (inputs <= kMaxTableInputs) return std::nullopt;
@@ -53,10 +65,9 @@ TruthTable MakeTruthTable(const Document& circuit, const TableLimits& limits,
     }
     TableRow row;
     RestoreState(doc, loaded);
+    row.in = RowInputs(combination, n);
     for (std::size_t k = 0; k < n; ++k) {
-      const bool on = combination >> (n - 1 - k) & 1u;
-      if (on) ToggleInput(doc, terminals.inputs[k]);
-      row.in += on ? '1' : '0';
+      if (row.in[k] == '1') ToggleInput(doc, terminals.inputs[k]);
     }
     const Settling settling = Settle(doc, limits.maxSteps, limits.stop);
     if (settling.stopped) {

@@ -9,6 +9,7 @@
 #include <optional>
 #include <stop_token>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/document.h"
@@ -34,6 +35,12 @@ struct TruthTable {
   int bound = kSettleBound;    // the settling bound each row was followed to
   bool stopped = false;        // a stop came first: rows holds only those settled before it
 };
+
+// The inputs of row `row` of a table with `inputs` inputs, '0' or '1' each, I1 first:
+// rows count in binary with I1 the top bit, so row 1 of three inputs is "001".
+std::string RowInputs(std::size_t row, std::size_t inputs);
+// The row whose inputs are `cells` ('0' or '1' each, I1 first): RowInputs' inverse.
+std::size_t RowOf(std::string_view cells);
 
 // How far the work on a table may go: each row followed for at most maxSteps steps,
 // and all of it given up once stop is requested.

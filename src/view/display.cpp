@@ -1,39 +1,10 @@
 // The refresh driver: every gate slot, every link slot and the palette, each time.
 #include "view/display.h"
 
-#include <optional>
+#include "view/tools.h"
 
 namespace tessara {
 namespace {
-
-// The palette button that carries the border for a tool code; none for tool 7 (the
-// node kind, which no button selects) or a code outside 0..10.
-std::optional<PaletteButton> ToolButton(Long tool) {
-  switch (tool) {
-    case kSelectTool:
-      return PaletteButton::CrossButton;
-    case kLinkTool:
-      return PaletteButton::LinkButton;
-    case kAndGate:
-      return PaletteButton::AndGateButton;
-    case kOrGate:
-      return PaletteButton::OrGateButton;
-    case kNotGate:
-      return PaletteButton::NotGateButton;
-    case kInputGate:
-      return PaletteButton::InputButton;
-    case kOutputGate:
-      return PaletteButton::OutputButton;
-    case kNandGate:
-      return PaletteButton::NandGateButton;
-    case kNorGate:
-      return PaletteButton::NorGateButton;
-    case kXorGate:
-      return PaletteButton::XorGateButton;
-    default:
-      return std::nullopt;
-  }
-}
 
 void DisplayGate(const Document& doc, Screen& screen, Integer i) {
   const gate& g = doc.Gates(i);
@@ -78,7 +49,9 @@ void DisplayPalette(const Document& doc, Screen& screen) {
   for (int b = 0; b < kPaletteButtonCount; ++b) {
     screen.Palette(static_cast<PaletteButton>(b)).SetBorderStyle(0);
   }
-  if (auto current = ToolButton(doc.CurrentTool)) screen.Palette(*current).SetBorderStyle(1);
+  if (const ToolFacts* current = FindTool(doc.CurrentTool)) {
+    screen.Palette(current->button).SetBorderStyle(1);
+  }
 }
 
 }  // namespace

@@ -21,6 +21,9 @@ void SetGateImage(const Document& doc, Screen& screen, Integer index);
 struct TwipsXY {
   Single x, y;
 };
+// Where gate g's output pin lies: the middle of its output side; nothing for an
+// orientation outside 0..3.
+std::optional<TwipsXY> OutputPin(const gate& g);
 // Where the segment in link slot index starts: its source's output pin, or its
 // node's corner; nothing for an orientation outside 0..3.
 std::optional<TwipsXY> LineStart(const Document& doc, Integer index);
