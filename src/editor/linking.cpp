@@ -6,11 +6,11 @@
 #include <optional>
 #include <string>
 
+#include "editor/refresh.h"
 #include "editor/refusals.h"
 #include "editor/stepping.h"
 #include "model/gatekinds.h"
 #include "sim/propagation.h"
-#include "view/display.h"
 
 namespace tessara {
 namespace {
@@ -80,7 +80,7 @@ void ObjImage_MouseDown(Form& form, Integer Index, Single X, Single Y) {
       FinishLink(form, Index, X, Y);
     }
   }
-  DisplayObjects(form.doc, form.screen);
+  Refresh(form);
 }
 
 Long IsOutputSide(const Form& form, Single x, Single y, Integer index) {

@@ -3,7 +3,7 @@
 
 #include <optional>
 
-#include "view/display.h"
+#include "editor/refresh.h"
 
 namespace tessara {
 namespace {
@@ -46,7 +46,7 @@ void ChooseTool(Form& form, Long tool) {
 
 void CrossButton_Click(Form& form) {
   form.doc.CurrentTool = kSelectTool;
-  DisplayObjects(form.doc, form.screen);
+  Refresh(form);
 }
 
 void LinkButton_Click(Form& form) { ChooseTool(form, kLinkTool); }
@@ -64,7 +64,7 @@ void SetManualDrag(Form& form) {
     form.screen.ObjImage(i).SetDragMode(DragMode::Manual);
     form.screen.buffer(i).SetDragMode(DragMode::Manual);
   }
-  DisplayObjects(form.doc, form.screen);
+  Refresh(form);
 }
 
 void Tessara_Frame_MouseMove(Form& form, Single X, Single Y) {

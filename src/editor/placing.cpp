@@ -3,9 +3,9 @@
 #include "editor/placing.h"
 
 #include "editor/linking.h"
+#include "editor/refresh.h"
 #include "editor/refusals.h"
 #include "model/gatekinds.h"
-#include "view/display.h"
 
 namespace tessara {
 namespace {
@@ -69,7 +69,7 @@ void Tessara_Frame_MouseDown(Form& form) {
       }
     }
   }
-  DisplayObjects(form.doc, form.screen);
+  Refresh(form);
 }
 
 void Tessara_Frame_MouseUp(Form&) {}
