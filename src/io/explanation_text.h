@@ -27,8 +27,8 @@ namespace tessara {
 // The translators' context of the phrases.
 inline constexpr const char* kPhraseContext = "Explanation";
 
-// Returns the pattern to fill in place of an English one; it must keep every %n the
-// English has. Returns a new string; the argument is a pattern of this file.
+// Returns the pattern to fill in place of english, one of this file's patterns; a %n it
+// leaves out is left out of the line.
 using Translate = std::string (*)(const char* english);
 std::string KeepEnglish(const char* english);
 
