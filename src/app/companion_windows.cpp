@@ -3,6 +3,7 @@
 #include "app/companion_context.h"
 #include "app/timeline_window.h"
 #include "app/truth_table_window.h"
+#include "app/why_window.h"
 
 namespace tessara::app {
 namespace {
@@ -32,6 +33,15 @@ TruthTableWindow& CompanionWindows::ShowTruthTable() {
   }
   Present(*truthTable_);
   return *truthTable_;
+}
+
+WhyWindow& CompanionWindows::ShowWhy() {
+  if (!why_) {
+    why_ = new WhyWindow(context_);
+    why_->move(context_.Main().frameGeometry().topRight() + QPoint(8, 360));
+  }
+  Present(*why_);
+  return *why_;
 }
 
 }  // namespace tessara::app

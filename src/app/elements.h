@@ -41,7 +41,9 @@ class PictureElement : public QWidget, public BorderElement {
 // mode a left press emits pressedAt and a double-click doubleClicked; in automatic
 // mode a press emits dragWanted and a double-click does nothing. Both presses carry
 // the point pressed. A double-click whose first press went elsewhere (the bare
-// canvas, where this element then appeared) does nothing either.
+// canvas, where this element then appeared) does nothing either. Highlighted, it
+// stands on the explained colour; a name stands in the corner of its cell beside the
+// box (top left, or bottom left when the box stands at the top).
 class PoolImage : public PictureElement, public ImageElement {
   Q_OBJECT
  public:
@@ -61,6 +63,10 @@ class PoolImage : public PictureElement, public ImageElement {
   Picture GetPicture() const override { return picture_; }
   void SetDragMode(DragMode mode) override { dragMode_ = mode; }
   DragMode GetDragMode() const override { return dragMode_; }
+  void SetHighlight(bool on) override;
+  bool Highlighted() const override { return highlighted_; }
+  void SetName(std::string_view name) override;
+  std::string Name() const override { return name_.toStdString(); }
 
  signals:
   // x, y: twips from the element's corner.
@@ -69,6 +75,7 @@ class PoolImage : public PictureElement, public ImageElement {
   void doubleClicked(tessara::DragSource source);
 
  protected:
+  void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
 
@@ -77,11 +84,14 @@ class PoolImage : public PictureElement, public ImageElement {
   TwipsPlace place_{this};
   Picture picture_;
   DragMode dragMode_ = DragMode::Manual;
+  bool highlighted_ = false;
+  QString name_;
   QPoint lastPress_;
   std::optional<quint64> lastPressTime_;  // the event time of the last press taken
 };
 
-// A value label txtObjValue(i): text "0" at start on the highlight-text colour.
+// A value label txtObjValue(i): text "0" at start on the highlight-text colour. A
+// left press emits pressed().
 class ValueLabel : public QLabel, public LabelElement {
   Q_OBJECT
  public:
@@ -95,6 +105,12 @@ class ValueLabel : public QLabel, public LabelElement {
   Single Top() const override { return place_.Top(); }
   void SetText(std::string_view text) override;
   std::string Text() const override { return text().toStdString(); }
+
+ signals:
+  void pressed();
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
 
  private:
   TwipsPlace place_{this};

@@ -1,9 +1,9 @@
 // The window's commands: start-up, File > New, Open, Save, Save As and Exit.
 #include "editor/commands.h"
 
+#include "editor/refresh.h"
 #include "editor/refusals.h"
 #include "io/circuit_file.h"
-#include "view/display.h"
 
 namespace tessara {
 namespace {
@@ -30,6 +30,7 @@ void Reset_Screen(Form& form) {
   if (form.doc.PowerOn) form.screen.SetPowerCaption("Power Up");
   form.doc.Reset();
   form.history.Clear();
+  ForgetWhy(form);
   ResetElements(form.screen);
   // A link being drawn belonged to the circuit that is now gone.
   form.LinkStarted = 0;
@@ -39,7 +40,7 @@ void Form_Load(Form& form) {
   form.doc.CurrentTool = kSelectTool;
   Reset_Screen(form);
   form.SavedText = WriteCircuit(form.doc);
-  DisplayObjects(form.doc, form.screen);
+  Refresh(form);
 }
 
 void New_Click(Form& form) {
@@ -81,7 +82,7 @@ bool LoadCircuit(Form& form, const std::string& path) {
   form.screen.SetCaption(std::string(kCaptionPrefix) + path);
   form.FilePath = path;
   form.SavedText = WriteCircuit(form.doc);
-  DisplayObjects(form.doc, form.screen);
+  Refresh(form);
   return true;
 }
 

@@ -2,9 +2,11 @@
 // editor's own state. The handlers of editor/ act on it and end with one refresh.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "model/document.h"
+#include "sim/explanation.h"
 #include "sim/run_history.h"
 #include "view/screen.h"
 
@@ -26,6 +28,9 @@ struct Form {
   std::string SavedText;   // the circuit's file text when it was started, opened or saved
   RunHistory history;      // the latest powered run, kept after Power Down
   std::string runCircuit;  // the circuit's saved text when that run began
+
+  std::optional<Integer> whyGate;  // the gate the Why window explains at the run's current step
+  std::optional<Explanation> why;  // its explanation, brought up to date by every Refresh
 };
 
 }  // namespace tessara

@@ -5,12 +5,12 @@
 
 #include <optional>
 
+#include "editor/refresh.h"
 #include "editor/refusals.h"
 #include "editor/stepping.h"
 #include "model/cell.h"
 #include "model/gatekinds.h"
 #include "sim/propagation.h"
-#include "view/display.h"
 
 namespace tessara {
 namespace {
@@ -80,7 +80,7 @@ void ObjImage_MouseDown(Form& form, Integer Index, Single X, Single Y) {
       FinishLink(form, Index, X, Y);
     }
   }
-  DisplayObjects(form.doc, form.screen);
+  Refresh(form);
 }
 
 // The upright gate's right half, the midline included, is its output half; on its

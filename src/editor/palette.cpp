@@ -1,7 +1,7 @@
 // The tool palette and the pointer over the canvas.
 #include "editor/palette.h"
 
-#include "view/display.h"
+#include "editor/refresh.h"
 #include "view/tools.h"
 
 namespace tessara {
@@ -15,7 +15,7 @@ void ChooseTool(Form& form, PaletteButton button) {
   if (tool.manualDrag) {
     SetManualDrag(form);
   } else {
-    DisplayObjects(form.doc, form.screen);
+    Refresh(form);
   }
 }
 
@@ -37,7 +37,7 @@ void SetManualDrag(Form& form) {
     form.screen.ObjImage(i).SetDragMode(DragMode::Manual);
     form.screen.buffer(i).SetDragMode(DragMode::Manual);
   }
-  DisplayObjects(form.doc, form.screen);
+  Refresh(form);
 }
 
 void Tessara_Frame_MouseMove(Form& form, Single X, Single Y) {

@@ -3,11 +3,11 @@
 #include "editor/placing.h"
 
 #include "editor/linking.h"
+#include "editor/refresh.h"
 #include "editor/refusals.h"
 #include "model/cell.h"
 #include "model/gatekinds.h"
 #include "model/kinds.h"
-#include "view/display.h"
 #include "view/tools.h"
 
 namespace tessara {
@@ -45,7 +45,7 @@ void Tessara_Frame_MouseDown(Form& form) {
       }
     }
   }
-  DisplayObjects(form.doc, form.screen);
+  Refresh(form);
 }
 
 void Tessara_Frame_MouseUp(Form&) {}
