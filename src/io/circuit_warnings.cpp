@@ -11,28 +11,8 @@ namespace {
 constexpr int kFirstGateLine = 5;
 constexpr int kFirstLinkLine = 56;
 
-int InputCount(Long type) {
-  switch (type) {
-    case kInputGate:
-      return 0;
-    case kNotGate:
-    case kOutputGate:
-    case kBufferGate:
-      return 1;
-    default:
-      return 2;
-  }
-}
-
 bool Used(const Document& doc, Integer slot) {
   return IsSlotIndex(slot) && doc.Gates(slot).GetUsed();
-}
-
-// The input of the gate in slot that a link with input number num lands on, or -1.
-int LandsOn(const Document& doc, Integer slot, Integer num) {
-  const int inputs = InputCount(doc.Gates(slot).GetType());
-  if (inputs == 1) return 0;
-  return inputs == 2 && (num == 0 || num == 1) ? num : -1;
 }
 
 std::string Gate(const Document& doc, Integer slot) {
@@ -48,7 +28,7 @@ void GateWarnings(const Document& doc, Integer s, std::vector<CircuitWarning>& o
     if (!link.GetUsed()) continue;
     drives = drives || link.StartIndex == s;
     if (link.StopIndex != s) continue;
-    const int input = LandsOn(doc, s, link.Stop_Num);
+    const int input = LandingPlace(g.GetType(), link.Stop_Num);
     if (input >= 0) ++landed[static_cast<std::size_t>(input)];
   }
   const std::string name = Gate(doc, s);

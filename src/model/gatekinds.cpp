@@ -200,6 +200,34 @@ std::unique_ptr<gate> MakeGate(Long typeCode) {
   }
 }
 
+int InputCount(Long typeCode) {
+  switch (typeCode) {
+    case kAndGate:
+    case kOrGate:
+    case kNandGate:
+    case kNorGate:
+    case kXorGate:
+      return 2;
+    case kNotGate:
+    case kOutputGate:
+    case kBufferGate:
+      return 1;
+    default:
+      return 0;
+  }
+}
+
+int LandingPlace(Long typeCode, Integer num) {
+  switch (InputCount(typeCode)) {
+    case 1:
+      return 0;
+    case 2:
+      return num == 0 || num == 1 ? num : -1;
+    default:
+      return -1;
+  }
+}
+
 std::string_view KindName(Long typeCode) {
   switch (typeCode) {
     case kAndGate:

@@ -14,6 +14,16 @@ namespace tessara {
 // any other code.
 std::unique_ptr<gate> MakeGate(Long typeCode);
 
+// The input places a kind's logic reads: 2 for AND, OR, NAND, NOR and XOR; 1 for NOT,
+// circuit output and node; 0 for circuit input (set by its toggle) and any other code.
+int InputCount(Long typeCode);
+
+// The input place, 0..InputCount - 1, that a link with input number num lands on at a
+// gate of this kind (where SetInputValue stores it and the logic reads it): 0 on a
+// one-input kind whatever num is, num itself for 0 and 1 on a two-input kind; -1 for
+// any other number or kind.
+int LandingPlace(Long typeCode, Integer num);
+
 // The word reports use for a kind: "and", "or", "not", "input", "output", "node",
 // "nand", "nor" or "xor" for the type codes 2..10; "?" for any other code.
 std::string_view KindName(Long typeCode);
