@@ -1,0 +1,158 @@
+// Minimal sums of products: against brute force for every function of up to 4 inputs
+// and random ones up to 8, and as they are written.
+#include "sim/minimal_form.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <random>
+
+namespace tessara {
+namespace {
+
+struct Cost {
+  int terms = 99, literals = 0;
+  auto operator<=>(const Cost&) const = default;
+};
+
+// Every cube of an n-input table: the rows it covers (bit r for row r) and its literals.
+struct Cube {
+  std::uint64_t rows[4] = {};
+  int literals = 0;
+};
+std::vector<Cube> AllCubes(std::size_t n) {
+  std::vector<Cube> cubes;
+  for (unsigned care = 0; care < 1u << n; ++care) {
+    for (unsigned value = 0; value < 1u << n; ++value) {
+      if ((value & ~care) != 0) continue;
+      Cube cube;
+      cube.literals = std::popcount(care);
+      for (unsigned r = 0; r < 1u << n; ++r) {
+        if ((r & care) == value) cube.rows[r / 64] |= std::uint64_t{1} << (r % 64);
+      }
+      cubes.push_back(cube);
+    }
+  }
+  return cubes;
+}
+
+std::string Column(std::size_t n, const std::vector<unsigned>& onRows) {
+  std::string column(std::size_t{1} << n, '0');
+  for (unsigned r : onRows) column[r] = '1';
+  return column;
+}
+
+// The form covers exactly the '1' rows; returns its cost.
+Cost CheckCovers(std::size_t n, const std::string& column, const MinimalForm& form) {
+  EXPECT_EQ(form.status, MinimalForm::Status::Found) << column;
+  Cost cost{static_cast<int>(form.terms.size()), 0};
+  for (const ProductTerm& term : form.terms) cost.literals += term.Literals();
+  for (unsigned r = 0; r < 1u << n; ++r) {
+    bool covered = false;
+    for (const ProductTerm& term : form.terms) covered = covered || term.Covers(r);
+    EXPECT_EQ(covered, column[r] == '1') << column << " row " << r;
+  }
+  return cost;
+}
+
+TEST(MinimalForm, OfEveryFunctionOfUpToFourInputsHasTheFewestTermsThenLiteralsOfAnyCover) {
+  for (std::size_t n = 0; n <= 4; ++n) {
+    // Brute force over all functions at once: the cheapest union of k cubes, k = 0, 1, ...
+    const std::size_t functions = std::size_t{1} << (1u << n);
+    std::vector<Cost> best(functions);
+    best[0] = {0, 0};
+    const std::vector<Cube> cubes = AllCubes(n);
+    for (int k = 0; k < 9; ++k) {
+      for (std::size_t f = 0; f < functions; ++f) {
+        if (best[f].terms != k) continue;
+        for (const Cube& cube : cubes) {
+          Cost& next = best[f | cube.rows[0]];
+          next = std::min(next, Cost{k + 1, best[f].literals + cube.literals});
+        }
+      }
+    }
+    for (std::size_t f = 0; f < functions; ++f) {
+      std::vector<unsigned> on;
+      for (unsigned r = 0; r < 1u << n; ++r) {
+        if ((f >> r & 1) != 0) on.push_back(r);
+      }
+      const std::string column = Column(n, on);
+      ASSERT_EQ(CheckCovers(n, column, Minimise(n, column)), best[f]) << column;
+    }
+  }
+}
+
+TEST(MinimalForm,
+     OfRandomFunctionsOfFiveToEightInputsIsPrimeAndAsSmallAsABruteForceFindsWhenSparse) {
+  std::mt19937 random(20);
+  for (std::size_t n = 5; n <= 8; ++n) {
+    const std::vector<Cube> cubes = AllCubes(n);
+    for (int trial = 0; trial < 40; ++trial) {
+      const bool sparse = trial % 2 == 0;
+      std::vector<unsigned> on;
+      for (unsigned r = 0; r < 1u << n; ++r) {
+        if (sparse ? random() % (1u << n) < 12 : random() % 2 == 0) on.push_back(r);
+      }
+      const std::string column = Column(n, on);
+      const MinimalForm form = Minimise(n, column);
+      const Cost cost = CheckCovers(n, column, form);
+      for (const ProductTerm& term : form.terms) {  // no literal can go
+        for (unsigned bit = 1; bit < 1u << n; bit <<= 1) {
+          if ((term.care & bit) == 0) continue;
+          const ProductTerm wider{term.care & ~bit, term.value & ~bit};
+          bool implicant = true;
+          for (unsigned r = 0; r < 1u << n; ++r) implicant &= !wider.Covers(r) || column[r] == '1';
+          EXPECT_FALSE(implicant) << column;
+        }
+      }
+      if (!sparse || on.size() > 16) continue;
+      // Brute force: the cheapest cover of each set of '1' rows, by the cube over its first.
+      std::vector<std::uint32_t> within;  // each cube inside the '1' rows, as bits of `on`
+      std::vector<int> literals;
+      for (const Cube& cube : cubes) {
+        std::uint32_t bits = 0;
+        int outside = std::popcount(cube.rows[0]) + std::popcount(cube.rows[1]) +
+                      std::popcount(cube.rows[2]) + std::popcount(cube.rows[3]);
+        for (std::size_t i = 0; i < on.size(); ++i) {
+          if ((cube.rows[on[i] / 64] >> (on[i] % 64) & 1) != 0) bits |= 1u << i, --outside;
+        }
+        if (outside == 0) within.push_back(bits), literals.push_back(cube.literals);
+      }
+      std::vector<Cost> best(std::size_t{1} << on.size());
+      best[0] = {0, 0};
+      for (std::uint32_t set = 1; set < best.size(); ++set) {
+        for (std::size_t c = 0; c < within.size(); ++c) {
+          if ((within[c] & set & (0u - set)) == 0) continue;
+          const Cost rest = best[set & ~within[c]];
+          best[set] = std::min(best[set], Cost{rest.terms + 1, rest.literals + literals[c]});
+        }
+      }
+      EXPECT_EQ(cost, best.back()) << column;
+    }
+  }
+}
+
+TEST(MinimalForm, IsWrittenTermByFirstRowLiteralByInputOrSaysWhyThereIsNone) {
+  const struct {
+    std::size_t inputs;
+    std::string column, text;
+  } rows[] = {
+      {2, "0110", "¬I1·I2 + I1·¬I2"},
+      {3, "00010111", "I2·I3 + I1·I3 + I1·I2"},
+      {2, "1110", "¬I1 + ¬I2"},
+      {2, "0000", "0"},
+      {2, "1111", "1"},
+      {0, "1", "1"},
+  };
+  for (const auto& row : rows) {
+    const MinimalForm form = Minimise(row.inputs, row.column);
+    EXPECT_EQ(SumOfProducts(row.inputs, form.terms), row.text) << row.column;
+  }
+  const MinimalForm unsteady = Minimise(3, "01~0~111");
+  EXPECT_EQ(unsteady.status, MinimalForm::Status::NotAFunction);
+  EXPECT_EQ(unsteady.unsteadyRows, (std::vector<unsigned>{2, 4}));
+  EXPECT_EQ(Minimise(9, "").status, MinimalForm::Status::TooManyInputs);
+}
+
+}  // namespace
+}  // namespace tessara
