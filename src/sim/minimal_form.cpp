@@ -2,10 +2,11 @@
 
 #include <algorithm>
 #include <cassert>
+#include <utility>
 
 namespace tessara {
 
-MinimalForm Minimise(std::size_t inputs, std::string_view column) {
+MinimalForm Minimise(std::size_t inputs, std::string_view column, std::stop_token stop) {
   MinimalForm form;
   if (inputs > kMaxMinimalInputs) {
     form.status = MinimalForm::Status::TooManyInputs;
@@ -23,7 +24,7 @@ MinimalForm Minimise(std::size_t inputs, std::string_view column) {
     return form;
   }
   const std::vector<ProductTerm> primes = PrimeImplicants(inputs, on);
-  const Cover cover = CheapestCover(inputs, primes, on);
+  const Cover cover = CheapestCover(inputs, primes, on, std::move(stop));
   for (std::size_t p : cover.chosen) form.terms.push_back(primes[p]);
   std::sort(form.terms.begin(), form.terms.end(), WrittenBefore);
   form.proved = cover.proved;

@@ -7,14 +7,15 @@
 #include <compare>
 #include <cstdint>
 #include <optional>
+#include <stop_token>
 
 namespace tessara {
 namespace {
 
 constexpr std::size_t kMaxRows = std::size_t{1} << kMaxCoverInputs;
 
-// The work a search may do, in steps of the relaxation: about a second.
-constexpr long kWorkLimit = 600000;
+// The work a search may do, in steps of the relaxation (each a few microseconds).
+constexpr long kWorkLimit = 2000000;
 
 struct Cost {
   int terms = 0, literals = 0;
@@ -129,8 +130,9 @@ struct Relaxation {
 // cost_p = literals_p + mu, minus mu * T.
 class CoverSearch {
  public:
-  CoverSearch(std::size_t rows, const std::vector<ProductTerm>& primes, const RowSet& on)
-      : rows_(rows), primes_(primes.size()) {
+  CoverSearch(std::size_t rows, const std::vector<ProductTerm>& primes, const RowSet& on,
+              std::stop_token stop)
+      : rows_(rows), primes_(primes.size()), stop_(std::move(stop)) {
     for (const ProductTerm& prime : primes) {
       RowSet covers;
       auto& list = coverRows_.emplace_back();
@@ -231,12 +233,9 @@ class CoverSearch {
       for (unsigned r : coverRows_[static_cast<std::size_t>(p)]) {
         if (mine[r]) others &= rowPrimes_[r];
       }
+      // Of two that cover the same rows for the same cost, the one seen first goes.
       bool dominated = mine.none();
-      others.ForEach([&](int q) {
-        if (dominated || CostOf(q) > CostOf(p)) return;
-        // On equal terms the first of the two stays.
-        dominated = CostOf(q) < CostOf(p) || (CoversOf(q) & problem.rows) != mine || q < p;
-      });
+      others.ForEach([&](int q) { dominated = dominated || CostOf(q) <= CostOf(p); });
       if (dominated) problem.allowed.Remove(p), dropped = true;
     });
     return dropped;
@@ -253,8 +252,7 @@ class CoverSearch {
     for (std::size_t i = 0; i < rows.size(); ++i) {
       for (std::size_t j = 0; j < rows.size(); ++j) {
         if (i == j || gone[j] || !sets[j].Within(sets[i])) continue;
-        if (j > i && sets[i] == sets[j]) continue;  // equal: the later row goes
-        gone[i] = 1;                                // whatever covers row j covers row i
+        gone[i] = 1;  // whatever covers row j covers row i
         problem.rows[rows[i]] = false;
         dropped = true;
         break;
@@ -359,7 +357,15 @@ class CoverSearch {
     if (Reaches(terms, room.terms + 1)) return true;
     drop(terms, room.terms + 1);
     if (!Reaches(terms, room.terms)) return false;
-    // Every cover left has room.terms terms: it must have fewer literals than room.
+    // Every cover left has room.terms terms: it must have fewer literals than room. Prices
+    // not yet found for literals start from those for terms times the mean literals.
+    if (prices.literals.mu == 0 && std::all_of(m.rows.begin(), m.rows.end(), [&](unsigned r) {
+          return prices.literals.row[r] == 0;
+        })) {
+      double mean = 0;
+      for (double l : m.literals) mean += l / static_cast<double>(m.literals.size());
+      for (unsigned r : m.rows) prices.literals.row[r] = prices.terms.row[r] * mean;
+    }
     const double literals =
         Relax(m, true, room.terms, room.literals - 1 + 1e-6, prices.literals, reduced);
     if (Reaches(literals, room.literals)) return true;
@@ -412,7 +418,7 @@ class CoverSearch {
     // Primes dropped by the cut are reduced away; the cut runs again only when that
     // took or dropped rows.
     for (bool again = true; again;) {
-      if (work_ >= kWorkLimit) {
+      if (work_ >= kWorkLimit || stop_.stop_requested()) {
         stopped_ = true;
         return std::nullopt;
       }
@@ -465,8 +471,9 @@ class CoverSearch {
   std::vector<Cost> costs_;                       // each prime's: one term and its literals
   std::vector<PrimeSet> rowPrimes_;               // each row's primes
   Choice best_;
+  std::stop_token stop_;
   long work_ = 0;         // relaxation steps taken
-  bool stopped_ = false;  // at the work limit
+  bool stopped_ = false;  // at the work limit or asked to stop
 };
 
 }  // namespace
@@ -509,9 +516,10 @@ std::vector<ProductTerm> PrimeImplicants(std::size_t n, const RowSet& on) {
   return primes;
 }
 
-Cover CheapestCover(std::size_t n, const std::vector<ProductTerm>& primes, const RowSet& on) {
+Cover CheapestCover(std::size_t n, const std::vector<ProductTerm>& primes, const RowSet& on,
+                    std::stop_token stop) {
   assert(n <= kMaxCoverInputs);
-  const CoverSearch search(std::size_t{1} << n, primes, on);
+  const CoverSearch search(std::size_t{1} << n, primes, on, std::move(stop));
   Cover cover;
   for (int p : search.Best()) cover.chosen.push_back(static_cast<std::size_t>(p));
   cover.proved = !search.Stopped();

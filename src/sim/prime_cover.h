@@ -4,14 +4,15 @@
 // exact branch and bound.
 //
 // The search is exact, but some functions (symmetric ones above 6 inputs, such as "3 to
-// 5 of 8 inputs are 1") need hours to prove their cover minimal: it stops after a fixed
-// amount of work, about a second on the build machine, and then says so. Random
-// functions of 8 inputs take from a fraction of a millisecond to a few hundred. Standard
-// library only; nothing is shared between calls.
+// 5 of 8 inputs are 1") would need hours to prove their cover minimal: it stops after a
+// fixed amount of work, a few seconds, or when asked to, and then says so. Random
+// functions of 8 inputs take from well under a millisecond to a few hundred (see the
+// README's figures). Standard library only; nothing is shared between calls.
 #pragma once
 
 #include <bitset>
 #include <cstddef>
+#include <stop_token>
 #include <vector>
 
 namespace tessara {
@@ -42,12 +43,14 @@ std::vector<ProductTerm> PrimeImplicants(std::size_t n, const RowSet& on);
 
 struct Cover {
   std::vector<std::size_t> chosen;  // indices of the primes chosen, in no order
-  bool proved = true;  // false: the search stopped at its limit, chosen is the best found
+  bool proved = true;               // false: the search stopped early; chosen is the cheapest found
 };
 
 // The cheapest set of primes whose rows together are `on`: the fewest terms, then the
-// fewest literals; among equals, the same one every time. Requires primes to be the
-// prime implicants of `on` (PrimeImplicants) in an n-input table.
-Cover CheapestCover(std::size_t n, const std::vector<ProductTerm>& primes, const RowSet& on);
+// fewest literals; among equals, the same one every time. Stops early at its work limit
+// or once stop is requested. Requires primes to be the prime implicants of `on`
+// (PrimeImplicants) in an n-input table.
+Cover CheapestCover(std::size_t n, const std::vector<ProductTerm>& primes, const RowSet& on,
+                    std::stop_token stop = {});
 
 }  // namespace tessara

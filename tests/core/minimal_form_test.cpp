@@ -6,6 +6,7 @@
 
 #include <bit>
 #include <random>
+#include <stop_token>
 
 namespace tessara {
 namespace {
@@ -83,15 +84,15 @@ TEST(MinimalForm, OfEveryFunctionOfUpToFourInputsHasTheFewestTermsThenLiteralsOf
 }
 
 TEST(MinimalForm,
-     OfRandomFunctionsOfFiveToEightInputsIsPrimeAndAsSmallAsABruteForceFindsWhenSparse) {
+     OfRandomFunctionsOfFiveToEightInputsIsPrimeAndAsSmallAsABruteForceFindsWhenItCan) {
   std::mt19937 random(20);
   for (std::size_t n = 5; n <= 8; ++n) {
     const std::vector<Cube> cubes = AllCubes(n);
-    for (int trial = 0; trial < 40; ++trial) {
-      const bool sparse = trial % 2 == 0;
+    for (int trial = 0; trial < 60; ++trial) {
+      const unsigned ones = trial % 2 == 0 ? 4 + trial % 17 : 1u << (n - 1);  // expected
       std::vector<unsigned> on;
       for (unsigned r = 0; r < 1u << n; ++r) {
-        if (sparse ? random() % (1u << n) < 12 : random() % 2 == 0) on.push_back(r);
+        if (random() % (1u << n) < ones) on.push_back(r);
       }
       const std::string column = Column(n, on);
       const MinimalForm form = Minimise(n, column);
@@ -105,8 +106,9 @@ TEST(MinimalForm,
           EXPECT_FALSE(implicant) << column;
         }
       }
-      if (!sparse || on.size() > 16) continue;
-      // Brute force: the cheapest cover of each set of '1' rows, by the cube over its first.
+      if (on.size() > 20) continue;
+      // Brute force over sets of up to 20 '1' rows: the cheapest cover of each set, by the
+      // cube over its first row.
       std::vector<std::uint32_t> within;  // each cube inside the '1' rows, as bits of `on`
       std::vector<int> literals;
       for (const Cube& cube : cubes) {
@@ -130,6 +132,17 @@ TEST(MinimalForm,
       EXPECT_EQ(cost, best.back()) << column;
     }
   }
+}
+
+TEST(MinimalForm, StoppedAtOnceIsStillAFormOfTheFunctionButNotProvedMinimal) {
+  std::mt19937 random(8);
+  std::string column(256, '0');
+  for (char& cell : column) cell = random() % 4 != 0 ? '1' : '0';
+  std::stop_source stop;
+  stop.request_stop();
+  const MinimalForm form = Minimise(8, column, stop.get_token());
+  EXPECT_FALSE(form.proved);
+  CheckCovers(8, column, form);
 }
 
 TEST(MinimalForm, IsWrittenTermByFirstRowLiteralByInputOrSaysWhyThereIsNone) {
