@@ -38,6 +38,7 @@ const VerbEntry kVerbs[] = {
     {Verb::Compare, "compare", {}, 2, "FILE and EXPECTED"},
     {Verb::Resave, "resave", {}, 2, "IN and OUT"},
     {Verb::Check, "check", {"--strict", "--json"}, -1, "at least one FILE"},
+    {Verb::Expr, "expr", {}, 1, "one FILE"},
 };
 
 ParsedArguments Refuse(std::string reason) { return {std::nullopt, std::move(reason)}; }

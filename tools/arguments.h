@@ -25,12 +25,12 @@ struct Action {
   std::string text;  // as written, e.g. "t3", "tI2", "p"
 };
 
-enum class Verb { Help, Trace, Table, Compare, Resave, Check };
+enum class Verb { Help, Trace, Table, Compare, Resave, Check, Expr };
 
 struct Command {
   Verb verb = Verb::Help;
   std::vector<std::string> options;  // the options given, e.g. "--json"
-  std::vector<std::string> files;    // trace, table: one; compare: FILE EXPECTED; resave:
+  std::vector<std::string> files;    // trace, table, expr: one; compare: FILE EXPECTED; resave:
                                      // IN OUT; check: one or more
   std::vector<Action> actions;       // trace only
 

@@ -8,6 +8,7 @@ constexpr std::string_view kUsage = R"help(Usage:
   tessara-sim table [--timing] [--json] FILE
   tessara-sim compare FILE EXPECTED
   tessara-sim check [--strict] [--json] FILE...
+  tessara-sim expr FILE
   tessara-sim resave IN OUT
   tessara-sim --help
 )help";
@@ -89,6 +90,24 @@ check [--strict] [--json] FILE...
   --json: one JSON object per file per line, {"file", "ok": true, "gates":
   {"and": 2, ...}, "inputs", "outputs", "nodes", "links", "warnings": [{"line",
   "text"}]}, or {"file", "ok": false, "line", "error"} for a file that fails.
+
+expr FILE
+  Prints two lines per output, O1 first, e.g. "O1 = I1 XOR I2" and
+  "O1 minimal = ¬I1·I2 + I1·¬I2" (UTF-8).
+  The first is what the gates compute: the output's driver as a formula of the
+  inputs, operators in capitals (AND, OR, NAND, NOR, XOR, and NOT as a prefix), an
+  operand that is itself a two-input operation in parentheses. Nodes are
+  transparent; where links end at one input place, the one a prop step carries
+  last counts. An unlinked input reads "0", another output met on the way its name
+  ("O2"), and a gate reached again through a loop its name ("NOR 3"), the line then
+  ending "  (feedback through NOR 3)". A formula over 4000 characters reads
+  "formula too long to write (over 4000 characters)".
+  The second is the output's column of the truth table as a sum of products with
+  the fewest terms, then the fewest literals ("·" AND, "+" OR, "¬" NOT; "0" or "1"
+  when constant), terms by the first row they cover, literals by input; or
+  "not a function: O1 oscillates in rows 1 1 0, 1 1 1" for the rows showing "~";
+  or "minimal form not computed above 8 inputs". A search that stops at its work
+  limit (a few seconds) ends the line "  (smallest found, not proved minimal)".
 
 resave IN OUT
   Loads IN and writes OUT as File > Save As does. Deleted gates come back as empty

@@ -1,6 +1,6 @@
-// tessara-sim: loads circuit files and prints traces, truth tables, comparisons and
-// checks, or writes a circuit back; the pieces live in tessara_sim_lib, this file
-// dispatches and turns failures into exit codes.
+// tessara-sim: loads circuit files and prints traces, truth tables, comparisons,
+// checks and expressions, or writes a circuit back; the pieces live in
+// tessara_sim_lib, this file dispatches and turns failures into exit codes.
 #include <iostream>
 #include <optional>
 #include <string>
@@ -9,6 +9,7 @@
 #include "arguments.h"
 #include "check_command.h"
 #include "exit_codes.h"
+#include "expr_command.h"
 #include "help.h"
 #include "io/circuit_file.h"
 #include "sim/terminals.h"
@@ -74,6 +75,8 @@ int Run(const Command& command) {
       return Table(command, *doc, std::cout, std::cerr);
     case Verb::Resave:
       return Resave(*doc, command.files.back());
+    case Verb::Expr:
+      return Expr(*doc, std::cout);
     default:
       return kExitOk;
   }
