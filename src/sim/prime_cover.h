@@ -3,11 +3,12 @@
 // cheapest set of them that covers it (fewest terms, then fewest literals), by an
 // exact branch and bound.
 //
-// The search is exact, but some functions (symmetric ones above 6 inputs, such as "3 to
-// 5 of 8 inputs are 1") would need hours to prove their cover minimal: it stops after a
-// fixed amount of work, a few seconds, or when asked to, and then says so. Random
-// functions of 8 inputs take from well under a millisecond to a few hundred (see the
-// README's figures). Standard library only; nothing is shared between calls.
+// The search is exact, but some functions (symmetric ones of 8 inputs, such as "3 to 5
+// of 8 inputs are 1") would need hours to prove their cover minimal: it stops after a
+// fixed amount of work, 5 to 7 s of CPU on the build machine, or when asked to, and
+// then says so. Random functions of 8 inputs take from well under a millisecond to a
+// few hundred, rarely over a second (see the README's figures). Standard library only;
+// nothing is shared between calls.
 #pragma once
 
 #include <bitset>
