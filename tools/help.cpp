@@ -107,7 +107,7 @@ expr FILE
   when constant), terms by the first row they cover, literals by input; or
   "not a function: O1 oscillates in rows 1 1 0, 1 1 1" for the rows showing "~";
   or "minimal form not computed above 8 inputs". A search that stops at its work
-  limit (a few seconds) ends the line "  (smallest found, not proved minimal)".
+  limit (5-7 s of CPU) ends the line "  (smallest found, not proved minimal)".
 
 resave IN OUT
   Loads IN and writes OUT as File > Save As does. Deleted gates come back as empty
