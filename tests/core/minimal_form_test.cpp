@@ -16,30 +16,26 @@ struct Cost {
   auto operator<=>(const Cost&) const = default;
 };
 
-// Every cube of an n-input table: the rows it covers (bit r for row r) and its literals.
+// Every cube of an n-input table: the rows it covers and its literals.
 struct Cube {
-  std::uint64_t rows[4] = {};
+  RowSet rows;
   int literals = 0;
 };
 std::vector<Cube> AllCubes(std::size_t n) {
   std::vector<Cube> cubes;
   for (unsigned care = 0; care < 1u << n; ++care) {
     for (unsigned value = 0; value < 1u << n; ++value) {
-      if ((value & ~care) != 0) continue;
-      Cube cube;
-      cube.literals = std::popcount(care);
-      for (unsigned r = 0; r < 1u << n; ++r) {
-        if ((r & care) == value) cube.rows[r / 64] |= std::uint64_t{1} << (r % 64);
-      }
-      cubes.push_back(cube);
+      Cube& cube = cubes.emplace_back(Cube{{}, std::popcount(care)});
+      for (unsigned r = 0; r < 1u << n; ++r) cube.rows[r] = (r & care) == value;
+      if ((value & ~care) != 0) cubes.pop_back();
     }
   }
   return cubes;
 }
 
-std::string Column(std::size_t n, const std::vector<unsigned>& onRows) {
+std::string Column(std::size_t n, const RowSet& on) {
   std::string column(std::size_t{1} << n, '0');
-  for (unsigned r : onRows) column[r] = '1';
+  for (unsigned r = 0; r < 1u << n; ++r) column[r] = on[r] ? '1' : '0';
   return column;
 }
 
@@ -67,17 +63,13 @@ TEST(MinimalForm, OfEveryFunctionOfUpToFourInputsHasTheFewestTermsThenLiteralsOf
       for (std::size_t f = 0; f < functions; ++f) {
         if (best[f].terms != k) continue;
         for (const Cube& cube : cubes) {
-          Cost& next = best[f | cube.rows[0]];
+          Cost& next = best[f | cube.rows.to_ulong()];
           next = std::min(next, Cost{k + 1, best[f].literals + cube.literals});
         }
       }
     }
     for (std::size_t f = 0; f < functions; ++f) {
-      std::vector<unsigned> on;
-      for (unsigned r = 0; r < 1u << n; ++r) {
-        if ((f >> r & 1) != 0) on.push_back(r);
-      }
-      const std::string column = Column(n, on);
+      const std::string column = Column(n, RowSet(f));
       ASSERT_EQ(CheckCovers(n, column, Minimise(n, column)), best[f]) << column;
     }
   }
@@ -90,9 +82,10 @@ TEST(MinimalForm,
     const std::vector<Cube> cubes = AllCubes(n);
     for (int trial = 0; trial < 60; ++trial) {
       const unsigned ones = trial % 2 == 0 ? 4 + trial % 17 : 1u << (n - 1);  // expected
-      std::vector<unsigned> on;
+      RowSet on;
+      std::vector<unsigned> onRows;
       for (unsigned r = 0; r < 1u << n; ++r) {
-        if (random() % (1u << n) < ones) on.push_back(r);
+        if (random() % (1u << n) < ones) on[r] = true, onRows.push_back(r);
       }
       const std::string column = Column(n, on);
       const MinimalForm form = Minimise(n, column);
@@ -100,33 +93,29 @@ TEST(MinimalForm,
       for (const ProductTerm& term : form.terms) {  // no literal can go
         for (unsigned bit = 1; bit < 1u << n; bit <<= 1) {
           if ((term.care & bit) == 0) continue;
-          const ProductTerm wider{term.care & ~bit, term.value & ~bit};
+          const ProductTerm larger{term.care & ~bit, term.value & ~bit};
           bool implicant = true;
-          for (unsigned r = 0; r < 1u << n; ++r) implicant &= !wider.Covers(r) || column[r] == '1';
+          for (unsigned r = 0; r < 1u << n; ++r) implicant &= !larger.Covers(r) || on[r];
           EXPECT_FALSE(implicant) << column;
         }
       }
-      if (on.size() > 20) continue;
+      if (onRows.size() > 20) continue;
       // Brute force over sets of up to 20 '1' rows: the cheapest cover of each set, by the
       // cube over its first row.
-      std::vector<std::uint32_t> within;  // each cube inside the '1' rows, as bits of `on`
-      std::vector<int> literals;
+      std::vector<std::pair<std::uint32_t, int>> within;  // cubes inside: rows of onRows, literals
       for (const Cube& cube : cubes) {
+        if ((cube.rows & ~on).any()) continue;
         std::uint32_t bits = 0;
-        int outside = std::popcount(cube.rows[0]) + std::popcount(cube.rows[1]) +
-                      std::popcount(cube.rows[2]) + std::popcount(cube.rows[3]);
-        for (std::size_t i = 0; i < on.size(); ++i) {
-          if ((cube.rows[on[i] / 64] >> (on[i] % 64) & 1) != 0) bits |= 1u << i, --outside;
-        }
-        if (outside == 0) within.push_back(bits), literals.push_back(cube.literals);
+        for (std::size_t i = 0; i < onRows.size(); ++i) bits |= cube.rows[onRows[i]] ? 1u << i : 0;
+        within.push_back({bits, cube.literals});
       }
-      std::vector<Cost> best(std::size_t{1} << on.size());
+      std::vector<Cost> best(std::size_t{1} << onRows.size());
       best[0] = {0, 0};
       for (std::uint32_t set = 1; set < best.size(); ++set) {
-        for (std::size_t c = 0; c < within.size(); ++c) {
-          if ((within[c] & set & (0u - set)) == 0) continue;
-          const Cost rest = best[set & ~within[c]];
-          best[set] = std::min(best[set], Cost{rest.terms + 1, rest.literals + literals[c]});
+        for (const auto& [bits, literals] : within) {
+          if ((bits & set & (0u - set)) == 0) continue;
+          const Cost rest = best[set & ~bits];
+          best[set] = std::min(best[set], Cost{rest.terms + 1, rest.literals + literals});
         }
       }
       EXPECT_EQ(cost, best.back()) << column;
@@ -136,8 +125,9 @@ TEST(MinimalForm,
 
 TEST(MinimalForm, StoppedAtOnceIsStillAFormOfTheFunctionButNotProvedMinimal) {
   std::mt19937 random(8);
-  std::string column(256, '0');
-  for (char& cell : column) cell = random() % 4 != 0 ? '1' : '0';
+  RowSet on;
+  for (unsigned r = 0; r < 256; ++r) on[r] = random() % 4 != 0;
+  const std::string column = Column(8, on);
   std::stop_source stop;
   stop.request_stop();
   const MinimalForm form = Minimise(8, column, stop.get_token());
