@@ -50,15 +50,14 @@ std::string MinimalLine(std::string_view output, std::size_t inputs, const Minim
 std::string ExpressionText(const Document& doc) {
   const std::size_t inputs = FindTerminals(doc).inputs.size();
   const std::vector<OutputFormula> formulas = OutputFormulas(doc);
-  TruthTable table;
-  if (inputs <= kMaxMinimalInputs) table = MakeTruthTable(doc);
+  const bool tabled = inputs <= kMaxMinimalInputs;  // above, Minimise reads no column
+  const TruthTable table = tabled ? MakeTruthTable(doc) : TruthTable{};
   std::string text;
   for (std::size_t k = 0; k < formulas.size(); ++k) {
     const std::string output = 'O' + std::to_string(k + 1);
     text += FormulaLine(output, formulas[k]) + '\n';
-    std::string column;
-    for (const TableRow& row : table.rows) column += row.out[k];
-    text += MinimalLine(output, inputs, Minimise(inputs, column)) + '\n';
+    const MinimalForm form = Minimise(inputs, tabled ? OutputColumn(table, k) : std::string());
+    text += MinimalLine(output, inputs, form) + '\n';
   }
   return text;
 }

@@ -63,9 +63,7 @@ KarnaughMap MakeKarnaughMap(const TruthTable& table, std::size_t output) {
   for (int r = 0; r < map.rows; ++r) {
     for (int c = 0; c < map.columns; ++c) map.cells += table.rows[map.TableRow(r, c)].out[output];
   }
-  std::string column;
-  for (const TableRow& row : table.rows) column += row.out[output];
-  map.form = Minimise(n, column);
+  map.form = Minimise(n, OutputColumn(table, output));
   const unsigned columnMask = (1u << columnBits) - 1;
   for (const ProductTerm& term : map.form.terms) {
     MapGroup& group = map.groups.emplace_back(MapGroup{term, {}});

@@ -1,5 +1,7 @@
 #include "sim/truth_table.h"
 
+#include <cassert>
+
 #include "model/gatekinds.h"
 #include "sim/propagation.h"
 #include "sim/settle.h"
@@ -49,6 +51,13 @@ TruthTable MakeTruthTable(const Document& circuit) {
     table.rows.push_back(std::move(row));
   }
   return table;
+}
+
+std::string OutputColumn(const TruthTable& table, std::size_t output) {
+  assert(output < table.outputs);
+  std::string column;
+  for (const TableRow& row : table.rows) column += row.out[output];
+  return column;
 }
 
 }  // namespace tessara

@@ -34,4 +34,8 @@ struct TruthTable {
 // 16-input XOR tree, 0.14 s for its 65,536 rows).
 TruthTable MakeTruthTable(const Document& circuit);
 
+// The cells of output `output` (0 for O1) in every row, in the table's order: "0110".
+// Requires output < table.outputs.
+std::string OutputColumn(const TruthTable& table, std::size_t output);
+
 }  // namespace tessara
