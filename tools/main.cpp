@@ -1,6 +1,7 @@
 // tessara-sim: loads circuit files and prints traces, truth tables, comparisons, grades,
-// checks and explanations, or writes a circuit back. The pieces live in tessara_sim_lib; this file
-// holds the table of verbs, dispatches and turns failures into exit codes.
+// checks, explanations and expressions, or writes a circuit back. The pieces live in
+// tessara_sim_lib; this file holds the table of verbs, dispatches and turns failures into exit
+// codes.
 #include <iostream>
 #include <optional>
 #include <string>
@@ -10,6 +11,7 @@
 #include "check_command.h"
 #include "exit_codes.h"
 #include "explain_command.h"
+#include "expr_command.h"
 #include "grade_command.h"
 #include "help.h"
 #include "io/circuit_file.h"
@@ -97,6 +99,7 @@ const Verb kVerbs[] = {
     {"check", {"--strict", "--json"}, 1, kAny, "at least one FILE", Check},
     {"resave", {}, 2, 2, "IN and OUT", Resave},
     {"explain", {"--json"}, 2, kAny, "FILE and TARGET", ExplainCommand, {}, CheckExplainOperands},
+    {"expr", {}, 1, 1, "one FILE", ExprCommand},
 };
 
 }  // namespace

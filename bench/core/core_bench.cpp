@@ -2,13 +2,18 @@
 // 50 ns more; writing or reading a full file in memory under 50 us each; the truth
 // table of a 16-input XOR parity tree (65,536 rows, each settled exactly) under 0.3 s;
 // the explanation of one value on a full circuit after a 10,000-step run under 1 ms.
+// Figures without a target: the expressions of a 4-bit adder (8 inputs, 5 outputs),
+// and minimal forms of random 8-input functions.
 #include <benchmark/benchmark.h>
 
+#include <random>
 #include <stdexcept>
 
 #include "circuit_builder.h"
 #include "io/circuit_file.h"
+#include "io/expression_text.h"
 #include "sim/explanation.h"
+#include "sim/minimal_form.h"
 #include "sim/propagation.h"
 #include "sim/run_history.h"
 #include "sim/terminals.h"
@@ -155,6 +160,33 @@ void BM_ParityTreeTable(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(MakeTruthTable(*loaded.document));
 }
 BENCHMARK(BM_ParityTreeTable)->Unit(benchmark::kMillisecond);
+
+// The two lines of each output of bench/table/adder4.cir: its truth table (256 rows),
+// formulas and minimal forms.
+void BM_AdderExpressions(benchmark::State& state) {
+  const LoadResult loaded = LoadCircuitFile(TESSARA_ADDER);
+  if (!loaded.document) throw std::runtime_error(loaded.error.reason);
+  for (auto _ : state) benchmark::DoNotOptimize(ExpressionText(*loaded.document));
+}
+BENCHMARK(BM_AdderExpressions)->Unit(benchmark::kMillisecond);
+
+// The minimal form of random 8-input functions, each row 1 with the chance given in
+// percent: the mean over 32 functions, taken in turn.
+void BM_MinimiseRandom8(benchmark::State& state) {
+  std::mt19937 random(1);
+  std::vector<std::string> columns(32, std::string(256, '0'));
+  for (std::string& column : columns) {
+    for (char& cell : column) cell = static_cast<long>(random() % 100) < state.range(0) ? '1' : '0';
+  }
+  std::size_t next = 0;
+  for (auto _ : state) benchmark::DoNotOptimize(Minimise(8, columns[next++ % columns.size()]));
+}
+BENCHMARK(BM_MinimiseRandom8)
+    ->Arg(30)
+    ->Arg(50)
+    ->Arg(70)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(64);
 
 }  // namespace
 }  // namespace tessara

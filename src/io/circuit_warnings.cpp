@@ -12,20 +12,8 @@ namespace {
 constexpr int kFirstGateLine = 5;
 constexpr int kFirstLinkLine = 56;
 
-int InputCount(Long type) {
-  const KindFacts* kind = FindKind(type);
-  return kind ? kind->inputs : 0;
-}
-
 bool Used(const Document& doc, Integer slot) {
   return IsSlotIndex(slot) && doc.Gates(slot).GetUsed();
-}
-
-// The input of the gate in slot that a link with input number num lands on, or -1.
-int LandsOn(const Document& doc, Integer slot, Integer num) {
-  const int inputs = InputCount(doc.Gates(slot).GetType());
-  if (inputs == 1) return 0;
-  return inputs == 2 && (num == 0 || num == 1) ? num : -1;
 }
 
 std::string Gate(const Document& doc, Integer slot) {
@@ -41,46 +29,59 @@ void GateWarnings(const Document& doc, Integer s, std::vector<CircuitWarning>& o
     if (!link.GetUsed()) continue;
     drives = drives || link.StartIndex == s;
     if (link.StopIndex != s) continue;
-    const int input = LandsOn(doc, s, link.Stop_Num);
+    const int input = LandingPlace(g.GetType(), link.Stop_Num);
     if (input >= 0) ++landed[static_cast<std::size_t>(input)];
   }
   const std::string name = Gate(doc, s);
-  auto add = [&](const std::string& text) {
-    out.push_back({kFirstGateLine + s, name + ' ' + text});
+  auto add = [&](Problem problem, const std::string& text, int input = -1) {
+    out.push_back({kFirstGateLine + s, name + ' ' + text, problem, s, input});
   };
   const int inputs = InputCount(g.GetType());
-  for (std::size_t n = 0; n < static_cast<std::size_t>(inputs); ++n) {
-    if (landed[n] == 0) add("input " + std::to_string(n) + " is not linked");
+  for (int n = 0; n < inputs; ++n) {
+    if (landed[static_cast<std::size_t>(n)] == 0) {
+      add(Problem::InputNotLinked, "input " + std::to_string(n) + " is not linked", n);
+    }
   }
-  for (std::size_t n = 0; n < static_cast<std::size_t>(inputs); ++n) {
-    if (landed[n] > 1) add("input " + std::to_string(n) + " is linked more than once");
+  for (int n = 0; n < inputs; ++n) {
+    if (landed[static_cast<std::size_t>(n)] > 1) {
+      add(Problem::InputLinkedTwice, "input " + std::to_string(n) + " is linked more than once", n);
+    }
   }
-  if (!drives && g.GetType() != kOutputGate) add("drives nothing");
+  if (!drives && g.GetType() != kOutputGate) add(Problem::DrivesNothing, "drives nothing");
   const Long o = g.GetOrientation();
-  if (!IsOrientation(o)) add("has orientation " + std::to_string(o) + ", outside 0..3");
+  if (!IsOrientation(o)) {
+    add(Problem::BadOrientation, "has orientation " + std::to_string(o) + ", outside 0..3");
+  }
 }
 
 void LinkWarnings(const Document& doc, Integer l, std::vector<CircuitWarning>& out) {
   const linkgates& link = doc.Links(l);
-  auto add = [&](const std::string& text) {
-    out.push_back({kFirstLinkLine + l, "link " + std::to_string(l) + ' ' + text});
+  auto add = [&](Problem problem, Integer slot, const std::string& text) {
+    out.push_back(
+        {kFirstLinkLine + l, "link " + std::to_string(l) + ' ' + text, problem, slot, -1, l});
   };
   const struct {
     Integer slot;
     bool nodeFlag;
     const char* end;     // "starts at" / "ends at"
     const char* marked;  // "starting at" / "ending at"
-  } ends[] = {{link.StartIndex, link.StartIsNode, "starts at", "starting at"},
-              {link.StopIndex, link.StopIsNode, "ends at", "ending at"}};
+    Problem empty, notANode;
+  } ends[] = {{link.StartIndex, link.StartIsNode, "starts at", "starting at",
+               Problem::StartsAtEmptySlot, Problem::StartNotANode},
+              {link.StopIndex, link.StopIsNode, "ends at", "ending at", Problem::EndsAtEmptySlot,
+               Problem::EndNotANode}};
   for (const auto& end : ends) {
-    if (!Used(doc, end.slot)) add(std::string(end.end) + " empty slot " + std::to_string(end.slot));
+    if (!Used(doc, end.slot)) {
+      add(end.empty, end.slot, std::string(end.end) + " empty slot " + std::to_string(end.slot));
+    }
   }
   for (auto it = std::rbegin(ends); it != std::rend(ends); ++it) {  // "ending at" comes first
     if (!it->nodeFlag || !Used(doc, it->slot)) continue;
     const Long kind = doc.Gates(it->slot).GetType();
     if (kind == kBufferGate) continue;
-    add("is marked as " + std::string(it->marked) + " a node, but slot " +
-        std::to_string(it->slot) + " holds " + std::string(KindName(kind)));
+    add(it->notANode, it->slot,
+        "is marked as " + std::string(it->marked) + " a node, but slot " +
+            std::to_string(it->slot) + " holds " + std::string(KindName(kind)));
   }
 }
 

@@ -1,5 +1,6 @@
-// What a teacher's `tessara-sim check` warns about in a circuit that loads: gates left
-// unfinished and link records that the reader accepts but no editor would write.
+// What a teacher's `tessara-sim check` warns about in a circuit that loads, and what the
+// canvas marks: gates left unfinished and link records that the reader accepts but no
+// editor would write, each with the gate, input place or link it is about.
 #pragma once
 
 #include <string>
@@ -9,10 +10,26 @@
 
 namespace tessara {
 
+// What a warning is about, for a canvas to mark it where it belongs.
+enum class Problem {
+  InputNotLinked,     // gate's input place `input`
+  InputLinkedTwice,   // gate's input place `input`, linked more than once
+  DrivesNothing,      // gate
+  BadOrientation,     // gate
+  StartsAtEmptySlot,  // link's start, at the empty slot `gate`
+  EndsAtEmptySlot,    // link's end, at the empty slot `gate`
+  EndNotANode,        // link's end, marked as a node but at gate `gate`
+  StartNotANode,      // link's start, marked as a node but at gate `gate`
+};
+
 struct CircuitWarning {
-  int line =
-      0;  // the record's line in the circuit file: gate slot s on 5 + s, link slot l on 56 + l
-  std::string text;
+  // The record's line in the circuit file: gate slot s on 5 + s, link slot l on 56 + l.
+  int line = 0;
+  std::string text;  // as `check` writes it after "FILE:LINE: warning: "
+  Problem problem = Problem::InputNotLinked;
+  Integer gate = -1;  // the gate slot it is about; for a link, the slot its end names
+  int input = -1;     // the input place, for the two input problems; else -1
+  Integer link = -1;  // the link slot, for a link's problems; else -1
 };
 
 // The warnings of doc's used gates and used links, ordered by line and, on one line,

@@ -102,6 +102,27 @@ constexpr std::string_view KindName(Long code) {
   return kind ? kind->word : "?";
 }
 
+// The input places a kind's logic reads (its row's inputs); 0 for a code no kind has.
+constexpr int InputCount(Long code) {
+  const KindFacts* kind = FindKind(code);
+  return kind ? kind->inputs : 0;
+}
+
+// The input place, 0..InputCount - 1, that a link with input number num lands on at a gate
+// of this kind (where SetInputValue stores it and the logic reads it): 0 on a one-input
+// kind whatever num is, num itself for 0 and 1 on a two-input kind; -1 for any other
+// number or kind.
+constexpr int LandingPlace(Long code, Integer num) {
+  switch (InputCount(code)) {
+    case 1:
+      return 0;
+    case 2:
+      return num == 0 || num == 1 ? num : -1;
+    default:
+      return -1;
+  }
+}
+
 // The role of the kind with this code, when there is one.
 constexpr bool HasRole(Long code, KindRole role) {
   const KindFacts* kind = FindKind(code);

@@ -3,40 +3,27 @@
 namespace tessara {
 namespace {
 
-// Hands the current output of the link's source to the input it names on its target.
-void Transfer(Document& doc, const linkgates& link) {
+// Hands the current output of the link's source to the input it names on its target;
+// a node there takes the value on at once.
+inline void Carry(Document& doc, const linkgates& link) {
   const Boolean v = doc.Gates(link.StartIndex).GetCurrOutput();
   doc.Gates(link.StopIndex).SetInputValue(link.Stop_Num, v);
+  if (link.StopIsNode) doc.Gates(link.StopIndex).GetNewOutput();
 }
 
 }  // namespace
 
 void PropagateLink(Document& doc, Integer index) {
-  for (Integer visited = 0; visited < kSlotCount && IsSlotIndex(index); ++visited) {
-    const linkgates& link = doc.Links(index);
-    if (!CanCarry(link)) return;
-    Transfer(doc, link);
-    if (!link.StopIsNode) return;
-    doc.Gates(link.StopIndex).GetNewOutput();
-    index = link.LinkTo;
-    if (!IsSlotIndex(index) || !doc.Links(index).GetUsed()) return;
-  }
+  WalkLink(doc, index, [&doc](const linkgates& link) { Carry(doc, link); });
 }
 
 void PropStep(Document& doc) {
-  for (Integer i = 0; i < kSlotCount; ++i) {
-    const linkgates& link = doc.Links(i);
-    if (!link.GetUsed() || !CanCarry(link)) continue;
-    if (link.StopIsNode) {
-      PropagateLink(doc, i);  // its first transfer is this link's own
-    } else {
-      Transfer(doc, link);
-    }
-  }
+  auto carry = [&doc](const linkgates& link) { Carry(doc, link); };
+  WalkTransferPass(doc, carry);
   for (Integer j = 0; j < kSlotCount; ++j) doc.Gates(j).GetNewOutput();
   for (Integer i = 0; i < kSlotCount; ++i) {
     const linkgates& link = doc.Links(i);
-    if (link.GetUsed() && link.StopIsNode) PropagateLink(doc, i);
+    if (link.GetUsed() && link.StopIsNode) WalkLink(doc, i, carry);
   }
 }
 

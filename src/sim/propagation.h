@@ -30,6 +30,30 @@ inline bool CanCarry(const linkgates& link) {
 // outside 0..50 carries nothing and ends the walk.
 void PropagateLink(Document& doc, Integer index);
 
+// The segments PropagateLink(doc, index) carries, in its order: calls carry(link) for
+// each, and nothing else. carry may change gates but not links.
+template <typename Carry>
+void WalkLink(const Document& doc, Integer index, Carry&& carry) {
+  for (Integer visited = 0; visited < kSlotCount && IsSlotIndex(index); ++visited) {
+    const linkgates& link = doc.Links(index);
+    if (!IsSlotIndex(link.StartIndex) || !IsSlotIndex(link.StopIndex)) return;
+    carry(link);
+    if (!link.StopIsNode) return;
+    index = link.LinkTo;
+    if (!IsSlotIndex(index) || !doc.Links(index).GetUsed()) return;
+  }
+}
+
+// The segments the transfer pass of PropStep carries, in its order (a segment may come
+// several times): WalkLink from every used link slot in increasing order. Every input
+// place holds, when the gates compute, the value of the last segment carried to it.
+template <typename Carry>
+void WalkTransferPass(const Document& doc, Carry&& carry) {
+  for (Integer i = 0; i < kSlotCount; ++i) {
+    if (doc.Links(i).GetUsed()) WalkLink(doc, i, carry);
+  }
+}
+
 // The input toggle: a circuit input in slot flips its output at once; any other
 // kind, and a slot outside 0..50, is left as it is. Ignores PowerOn.
 void ToggleInput(Document& doc, Integer slot);

@@ -84,4 +84,11 @@ TruthTable MakeTruthTable(const Document& circuit, const TableLimits& limits,
   return table;
 }
 
+std::string OutputColumn(const TruthTable& table, std::size_t output) {
+  assert(output < table.outputs);
+  std::string column;
+  for (const TableRow& row : table.rows) column += row.out[output];
+  return column;
+}
+
 }  // namespace tessara

@@ -61,4 +61,8 @@ std::optional<std::string> NoTableReason(const Document& circuit);
 TruthTable MakeTruthTable(const Document& circuit, const TableLimits& limits = {},
                           const std::function<void(const TableRow&)>& onRow = {});
 
+// The cells of output `output` (0 for O1) in every row, in the table's order: "0110".
+// Requires output < table.outputs.
+std::string OutputColumn(const TruthTable& table, std::size_t output);
+
 }  // namespace tessara

@@ -130,11 +130,16 @@ TEST(
   PutLink(inverter, 0, 0, 1);
   PutLink(inverter, 1, 1, 2);
   for (Integer i = 0; i < 17; ++i) PutGate(wide, i, kInputGate, 0, 900.0f * i);
+  Document nine = wide.Clone();  // nine inputs, the first linked to an output
+  for (Integer i = 9; i < 17; ++i) nine.Gates(i).SetUsed(false);
+  PutGate(nine, 20, kOutputGate, 8200, 0);
+  PutLink(nine, 0, 0, 20);
   const std::string one = Save(folder, "one.cir", inverter),
                     seventeen = Save(folder, "wide.cir", wide);
   wide.Gates(16).SetUsed(false);
   const std::string sixteen = Save(folder, "sixteen.cir", wide),
-                    odd = Save(folder, "odd.cir", oddly);
+                    odd = Save(folder, "odd.cir", oddly),
+                    nineInputs = Save(folder, "nine.cir", nine);
   const std::string summary =
       odd + ": 2 gates (1 and, 1 nor), 1 input, 1 output, 0 nodes, 5 links\n";
   const std::string warnings =
@@ -190,6 +195,25 @@ TEST(
         "",
         at + "no-such-folder/out.cir: cannot create"},
        {{"table", seventeen}, 1, "", seventeen + ": 17 inputs"},
+       {{"expr", kFull},
+        0,
+        "O1 = (I1 XOR I2) XOR I3\nO1 minimal = ¬I1·¬I2·I3 + ¬I1·I2·¬I3 + I1·¬I2·¬I3 + I1·I2·I3\n"
+        "O2 = ((I1 XOR I2) AND I3) OR (I1 AND I2)\nO2 minimal = I2·I3 + I1·I3 + I1·I2\n"},
+       {{"expr", ExamplePath("sr_latch_nor.cir")},
+        0,
+        "O1 = I1 NOR (NOR 2 NOR I2)  (feedback through NOR 2)\n"
+        "O1 minimal = not a function: O1 oscillates in rows 0 0\n"
+        "O2 = (I1 NOR NOR 3) NOR I2  (feedback through NOR 3)\n"
+        "O2 minimal = not a function: O2 oscillates in rows 0 0\n"},
+       {{"expr", ExamplePath("ring_oscillator.cir")},
+        0,
+        "O1 = NOT NOT NOT NOT 2  (feedback through NOT 2)\n"
+        "O1 minimal = not a function: O1 oscillates\n"},
+       {{"expr", nineInputs},
+        0,
+        "O1 = I1\nO1 minimal = minimal form not computed above 8 inputs\n"},
+       {{"expr", one, one}, 2, "", "tessara-sim: expr needs one FILE"},
+       {{"expr", damaged}, 1, "", damaged + ": line 5"},
        {{"compare", kHalf, kHalf}, 0, "same\n"},
        {{"compare", kHalf, answer}, 0, "same\n"},
        {{"compare", kHalf, wrong}, 3, "row 1 1: expected 1 1, got 0 1\n1 of 4 rows differ\n"},
@@ -225,9 +249,9 @@ TEST(
             "\",\"ok\":true,\"gates\":{\"and\":1,\"xor\":1},\"inputs\":2,\"outputs\":2,"
             "\"nodes\":4,\"links\":10,\"warnings\":[]}\n",
         at + "absent.cir: "}});
-  EXPECT_EQ(folder.Names(), (std::vector<std::string>{"answer.txt", "damaged.cir", "odd.cir",
-                                                      "one.cir", "short.cir", "sixteen.cir",
-                                                      "twice.txt", "wide.cir", "wrong.txt"}));
+  EXPECT_EQ(folder.Names(), (std::vector<std::string>{
+                                "answer.txt", "damaged.cir", "nine.cir", "odd.cir", "one.cir",
+                                "short.cir", "sixteen.cir", "twice.txt", "wide.cir", "wrong.txt"}));
   for (const char* example : {"half_adder.cir", "full_adder.cir", "mux2.cir", "sr_latch_nor.cir",
                               "ring_oscillator.cir"}) {
     EXPECT_EQ(RunSim({"resave", ExamplePath(example), at + "copy.cir"}).exitCode, 0) << example;
@@ -417,7 +441,7 @@ std::vector<std::string> ManSynopsis(const std::string& page) {
 TEST(Help, UsageLinesAreTheCommandsOfTheManPageAndTheReadme) {
   const std::vector<std::string> usage =
       LinesBetween(RunSim({"usage"}).err, "Usage:", "\n", "tessara-sim");
-  EXPECT_EQ(usage.size(), 9u);
+  EXPECT_EQ(usage.size(), 10u);
   EXPECT_EQ(ManSynopsis(ReadFile(TESSARA_SOURCE "/desktop/tessara-sim.1")), usage);
   EXPECT_EQ(
       LinesBetween(ReadFile(TESSARA_SOURCE "/README.md"), "## tessara-sim", "## ", "tessara-sim "),

@@ -1,0 +1,114 @@
+#include "sim/output_formulas.h"
+
+#include <algorithm>
+#include <array>
+
+#include "model/kinds.h"
+#include "sim/propagation.h"
+#include "sim/signal_rows.h"
+#include "sim/terminals.h"
+
+namespace tessara {
+namespace {
+
+class FormulaWriter {
+ public:
+  explicit FormulaWriter(const Document& doc)
+      : doc_(doc), terminals_(FindTerminals(doc)), rows_(SignalRows(doc)) {
+    for (auto& places : sources_) places.fill(-1);
+    WalkTransferPass(doc_, [this](const linkgates& link) {
+      const int place = LandingPlace(doc_.Gates(link.StopIndex).GetType(), link.Stop_Num);
+      if (place >= 0) Source(link.StopIndex, place) = link.StartIndex;
+    });
+  }
+
+  OutputFormula Write(Integer output) {
+    formula_ = {};
+    onPath_.fill(false);
+    OnPath(output) = true;
+    WriteGate(Driver(output, 0), false);
+    if (formula_.tooLong) formula_.text.clear();
+    return formula_;
+  }
+
+  const Terminals& terminals() const { return terminals_; }
+
+ private:
+  Integer& Source(Integer slot, int place) {
+    return sources_[static_cast<std::size_t>(slot)][static_cast<std::size_t>(place)];
+  }
+  Integer Source(Integer slot, int place) const {
+    return sources_[static_cast<std::size_t>(slot)][static_cast<std::size_t>(place)];
+  }
+  bool& OnPath(Integer slot) { return onPath_[static_cast<std::size_t>(slot)]; }
+
+  bool IsNode(Integer slot) const {
+    return doc_.Gates(slot).GetUsed() && doc_.Gates(slot).GetType() == kBufferGate;
+  }
+
+  // The gate whose output input place `place` of slot computes from, nodes followed
+  // back to it; -1 for none (an unlinked place, or a ring of nodes no gate feeds).
+  Integer Driver(Integer slot, int place) const {
+    Integer source = Source(slot, place);
+    for (int hops = 0; source >= 0 && IsNode(source); ++hops) {
+      if (hops == kSlotCount) return -1;
+      source = Source(source, 0);
+    }
+    return source;
+  }
+
+  // "I<n>" or "O<n>" for the slot's place among the terminals.
+  // "I1", "O2" or "NOR 3", as the signal rows name it.
+  std::string Name(Integer slot) const { return RowName(rows_, slot); }
+
+  void Append(std::string_view text) {
+    formula_.text += text;
+    formula_.tooLong = formula_.tooLong || formula_.text.size() > kMaxFormulaLength;
+  }
+
+  // Writes the formula of the gate in slot (-1: none); as an operand, in parentheses
+  // when it is a two-input operation written out.
+  void WriteGate(Integer slot, bool operand) {
+    if (formula_.tooLong) return;
+    if (slot < 0 || !doc_.Gates(slot).GetUsed()) return Append("0");
+    const Long type = doc_.Gates(slot).GetType();
+    if (OnPath(slot)) {
+      const std::string name = Name(slot);
+      if (formula_.feedback.empty()) formula_.feedback = name;
+      return Append(name);
+    }
+    if (type == kInputGate || type == kOutputGate) return Append(Name(slot));
+    const std::string op(FindKind(type)->signal);
+    OnPath(slot) = true;
+    if (InputCount(type) == 1) {
+      Append(op + ' ');
+      WriteGate(Driver(slot, 0), true);
+    } else {
+      if (operand) Append("(");
+      WriteGate(Driver(slot, 0), true);
+      Append(' ' + op + ' ');
+      WriteGate(Driver(slot, 1), true);
+      if (operand) Append(")");
+    }
+    OnPath(slot) = false;
+  }
+
+  const Document& doc_;
+  const Terminals terminals_;
+  const std::vector<SignalRow> rows_;
+  // The source slot of the segment last carried to each gate's input places 0 and 1.
+  std::array<std::array<Integer, 2>, kSlotCount> sources_;
+  std::array<bool, kSlotCount> onPath_{};  // the gates being written out
+  OutputFormula formula_;
+};
+
+}  // namespace
+
+std::vector<OutputFormula> OutputFormulas(const Document& doc) {
+  FormulaWriter writer(doc);
+  std::vector<OutputFormula> formulas;
+  for (Integer output : writer.terminals().outputs) formulas.push_back(writer.Write(output));
+  return formulas;
+}
+
+}  // namespace tessara

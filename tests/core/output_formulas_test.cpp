@@ -1,0 +1,125 @@
+// The formula each output computes, read from the gates: a table of circuits.
+#include "sim/output_formulas.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "circuit_builder.h"
+#include "io/expression_text.h"
+
+namespace tessara {
+namespace {
+using testing::CircuitBuilder;
+
+// Inputs I1.. down the left column, then the gates the row adds; the output O1 on top.
+struct Circuit {
+  Document doc;
+  CircuitBuilder build;
+  std::vector<Integer> in;
+  Integer out;
+  Circuit(int inputs, std::vector<Integer> linkSlots = CircuitBuilder::SlotOrder())
+      : build(doc, CircuitBuilder::SlotOrder(), std::move(linkSlots)) {
+    for (int i = 1; i <= inputs; ++i) in.push_back(build.Gate(kInputGate, 0, Single(1000 * i)));
+    out = build.Gate(kOutputGate, 8200, 500);
+  }
+  Integer Two(Long kind, Integer a, Integer b) {
+    const Integer g = build.Gate(kind);
+    if (a >= 0) build.Link(a, g, 0);
+    if (b >= 0) build.Link(b, g, 1);
+    return g;
+  }
+  Integer Not(Integer a) {
+    const Integer g = build.Gate(kNotGate);
+    build.Link(a, g, 0);
+    return g;
+  }
+  Integer NandXor(Integer a, Integer b) {
+    const Integer n = Two(kNandGate, a, b);
+    return Two(kNandGate, Two(kNandGate, a, n), Two(kNandGate, b, n));
+  }
+};
+
+TEST(OutputFormula, OfEachCircuitIsWhatItsGatesComputeLoopsAndOtherOutputsByName) {
+  const struct {
+    const char* circuit;
+    std::function<void(Circuit&)> build;
+    int inputs;
+    std::string line;
+    std::vector<Integer> linkSlots = CircuitBuilder::SlotOrder();
+  } rows[] = {
+      {"half adder's carry through a node",
+       [](Circuit& c) { c.build.Link(c.Two(kAndGate, c.in[0], c.in[1]), c.out, 0, 1); }, 2,
+       "O1 = I1 AND I2"},
+      {"full adder's carry",
+       [](Circuit& c) {
+         const Integer half = c.Two(kXorGate, c.in[0], c.in[1]);
+         c.build.Link(
+             c.Two(kOrGate, c.Two(kAndGate, half, c.in[2]), c.Two(kAndGate, c.in[0], c.in[1])),
+             c.out, 0);
+       },
+       3, "O1 = ((I1 XOR I2) AND I3) OR (I1 AND I2)"},
+      {"NOT of a two-input operand and as one",
+       [](Circuit& c) {
+         c.build.Link(c.Two(kOrGate, c.Two(kAndGate, c.in[0], c.in[1]), c.Not(c.in[2])), c.out, 0);
+       },
+       3, "O1 = (I1 AND I2) OR NOT I3"},
+      {"NAND-only XOR", [](Circuit& c) { c.build.Link(c.NandXor(c.in[0], c.in[1]), c.out, 0); }, 2,
+       "O1 = (I1 NAND (I1 NAND I2)) NAND (I2 NAND (I1 NAND I2))"},
+      {"NOR latch",  // slots: I1 0, I2 1, O1 2, NOR 3, NOR 4
+       [](Circuit& c) {
+         const Integer top = c.Two(kNorGate, c.in[0], -1), bottom = c.Two(kNorGate, top, c.in[1]);
+         c.build.Link(bottom, top, 1);
+         c.build.Link(top, c.out, 0);
+       },
+       2, "O1 = I1 NOR (NOR 3 NOR I2)  (feedback through NOR 3)"},
+      {"output fed back into its own driver",
+       [](Circuit& c) { c.build.Link(c.Two(kAndGate, c.in[0], c.out), c.out, 0); }, 1,
+       "O1 = I1 AND O1  (feedback through O1)"},
+      {"unlinked input place and another output on the way",
+       [](Circuit& c) {
+         const Integer below = c.build.Gate(kOutputGate, 8200, 3000);  // O2
+         c.build.Link(c.in[0], below, 0);
+         c.build.Link(c.Two(kAndGate, below, -1), c.out, 0);
+       },
+       1, "O1 = O2 AND 0"},
+      {"two links on one place: the walk through a node carries last",
+       [](Circuit& c) {
+         c.build.Link(c.in[1], c.out, 0);     // link slot 1
+         c.build.Link(c.in[0], c.out, 0, 1);  // head in link slot 2, tail in 0
+       },
+       2,
+       "O1 = I1",
+       {1, 2, 0}},
+      {"two links on one place: the later slot carries last",
+       [](Circuit& c) {
+         c.build.Link(c.in[0], c.out, 0);
+         c.build.Link(c.in[1], c.out, 0);
+       },
+       2, "O1 = I2"},
+      {"XOR chain of NANDs fanning out",
+       [](Circuit& c) {
+         Integer x = c.in[0];
+         for (int i = 1; i < 6; ++i) x = c.NandXor(x, c.in[static_cast<std::size_t>(i)]);
+         c.build.Link(x, c.out, 0);
+       },
+       6, "O1 = formula too long to write (over 4000 characters)"},
+  };
+  for (const auto& row : rows) {
+    Circuit circuit(row.inputs, row.linkSlots);
+    row.build(circuit);
+    const std::vector<OutputFormula> formulas = OutputFormulas(circuit.doc);
+    ASSERT_FALSE(formulas.empty()) << row.circuit;
+    EXPECT_EQ(FormulaLine("O1", formulas.front()), row.line) << row.circuit;
+  }
+}
+
+TEST(MinimalLine, SaysWhenTheFormIsNotProvedMinimal) {
+  MinimalForm form;
+  form.terms = {{0b10, 0b10}};
+  form.proved = false;
+  EXPECT_EQ(MinimalLine("O2", 2, form), "O2 minimal = I1  (smallest found, not proved minimal)");
+}
+
+}  // namespace
+}  // namespace tessara
