@@ -6,11 +6,14 @@
 #include <array>
 #include <deque>
 #include <optional>
+#include <set>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <tuple>
 #include <vector>
 
+#include "view/display.h"
 #include "view/screen.h"
 
 namespace tessara::testing {
@@ -148,5 +151,61 @@ class FakeScreen final : public Screen {
   std::array<FakeBorder, kPaletteButtonCount> borders_;
   std::string power_caption_ = "power up", caption_ = "Tessara";
   std::optional<int> tool_pointer_;
+};
+
+// What a screen shows, one line per shown element with what a refresh writes on it
+// (place, picture, text, ends, value); the palette's borders too when asked.
+inline std::string Shown(Screen& s, bool palette) {
+  std::ostringstream out;
+  for (Integer i = 0; i < kSlotCount; ++i) {
+    ImageElement &image = s.ObjImage(i), &marker = s.buffer(i);
+    LabelElement& label = s.txtObjValue(i);
+    LineElement& line = s.LinkLine(i);
+    if (image.Visible())
+      out << "image " << i << " at " << image.Left() << ',' << image.Top() << " picture "
+          << int(image.GetPicture().store) << '/' << image.GetPicture().index << '\n';
+    if (marker.Visible())
+      out << "marker " << i << " at " << marker.Left() << ',' << marker.Top() << '\n';
+    if (label.Visible())
+      out << "label " << i << " at " << label.Left() << ',' << label.Top() << ' ' << label.Text()
+          << '\n';
+    if (line.Visible())
+      out << "line " << i << ' ' << line.X1() << ',' << line.Y1() << ' ' << line.X2() << ','
+          << line.Y2() << " value " << int(line.Value()) << '\n';
+  }
+  for (int b = 0; palette && b < kPaletteButtonCount; ++b)
+    out << "border " << s.Palette(PaletteButton(b)).BorderStyle();
+  return out.str();
+}
+
+// Whether a screen shows what a full refresh of its document shows on a fresh stand-in.
+// File > New leaves the palette's borders to the next refresh: after AfterNew they are
+// left out until the two agree again.
+class RefreshCheck {
+ public:
+  void AfterNew() { palette_lags_ = true; }
+  // Empty when they agree; else each line that one of them shows and the other not.
+  std::string Faults(Screen& screen, const Document& doc) {
+    FakeScreen fresh;
+    DisplayObjects(doc, fresh);
+    palette_lags_ = palette_lags_ && Shown(screen, true) != Shown(fresh, true);
+    std::string faults;
+    const auto lines = [](const std::string& text) {
+      std::set<std::string> set;
+      std::istringstream in(text);
+      for (std::string line; std::getline(in, line);) set.insert(line);
+      return set;
+    };
+    const auto shown = lines(Shown(screen, !palette_lags_));
+    const auto refreshed = lines(Shown(fresh, !palette_lags_));
+    for (const std::string& line : shown)
+      if (!refreshed.contains(line)) faults += "shown, not refreshed: " + line + "\n";
+    for (const std::string& line : refreshed)
+      if (!shown.contains(line)) faults += "refreshed, not shown: " + line + "\n";
+    return faults;
+  }
+
+ private:
+  bool palette_lags_ = false;
 };
 }  // namespace tessara::testing
