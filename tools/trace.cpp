@@ -1,5 +1,6 @@
 #include "trace.h"
 
+#include <cassert>
 #include <functional>
 #include <nlohmann/json.hpp>
 
@@ -17,6 +18,7 @@ namespace {
 // loading and after each toggle and step.
 void Run(Document& doc, const std::vector<Action>& actions,
          const std::function<void(const std::string&)>& record) {
+  assert(!InputOutOfRange(doc, actions));
   const std::vector<Integer> inputs = FindTerminals(doc).inputs;
   doc.PowerOn = true;
   record("load");

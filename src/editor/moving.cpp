@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cassert>
 #include <string_view>
 
 #include "model/link_chain.h"
@@ -44,6 +45,7 @@ void buffer_DblClick(Form& form) {
 }
 
 void Tessara_Frame_DragDrop(Form& form, DragSource Source, Single X, Single Y) {
+  assert(IsSlotIndex(Source.index));
   const Integer i = Source.index;
   gate& g = form.doc.Gates(i);
   const Long type = g.GetType();
@@ -69,6 +71,7 @@ void ObjImage_DblClick(Form& form, Integer Index) {
 }
 
 void TrashCan_DragDrop(Form& form, DragSource Source) {
+  assert(IsSlotIndex(Source.index));
   const Integer i = Source.index;
   const gate& start = form.doc.Gates(form.doc.Links(form.CurrentLink).StartIndex);
   const bool startWasUsed = start.GetUsed();

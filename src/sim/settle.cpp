@@ -1,6 +1,7 @@
 #include "sim/settle.h"
 
 #include <array>
+#include <cassert>
 #include <optional>
 
 #include "sim/propagation.h"
@@ -112,6 +113,7 @@ char Settling::Cell(Integer slot) const {
 }
 
 Settling Settle(Document& doc, int bound) {
+  assert(bound >= 0);
   const SimState start = CaptureState(doc);
   std::optional<Settling> early = SettleEarly(doc, start, bound);
   Settling settling = early ? *early : SettleLate(doc, start, bound);

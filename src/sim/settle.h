@@ -39,7 +39,7 @@ struct Settling {
 
 // Settles the run that starts from doc's current signals. doc's signals are the start
 // state again when it returns; positions, kinds, links and power are never touched.
-// Requires bound >= 1.
+// Requires bound >= 0; with 0 no step is followed and nothing repeats.
 Settling Settle(Document& doc, int bound = kSettleBound);
 
 }  // namespace tessara

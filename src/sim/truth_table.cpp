@@ -1,5 +1,7 @@
 #include "sim/truth_table.h"
 
+#include <cassert>
+
 #include "model/gatekinds.h"
 #include "sim/propagation.h"
 #include "sim/settle.h"
@@ -30,6 +32,7 @@ Document AsLoaded(const Document& doc) {
 TruthTable MakeTruthTable(const Document& circuit) {
   const Terminals terminals = FindTerminals(circuit);
   const std::size_t n = terminals.inputs.size();
+  assert(n <= kMaxTableInputs);
   TruthTable table{n, terminals.outputs.size(), {}};
   Document doc = AsLoaded(circuit);
   const SimState loaded = CaptureState(doc);
