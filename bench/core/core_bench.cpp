@@ -4,8 +4,8 @@
 #include <benchmark/benchmark.h>
 
 #include <stdexcept>
+#include <utility>
 
-#include "circuit_builder.h"
 #include "io/circuit_file.h"
 #include "sim/propagation.h"
 #include "sim/run_history.h"
@@ -14,28 +14,17 @@
 namespace tessara {
 namespace {
 
-// All 51 gate slots and 51 link slots in use: an input drives a row of 24 gates of
-// every kind into an output, the wires bending 0 to 2 times (25 nodes), and the
-// last gate feeds back into the first.
-Document FullCircuit() {
-  Document doc;
-  testing::CircuitBuilder build(doc);
-  const Long kinds[] = {kXorGate, kNandGate, kNorGate, kAndGate, kOrGate, kNotGate};
-  const Integer input = build.Gate(kInputGate, 0, 300);
-  Integer previous = input;
-  Integer first = -1;
-  for (int i = 0; i < 24; ++i) {
-    const Integer g = build.Gate(kinds[i % 6], Single(800 + 250 * i), Single(300 + 400 * (i % 5)));
-    build.Link(previous, g, 0, i % 3);
-    if (first < 0) first = g;
-    previous = g;
-  }
-  build.Link(previous, build.Gate(kOutputGate, 0, 900), 0, 1);
-  build.Link(previous, first, 1);
-  if (doc.GetFreeGate() || doc.GetFreeLink())
-    throw std::logic_error("circuit does not fill the document");
-  return doc;
+// A document read from a file, or the benchmark stops with the reason.
+Document Load(const char* path) {
+  LoadResult loaded = LoadCircuitFile(path);
+  if (!loaded.document) throw std::runtime_error(path + (": " + loaded.error.reason));
+  return std::move(*loaded.document);
 }
+
+// bench/core/full_circuit.cir: all 51 gate slots and 51 link slots in use. An input
+// drives a row of 24 gates of every kind into an output, the wires bending 0 to 2
+// times (25 nodes), and the last gate feeds back into the first.
+Document FullCircuit() { return Load(TESSARA_FULL_CIRCUIT); }
 
 void BM_PropStep(benchmark::State& state) {
   Document doc = FullCircuit();
@@ -99,9 +88,8 @@ BENCHMARK(BM_ReadCircuit);
 
 // 16 inputs, 15 XOR gates in four levels and one output: bench/table/parity16.cir.
 void BM_ParityTreeTable(benchmark::State& state) {
-  const LoadResult loaded = LoadCircuitFile(TESSARA_PARITY_TREE);
-  if (!loaded.document) throw std::runtime_error(loaded.error.reason);
-  for (auto _ : state) benchmark::DoNotOptimize(MakeTruthTable(*loaded.document));
+  const Document tree = Load(TESSARA_PARITY_TREE);
+  for (auto _ : state) benchmark::DoNotOptimize(MakeTruthTable(tree));
 }
 BENCHMARK(BM_ParityTreeTable)->Unit(benchmark::kMillisecond);
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "circuit_builder.h"
+#include "circuits.h"
 #include "io/circuit_file.h"
 
 namespace tessara {

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <random>
 
-#include "circuit_builder.h"
+#include "circuits.h"
 
 namespace tessara {
 namespace {

@@ -5,7 +5,7 @@
 
 #include <random>
 
-#include "circuit_builder.h"
+#include "circuits.h"
 #include "sim/propagation.h"
 
 namespace tessara {
