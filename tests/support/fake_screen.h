@@ -10,68 +10,53 @@
 #include <sstream>
 #include <string>
 #include <string_view>
-#include <tuple>
 #include <vector>
 
 #include "view/display.h"
 #include "view/screen.h"
 
 namespace tessara::testing {
-struct ImageState {
+// The visibility and place every element has.
+template <typename Element>
+struct Placed : Element {
+  void SetVisible(bool shown) override { visible = shown; }
+  bool Visible() const override { return visible; }
+  void SetLeft(Single twips) override { left = twips; }
+  Single Left() const override { return left; }
+  void SetTop(Single twips) override { top = twips; }
+  Single Top() const override { return top; }
   bool visible = false;
   Single left = 0, top = 0;
+};
+struct FakeImage final : Placed<ImageElement> {
+  void SetPicture(Picture shows) override { picture = shows; }
+  Picture GetPicture() const override { return picture; }
+  void SetDragMode(DragMode mode) override { drag = mode; }
+  DragMode GetDragMode() const override { return drag; }
   Picture picture;
   DragMode drag = DragMode::Manual;
-  bool operator==(const ImageState&) const = default;
 };
-struct LabelState {
-  bool visible = false;
-  Single left = 0, top = 0;
+struct FakeLabel final : Placed<LabelElement> {
+  void SetText(std::string_view shows) override { text = shows; }
+  std::string Text() const override { return text; }
   std::string text = "0";
-  bool operator==(const LabelState&) const = default;
 };
-struct LineState {
+struct FakeLine final : LineElement {
+  void SetVisible(bool shown) override { visible = shown; }
+  bool Visible() const override { return visible; }
+  void SetX1(Single twips) override { x1 = twips; }
+  Single X1() const override { return x1; }
+  void SetY1(Single twips) override { y1 = twips; }
+  Single Y1() const override { return y1; }
+  void SetX2(Single twips) override { x2 = twips; }
+  Single X2() const override { return x2; }
+  void SetY2(Single twips) override { y2 = twips; }
+  Single Y2() const override { return y2; }
+  void SetValue(LineValue carries) override { value = carries; }
+  LineValue Value() const override { return value; }
   bool visible = false;
   Single x1 = 0, y1 = 0, x2 = 0, y2 = 0;
   LineValue value = LineValue::None;
-  bool operator==(const LineState&) const = default;
-};
-
-// The visibility and place every element has, on its state s.
-template <typename Element, typename State>
-struct Placed : Element {
-  void SetVisible(bool visible) override { s.visible = visible; }
-  bool Visible() const override { return s.visible; }
-  void SetLeft(Single twips) override { s.left = twips; }
-  Single Left() const override { return s.left; }
-  void SetTop(Single twips) override { s.top = twips; }
-  Single Top() const override { return s.top; }
-  State s;
-};
-struct FakeImage final : Placed<ImageElement, ImageState> {
-  void SetPicture(Picture picture) override { s.picture = picture; }
-  Picture GetPicture() const override { return s.picture; }
-  void SetDragMode(DragMode mode) override { s.drag = mode; }
-  DragMode GetDragMode() const override { return s.drag; }
-};
-struct FakeLabel final : Placed<LabelElement, LabelState> {
-  void SetText(std::string_view text) override { s.text = text; }
-  std::string Text() const override { return s.text; }
-};
-struct FakeLine final : LineElement {
-  void SetVisible(bool visible) override { s.visible = visible; }
-  bool Visible() const override { return s.visible; }
-  void SetX1(Single twips) override { s.x1 = twips; }
-  Single X1() const override { return s.x1; }
-  void SetY1(Single twips) override { s.y1 = twips; }
-  Single Y1() const override { return s.y1; }
-  void SetX2(Single twips) override { s.x2 = twips; }
-  Single X2() const override { return s.x2; }
-  void SetY2(Single twips) override { s.y2 = twips; }
-  Single Y2() const override { return s.y2; }
-  void SetValue(LineValue value) override { s.value = value; }
-  LineValue Value() const override { return s.value; }
-  LineState s;
 };
 struct FakeBorder final : BorderElement {
   void SetBorderStyle(int value) override { style = value; }
@@ -88,15 +73,6 @@ struct FileRequest {
   std::string filter;
   bool operator==(const FileRequest&) const = default;
 };
-// Everything an element shows, for comparing one moment of the screen with another.
-struct ElementsSnapshot {
-  std::array<ImageState, kSlotCount> images, markers;
-  std::array<LabelState, kSlotCount> labels;
-  std::array<LineState, kSlotCount> lines;
-  std::array<int, kPaletteButtonCount> borders;
-  bool operator==(const ElementsSnapshot&) const = default;
-};
-
 class FakeScreen final : public Screen {
  public:
   ImageElement& ObjImage(Integer i) override { return images_.at(i); }
@@ -129,14 +105,6 @@ class FakeScreen final : public Screen {
     return answer;
   }
   void BeginDrag(DragSource source) override { drags.push_back(source); }
-  ElementsSnapshot Snapshot() const {
-    ElementsSnapshot snap;
-    for (std::size_t i = 0; i < kSlotCount; ++i)
-      std::tie(snap.images[i], snap.markers[i], snap.labels[i], snap.lines[i]) =
-          std::tie(images_[i].s, markers_[i].s, labels_[i].s, lines_[i].s);
-    for (std::size_t b = 0; b < kPaletteButtonCount; ++b) snap.borders[b] = borders_[b].style;
-    return snap;
-  }
   std::vector<Message> messages;
   std::vector<std::string> questions;
   std::deque<Answer> answers;            // what the next questions return ("No" when it runs dry)
