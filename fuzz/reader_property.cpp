@@ -46,7 +46,8 @@ Broken CheckRoundTrip(const Document& doc) {
     if (!lineEnd && (first[i] < ' ' || first[i] > '~'))
       return "the writer put byte " + std::to_string(static_cast<unsigned char>(first[i])) +
              " outside a line end";
-    lines += lineEnd, i += lineEnd;
+    lines += lineEnd;
+    i += lineEnd;
   }
   if (lines != 4 + 2 * kSlotCount || first.back() != '\n')
     return "the writer wrote " + std::to_string(lines) + " lines";

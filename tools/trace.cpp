@@ -1,5 +1,6 @@
 #include "trace.h"
 
+#include <cassert>
 #include <functional>
 
 #include "json.h"
@@ -13,6 +14,7 @@ namespace tessara::tool {
 
 void RunActions(Document& doc, const std::vector<Action>& actions,
                 const std::function<void(const RunRecord&)>& record) {
+  assert(!InputOutOfRange(doc, actions));
   const std::vector<Integer> inputs = FindTerminals(doc).inputs;
   doc.PowerOn = true;
   record({"load", StepCause::PowerUp, 0});

@@ -48,7 +48,7 @@ void WriteTrace(Document& doc, const std::vector<Action>& actions, std::ostream&
 // the circuit inputs I1.., the used gates that are no input, output or node as
 // "<kind><slot>" in slot order, then the circuit outputs O1..; a wave has one
 // character per record of the text trace, '0' or '1', or '.' when it equals the one
-// before.
+// before. Requires every tI<n> in range.
 void WriteWaveDrom(Document& doc, const std::vector<Action>& actions, std::ostream& out);
 
 }  // namespace tessara::tool

@@ -8,10 +8,11 @@
 
 #include <random>
 #include <stdexcept>
+#include <utility>
 
-#include "circuit_builder.h"
 #include "io/circuit_file.h"
 #include "io/expression_text.h"
+#include "model/gatekinds.h"
 #include "sim/explanation.h"
 #include "sim/minimal_form.h"
 #include "sim/propagation.h"
@@ -22,28 +23,17 @@
 namespace tessara {
 namespace {
 
-// All 51 gate slots and 51 link slots in use: an input drives a row of 24 gates of
-// every kind into an output, the wires bending 0 to 2 times (25 nodes), and the
-// last gate feeds back into the first.
-Document FullCircuit() {
-  Document doc;
-  testing::CircuitBuilder build(doc);
-  const Long kinds[] = {kXorGate, kNandGate, kNorGate, kAndGate, kOrGate, kNotGate};
-  const Integer input = build.Gate(kInputGate, 0, 300);
-  Integer previous = input;
-  Integer first = -1;
-  for (int i = 0; i < 24; ++i) {
-    const Integer g = build.Gate(kinds[i % 6], Single(800 + 250 * i), Single(300 + 400 * (i % 5)));
-    build.Link(previous, g, 0, i % 3);
-    if (first < 0) first = g;
-    previous = g;
-  }
-  build.Link(previous, build.Gate(kOutputGate, 0, 900), 0, 1);
-  build.Link(previous, first, 1);
-  if (doc.GetFreeGate() || doc.GetFreeLink())
-    throw std::logic_error("circuit does not fill the document");
-  return doc;
+// A document read from a file, or the benchmark stops with the reason.
+Document Load(const char* path) {
+  LoadResult loaded = LoadCircuitFile(path);
+  if (!loaded.document) throw std::runtime_error(path + (": " + loaded.error.reason));
+  return std::move(*loaded.document);
 }
+
+// bench/core/full_circuit.cir: all 51 gate slots and 51 link slots in use. An input
+// drives a row of 24 gates of every kind into an output, the wires bending 0 to 2
+// times (25 nodes), and the last gate feeds back into the first.
+Document FullCircuit() { return Load(TESSARA_FULL_CIRCUIT); }
 
 void BM_PropStep(benchmark::State& state) {
   Document doc = FullCircuit();
@@ -129,9 +119,25 @@ BENCHMARK(BM_ExplainAfterLongRun)->Unit(benchmark::kMicrosecond);
 // at every step, so each of the 10,000 steps holds an event.
 void BM_ExplainOscillatingRing(benchmark::State& state) {
   Document doc;
-  testing::CircuitBuilder build(doc);
-  for (int i = 0; i < 25; ++i) build.Gate(kNotGate);
-  for (Integer i = 0; i < 25; ++i) build.Link(i, static_cast<Integer>((i + 1) % 25), 0, 1);
+  constexpr Integer kRing = 25;  // NOT gates in slots 0..24, each wire's bend in slot 25 + i
+  for (Integer i = 0; i < kRing; ++i) {
+    const auto node = static_cast<Integer>(kRing + i);
+    for (auto [slot, kind] : {std::pair{i, kNotGate}, std::pair{node, kBufferGate}}) {
+      doc.PutGate(slot, MakeGate(kind));
+      doc.Gates(slot).ReadData(2000, Single(300 * i), true, 0);
+    }
+    linkgates& in = doc.Links(static_cast<Integer>(2 * i));
+    in.SetStart(i, 0);
+    in.SetStop(node, 0);
+    in.StopIsNode = true;
+    in.LinkTo = static_cast<Integer>(2 * i + 1);
+    in.SetUsed(true);
+    linkgates& out = doc.Links(static_cast<Integer>(2 * i + 1));
+    out.SetStart(node, 0);
+    out.StartIsNode = true;
+    out.SetStop(static_cast<Integer>((i + 1) % kRing), 0);
+    out.SetUsed(true);
+  }
   const RunHistory history = LongRun(doc, false);
   Explaining(state, doc, history, 0);
 }
@@ -155,9 +161,8 @@ BENCHMARK(BM_ReadCircuit);
 
 // 16 inputs, 15 XOR gates in four levels and one output: bench/table/parity16.cir.
 void BM_ParityTreeTable(benchmark::State& state) {
-  const LoadResult loaded = LoadCircuitFile(TESSARA_PARITY_TREE);
-  if (!loaded.document) throw std::runtime_error(loaded.error.reason);
-  for (auto _ : state) benchmark::DoNotOptimize(MakeTruthTable(*loaded.document));
+  const Document tree = Load(TESSARA_PARITY_TREE);
+  for (auto _ : state) benchmark::DoNotOptimize(MakeTruthTable(tree));
 }
 BENCHMARK(BM_ParityTreeTable)->Unit(benchmark::kMillisecond);
 

@@ -1,14 +1,21 @@
 // Undo and redo for the window. The history records around a handler, never inside
-// one: before a handler runs it holds a copy of the document, after it runs it
-// compares the circuit's file text, and a change becomes one step holding both
-// copies. A link is one step from its first press to the press that finishes it:
-// while LinkStarted is 1 the step stays open.
+// one: before the first handler of a step runs it takes a snapshot (a copy of the
+// document, the caption, the file and its saved text); after the handler it compares
+// the two circuits (Document::SameCircuit: every slot's kind, place, use and
+// orientation, every link segment), and a change becomes one step holding both
+// snapshots. Signals, the tool, the power and the file alone (a Save As) make no step;
+// nor does an Open or New that leaves the circuit as it was. A link is one step from
+// its first press to the press that finishes it: while LinkStarted is 1 the step
+// stays open.
 //
 // Guarantees: an undo puts back the document exactly (every slot's kind, place, use,
 // orientation and signals, every link segment), so the file text after an undo is
-// byte for byte the text before the edit; a redo puts back the text after it. A step
-// that changed the window's file (Open, New) also brings back the caption, the file
-// and its saved text. The tool and the power are never changed by an undo or redo.
+// byte for byte the text before the edit; a redo puts back the document after it.
+// When a step's two snapshots differ in caption or file (an Open, or a New after a
+// file), the caption, the file and its saved text come back with the circuit. Undo
+// and redo do nothing while powered and keep the tool; while a link is being drawn an
+// undo only cancels it and a redo does nothing. Each that acts ends with one refresh.
+// A new step drops the steps undone.
 // Unlimited: a step costs two copies of a document, a few kilobytes. An undo or redo
 // costs one copy and one refresh, well under a millisecond.
 #pragma once

@@ -1,5 +1,19 @@
 // The main window's state, owned for the whole run: the circuit document and the
-// editor's own state. The handlers of editor/ act on it and end with one refresh.
+// editor's own state. The handlers of editor/ act on it; every handler that changes
+// the document ends with one full refresh (DisplayObjects), but File > New, which
+// hides every element and leaves the palette's borders to the next refresh.
+//
+// Invariants the handlers keep between events:
+//   - LinkStarted is 0 or 1. While it is 1, link slot CurrentLink holds the segment
+//     being drawn: not in use yet, starting at a used gate or at the link's last node.
+//     Power may be switched on and off meanwhile; New, Open, an undo and deleting the
+//     segment's start end the drawing.
+//   - EggCounter lies in 0..3.
+//   - SavedText is the file text of the circuit as last started empty, opened or
+//     saved (or brought back with its file by an undo or redo), so the circuit is
+//     edited exactly when WriteCircuit(doc) differs from it.
+//   - history holds the latest powered run or nothing; runCircuit, the circuit's file
+//     text when that run began, means something only while history is not empty.
 #pragma once
 
 #include <optional>

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cassert>
 #include <string_view>
 
 #include "editor/refresh.h"
@@ -45,6 +46,7 @@ void buffer_DblClick(Form& form) {
 }
 
 void Tessara_Frame_DragDrop(Form& form, DragSource Source, Single X, Single Y) {
+  assert(IsSlotIndex(Source.index));
   const Integer i = Source.index;
   // The whole picture stays on the canvas, top to bottom.
   const Single size = Source.pool == DragPool::buffer ? kNodeMarkerSize : kGateImageSize;
@@ -62,6 +64,7 @@ void ObjImage_DblClick(Form& form, Integer Index) {
 }
 
 void TrashCan_DragDrop(Form& form, DragSource Source) {
+  assert(IsSlotIndex(Source.index));
   const Integer i = Source.index;
   const gate& start = form.doc.Gates(form.doc.Links(form.CurrentLink).StartIndex);
   const bool startWasUsed = start.GetUsed();

@@ -5,9 +5,13 @@
 
 namespace tessara {
 
-// Each button makes its tool (view/tools.h) current and refreshes; every tool but the
-// cross first puts the images in manual drag mode (SetManualDrag).
+// The cross (view/tools.h): tool 0 and a refresh, which moves the border to its button.
+// Drag modes stay as they are (automatic after New or Open, manual after any other tool).
 void CrossButton_Click(Form& form);
+// Every other button: its tool (the link tool 1, or the kind code of the gate it
+// places), every gate image and node marker in manual drag mode (SetManualDrag) so
+// that presses reach the handlers, and a refresh. Powered or not, and a link being
+// drawn goes on.
 void LinkButton_Click(Form& form);
 void AndGateButton_Click(Form& form);
 void OrGateButton_Click(Form& form);
@@ -21,8 +25,9 @@ void XorGateButton_Click(Form& form);
 // Every gate image and node marker to manual drag mode, then a refresh.
 void SetManualDrag(Form& form);
 
-// Pointer over the canvas at (X, Y) twips: the tool cursor while not powered, and
-// MouseX, MouseY recorded always.
+// Pointer over the canvas at (X, Y) twips: the current tool's cursor while not
+// powered (while powered the pointer is left alone), and MouseX, MouseY recorded
+// always.
 void Tessara_Frame_MouseMove(Form& form, Single X, Single Y);
 // Pointer over the bare window background: the default arrow.
 void Form_MouseMove(Form& form);

@@ -1,5 +1,7 @@
 #include "editor/truth_table_rows.h"
 
+#include <cassert>
+
 #include "editor/linking.h"
 #include "editor/stepping.h"
 #include "sim/sim_state.h"
@@ -13,6 +15,7 @@ void TruthTableRow_Click(Form& form, unsigned row) {
   RestoreState(form.doc, SimState{});
   Power_Click(form);
   const std::vector<Integer> inputs = FindTerminals(form.doc).inputs;
+  assert(inputs.size() <= kMaxTableInputs && row >> inputs.size() == 0);
   const std::string on = RowInputs(row, inputs.size());
   for (std::size_t k = 0; k < inputs.size(); ++k) {
     if (on[k] == '1') ObjImage_MouseDown(form, inputs[k], 0, 0);

@@ -10,6 +10,7 @@ namespace tessara {
 // every signal goes back to False, Power_Click powers up (a fresh run, step 0), and
 // each input that is 1 in the row is toggled by a press on its image
 // (ObjImage_MouseDown), as the learner's own press would. Ends with a refresh.
+// Requires a row of the table: at most kMaxTableInputs inputs and row < 2^inputs.
 void TruthTableRow_Click(Form& form, unsigned row);
 
 }  // namespace tessara

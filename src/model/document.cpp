@@ -1,5 +1,6 @@
 #include "model/document.h"
 
+#include <cassert>
 #include <utility>
 
 #include "model/gatekinds.h"
@@ -25,6 +26,7 @@ std::optional<Integer> LowestFree(const Slots& slots, IsUsed isUsed) {
 Document::Document() { Reset(); }
 
 void Document::PutGate(Integer i, std::unique_ptr<gate> g) {
+  assert(g != nullptr);
   gates_.at(static_cast<std::size_t>(i)) = std::move(g);
 }
 

@@ -29,7 +29,7 @@ class Document {
   linkgates& Links(Integer i) { return links_.at(static_cast<std::size_t>(i)); }
   const linkgates& Links(Integer i) const { return links_.at(static_cast<std::size_t>(i)); }
 
-  // Puts g (not null) into slot i, releasing the object that was there.
+  // Puts g into slot i, releasing the object that was there. Requires g not null.
   void PutGate(Integer i, std::unique_ptr<gate> g);
 
   // The lowest gate (link) slot not in use, or nothing when all 51 are used.

@@ -1,6 +1,7 @@
 #include "model/fields.h"
 
 #include <algorithm>
+#include <cassert>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -76,6 +77,7 @@ void FieldWriter::Separate() {
 }
 
 void FieldWriter::Text(std::string_view value) {
+  assert(value.find('"') == std::string_view::npos);
   Separate();
   out_ += '"';
   out_ += value;

@@ -14,7 +14,7 @@ namespace tessara {
 class FieldWriter {
  public:
   explicit FieldWriter(std::string& out) : out_(out) {}
-  void Text(std::string_view value);     // "value"; value holds no double quote
+  void Text(std::string_view value);     // "value"; requires value without a double quote
   void Boolean(tessara::Boolean value);  // #TRUE# or #FALSE#
   void Whole(long value);                // Integer and Long: decimal digits, '-' when negative
   // Rounded to 7 significant digits, trailing zeros dropped, never an exponent:

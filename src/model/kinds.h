@@ -150,7 +150,7 @@ constexpr bool SummaryPlacesCountFromOne() {
   int logic = 0;
   for (const KindFacts& kind : kKinds) logic += kind.role == KindRole::Logic ? 1 : 0;
   for (int place = 1; place <= logic; ++place) {
-    if (!FindRow(kKinds, &KindFacts::summaryPlace, place)) return false;
+    if (CountRows(kKinds, &KindFacts::summaryPlace, place) != 1) return false;
   }
   return true;
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cassert>
 
 namespace tessara {
 namespace {
@@ -13,6 +14,7 @@ bool EndsAtNode(const linkgates& s, Integer node) {
 }  // namespace
 
 LinkChain ChainOf(const Document& doc, Integer link) {
+  assert(IsSlotIndex(link));
   LinkChain chain;
   if (!doc.Links(link).GetUsed()) return chain;
   std::array<bool, kSlotCount> inChain{}, nodeSeen{};
@@ -44,6 +46,7 @@ LinkChain ChainOf(const Document& doc, Integer link) {
 }
 
 void FreeChainsAt(Document& doc, Integer slot) {
+  assert(IsSlotIndex(slot));
   for (Integer j = 0; j < kSlotCount; ++j) {
     const linkgates& s = doc.Links(j);
     if (!s.GetUsed() || (s.StartIndex != slot && s.StopIndex != slot)) continue;

@@ -18,14 +18,15 @@ struct LinkChain {
   std::vector<Integer> nodes;  // gate slots of the nodes it bends at, ascending
 };
 
-// The chain the segment in link slot `link` (0..50) belongs to; empty when that
-// segment is not in use. Nodes are the node ends that hold a node (type code 7).
+// The chain the segment in link slot `link` belongs to; empty when that segment is
+// not in use. Nodes are the node ends that hold a node (type code 7). Requires link
+// in 0..50.
 LinkChain ChainOf(const Document& doc, Integer link);
 
-// Frees every chain that starts or ends at gate slot `slot` (0..50), with the
-// nodes it bends at: for a gate, each link drawn to or from it; for a node, the
-// link through it. Gates and chains that do not touch the slot stay as they are;
-// the slot's own gate is left to the caller.
+// Frees every chain that starts or ends at gate slot `slot`, with the nodes it bends
+// at: for a gate, each link drawn to or from it; for a node, the link through it.
+// Gates and chains that do not touch the slot stay as they are; the slot's own gate
+// is left to the caller. Requires slot in 0..50.
 void FreeChainsAt(Document& doc, Integer slot);
 
 }  // namespace tessara

@@ -17,6 +17,15 @@ constexpr const typename Table::value_type* FindRow(const Table& table, Field fi
   return nullptr;
 }
 
+// How many rows of table hold value in member `field`. The static checks count rather than
+// test FindRow's pointer against null: that test is not constant under the sanitizers.
+template <typename Table, typename Field, typename Value>
+constexpr std::size_t CountRows(const Table& table, Field field, const Value& value) {
+  std::size_t count = 0;
+  for (const auto& row : table) count += row.*field == value ? 1 : 0;
+  return count;
+}
+
 // True when no two rows of table hold the same value in member `field`.
 template <typename Table, typename Field>
 constexpr bool AllDistinct(const Table& table, Field field) {

@@ -12,6 +12,7 @@
 // Never: touches a document by itself, or knows of any window.
 #pragma once
 
+#include <cassert>
 #include <cstddef>
 #include <cstdint>
 #include <deque>
@@ -65,8 +66,11 @@ class RunHistory {
   std::size_t Last() const { return dropped_ + steps_.size() - 1; }
   std::size_t Current() const { return dropped_ + current_; }
   bool AtEnd() const { return current_ + 1 == steps_.size(); }
-  // Step number n, which must be kept.
-  const RecordedStep& Step(std::size_t n) const { return steps_[n - dropped_]; }
+  // Step number n. Requires n kept: First() <= n <= Last().
+  const RecordedStep& Step(std::size_t n) const {
+    assert(!Empty() && n >= First() && n <= Last());
+    return steps_[n - dropped_];
+  }
   std::size_t Cap() const { return cap_; }
 
   // The kept steps of the toggle-free stretch that holds kept step `at`: from the

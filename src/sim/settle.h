@@ -43,7 +43,8 @@ struct Settling {
 
 // Settles the run that starts from doc's current signals, or gives up with `stopped`
 // once stop is requested. doc's signals are the start state again when it returns;
-// positions, kinds, links and power are never touched. Requires bound >= 0.
+// positions, kinds, links and power are never touched. Requires bound >= 0; with 0 no
+// step is followed and nothing repeats.
 Settling Settle(Document& doc, int bound = kSettleBound, std::stop_token stop = {});
 
 }  // namespace tessara

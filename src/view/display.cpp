@@ -41,8 +41,9 @@ void DisplayGate(const Document& doc, Screen& screen, Integer i, const std::stri
     marker.SetLeft(g.GetX());
     marker.SetHighlight(highlighted);
   } else {
-    // A marker left over from a node in this slot was hidden when the slot was
-    // freed, so it is not touched here.
+    // The slot may have held a node just before: an undo or redo puts a whole
+    // document back at once, with no refresh of the freed slot between.
+    screen.buffer(i).SetVisible(false);
     ImageElement& image = screen.ObjImage(i);
     image.SetVisible(true);
     image.SetTop(g.GetY());

@@ -1,5 +1,9 @@
-// The full refresh: the one writer of every element's position, picture, text and
-// visibility (the reset's hiding aside). Calling DisplayObjects twice changes nothing.
+// The full refresh: the one writer of every element's position, picture, text, value
+// and visibility (the reset's hiding aside). What it shows depends on the document
+// alone, never on what the elements showed before: calling DisplayObjects twice, or
+// on a screen that showed another circuit, shows the same. (A gate turned outside
+// 0..3, which only a file can hold, is the exception: its picture, label and pins
+// keep what they showed.) It never changes a drag mode, the pointer or a caption.
 #pragma once
 
 #include <optional>
@@ -16,11 +20,20 @@ struct Highlight {
   SlotSet gates, links;
 };
 
-// Rewrites every gate image, node marker, value label and link line from the model
-// (a line's value is its source's output while powered, else none; each circuit input
-// and output named I1, O1, ... as sim/terminals.h numbers them), highlights what
-// highlight holds and nothing else, and puts the border on the current tool's palette
-// button.
+// Rewrites every element of the four pools from the model, and the palette's borders:
+//   - gate slot i unused: ObjImage(i), buffer(i) and txtObjValue(i) hidden;
+//   - a node: its marker buffer(i) shown at the node's corner, ObjImage(i) hidden;
+//   - any other kind: ObjImage(i) shown at the gate's corner with its picture
+//     (SetGateImage), buffer(i) hidden; a circuit input or output named I1, O1, ... as
+//     sim/terminals.h numbers them, every other image unnamed;
+//   - a used slot's label as DisplayValue shows it;
+//   - link slot j unused: LinkLine(j) hidden; used: shown from SetLineStart to
+//     SetLineStop, its value the source's output while powered, else none;
+//   - the images, markers and lines of highlight highlighted, every other one not;
+//   - every palette border 0, then 1 on the current tool's button (none for tool 7,
+//     which no button chooses, or a code outside 0..10).
+// Requires every used link's gate slots in 0..50, as the editor and the file reader
+// guarantee. Costs one pass over the 51 gate slots and the 51 link slots.
 void DisplayObjects(const Document& doc, Screen& screen, const Highlight& highlight = {});
 
 // The picture of ObjImage(index) from the gate's kind and orientation, inputs and
@@ -34,19 +47,23 @@ struct TwipsXY {
 // orientation outside 0..3.
 std::optional<TwipsXY> OutputPin(const gate& g);
 // Where the segment in link slot index starts: its source's output pin, or its
-// node's corner; nothing for an orientation outside 0..3.
+// node's corner; nothing for an orientation outside 0..3. Requires the link's
+// StartIndex in 0..50.
 std::optional<TwipsXY> LineStart(const Document& doc, Integer index);
 // X1, Y1 of LinkLine(index) at the source's output pin or node corner; an
-// orientation outside 0..3 leaves them as they were. Requires the link's gate slots
-// in 0..50, as the editor and the file reader guarantee.
+// orientation outside 0..3 leaves them as they were. Requires the link's StartIndex
+// in 0..50.
 void SetLineStart(const Document& doc, Screen& screen, Integer index);
 // X2, Y2 of LinkLine(index) at the target's input pin or node corner; likewise.
+// Requires the link's StopIndex in 0..50.
 void SetLineStop(const Document& doc, Screen& screen, Integer index);
-// txtObjValue(index): hidden unless powered, else "0"/"1" beside the gate's output.
+// txtObjValue(index): hidden unless powered; while powered shown with "0" or "1", the
+// gate's current output, beside its output side (see value_label.cpp); an orientation
+// outside 0..3 leaves the label's place as it was.
 void DisplayValue(const Document& doc, Screen& screen, Integer index);
 
 // The elements' half of the reset: every element hidden, gate images automatic;
-// node markers keep their drag mode.
+// node markers keep their drag mode. The palette and the captions are left as they are.
 void ResetElements(Screen& screen);
 
 }  // namespace tessara

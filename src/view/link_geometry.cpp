@@ -1,6 +1,7 @@
 // Where a link line's ends lie: at a node's corner, or at a gate's pins on its
 // 800-twip cell (model/cell.h). Output pin at the middle of the output side; input n at
 // GetInputOffset(n) along the input side, from the top or left end.
+#include <cassert>
 #include <optional>
 
 #include "model/cell.h"
@@ -35,6 +36,7 @@ std::optional<TwipsXY> OutputPin(const gate& g) { return OnCell(g, kUprightOutpu
 
 std::optional<TwipsXY> LineStart(const Document& doc, Integer index) {
   const linkgates& link = doc.Links(index);
+  assert(IsSlotIndex(link.StartIndex));
   const gate& source = doc.Gates(link.StartIndex);
   return link.StartIsNode ? Corner(source) : OutputPin(source);
 }
@@ -48,6 +50,7 @@ void SetLineStart(const Document& doc, Screen& screen, Integer index) {
 
 void SetLineStop(const Document& doc, Screen& screen, Integer index) {
   const linkgates& link = doc.Links(index);
+  assert(IsSlotIndex(link.StopIndex));
   const gate& target = doc.Gates(link.StopIndex);
   if (auto p = link.StopIsNode ? Corner(target) : InputPin(target, link.Stop_Num)) {
     screen.LinkLine(index).SetX2(p->x);

@@ -90,11 +90,12 @@ namespace tools_check {
 
 constexpr bool EachKindButTheNodeHasItsGateTool() {
   for (const KindFacts& kind : kKinds) {
-    const ToolFacts* tool = FindTool(kind.code);
-    if ((kind.role == KindRole::Node) != (tool == nullptr || !tool->placesGate)) return false;
+    std::size_t gateTools = 0;
+    for (const ToolFacts& tool : kTools) gateTools += tool.placesGate && tool.code == kind.code;
+    if ((kind.role == KindRole::Node) != (gateTools == 0)) return false;
   }
   for (const ToolFacts& tool : kTools) {
-    if (tool.placesGate && !FindKind(tool.code)) return false;
+    if (tool.placesGate && CountRows(kKinds, &KindFacts::code, tool.code) == 0) return false;
   }
   return true;
 }

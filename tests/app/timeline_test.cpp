@@ -46,14 +46,15 @@ TEST_F(TimelineTest, StepBackShowsAnEarlierStepAndANewStepDropsTheStepsAhead) {
   Ctrl(Qt::Key_Left, 2);
   EXPECT_EQ(Labels(), afterFirstProp);
   Ctrl(Qt::Key_Right, 3);
-  EXPECT_TRUE(history().Current() == 5 && history().Step(5).cause == StepCause::Prop)
-      << "a fresh step past the end";
+  EXPECT_EQ(history().Current(), 5u) << "a fresh step past the end";
+  EXPECT_EQ(history().Step(5).cause, StepCause::Prop);
   Ctrl(Qt::Key_Left);
   Click(Image(1));  // toggles I2 at step 4
-  EXPECT_TRUE(history().Last() == 5 && history().Step(5).cause == StepCause::Toggle);
+  EXPECT_EQ(history().Last(), 5u) << "the steps ahead dropped";
+  EXPECT_EQ(history().Step(5).cause, StepCause::Toggle);
   Press("Power");
-  EXPECT_TRUE(!history().Empty() && !Command("StepBack")->isEnabled())
-      << "Power Down keeps the run";
+  EXPECT_FALSE(history().Empty()) << "Power Down keeps the run";
+  EXPECT_FALSE(Command("StepBack")->isEnabled());
   PlaceWith("NotGateButton", {300, 300});
   EXPECT_TRUE(history().Empty()) << "a change of the circuit forgets it";
 }
@@ -64,7 +65,8 @@ TEST_F(TimelineTest, TimelineShowsTheLatchsRowsAndRepeatGoesToAClickedStepAndSav
   Press("prop", 5);
   Ctrl(Qt::Key_L);
   auto* timeline = window.findChild<TimelineWindow*>();
-  ASSERT_TRUE(timeline && timeline->isVisible());
+  ASSERT_NE(timeline, nullptr);
+  ASSERT_TRUE(timeline->isVisible());
   EXPECT_EQ(timeline->windowTitle(), QStringLiteral("Tessara - Timeline"));
   QStringList rows;
   for (const SignalRow& row : timeline->View().Rows()) rows << QString::fromStdString(row.name);
@@ -97,7 +99,8 @@ TEST_F(TimelineTest, RunStepsOnTheClocksTicksAndStopsOnAMessageBoxAndOnPowerDown
   ModalWatcher watcher([](QWidget*) {});
   Ctrl(Qt::Key_O);  // "Cannot open" box
   ASSERT_TRUE(watcher.seen());
-  EXPECT_FALSE(window.Clock().Running() || Command("Run")->isChecked());
+  EXPECT_FALSE(window.Clock().Running());
+  EXPECT_FALSE(Command("Run")->isChecked());
   window.Clock().Tick();
   EXPECT_EQ(history().Last(), 3u);
   Command("Run")->trigger();

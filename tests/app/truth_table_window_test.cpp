@@ -27,12 +27,15 @@ TEST_F(WindowTest, TruthTableFollowsAnEditRunsAClickedRowAndCopiesTheTableText) 
       "1 0 | 1 0  (settles after 2 steps)\n1 1 | 0 1  (settles after 2 steps)\n");
   // Row "1 0": powered up with I1 (slot 0) on; two prop steps later O1 (slot 4) shows 1.
   Click(table->viewport(), table->visualRect(table->model()->index(2, 0)).center());
-  EXPECT_TRUE(doc().PowerOn && doc().Gates(0).GetCurrOutput() && !doc().Gates(1).GetCurrOutput());
+  EXPECT_TRUE(doc().PowerOn);
+  EXPECT_TRUE(doc().Gates(0).GetCurrOutput());
+  EXPECT_FALSE(doc().Gates(1).GetCurrOutput());
   for (int step = 0; step < 2; ++step) Click(Find<QPushButton>(QStringLiteral("prop")));
   EXPECT_TRUE(doc().Gates(4).GetCurrOutput());
   // Throwing the AND gate (slot 3) away leaves the carry O2 at 0 in every row.
   window.Act([](Form& form) {
-    Power_Click(form), TrashCan_DragDrop(form, {DragPool::ObjImage, 3});
+    Power_Click(form);
+    TrashCan_DragDrop(form, {DragPool::ObjImage, 3});
   });
   EXPECT_EQ(cells(3, 4), "1 1 0 0");
 }

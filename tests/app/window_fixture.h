@@ -38,11 +38,15 @@ class WindowTest : public ::testing::Test {
   void Click(QWidget* w, QPoint at = {}) { QTest::mouseClick(w, Qt::LeftButton, {}, at); }
   // Chooses the tool of a palette button and presses the canvas at pixel at.
   void PlaceWith(const char* button, QPoint at) {
-    Click(Find(QString::fromLatin1(button))), Click(&window.Canvas(), at);
+    Click(Find(QString::fromLatin1(button)));
+    Click(&window.Canvas(), at);
   }
   // Presses from on w, moves over to, and releases there; to is in w's coordinates.
   void Drag(QWidget* w, QPoint from, QPoint to) {
-    Press(w, from), MoveTo(w, (from + to) / 2), MoveTo(w, to), Release(w, to);
+    Press(w, from);
+    MoveTo(w, (from + to) / 2);
+    MoveTo(w, to);
+    Release(w, to);
   }
   // Where a point of one widget lies in another's coordinates.
   QPoint Map(QWidget* from, QPoint at, QWidget* to) {

@@ -49,8 +49,9 @@ TEST_F(Window, StartsFixedAndEmptyAndEachPaletteButtonChoosesItsToolWithADrawnBo
   EXPECT_EQ(window.Canvas().geometry(), QRect(120, 8, 599, 533));
   EXPECT_EQ(std::pair(Image(50)->size(), Marker(50)->size()),
             std::pair(QSize(53, 53), QSize(9, 9)));
-  EXPECT_FALSE(Image(0)->isVisible() || Marker(0)->isVisible() ||
-               Find(QStringLiteral("txtObjValue(0)"))->isVisible());
+  EXPECT_FALSE(Image(0)->isVisible());
+  EXPECT_FALSE(Marker(0)->isVisible());
+  EXPECT_FALSE(Find(QStringLiteral("txtObjValue(0)"))->isVisible());
   EXPECT_EQ(Find<QPushButton>(QStringLiteral("Power"))->text(), QStringLiteral("power up"));
   const std::pair<const char*, Long> buttons[] = {
       {"LinkButton", kLinkTool},   {"AndGateButton", kAndGate}, {"NandGateButton", kNandGate},
@@ -66,7 +67,8 @@ TEST_F(Window, StartsFixedAndEmptyAndEachPaletteButtonChoosesItsToolWithADrawnBo
           << name << " chosen, " << other;
   }
   EXPECT_EQ(Pixel(window.centralWidget(), QPoint(4, 540)), QColor(0, 128, 128));
-  EXPECT_TRUE(IsDark(OnCanvas(53, 300)) && IsDark(OnCanvas(547, 300))) << "the column boundaries";
+  EXPECT_TRUE(IsDark(OnCanvas(53, 300))) << "the inputs' column boundary";
+  EXPECT_TRUE(IsDark(OnCanvas(547, 300))) << "the outputs' column boundary";
 }
 
 TEST_F(Window, PressesPlaceByEitherButtonAndThePointerShowsTheToolOverTheCanvasAlone) {
@@ -85,7 +87,8 @@ TEST_F(Window, PressesPlaceByEitherButtonAndThePointerShowsTheToolOverTheCanvasA
 TEST_F(Window, PoweredRunShowsTheValuesBesideTheGatesAndLinesFollowAMovedGate) {
   LinkInputTo("AndGateButton", QPoint(250, 100), QPoint(5, 10));  // the AND's upper input
   Grab("linked_pair");
-  EXPECT_TRUE(IsDark(OnCanvas(53, 100)) && IsDark(OnCanvas(222, 83))) << "the line from pin to pin";
+  EXPECT_TRUE(IsDark(OnCanvas(53, 100))) << "the line from the input's pin";
+  EXPECT_TRUE(IsDark(OnCanvas(222, 83))) << "the line to the AND's pin";
   EXPECT_TRUE(IsDark(OnCanvas(138, 91)) || IsDark(OnCanvas(138, 92))) << "the line's middle";
   Drag(Image(1), QPoint(10, 10), QPoint(10, 110));  // 100 pixels down
   Grab("moved");
@@ -96,7 +99,8 @@ TEST_F(Window, PoweredRunShowsTheValuesBesideTheGatesAndLinesFollowAMovedGate) {
   Click(Image(0), QPoint(20, 20));  // toggles the input
   Click(Find(QStringLiteral("prop")));
   auto* label = Find<QLabel>(QStringLiteral("txtObjValue(0)"));
-  EXPECT_TRUE(label->isVisible() && label->text() == QStringLiteral("1"));
+  EXPECT_TRUE(label->isVisible());
+  EXPECT_EQ(label->text(), QStringLiteral("1"));
 }
 
 // Also the fault of a double-click on the bare canvas acting on what its first press
@@ -112,14 +116,14 @@ TEST_F(Window,
   {
     ModalWatcher riddle([](QWidget*) {});
     QTest::mouseDClick(&window.Canvas(), Qt::LeftButton, {}, QPoint(400, 300));
-    EXPECT_TRUE(doc().Gates(1).GetType() == kBufferGate && !riddle.seen())
-        << "the new bend's double-click box opened";
+    EXPECT_EQ(doc().Gates(1).GetType(), kBufferGate);
+    EXPECT_FALSE(riddle.seen()) << "the new bend's double-click box opened";
   }
   Click(Find(QStringLiteral("CrossButton")));
   QWidget* outline = Find(QStringLiteral("DragOutline"));
   QTest::mouseDClick(Image(0), Qt::LeftButton, {}, QPoint(10, 10));
-  EXPECT_TRUE(window.ObjImage(0).GetPicture() == (Picture{PictureStore::andimage, 1}) &&
-              !outline->isVisible());
+  EXPECT_EQ(window.ObjImage(0).GetPicture(), (Picture{PictureStore::andimage, 1}));
+  EXPECT_FALSE(outline->isVisible());
   window.ObjImage(0).SetDragMode(
       DragMode::Automatic);  // an image that drags at once ignores double-clicks
   QTest::mouseDClick(Image(0), Qt::LeftButton, {}, QPoint(10, 10));
@@ -135,7 +139,8 @@ TEST_F(Window,
   EXPECT_TRUE(outline->isVisible());
   ModalWatcher closer([](QWidget*) {});
   window.ShowMessage("Error: Click on the gates", "Error", MessageStyle::Stop);
-  EXPECT_TRUE(closer.seen() && !outline->isVisible());
+  EXPECT_TRUE(closer.seen());
+  EXPECT_FALSE(outline->isVisible());
   Release(&window.Canvas(), QPoint(300, 250));
   EXPECT_EQ(doc().Gates(0).GetX(), 2600) << "the release after the box dropped the gate";
   Press(Image(0), QPoint(10, 10));
@@ -159,7 +164,8 @@ TEST_F(Window,
   EXPECT_EQ(std::pair(doc().Gates(0).GetX(), doc().Gates(0).GetY()),
             std::pair(6000.0f - 150, 5250.0f - 150));
   Drag(Image(0), QPoint(10, 10), Map(Find(QStringLiteral("TrashCan")), QPoint(30, 30), Image(0)));
-  EXPECT_FALSE(doc().Gates(0).GetUsed() || Image(0)->isVisible());
+  EXPECT_FALSE(doc().Gates(0).GetUsed());
+  EXPECT_FALSE(Image(0)->isVisible());
 }
 
 // In each orientation: black three pixels in from the link's end, white opposite it.
@@ -203,7 +209,8 @@ TEST_F(Window, FilesSaveAndOpenThroughTheMenuAndABadFileGivesAnErrorBoxChangingN
   Find<QAction>(QStringLiteral("New"))->trigger();
   EXPECT_FALSE(Image(0)->isVisible());
   Find<QAction>(QStringLiteral("Open"))->trigger();
-  ASSERT_TRUE(Image(0)->isVisible() && window.ObjImage(0).GetDragMode() == DragMode::Automatic);
+  ASSERT_TRUE(Image(0)->isVisible());
+  ASSERT_EQ(window.ObjImage(0).GetDragMode(), DragMode::Automatic);
   Drag(Image(0), QPoint(10, 20), Map(&window.Canvas(), QPoint(300, 250), Image(0)));
   Drag(Marker(2), QPoint(3, 4), Map(&window.Canvas(), QPoint(400, 350), Marker(2)));
   EXPECT_EQ(std::pair(doc().Gates(0).GetX(), doc().Gates(0).GetY()),
@@ -221,8 +228,8 @@ TEST_F(Window, FilesSaveAndOpenThroughTheMenuAndABadFileGivesAnErrorBoxChangingN
       std::tie(text, icon) = std::pair(box->windowTitle() + box->text(), box->icon());
   });
   Find<QAction>(QStringLiteral("Open"))->trigger();
-  EXPECT_TRUE(text.startsWith(QStringLiteral("ErrorCannot open")) &&
-              text.contains(QString::fromStdString(bad)));
+  EXPECT_TRUE(text.startsWith(QStringLiteral("ErrorCannot open")));
+  EXPECT_TRUE(text.contains(QString::fromStdString(bad)));
   EXPECT_EQ(icon, QMessageBox::Critical);
   EXPECT_EQ(window.windowTitle().toStdString(), "Tessara - " + path);
   EXPECT_EQ(WriteCircuit(doc()), shown);

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "circuit_builder.h"
+#include "circuits.h"
 
 namespace tessara {
 namespace {

@@ -7,7 +7,6 @@
 #include <functional>
 #include <sstream>
 
-#include "circuit_builder.h"
 #include "circuits.h"
 #include "io/explanation_text.h"
 #include "sim/propagation.h"

@@ -52,8 +52,8 @@ TEST(FieldReader, NumbersTakeAnyDecimalFormAndTheirTypesFullRangeAndMisfitsFailW
                                                              {"1e1", 10},
                                                              {"-3.4e38", -3.4e38}}) {
     FieldReader fd(text);
-    EXPECT_TRUE(fd.Single() == static_cast<Single>(value) && !fd.Failed())
-        << text << ": " << fd.Reason();
+    EXPECT_EQ(fd.Single(), static_cast<Single>(value)) << text;
+    EXPECT_FALSE(fd.Failed()) << text << ": " << fd.Reason();
   }
   FieldReader fd("-32768,32767,2.0,1e1,-2147483648,2147483647");
   for (int expected : {-32768, 32767, 2}) EXPECT_EQ(fd.Integer(), expected);
@@ -101,7 +101,9 @@ TEST(FieldReader, NumbersTakeAnyDecimalFormAndTheirTypesFullRangeAndMisfitsFailW
 TEST(FieldReader, FieldsEndAtCommasOrAnyLineEndAndTheFirstFailureNamesItsLine) {
   FieldReader fd("\"a b\" ,#true#\n#False#\r\n 7\r-1,x");
   EXPECT_EQ(fd.Text(), "a b");
-  EXPECT_TRUE(fd.Boolean() && !fd.Boolean() && fd.Line() == 3);
+  EXPECT_TRUE(fd.Boolean());
+  EXPECT_FALSE(fd.Boolean());
+  EXPECT_EQ(fd.Line(), 3);
   for (int expected : {7, -1, 0}) EXPECT_EQ(fd.Integer(), expected);
   EXPECT_EQ(fd.Long(), 0);  // the first failure sticks
   EXPECT_EQ(fd.Reason() + " at line " + std::to_string(fd.FailureLine()),

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "circuit_builder.h"
+#include "circuits.h"
 #include "io/circuit_file.h"
 #include "model/kinds.h"
 
@@ -18,11 +18,10 @@ TEST(Gate, OutputFollowsItsKindsTruthTableOnlyWhenEvaluated) {
       auto g = MakeGate(code);
       g->SetInputValue(0, in >> 1);
       g->SetInputValue(1, in & 1);
-      EXPECT_FALSE(g->GetCurrOutput() || g->GetUsed()) << code;
-      const Boolean evaluated = g->GetNewOutput();
-      EXPECT_EQ(std::pair(evaluated, g->GetCurrOutput()),
-                std::pair(outputs[in] == '1', outputs[in] == '1'))
-          << code << " " << in;
+      EXPECT_FALSE(g->GetCurrOutput()) << code << " before it is evaluated";
+      EXPECT_FALSE(g->GetUsed()) << code;
+      EXPECT_EQ(g->GetNewOutput(), outputs[in] == '1') << code << " " << in;
+      EXPECT_EQ(g->GetCurrOutput(), outputs[in] == '1') << code << " " << in << " kept";
     }
   }
   auto andGate = MakeGate(kAndGate);
@@ -50,14 +49,16 @@ TEST(Document, FreeSlotIsTheLowestUnusedUntilAllFiftyOneAreTaken) {
     doc.Gates(i).SetUsed(true);
     doc.Links(i).SetUsed(true);
   }
-  EXPECT_TRUE(!doc.GetFreeGate() && !doc.GetFreeLink());
+  EXPECT_EQ(doc.GetFreeGate(), std::nullopt);
+  EXPECT_EQ(doc.GetFreeLink(), std::nullopt);
   for (Integer slot : {Integer{30}, Integer{7}}) doc.Gates(slot).SetUsed(false);
   EXPECT_EQ(doc.GetFreeGate(), 7);
   doc.PowerOn = true;
   doc.CurrentTool = kNorGate;
   doc.Reset();
   EXPECT_EQ(WriteCircuit(doc), WriteCircuit(Document{}));
-  EXPECT_EQ(std::pair(doc.CurrentTool, doc.PowerOn), std::pair(kSelectTool, false));
+  EXPECT_EQ(doc.CurrentTool, kSelectTool);
+  EXPECT_FALSE(doc.PowerOn);
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "circuit_builder.h"
+#include "circuits.h"
 #include "io/expression_text.h"
 
 namespace tessara {

@@ -34,8 +34,8 @@ TEST_F(Save, ReplacesThroughASymlinkKeepingPermissionsAndLoadsBackUnderAnAwkward
   fs::create_symlink("real/target.cir", At("link.cir"));
   for (const fs::path& path : {At("link.cir"), awkward})
     ASSERT_EQ(SaveCircuitFile(circuit, path.string()), std::nullopt);
-  EXPECT_TRUE(fs::is_symlink(At("link.cir")) &&
-              fs::status(At("real/target.cir")).permissions() == kModes);
+  EXPECT_TRUE(fs::is_symlink(At("link.cir")));
+  EXPECT_EQ(fs::status(At("real/target.cir")).permissions(), kModes);
   EXPECT_EQ(ReadFile(At("real/target.cir")), WriteCircuit(circuit));
   const LoadResult loaded = LoadCircuitFile(awkward.string());
   ASSERT_TRUE(loaded.document) << loaded.error.reason;
@@ -49,7 +49,8 @@ TEST_F(Save, FailedOrRefusedSaveNamesTheReasonAndLeavesWhatWasThereWithNoTempora
   WriteFile(At("keep.cir"), "old content");
   for (std::size_t limit : {0, 1, 2000}) {
     const auto diskFullAfter = [limit](int fd, std::string_view bytes) {
-      return WriteAll(fd, bytes.substr(0, limit)), ENOSPC;
+      WriteAll(fd, bytes.substr(0, limit));
+      return ENOSPC;
     };
     EXPECT_EQ(ReplaceFile(At("keep.cir").string(), WriteCircuit(circuit), diskFullAfter),
               "cannot write: No space left on device");
@@ -68,8 +69,9 @@ TEST_F(Save, FailedOrRefusedSaveNamesTheReasonAndLeavesWhatWasThereWithNoTempora
               reason + std::string(" line 0"))
         << target;
   }
-  EXPECT_TRUE(ReadFile(At("keep.cir")) == "old content" && fs::is_directory(At("folder.cir")) &&
-              fs::is_fifo(At("pipe.cir")));
+  EXPECT_EQ(ReadFile(At("keep.cir")), "old content");
+  EXPECT_TRUE(fs::is_directory(At("folder.cir")));
+  EXPECT_TRUE(fs::is_fifo(At("pipe.cir")));
   EXPECT_EQ(folder.Names(),
             (std::vector<std::string>{"folder.cir", "keep.cir", "link.cir", "pipe.cir"}));
 }

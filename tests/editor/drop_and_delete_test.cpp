@@ -38,13 +38,11 @@ TEST_F(DropAndDelete, DeletingAGateTakesTheBentLinksOnBothSidesAndLeavesAnotherL
       PressCanvas(bendX, bendY);  // two nodes each, in slots 4 to 9
     PressInput(to);
   }
-  ASSERT_EQ(UsedLinks(), 9);
+  ASSERT_EQ(Used(kLinkSlots).size(), 9u);
   TrashCan_DragDrop(form, {DragPool::ObjImage, gateSlot});
-  EXPECT_EQ(UsedLinks(), 3);
-  EXPECT_TRUE(Link(6).GetUsed() && Link(8).GetUsed() && Gate(8).GetUsed() && Gate(9).GetUsed() &&
-              Gate(in).GetUsed());
-  EXPECT_FALSE(Gate(4).GetUsed() || Gate(7).GetUsed() || screen.buffer(5).Visible() ||
-               !Gate(out).GetUsed() || !Gate(other).GetUsed());
+  EXPECT_EQ(Used(kLinkSlots), (std::vector<Integer>{6, 7, 8})) << "the link from the other input";
+  EXPECT_EQ(Used(kGateSlots), (std::vector<Integer>{in, other, out, 8, 9})) << "its nodes stay";
+  EXPECT_FALSE(screen.buffer(5).Visible());
 }
 
 }  // namespace

@@ -57,8 +57,10 @@ class History : public Window {
       case 7:
         return [=](Form& f) { TrashCan_DragDrop(f, y > 7000 ? node : image); };
       case 8:
-        return [](Form& f) {
-          if (!f.doc.GetFreeGate()) New_Click(f);
+        return [this](Form& f) {
+          if (f.doc.GetFreeGate()) return;
+          New_Click(f);
+          refresh.AfterNew();
         };
       case 9:
         return [this](Form& f) {
@@ -74,31 +76,38 @@ class History : public Window {
   }
 
   EditHistory history;
+  testing::RefreshCheck refresh;  // after every action the screen shows a full refresh
   std::mt19937 rng{20261206};
   testing::TempFolder folder;
   std::string saved = (folder.path() / "saved.cir").string();
 };
 
-TEST_F(History, EveryUndoBringsBackTheCircuitBeforeTheStepAndEveryRedoTheOneAfter) {
+TEST_F(History, EveryUndoBringsBackTheCircuitBeforeTheStepAndEveryRedoTheOneAfterAsARefreshShows) {
   std::vector<std::string> states{Exact(doc)};
   std::string before;
   for (int n = 0; n < 1200; ++n) {
     if (form.LinkStarted == 0) before = Exact(doc);
     history.Record(form, AnyEdit());
+    ASSERT_EQ(refresh.Faults(screen, doc), "") << "edit " << n;
     const std::string after = Exact(doc);
     if (form.LinkStarted == 1 || after == before) continue;
     history.Undo(form);
     ASSERT_EQ(Exact(doc), before) << "edit " << n;
+    ASSERT_EQ(refresh.Faults(screen, doc), "") << "undo of edit " << n;
     history.Redo(form);
     ASSERT_EQ(Exact(doc), after) << "edit " << n;
+    ASSERT_EQ(refresh.Faults(screen, doc), "") << "redo of edit " << n;
     states.push_back(after);
   }
   ASSERT_GT(states.size(), 200u);
   history.CancelLink(form);
-  for (auto state = states.rbegin(); history.CanUndo(form); history.Undo(form))
+  for (auto state = states.rbegin(); history.CanUndo(form); history.Undo(form)) {
     ASSERT_EQ(Exact(doc), *state++);
+    ASSERT_EQ(refresh.Faults(screen, doc), "") << "undo back to step " << states.rend() - state;
+  }
   EXPECT_EQ(Exact(doc), states.front());
-  EXPECT_FALSE(screen.ObjImage(0).Visible() || screen.LinkLine(0).Visible());
+  EXPECT_FALSE(screen.ObjImage(0).Visible());
+  EXPECT_FALSE(screen.LinkLine(0).Visible());
   history.Record(form, [](Form& f) {
     NotGateButton_Click(f);
     Tessara_Frame_MouseDown(f);

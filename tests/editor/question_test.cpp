@@ -72,8 +72,11 @@ TEST_F(UnsavedChanges, NoneAfterAnUndoBackToTheStartOrASaveWhichThenNeedsNoDialo
   history.Redo(form);
   testing::TempFolder folder;
   screen.file_answers = {(folder.path() / "a.cir").string()};
-  EXPECT_TRUE(SaveFile_Click(form) && SaveFile_Click(form) && Form_QueryUnload(form));
-  EXPECT_TRUE(screen.file_requests.size() == 1 && screen.questions.empty());
+  EXPECT_TRUE(SaveFile_Click(form)) << "through Save As";
+  EXPECT_TRUE(SaveFile_Click(form)) << "to the same file, without a dialog";
+  EXPECT_TRUE(Form_QueryUnload(form)) << "saved, so nothing to ask";
+  EXPECT_EQ(screen.file_requests.size(), 1u);
+  EXPECT_EQ(screen.questions, std::vector<std::string>{});
 }
 
 }  // namespace

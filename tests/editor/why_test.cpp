@@ -21,10 +21,11 @@ class Why : public Window {
     PressOutput(kNot), PressInput(kOutput);
   }
   // The gate slots drawn highlighted, slot i in bit i.
-  SlotSet Lit() const {
-    const testing::ElementsSnapshot shown = screen.Snapshot();
+  SlotSet Lit() {
     SlotSet lit;
-    for (std::size_t i = 0; i < kSlotCount; ++i) lit[i] = shown.images[i].highlight;
+    for (Integer i = 0; i < kSlotCount; ++i) {
+      lit[static_cast<std::size_t>(i)] = screen.ObjImage(i).Highlighted();
+    }
     return lit;
   }
   static constexpr Integer kInput = 0, kNot = 1, kOutput = 2, kApart = 3;

@@ -19,7 +19,8 @@ class Window : public ::testing::Test {
   Window() { Form_Load(form); }
   // The pointer moves to (x, y) on the canvas and presses there.
   void PressCanvas(Single x, Single y) {
-    Tessara_Frame_MouseMove(form, x, y), Tessara_Frame_MouseDown(form);
+    Tessara_Frame_MouseMove(form, x, y);
+    Tessara_Frame_MouseDown(form);
   }
   // Chooses a tool with its button and presses the canvas at (x, y); returns the slot filled.
   Integer Place(void (*button)(Form&), Single x, Single y) {
@@ -35,9 +36,13 @@ class Window : public ::testing::Test {
   }
   const gate& Gate(Integer slot) const { return form.doc.Gates(slot); }
   const linkgates& Link(Integer slot) const { return form.doc.Links(slot); }
-  int UsedLinks() const {
-    int used = 0;
-    for (Integer j = 0; j < kSlotCount; ++j) used += form.doc.Links(j).GetUsed();
+  // The gate slots in use, or the link slots.
+  static constexpr bool kGateSlots = false, kLinkSlots = true;
+  std::vector<Integer> Used(bool links) const {
+    std::vector<Integer> used;
+    for (Integer i = 0; i < kSlotCount; ++i) {
+      if (links ? Link(i).GetUsed() : Gate(i).GetUsed()) used.push_back(i);
+    }
     return used;
   }
   testing::FakeScreen screen;

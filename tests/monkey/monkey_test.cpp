@@ -18,33 +18,6 @@ long EnvNumber(const char* name, long fallback) {
   return qEnvironmentVariableIsSet(name) ? qgetenv(name).toLong() : fallback;
 }
 
-// What a screen shows, one line per visible element; the palette's borders too when
-// asked (File > New leaves them to the next refresh).
-std::string Shown(Screen& s, bool palette) {
-  std::ostringstream out;
-  for (Integer i = 0; i < kSlotCount; ++i) {
-    ImageElement &image = s.ObjImage(i), &marker = s.buffer(i);
-    LabelElement& label = s.txtObjValue(i);
-    LineElement& line = s.LinkLine(i);
-    if (image.Visible())
-      out << "image " << i << " at " << image.Left() << ',' << image.Top() << " picture "
-          << int(image.GetPicture().store) << '/' << image.GetPicture().index << " name "
-          << image.Name() << " lit " << image.Highlighted() << '\n';
-    if (marker.Visible())
-      out << "marker " << i << " at " << marker.Left() << ',' << marker.Top() << " lit "
-          << marker.Highlighted() << '\n';
-    if (label.Visible())
-      out << "label " << i << " at " << label.Left() << ',' << label.Top() << ' ' << label.Text()
-          << '\n';
-    if (line.Visible())
-      out << "line " << i << ' ' << line.X1() << ',' << line.Y1() << ' ' << line.X2() << ','
-          << line.Y2() << " lit " << line.Highlighted() << '\n';
-  }
-  for (int b = 0; palette && b < kPaletteButtonCount; ++b)
-    out << "border " << s.Palette(PaletteButton(b)).BorderStyle();
-  return out.str();
-}
-
 struct MonkeyRun : WindowTest {
   MonkeyRun() {
     answerBoxes.callOnTimeout([] {
@@ -106,18 +79,13 @@ struct MonkeyRun : WindowTest {
         if (QWidget* label = AnyShown("txtObjValue")) Click(label);
         break;
       default:
-        if (Pick(10) == 0) Find<QAction>(QStringLiteral("New"))->trigger(), paletteLags = true;
+        if (Pick(10) == 0) Find<QAction>(QStringLiteral("New"))->trigger(), refresh.AfterNew();
     }
   }
   // The window against a full refresh of its circuit; empty when they agree.
   std::string Faults() {
-    testing::FakeScreen fresh;
-    DisplayObjects(window.form().doc, fresh, WhyHighlight(window.form()));
-    paletteLags = paletteLags && Shown(window, true) != Shown(fresh, true);
     std::ostringstream faults;
-    const std::string shown = Shown(window, !paletteLags), expected = Shown(fresh, !paletteLags);
-    if (shown != expected)
-      faults << "the window shows\n" << shown << "\na refresh shows\n" << expected;
+    faults << refresh.Faults(window, window.form().doc, WhyHighlight(window.form()));
     auto offPixel = [](QWidget* w, const auto& e) {
       return w->isVisible() && w->pos() != TwipsPoint(e.Left(), e.Top());
     };
@@ -134,7 +102,7 @@ struct MonkeyRun : WindowTest {
   }
   std::mt19937 rng;
   QTimer answerBoxes;
-  bool paletteLags = false;
+  testing::RefreshCheck refresh;
 };
 
 TEST_F(MonkeyRun, RandomActionsKeepTheWindowTrueToItsCircuit) {

@@ -1,5 +1,11 @@
-// Building circuits for tests straight into a document, bypassing the editor.
+// Building circuits for tests straight into a document, bypassing the editor: a gate
+// or a segment in the slot a test names, or a builder that places gates as the editor
+// does and draws whole links with their nodes, in slots taken in an order of its own.
 #pragma once
+
+#include <numeric>
+#include <utility>
+#include <vector>
 
 #include "model/document.h"
 #include "model/gatekinds.h"
@@ -35,5 +41,46 @@ inline void PutLongRun(Document& doc) {
   PutLink(doc, 21, 2, 0, 1);
   PutLink(doc, 22, 19, 20);
 }
+
+class CircuitBuilder {
+ public:
+  // Gate n placed goes into gateSlots[n], segment n into linkSlots[n]; slot order by default.
+  explicit CircuitBuilder(Document& doc, std::vector<Integer> gateSlots = SlotOrder(),
+                          std::vector<Integer> linkSlots = SlotOrder())
+      : doc_(doc), gate_slots_(std::move(gateSlots)), link_slots_(std::move(linkSlots)) {}
+  static std::vector<Integer> SlotOrder() {
+    std::vector<Integer> slots(kSlotCount);
+    std::iota(slots.begin(), slots.end(), Integer{0});
+    return slots;
+  }
+  // A used gate of kind code placed at (x, y) as SetObject places it; returns its slot.
+  Integer Gate(Long code, Single x = 2000, Single y = 1200) {
+    const Integer slot = gate_slots_.at(gates_++);
+    PutGate(doc_, slot, code, x, y);
+    doc_.SetObject(slot, x, y);
+    return slot;
+  }
+  // Links from's output to input `input` of to through `bends` new nodes; returns the
+  // node slots in order from the source.
+  std::vector<Integer> Link(Integer from, Integer to, Integer input, int bends = 0) {
+    std::vector<Integer> nodes;
+    for (int i = 0; i <= bends; ++i) {
+      const bool toNode = i < bends;
+      const Integer stop = toNode ? nodes.emplace_back(Gate(kBufferGate)) : to;
+      linkgates& segment =
+          PutLink(doc_, link_slots_.at(links_++), from, stop, toNode ? Integer{0} : input);
+      segment.StartIsNode = i > 0;
+      segment.StopIsNode = toNode;
+      if (toNode) segment.LinkTo = link_slots_.at(links_);  // the next segment's slot
+      from = stop;
+    }
+    return nodes;
+  }
+
+ private:
+  Document& doc_;
+  std::vector<Integer> gate_slots_, link_slots_;
+  std::size_t gates_ = 0, links_ = 0;
+};
 
 }  // namespace tessara::testing

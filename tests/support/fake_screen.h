@@ -6,78 +6,66 @@
 #include <array>
 #include <deque>
 #include <optional>
+#include <set>
+#include <sstream>
 #include <string>
 #include <string_view>
-#include <tuple>
 #include <vector>
 
+#include "view/display.h"
 #include "view/screen.h"
 
 namespace tessara::testing {
-struct ImageState {
+// The visibility and place every element has.
+template <typename Element>
+struct Placed : Element {
+  void SetVisible(bool shown) override { visible = shown; }
+  bool Visible() const override { return visible; }
+  void SetLeft(Single twips) override { left = twips; }
+  Single Left() const override { return left; }
+  void SetTop(Single twips) override { top = twips; }
+  Single Top() const override { return top; }
   bool visible = false;
   Single left = 0, top = 0;
+};
+struct FakeImage final : Placed<ImageElement> {
+  void SetPicture(Picture shows) override { picture = shows; }
+  Picture GetPicture() const override { return picture; }
+  void SetDragMode(DragMode mode) override { drag = mode; }
+  DragMode GetDragMode() const override { return drag; }
+  void SetHighlight(bool on) override { highlight = on; }
+  bool Highlighted() const override { return highlight; }
+  void SetName(std::string_view shows) override { name = shows; }
+  std::string Name() const override { return name; }
   Picture picture;
   DragMode drag = DragMode::Manual;
   bool highlight = false;
   std::string name;
-  bool operator==(const ImageState&) const = default;
 };
-struct LabelState {
-  bool visible = false;
-  Single left = 0, top = 0;
+struct FakeLabel final : Placed<LabelElement> {
+  void SetText(std::string_view shows) override { text = shows; }
+  std::string Text() const override { return text; }
   std::string text = "0";
-  bool operator==(const LabelState&) const = default;
 };
-struct LineState {
+struct FakeLine final : LineElement {
+  void SetVisible(bool shown) override { visible = shown; }
+  bool Visible() const override { return visible; }
+  void SetX1(Single twips) override { x1 = twips; }
+  Single X1() const override { return x1; }
+  void SetY1(Single twips) override { y1 = twips; }
+  Single Y1() const override { return y1; }
+  void SetX2(Single twips) override { x2 = twips; }
+  Single X2() const override { return x2; }
+  void SetY2(Single twips) override { y2 = twips; }
+  Single Y2() const override { return y2; }
+  void SetValue(LineValue carries) override { value = carries; }
+  LineValue Value() const override { return value; }
+  void SetHighlight(bool on) override { highlight = on; }
+  bool Highlighted() const override { return highlight; }
   bool visible = false;
   Single x1 = 0, y1 = 0, x2 = 0, y2 = 0;
   LineValue value = LineValue::None;
   bool highlight = false;
-  bool operator==(const LineState&) const = default;
-};
-
-// The visibility and place every element has, on its state s.
-template <typename Element, typename State>
-struct Placed : Element {
-  void SetVisible(bool visible) override { s.visible = visible; }
-  bool Visible() const override { return s.visible; }
-  void SetLeft(Single twips) override { s.left = twips; }
-  Single Left() const override { return s.left; }
-  void SetTop(Single twips) override { s.top = twips; }
-  Single Top() const override { return s.top; }
-  State s;
-};
-struct FakeImage final : Placed<ImageElement, ImageState> {
-  void SetPicture(Picture picture) override { s.picture = picture; }
-  Picture GetPicture() const override { return s.picture; }
-  void SetDragMode(DragMode mode) override { s.drag = mode; }
-  DragMode GetDragMode() const override { return s.drag; }
-  void SetHighlight(bool on) override { s.highlight = on; }
-  bool Highlighted() const override { return s.highlight; }
-  void SetName(std::string_view name) override { s.name = name; }
-  std::string Name() const override { return s.name; }
-};
-struct FakeLabel final : Placed<LabelElement, LabelState> {
-  void SetText(std::string_view text) override { s.text = text; }
-  std::string Text() const override { return s.text; }
-};
-struct FakeLine final : LineElement {
-  void SetVisible(bool visible) override { s.visible = visible; }
-  bool Visible() const override { return s.visible; }
-  void SetX1(Single twips) override { s.x1 = twips; }
-  Single X1() const override { return s.x1; }
-  void SetY1(Single twips) override { s.y1 = twips; }
-  Single Y1() const override { return s.y1; }
-  void SetX2(Single twips) override { s.x2 = twips; }
-  Single X2() const override { return s.x2; }
-  void SetY2(Single twips) override { s.y2 = twips; }
-  Single Y2() const override { return s.y2; }
-  void SetValue(LineValue value) override { s.value = value; }
-  LineValue Value() const override { return s.value; }
-  void SetHighlight(bool on) override { s.highlight = on; }
-  bool Highlighted() const override { return s.highlight; }
-  LineState s;
 };
 struct FakeBorder final : BorderElement {
   void SetBorderStyle(int value) override { style = value; }
@@ -94,15 +82,6 @@ struct FileRequest {
   std::string filter;
   bool operator==(const FileRequest&) const = default;
 };
-// Everything an element shows, for comparing one moment of the screen with another.
-struct ElementsSnapshot {
-  std::array<ImageState, kSlotCount> images, markers;
-  std::array<LabelState, kSlotCount> labels;
-  std::array<LineState, kSlotCount> lines;
-  std::array<int, kPaletteButtonCount> borders;
-  bool operator==(const ElementsSnapshot&) const = default;
-};
-
 class FakeScreen final : public Screen {
  public:
   ImageElement& ObjImage(Integer i) override { return images_.at(i); }
@@ -135,14 +114,6 @@ class FakeScreen final : public Screen {
     return answer;
   }
   void BeginDrag(DragSource source) override { drags.push_back(source); }
-  ElementsSnapshot Snapshot() const {
-    ElementsSnapshot snap;
-    for (std::size_t i = 0; i < kSlotCount; ++i)
-      std::tie(snap.images[i], snap.markers[i], snap.labels[i], snap.lines[i]) =
-          std::tie(images_[i].s, markers_[i].s, labels_[i].s, lines_[i].s);
-    for (std::size_t b = 0; b < kPaletteButtonCount; ++b) snap.borders[b] = borders_[b].style;
-    return snap;
-  }
   std::vector<Message> messages;
   std::vector<std::string> questions;
   std::deque<Answer> answers;            // what the next questions return ("No" when it runs dry)
@@ -157,5 +128,65 @@ class FakeScreen final : public Screen {
   std::array<FakeBorder, kPaletteButtonCount> borders_;
   std::string power_caption_ = "power up", caption_ = "Tessara";
   std::optional<int> tool_pointer_;
+};
+
+// What a screen shows, one line per shown element with what a refresh writes on it
+// (place, picture, name, text, ends, value, highlight); the palette's borders too when
+// asked.
+inline std::string Shown(Screen& s, bool palette) {
+  std::ostringstream out;
+  for (Integer i = 0; i < kSlotCount; ++i) {
+    ImageElement &image = s.ObjImage(i), &marker = s.buffer(i);
+    LabelElement& label = s.txtObjValue(i);
+    LineElement& line = s.LinkLine(i);
+    if (image.Visible())
+      out << "image " << i << " at " << image.Left() << ',' << image.Top() << " picture "
+          << int(image.GetPicture().store) << '/' << image.GetPicture().index << " name '"
+          << image.Name() << "'" << (image.Highlighted() ? " highlighted" : "") << '\n';
+    if (marker.Visible())
+      out << "marker " << i << " at " << marker.Left() << ',' << marker.Top()
+          << (marker.Highlighted() ? " highlighted" : "") << '\n';
+    if (label.Visible())
+      out << "label " << i << " at " << label.Left() << ',' << label.Top() << ' ' << label.Text()
+          << '\n';
+    if (line.Visible())
+      out << "line " << i << ' ' << line.X1() << ',' << line.Y1() << ' ' << line.X2() << ','
+          << line.Y2() << " value " << int(line.Value())
+          << (line.Highlighted() ? " highlighted" : "") << '\n';
+  }
+  for (int b = 0; palette && b < kPaletteButtonCount; ++b)
+    out << "border " << s.Palette(PaletteButton(b)).BorderStyle();
+  return out.str();
+}
+
+// Whether a screen shows what a full refresh of its document shows on a fresh stand-in.
+// File > New leaves the palette's borders to the next refresh: after AfterNew they are
+// left out until the two agree again.
+class RefreshCheck {
+ public:
+  void AfterNew() { palette_lags_ = true; }
+  // Empty when they agree; else each line that one of them shows and the other not.
+  std::string Faults(Screen& screen, const Document& doc, const Highlight& highlight = {}) {
+    FakeScreen fresh;
+    DisplayObjects(doc, fresh, highlight);
+    palette_lags_ = palette_lags_ && Shown(screen, true) != Shown(fresh, true);
+    std::string faults;
+    const auto lines = [](const std::string& text) {
+      std::set<std::string> set;
+      std::istringstream in(text);
+      for (std::string line; std::getline(in, line);) set.insert(line);
+      return set;
+    };
+    const auto shown = lines(Shown(screen, !palette_lags_));
+    const auto refreshed = lines(Shown(fresh, !palette_lags_));
+    for (const std::string& line : shown)
+      if (!refreshed.contains(line)) faults += "shown, not refreshed: " + line + "\n";
+    for (const std::string& line : refreshed)
+      if (!shown.contains(line)) faults += "refreshed, not shown: " + line + "\n";
+    return faults;
+  }
+
+ private:
+  bool palette_lags_ = false;
 };
 }  // namespace tessara::testing

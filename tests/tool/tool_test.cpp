@@ -1,6 +1,7 @@
 // The real tessara-sim: each command's output, exit code and stderr at the limits the
 // README promises, and resave byte for byte.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -20,12 +21,12 @@ using testing::ReadFile;
 using testing::TempFolder;
 
 struct SimRun {
-  int exitCode = -1;
+  int exitCode = -1;  // -1: no normal exit; 124: still running after 30 s
   std::string out, err;
-};  // -1: no normal exit
+};
 SimRun RunSim(const std::vector<std::string>& args, std::string_view input = "") {
   TempFolder folder;
-  std::string command = "'" TESSARA_SIM "'";
+  std::string command = "timeout 30 '" TESSARA_SIM "'";
   for (const std::string& arg : args) command += " '" + arg + "'";
   const std::string in = testing::WriteFile(folder.path() / "in", input).string();
   const int status = std::system((command + " <" + in + " >" + (folder.path() / "out").string() +
@@ -112,6 +113,8 @@ TEST(
       testing::WriteFile(at + "damaged.cir", text.replace(text.find("#TRUE#"), 6, "#MAYBE#"));
   const std::string truncated =
       testing::WriteFile(at + "short.cir", ReadFile(kHalf).substr(0, 1000));
+  const std::string pipe = at + "pipe.cir";  // a named pipe no one writes: refused, never read
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0644), 0);
   Document inverter, wide,
       oddly;  // oddly: an input, an AND turned 5 times, an output and a NOR, linked oddly
   PutGate(oddly, 0, kInputGate, 0, 1000);
@@ -222,6 +225,8 @@ TEST(
         "expected 3 inputs and 2 outputs, found 2 inputs and 2 outputs\n"},
        {{"compare", kHalf, twice}, 1, "", twice + ": line 4: a second row for inputs 0 0"},
        {{"compare", at + "absent.cir", kHalf}, 1, "", at + "absent.cir: "},
+       {{"check", pipe}, 1, "", pipe + ": cannot open: not a regular file\n"},
+       {{"compare", kHalf, pipe}, 1, "", pipe + ": cannot open: not a regular file\n"},
        {{"trace", kHalf, "tI2", "p"},
         0,
         "0:input 1:input 2:xor 3:and 4:output 5:output 6:node 7:node 8:node 9:node\n"
@@ -249,9 +254,10 @@ TEST(
             "\",\"ok\":true,\"gates\":{\"and\":1,\"xor\":1},\"inputs\":2,\"outputs\":2,"
             "\"nodes\":4,\"links\":10,\"warnings\":[]}\n",
         at + "absent.cir: "}});
-  EXPECT_EQ(folder.Names(), (std::vector<std::string>{
-                                "answer.txt", "damaged.cir", "nine.cir", "odd.cir", "one.cir",
-                                "short.cir", "sixteen.cir", "twice.txt", "wide.cir", "wrong.txt"}));
+  EXPECT_EQ(folder.Names(),
+            (std::vector<std::string>{"answer.txt", "damaged.cir", "nine.cir", "odd.cir", "one.cir",
+                                      "pipe.cir", "short.cir", "sixteen.cir", "twice.txt",
+                                      "wide.cir", "wrong.txt"}));
   for (const char* example : {"half_adder.cir", "full_adder.cir", "mux2.cir", "sr_latch_nor.cir",
                               "ring_oscillator.cir"}) {
     EXPECT_EQ(RunSim({"resave", ExamplePath(example), at + "copy.cir"}).exitCode, 0) << example;

@@ -1,7 +1,9 @@
 #include "app/artwork/artwork.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 #include <algorithm>
+#include <cassert>
 
 #include "app/artwork/drawing.h"
 #include "app/artwork/gates.h"
@@ -129,6 +131,7 @@ QImage ToolPicture(Long toolCode, qreal scale) {
 }
 
 QCursor IconCache(int index) {
+  assert(QGuiApplication::instance() != nullptr);
   switch (index) {
     case 0:
     case 10:
