@@ -45,11 +45,13 @@ namespace kind_pictures_check {
 
 constexpr bool EachKindButTheNodeHasAStore() {
   for (const KindFacts& kind : kKinds) {
-    if ((CountRows(kKindPictures, &KindPicture::kind, kind.code) == 0) != (kind.role == KindRole::Node))
+    if ((CountRows(kKindPictures, &KindPicture::kind, kind.code) == 0) !=
+        (kind.role == KindRole::Node))
       return false;
   }
   for (const KindPicture& row : kKindPictures) {
-    if (CountRows(kKinds, &KindFacts::code, row.kind) == 0 || row.store == PictureStore::None) return false;
+    if (CountRows(kKinds, &KindFacts::code, row.kind) == 0 || row.store == PictureStore::None)
+      return false;
   }
   return true;
 }
