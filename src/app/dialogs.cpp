@@ -16,11 +16,11 @@ QString FromUtf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-std::string ShowFileDialog(QWidget* parent, FileDialogMode mode, std::string_view filter,
+std::string ShowFileDialog(QWidget* parent, FileDialogMode mode, const QString& filter,
                            const std::string& initial) {
   QFileDialog dialog(parent);
   dialog.setOption(QFileDialog::DontUseNativeDialog);
-  dialog.setNameFilter(QtNameFilters(filter));
+  dialog.setNameFilter(QtNameFilters(filter.toStdString()));
   if (mode == FileDialogMode::Open) {
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -53,18 +53,17 @@ QString QtNameFilters(std::string_view filter) {
 
 ModalDialogs::ModalDialogs(QWidget& parent, RunClock& clock) : parent_(parent), clock_(clock) {}
 
-void ModalDialogs::ShowMessage(std::string_view prompt, std::string_view title,
-                               MessageStyle style) {
+void ModalDialogs::ShowMessage(const QString& prompt, const QString& title, MessageStyle style) {
   clock_.Stop();
   const QMessageBox::Icon icon =
       style == MessageStyle::Stop ? QMessageBox::Critical : QMessageBox::Warning;
-  QMessageBox box(icon, FromUtf8(title), FromUtf8(prompt), QMessageBox::Ok, &parent_);
+  QMessageBox box(icon, title, prompt, QMessageBox::Ok, &parent_);
   box.exec();
 }
 
-Answer ModalDialogs::Ask(std::string_view prompt, std::string_view title) {
+Answer ModalDialogs::Ask(const QString& prompt, const QString& title) {
   clock_.Stop();
-  QMessageBox box(QMessageBox::Question, FromUtf8(title), FromUtf8(prompt),
+  QMessageBox box(QMessageBox::Question, title, prompt,
                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, &parent_);
   box.setDefaultButton(QMessageBox::Yes);
   box.setEscapeButton(QMessageBox::Cancel);
@@ -78,10 +77,11 @@ Answer ModalDialogs::Ask(std::string_view prompt, std::string_view title) {
   }
 }
 
-std::string ModalDialogs::ChooseFile(FileDialogMode mode, std::string_view filter) {
+std::string ModalDialogs::ChooseFile(FileDialogMode mode, std::string_view filter,
+                                     const QString& shownFilter) {
   clock_.Stop();
   std::string chosen = fileChooser_ ? fileChooser_(mode, filter, lastFile_)
-                                    : ShowFileDialog(&parent_, mode, filter, lastFile_);
+                                    : ShowFileDialog(&parent_, mode, shownFilter, lastFile_);
   if (!chosen.empty()) lastFile_ = chosen;
   return chosen;
 }

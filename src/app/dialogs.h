@@ -22,8 +22,8 @@ QString QtNameFilters(std::string_view filter);
 
 class ModalDialogs {
  public:
-  // Answers the file dialog in its place (tests): the mode, the filter and the name
-  // offered; returns the chosen path or "" for a cancel.
+  // Answers the file dialog in its place (tests): the mode, the filter in English and
+  // the name offered; returns the chosen path or "" for a cancel.
   using FileChooser =
       std::function<std::string(FileDialogMode, std::string_view filter, const std::string&)>;
 
@@ -36,14 +36,15 @@ class ModalDialogs {
 
   // A box with prompt, title, an OK button and the icon of style (Stop: critical,
   // Exclamation: warning); returns when it is closed.
-  void ShowMessage(std::string_view prompt, std::string_view title, MessageStyle style);
+  void ShowMessage(const QString& prompt, const QString& title, MessageStyle style);
   // Asks prompt in a box titled title with Yes, No and Cancel; Escape or closing the
   // box answers Cancel.
-  Answer Ask(std::string_view prompt, std::string_view title);
+  Answer Ask(const QString& prompt, const QString& title);
   // A file to open (it must exist) or a name to save under (no question before
   // replacing a file, no suffix added), offering the name last chosen in either mode.
+  // The dialog offers shownFilter (filter translated, "description|pattern|..." too).
   // Returns the chosen full path, or "" when cancelled.
-  std::string ChooseFile(FileDialogMode mode, std::string_view filter);
+  std::string ChooseFile(FileDialogMode mode, std::string_view filter, const QString& shownFilter);
   // The About window, made afresh.
   void ShowAbout();
 

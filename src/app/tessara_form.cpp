@@ -10,6 +10,7 @@
 #include "app/canvas.h"
 #include "app/element_pools.h"
 #include "app/menus.h"
+#include "app/translated.h"
 #include "app/twips.h"
 #include "editor/commands.h"
 #include "editor/palette.h"
@@ -60,7 +61,7 @@ Tessara_Form::Tessara_Form()
       context_(form_, history_, clock_, *this),
       companions_(context_) {
   setObjectName(QStringLiteral("Tessara_Form"));
-  setWindowTitle(QStringLiteral("Tessara"));
+  SetCaption(Name("Tessara"));
   setWindowIcon(QIcon(QPixmap::fromImage(artwork::AppIcon(64))));
   auto* client = new ClientArea([this] { Form_MouseMove(form_); });
   setCentralWidget(client);
@@ -69,7 +70,8 @@ Tessara_Form::Tessara_Form()
   canvas_ = new Tessara_Frame(client);
   pools_ = new ElementPools(*this, *client, *canvas_, context_);
   connect(pools_, &ElementPools::whyAsked, this, [this] { companions_.ShowWhy(); });
-  power_ = AddCommandButton(client, "Power", tr("power up"), 6960);
+  power_ = AddCommandButton(client, "Power", QString(), 6960);
+  SetPowerCaption(Words("Editor", TESSARA_PHRASE("Editor", "power up")));
   connect(power_, &QPushButton::clicked, this, [this] { Act(Power_Click); });
   connect(AddCommandButton(client, "prop", tr("prop"), 7440), &QPushButton::clicked, this,
           [this] { Act(prop_Click); });
@@ -109,17 +111,19 @@ LineElement& Tessara_Form::LinkLine(Integer i) { return pools_->LinkLine(i); }
 BorderElement& Tessara_Form::Palette(PaletteButton button) { return pools_->Palette(button); }
 void Tessara_Form::BeginDrag(DragSource source) { pools_->BeginDrag(source); }
 
-void Tessara_Form::SetPowerCaption(std::string_view caption) {
-  power_->setText(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
+void Tessara_Form::SetPowerCaption(const Phrase& caption) {
+  powerCaption_ = caption;
+  power_->setText(Translated(caption));
 }
 
-std::string Tessara_Form::PowerCaption() const { return power_->text().toStdString(); }
+Phrase Tessara_Form::PowerCaption() const { return powerCaption_; }
 
-void Tessara_Form::SetCaption(std::string_view caption) {
-  setWindowTitle(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
+void Tessara_Form::SetCaption(const Phrase& caption) {
+  caption_ = caption;
+  setWindowTitle(Translated(caption));
 }
 
-std::string Tessara_Form::Caption() const { return windowTitle().toStdString(); }
+Phrase Tessara_Form::Caption() const { return caption_; }
 
 // The pointer is the application's override cursor while a tool icon shows.
 void Tessara_Form::SetDefaultPointer() {
@@ -139,17 +143,16 @@ void Tessara_Form::SetToolPointer(int iconCacheIndex) {
   toolPointer_ = iconCacheIndex;
 }
 
-void Tessara_Form::ShowMessage(std::string_view prompt, std::string_view title,
-                               MessageStyle style) {
-  dialogs_.ShowMessage(prompt, title, style);
+void Tessara_Form::ShowMessage(const Phrase& prompt, const Phrase& title, MessageStyle style) {
+  dialogs_.ShowMessage(Translated(prompt), Translated(title), style);
 }
 
-Answer Tessara_Form::Ask(std::string_view prompt, std::string_view title) {
-  return dialogs_.Ask(prompt, title);
+Answer Tessara_Form::Ask(const Phrase& prompt, const Phrase& title) {
+  return dialogs_.Ask(Translated(prompt), Translated(title));
 }
 
-std::string Tessara_Form::ChooseFile(FileDialogMode mode, std::string_view filter) {
-  return dialogs_.ChooseFile(mode, filter);
+std::string Tessara_Form::ChooseFile(FileDialogMode mode, const Phrase& filter) {
+  return dialogs_.ChooseFile(mode, English(filter), Translated(filter));
 }
 
 }  // namespace tessara::app

@@ -53,15 +53,15 @@ class Tessara_Form : public QMainWindow, public Screen {
   LabelElement& txtObjValue(Integer i) override;
   LineElement& LinkLine(Integer i) override;
   BorderElement& Palette(PaletteButton button) override;
-  void SetPowerCaption(std::string_view caption) override;
-  std::string PowerCaption() const override;
-  void SetCaption(std::string_view caption) override;
-  std::string Caption() const override;
+  void SetPowerCaption(const Phrase& caption) override;
+  Phrase PowerCaption() const override;
+  void SetCaption(const Phrase& caption) override;
+  Phrase Caption() const override;
   void SetDefaultPointer() override;
   void SetToolPointer(int iconCacheIndex) override;
-  void ShowMessage(std::string_view prompt, std::string_view title, MessageStyle style) override;
-  Answer Ask(std::string_view prompt, std::string_view title) override;
-  std::string ChooseFile(FileDialogMode mode, std::string_view filter) override;
+  void ShowMessage(const Phrase& prompt, const Phrase& title, MessageStyle style) override;
+  Answer Ask(const Phrase& prompt, const Phrase& title) override;
+  std::string ChooseFile(FileDialogMode mode, const Phrase& filter) override;
   void BeginDrag(DragSource source) override;
 
  protected:
@@ -83,6 +83,7 @@ class Tessara_Form : public QMainWindow, public Screen {
   ElementPools* pools_ = nullptr;
   Menus* menus_ = nullptr;
   QPushButton* power_ = nullptr;
+  Phrase powerCaption_, caption_;  // as set, in English
   int toolPointer_ = kArrowPointer;
 
   static constexpr int kArrowPointer = -1;

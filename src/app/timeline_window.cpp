@@ -11,6 +11,7 @@
 #include "app/companion_context.h"
 #include "app/run_clock.h"
 #include "app/timeline_view.h"
+#include "app/translated.h"
 #include "editor/refusals.h"
 #include "editor/stepping.h"
 #include "io/replace_file.h"
@@ -19,11 +20,15 @@
 namespace tessara::app {
 namespace {
 
-constexpr std::string_view kPictureFilter = "PNG picture (*.png)|*.png|SVG picture (*.svg)|*.svg|";
-constexpr std::string_view kValuesFilter = "Comma-separated values (*.csv)|*.csv|";
+//: A file dialog's filter: each description, then its patterns after "|"; keep the patterns.
+constexpr const char* kPictureFilter =
+    QT_TRANSLATE_NOOP("TimelineWindow", "PNG picture (*.png)|*.png|SVG picture (*.svg)|*.svg|");
+//: A file dialog's filter: the description, then its patterns after "|"; keep the patterns.
+constexpr const char* kValuesFilter =
+    QT_TRANSLATE_NOOP("TimelineWindow", "Comma-separated values (*.csv)|*.csv|");
 
-QPushButton* AddButton(QBoxLayout* row, const char* name, const char* caption) {
-  auto* button = new QPushButton(QString::fromLatin1(caption));
+QPushButton* AddButton(QBoxLayout* row, const char* name, const QString& caption) {
+  auto* button = new QPushButton(caption);
   button->setObjectName(QString::fromLatin1(name));
   button->setFocusPolicy(Qt::NoFocus);
   row->addWidget(button);
@@ -35,29 +40,29 @@ QPushButton* AddButton(QBoxLayout* row, const char* name, const char* caption) {
 TimelineWindow::TimelineWindow(CompanionContext& context)
     : QWidget(&context.Main(), Qt::Window), context_(context) {
   setObjectName(QStringLiteral("Timeline"));
-  setWindowTitle(QStringLiteral("Tessara - Timeline"));
+  setWindowTitle(tr("Tessara - Timeline"));
   resize(640, 320);
   auto* column = new QVBoxLayout(this);
   auto* buttons = new QHBoxLayout;
   column->addLayout(buttons);
-  back_ = AddButton(buttons, "StepBack", "Step Back");
+  back_ = AddButton(buttons, "StepBack", tr("Step Back"));
   back_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Left));
-  forward_ = AddButton(buttons, "StepForward", "Step Forward");
+  forward_ = AddButton(buttons, "StepForward", tr("Step Forward"));
   forward_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Right));
-  run_ = AddButton(buttons, "Run", "Run");
+  run_ = AddButton(buttons, "Run", tr("Run"));
   run_->setCheckable(true);
   run_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
   rate_ = new QComboBox;
   rate_->setObjectName(QStringLiteral("Rate"));
-  for (int rate : RunClock::kRates) rate_->addItem(QStringLiteral("%1 steps/s").arg(rate), rate);
+  for (int rate : RunClock::kRates) rate_->addItem(tr("%1 steps/s").arg(rate), rate);
   rate_->setCurrentIndex(rate_->findData(context_.Clock().Rate()));
   buttons->addWidget(rate_);
   counter_ = new QLabel;
   counter_->setObjectName(QStringLiteral("StepCounter"));
   buttons->addWidget(counter_, 1);
-  connect(AddButton(buttons, "SavePicture", "Save Picture..."), &QPushButton::clicked, this,
+  connect(AddButton(buttons, "SavePicture", tr("Save Picture...")), &QPushButton::clicked, this,
           &TimelineWindow::SavePicture);
-  connect(AddButton(buttons, "SaveValues", "Save Values..."), &QPushButton::clicked, this,
+  connect(AddButton(buttons, "SaveValues", tr("Save Values...")), &QPushButton::clicked, this,
           &TimelineWindow::SaveValues);
 
   view_ = new TimelineView(context_.form(), this);
@@ -89,25 +94,26 @@ void TimelineWindow::Refresh() {
   for (QPushButton* button : {back_, forward_, run_}) button->setEnabled(form.doc.PowerOn);
   view_->Refresh();
   if (history.Empty()) {
-    counter_->setText(QStringLiteral("No run"));
-    note_->setText(QStringLiteral("Power up to record a run."));
+    counter_->setText(tr("No run"));
+    note_->setText(tr("Power up to record a run."));
     return;
   }
-  counter_->setText(QStringLiteral("Step %1 of %2").arg(history.Current()).arg(history.Last()));
+  counter_->setText(tr("Step %1 of %2").arg(history.Current()).arg(history.Last()));
   QStringList notes;
   if (const auto& repeat = view_->FoundRepeat()) {
-    notes << QString::fromStdString(RepeatNote(*repeat));
+    notes << Translated(RepeatNote(*repeat));
   }
   if (history.First() > 0) {
-    notes << QStringLiteral("steps 0 to %1 dropped: the timeline keeps the last %2 steps")
+    notes << tr("steps 0 to %1 dropped: the timeline keeps the last %2 steps")
                  .arg(history.First() - 1)
                  .arg(history.Cap());
   }
-  note_->setText(notes.join(QStringLiteral("; ")));
+  note_->setText(notes.join(tr("; ")));
 }
 
 void TimelineWindow::SavePicture() {
-  const std::string path = context_.form().screen.ChooseFile(FileDialogMode::Save, kPictureFilter);
+  const std::string path = context_.form().screen.ChooseFile(
+      FileDialogMode::Save, Words("TimelineWindow", kPictureFilter));
   if (path.empty()) return;
   const QString name = QString::fromStdString(path);
   const QSize size = view_->PictureSize();
@@ -132,7 +138,8 @@ void TimelineWindow::SavePicture() {
 }
 
 void TimelineWindow::SaveValues() {
-  const std::string path = context_.form().screen.ChooseFile(FileDialogMode::Save, kValuesFilter);
+  const std::string path = context_.form().screen.ChooseFile(
+      FileDialogMode::Save, Words("TimelineWindow", kValuesFilter));
   if (path.empty()) return;
   const std::string csv = RunValuesCsv(context_.form().history, SignalRows(context_.form().doc));
   if (const auto reason = ReplaceFile(path, csv)) {

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "app/companion_context.h"
+#include "app/translated.h"
 #include "editor/truth_table_rows.h"
 #include "io/circuit_file.h"
 #include "io/table_text.h"
@@ -52,7 +53,7 @@ class TruthTableModel : public QAbstractTableModel {
     if (column < table_->inputs + table_->outputs) {
       return QString(QChar(row.out[column - table_->inputs]));
     }
-    return QString::fromStdString(RowRepeatNote(row));
+    return Translated(RowRepeatNote(row));
   }
 
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
@@ -63,7 +64,7 @@ class TruthTableModel : public QAbstractTableModel {
     if (column < table_->inputs + table_->outputs) {
       return QString::fromStdString(TerminalName(kOutputGate, column - table_->inputs + 1));
     }
-    return QStringLiteral("Run");
+    return TruthTableWindow::tr("Run");
   }
 
  private:
@@ -73,7 +74,7 @@ class TruthTableModel : public QAbstractTableModel {
 TruthTableWindow::TruthTableWindow(CompanionContext& context)
     : QWidget(&context.Main(), Qt::Window), context_(context) {
   setObjectName(QStringLiteral("TruthTableWindow"));
-  setWindowTitle(QStringLiteral("Tessara - Truth Table"));
+  setWindowTitle(tr("Tessara - Truth Table"));
   message_ = new QLabel(this);
   message_->setObjectName(QStringLiteral("TruthTableMessage"));
   model_ = new TruthTableModel(this);
@@ -90,7 +91,7 @@ TruthTableWindow::TruthTableWindow(CompanionContext& context)
       fontMetrics().horizontalAdvance(QStringLiteral("I16")) + 16);
   view_->setWordWrap(false);
   view_->horizontalHeader()->setStretchLastSection(true);
-  copy_ = new QPushButton(QStringLiteral("Copy"), this);
+  copy_ = new QPushButton(tr("Copy"), this);
   copy_->setObjectName(QStringLiteral("TruthTableCopy"));
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(message_);
@@ -122,7 +123,7 @@ void TruthTableWindow::Follow() {
   table_.reset();
   QString message;
   if (terminals.inputs.size() > kMaxTableInputs) {
-    message = QStringLiteral("The circuit has %1 inputs; a truth table takes at most %2.")
+    message = tr("The circuit has %1 inputs; a truth table takes at most %2.")
                   .arg(terminals.inputs.size())
                   .arg(kMaxTableInputs);
   } else {
@@ -130,10 +131,9 @@ void TruthTableWindow::Follow() {
     model_->Show(&*table_);
     const bool noInputs = terminals.inputs.empty(), noOutputs = terminals.outputs.empty();
     if (noInputs || noOutputs) {
-      message = QStringLiteral("The circuit has %1.")
-                    .arg(noInputs && noOutputs ? QStringLiteral("no inputs and no outputs")
-                         : noInputs            ? QStringLiteral("no inputs")
-                                               : QStringLiteral("no outputs"));
+      message = noInputs && noOutputs ? tr("The circuit has no inputs and no outputs.")
+                : noInputs            ? tr("The circuit has no inputs.")
+                                      : tr("The circuit has no outputs.");
     }
   }
   message_->setText(message);

@@ -3,14 +3,18 @@
 
 #include "editor/refresh.h"
 #include "editor/refusals.h"
+#include "editor/stepping.h"
 #include "io/circuit_file.h"
 
 namespace tessara {
 namespace {
 
-constexpr std::string_view kOpenFilter = "Circuit (*.cir)|*.cir|";
-constexpr std::string_view kSaveFilter = "Circuits (*.cir)|*.cir|";
-constexpr std::string_view kCaptionPrefix = "Tessara - ";
+constexpr const char* kContext = "Editor";
+//: A file dialog's filter: the description, then its patterns after "|"; keep the patterns.
+constexpr const char* kOpenFilter = TESSARA_PHRASE("Editor", "Circuit (*.cir)|*.cir|");
+//: A file dialog's filter: the description, then its patterns after "|"; keep the patterns.
+constexpr const char* kSaveFilter = TESSARA_PHRASE("Editor", "Circuits (*.cir)|*.cir|");
+constexpr std::string_view kCaptionPrefix = "Tessara - ";  // then the file's path
 constexpr std::string_view kBareCaption = "Tessara";
 
 bool SaveTo(Form& form, const std::string& path) {
@@ -18,7 +22,7 @@ bool SaveTo(Form& form, const std::string& path) {
     RefuseSave(form.screen, path, *error);
     return false;
   }
-  form.screen.SetCaption(std::string(kCaptionPrefix) + path);
+  form.screen.SetCaption(Name(std::string(kCaptionPrefix) + path));
   form.FilePath = path;
   form.SavedText = WriteCircuit(form.doc);
   return true;
@@ -27,7 +31,7 @@ bool SaveTo(Form& form, const std::string& path) {
 }  // namespace
 
 void Reset_Screen(Form& form) {
-  if (form.doc.PowerOn) form.screen.SetPowerCaption("Power Up");
+  if (form.doc.PowerOn) form.screen.SetPowerCaption(PowerUpCaption());
   form.doc.Reset();
   form.history.Clear();
   ForgetWhy(form);
@@ -46,14 +50,15 @@ void Form_Load(Form& form) {
 void New_Click(Form& form) {
   if (!Form_QueryUnload(form)) return;
   Reset_Screen(form);
-  form.screen.SetCaption(kBareCaption);
+  form.screen.SetCaption(Name(std::string(kBareCaption)));
   form.FilePath.clear();
   form.SavedText = WriteCircuit(form.doc);
 }
 
 void Open_Click(Form& form) {
   if (!Form_QueryUnload(form)) return;
-  const std::string path = form.screen.ChooseFile(FileDialogMode::Open, kOpenFilter);
+  const std::string path =
+      form.screen.ChooseFile(FileDialogMode::Open, Words(kContext, kOpenFilter));
   if (!path.empty()) LoadCircuit(form, path);
 }
 
@@ -61,7 +66,8 @@ bool IsEdited(const Form& form) { return WriteCircuit(form.doc) != form.SavedTex
 
 bool Form_QueryUnload(Form& form) {
   if (!IsEdited(form)) return true;
-  switch (form.screen.Ask("Save changes to the circuit?", kBareCaption)) {
+  switch (form.screen.Ask(Words(kContext, TESSARA_PHRASE("Editor", "Save changes to the circuit?")),
+                          Name(std::string(kBareCaption)))) {
     case Answer::Yes:
       return SaveFile_Click(form);
     case Answer::No:
@@ -79,7 +85,7 @@ bool LoadCircuit(Form& form, const std::string& path) {
   }
   Reset_Screen(form);
   form.doc = std::move(*loaded.document);
-  form.screen.SetCaption(std::string(kCaptionPrefix) + path);
+  form.screen.SetCaption(Name(std::string(kCaptionPrefix) + path));
   form.FilePath = path;
   form.SavedText = WriteCircuit(form.doc);
   Refresh(form);
@@ -87,7 +93,8 @@ bool LoadCircuit(Form& form, const std::string& path) {
 }
 
 bool Save_Click(Form& form) {
-  const std::string path = form.screen.ChooseFile(FileDialogMode::Save, kSaveFilter);
+  const std::string path =
+      form.screen.ChooseFile(FileDialogMode::Save, Words(kContext, kSaveFilter));
   return !path.empty() && SaveTo(form, path);
 }
 

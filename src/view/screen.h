@@ -3,6 +3,9 @@
 // button, the caption, the pointer, modal message boxes, the file dialog and drags.
 // src/app implements it with Qt Widgets; tests stand in for it.
 //
+// Texts for the learner (captions, messages, questions, file filters) are phrases
+// (model/phrase.h) in English, which the toolkit's side shows in the learner's language.
+//
 // Every position is in twips, relative to the canvas's top-left corner. An element
 // keeps whatever was last set on it until it is set again; hiding changes nothing else.
 #pragma once
@@ -10,6 +13,7 @@
 #include <string>
 #include <string_view>
 
+#include "model/phrase.h"
 #include "model/types.h"
 
 namespace tessara {
@@ -152,22 +156,22 @@ class ScreenElements {
 
 class Screen : public ScreenElements {
  public:
-  virtual void SetPowerCaption(std::string_view caption) = 0;
-  virtual std::string PowerCaption() const = 0;
-  virtual void SetCaption(std::string_view caption) = 0;  // the window's title
-  virtual std::string Caption() const = 0;
+  virtual void SetPowerCaption(const Phrase& caption) = 0;
+  virtual Phrase PowerCaption() const = 0;
+  virtual void SetCaption(const Phrase& caption) = 0;  // the window's title
+  virtual Phrase Caption() const = 0;
 
   // The application-wide pointer: the default arrow, or cursor icon IconCache(index).
   virtual void SetDefaultPointer() = 0;
   virtual void SetToolPointer(int iconCacheIndex) = 0;
 
   // A modal message box with an OK button; returns when it is closed.
-  virtual void ShowMessage(std::string_view prompt, std::string_view title, MessageStyle style) = 0;
+  virtual void ShowMessage(const Phrase& prompt, const Phrase& title, MessageStyle style) = 0;
   // A modal question with the buttons Yes, No and Cancel; closing it is Cancel.
-  virtual Answer Ask(std::string_view prompt, std::string_view title) = 0;
+  virtual Answer Ask(const Phrase& prompt, const Phrase& title) = 0;
   // The modal file dialog, offering the name last chosen in either mode. filter is
   // "description|pattern|..." pairs. Returns the chosen full path, "" when cancelled.
-  virtual std::string ChooseFile(FileDialogMode mode, std::string_view filter) = 0;
+  virtual std::string ChooseFile(FileDialogMode mode, const Phrase& filter) = 0;
 
   // Starts the window's own drag of an image element: an outline follows the pointer
   // and the release delivers a drop to the canvas or the trash can under it.

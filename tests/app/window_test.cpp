@@ -138,7 +138,7 @@ TEST_F(Window,
   MoveTo(Image(0), to);
   EXPECT_TRUE(outline->isVisible());
   ModalWatcher closer([](QWidget*) {});
-  window.ShowMessage("Error: Click on the gates", "Error", MessageStyle::Stop);
+  window.ShowMessage(Name("Error: Click on the gates"), Name("Error"), MessageStyle::Stop);
   EXPECT_TRUE(closer.seen());
   EXPECT_FALSE(outline->isVisible());
   Release(&window.Canvas(), QPoint(300, 250));

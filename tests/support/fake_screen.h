@@ -89,26 +89,27 @@ class FakeScreen final : public Screen {
   LabelElement& txtObjValue(Integer i) override { return labels_.at(i); }
   LineElement& LinkLine(Integer i) override { return lines_.at(i); }
   BorderElement& Palette(PaletteButton button) override { return borders_.at(std::size_t(button)); }
-  void SetPowerCaption(std::string_view caption) override { power_caption_ = caption; }
-  std::string PowerCaption() const override { return power_caption_; }
-  void SetCaption(std::string_view caption) override { caption_ = caption; }
-  std::string Caption() const override { return caption_; }
+  void SetPowerCaption(const Phrase& caption) override { power_caption_ = caption; }
+  Phrase PowerCaption() const override { return power_caption_; }
+  void SetCaption(const Phrase& caption) override { caption_ = caption; }
+  Phrase Caption() const override { return caption_; }
   void SetDefaultPointer() override { tool_pointer_.reset(); }
   void SetToolPointer(int iconCacheIndex) override { tool_pointer_ = iconCacheIndex; }
   // The IconCache index of the pointer shown, or nothing for the default arrow.
   std::optional<int> ToolPointer() const { return tool_pointer_; }
-  void ShowMessage(std::string_view prompt, std::string_view title, MessageStyle style) override {
-    messages.push_back({std::string(prompt), std::string(title), style});
+  // Messages, questions and filters are kept in English.
+  void ShowMessage(const Phrase& prompt, const Phrase& title, MessageStyle style) override {
+    messages.push_back({English(prompt), English(title), style});
   }
-  Answer Ask(std::string_view prompt, std::string_view) override {
-    questions.emplace_back(prompt);
+  Answer Ask(const Phrase& prompt, const Phrase&) override {
+    questions.push_back(English(prompt));
     if (answers.empty()) return Answer::No;
     const Answer answer = answers.front();
     answers.pop_front();
     return answer;
   }
-  std::string ChooseFile(FileDialogMode mode, std::string_view filter) override {
-    file_requests.push_back({mode, std::string(filter)});
+  std::string ChooseFile(FileDialogMode mode, const Phrase& filter) override {
+    file_requests.push_back({mode, English(filter)});
     std::string answer = file_answers.empty() ? "" : file_answers.front();
     if (!file_answers.empty()) file_answers.pop_front();
     return answer;
@@ -126,7 +127,7 @@ class FakeScreen final : public Screen {
   std::array<FakeLabel, kSlotCount> labels_;
   std::array<FakeLine, kSlotCount> lines_;
   std::array<FakeBorder, kPaletteButtonCount> borders_;
-  std::string power_caption_ = "power up", caption_ = "Tessara";
+  Phrase power_caption_ = Name("power up"), caption_ = Name("Tessara");
   std::optional<int> tool_pointer_;
 };
 
