@@ -1,0 +1,399 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>Editor</name>
+    <message>
+        <source>power up</source>
+        <translation>einschalten</translation>
+    </message>
+    <message>
+        <source>Circuit (*.cir)|*.cir|</source>
+        <extracomment>A file dialog&apos;s filter: the description, then its patterns after &quot;|&quot;; keep the patterns.</extracomment>
+        <translation>Schaltung (*.cir)|*.cir|</translation>
+    </message>
+    <message>
+        <source>Circuits (*.cir)|*.cir|</source>
+        <extracomment>A file dialog&apos;s filter: the description, then its patterns after &quot;|&quot;; keep the patterns.</extracomment>
+        <translation>Schaltungen (*.cir)|*.cir|</translation>
+    </message>
+    <message>
+        <source>Save changes to the circuit?</source>
+        <translation>Änderungen an der Schaltung speichern?</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Error: You must start with an output<byte value="xd"/>
+</source>
+        <translation>Fehler: Du musst bei einem Ausgang beginnen<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Error: You must finish with an input<byte value="xd"/>
+</source>
+        <translation>Fehler: Du musst bei einem Eingang enden<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Error: Click on the gates</source>
+        <translation>Fehler: Klicke auf die Gatter</translation>
+    </message>
+    <message>
+        <source>Error: The circuit has no room for another gate</source>
+        <translation>Fehler: In der Schaltung ist kein Platz für ein weiteres Gatter</translation>
+    </message>
+    <message>
+        <source>Error: The circuit has no room for another link</source>
+        <translation>Fehler: In der Schaltung ist kein Platz für eine weitere Verbindung</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;:
+%2</source>
+        <translation>„%1“ kann nicht geöffnet werden:
+%2</translation>
+    </message>
+    <message>
+        <source>Cannot save &quot;%1&quot;:
+%2</source>
+        <translation>„%1“ kann nicht gespeichert werden:
+%2</translation>
+    </message>
+    <message>
+        <source>Power Up</source>
+        <translation>Einschalten</translation>
+    </message>
+    <message>
+        <source>Power Down</source>
+        <translation>Ausschalten</translation>
+    </message>
+</context>
+<context>
+    <name>Explanation</name>
+    <message>
+        <source>%1 = %2 at step %3</source>
+        <translation>%1 = %2 bei Schritt %3</translation>
+    </message>
+    <message>
+        <source>step %1: %2 = %3 at power-up</source>
+        <translation>Schritt %1: %2 = %3 beim Einschalten</translation>
+    </message>
+    <message>
+        <source>step %1: %2 = %3 at the first kept step</source>
+        <translation>Schritt %1: %2 = %3 beim ersten aufbewahrten Schritt</translation>
+    </message>
+    <message>
+        <source>step %1: %2 became %3: toggled</source>
+        <translation>Schritt %1: %2 wurde %3: umgeschaltet</translation>
+    </message>
+    <message>
+        <source>step %1: %2 became %3: %4</source>
+        <translation>Schritt %1: %2 wurde %3: %4</translation>
+    </message>
+    <message>
+        <source>input %1 = %2 from %3 at step %4</source>
+        <translation>Eingang %1 = %2 von %3 bei Schritt %4</translation>
+    </message>
+    <message>
+        <source>input %1 = %2, not linked</source>
+        <translation>Eingang %1 = %2, nicht verbunden</translation>
+    </message>
+    <message>
+        <source>input %1 = %2 from a bend with no gate before it</source>
+        <translation>Eingang %1 = %2 von einem Knick ohne Gatter davor</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>... %1 more</source>
+        <translation>... %1 weitere</translation>
+    </message>
+</context>
+<context>
+    <name>Menus</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Speichern unter</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Cancel Link</source>
+        <translation>Verbindung abbrechen</translation>
+    </message>
+    <message>
+        <source>Step Back</source>
+        <translation>Schritt zurück</translation>
+    </message>
+    <message>
+        <source>Step Forward</source>
+        <translation>Schritt vor</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Laufen lassen</translation>
+    </message>
+    <message>
+        <source>Timeline</source>
+        <translation>Zeitleiste</translation>
+    </message>
+    <message>
+        <source>Truth Table</source>
+        <translation>Wahrheitstabelle</translation>
+    </message>
+    <message>
+        <source>Colour Wires</source>
+        <translation>Leitungen färben</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+</context>
+<context>
+    <name>Repeats</name>
+    <message>
+        <source>repeats every %1 steps from step %2</source>
+        <translation>wiederholt sich alle %1 Schritte ab Schritt %2</translation>
+    </message>
+    <message>
+        <source>no repeat within %1 steps</source>
+        <translation>keine Wiederholung innerhalb von %1 Schritten</translation>
+    </message>
+    <message>
+        <source>settles after %1 steps</source>
+        <translation>stabil nach %1 Schritten</translation>
+    </message>
+    <message>
+        <source>settled at step %1</source>
+        <translation>stabil ab Schritt %1</translation>
+    </message>
+</context>
+<context>
+    <name>Riddles</name>
+    <message>
+        <source>Riddle</source>
+        <translation>Rätsel</translation>
+    </message>
+    <message>
+        <source>What goes around and around all day long, but always straight ahead</source>
+        <translation>Was dreht sich den ganzen Tag im Kreis und fährt doch immer geradeaus?</translation>
+    </message>
+    <message>
+        <source>Joke</source>
+        <translation>Witz</translation>
+    </message>
+    <message>
+        <source>How do you tell when a lawyer is lieing?  His lips are moving.</source>
+        <translation>Woran erkennt man, dass ein Anwalt lügt?  Seine Lippen bewegen sich.</translation>
+    </message>
+    <message>
+        <source>Why was the AND gate never invited to parties?  It only said yes when everyone else did.</source>
+        <translation>Warum wurde das AND-Gatter nie zu Partys eingeladen?  Es sagte nur ja, wenn alle anderen auch ja sagten.</translation>
+    </message>
+    <message>
+        <source>More of me is hidden then is seen. I am light than what I am made of</source>
+        <translation>Von mir ist mehr verborgen als zu sehen. Ich bin leichter als das, woraus ich bestehe.</translation>
+    </message>
+</context>
+<context>
+    <name>TimelineWindow</name>
+    <message>
+        <source>PNG picture (*.png)|*.png|SVG picture (*.svg)|*.svg|</source>
+        <extracomment>A file dialog&apos;s filter: each description, then its patterns after &quot;|&quot;; keep the patterns.</extracomment>
+        <translation>PNG-Bild (*.png)|*.png|SVG-Bild (*.svg)|*.svg|</translation>
+    </message>
+    <message>
+        <source>Comma-separated values (*.csv)|*.csv|</source>
+        <extracomment>A file dialog&apos;s filter: the description, then its patterns after &quot;|&quot;; keep the patterns.</extracomment>
+        <translation>Kommagetrennte Werte (*.csv)|*.csv|</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::ElementPools</name>
+    <message>
+        <source>Tools</source>
+        <translation>Werkzeuge</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::Tessara_Form</name>
+    <message>
+        <source>prop</source>
+        <translation>prop</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::Tessara_Frame</name>
+    <message>
+        <source>Inputs</source>
+        <translation>Eing.</translation>
+    </message>
+    <message>
+        <source>Outputs</source>
+        <translation>Ausg.</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::TimelineWindow</name>
+    <message>
+        <source>Tessara - Timeline</source>
+        <translation>Tessara - Zeitleiste</translation>
+    </message>
+    <message>
+        <source>Step Back</source>
+        <translation>Schritt zurück</translation>
+    </message>
+    <message>
+        <source>Step Forward</source>
+        <translation>Schritt vor</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Laufen lassen</translation>
+    </message>
+    <message>
+        <source>%1 steps/s</source>
+        <translation>%1 Schritte/s</translation>
+    </message>
+    <message>
+        <source>Save Picture...</source>
+        <translation>Bild speichern...</translation>
+    </message>
+    <message>
+        <source>Save Values...</source>
+        <translation>Werte speichern...</translation>
+    </message>
+    <message>
+        <source>No run</source>
+        <translation>Kein Lauf</translation>
+    </message>
+    <message>
+        <source>Power up to record a run.</source>
+        <translation>Schalte ein, um einen Lauf aufzuzeichnen.</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2</source>
+        <translation>Schritt %1 von %2</translation>
+    </message>
+    <message>
+        <source>steps 0 to %1 dropped: the timeline keeps the last %2 steps</source>
+        <translation>Schritte 0 bis %1 verworfen: Die Zeitleiste behält die letzten %2 Schritte</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::TruthTableWindow</name>
+    <message>
+        <source>Run</source>
+        <translation>Ablauf</translation>
+    </message>
+    <message>
+        <source>Tessara - Truth Table</source>
+        <translation>Tessara - Wahrheitstabelle</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>The circuit has %1 inputs; a truth table takes at most %2.</source>
+        <translation>Die Schaltung hat %1 Eingänge; eine Wahrheitstabelle erlaubt höchstens %2.</translation>
+    </message>
+    <message>
+        <source>The circuit has no inputs and no outputs.</source>
+        <translation>Die Schaltung hat keine Eingänge und keine Ausgänge.</translation>
+    </message>
+    <message>
+        <source>The circuit has no inputs.</source>
+        <translation>Die Schaltung hat keine Eingänge.</translation>
+    </message>
+    <message>
+        <source>The circuit has no outputs.</source>
+        <translation>Die Schaltung hat keine Ausgänge.</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::WhyWindow</name>
+    <message>
+        <source>Tessara - Why</source>
+        <translation>Tessara - Warum</translation>
+    </message>
+    <message>
+        <source>While powered, click a gate&apos;s value (0 or 1) to ask why it holds it.</source>
+        <translation>Klicke bei eingeschalteter Schaltung auf den Wert eines Gatters (0 oder 1), um zu fragen, warum es ihn hat.</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::frmAbout</name>
+    <message>
+        <source>About MyApp</source>
+        <translation>Über MyApp</translation>
+    </message>
+    <message>
+        <source>Version: 1.0</source>
+        <translation>Version: 1.0</translation>
+    </message>
+    <message>
+        <source>This program is meant for learning about logic.   </source>
+        <translation>Dieses Programm ist zum Lernen von Logik gedacht.</translation>
+    </message>
+    <message>
+        <source>Gate pictures drawn by Tessara</source>
+        <translation>Gatterbilder gezeichnet von Tessara</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+</TS>

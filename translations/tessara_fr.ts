@@ -1,0 +1,399 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>Editor</name>
+    <message>
+        <source>power up</source>
+        <translation>allumer</translation>
+    </message>
+    <message>
+        <source>Circuit (*.cir)|*.cir|</source>
+        <extracomment>A file dialog&apos;s filter: the description, then its patterns after &quot;|&quot;; keep the patterns.</extracomment>
+        <translation>Circuit (*.cir)|*.cir|</translation>
+    </message>
+    <message>
+        <source>Circuits (*.cir)|*.cir|</source>
+        <extracomment>A file dialog&apos;s filter: the description, then its patterns after &quot;|&quot;; keep the patterns.</extracomment>
+        <translation>Circuits (*.cir)|*.cir|</translation>
+    </message>
+    <message>
+        <source>Save changes to the circuit?</source>
+        <translation>Enregistrer les modifications du circuit ?</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Error: You must start with an output<byte value="xd"/>
+</source>
+        <translation>Erreur : vous devez commencer par une sortie<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Error: You must finish with an input<byte value="xd"/>
+</source>
+        <translation>Erreur : vous devez terminer par une entrée<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Error: Click on the gates</source>
+        <translation>Erreur : cliquez sur les portes</translation>
+    </message>
+    <message>
+        <source>Error: The circuit has no room for another gate</source>
+        <translation>Erreur : le circuit n&apos;a plus de place pour une autre porte</translation>
+    </message>
+    <message>
+        <source>Error: The circuit has no room for another link</source>
+        <translation>Erreur : le circuit n&apos;a plus de place pour une autre connexion</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;:
+%2</source>
+        <translation>Impossible d&apos;ouvrir « %1 » :
+%2</translation>
+    </message>
+    <message>
+        <source>Cannot save &quot;%1&quot;:
+%2</source>
+        <translation>Impossible d&apos;enregistrer « %1 » :
+%2</translation>
+    </message>
+    <message>
+        <source>Power Up</source>
+        <translation>Allumer</translation>
+    </message>
+    <message>
+        <source>Power Down</source>
+        <translation>Éteindre</translation>
+    </message>
+</context>
+<context>
+    <name>Explanation</name>
+    <message>
+        <source>%1 = %2 at step %3</source>
+        <translation>%1 = %2 à l&apos;étape %3</translation>
+    </message>
+    <message>
+        <source>step %1: %2 = %3 at power-up</source>
+        <translation>étape %1 : %2 = %3 à la mise sous tension</translation>
+    </message>
+    <message>
+        <source>step %1: %2 = %3 at the first kept step</source>
+        <translation>étape %1 : %2 = %3 à la première étape conservée</translation>
+    </message>
+    <message>
+        <source>step %1: %2 became %3: toggled</source>
+        <translation>étape %1 : %2 passe à %3 : basculement</translation>
+    </message>
+    <message>
+        <source>step %1: %2 became %3: %4</source>
+        <translation>étape %1 : %2 passe à %3 : %4</translation>
+    </message>
+    <message>
+        <source>input %1 = %2 from %3 at step %4</source>
+        <translation>entrée %1 = %2 venant de %3 à l&apos;étape %4</translation>
+    </message>
+    <message>
+        <source>input %1 = %2, not linked</source>
+        <translation>entrée %1 = %2, non reliée</translation>
+    </message>
+    <message>
+        <source>input %1 = %2 from a bend with no gate before it</source>
+        <translation>entrée %1 = %2 venant d&apos;un coude sans porte avant lui</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>... %1 more</source>
+        <translation>... %1 de plus</translation>
+    </message>
+</context>
+<context>
+    <name>Menus</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Cancel Link</source>
+        <translation>Annuler la connexion</translation>
+    </message>
+    <message>
+        <source>Step Back</source>
+        <translation>Étape précédente</translation>
+    </message>
+    <message>
+        <source>Step Forward</source>
+        <translation>Étape suivante</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Exécuter</translation>
+    </message>
+    <message>
+        <source>Timeline</source>
+        <translation>Chronogramme</translation>
+    </message>
+    <message>
+        <source>Truth Table</source>
+        <translation>Table de vérité</translation>
+    </message>
+    <message>
+        <source>Colour Wires</source>
+        <translation>Colorer les fils</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+</context>
+<context>
+    <name>Repeats</name>
+    <message>
+        <source>repeats every %1 steps from step %2</source>
+        <translation>se répète toutes les %1 étapes à partir de l&apos;étape %2</translation>
+    </message>
+    <message>
+        <source>no repeat within %1 steps</source>
+        <translation>aucune répétition en %1 étapes</translation>
+    </message>
+    <message>
+        <source>settles after %1 steps</source>
+        <translation>se stabilise après %1 étapes</translation>
+    </message>
+    <message>
+        <source>settled at step %1</source>
+        <translation>stable à partir de l&apos;étape %1</translation>
+    </message>
+</context>
+<context>
+    <name>Riddles</name>
+    <message>
+        <source>Riddle</source>
+        <translation>Devinette</translation>
+    </message>
+    <message>
+        <source>What goes around and around all day long, but always straight ahead</source>
+        <translation>Qu&apos;est-ce qui tourne en rond toute la journée, mais va toujours tout droit ?</translation>
+    </message>
+    <message>
+        <source>Joke</source>
+        <translation>Blague</translation>
+    </message>
+    <message>
+        <source>How do you tell when a lawyer is lieing?  His lips are moving.</source>
+        <translation>Comment savoir quand un avocat ment ?  Ses lèvres bougent.</translation>
+    </message>
+    <message>
+        <source>Why was the AND gate never invited to parties?  It only said yes when everyone else did.</source>
+        <translation>Pourquoi la porte AND n&apos;était-elle jamais invitée aux fêtes ?  Elle ne disait oui que si tous les autres disaient oui.</translation>
+    </message>
+    <message>
+        <source>More of me is hidden then is seen. I am light than what I am made of</source>
+        <translation>On cache plus de moi qu&apos;on n&apos;en voit. Je suis plus léger que ce dont je suis fait.</translation>
+    </message>
+</context>
+<context>
+    <name>TimelineWindow</name>
+    <message>
+        <source>PNG picture (*.png)|*.png|SVG picture (*.svg)|*.svg|</source>
+        <extracomment>A file dialog&apos;s filter: each description, then its patterns after &quot;|&quot;; keep the patterns.</extracomment>
+        <translation>Image PNG (*.png)|*.png|Image SVG (*.svg)|*.svg|</translation>
+    </message>
+    <message>
+        <source>Comma-separated values (*.csv)|*.csv|</source>
+        <extracomment>A file dialog&apos;s filter: the description, then its patterns after &quot;|&quot;; keep the patterns.</extracomment>
+        <translation>Valeurs séparées par des virgules (*.csv)|*.csv|</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::ElementPools</name>
+    <message>
+        <source>Tools</source>
+        <translation>Outils</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::Tessara_Form</name>
+    <message>
+        <source>prop</source>
+        <translation>prop</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::Tessara_Frame</name>
+    <message>
+        <source>Inputs</source>
+        <translation>Entrées</translation>
+    </message>
+    <message>
+        <source>Outputs</source>
+        <translation>Sorties</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::TimelineWindow</name>
+    <message>
+        <source>Tessara - Timeline</source>
+        <translation>Tessara - Chronogramme</translation>
+    </message>
+    <message>
+        <source>Step Back</source>
+        <translation>Étape précédente</translation>
+    </message>
+    <message>
+        <source>Step Forward</source>
+        <translation>Étape suivante</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Exécuter</translation>
+    </message>
+    <message>
+        <source>%1 steps/s</source>
+        <translation>%1 étapes/s</translation>
+    </message>
+    <message>
+        <source>Save Picture...</source>
+        <translation>Enregistrer l&apos;image...</translation>
+    </message>
+    <message>
+        <source>Save Values...</source>
+        <translation>Enregistrer les valeurs...</translation>
+    </message>
+    <message>
+        <source>No run</source>
+        <translation>Aucune exécution</translation>
+    </message>
+    <message>
+        <source>Power up to record a run.</source>
+        <translation>Allumez le circuit pour enregistrer une exécution.</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2</source>
+        <translation>Étape %1 sur %2</translation>
+    </message>
+    <message>
+        <source>steps 0 to %1 dropped: the timeline keeps the last %2 steps</source>
+        <translation>étapes 0 à %1 abandonnées : le chronogramme garde les %2 dernières étapes</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation> ; </translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::TruthTableWindow</name>
+    <message>
+        <source>Run</source>
+        <translation>Déroulement</translation>
+    </message>
+    <message>
+        <source>Tessara - Truth Table</source>
+        <translation>Tessara - Table de vérité</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>The circuit has %1 inputs; a truth table takes at most %2.</source>
+        <translation>Le circuit a %1 entrées ; une table de vérité en accepte au plus %2.</translation>
+    </message>
+    <message>
+        <source>The circuit has no inputs and no outputs.</source>
+        <translation>Le circuit n&apos;a ni entrées ni sorties.</translation>
+    </message>
+    <message>
+        <source>The circuit has no inputs.</source>
+        <translation>Le circuit n&apos;a pas d&apos;entrées.</translation>
+    </message>
+    <message>
+        <source>The circuit has no outputs.</source>
+        <translation>Le circuit n&apos;a pas de sorties.</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::WhyWindow</name>
+    <message>
+        <source>Tessara - Why</source>
+        <translation>Tessara - Pourquoi</translation>
+    </message>
+    <message>
+        <source>While powered, click a gate&apos;s value (0 or 1) to ask why it holds it.</source>
+        <translation>Circuit allumé, cliquez sur la valeur d&apos;une porte (0 ou 1) pour demander pourquoi elle la prend.</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::frmAbout</name>
+    <message>
+        <source>About MyApp</source>
+        <translation>À propos de MyApp</translation>
+    </message>
+    <message>
+        <source>Version: 1.0</source>
+        <translation>Version : 1.0</translation>
+    </message>
+    <message>
+        <source>This program is meant for learning about logic.   </source>
+        <translation>Ce programme sert à apprendre la logique.</translation>
+    </message>
+    <message>
+        <source>Gate pictures drawn by Tessara</source>
+        <translation>Images des portes dessinées par Tessara</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+</TS>

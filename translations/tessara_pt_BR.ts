@@ -1,0 +1,399 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>Editor</name>
+    <message>
+        <source>power up</source>
+        <translation>ligar</translation>
+    </message>
+    <message>
+        <source>Circuit (*.cir)|*.cir|</source>
+        <extracomment>A file dialog&apos;s filter: the description, then its patterns after &quot;|&quot;; keep the patterns.</extracomment>
+        <translation>Circuito (*.cir)|*.cir|</translation>
+    </message>
+    <message>
+        <source>Circuits (*.cir)|*.cir|</source>
+        <extracomment>A file dialog&apos;s filter: the description, then its patterns after &quot;|&quot;; keep the patterns.</extracomment>
+        <translation>Circuitos (*.cir)|*.cir|</translation>
+    </message>
+    <message>
+        <source>Save changes to the circuit?</source>
+        <translation>Salvar as alterações no circuito?</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>Error: You must start with an output<byte value="xd"/>
+</source>
+        <translation>Erro: você deve começar em uma saída<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Error: You must finish with an input<byte value="xd"/>
+</source>
+        <translation>Erro: você deve terminar em uma entrada<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Error: Click on the gates</source>
+        <translation>Erro: clique nas portas</translation>
+    </message>
+    <message>
+        <source>Error: The circuit has no room for another gate</source>
+        <translation>Erro: o circuito não tem espaço para outra porta</translation>
+    </message>
+    <message>
+        <source>Error: The circuit has no room for another link</source>
+        <translation>Erro: o circuito não tem espaço para outra conexão</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>linha %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;:
+%2</source>
+        <translation>Não é possível abrir “%1”:
+%2</translation>
+    </message>
+    <message>
+        <source>Cannot save &quot;%1&quot;:
+%2</source>
+        <translation>Não é possível salvar “%1”:
+%2</translation>
+    </message>
+    <message>
+        <source>Power Up</source>
+        <translation>Ligar</translation>
+    </message>
+    <message>
+        <source>Power Down</source>
+        <translation>Desligar</translation>
+    </message>
+</context>
+<context>
+    <name>Explanation</name>
+    <message>
+        <source>%1 = %2 at step %3</source>
+        <translation>%1 = %2 no passo %3</translation>
+    </message>
+    <message>
+        <source>step %1: %2 = %3 at power-up</source>
+        <translation>passo %1: %2 = %3 ao ligar</translation>
+    </message>
+    <message>
+        <source>step %1: %2 = %3 at the first kept step</source>
+        <translation>passo %1: %2 = %3 no primeiro passo guardado</translation>
+    </message>
+    <message>
+        <source>step %1: %2 became %3: toggled</source>
+        <translation>passo %1: %2 passou a %3: foi alternado</translation>
+    </message>
+    <message>
+        <source>step %1: %2 became %3: %4</source>
+        <translation>passo %1: %2 passou a %3: %4</translation>
+    </message>
+    <message>
+        <source>input %1 = %2 from %3 at step %4</source>
+        <translation>entrada %1 = %2 vinda de %3 no passo %4</translation>
+    </message>
+    <message>
+        <source>input %1 = %2, not linked</source>
+        <translation>entrada %1 = %2, não conectada</translation>
+    </message>
+    <message>
+        <source>input %1 = %2 from a bend with no gate before it</source>
+        <translation>entrada %1 = %2 vinda de uma dobra sem porta antes dela</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>... %1 more</source>
+        <translation>... mais %1</translation>
+    </message>
+</context>
+<context>
+    <name>Menus</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Arquivo</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opções</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;juda</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Novo</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Salvar como</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Desfazer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Refazer</translation>
+    </message>
+    <message>
+        <source>Cancel Link</source>
+        <translation>Cancelar conexão</translation>
+    </message>
+    <message>
+        <source>Step Back</source>
+        <translation>Voltar um passo</translation>
+    </message>
+    <message>
+        <source>Step Forward</source>
+        <translation>Avançar um passo</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Executar</translation>
+    </message>
+    <message>
+        <source>Timeline</source>
+        <translation>Linha do tempo</translation>
+    </message>
+    <message>
+        <source>Truth Table</source>
+        <translation>Tabela-verdade</translation>
+    </message>
+    <message>
+        <source>Colour Wires</source>
+        <translation>Colorir fios</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Sobre</translation>
+    </message>
+</context>
+<context>
+    <name>Repeats</name>
+    <message>
+        <source>repeats every %1 steps from step %2</source>
+        <translation>repete-se a cada %1 passos a partir do passo %2</translation>
+    </message>
+    <message>
+        <source>no repeat within %1 steps</source>
+        <translation>nenhuma repetição em %1 passos</translation>
+    </message>
+    <message>
+        <source>settles after %1 steps</source>
+        <translation>estabiliza após %1 passos</translation>
+    </message>
+    <message>
+        <source>settled at step %1</source>
+        <translation>estável a partir do passo %1</translation>
+    </message>
+</context>
+<context>
+    <name>Riddles</name>
+    <message>
+        <source>Riddle</source>
+        <translation>Charada</translation>
+    </message>
+    <message>
+        <source>What goes around and around all day long, but always straight ahead</source>
+        <translation>O que gira e gira o dia todo, mas sempre vai em frente?</translation>
+    </message>
+    <message>
+        <source>Joke</source>
+        <translation>Piada</translation>
+    </message>
+    <message>
+        <source>How do you tell when a lawyer is lieing?  His lips are moving.</source>
+        <translation>Como saber quando um advogado está mentindo?  Os lábios dele estão se mexendo.</translation>
+    </message>
+    <message>
+        <source>Why was the AND gate never invited to parties?  It only said yes when everyone else did.</source>
+        <translation>Por que a porta AND nunca era convidada para festas?  Ela só dizia sim quando todos os outros também diziam.</translation>
+    </message>
+    <message>
+        <source>More of me is hidden then is seen. I am light than what I am made of</source>
+        <translation>Há mais de mim escondido do que à vista. Sou mais leve do que aquilo de que sou feito.</translation>
+    </message>
+</context>
+<context>
+    <name>TimelineWindow</name>
+    <message>
+        <source>PNG picture (*.png)|*.png|SVG picture (*.svg)|*.svg|</source>
+        <extracomment>A file dialog&apos;s filter: each description, then its patterns after &quot;|&quot;; keep the patterns.</extracomment>
+        <translation>Imagem PNG (*.png)|*.png|Imagem SVG (*.svg)|*.svg|</translation>
+    </message>
+    <message>
+        <source>Comma-separated values (*.csv)|*.csv|</source>
+        <extracomment>A file dialog&apos;s filter: the description, then its patterns after &quot;|&quot;; keep the patterns.</extracomment>
+        <translation>Valores separados por vírgula (*.csv)|*.csv|</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::ElementPools</name>
+    <message>
+        <source>Tools</source>
+        <translation>Ferramentas</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::Tessara_Form</name>
+    <message>
+        <source>prop</source>
+        <translation>prop</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::Tessara_Frame</name>
+    <message>
+        <source>Inputs</source>
+        <translation>Entrada</translation>
+    </message>
+    <message>
+        <source>Outputs</source>
+        <translation>Saída</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::TimelineWindow</name>
+    <message>
+        <source>Tessara - Timeline</source>
+        <translation>Tessara - Linha do tempo</translation>
+    </message>
+    <message>
+        <source>Step Back</source>
+        <translation>Voltar um passo</translation>
+    </message>
+    <message>
+        <source>Step Forward</source>
+        <translation>Avançar um passo</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Executar</translation>
+    </message>
+    <message>
+        <source>%1 steps/s</source>
+        <translation>%1 passos/s</translation>
+    </message>
+    <message>
+        <source>Save Picture...</source>
+        <translation>Salvar imagem...</translation>
+    </message>
+    <message>
+        <source>Save Values...</source>
+        <translation>Salvar valores...</translation>
+    </message>
+    <message>
+        <source>No run</source>
+        <translation>Nenhuma execução</translation>
+    </message>
+    <message>
+        <source>Power up to record a run.</source>
+        <translation>Ligue o circuito para gravar uma execução.</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2</source>
+        <translation>Passo %1 de %2</translation>
+    </message>
+    <message>
+        <source>steps 0 to %1 dropped: the timeline keeps the last %2 steps</source>
+        <translation>passos 0 a %1 descartados: a linha do tempo guarda os últimos %2 passos</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::TruthTableWindow</name>
+    <message>
+        <source>Run</source>
+        <translation>Execução</translation>
+    </message>
+    <message>
+        <source>Tessara - Truth Table</source>
+        <translation>Tessara - Tabela-verdade</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>The circuit has %1 inputs; a truth table takes at most %2.</source>
+        <translation>O circuito tem %1 entradas; uma tabela-verdade aceita no máximo %2.</translation>
+    </message>
+    <message>
+        <source>The circuit has no inputs and no outputs.</source>
+        <translation>O circuito não tem entradas nem saídas.</translation>
+    </message>
+    <message>
+        <source>The circuit has no inputs.</source>
+        <translation>O circuito não tem entradas.</translation>
+    </message>
+    <message>
+        <source>The circuit has no outputs.</source>
+        <translation>O circuito não tem saídas.</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::WhyWindow</name>
+    <message>
+        <source>Tessara - Why</source>
+        <translation>Tessara - Por quê</translation>
+    </message>
+    <message>
+        <source>While powered, click a gate&apos;s value (0 or 1) to ask why it holds it.</source>
+        <translation>Com o circuito ligado, clique no valor de uma porta (0 ou 1) para perguntar por que ela o tem.</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::frmAbout</name>
+    <message>
+        <source>About MyApp</source>
+        <translation>Sobre MyApp</translation>
+    </message>
+    <message>
+        <source>Version: 1.0</source>
+        <translation>Versão: 1.0</translation>
+    </message>
+    <message>
+        <source>This program is meant for learning about logic.   </source>
+        <translation>Este programa serve para aprender lógica.</translation>
+    </message>
+    <message>
+        <source>Gate pictures drawn by Tessara</source>
+        <translation>Portas desenhadas pelo Tessara</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,399 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>Editor</name>
+    <message>
+        <source>power up</source>
+        <translation>通电</translation>
+    </message>
+    <message>
+        <source>Circuit (*.cir)|*.cir|</source>
+        <extracomment>A file dialog&apos;s filter: the description, then its patterns after &quot;|&quot;; keep the patterns.</extracomment>
+        <translation>电路 (*.cir)|*.cir|</translation>
+    </message>
+    <message>
+        <source>Circuits (*.cir)|*.cir|</source>
+        <extracomment>A file dialog&apos;s filter: the description, then its patterns after &quot;|&quot;; keep the patterns.</extracomment>
+        <translation>电路 (*.cir)|*.cir|</translation>
+    </message>
+    <message>
+        <source>Save changes to the circuit?</source>
+        <translation>保存对电路的更改吗？</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>Error: You must start with an output<byte value="xd"/>
+</source>
+        <translation>错误：必须从输出端开始<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Error: You must finish with an input<byte value="xd"/>
+</source>
+        <translation>错误：必须在输入端结束<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Error: Click on the gates</source>
+        <translation>错误：请点击门电路</translation>
+    </message>
+    <message>
+        <source>Error: The circuit has no room for another gate</source>
+        <translation>错误：电路中已没有空间再放一个门</translation>
+    </message>
+    <message>
+        <source>Error: The circuit has no room for another link</source>
+        <translation>错误：电路中已没有空间再连一条线</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>第 %1 行：%2</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;:
+%2</source>
+        <translation>无法打开“%1”：
+%2</translation>
+    </message>
+    <message>
+        <source>Cannot save &quot;%1&quot;:
+%2</source>
+        <translation>无法保存“%1”：
+%2</translation>
+    </message>
+    <message>
+        <source>Power Up</source>
+        <translation>通电</translation>
+    </message>
+    <message>
+        <source>Power Down</source>
+        <translation>断电</translation>
+    </message>
+</context>
+<context>
+    <name>Explanation</name>
+    <message>
+        <source>%1 = %2 at step %3</source>
+        <translation>第 %3 步时 %1 = %2</translation>
+    </message>
+    <message>
+        <source>step %1: %2 = %3 at power-up</source>
+        <translation>第 %1 步：通电时 %2 = %3</translation>
+    </message>
+    <message>
+        <source>step %1: %2 = %3 at the first kept step</source>
+        <translation>第 %1 步：在保留的第一步时 %2 = %3</translation>
+    </message>
+    <message>
+        <source>step %1: %2 became %3: toggled</source>
+        <translation>第 %1 步：%2 变为 %3：被切换</translation>
+    </message>
+    <message>
+        <source>step %1: %2 became %3: %4</source>
+        <translation>第 %1 步：%2 变为 %3：%4</translation>
+    </message>
+    <message>
+        <source>input %1 = %2 from %3 at step %4</source>
+        <translation>输入 %1 = %2，来自第 %4 步的 %3</translation>
+    </message>
+    <message>
+        <source>input %1 = %2, not linked</source>
+        <translation>输入 %1 = %2，未连接</translation>
+    </message>
+    <message>
+        <source>input %1 = %2 from a bend with no gate before it</source>
+        <translation>输入 %1 = %2，来自前面没有门的折点</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1；%2</translation>
+    </message>
+    <message>
+        <source>... %1 more</source>
+        <translation>……还有 %1 条</translation>
+    </message>
+</context>
+<context>
+    <name>Menus</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>编辑(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>选项(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>新建</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>另存为</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
+    </message>
+    <message>
+        <source>Cancel Link</source>
+        <translation>取消连线</translation>
+    </message>
+    <message>
+        <source>Step Back</source>
+        <translation>后退一步</translation>
+    </message>
+    <message>
+        <source>Step Forward</source>
+        <translation>前进一步</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>运行</translation>
+    </message>
+    <message>
+        <source>Timeline</source>
+        <translation>时序图</translation>
+    </message>
+    <message>
+        <source>Truth Table</source>
+        <translation>真值表</translation>
+    </message>
+    <message>
+        <source>Colour Wires</source>
+        <translation>彩色导线</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+</context>
+<context>
+    <name>Repeats</name>
+    <message>
+        <source>repeats every %1 steps from step %2</source>
+        <translation>从第 %2 步起每 %1 步重复一次</translation>
+    </message>
+    <message>
+        <source>no repeat within %1 steps</source>
+        <translation>%1 步内没有重复</translation>
+    </message>
+    <message>
+        <source>settles after %1 steps</source>
+        <translation>%1 步后稳定</translation>
+    </message>
+    <message>
+        <source>settled at step %1</source>
+        <translation>从第 %1 步起稳定</translation>
+    </message>
+</context>
+<context>
+    <name>Riddles</name>
+    <message>
+        <source>Riddle</source>
+        <translation>谜语</translation>
+    </message>
+    <message>
+        <source>What goes around and around all day long, but always straight ahead</source>
+        <translation>什么东西整天转个不停，却总是一直向前？</translation>
+    </message>
+    <message>
+        <source>Joke</source>
+        <translation>笑话</translation>
+    </message>
+    <message>
+        <source>How do you tell when a lawyer is lieing?  His lips are moving.</source>
+        <translation>怎么知道律师在撒谎？  他的嘴唇在动。</translation>
+    </message>
+    <message>
+        <source>Why was the AND gate never invited to parties?  It only said yes when everyone else did.</source>
+        <translation>为什么 AND 门从来没人请它参加聚会？  因为只有大家都说“是”，它才说“是”。</translation>
+    </message>
+    <message>
+        <source>More of me is hidden then is seen. I am light than what I am made of</source>
+        <translation>我藏起来的比露出来的多。我比构成我的东西还轻。</translation>
+    </message>
+</context>
+<context>
+    <name>TimelineWindow</name>
+    <message>
+        <source>PNG picture (*.png)|*.png|SVG picture (*.svg)|*.svg|</source>
+        <extracomment>A file dialog&apos;s filter: each description, then its patterns after &quot;|&quot;; keep the patterns.</extracomment>
+        <translation>PNG 图片 (*.png)|*.png|SVG 图片 (*.svg)|*.svg|</translation>
+    </message>
+    <message>
+        <source>Comma-separated values (*.csv)|*.csv|</source>
+        <extracomment>A file dialog&apos;s filter: the description, then its patterns after &quot;|&quot;; keep the patterns.</extracomment>
+        <translation>逗号分隔值 (*.csv)|*.csv|</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::ElementPools</name>
+    <message>
+        <source>Tools</source>
+        <translation>工具</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::Tessara_Form</name>
+    <message>
+        <source>prop</source>
+        <translation>prop</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::Tessara_Frame</name>
+    <message>
+        <source>Inputs</source>
+        <translation>输入</translation>
+    </message>
+    <message>
+        <source>Outputs</source>
+        <translation>输出</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::TimelineWindow</name>
+    <message>
+        <source>Tessara - Timeline</source>
+        <translation>Tessara - 时序图</translation>
+    </message>
+    <message>
+        <source>Step Back</source>
+        <translation>后退一步</translation>
+    </message>
+    <message>
+        <source>Step Forward</source>
+        <translation>前进一步</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>运行</translation>
+    </message>
+    <message>
+        <source>%1 steps/s</source>
+        <translation>%1 步/秒</translation>
+    </message>
+    <message>
+        <source>Save Picture...</source>
+        <translation>保存图片...</translation>
+    </message>
+    <message>
+        <source>Save Values...</source>
+        <translation>保存数值...</translation>
+    </message>
+    <message>
+        <source>No run</source>
+        <translation>没有运行记录</translation>
+    </message>
+    <message>
+        <source>Power up to record a run.</source>
+        <translation>通电后即可记录运行过程。</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2</source>
+        <translation>第 %1 步，共 %2 步</translation>
+    </message>
+    <message>
+        <source>steps 0 to %1 dropped: the timeline keeps the last %2 steps</source>
+        <translation>已丢弃第 0 至 %1 步：时序图只保留最后 %2 步</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>；</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::TruthTableWindow</name>
+    <message>
+        <source>Run</source>
+        <translation>运行情况</translation>
+    </message>
+    <message>
+        <source>Tessara - Truth Table</source>
+        <translation>Tessara - 真值表</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>The circuit has %1 inputs; a truth table takes at most %2.</source>
+        <translation>电路有 %1 个输入；真值表最多支持 %2 个。</translation>
+    </message>
+    <message>
+        <source>The circuit has no inputs and no outputs.</source>
+        <translation>电路没有输入，也没有输出。</translation>
+    </message>
+    <message>
+        <source>The circuit has no inputs.</source>
+        <translation>电路没有输入。</translation>
+    </message>
+    <message>
+        <source>The circuit has no outputs.</source>
+        <translation>电路没有输出。</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::WhyWindow</name>
+    <message>
+        <source>Tessara - Why</source>
+        <translation>Tessara - 为什么</translation>
+    </message>
+    <message>
+        <source>While powered, click a gate&apos;s value (0 or 1) to ask why it holds it.</source>
+        <translation>通电时，点击门的值（0 或 1），就能询问它为什么是这个值。</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::frmAbout</name>
+    <message>
+        <source>About MyApp</source>
+        <translation>关于 MyApp</translation>
+    </message>
+    <message>
+        <source>Version: 1.0</source>
+        <translation>版本：1.0</translation>
+    </message>
+    <message>
+        <source>This program is meant for learning about logic.   </source>
+        <translation>本程序用于学习逻辑。</translation>
+    </message>
+    <message>
+        <source>Gate pictures drawn by Tessara</source>
+        <translation>门电路图由 Tessara 绘制</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+</context>
+</TS>
