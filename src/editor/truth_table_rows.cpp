@@ -1,7 +1,7 @@
 #include "editor/truth_table_rows.h"
 
-#include "editor/linking.h"
 #include "editor/stepping.h"
+#include "sim/propagation.h"
 #include "sim/sim_state.h"
 #include "sim/terminals.h"
 
@@ -10,12 +10,12 @@ namespace tessara {
 void TruthTableRow_Click(Form& form, unsigned row) {
   if (form.doc.PowerOn) Power_Click(form);
   RestoreState(form.doc, SimState{});
-  Power_Click(form);
   const std::vector<Integer> inputs = FindTerminals(form.doc).inputs;
   const std::size_t n = inputs.size();
   for (std::size_t k = 0; k < n; ++k) {
-    if (row >> (n - 1 - k) & 1u) ObjImage_MouseDown(form, inputs[k], 0, 0);
+    if (row >> (n - 1 - k) & 1u) ToggleInput(form.doc, inputs[k]);
   }
+  Power_Click(form);
 }
 
 }  // namespace tessara
