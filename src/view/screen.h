@@ -53,8 +53,8 @@ class ImageElement {
   virtual Single Top() const = 0;
   virtual void SetPicture(Picture picture) = 0;  // node markers keep their dot
   virtual Picture GetPicture() const = 0;
-  // Automatic: a press starts a drag at once and no press or double-click handler
-  // runs. Manual: presses and double-clicks reach the handlers.
+  // Automatic: a press starts a drag at once and no press handler runs. Manual:
+  // presses reach the handlers. A double-click reaches its handler in both.
   virtual void SetDragMode(DragMode mode) = 0;
   virtual DragMode GetDragMode() const = 0;
 };

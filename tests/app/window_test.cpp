@@ -120,10 +120,10 @@ TEST_F(Window,
   QTest::mouseDClick(Image(0), Qt::LeftButton, {}, QPoint(10, 10));
   EXPECT_TRUE(window.ObjImage(0).GetPicture() == (Picture{PictureStore::andimage, 1}) &&
               !outline->isVisible());
-  window.ObjImage(0).SetDragMode(
-      DragMode::Automatic);  // an image that drags at once ignores double-clicks
+  window.ObjImage(0).SetDragMode(DragMode::Automatic);  // as after New or Open
   QTest::mouseDClick(Image(0), Qt::LeftButton, {}, QPoint(10, 10));
-  EXPECT_EQ(doc().Gates(0).GetOrientation(), 1);
+  EXPECT_EQ(doc().Gates(0).GetOrientation(), 2) << "an image that drags at once";
+  EXPECT_FALSE(outline->isVisible());
   for (QWidget* astray : {Find(QStringLiteral("AndGateButton")), window.centralWidget(),
                           Find(QStringLiteral("Inputs"))}) {
     Drag(Image(0), QPoint(10, 10), Map(astray, QPoint(4, 4), Image(0)));
