@@ -15,10 +15,15 @@ void Present(QWidget& window) {
 
 }  // namespace
 
+void CompanionWindows::Adopt(QWidget& companion, QPoint at) {
+  companion.addActions(commands_);
+  companion.move(at);
+}
+
 TimelineWindow& CompanionWindows::ShowTimeline() {
   if (!timeline_) {
     timeline_ = new TimelineWindow(context_);
-    timeline_->move(context_.Main().frameGeometry().topRight() + QPoint(8, 0));
+    Adopt(*timeline_, context_.Main().frameGeometry().topRight() + QPoint(8, 0));
   }
   timeline_->Refresh();
   Present(*timeline_);
@@ -28,7 +33,7 @@ TimelineWindow& CompanionWindows::ShowTimeline() {
 TruthTableWindow& CompanionWindows::ShowTruthTable() {
   if (!truthTable_) {
     truthTable_ = new TruthTableWindow(context_);
-    truthTable_->move(context_.Main().frameGeometry().bottomLeft() + QPoint(0, 8));
+    Adopt(*truthTable_, context_.Main().frameGeometry().bottomLeft() + QPoint(0, 8));
   }
   Present(*truthTable_);
   return *truthTable_;

@@ -75,6 +75,7 @@ Tessara_Form::Tessara_Form()
   const MenuReach reach{context_, history_, companions_, dialogs_, *canvas_, *this};
   menus_ = new Menus(*this, clock_,
                      [reach](const MenuEntry& entry, bool checked) { entry.run(reach, checked); });
+  companions_.ShareCommands(menus_->Actions());
 
   connect(&clock_, &RunClock::tick, this, [this] { Act(StepForward_Click); });
   connect(&context_, &CompanionContext::acted, this, &Tessara_Form::FollowAct);

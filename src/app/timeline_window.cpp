@@ -39,12 +39,9 @@ TimelineWindow::TimelineWindow(CompanionContext& context)
   auto* buttons = new QHBoxLayout;
   column->addLayout(buttons);
   back_ = AddButton(buttons, "StepBack", "Step Back");
-  back_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Left));
   forward_ = AddButton(buttons, "StepForward", "Step Forward");
-  forward_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Right));
   run_ = AddButton(buttons, "Run", "Run");
   run_->setCheckable(true);
-  run_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
   rate_ = new QComboBox;
   rate_->setObjectName(QStringLiteral("Rate"));
   for (int rate : RunClock::kRates) rate_->addItem(QStringLiteral("%1 steps/s").arg(rate), rate);

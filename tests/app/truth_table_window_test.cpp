@@ -1,9 +1,12 @@
 // Options > Truth Table: the table follows the circuit, a row click runs that row on the
 // canvas, and Copy gives the text of `tessara-sim table --timing`.
+#include "app/truth_table_window.h"
+
 #include <QClipboard>
 #include <QPushButton>
 #include <QTableView>
 
+#include "app/timeline_window.h"
 #include "editor/moving.h"
 #include "window_fixture.h"
 
@@ -35,6 +38,25 @@ TEST_F(WindowTest, TruthTableFollowsAnEditRunsAClickedRowAndCopiesTheTableText) 
     Power_Click(form), TrashCan_DragDrop(form, {DragPool::ObjImage, 3});
   });
   EXPECT_EQ(cells(3, 4), "1 1 0 0");
+}
+
+// Ctrl+Z from the truth table, then Ctrl+L there and Ctrl+Y from the timeline.
+TEST_F(WindowTest, MainWindowsShortcutsWorkFromTheCompanionWindows) {
+  const auto activate = [](QWidget* companion) {
+    companion->activateWindow();
+    return QTest::qWaitFor([&] { return QApplication::activeWindow() == companion; });
+  };
+  PlaceWith("NotGateButton", {300, 300});
+  Find<QAction>(QStringLiteral("TruthTable"))->trigger();
+  auto* table = window.findChild<TruthTableWindow*>();
+  ASSERT_TRUE(activate(table));
+  QTest::keyClick(table, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_FALSE(doc().Gates(0).GetUsed());
+  QTest::keyClick(table, Qt::Key_L, Qt::ControlModifier);
+  auto* timeline = window.findChild<TimelineWindow*>();
+  ASSERT_TRUE(timeline && activate(timeline));
+  QTest::keyClick(timeline, Qt::Key_Y, Qt::ControlModifier);
+  EXPECT_TRUE(doc().Gates(0).GetUsed());
 }
 }  // namespace
 }  // namespace tessara::app
