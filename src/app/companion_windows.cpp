@@ -1,5 +1,8 @@
 #include "app/companion_windows.h"
 
+#include <QScreen>
+#include <algorithm>
+
 #include "app/companion_context.h"
 #include "app/timeline_window.h"
 #include "app/truth_table_window.h"
@@ -17,7 +20,19 @@ void Present(QWidget& window) {
 
 void CompanionWindows::Adopt(QWidget& companion, QPoint at) {
   companion.addActions(commands_);
-  companion.move(at);
+  const QWidget& main = context_.Main();
+  // A window not shown yet has no frame: the main window's stands in for it.
+  const QRect outer = main.frameGeometry(), inner = main.geometry();
+  const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
+                       outer.right() - inner.right(), outer.bottom() - inner.bottom());
+  const QRect screen = main.screen()->availableGeometry();
+  companion.resize(companion.size().boundedTo(screen.marginsRemoved(frame).size()));
+  QRect placed(at, companion.size().grownBy(frame));
+  placed.moveRight(std::min(placed.right(), screen.right()));
+  placed.moveBottom(std::min(placed.bottom(), screen.bottom()));
+  placed.moveLeft(std::max(placed.left(), screen.left()));
+  placed.moveTop(std::max(placed.top(), screen.top()));
+  companion.move(placed.topLeft());
 }
 
 TimelineWindow& CompanionWindows::ShowTimeline() {

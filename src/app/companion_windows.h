@@ -1,6 +1,7 @@
 // The main window's companion windows, each made on first use, given the companion
 // context and placed beside the main window: the timeline to its right, the truth table
-// below it. Each is a child of the main window and closes with it, and the main window's
+// below it, each moved as far as it must to lie wholly on the main window's screen. Each
+// is a child of the main window and closes with it, and the main window's
 // shortcuts work from it as from the main window.
 #pragma once
 
@@ -31,7 +32,8 @@ class CompanionWindows {
   TruthTableWindow& ShowTruthTable();
 
  private:
-  // A companion just made: the commands' shortcuts and its place at `at`.
+  // A companion just made: the commands' shortcuts, and its frame at `at`, moved and
+  // if need be shrunk to lie wholly on the main window's screen.
   void Adopt(QWidget& companion, QPoint at);
 
   CompanionContext& context_;

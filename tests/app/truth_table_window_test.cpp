@@ -58,5 +58,15 @@ TEST_F(WindowTest, MainWindowsShortcutsWorkFromTheCompanionWindows) {
   QTest::keyClick(timeline, Qt::Key_Y, Qt::ControlModifier);
   EXPECT_TRUE(doc().Gates(0).GetUsed());
 }
+
+TEST_F(WindowTest, CompanionWindowsOpenWhollyOnTheMainWindowsScreen) {
+  const QRect screen = window.screen()->availableGeometry();
+  for (const auto& [command, name] :
+       {std::pair{"Timeline", "Timeline"}, std::pair{"TruthTable", "TruthTableWindow"}}) {
+    Find<QAction>(QString::fromLatin1(command))->trigger();
+    const QRect frame = Find(QString::fromLatin1(name))->frameGeometry();
+    EXPECT_TRUE(screen.contains(frame)) << name << " at " << frame.x() << "," << frame.y();
+  }
+}
 }  // namespace
 }  // namespace tessara::app
