@@ -26,7 +26,9 @@ void CompanionWindows::Adopt(QWidget& companion, QPoint at) {
   const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
                        outer.right() - inner.right(), outer.bottom() - inner.bottom());
   const QRect screen = main.screen()->availableGeometry();
-  companion.resize(companion.size().boundedTo(screen.marginsRemoved(frame).size()));
+  companion.resize(companion.size()
+                       .expandedTo(companion.minimumSizeHint())
+                       .boundedTo(screen.marginsRemoved(frame).size()));
   QRect placed(at, companion.size().grownBy(frame));
   placed.moveRight(std::min(placed.right(), screen.right()));
   placed.moveBottom(std::min(placed.bottom(), screen.bottom()));

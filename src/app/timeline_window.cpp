@@ -49,6 +49,10 @@ TimelineWindow::TimelineWindow(CompanionContext& context)
   buttons->addWidget(rate_);
   counter_ = new QLabel;
   counter_->setObjectName(QStringLiteral("StepCounter"));
+  // Room for seven-digit steps from the start; longer counts never widen the window.
+  counter_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  counter_->setMinimumWidth(
+      counter_->fontMetrics().horizontalAdvance(QStringLiteral("Step 8888888 of 8888888")));
   buttons->addWidget(counter_, 1);
   connect(AddButton(buttons, "SavePicture", "Save Picture..."), &QPushButton::clicked, this,
           &TimelineWindow::SavePicture);
