@@ -11,14 +11,12 @@
 #include "app/companion_context.h"
 #include "app/run_clock.h"
 #include "app/timeline_view.h"
+#include "editor/file_dialogs.h"
 #include "editor/stepping.h"
 #include "io/replace_file.h"
 
 namespace tessara::app {
 namespace {
-
-constexpr std::string_view kPictureFilter = "PNG picture (*.png)|*.png|SVG picture (*.svg)|*.svg|";
-constexpr std::string_view kValuesFilter = "Comma-separated values (*.csv)|*.csv|";
 
 QPushButton* AddButton(QBoxLayout* row, const char* name, const char* caption) {
   auto* button = new QPushButton(QString::fromLatin1(caption));
@@ -109,7 +107,7 @@ void TimelineWindow::Refresh() {
 }
 
 void TimelineWindow::SavePicture() {
-  const std::string path = context_.form().screen.ChooseFile(FileDialogMode::Save, kPictureFilter);
+  const std::string path = ChooseFileToSave(context_.form(), FilePurpose::TimelinePicture);
   if (path.empty()) return;
   const QString name = QString::fromStdString(path);
   const QSize size = view_->PictureSize();
@@ -132,7 +130,7 @@ void TimelineWindow::SavePicture() {
 }
 
 void TimelineWindow::SaveValues() {
-  const std::string path = context_.form().screen.ChooseFile(FileDialogMode::Save, kValuesFilter);
+  const std::string path = ChooseFileToSave(context_.form(), FilePurpose::TimelineValues);
   if (path.empty()) return;
   const std::string csv = RunValuesCsv(context_.form().history, SignalRows(context_.form().doc));
   if (const auto reason = ReplaceFile(path, csv)) Refuse(path, *reason);

@@ -1,14 +1,13 @@
 // The window's commands: start-up, File > New, Open, Save, Save As and Exit.
 #include "editor/commands.h"
 
+#include "editor/file_dialogs.h"
 #include "io/circuit_file.h"
 #include "view/display.h"
 
 namespace tessara {
 namespace {
 
-constexpr std::string_view kOpenFilter = "Circuit (*.cir)|*.cir|";
-constexpr std::string_view kSaveFilter = "Circuits (*.cir)|*.cir|";
 constexpr std::string_view kCaptionPrefix = "Tessara - ";
 constexpr std::string_view kBareCaption = "Tessara";
 
@@ -61,15 +60,18 @@ void New_Click(Form& form) {
 
 void Open_Click(Form& form) {
   if (!Form_QueryUnload(form)) return;
-  const std::string path = form.screen.ChooseFile(FileDialogMode::Open, kOpenFilter);
+  const std::string path = ChooseFileToOpen(form);
   if (!path.empty()) LoadCircuit(form, path);
 }
 
 bool IsEdited(const Form& form) { return WriteCircuit(form.doc) != form.SavedText; }
 
+void MarkModified(Form& form) { form.screen.SetModified(IsEdited(form)); }
+
 bool Form_QueryUnload(Form& form) {
   if (!IsEdited(form)) return true;
-  switch (form.screen.Ask("Save changes to the circuit?", kBareCaption)) {
+  switch (form.screen.Ask("Save changes to the circuit?", kBareCaption, Choices::YesNoCancel,
+                          Answer::Yes)) {
     case Answer::Yes:
       return SaveFile_Click(form);
     case Answer::No:
@@ -95,7 +97,7 @@ bool LoadCircuit(Form& form, const std::string& path) {
 }
 
 bool Save_Click(Form& form) {
-  const std::string path = form.screen.ChooseFile(FileDialogMode::Save, kSaveFilter);
+  const std::string path = ChooseFileToSave(form, FilePurpose::Circuit);
   return !path.empty() && SaveTo(form, path);
 }
 

@@ -79,8 +79,7 @@ TEST_F(TimelineTest, TimelineShowsTheLatchsRowsAndRepeatGoesToAClickedStepAndSav
             QStringLiteral("Step 2 of 5"));
   testing::TempFolder folder;
   const std::string csv = (folder.path() / "latch.csv").string();
-  window.Dialogs().SetFileChooser(
-      [&](FileDialogMode, std::string_view, const std::string&) { return csv; });
+  AnswerFileDialogs(csv);
   Click(timeline->findChild<QPushButton*>(QStringLiteral("SaveValues")));
   EXPECT_TRUE(testing::ReadFile(csv).starts_with(
       "step,cause,I1,I2,NOR 2,NOR 3,O1,O2\n0,power up,0,0,0,0,0,0\n1,prop,"));
@@ -94,8 +93,8 @@ TEST_F(TimelineTest, RunStepsOnTheClocksTicksAndStopsOnAMessageBoxAndOnPowerDown
   EXPECT_TRUE(Command("Run")->isChecked());
   for (int i = 0; i < 3; ++i) window.Clock().Tick();
   EXPECT_EQ(history().Last(), 3u);
-  window.Dialogs().SetFileChooser(
-      [](FileDialogMode, std::string_view, const std::string&) { return "/x"; });
+  const std::string missing = "/x";
+  AnswerFileDialogs(missing);
   ModalWatcher watcher([](QWidget*) {});
   Ctrl(Qt::Key_O);  // "Cannot open" box
   ASSERT_TRUE(watcher.seen());

@@ -314,10 +314,15 @@ TEST_F(Commands, SavedCircuitOpensBackIdenticalWhileCancelledDialogsAndBadFilesC
   EXPECT_TRUE(WriteCircuit(doc) == saved && form.LinkStarted == 0);
   EXPECT_TRUE(screen.ObjImage(1).Visible() && screen.LinkLine(0).Visible() &&
               !screen.ObjImage(extra).Visible());
-  const testing::FileRequest open{FileDialogMode::Open, "Circuit (*.cir)|*.cir|"};
-  const testing::FileRequest save{FileDialogMode::Save, "Circuits (*.cir)|*.cir|"};
+  // Each dialog offers the circuit file chosen last, opened or not.
+  const auto open = [](std::string offered) {
+    return testing::FileRequest{FileDialogMode::Open, "Circuits (*.cir)|*.cir|All files (*)|*|", 0,
+                                offered};
+  };
+  const testing::FileRequest save{FileDialogMode::Save, "Circuits (*.cir)|*.cir|", 0, ""};
   EXPECT_EQ(screen.file_requests,
-            (std::vector<testing::FileRequest>{open, save, save, open, open, open}));
+            (std::vector<testing::FileRequest>{open(""), save, save, open(At("inverter.cir")),
+                                               open(At("damaged.cir")), open(At("nowhere.cir"))}));
 }
 }  // namespace
 }  // namespace tessara

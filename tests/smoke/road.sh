@@ -3,7 +3,8 @@
 # road.cir" opens by its relative path under its full path's caption; the palette places
 # a NOT gate (Ctrl+Z gives back the empty canvas, Ctrl+Y the placed one, pixel for pixel),
 # an input and an output, links, Power, prop, a toggle; four props and four Ctrl+Left show the window as
-# after the toggle; Save As writes the expected file byte for byte; Ctrl+Q ends cleanly.
+# after the toggle; Save As onto road.cir asks before replacing it, then writes the expected
+# file byte for byte; Ctrl+Q ends cleanly.
 # Exit 77 (skipped) without an X server. Usage: road.sh <tessara binary> <screenshot folder>
 set -u
 tessara=$1 artefacts=$2 work=$(mktemp -d) pids=()
@@ -62,6 +63,10 @@ xdotool key Down Down Down Down Return  # its fourth entry
 await xdotool search --onlyvisible --name '^Save As$' >/dev/null || fail "no Save As dialog"
 xdotool windowfocus --sync "$(xdotool search --onlyvisible --name '^Save As$' | head -n1)"
 xdotool key ctrl+a && xdotool type --delay 20 "$work/road.cir" && xdotool key Return
+await xdotool search --onlyvisible --name '^Replace File$' >/dev/null || fail "no question before replacing road.cir"
+cmp -s "$work/expected.cir" "$work/road.cir" || fail "road.cir was replaced before the answer"
+xdotool windowfocus --sync "$(xdotool search --onlyvisible --name '^Replace File$' | head -n1)"
+xdotool key y
 sed -i '5s/.*/4,2000,1205,#TRUE#,0\r/; 6s/.*/5,0,1205,#TRUE#,0\r/; 7s/.*/6,8200,1205,#TRUE#,0\r/' "$work/expected.cir"
 sed -i '56s/.*/1,#TRUE#,0,#FALSE#,1,0,#FALSE#,0,0\r/; 57s/.*/1,#TRUE#,0,#FALSE#,0,0,#FALSE#,2,0\r/' "$work/expected.cir"
 await cmp -s "$work/expected.cir" "$work/road.cir" || { diff "$work/expected.cir" "$work/road.cir" | head; fail "the saved file differs"; }
