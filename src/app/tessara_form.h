@@ -41,6 +41,7 @@ class Tessara_Form : public QMainWindow, public Screen {
   // message box, file dialog or About, and when the window closes.
   RunClock& Clock() { return clock_; }
   CompanionWindows& Companions() { return companions_; }
+  CompanionContext& Context() { return context_; }
 
   // Runs one handler on the form through the companion context: recorded for undo,
   // then followed by this window and every companion. Every event that reaches a

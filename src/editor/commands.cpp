@@ -26,8 +26,7 @@ bool SaveTo(Form& form, const std::string& path) {
     ShowFileError(form.screen, "Cannot save", path, *error);
     return false;
   }
-  form.screen.SetCaption(std::string(kCaptionPrefix) + path);
-  form.FilePath = path;
+  NameFile(form, path);
   form.SavedText = WriteCircuit(form.doc);
   return true;
 }
@@ -53,8 +52,7 @@ void Form_Load(Form& form) {
 void New_Click(Form& form) {
   if (!Form_QueryUnload(form)) return;
   Reset_Screen(form);
-  form.screen.SetCaption(kBareCaption);
-  form.FilePath.clear();
+  NameFile(form, "");
   form.SavedText = WriteCircuit(form.doc);
 }
 
@@ -62,6 +60,12 @@ void Open_Click(Form& form) {
   if (!Form_QueryUnload(form)) return;
   const std::string path = ChooseFileToOpen(form);
   if (!path.empty()) LoadCircuit(form, path);
+}
+
+void NameFile(Form& form, const std::string& path) {
+  form.FilePath = path;
+  form.screen.SetCaption(path.empty() ? std::string(kBareCaption)
+                                      : std::string(kCaptionPrefix) + path);
 }
 
 bool IsEdited(const Form& form) { return WriteCircuit(form.doc) != form.SavedText; }
@@ -89,8 +93,7 @@ bool LoadCircuit(Form& form, const std::string& path) {
   }
   Reset_Screen(form);
   form.doc = std::move(*loaded.document);
-  form.screen.SetCaption(std::string(kCaptionPrefix) + path);
-  form.FilePath = path;
+  NameFile(form, path);
   form.SavedText = WriteCircuit(form.doc);
   DisplayObjects(form.doc, form.screen);
   return true;

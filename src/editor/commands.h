@@ -20,6 +20,9 @@ void New_Click(Form& form);
 // After the question: asks for a file (ChooseFileToOpen) and loads it; a cancelled
 // dialog does nothing.
 void Open_Click(Form& form);
+// The circuit's file becomes path ("" for none): FilePath, and the caption "Tessara - "
+// + path, or "Tessara".
+void NameFile(Form& form, const std::string& path);
 // True when the circuit's file text differs from the one started, opened or saved.
 bool IsEdited(const Form& form);
 // The caption's modified mark, shown while IsEdited; after every act.

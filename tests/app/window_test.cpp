@@ -281,7 +281,8 @@ TEST(StartWindow, OpensTheFileNamedByItsFullPathOrGivesAnErrorOverAnEmptyCircuit
     Tessara_Form window;
     ModalWatcher watcher(
         [&](QWidget* modal) { EXPECT_EQ(modal->windowTitle(), QStringLiteral("Error")) << name; });
-    StartWindow(window, {QString::fromLatin1(name), QStringLiteral("ignored.cir")});
+    StartWindow(window, {QString::fromLatin1(name), QStringLiteral("ignored.cir")},
+                QDir::currentPath());
     EXPECT_TRUE(
         QTest::qWaitFor([&] { return window.Caption() != "Tessara" || watcher.seen(); }, 5000))
         << name;
