@@ -23,7 +23,8 @@ inputs and outputs joined by wires, powers it up, toggles the inputs and
 advances every signal one step at a time, seeing each gate's value.
 .
 The package also holds tessara-sim, which runs circuit files without the
-window: step traces, truth tables and summaries.")
+window: step traces, truth tables, grading against an expected answer and
+summaries.")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
 

@@ -1,6 +1,7 @@
 #include "reader_property.h"
 
 #include "io/circuit_file.h"
+#include "model/kinds.h"
 #include "sim/propagation.h"
 
 namespace tessara::fuzz {
@@ -26,7 +27,7 @@ Broken CheckDocument(const Document& doc) {
       return "link" + slot + " names a slot or input out of range";
     }
     const Long type = g.GetType();
-    if (type != kNoGate && (type < kAndGate || type > kXorGate))
+    if (type != kNoGate && !FindKind(type))
       return "gate slot" + slot + " holds type " + std::to_string(type);
     if (g.GetUsed() != (type != kNoGate))
       return "gate slot" + slot + " is used while empty, or unused holding a gate";

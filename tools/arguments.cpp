@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <charconv>
+#include <chrono>
+#include <limits>
 
 namespace tessara::tool {
 namespace {
@@ -19,34 +21,137 @@ std::optional<int> Number(std::string_view digits, int min, int max) {
   return value;
 }
 
-// Each verb's name, its options and how many files it takes (at most 0: any number
-// from one on).
-struct VerbEntry {
-  Verb verb;
+// The longest time limit: well over a week.
+constexpr int kMaxSeconds = 1000000;
+
+// A positive decimal number of seconds up to kMaxSeconds ("10", "0.5").
+std::optional<double> Seconds(std::string_view text) {
+  if (text.empty() || text.find_first_not_of("0123456789.") != std::string_view::npos) {
+    return std::nullopt;
+  }
+  double value = 0;
+  auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size() || !(value > 0) ||
+      value > kMaxSeconds) {
+    return std::nullopt;
+  }
+  return value;
+}
+
+// Every option of every verb, and what it takes after it.
+struct Option {
   std::string_view name;
-  std::vector<std::string_view> options;
-  int files;
-  std::string_view filesWanted;
+  enum class Takes { Nothing, Whole, Seconds } takes = Takes::Nothing;
+  int min = 0, max = 0;  // Whole: the range
+
+  bool Fits(std::string_view value) const {
+    return takes == Takes::Whole ? Number(value, min, max).has_value() : Seconds(value).has_value();
+  }
+  // What the value must be, for the usage error.
+  std::string Wanted() const {
+    if (takes == Takes::Whole) {
+      return "a whole number from " + std::to_string(min) + " to " + std::to_string(max);
+    }
+    return "a number of seconds above 0, at most " + std::to_string(kMaxSeconds);
+  }
 };
 
-const VerbEntry kVerbs[] = {
-    {Verb::Help, "--help", {}, 0, ""},
-    {Verb::Help, "-h", {}, 0, ""},
-    {Verb::Help, "help", {}, 0, ""},
-    {Verb::Trace, "trace", {"--wavedrom"}, 1, "a FILE"},
-    {Verb::Table, "table", {"--timing", "--json"}, 1, "one FILE"},
-    {Verb::Compare, "compare", {}, 2, "FILE and EXPECTED"},
-    {Verb::Resave, "resave", {}, 2, "IN and OUT"},
-    {Verb::Check, "check", {"--strict", "--json"}, -1, "at least one FILE"},
-    {Verb::Explain, "explain", {"--json"}, 1, "FILE and TARGET"},
+const Option kOptions[] = {
+    {"--json"},
+    {"--junit"},
+    {"--strict"},
+    {"--timing"},
+    {"--wavedrom"},
+    {"--jobs", Option::Takes::Whole, 1, kMaxJobs},
+    {"--max-steps", Option::Takes::Whole, 1, kSettleBound},
+    {"--time-limit", Option::Takes::Seconds},
 };
 
 ParsedArguments Refuse(std::string reason) { return {std::nullopt, std::move(reason)}; }
 
+// Reads the option at args[i] into command, with its value, moving i past what it used;
+// the reason when it is unknown to the verb or its value does not fit.
+std::optional<std::string> TakeOption(const std::vector<std::string>& args, std::size_t& i,
+                                      Command& command) {
+  const std::string& arg = args[i];
+  const std::size_t equals = arg.find('=');
+  const std::string name = arg.substr(0, equals);
+  const auto known = std::find_if(std::begin(kOptions), std::end(kOptions),
+                                  [&](const Option& o) { return o.name == name; });
+  const std::vector<std::string_view>& allowed = command.verb->options;
+  if (known == std::end(kOptions) ||
+      std::find(allowed.begin(), allowed.end(), name) == allowed.end()) {
+    return std::string(command.verb->name) + " has no option '" + arg + "'";
+  }
+  if (known->takes == Option::Takes::Nothing) {
+    if (equals != std::string::npos) return name + " takes no value";
+    command.options.emplace_back(name, "");
+    return std::nullopt;
+  }
+  std::string value;
+  if (equals != std::string::npos) {
+    value = arg.substr(equals + 1);
+  } else if (i + 1 < args.size()) {
+    value = args[++i];
+  } else {
+    return name + " needs " + known->Wanted();
+  }
+  if (!known->Fits(value)) return name + " needs " + known->Wanted() + ", not '" + value + "'";
+  command.options.emplace_back(name, std::move(value));
+  return std::nullopt;
+}
+
+// Why command breaks its verb's rules on operand count and exclusive options, or nothing.
+std::optional<std::string> Misfit(const Command& command) {
+  const Verb& verb = *command.verb;
+  const std::string name(verb.name);
+  const auto given = static_cast<int>(command.operands.size());
+  if (verb.maxOperands == 0 && given > 0) return name + " takes no arguments";
+  if (given < verb.minOperands ||
+      (verb.maxOperands != Verb::kAnyNumber && given > verb.maxOperands)) {
+    return name + " needs " + std::string(verb.operandsWanted);
+  }
+  const auto together = std::count_if(verb.exclusive.begin(), verb.exclusive.end(),
+                                      [&](std::string_view o) { return command.Has(o); });
+  if (together > 1) {
+    std::string list;
+    for (std::string_view o : verb.exclusive) {
+      list += (list.empty() ? "" : " and ") + std::string(o);
+    }
+    return list + " cannot be given together";
+  }
+  if (verb.checkOperands) return verb.checkOperands(command.operands);
+  return std::nullopt;
+}
+
 }  // namespace
 
 bool Command::Has(std::string_view option) const {
-  return std::find(options.begin(), options.end(), option) != options.end();
+  return std::any_of(options.begin(), options.end(),
+                     [&](const auto& o) { return o.first == option; });
+}
+
+std::optional<std::string> Command::Value(std::string_view option) const {
+  const auto last = std::find_if(options.rbegin(), options.rend(),
+                                 [&](const auto& o) { return o.first == option; });
+  if (last == options.rend()) return std::nullopt;
+  return last->second;
+}
+
+int Command::Number(std::string_view option, int fallback) const {
+  const std::optional<std::string> value = Value(option);
+  if (!value) return fallback;
+  return tool::Number(*value, 0, std::numeric_limits<int>::max()).value_or(fallback);
+}
+
+WorkLimits Command::Limits() const {
+  WorkLimits limits{Number("--max-steps", kSettleBound), std::nullopt};
+  if (const std::optional<std::string> written = Value("--time-limit")) {
+    const std::chrono::duration<double> seconds(*Seconds(*written));
+    limits.timeLimit =
+        TimeLimit{std::chrono::duration_cast<std::chrono::nanoseconds>(seconds), *written};
+  }
+  return limits;
 }
 
 std::optional<Action> ParseAction(std::string_view text) {
@@ -70,44 +175,25 @@ std::optional<Action> ParseAction(std::string_view text) {
   return std::nullopt;
 }
 
-ParsedArguments ParseArguments(const std::vector<std::string>& args) {
+ParsedArguments ParseArguments(std::span<const Verb> verbs, const std::vector<std::string>& args) {
   if (args.empty()) return Refuse("no command given");
-  const auto entry = std::find_if(std::begin(kVerbs), std::end(kVerbs),
-                                  [&](const VerbEntry& e) { return e.name == args.front(); });
-  if (entry == std::end(kVerbs)) return Refuse("unknown command '" + args.front() + "'");
-
-  Command command{entry->verb, {}, {}, {}, {}};
-  auto rest = args.begin() + 1;
-  for (; rest != args.end() && rest->rfind("--", 0) == 0; ++rest) {
-    if (std::find(entry->options.begin(), entry->options.end(), *rest) == entry->options.end()) {
-      return Refuse(args.front() + " has no option '" + *rest + "'");
+  const auto verb = std::find_if(verbs.begin(), verbs.end(),
+                                 [&](const Verb& v) { return v.name == args.front(); });
+  if (verb == verbs.end()) return Refuse("unknown command '" + args.front() + "'");
+  Command command{&*verb, {}, {}};
+  bool optionsEnded = false;
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (optionsEnded || arg == "-" || !arg.starts_with('-')) {
+      command.operands.push_back(arg);
+    } else if (arg == "--") {
+      optionsEnded = true;
+    } else if (std::optional<std::string> wrong = TakeOption(args, i, command)) {
+      return Refuse(std::move(*wrong));
     }
-    command.options.push_back(*rest);
   }
-  if (entry->verb == Verb::Help) {
-    if (rest != args.end()) return Refuse("help takes no arguments");
-    return {command, {}};
-  }
-  if (entry->verb == Verb::Trace || entry->verb == Verb::Explain) {
-    const bool explain = entry->verb == Verb::Explain;
-    if (args.end() - rest < (explain ? 2 : 1)) {
-      return Refuse(args.front() + " needs " + std::string(entry->filesWanted));
-    }
-    command.files.push_back(*rest++);
-    if (explain) command.target = *rest++;
-    for (; rest != args.end(); ++rest) {
-      std::optional<Action> action = ParseAction(*rest);
-      if (!action) return Refuse("bad action '" + *rest + "' (expected t<slot>, tI<n>, p or p<N>)");
-      command.actions.push_back(*action);
-    }
-    return {command, {}};
-  }
-  command.files.assign(rest, args.end());
-  const int given = static_cast<int>(command.files.size());
-  if (entry->files > 0 ? given != entry->files : given == 0) {
-    return Refuse(args.front() + " needs " + std::string(entry->filesWanted));
-  }
-  return {command, {}};
+  if (std::optional<std::string> wrong = Misfit(command)) return Refuse(std::move(*wrong));
+  return {std::move(command), {}};
 }
 
 }  // namespace tessara::tool

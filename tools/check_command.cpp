@@ -1,15 +1,13 @@
 #include "check_command.h"
 
-#include <nlohmann/json.hpp>
-
 #include "exit_codes.h"
 #include "io/circuit_file.h"
 #include "io/circuit_warnings.h"
+#include "json.h"
 #include "summary.h"
 
 namespace tessara::tool {
 
-using Json = nlohmann::ordered_json;  // keys in the order written
 namespace {
 
 Json ToJson(const std::string& path, const Counts& counts,
@@ -20,7 +18,8 @@ Json ToJson(const std::string& path, const Counts& counts,
   for (const CircuitWarning& warning : warnings) {
     list.push_back({{"line", warning.line}, {"text", warning.text}});
   }
-  return {{"file", path},
+  return {{"tessara", kJsonFormat},
+          {"file", path},
           {"ok", true},
           {"gates", gates},
           {"inputs", counts.inputs},
@@ -35,17 +34,17 @@ Json ToJson(const std::string& path, const Counts& counts,
 int Check(const Command& command, std::ostream& out, std::ostream& err) {
   const bool json = command.Has("--json");
   bool failed = false, warned = false;
-  for (const std::string& path : command.files) {
+  for (const std::string& path : command.operands) {
     const LoadResult loaded = LoadCircuitFile(path);
     if (!loaded.document) {
       failed = true;
       err << Describe(path, loaded.error) << '\n';
       if (json) {
-        out << Json{{"file", path},
-                    {"ok", false},
-                    {"line", loaded.error.line > 0 ? Json(loaded.error.line) : nullptr},
-                    {"error", loaded.error.reason}}
-                   .dump()
+        out << Dump({{"tessara", kJsonFormat},
+                     {"file", path},
+                     {"ok", false},
+                     {"line", loaded.error.line > 0 ? Json(loaded.error.line) : nullptr},
+                     {"error", loaded.error.reason}})
             << '\n';
       }
       continue;
@@ -54,7 +53,7 @@ int Check(const Command& command, std::ostream& out, std::ostream& err) {
     const std::vector<CircuitWarning> warnings = FindWarnings(*loaded.document);
     warned = warned || !warnings.empty();
     if (json) {
-      out << ToJson(path, counts, warnings).dump() << '\n';
+      out << Dump(ToJson(path, counts, warnings)) << '\n';
       continue;
     }
     out << Summary(path, counts) << '\n';

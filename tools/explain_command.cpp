@@ -2,18 +2,20 @@
 
 #include <cctype>
 #include <charconv>
-#include <nlohmann/json.hpp>
 #include <optional>
 
+#include "exit_codes.h"
+#include "help.h"
+#include "io/circuit_file.h"
 #include "io/explanation_text.h"
+#include "json.h"
 #include "sim/explanation.h"
 #include "sim/run_history.h"
 #include "sim/signal_rows.h"
+#include "sim/terminals.h"
 #include "trace.h"
 
 namespace tessara::tool {
-
-using Json = nlohmann::ordered_json;  // keys in the order written
 namespace {
 
 // A name without its spaces, in capitals: "and 3" and "AND3" both read "AND3".
@@ -85,7 +87,7 @@ Json ToJson(const Explanation& explanation, const std::vector<SignalRow>& rows) 
                       {"cause", CauseName(event.cause)},
                       {"inputs", inputs}});
   }
-  return {{"tessara", 1},
+  return {{"tessara", kJsonFormat},
           {"target", RowName(rows, explanation.slot)},
           {"value", int{explanation.value}},
           {"step", explanation.step},
@@ -95,23 +97,47 @@ Json ToJson(const Explanation& explanation, const std::vector<SignalRow>& rows) 
 
 }  // namespace
 
-ExplainOutput Explain(const Command& command, Document& doc) {
+std::optional<std::string> CheckExplainOperands(std::span<const std::string> operands) {
+  for (const std::string& text : operands.subspan(2)) {
+    if (!ParseAction(text)) return "bad action '" + text + "' (expected t<slot>, tI<n>, p or p<N>)";
+  }
+  return std::nullopt;
+}
+
+int ExplainCommand(const Command& command, std::ostream& out, std::ostream& err) {
+  const std::string& path = command.operands[0];
+  LoadResult loaded = LoadCircuitFile(path);
+  if (!loaded.document) {
+    err << Describe(path, loaded.error) << '\n';
+    return kExitBadFile;
+  }
+  Document& doc = *loaded.document;
+  std::vector<Action> actions;
+  for (std::size_t i = 2; i < command.operands.size(); ++i) {
+    actions.push_back(*ParseAction(command.operands[i]));
+  }
+  if (std::optional<Action> bad = InputOutOfRange(doc, actions)) {
+    return UsageError("bad action '" + bad->text + "': the circuit has " +
+                          std::to_string(FindTerminals(doc).inputs.size()) + " inputs",
+                      err);
+  }
   const std::vector<SignalRow> rows = SignalRows(doc);
-  const std::string_view target = command.target;
+  const std::string_view target = command.operands[1];
   const std::size_t at = target.find('@');
   const SignalRow* row = FindRow(rows, target.substr(0, at));
   if (!row) {
-    return {{},
-            "no gate '" + std::string(target.substr(0, at)) + "' in " + command.files.front() +
-                "; it has " + RowNames(rows)};
+    return UsageError("no gate '" + std::string(target.substr(0, at)) + "' in " + path +
+                          "; it has " + RowNames(rows),
+                      err);
   }
   const std::optional<std::size_t> asked =
       at == std::string_view::npos ? std::nullopt : StepNumber(target.substr(at + 1));
   if (at != std::string_view::npos && !asked) {
-    return {{}, "bad step in '" + command.target + "' (expected NAME@STEP, STEP a number)"};
+    return UsageError(
+        "bad step in '" + std::string(target) + "' (expected NAME@STEP, STEP a number)", err);
   }
   RunHistory history;
-  RunActions(doc, command.actions, [&](const RunRecord& record) {
+  RunActions(doc, actions, [&](const RunRecord& record) {
     if (record.cause == StepCause::PowerUp) {
       history.Start(CaptureState(doc));
     } else {
@@ -120,13 +146,18 @@ ExplainOutput Explain(const Command& command, Document& doc) {
   });
   const std::size_t step = asked.value_or(history.Last());
   if (step < history.First() || step > history.Last()) {
-    return {{},
-            "step " + std::to_string(step) + " is outside the run (steps " +
-                std::to_string(history.First()) + " to " + std::to_string(history.Last()) + ")"};
+    return UsageError("step " + std::to_string(step) + " is outside the run (steps " +
+                          std::to_string(history.First()) + " to " +
+                          std::to_string(history.Last()) + ")",
+                      err);
   }
   const Explanation explanation = tessara::Explain(doc, history, row->slot, step);
-  if (command.Has("--json")) return {ToJson(explanation, rows).dump() + '\n', {}};
-  return {ExplanationText(explanation, rows), {}};
+  if (command.Has("--json")) {
+    out << Dump(ToJson(explanation, rows)) << '\n';
+  } else {
+    out << ExplanationText(explanation, rows);
+  }
+  return kExitOk;
 }
 
 }  // namespace tessara::tool

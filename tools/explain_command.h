@@ -2,23 +2,24 @@
 // toggles that caused it (sim/explanation.h), as text (io/explanation_text.h) or JSON.
 #pragma once
 
+#include <optional>
+#include <ostream>
+#include <span>
 #include <string>
 
 #include "arguments.h"
-#include "model/document.h"
 
 namespace tessara::tool {
 
-struct ExplainOutput {
-  std::string text;        // what to print on stdout
-  std::string usageError;  // when not empty, the reason TARGET does not fit; text is empty
-};
+// Operands FILE TARGET[@STEP] ACTION...: why the actions are not all actions, or nothing.
+std::optional<std::string> CheckExplainOperands(std::span<const std::string> operands);
 
-// Runs command.actions on doc as trace does, recording every step, then explains
-// command.target, "NAME" or "NAME@STEP": NAME a row name of the timeline, spaces and
-// letter case aside ("AND3", "and 3"), STEP a kept step (default: the last). With
-// --json, one JSON object {"tessara": 1, "target", "value", "step", "events", "more"}.
-// Requires every tI<n> of the actions in range.
-ExplainOutput Explain(const Command& command, Document& doc);
+// Loads FILE, runs the actions on it as trace does, recording every step, then explains
+// TARGET, "NAME" or "NAME@STEP": NAME a row name of the timeline, spaces and letter case
+// aside ("AND3", "and 3"), STEP a kept step (default: the last). Prints the lines on out,
+// or with --json one JSON object {"tessara": 1, "target", "value", "step", "events",
+// "more"}; returns the exit status (a file that cannot be read: 1 with its reason on err;
+// a TARGET, STEP or tI<n> the circuit or run does not have: a usage error on err).
+int ExplainCommand(const Command& command, std::ostream& out, std::ostream& err);
 
 }  // namespace tessara::tool

@@ -1,22 +1,28 @@
 #include "help.h"
 
+#include "exit_codes.h"
+
 namespace tessara::tool {
 namespace {
 
 constexpr std::string_view kUsage = R"help(Usage:
   tessara-sim trace [--wavedrom] FILE [ACTION...]
-  tessara-sim table [--timing] [--json] FILE
-  tessara-sim compare FILE EXPECTED
+  tessara-sim table [--timing] [--json] [--max-steps N] [--time-limit SECONDS] FILE
+  tessara-sim compare [--json] [--max-steps N] [--time-limit SECONDS] FILE EXPECTED
+  tessara-sim grade [--json | --junit] [--jobs N] [--max-steps N] [--time-limit SECONDS] EXPECTED PATH...
   tessara-sim check [--strict] [--json] FILE...
   tessara-sim resave IN OUT
   tessara-sim explain [--json] FILE TARGET[@STEP] [ACTION...]
   tessara-sim --help
+  tessara-sim --version
 )help";
 
 constexpr std::string_view kDetails = R"help(
 Runs Tessara circuit files (.cir) without the window. FILE is loaded as File > Open
-loads it: the whole file or nothing, and printed as given. Options come before the
-files.
+loads it: the whole file or nothing, and printed as given. Options may come before
+or after the files, a value after its option or joined to it ("--jobs 4",
+"--jobs=4"); "--" ends the options; an unknown option is a usage error wherever it
+stands.
 
 trace [--wavedrom] FILE [ACTION...]
   Powers the circuit up and applies the actions in order:
@@ -39,34 +45,68 @@ trace [--wavedrom] FILE [ACTION...]
   one character per record of the text trace (load, then one per action line):
   0 or 1, or "." when equal to the one before.
 
-table [--timing] [--json] FILE
-  Prints the truth table. Inputs I1..In and outputs O1..Om are numbered in
-  on-screen order, top to bottom (by y, ties by slot). The header reads
-  "I1 I2 | O1 O2"; then one row per combination in binary counting order, I1 the
-  most significant bit, e.g. "0 1 | 1 0". Each row starts from the circuit as
-  loaded (every value 0) with that row's inputs toggled on, and is stepped until
-  its state (every gate's output and stored inputs) repeats: it settles at step K
-  with period P for the smallest K, then the smallest P, with state K+P = state K.
-  P = 1: the outputs of state K. P > 1: an output that is the same in every state
-  of the cycle shows its value, one that differs shows "~". A row whose state does
-  not repeat within 1000000 steps (K + P > 1000000) shows "~" for each output that
-  changed and the value of the others. Without inputs the table has one row
-  ("| 0"); more than 16 inputs are refused with exit status 1.
+table [--timing] [--json] [--max-steps N] [--time-limit SECONDS] FILE
+  Prints the truth table, each row as soon as it is settled. Inputs I1..In and
+  outputs O1..Om are numbered in on-screen order, top to bottom (by y, ties by
+  slot). The header reads "I1 I2 | O1 O2"; then one row per combination in binary
+  counting order, I1 the most significant bit, e.g. "0 1 | 1 0". Each row starts
+  from the circuit as loaded (every value 0) with that row's inputs toggled on, and
+  is stepped until its state (every gate's output and stored inputs) repeats: it
+  settles at step K with period P for the smallest K, then the smallest P, with
+  state K+P = state K. P = 1: the outputs of state K. P > 1: an output that is the
+  same in every state of the cycle shows its value, one that differs shows "~". A
+  row whose state does not repeat within N steps (--max-steps, K + P > N) shows "~"
+  for each output that changed and the value of the others. Without inputs the
+  table has one row ("| 0"); more than 16 inputs are refused with exit status 1.
   --timing: each row gets two spaces and "(settles after K steps)",
-  "(repeats every P steps from step K)" or "(no repeat within 1000000 steps)".
-  --json: one JSON object instead: {"file": FILE, "inputs": [slot, ...],
-  "outputs": [slot, ...], "rows": [{"in": "01", "out": "1~", "steps": K,
-  "period": P}, ...]}; steps and period are null for a row that did not repeat.
+  "(repeats every P steps from step K)" or "(no repeat within N steps)".
+  --json: one JSON object at the end instead: {"tessara": 1, "file": FILE,
+  "inputs": [slot, ...], "outputs": [slot, ...], "rows": [{"in": "01", "out":
+  "1~", "steps": K, "period": P}, ...]}; steps and period are null for a row that
+  did not repeat.
 
-compare FILE EXPECTED
-  Compares the truth table of circuit FILE with EXPECTED's, inputs and outputs
-  matched by position. EXPECTED is a circuit file, or a text holding a table as
-  `table` prints it when its first line that is neither empty nor starts with '#'
-  holds a "|": empty and '#' lines are skipped, the header's names only counted,
-  rows may come in any order (each combination once) and a trailing "(...)" note
-  is ignored. Prints "same"; or "expected N inputs and M outputs, found n inputs
-  and m outputs"; or one line per differing row in table order,
-  "row 0 1 0: expected 1 0, got 1 1", then "D of R rows differ".
+compare [--json] [--max-steps N] [--time-limit SECONDS] FILE EXPECTED
+  Compares the truth table of circuit FILE with EXPECTED's (see Expected answers),
+  inputs and outputs matched by position. Prints "same"; or "expected N inputs and
+  M outputs, found n inputs and m outputs"; or one line per differing row in table
+  order, "row 0 1 0: expected 1 0, got 1 1", then "D of R rows differ". A FILE that
+  cannot be used is named on stderr with its reason.
+  --json: one JSON object instead, {"tessara": 1, "file": FILE, "result": "same" |
+  "differ" | "failed", "rows": R, "differ": D, "diffs": [{"in": "010", "expected":
+  "10", "got": "11"}, ...], "reason": null or TEXT}: rows and differ are null
+  unless rows were compared; reason is the counts line of a file that differs in
+  its counts, or why a file failed.
+    {"tessara":1,"file":"ada.cir","result":"differ","rows":4,"differ":1,
+     "diffs":[{"in":"11","expected":"01","got":"00"}],"reason":null}
+
+grade [--json | --junit] [--jobs N] [--max-steps N] [--time-limit SECONDS] EXPECTED PATH...
+  Compares every circuit file with EXPECTED as compare does, in one run. PATH is a
+  circuit file, or a folder standing for every *.cir file directly inside it, in
+  byte order of the names. Files are graded on N threads at once (--jobs, default:
+  the machine's cores); the output keeps the order of the arguments. One line per
+  file, then the counts:
+    a/ann.cir: same
+    a/bob.cir: 3 of 8 rows differ
+    a/cid.cir: expected 2 inputs and 1 outputs, found 3 inputs and 1 outputs
+    a/dee.cir: line 7: expected #TRUE# or #FALSE#, found "2"
+    a/eve.cir: time limit of 10 s reached
+    5 files: 1 same, 2 differ, 2 failed
+  A file that cannot be read, is damaged, has more than 16 inputs or runs past the
+  time limit has failed, with its reason as compare gives it. Exit status 0 when
+  every file is the same, 3 when any differs and none failed, 1 when any failed or
+  EXPECTED cannot be used.
+  --json: one JSON object, {"tessara": 1, "expected": EXPECTED, "files": [...],
+  "summary": {"files": 5, "same": 1, "differ": 2, "failed": 2}}, each file's object
+  as compare --json writes it but without "tessara".
+  --junit: JUnit XML, one <testsuite name="tessara grade" tests="5" failures="2"
+  errors="2"> with one <testcase name="PATH" classname="tessara grade"> per file,
+  holding <failure message="3 of 8 rows differ"> (or the counts line) with the
+  differing rows as its text when the file differs, <error message="REASON"> when
+  it failed:
+    <testcase name="a/bob.cir" classname="tessara grade">
+      <failure message="1 of 4 rows differ">row 1 1: expected 0 1, got 0 0
+    </failure>
+    </testcase>
 
 check [--strict] [--json] FILE...
   Checks each FILE, also after one that fails. For a file that loads, prints
@@ -87,9 +127,10 @@ check [--strict] [--json] FILE...
   input 0 of not, output and node whatever its input number, on input 0 or 1 of
   the two-input kinds and on neither for number 2.
   --strict: exit status 3 when any file has a warning.
-  --json: one JSON object per file per line, {"file", "ok": true, "gates":
-  {"and": 2, ...}, "inputs", "outputs", "nodes", "links", "warnings": [{"line",
-  "text"}]}, or {"file", "ok": false, "line", "error"} for a file that fails.
+  --json: one JSON object per file per line, {"tessara": 1, "file", "ok": true,
+  "gates": {"and": 2, ...}, "inputs", "outputs", "nodes", "links", "warnings":
+  [{"line", "text"}]}, or {"tessara": 1, "file", "ok": false, "line", "error"} for
+  a file that fails.
 
 resave IN OUT
   Loads IN and writes OUT as File > Save As does. Deleted gates come back as empty
@@ -124,15 +165,47 @@ explain [--json] FILE TARGET[@STEP] [ACTION...]
   "toggle", "prop" or "first-kept"; from and at are null for an input not linked,
   and from is "bend" for a bend with no gate before it.
 
+Expected answers (compare, grade):
+  EXPECTED is a table text when its first line that is neither empty nor starts
+  with '#' holds a "|"; anything else is read as a circuit file, its table made
+  within the limits below, and refused with the circuit reader's reason. "-" reads
+  EXPECTED from standard input. A table text is read as table prints it, up to
+  16 MiB: a byte-order mark and CRLF or CR line ends as in circuit files; empty and
+  '#' lines skipped; the header's names only counted (a header is needed: a first
+  line of cells is refused); rows in any order, each combination once; a trailing
+  "(...)" note ignored. An output cell X matches 0, 1 and ~. A row left out is an
+  error unless the text holds the line "# rows left out are don't care"; then it
+  matches anything:
+    # rows left out are don't care
+    A B | S C
+    1 1 | 0 1
+    0 1 | 1 X
+
+Limits on work (table, compare, grade):
+  --max-steps N         follows each row for at most N steps, 1 to 1000000
+                        (default 1000000)
+  --time-limit SECONDS  table and compare: for the whole run; past it they print
+                        "FILE: time limit of SECONDS s reached" on stderr and exit
+                        with status 1 (table keeps the rows it printed). grade:
+                        for each file, and for EXPECTED when it is a circuit;
+                        past it the file has failed with "time limit of SECONDS s
+                        reached". SECONDS is a number above 0, at most 1000000.
+
+JSON: every object carries "tessara": 1, the version of its format, and is valid
+  UTF-8: each byte of a file name that is not UTF-8 is written as U+FFFD. The JSON
+  Schema of every object is installed as
+  /usr/share/tessara/tessara-sim.schema.json.
+
 Exit status:
-  0  success; compare: the tables are the same
+  0  success; compare, grade: the tables are the same
   1  a file cannot be read, is damaged or cannot be written, a table text is
-     malformed, or a table would need more than 16 inputs; one line on stderr
-     names the file ("FILE: line N: reason" where a line applies)
+     malformed, a table would need more than 16 inputs, or the time limit was
+     reached; one line on stderr names the file ("FILE: line N: reason" where a
+     line applies); grade: also when any file failed
   2  usage error: unknown command or option, missing or extra arguments, a bad
-     action, or a TARGET or STEP the circuit or run does not have; checked before
-     anything is printed
-  3  compare: the tables differ; check --strict: a file has a warning
+     value or action, --json with --junit, or a TARGET or STEP the circuit or run
+     does not have; checked before anything is printed
+  3  compare, grade: the tables differ; check --strict: a file has a warning
 )help";
 
 }  // namespace
@@ -140,5 +213,12 @@ Exit status:
 std::string_view UsageText() { return kUsage; }
 
 std::string HelpText() { return std::string(kUsage) + std::string(kDetails); }
+
+std::string VersionText() { return "tessara-sim " TESSARA_VERSION "\n"; }
+
+int UsageError(const std::string& reason, std::ostream& err) {
+  err << "tessara-sim: " << reason << '\n' << UsageText();
+  return kExitUsage;
+}
 
 }  // namespace tessara::tool

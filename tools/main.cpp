@@ -1,6 +1,6 @@
-// tessara-sim: loads circuit files and prints traces, truth tables, comparisons,
-// checks and explanations, or writes a circuit back; the pieces live in
-// tessara_sim_lib, this file dispatches and turns failures into exit codes.
+// tessara-sim: loads circuit files and prints traces, truth tables, comparisons, grades,
+// checks and explanations, or writes a circuit back. The pieces live in tessara_sim_lib; this file
+// holds the table of verbs, dispatches and turns failures into exit codes.
 #include <iostream>
 #include <optional>
 #include <string>
@@ -10,6 +10,7 @@
 #include "check_command.h"
 #include "exit_codes.h"
 #include "explain_command.h"
+#include "grade_command.h"
 #include "help.h"
 #include "io/circuit_file.h"
 #include "sim/terminals.h"
@@ -21,86 +22,90 @@ namespace {
 using namespace tessara;
 using namespace tessara::tool;
 
-int UsageError(const std::string& reason) {
-  std::cerr << "tessara-sim: " << reason << '\n' << UsageText();
-  return kExitUsage;
-}
-
-// The document in path, or nothing after telling stderr why not.
-std::optional<Document> Load(const std::string& path) {
+// The document in path, or nothing after telling err why not.
+std::optional<Document> Load(const std::string& path, std::ostream& err) {
   LoadResult loaded = LoadCircuitFile(path);
-  if (!loaded.document) std::cerr << Describe(path, loaded.error) << '\n';
+  if (!loaded.document) err << Describe(path, loaded.error) << '\n';
   return std::move(loaded.document);
 }
 
-// Why a tI<n> action does not fit doc, if one does not.
-std::optional<std::string> ActionOutOfRange(const Command& command, const Document& doc) {
-  const std::optional<Action> bad = InputOutOfRange(doc, command.actions);
-  if (!bad) return std::nullopt;
-  return "bad action '" + bad->text + "': the circuit has " +
-         std::to_string(FindTerminals(doc).inputs.size()) + " inputs";
+std::optional<std::string> CheckActions(std::span<const std::string> operands) {
+  for (const std::string& text : operands.subspan(1)) {
+    if (!ParseAction(text)) return "bad action '" + text + "' (expected t<slot>, tI<n>, p or p<N>)";
+  }
+  return std::nullopt;
 }
 
-int Trace(const Command& command, Document& doc) {
-  if (std::optional<std::string> bad = ActionOutOfRange(command, doc)) return UsageError(*bad);
+int Trace(const Command& command, std::ostream& out, std::ostream& err) {
+  std::optional<Document> doc = Load(command.operands.front(), err);
+  if (!doc) return kExitBadFile;
+  std::vector<Action> actions;
+  for (std::size_t i = 1; i < command.operands.size(); ++i) {
+    actions.push_back(*ParseAction(command.operands[i]));
+  }
+  if (std::optional<Action> bad = InputOutOfRange(*doc, actions)) {
+    return UsageError("bad action '" + bad->text + "': the circuit has " +
+                          std::to_string(FindTerminals(*doc).inputs.size()) + " inputs",
+                      err);
+  }
   if (command.Has("--wavedrom")) {
-    WriteWaveDrom(doc, command.actions, std::cout);
+    WriteWaveDrom(*doc, actions, out);
   } else {
-    WriteTrace(doc, command.actions, std::cout);
+    WriteTrace(*doc, actions, out);
   }
   return kExitOk;
 }
 
-int PrintExplanation(const Command& command, Document& doc) {
-  if (std::optional<std::string> bad = ActionOutOfRange(command, doc)) return UsageError(*bad);
-  const ExplainOutput output = Explain(command, doc);
-  if (!output.usageError.empty()) return UsageError(output.usageError);
-  std::cout << output.text;
-  return kExitOk;
-}
-
-int Resave(const Document& doc, const std::string& out) {
-  if (std::optional<FileError> error = SaveCircuitFile(doc, out)) {
-    std::cerr << Describe(out, *error) << '\n';
+int Resave(const Command& command, std::ostream&, std::ostream& err) {
+  const std::optional<Document> doc = Load(command.operands.front(), err);
+  if (!doc) return kExitBadFile;
+  const std::string& out = command.operands.back();
+  if (std::optional<FileError> error = SaveCircuitFile(*doc, out)) {
+    err << Describe(out, *error) << '\n';
     return kExitBadFile;
   }
   return kExitOk;
 }
 
-int Run(const Command& command) {
-  switch (command.verb) {
-    case Verb::Help:
-      std::cout << HelpText();
-      return kExitOk;
-    case Verb::Compare:
-      return Compare(command, std::cout, std::cerr);
-    case Verb::Check:
-      return Check(command, std::cout, std::cerr);
-    default:
-      break;
-  }
-  std::optional<Document> doc = Load(command.files.front());
-  if (!doc) return kExitBadFile;
-  switch (command.verb) {
-    case Verb::Trace:
-      return Trace(command, *doc);
-    case Verb::Table:
-      return Table(command, *doc, std::cout, std::cerr);
-    case Verb::Resave:
-      return Resave(*doc, command.files.back());
-    case Verb::Explain:
-      return PrintExplanation(command, *doc);
-    default:
-      return kExitOk;
-  }
+int Help(const Command&, std::ostream& out, std::ostream&) {
+  out << HelpText();
+  return kExitOk;
 }
+
+int Version(const Command&, std::ostream& out, std::ostream&) {
+  out << VersionText();
+  return kExitOk;
+}
+
+constexpr int kAny = Verb::kAnyNumber;
+
+const Verb kVerbs[] = {
+    {"--help", {}, 0, 0, "", Help},
+    {"-h", {}, 0, 0, "", Help},
+    {"help", {}, 0, 0, "", Help},
+    {"--version", {}, 0, 0, "", Version},
+    {"trace", {"--wavedrom"}, 1, kAny, "a FILE", Trace, {}, CheckActions},
+    {"table", {"--timing", "--json", "--max-steps", "--time-limit"}, 1, 1, "one FILE", Table},
+    {"compare", {"--json", "--max-steps", "--time-limit"}, 2, 2, "FILE and EXPECTED", Compare},
+    {"grade",
+     {"--json", "--junit", "--jobs", "--max-steps", "--time-limit"},
+     2,
+     kAny,
+     "EXPECTED and at least one PATH",
+     GradeCommand,
+     {"--json", "--junit"}},
+    {"check", {"--strict", "--json"}, 1, kAny, "at least one FILE", Check},
+    {"resave", {}, 2, 2, "IN and OUT", Resave},
+    {"explain", {"--json"}, 2, kAny, "FILE and TARGET", ExplainCommand, {}, CheckExplainOperands},
+};
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  const ParsedArguments parsed = ParseArguments(std::vector<std::string>(argv + 1, argv + argc));
-  if (!parsed.command) return UsageError(parsed.error);
-  const int status = Run(*parsed.command);
+  const ParsedArguments parsed =
+      ParseArguments(kVerbs, std::vector<std::string>(argv + 1, argv + argc));
+  if (!parsed.command) return UsageError(parsed.error, std::cerr);
+  const int status = parsed.command->verb->run(*parsed.command, std::cout, std::cerr);
   if (!std::cout.flush()) {
     std::cerr << "tessara-sim: cannot write to standard output\n";
     return kExitBadFile;

@@ -1,12 +1,24 @@
 #include "summary.h"
 
-#include "model/gatekinds.h"
+#include <algorithm>
+
+#include "model/kinds.h"
 #include "used_slots.h"
 
 namespace tessara::tool {
 namespace {
 
-constexpr Long kKindOrder[] = {kAndGate, kNandGate, kOrGate, kNorGate, kNotGate, kXorGate};
+// The logic gates in the order the summary lists them.
+std::vector<const KindFacts*> SummaryOrder() {
+  std::vector<const KindFacts*> order;
+  for (const KindFacts& kind : kKinds) {
+    if (kind.summaryPlace > 0) order.push_back(&kind);
+  }
+  std::sort(order.begin(), order.end(), [](const KindFacts* a, const KindFacts* b) {
+    return a->summaryPlace < b->summaryPlace;
+  });
+  return order;
+}
 
 std::string Count(int count, const std::string& noun) {
   return std::to_string(count) + ' ' + noun + (count == 1 ? "" : "s");
@@ -16,10 +28,10 @@ std::string Count(int count, const std::string& noun) {
 
 Counts CountSlots(const Document& doc) {
   Counts counts;
-  for (Long kind : kKindOrder) {
+  for (const KindFacts* kind : SummaryOrder()) {
     int present = 0;
-    for (Integer slot : UsedSlots(doc)) present += doc.Gates(slot).GetType() == kind ? 1 : 0;
-    if (present > 0) counts.kinds.emplace_back(KindName(kind), present);
+    for (Integer slot : UsedSlots(doc)) present += doc.Gates(slot).GetType() == kind->code ? 1 : 0;
+    if (present > 0) counts.kinds.emplace_back(kind->word, present);
     counts.gates += present;
   }
   for (Integer slot : UsedSlots(doc)) {

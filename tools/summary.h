@@ -10,7 +10,8 @@
 namespace tessara::tool {
 
 struct Counts {
-  // The logic gates of each kind present, in the order and nand or nor not xor.
+  // The logic gates of each kind present, in their summary places (model/kinds.h): and
+  // nand or nor not xor.
   std::vector<std::pair<std::string, int>> kinds;
   int gates = 0, inputs = 0, outputs = 0, nodes = 0, links = 0;  // used slots of each sort
 };

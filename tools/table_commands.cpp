@@ -1,29 +1,20 @@
 #include "table_commands.h"
 
-#include <nlohmann/json.hpp>
+#include <chrono>
 #include <optional>
 
 #include "exit_codes.h"
-#include "io/circuit_file.h"
+#include "grade_reports.h"
 #include "io/table_text.h"
+#include "json.h"
 #include "sim/terminals.h"
-#include "sim/truth_table.h"
 
 namespace tessara::tool {
-
-using Json = nlohmann::ordered_json;  // keys in the order written
 namespace {
 
-// doc's table, or nothing after telling err that it has too many inputs.
-std::optional<TruthTable> TableOf(const std::string& path, const Document& doc, std::ostream& err) {
-  const std::size_t inputs = FindTerminals(doc).inputs.size();
-  if (inputs > kMaxTableInputs) {
-    err << path << ": " << inputs << " inputs; a truth table takes at most " << kMaxTableInputs
-        << '\n';
-    return std::nullopt;
-  }
-  return MakeTruthTable(doc);
-}
+// Rows printed as they come are flushed at least this often, so that a slow table
+// shows its progress and a killed run keeps what it printed.
+constexpr std::chrono::milliseconds kFlushEvery{100};
 
 Json ToJson(const std::string& path, const Document& doc, const TruthTable& table) {
   const Terminals terminals = FindTerminals(doc);
@@ -36,71 +27,80 @@ Json ToJson(const std::string& path, const Document& doc, const TruthTable& tabl
     }
     rows.push_back({{"in", row.in}, {"out", row.out}, {"steps", steps}, {"period", period}});
   }
-  return {
-      {"file", path}, {"inputs", terminals.inputs}, {"outputs", terminals.outputs}, {"rows", rows}};
+  return {{"tessara", kJsonFormat},
+          {"file", path},
+          {"inputs", terminals.inputs},
+          {"outputs", terminals.outputs},
+          {"rows", rows}};
 }
 
-// The table of the circuit file at path, or nothing after telling err why not.
-std::optional<TruthTable> CircuitTable(const std::string& path, std::ostream& err) {
-  LoadResult loaded = LoadCircuitFile(path);
-  if (!loaded.document) {
-    err << Describe(path, loaded.error) << '\n';
-    return std::nullopt;
-  }
-  return TableOf(path, *loaded.document, err);
-}
-
-// EXPECTED's table: a table text when it looks like one, else a circuit file's.
-std::optional<TruthTable> ExpectedTable(const std::string& path, std::ostream& err) {
-  const TextResult file = ReadFileText(path);
-  if (!file.text) {
-    err << Describe(path, file.error) << '\n';
-    return std::nullopt;
-  }
-  if (!LooksLikeTableText(*file.text)) return CircuitTable(path, err);
-  TableTextResult read = ReadTableText(*file.text);
-  if (!read.table) err << Describe(path, read.error) << '\n';
-  return std::move(read.table);
+// The table of doc, each row written on out as it comes unless json.
+TruthTable PrintRows(const Document& doc, const TableLimits& limits, bool json, bool timing,
+                     std::ostream& out) {
+  if (json) return MakeTruthTable(doc, limits);
+  const Terminals terminals = FindTerminals(doc);
+  out << HeaderLine(terminals.inputs.size(), terminals.outputs.size());
+  auto flushed = std::chrono::steady_clock::now();
+  return MakeTruthTable(doc, limits, [&](const TableRow& row) {
+    out << RowLine(row, timing, limits.maxSteps);
+    if (std::chrono::steady_clock::now() - flushed >= kFlushEvery) {
+      out.flush();
+      flushed = std::chrono::steady_clock::now();
+    }
+  });
 }
 
 }  // namespace
 
-int Table(const Command& command, const Document& doc, std::ostream& out, std::ostream& err) {
-  const std::string& path = command.files.front();
-  const std::optional<TruthTable> table = TableOf(path, doc, err);
-  if (!table) return kExitBadFile;
-  if (command.Has("--json")) {
-    out << ToJson(path, doc, *table).dump() << '\n';
-  } else {
-    out << TableText(*table, command.Has("--timing"));
+int Table(const Command& command, std::ostream& out, std::ostream& err) {
+  const std::string& path = command.operands.front();
+  const LoadResult loaded = LoadCircuitFile(path);
+  if (!loaded.document) {
+    err << Describe(path, loaded.error) << '\n';
+    return kExitBadFile;
   }
+  if (std::optional<std::string> refusal = NoTableReason(*loaded.document)) {
+    err << path << ": " << *refusal << '\n';
+    return kExitBadFile;
+  }
+  const WorkLimits limits = command.Limits();
+  Deadlines deadlines(1);
+  const bool json = command.Has("--json");
+  const TruthTable table =
+      PrintRows(*loaded.document, {limits.maxSteps, limits.Start(deadlines, 0)}, json,
+                command.Has("--timing"), out);
+  if (table.stopped) {
+    err << path << ": " << limits.StopReason() << '\n';
+    return kExitBadFile;
+  }
+  if (json) out << Dump(ToJson(path, *loaded.document, table)) << '\n';
   return kExitOk;
 }
 
 int Compare(const Command& command, std::ostream& out, std::ostream& err) {
-  const std::optional<TruthTable> got = CircuitTable(command.files[0], err);
-  if (!got) return kExitBadFile;
-  const std::optional<TruthTable> expected = ExpectedTable(command.files[1], err);
-  if (!expected) return kExitBadFile;
-  if (got->inputs != expected->inputs || got->outputs != expected->outputs) {
-    out << "expected " << expected->inputs << " inputs and " << expected->outputs
-        << " outputs, found " << got->inputs << " inputs and " << got->outputs << " outputs\n";
-    return kExitDiffers;
+  const std::string &path = command.operands[0], &expectedPath = command.operands[1];
+  const WorkLimits limits = command.Limits();
+  Deadlines deadlines(1);
+  const std::stop_token stop = limits.Start(deadlines, 0);
+  const ExpectedTable expected = LoadExpected(expectedPath, limits, stop);
+  if (!expected.table) {
+    err << Describe(expectedPath, expected.error) << '\n';
+    return kExitBadFile;
   }
-  std::size_t differing = 0;
-  for (std::size_t i = 0; i < got->rows.size(); ++i) {
-    const TableRow &mine = got->rows[i], &theirs = expected->rows[i];
-    if (mine.out == theirs.out) continue;
-    ++differing;
-    out << "row " << Spaced(mine.in) << ": expected " << Spaced(theirs.out) << ", got "
-        << Spaced(mine.out) << '\n';
+  const Grade grade = GradeCircuitFile(*expected.table, path, limits, stop);
+  if (grade.verdict == Verdict::Failed) err << path << ": " << grade.reason << '\n';
+  if (command.Has("--json")) {
+    Json object{{"tessara", kJsonFormat}};
+    object.update(GradeJson(path, grade));
+    out << Dump(object) << '\n';
+  } else if (grade.verdict != Verdict::Failed) {
+    for (const RowDifference& difference : grade.differences) {
+      out << DifferenceLine(difference) << '\n';
+    }
+    out << Outcome(grade) << '\n';
   }
-  if (differing == 0) {
-    out << "same\n";
-    return kExitOk;
-  }
-  out << differing << " of " << got->rows.size() << " rows differ\n";
-  return kExitDiffers;
+  if (grade.verdict == Verdict::Failed) return kExitBadFile;
+  return grade.verdict == Verdict::Same ? kExitOk : kExitDiffers;
 }
 
 }  // namespace tessara::tool

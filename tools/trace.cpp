@@ -1,16 +1,15 @@
 #include "trace.h"
 
 #include <functional>
-#include <nlohmann/json.hpp>
 
-#include "model/gatekinds.h"
+#include "json.h"
+#include "model/kinds.h"
 #include "sim/propagation.h"
+#include "sim/signal_rows.h"
 #include "sim/terminals.h"
 #include "used_slots.h"
 
 namespace tessara::tool {
-
-using Json = nlohmann::ordered_json;  // keys in the order written
 
 void RunActions(Document& doc, const std::vector<Action>& actions,
                 const std::function<void(const RunRecord&)>& record) {
@@ -66,33 +65,21 @@ void WriteTrace(Document& doc, const std::vector<Action>& actions, std::ostream&
 }
 
 void WriteWaveDrom(Document& doc, const std::vector<Action>& actions, std::ostream& out) {
-  const Terminals terminals = FindTerminals(doc);
-  std::vector<std::pair<std::string, Integer>> signals;
-  for (std::size_t k = 0; k < terminals.inputs.size(); ++k) {
-    signals.emplace_back("I" + std::to_string(k + 1), terminals.inputs[k]);
-  }
-  for (Integer slot : UsedSlots(doc)) {
-    const Long type = doc.Gates(slot).GetType();
-    if (type == kInputGate || type == kOutputGate || type == kBufferGate) continue;
-    signals.emplace_back(std::string(KindName(type)) + std::to_string(slot), slot);
-  }
-  for (std::size_t k = 0; k < terminals.outputs.size(); ++k) {
-    signals.emplace_back("O" + std::to_string(k + 1), terminals.outputs[k]);
-  }
+  const std::vector<SignalRow> signals = SignalRows(doc);
   std::vector<std::string> waves(signals.size());
   std::string last(signals.size(), ' ');  // each signal's value in the record before
   RunActions(doc, actions, [&](const RunRecord&) {
     for (std::size_t i = 0; i < signals.size(); ++i) {
-      const char value = doc.Gates(signals[i].second).GetCurrOutput() ? '1' : '0';
+      const char value = doc.Gates(signals[i].slot).GetCurrOutput() ? '1' : '0';
       waves[i] += value == last[i] ? '.' : value;
       last[i] = value;
     }
   });
   Json signal = Json::array();
   for (std::size_t i = 0; i < signals.size(); ++i) {
-    signal.push_back({{"name", signals[i].first}, {"wave", waves[i]}});
+    signal.push_back({{"name", signals[i].waveDromName}, {"wave", waves[i]}});
   }
-  out << Json{{"signal", signal}}.dump() << '\n';
+  out << Dump(Json{{"signal", signal}}) << '\n';
 }
 
 }  // namespace tessara::tool

@@ -1,6 +1,8 @@
 // The timeline window with 10,000 recorded steps of the full adder (a toggle every 37
 // steps), shown at 1200 x 800: a repaint of the visible columns, and the whole update
 // a step costs it (rows, repeat, counter, scroll, repaint). Target: under 16 ms.
+// A step back and forward as the window acts them, with and without the Why window
+// open on an output (explained anew at each step, its lines, the highlight).
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -10,7 +12,9 @@
 #include "app/timeline_window.h"
 #include "editor/commands.h"
 #include "editor/stepping.h"
+#include "editor/why.h"
 #include "sim/propagation.h"
+#include "sim/terminals.h"
 
 namespace tessara::app {
 namespace {
@@ -57,6 +61,30 @@ void BM_TimelineUpdate10000Steps(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_TimelineUpdate10000Steps)->Unit(benchmark::kMillisecond);
+
+// Two acts an iteration: Step Back, then Step Forward, each through Act with the
+// timeline shown; with Why open on the last output when asked.
+void StepBackAndForth(benchmark::State& state, bool why) {
+  RecordedRun run;
+  if (why) {
+    const Integer output = FindTerminals(run.window.form().doc).outputs.back();
+    run.window.Act([output](Form& form) { txtObjValue_Click(form, output); });
+    run.window.Companions().ShowWhy();
+  }
+  for (auto _ : state) {
+    run.window.Act(StepBack_Click);
+    run.window.Act(StepForward_Click);
+  }
+  QApplication::processEvents();
+}
+
+void BM_StepBackAndForth10000Steps(benchmark::State& state) { StepBackAndForth(state, false); }
+BENCHMARK(BM_StepBackAndForth10000Steps)->Unit(benchmark::kMicrosecond);
+
+void BM_StepBackAndForthWithWhy10000Steps(benchmark::State& state) {
+  StepBackAndForth(state, true);
+}
+BENCHMARK(BM_StepBackAndForthWithWhy10000Steps)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace tessara::app

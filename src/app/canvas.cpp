@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "app/highlight.h"
 #include "app/twips.h"
 
 namespace tessara::app {
@@ -16,6 +17,7 @@ constexpr Single kRightBoundary = 8200;
 constexpr Single kBoundaryBottom = 8040;
 
 const QColor kHighWire(220, 0, 0);
+constexpr int kExplainedBand = 6;  // pixels wide
 
 // A heading at its design place, moved left just enough to show its whole text.
 void AddHeading(QWidget* canvas, const char* text, Single left) {
@@ -58,6 +60,12 @@ void CanvasLine::SetVisible(bool visible) {
 void CanvasLine::SetValue(LineValue value) {
   if (value == value_) return;
   value_ = value;
+  if (visible_ && canvas_) canvas_->update();
+}
+
+void CanvasLine::SetHighlight(bool on) {
+  if (on == highlighted_) return;
+  highlighted_ = on;
   if (visible_ && canvas_) canvas_->update();
 }
 
@@ -109,13 +117,19 @@ void Tessara_Frame::SetLinkInProgress(std::optional<QPoint> from) {
   linesLayer_->update();
 }
 
-// The boundaries lie under every element.
+// The boundaries and the explained lines' bands lie under every element, so the value
+// labels stay readable on them.
 void Tessara_Frame::paintEvent(QPaintEvent* event) {
   QFrame::paintEvent(event);
   QPainter painter(this);
   painter.setPen(QPen(Qt::black, 1));
   for (Single x : {kLeftBoundary, kRightBoundary}) {
     painter.drawLine(TwipsPoint(x, 0), TwipsPoint(x, kBoundaryBottom));
+  }
+  painter.setPen(QPen(kExplainedWire, kExplainedBand, Qt::SolidLine, Qt::RoundCap));
+  for (const CanvasLine& line : lines_) {
+    if (line.Visible() && line.Highlighted())
+      painter.drawLine(TwipsPoint(line.X1(), line.Y1()), TwipsPoint(line.X2(), line.Y2()));
   }
 }
 

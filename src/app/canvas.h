@@ -2,8 +2,9 @@
 // its two column boundaries, and reports the pointer in twips. The link lines are drawn
 // above every element, by a layer that lets the mouse through: thin and black, or
 // while powered and "Colour Wires" is on, by value (1 strong and two pixels wide, 0
-// black and one pixel). While a link is drawn a dashed line joins the point its
-// segment starts at to the pointer.
+// black and one pixel), each highlighted line on a band of the explained colour under
+// the elements. While a link is drawn a dashed line joins the point its segment starts
+// at to the pointer.
 #pragma once
 
 #include <QFrame>
@@ -32,6 +33,8 @@ class CanvasLine : public LineElement {
   Single Y2() const override { return y2_; }
   void SetValue(LineValue value) override;
   LineValue Value() const override { return value_; }
+  void SetHighlight(bool on) override;
+  bool Highlighted() const override { return highlighted_; }
 
   void SetCanvas(QWidget* canvas) { canvas_ = canvas; }
 
@@ -39,6 +42,7 @@ class CanvasLine : public LineElement {
   void Set(Single& end, Single twips);
   QWidget* canvas_ = nullptr;
   bool visible_ = false;
+  bool highlighted_ = false;
   LineValue value_ = LineValue::None;
   Single x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0;
 };

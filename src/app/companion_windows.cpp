@@ -6,6 +6,7 @@
 #include "app/companion_context.h"
 #include "app/timeline_window.h"
 #include "app/truth_table_window.h"
+#include "app/why_window.h"
 
 namespace tessara::app {
 namespace {
@@ -54,6 +55,15 @@ TruthTableWindow& CompanionWindows::ShowTruthTable() {
   }
   Present(*truthTable_);
   return *truthTable_;
+}
+
+WhyWindow& CompanionWindows::ShowWhy() {
+  if (!why_) {
+    why_ = new WhyWindow(context_);
+    Adopt(*why_, context_.Main().frameGeometry().topRight() + QPoint(8, 360));
+  }
+  Present(*why_);
+  return *why_;
 }
 
 }  // namespace tessara::app

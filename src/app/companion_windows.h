@@ -1,8 +1,8 @@
 // The main window's companion windows, each made on first use, given the companion
-// context and placed beside the main window: the timeline to its right, the truth table
-// below it, each moved as far as it must to lie wholly on the main window's screen. Each
-// is a child of the main window and closes with it, and the main window's
-// shortcuts work from it as from the main window.
+// context and placed beside the main window: the timeline to its right, Why to its
+// right below the timeline, the truth table below it, each moved as far as it must to
+// lie wholly on the main window's screen. Each is a child of the main window and closes
+// with it, and the main window's shortcuts work from it as from the main window.
 #pragma once
 
 #include <QList>
@@ -16,6 +16,7 @@ namespace tessara::app {
 class CompanionContext;
 class TimelineWindow;
 class TruthTableWindow;
+class WhyWindow;
 
 class CompanionWindows {
  public:
@@ -30,6 +31,8 @@ class CompanionWindows {
   TimelineWindow& ShowTimeline();
   // Options > Truth Table: the truth table window, shown, raised and active.
   TruthTableWindow& ShowTruthTable();
+  // A press on a value label: "Tessara - Why", shown, raised and active.
+  WhyWindow& ShowWhy();
 
  private:
   // A companion just made: the commands' shortcuts, and its frame at `at`, moved and
@@ -40,6 +43,7 @@ class CompanionWindows {
   QList<QAction*> commands_;
   TimelineWindow* timeline_ = nullptr;  // owned by the main window
   TruthTableWindow* truthTable_ = nullptr;
+  WhyWindow* why_ = nullptr;
 };
 
 }  // namespace tessara::app

@@ -11,6 +11,7 @@
 #include "editor/moving.h"
 #include "editor/palette.h"
 #include "editor/placing.h"
+#include "editor/why.h"
 
 namespace tessara::app {
 namespace {
@@ -154,6 +155,10 @@ void ElementPools::BuildPools() {
     }
     auto* value = new ValueLabel(&canvas_);
     value->setObjectName(PoolName("txtObjValue", i));
+    connect(value, &ValueLabel::pressed, this, [this, i] {
+      context_.Act([i](Form& form) { txtObjValue_Click(form, i); });
+      if (context_.form().whyGate == i) emit whyAsked();
+    });
     const auto slot = static_cast<std::size_t>(i);
     objImages_[slot] = image;
     buffers_[slot] = marker;

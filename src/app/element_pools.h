@@ -5,6 +5,7 @@
 // window's own drags (Screen::BeginDrag), and runs the handler of the same name for
 // every press, double-click and drop on its elements and on the bare canvas, through
 // the context's Act (pointer moves straight on the form: they change nothing to undo).
+// A press on a value label asks why its gate holds its value (editor/why.h).
 #pragma once
 
 #include <QObject>
@@ -40,6 +41,10 @@ class ElementPools : public QObject, public ScreenElements {
   // Starts dragging source's element from the point last pressed on it; a source
   // outside slots 0..50 starts nothing.
   void BeginDrag(DragSource source);
+
+ signals:
+  // After a press on a value label asked about its gate: the Why window is wanted.
+  void whyAsked();
 
  private:
   void BuildPalette(QWidget& client);

@@ -5,9 +5,21 @@
 #include <QPainter>
 #include <QStyleHints>
 
+#include "app/highlight.h"
 #include "app/twips.h"
 
 namespace tessara::app {
+namespace {
+
+constexpr int kNamePixels = 10;  // the names' letters, fitting the 12 pixels above a box
+
+// True for the orientations that stand a box at the top of its cell, its stub down.
+bool BoxAtTop(Picture picture) {
+  return (picture.store == PictureStore::InputButton && picture.index == 3) ||
+         (picture.store == PictureStore::OutputButton && picture.index == 1);
+}
+
+}  // namespace
 
 PictureElement::PictureElement(QWidget* parent, Art art, QRect geometry)
     : QWidget(parent), art_(art) {
@@ -52,6 +64,37 @@ void PoolImage::SetPicture(Picture picture) {
   if (identity_.pool == DragPool::ObjImage) SetArt(Art::FromPicture(picture));
 }
 
+void PoolImage::SetHighlight(bool on) {
+  if (on == highlighted_) return;
+  highlighted_ = on;
+  update();
+}
+
+void PoolImage::SetName(std::string_view name) {
+  const QString text = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+  if (text == name_) return;
+  name_ = text;
+  update();
+}
+
+void PoolImage::paintEvent(QPaintEvent* event) {
+  PictureElement::paintEvent(event);
+  QPainter painter(this);
+  if (highlighted_) {  // the picture's white turns the explained colour, its black stays
+    painter.setCompositionMode(QPainter::CompositionMode_Multiply);
+    painter.fillRect(rect(), kExplainedGate);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  }
+  if (name_.isEmpty()) return;
+  QFont small = font();
+  small.setPixelSize(kNamePixels);
+  painter.setFont(small);
+  painter.setPen(Qt::black);
+  const QRect half(2, 0, width() / 2, height());
+  painter.drawText(half, Qt::AlignLeft | (BoxAtTop(picture_) ? Qt::AlignBottom : Qt::AlignTop),
+                   name_);
+}
+
 void PoolImage::mousePressEvent(QMouseEvent* event) {
   lastPress_ = event->position().toPoint();
   lastPressTime_ = event->timestamp();
@@ -86,6 +129,10 @@ void ValueLabel::SetVisible(bool visible) { setVisible(visible); }
 
 void ValueLabel::SetText(std::string_view text) {
   setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+void ValueLabel::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) emit pressed();
 }
 
 }  // namespace tessara::app

@@ -40,7 +40,9 @@ class PictureElement : public QWidget, public BorderElement {
 // Element i of the ObjImage or buffer pool, a child of the canvas. In manual drag
 // mode a left press emits pressedAt, in automatic mode dragWanted; both carry the point
 // pressed. A double-click emits doubleClicked in either mode, unless its first press
-// went elsewhere (the bare canvas, where this element then appeared).
+// went elsewhere (the bare canvas, where this element then appeared). Highlighted, it
+// stands on the explained colour; a name stands in the corner of its cell beside the
+// box (top left, or bottom left when the box stands at the top).
 class PoolImage : public PictureElement, public ImageElement {
   Q_OBJECT
  public:
@@ -60,6 +62,10 @@ class PoolImage : public PictureElement, public ImageElement {
   Picture GetPicture() const override { return picture_; }
   void SetDragMode(DragMode mode) override { dragMode_ = mode; }
   DragMode GetDragMode() const override { return dragMode_; }
+  void SetHighlight(bool on) override;
+  bool Highlighted() const override { return highlighted_; }
+  void SetName(std::string_view name) override;
+  std::string Name() const override { return name_.toStdString(); }
 
  signals:
   // x, y: twips from the element's corner.
@@ -68,6 +74,7 @@ class PoolImage : public PictureElement, public ImageElement {
   void doubleClicked(tessara::DragSource source);
 
  protected:
+  void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
 
@@ -76,11 +83,14 @@ class PoolImage : public PictureElement, public ImageElement {
   TwipsPlace place_{this};
   Picture picture_;
   DragMode dragMode_ = DragMode::Manual;
+  bool highlighted_ = false;
+  QString name_;
   QPoint lastPress_;
   std::optional<quint64> lastPressTime_;  // the event time of the last press taken
 };
 
-// A value label txtObjValue(i): text "0" at start on the highlight-text colour.
+// A value label txtObjValue(i): text "0" at start on the highlight-text colour. A
+// left press emits pressed().
 class ValueLabel : public QLabel, public LabelElement {
   Q_OBJECT
  public:
@@ -94,6 +104,12 @@ class ValueLabel : public QLabel, public LabelElement {
   Single Top() const override { return place_.Top(); }
   void SetText(std::string_view text) override;
   std::string Text() const override { return text().toStdString(); }
+
+ signals:
+  void pressed();
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
 
  private:
   TwipsPlace place_{this};

@@ -68,6 +68,7 @@ Tessara_Form::Tessara_Form()
 
   canvas_ = new Tessara_Frame(client);
   pools_ = new ElementPools(*this, *client, *canvas_, context_);
+  connect(pools_, &ElementPools::whyAsked, this, [this] { companions_.ShowWhy(); });
   power_ = AddCommandButton(client, "Power", tr("power up"), 6960);
   connect(power_, &QPushButton::clicked, this, [this] { Act(Power_Click); });
   connect(AddCommandButton(client, "prop", tr("prop"), 7440), &QPushButton::clicked, this,

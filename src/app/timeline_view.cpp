@@ -4,6 +4,10 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <algorithm>
+#include <set>
+#include <utility>
+
+#include "app/highlight.h"
 
 namespace tessara::app {
 namespace {
@@ -109,6 +113,7 @@ void TimelineView::Paint(QPainter& painter, QSize size) const {
   painter.translate(0, -verticalScrollBar()->value());
   PaintColumns(painter, first, last, size.width(),
                kHeaderHeight + kRowHeight * static_cast<int>(rows_.size()));
+  PaintExplained(painter, first, last);
   for (std::size_t row = 0; row < rows_.size(); ++row) PaintRow(painter, row, first, last);
   painter.restore();
 }
@@ -180,6 +185,28 @@ void TimelineView::PaintRow(QPainter& painter, std::size_t row, std::size_t firs
       painter.setPen(QPen(Qt::black, 2));
     }
     previous = value;
+  }
+}
+
+// Each event's gate at its step, each deciding input's driving gate at the step its
+// value was read, and the question's gate at its step: once each.
+void TimelineView::PaintExplained(QPainter& painter, std::size_t first, std::size_t last) const {
+  if (!form_.whyGate || !form_.why) return;
+  const Explanation& why = *form_.why;
+  std::set<std::pair<Integer, std::size_t>> cells{{why.slot, why.step}};
+  for (const ExplainedEvent& event : why.events) {
+    cells.emplace(event.slot, event.step);
+    for (const ExplainedInput& input : event.inputs) {
+      if (input.from == Driver::Kind::Gate) cells.emplace(input.fromSlot, input.at);
+    }
+  }
+  for (std::size_t row = 0; row < rows_.size(); ++row) {
+    for (auto cell = cells.lower_bound({rows_[row].slot, first});
+         cell != cells.end() && cell->first == rows_[row].slot && cell->second <= last; ++cell) {
+      painter.fillRect(kNameWidth + static_cast<int>(cell->second - first) * kColumnWidth,
+                       kHeaderHeight + static_cast<int>(row) * kRowHeight, kColumnWidth, kRowHeight,
+                       kExplainedCell);
+    }
   }
 }
 

@@ -12,8 +12,10 @@
 #include "app/run_clock.h"
 #include "app/timeline_view.h"
 #include "editor/file_dialogs.h"
+#include "editor/refusals.h"
 #include "editor/stepping.h"
 #include "io/replace_file.h"
+#include "sim/repeat_notes.h"
 
 namespace tessara::app {
 namespace {
@@ -93,10 +95,7 @@ void TimelineWindow::Refresh() {
   counter_->setText(QStringLiteral("Step %1 of %2").arg(history.Current()).arg(history.Last()));
   QStringList notes;
   if (const auto& repeat = view_->FoundRepeat()) {
-    notes << (repeat->period == 1 ? QStringLiteral("settled at step %1").arg(repeat->from)
-                                  : QStringLiteral("repeats every %1 steps from step %2")
-                                        .arg(repeat->period)
-                                        .arg(repeat->from));
+    notes << QString::fromStdString(RepeatNote(*repeat));
   }
   if (history.First() > 0) {
     notes << QStringLiteral("steps 0 to %1 dropped: the timeline keeps the last %2 steps")
@@ -118,7 +117,8 @@ void TimelineWindow::SavePicture() {
     svg.setViewBox(QRect(QPoint(0, 0), size));
     svg.setTitle(windowTitle());
     QPainter painter;
-    if (!painter.begin(&svg)) return Refuse(path, "cannot write the file");
+    if (!painter.begin(&svg))
+      return RefuseSave(context_.form().screen, path, {"cannot write the file", 0});
     view_->Paint(painter, size);
     return;
   }
@@ -126,19 +126,17 @@ void TimelineWindow::SavePicture() {
   QPainter painter(&picture);
   view_->Paint(painter, size);
   painter.end();
-  if (!picture.save(name, "PNG")) Refuse(path, "cannot write the file");
+  if (!picture.save(name, "PNG"))
+    RefuseSave(context_.form().screen, path, {"cannot write the file", 0});
 }
 
 void TimelineWindow::SaveValues() {
   const std::string path = ChooseFileToSave(context_.form(), FilePurpose::TimelineValues);
   if (path.empty()) return;
   const std::string csv = RunValuesCsv(context_.form().history, SignalRows(context_.form().doc));
-  if (const auto reason = ReplaceFile(path, csv)) Refuse(path, *reason);
-}
-
-void TimelineWindow::Refuse(const std::string& path, const std::string& reason) {
-  context_.form().screen.ShowMessage("Cannot save \"" + path + "\":\n" + reason, "Error",
-                                     MessageStyle::Stop);
+  if (const auto reason = ReplaceFile(path, csv)) {
+    RefuseSave(context_.form().screen, path, {*reason, 0});
+  }
 }
 
 }  // namespace tessara::app

@@ -32,7 +32,6 @@ class TimelineWindow : public QWidget {
  private:
   void SavePicture();
   void SaveValues();
-  void Refuse(const std::string& path, const std::string& reason);
 
   CompanionContext& context_;
   TimelineView* view_ = nullptr;

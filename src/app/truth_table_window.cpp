@@ -13,6 +13,8 @@
 #include "editor/truth_table_rows.h"
 #include "io/circuit_file.h"
 #include "io/table_text.h"
+#include "sim/repeat_notes.h"
+#include "sim/signal_rows.h"
 #include "sim/terminals.h"
 
 namespace tessara::app {
@@ -50,16 +52,16 @@ class TruthTableModel : public QAbstractTableModel {
     if (column < table_->inputs + table_->outputs) {
       return QString(QChar(row.out[column - table_->inputs]));
     }
-    const std::string note = TimingNote(row);
-    return QString::fromStdString(note.substr(1, note.size() - 2));  // without its parentheses
+    return QString::fromStdString(RowRepeatNote(row));
   }
 
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
     if (!table_ || orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
     const auto column = static_cast<std::size_t>(section);
-    if (column < table_->inputs) return QStringLiteral("I%1").arg(column + 1);
+    if (column < table_->inputs)
+      return QString::fromStdString(TerminalName(kInputGate, column + 1));
     if (column < table_->inputs + table_->outputs) {
-      return QStringLiteral("O%1").arg(column - table_->inputs + 1);
+      return QString::fromStdString(TerminalName(kOutputGate, column - table_->inputs + 1));
     }
     return QStringLiteral("Run");
   }

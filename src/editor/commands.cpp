@@ -2,8 +2,9 @@
 #include "editor/commands.h"
 
 #include "editor/file_dialogs.h"
+#include "editor/refresh.h"
+#include "editor/refusals.h"
 #include "io/circuit_file.h"
-#include "view/display.h"
 
 namespace tessara {
 namespace {
@@ -11,19 +12,9 @@ namespace {
 constexpr std::string_view kCaptionPrefix = "Tessara - ";
 constexpr std::string_view kBareCaption = "Tessara";
 
-// A file's trouble in a learner's words: what was being done to which file, then the
-// line (when one applies) and the reason on a line of their own.
-void ShowFileError(Screen& screen, std::string_view doing, const std::string& path,
-                   const FileError& error) {
-  std::string prompt = std::string(doing) + " \"" + path + "\":\n";
-  if (error.line > 0) prompt += "line " + std::to_string(error.line) + ": ";
-  prompt += error.reason;
-  screen.ShowMessage(prompt, "Error", MessageStyle::Stop);
-}
-
 bool SaveTo(Form& form, const std::string& path) {
   if (auto error = SaveCircuitFile(form.doc, path)) {
-    ShowFileError(form.screen, "Cannot save", path, *error);
+    RefuseSave(form.screen, path, *error);
     return false;
   }
   NameFile(form, path);
@@ -37,6 +28,7 @@ void Reset_Screen(Form& form) {
   if (form.doc.PowerOn) form.screen.SetPowerCaption("Power Up");
   form.doc.Reset();
   form.history.Clear();
+  ForgetWhy(form);
   ResetElements(form.screen);
   // A link being drawn belonged to the circuit that is now gone.
   form.LinkStarted = 0;
@@ -46,7 +38,7 @@ void Form_Load(Form& form) {
   form.doc.CurrentTool = kSelectTool;
   Reset_Screen(form);
   form.SavedText = WriteCircuit(form.doc);
-  DisplayObjects(form.doc, form.screen);
+  Refresh(form);
 }
 
 void New_Click(Form& form) {
@@ -88,14 +80,14 @@ bool Form_QueryUnload(Form& form) {
 bool LoadCircuit(Form& form, const std::string& path) {
   LoadResult loaded = LoadCircuitFile(path);
   if (!loaded.document) {
-    ShowFileError(form.screen, "Cannot open", path, loaded.error);
+    RefuseOpen(form.screen, path, loaded.error);
     return false;
   }
   Reset_Screen(form);
   form.doc = std::move(*loaded.document);
   NameFile(form, path);
   form.SavedText = WriteCircuit(form.doc);
-  DisplayObjects(form.doc, form.screen);
+  Refresh(form);
   return true;
 }
 

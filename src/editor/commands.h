@@ -10,8 +10,8 @@
 namespace tessara {
 
 // Empties the circuit (tool 0, power off, the Power button reading "Power Up" if it
-// was on), forgets the recorded run, hides every element and abandons a link being
-// drawn; no refresh.
+// was on), forgets the recorded run and what was asked of it, hides every element and
+// abandons a link being drawn; no refresh.
 void Reset_Screen(Form& form);
 // Tool 0, Reset_Screen, refresh; the empty circuit counts as saved.
 void Form_Load(Form& form);

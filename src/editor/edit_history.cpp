@@ -1,6 +1,6 @@
 #include "editor/edit_history.h"
 
-#include "view/display.h"
+#include "editor/refresh.h"
 
 namespace tessara {
 
@@ -19,7 +19,7 @@ void EditHistory::Restore(Form& form, const Snapshot& to, const Snapshot& from) 
     form.FilePath = to.path;
     form.SavedText = to.savedText;
   }
-  DisplayObjects(form.doc, form.screen);
+  Refresh(form);
 }
 
 void EditHistory::Close(Form& form) {

@@ -4,9 +4,11 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 
 #include "model/document.h"
+#include "sim/explanation.h"
 #include "sim/run_history.h"
 #include "view/screen.h"
 
@@ -40,6 +42,9 @@ struct Form {
   RunHistory history;      // the latest powered run, kept after Power Down
   std::string runCircuit;  // the circuit's saved text when that run began
   std::array<ChosenFile, kFilePurposes> chosen;  // by FilePurpose
+
+  std::optional<Integer> whyGate;  // the gate the Why window explains at the run's current step
+  std::optional<Explanation> why;  // its explanation, brought up to date by every Refresh
 };
 
 }  // namespace tessara

@@ -4,18 +4,22 @@
 #include "editor/linking.h"
 
 #include <optional>
-#include <string>
 
+#include "editor/refresh.h"
 #include "editor/refusals.h"
 #include "editor/stepping.h"
+#include "model/cell.h"
 #include "model/gatekinds.h"
 #include "sim/propagation.h"
-#include "view/display.h"
 
 namespace tessara {
 namespace {
 
-constexpr Single kMidline = kCellSize / 2;
+// The press (x, y) on gate index's image, seen on the upright gate's cell; nothing for
+// an orientation outside 0..3.
+std::optional<CellPoint> UprightPress(const Form& form, Single x, Single y, Integer index) {
+  return ToUpright({x, y}, form.doc.Gates(index).GetOrientation());
+}
 
 // The lowest free link slot other than the one being drawn, which is not yet used.
 std::optional<Integer> FreeLinkBesides(const Document& doc, Integer drawn) {
@@ -23,10 +27,6 @@ std::optional<Integer> FreeLinkBesides(const Document& doc, Integer drawn) {
     if (j != drawn && !doc.Links(j).GetUsed()) return j;
   }
   return std::nullopt;
-}
-
-void Refuse(Screen& screen, std::string_view what) {
-  screen.ShowMessage(std::string(what) + "\r\n", "Error", MessageStyle::Exclamation);
 }
 
 // Idle: a press on an output half opens a segment from gate i. Like every idle press
@@ -39,9 +39,9 @@ void StartLink(Form& form, Integer i, Single X, Single Y) {
     form.doc.Links(*slot).StopIsNode = false;
   }
   if (IsOutputSide(form, X, Y, i) != 1) {
-    Refuse(form.screen, "Error: You must start with an output");
+    ShowRefusal(form.screen, Refusal::StartWithOutput);
   } else if (!slot) {
-    ShowNoRoom(form.screen, "link");
+    ShowRefusal(form.screen, Refusal::NoRoomForLink);
   } else {
     form.doc.Links(*slot).SetStart(i, 0);
     form.LinkStarted = 1;
@@ -51,7 +51,7 @@ void StartLink(Form& form, Integer i, Single X, Single Y) {
 // Drawing: a press on an input half of gate i completes the segment being drawn.
 void FinishLink(Form& form, Integer i, Single X, Single Y) {
   if (IsOutputSide(form, X, Y, i) == 1) {
-    Refuse(form.screen, "Error: You must finish with an input");
+    ShowRefusal(form.screen, Refusal::FinishWithInput);
     return;
   }
   linkgates& segment = form.doc.Links(form.CurrentLink);
@@ -80,35 +80,19 @@ void ObjImage_MouseDown(Form& form, Integer Index, Single X, Single Y) {
       FinishLink(form, Index, X, Y);
     }
   }
-  DisplayObjects(form.doc, form.screen);
+  Refresh(form);
 }
 
+// The upright gate's right half, the midline included, is its output half; on its
+// left half, the lower half chooses input 1.
 Long IsOutputSide(const Form& form, Single x, Single y, Integer index) {
-  switch (form.doc.Gates(index).GetOrientation()) {
-    case 0:
-      return x >= kMidline ? 1 : 0;
-    case 1:
-      return y <= kMidline ? 1 : 0;
-    case 2:
-      return x <= kMidline ? 1 : 0;
-    case 3:
-      return y >= kMidline ? 1 : 0;
-    default:
-      return 0;
-  }
+  const std::optional<CellPoint> p = UprightPress(form, x, y, index);
+  return p && p->x >= kHalfCell ? 1 : 0;
 }
 
 Integer GetClickedInput(const Form& form, Single x, Single y, Integer index) {
-  switch (form.doc.Gates(index).GetOrientation()) {
-    case 0:
-    case 2:
-      return y >= kMidline ? 1 : 0;
-    case 1:
-    case 3:
-      return x >= kMidline ? 1 : 0;
-    default:
-      return 0;
-  }
+  const std::optional<CellPoint> p = UprightPress(form, x, y, index);
+  return p && p->y >= kHalfCell ? 1 : 0;
 }
 
 void AddNode(Form& form) {
@@ -116,12 +100,12 @@ void AddNode(Form& form) {
   // segment being drawn open and nothing half made.
   const std::optional<Integer> slot = form.doc.GetFreeGate();
   if (!slot) {
-    ShowNoRoom(form.screen, "gate");
+    ShowRefusal(form.screen, Refusal::NoRoomForGate);
     return;
   }
   const std::optional<Integer> next = FreeLinkBesides(form.doc, form.CurrentLink);
   if (!next) {
-    ShowNoRoom(form.screen, "link");
+    ShowRefusal(form.screen, Refusal::NoRoomForLink);
     return;
   }
   form.doc.PutGate(*slot, MakeGate(kBufferGate));

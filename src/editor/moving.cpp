@@ -6,8 +6,9 @@
 #include <array>
 #include <string_view>
 
+#include "editor/refresh.h"
+#include "model/cell.h"
 #include "model/link_chain.h"
-#include "view/display.h"
 
 namespace tessara {
 namespace {
@@ -45,27 +46,19 @@ void buffer_DblClick(Form& form) {
 
 void Tessara_Frame_DragDrop(Form& form, DragSource Source, Single X, Single Y) {
   const Integer i = Source.index;
-  gate& g = form.doc.Gates(i);
-  const Long type = g.GetType();
-  const Single x = X - form.GrabX;
   // The whole picture stays on the canvas, top to bottom.
   const Single size = Source.pool == DragPool::buffer ? kNodeMarkerSize : kGateImageSize;
   const Single y = std::clamp(Y - form.GrabY, Single{0}, kCanvasHeight - size);
-  // Inputs and outputs keep their columns and so skip the gate area's limits.
-  if (type == kInputGate || type == kOutputGate) {
-    g.SetLocation(x, y);
-  } else {
-    form.doc.SetObject(i, x, y);
-  }
+  form.doc.SetObject(i, X - form.GrabX, y);
   form.screen.ObjImage(i).SetDragMode(DragMode::Manual);
-  DisplayObjects(form.doc, form.screen);
+  Refresh(form);
 }
 
 void ObjImage_DblClick(Form& form, Integer Index) {
   gate& g = form.doc.Gates(Index);
   const Long o = g.GetOrientation();
-  if (o >= 0 && o <= 3) g.SetOrientation((o + 1) % 4);
-  DisplayObjects(form.doc, form.screen);
+  if (IsOrientation(o)) g.SetOrientation((o + 1) % kOrientationCount);
+  Refresh(form);
 }
 
 void TrashCan_DragDrop(Form& form, DragSource Source) {
@@ -78,7 +71,7 @@ void TrashCan_DragDrop(Form& form, DragSource Source) {
   FreeChainsAt(form.doc, i);
   // A link being drawn from the gate or a node this freed has nothing to start from.
   if (form.LinkStarted != 0 && startWasUsed && !start.GetUsed()) form.LinkStarted = 0;
-  DisplayObjects(form.doc, form.screen);
+  Refresh(form);
 }
 
 void TrashCan_MouseDown(Form&) {}

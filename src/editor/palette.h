@@ -5,6 +5,8 @@
 
 namespace tessara {
 
+// Each button makes its tool (view/tools.h) current and refreshes; every tool but the
+// cross first puts the images in manual drag mode (SetManualDrag).
 void CrossButton_Click(Form& form);
 void LinkButton_Click(Form& form);
 void AndGateButton_Click(Form& form);

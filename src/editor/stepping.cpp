@@ -1,8 +1,8 @@
 #include "editor/stepping.h"
 
+#include "editor/refresh.h"
 #include "io/circuit_file.h"
 #include "sim/propagation.h"
-#include "view/display.h"
 
 namespace tessara {
 
@@ -17,16 +17,17 @@ void Power_Click(Form& form) {
     form.screen.SetDefaultPointer();
     StartRun(form);
   }
-  DisplayObjects(form.doc, form.screen);
+  Refresh(form);
 }
 
 void prop_Click(Form& form) {
   PropStep(form.doc);
   RecordStep(form, StepCause::Prop);
-  DisplayObjects(form.doc, form.screen);
+  Refresh(form);
 }
 
 void StartRun(Form& form) {
+  ForgetWhy(form);
   form.history.Start(CaptureState(form.doc));
   form.runCircuit = WriteCircuit(form.doc);
 }
@@ -37,15 +38,21 @@ void RecordStep(Form& form, StepCause cause, Integer slot) {
 
 void ForgetChangedRun(Form& form) {
   if (form.history.Empty() || WriteCircuit(form.doc) == form.runCircuit) return;
-  if (form.doc.PowerOn) return StartRun(form);
-  form.history.Clear();
-  form.runCircuit.clear();
+  const bool asked = form.whyGate.has_value();
+  if (form.doc.PowerOn) {
+    StartRun(form);
+  } else {
+    form.history.Clear();
+    form.runCircuit.clear();
+    ForgetWhy(form);
+  }
+  if (asked) Refresh(form);  // the explanation's highlight goes with the run
 }
 
 void GoToStep(Form& form, std::size_t n) {
   if (!form.doc.PowerOn || !form.history.GoTo(n)) return;
   RestoreState(form.doc, form.history.Step(n).state);
-  DisplayObjects(form.doc, form.screen);
+  Refresh(form);
 }
 
 void StepBack_Click(Form& form) {

@@ -14,13 +14,15 @@ void Power_Click(Form& form);
 // One propagation step, recorded while powered, then a refresh.
 void prop_Click(Form& form);
 
-// Begins a new run at the document's state as step 0 (at Power Up).
+// Begins a new run at the document's state as step 0 (at Power Up); nothing is asked
+// of it yet (editor/why.h).
 void StartRun(Form& form);
 // Records the document's state as the run's next step while powered; after a step
 // back it drops the steps ahead.
 void RecordStep(Form& form, StepCause cause, Integer slot = 0);
 // Forgets the run when the circuit (kinds, places, links) is no longer the one it
 // was recorded on; while powered (a gate turned), a new run begins there instead.
+// Either way what was asked of the run goes too, refreshed away.
 // Run after every action: one circuit text compared, about 20 us.
 void ForgetChangedRun(Form& form);
 

@@ -4,6 +4,7 @@
 #include "sim/propagation.h"
 #include "sim/sim_state.h"
 #include "sim/terminals.h"
+#include "sim/truth_table.h"
 
 namespace tessara {
 
@@ -11,9 +12,9 @@ void TruthTableRow_Click(Form& form, unsigned row) {
   if (form.doc.PowerOn) Power_Click(form);
   RestoreState(form.doc, SimState{});
   const std::vector<Integer> inputs = FindTerminals(form.doc).inputs;
-  const std::size_t n = inputs.size();
-  for (std::size_t k = 0; k < n; ++k) {
-    if (row >> (n - 1 - k) & 1u) ToggleInput(form.doc, inputs[k]);
+  const std::string on = RowInputs(row, inputs.size());
+  for (std::size_t k = 0; k < inputs.size(); ++k) {
+    if (on[k] == '1') ToggleInput(form.doc, inputs[k]);
   }
   Power_Click(form);
 }

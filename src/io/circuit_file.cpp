@@ -18,8 +18,6 @@ namespace {
 constexpr Double kVersion = 0.3;
 constexpr const char* kHeaderLines[] = {"Tessara", "Orvandel", "Quillmarsh"};
 constexpr const char* kVersionLabel = "Version";
-// Far beyond any circuit file; keeps a device or a huge file from being read whole.
-constexpr std::size_t kMaxFileBytes = 1 << 20;
 constexpr const char* kNotACircuit = "not a Tessara circuit file";
 
 // A control character no text file holds: anything below a space but tab, LF and CR.
@@ -43,6 +41,26 @@ void ReadGateRecord(FieldReader& fd, Document& doc, Integer i) {
     g->ReadData(x, y, true, orientation);
     doc.PutGate(i, std::move(g));
   }
+}
+
+// "<step>: <the system's reason>", e.g. "cannot read: File too large".
+TextResult Failure(const char* step, int error) {
+  return TextResult{std::nullopt, FileError{std::string(step) + ": " + std::strerror(error), 0}};
+}
+
+// Everything fd holds up to its end, at most limit bytes.
+TextResult ReadAll(int fd, std::size_t limit) {
+  std::string text;
+  char buf[8192];
+  for (;;) {
+    const ssize_t n = read(fd, buf, sizeof buf);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return Failure("cannot read", errno);
+    if (n == 0) break;
+    text.append(buf, static_cast<std::size_t>(n));
+    if (text.size() > limit) return Failure("cannot read", EFBIG);
+  }
+  return {std::move(text), {}};
 }
 
 }  // namespace
@@ -77,39 +95,22 @@ LoadResult ReadCircuit(std::string_view text) {
   return {std::move(doc), {}};
 }
 
-TextResult ReadFileText(const std::string& path) {
-  const auto failure = [](const char* step, int error) {
-    return TextResult{std::nullopt, FileError{std::string(step) + ": " + std::strerror(error), 0}};
-  };
+TextResult ReadFileText(const std::string& path, std::size_t limit) {
   // Non-blocking, so that a named pipe with no writer is refused instead of waited on.
   const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-  if (fd < 0) return failure("cannot open", errno);
+  if (fd < 0) return Failure("cannot open", errno);
   struct stat status {};
   if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
     close(fd);
-    if (S_ISDIR(status.st_mode)) return failure("cannot open", EISDIR);
+    if (S_ISDIR(status.st_mode)) return Failure("cannot open", EISDIR);
     return TextResult{std::nullopt, FileError{"cannot open: not a regular file", 0}};
   }
-  std::string text;
-  char buf[8192];
-  for (;;) {
-    const ssize_t n = read(fd, buf, sizeof buf);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) {
-      const int error = errno;
-      close(fd);
-      return failure("cannot read", error);
-    }
-    if (n == 0) break;
-    text.append(buf, static_cast<std::size_t>(n));
-    if (text.size() > kMaxFileBytes) {
-      close(fd);
-      return failure("cannot read", EFBIG);
-    }
-  }
+  TextResult read = ReadAll(fd, limit);
   close(fd);
-  return {std::move(text), {}};
+  return read;
 }
+
+TextResult ReadStandardInput(std::size_t limit) { return ReadAll(STDIN_FILENO, limit); }
 
 LoadResult LoadCircuitFile(const std::string& path) {
   TextResult read = ReadFileText(path);
@@ -122,9 +123,13 @@ std::optional<FileError> SaveCircuitFile(const Document& doc, const std::string&
   return std::nullopt;
 }
 
+std::string Describe(const FileError& error) {
+  if (error.line == 0) return error.reason;
+  return "line " + std::to_string(error.line) + ": " + error.reason;
+}
+
 std::string Describe(const std::string& path, const FileError& error) {
-  if (error.line == 0) return path + ": " + error.reason;
-  return path + ": line " + std::to_string(error.line) + ": " + error.reason;
+  return path + ": " + Describe(error);
 }
 
 }  // namespace tessara

@@ -46,6 +46,7 @@
 // loaded document starts with every value False, tool 0 and power off.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -72,15 +73,22 @@ std::string WriteCircuit(const Document& doc);
 // Reads a whole file text into a new document (reset state, then the records).
 LoadResult ReadCircuit(std::string_view text);
 
+// Far beyond any circuit file; keeps a device or a huge file from being read whole.
+inline constexpr std::size_t kMaxCircuitFileBytes = std::size_t{1} << 20;
+
 // The whole text of the file at path, or the reason (line 0) it cannot be had: it
 // cannot be opened or read ("cannot open: No such file or directory"), is not a
 // regular file (a named pipe, a device: refused before anything is read, never
-// waited on), or is larger than any circuit file could reasonably be.
+// waited on), or is larger than limit ("cannot read: File too large").
 struct TextResult {
   std::optional<std::string> text;
   FileError error;  // meaningful only without a text
 };
-TextResult ReadFileText(const std::string& path);
+TextResult ReadFileText(const std::string& path, std::size_t limit = kMaxCircuitFileBytes);
+
+// The whole of standard input, read to its end (waiting for it as a pipe or terminal
+// needs), or the reason it cannot be had, as ReadFileText gives it.
+TextResult ReadStandardInput(std::size_t limit);
 
 // Reads the file at path with ReadFileText and parses it with ReadCircuit.
 LoadResult LoadCircuitFile(const std::string& path);
@@ -90,6 +98,9 @@ LoadResult LoadCircuitFile(const std::string& path);
 // Returns the reason on failure (line 0), with the old file intact and no temporary
 // left.
 std::optional<FileError> SaveCircuitFile(const Document& doc, const std::string& path);
+
+// "line <n>: <reason>", or "<reason>" when no line applies.
+std::string Describe(const FileError& error);
 
 // "<path>: line <n>: <reason>", or "<path>: <reason>" when no line applies.
 std::string Describe(const std::string& path, const FileError& error);

@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <array>
 
-#include "model/gatekinds.h"
+#include "model/cell.h"
+#include "model/kinds.h"
 
 namespace tessara {
 namespace {
@@ -12,16 +13,8 @@ constexpr int kFirstGateLine = 5;
 constexpr int kFirstLinkLine = 56;
 
 int InputCount(Long type) {
-  switch (type) {
-    case kInputGate:
-      return 0;
-    case kNotGate:
-    case kOutputGate:
-    case kBufferGate:
-      return 1;
-    default:
-      return 2;
-  }
+  const KindFacts* kind = FindKind(type);
+  return kind ? kind->inputs : 0;
 }
 
 bool Used(const Document& doc, Integer slot) {
@@ -64,7 +57,7 @@ void GateWarnings(const Document& doc, Integer s, std::vector<CircuitWarning>& o
   }
   if (!drives && g.GetType() != kOutputGate) add("drives nothing");
   const Long o = g.GetOrientation();
-  if (o < 0 || o > 3) add("has orientation " + std::to_string(o) + ", outside 0..3");
+  if (!IsOrientation(o)) add("has orientation " + std::to_string(o) + ", outside 0..3");
 }
 
 void LinkWarnings(const Document& doc, Integer l, std::vector<CircuitWarning>& out) {

@@ -1,50 +1,96 @@
 #include "io/explanation_text.h"
 
+#include <cassert>
+#include <initializer_list>
+
+// Marks a fixed phrase for the translators' tools (lupdate -tr-function-alias
+// QT_TRANSLATE_NOOP+=TESSARA_PHRASE); it stays the English text here.
+#define TESSARA_PHRASE(context, text) text
+
 namespace tessara {
 namespace {
 
+constexpr const char* kQuestion = TESSARA_PHRASE("Explanation", "%1 = %2 at step %3");
+constexpr const char* kPowerUp = TESSARA_PHRASE("Explanation", "step %1: %2 = %3 at power-up");
+constexpr const char* kFirstKept =
+    TESSARA_PHRASE("Explanation", "step %1: %2 = %3 at the first kept step");
+constexpr const char* kToggled = TESSARA_PHRASE("Explanation", "step %1: %2 became %3: toggled");
+constexpr const char* kComputed = TESSARA_PHRASE("Explanation", "step %1: %2 became %3: %4");
+constexpr const char* kFromGate = TESSARA_PHRASE("Explanation", "input %1 = %2 from %3 at step %4");
+constexpr const char* kNotLinked = TESSARA_PHRASE("Explanation", "input %1 = %2, not linked");
+constexpr const char* kFromBend =
+    TESSARA_PHRASE("Explanation", "input %1 = %2 from a bend with no gate before it");
+constexpr const char* kInputSeparator = TESSARA_PHRASE("Explanation", ", ");
+constexpr const char* kMore = TESSARA_PHRASE("Explanation", "... %1 more");
+
 std::string Bit(bool value) { return value ? "1" : "0"; }
 
-std::string InputText(const ExplainedInput& input, const std::vector<SignalRow>& rows) {
-  std::string text = "input " + std::to_string(input.place) + " = " + Bit(input.value);
+// pattern with each %n (n from 1 to 9) replaced by args[n - 1], in one pass.
+std::string Fill(const std::string& pattern, std::initializer_list<std::string> args) {
+  std::string text;
+  for (std::size_t k = 0; k < pattern.size(); ++k) {
+    const std::size_t n = k + 1 < pattern.size() ? std::size_t(pattern[k + 1] - '0') : 0;
+    if (pattern[k] == '%' && n >= 1 && n <= args.size()) {
+      text += args.begin()[n - 1];
+      ++k;
+    } else {
+      text += pattern[k];
+    }
+  }
+  return text;
+}
+
+std::string InputText(const ExplainedInput& input, const std::vector<SignalRow>& rows,
+                      Translate translate) {
+  const std::string place = std::to_string(input.place), value = Bit(input.value);
   switch (input.from) {
     case Driver::Kind::NotLinked:
-      return text + ", not linked";
+      return Fill(translate(kNotLinked), {place, value});
     case Driver::Kind::Bend:
-      return text + " from a bend with no gate before it";
+      return Fill(translate(kFromBend), {place, value});
     case Driver::Kind::Gate:
       break;
   }
-  return text + " from " + RowName(rows, input.fromSlot) + " at step " + std::to_string(input.at);
+  return Fill(translate(kFromGate),
+              {place, value, RowName(rows, input.fromSlot), std::to_string(input.at)});
 }
 
 }  // namespace
 
-std::string QuestionLine(const Explanation& explanation, const std::vector<SignalRow>& rows) {
-  return RowName(rows, explanation.slot) + " = " + Bit(explanation.value) + " at step " +
-         std::to_string(explanation.step);
+std::string KeepEnglish(const char* english) { return english; }
+
+std::string QuestionLine(const Explanation& explanation, const std::vector<SignalRow>& rows,
+                         Translate translate) {
+  return Fill(translate(kQuestion), {RowName(rows, explanation.slot), Bit(explanation.value),
+                                     std::to_string(explanation.step)});
 }
 
-std::string EventLine(const ExplainedEvent& event, const std::vector<SignalRow>& rows) {
-  const std::string head = "step " + std::to_string(event.step) + ": " + RowName(rows, event.slot);
+std::string EventLine(const ExplainedEvent& event, const std::vector<SignalRow>& rows,
+                      Translate translate) {
+  const std::string step = std::to_string(event.step), name = RowName(rows, event.slot),
+                    value = Bit(event.value);
   switch (event.cause) {
     case EventCause::PowerUp:
-      return head + " = " + Bit(event.value) + " at power-up";
+      return Fill(translate(kPowerUp), {step, name, value});
     case EventCause::FirstKept:
-      return head + " = " + Bit(event.value) + " at the first kept step";
+      return Fill(translate(kFirstKept), {step, name, value});
     case EventCause::Toggle:
-      return head + " became " + Bit(event.value) + ": toggled";
+      return Fill(translate(kToggled), {step, name, value});
     case EventCause::Prop:
       break;
   }
-  std::string line = head + " became " + Bit(event.value) + ":";
-  for (std::size_t k = 0; k < event.inputs.size(); ++k) {
-    line += (k == 0 ? " " : ", ") + InputText(event.inputs[k], rows);
+  assert(!event.inputs.empty());
+  std::string inputs;
+  for (const ExplainedInput& input : event.inputs) {
+    if (!inputs.empty()) inputs += translate(kInputSeparator);
+    inputs += InputText(input, rows, translate);
   }
-  return line;
+  return Fill(translate(kComputed), {step, name, value, inputs});
 }
 
-std::string MoreLine(std::size_t more) { return "... " + std::to_string(more) + " more"; }
+std::string MoreLine(std::size_t more, Translate translate) {
+  return Fill(translate(kMore), {std::to_string(more)});
+}
 
 std::string ExplanationText(const Explanation& explanation, const std::vector<SignalRow>& rows) {
   std::string text = QuestionLine(explanation, rows) + '\n';

@@ -3,7 +3,8 @@
 #include <sstream>
 #include <vector>
 
-#include "sim/settle.h"
+#include "sim/repeat_notes.h"
+#include "sim/signal_rows.h"
 
 namespace tessara {
 namespace {
@@ -16,13 +17,18 @@ std::string_view Trim(std::string_view text) {
 
 bool Skipped(std::string_view line) { return Trim(line).empty() || line.front() == '#'; }
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view kLeftOutRows = "# rows left out are don't care";
+
+// The lines of text, each without its end: LF, CRLF or CR alone.
 std::vector<std::string_view> Lines(std::string_view text) {
   std::vector<std::string_view> lines;
   while (!text.empty()) {
-    const std::size_t end = text.find('\n');
+    const std::size_t end = text.find_first_of("\r\n");
     lines.push_back(text.substr(0, end));
     if (end == std::string_view::npos) break;
-    text.remove_prefix(end + 1);
+    const bool crlf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
+    text.remove_prefix(end + (crlf ? 2 : 1));
   }
   return lines;
 }
@@ -38,11 +44,31 @@ std::size_t WordCount(std::string_view text) {
 std::optional<std::string> Cells(std::string_view side, std::string_view allowed) {
   std::string cells;
   for (char c : side) {
-    if (c == ' ' || c == '\t' || c == '\r') continue;
+    if (c == ' ' || c == '\t') continue;
     if (allowed.find(c) == std::string_view::npos) return std::nullopt;
     cells += c;
   }
   return cells;
+}
+
+constexpr std::string_view kInputCells = "01", kOutputCells = "01~X";
+
+// line trimmed, without a trailing "(...)" note.
+std::string_view WithoutNote(std::string_view line) {
+  line = Trim(line);
+  if (!line.empty() && line.back() == ')' && line.rfind('(') != std::string_view::npos) {
+    line = Trim(line.substr(0, line.rfind('(')));
+  }
+  return line;
+}
+
+// True when line (holding a '|') reads as a row: cells on both sides, and some cell.
+bool IsRow(std::string_view line) {
+  line = WithoutNote(line);
+  const std::size_t bar = line.find('|');
+  const std::optional<std::string> in = Cells(line.substr(0, bar), kInputCells);
+  const std::optional<std::string> out = Cells(line.substr(bar + 1), kOutputCells);
+  return in && out && !(in->empty() && out->empty());
 }
 
 TableTextResult Refuse(std::string reason, std::size_t line) {
@@ -60,30 +86,37 @@ std::string Spaced(std::string_view cells) {
   return text;
 }
 
-std::string TimingNote(const TableRow& row) {
-  if (!row.repeats) return "(no repeat within " + std::to_string(kSettleBound) + " steps)";
-  if (row.period == 1) return "(settles after " + std::to_string(row.steps) + " steps)";
-  return "(repeats every " + std::to_string(row.period) + " steps from step " +
-         std::to_string(row.steps) + ")";
+std::string TimingNote(const TableRow& row, int bound) {
+  return "(" + RowRepeatNote(row, bound) + ")";
+}
+
+std::string HeaderLine(std::size_t inputs, std::size_t outputs) {
+  std::string text;
+  for (std::size_t k = 1; k <= inputs; ++k) text += TerminalName(kInputGate, k) + ' ';
+  text += '|';
+  for (std::size_t k = 1; k <= outputs; ++k) text += ' ' + TerminalName(kOutputGate, k);
+  return text + '\n';
+}
+
+std::string RowLine(const TableRow& row, bool timing, int bound) {
+  std::string text;
+  text.reserve(2 * (row.in.size() + row.out.size()) + 2);
+  for (char c : row.in) text.append({c, ' '});
+  text += '|';
+  for (char c : row.out) text.append({' ', c});
+  if (timing) text += "  " + TimingNote(row, bound);
+  text += '\n';
+  return text;
 }
 
 std::string TableText(const TruthTable& table, bool timing) {
-  std::string text;
-  for (std::size_t k = 1; k <= table.inputs; ++k) text += "I" + std::to_string(k) + ' ';
-  text += '|';
-  for (std::size_t k = 1; k <= table.outputs; ++k) text += " O" + std::to_string(k);
-  text += '\n';
-  for (const TableRow& row : table.rows) {
-    for (char c : row.in) text += std::string{c, ' '};
-    text += '|';
-    for (char c : row.out) text += std::string{' ', c};
-    if (timing) text += "  " + TimingNote(row);
-    text += '\n';
-  }
+  std::string text = HeaderLine(table.inputs, table.outputs);
+  for (const TableRow& row : table.rows) text += RowLine(row, timing, table.bound);
   return text;
 }
 
 bool LooksLikeTableText(std::string_view text) {
+  if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
   for (std::string_view line : Lines(text)) {
     if (!Skipped(line)) return line.find('|') != std::string_view::npos;
   }
@@ -91,37 +124,39 @@ bool LooksLikeTableText(std::string_view text) {
 }
 
 TableTextResult ReadTableText(std::string_view text) {
+  if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
   const std::vector<std::string_view> lines = Lines(text);
   std::size_t header = 0;
   while (header < lines.size() && Skipped(lines[header])) ++header;
   if (header == lines.size()) return Refuse("no table: the text holds no header line", 0);
   const std::string_view top = lines[header];
   const std::size_t bar = top.find('|');
-  if (bar == std::string_view::npos) return Refuse("the header has no '|'", header + 1);
+  if (bar == std::string_view::npos || IsRow(top)) {
+    return Refuse("expected a header like 'I1 I2 | O1'", header + 1);
+  }
   TruthTable table{WordCount(top.substr(0, bar)), WordCount(top.substr(bar + 1)), {}};
   if (table.inputs > kMaxTableInputs) {
     return Refuse("more than " + std::to_string(kMaxTableInputs) + " inputs", header + 1);
   }
   table.rows.resize(std::size_t{1} << table.inputs);
   std::vector<std::size_t> lineOf(table.rows.size(), 0);
-  for (std::size_t i = header + 1; i < lines.size(); ++i) {
-    if (Skipped(lines[i])) continue;
-    std::string_view line = Trim(lines[i]);
-    if (line.back() == ')' && line.rfind('(') != std::string_view::npos) {
-      line = Trim(line.substr(0, line.rfind('(')));
-    }
+  bool leftOutMatch = false;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    leftOutMatch = leftOutMatch || Trim(lines[i]) == kLeftOutRows;
+    if (i <= header || Skipped(lines[i])) continue;
+    const std::string_view line = WithoutNote(lines[i]);
     const std::size_t split = line.find('|');
     if (split == std::string_view::npos) {
       return Refuse("a row needs a '|' between inputs and outputs", i + 1);
     }
-    const std::optional<std::string> in = Cells(line.substr(0, split), "01");
-    const std::optional<std::string> out = Cells(line.substr(split + 1), "01~");
+    const std::optional<std::string> in = Cells(line.substr(0, split), kInputCells);
+    const std::optional<std::string> out = Cells(line.substr(split + 1), kOutputCells);
     if (!in || !out || in->size() != table.inputs || out->size() != table.outputs) {
       return Refuse("expected " + std::to_string(table.inputs) + " input values (0 or 1) and " +
-                        std::to_string(table.outputs) + " output values (0, 1 or ~)",
+                        std::to_string(table.outputs) + " output values (0, 1, ~ or X)",
                     i + 1);
     }
-    const std::size_t index = in->empty() ? 0 : std::stoul(*in, nullptr, 2);
+    const std::size_t index = RowOf(*in);
     if (lineOf[index] != 0) {
       return Refuse("a second row for inputs " + Spaced(*in) + " (the first is on line " +
                         std::to_string(lineOf[index]) + ")",
@@ -133,11 +168,14 @@ TableTextResult ReadTableText(std::string_view text) {
   }
   for (std::size_t index = 0; index < lineOf.size(); ++index) {
     if (lineOf[index] != 0) continue;
-    std::string in;
-    for (std::size_t k = 0; k < table.inputs; ++k) {
-      in += (index >> (table.inputs - 1 - k) & 1u) ? '1' : '0';
+    const std::string in = RowInputs(index, table.inputs);
+    if (!leftOutMatch) {
+      return Refuse("no row for inputs " + Spaced(in) +
+                        "; rows may be left out only under the line \"" +
+                        std::string(kLeftOutRows) + "\"",
+                    0);
     }
-    return Refuse("no row for inputs " + Spaced(in), header + 1);
+    table.rows[index] = {in, std::string(table.outputs, 'X')};
   }
   return {std::move(table), {}};
 }

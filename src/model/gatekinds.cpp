@@ -200,29 +200,4 @@ std::unique_ptr<gate> MakeGate(Long typeCode) {
   }
 }
 
-std::string_view KindName(Long typeCode) {
-  switch (typeCode) {
-    case kAndGate:
-      return "and";
-    case kOrGate:
-      return "or";
-    case kNotGate:
-      return "not";
-    case kInputGate:
-      return "input";
-    case kOutputGate:
-      return "output";
-    case kBufferGate:
-      return "node";
-    case kNandGate:
-      return "nand";
-    case kNorGate:
-      return "nor";
-    case kXorGate:
-      return "xor";
-    default:
-      return "?";
-  }
-}
-
 }  // namespace tessara

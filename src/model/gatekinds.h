@@ -1,9 +1,9 @@
 // The ten kinds of gate. Code outside the model names none of them: it asks
-// MakeGate for a new object of a type code and talks to it through `gate`.
+// MakeGate for a new object of a type code and talks to it through `gate`; what a
+// kind is called and how many inputs it has is in its row of kinds.h.
 #pragma once
 
 #include <memory>
-#include <string_view>
 
 #include "model/gate.h"
 
@@ -13,9 +13,5 @@ namespace tessara {
 // at (0, 0), not used, orientation 0, output and inputs False. Returns nullptr for
 // any other code.
 std::unique_ptr<gate> MakeGate(Long typeCode);
-
-// The word reports use for a kind: "and", "or", "not", "input", "output", "node",
-// "nand", "nor" or "xor" for the type codes 2..10; "?" for any other code.
-std::string_view KindName(Long typeCode);
 
 }  // namespace tessara

@@ -35,9 +35,6 @@ inline constexpr Long kEmptySlotRecord = 11;
 inline constexpr Long kSelectTool = 0;
 inline constexpr Long kLinkTool = 1;
 
-// Every gate lies on an 800 x 800 twip cell at its location; its pins lie on the cell.
-inline constexpr Single kCellSize = 800;
-
 inline constexpr bool IsSlotIndex(long value) { return value >= 0 && value < kSlotCount; }
 
 }  // namespace tessara

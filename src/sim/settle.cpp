@@ -1,6 +1,7 @@
 #include "sim/settle.h"
 
 #include <array>
+#include <cassert>
 #include <optional>
 
 #include "sim/propagation.h"
@@ -10,16 +11,32 @@ namespace {
 
 // Runs that repeat this early are found by comparing each state with every one kept.
 constexpr int kKeptSteps = 64;
+// Steps between two looks at the stop request (a mask: a power of two, less one).
+constexpr long kStopCheckMask = 4095;
 
-SimState Step(Document& doc) {
-  PropStep(doc);
-  return CaptureState(doc);
-}
+// Prop steps on one document, counted so that a stop request is seen soon.
+class Stepper {
+ public:
+  Stepper(Document& doc, std::stop_token stop) : doc_(doc), stop_(std::move(stop)) {}
 
-SimState StepFrom(Document& doc, const SimState& state) {
-  RestoreState(doc, state);
-  return Step(doc);
-}
+  SimState Step() {
+    PropStep(doc_);
+    if ((++taken_ & kStopCheckMask) == 0 && stop_.stop_requested()) stopped_ = true;
+    return CaptureState(doc_);
+  }
+  void Restore(const SimState& state) { RestoreState(doc_, state); }
+  SimState StepFrom(const SimState& state) {
+    Restore(state);
+    return Step();
+  }
+  bool Stopped() const { return stopped_; }
+
+ private:
+  Document& doc_;
+  std::stop_token stop_;
+  long taken_ = 0;
+  bool stopped_ = false;
+};
 
 // Adds to `changed` every signal bit in which a and b differ.
 void AddDifference(SimState& changed, const SimState& a, const SimState& b) {
@@ -35,16 +52,18 @@ std::bitset<kSlotCount> ChangedOutputs(const SimState& changed) {
 }
 
 Settling Repeating(int steps, int period, const SimState& state, const SimState& changed) {
-  return {true, steps, period, state, ChangedOutputs(changed)};
+  return {true, false, steps, period, state, ChangedOutputs(changed)};
 }
+
+Settling Stopped(const SimState& start) { return {false, true, 0, 0, start, {}}; }
 
 // The run followed while it is short: every state kept, each new one compared with all
 // of them. Nothing when it does not repeat within kKeptSteps steps (or the bound).
-std::optional<Settling> SettleEarly(Document& doc, const SimState& start, int bound) {
+std::optional<Settling> SettleEarly(Stepper& run, const SimState& start, int bound) {
   std::array<SimState, kKeptSteps + 1> seen;
   seen[0] = start;
   for (int k = 1; k <= kKeptSteps && k <= bound; ++k) {
-    const SimState now = Step(doc);
+    const SimState now = run.Step();
     for (int j = k - 1; j >= 0; --j) {
       if (seen[static_cast<std::size_t>(j)] != now) continue;
       SimState changed;
@@ -63,25 +82,28 @@ std::optional<Settling> SettleEarly(Document& doc, const SimState& start, int bo
 // 2^i steps ahead; they meet first in the round where 2^i - 1 >= K and 2^i >= P, the
 // hare then at step 2^i - 1 + P. When K + P <= bound that round has 2^i <= the first
 // power of two >= bound, so a hare that gets further proves there is no repeat.
-Settling SettleLate(Document& doc, const SimState& start, int bound) {
+Settling SettleLate(Stepper& run, const SimState& start, int bound) {
   long cap = 1;
   while (cap < bound) cap *= 2;
   cap += bound - 1;
 
-  RestoreState(doc, start);
+  run.Restore(start);
   SimState changed;  // over the first `bound` steps, for a run that does not repeat
-  SimState tortoise = start, hare = Step(doc);
+  SimState tortoise = start, hare = run.Step();
   AddDifference(changed, start, hare);
-  const auto noRepeat = [&] { return Settling{false, 0, 0, start, ChangedOutputs(changed)}; };
+  const auto noRepeat = [&] {
+    return Settling{false, false, 0, 0, start, ChangedOutputs(changed)};
+  };
   long power = 1, period = 1, at = 1;
   while (tortoise != hare) {
     if (at >= cap) return noRepeat();
+    if (run.Stopped()) return Stopped(start);
     if (power == period) {
       tortoise = hare;
       power *= 2;
       period = 0;
     }
-    hare = Step(doc);
+    hare = run.Step();
     ++at;
     ++period;
     if (at <= bound) AddDifference(changed, start, hare);
@@ -89,18 +111,20 @@ Settling SettleLate(Document& doc, const SimState& start, int bound) {
 
   // K: the first step where the run and the run `period` steps ahead agree.
   SimState behind = start, ahead = start;
-  for (long k = 0; k < period; ++k) ahead = StepFrom(doc, ahead);
+  for (long k = 0; k < period && !run.Stopped(); ++k) ahead = run.StepFrom(ahead);
   long steps = 0;
-  while (behind != ahead) {
+  while (behind != ahead && !run.Stopped()) {
     if (steps + period >= bound) return noRepeat();
-    behind = StepFrom(doc, behind);
-    ahead = StepFrom(doc, ahead);
+    behind = run.StepFrom(behind);
+    ahead = run.StepFrom(ahead);
     ++steps;
   }
+  if (run.Stopped()) return Stopped(start);
   if (steps + period > bound) return noRepeat();
   SimState cycle;
-  RestoreState(doc, behind);
-  for (long k = 1; k < period; ++k) AddDifference(cycle, behind, Step(doc));
+  run.Restore(behind);
+  for (long k = 1; k < period && !run.Stopped(); ++k) AddDifference(cycle, behind, run.Step());
+  if (run.Stopped()) return Stopped(start);
   return Repeating(static_cast<int>(steps), static_cast<int>(period), behind, cycle);
 }
 
@@ -111,10 +135,12 @@ char Settling::Cell(Integer slot) const {
   return state.Output(slot) ? '1' : '0';
 }
 
-Settling Settle(Document& doc, int bound) {
+Settling Settle(Document& doc, int bound, std::stop_token stop) {
+  assert(bound >= 0);
   const SimState start = CaptureState(doc);
-  std::optional<Settling> early = SettleEarly(doc, start, bound);
-  Settling settling = early ? *early : SettleLate(doc, start, bound);
+  Stepper run(doc, std::move(stop));
+  std::optional<Settling> early = SettleEarly(run, start, bound);
+  Settling settling = early ? *early : SettleLate(run, start, bound);
   RestoreState(doc, start);
   return settling;
 }

@@ -12,9 +12,12 @@
 // uses Brent's cycle finding in constant memory: at most about 6 * (K + P) steps, and
 // the bound plus the first power of two >= the bound (2,048,575 for the default) to
 // find that a run does not repeat within the bound, about 1 s on the build machine.
+// A stop request is looked at every few thousand steps (well under a millisecond), so
+// a long run ends soon after one.
 #pragma once
 
 #include <bitset>
+#include <stop_token>
 
 #include "model/document.h"
 #include "sim/sim_state.h"
@@ -26,6 +29,7 @@ inline constexpr int kSettleBound = 1000000;
 
 struct Settling {
   bool repeats = false;  // s(K+P) = s(K) with K + P <= the bound
+  bool stopped = false;  // a stop was requested first: nothing else holds
   int steps = 0;         // K, when it repeats
   int period = 0;        // P, when it repeats
   SimState state;        // s(K) when it repeats; otherwise s0
@@ -37,9 +41,9 @@ struct Settling {
   char Cell(Integer slot) const;
 };
 
-// Settles the run that starts from doc's current signals. doc's signals are the start
-// state again when it returns; positions, kinds, links and power are never touched.
-// Requires bound >= 1.
-Settling Settle(Document& doc, int bound = kSettleBound);
+// Settles the run that starts from doc's current signals, or gives up with `stopped`
+// once stop is requested. doc's signals are the start state again when it returns;
+// positions, kinds, links and power are never touched. Requires bound >= 0.
+Settling Settle(Document& doc, int bound = kSettleBound, std::stop_token stop = {});
 
 }  // namespace tessara

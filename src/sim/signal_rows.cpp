@@ -1,38 +1,38 @@
 #include "sim/signal_rows.h"
 
+#include <cassert>
+
+#include "model/kinds.h"
 #include "sim/terminals.h"
 
 namespace tessara {
 namespace {
 
-struct KindName {
-  Long code;
-  const char* name;
-};
-constexpr KindName kKindNames[] = {{kAndGate, "AND"},   {kOrGate, "OR"},   {kNotGate, "NOT"},
-                                   {kNandGate, "NAND"}, {kNorGate, "NOR"}, {kXorGate, "XOR"}};
-
-void AddNumbered(std::vector<SignalRow>& rows, const std::vector<Integer>& slots, char letter) {
+void AddNumbered(std::vector<SignalRow>& rows, const std::vector<Integer>& slots, Long kind) {
   for (std::size_t n = 0; n < slots.size(); ++n) {
-    rows.push_back({slots[n], letter + std::to_string(n + 1)});
+    const std::string name = TerminalName(kind, n + 1);
+    rows.push_back({slots[n], name, name});
   }
 }
 
 }  // namespace
 
+std::string TerminalName(Long kind, std::size_t n) {
+  assert(HasRole(kind, KindRole::Input) || HasRole(kind, KindRole::Output));
+  return std::string(FindKind(kind)->signal) + std::to_string(n);
+}
+
 std::vector<SignalRow> SignalRows(const Document& doc) {
   const Terminals terminals = FindTerminals(doc);
   std::vector<SignalRow> rows;
-  AddNumbered(rows, terminals.inputs, 'I');
+  AddNumbered(rows, terminals.inputs, kInputGate);
   for (Integer i = 0; i < kSlotCount; ++i) {
-    if (!doc.Gates(i).GetUsed()) continue;
-    for (const KindName& kind : kKindNames) {
-      if (kind.code == doc.Gates(i).GetType()) {
-        rows.push_back({i, std::string(kind.name) + " " + std::to_string(i)});
-      }
-    }
+    const KindFacts* kind = FindKind(doc.Gates(i).GetType());
+    if (!doc.Gates(i).GetUsed() || !kind || kind->role != KindRole::Logic) continue;
+    const std::string slot = std::to_string(i);
+    rows.push_back({i, std::string(kind->signal) + " " + slot, std::string(kind->word) + slot});
   }
-  AddNumbered(rows, terminals.outputs, 'O');
+  AddNumbered(rows, terminals.outputs, kOutputGate);
   return rows;
 }
 

@@ -1,6 +1,7 @@
 // The rows a run is shown and saved in: one per used gate slot other than nodes,
 // circuit inputs first (I1, I2, ... as FindTerminals numbers them), then the other
 // gates in slot order named by kind and slot ("NOT 4"), then the outputs (O1, O2, ...).
+// The timeline, its CSV and tessara-sim's WaveDrom trace all name signals here.
 #pragma once
 
 #include <string>
@@ -13,13 +14,18 @@ namespace tessara {
 
 struct SignalRow {
   Integer slot = 0;
-  std::string name;
+  std::string name;          // the timeline's and the CSV's: "I1", "NOT 4", "O1"
+  std::string waveDromName;  // WaveDrom's: "I1", "not4", "O1"
 };
 
 std::vector<SignalRow> SignalRows(const Document& doc);
 
 // The name of slot's row; the slot number for a slot that has none.
 std::string RowName(const std::vector<SignalRow>& rows, Integer slot);
+
+// The name of circuit input (kind kInputGate) or output (kOutputGate) number n, from 1:
+// "I1", "O2"; truth tables head their columns with these names too.
+std::string TerminalName(Long kind, std::size_t n);
 
 // What caused a step, in the rows' words: "power up", "toggle I2", "prop".
 std::string CauseText(const RecordedStep& step, const std::vector<SignalRow>& rows);

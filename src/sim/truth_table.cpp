@@ -1,5 +1,7 @@
 #include "sim/truth_table.h"
 
+#include <cassert>
+
 #include "model/gatekinds.h"
 #include "sim/propagation.h"
 #include "sim/settle.h"
@@ -27,25 +29,56 @@ Document AsLoaded(const Document& doc) {
 
 }  // namespace
 
-TruthTable MakeTruthTable(const Document& circuit) {
+std::string RowInputs(std::size_t row, std::size_t inputs) {
+  std::string cells;
+  for (std::size_t k = 0; k < inputs; ++k) cells += (row >> (inputs - 1 - k) & 1u) ? '1' : '0';
+  return cells;
+}
+
+std::size_t RowOf(std::string_view cells) {
+  std::size_t row = 0;
+  for (char c : cells) row = row * 2 + (c == '1' ? 1 : 0);
+  return row;
+}
+
+std::optional<std::string> NoTableReason(const Document& circuit) {
+  const std::size_t inputs = FindTerminals(circuit).inputs.size();
+  if (inputs <= kMaxTableInputs) return std::nullopt;
+  return std::to_string(inputs) + " inputs; a truth table takes at most " +
+         std::to_string(kMaxTableInputs);
+}
+
+TruthTable MakeTruthTable(const Document& circuit, const TableLimits& limits,
+                          const std::function<void(const TableRow&)>& onRow) {
+  assert(!NoTableReason(circuit));
+  assert(limits.maxSteps >= 1);
   const Terminals terminals = FindTerminals(circuit);
   const std::size_t n = terminals.inputs.size();
-  TruthTable table{n, terminals.outputs.size(), {}};
+  TruthTable table{n, terminals.outputs.size(), {}, limits.maxSteps, false};
+  table.rows.reserve(std::size_t{1} << n);
   Document doc = AsLoaded(circuit);
   const SimState loaded = CaptureState(doc);
   for (unsigned combination = 0; combination < (1u << n); ++combination) {
+    if (limits.stop.stop_requested()) {
+      table.stopped = true;
+      break;
+    }
     TableRow row;
     RestoreState(doc, loaded);
+    row.in = RowInputs(combination, n);
     for (std::size_t k = 0; k < n; ++k) {
-      const bool on = combination >> (n - 1 - k) & 1u;
-      if (on) ToggleInput(doc, terminals.inputs[k]);
-      row.in += on ? '1' : '0';
+      if (row.in[k] == '1') ToggleInput(doc, terminals.inputs[k]);
     }
-    const Settling settling = Settle(doc);
+    const Settling settling = Settle(doc, limits.maxSteps, limits.stop);
+    if (settling.stopped) {
+      table.stopped = true;
+      break;
+    }
     for (Integer slot : terminals.outputs) row.out += settling.Cell(slot);
     row.repeats = settling.repeats;
     row.steps = settling.steps;
     row.period = settling.period;
+    if (onRow) onRow(row);
     table.rows.push_back(std::move(row));
   }
   return table;

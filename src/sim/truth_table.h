@@ -5,10 +5,15 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
+#include <optional>
+#include <stop_token>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/document.h"
+#include "sim/settle.h"
 
 namespace tessara {
 
@@ -16,7 +21,8 @@ inline constexpr std::size_t kMaxTableInputs = 16;
 
 struct TableRow {
   std::string in;        // '0' or '1' per input, I1 first
-  std::string out;       // '0', '1' or '~' per output, O1 first
+  std::string out;       // '0', '1' or '~' per output, O1 first; an expected table's
+                         // 'X' matches any of them
   bool repeats = false;  // the run repeated within the bound; steps and period hold
   int steps = 0;         // K: the run settles, or its cycle starts, after K steps
   int period = 0;        // P: 1 for a settled row
@@ -26,12 +32,33 @@ struct TruthTable {
   std::size_t inputs = 0;
   std::size_t outputs = 0;
   std::vector<TableRow> rows;  // 2^inputs rows in binary counting order, I1 the top bit
+  int bound = kSettleBound;    // the settling bound each row was followed to
+  bool stopped = false;        // a stop came first: rows holds only those settled before it
 };
 
-// The table of circuit, inputs and outputs numbered as FindTerminals numbers them.
-// Requires at most kMaxTableInputs inputs; circuit is not changed. A circuit without
-// inputs has one row. Costs one settled run per row (about 2 µs for a row of a
+// The inputs of row `row` of a table with `inputs` inputs, '0' or '1' each, I1 first:
+// rows count in binary with I1 the top bit, so row 1 of three inputs is "001".
+std::string RowInputs(std::size_t row, std::size_t inputs);
+// The row whose inputs are `cells` ('0' or '1' each, I1 first): RowInputs' inverse.
+std::size_t RowOf(std::string_view cells);
+
+// How far the work on a table may go: each row followed for at most maxSteps steps,
+// and all of it given up once stop is requested.
+struct TableLimits {
+  int maxSteps = kSettleBound;
+  std::stop_token stop;
+};
+
+// Why circuit has no truth table: "17 inputs; a truth table takes at most 16", or
+// nothing when it has one.
+std::optional<std::string> NoTableReason(const Document& circuit);
+
+// The table of circuit, inputs and outputs numbered as FindTerminals numbers them,
+// within limits; onRow, when given, is called with each row as soon as it is settled.
+// Requires no NoTableReason and limits.maxSteps >= 1; circuit is not changed. A circuit
+// without inputs has one row. Costs one settled run per row (about 2 µs for a row of a
 // 16-input XOR tree, 0.14 s for its 65,536 rows).
-TruthTable MakeTruthTable(const Document& circuit);
+TruthTable MakeTruthTable(const Document& circuit, const TableLimits& limits = {},
+                          const std::function<void(const TableRow&)>& onRow = {});
 
 }  // namespace tessara

@@ -1,41 +1,31 @@
 // The refresh driver: every gate slot, every link slot and the palette, each time.
 #include "view/display.h"
 
-#include <optional>
+#include <array>
+#include <string>
+
+#include "sim/signal_rows.h"
+#include "sim/terminals.h"
+#include "view/tools.h"
 
 namespace tessara {
 namespace {
 
-// The palette button that carries the border for a tool code; none for tool 7 (the
-// node kind, which no button selects) or a code outside 0..10.
-std::optional<PaletteButton> ToolButton(Long tool) {
-  switch (tool) {
-    case kSelectTool:
-      return PaletteButton::CrossButton;
-    case kLinkTool:
-      return PaletteButton::LinkButton;
-    case kAndGate:
-      return PaletteButton::AndGateButton;
-    case kOrGate:
-      return PaletteButton::OrGateButton;
-    case kNotGate:
-      return PaletteButton::NotGateButton;
-    case kInputGate:
-      return PaletteButton::InputButton;
-    case kOutputGate:
-      return PaletteButton::OutputButton;
-    case kNandGate:
-      return PaletteButton::NandGateButton;
-    case kNorGate:
-      return PaletteButton::NorGateButton;
-    case kXorGate:
-      return PaletteButton::XorGateButton;
-    default:
-      return std::nullopt;
-  }
+using Names = std::array<std::string, kSlotCount>;
+
+// "I1", "I2", ... and "O1", "O2", ... by slot; "" for every other slot.
+Names TerminalNames(const Document& doc) {
+  Names names;
+  const Terminals terminals = FindTerminals(doc);
+  for (std::size_t k = 0; k < terminals.inputs.size(); ++k)
+    names[static_cast<std::size_t>(terminals.inputs[k])] = TerminalName(kInputGate, k + 1);
+  for (std::size_t k = 0; k < terminals.outputs.size(); ++k)
+    names[static_cast<std::size_t>(terminals.outputs[k])] = TerminalName(kOutputGate, k + 1);
+  return names;
 }
 
-void DisplayGate(const Document& doc, Screen& screen, Integer i) {
+void DisplayGate(const Document& doc, Screen& screen, Integer i, const std::string& name,
+                 bool highlighted) {
   const gate& g = doc.Gates(i);
   if (!g.GetUsed()) {
     screen.ObjImage(i).SetVisible(false);
@@ -49,6 +39,7 @@ void DisplayGate(const Document& doc, Screen& screen, Integer i) {
     marker.SetVisible(true);
     marker.SetTop(g.GetY());
     marker.SetLeft(g.GetX());
+    marker.SetHighlight(highlighted);
   } else {
     // A marker left over from a node in this slot was hidden when the slot was
     // freed, so it is not touched here.
@@ -57,11 +48,13 @@ void DisplayGate(const Document& doc, Screen& screen, Integer i) {
     image.SetTop(g.GetY());
     image.SetLeft(g.GetX());
     SetGateImage(doc, screen, i);
+    image.SetName(name);
+    image.SetHighlight(highlighted);
   }
   DisplayValue(doc, screen, i);
 }
 
-void DisplayLink(const Document& doc, Screen& screen, Integer i) {
+void DisplayLink(const Document& doc, Screen& screen, Integer i, bool highlighted) {
   if (!doc.Links(i).GetUsed()) {
     screen.LinkLine(i).SetVisible(false);
     return;
@@ -72,20 +65,28 @@ void DisplayLink(const Document& doc, Screen& screen, Integer i) {
   SetLineStop(doc, screen, i);
   const bool high = doc.Gates(doc.Links(i).StartIndex).GetCurrOutput();
   line.SetValue(!doc.PowerOn ? LineValue::None : high ? LineValue::High : LineValue::Low);
+  line.SetHighlight(highlighted);
 }
 
 void DisplayPalette(const Document& doc, Screen& screen) {
   for (int b = 0; b < kPaletteButtonCount; ++b) {
     screen.Palette(static_cast<PaletteButton>(b)).SetBorderStyle(0);
   }
-  if (auto current = ToolButton(doc.CurrentTool)) screen.Palette(*current).SetBorderStyle(1);
+  if (const ToolFacts* current = FindTool(doc.CurrentTool)) {
+    screen.Palette(current->button).SetBorderStyle(1);
+  }
 }
 
 }  // namespace
 
-void DisplayObjects(const Document& doc, Screen& screen) {
-  for (Integer i = 0; i < kSlotCount; ++i) DisplayGate(doc, screen, i);
-  for (Integer i = 0; i < kSlotCount; ++i) DisplayLink(doc, screen, i);
+void DisplayObjects(const Document& doc, Screen& screen, const Highlight& highlight) {
+  const Names names = TerminalNames(doc);
+  for (Integer i = 0; i < kSlotCount; ++i) {
+    const auto slot = static_cast<std::size_t>(i);
+    DisplayGate(doc, screen, i, names[slot], highlight.gates[slot]);
+  }
+  for (Integer i = 0; i < kSlotCount; ++i)
+    DisplayLink(doc, screen, i, highlight.links[static_cast<std::size_t>(i)]);
   DisplayPalette(doc, screen);
 }
 

@@ -5,14 +5,23 @@
 #include <optional>
 
 #include "model/document.h"
+#include "sim/drivers.h"
 #include "view/screen.h"
 
 namespace tessara {
 
+// What a refresh draws highlighted: the gate images and node markers of the gate
+// slots, the link lines of the link slots.
+struct Highlight {
+  SlotSet gates, links;
+};
+
 // Rewrites every gate image, node marker, value label and link line from the model
-// (a line's value is its source's output while powered, else none), and puts the
-// border on the current tool's palette button.
-void DisplayObjects(const Document& doc, Screen& screen);
+// (a line's value is its source's output while powered, else none; each circuit input
+// and output named I1, O1, ... as sim/terminals.h numbers them), highlights what
+// highlight holds and nothing else, and puts the border on the current tool's palette
+// button.
+void DisplayObjects(const Document& doc, Screen& screen, const Highlight& highlight = {});
 
 // The picture of ObjImage(index) from the gate's kind and orientation, inputs and
 // outputs included; a node, an empty slot or a gate's orientation outside 0..3
@@ -21,6 +30,9 @@ void SetGateImage(const Document& doc, Screen& screen, Integer index);
 struct TwipsXY {
   Single x, y;
 };
+// Where gate g's output pin lies: the middle of its output side; nothing for an
+// orientation outside 0..3.
+std::optional<TwipsXY> OutputPin(const gate& g);
 // Where the segment in link slot index starts: its source's output pin, or its
 // node's corner; nothing for an orientation outside 0..3.
 std::optional<TwipsXY> LineStart(const Document& doc, Integer index);

@@ -1,8 +1,9 @@
 // Where a link line's ends lie: at a node's corner, or at a gate's pins on its
-// 800-twip cell. Output pin at the middle of the output side; input n at
+// 800-twip cell (model/cell.h). Output pin at the middle of the output side; input n at
 // GetInputOffset(n) along the input side, from the top or left end.
 #include <optional>
 
+#include "model/cell.h"
 #include "view/display.h"
 
 namespace tessara {
@@ -10,47 +11,27 @@ namespace {
 
 using Point = TwipsXY;
 
-constexpr Single kHalfCell = kCellSize / 2;
+// The upright gate's output pin, at the middle of its right side.
+constexpr CellPoint kUprightOutput{kCellSize, kHalfCell};
 
-bool IsOrientation(Long o) { return o >= 0 && o <= 3; }
-
-// The gate's output pin; nothing for an orientation outside 0..3.
-std::optional<Point> OutputPin(const gate& g) {
-  const Single x = g.GetX(), y = g.GetY();
-  switch (g.GetOrientation()) {
-    case 0:
-      return Point{x + kCellSize, y + kHalfCell};
-    case 1:
-      return Point{x + kHalfCell, y};
-    case 2:
-      return Point{x, y + kHalfCell};
-    case 3:
-      return Point{x + kHalfCell, y + kCellSize};
-    default:
-      return std::nullopt;
-  }
+// The upright point p of gate g's cell, turned with the gate and placed at its location;
+// nothing for an orientation outside 0..3.
+std::optional<Point> OnCell(const gate& g, CellPoint p) {
+  const std::optional<CellPoint> turned = FromUpright(p, g.GetOrientation());
+  if (!turned) return std::nullopt;
+  return Point{g.GetX() + turned->x, g.GetY() + turned->y};
 }
 
-// Input pin num; nothing (and no offset asked) for an orientation outside 0..3.
+// Input pin num, GetInputOffset(num) down the upright gate's left side.
 std::optional<Point> InputPin(const gate& g, Integer num) {
-  const Long o = g.GetOrientation();
-  if (!IsOrientation(o)) return std::nullopt;
-  const Single x = g.GetX(), y = g.GetY(), d = g.GetInputOffset(num);
-  switch (o) {
-    case 0:
-      return Point{x, y + d};
-    case 1:
-      return Point{x + d, y + kCellSize};
-    case 2:
-      return Point{x + kCellSize, y + d};
-    default:
-      return Point{x + d, y};
-  }
+  return OnCell(g, {0, g.GetInputOffset(num)});
 }
 
 Point Corner(const gate& g) { return Point{g.GetX(), g.GetY()}; }
 
 }  // namespace
+
+std::optional<TwipsXY> OutputPin(const gate& g) { return OnCell(g, kUprightOutput); }
 
 std::optional<TwipsXY> LineStart(const Document& doc, Integer index) {
   const linkgates& link = doc.Links(index);

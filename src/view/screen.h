@@ -59,6 +59,12 @@ class ImageElement {
   // presses reach the handlers. A double-click reaches its handler in both.
   virtual void SetDragMode(DragMode mode) = 0;
   virtual DragMode GetDragMode() const = 0;
+  // Drawn in the colour of what the Why window explains, or plainly.
+  virtual void SetHighlight(bool on) = 0;
+  virtual bool Highlighted() const = 0;
+  // The name written beside a circuit input's or output's box ("I1", "O2"); "" for none.
+  virtual void SetName(std::string_view name) = 0;
+  virtual std::string Name() const = 0;
 };
 
 // A value label txtObjValue(i), 135 x 255.
@@ -94,6 +100,9 @@ class LineElement {
   virtual Single Y2() const = 0;
   virtual void SetValue(LineValue value) = 0;
   virtual LineValue Value() const = 0;
+  // Drawn in the colour of what the Why window explains (under its value's colour), or not.
+  virtual void SetHighlight(bool on) = 0;
+  virtual bool Highlighted() const = 0;
 };
 
 // The ten palette buttons, in the order a refresh clears their borders.

@@ -1,13 +1,23 @@
 // The value label beside a gate while powered: just beyond the output side by
 // orientation; circuit outputs and nodes have fixed places of their own.
+#include <array>
+
+#include "model/cell.h"
 #include "view/display.h"
 
 namespace tessara {
 namespace {
 
-constexpr Single kHalfCell = kCellSize / 2;
-constexpr Single kLabelRise = 175;  // from the output's middle to the label's top
-constexpr Single kLabelGap = 75;    // from the cell's edge to the label
+// Where the label's top-left corner lies from the output pin, by orientation: right of
+// the pin (0), above it (1), left of it (2), below it (3).
+constexpr Single kLabelRise = 175;  // the top above the pin; turned left, the left edge left of it
+constexpr Single kLabelGap = 75;    // the left edge right of the pin; turned down, the top below it
+constexpr std::array<TwipsXY, kOrientationCount> kFromPin = {{
+    {kLabelGap, -kLabelRise},
+    {0, -kLabelRise},
+    {-kLabelRise, -kLabelRise},
+    {kLabelGap, kLabelGap},
+}};
 
 void PlaceLabel(const gate& g, LabelElement& label) {
   const Single x = g.GetX(), y = g.GetY();
@@ -21,25 +31,11 @@ void PlaceLabel(const gate& g, LabelElement& label) {
     label.SetLeft(x);
     return;
   }
-  switch (g.GetOrientation()) {
-    case 0:
-      label.SetTop(y + kHalfCell - kLabelRise);
-      label.SetLeft(x + kCellSize + kLabelGap);
-      break;
-    case 1:
-      label.SetTop(y - kLabelRise);
-      label.SetLeft(x + kHalfCell);
-      break;
-    case 2:
-      label.SetTop(y + kHalfCell - kLabelRise);
-      label.SetLeft(x - kLabelRise);
-      break;
-    case 3:
-      label.SetTop(y + kCellSize + kLabelGap);
-      label.SetLeft(x + kHalfCell + kLabelGap);
-      break;
-    default:  // an orientation only a file can hold: the label stays where it was
-      break;
+  // An orientation only a file can hold has no pin: the label stays where it was.
+  if (const std::optional<TwipsXY> pin = OutputPin(g)) {
+    const TwipsXY offset = kFromPin[static_cast<std::size_t>(g.GetOrientation())];
+    label.SetTop(pin->y + offset.y);
+    label.SetLeft(pin->x + offset.x);
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include "circuit_builder.h"
 #include "io/circuit_file.h"
+#include "model/kinds.h"
 
 namespace tessara {
 namespace {
@@ -30,6 +31,14 @@ TEST(Gate, OutputFollowsItsKindsTruthTableOnlyWhenEvaluated) {
     andGate->SetInputValue(num, true);
   EXPECT_FALSE(andGate->GetNewOutput()) << "input numbers past 1 reach no function";
   for (Long code : {-1, 1, 11, 12}) EXPECT_EQ(MakeGate(code), nullptr) << code;
+}
+
+TEST(Kinds, EachRowIsAKindMakeGateMakesWithItsCodeAndNoOtherCodeMakesOne) {
+  for (Long code = -1; code <= kEmptySlotRecord + 1; ++code) {
+    const std::unique_ptr<gate> g = MakeGate(code);
+    EXPECT_EQ(g != nullptr && code != kNoGate, FindKind(code) != nullptr) << code;
+    EXPECT_EQ(g ? g->GetType() : code, code);
+  }
 }
 
 TEST(Document, FreeSlotIsTheLowestUnusedUntilAllFiftyOneAreTaken) {

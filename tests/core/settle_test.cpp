@@ -101,5 +101,14 @@ TEST(Settle, FindsTheFirstRepeatedStateOfEachRun) {
   }
 }
 
+TEST(Settle, GivesUpOnALongRunOnceAStopIsRequested) {
+  Document doc;
+  testing::PutLongRun(doc);
+  std::stop_source stop;
+  stop.request_stop();
+  EXPECT_TRUE(Settle(doc, kSettleBound, stop.get_token()).stopped);
+  EXPECT_EQ(CaptureState(doc), SimState{}) << "the start state is given back";
+}
+
 }  // namespace
 }  // namespace tessara

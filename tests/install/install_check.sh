@@ -14,7 +14,8 @@ out=$(cmake --install "$build" --prefix "$prefix" 2>&1) || { echo "$out"; echo "
 sizes="16 24 32 48 64 128 256"
 expected=(bin/tessara bin/tessara-sim share/applications/tessara.desktop
           share/mime/packages/tessara.xml share/doc/tessara/copyright
-          share/man/man1/tessara.1.gz share/man/man1/tessara-sim.1.gz)
+          share/man/man1/tessara.1.gz share/man/man1/tessara-sim.1.gz
+          share/tessara/tessara-sim.schema.json)
 for s in $sizes; do
   expected+=("share/icons/hicolor/${s}x${s}/apps/tessara.png"
              "share/icons/hicolor/${s}x${s}/mimetypes/application-x-tessara-circuit.png")

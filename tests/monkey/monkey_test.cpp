@@ -1,6 +1,7 @@
 // The monkey: seeded random user actions of real mouse events on the window, every box
-// answered; after each the window must show what a full refresh of its circuit shows on
-// the stand-in screen, each element at its pixel, with no drag left open.
+// answered; after each the window must show what a full refresh of its circuit (and of
+// what the Why window explains) shows on the stand-in screen, each element at its pixel,
+// with no drag left open.
 // MONKEY_SEED and MONKEY_ACTIONS choose the run; `make soak` runs a long one.
 #include <QAction>
 #include <QPushButton>
@@ -8,8 +9,8 @@
 #include <sstream>
 
 #include "../app/window_fixture.h"
+#include "editor/refresh.h"
 #include "fake_screen.h"
-#include "view/display.h"
 
 namespace tessara::app {
 namespace {
@@ -27,15 +28,17 @@ std::string Shown(Screen& s, bool palette) {
     LineElement& line = s.LinkLine(i);
     if (image.Visible())
       out << "image " << i << " at " << image.Left() << ',' << image.Top() << " picture "
-          << int(image.GetPicture().store) << '/' << image.GetPicture().index << '\n';
+          << int(image.GetPicture().store) << '/' << image.GetPicture().index << " name "
+          << image.Name() << " lit " << image.Highlighted() << '\n';
     if (marker.Visible())
-      out << "marker " << i << " at " << marker.Left() << ',' << marker.Top() << '\n';
+      out << "marker " << i << " at " << marker.Left() << ',' << marker.Top() << " lit "
+          << marker.Highlighted() << '\n';
     if (label.Visible())
       out << "label " << i << " at " << label.Left() << ',' << label.Top() << ' ' << label.Text()
           << '\n';
     if (line.Visible())
       out << "line " << i << ' ' << line.X1() << ',' << line.Y1() << ' ' << line.X2() << ','
-          << line.Y2() << '\n';
+          << line.Y2() << " lit " << line.Highlighted() << '\n';
   }
   for (int b = 0; palette && b < kPaletteButtonCount; ++b)
     out << "border " << s.Palette(PaletteButton(b)).BorderStyle();
@@ -69,7 +72,7 @@ struct MonkeyRun : WindowTest {
         "NorGateButton", "NotGateButton", "XorGateButton", "InputButton",    "OutputButton"};
     QWidget* canvas = &window.Canvas();
     QWidget* element = AnyShown(Pick(3) == 0 ? "buffer" : "ObjImage");
-    switch (Pick(12)) {
+    switch (Pick(13)) {
       case 0:
       case 1:
         Click(Find(QString::fromLatin1(kButtons[Pick(10)])));
@@ -99,6 +102,9 @@ struct MonkeyRun : WindowTest {
       case 10:
         Click(Find(QStringLiteral("prop")));
         break;
+      case 11:
+        if (QWidget* label = AnyShown("txtObjValue")) Click(label);
+        break;
       default:
         if (Pick(10) == 0) Find<QAction>(QStringLiteral("New"))->trigger(), paletteLags = true;
     }
@@ -106,7 +112,7 @@ struct MonkeyRun : WindowTest {
   // The window against a full refresh of its circuit; empty when they agree.
   std::string Faults() {
     testing::FakeScreen fresh;
-    DisplayObjects(window.form().doc, fresh);
+    DisplayObjects(window.form().doc, fresh, WhyHighlight(window.form()));
     paletteLags = paletteLags && Shown(window, true) != Shown(fresh, true);
     std::ostringstream faults;
     const std::string shown = Shown(window, !paletteLags), expected = Shown(fresh, !paletteLags);

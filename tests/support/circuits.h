@@ -23,4 +23,17 @@ inline linkgates& PutLink(Document& doc, Integer slot, Integer from, Integer to,
   return link;
 }
 
+// A run that does not repeat within 1,000,000 steps, about a second to settle: a ring
+// of 20 stages (an XOR of stages 19 and 2, a NOT, 18 ORs) into an output, no inputs.
+inline void PutLongRun(Document& doc) {
+  PutGate(doc, 0, kXorGate, 0, 0);
+  PutGate(doc, 1, kNotGate, 0, 0);
+  for (Integer i = 2; i <= 19; ++i) PutGate(doc, i, kOrGate, 0, 0);
+  PutGate(doc, 20, kOutputGate, 8200, 0);
+  for (Integer i = 1; i <= 19; ++i) PutLink(doc, i, i - 1, i);
+  PutLink(doc, 20, 19, 0, 0);
+  PutLink(doc, 21, 2, 0, 1);
+  PutLink(doc, 22, 19, 20);
+}
+
 }  // namespace tessara::testing

@@ -20,6 +20,8 @@ struct ImageState {
   Single left = 0, top = 0;
   Picture picture;
   DragMode drag = DragMode::Manual;
+  bool highlight = false;
+  std::string name;
   bool operator==(const ImageState&) const = default;
 };
 struct LabelState {
@@ -32,6 +34,7 @@ struct LineState {
   bool visible = false;
   Single x1 = 0, y1 = 0, x2 = 0, y2 = 0;
   LineValue value = LineValue::None;
+  bool highlight = false;
   bool operator==(const LineState&) const = default;
 };
 
@@ -51,6 +54,10 @@ struct FakeImage final : Placed<ImageElement, ImageState> {
   Picture GetPicture() const override { return s.picture; }
   void SetDragMode(DragMode mode) override { s.drag = mode; }
   DragMode GetDragMode() const override { return s.drag; }
+  void SetHighlight(bool on) override { s.highlight = on; }
+  bool Highlighted() const override { return s.highlight; }
+  void SetName(std::string_view name) override { s.name = name; }
+  std::string Name() const override { return s.name; }
 };
 struct FakeLabel final : Placed<LabelElement, LabelState> {
   void SetText(std::string_view text) override { s.text = text; }
@@ -69,6 +76,8 @@ struct FakeLine final : LineElement {
   Single Y2() const override { return s.y2; }
   void SetValue(LineValue value) override { s.value = value; }
   LineValue Value() const override { return s.value; }
+  void SetHighlight(bool on) override { s.highlight = on; }
+  bool Highlighted() const override { return s.highlight; }
   LineState s;
 };
 struct FakeBorder final : BorderElement {

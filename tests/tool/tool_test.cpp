@@ -4,6 +4,9 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <filesystem>
+#include <iomanip>
+#include <sstream>
 
 #include "circuits.h"
 #include "io/circuit_file.h"
@@ -20,13 +23,14 @@ struct SimRun {
   int exitCode = -1;
   std::string out, err;
 };  // -1: no normal exit
-SimRun RunSim(const std::vector<std::string>& args) {
+SimRun RunSim(const std::vector<std::string>& args, std::string_view input = "") {
   TempFolder folder;
   std::string command = "'" TESSARA_SIM "'";
   for (const std::string& arg : args) command += " '" + arg + "'";
-  const int status = std::system(
-      (command + " >" + (folder.path() / "out").string() + " 2>" + (folder.path() / "err").string())
-          .c_str());
+  const std::string in = testing::WriteFile(folder.path() / "in", input).string();
+  const int status = std::system((command + " <" + in + " >" + (folder.path() / "out").string() +
+                                  " 2>" + (folder.path() / "err").string())
+                                     .c_str());
   return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(folder.path() / "out"),
           ReadFile(folder.path() / "err")};
 }
@@ -37,18 +41,20 @@ std::string Save(const TempFolder& folder, const char* name, const Document& doc
   return testing::WriteFile(folder.path() / name, WriteCircuit(doc)).string();
 }
 
-// stdout is out whole, or only starts with it when whole is false; stderr starts with errStart.
+// stdout is out whole, or only starts with it when whole is false; stderr starts with
+// errStart; input is standard input.
 struct Row {
   std::vector<std::string> args;
   int exitCode;
   std::string out, errStart = "";
   bool whole = true;
+  std::string input = "";
 };
 void ExpectRuns(const std::vector<Row>& rows) {
   for (const Row& row : rows) {
     std::string command;
     for (const std::string& arg : row.args) command += arg + " ";
-    const SimRun run = RunSim(row.args);
+    const SimRun run = RunSim(row.args, row.input);
     EXPECT_EQ(run.exitCode, row.exitCode) << command << run.err;
     EXPECT_EQ(row.whole ? run.out : run.out.substr(0, row.out.size()), row.out) << command;
     EXPECT_EQ(run.err.rfind(row.errStart, 0), 0u) << command << ": " << run.err;
@@ -85,15 +91,15 @@ TEST(TableCommand,
                "I1 I2 | O1 O2\n0 0 | ~ ~  (repeats every 2 steps from step 1)\n0 1 | 1 0  (settles "
                "after 2 steps)\n"
                "1 0 | 0 1  (settles after 2 steps)\n1 1 | 0 0  (settles after 1 steps)\n"},
-              {{"table", "--json", kHalf},
+              {{"table", kHalf, "--json"},
                0,
-               "{\"file\":\"" + kHalf +
+               "{\"tessara\":1,\"file\":\"" + kHalf +
                    "\",\"inputs\":[0,1],\"outputs\":[4,5],\"rows\":["
                    "{\"in\":\"00\",\"out\":\"00\",\"steps\":0,\"period\":1},{\"in\":\"01\",\"out\":"
                    "\"10\",\"steps\":2,\"period\":1},"
                    "{\"in\":\"10\",\"out\":\"10\",\"steps\":2,\"period\":1},{\"in\":\"11\",\"out\":"
                    "\"01\",\"steps\":2,\"period\":1}]}\n"},
-              {{"table", kHalf, "--json"}, 2, "", "tessara-sim: table needs one FILE"}});
+              {{"table", "--", "--json"}, 1, "", "--json: cannot open"}});
 }
 
 TEST(
@@ -211,10 +217,10 @@ TEST(
        {{"check", "--strict", kHalf, odd}, 3, half + summary + warnings},
        {{"check", "--json", at + "absent.cir", kHalf},
         1,
-        "{\"file\":\"" + at +
+        "{\"tessara\":1,\"file\":\"" + at +
             "absent.cir\",\"ok\":false,\"line\":null,\"error\":\"cannot open: No such file or "
             "directory\"}\n"
-            "{\"file\":\"" +
+            "{\"tessara\":1,\"file\":\"" +
             kHalf +
             "\",\"ok\":true,\"gates\":{\"and\":1,\"xor\":1},\"inputs\":2,\"outputs\":2,"
             "\"nodes\":4,\"links\":10,\"warnings\":[]}\n",
@@ -262,6 +268,160 @@ TEST(ExplainCommand, SaysWhyAsTextOrJsonAndRefusesUnknownGatesAndStepsWithExitTw
        {{"explain", kHalf, "O1", "tI3"}, 2, "", "tessara-sim: bad action 'tI3'"},
        {{"explain", kHalf}, 2, "", "tessara-sim: explain needs FILE and TARGET"},
        {{"explain", folder.path().string() + "/absent.cir", "O1"}, 1, "", folder.path().string()}});
+}
+
+TEST(GradeCommand, ReportsEveryFileInTheOrderGivenAsTextJsonOrJUnitAndExitsByTheWorstResult) {
+  TempFolder folder;
+  const std::string at = folder.path().string() + "/", in = at + "class/";
+  std::filesystem::create_directory(in);
+  Document bob = *LoadCircuitFile(kHalf).document, slow;  // bob: the XOR made an OR
+  PutGate(bob, 2, kOrGate, bob.Gates(2).GetX(), bob.Gates(2).GetY());
+  testing::PutLongRun(slow);
+  std::string damaged = ReadFile(kHalf);
+  const std::string ann = testing::WriteFile(in + "ann.cir", ReadFile(kHalf)),
+                    dee = testing::WriteFile(in + "dee.cir",
+                                             damaged.replace(damaged.find("#TRUE#"), 6, "2")),
+                    latin = testing::WriteFile(in + "lat\xe9in.cir", ReadFile(kHalf)),
+                    bobs = Save(folder, "class/bob.cir", bob),
+                    long_run = Save(folder, "long.cir", slow);
+  testing::WriteFile(in + "cid.cir", ReadFile(kFull));
+  testing::WriteFile(in + "notes.txt", "not a circuit");
+  const std::string table = "A B | S C\n0 0 | 0 0\n0 1 | 1 0\n1 0 | 1 0\n1 1 | 0 1\n";
+  const std::string expected = testing::WriteFile(at + "expected.txt", table),
+                    any = testing::WriteFile(at + "any.txt", "| O1\n| X\n");
+  const std::string
+      counts = "expected 2 inputs and 2 outputs, found 3 inputs and 2 outputs",
+      broken = "line 5: expected #TRUE# or #FALSE#, found \"2\"",
+      bobJson = "{\"file\":\"" + bobs +
+                "\",\"result\":\"differ\",\"rows\":4,\"differ\":1,"
+                "\"diffs\":[{\"in\":\"11\",\"expected\":\"01\",\"got\":\"11\"}],\"reason\":null}";
+  const std::string parity = TESSARA_SOURCE "/bench/table/parity16.cir";
+  const std::string parityTable = testing::WriteFile(at + "p16.txt", RunSim({"table", parity}).out);
+  ExpectRuns(
+      {{{"grade", expected, in},
+        1,
+        ann + ": same\n" + bobs + ": 1 of 4 rows differ\n" + in + "cid.cir: " + counts + "\n" +
+            dee + ": " + broken + "\n" + latin + ": same\n5 files: 2 same, 2 differ, 1 failed\n"},
+       {{"grade", "--jobs", "1", expected, bobs, ann},
+        3,
+        bobs + ": 1 of 4 rows differ\n" + ann + ": same\n2 files: 1 same, 1 differ, 0 failed\n"},
+       {{"grade", "-", ann, "--jobs=3"},
+        0,
+        ann + ": same\n1 file: 1 same, 0 differ, 0 failed\n",
+        "",
+        true,
+        table},
+       {{"grade", "--json", expected, bobs, dee},
+        1,
+        "{\"tessara\":1,\"expected\":\"" + expected + "\",\"files\":[" + bobJson + ",{\"file\":\"" +
+            dee +
+            "\",\"result\":\"failed\",\"rows\":null,\"differ\":null,\"diffs\":[],\"reason\":\"line "
+            "5: "
+            "expected #TRUE# or #FALSE#, found "
+            "\\\"2\\\"\"}],\"summary\":{\"files\":2,\"same\":0,\"differ\":1,"
+            "\"failed\":1}}\n"},
+       {{"grade", "--junit", expected, in + "cid.cir", bobs, dee},
+        1,
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<testsuite name=\"tessara grade\" tests=\"3\" "
+        "failures=\"2\" errors=\"1\">\n  <testcase name=\"" +
+            in +
+            "cid.cir\" classname=\"tessara grade\">\n"
+            "    <failure message=\"" +
+            counts + "\" />\n  </testcase>\n  <testcase name=\"" + bobs +
+            "\" classname=\"tessara grade\">\n    <failure message=\"1 of 4 rows differ\">row 1 1: "
+            "expected 0 "
+            "1, got 1 1\n</failure>\n  </testcase>\n  <testcase name=\"" +
+            dee +
+            "\" classname=\"tessara "
+            "grade\">\n    <error message=\"line 5: expected #TRUE# or #FALSE#, found "
+            "&quot;2&quot;\" />\n  "
+            "</testcase>\n</testsuite>\n"},
+       {{"grade", any, long_run, "--time-limit", "0.2"},
+        1,
+        long_run + ": time limit of 0.2 s reached\n1 file: 0 same, 0 differ, 1 failed\n"},
+       {{"grade", "--json", "--junit", expected, ann},
+        2,
+        "",
+        "tessara-sim: --json and --junit cannot be"},
+       {{"grade", expected, ann, "--jobs", "0"}, 2, "", "tessara-sim: --jobs needs a whole number"},
+       {{"grade", expected}, 2, "", "tessara-sim: grade needs EXPECTED and at least one PATH"},
+       {{"grade", at + "absent.txt", ann}, 1, "", at + "absent.txt: cannot open: No such file"},
+       {{"compare", "--json", bobs, expected}, 3, "{\"tessara\":1," + bobJson.substr(1) + "\n"},
+       {{"compare", parity, parityTable}, 0, "same\n"},
+       {{"compare", long_run, long_run, "--time-limit=0.2"},
+        1,
+        "",
+        long_run + ": time limit of 0.2 s"},
+       {{"table", "--timing", long_run, "--max-steps", "100"},
+        0,
+        "| O1\n| ~  (no repeat within 100 steps)\n"},
+       {{"table", long_run, "--time-limit", "0.2"},
+        1,
+        "| O1\n",
+        long_run + ": time limit of 0.2 s reached"},
+       {{"table", "--max-steps", "0", kHalf},
+        2,
+        "",
+        "tessara-sim: --max-steps needs a whole number"},
+       {{"table", kHalf, "--time-limit", "soon"},
+        2,
+        "",
+        "tessara-sim: --time-limit needs a number"},
+       {{"check", kHalf, "--strict", "--frobnicate"}, 2, "", "tessara-sim: check has no option"},
+       {{"check", "--json", latin},
+        0,
+        "{\"tessara\":1,\"file\":\"" + in + "lat\xEF\xBF\xBDin.cir\",",
+        "",
+        false},
+       {{"--version"}, 0, "tessara-sim ", "", false}});
+  const std::string xml =
+      testing::WriteFile(at + "grade.xml", RunSim({"grade", "--junit", expected, in}).out);
+  EXPECT_EQ(std::system(("xmllint --noout '" + xml + "'").c_str()), 0) << ReadFile(xml);
+}
+
+// The lines of text that start with prefix, leading spaces dropped, after the first line
+// that starts with from and before the next one that starts with to.
+std::vector<std::string> LinesBetween(const std::string& text, std::string_view from,
+                                      std::string_view to, std::string_view prefix) {
+  std::vector<std::string> found;
+  std::istringstream in(text);
+  bool inside = false;
+  for (std::string line; std::getline(in, line);) {
+    if (inside && line.starts_with(to)) break;
+    if (!inside) {
+      inside = line.starts_with(from);
+      continue;
+    }
+    line.erase(0, line.find_first_not_of(' '));
+    if (line.starts_with(prefix)) found.push_back(line);
+  }
+  return found;
+}
+
+// The man page's synopsis as text, one line per command: each macro's words joined as
+// troff sets them (.B and .I with spaces, the alternating .RB, .IR... without).
+std::vector<std::string> ManSynopsis(const std::string& page) {
+  std::vector<std::string> lines;
+  for (std::string macro : LinesBetween(page, ".SH SYNOPSIS", ".SH", ".")) {
+    std::istringstream words(macro);
+    std::string name, word, set;
+    words >> name;
+    while (words >> std::quoted(word)) set += (set.empty() || name.size() == 2 ? " " : "") + word;
+    for (std::size_t dash; (dash = set.find("\\-")) != std::string::npos;) set.erase(dash, 1);
+    if (name == ".SY") lines.push_back(set.substr(1));
+    if (name != ".SY" && name != ".YS") lines.back() += set;
+  }
+  return lines;
+}
+
+TEST(Help, UsageLinesAreTheCommandsOfTheManPageAndTheReadme) {
+  const std::vector<std::string> usage =
+      LinesBetween(RunSim({"usage"}).err, "Usage:", "\n", "tessara-sim");
+  EXPECT_EQ(usage.size(), 9u);
+  EXPECT_EQ(ManSynopsis(ReadFile(TESSARA_SOURCE "/desktop/tessara-sim.1")), usage);
+  EXPECT_EQ(
+      LinesBetween(ReadFile(TESSARA_SOURCE "/README.md"), "## tessara-sim", "## ", "tessara-sim "),
+      usage);
 }
 
 }  // namespace

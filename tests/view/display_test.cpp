@@ -44,7 +44,7 @@ TEST_F(Refresh, NodeShowsOnlyItsMarkerAndAFreedSlotOrLinkHidesButKeepsItsPlace) 
   linkgates& link = PutLink(doc, 5, 0, 1);
   EXPECT_FALSE(Shown().Snapshot().images[3].visible);
   EXPECT_EQ(screen.Snapshot().markers[3],
-            (testing::ImageState{true, 4000, 2500, {}, DragMode::Manual}));
+            (testing::ImageState{true, 4000, 2500, {}, DragMode::Manual, false, {}}));
   node.SetUsed(false), link.SetUsed(false);
   EXPECT_FALSE(Shown().Snapshot().markers[3].visible || screen.Snapshot().lines[5].visible);
   EXPECT_EQ(screen.LinkLine(5).X1(), 800) << "a hidden line keeps its ends";

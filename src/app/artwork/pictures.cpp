@@ -5,28 +5,11 @@
 #include <tuple>
 
 #include "app/artwork/artwork.h"
+#include "model/cell.h"
+#include "view/kind_pictures.h"
 
 namespace tessara::app {
 namespace {
-
-Long GateStoreType(PictureStore store) {
-  switch (store) {
-    case PictureStore::andimage:
-      return kAndGate;
-    case PictureStore::orimage:
-      return kOrGate;
-    case PictureStore::notimage:
-      return kNotGate;
-    case PictureStore::nandimage:
-      return kNandGate;
-    case PictureStore::norimage:
-      return kNorGate;
-    case PictureStore::xorimage:
-      return kXorGate;
-    default:
-      return kNoGate;
-  }
-}
 
 QImage Draw(Art art, qreal scale) {
   switch (art.kind) {
@@ -53,15 +36,11 @@ QImage Draw(Art art, qreal scale) {
 }  // namespace
 
 Art Art::FromPicture(Picture picture) {
-  if (picture.store == PictureStore::None || picture.index < 0 || picture.index > 3) return {};
-  switch (picture.store) {
-    case PictureStore::InputButton:
-      return {Kind::Input, 0, picture.index};
-    case PictureStore::OutputButton:
-      return {Kind::Output, 0, picture.index};
-    default:
-      return {Kind::Gate, GateStoreType(picture.store), picture.index};
-  }
+  const Long kind = StoreKind(picture.store);
+  if (kind == kNoGate || !IsOrientation(picture.index)) return {};
+  if (HasRole(kind, KindRole::Input)) return {Kind::Input, 0, picture.index};
+  if (HasRole(kind, KindRole::Output)) return {Kind::Output, 0, picture.index};
+  return {Kind::Gate, kind, picture.index};
 }
 
 QImage FittedPicture(Art art, QSize size, qreal dpr) {

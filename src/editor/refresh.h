@@ -1,0 +1,25 @@
+// The refresh every handler ends with, from the form: the Why window's explanation
+// brought up to date with the run, then DisplayObjects with its gates and links
+// highlighted. The explanation lives on the form (whyGate, why) from a press on a value
+// label until an edit or Power Up (ForgetChangedRun, StartRun), New or Open, or the Why
+// window's closing.
+#pragma once
+
+#include "editor/form.h"
+#include "view/display.h"
+
+namespace tessara {
+
+// Explains whyGate at the run's current step when the kept explanation is of another
+// gate or step (some tens of microseconds, under a millisecond after 10,000 steps);
+// then rewrites every element (DisplayObjects). Requires a recorded run while a gate is
+// asked about.
+void Refresh(Form& form);
+
+// What the refresh highlights: the explanation's gates and links; nothing without one.
+Highlight WhyHighlight(const Form& form);
+
+// No gate asked about, no explanation; no refresh.
+void ForgetWhy(Form& form);
+
+}  // namespace tessara

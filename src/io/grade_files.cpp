@@ -1,0 +1,87 @@
+#include "io/grade_files.h"
+
+#include <algorithm>
+#include <cassert>
+#include <condition_variable>
+#include <mutex>
+#include <optional>
+#include <thread>
+
+#include "sim/deadlines.h"
+
+namespace tessara {
+namespace {
+
+// How many files each worker may be ahead of the oldest grade not yet reported.
+constexpr std::size_t kAheadPerJob = 8;
+
+// The grades between workers and the reporting thread: a window of slots over the
+// paths, handed out to workers in order and reported in the same order.
+class Queue {
+ public:
+  Queue(std::size_t files, std::size_t window) : files_(files), slots_(window) {}
+
+  // The next file for a worker, waiting while the window is full; nothing when all are
+  // handed out.
+  std::optional<std::size_t> Take() {
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [&] { return next_ == files_ || next_ < reported_ + slots_.size(); });
+    if (next_ == files_) return std::nullopt;
+    return next_++;
+  }
+
+  void Put(std::size_t file, Grade grade) {
+    {
+      const std::scoped_lock lock(mutex_);
+      slots_[file % slots_.size()] = std::move(grade);
+    }
+    changed_.notify_all();
+  }
+
+  // The grade of the oldest file not yet reported, waiting until it is done.
+  Grade Oldest() {
+    std::unique_lock lock(mutex_);
+    std::optional<Grade>& slot = slots_[reported_ % slots_.size()];
+    changed_.wait(lock, [&] { return slot.has_value(); });
+    Grade grade = std::move(*slot);
+    slot.reset();
+    ++reported_;
+    lock.unlock();
+    changed_.notify_all();
+    return grade;
+  }
+
+ private:
+  const std::size_t files_;
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  std::vector<std::optional<Grade>> slots_;  // file i in slot i % window
+  std::size_t next_ = 0;                     // the next file to hand out
+  std::size_t reported_ = 0;                 // files reported so far
+};
+
+}  // namespace
+
+void GradeFiles(const TruthTable& expected, const std::vector<std::string>& paths,
+                const WorkLimits& limits, int jobs,
+                const std::function<void(const std::string&, const Grade&)>& report) {
+  assert(jobs >= 1 && limits.maxSteps >= 1);
+  const std::size_t workers =
+      std::min(static_cast<std::size_t>(jobs), std::max<std::size_t>(1, paths.size()));
+  Queue queue(paths.size(), workers * kAheadPerJob);
+  Deadlines deadlines(workers);
+  std::vector<std::jthread> threads;
+  for (std::size_t lane = 0; lane < workers; ++lane) {
+    threads.emplace_back([&, lane] {
+      while (std::optional<std::size_t> file = queue.Take()) {
+        Grade grade =
+            GradeCircuitFile(expected, paths[*file], limits, limits.Start(deadlines, lane));
+        deadlines.Finish(lane);
+        queue.Put(*file, std::move(grade));
+      }
+    });
+  }
+  for (const std::string& path : paths) report(path, queue.Oldest());
+}
+
+}  // namespace tessara

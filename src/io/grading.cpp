@@ -1,0 +1,139 @@
+#include "io/grading.h"
+
+#include <algorithm>
+#include <cassert>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
+#include "io/table_text.h"
+#include "sim/terminals.h"
+
+namespace tessara {
+namespace {
+
+bool Matches(char expected, char got) { return expected == 'X' || expected == got; }
+
+bool RowMatches(const TableRow& expected, const TableRow& got) {
+  return std::equal(expected.out.begin(), expected.out.end(), got.out.begin(), got.out.end(),
+                    Matches);
+}
+
+// True when text's first line is the one every circuit file starts with, "Tessara".
+bool StartsLikeACircuit(std::string_view text) {
+  const std::size_t start = text.find("Tessara");
+  return start != std::string_view::npos && text.find_first_of("\r\n") > start;
+}
+
+Grade Failed(std::string reason) { return {Verdict::Failed, 0, {}, std::move(reason)}; }
+
+// The "*.cir" entries of folder in byte order of their names, or nothing when it
+// cannot be listed.
+std::optional<std::vector<std::string>> CircuitFilesOfFolder(const std::string& folder) {
+  namespace fs = std::filesystem;
+  std::error_code error;
+  std::vector<std::string> names;
+  for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+    const std::string name = it->path().filename().string();
+    std::error_code kind;
+    if (name.ends_with(".cir") && !name.starts_with('.') && !it->is_directory(kind)) {
+      names.push_back(name);
+    }
+  }
+  if (error) return std::nullopt;
+  std::sort(names.begin(), names.end());
+  for (std::string& name : names) name = (fs::path(folder) / name).string();
+  return names;
+}
+
+}  // namespace
+
+std::stop_token WorkLimits::Start(Deadlines& deadlines, std::size_t lane) const {
+  return timeLimit ? deadlines.Start(lane, timeLimit->length) : std::stop_token();
+}
+
+std::string WorkLimits::StopReason() const {
+  if (!timeLimit) return "stopped";
+  return "time limit of " + timeLimit->written + " s reached";
+}
+
+std::optional<std::string> CountsDiffer(const TruthTable& expected, std::size_t inputs,
+                                        std::size_t outputs) {
+  if (expected.inputs == inputs && expected.outputs == outputs) return std::nullopt;
+  return "expected " + std::to_string(expected.inputs) + " inputs and " +
+         std::to_string(expected.outputs) + " outputs, found " + std::to_string(inputs) +
+         " inputs and " + std::to_string(outputs) + " outputs";
+}
+
+Grade GradeCircuit(const TruthTable& expected, const Document& circuit, const WorkLimits& limits,
+                   std::stop_token stop) {
+  const Terminals terminals = FindTerminals(circuit);
+  if (auto counts = CountsDiffer(expected, terminals.inputs.size(), terminals.outputs.size())) {
+    return {Verdict::Differ, 0, {}, std::move(*counts)};
+  }
+  if (auto refusal = NoTableReason(circuit)) return Failed(std::move(*refusal));
+  const TruthTable got = MakeTruthTable(circuit, {limits.maxSteps, std::move(stop)});
+  if (got.stopped) return Failed(limits.StopReason());
+  assert(got.rows.size() == expected.rows.size());
+  Grade grade{Verdict::Same, got.rows.size(), {}, {}};
+  for (std::size_t i = 0; i < got.rows.size(); ++i) {
+    const TableRow &mine = got.rows[i], &theirs = expected.rows[i];
+    if (!RowMatches(theirs, mine)) grade.differences.push_back({mine.in, theirs.out, mine.out});
+  }
+  if (!grade.differences.empty()) grade.verdict = Verdict::Differ;
+  return grade;
+}
+
+Grade GradeCircuitFile(const TruthTable& expected, const std::string& path,
+                       const WorkLimits& limits, std::stop_token stop) {
+  const LoadResult loaded = LoadCircuitFile(path);
+  if (!loaded.document) return Failed(Describe(loaded.error));
+  return GradeCircuit(expected, *loaded.document, limits, std::move(stop));
+}
+
+ExpectedTable ReadExpected(std::string_view text, const WorkLimits& limits, std::stop_token stop) {
+  if (LooksLikeTableText(text)) {
+    TableTextResult read = ReadTableText(text);
+    return {std::move(read.table), std::move(read.error)};
+  }
+  if (text.size() > kMaxCircuitFileBytes) {
+    return {std::nullopt, {std::string("cannot read: ") + std::strerror(EFBIG)}};
+  }
+  LoadResult loaded = ReadCircuit(text);
+  if (!loaded.document) {
+    FileError error = std::move(loaded.error);
+    if (!StartsLikeACircuit(text)) {
+      error.reason += " (nor a table: a table starts with a header like 'I1 I2 | O1')";
+    }
+    return {std::nullopt, std::move(error)};
+  }
+  if (auto refusal = NoTableReason(*loaded.document)) return {std::nullopt, {std::move(*refusal)}};
+  TruthTable table = MakeTruthTable(*loaded.document, {limits.maxSteps, std::move(stop)});
+  if (table.stopped) return {std::nullopt, {limits.StopReason()}};
+  return {std::move(table), {}};
+}
+
+ExpectedTable LoadExpected(const std::string& path, const WorkLimits& limits,
+                           std::stop_token stop) {
+  const TextResult read =
+      path == "-" ? ReadStandardInput(kMaxTableTextBytes) : ReadFileText(path, kMaxTableTextBytes);
+  if (!read.text) return {std::nullopt, read.error};
+  return ReadExpected(*read.text, limits, std::move(stop));
+}
+
+std::vector<std::string> CircuitFilesIn(const std::vector<std::string>& paths) {
+  std::vector<std::string> files;
+  for (const std::string& path : paths) {
+    std::error_code error;
+    std::optional<std::vector<std::string>> inside;
+    if (std::filesystem::is_directory(path, error)) inside = CircuitFilesOfFolder(path);
+    if (inside) {
+      files.insert(files.end(), inside->begin(), inside->end());
+    } else {
+      files.push_back(path);
+    }
+  }
+  return files;
+}
+
+}  // namespace tessara

@@ -1,0 +1,94 @@
+// Grading: the truth table of a learner's circuit against an expected one, inputs and
+// outputs matched by position. An expected cell 'X' matches any cell; every other
+// cell matches itself only. `tessara-sim compare` and `grade` print what this finds.
+//
+// A grade is "same" when the input and output counts agree and every row matches,
+// "differ" when the counts disagree or some row does not match, and "failed" when the
+// circuit has no table: its file cannot be read or is damaged, it has too many inputs,
+// or its time ran out. The work on one circuit is bounded by WorkLimits: the settling
+// bound of each row, and a stop request (a time limit, see sim/deadlines.h).
+#pragma once
+
+#include <chrono>
+#include <cstddef>
+#include <optional>
+#include <stop_token>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "io/circuit_file.h"
+#include "sim/deadlines.h"
+#include "sim/truth_table.h"
+
+namespace tessara {
+
+struct TimeLimit {
+  std::chrono::nanoseconds length{};
+  std::string written;  // the seconds as the user wrote them, e.g. "10" or "0.5"
+};
+
+struct WorkLimits {
+  int maxSteps = kSettleBound;  // each row followed for at most this many steps
+  std::optional<TimeLimit> timeLimit;
+
+  // Starts timing a piece of work in lane of deadlines under the time limit: the
+  // token to give the work, never stopped when there is no time limit.
+  std::stop_token Start(Deadlines& deadlines, std::size_t lane) const;
+
+  // Why stopped work gave up: "time limit of <written> s reached", or "stopped" when
+  // no time limit was set.
+  std::string StopReason() const;
+};
+
+struct RowDifference {
+  std::string in, expected, got;  // cells as in a table row: "010", "1X", "11"
+};
+
+enum class Verdict { Same, Differ, Failed };
+
+struct Grade {
+  Verdict verdict = Verdict::Failed;
+  std::size_t rows = 0;                    // rows compared; 0 unless the counts agree
+  std::vector<RowDifference> differences;  // the rows that do not match, in table order
+  std::string reason;  // Differ on counts: the counts line; Failed: why ("line 7: ...",
+                       // no path); else empty
+};
+
+// "expected N inputs and M outputs, found n inputs and m outputs", or nothing when the
+// counts agree.
+std::optional<std::string> CountsDiffer(const TruthTable& expected, std::size_t inputs,
+                                        std::size_t outputs);
+
+// Grades the table of circuit against expected. Looks at the counts first, so a
+// circuit whose counts disagree is not run. A stop request gives Failed with
+// limits.StopReason(). Requires limits.maxSteps >= 1.
+Grade GradeCircuit(const TruthTable& expected, const Document& circuit, const WorkLimits& limits,
+                   std::stop_token stop);
+
+// Loads the circuit file at path (as LoadCircuitFile) and grades it; a file that
+// cannot be read or is damaged gives Failed with its reason.
+Grade GradeCircuitFile(const TruthTable& expected, const std::string& path,
+                       const WorkLimits& limits, std::stop_token stop);
+
+struct ExpectedTable {
+  std::optional<TruthTable> table;
+  FileError error;  // meaningful only without a table
+};
+
+// An expected answer from its text (read with up to kMaxTableTextBytes): a table text
+// when LooksLikeTableText says so, else a circuit file whose table is made within
+// limits. A circuit text keeps the circuit files' size limit; one that is no circuit
+// at all is refused with the circuit reader's reason and a word on the header a table
+// needs. A stop request gives the error limits.StopReason().
+ExpectedTable ReadExpected(std::string_view text, const WorkLimits& limits, std::stop_token stop);
+
+// ReadExpected of the text of the file at path, or of standard input when path is "-".
+ExpectedTable LoadExpected(const std::string& path, const WorkLimits& limits, std::stop_token stop);
+
+// The circuit files paths name, in their order: a folder stands for every "*.cir"
+// entry directly inside it that is no folder, its name not starting with '.', in byte
+// order of the names ("<folder>/<name>"); any other path stands for itself.
+std::vector<std::string> CircuitFilesIn(const std::vector<std::string>& paths);
+
+}  // namespace tessara

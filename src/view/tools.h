@@ -1,0 +1,109 @@
+// What every tool is, one row a tool: its code (the document's CurrentTool), the palette
+// button that chooses it and carries the border, the cursor shown over the canvas, and
+// what choosing and using it does. A new tool is one row here, its button (PaletteButton
+// and the window's palette) and the button's handler (editor/palette.h). Every field is
+// required, as in model/kinds.h, and the checks at the end refuse a table that leaves a
+// button, or a kind a learner places, without its tool.
+#pragma once
+
+#include <array>
+
+#include "model/kinds.h"
+#include "view/screen.h"
+
+namespace tessara {
+
+struct ToolFacts {
+  Long code;             // the tool code; a gate tool's is the code of the kind it places
+  PaletteButton button;  // the palette button that chooses it
+  int cursor;            // the IconCache index of its pointer over the canvas
+  bool placesGate;       // a press on the canvas places a gate of kind `code`
+  bool manualDrag;       // choosing it puts every image in manual drag mode, so that
+                         // presses reach the images' own handlers
+};
+
+inline constexpr std::array<ToolFacts, kPaletteButtonCount> kTools = {{
+    {.code = kSelectTool,
+     .button = PaletteButton::CrossButton,
+     .cursor = 5,
+     .placesGate = false,
+     .manualDrag = false},
+    {.code = kLinkTool,
+     .button = PaletteButton::LinkButton,
+     .cursor = 6,
+     .placesGate = false,
+     .manualDrag = true},
+    {.code = kAndGate,
+     .button = PaletteButton::AndGateButton,
+     .cursor = 0,
+     .placesGate = true,
+     .manualDrag = true},
+    {.code = kOrGate,
+     .button = PaletteButton::OrGateButton,
+     .cursor = 1,
+     .placesGate = true,
+     .manualDrag = true},
+    {.code = kNotGate,
+     .button = PaletteButton::NotGateButton,
+     .cursor = 2,
+     .placesGate = true,
+     .manualDrag = true},
+    {.code = kInputGate,
+     .button = PaletteButton::InputButton,
+     .cursor = 3,
+     .placesGate = true,
+     .manualDrag = true},
+    {.code = kOutputGate,
+     .button = PaletteButton::OutputButton,
+     .cursor = 4,
+     .placesGate = true,
+     .manualDrag = true},
+    {.code = kNandGate,
+     .button = PaletteButton::NandGateButton,
+     .cursor = 7,
+     .placesGate = true,
+     .manualDrag = true},
+    {.code = kNorGate,
+     .button = PaletteButton::NorGateButton,
+     .cursor = 8,
+     .placesGate = true,
+     .manualDrag = true},
+    {.code = kXorGate,
+     .button = PaletteButton::XorGateButton,
+     .cursor = 9,
+     .placesGate = true,
+     .manualDrag = true},
+}};
+
+// The tool with this code; nullptr for a code no tool has (7, the node kind's, among them).
+constexpr const ToolFacts* FindTool(Long code) { return FindRow(kTools, &ToolFacts::code, code); }
+
+// The tool the button chooses; every button has one.
+constexpr const ToolFacts& ToolOf(PaletteButton button) {
+  return *FindRow(kTools, &ToolFacts::button, button);
+}
+
+// The rows agree with each other and with the kinds: each code, button and cursor once
+// (so every button has its tool); a gate tool for every kind but the node, and only for
+// kinds.
+namespace tools_check {
+
+constexpr bool EachKindButTheNodeHasItsGateTool() {
+  for (const KindFacts& kind : kKinds) {
+    const ToolFacts* tool = FindTool(kind.code);
+    if ((kind.role == KindRole::Node) != (tool == nullptr || !tool->placesGate)) return false;
+  }
+  for (const ToolFacts& tool : kTools) {
+    if (tool.placesGate && !FindKind(tool.code)) return false;
+  }
+  return true;
+}
+
+static_assert(AllDistinct(kTools, &ToolFacts::code) && AllDistinct(kTools, &ToolFacts::button) &&
+                  AllDistinct(kTools, &ToolFacts::cursor),
+              "each tool has its own code, button and cursor");
+static_assert(EachKindButTheNodeHasItsGateTool(), "every kind a learner places has its gate tool");
+
+}  // namespace tools_check
+
+}  // namespace tessara
