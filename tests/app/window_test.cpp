@@ -230,20 +230,6 @@ TEST_F(Window, FilesSaveAndOpenThroughTheMenuAndABadFileGivesAnErrorBoxChangingN
   EXPECT_FALSE(window.isVisible());
 }
 
-// A placed NOT gate marks the caption, Ctrl+S clears the mark, Ctrl+Z brings it back.
-TEST_F(Window, CaptionIsMarkedWhileTheCircuitDiffersFromTheOneSaved) {
-  testing::TempFolder folder;
-  const std::string path = (folder.path() / "not.cir").string();
-  AnswerFileDialogs(path);
-  PlaceWith("NotGateButton", {300, 300});
-  EXPECT_TRUE(window.isWindowModified());
-  EXPECT_EQ(window.Caption(), "Tessara");
-  QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
-  EXPECT_FALSE(window.isWindowModified());
-  QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
-  EXPECT_TRUE(window.isWindowModified());
-}
-
 // The file dialog offers the name and filter given and returns the filter chosen; the
 // replace question has no Cancel, defaults to No, and closing it answers No.
 TEST_F(Window, QtDialogsOfferTheNameAndFilterGivenAndTheReplaceQuestionDefaultsToNo) {

@@ -18,13 +18,7 @@ struct FileDialogs : Window {
 
 // Every other purpose remembers a circuit's name, which only circuits offer.
 TEST_F(FileDialogs, EachPurposeOffersItsOwnLastChoiceOrANameMadeFromTheCircuits) {
-  const struct {
-    FilePurpose purpose;
-    std::string circuit;
-    ChosenFile last;
-    std::string offered;
-    std::size_t filter;
-  } rows[] = {
+  const std::tuple<FilePurpose, std::string, ChosenFile, std::string, std::size_t> rows[] = {
       {kCircuit, "", {}, "", 0},
       {kCircuit, "/c/half_adder.cir", {}, "/c/half_adder.cir", 0},
       {kCircuit, "/c/half_adder.cir", {"/d/mux.cir", 0, ""}, "/d/mux.cir", 0},
@@ -35,31 +29,26 @@ TEST_F(FileDialogs, EachPurposeOffersItsOwnLastChoiceOrANameMadeFromTheCircuits)
       {kPicture, "/c/half_adder.cir", {"/p/run.svg", 1, "/c/half_adder.cir"}, "/p/run.svg", 1},
       {kPicture, "/c/mux.cir", {"/p/run.svg", 1, "/c/half_adder.cir"}, "/p/mux-timeline.png", 0},
   };
-  for (const auto& row : rows) {
-    form.FilePath = row.circuit;
-    form.chosen.fill({"/d/mux.cir", 0, row.circuit});
-    form.chosen[static_cast<std::size_t>(row.purpose)] = row.last;
-    screen.file_requests.clear();
-    EXPECT_EQ(ChooseFileToSave(form, row.purpose), "");
-    EXPECT_EQ(screen.file_requests.at(0).offered, row.offered) << row.circuit;
-    EXPECT_EQ(screen.file_requests.at(0).filter, row.filter) << row.offered;
+  for (const auto& [purpose, circuit, last, offered, filter] : rows) {
+    form.FilePath = circuit;
+    form.chosen.fill({"/d/mux.cir", 0, circuit});
+    form.chosen[static_cast<std::size_t>(purpose)] = last;
+    EXPECT_EQ(ChooseFileToSave(form, purpose), "");
+    EXPECT_EQ(screen.file_requests.back().offered, offered) << circuit;
+    EXPECT_EQ(screen.file_requests.back().filter, filter) << offered;
   }
 }
 
 TEST_F(FileDialogs, ABareNameGetsTheChosenFiltersSuffixAndANameWithOneIsUsedAsTyped) {
-  const struct {
-    FilePurpose purpose;
-    const char* typed;
-    std::size_t filter;
-    const char* saved;
-  } rows[] = {{kCircuit, "a", 0, "a.cir"},         {kPicture, "a", 0, "a.png"},
-              {kPicture, "a", 1, "a.svg"},         {kValues, "a", 0, "a.csv"},
-              {kPicture, "a.svg", 0, "a.svg"},     {kCircuit, "a.txt", 0, "a.txt"},
-              {kValues, "v1.2/a", 0, "v1.2/a.csv"}};
-  for (const auto& row : rows) {
-    screen.file_answers = {At(row.typed)};
-    screen.filter_answers = {row.filter};
-    EXPECT_EQ(ChooseFileToSave(form, row.purpose), At(row.saved)) << row.typed;
+  const std::tuple<FilePurpose, const char*, std::size_t, const char*> rows[] = {
+      {kCircuit, "a", 0, "a.cir"},         {kPicture, "a", 0, "a.png"},
+      {kPicture, "a", 1, "a.svg"},         {kValues, "a", 0, "a.csv"},
+      {kPicture, "a.svg", 0, "a.svg"},     {kCircuit, "a.txt", 0, "a.txt"},
+      {kValues, "v1.2/a", 0, "v1.2/a.csv"}};
+  for (const auto& [purpose, typed, filter, saved] : rows) {
+    screen.file_answers = {At(typed)};
+    screen.filter_answers = {filter};
+    EXPECT_EQ(ChooseFileToSave(form, purpose), At(saved)) << typed;
   }
 }
 

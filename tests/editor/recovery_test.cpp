@@ -8,36 +8,30 @@
 namespace tessara {
 namespace {
 
-TEST(Recovery, YesLoadsTheCircuitAsEditedUnderItsOriginWhileNoOrDamageLoadsNothing) {
+// No, then a damaged file (its "Error" box), then Yes.
+TEST_F(Window, RecoveryYesLoadsTheCircuitAsEditedUnderItsOriginWhileNoOrDamageLoadsNothing) {
   testing::TempFolder folder;
   const RecoveryFiles files{(folder.path() / "r.cir").string(),
                             (folder.path() / "r.origin").string()};
   Document inverter;
   testing::PutGate(inverter, 0, kNotGate, 2000, 2000);
   testing::WriteFile(files.origin, "/c/not.cir");
-  const struct {
-    Answer answer;
-    std::string text;
-    bool loaded;
-    std::size_t errors;
-  } rows[] = {{Answer::Yes, WriteCircuit(inverter), true, 0},
-              {Answer::No, WriteCircuit(inverter), false, 0},
-              {Answer::Yes, "junk", false, 1}};
-  for (const auto& row : rows) {
-    testing::FakeScreen screen;
-    Form form(screen);
-    Form_Load(form);
-    testing::WriteFile(files.circuit, row.text);
-    screen.answers = {row.answer};
-    EXPECT_EQ(OfferRecovery(form, files, "12:00"), row.loaded) << row.text;
-    EXPECT_EQ(screen.Caption(), row.loaded ? "Tessara - /c/not.cir" : "Tessara") << row.text;
-    EXPECT_EQ(IsEdited(form), row.loaded) << row.text;
-    EXPECT_EQ(screen.messages.size(), row.errors) << row.text;
-    EXPECT_EQ(
-        screen.questions,
-        std::vector<std::string>{"Tessara closed without saving. Recover the circuit from 12:00?"});
-    EXPECT_EQ(screen.preferred_answers, std::vector<Answer>{Answer::Yes});
+  const std::tuple<Answer, std::string, bool, const char*> rows[] = {
+      {Answer::No, WriteCircuit(inverter), false, "Tessara"},
+      {Answer::Yes, "junk", false, "Tessara"},
+      {Answer::Yes, WriteCircuit(inverter), true, "Tessara - /c/not.cir"}};
+  for (const auto& [answer, text, loaded, caption] : rows) {
+    testing::WriteFile(files.circuit, text);
+    screen.answers = {answer};
+    EXPECT_EQ(OfferRecovery(form, files, "12:00"), loaded) << caption;
+    EXPECT_EQ(screen.Caption(), caption);
+    EXPECT_EQ(IsEdited(form), loaded) << caption;
   }
+  EXPECT_EQ(screen.messages.size(), 1u);
+  EXPECT_EQ(screen.questions,
+            std::vector<std::string>(
+                3, "Tessara closed without saving. Recover the circuit from 12:00?"));
+  EXPECT_EQ(screen.preferred_answers, std::vector<Answer>(3, Answer::Yes));
 }
 
 }  // namespace

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Crash recovery of the real program on a private X server: a NOT gate placed on the empty
-# canvas reaches a recovery file in the application data folder; after kill -9 the next
-# start asks "Recover Circuit" (Yes by default, so Return), the circuit comes back edited
-# under the caption "Tessara*", and Save As writes it byte for byte as the recovery file
-# held it; Ctrl+Q then ends cleanly and leaves no recovery file or lock behind.
+# canvas reaches a recovery file in the application data folder; after kill -9, "tessara
+# FILE" first asks "Recover Circuit" (Yes by default, so Return), then asks before FILE
+# would replace the recovered circuit (Escape cancels); the circuit stays, edited, under
+# the caption "Tessara*", and Save As writes it byte for byte as the recovery file held
+# it; Ctrl+Q then ends cleanly and leaves no recovery file or lock behind.
 # Exit 77 (skipped) without an X server. Usage: recovery.sh <tessara binary> <screenshot folder>
 . "$(dirname "$0")/xserver.sh"
 recovery=$XDG_DATA_HOME/Tessara/recovery
@@ -14,10 +15,13 @@ client 36 212; canvas 160 107  # a NOT gate
 await eval 'cp "$recovery"/recovery-*.cir "$work/expected.cir" 2>/dev/null' || fail "no recovery file"
 kill -9 "${pids[1]}"
 wait "${pids[1]}" 2>/dev/null
-"$tessara" & pids+=($!)
-await xdotool search --onlyvisible --name '^Recover Circuit$' >/dev/null || fail "no question at start"
-xdotool windowfocus --sync "$(xdotool search --onlyvisible --name '^Recover Circuit$' | head -n1)"
-xdotool key Return
+"$tessara" "$work/expected.cir" & pids+=($!)
+answer() {
+  await xdotool search --onlyvisible --name "$1" >/dev/null || fail "no box named $1"
+  xdotool windowfocus --sync "$(xdotool search --onlyvisible --name "$1" | head -n1)" key "$2"
+}
+answer '^Recover Circuit$' Return
+answer '^Tessara$' Escape  # "Save changes to the circuit?" before FILE opens
 await xdotool search --onlyvisible --name '^Tessara\*$' >/dev/null || fail "not recovered as edited"
 take_window '^Tessara\*$'
 xdotool key ctrl+shift+s
