@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "app/companion_context.h"
+#include "io/circuit_file.h"
 
 namespace tessara::app {
 namespace {
@@ -90,15 +91,16 @@ void CrashRecovery::Follow() {
 
 void CrashRecovery::WriteNow() {
   timer_.stop();
-  if (!context_.Main().isWindowModified()) return;
-  // A failed write is tried again after the next edit; the circuit itself is unharmed.
-  written_ = !WriteRecovery(context_.form(), own_) || written_;
+  const Form& form = context_.form();
+  std::string held = WriteCircuit(form.doc) + form.FilePath;
+  if (!context_.Main().isWindowModified() || held == written_) return;
+  // A failed write is tried again after the next act; the circuit itself is unharmed.
+  written_ = WriteRecovery(form, own_) ? std::string() : std::move(held);
 }
 
 void CrashRecovery::Remove() {
-  if (!written_) return;
   RemoveRecovery(own_);
-  written_ = false;
+  written_.clear();
 }
 
 }  // namespace tessara::app

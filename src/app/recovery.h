@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <chrono>
 #include <memory>
+#include <string>
 
 #include "editor/recovery.h"
 
@@ -40,12 +41,15 @@ class CrashRecovery : public QObject {
   // not offered stay for a later start. A recovered circuit is written as this program's
   // own at once.
   void OfferLeftovers();
-  // Writes the circuit now when an edit waits to be written (the timer's work).
+  // Writes the circuit now while it is edited and differs from what was written last
+  // (the timer's work).
   void WriteNow();
   bool Waiting() const { return timer_.isActive(); }
   const RecoveryFiles& Own() const { return own_; }
 
  private:
+  // After every act: the timer runs while the caption is marked modified; otherwise
+  // the files go.
   void Follow();
   void Remove();
 
@@ -54,7 +58,7 @@ class CrashRecovery : public QObject {
   std::unique_ptr<QLockFile> lock_;
   RecoveryFiles own_;
   QTimer timer_;
-  bool written_ = false;  // own_ exists on disk
+  std::string written_;  // what own_ holds: the circuit's text and origin; "" for nothing
 };
 
 }  // namespace tessara::app

@@ -69,7 +69,7 @@ std::string ChooseFileToOpen(Form& form) {
   const std::string filters = Filters(kCircuits) + std::string(kAnyFile);
   const FileChoice choice = form.screen.ChooseFile(FileDialogMode::Open, filters, 0,
                                                    Offered(form, FilePurpose::Circuit).path);
-  if (!choice.path.empty()) Remember(form, FilePurpose::Circuit, {choice.path, 0});
+  if (!choice.path.empty()) Remember(form, FilePurpose::Circuit, choice);
   return choice.path;
 }
 

@@ -18,8 +18,8 @@
 namespace tessara {
 
 struct RecoveryFiles {
-  std::string circuit;  // the circuit's file text
-  std::string origin;   // the path it came from, "" for a circuit never opened or saved
+  std::string circuit;  // the recovery file: the circuit as a circuit file holds it
+  std::string origin;   // the file holding the path it came from, "" for none
 };
 
 // Writes form's circuit, then its FilePath, to files. The reason on failure.
