@@ -175,4 +175,10 @@ void Menus::Enable(const Form& form, const EditHistory& history) {
     action->setEnabled(Works(entry->when, form, history));
 }
 
+QList<QAction*> Menus::Actions() const {
+  QList<QAction*> actions;
+  for (const auto& [entry, action] : actions_) actions << action;
+  return actions;
+}
+
 }  // namespace tessara::app

@@ -60,7 +60,7 @@ Tessara_Form::Tessara_Form()
       context_(form_, history_, clock_, *this),
       companions_(context_) {
   setObjectName(QStringLiteral("Tessara_Form"));
-  setWindowTitle(QStringLiteral("Tessara"));
+  SetCaption("Tessara");
   setWindowIcon(QIcon(QPixmap::fromImage(artwork::AppIcon(64))));
   auto* client = new ClientArea([this] { Form_MouseMove(form_); });
   setCentralWidget(client);
@@ -76,6 +76,7 @@ Tessara_Form::Tessara_Form()
   const MenuReach reach{context_, history_, companions_, dialogs_, *canvas_, *this};
   menus_ = new Menus(*this, clock_,
                      [reach](const MenuEntry& entry, bool checked) { entry.run(reach, checked); });
+  companions_.ShareCommands(menus_->Actions());
 
   connect(&clock_, &RunClock::tick, this, [this] { Act(StepForward_Click); });
   connect(&context_, &CompanionContext::acted, this, &Tessara_Form::FollowAct);
@@ -115,11 +116,13 @@ void Tessara_Form::SetPowerCaption(std::string_view caption) {
 
 std::string Tessara_Form::PowerCaption() const { return power_->text().toStdString(); }
 
+// "[*]" stands for the modified mark; one in the caption itself is written twice.
 void Tessara_Form::SetCaption(std::string_view caption) {
-  setWindowTitle(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
+  caption_ = caption;
+  QString title = QString::fromStdString(caption_);
+  title.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+  setWindowTitle(title + QStringLiteral("[*]"));
 }
-
-std::string Tessara_Form::Caption() const { return windowTitle().toStdString(); }
 
 // The pointer is the application's override cursor while a tool icon shows.
 void Tessara_Form::SetDefaultPointer() {
@@ -144,12 +147,14 @@ void Tessara_Form::ShowMessage(std::string_view prompt, std::string_view title,
   dialogs_.ShowMessage(prompt, title, style);
 }
 
-Answer Tessara_Form::Ask(std::string_view prompt, std::string_view title) {
-  return dialogs_.Ask(prompt, title);
+Answer Tessara_Form::Ask(std::string_view prompt, std::string_view title, Choices choices,
+                         Answer preferred) {
+  return dialogs_.Ask(prompt, title, choices, preferred);
 }
 
-std::string Tessara_Form::ChooseFile(FileDialogMode mode, std::string_view filter) {
-  return dialogs_.ChooseFile(mode, filter);
+FileChoice Tessara_Form::ChooseFile(FileDialogMode mode, std::string_view filters,
+                                    std::size_t filter, const std::string& offered) {
+  return dialogs_.ChooseFile(mode, filters, filter, offered);
 }
 
 }  // namespace tessara::app

@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -24,10 +25,19 @@ class TruthTableModel : public QAbstractTableModel {
  public:
   using QAbstractTableModel::QAbstractTableModel;
 
-  void Show(const TruthTable* table) {
+  void Show(TruthTable* table) {
     beginResetModel();
     table_ = table;
     endResetModel();
+  }
+  // Adds rows found to the table shown.
+  void Append(std::vector<TableRow> rows) {
+    if (rows.empty()) return;
+    const auto first = static_cast<int>(table_->rows.size());
+    beginInsertRows({}, first, first + static_cast<int>(rows.size()) - 1);
+    table_->rows.insert(table_->rows.end(), std::make_move_iterator(rows.begin()),
+                        std::make_move_iterator(rows.end()));
+    endInsertRows();
   }
 
   int rowCount(const QModelIndex& parent) const override {
@@ -67,7 +77,7 @@ class TruthTableModel : public QAbstractTableModel {
   }
 
  private:
-  const TruthTable* table_ = nullptr;
+  TruthTable* table_ = nullptr;
 };
 
 TruthTableWindow::TruthTableWindow(CompanionContext& context)
@@ -110,39 +120,94 @@ void TruthTableWindow::showEvent(QShowEvent* event) {
   Follow();
 }
 
+void TruthTableWindow::closeEvent(QCloseEvent* event) {
+  if (!complete_) {
+    Stop();
+    shownCircuit_.clear();
+  }
+  QWidget::closeEvent(event);
+}
+
 void TruthTableWindow::Follow() {
   if (!isVisible()) return;
   std::string circuit = WriteCircuit(context_.form().doc);
   if (circuit == shownCircuit_) return;
   shownCircuit_ = std::move(circuit);
-  const LoadResult saved = ReadCircuit(shownCircuit_);  // the circuit as its file loads
+  LoadResult saved = ReadCircuit(shownCircuit_);  // the circuit as its file loads
   if (!saved.document) return;
-  const Terminals terminals = FindTerminals(*saved.document);
+  Stop();
   model_->Show(nullptr);
   table_.reset();
-  QString message;
-  if (terminals.inputs.size() > kMaxTableInputs) {
-    message = QStringLiteral("The circuit has %1 inputs; a truth table takes at most %2.")
-                  .arg(terminals.inputs.size())
-                  .arg(kMaxTableInputs);
-  } else {
-    table_ = MakeTruthTable(*saved.document);
-    model_->Show(&*table_);
-    const bool noInputs = terminals.inputs.empty(), noOutputs = terminals.outputs.empty();
-    if (noInputs || noOutputs) {
-      message = QStringLiteral("The circuit has %1.")
-                    .arg(noInputs && noOutputs ? QStringLiteral("no inputs and no outputs")
-                         : noInputs            ? QStringLiteral("no inputs")
-                                               : QStringLiteral("no outputs"));
-    }
+  if (const std::size_t inputs = FindTerminals(*saved.document).inputs.size();
+      inputs > kMaxTableInputs) {
+    return ShowMessage(QStringLiteral("The circuit has %1 inputs; a truth table takes at most %2.")
+                           .arg(inputs)
+                           .arg(kMaxTableInputs));
   }
-  message_->setText(message);
-  message_->setVisible(!message.isEmpty());
-  copy_->setEnabled(table_.has_value());
+  Start(std::move(*saved.document));
+}
+
+void TruthTableWindow::Start(Document circuit) {
+  const Terminals terminals = FindTerminals(circuit);
+  table_ = TruthTable{terminals.inputs.size(), terminals.outputs.size(), {}};
+  model_->Show(&*table_);
+  ShowMessage({});
+  worker_ =
+      std::jthread([this, circuit = std::move(circuit), work = ++work_](std::stop_token stop) {
+        std::vector<TableRow> found;
+        auto posted = std::chrono::steady_clock::now();
+        const auto post = [&](bool done) {
+          QMetaObject::invokeMethod(
+              this,
+              [this, work, rows = std::move(found), done]() mutable {
+                Take(work, std::move(rows), done);
+              },
+              Qt::QueuedConnection);
+          found.clear();
+          posted = std::chrono::steady_clock::now();
+        };
+        const TruthTable table =
+            MakeTruthTable(circuit, {kSettleBound, stop}, [&](const TableRow& row) {
+              found.push_back(row);
+              if (std::chrono::steady_clock::now() - posted >= kBatchEvery) post(false);
+            });
+        if (!table.stopped) post(true);
+      });
+}
+
+void TruthTableWindow::Stop() {
+  worker_ = std::jthread();
+  complete_ = false;
+}
+
+void TruthTableWindow::Take(unsigned work, std::vector<TableRow> rows, bool done) {
+  if (work != work_) return;
+  model_->Append(std::move(rows));
+  complete_ = done;
+  ShowMessage({});
+}
+
+void TruthTableWindow::ShowMessage(const QString& noTable) {
+  QString shown = noTable;
+  if (table_ && !complete_) {
+    const QLocale english(QLocale::English);
+    shown = tr("row %1 of %2")
+                .arg(english.toString(static_cast<qulonglong>(table_->rows.size() + 1)),
+                     english.toString(qulonglong{1} << table_->inputs));
+  } else if (table_ && (table_->inputs == 0 || table_->outputs == 0)) {
+    const bool noInputs = table_->inputs == 0, noOutputs = table_->outputs == 0;
+    shown = QStringLiteral("The circuit has %1.")
+                .arg(noInputs && noOutputs ? QStringLiteral("no inputs and no outputs")
+                     : noInputs            ? QStringLiteral("no inputs")
+                                           : QStringLiteral("no outputs"));
+  }
+  message_->setText(shown);
+  message_->setVisible(!shown.isEmpty());
+  copy_->setEnabled(table_ && complete_);
 }
 
 std::string TruthTableWindow::CopyText() const {
-  return table_ ? TableText(*table_, true) : std::string();
+  return table_ && complete_ ? TableText(*table_, true) : std::string();
 }
 
 void TruthTableWindow::OnRowClicked(int row) {

@@ -16,6 +16,8 @@
 //     text when that run began, means something only while history is not empty.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -25,6 +27,17 @@
 #include "view/screen.h"
 
 namespace tessara {
+
+// What a file dialog is for; each purpose remembers its own last choice.
+enum class FilePurpose { Circuit, TimelinePicture, TimelineValues };
+inline constexpr std::size_t kFilePurposes = 3;
+
+// The last file a dialog of one purpose gave.
+struct ChosenFile {
+  std::string path;        // "" before the first
+  std::size_t filter = 0;  // the filter chosen with it
+  std::string circuit;     // the circuit's FilePath then
+};
 
 struct Form {
   explicit Form(Screen& s) : screen(s) {}
@@ -42,6 +55,7 @@ struct Form {
   std::string SavedText;   // the circuit's file text when it was started, opened or saved
   RunHistory history;      // the latest powered run, kept after Power Down
   std::string runCircuit;  // the circuit's saved text when that run began
+  std::array<ChosenFile, kFilePurposes> chosen;  // by FilePurpose
 
   std::optional<Integer> whyGate;  // the gate the Why window explains at the run's current step
   std::optional<Explanation> why;  // its explanation, brought up to date by every Refresh

@@ -1,12 +1,14 @@
 // The thin layer through which the window's procedures and handlers (view/, editor/)
 // speak to the toolkit: the four element pools of 51, the palette buttons, the Power
-// button, the caption, the pointer, modal message boxes, the file dialog and drags.
+// button, the caption and its modified mark, the pointer, modal message boxes and
+// questions, the file dialog and drags.
 // src/app implements it with Qt Widgets; tests stand in for it.
 //
 // Every position is in twips, relative to the canvas's top-left corner. An element
 // keeps whatever was last set on it until it is set again; hiding changes nothing else.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -53,8 +55,8 @@ class ImageElement {
   virtual Single Top() const = 0;
   virtual void SetPicture(Picture picture) = 0;  // node markers keep their dot
   virtual Picture GetPicture() const = 0;
-  // Automatic: a press starts a drag at once and no press or double-click handler
-  // runs. Manual: presses and double-clicks reach the handlers.
+  // Automatic: a press starts a drag at once and no press handler runs. Manual:
+  // presses reach the handlers. A double-click reaches its handler in both.
   virtual void SetDragMode(DragMode mode) = 0;
   virtual DragMode GetDragMode() const = 0;
   // Drawn in the colour of what the Why window explains, or plainly.
@@ -128,7 +130,15 @@ class BorderElement {
 
 enum class MessageStyle { Stop = 16, Exclamation = 48 };
 enum class Answer { Yes, No, Cancel };
+enum class Choices { YesNoCancel, YesNo };  // the buttons a question offers
 enum class FileDialogMode { Open, Save };
+
+// What the file dialog returns: the full path chosen, "" when cancelled, and the index
+// of the filter chosen with it.
+struct FileChoice {
+  std::string path;
+  std::size_t filter = 0;
+};
 enum class DragPool { ObjImage, buffer };
 
 struct DragSource {
@@ -156,6 +166,8 @@ class Screen : public ScreenElements {
   virtual std::string PowerCaption() const = 0;
   virtual void SetCaption(std::string_view caption) = 0;  // the window's title
   virtual std::string Caption() const = 0;
+  // The caption's modified mark ("*" after it), shown while modified is true.
+  virtual void SetModified(bool modified) = 0;
 
   // The application-wide pointer: the default arrow, or cursor icon IconCache(index).
   virtual void SetDefaultPointer() = 0;
@@ -163,11 +175,15 @@ class Screen : public ScreenElements {
 
   // A modal message box with an OK button; returns when it is closed.
   virtual void ShowMessage(std::string_view prompt, std::string_view title, MessageStyle style) = 0;
-  // A modal question with the buttons Yes, No and Cancel; closing it is Cancel.
-  virtual Answer Ask(std::string_view prompt, std::string_view title) = 0;
-  // The modal file dialog, offering the name last chosen in either mode. filter is
-  // "description|pattern|..." pairs. Returns the chosen full path, "" when cancelled.
-  virtual std::string ChooseFile(FileDialogMode mode, std::string_view filter) = 0;
+  // A modal question with the buttons of choices, preferred the one Enter presses;
+  // closing it is Cancel, or No when there is no Cancel.
+  virtual Answer Ask(std::string_view prompt, std::string_view title, Choices choices,
+                     Answer preferred) = 0;
+  // The modal file dialog. filters is "description|pattern|..." pairs, filter the index
+  // of the pair chosen at first, offered the full path or bare name offered ("" none).
+  // It adds no suffix and asks nothing before a file is replaced.
+  virtual FileChoice ChooseFile(FileDialogMode mode, std::string_view filters, std::size_t filter,
+                                const std::string& offered) = 0;
 
   // Starts the window's own drag of an image element: an outline follows the pointer
   // and the release delivers a drop to the canvas or the trash can under it.

@@ -1,7 +1,8 @@
 // A stand-in for the window in tests: every element keeps the state a handler last gave
 // it, starting as a real window does (elements hidden and manual, labels "0", "power up",
-// caption "Tessara", the arrow pointer). It records the boxes shown, the file dialogs and
-// the drags begun, and answers questions and file dialogs from queues of prepared answers.
+// caption "Tessara" unmarked, the arrow pointer). It records the boxes shown, the file
+// dialogs and the drags begun, and answers questions and file dialogs from queues of
+// prepared answers.
 #pragma once
 #include <array>
 #include <deque>
@@ -79,7 +80,9 @@ struct Message {
 };
 struct FileRequest {
   FileDialogMode mode;
-  std::string filter;
+  std::string filters;
+  std::size_t filter = 0;
+  std::string offered;
   bool operator==(const FileRequest&) const = default;
 };
 class FakeScreen final : public Screen {
@@ -93,6 +96,7 @@ class FakeScreen final : public Screen {
   std::string PowerCaption() const override { return power_caption_; }
   void SetCaption(std::string_view caption) override { caption_ = caption; }
   std::string Caption() const override { return caption_; }
+  void SetModified(bool marked) override { modified = marked; }
   void SetDefaultPointer() override { tool_pointer_.reset(); }
   void SetToolPointer(int iconCacheIndex) override { tool_pointer_ = iconCacheIndex; }
   // The IconCache index of the pointer shown, or nothing for the default arrow.
@@ -100,26 +104,32 @@ class FakeScreen final : public Screen {
   void ShowMessage(std::string_view prompt, std::string_view title, MessageStyle style) override {
     messages.push_back({std::string(prompt), std::string(title), style});
   }
-  Answer Ask(std::string_view prompt, std::string_view) override {
+  Answer Ask(std::string_view prompt, std::string_view, Choices, Answer preferred) override {
     questions.emplace_back(prompt);
+    preferred_answers.push_back(preferred);
     if (answers.empty()) return Answer::No;
     const Answer answer = answers.front();
     answers.pop_front();
     return answer;
   }
-  std::string ChooseFile(FileDialogMode mode, std::string_view filter) override {
-    file_requests.push_back({mode, std::string(filter)});
-    std::string answer = file_answers.empty() ? "" : file_answers.front();
-    if (!file_answers.empty()) file_answers.pop_front();
+  FileChoice ChooseFile(FileDialogMode mode, std::string_view filters, std::size_t filter,
+                        const std::string& offered) override {
+    file_requests.push_back({mode, std::string(filters), filter, offered});
+    FileChoice answer;
+    if (!file_answers.empty()) answer.path = file_answers.front(), file_answers.pop_front();
+    if (!filter_answers.empty()) answer.filter = filter_answers.front(), filter_answers.pop_front();
     return answer;
   }
   void BeginDrag(DragSource source) override { drags.push_back(source); }
   std::vector<Message> messages;
   std::vector<std::string> questions;
-  std::deque<Answer> answers;            // what the next questions return ("No" when it runs dry)
-  std::deque<std::string> file_answers;  // what the next dialogs return, in order
+  std::vector<Answer> preferred_answers;   // each question's default
+  std::deque<Answer> answers;              // what the next questions return ("No" when it runs dry)
+  std::deque<std::string> file_answers;    // the paths the next dialogs return, in order
+  std::deque<std::size_t> filter_answers;  // the filters chosen with them (0 when it runs dry)
   std::vector<FileRequest> file_requests;
   std::vector<DragSource> drags;
+  bool modified = false;  // the caption's modified mark
 
  private:
   std::array<FakeImage, kSlotCount> images_, markers_;
