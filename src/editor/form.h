@@ -29,6 +29,8 @@ struct Form {
   RunHistory history;      // the latest powered run, kept after Power Down
   std::string runCircuit;  // the circuit's saved text when that run began
 
+  bool showProblems = true;  // Options > Show Problems: the refresh marks the warnings
+
   std::optional<Integer> whyGate;  // the gate the Why window explains at the run's current step
   std::optional<Explanation> why;  // its explanation, brought up to date by every Refresh
 };

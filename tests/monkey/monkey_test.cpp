@@ -1,7 +1,7 @@
 // The monkey: seeded random user actions of real mouse events on the window, every box
-// answered; after each the window must show what a full refresh of its circuit (and of
-// what the Why window explains) shows on the stand-in screen, each element at its pixel,
-// with no drag left open.
+// answered; after each the window must show what a full refresh of its circuit (what
+// the Why window explains and the problem marks included) shows on the stand-in screen,
+// each element at its pixel, with no drag left open.
 // MONKEY_SEED and MONKEY_ACTIONS choose the run; `make soak` runs a long one.
 #include <QAction>
 #include <QPushButton>
@@ -40,6 +40,9 @@ std::string Shown(Screen& s, bool palette) {
       out << "line " << i << ' ' << line.X1() << ',' << line.Y1() << ' ' << line.X2() << ','
           << line.Y2() << " lit " << line.Highlighted() << '\n';
   }
+  for (const ProblemMark& mark : s.ProblemMarks().Marks())
+    out << "mark " << int(mark.shape) << " at " << mark.left << ',' << mark.top << ' ' << mark.width
+        << 'x' << mark.height << ' ' << mark.text.English() << '\n';
   for (int b = 0; palette && b < kPaletteButtonCount; ++b)
     out << "border " << s.Palette(PaletteButton(b)).BorderStyle();
   return out.str();
@@ -112,7 +115,8 @@ struct MonkeyRun : WindowTest {
   // The window against a full refresh of its circuit; empty when they agree.
   std::string Faults() {
     testing::FakeScreen fresh;
-    DisplayObjects(window.form().doc, fresh, WhyHighlight(window.form()));
+    DisplayObjects(window.form().doc, fresh, WhyHighlight(window.form()),
+                   window.form().showProblems);
     paletteLags = paletteLags && Shown(window, true) != Shown(fresh, true);
     std::ostringstream faults;
     const std::string shown = Shown(window, !paletteLags), expected = Shown(fresh, !paletteLags);

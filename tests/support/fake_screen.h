@@ -1,7 +1,8 @@
 // A stand-in for the window in tests: every element keeps the state a handler last gave
-// it, starting as a real window does (elements hidden and manual, labels "0", "power up",
-// caption "Tessara", the arrow pointer). It records the boxes shown, the file dialogs and
-// the drags begun, and answers questions and file dialogs from queues of prepared answers.
+// it, starting as a real window does (elements hidden and manual, no problem marks,
+// labels "0", "power up", caption "Tessara", the arrow pointer). It records the boxes
+// shown, the file dialogs and the drags begun, and answers questions and file dialogs
+// from queues of prepared answers.
 #pragma once
 #include <array>
 #include <deque>
@@ -84,6 +85,11 @@ struct FakeBorder final : BorderElement {
   int BorderStyle() const override { return style; }
   int style = 0;
 };
+struct FakeMarks final : MarksElement {
+  void SetMarks(std::vector<ProblemMark> set) override { marks = std::move(set); }
+  const std::vector<ProblemMark>& Marks() const override { return marks; }
+  std::vector<ProblemMark> marks;
+};
 struct Message {
   std::string prompt, title;
   MessageStyle style;
@@ -100,6 +106,7 @@ struct ElementsSnapshot {
   std::array<LabelState, kSlotCount> labels;
   std::array<LineState, kSlotCount> lines;
   std::array<int, kPaletteButtonCount> borders;
+  std::vector<ProblemMark> marks;
   bool operator==(const ElementsSnapshot&) const = default;
 };
 
@@ -109,6 +116,7 @@ class FakeScreen final : public Screen {
   ImageElement& buffer(Integer i) override { return markers_.at(i); }
   LabelElement& txtObjValue(Integer i) override { return labels_.at(i); }
   LineElement& LinkLine(Integer i) override { return lines_.at(i); }
+  MarksElement& ProblemMarks() override { return marks_; }
   BorderElement& Palette(PaletteButton button) override { return borders_.at(std::size_t(button)); }
   void SetPowerCaption(std::string_view caption) override { power_caption_ = caption; }
   std::string PowerCaption() const override { return power_caption_; }
@@ -141,6 +149,7 @@ class FakeScreen final : public Screen {
       std::tie(snap.images[i], snap.markers[i], snap.labels[i], snap.lines[i]) =
           std::tie(images_[i].s, markers_[i].s, labels_[i].s, lines_[i].s);
     for (std::size_t b = 0; b < kPaletteButtonCount; ++b) snap.borders[b] = borders_[b].style;
+    snap.marks = marks_.marks;
     return snap;
   }
   std::vector<Message> messages;
@@ -155,6 +164,7 @@ class FakeScreen final : public Screen {
   std::array<FakeLabel, kSlotCount> labels_;
   std::array<FakeLine, kSlotCount> lines_;
   std::array<FakeBorder, kPaletteButtonCount> borders_;
+  FakeMarks marks_;
   std::string power_caption_ = "power up", caption_ = "Tessara";
   std::optional<int> tool_pointer_;
 };
