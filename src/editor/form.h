@@ -8,9 +8,16 @@
 #include "model/document.h"
 #include "sim/explanation.h"
 #include "sim/run_history.h"
+#include "sim/truth_table.h"
 #include "view/screen.h"
 
 namespace tessara {
+
+// An exercise's expected answer (editor/expected_answer.h).
+struct ExpectedAnswer {
+  std::string name;  // its file's name without the folder: "full_adder.expected"
+  TruthTable table;
+};
 
 struct Form {
   explicit Form(Screen& s) : screen(s) {}
@@ -30,6 +37,7 @@ struct Form {
   std::string runCircuit;  // the circuit's saved text when that run began
 
   bool showProblems = true;  // Options > Show Problems: the refresh marks the warnings
+  std::optional<ExpectedAnswer> expected;  // what the truth table window checks against
 
   std::optional<Integer> whyGate;  // the gate the Why window explains at the run's current step
   std::optional<Explanation> why;  // its explanation, brought up to date by every Refresh
