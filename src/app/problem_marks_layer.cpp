@@ -1,7 +1,6 @@
 #include "app/problem_marks_layer.h"
 
 #include <QHelpEvent>
-#include <QLabel>
 #include <QPainter>
 #include <QToolTip>
 
@@ -40,12 +39,7 @@ void ProblemMarksLayer::WatchCanvas() {
 
 void ProblemMarksLayer::paintEvent(QPaintEvent*) {
   if (marks_.empty()) return;
-  QRegion free(rect());
-  for (const QLabel* label : parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
-    if (label->isVisible()) free -= label->geometry();
-  }
   QPainter painter(this);
-  painter.setClipRegion(free);
   painter.setRenderHint(QPainter::Antialiasing);
   for (const ProblemMark& mark : marks_) {
     const QRect box = Box(mark).adjusted(1, 1, -1, -1);

@@ -1,7 +1,8 @@
 // The problem marks on the canvas (the Screen's MarksElement): a layer above the link
-// lines that lets the mouse through and draws each mark in red, with every shown value
-// label cut out of it, so a mark never hides a value. Pointing at a mark, over the bare
-// canvas or over an element, shows the translated texts of the marks there as a tool tip.
+// lines that lets the mouse through and draws each mark in red. It never hides a value
+// label, as the labels show only while powered and the marks only while not. Pointing
+// at a mark, over the bare canvas or over an element, shows the translated texts of the
+// marks there as a tool tip.
 #pragma once
 
 #include <QWidget>

@@ -41,9 +41,12 @@ void TakeExpectedBeside(Form& form, const std::string& circuitPath) {
   if (std::filesystem::exists(beside, error)) Take(form, beside.string());
 }
 
+Phrase CheckedAgainst(const ExpectedAnswer& expected) {
+  return {kContext, TESSARA_PHRASE("Comparison", "Checked against %1"), {expected.name}};
+}
+
 TableCheck CheckTable(const ExpectedAnswer& expected, const TruthTable& table) {
   TableCheck check;
-  check.source = {kContext, TESSARA_PHRASE("Comparison", "Checked against %1"), {expected.name}};
   if (auto counts = CountsDiffer(expected.table, table.inputs, table.outputs)) {
     check.summary = std::move(*counts);
     return check;

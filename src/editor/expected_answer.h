@@ -25,16 +25,20 @@ void ClearExpected_Click(Form& form);
 // suffix ".expected" beside it when there is one, as CompareWith_Click would.
 void TakeExpectedBeside(Form& form, const std::string& circuitPath);
 
+// "Checked against full_adder.expected".
+Phrase CheckedAgainst(const ExpectedAnswer& expected);
+
 struct RowCheck {
   bool differs = false;
   Phrase mark;  // "✓", or "expected 1 0": the expected outputs
+  bool operator==(const RowCheck&) const = default;
 };
 
 struct TableCheck {
-  Phrase source;               // "Checked against full_adder.expected"
   Phrase summary;              // "All 8 rows match", "3 of 8 rows differ", or the counts
                                // line "expected 3 inputs and 2 outputs, found ..."
   std::vector<RowCheck> rows;  // one per row of the table when the counts agree, else none
+  bool operator==(const TableCheck&) const = default;
 };
 
 // table, a whole truth table of the circuit, checked against expected as
