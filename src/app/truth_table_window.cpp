@@ -168,22 +168,24 @@ QLayout* TruthTableWindow::BuildCheckBar() {
 void TruthTableWindow::Follow() {
   if (!isVisible()) return;
   std::string circuit = WriteCircuit(context_.form().doc);
-  if (circuit != shownCircuit_) {
+  const bool changed = circuit != shownCircuit_;
+  if (changed) {
     shownCircuit_ = std::move(circuit);
     ShowTable();
   }
-  ShowCheck();
+  if (changed || context_.form().expected != checked_) ShowCheck();
 }
 
 void TruthTableWindow::ShowCheck() {
-  const std::optional<ExpectedAnswer>& expected = context_.form().expected;
+  const std::shared_ptr<const ExpectedAnswer>& expected = context_.form().expected;
+  checked_ = expected;
   std::optional<TableCheck> check;
   if (expected && table_) check = CheckTable(*expected, *table_);
   QString line;
   if (expected) line = Translated(CheckedAgainst(*expected));
   if (check) line += QLatin1Char('\n') + Translated(check->summary);
   checkLine_->setText(line);
-  clear_->setEnabled(expected.has_value());
+  clear_->setEnabled(expected != nullptr);
   const bool marked = check && !check->rows.empty();
   model_->Check(std::move(check));
   if (marked) view_->resizeColumnToContents(static_cast<int>(table_->inputs + table_->outputs));

@@ -14,9 +14,11 @@
 #pragma once
 
 #include <QWidget>
+#include <memory>
 #include <optional>
 #include <string>
 
+#include "editor/form.h"
 #include "sim/truth_table.h"
 
 class QLabel;
@@ -40,7 +42,7 @@ class TruthTableWindow : public QWidget {
 
   // Recomputes the table, the expressions and the map when shown and the circuit's
   // saved text differs from the one shown last; checks the table against the expected
-  // answer each time.
+  // answer then, and when another answer was taken or it was cleared.
   void Follow();
 
  protected:
@@ -57,6 +59,7 @@ class TruthTableWindow : public QWidget {
   CompanionContext& context_;
   std::string shownCircuit_;  // WriteCircuit text of the circuit whose table is shown
   std::optional<TruthTable> table_;
+  std::shared_ptr<const ExpectedAnswer> checked_;  // the answer the table was checked against
   QLabel* message_ = nullptr;
   QTableView* view_ = nullptr;
   TruthTableModel* model_ = nullptr;

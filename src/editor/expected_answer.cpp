@@ -1,6 +1,7 @@
 #include "editor/expected_answer.h"
 
 #include <filesystem>
+#include <memory>
 
 #include "editor/refusals.h"
 #include "io/grading.h"
@@ -20,8 +21,8 @@ bool Take(Form& form, const std::string& path) {
     RefuseOpen(form.screen, path, read.error);
     return false;
   }
-  form.expected =
-      ExpectedAnswer{std::filesystem::path(path).filename().string(), std::move(*read.table)};
+  form.expected = std::make_shared<const ExpectedAnswer>(
+      ExpectedAnswer{std::filesystem::path(path).filename().string(), std::move(*read.table)});
   return true;
 }
 

@@ -2,6 +2,7 @@
 // editor's own state. The handlers of editor/ act on it and end with one refresh.
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -37,7 +38,8 @@ struct Form {
   std::string runCircuit;  // the circuit's saved text when that run began
 
   bool showProblems = true;  // Options > Show Problems: the refresh marks the warnings
-  std::optional<ExpectedAnswer> expected;  // what the truth table window checks against
+  // What the truth table window checks against; a new one is a new object, never changed.
+  std::shared_ptr<const ExpectedAnswer> expected;
 
   std::optional<Integer> whyGate;  // the gate the Why window explains at the run's current step
   std::optional<Explanation> why;  // its explanation, brought up to date by every Refresh

@@ -13,19 +13,15 @@ constexpr Single kOutlineWider = 45;  // the solid outline around the dashed one
 
 ProblemMark Ring(std::optional<TwipsXY> at, const gate& fallback) {
   const TwipsXY p = at.value_or(TwipsXY{fallback.GetX(), fallback.GetY()});
-  return {MarkShape::Ring, p.x - kRingRadius, p.y - kRingRadius,
-          2 * kRingRadius, 2 * kRingRadius,   {}};
+  constexpr Single kSide = 2 * kRingRadius;
+  return {MarkShape::Ring, p.x - kRingRadius, p.y - kRingRadius, kSide, kSide, {}};
 }
 
 // The box a gate stands in: its cell, or a node's marker with a gap around it.
 ProblemMark Around(const gate& g, MarkShape shape) {
   if (g.GetType() == kBufferGate) {
-    return {shape,
-            g.GetX() - kOutlineGap,
-            g.GetY() - kOutlineGap,
-            kNodeMarkerSize + 2 * kOutlineGap,
-            kNodeMarkerSize + 2 * kOutlineGap,
-            {}};
+    constexpr Single kSide = kNodeMarkerSize + 2 * kOutlineGap;
+    return {shape, g.GetX() - kOutlineGap, g.GetY() - kOutlineGap, kSide, kSide, {}};
   }
   return {shape, g.GetX(), g.GetY(), kCellSize, kCellSize, {}};
 }

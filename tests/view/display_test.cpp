@@ -119,17 +119,8 @@ TEST_F(Refresh, LinesEndAtThePinsOfTheCellInEveryOrientationAndAtNodeCorners) {
   EXPECT_EQ(chain[1], (testing::LineState{true, 4000, 3000, 6000, 1600}));
 }
 
-// The scene of the warnings' own test: one warning of each kind.
 TEST_F(Refresh, EachWarningIsMarkedWhereItBelongsUnlessPoweredOrHidden) {
-  PutGate(doc, 0, kInputGate, 0, 1000);
-  PutGate(doc, 1, kAndGate, 2000, 1000, 5);
-  PutGate(doc, 2, kOutputGate, 8200, 1000);
-  PutGate(doc, 3, kNorGate, 4000, 3000);
-  PutGate(doc, 7, kBufferGate, 4000, 5000);
-  PutLink(doc, 0, 0, 1), PutLink(doc, 1, 0, 1);
-  PutLink(doc, 2, 1, 2).StopIsNode = true;
-  PutLink(doc, 3, 5, 3, 1), PutLink(doc, 4, 3, 6);
-  PutLink(doc, 5, 0, 7).StartIsNode = true;
+  testing::PutEveryWarning(doc);
   using S = MarkShape;
   const std::tuple<MarkShape, Single, Single, Single, std::string> expected[] = {
       {S::Ring, 1910, 910, 180, "and 1 input 1 is not linked"},  // turned 5: at its corner
