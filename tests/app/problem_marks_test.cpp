@@ -22,11 +22,14 @@ int RedPixels(const QImage& image) {
 TEST_F(WindowTest, ProblemMarksAreDrawnNamedWhenPointedAtAndHiddenByShowProblems) {
   PlaceWith("NotGateButton", QPoint(200, 200));  // slot 0: unlinked, driving nothing
   EXPECT_GT(RedPixels(window.Canvas().grab().toImage()), 0);
-  QWidget* image = Image(0);
-  const QPoint middle = image->rect().center();
-  QHelpEvent pointed(QEvent::ToolTip, middle, image->mapToGlobal(middle));
-  QApplication::sendEvent(image, &pointed);
-  EXPECT_EQ(QToolTip::text().toStdString(), "not 0 drives nothing");
+  auto pointAt = [](QWidget* widget, QPoint at) {
+    QHelpEvent pointed(QEvent::ToolTip, at, widget->mapToGlobal(at));
+    QApplication::sendEvent(widget, &pointed);
+    return QToolTip::text().toStdString();
+  };
+  EXPECT_EQ(pointAt(Image(0), Image(0)->rect().center()), "not 0 drives nothing");
+  const QPoint pin = Image(0)->geometry().topLeft() + QPoint(-4, 26);  // left of the image
+  EXPECT_EQ(pointAt(&window.Canvas(), pin), "not 0 input 0 is not linked");
   Find<QAction>(QStringLiteral("ShowProblems"))->trigger();
   EXPECT_EQ(RedPixels(window.Canvas().grab().toImage()), 0);
 }

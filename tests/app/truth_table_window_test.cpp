@@ -13,6 +13,7 @@
 #include "app/expressions_view.h"
 #include "app/karnaugh_view.h"
 #include "editor/moving.h"
+#include "io/expression_text.h"
 #include "temp_folder.h"
 #include "window_fixture.h"
 
@@ -84,6 +85,19 @@ TEST_F(WindowTest, TruthTableChecksTheAnswerBesideTheCircuitShowsExpressionsAndM
   EXPECT_FALSE(doc().Gates(1).GetCurrOutput());
   QTest::keyClick(map, Qt::Key_Right), QTest::keyClick(map, Qt::Key_Return);  // row 3
   EXPECT_TRUE(doc().Gates(1).GetCurrOutput());
+}
+
+TEST_F(WindowTest, ExpressionsOfAnOlderCircuitAreNeverShownOverTheNewerOnes) {
+  ExpressionsView expressions;
+  QSignalSpy shown(&expressions, &ExpressionsView::shown);
+  ASSERT_TRUE(LoadCircuit(window.form(), TESSARA_EXAMPLES "/full_adder.cir"));
+  expressions.Follow(doc());
+  ASSERT_TRUE(LoadCircuit(window.form(), TESSARA_EXAMPLES "/half_adder.cir"));
+  expressions.Follow(doc());
+  ASSERT_TRUE(shown.wait(10000));
+  QTest::qWait(50);  // time for an older text to arrive, were it posted
+  EXPECT_EQ(shown.count(), 1);
+  EXPECT_EQ(expressions.toPlainText().toStdString(), ExpressionText(doc()));
 }
 }  // namespace
 }  // namespace tessara::app

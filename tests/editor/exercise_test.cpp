@@ -48,6 +48,8 @@ TEST_F(Exercise, CompareWithTakesAReadableAnswerAndOpeningTakesTheOneBesideTheCi
   testing::WriteFile(folder.path() / "adder.expected", "| O1 O2\n| 0 1\n");
   LoadCircuit(form, plain.string());
   EXPECT_EQ(form.expected->name, "answer.txt") << "a circuit without an answer keeps it";
+  New_Click(form);
+  EXPECT_EQ(form.expected->name, "answer.txt") << "New keeps it";
   LoadCircuit(form, exercise.string());
   EXPECT_EQ(CheckedAgainst(*form.expected).English(), "Checked against adder.expected");
   EXPECT_EQ(form.expected->table.outputs, 2u);
