@@ -11,6 +11,7 @@
 #include "app/dialogs.h"
 #include "app/run_clock.h"
 #include "editor/commands.h"
+#include "editor/refresh.h"
 #include "editor/stepping.h"
 
 namespace tessara::app {
@@ -112,6 +113,12 @@ constexpr MenuEntry kMenuTable[] = {
      .name = "ColourWires",
      .caption = QT_TRANSLATE_NOOP("Menus", "Colour Wires"),
      .run = [](const MenuReach& reach, bool on) { reach.canvas.SetColourWires(on); },
+     .check = Check::StartsOn},
+    {.menu = Menu::Options,
+     .name = "ShowProblems",
+     .caption = QT_TRANSLATE_NOOP("Menus", "Show Problems"),
+     .run = [](const MenuReach& reach,
+               bool on) { reach.context.Act([on](Form& form) { ShowProblems_Click(form, on); }); },
      .check = Check::StartsOn},
     {.menu = Menu::Help,
      .name = "Help_About",

@@ -107,6 +107,7 @@ ImageElement& Tessara_Form::ObjImage(Integer i) { return pools_->ObjImage(i); }
 ImageElement& Tessara_Form::buffer(Integer i) { return pools_->buffer(i); }
 LabelElement& Tessara_Form::txtObjValue(Integer i) { return pools_->txtObjValue(i); }
 LineElement& Tessara_Form::LinkLine(Integer i) { return pools_->LinkLine(i); }
+MarksElement& Tessara_Form::ProblemMarks() { return pools_->ProblemMarks(); }
 BorderElement& Tessara_Form::Palette(PaletteButton button) { return pools_->Palette(button); }
 void Tessara_Form::BeginDrag(DragSource source) { pools_->BeginDrag(source); }
 

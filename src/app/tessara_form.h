@@ -53,6 +53,7 @@ class Tessara_Form : public QMainWindow, public Screen {
   ImageElement& buffer(Integer i) override;
   LabelElement& txtObjValue(Integer i) override;
   LineElement& LinkLine(Integer i) override;
+  MarksElement& ProblemMarks() override;
   BorderElement& Palette(PaletteButton button) override;
   void SetPowerCaption(std::string_view caption) override;
   std::string PowerCaption() const override;

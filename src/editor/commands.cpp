@@ -1,6 +1,7 @@
 // The window's commands: start-up, File > New, Open, Save, Save As and Exit.
 #include "editor/commands.h"
 
+#include "editor/expected_answer.h"
 #include "editor/file_dialogs.h"
 #include "editor/refresh.h"
 #include "editor/refusals.h"
@@ -88,6 +89,7 @@ bool LoadCircuit(Form& form, const std::string& path) {
   NameFile(form, path);
   form.SavedText = WriteCircuit(form.doc);
   Refresh(form);
+  TakeExpectedBeside(form, path);
   return true;
 }
 

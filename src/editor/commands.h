@@ -31,9 +31,10 @@ void MarkModified(Form& form);
 // on: nothing edited, or "No", or "Yes" and the circuit saved (through Save As when
 // there is no file). Cancel, or a Save As cancelled or failed, gives false.
 bool Form_QueryUnload(Form& form);
-// Loads path into a reset window, captions it "Tessara - " + path and refreshes. A
-// file that cannot be read or is damaged shows an "Error" box naming the file, the
-// line and the reason, and changes nothing; returns false then.
+// Loads path into a reset window, captions it "Tessara - " + path, refreshes and takes
+// the expected answer beside it (TakeExpectedBeside). A file that cannot be read or is
+// damaged shows an "Error" box naming the file, the line and the reason, and changes
+// nothing; returns false then.
 bool LoadCircuit(Form& form, const std::string& path);
 // Save As: asks for a file name (ChooseFileToSave) and saves, captioning the window
 // "Tessara - " + path; a cancelled dialog does nothing. A failed save shows an "Error" box and

@@ -1,7 +1,7 @@
 // The thin layer through which the window's procedures and handlers (view/, editor/)
-// speak to the toolkit: the four element pools of 51, the palette buttons, the Power
-// button, the caption and its modified mark, the pointer, modal message boxes and
-// questions, the file dialog and drags.
+// speak to the toolkit: the four element pools of 51, the problem marks, the palette
+// buttons, the Power button, the caption and its modified mark, the pointer, modal message
+// boxes and questions, the file dialog and drags.
 // src/app implements it with Qt Widgets; tests stand in for it.
 //
 // Every position is in twips, relative to the canvas's top-left corner. An element
@@ -11,7 +11,9 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "io/phrases.h"
 #include "model/types.h"
 
 namespace tessara {
@@ -105,6 +107,30 @@ class LineElement {
   virtual bool Highlighted() const = 0;
 };
 
+// How the canvas marks a problem of the circuit (io/circuit_warnings.h).
+enum class MarkShape {
+  Ring,           // a small ring around a point: an input pin, a link's end
+  DashedOutline,  // around a gate or node marker
+  Outline,        // a solid one, a little wider
+};
+
+// One mark and its box on the canvas; the pointer over the box shows text.
+struct ProblemMark {
+  MarkShape shape = MarkShape::Ring;
+  Single left = 0, top = 0, width = 0, height = 0;
+  Phrase text;  // the warning, as `check` writes it
+  bool operator==(const ProblemMark&) const = default;
+};
+
+// Every problem mark on the canvas, drawn above the gates and lines but never over a
+// shown value label.
+class MarksElement {
+ public:
+  virtual ~MarksElement() = default;
+  virtual void SetMarks(std::vector<ProblemMark> marks) = 0;
+  virtual const std::vector<ProblemMark>& Marks() const = 0;
+};
+
 // The ten palette buttons, in the order a refresh clears their borders.
 enum class PaletteButton {
   CrossButton,
@@ -147,7 +173,8 @@ struct DragSource {
   bool operator==(const DragSource&) const = default;
 };
 
-// The element half of the screen: the four pools and the palette's buttons.
+// The element half of the screen: the four pools, the problem marks and the palette's
+// buttons.
 class ScreenElements {
  public:
   virtual ~ScreenElements() = default;
@@ -157,6 +184,7 @@ class ScreenElements {
   virtual ImageElement& buffer(Integer i) = 0;
   virtual LabelElement& txtObjValue(Integer i) = 0;
   virtual LineElement& LinkLine(Integer i) = 0;
+  virtual MarksElement& ProblemMarks() = 0;
   virtual BorderElement& Palette(PaletteButton button) = 0;
 };
 

@@ -1,16 +1,24 @@
 // Options > Truth Table: the table follows the circuit, made in the background, a row
 // click runs that row on the canvas, and Copy gives the text of `tessara-sim table
-// --timing`.
+// --timing`; an exercise's expected answer checks each row, the expressions stand under
+// the table, and a click on a cell of the Karnaugh map runs its row.
 #include "app/truth_table_window.h"
 
 #include <QClipboard>
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalSpy>
+#include <QTabWidget>
 #include <QTableView>
 
+#include "app/expressions_view.h"
+#include "app/karnaugh_view.h"
 #include "app/timeline_window.h"
 #include "circuits.h"
 #include "editor/moving.h"
+#include "io/expression_text.h"
+#include "temp_folder.h"
 #include "window_fixture.h"
 
 namespace tessara::app {
@@ -97,5 +105,59 @@ TEST_F(WindowTest, CompanionWindowsOpenOnTheScreenAndTakeTheMainWindowsShortcuts
         << companion->objectName().toStdString();
 }
 
+// The half adder handed out as an exercise whose answer is wrong in row "1 1".
+TEST_F(WindowTest, TruthTableChecksTheAnswerBesideTheCircuitShowsExpressionsAndMapsAnOutput) {
+  testing::TempFolder folder;
+  const auto circuit = folder.path() / "adder.cir";
+  std::filesystem::copy_file(TESSARA_EXAMPLES "/half_adder.cir", circuit);
+  testing::WriteFile(folder.path() / "adder.expected",
+                     "I1 I2 | O1 O2\n0 0 | 0 0\n0 1 | 1 X\n1 0 | 1 0\n1 1 | 1 1\n");
+  Find<QAction>(QStringLiteral("TruthTable"))->trigger();
+  window.Act([&](Form& form) { LoadCircuit(form, circuit.string()); });
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] { return Find<QPushButton>(QStringLiteral("TruthTableCopy"))->isEnabled(); }));
+  auto* table = Find<QTableView>(QStringLiteral("TruthTableView"));
+  auto cell = [&](int row, int column, int role = Qt::DisplayRole) {
+    return table->model()->index(row, column).data(role);
+  };
+  EXPECT_EQ(Find<QLabel>(QStringLiteral("TruthTableCheck"))->text().toStdString(),
+            "Checked against adder.expected\n1 of 4 rows differ");
+  EXPECT_EQ(cell(1, 4).toString().toStdString(), "✓");
+  EXPECT_EQ(cell(3, 4).toString().toStdString(), "expected 1 1");
+  EXPECT_FALSE(cell(1, 0, Qt::BackgroundRole).isValid());
+  EXPECT_TRUE(cell(3, 0, Qt::BackgroundRole).isValid()) << "the differing row is drawn red";
+  Click(table->viewport(), table->visualRect(table->model()->index(3, 0)).center());
+  EXPECT_TRUE(doc().Gates(1).GetCurrOutput()) << "the differing row runs: I2 is on";
+  Click(Find<QPushButton>(QStringLiteral("TruthTableClear")));
+  EXPECT_EQ(table->model()->columnCount(), 5) << "no marks after Clear";
+
+  auto* expressions = window.findChild<ExpressionsView*>();
+  if (expressions->Working()) QSignalSpy(expressions, &ExpressionsView::shown).wait(10000);
+  EXPECT_TRUE(expressions->toPlainText().startsWith(QStringLiteral("O1 = I1 XOR I2\n")));
+
+  Find<QTabWidget>(QStringLiteral("TruthTableTabs"))->setCurrentIndex(1);
+  Find<QComboBox>(QStringLiteral("KarnaughOutput"))->setCurrentIndex(1);  // O2, the carry
+  auto* map = window.findChild<KarnaughView*>();
+  ASSERT_TRUE(map->Shown());
+  EXPECT_EQ(map->Shown()->groups.size(), 1u);
+  Click(map, map->CellRect(1, 0).center());  // I1 1, I2 0: row 2
+  EXPECT_TRUE(doc().Gates(0).GetCurrOutput());
+  EXPECT_FALSE(doc().Gates(1).GetCurrOutput());
+  QTest::keyClick(map, Qt::Key_Right), QTest::keyClick(map, Qt::Key_Return);  // row 3
+  EXPECT_TRUE(doc().Gates(1).GetCurrOutput());
+}
+
+TEST_F(WindowTest, ExpressionsOfAnOlderCircuitAreNeverShownOverTheNewerOnes) {
+  ExpressionsView expressions;
+  QSignalSpy shown(&expressions, &ExpressionsView::shown);
+  ASSERT_TRUE(LoadCircuit(window.form(), TESSARA_EXAMPLES "/full_adder.cir"));
+  expressions.Follow(doc());
+  ASSERT_TRUE(LoadCircuit(window.form(), TESSARA_EXAMPLES "/half_adder.cir"));
+  expressions.Follow(doc());
+  ASSERT_TRUE(shown.wait(10000));
+  QTest::qWait(50);  // time for an older text to arrive, were it posted
+  EXPECT_EQ(shown.count(), 1);
+  EXPECT_EQ(expressions.toPlainText().toStdString(), ExpressionText(doc()));
+}
 }  // namespace
 }  // namespace tessara::app

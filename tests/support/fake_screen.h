@@ -1,8 +1,8 @@
 // A stand-in for the window in tests: every element keeps the state a handler last gave
-// it, starting as a real window does (elements hidden and manual, labels "0", "power up",
-// caption "Tessara" unmarked, the arrow pointer). It records the boxes shown, the file
-// dialogs and the drags begun, and answers questions and file dialogs from queues of
-// prepared answers.
+// it, starting as a real window does (elements hidden and manual, no problem marks,
+// labels "0", "power up", caption "Tessara" unmarked, the arrow pointer). It records the
+// boxes shown, the file dialogs and the drags begun, and answers questions and file
+// dialogs from queues of prepared answers.
 #pragma once
 #include <array>
 #include <deque>
@@ -73,6 +73,11 @@ struct FakeBorder final : BorderElement {
   int BorderStyle() const override { return style; }
   int style = 0;
 };
+struct FakeMarks final : MarksElement {
+  void SetMarks(std::vector<ProblemMark> set) override { marks = std::move(set); }
+  const std::vector<ProblemMark>& Marks() const override { return marks; }
+  std::vector<ProblemMark> marks;
+};
 struct Message {
   std::string prompt, title;
   MessageStyle style;
@@ -91,6 +96,7 @@ class FakeScreen final : public Screen {
   ImageElement& buffer(Integer i) override { return markers_.at(i); }
   LabelElement& txtObjValue(Integer i) override { return labels_.at(i); }
   LineElement& LinkLine(Integer i) override { return lines_.at(i); }
+  MarksElement& ProblemMarks() override { return marks_; }
   BorderElement& Palette(PaletteButton button) override { return borders_.at(std::size_t(button)); }
   void SetPowerCaption(std::string_view caption) override { power_caption_ = caption; }
   std::string PowerCaption() const override { return power_caption_; }
@@ -136,13 +142,14 @@ class FakeScreen final : public Screen {
   std::array<FakeLabel, kSlotCount> labels_;
   std::array<FakeLine, kSlotCount> lines_;
   std::array<FakeBorder, kPaletteButtonCount> borders_;
+  FakeMarks marks_;
   std::string power_caption_ = "power up", caption_ = "Tessara";
   std::optional<int> tool_pointer_;
 };
 
 // What a screen shows, one line per shown element with what a refresh writes on it
-// (place, picture, name, text, ends, value, highlight); the palette's borders too when
-// asked.
+// (place, picture, name, text, ends, value, highlight), each problem mark; the palette's
+// borders too when asked.
 inline std::string Shown(Screen& s, bool palette) {
   std::ostringstream out;
   for (Integer i = 0; i < kSlotCount; ++i) {
@@ -164,6 +171,9 @@ inline std::string Shown(Screen& s, bool palette) {
           << line.Y2() << " value " << int(line.Value())
           << (line.Highlighted() ? " highlighted" : "") << '\n';
   }
+  for (const ProblemMark& mark : s.ProblemMarks().Marks())
+    out << "mark " << int(mark.shape) << " at " << mark.left << ',' << mark.top << ' ' << mark.width
+        << 'x' << mark.height << ' ' << mark.text.English() << '\n';
   for (int b = 0; palette && b < kPaletteButtonCount; ++b)
     out << "border " << s.Palette(PaletteButton(b)).BorderStyle();
   return out.str();
@@ -176,9 +186,10 @@ class RefreshCheck {
  public:
   void AfterNew() { palette_lags_ = true; }
   // Empty when they agree; else each line that one of them shows and the other not.
-  std::string Faults(Screen& screen, const Document& doc, const Highlight& highlight = {}) {
+  std::string Faults(Screen& screen, const Document& doc, const Highlight& highlight = {},
+                     bool showProblems = true) {
     FakeScreen fresh;
-    DisplayObjects(doc, fresh, highlight);
+    DisplayObjects(doc, fresh, highlight, showProblems);
     palette_lags_ = palette_lags_ && Shown(screen, true) != Shown(fresh, true);
     std::string faults;
     const auto lines = [](const std::string& text) {
