@@ -2,20 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>Comparison</name>
+    <message>
+        <source>Checked against %1</source>
+        <translation>Verglichen mit %1</translation>
+    </message>
+    <message>
+        <source>✓</source>
+        <translation>✓</translation>
+    </message>
+    <message>
+        <source>expected %1</source>
+        <translation>erwartet %1</translation>
+    </message>
+    <message>
+        <source>All %1 rows match</source>
+        <translation>Alle %1 Zeilen stimmen</translation>
+    </message>
+    <message>
+        <source>%1 of %2 rows differ</source>
+        <translation>%1 von %2 Zeilen weichen ab</translation>
+    </message>
+</context>
+<context>
     <name>Editor</name>
     <message>
         <source>power up</source>
         <translation>einschalten</translation>
-    </message>
-    <message>
-        <source>Circuit (*.cir)|*.cir|</source>
-        <extracomment>A file dialog&apos;s filter: the description, then its patterns after &quot;|&quot;; keep the patterns.</extracomment>
-        <translation>Schaltung (*.cir)|*.cir|</translation>
-    </message>
-    <message>
-        <source>Circuits (*.cir)|*.cir|</source>
-        <extracomment>A file dialog&apos;s filter: the description, then its patterns after &quot;|&quot;; keep the patterns.</extracomment>
-        <translation>Schaltungen (*.cir)|*.cir|</translation>
     </message>
     <message>
         <source>Save changes to the circuit?</source>
@@ -73,6 +86,46 @@
         <source>Power Down</source>
         <translation>Ausschalten</translation>
     </message>
+    <message>
+        <source>Expected answers</source>
+        <translation>Erwartete Antworten</translation>
+    </message>
+    <message>
+        <source>Circuits</source>
+        <translation>Schaltungen</translation>
+    </message>
+    <message>
+        <source>PNG picture</source>
+        <translation>PNG-Bild</translation>
+    </message>
+    <message>
+        <source>SVG picture</source>
+        <translation>SVG-Bild</translation>
+    </message>
+    <message>
+        <source>Comma-separated values</source>
+        <translation>Kommagetrennte Werte</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Alle Dateien</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 gibt es schon. Ersetzen?</translation>
+    </message>
+    <message>
+        <source>Replace File</source>
+        <translation>Datei ersetzen</translation>
+    </message>
+    <message>
+        <source>Tessara closed without saving. Recover the circuit from %1?</source>
+        <translation>Tessara wurde ohne Speichern beendet. Die Schaltung von %1 wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>Recover Circuit</source>
+        <translation>Schaltung wiederherstellen</translation>
+    </message>
 </context>
 <context>
     <name>Explanation</name>
@@ -115,6 +168,13 @@
     <message>
         <source>... %1 more</source>
         <translation>... %1 weitere</translation>
+    </message>
+</context>
+<context>
+    <name>Grading</name>
+    <message>
+        <source>expected %1 inputs and %2 outputs, found %3 inputs and %4 outputs</source>
+        <translation>erwartet %1 Eingänge und %2 Ausgänge, gefunden %3 Eingänge und %4 Ausgänge</translation>
     </message>
 </context>
 <context>
@@ -195,6 +255,10 @@
         <source>About</source>
         <translation>Über</translation>
     </message>
+    <message>
+        <source>Show Problems</source>
+        <translation>Probleme zeigen</translation>
+    </message>
 </context>
 <context>
     <name>Repeats</name>
@@ -243,16 +307,38 @@
     </message>
 </context>
 <context>
-    <name>TimelineWindow</name>
+    <name>Warnings</name>
     <message>
-        <source>PNG picture (*.png)|*.png|SVG picture (*.svg)|*.svg|</source>
-        <extracomment>A file dialog&apos;s filter: each description, then its patterns after &quot;|&quot;; keep the patterns.</extracomment>
-        <translation>PNG-Bild (*.png)|*.png|SVG-Bild (*.svg)|*.svg|</translation>
+        <source>%1 input %2 is not linked</source>
+        <translation>%1: Eingang %2 ist nicht verbunden</translation>
     </message>
     <message>
-        <source>Comma-separated values (*.csv)|*.csv|</source>
-        <extracomment>A file dialog&apos;s filter: the description, then its patterns after &quot;|&quot;; keep the patterns.</extracomment>
-        <translation>Kommagetrennte Werte (*.csv)|*.csv|</translation>
+        <source>%1 input %2 is linked more than once</source>
+        <translation>%1: Eingang %2 ist mehrfach verbunden</translation>
+    </message>
+    <message>
+        <source>%1 drives nothing</source>
+        <translation>%1 steuert nichts</translation>
+    </message>
+    <message>
+        <source>%1 has orientation %2, outside 0..3</source>
+        <translation>%1 hat die Ausrichtung %2, außerhalb von 0..3</translation>
+    </message>
+    <message>
+        <source>link %1 starts at empty slot %2</source>
+        <translation>Verbindung %1 beginnt an leerem Platz %2</translation>
+    </message>
+    <message>
+        <source>link %1 ends at empty slot %2</source>
+        <translation>Verbindung %1 endet an leerem Platz %2</translation>
+    </message>
+    <message>
+        <source>link %1 is marked as starting at a node, but slot %2 holds %3</source>
+        <translation>Verbindung %1 soll an einem Knoten beginnen, aber Platz %2 enthält %3</translation>
+    </message>
+    <message>
+        <source>link %1 is marked as ending at a node, but slot %2 holds %3</source>
+        <translation>Verbindung %1 soll an einem Knoten enden, aber Platz %2 enthält %3</translation>
     </message>
 </context>
 <context>
@@ -260,6 +346,20 @@
     <message>
         <source>Tools</source>
         <translation>Werkzeuge</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::ExpressionsView</name>
+    <message>
+        <source>Working out the expressions...</source>
+        <translation>Ausdrücke werden berechnet...</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::KarnaughPanel</name>
+    <message>
+        <source>A Karnaugh map needs 2 to 4 inputs and an output; the circuit has %1 inputs and %2 outputs.</source>
+        <translation>Ein KV-Diagramm braucht 2 bis 4 Eingänge und einen Ausgang; die Schaltung hat %1 Eingänge und %2 Ausgänge.</translation>
     </message>
 </context>
 <context>
@@ -360,6 +460,30 @@
     <message>
         <source>The circuit has no outputs.</source>
         <translation>Die Schaltung hat keine Ausgänge.</translation>
+    </message>
+    <message>
+        <source>Expected</source>
+        <translation>Erwartet</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tabelle</translation>
+    </message>
+    <message>
+        <source>Karnaugh Map</source>
+        <translation>KV-Diagramm</translation>
+    </message>
+    <message>
+        <source>Compare With...</source>
+        <translation>Vergleichen mit...</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>row %1 of %2</source>
+        <translation>Zeile %1 von %2</translation>
     </message>
 </context>
 <context>

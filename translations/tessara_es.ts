@@ -2,20 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>Comparison</name>
+    <message>
+        <source>Checked against %1</source>
+        <translation>Comparado con %1</translation>
+    </message>
+    <message>
+        <source>✓</source>
+        <translation>✓</translation>
+    </message>
+    <message>
+        <source>expected %1</source>
+        <translation>se esperaba %1</translation>
+    </message>
+    <message>
+        <source>All %1 rows match</source>
+        <translation>Las %1 filas coinciden</translation>
+    </message>
+    <message>
+        <source>%1 of %2 rows differ</source>
+        <translation>%1 de %2 filas son distintas</translation>
+    </message>
+</context>
+<context>
     <name>Editor</name>
     <message>
         <source>power up</source>
         <translation>encender</translation>
-    </message>
-    <message>
-        <source>Circuit (*.cir)|*.cir|</source>
-        <extracomment>A file dialog&apos;s filter: the description, then its patterns after &quot;|&quot;; keep the patterns.</extracomment>
-        <translation>Circuito (*.cir)|*.cir|</translation>
-    </message>
-    <message>
-        <source>Circuits (*.cir)|*.cir|</source>
-        <extracomment>A file dialog&apos;s filter: the description, then its patterns after &quot;|&quot;; keep the patterns.</extracomment>
-        <translation>Circuitos (*.cir)|*.cir|</translation>
     </message>
     <message>
         <source>Save changes to the circuit?</source>
@@ -73,6 +86,46 @@
         <source>Power Down</source>
         <translation>Apagar</translation>
     </message>
+    <message>
+        <source>Expected answers</source>
+        <translation>Respuestas esperadas</translation>
+    </message>
+    <message>
+        <source>Circuits</source>
+        <translation>Circuitos</translation>
+    </message>
+    <message>
+        <source>PNG picture</source>
+        <translation>Imagen PNG</translation>
+    </message>
+    <message>
+        <source>SVG picture</source>
+        <translation>Imagen SVG</translation>
+    </message>
+    <message>
+        <source>Comma-separated values</source>
+        <translation>Valores separados por comas</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Todos los archivos</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 ya existe. ¿Reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>Replace File</source>
+        <translation>Reemplazar archivo</translation>
+    </message>
+    <message>
+        <source>Tessara closed without saving. Recover the circuit from %1?</source>
+        <translation>Tessara se cerró sin guardar. ¿Recuperar el circuito de %1?</translation>
+    </message>
+    <message>
+        <source>Recover Circuit</source>
+        <translation>Recuperar circuito</translation>
+    </message>
 </context>
 <context>
     <name>Explanation</name>
@@ -115,6 +168,13 @@
     <message>
         <source>... %1 more</source>
         <translation>... %1 más</translation>
+    </message>
+</context>
+<context>
+    <name>Grading</name>
+    <message>
+        <source>expected %1 inputs and %2 outputs, found %3 inputs and %4 outputs</source>
+        <translation>se esperaban %1 entradas y %2 salidas, hay %3 entradas y %4 salidas</translation>
     </message>
 </context>
 <context>
@@ -195,6 +255,10 @@
         <source>About</source>
         <translation>Acerca de</translation>
     </message>
+    <message>
+        <source>Show Problems</source>
+        <translation>Mostrar problemas</translation>
+    </message>
 </context>
 <context>
     <name>Repeats</name>
@@ -243,16 +307,38 @@
     </message>
 </context>
 <context>
-    <name>TimelineWindow</name>
+    <name>Warnings</name>
     <message>
-        <source>PNG picture (*.png)|*.png|SVG picture (*.svg)|*.svg|</source>
-        <extracomment>A file dialog&apos;s filter: each description, then its patterns after &quot;|&quot;; keep the patterns.</extracomment>
-        <translation>Imagen PNG (*.png)|*.png|Imagen SVG (*.svg)|*.svg|</translation>
+        <source>%1 input %2 is not linked</source>
+        <translation>%1: la entrada %2 no está conectada</translation>
     </message>
     <message>
-        <source>Comma-separated values (*.csv)|*.csv|</source>
-        <extracomment>A file dialog&apos;s filter: the description, then its patterns after &quot;|&quot;; keep the patterns.</extracomment>
-        <translation>Valores separados por comas (*.csv)|*.csv|</translation>
+        <source>%1 input %2 is linked more than once</source>
+        <translation>%1: la entrada %2 está conectada más de una vez</translation>
+    </message>
+    <message>
+        <source>%1 drives nothing</source>
+        <translation>%1 no alimenta nada</translation>
+    </message>
+    <message>
+        <source>%1 has orientation %2, outside 0..3</source>
+        <translation>%1 tiene la orientación %2, fuera de 0..3</translation>
+    </message>
+    <message>
+        <source>link %1 starts at empty slot %2</source>
+        <translation>la conexión %1 empieza en la posición vacía %2</translation>
+    </message>
+    <message>
+        <source>link %1 ends at empty slot %2</source>
+        <translation>la conexión %1 termina en la posición vacía %2</translation>
+    </message>
+    <message>
+        <source>link %1 is marked as starting at a node, but slot %2 holds %3</source>
+        <translation>la conexión %1 está marcada como empezando en un nodo, pero la posición %2 contiene %3</translation>
+    </message>
+    <message>
+        <source>link %1 is marked as ending at a node, but slot %2 holds %3</source>
+        <translation>la conexión %1 está marcada como terminando en un nodo, pero la posición %2 contiene %3</translation>
     </message>
 </context>
 <context>
@@ -260,6 +346,20 @@
     <message>
         <source>Tools</source>
         <translation>Herramientas</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::ExpressionsView</name>
+    <message>
+        <source>Working out the expressions...</source>
+        <translation>Calculando las expresiones...</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::KarnaughPanel</name>
+    <message>
+        <source>A Karnaugh map needs 2 to 4 inputs and an output; the circuit has %1 inputs and %2 outputs.</source>
+        <translation>Un mapa de Karnaugh necesita de 2 a 4 entradas y una salida; el circuito tiene %1 entradas y %2 salidas.</translation>
     </message>
 </context>
 <context>
@@ -360,6 +460,30 @@
     <message>
         <source>The circuit has no outputs.</source>
         <translation>El circuito no tiene salidas.</translation>
+    </message>
+    <message>
+        <source>Expected</source>
+        <translation>Esperado</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tabla</translation>
+    </message>
+    <message>
+        <source>Karnaugh Map</source>
+        <translation>Mapa de Karnaugh</translation>
+    </message>
+    <message>
+        <source>Compare With...</source>
+        <translation>Comparar con...</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>row %1 of %2</source>
+        <translation>fila %1 de %2</translation>
     </message>
 </context>
 <context>

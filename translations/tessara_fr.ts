@@ -2,20 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>Comparison</name>
+    <message>
+        <source>Checked against %1</source>
+        <translation>Comparé à %1</translation>
+    </message>
+    <message>
+        <source>✓</source>
+        <translation>✓</translation>
+    </message>
+    <message>
+        <source>expected %1</source>
+        <translation>attendu %1</translation>
+    </message>
+    <message>
+        <source>All %1 rows match</source>
+        <translation>Les %1 lignes correspondent</translation>
+    </message>
+    <message>
+        <source>%1 of %2 rows differ</source>
+        <translation>%1 lignes sur %2 diffèrent</translation>
+    </message>
+</context>
+<context>
     <name>Editor</name>
     <message>
         <source>power up</source>
         <translation>allumer</translation>
-    </message>
-    <message>
-        <source>Circuit (*.cir)|*.cir|</source>
-        <extracomment>A file dialog&apos;s filter: the description, then its patterns after &quot;|&quot;; keep the patterns.</extracomment>
-        <translation>Circuit (*.cir)|*.cir|</translation>
-    </message>
-    <message>
-        <source>Circuits (*.cir)|*.cir|</source>
-        <extracomment>A file dialog&apos;s filter: the description, then its patterns after &quot;|&quot;; keep the patterns.</extracomment>
-        <translation>Circuits (*.cir)|*.cir|</translation>
     </message>
     <message>
         <source>Save changes to the circuit?</source>
@@ -73,6 +86,46 @@
         <source>Power Down</source>
         <translation>Éteindre</translation>
     </message>
+    <message>
+        <source>Expected answers</source>
+        <translation>Réponses attendues</translation>
+    </message>
+    <message>
+        <source>Circuits</source>
+        <translation>Circuits</translation>
+    </message>
+    <message>
+        <source>PNG picture</source>
+        <translation>Image PNG</translation>
+    </message>
+    <message>
+        <source>SVG picture</source>
+        <translation>Image SVG</translation>
+    </message>
+    <message>
+        <source>Comma-separated values</source>
+        <translation>Valeurs séparées par des virgules</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Tous les fichiers</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 existe déjà. Le remplacer ?</translation>
+    </message>
+    <message>
+        <source>Replace File</source>
+        <translation>Remplacer le fichier</translation>
+    </message>
+    <message>
+        <source>Tessara closed without saving. Recover the circuit from %1?</source>
+        <translation>Tessara s&apos;est fermé sans enregistrer. Récupérer le circuit de %1 ?</translation>
+    </message>
+    <message>
+        <source>Recover Circuit</source>
+        <translation>Récupérer le circuit</translation>
+    </message>
 </context>
 <context>
     <name>Explanation</name>
@@ -115,6 +168,13 @@
     <message>
         <source>... %1 more</source>
         <translation>... %1 de plus</translation>
+    </message>
+</context>
+<context>
+    <name>Grading</name>
+    <message>
+        <source>expected %1 inputs and %2 outputs, found %3 inputs and %4 outputs</source>
+        <translation>attendu %1 entrées et %2 sorties, trouvé %3 entrées et %4 sorties</translation>
     </message>
 </context>
 <context>
@@ -195,6 +255,10 @@
         <source>About</source>
         <translation>À propos</translation>
     </message>
+    <message>
+        <source>Show Problems</source>
+        <translation>Afficher les problèmes</translation>
+    </message>
 </context>
 <context>
     <name>Repeats</name>
@@ -243,16 +307,38 @@
     </message>
 </context>
 <context>
-    <name>TimelineWindow</name>
+    <name>Warnings</name>
     <message>
-        <source>PNG picture (*.png)|*.png|SVG picture (*.svg)|*.svg|</source>
-        <extracomment>A file dialog&apos;s filter: each description, then its patterns after &quot;|&quot;; keep the patterns.</extracomment>
-        <translation>Image PNG (*.png)|*.png|Image SVG (*.svg)|*.svg|</translation>
+        <source>%1 input %2 is not linked</source>
+        <translation>%1 : l&apos;entrée %2 n&apos;est pas reliée</translation>
     </message>
     <message>
-        <source>Comma-separated values (*.csv)|*.csv|</source>
-        <extracomment>A file dialog&apos;s filter: the description, then its patterns after &quot;|&quot;; keep the patterns.</extracomment>
-        <translation>Valeurs séparées par des virgules (*.csv)|*.csv|</translation>
+        <source>%1 input %2 is linked more than once</source>
+        <translation>%1 : l&apos;entrée %2 est reliée plus d&apos;une fois</translation>
+    </message>
+    <message>
+        <source>%1 drives nothing</source>
+        <translation>%1 ne commande rien</translation>
+    </message>
+    <message>
+        <source>%1 has orientation %2, outside 0..3</source>
+        <translation>%1 a l&apos;orientation %2, hors de 0..3</translation>
+    </message>
+    <message>
+        <source>link %1 starts at empty slot %2</source>
+        <translation>la connexion %1 part de la case vide %2</translation>
+    </message>
+    <message>
+        <source>link %1 ends at empty slot %2</source>
+        <translation>la connexion %1 arrive à la case vide %2</translation>
+    </message>
+    <message>
+        <source>link %1 is marked as starting at a node, but slot %2 holds %3</source>
+        <translation>la connexion %1 est marquée comme partant d&apos;un nœud, mais la case %2 contient %3</translation>
+    </message>
+    <message>
+        <source>link %1 is marked as ending at a node, but slot %2 holds %3</source>
+        <translation>la connexion %1 est marquée comme arrivant à un nœud, mais la case %2 contient %3</translation>
     </message>
 </context>
 <context>
@@ -260,6 +346,20 @@
     <message>
         <source>Tools</source>
         <translation>Outils</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::ExpressionsView</name>
+    <message>
+        <source>Working out the expressions...</source>
+        <translation>Calcul des expressions...</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::KarnaughPanel</name>
+    <message>
+        <source>A Karnaugh map needs 2 to 4 inputs and an output; the circuit has %1 inputs and %2 outputs.</source>
+        <translation>Un tableau de Karnaugh demande 2 à 4 entrées et une sortie ; le circuit a %1 entrées et %2 sorties.</translation>
     </message>
 </context>
 <context>
@@ -360,6 +460,30 @@
     <message>
         <source>The circuit has no outputs.</source>
         <translation>Le circuit n&apos;a pas de sorties.</translation>
+    </message>
+    <message>
+        <source>Expected</source>
+        <translation>Attendu</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Table</translation>
+    </message>
+    <message>
+        <source>Karnaugh Map</source>
+        <translation>Tableau de Karnaugh</translation>
+    </message>
+    <message>
+        <source>Compare With...</source>
+        <translation>Comparer avec...</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>row %1 of %2</source>
+        <translation>ligne %1 sur %2</translation>
     </message>
 </context>
 <context>

@@ -2,20 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>Comparison</name>
+    <message>
+        <source>Checked against %1</source>
+        <translation>Comparado com %1</translation>
+    </message>
+    <message>
+        <source>✓</source>
+        <translation>✓</translation>
+    </message>
+    <message>
+        <source>expected %1</source>
+        <translation>esperado %1</translation>
+    </message>
+    <message>
+        <source>All %1 rows match</source>
+        <translation>As %1 linhas conferem</translation>
+    </message>
+    <message>
+        <source>%1 of %2 rows differ</source>
+        <translation>%1 de %2 linhas diferem</translation>
+    </message>
+</context>
+<context>
     <name>Editor</name>
     <message>
         <source>power up</source>
         <translation>ligar</translation>
-    </message>
-    <message>
-        <source>Circuit (*.cir)|*.cir|</source>
-        <extracomment>A file dialog&apos;s filter: the description, then its patterns after &quot;|&quot;; keep the patterns.</extracomment>
-        <translation>Circuito (*.cir)|*.cir|</translation>
-    </message>
-    <message>
-        <source>Circuits (*.cir)|*.cir|</source>
-        <extracomment>A file dialog&apos;s filter: the description, then its patterns after &quot;|&quot;; keep the patterns.</extracomment>
-        <translation>Circuitos (*.cir)|*.cir|</translation>
     </message>
     <message>
         <source>Save changes to the circuit?</source>
@@ -73,6 +86,46 @@
         <source>Power Down</source>
         <translation>Desligar</translation>
     </message>
+    <message>
+        <source>Expected answers</source>
+        <translation>Respostas esperadas</translation>
+    </message>
+    <message>
+        <source>Circuits</source>
+        <translation>Circuitos</translation>
+    </message>
+    <message>
+        <source>PNG picture</source>
+        <translation>Imagem PNG</translation>
+    </message>
+    <message>
+        <source>SVG picture</source>
+        <translation>Imagem SVG</translation>
+    </message>
+    <message>
+        <source>Comma-separated values</source>
+        <translation>Valores separados por vírgula</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Todos os arquivos</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 já existe. Substituir?</translation>
+    </message>
+    <message>
+        <source>Replace File</source>
+        <translation>Substituir arquivo</translation>
+    </message>
+    <message>
+        <source>Tessara closed without saving. Recover the circuit from %1?</source>
+        <translation>O Tessara foi fechado sem salvar. Recuperar o circuito de %1?</translation>
+    </message>
+    <message>
+        <source>Recover Circuit</source>
+        <translation>Recuperar circuito</translation>
+    </message>
 </context>
 <context>
     <name>Explanation</name>
@@ -115,6 +168,13 @@
     <message>
         <source>... %1 more</source>
         <translation>... mais %1</translation>
+    </message>
+</context>
+<context>
+    <name>Grading</name>
+    <message>
+        <source>expected %1 inputs and %2 outputs, found %3 inputs and %4 outputs</source>
+        <translation>esperadas %1 entradas e %2 saídas, encontradas %3 entradas e %4 saídas</translation>
     </message>
 </context>
 <context>
@@ -195,6 +255,10 @@
         <source>About</source>
         <translation>Sobre</translation>
     </message>
+    <message>
+        <source>Show Problems</source>
+        <translation>Mostrar problemas</translation>
+    </message>
 </context>
 <context>
     <name>Repeats</name>
@@ -243,16 +307,38 @@
     </message>
 </context>
 <context>
-    <name>TimelineWindow</name>
+    <name>Warnings</name>
     <message>
-        <source>PNG picture (*.png)|*.png|SVG picture (*.svg)|*.svg|</source>
-        <extracomment>A file dialog&apos;s filter: each description, then its patterns after &quot;|&quot;; keep the patterns.</extracomment>
-        <translation>Imagem PNG (*.png)|*.png|Imagem SVG (*.svg)|*.svg|</translation>
+        <source>%1 input %2 is not linked</source>
+        <translation>%1: a entrada %2 não está conectada</translation>
     </message>
     <message>
-        <source>Comma-separated values (*.csv)|*.csv|</source>
-        <extracomment>A file dialog&apos;s filter: the description, then its patterns after &quot;|&quot;; keep the patterns.</extracomment>
-        <translation>Valores separados por vírgula (*.csv)|*.csv|</translation>
+        <source>%1 input %2 is linked more than once</source>
+        <translation>%1: a entrada %2 está conectada mais de uma vez</translation>
+    </message>
+    <message>
+        <source>%1 drives nothing</source>
+        <translation>%1 não alimenta nada</translation>
+    </message>
+    <message>
+        <source>%1 has orientation %2, outside 0..3</source>
+        <translation>%1 tem a orientação %2, fora de 0..3</translation>
+    </message>
+    <message>
+        <source>link %1 starts at empty slot %2</source>
+        <translation>a conexão %1 começa na posição vazia %2</translation>
+    </message>
+    <message>
+        <source>link %1 ends at empty slot %2</source>
+        <translation>a conexão %1 termina na posição vazia %2</translation>
+    </message>
+    <message>
+        <source>link %1 is marked as starting at a node, but slot %2 holds %3</source>
+        <translation>a conexão %1 está marcada como começando em um nó, mas a posição %2 contém %3</translation>
+    </message>
+    <message>
+        <source>link %1 is marked as ending at a node, but slot %2 holds %3</source>
+        <translation>a conexão %1 está marcada como terminando em um nó, mas a posição %2 contém %3</translation>
     </message>
 </context>
 <context>
@@ -260,6 +346,20 @@
     <message>
         <source>Tools</source>
         <translation>Ferramentas</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::ExpressionsView</name>
+    <message>
+        <source>Working out the expressions...</source>
+        <translation>Calculando as expressões...</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::KarnaughPanel</name>
+    <message>
+        <source>A Karnaugh map needs 2 to 4 inputs and an output; the circuit has %1 inputs and %2 outputs.</source>
+        <translation>Um mapa de Karnaugh precisa de 2 a 4 entradas e uma saída; o circuito tem %1 entradas e %2 saídas.</translation>
     </message>
 </context>
 <context>
@@ -360,6 +460,30 @@
     <message>
         <source>The circuit has no outputs.</source>
         <translation>O circuito não tem saídas.</translation>
+    </message>
+    <message>
+        <source>Expected</source>
+        <translation>Esperado</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tabela</translation>
+    </message>
+    <message>
+        <source>Karnaugh Map</source>
+        <translation>Mapa de Karnaugh</translation>
+    </message>
+    <message>
+        <source>Compare With...</source>
+        <translation>Comparar com...</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Remover</translation>
+    </message>
+    <message>
+        <source>row %1 of %2</source>
+        <translation>linha %1 de %2</translation>
     </message>
 </context>
 <context>

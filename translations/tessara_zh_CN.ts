@@ -2,20 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>Comparison</name>
+    <message>
+        <source>Checked against %1</source>
+        <translation>已与 %1 对照</translation>
+    </message>
+    <message>
+        <source>✓</source>
+        <translation>✓</translation>
+    </message>
+    <message>
+        <source>expected %1</source>
+        <translation>应为 %1</translation>
+    </message>
+    <message>
+        <source>All %1 rows match</source>
+        <translation>全部 %1 行一致</translation>
+    </message>
+    <message>
+        <source>%1 of %2 rows differ</source>
+        <translation>%2 行中有 %1 行不同</translation>
+    </message>
+</context>
+<context>
     <name>Editor</name>
     <message>
         <source>power up</source>
         <translation>通电</translation>
-    </message>
-    <message>
-        <source>Circuit (*.cir)|*.cir|</source>
-        <extracomment>A file dialog&apos;s filter: the description, then its patterns after &quot;|&quot;; keep the patterns.</extracomment>
-        <translation>电路 (*.cir)|*.cir|</translation>
-    </message>
-    <message>
-        <source>Circuits (*.cir)|*.cir|</source>
-        <extracomment>A file dialog&apos;s filter: the description, then its patterns after &quot;|&quot;; keep the patterns.</extracomment>
-        <translation>电路 (*.cir)|*.cir|</translation>
     </message>
     <message>
         <source>Save changes to the circuit?</source>
@@ -73,6 +86,46 @@
         <source>Power Down</source>
         <translation>断电</translation>
     </message>
+    <message>
+        <source>Expected answers</source>
+        <translation>预期答案</translation>
+    </message>
+    <message>
+        <source>Circuits</source>
+        <translation>电路</translation>
+    </message>
+    <message>
+        <source>PNG picture</source>
+        <translation>PNG 图片</translation>
+    </message>
+    <message>
+        <source>SVG picture</source>
+        <translation>SVG 图片</translation>
+    </message>
+    <message>
+        <source>Comma-separated values</source>
+        <translation>逗号分隔值</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>所有文件</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 已存在。要替换它吗？</translation>
+    </message>
+    <message>
+        <source>Replace File</source>
+        <translation>替换文件</translation>
+    </message>
+    <message>
+        <source>Tessara closed without saving. Recover the circuit from %1?</source>
+        <translation>Tessara 未保存就关闭了。要恢复 %1 时的电路吗？</translation>
+    </message>
+    <message>
+        <source>Recover Circuit</source>
+        <translation>恢复电路</translation>
+    </message>
 </context>
 <context>
     <name>Explanation</name>
@@ -115,6 +168,13 @@
     <message>
         <source>... %1 more</source>
         <translation>……还有 %1 条</translation>
+    </message>
+</context>
+<context>
+    <name>Grading</name>
+    <message>
+        <source>expected %1 inputs and %2 outputs, found %3 inputs and %4 outputs</source>
+        <translation>应有 %1 个输入和 %2 个输出，实际有 %3 个输入和 %4 个输出</translation>
     </message>
 </context>
 <context>
@@ -195,6 +255,10 @@
         <source>About</source>
         <translation>关于</translation>
     </message>
+    <message>
+        <source>Show Problems</source>
+        <translation>显示问题</translation>
+    </message>
 </context>
 <context>
     <name>Repeats</name>
@@ -243,16 +307,38 @@
     </message>
 </context>
 <context>
-    <name>TimelineWindow</name>
+    <name>Warnings</name>
     <message>
-        <source>PNG picture (*.png)|*.png|SVG picture (*.svg)|*.svg|</source>
-        <extracomment>A file dialog&apos;s filter: each description, then its patterns after &quot;|&quot;; keep the patterns.</extracomment>
-        <translation>PNG 图片 (*.png)|*.png|SVG 图片 (*.svg)|*.svg|</translation>
+        <source>%1 input %2 is not linked</source>
+        <translation>%1 的输入 %2 未连接</translation>
     </message>
     <message>
-        <source>Comma-separated values (*.csv)|*.csv|</source>
-        <extracomment>A file dialog&apos;s filter: the description, then its patterns after &quot;|&quot;; keep the patterns.</extracomment>
-        <translation>逗号分隔值 (*.csv)|*.csv|</translation>
+        <source>%1 input %2 is linked more than once</source>
+        <translation>%1 的输入 %2 被连接了不止一次</translation>
+    </message>
+    <message>
+        <source>%1 drives nothing</source>
+        <translation>%1 没有驱动任何东西</translation>
+    </message>
+    <message>
+        <source>%1 has orientation %2, outside 0..3</source>
+        <translation>%1 的方向为 %2，超出 0..3</translation>
+    </message>
+    <message>
+        <source>link %1 starts at empty slot %2</source>
+        <translation>连线 %1 从空位 %2 开始</translation>
+    </message>
+    <message>
+        <source>link %1 ends at empty slot %2</source>
+        <translation>连线 %1 在空位 %2 结束</translation>
+    </message>
+    <message>
+        <source>link %1 is marked as starting at a node, but slot %2 holds %3</source>
+        <translation>连线 %1 标记为从节点开始，但位置 %2 是 %3</translation>
+    </message>
+    <message>
+        <source>link %1 is marked as ending at a node, but slot %2 holds %3</source>
+        <translation>连线 %1 标记为在节点结束，但位置 %2 是 %3</translation>
     </message>
 </context>
 <context>
@@ -260,6 +346,20 @@
     <message>
         <source>Tools</source>
         <translation>工具</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::ExpressionsView</name>
+    <message>
+        <source>Working out the expressions...</source>
+        <translation>正在计算表达式...</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::KarnaughPanel</name>
+    <message>
+        <source>A Karnaugh map needs 2 to 4 inputs and an output; the circuit has %1 inputs and %2 outputs.</source>
+        <translation>卡诺图需要 2 到 4 个输入和一个输出；电路有 %1 个输入和 %2 个输出。</translation>
     </message>
 </context>
 <context>
@@ -360,6 +460,30 @@
     <message>
         <source>The circuit has no outputs.</source>
         <translation>电路没有输出。</translation>
+    </message>
+    <message>
+        <source>Expected</source>
+        <translation>应为</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>表格</translation>
+    </message>
+    <message>
+        <source>Karnaugh Map</source>
+        <translation>卡诺图</translation>
+    </message>
+    <message>
+        <source>Compare With...</source>
+        <translation>对照...</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清除</translation>
+    </message>
+    <message>
+        <source>row %1 of %2</source>
+        <translation>第 %1 行，共 %2 行</translation>
     </message>
 </context>
 <context>

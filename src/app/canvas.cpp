@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "app/highlight.h"
+#include "app/problem_marks_layer.h"
 #include "app/twips.h"
 
 namespace tessara::app {
@@ -100,11 +101,18 @@ Tessara_Frame::Tessara_Frame(QWidget* parent) : QFrame(parent) {
   AddHeading(this, QT_TR_NOOP("Outputs"), 8280);
   linesLayer_ = new LinesLayer(this, [this](QPainter& painter) { PaintLines(painter); });
   for (CanvasLine& line : lines_) line.SetCanvas(linesLayer_);
+  marksLayer_ = new ProblemMarksLayer(this);
 }
 
 LineElement& Tessara_Frame::LinkLine(Integer i) { return lines_.at(static_cast<std::size_t>(i)); }
 
-void Tessara_Frame::RaiseLines() { linesLayer_->raise(); }
+MarksElement& Tessara_Frame::ProblemMarks() { return *marksLayer_; }
+
+void Tessara_Frame::RaiseLayers() {
+  linesLayer_->raise();
+  marksLayer_->raise();
+  marksLayer_->WatchCanvas();
+}
 
 void Tessara_Frame::SetColourWires(bool on) {
   colourWires_ = on;

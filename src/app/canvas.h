@@ -4,7 +4,7 @@
 // while powered and "Colour Wires" is on, by value (1 strong and two pixels wide, 0
 // black and one pixel), each highlighted line on a band of the explained colour under
 // the elements. While a link is drawn a dashed line joins the point its segment starts
-// at to the pointer.
+// at to the pointer. The problem marks lie above the lines (ProblemMarksLayer).
 #pragma once
 
 #include <QFrame>
@@ -16,6 +16,8 @@
 class QPainter;
 
 namespace tessara::app {
+
+class ProblemMarksLayer;
 
 // A link line LinkLine(i): not a widget; the canvas draws it while it is visible.
 // canvas is the widget repainted when a visible line changes.
@@ -54,9 +56,11 @@ class Tessara_Frame : public QFrame {
   explicit Tessara_Frame(QWidget* parent);
 
   LineElement& LinkLine(Integer i);
+  MarksElement& ProblemMarks();
 
-  // Puts the layer of link lines above every element; call after adding elements.
-  void RaiseLines();
+  // Puts the layers of link lines and, above them, of problem marks over every element,
+  // and lets the marks' texts show over each; call after adding elements.
+  void RaiseLayers();
   void SetColourWires(bool on);
   // The start of the segment being drawn, in canvas pixels; nothing while no link is
   // being drawn.
@@ -80,6 +84,7 @@ class Tessara_Frame : public QFrame {
   void PaintLines(QPainter& painter) const;
   std::array<CanvasLine, kSlotCount> lines_;
   QWidget* linesLayer_;
+  ProblemMarksLayer* marksLayer_;
   bool colourWires_ = true;
   std::optional<QPoint> linkFrom_;
   QPoint pointer_;  // the pointer's last place over the canvas or an element on it

@@ -91,7 +91,7 @@ ElementPools::ElementPools(QWidget& window, QWidget& client, Tessara_Frame& canv
     : QObject(&window), canvas_(canvas), context_(context) {
   BuildPalette(client);
   BuildPools();
-  canvas_.RaiseLines();
+  canvas_.RaiseLayers();
   drag_ = new WindowDrag(&window);
   connect(drag_, &WindowDrag::dropped, this, &ElementPools::OnDrop);
   FollowCanvas();
@@ -182,6 +182,7 @@ LabelElement& ElementPools::txtObjValue(Integer i) {
   return *values_.at(static_cast<std::size_t>(i));
 }
 LineElement& ElementPools::LinkLine(Integer i) { return canvas_.LinkLine(i); }
+MarksElement& ElementPools::ProblemMarks() { return canvas_.ProblemMarks(); }
 
 BorderElement& ElementPools::Palette(PaletteButton button) {
   return *palette_.at(static_cast<std::size_t>(button));

@@ -1,11 +1,11 @@
 // The window's elements and what their events run: the Tools palette with its ten
 // buttons and the trash can on the client area; on the canvas the pools of 51 gate
 // images (ObjImage), node markers (buffer) and value labels (txtObjValue) beside its
-// link lines (LinkLine). It is the element half of the window's Screen, starts the
-// window's own drags (Screen::BeginDrag), and runs the handler of the same name for
-// every press, double-click and drop on its elements and on the bare canvas, through
-// the context's Act (pointer moves straight on the form: they change nothing to undo).
-// A press on a value label asks why its gate holds its value (editor/why.h).
+// link lines (LinkLine) and problem marks. It is the element half of the window's Screen, starts
+// the window's own drags (Screen::BeginDrag), and runs the handler of the same name for every
+// press, double-click and drop on its elements and on the bare canvas, through the context's Act
+// (pointer moves straight on the form: they change nothing to undo). A press on a value label asks
+// why its gate holds its value (editor/why.h).
 #pragma once
 
 #include <QObject>
@@ -37,6 +37,7 @@ class ElementPools : public QObject, public ScreenElements {
   ImageElement& buffer(Integer i) override;
   LabelElement& txtObjValue(Integer i) override;
   LineElement& LinkLine(Integer i) override;
+  MarksElement& ProblemMarks() override;
   BorderElement& Palette(PaletteButton button) override;
   // Starts dragging source's element from the point last pressed on it; a source
   // outside slots 0..50 starts nothing.

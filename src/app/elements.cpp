@@ -106,14 +106,15 @@ void PoolImage::mousePressEvent(QMouseEvent* event) {
   }
 }
 
-// Takes the place of the second press: no press handler runs and no drag starts.
+// Takes the place of the second press: no press handler runs and no drag starts. In
+// both drag modes it turns the gate (the first press's drag ended on the image itself).
 void PoolImage::mouseDoubleClickEvent(QMouseEvent* event) {
   const bool tookFirstPress =
       lastPressTime_ && event->timestamp() >= *lastPressTime_ &&
       event->timestamp() - *lastPressTime_ <=
           static_cast<quint64>(QGuiApplication::styleHints()->mouseDoubleClickInterval());
   lastPressTime_.reset();
-  if (dragMode_ == DragMode::Automatic || !tookFirstPress) return;
+  if (!tookFirstPress) return;
   emit doubleClicked(identity_);
 }
 

@@ -38,10 +38,9 @@ class PictureElement : public QWidget, public BorderElement {
 };
 
 // Element i of the ObjImage or buffer pool, a child of the canvas. In manual drag
-// mode a left press emits pressedAt and a double-click doubleClicked; in automatic
-// mode a press emits dragWanted and a double-click does nothing. Both presses carry
-// the point pressed. A double-click whose first press went elsewhere (the bare
-// canvas, where this element then appeared) does nothing either. Highlighted, it
+// mode a left press emits pressedAt, in automatic mode dragWanted; both carry the point
+// pressed. A double-click emits doubleClicked in either mode, unless its first press
+// went elsewhere (the bare canvas, where this element then appeared). Highlighted, it
 // stands on the explained colour; a name stands in the corner of its cell beside the
 // box (top left, or bottom left when the box stands at the top).
 class PoolImage : public PictureElement, public ImageElement {

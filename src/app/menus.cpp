@@ -11,6 +11,7 @@
 #include "app/dialogs.h"
 #include "app/run_clock.h"
 #include "editor/commands.h"
+#include "editor/refresh.h"
 #include "editor/stepping.h"
 
 namespace tessara::app {
@@ -113,6 +114,12 @@ constexpr MenuEntry kMenuTable[] = {
      .caption = QT_TRANSLATE_NOOP("Menus", "Colour Wires"),
      .run = [](const MenuReach& reach, bool on) { reach.canvas.SetColourWires(on); },
      .check = Check::StartsOn},
+    {.menu = Menu::Options,
+     .name = "ShowProblems",
+     .caption = QT_TRANSLATE_NOOP("Menus", "Show Problems"),
+     .run = [](const MenuReach& reach,
+               bool on) { reach.context.Act([on](Form& form) { ShowProblems_Click(form, on); }); },
+     .check = Check::StartsOn},
     {.menu = Menu::Help,
      .name = "Help_About",
      .caption = QT_TRANSLATE_NOOP("Menus", "About"),
@@ -173,6 +180,12 @@ Menus::Menus(QMainWindow& window, RunClock& clock, Run run) : QObject(&window) {
 void Menus::Enable(const Form& form, const EditHistory& history) {
   for (const auto& [entry, action] : actions_)
     action->setEnabled(Works(entry->when, form, history));
+}
+
+QList<QAction*> Menus::Actions() const {
+  QList<QAction*> actions;
+  for (const auto& [entry, action] : actions_) actions << action;
+  return actions;
 }
 
 }  // namespace tessara::app

@@ -64,6 +64,8 @@ class Menus : public QObject {
 
   // Enables each entry whose When works on form and history, greys the others.
   void Enable(const Form& form, const EditHistory& history);
+  // Every entry's action, in MenuTable's order; owned by the window.
+  QList<QAction*> Actions() const;
 
  private:
   std::vector<std::pair<const MenuEntry*, QAction*>> actions_;

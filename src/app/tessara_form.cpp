@@ -78,6 +78,7 @@ Tessara_Form::Tessara_Form()
   const MenuReach reach{context_, history_, companions_, dialogs_, *canvas_, *this};
   menus_ = new Menus(*this, clock_,
                      [reach](const MenuEntry& entry, bool checked) { entry.run(reach, checked); });
+  companions_.ShareCommands(menus_->Actions());
 
   connect(&clock_, &RunClock::tick, this, [this] { Act(StepForward_Click); });
   connect(&context_, &CompanionContext::acted, this, &Tessara_Form::FollowAct);
@@ -108,6 +109,7 @@ ImageElement& Tessara_Form::ObjImage(Integer i) { return pools_->ObjImage(i); }
 ImageElement& Tessara_Form::buffer(Integer i) { return pools_->buffer(i); }
 LabelElement& Tessara_Form::txtObjValue(Integer i) { return pools_->txtObjValue(i); }
 LineElement& Tessara_Form::LinkLine(Integer i) { return pools_->LinkLine(i); }
+MarksElement& Tessara_Form::ProblemMarks() { return pools_->ProblemMarks(); }
 BorderElement& Tessara_Form::Palette(PaletteButton button) { return pools_->Palette(button); }
 void Tessara_Form::BeginDrag(DragSource source) { pools_->BeginDrag(source); }
 
@@ -116,14 +118,13 @@ void Tessara_Form::SetPowerCaption(const Phrase& caption) {
   power_->setText(Translated(caption));
 }
 
-Phrase Tessara_Form::PowerCaption() const { return powerCaption_; }
-
+// "[*]" stands for the modified mark; one in the caption itself is written twice.
 void Tessara_Form::SetCaption(const Phrase& caption) {
   caption_ = caption;
-  setWindowTitle(Translated(caption));
+  QString title = Translated(caption_);
+  title.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+  setWindowTitle(title + QStringLiteral("[*]"));
 }
-
-Phrase Tessara_Form::Caption() const { return caption_; }
 
 // The pointer is the application's override cursor while a tool icon shows.
 void Tessara_Form::SetDefaultPointer() {
@@ -144,15 +145,18 @@ void Tessara_Form::SetToolPointer(int iconCacheIndex) {
 }
 
 void Tessara_Form::ShowMessage(const Phrase& prompt, const Phrase& title, MessageStyle style) {
-  dialogs_.ShowMessage(Translated(prompt), Translated(title), style);
+  dialogs_.ShowMessage(Translated(prompt).toStdString(), Translated(title).toStdString(), style);
 }
 
-Answer Tessara_Form::Ask(const Phrase& prompt, const Phrase& title) {
-  return dialogs_.Ask(Translated(prompt), Translated(title));
+Answer Tessara_Form::Ask(const Phrase& prompt, const Phrase& title, Choices choices,
+                         Answer preferred) {
+  return dialogs_.Ask(Translated(prompt).toStdString(), Translated(title).toStdString(), choices,
+                      preferred);
 }
 
-std::string Tessara_Form::ChooseFile(FileDialogMode mode, const Phrase& filter) {
-  return dialogs_.ChooseFile(mode, English(filter), Translated(filter));
+FileChoice Tessara_Form::ChooseFile(FileDialogMode mode, const Phrase& filters, std::size_t filter,
+                                    const std::string& offered) {
+  return dialogs_.ChooseFile(mode, Translated(filters).toStdString(), filter, offered);
 }
 
 }  // namespace tessara::app

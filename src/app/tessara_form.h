@@ -41,6 +41,7 @@ class Tessara_Form : public QMainWindow, public Screen {
   // message box, file dialog or About, and when the window closes.
   RunClock& Clock() { return clock_; }
   CompanionWindows& Companions() { return companions_; }
+  CompanionContext& Context() { return context_; }
 
   // Runs one handler on the form through the companion context: recorded for undo,
   // then followed by this window and every companion. Every event that reaches a
@@ -52,16 +53,20 @@ class Tessara_Form : public QMainWindow, public Screen {
   ImageElement& buffer(Integer i) override;
   LabelElement& txtObjValue(Integer i) override;
   LineElement& LinkLine(Integer i) override;
+  MarksElement& ProblemMarks() override;
   BorderElement& Palette(PaletteButton button) override;
   void SetPowerCaption(const Phrase& caption) override;
-  Phrase PowerCaption() const override;
+  Phrase PowerCaption() const override { return powerCaption_; }
+  // The title is the caption and Qt's modified mark after it.
   void SetCaption(const Phrase& caption) override;
-  Phrase Caption() const override;
+  Phrase Caption() const override { return caption_; }
+  void SetModified(bool modified) override { setWindowModified(modified); }
   void SetDefaultPointer() override;
   void SetToolPointer(int iconCacheIndex) override;
   void ShowMessage(const Phrase& prompt, const Phrase& title, MessageStyle style) override;
-  Answer Ask(const Phrase& prompt, const Phrase& title) override;
-  std::string ChooseFile(FileDialogMode mode, const Phrase& filter) override;
+  Answer Ask(const Phrase& prompt, const Phrase& title, Choices choices, Answer preferred) override;
+  FileChoice ChooseFile(FileDialogMode mode, const Phrase& filters, std::size_t filter,
+                        const std::string& offered) override;
   void BeginDrag(DragSource source) override;
 
  protected:

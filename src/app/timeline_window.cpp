@@ -12,6 +12,7 @@
 #include "app/run_clock.h"
 #include "app/timeline_view.h"
 #include "app/translated.h"
+#include "editor/file_dialogs.h"
 #include "editor/refusals.h"
 #include "editor/stepping.h"
 #include "io/replace_file.h"
@@ -19,13 +20,6 @@
 
 namespace tessara::app {
 namespace {
-
-//: A file dialog's filter: each description, then its patterns after "|"; keep the patterns.
-constexpr const char* kPictureFilter =
-    QT_TRANSLATE_NOOP("TimelineWindow", "PNG picture (*.png)|*.png|SVG picture (*.svg)|*.svg|");
-//: A file dialog's filter: the description, then its patterns after "|"; keep the patterns.
-constexpr const char* kValuesFilter =
-    QT_TRANSLATE_NOOP("TimelineWindow", "Comma-separated values (*.csv)|*.csv|");
 
 QPushButton* AddButton(QBoxLayout* row, const char* name, const QString& caption) {
   auto* button = new QPushButton(caption);
@@ -46,12 +40,9 @@ TimelineWindow::TimelineWindow(CompanionContext& context)
   auto* buttons = new QHBoxLayout;
   column->addLayout(buttons);
   back_ = AddButton(buttons, "StepBack", tr("Step Back"));
-  back_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Left));
   forward_ = AddButton(buttons, "StepForward", tr("Step Forward"));
-  forward_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Right));
   run_ = AddButton(buttons, "Run", tr("Run"));
   run_->setCheckable(true);
-  run_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
   rate_ = new QComboBox;
   rate_->setObjectName(QStringLiteral("Rate"));
   for (int rate : RunClock::kRates) rate_->addItem(tr("%1 steps/s").arg(rate), rate);
@@ -59,6 +50,10 @@ TimelineWindow::TimelineWindow(CompanionContext& context)
   buttons->addWidget(rate_);
   counter_ = new QLabel;
   counter_->setObjectName(QStringLiteral("StepCounter"));
+  // Room for seven-digit steps from the start; longer counts never widen the window.
+  counter_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  counter_->setMinimumWidth(
+      counter_->fontMetrics().horizontalAdvance(tr("Step %1 of %2").arg(8888888).arg(8888888)));
   buttons->addWidget(counter_, 1);
   connect(AddButton(buttons, "SavePicture", tr("Save Picture...")), &QPushButton::clicked, this,
           &TimelineWindow::SavePicture);
@@ -112,8 +107,7 @@ void TimelineWindow::Refresh() {
 }
 
 void TimelineWindow::SavePicture() {
-  const std::string path = context_.form().screen.ChooseFile(
-      FileDialogMode::Save, Words("TimelineWindow", kPictureFilter));
+  const std::string path = ChooseFileToSave(context_.form(), FilePurpose::TimelinePicture);
   if (path.empty()) return;
   const QString name = QString::fromStdString(path);
   const QSize size = view_->PictureSize();
@@ -138,8 +132,7 @@ void TimelineWindow::SavePicture() {
 }
 
 void TimelineWindow::SaveValues() {
-  const std::string path = context_.form().screen.ChooseFile(
-      FileDialogMode::Save, Words("TimelineWindow", kValuesFilter));
+  const std::string path = ChooseFileToSave(context_.form(), FilePurpose::TimelineValues);
   if (path.empty()) return;
   const std::string csv = RunValuesCsv(context_.form().history, SignalRows(context_.form().doc));
   if (const auto reason = ReplaceFile(path, csv)) {

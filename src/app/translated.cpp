@@ -6,7 +6,9 @@ namespace tessara::app {
 
 QString Translated(const Phrase& phrase) {
   if (*phrase.pattern == '\0') return QString::fromStdString(phrase.name);
-  const QString pattern = QCoreApplication::translate(phrase.context, phrase.pattern);
+  const QString pattern = *phrase.context == '\0'
+                              ? QString::fromUtf8(phrase.pattern)
+                              : QCoreApplication::translate(phrase.context, phrase.pattern);
   QString text;
   for (qsizetype k = 0; k < pattern.size(); ++k) {
     const QChar next = k + 1 < pattern.size() ? pattern[k + 1] : QChar();

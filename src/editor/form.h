@@ -16,15 +16,36 @@
 //     text when that run began, means something only while history is not empty.
 #pragma once
 
+#include <array>
+#include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "model/document.h"
 #include "sim/explanation.h"
 #include "sim/run_history.h"
+#include "sim/truth_table.h"
 #include "view/screen.h"
 
 namespace tessara {
+
+// What a file dialog is for; each purpose remembers its own last choice.
+enum class FilePurpose { Circuit, TimelinePicture, TimelineValues };
+inline constexpr std::size_t kFilePurposes = 3;
+
+// The last file a dialog of one purpose gave.
+struct ChosenFile {
+  std::string path;        // "" before the first
+  std::size_t filter = 0;  // the filter chosen with it
+  std::string circuit;     // the circuit's FilePath then
+};
+
+// An exercise's expected answer (editor/expected_answer.h).
+struct ExpectedAnswer {
+  std::string name;  // its file's name without the folder: "full_adder.expected"
+  TruthTable table;
+};
 
 struct Form {
   explicit Form(Screen& s) : screen(s) {}
@@ -42,6 +63,11 @@ struct Form {
   std::string SavedText;   // the circuit's file text when it was started, opened or saved
   RunHistory history;      // the latest powered run, kept after Power Down
   std::string runCircuit;  // the circuit's saved text when that run began
+  std::array<ChosenFile, kFilePurposes> chosen;  // by FilePurpose
+
+  bool showProblems = true;  // Options > Show Problems: the refresh marks the warnings
+  // What the truth table window checks against; a new one is a new object, never changed.
+  std::shared_ptr<const ExpectedAnswer> expected;
 
   std::optional<Integer> whyGate;  // the gate the Why window explains at the run's current step
   std::optional<Explanation> why;  // its explanation, brought up to date by every Refresh

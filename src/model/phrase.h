@@ -7,6 +7,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -17,7 +18,8 @@
 namespace tessara {
 
 struct Phrase {
-  const char* context = "";   // the translators' context of pattern
+  const char* context = "";   // the translators' context of pattern; "" for no text, only
+                              // places to fill ("%1 (%2)|%2|")
   const char* pattern = "";   // a literal marked with TESSARA_PHRASE; "" for a name
   std::string name;           // the text of a name, used when pattern is ""
   std::vector<Phrase> parts;  // fill %1, %2, ... in order
@@ -37,6 +39,13 @@ Phrase Words(const char* context, const char* pattern, Parts&&... parts) {
   phrase.parts.reserve(sizeof...(Parts));
   (phrase.parts.push_back(std::forward<Parts>(parts)), ...);
   return phrase;
+}
+
+// pattern, no text of any language but places and signs, filled by parts in order; the
+// window fills it as it stands.
+template <typename... Parts>
+Phrase Filled(const char* pattern, Parts&&... parts) {
+  return Words("", pattern, std::forward<Parts>(parts)...);
 }
 
 // pattern with each %n (n from 1 to 9) replaced by args[n - 1], in one pass; a %n beyond

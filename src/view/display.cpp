@@ -80,7 +80,8 @@ void DisplayPalette(const Document& doc, Screen& screen) {
 
 }  // namespace
 
-void DisplayObjects(const Document& doc, Screen& screen, const Highlight& highlight) {
+void DisplayObjects(const Document& doc, Screen& screen, const Highlight& highlight,
+                    bool showProblems) {
   const Names names = TerminalNames(doc);
   for (Integer i = 0; i < kSlotCount; ++i) {
     const auto slot = static_cast<std::size_t>(i);
@@ -88,6 +89,8 @@ void DisplayObjects(const Document& doc, Screen& screen, const Highlight& highli
   }
   for (Integer i = 0; i < kSlotCount; ++i)
     DisplayLink(doc, screen, i, highlight.links[static_cast<std::size_t>(i)]);
+  const bool marked = showProblems && !doc.PowerOn;
+  screen.ProblemMarks().SetMarks(marked ? FindProblemMarks(doc) : std::vector<ProblemMark>{});
   DisplayPalette(doc, screen);
 }
 
@@ -99,6 +102,7 @@ void ResetElements(Screen& screen) {
     screen.buffer(i).SetVisible(false);
   }
   for (Integer i = 0; i < kSlotCount; ++i) screen.LinkLine(i).SetVisible(false);
+  screen.ProblemMarks().SetMarks({});
 }
 
 }  // namespace tessara

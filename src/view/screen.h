@@ -1,6 +1,7 @@
 // The thin layer through which the window's procedures and handlers (view/, editor/)
-// speak to the toolkit: the four element pools of 51, the palette buttons, the Power
-// button, the caption, the pointer, modal message boxes, the file dialog and drags.
+// speak to the toolkit: the four element pools of 51, the problem marks, the palette
+// buttons, the Power button, the caption and its modified mark, the pointer, modal message
+// boxes and questions, the file dialog and drags.
 // src/app implements it with Qt Widgets; tests stand in for it.
 //
 // Texts for the learner (captions, messages, questions, file filters) are phrases
@@ -10,8 +11,10 @@
 // keeps whatever was last set on it until it is set again; hiding changes nothing else.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/phrase.h"
 #include "model/types.h"
@@ -57,8 +60,8 @@ class ImageElement {
   virtual Single Top() const = 0;
   virtual void SetPicture(Picture picture) = 0;  // node markers keep their dot
   virtual Picture GetPicture() const = 0;
-  // Automatic: a press starts a drag at once and no press or double-click handler
-  // runs. Manual: presses and double-clicks reach the handlers.
+  // Automatic: a press starts a drag at once and no press handler runs. Manual:
+  // presses reach the handlers. A double-click reaches its handler in both.
   virtual void SetDragMode(DragMode mode) = 0;
   virtual DragMode GetDragMode() const = 0;
   // Drawn in the colour of what the Why window explains, or plainly.
@@ -107,6 +110,30 @@ class LineElement {
   virtual bool Highlighted() const = 0;
 };
 
+// How the canvas marks a problem of the circuit (io/circuit_warnings.h).
+enum class MarkShape {
+  Ring,           // a small ring around a point: an input pin, a link's end
+  DashedOutline,  // around a gate or node marker
+  Outline,        // a solid one, a little wider
+};
+
+// One mark and its box on the canvas; the pointer over the box shows text.
+struct ProblemMark {
+  MarkShape shape = MarkShape::Ring;
+  Single left = 0, top = 0, width = 0, height = 0;
+  Phrase text;  // the warning, as `check` writes it
+  bool operator==(const ProblemMark&) const = default;
+};
+
+// Every problem mark on the canvas, drawn above the gates and lines but never over a
+// shown value label.
+class MarksElement {
+ public:
+  virtual ~MarksElement() = default;
+  virtual void SetMarks(std::vector<ProblemMark> marks) = 0;
+  virtual const std::vector<ProblemMark>& Marks() const = 0;
+};
+
 // The ten palette buttons, in the order a refresh clears their borders.
 enum class PaletteButton {
   CrossButton,
@@ -132,7 +159,15 @@ class BorderElement {
 
 enum class MessageStyle { Stop = 16, Exclamation = 48 };
 enum class Answer { Yes, No, Cancel };
+enum class Choices { YesNoCancel, YesNo };  // the buttons a question offers
 enum class FileDialogMode { Open, Save };
+
+// What the file dialog returns: the full path chosen, "" when cancelled, and the index
+// of the filter chosen with it.
+struct FileChoice {
+  std::string path;
+  std::size_t filter = 0;
+};
 enum class DragPool { ObjImage, buffer };
 
 struct DragSource {
@@ -141,7 +176,8 @@ struct DragSource {
   bool operator==(const DragSource&) const = default;
 };
 
-// The element half of the screen: the four pools and the palette's buttons.
+// The element half of the screen: the four pools, the problem marks and the palette's
+// buttons.
 class ScreenElements {
  public:
   virtual ~ScreenElements() = default;
@@ -151,6 +187,7 @@ class ScreenElements {
   virtual ImageElement& buffer(Integer i) = 0;
   virtual LabelElement& txtObjValue(Integer i) = 0;
   virtual LineElement& LinkLine(Integer i) = 0;
+  virtual MarksElement& ProblemMarks() = 0;
   virtual BorderElement& Palette(PaletteButton button) = 0;
 };
 
@@ -160,6 +197,8 @@ class Screen : public ScreenElements {
   virtual Phrase PowerCaption() const = 0;
   virtual void SetCaption(const Phrase& caption) = 0;  // the window's title
   virtual Phrase Caption() const = 0;
+  // The caption's modified mark ("*" after it), shown while modified is true.
+  virtual void SetModified(bool modified) = 0;
 
   // The application-wide pointer: the default arrow, or cursor icon IconCache(index).
   virtual void SetDefaultPointer() = 0;
@@ -167,11 +206,15 @@ class Screen : public ScreenElements {
 
   // A modal message box with an OK button; returns when it is closed.
   virtual void ShowMessage(const Phrase& prompt, const Phrase& title, MessageStyle style) = 0;
-  // A modal question with the buttons Yes, No and Cancel; closing it is Cancel.
-  virtual Answer Ask(const Phrase& prompt, const Phrase& title) = 0;
-  // The modal file dialog, offering the name last chosen in either mode. filter is
-  // "description|pattern|..." pairs. Returns the chosen full path, "" when cancelled.
-  virtual std::string ChooseFile(FileDialogMode mode, const Phrase& filter) = 0;
+  // A modal question with the buttons of choices, preferred the one Enter presses;
+  // closing it is Cancel, or No when there is no Cancel.
+  virtual Answer Ask(const Phrase& prompt, const Phrase& title, Choices choices,
+                     Answer preferred) = 0;
+  // The modal file dialog. filters is "description|pattern|..." pairs, filter the index
+  // of the pair chosen at first, offered the full path or bare name offered ("" none).
+  // It adds no suffix and asks nothing before a file is replaced.
+  virtual FileChoice ChooseFile(FileDialogMode mode, const Phrase& filters, std::size_t filter,
+                                const std::string& offered) = 0;
 
   // Starts the window's own drag of an image element: an outline follows the pointer
   // and the release delivers a drop to the canvas or the trash can under it.

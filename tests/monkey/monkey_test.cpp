@@ -1,7 +1,7 @@
 // The monkey: seeded random user actions of real mouse events on the window, every box
-// answered; after each the window must show what a full refresh of its circuit (and of
-// what the Why window explains) shows on the stand-in screen, each element at its pixel,
-// with no drag left open.
+// answered; after each the window must show what a full refresh of its circuit (what
+// the Why window explains and the problem marks included) shows on the stand-in screen,
+// each element at its pixel, with no drag left open.
 // MONKEY_SEED and MONKEY_ACTIONS choose the run; `make soak` runs a long one.
 #include <QAction>
 #include <QPushButton>
@@ -85,7 +85,8 @@ struct MonkeyRun : WindowTest {
   // The window against a full refresh of its circuit; empty when they agree.
   std::string Faults() {
     std::ostringstream faults;
-    faults << refresh.Faults(window, window.form().doc, WhyHighlight(window.form()));
+    faults << refresh.Faults(window, window.form().doc, WhyHighlight(window.form()),
+                             window.form().showProblems);
     auto offPixel = [](QWidget* w, const auto& e) {
       return w->isVisible() && w->pos() != TwipsPoint(e.Left(), e.Top());
     };

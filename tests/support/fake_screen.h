@@ -1,7 +1,8 @@
 // A stand-in for the window in tests: every element keeps the state a handler last gave
-// it, starting as a real window does (elements hidden and manual, labels "0", "power up",
-// caption "Tessara", the arrow pointer). It records the boxes shown, the file dialogs and
-// the drags begun, and answers questions and file dialogs from queues of prepared answers.
+// it, starting as a real window does (elements hidden and manual, no problem marks,
+// labels "0", "power up", caption "Tessara" unmarked, the arrow pointer). It records the
+// boxes shown, the file dialogs and the drags begun, and answers questions and file
+// dialogs from queues of prepared answers.
 #pragma once
 #include <array>
 #include <deque>
@@ -72,6 +73,11 @@ struct FakeBorder final : BorderElement {
   int BorderStyle() const override { return style; }
   int style = 0;
 };
+struct FakeMarks final : MarksElement {
+  void SetMarks(std::vector<ProblemMark> set) override { marks = std::move(set); }
+  const std::vector<ProblemMark>& Marks() const override { return marks; }
+  std::vector<ProblemMark> marks;
+};
 struct Message {
   std::string prompt, title;
   MessageStyle style;
@@ -79,7 +85,9 @@ struct Message {
 };
 struct FileRequest {
   FileDialogMode mode;
-  std::string filter;
+  std::string filters;
+  std::size_t filter = 0;
+  std::string offered;
   bool operator==(const FileRequest&) const = default;
 };
 class FakeScreen final : public Screen {
@@ -88,11 +96,13 @@ class FakeScreen final : public Screen {
   ImageElement& buffer(Integer i) override { return markers_.at(i); }
   LabelElement& txtObjValue(Integer i) override { return labels_.at(i); }
   LineElement& LinkLine(Integer i) override { return lines_.at(i); }
+  MarksElement& ProblemMarks() override { return marks_; }
   BorderElement& Palette(PaletteButton button) override { return borders_.at(std::size_t(button)); }
   void SetPowerCaption(const Phrase& caption) override { power_caption_ = caption; }
   Phrase PowerCaption() const override { return power_caption_; }
   void SetCaption(const Phrase& caption) override { caption_ = caption; }
   Phrase Caption() const override { return caption_; }
+  void SetModified(bool marked) override { modified = marked; }
   void SetDefaultPointer() override { tool_pointer_.reset(); }
   void SetToolPointer(int iconCacheIndex) override { tool_pointer_ = iconCacheIndex; }
   // The IconCache index of the pointer shown, or nothing for the default arrow.
@@ -101,39 +111,46 @@ class FakeScreen final : public Screen {
   void ShowMessage(const Phrase& prompt, const Phrase& title, MessageStyle style) override {
     messages.push_back({English(prompt), English(title), style});
   }
-  Answer Ask(const Phrase& prompt, const Phrase&) override {
+  Answer Ask(const Phrase& prompt, const Phrase&, Choices, Answer preferred) override {
     questions.push_back(English(prompt));
+    preferred_answers.push_back(preferred);
     if (answers.empty()) return Answer::No;
     const Answer answer = answers.front();
     answers.pop_front();
     return answer;
   }
-  std::string ChooseFile(FileDialogMode mode, const Phrase& filter) override {
-    file_requests.push_back({mode, English(filter)});
-    std::string answer = file_answers.empty() ? "" : file_answers.front();
-    if (!file_answers.empty()) file_answers.pop_front();
+  FileChoice ChooseFile(FileDialogMode mode, const Phrase& filters, std::size_t filter,
+                        const std::string& offered) override {
+    file_requests.push_back({mode, English(filters), filter, offered});
+    FileChoice answer;
+    if (!file_answers.empty()) answer.path = file_answers.front(), file_answers.pop_front();
+    if (!filter_answers.empty()) answer.filter = filter_answers.front(), filter_answers.pop_front();
     return answer;
   }
   void BeginDrag(DragSource source) override { drags.push_back(source); }
   std::vector<Message> messages;
   std::vector<std::string> questions;
-  std::deque<Answer> answers;            // what the next questions return ("No" when it runs dry)
-  std::deque<std::string> file_answers;  // what the next dialogs return, in order
+  std::vector<Answer> preferred_answers;   // each question's default
+  std::deque<Answer> answers;              // what the next questions return ("No" when it runs dry)
+  std::deque<std::string> file_answers;    // the paths the next dialogs return, in order
+  std::deque<std::size_t> filter_answers;  // the filters chosen with them (0 when it runs dry)
   std::vector<FileRequest> file_requests;
   std::vector<DragSource> drags;
+  bool modified = false;  // the caption's modified mark
 
  private:
   std::array<FakeImage, kSlotCount> images_, markers_;
   std::array<FakeLabel, kSlotCount> labels_;
   std::array<FakeLine, kSlotCount> lines_;
   std::array<FakeBorder, kPaletteButtonCount> borders_;
+  FakeMarks marks_;
   Phrase power_caption_ = Name("power up"), caption_ = Name("Tessara");
   std::optional<int> tool_pointer_;
 };
 
 // What a screen shows, one line per shown element with what a refresh writes on it
-// (place, picture, name, text, ends, value, highlight); the palette's borders too when
-// asked.
+// (place, picture, name, text, ends, value, highlight), each problem mark; the palette's
+// borders too when asked.
 inline std::string Shown(Screen& s, bool palette) {
   std::ostringstream out;
   for (Integer i = 0; i < kSlotCount; ++i) {
@@ -155,6 +172,9 @@ inline std::string Shown(Screen& s, bool palette) {
           << line.Y2() << " value " << int(line.Value())
           << (line.Highlighted() ? " highlighted" : "") << '\n';
   }
+  for (const ProblemMark& mark : s.ProblemMarks().Marks())
+    out << "mark " << int(mark.shape) << " at " << mark.left << ',' << mark.top << ' ' << mark.width
+        << 'x' << mark.height << ' ' << English(mark.text) << '\n';
   for (int b = 0; palette && b < kPaletteButtonCount; ++b)
     out << "border " << s.Palette(PaletteButton(b)).BorderStyle();
   return out.str();
@@ -167,9 +187,10 @@ class RefreshCheck {
  public:
   void AfterNew() { palette_lags_ = true; }
   // Empty when they agree; else each line that one of them shows and the other not.
-  std::string Faults(Screen& screen, const Document& doc, const Highlight& highlight = {}) {
+  std::string Faults(Screen& screen, const Document& doc, const Highlight& highlight = {},
+                     bool showProblems = true) {
     FakeScreen fresh;
-    DisplayObjects(doc, fresh, highlight);
+    DisplayObjects(doc, fresh, highlight, showProblems);
     palette_lags_ = palette_lags_ && Shown(screen, true) != Shown(fresh, true);
     std::string faults;
     const auto lines = [](const std::string& text) {
