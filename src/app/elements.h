@@ -14,27 +14,38 @@
 namespace tessara::app {
 
 // A drawing stretched to fill the element, with border style 0 (none) or 1 (a thin
-// single line). A left-button press emits pressed().
+// single line). A left-button press emits pressed(). With the keyboard focus it shows a
+// dotted frame inside its edge; Space, Enter or Delete then emit activated() and an
+// arrow key stepped() with its direction. It takes no focus of its own unless given a
+// focus policy; a roving one takes Tab's focus only while it has its border.
 class PictureElement : public QWidget, public BorderElement {
   Q_OBJECT
  public:
   PictureElement(QWidget* parent, Art art, QRect geometry);
 
   void SetArt(Art art);
+  void SetRoving(bool roving);
+  bool Roving() const { return roving_; }
 
   void SetBorderStyle(int style) override;
   int BorderStyle() const override { return borderStyle_; }
 
  signals:
   void pressed();
+  void activated();
+  void stepped(QPoint direction);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   Art art_;
   int borderStyle_ = 0;
+  bool roving_ = false;
 };
 
 // Element i of the ObjImage or buffer pool, a child of the canvas. In manual drag
@@ -61,6 +72,10 @@ class PoolImage : public PictureElement, public ImageElement {
   Picture GetPicture() const override { return picture_; }
   void SetDragMode(DragMode mode) override { dragMode_ = mode; }
   DragMode GetDragMode() const override { return dragMode_; }
+  // Translates a changed name; announces a changed value, and a focus newly on it while
+  // its canvas has the keyboard focus.
+  void SetSpoken(const Spoken& spoken) override;
+  Spoken GetSpoken() const override { return spoken_; }
 
  signals:
   // x, y: twips from the element's corner.
@@ -79,6 +94,7 @@ class PoolImage : public PictureElement, public ImageElement {
   DragMode dragMode_ = DragMode::Manual;
   QPoint lastPress_;
   std::optional<quint64> lastPressTime_;  // the event time of the last press taken
+  Spoken spoken_;
 };
 
 // A value label txtObjValue(i): text "0" at start on the highlight-text colour.

@@ -53,6 +53,10 @@ class Tessara_Form : public QMainWindow, public Screen {
   LabelElement& txtObjValue(Integer i) override;
   LineElement& LinkLine(Integer i) override;
   BorderElement& Palette(PaletteButton button) override;
+  MarkElement& FocusMark() override;
+  MarkElement& CrossHair() override;
+  void SetCanvasSpoken(const Phrase& name) override;
+  Phrase CanvasSpoken() const override;
   void SetPowerCaption(std::string_view caption) override;
   std::string PowerCaption() const override;
   void SetCaption(std::string_view caption) override;

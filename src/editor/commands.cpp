@@ -39,7 +39,7 @@ void Form_Load(Form& form) {
   form.doc.CurrentTool = kSelectTool;
   Reset_Screen(form);
   form.SavedText = WriteCircuit(form.doc);
-  DisplayObjects(form.doc, form.screen);
+  DisplayObjects(form, form.screen);
 }
 
 void New_Click(Form& form) {
@@ -81,7 +81,7 @@ bool LoadCircuit(Form& form, const std::string& path) {
   form.screen.SetCaption(std::string(kCaptionPrefix) + path);
   form.FilePath = path;
   form.SavedText = WriteCircuit(form.doc);
-  DisplayObjects(form.doc, form.screen);
+  DisplayObjects(form, form.screen);
   return true;
 }
 

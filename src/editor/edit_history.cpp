@@ -14,12 +14,13 @@ void EditHistory::Restore(Form& form, const Snapshot& to, const Snapshot& from) 
   form.doc.CurrentTool = tool;
   form.doc.PowerOn = false;
   form.LinkStarted = 0;
+  form.keys.carrying = false;
   if (to.caption != from.caption || to.path != from.path) {
     form.screen.SetCaption(to.caption);
     form.FilePath = to.path;
     form.SavedText = to.savedText;
   }
-  DisplayObjects(form.doc, form.screen);
+  DisplayObjects(form, form.screen);
 }
 
 void EditHistory::Close(Form& form) {
@@ -32,7 +33,7 @@ void EditHistory::Close(Form& form) {
 }
 
 void EditHistory::CancelLink(Form& form) {
-  if (form.LinkStarted != 1 || !open_) return;
+  if (!form.EditUnderWay() || !open_) return;
   ++moves_;
   Restore(form, *open_, *open_);
   open_.reset();
@@ -40,7 +41,7 @@ void EditHistory::CancelLink(Form& form) {
 
 void EditHistory::Undo(Form& form) {
   if (form.doc.PowerOn) return;
-  if (form.LinkStarted == 1 && open_) return CancelLink(form);
+  if (form.EditUnderWay() && open_) return CancelLink(form);
   ++moves_;
   open_.reset();
   if (undo_.empty()) return;
@@ -61,11 +62,11 @@ void EditHistory::Redo(Form& form) {
 }
 
 bool EditHistory::CanUndo(const Form& form) const {
-  return !form.doc.PowerOn && (!undo_.empty() || form.LinkStarted == 1);
+  return !form.doc.PowerOn && (!undo_.empty() || form.EditUnderWay());
 }
 
 bool EditHistory::CanRedo(const Form& form) const {
-  return !form.doc.PowerOn && form.LinkStarted == 0 && !redo_.empty();
+  return !form.doc.PowerOn && !form.EditUnderWay() && !redo_.empty();
 }
 
 }  // namespace tessara

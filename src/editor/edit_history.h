@@ -1,8 +1,9 @@
 // Undo and redo for the window. The history records around a handler, never inside
 // one: before a handler runs it holds a copy of the document, after it runs it
 // compares the circuit's file text, and a change becomes one step holding both
-// copies. A link is one step from its first press to the press that finishes it:
-// while LinkStarted is 1 the step stays open.
+// copies. A link is one step from its first press to the press that finishes it, and
+// a gate the keyboard carries one step from M to Enter: while an edit is under way
+// (Form::EditUnderWay) the step stays open.
 //
 // Guarantees: an undo puts back the document exactly (every slot's kind, place, use,
 // orientation and signals, every link segment), so the file text after an undo is
@@ -30,17 +31,18 @@ class EditHistory {
     if (!open_) open_ = Take(form);
     const int moves = moves_;
     handler(form);
-    if (moves_ != moves || form.LinkStarted == 1) return;
+    if (moves_ != moves || form.EditUnderWay()) return;
     Close(form);
   }
 
-  // Nothing while powered. While a link is being drawn, cancels it (CancelLink);
+  // Nothing while powered. While an edit is under way, cancels it (CancelLink);
   // otherwise takes back the last step. Refreshes.
   void Undo(Form& form);
-  // While a link is being drawn, puts the circuit back as it was before its first
-  // press, every bend made for it gone, and refreshes; otherwise nothing.
+  // While an edit is under way, puts the circuit back as it was before its first
+  // press (every bend made for a link gone, a carried gate back in its place), ends
+  // it, and refreshes; otherwise nothing.
   void CancelLink(Form& form);
-  // Nothing while powered or while a link is being drawn; otherwise does the step
+  // Nothing while powered or while an edit is under way; otherwise does the step
   // last undone again. Refreshes.
   void Redo(Form& form);
 

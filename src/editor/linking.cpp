@@ -80,7 +80,7 @@ void ObjImage_MouseDown(Form& form, Integer Index, Single X, Single Y) {
       FinishLink(form, Index, X, Y);
     }
   }
-  DisplayObjects(form.doc, form.screen);
+  DisplayObjects(form, form.screen);
 }
 
 // The upright gate's right half, the midline included, is its output half; on its

@@ -51,14 +51,14 @@ void Tessara_Frame_DragDrop(Form& form, DragSource Source, Single X, Single Y) {
   const Single y = std::clamp(Y - form.GrabY, Single{0}, kCanvasHeight - size);
   form.doc.SetObject(i, X - form.GrabX, y);
   form.screen.ObjImage(i).SetDragMode(DragMode::Manual);
-  DisplayObjects(form.doc, form.screen);
+  DisplayObjects(form, form.screen);
 }
 
 void ObjImage_DblClick(Form& form, Integer Index) {
   gate& g = form.doc.Gates(Index);
   const Long o = g.GetOrientation();
   if (IsOrientation(o)) g.SetOrientation((o + 1) % kOrientationCount);
-  DisplayObjects(form.doc, form.screen);
+  DisplayObjects(form, form.screen);
 }
 
 void TrashCan_DragDrop(Form& form, DragSource Source) {
@@ -71,7 +71,7 @@ void TrashCan_DragDrop(Form& form, DragSource Source) {
   FreeChainsAt(form.doc, i);
   // A link being drawn from the gate or a node this freed has nothing to start from.
   if (form.LinkStarted != 0 && startWasUsed && !start.GetUsed()) form.LinkStarted = 0;
-  DisplayObjects(form.doc, form.screen);
+  DisplayObjects(form, form.screen);
 }
 
 void TrashCan_MouseDown(Form&) {}

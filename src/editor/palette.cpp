@@ -5,7 +5,6 @@
 #include "view/tools.h"
 
 namespace tessara {
-namespace {
 
 // Makes the button's tool current; all but the cross also let presses reach the images'
 // own handlers. Refreshes.
@@ -15,11 +14,9 @@ void ChooseTool(Form& form, PaletteButton button) {
   if (tool.manualDrag) {
     SetManualDrag(form);
   } else {
-    DisplayObjects(form.doc, form.screen);
+    DisplayObjects(form, form.screen);
   }
 }
-
-}  // namespace
 
 void CrossButton_Click(Form& form) { ChooseTool(form, PaletteButton::CrossButton); }
 void LinkButton_Click(Form& form) { ChooseTool(form, PaletteButton::LinkButton); }
@@ -37,7 +34,7 @@ void SetManualDrag(Form& form) {
     form.screen.ObjImage(i).SetDragMode(DragMode::Manual);
     form.screen.buffer(i).SetDragMode(DragMode::Manual);
   }
-  DisplayObjects(form.doc, form.screen);
+  DisplayObjects(form, form.screen);
 }
 
 void Tessara_Frame_MouseMove(Form& form, Single X, Single Y) {

@@ -45,7 +45,7 @@ void Tessara_Frame_MouseDown(Form& form) {
       }
     }
   }
-  DisplayObjects(form.doc, form.screen);
+  DisplayObjects(form, form.screen);
 }
 
 void Tessara_Frame_MouseUp(Form&) {}

@@ -17,13 +17,13 @@ void Power_Click(Form& form) {
     form.screen.SetDefaultPointer();
     StartRun(form);
   }
-  DisplayObjects(form.doc, form.screen);
+  DisplayObjects(form, form.screen);
 }
 
 void prop_Click(Form& form) {
   PropStep(form.doc);
   RecordStep(form, StepCause::Prop);
-  DisplayObjects(form.doc, form.screen);
+  DisplayObjects(form, form.screen);
 }
 
 void StartRun(Form& form) {
@@ -45,7 +45,7 @@ void ForgetChangedRun(Form& form) {
 void GoToStep(Form& form, std::size_t n) {
   if (!form.doc.PowerOn || !form.history.GoTo(n)) return;
   RestoreState(form.doc, form.history.Step(n).state);
-  DisplayObjects(form.doc, form.screen);
+  DisplayObjects(form, form.screen);
 }
 
 void StepBack_Click(Form& form) {

@@ -1,12 +1,18 @@
 // The refresh driver: every gate slot, every link slot and the palette, each time.
 #include "view/display.h"
 
+#include "view/spoken.h"
 #include "view/tools.h"
 
 namespace tessara {
 namespace {
 
-void DisplayGate(const Document& doc, Screen& screen, Integer i) {
+// The focus rectangle stands this far outside the element it frames.
+constexpr Single kFocusMargin = 45;
+// The cross-hair's arms span a square of this side centred on the cursor.
+constexpr Single kCrossHairSize = 300;
+
+void DisplayGate(const Document& doc, Screen& screen, Integer i, const Spoken& spoken) {
   const gate& g = doc.Gates(i);
   if (!g.GetUsed()) {
     screen.ObjImage(i).SetVisible(false);
@@ -20,6 +26,7 @@ void DisplayGate(const Document& doc, Screen& screen, Integer i) {
     marker.SetVisible(true);
     marker.SetTop(g.GetY());
     marker.SetLeft(g.GetX());
+    marker.SetSpoken(spoken);
   } else {
     // A marker left over from a node in this slot was hidden when the slot was
     // freed, so it is not touched here.
@@ -28,6 +35,7 @@ void DisplayGate(const Document& doc, Screen& screen, Integer i) {
     image.SetTop(g.GetY());
     image.SetLeft(g.GetX());
     SetGateImage(doc, screen, i);
+    image.SetSpoken(spoken);
   }
   DisplayValue(doc, screen, i);
 }
@@ -54,12 +62,34 @@ void DisplayPalette(const Document& doc, Screen& screen) {
   }
 }
 
+// The cross-hair on the cursor, and the frame around the focused gate or bend.
+void DisplayKeyboard(const Scene& scene, Screen& screen) {
+  MarkElement& cross = screen.CrossHair();
+  cross.SetVisible(true);
+  cross.SetLeft(scene.keys.cursorX - kCrossHairSize / 2);
+  cross.SetTop(scene.keys.cursorY - kCrossHairSize / 2);
+  cross.SetSize(kCrossHairSize);
+  MarkElement& frame = screen.FocusMark();
+  const std::optional<Integer> focus = FocusedSlot(scene);
+  frame.SetVisible(focus.has_value());
+  if (!focus) return;
+  const gate& g = scene.doc.Gates(*focus);
+  frame.SetLeft(g.GetX() - kFocusMargin);
+  frame.SetTop(g.GetY() - kFocusMargin);
+  frame.SetSize((g.GetType() == kBufferGate ? kNodeMarkerSize : kGateImageSize) + 2 * kFocusMargin);
+}
+
 }  // namespace
 
-void DisplayObjects(const Document& doc, Screen& screen) {
-  for (Integer i = 0; i < kSlotCount; ++i) DisplayGate(doc, screen, i);
-  for (Integer i = 0; i < kSlotCount; ++i) DisplayLink(doc, screen, i);
-  DisplayPalette(doc, screen);
+void DisplayObjects(const Scene& scene, Screen& screen) {
+  const std::array<Spoken, kSlotCount> spoken = SpokenSlots(scene);
+  for (Integer i = 0; i < kSlotCount; ++i) {
+    DisplayGate(scene.doc, screen, i, spoken[static_cast<std::size_t>(i)]);
+  }
+  for (Integer i = 0; i < kSlotCount; ++i) DisplayLink(scene.doc, screen, i);
+  DisplayPalette(scene.doc, screen);
+  DisplayKeyboard(scene, screen);
+  screen.SetCanvasSpoken(SpokenCanvas(scene));
 }
 
 void ResetElements(Screen& screen) {

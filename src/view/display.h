@@ -1,18 +1,22 @@
 // The full refresh: the one writer of every element's position, picture, text and
-// visibility (the reset's hiding aside). Calling DisplayObjects twice changes nothing.
+// visibility (the reset's hiding aside), of the keyboard's marks and of what a screen
+// reader hears. Calling DisplayObjects twice changes nothing.
 #pragma once
 
 #include <optional>
 
 #include "model/document.h"
+#include "view/scene.h"
 #include "view/screen.h"
 
 namespace tessara {
 
 // Rewrites every gate image, node marker, value label and link line from the model
-// (a line's value is its source's output while powered, else none), and puts the
-// border on the current tool's palette button.
-void DisplayObjects(const Document& doc, Screen& screen);
+// (a line's value is its source's output while powered, else none), puts the border
+// on the current tool's palette button, frames the keyboard's focus, puts the
+// cross-hair on the keyboard cursor, and gives the canvas, the gates and the bends
+// what they say (view/spoken.h).
+void DisplayObjects(const Scene& scene, Screen& screen);
 
 // The picture of ObjImage(index) from the gate's kind and orientation, inputs and
 // outputs included; a node, an empty slot or a gate's orientation outside 0..3

@@ -106,7 +106,7 @@ struct MonkeyRun : WindowTest {
   // The window against a full refresh of its circuit; empty when they agree.
   std::string Faults() {
     testing::FakeScreen fresh;
-    DisplayObjects(window.form().doc, fresh);
+    DisplayObjects(window.form(), fresh);
     paletteLags = paletteLags && Shown(window, true) != Shown(fresh, true);
     std::ostringstream faults;
     const std::string shown = Shown(window, !paletteLags), expected = Shown(fresh, !paletteLags);

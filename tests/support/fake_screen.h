@@ -50,6 +50,18 @@ struct FakeImage final : Placed<ImageElement, ImageState> {
   Picture GetPicture() const override { return s.picture; }
   void SetDragMode(DragMode mode) override { s.drag = mode; }
   DragMode GetDragMode() const override { return s.drag; }
+  void SetSpoken(const Spoken& said) override { spoken = said; }
+  Spoken GetSpoken() const override { return spoken; }
+  Spoken spoken;
+};
+struct MarkState {
+  bool visible = false;
+  Single left = 0, top = 0, size = 0;
+  bool operator==(const MarkState&) const = default;
+};
+struct FakeMark final : Placed<MarkElement, MarkState> {
+  void SetSize(Single twips) override { s.size = twips; }
+  Single Size() const override { return s.size; }
 };
 struct FakeLabel final : Placed<LabelElement, LabelState> {
   void SetText(std::string_view text) override { s.text = text; }
@@ -101,6 +113,10 @@ class FakeScreen final : public Screen {
   LabelElement& txtObjValue(Integer i) override { return labels_.at(i); }
   LineElement& LinkLine(Integer i) override { return lines_.at(i); }
   BorderElement& Palette(PaletteButton button) override { return borders_.at(std::size_t(button)); }
+  MarkElement& FocusMark() override { return focus_; }
+  MarkElement& CrossHair() override { return cross_; }
+  void SetCanvasSpoken(const Phrase& name) override { canvas_ = name; }
+  Phrase CanvasSpoken() const override { return canvas_; }
   void SetPowerCaption(std::string_view caption) override { power_caption_ = caption; }
   std::string PowerCaption() const override { return power_caption_; }
   void SetCaption(std::string_view caption) override { caption_ = caption; }
@@ -146,6 +162,8 @@ class FakeScreen final : public Screen {
   std::array<FakeLabel, kSlotCount> labels_;
   std::array<FakeLine, kSlotCount> lines_;
   std::array<FakeBorder, kPaletteButtonCount> borders_;
+  FakeMark focus_, cross_;
+  Phrase canvas_;
   std::string power_caption_ = "power up", caption_ = "Tessara";
   std::optional<int> tool_pointer_;
 };

@@ -13,8 +13,9 @@ using testing::PutGate;
 using testing::PutLink;
 
 struct Refresh : ::testing::Test {
-  const testing::FakeScreen& Shown() { return DisplayObjects(doc, screen), screen; }
-  Document doc;
+  const testing::FakeScreen& Shown() { return DisplayObjects(scene, screen), screen; }
+  Scene scene;
+  Document& doc = scene.doc;
   testing::FakeScreen screen;
 };
 
@@ -94,13 +95,13 @@ TEST_F(Refresh, LinesEndAtThePinsOfTheCellInEveryOrientationAndAtNodeCorners) {
               {kOutputGate, 1, 0, 3400, 1800}, {kBufferGate, 0, 0, 3000, 1010},
               {kAndGate, 4, 0, 0, 0}};  // 4: a line never placed stays unset
   for (const auto& row : rows) {
-    Document fresh;
+    Scene fresh;
     testing::FakeScreen lines;
-    PutGate(fresh, 0, row.kind, 3000, 1000, row.orientation);
-    PutGate(fresh, 1, kNotGate, 5000, 5000);
-    PutLink(fresh, 0, 0, 1);
-    PutLink(fresh, 1, 1, 0, 0);
-    PutLink(fresh, 2, 1, 0, 1);
+    PutGate(fresh.doc, 0, row.kind, 3000, 1000, row.orientation);
+    PutGate(fresh.doc, 1, kNotGate, 5000, 5000);
+    PutLink(fresh.doc, 0, 0, 1);
+    PutLink(fresh.doc, 1, 1, 0, 0);
+    PutLink(fresh.doc, 2, 1, 0, 1);
     DisplayObjects(fresh, lines);
     const testing::LineState line = lines.Snapshot().lines[row.pin == kOut ? 0 : row.pin + 1];
     EXPECT_EQ(row.pin == kOut ? std::pair(line.x1, line.y1) : std::pair(line.x2, line.y2),
