@@ -2,6 +2,7 @@
 // focus and the cursor move as the key table says, and the refresh shows them.
 #include "editor/keyboard.h"
 
+#include <fstream>
 #include <sstream>
 
 #include "editor/edit_history.h"
@@ -40,19 +41,20 @@ class Keyboard : public Window {
   EditHistory history;
 };
 
-// The half adder of the README, with a bend in the link from I2 to XOR 2.
-constexpr std::string_view kHalfAdderByKeys =
-    "9 S-Up*32 Enter S-Down*20 Enter "  // I1 and I2, cursor at (4500, 1650), (4500, 3150)
-    "8 S-Left*20 S-Up*20 Enter 3 S-Down*20 Enter "  // XOR 2 and AND 3 at x 2600
-    "0 S-Right*60 Enter S-Up*20 Enter "             // O2, then O1
-    "Left Left L Right Enter "                      // I1 to XOR 2, input 0
-    "Left L Right Down Enter "                      // I1 to AND 3, input 0
-    "Left L S-Left*80 S-Down*20 B Right Up Enter "  // I2 by a bend to XOR 2, input 1
-    "Left Down L Right Enter "                      // I2 to AND 3, input 1
-    "Up L Right Enter Left Down L Right Enter";     // XOR 2 to O1, AND 3 to O2
+// The half adder of the README with keys alone: I1, I2, XOR 2, AND 3, O2 and O1 placed,
+// then linked, I2 to XOR 2 through a bend.
+std::string HalfAdderByKeys() {
+  std::ifstream file(TESSARA_KEYS_FILE);
+  std::string keys;
+  for (std::string line; std::getline(file, line);)
+    if (!line.starts_with('#')) keys += line + ' ';
+  return keys;
+}
 
 TEST_F(Keyboard, KeysAloneBuildTheHalfAdderTheMouseBuildsAndRunIt) {
-  Type(kHalfAdderByKeys);
+  const std::string keys = HalfAdderByKeys();
+  ASSERT_FALSE(keys.empty()) << "no " << TESSARA_KEYS_FILE;
+  Type(keys);
   testing::FakeScreen mouseScreen;
   Form mouse(mouseScreen);
   Form_Load(mouse);

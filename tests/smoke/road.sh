@@ -6,16 +6,7 @@
 # after the toggle; Save As writes the expected file byte for byte; Ctrl+Q ends cleanly.
 # Exit 77 (skipped) without an X server. Usage: road.sh <tessara binary> <screenshot folder>
 set -u
-tessara=$1 artefacts=$2 work=$(mktemp -d) pids=()
-trap 'kill "${pids[@]}" 2>/dev/null; wait; rm -rf "$work"' EXIT
-fail() { echo "FAIL: $*"; import -window root "$artefacts/failure.png" 2>/dev/null; exit 1; }
-command -v Xvfb >/dev/null && command -v xdotool >/dev/null || { echo "no Xvfb or xdotool"; exit 77; }
-# -noreset: the server would otherwise reset when its last client leaves.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null & pids+=($!)
-await() { for i in $(seq 200); do "$@" && return 0; sleep 0.1; done; return 1; }  # up to 20 s
-await test -s "$work/display" || { echo "Xvfb did not start"; exit 77; }
-export DISPLAY=":$(head -n1 "$work/display")" QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$work
-mkdir -p "$artefacts" && chmod 700 "$work"
+source "$(dirname "$0")/x11_session.sh"
 printf '"Tessara"\r\n"Orvandel"\r\n"Quillmarsh"\r\n"Version",0.3\r\n' >"$work/expected.cir"
 for slot in $(seq 51); do printf '11,0,0,#FALSE#,0\r\n'; done >>"$work/expected.cir"
 for slot in $(seq 51); do printf '1,#FALSE#,0,#FALSE#,0,0,#FALSE#,0,0\r\n'; done >>"$work/expected.cir"
