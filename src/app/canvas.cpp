@@ -20,32 +20,33 @@ constexpr Single kBoundaryBottom = 8040;
 const QColor kHighWire(220, 0, 0);
 const QColor kKeyboardMarks(0, 90, 200);
 
-// The keyboard's command a key event asks for, when it asks for one.
+// The keyboard's command a key event asks for, when it asks for one. A digit may come
+// with Shift, as on keyboards whose digits need it.
 std::optional<KeyPress> PressOf(const QKeyEvent& event) {
+  static const std::pair<int, Key> kKeys[] = {
+      {Qt::Key_Left, Key::Left},   {Qt::Key_Up, Key::Up},         {Qt::Key_Right, Key::Right},
+      {Qt::Key_Down, Key::Down},   {Qt::Key_Return, Key::Enter},  {Qt::Key_Enter, Key::Enter},
+      {Qt::Key_Space, Key::Space}, {Qt::Key_Delete, Key::Delete}, {Qt::Key_R, Key::R},
+      {Qt::Key_M, Key::M},         {Qt::Key_L, Key::L},           {Qt::Key_B, Key::B},
+      {Qt::Key_P, Key::P}};
   const Qt::KeyboardModifiers mods = event.modifiers() & ~Qt::KeypadModifier;
-  KeyPress press;
-  if (mods == (Qt::ShiftModifier | Qt::ControlModifier)) {
-    press.modifiers = Modifiers::ControlShift;
-  } else if (mods == Qt::ShiftModifier) {
-    press.modifiers = Modifiers::Shift;
-  } else if (mods != Qt::NoModifier) {
-    return std::nullopt;
-  }
   const int key = event.key();
+  KeyPress press;
   if (key >= Qt::Key_0 && key <= Qt::Key_9) {
-    press.key = Key::Digit;
-    press.digit = key - Qt::Key_0;
+    press = {Key::Digit, Modifiers::None, key - Qt::Key_0};
+    if (mods != Qt::NoModifier && mods != Qt::ShiftModifier) return std::nullopt;
   } else {
-    static const std::pair<int, Key> kKeys[] = {
-        {Qt::Key_Left, Key::Left},   {Qt::Key_Up, Key::Up},         {Qt::Key_Right, Key::Right},
-        {Qt::Key_Down, Key::Down},   {Qt::Key_Return, Key::Enter},  {Qt::Key_Enter, Key::Enter},
-        {Qt::Key_Space, Key::Space}, {Qt::Key_Delete, Key::Delete}, {Qt::Key_R, Key::R},
-        {Qt::Key_M, Key::M},         {Qt::Key_L, Key::L},           {Qt::Key_B, Key::B},
-        {Qt::Key_P, Key::P}};
     const auto* found = std::find_if(std::begin(kKeys), std::end(kKeys),
                                      [key](const auto& row) { return row.first == key; });
     if (found == std::end(kKeys)) return std::nullopt;
     press.key = found->second;
+    if (mods == (Qt::ShiftModifier | Qt::ControlModifier)) {
+      press.modifiers = Modifiers::ControlShift;
+    } else if (mods == Qt::ShiftModifier) {
+      press.modifiers = Modifiers::Shift;
+    } else if (mods != Qt::NoModifier) {
+      return std::nullopt;
+    }
   }
   return FindKeyCommand(press) ? std::optional(press) : std::nullopt;
 }

@@ -95,6 +95,7 @@ void PoolImage::SetPicture(Picture picture) {
 }
 
 void PoolImage::SetSpoken(const Spoken& spoken) {
+  if (spoken == spoken_) return;
   const Spoken before = std::exchange(spoken_, spoken);
   if (spoken_.name != before.name) setAccessibleName(Translated(spoken_.name));
   if (spoken_.value != before.value) AnnounceValue(this, spoken_.value);

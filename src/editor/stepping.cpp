@@ -37,7 +37,11 @@ void RecordStep(Form& form, StepCause cause, Integer slot) {
 
 void ForgetChangedRun(Form& form) {
   if (form.history.Empty() || WriteCircuit(form.doc) == form.runCircuit) return;
-  if (form.doc.PowerOn) return StartRun(form);
+  if (form.doc.PowerOn) {
+    StartRun(form);
+    DisplayObjects(form, form.screen);  // the canvas tells the run's step
+    return;
+  }
   form.history.Clear();
   form.runCircuit.clear();
 }

@@ -20,8 +20,8 @@ void StartRun(Form& form);
 // back it drops the steps ahead.
 void RecordStep(Form& form, StepCause cause, Integer slot = 0);
 // Forgets the run when the circuit (kinds, places, links) is no longer the one it
-// was recorded on; while powered (a gate turned), a new run begins there instead.
-// Run after every action: one circuit text compared, about 20 us.
+// was recorded on; while powered (a gate turned), a new run begins there instead, and
+// a refresh. Run after every action: one circuit text compared, about 20 us.
 void ForgetChangedRun(Form& form);
 
 // While powered: puts the circuit back to the step before the current one and

@@ -93,6 +93,8 @@ void DisplayObjects(const Scene& scene, Screen& screen) {
 }
 
 void ResetElements(Screen& screen) {
+  screen.FocusMark().SetVisible(false);
+  screen.SetCanvasSpoken(SpokenCanvas(Scene()));
   for (Integer i = 0; i < kSlotCount; ++i) {
     screen.ObjImage(i).SetVisible(false);
     screen.ObjImage(i).SetDragMode(DragMode::Automatic);

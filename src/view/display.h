@@ -40,8 +40,9 @@ void SetLineStop(const Document& doc, Screen& screen, Integer index);
 // txtObjValue(index): hidden unless powered, else "0"/"1" beside the gate's output.
 void DisplayValue(const Document& doc, Screen& screen, Integer index);
 
-// The elements' half of the reset: every element hidden, gate images automatic;
-// node markers keep their drag mode.
+// The elements' half of the reset: every element and the focus rectangle hidden, gate
+// images automatic, the canvas named as an empty circuit; node markers keep their drag
+// mode and the cross-hair stays.
 void ResetElements(Screen& screen);
 
 }  // namespace tessara

@@ -6,23 +6,19 @@ namespace tessara {
 
 Phrase Name(std::string name) { return {.pattern = {}, .name = std::move(name), .parts = {}}; }
 
-Phrase Words(std::string_view pattern, std::vector<Phrase> parts) {
-  assert(!pattern.empty() && parts.size() <= 9);
-  return {.pattern = pattern, .name = {}, .parts = std::move(parts)};
-}
-
 // The last two items are joined by "and", every other pair by a comma.
 Phrase ListOf(std::vector<Phrase> items) {
   assert(!items.empty());
   Phrase list = std::move(items.back());
   items.pop_back();
   if (!items.empty()) {
-    list = Words(TESSARA_TRANSLATE_NOOP("Spoken", "%1 and %2"),
-                 {std::move(items.back()), std::move(list)});
+    list = Words(TESSARA_TRANSLATE_NOOP("Spoken", "%1 and %2"), std::move(items.back()),
+                 std::move(list));
     items.pop_back();
   }
   while (!items.empty()) {
-    list = Words(TESSARA_TRANSLATE_NOOP("Spoken", "%1, %2"), {std::move(items.back()), list});
+    list =
+        Words(TESSARA_TRANSLATE_NOOP("Spoken", "%1, %2"), std::move(items.back()), std::move(list));
     items.pop_back();
   }
   return list;

@@ -27,8 +27,15 @@ struct Phrase {
 
 // A name, the same in every language.
 Phrase Name(std::string name);
-// pattern (a marked literal) with its places filled by parts in order.
-Phrase Words(std::string_view pattern, std::vector<Phrase> parts = {});
+// pattern (a marked literal) with its places filled by parts in order, each moved in.
+template <typename... Parts>
+Phrase Words(std::string_view pattern, Parts&&... parts) {
+  static_assert(sizeof...(Parts) <= 9, "a pattern has places %1 to %9");
+  Phrase phrase{.pattern = pattern, .name = {}, .parts = {}};
+  phrase.parts.reserve(sizeof...(Parts));
+  (phrase.parts.push_back(std::forward<Parts>(parts)), ...);
+  return phrase;
+}
 // The items joined as a list: "a", "a and b", "a, b and c". Requires at least one item.
 Phrase ListOf(std::vector<Phrase> items);
 // The phrase in English: each pattern with %1 ... %9 replaced by its parts.

@@ -14,8 +14,8 @@ namespace {
 Phrase Clauses(std::vector<Phrase> clauses) {
   Phrase joined = std::move(clauses.front());
   for (std::size_t i = 1; i < clauses.size(); ++i) {
-    joined = Words(TESSARA_TRANSLATE_NOOP("Spoken", "%1, %2"),
-                   {std::move(joined), std::move(clauses[i])});
+    joined =
+        Words(TESSARA_TRANSLATE_NOOP("Spoken", "%1, %2"), std::move(joined), std::move(clauses[i]));
   }
   return joined;
 }
@@ -24,7 +24,7 @@ Phrase Number(std::size_t n) { return Name(std::to_string(n)); }
 
 // "1 gate" or "5 gates".
 Phrase Count(std::size_t n, std::string_view one, std::string_view many) {
-  return n == 1 ? Words(one) : Words(many, {Number(n)});
+  return n == 1 ? Words(one) : Words(many, Number(n));
 }
 
 class Speaker {
@@ -37,25 +37,28 @@ class Speaker {
     const KindFacts* kind = FindKind(g.GetType());
     if (!g.GetUsed() || !kind) return {};
     Spoken spoken;
-    std::vector<Phrase> clauses = {Head(slot, *kind)};
+    std::vector<Phrase> clauses;
+    clauses.reserve(4);
+    clauses.push_back(Head(slot, *kind));
     if (scene_.doc.PowerOn) {
       spoken.value = g.GetCurrOutput() ? 1 : 0;
       const Phrase value = Number(static_cast<std::size_t>(*spoken.value));
       clauses.push_back(kind->role == KindRole::Logic
-                            ? Words(TESSARA_TRANSLATE_NOOP("Spoken", "output %1"), {value})
+                            ? Words(TESSARA_TRANSLATE_NOOP("Spoken", "output %1"), value)
                             : value);
     }
     if (kind->role == KindRole::Logic || kind->role == KindRole::Output) {
       clauses.push_back(
           kind->inputs == 2
               ? Words(TESSARA_TRANSLATE_NOOP("Spoken", "inputs from %1"),
-                      {ListOf({Source(slot, 0), Source(slot, 1)})})
-              : Words(TESSARA_TRANSLATE_NOOP("Spoken", "input from %1"), {Source(slot, 0)}));
+                      Words(TESSARA_TRANSLATE_NOOP("Spoken", "%1 and %2"), Source(slot, 0),
+                            Source(slot, 1)))
+              : Words(TESSARA_TRANSLATE_NOOP("Spoken", "input from %1"), Source(slot, 0)));
     }
     if (kind->role == KindRole::Logic) {
       if (std::vector<Phrase> driven = Driven(slot); !driven.empty()) {
         clauses.push_back(
-            Words(TESSARA_TRANSLATE_NOOP("Spoken", "drives %1"), {ListOf(std::move(driven))}));
+            Words(TESSARA_TRANSLATE_NOOP("Spoken", "drives %1"), ListOf(std::move(driven))));
       }
     }
     spoken.name = Clauses(std::move(clauses));
@@ -68,12 +71,12 @@ class Speaker {
   Phrase Head(Integer slot, const KindFacts& kind) const {
     switch (kind.role) {
       case KindRole::Logic:
-        return Words(TESSARA_TRANSLATE_NOOP("Spoken", "%1 gate %2"),
-                     {Name(std::string(kind.signal)), Number(static_cast<std::size_t>(slot))});
+        return Words(TESSARA_TRANSLATE_NOOP("Spoken", "%1 gate %2"), Name(std::string(kind.signal)),
+                     Number(static_cast<std::size_t>(slot)));
       case KindRole::Input:
-        return Words(TESSARA_TRANSLATE_NOOP("Spoken", "input %1"), {RowNameOf(slot)});
+        return Words(TESSARA_TRANSLATE_NOOP("Spoken", "input %1"), RowNameOf(slot));
       case KindRole::Output:
-        return Words(TESSARA_TRANSLATE_NOOP("Spoken", "output %1"), {RowNameOf(slot)});
+        return Words(TESSARA_TRANSLATE_NOOP("Spoken", "output %1"), RowNameOf(slot));
       case KindRole::Node:
         break;
     }
@@ -97,15 +100,16 @@ class Speaker {
   // The link through a bend: "from" its source "to" the gate whose input it ends at,
   // each nothing when the link has none.
   Phrase ThroughBend(Integer node) const {
-    std::vector<Phrase> ends = {Nothing(), Nothing()};
+    Phrase from = Nothing(), to = Nothing();
     for (const SignalRow& row : rows_) {
       for (const Driver& driver : Drivers(row.slot)) {
-        if (driver.nodes.test(static_cast<std::size_t>(node)))
-          ends = {SourceName(driver), Name(row.name)};
+        if (!driver.nodes.test(static_cast<std::size_t>(node))) continue;
+        from = SourceName(driver);
+        to = Name(row.name);
       }
     }
     return Words(TESSARA_TRANSLATE_NOOP("Spoken", "bend in the link from %1 to %2"),
-                 std::move(ends));
+                 std::move(from), std::move(to));
   }
 
   // The named gates some input of which slot drives, in the timeline's order.
@@ -149,19 +153,19 @@ Phrase SpokenCanvas(const Scene& scene) {
     inputs += HasRole(g.GetType(), KindRole::Input) ? 1 : 0;
     outputs += HasRole(g.GetType(), KindRole::Output) ? 1 : 0;
   }
-  std::vector<Phrase> parts = {Count(gates, TESSARA_TRANSLATE_NOOP("Spoken", "1 gate"),
-                                     TESSARA_TRANSLATE_NOOP("Spoken", "%1 gates")),
-                               Count(inputs, TESSARA_TRANSLATE_NOOP("Spoken", "1 input"),
-                                     TESSARA_TRANSLATE_NOOP("Spoken", "%1 inputs")),
-                               Count(outputs, TESSARA_TRANSLATE_NOOP("Spoken", "1 output"),
-                                     TESSARA_TRANSLATE_NOOP("Spoken", "%1 outputs"))};
+  Phrase gateCount = Count(gates, TESSARA_TRANSLATE_NOOP("Spoken", "1 gate"),
+                           TESSARA_TRANSLATE_NOOP("Spoken", "%1 gates"));
+  Phrase inputCount = Count(inputs, TESSARA_TRANSLATE_NOOP("Spoken", "1 input"),
+                            TESSARA_TRANSLATE_NOOP("Spoken", "%1 inputs"));
+  Phrase outputCount = Count(outputs, TESSARA_TRANSLATE_NOOP("Spoken", "1 output"),
+                             TESSARA_TRANSLATE_NOOP("Spoken", "%1 outputs"));
   if (!scene.doc.PowerOn || scene.history.Empty()) {
     return Words(TESSARA_TRANSLATE_NOOP("Spoken", "circuit: %1, %2, %3, not powered"),
-                 std::move(parts));
+                 std::move(gateCount), std::move(inputCount), std::move(outputCount));
   }
-  parts.push_back(Number(scene.history.Current()));
   return Words(TESSARA_TRANSLATE_NOOP("Spoken", "circuit: %1, %2, %3, powered, step %4"),
-               std::move(parts));
+               std::move(gateCount), std::move(inputCount), std::move(outputCount),
+               Number(scene.history.Current()));
 }
 
 }  // namespace tessara

@@ -1,6 +1,6 @@
-// The monkey: seeded random user actions of real mouse events on the window, every box
-// answered; after each the window must show what a full refresh of its circuit shows on
-// the stand-in screen, each element at its pixel, with no drag left open.
+// The monkey: seeded random user actions of real mouse and key events on the window,
+// every box answered; after each the window must show what a full refresh of its circuit
+// shows on the stand-in screen, each element at its pixel, with no drag left open.
 // MONKEY_SEED and MONKEY_ACTIONS choose the run; `make soak` runs a long one.
 #include <QAction>
 #include <QPushButton>
@@ -17,8 +17,15 @@ long EnvNumber(const char* name, long fallback) {
   return qEnvironmentVariableIsSet(name) ? qgetenv(name).toLong() : fallback;
 }
 
-// What a screen shows, one line per visible element; the palette's borders too when
-// asked (File > New leaves them to the next refresh).
+// What a screen reader hears of an element, to the end of its line.
+std::string Said(const ImageElement& element) {
+  const Spoken spoken = element.GetSpoken();
+  return " says " + English(spoken.name) + (spoken.value ? *spoken.value ? " 1" : " 0" : "") +
+         (spoken.focused ? " focused\n" : "\n");
+}
+
+// What a screen shows, one line per visible element and mark, and what the canvas says;
+// the palette's borders too when asked (File > New leaves them to the next refresh).
 std::string Shown(Screen& s, bool palette) {
   std::ostringstream out;
   for (Integer i = 0; i < kSlotCount; ++i) {
@@ -27,9 +34,9 @@ std::string Shown(Screen& s, bool palette) {
     LineElement& line = s.LinkLine(i);
     if (image.Visible())
       out << "image " << i << " at " << image.Left() << ',' << image.Top() << " picture "
-          << int(image.GetPicture().store) << '/' << image.GetPicture().index << '\n';
+          << int(image.GetPicture().store) << '/' << image.GetPicture().index << Said(image);
     if (marker.Visible())
-      out << "marker " << i << " at " << marker.Left() << ',' << marker.Top() << '\n';
+      out << "marker " << i << " at " << marker.Left() << ',' << marker.Top() << Said(marker);
     if (label.Visible())
       out << "label " << i << " at " << label.Left() << ',' << label.Top() << ' ' << label.Text()
           << '\n';
@@ -39,7 +46,9 @@ std::string Shown(Screen& s, bool palette) {
   }
   for (int b = 0; palette && b < kPaletteButtonCount; ++b)
     out << "border " << s.Palette(PaletteButton(b)).BorderStyle();
-  return out.str();
+  for (MarkElement* mark : {&s.FocusMark(), &s.CrossHair()})
+    if (mark->Visible()) out << "mark at " << mark->Left() << ',' << mark->Top() << '\n';
+  return out.str() + "canvas says " + English(s.CanvasSpoken());
 }
 
 struct MonkeyRun : WindowTest {
@@ -67,9 +76,25 @@ struct MonkeyRun : WindowTest {
     static const char* const kButtons[] = {
         "CrossButton",   "LinkButton",    "AndGateButton", "NandGateButton", "OrGateButton",
         "NorGateButton", "NotGateButton", "XorGateButton", "InputButton",    "OutputButton"};
+    static const std::pair<Qt::Key, Qt::KeyboardModifiers> kKeys[] = {
+        {Qt::Key_Left, {}},
+        {Qt::Key_Up, {}},
+        {Qt::Key_Right, Qt::ShiftModifier},
+        {Qt::Key_Down, Qt::ShiftModifier | Qt::ControlModifier},
+        {Qt::Key_Return, {}},
+        {Qt::Key_Space, {}},
+        {Qt::Key_Delete, {}},
+        {Qt::Key_R, {}},
+        {Qt::Key_M, {}},
+        {Qt::Key_L, {}},
+        {Qt::Key_B, {}},
+        {Qt::Key_P, {}},
+        {Qt::Key_Escape, {}},
+        {Qt::Key_3, {}},
+        {Qt::Key_9, {}}};
     QWidget* canvas = &window.Canvas();
     QWidget* element = AnyShown(Pick(3) == 0 ? "buffer" : "ObjImage");
-    switch (Pick(12)) {
+    switch (Pick(14)) {
       case 0:
       case 1:
         Click(Find(QString::fromLatin1(kButtons[Pick(10)])));
@@ -99,6 +124,12 @@ struct MonkeyRun : WindowTest {
       case 10:
         Click(Find(QStringLiteral("prop")));
         break;
+      case 11:
+      case 12: {
+        const auto& [key, modifiers] = kKeys[Pick(std::size(kKeys))];
+        QTest::keyClick(canvas, key, modifiers);
+        break;
+      }
       default:
         if (Pick(10) == 0) Find<QAction>(QStringLiteral("New"))->trigger(), paletteLags = true;
     }

@@ -117,5 +117,33 @@ TEST_F(Refresh, LinesEndAtThePinsOfTheCellInEveryOrientationAndAtNodeCorners) {
   EXPECT_EQ(chain[0], (testing::LineState{true, 1800, 1400, 4000, 3000}));
   EXPECT_EQ(chain[1], (testing::LineState{true, 4000, 3000, 6000, 1600}));
 }
+TEST_F(Refresh, ScreenReadersHearEachGateAndTheCircuitWithoutValuesWhileUnpowered) {
+  PutGate(doc, 0, kInputGate, 0, 1000);
+  PutGate(doc, 1, kNandGate, 3000, 1000);
+  PutGate(doc, 2, kNotGate, 5000, 1000);
+  PutGate(doc, 3, kOrGate, 5000, 3000);
+  PutLink(doc, 0, 0, 1, 1);
+  PutLink(doc, 1, 1, 2);
+  PutLink(doc, 2, 1, 3, 1);
+  PutLink(doc, 3, 0, 3);
+  scene.keys.focus = 1;
+  const std::pair<Integer, const char*> rows[] = {
+      {0, "input I1"},
+      {1, "NAND gate 1, inputs from nothing and I1, drives NOT 2 and OR 3"},
+      {3, "OR gate 3, inputs from I1 and NAND 1"}};
+  Shown();
+  for (const auto& [slot, text] : rows)
+    EXPECT_EQ(English(screen.ObjImage(slot).GetSpoken().name), text);
+  EXPECT_EQ(screen.ObjImage(1).GetSpoken(),
+            (Spoken{screen.ObjImage(1).GetSpoken().name, std::nullopt, true}));
+  EXPECT_EQ(English(screen.CanvasSpoken()), "circuit: 3 gates, 1 input, 0 outputs, not powered");
+  EXPECT_TRUE(screen.FocusMark().Visible());
+  doc.Gates(1).SetUsed(false);
+  Shown();
+  EXPECT_FALSE(screen.FocusMark().Visible()) << "a focus on a freed slot frames nothing";
+  ResetElements(screen);
+  EXPECT_EQ(English(screen.CanvasSpoken()), "circuit: 0 gates, 0 inputs, 0 outputs, not powered");
+}
+
 }  // namespace
 }  // namespace tessara
