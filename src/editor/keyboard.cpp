@@ -3,7 +3,6 @@
 #include "editor/keyboard.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <limits>
 
@@ -55,12 +54,21 @@ std::optional<CellPoint> PointOn(const Form& form, Integer slot, CellPoint uprig
   return FromUpright(upright, form.doc.Gates(slot).GetOrientation());
 }
 
+// An arrow's direction, a step of one along x or y.
+TwipsXY DirectionOf(Key arrow) {
+  return {arrow == Key::Left    ? -1.0f
+          : arrow == Key::Right ? 1.0f
+                                : 0.0f,
+          arrow == Key::Up     ? -1.0f
+          : arrow == Key::Down ? 1.0f
+                               : 0.0f};
+}
+
 // Focus: the gate nearest the focus (or the cursor) in the arrow's direction, judged by
 // the distance along it plus twice the distance across; while a link is drawn, only
 // gates it can end at.
 void MoveFocus(Form& form, KeyPress press) {
-  const int dx = press.key == Key::Left ? -1 : press.key == Key::Right ? 1 : 0;
-  const int dy = press.key == Key::Up ? -1 : press.key == Key::Down ? 1 : 0;
+  const TwipsXY d = DirectionOf(press.key);
   const std::optional<Integer> focus = FocusedSlot(form);
   const TwipsXY from =
       focus ? Anchor(form.doc.Gates(*focus)) : TwipsXY{form.keys.cursorX, form.keys.cursorY};
@@ -69,8 +77,8 @@ void MoveFocus(Form& form, KeyPress press) {
     const gate& g = form.doc.Gates(i);
     if (!g.GetUsed() || i == focus || (Drawing(form) && !TakesLinks(g))) continue;
     const TwipsXY to = Anchor(g);
-    const Single along = (to.x - from.x) * Single(dx) + (to.y - from.y) * Single(dy);
-    const Single across = std::abs((to.x - from.x) * Single(dy) + (to.y - from.y) * Single(dx));
+    const Single along = (to.x - from.x) * d.x + (to.y - from.y) * d.y;
+    const Single across = std::abs((to.x - from.x) * d.y + (to.y - from.y) * d.x);
     if (along > 0 && along + 2 * across < best) {
       best = along + 2 * across;
       form.keys.focus = i;
@@ -92,10 +100,9 @@ void Carry(Form& form) {
 }
 
 void MoveCursor(Form& form, KeyPress press, Single step) {
-  const Single dx = press.key == Key::Left ? -step : press.key == Key::Right ? step : 0;
-  const Single dy = press.key == Key::Up ? -step : press.key == Key::Down ? step : 0;
-  form.keys.cursorX = std::clamp(form.keys.cursorX + dx, Single{0}, kCanvasWidth);
-  form.keys.cursorY = std::clamp(form.keys.cursorY + dy, Single{0}, kCanvasHeight);
+  const TwipsXY d = DirectionOf(press.key);
+  form.keys.cursorX = std::clamp(form.keys.cursorX + d.x * step, Single{0}, kCanvasWidth);
+  form.keys.cursorY = std::clamp(form.keys.cursorY + d.y * step, Single{0}, kCanvasHeight);
   if (form.keys.carrying) Carry(form);
 }
 
