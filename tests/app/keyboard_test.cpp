@@ -62,7 +62,8 @@ TEST_F(Keys, TabVisitsEachStopAndKeysThereDoWhatClicksAndTheCanvasKeysDo) {
   }
   Press(Qt::Key_3), Press(Qt::Key_Return);  // an AND gate on the cursor (300, 270)
   EXPECT_TRUE(doc().Gates(0).GetUsed());
-  EXPECT_TRUE(MarkShown(QPoint(300, 262)) && MarkShown(QPoint(270, 270)));
+  EXPECT_TRUE(MarkShown(QPoint(300, 262))) << "the cross-hair";
+  EXPECT_TRUE(MarkShown(QPoint(270, 270))) << "the focus rectangle";
   Press(Qt::Key_M), Press(Qt::Key_Down), Press(Qt::Key_Escape);
   EXPECT_EQ(doc().Gates(0).GetY(), 3650) << "Escape puts a carried gate back";
   EXPECT_EQ(Press(Qt::Key_Tab)->objectName(), "TrashCan");

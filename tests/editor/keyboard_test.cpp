@@ -148,7 +148,8 @@ TEST_F(Keyboard, DeleteTakesTheFocusedGateWithItsLinksButNothingWhilePowered) {
   EXPECT_TRUE(doc.Gates(1).GetUsed());
   Power_Click(form);
   TrashCan_KeyDown(form);
-  EXPECT_FALSE(doc.Gates(1).GetUsed() || doc.Links(0).GetUsed());
+  EXPECT_FALSE(doc.Gates(1).GetUsed());
+  EXPECT_FALSE(doc.Links(0).GetUsed()) << "with its link";
   EXPECT_FALSE(screen.FocusMark().Visible());
 }
 
