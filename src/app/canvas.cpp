@@ -174,7 +174,7 @@ void Tessara_Frame::PaintLines(QPainter& painter) const {
   }
   if (linkFrom_) {
     painter.setPen(QPen(Qt::darkGray, 1, Qt::DashLine));
-    painter.drawLine(*linkFrom_, pointer_);
+    painter.drawLine(*linkFrom_, hasFocus() ? CrossHairSquare().center() : pointer_);
   }
 }
 
@@ -186,14 +186,17 @@ void Tessara_Frame::PaintMarks(QPainter& painter) const {
         TwipsRect(focusMark_.Left(), focusMark_.Top(), focusMark_.Size(), focusMark_.Size()));
   }
   if (crossHair_.Visible()) {
-    const QRect square =
-        TwipsRect(crossHair_.Left(), crossHair_.Top(), crossHair_.Size(), crossHair_.Size());
+    const QRect square = CrossHairSquare();
     const QPoint centre = square.center();
     painter.setPen(QPen(kKeyboardMarks, 1));
     painter.drawLine(square.left(), centre.y(), square.right(), centre.y());
     painter.drawLine(centre.x(), square.top(), centre.x(), square.bottom());
     painter.drawEllipse(centre, 3, 3);
   }
+}
+
+QRect Tessara_Frame::CrossHairSquare() const {
+  return TwipsRect(crossHair_.Left(), crossHair_.Top(), crossHair_.Size(), crossHair_.Size());
 }
 
 bool Tessara_Frame::IsBare(QPointF pos) const { return childAt(pos.toPoint()) == nullptr; }

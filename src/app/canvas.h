@@ -3,7 +3,8 @@
 // above every element, by a layer that lets the mouse through: thin and black, or
 // while powered and "Colour Wires" is on, by value (1 strong and two pixels wide, 0
 // black and one pixel). While a link is drawn a dashed line joins the point its
-// segment starts at to the pointer. Above the lines, while the canvas has the keyboard
+// segment starts at to the pointer, or with the keyboard focus to the keyboard's
+// cross-hair, where the next bend would go. Above the lines, while the canvas has the keyboard
 // focus, it draws the keyboard's focus rectangle and cross-hair. It takes the focus by
 // Tab (not by the mouse, so a mouse user sees no keyboard marks) and reports each key
 // the keyboard's commands take (editor/keyboard.h); screen readers hear it by the name
@@ -117,6 +118,7 @@ class Tessara_Frame : public QFrame {
   bool IsBare(QPointF pos) const;
   void PaintLines(QPainter& painter) const;
   void PaintMarks(QPainter& painter) const;
+  QRect CrossHairSquare() const;
   std::array<CanvasLine, kSlotCount> lines_;
   CanvasMark focusMark_, crossHair_;
   Phrase spoken_;
