@@ -1,5 +1,6 @@
-// A phrase of the core (io/phrases.h) in the window's language: its pattern translated
-// in its context, then filled with its arguments, which stay as they are.
+// A phrase of the core (io/phrases.h) in the window's language: each pattern translated
+// in its context, then filled with its parts in the window's language; names stay as
+// they are.
 #pragma once
 
 #include <QString>

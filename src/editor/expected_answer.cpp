@@ -48,7 +48,7 @@ void TakeExpectedBeside(Form& form, const std::string& circuitPath) {
 }
 
 Phrase CheckedAgainst(const ExpectedAnswer& expected) {
-  return {kContext, TESSARA_PHRASE("Comparison", "Checked against %1"), {expected.name}};
+  return Words(kContext, TESSARA_PHRASE("Comparison", "Checked against %1"), expected.name);
 }
 
 TableCheck CheckTable(const ExpectedAnswer& expected, const TruthTable& table) {
@@ -58,19 +58,18 @@ TableCheck CheckTable(const ExpectedAnswer& expected, const TruthTable& table) {
     return check;
   }
   const Grade grade = GradeTable(expected.table, table);
-  check.rows.assign(table.rows.size(), {false, {kContext, TESSARA_PHRASE("Comparison", "✓"), {}}});
+  check.rows.assign(table.rows.size(), {false, Words(kContext, TESSARA_PHRASE("Comparison", "✓"))});
   for (const RowDifference& difference : grade.differences) {
     check.rows[RowOf(difference.in)] = {
         true,
-        {kContext, TESSARA_PHRASE("Comparison", "expected %1"), {Spaced(difference.expected)}}};
+        Words(kContext, TESSARA_PHRASE("Comparison", "expected %1"), Spaced(difference.expected))};
   }
   const std::string rows = std::to_string(table.rows.size());
   if (grade.differences.empty()) {
-    check.summary = {kContext, TESSARA_PHRASE("Comparison", "All %1 rows match"), {rows}};
+    check.summary = Words(kContext, TESSARA_PHRASE("Comparison", "All %1 rows match"), rows);
   } else {
-    check.summary = {kContext,
-                     TESSARA_PHRASE("Comparison", "%1 of %2 rows differ"),
-                     {std::to_string(grade.differences.size()), rows}};
+    check.summary = Words(kContext, TESSARA_PHRASE("Comparison", "%1 of %2 rows differ"),
+                          std::to_string(grade.differences.size()), rows);
   }
   return check;
 }

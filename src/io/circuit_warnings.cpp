@@ -51,7 +51,7 @@ void GateWarnings(const Document& doc, Integer s, std::vector<CircuitWarning>& o
                  int input = -1) {
     args.insert(args.begin(), name);
     out.push_back(
-        {kFirstGateLine + s, {kWarningContext, pattern, std::move(args)}, problem, s, input});
+        {kFirstGateLine + s, WordsOfNames(kWarningContext, pattern, args), problem, s, input});
   };
   const int inputs = InputCount(g.GetType());
   for (int n = 0; n < inputs; ++n) {
@@ -75,7 +75,7 @@ void LinkWarnings(const Document& doc, Integer l, std::vector<CircuitWarning>& o
                  std::vector<std::string> args) {
     args.insert(args.begin(), std::to_string(l));
     out.push_back(
-        {kFirstLinkLine + l, {kWarningContext, pattern, std::move(args)}, problem, slot, -1, l});
+        {kFirstLinkLine + l, WordsOfNames(kWarningContext, pattern, args), problem, slot, -1, l});
   };
   const struct {
     Integer slot;

@@ -60,11 +60,11 @@ std::string WorkLimits::StopReason() const {
 std::optional<Phrase> CountsDiffer(const TruthTable& expected, std::size_t inputs,
                                    std::size_t outputs) {
   if (expected.inputs == inputs && expected.outputs == outputs) return std::nullopt;
-  return Phrase{"Grading",
-                TESSARA_PHRASE("Grading",
-                               "expected %1 inputs and %2 outputs, found %3 inputs and %4 outputs"),
-                {std::to_string(expected.inputs), std::to_string(expected.outputs),
-                 std::to_string(inputs), std::to_string(outputs)}};
+  return Words("Grading",
+               TESSARA_PHRASE("Grading",
+                              "expected %1 inputs and %2 outputs, found %3 inputs and %4 outputs"),
+               std::to_string(expected.inputs), std::to_string(expected.outputs),
+               std::to_string(inputs), std::to_string(outputs));
 }
 
 Grade GradeTable(const TruthTable& expected, const TruthTable& got) {
