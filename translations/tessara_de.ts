@@ -128,6 +128,49 @@
     </message>
 </context>
 <context>
+    <name>ElementPools</name>
+    <message>
+        <source>cross</source>
+        <translation>Kreuz</translation>
+    </message>
+    <message>
+        <source>link</source>
+        <translation>Verbindung</translation>
+    </message>
+    <message>
+        <source>AND</source>
+        <translation>AND</translation>
+    </message>
+    <message>
+        <source>NAND</source>
+        <translation>NAND</translation>
+    </message>
+    <message>
+        <source>OR</source>
+        <translation>OR</translation>
+    </message>
+    <message>
+        <source>NOR</source>
+        <translation>NOR</translation>
+    </message>
+    <message>
+        <source>NOT</source>
+        <translation>NOT</translation>
+    </message>
+    <message>
+        <source>XOR</source>
+        <translation>XOR</translation>
+    </message>
+    <message>
+        <source>input</source>
+        <translation>Eingang</translation>
+    </message>
+    <message>
+        <source>output</source>
+        <translation>Ausgang</translation>
+    </message>
+</context>
+<context>
     <name>Explanation</name>
     <message>
         <source>%1 = %2 at step %3</source>
@@ -171,10 +214,175 @@
     </message>
 </context>
 <context>
+    <name>Expressions</name>
+    <message>
+        <source>%1 = formula too long to write (over %2 characters)</source>
+        <translation>%1 = Formel zu lang zum Schreiben (über %2 Zeichen)</translation>
+    </message>
+    <message>
+        <source>%1  (feedback through %2)</source>
+        <translation>%1  (Rückkopplung über %2)</translation>
+    </message>
+    <message>
+        <source>%1 minimal = minimal form not computed above %2 inputs</source>
+        <translation>%1 minimal = Minimalform wird über %2 Eingängen nicht berechnet</translation>
+    </message>
+    <message>
+        <source>%1 minimal = not a function: %1 oscillates</source>
+        <translation>%1 minimal = keine Funktion: %1 schwingt</translation>
+    </message>
+    <message>
+        <source>%1 minimal = not a function: %1 oscillates in rows %2</source>
+        <translation>%1 minimal = keine Funktion: %1 schwingt in den Zeilen %2</translation>
+    </message>
+    <message>
+        <source>%1 minimal = %2</source>
+        <translation>%1 minimal = %2</translation>
+    </message>
+    <message>
+        <source>%1  (smallest found, not proved minimal)</source>
+        <translation>%1  (kleinste gefundene, nicht als minimal bewiesen)</translation>
+    </message>
+</context>
+<context>
     <name>Grading</name>
     <message>
         <source>expected %1 inputs and %2 outputs, found %3 inputs and %4 outputs</source>
         <translation>erwartet %1 Eingänge und %2 Ausgänge, gefunden %3 Eingänge und %4 Ausgänge</translation>
+    </message>
+</context>
+<context>
+    <name>Keyboard</name>
+    <message>
+        <source>Tab, Shift+Tab</source>
+        <translation>Tab, Umschalt+Tab</translation>
+    </message>
+    <message>
+        <source>Move between the palette, the canvas, the trash can, Power and prop</source>
+        <translation>Zwischen Palette, Zeichenfläche, Papierkorb, Einschalter und prop wechseln</translation>
+    </message>
+    <message>
+        <source>Arrows on the palette</source>
+        <translation>Pfeiltasten in der Palette</translation>
+    </message>
+    <message>
+        <source>Choose the tool in that direction</source>
+        <translation>Das Werkzeug in dieser Richtung wählen</translation>
+    </message>
+    <message>
+        <source>Arrows</source>
+        <translation>Pfeiltasten</translation>
+    </message>
+    <message>
+        <source>Focus the nearest gate or bend in that direction; while a link is drawn, the nearest gate it can end at; while moving, carry the gate 75 twips</source>
+        <translation>Das nächste Gatter oder den nächsten Knick in dieser Richtung fokussieren; beim Zeichnen einer Verbindung das nächste Gatter, an dem sie enden kann; beim Verschieben das Gatter um 75 Twips tragen</translation>
+    </message>
+    <message>
+        <source>Shift+Arrows</source>
+        <translation>Umschalt+Pfeiltasten</translation>
+    </message>
+    <message>
+        <source>Move the cross-hair (and a gate being moved) 75 twips</source>
+        <translation>Das Fadenkreuz (und ein Gatter, das verschoben wird) um 75 Twips bewegen</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Arrows</source>
+        <translation>Strg+Umschalt+Pfeiltasten</translation>
+    </message>
+    <message>
+        <source>Move the cross-hair (and a gate being moved) 15 twips</source>
+        <translation>Das Fadenkreuz (und ein Gatter, das verschoben wird) um 15 Twips bewegen</translation>
+    </message>
+    <message>
+        <source>1 to 0</source>
+        <translation>1 bis 0</translation>
+    </message>
+    <message>
+        <source>Choose the tools in the palette&apos;s order: cross, link, AND, NAND, OR, NOR, NOT, XOR, input, output</source>
+        <translation>Die Werkzeuge in der Reihenfolge der Palette wählen: Kreuz, Verbindung, AND, NAND, OR, NOR, NOT, XOR, Eingang, Ausgang</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Eingabe</translation>
+    </message>
+    <message>
+        <source>Place the chosen tool&apos;s gate at the cross-hair; while a link is drawn, end it at the focused gate&apos;s first free input; while moving, put the gate down</source>
+        <translation>Das Gatter des gewählten Werkzeugs am Fadenkreuz platzieren; beim Zeichnen einer Verbindung diese am ersten freien Eingang des fokussierten Gatters beenden; beim Verschieben das Gatter absetzen</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Leertaste</translation>
+    </message>
+    <message>
+        <source>Toggle the focused input while powered</source>
+        <translation>Den fokussierten Eingang bei eingeschalteter Schaltung umschalten</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>Turn the focused gate a quarter</source>
+        <translation>Das fokussierte Gatter um eine Vierteldrehung drehen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Entf</translation>
+    </message>
+    <message>
+        <source>Delete the focused gate with its links, or the link through the focused bend</source>
+        <translation>Das fokussierte Gatter mit seinen Verbindungen löschen oder die Verbindung durch den fokussierten Knick</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>Move the focused gate or bend: arrows carry it, Enter puts it down</source>
+        <translation>Das fokussierte Gatter oder den fokussierten Knick verschieben: Pfeiltasten tragen es, Eingabe setzt es ab</translation>
+    </message>
+    <message>
+        <source>L</source>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>Start a link at the focused gate&apos;s output, with the link tool</source>
+        <translation>Mit dem Verbindungswerkzeug eine Verbindung am Ausgang des fokussierten Gatters beginnen</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Bend the link being drawn at the cross-hair</source>
+        <translation>Die gerade gezeichnete Verbindung am Fadenkreuz knicken</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>prop: advance every signal one step</source>
+        <translation>prop: jedes Signal einen Schritt weiterschalten</translation>
+    </message>
+    <message>
+        <source>Enter, Space or Delete on the trash can</source>
+        <translation>Eingabe, Leertaste oder Entf auf dem Papierkorb</translation>
+    </message>
+    <message>
+        <source>Delete the gate or bend focused on the canvas</source>
+        <translation>Das Gatter oder den Knick löschen, der auf der Zeichenfläche im Fokus ist</translation>
+    </message>
+</context>
+<context>
+    <name>Lists</name>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -224,10 +432,6 @@
         <translation>Wiederholen</translation>
     </message>
     <message>
-        <source>Cancel Link</source>
-        <translation>Verbindung abbrechen</translation>
-    </message>
-    <message>
         <source>Step Back</source>
         <translation>Schritt zurück</translation>
     </message>
@@ -258,6 +462,14 @@
     <message>
         <source>Show Problems</source>
         <translation>Probleme zeigen</translation>
+    </message>
+    <message>
+        <source>Cancel the link being drawn or the gate being moved</source>
+        <translation>Gezeichnete Verbindung oder Verschieben abbrechen</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Tastatur</translation>
     </message>
 </context>
 <context>
@@ -307,6 +519,81 @@
     </message>
 </context>
 <context>
+    <name>Spoken</name>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>output %1</source>
+        <translation>Ausgang %1</translation>
+    </message>
+    <message>
+        <source>inputs from %1</source>
+        <translation>Eingänge von %1</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>input from %1</source>
+        <translation>Eingang von %1</translation>
+    </message>
+    <message>
+        <source>drives %1</source>
+        <translation>steuert %1</translation>
+    </message>
+    <message>
+        <source>%1 gate %2</source>
+        <translation>%1-Gatter %2</translation>
+    </message>
+    <message>
+        <source>input %1</source>
+        <translation>Eingang %1</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>nichts</translation>
+    </message>
+    <message>
+        <source>bend in the link from %1 to %2</source>
+        <translation>Knick in der Verbindung von %1 nach %2</translation>
+    </message>
+    <message>
+        <source>1 gate</source>
+        <translation>1 Gatter</translation>
+    </message>
+    <message>
+        <source>%1 gates</source>
+        <translation>%1 Gatter</translation>
+    </message>
+    <message>
+        <source>1 input</source>
+        <translation>1 Eingang</translation>
+    </message>
+    <message>
+        <source>%1 inputs</source>
+        <translation>%1 Eingänge</translation>
+    </message>
+    <message>
+        <source>1 output</source>
+        <translation>1 Ausgang</translation>
+    </message>
+    <message>
+        <source>%1 outputs</source>
+        <translation>%1 Ausgänge</translation>
+    </message>
+    <message>
+        <source>circuit: %1, %2, %3, not powered</source>
+        <translation>Schaltung: %1, %2, %3, ausgeschaltet</translation>
+    </message>
+    <message>
+        <source>circuit: %1, %2, %3, powered, step %4</source>
+        <translation>Schaltung: %1, %2, %3, eingeschaltet, Schritt %4</translation>
+    </message>
+</context>
+<context>
     <name>Warnings</name>
     <message>
         <source>%1 input %2 is not linked</source>
@@ -347,6 +634,14 @@
         <source>Tools</source>
         <translation>Werkzeuge</translation>
     </message>
+    <message>
+        <source>trash can</source>
+        <translation>Papierkorb</translation>
+    </message>
+    <message>
+        <source>Deletes the gate or bend focused on the canvas</source>
+        <translation>Löscht das Gatter oder den Knick, der auf der Zeichenfläche im Fokus ist</translation>
+    </message>
 </context>
 <context>
     <name>tessara::app::ExpressionsView</name>
@@ -360,6 +655,21 @@
     <message>
         <source>A Karnaugh map needs 2 to 4 inputs and an output; the circuit has %1 inputs and %2 outputs.</source>
         <translation>Ein KV-Diagramm braucht 2 bis 4 Eingänge und einen Ausgang; die Schaltung hat %1 Eingänge und %2 Ausgänge.</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::KeyboardHelp</name>
+    <message>
+        <source>Tessara - Keyboard</source>
+        <translation>Tessara - Tastatur</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <source>What they do</source>
+        <translation>Was sie tun</translation>
     </message>
 </context>
 <context>
@@ -378,6 +688,17 @@
     <message>
         <source>Outputs</source>
         <translation>Ausg.</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::TimelineView</name>
+    <message>
+        <source>timeline</source>
+        <translation>Zeitleiste</translation>
+    </message>
+    <message>
+        <source>step %1: %2</source>
+        <translation>Schritt %1: %2</translation>
     </message>
 </context>
 <context>

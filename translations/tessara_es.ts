@@ -128,6 +128,49 @@
     </message>
 </context>
 <context>
+    <name>ElementPools</name>
+    <message>
+        <source>cross</source>
+        <translation>cruz</translation>
+    </message>
+    <message>
+        <source>link</source>
+        <translation>conexión</translation>
+    </message>
+    <message>
+        <source>AND</source>
+        <translation>AND</translation>
+    </message>
+    <message>
+        <source>NAND</source>
+        <translation>NAND</translation>
+    </message>
+    <message>
+        <source>OR</source>
+        <translation>OR</translation>
+    </message>
+    <message>
+        <source>NOR</source>
+        <translation>NOR</translation>
+    </message>
+    <message>
+        <source>NOT</source>
+        <translation>NOT</translation>
+    </message>
+    <message>
+        <source>XOR</source>
+        <translation>XOR</translation>
+    </message>
+    <message>
+        <source>input</source>
+        <translation>entrada</translation>
+    </message>
+    <message>
+        <source>output</source>
+        <translation>salida</translation>
+    </message>
+</context>
+<context>
     <name>Explanation</name>
     <message>
         <source>%1 = %2 at step %3</source>
@@ -171,10 +214,175 @@
     </message>
 </context>
 <context>
+    <name>Expressions</name>
+    <message>
+        <source>%1 = formula too long to write (over %2 characters)</source>
+        <translation>%1 = fórmula demasiado larga para escribirla (más de %2 caracteres)</translation>
+    </message>
+    <message>
+        <source>%1  (feedback through %2)</source>
+        <translation>%1  (realimentación a través de %2)</translation>
+    </message>
+    <message>
+        <source>%1 minimal = minimal form not computed above %2 inputs</source>
+        <translation>%1 mínima = la forma mínima no se calcula con más de %2 entradas</translation>
+    </message>
+    <message>
+        <source>%1 minimal = not a function: %1 oscillates</source>
+        <translation>%1 mínima = no es una función: %1 oscila</translation>
+    </message>
+    <message>
+        <source>%1 minimal = not a function: %1 oscillates in rows %2</source>
+        <translation>%1 mínima = no es una función: %1 oscila en las filas %2</translation>
+    </message>
+    <message>
+        <source>%1 minimal = %2</source>
+        <translation>%1 mínima = %2</translation>
+    </message>
+    <message>
+        <source>%1  (smallest found, not proved minimal)</source>
+        <translation>%1  (la menor encontrada, no demostrada mínima)</translation>
+    </message>
+</context>
+<context>
     <name>Grading</name>
     <message>
         <source>expected %1 inputs and %2 outputs, found %3 inputs and %4 outputs</source>
         <translation>se esperaban %1 entradas y %2 salidas, hay %3 entradas y %4 salidas</translation>
+    </message>
+</context>
+<context>
+    <name>Keyboard</name>
+    <message>
+        <source>Tab, Shift+Tab</source>
+        <translation>Tab, Mayús+Tab</translation>
+    </message>
+    <message>
+        <source>Move between the palette, the canvas, the trash can, Power and prop</source>
+        <translation>Pasar entre la paleta, el lienzo, la papelera, el botón de encendido y prop</translation>
+    </message>
+    <message>
+        <source>Arrows on the palette</source>
+        <translation>Flechas en la paleta</translation>
+    </message>
+    <message>
+        <source>Choose the tool in that direction</source>
+        <translation>Elegir la herramienta en esa dirección</translation>
+    </message>
+    <message>
+        <source>Arrows</source>
+        <translation>Flechas</translation>
+    </message>
+    <message>
+        <source>Focus the nearest gate or bend in that direction; while a link is drawn, the nearest gate it can end at; while moving, carry the gate 75 twips</source>
+        <translation>Dar el foco a la puerta o al codo más cercano en esa dirección; al dibujar una conexión, a la puerta más cercana donde puede terminar; al mover, llevar la puerta 75 twips</translation>
+    </message>
+    <message>
+        <source>Shift+Arrows</source>
+        <translation>Mayús+Flechas</translation>
+    </message>
+    <message>
+        <source>Move the cross-hair (and a gate being moved) 75 twips</source>
+        <translation>Mover la cruz de selección (y la puerta que se está moviendo) 75 twips</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Arrows</source>
+        <translation>Ctrl+Mayús+Flechas</translation>
+    </message>
+    <message>
+        <source>Move the cross-hair (and a gate being moved) 15 twips</source>
+        <translation>Mover la cruz de selección (y la puerta que se está moviendo) 15 twips</translation>
+    </message>
+    <message>
+        <source>1 to 0</source>
+        <translation>1 a 0</translation>
+    </message>
+    <message>
+        <source>Choose the tools in the palette&apos;s order: cross, link, AND, NAND, OR, NOR, NOT, XOR, input, output</source>
+        <translation>Elegir las herramientas en el orden de la paleta: cruz, conexión, AND, NAND, OR, NOR, NOT, XOR, entrada, salida</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Intro</translation>
+    </message>
+    <message>
+        <source>Place the chosen tool&apos;s gate at the cross-hair; while a link is drawn, end it at the focused gate&apos;s first free input; while moving, put the gate down</source>
+        <translation>Colocar la puerta de la herramienta elegida en la cruz de selección; al dibujar una conexión, terminarla en la primera entrada libre de la puerta con el foco; al mover, soltar la puerta</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espacio</translation>
+    </message>
+    <message>
+        <source>Toggle the focused input while powered</source>
+        <translation>Conmutar la entrada con el foco con el circuito encendido</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>Turn the focused gate a quarter</source>
+        <translation>Girar un cuarto de vuelta la puerta con el foco</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supr</translation>
+    </message>
+    <message>
+        <source>Delete the focused gate with its links, or the link through the focused bend</source>
+        <translation>Borrar la puerta con el foco y sus conexiones, o la conexión que pasa por el codo con el foco</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>Move the focused gate or bend: arrows carry it, Enter puts it down</source>
+        <translation>Mover la puerta o el codo con el foco: las flechas lo llevan, Intro lo suelta</translation>
+    </message>
+    <message>
+        <source>L</source>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>Start a link at the focused gate&apos;s output, with the link tool</source>
+        <translation>Empezar una conexión en la salida de la puerta con el foco, con la herramienta de conexión</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Bend the link being drawn at the cross-hair</source>
+        <translation>Hacer un codo en la conexión que se dibuja, en la cruz de selección</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>prop: advance every signal one step</source>
+        <translation>prop: avanzar cada señal un paso</translation>
+    </message>
+    <message>
+        <source>Enter, Space or Delete on the trash can</source>
+        <translation>Intro, Espacio o Supr sobre la papelera</translation>
+    </message>
+    <message>
+        <source>Delete the gate or bend focused on the canvas</source>
+        <translation>Borrar la puerta o el codo que tiene el foco en el lienzo</translation>
+    </message>
+</context>
+<context>
+    <name>Lists</name>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -224,10 +432,6 @@
         <translation>Rehacer</translation>
     </message>
     <message>
-        <source>Cancel Link</source>
-        <translation>Cancelar conexión</translation>
-    </message>
-    <message>
         <source>Step Back</source>
         <translation>Paso atrás</translation>
     </message>
@@ -258,6 +462,14 @@
     <message>
         <source>Show Problems</source>
         <translation>Mostrar problemas</translation>
+    </message>
+    <message>
+        <source>Cancel the link being drawn or the gate being moved</source>
+        <translation>Cancelar la conexión o el movimiento en curso</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Teclado</translation>
     </message>
 </context>
 <context>
@@ -307,6 +519,81 @@
     </message>
 </context>
 <context>
+    <name>Spoken</name>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>output %1</source>
+        <translation>salida %1</translation>
+    </message>
+    <message>
+        <source>inputs from %1</source>
+        <translation>entradas desde %1</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>input from %1</source>
+        <translation>entrada desde %1</translation>
+    </message>
+    <message>
+        <source>drives %1</source>
+        <translation>alimenta %1</translation>
+    </message>
+    <message>
+        <source>%1 gate %2</source>
+        <translation>puerta %1 %2</translation>
+    </message>
+    <message>
+        <source>input %1</source>
+        <translation>entrada %1</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>nada</translation>
+    </message>
+    <message>
+        <source>bend in the link from %1 to %2</source>
+        <translation>codo en la conexión de %1 a %2</translation>
+    </message>
+    <message>
+        <source>1 gate</source>
+        <translation>1 puerta</translation>
+    </message>
+    <message>
+        <source>%1 gates</source>
+        <translation>%1 puertas</translation>
+    </message>
+    <message>
+        <source>1 input</source>
+        <translation>1 entrada</translation>
+    </message>
+    <message>
+        <source>%1 inputs</source>
+        <translation>%1 entradas</translation>
+    </message>
+    <message>
+        <source>1 output</source>
+        <translation>1 salida</translation>
+    </message>
+    <message>
+        <source>%1 outputs</source>
+        <translation>%1 salidas</translation>
+    </message>
+    <message>
+        <source>circuit: %1, %2, %3, not powered</source>
+        <translation>circuito: %1, %2, %3, apagado</translation>
+    </message>
+    <message>
+        <source>circuit: %1, %2, %3, powered, step %4</source>
+        <translation>circuito: %1, %2, %3, encendido, paso %4</translation>
+    </message>
+</context>
+<context>
     <name>Warnings</name>
     <message>
         <source>%1 input %2 is not linked</source>
@@ -347,6 +634,14 @@
         <source>Tools</source>
         <translation>Herramientas</translation>
     </message>
+    <message>
+        <source>trash can</source>
+        <translation>papelera</translation>
+    </message>
+    <message>
+        <source>Deletes the gate or bend focused on the canvas</source>
+        <translation>Borra la puerta o el codo que tiene el foco en el lienzo</translation>
+    </message>
 </context>
 <context>
     <name>tessara::app::ExpressionsView</name>
@@ -360,6 +655,21 @@
     <message>
         <source>A Karnaugh map needs 2 to 4 inputs and an output; the circuit has %1 inputs and %2 outputs.</source>
         <translation>Un mapa de Karnaugh necesita de 2 a 4 entradas y una salida; el circuito tiene %1 entradas y %2 salidas.</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::KeyboardHelp</name>
+    <message>
+        <source>Tessara - Keyboard</source>
+        <translation>Tessara - Teclado</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Teclas</translation>
+    </message>
+    <message>
+        <source>What they do</source>
+        <translation>Qué hacen</translation>
     </message>
 </context>
 <context>
@@ -378,6 +688,17 @@
     <message>
         <source>Outputs</source>
         <translation>Salida</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::TimelineView</name>
+    <message>
+        <source>timeline</source>
+        <translation>línea de tiempo</translation>
+    </message>
+    <message>
+        <source>step %1: %2</source>
+        <translation>paso %1: %2</translation>
     </message>
 </context>
 <context>

@@ -128,6 +128,49 @@
     </message>
 </context>
 <context>
+    <name>ElementPools</name>
+    <message>
+        <source>cross</source>
+        <translation>croix</translation>
+    </message>
+    <message>
+        <source>link</source>
+        <translation>connexion</translation>
+    </message>
+    <message>
+        <source>AND</source>
+        <translation>AND</translation>
+    </message>
+    <message>
+        <source>NAND</source>
+        <translation>NAND</translation>
+    </message>
+    <message>
+        <source>OR</source>
+        <translation>OR</translation>
+    </message>
+    <message>
+        <source>NOR</source>
+        <translation>NOR</translation>
+    </message>
+    <message>
+        <source>NOT</source>
+        <translation>NOT</translation>
+    </message>
+    <message>
+        <source>XOR</source>
+        <translation>XOR</translation>
+    </message>
+    <message>
+        <source>input</source>
+        <translation>entrée</translation>
+    </message>
+    <message>
+        <source>output</source>
+        <translation>sortie</translation>
+    </message>
+</context>
+<context>
     <name>Explanation</name>
     <message>
         <source>%1 = %2 at step %3</source>
@@ -171,10 +214,175 @@
     </message>
 </context>
 <context>
+    <name>Expressions</name>
+    <message>
+        <source>%1 = formula too long to write (over %2 characters)</source>
+        <translation>%1 = formule trop longue pour être écrite (plus de %2 caractères)</translation>
+    </message>
+    <message>
+        <source>%1  (feedback through %2)</source>
+        <translation>%1  (rétroaction par %2)</translation>
+    </message>
+    <message>
+        <source>%1 minimal = minimal form not computed above %2 inputs</source>
+        <translation>%1 minimale = forme minimale non calculée au-delà de %2 entrées</translation>
+    </message>
+    <message>
+        <source>%1 minimal = not a function: %1 oscillates</source>
+        <translation>%1 minimale = pas une fonction : %1 oscille</translation>
+    </message>
+    <message>
+        <source>%1 minimal = not a function: %1 oscillates in rows %2</source>
+        <translation>%1 minimale = pas une fonction : %1 oscille aux lignes %2</translation>
+    </message>
+    <message>
+        <source>%1 minimal = %2</source>
+        <translation>%1 minimale = %2</translation>
+    </message>
+    <message>
+        <source>%1  (smallest found, not proved minimal)</source>
+        <translation>%1  (la plus petite trouvée, minimalité non prouvée)</translation>
+    </message>
+</context>
+<context>
     <name>Grading</name>
     <message>
         <source>expected %1 inputs and %2 outputs, found %3 inputs and %4 outputs</source>
         <translation>attendu %1 entrées et %2 sorties, trouvé %3 entrées et %4 sorties</translation>
+    </message>
+</context>
+<context>
+    <name>Keyboard</name>
+    <message>
+        <source>Tab, Shift+Tab</source>
+        <translation>Tab, Maj+Tab</translation>
+    </message>
+    <message>
+        <source>Move between the palette, the canvas, the trash can, Power and prop</source>
+        <translation>Passer de la palette au plan de travail, à la corbeille, au bouton d&apos;alimentation et à prop</translation>
+    </message>
+    <message>
+        <source>Arrows on the palette</source>
+        <translation>Flèches dans la palette</translation>
+    </message>
+    <message>
+        <source>Choose the tool in that direction</source>
+        <translation>Choisir l&apos;outil dans cette direction</translation>
+    </message>
+    <message>
+        <source>Arrows</source>
+        <translation>Flèches</translation>
+    </message>
+    <message>
+        <source>Focus the nearest gate or bend in that direction; while a link is drawn, the nearest gate it can end at; while moving, carry the gate 75 twips</source>
+        <translation>Donner le focus à la porte ou au coude le plus proche dans cette direction ; pendant le tracé d&apos;une connexion, à la porte la plus proche où elle peut finir ; pendant un déplacement, porter la porte de 75 twips</translation>
+    </message>
+    <message>
+        <source>Shift+Arrows</source>
+        <translation>Maj+Flèches</translation>
+    </message>
+    <message>
+        <source>Move the cross-hair (and a gate being moved) 75 twips</source>
+        <translation>Déplacer le réticule (et la porte en cours de déplacement) de 75 twips</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Arrows</source>
+        <translation>Ctrl+Maj+Flèches</translation>
+    </message>
+    <message>
+        <source>Move the cross-hair (and a gate being moved) 15 twips</source>
+        <translation>Déplacer le réticule (et la porte en cours de déplacement) de 15 twips</translation>
+    </message>
+    <message>
+        <source>1 to 0</source>
+        <translation>1 à 0</translation>
+    </message>
+    <message>
+        <source>Choose the tools in the palette&apos;s order: cross, link, AND, NAND, OR, NOR, NOT, XOR, input, output</source>
+        <translation>Choisir les outils dans l&apos;ordre de la palette : croix, connexion, AND, NAND, OR, NOR, NOT, XOR, entrée, sortie</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Entrée</translation>
+    </message>
+    <message>
+        <source>Place the chosen tool&apos;s gate at the cross-hair; while a link is drawn, end it at the focused gate&apos;s first free input; while moving, put the gate down</source>
+        <translation>Placer la porte de l&apos;outil choisi au réticule ; pendant le tracé d&apos;une connexion, la terminer à la première entrée libre de la porte qui a le focus ; pendant un déplacement, poser la porte</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espace</translation>
+    </message>
+    <message>
+        <source>Toggle the focused input while powered</source>
+        <translation>Basculer l&apos;entrée qui a le focus quand le circuit est allumé</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>Turn the focused gate a quarter</source>
+        <translation>Tourner d&apos;un quart de tour la porte qui a le focus</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Suppr</translation>
+    </message>
+    <message>
+        <source>Delete the focused gate with its links, or the link through the focused bend</source>
+        <translation>Supprimer la porte qui a le focus avec ses connexions, ou la connexion qui passe par le coude qui a le focus</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>Move the focused gate or bend: arrows carry it, Enter puts it down</source>
+        <translation>Déplacer la porte ou le coude qui a le focus : les flèches le portent, Entrée le pose</translation>
+    </message>
+    <message>
+        <source>L</source>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>Start a link at the focused gate&apos;s output, with the link tool</source>
+        <translation>Commencer une connexion à la sortie de la porte qui a le focus, avec l&apos;outil connexion</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Bend the link being drawn at the cross-hair</source>
+        <translation>Faire un coude à la connexion en cours de tracé, au réticule</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>prop: advance every signal one step</source>
+        <translation>prop : avancer chaque signal d&apos;une étape</translation>
+    </message>
+    <message>
+        <source>Enter, Space or Delete on the trash can</source>
+        <translation>Entrée, Espace ou Suppr sur la corbeille</translation>
+    </message>
+    <message>
+        <source>Delete the gate or bend focused on the canvas</source>
+        <translation>Supprimer la porte ou le coude qui a le focus sur le plan de travail</translation>
+    </message>
+</context>
+<context>
+    <name>Lists</name>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -224,10 +432,6 @@
         <translation>Rétablir</translation>
     </message>
     <message>
-        <source>Cancel Link</source>
-        <translation>Annuler la connexion</translation>
-    </message>
-    <message>
         <source>Step Back</source>
         <translation>Étape précédente</translation>
     </message>
@@ -258,6 +462,14 @@
     <message>
         <source>Show Problems</source>
         <translation>Afficher les problèmes</translation>
+    </message>
+    <message>
+        <source>Cancel the link being drawn or the gate being moved</source>
+        <translation>Annuler la connexion ou le déplacement en cours</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Clavier</translation>
     </message>
 </context>
 <context>
@@ -307,6 +519,81 @@
     </message>
 </context>
 <context>
+    <name>Spoken</name>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>output %1</source>
+        <translation>sortie %1</translation>
+    </message>
+    <message>
+        <source>inputs from %1</source>
+        <translation>entrées venant de %1</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>input from %1</source>
+        <translation>entrée venant de %1</translation>
+    </message>
+    <message>
+        <source>drives %1</source>
+        <translation>commande %1</translation>
+    </message>
+    <message>
+        <source>%1 gate %2</source>
+        <translation>porte %1 %2</translation>
+    </message>
+    <message>
+        <source>input %1</source>
+        <translation>entrée %1</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>rien</translation>
+    </message>
+    <message>
+        <source>bend in the link from %1 to %2</source>
+        <translation>coude dans la connexion de %1 à %2</translation>
+    </message>
+    <message>
+        <source>1 gate</source>
+        <translation>1 porte</translation>
+    </message>
+    <message>
+        <source>%1 gates</source>
+        <translation>%1 portes</translation>
+    </message>
+    <message>
+        <source>1 input</source>
+        <translation>1 entrée</translation>
+    </message>
+    <message>
+        <source>%1 inputs</source>
+        <translation>%1 entrées</translation>
+    </message>
+    <message>
+        <source>1 output</source>
+        <translation>1 sortie</translation>
+    </message>
+    <message>
+        <source>%1 outputs</source>
+        <translation>%1 sorties</translation>
+    </message>
+    <message>
+        <source>circuit: %1, %2, %3, not powered</source>
+        <translation>circuit : %1, %2, %3, éteint</translation>
+    </message>
+    <message>
+        <source>circuit: %1, %2, %3, powered, step %4</source>
+        <translation>circuit : %1, %2, %3, allumé, étape %4</translation>
+    </message>
+</context>
+<context>
     <name>Warnings</name>
     <message>
         <source>%1 input %2 is not linked</source>
@@ -347,6 +634,14 @@
         <source>Tools</source>
         <translation>Outils</translation>
     </message>
+    <message>
+        <source>trash can</source>
+        <translation>corbeille</translation>
+    </message>
+    <message>
+        <source>Deletes the gate or bend focused on the canvas</source>
+        <translation>Supprime la porte ou le coude qui a le focus sur le plan de travail</translation>
+    </message>
 </context>
 <context>
     <name>tessara::app::ExpressionsView</name>
@@ -360,6 +655,21 @@
     <message>
         <source>A Karnaugh map needs 2 to 4 inputs and an output; the circuit has %1 inputs and %2 outputs.</source>
         <translation>Un tableau de Karnaugh demande 2 à 4 entrées et une sortie ; le circuit a %1 entrées et %2 sorties.</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::KeyboardHelp</name>
+    <message>
+        <source>Tessara - Keyboard</source>
+        <translation>Tessara - Clavier</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Touches</translation>
+    </message>
+    <message>
+        <source>What they do</source>
+        <translation>Ce qu&apos;elles font</translation>
     </message>
 </context>
 <context>
@@ -378,6 +688,17 @@
     <message>
         <source>Outputs</source>
         <translation>Sorties</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::TimelineView</name>
+    <message>
+        <source>timeline</source>
+        <translation>chronogramme</translation>
+    </message>
+    <message>
+        <source>step %1: %2</source>
+        <translation>étape %1 : %2</translation>
     </message>
 </context>
 <context>

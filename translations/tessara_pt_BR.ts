@@ -128,6 +128,49 @@
     </message>
 </context>
 <context>
+    <name>ElementPools</name>
+    <message>
+        <source>cross</source>
+        <translation>cruz</translation>
+    </message>
+    <message>
+        <source>link</source>
+        <translation>conexão</translation>
+    </message>
+    <message>
+        <source>AND</source>
+        <translation>AND</translation>
+    </message>
+    <message>
+        <source>NAND</source>
+        <translation>NAND</translation>
+    </message>
+    <message>
+        <source>OR</source>
+        <translation>OR</translation>
+    </message>
+    <message>
+        <source>NOR</source>
+        <translation>NOR</translation>
+    </message>
+    <message>
+        <source>NOT</source>
+        <translation>NOT</translation>
+    </message>
+    <message>
+        <source>XOR</source>
+        <translation>XOR</translation>
+    </message>
+    <message>
+        <source>input</source>
+        <translation>entrada</translation>
+    </message>
+    <message>
+        <source>output</source>
+        <translation>saída</translation>
+    </message>
+</context>
+<context>
     <name>Explanation</name>
     <message>
         <source>%1 = %2 at step %3</source>
@@ -171,10 +214,175 @@
     </message>
 </context>
 <context>
+    <name>Expressions</name>
+    <message>
+        <source>%1 = formula too long to write (over %2 characters)</source>
+        <translation>%1 = fórmula longa demais para escrever (mais de %2 caracteres)</translation>
+    </message>
+    <message>
+        <source>%1  (feedback through %2)</source>
+        <translation>%1  (realimentação por %2)</translation>
+    </message>
+    <message>
+        <source>%1 minimal = minimal form not computed above %2 inputs</source>
+        <translation>%1 mínima = a forma mínima não é calculada acima de %2 entradas</translation>
+    </message>
+    <message>
+        <source>%1 minimal = not a function: %1 oscillates</source>
+        <translation>%1 mínima = não é uma função: %1 oscila</translation>
+    </message>
+    <message>
+        <source>%1 minimal = not a function: %1 oscillates in rows %2</source>
+        <translation>%1 mínima = não é uma função: %1 oscila nas linhas %2</translation>
+    </message>
+    <message>
+        <source>%1 minimal = %2</source>
+        <translation>%1 mínima = %2</translation>
+    </message>
+    <message>
+        <source>%1  (smallest found, not proved minimal)</source>
+        <translation>%1  (a menor encontrada, não provada mínima)</translation>
+    </message>
+</context>
+<context>
     <name>Grading</name>
     <message>
         <source>expected %1 inputs and %2 outputs, found %3 inputs and %4 outputs</source>
         <translation>esperadas %1 entradas e %2 saídas, encontradas %3 entradas e %4 saídas</translation>
+    </message>
+</context>
+<context>
+    <name>Keyboard</name>
+    <message>
+        <source>Tab, Shift+Tab</source>
+        <translation>Tab, Shift+Tab</translation>
+    </message>
+    <message>
+        <source>Move between the palette, the canvas, the trash can, Power and prop</source>
+        <translation>Alternar entre a paleta, a área de desenho, a lixeira, o botão de ligar e prop</translation>
+    </message>
+    <message>
+        <source>Arrows on the palette</source>
+        <translation>Setas na paleta</translation>
+    </message>
+    <message>
+        <source>Choose the tool in that direction</source>
+        <translation>Escolher a ferramenta nessa direção</translation>
+    </message>
+    <message>
+        <source>Arrows</source>
+        <translation>Setas</translation>
+    </message>
+    <message>
+        <source>Focus the nearest gate or bend in that direction; while a link is drawn, the nearest gate it can end at; while moving, carry the gate 75 twips</source>
+        <translation>Focar a porta ou a dobra mais próxima nessa direção; ao desenhar uma conexão, a porta mais próxima onde ela pode terminar; ao mover, levar a porta 75 twips</translation>
+    </message>
+    <message>
+        <source>Shift+Arrows</source>
+        <translation>Shift+Setas</translation>
+    </message>
+    <message>
+        <source>Move the cross-hair (and a gate being moved) 75 twips</source>
+        <translation>Mover a mira (e a porta sendo movida) 75 twips</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Arrows</source>
+        <translation>Ctrl+Shift+Setas</translation>
+    </message>
+    <message>
+        <source>Move the cross-hair (and a gate being moved) 15 twips</source>
+        <translation>Mover a mira (e a porta sendo movida) 15 twips</translation>
+    </message>
+    <message>
+        <source>1 to 0</source>
+        <translation>1 a 0</translation>
+    </message>
+    <message>
+        <source>Choose the tools in the palette&apos;s order: cross, link, AND, NAND, OR, NOR, NOT, XOR, input, output</source>
+        <translation>Escolher as ferramentas na ordem da paleta: cruz, conexão, AND, NAND, OR, NOR, NOT, XOR, entrada, saída</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Place the chosen tool&apos;s gate at the cross-hair; while a link is drawn, end it at the focused gate&apos;s first free input; while moving, put the gate down</source>
+        <translation>Colocar a porta da ferramenta escolhida na mira; ao desenhar uma conexão, terminá-la na primeira entrada livre da porta em foco; ao mover, soltar a porta</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espaço</translation>
+    </message>
+    <message>
+        <source>Toggle the focused input while powered</source>
+        <translation>Alternar a entrada em foco com o circuito ligado</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>Turn the focused gate a quarter</source>
+        <translation>Girar um quarto de volta a porta em foco</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Delete the focused gate with its links, or the link through the focused bend</source>
+        <translation>Apagar a porta em foco com suas conexões, ou a conexão que passa pela dobra em foco</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>Move the focused gate or bend: arrows carry it, Enter puts it down</source>
+        <translation>Mover a porta ou a dobra em foco: as setas a levam, Enter a solta</translation>
+    </message>
+    <message>
+        <source>L</source>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>Start a link at the focused gate&apos;s output, with the link tool</source>
+        <translation>Começar uma conexão na saída da porta em foco, com a ferramenta de conexão</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Bend the link being drawn at the cross-hair</source>
+        <translation>Fazer uma dobra na conexão sendo desenhada, na mira</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>prop: advance every signal one step</source>
+        <translation>prop: avançar cada sinal um passo</translation>
+    </message>
+    <message>
+        <source>Enter, Space or Delete on the trash can</source>
+        <translation>Enter, Espaço ou Delete na lixeira</translation>
+    </message>
+    <message>
+        <source>Delete the gate or bend focused on the canvas</source>
+        <translation>Apagar a porta ou a dobra em foco na área de desenho</translation>
+    </message>
+</context>
+<context>
+    <name>Lists</name>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 e %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -224,10 +432,6 @@
         <translation>Refazer</translation>
     </message>
     <message>
-        <source>Cancel Link</source>
-        <translation>Cancelar conexão</translation>
-    </message>
-    <message>
         <source>Step Back</source>
         <translation>Voltar um passo</translation>
     </message>
@@ -258,6 +462,14 @@
     <message>
         <source>Show Problems</source>
         <translation>Mostrar problemas</translation>
+    </message>
+    <message>
+        <source>Cancel the link being drawn or the gate being moved</source>
+        <translation>Cancelar a conexão ou o movimento em curso</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Teclado</translation>
     </message>
 </context>
 <context>
@@ -307,6 +519,81 @@
     </message>
 </context>
 <context>
+    <name>Spoken</name>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>output %1</source>
+        <translation>saída %1</translation>
+    </message>
+    <message>
+        <source>inputs from %1</source>
+        <translation>entradas vindas de %1</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 e %2</translation>
+    </message>
+    <message>
+        <source>input from %1</source>
+        <translation>entrada vinda de %1</translation>
+    </message>
+    <message>
+        <source>drives %1</source>
+        <translation>alimenta %1</translation>
+    </message>
+    <message>
+        <source>%1 gate %2</source>
+        <translation>porta %1 %2</translation>
+    </message>
+    <message>
+        <source>input %1</source>
+        <translation>entrada %1</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>nada</translation>
+    </message>
+    <message>
+        <source>bend in the link from %1 to %2</source>
+        <translation>dobra na conexão de %1 para %2</translation>
+    </message>
+    <message>
+        <source>1 gate</source>
+        <translation>1 porta</translation>
+    </message>
+    <message>
+        <source>%1 gates</source>
+        <translation>%1 portas</translation>
+    </message>
+    <message>
+        <source>1 input</source>
+        <translation>1 entrada</translation>
+    </message>
+    <message>
+        <source>%1 inputs</source>
+        <translation>%1 entradas</translation>
+    </message>
+    <message>
+        <source>1 output</source>
+        <translation>1 saída</translation>
+    </message>
+    <message>
+        <source>%1 outputs</source>
+        <translation>%1 saídas</translation>
+    </message>
+    <message>
+        <source>circuit: %1, %2, %3, not powered</source>
+        <translation>circuito: %1, %2, %3, desligado</translation>
+    </message>
+    <message>
+        <source>circuit: %1, %2, %3, powered, step %4</source>
+        <translation>circuito: %1, %2, %3, ligado, passo %4</translation>
+    </message>
+</context>
+<context>
     <name>Warnings</name>
     <message>
         <source>%1 input %2 is not linked</source>
@@ -347,6 +634,14 @@
         <source>Tools</source>
         <translation>Ferramentas</translation>
     </message>
+    <message>
+        <source>trash can</source>
+        <translation>lixeira</translation>
+    </message>
+    <message>
+        <source>Deletes the gate or bend focused on the canvas</source>
+        <translation>Apaga a porta ou a dobra em foco na área de desenho</translation>
+    </message>
 </context>
 <context>
     <name>tessara::app::ExpressionsView</name>
@@ -360,6 +655,21 @@
     <message>
         <source>A Karnaugh map needs 2 to 4 inputs and an output; the circuit has %1 inputs and %2 outputs.</source>
         <translation>Um mapa de Karnaugh precisa de 2 a 4 entradas e uma saída; o circuito tem %1 entradas e %2 saídas.</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::KeyboardHelp</name>
+    <message>
+        <source>Tessara - Keyboard</source>
+        <translation>Tessara - Teclado</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Teclas</translation>
+    </message>
+    <message>
+        <source>What they do</source>
+        <translation>O que fazem</translation>
     </message>
 </context>
 <context>
@@ -378,6 +688,17 @@
     <message>
         <source>Outputs</source>
         <translation>Saída</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::TimelineView</name>
+    <message>
+        <source>timeline</source>
+        <translation>linha do tempo</translation>
+    </message>
+    <message>
+        <source>step %1: %2</source>
+        <translation>passo %1: %2</translation>
     </message>
 </context>
 <context>

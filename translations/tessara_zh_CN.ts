@@ -128,6 +128,49 @@
     </message>
 </context>
 <context>
+    <name>ElementPools</name>
+    <message>
+        <source>cross</source>
+        <translation>十字</translation>
+    </message>
+    <message>
+        <source>link</source>
+        <translation>连线</translation>
+    </message>
+    <message>
+        <source>AND</source>
+        <translation>AND</translation>
+    </message>
+    <message>
+        <source>NAND</source>
+        <translation>NAND</translation>
+    </message>
+    <message>
+        <source>OR</source>
+        <translation>OR</translation>
+    </message>
+    <message>
+        <source>NOR</source>
+        <translation>NOR</translation>
+    </message>
+    <message>
+        <source>NOT</source>
+        <translation>NOT</translation>
+    </message>
+    <message>
+        <source>XOR</source>
+        <translation>XOR</translation>
+    </message>
+    <message>
+        <source>input</source>
+        <translation>输入</translation>
+    </message>
+    <message>
+        <source>output</source>
+        <translation>输出</translation>
+    </message>
+</context>
+<context>
     <name>Explanation</name>
     <message>
         <source>%1 = %2 at step %3</source>
@@ -171,10 +214,175 @@
     </message>
 </context>
 <context>
+    <name>Expressions</name>
+    <message>
+        <source>%1 = formula too long to write (over %2 characters)</source>
+        <translation>%1 = 公式太长，无法写出（超过 %2 个字符）</translation>
+    </message>
+    <message>
+        <source>%1  (feedback through %2)</source>
+        <translation>%1  （经由 %2 反馈）</translation>
+    </message>
+    <message>
+        <source>%1 minimal = minimal form not computed above %2 inputs</source>
+        <translation>%1 最简 = 超过 %2 个输入时不计算最简式</translation>
+    </message>
+    <message>
+        <source>%1 minimal = not a function: %1 oscillates</source>
+        <translation>%1 最简 = 不是函数：%1 振荡</translation>
+    </message>
+    <message>
+        <source>%1 minimal = not a function: %1 oscillates in rows %2</source>
+        <translation>%1 最简 = 不是函数：%1 在第 %2 行振荡</translation>
+    </message>
+    <message>
+        <source>%1 minimal = %2</source>
+        <translation>%1 最简 = %2</translation>
+    </message>
+    <message>
+        <source>%1  (smallest found, not proved minimal)</source>
+        <translation>%1  （找到的最小式，未证明最简）</translation>
+    </message>
+</context>
+<context>
     <name>Grading</name>
     <message>
         <source>expected %1 inputs and %2 outputs, found %3 inputs and %4 outputs</source>
         <translation>应有 %1 个输入和 %2 个输出，实际有 %3 个输入和 %4 个输出</translation>
+    </message>
+</context>
+<context>
+    <name>Keyboard</name>
+    <message>
+        <source>Tab, Shift+Tab</source>
+        <translation>Tab、Shift+Tab</translation>
+    </message>
+    <message>
+        <source>Move between the palette, the canvas, the trash can, Power and prop</source>
+        <translation>在工具栏、画布、垃圾桶、电源按钮和 prop 之间切换</translation>
+    </message>
+    <message>
+        <source>Arrows on the palette</source>
+        <translation>在工具栏上按方向键</translation>
+    </message>
+    <message>
+        <source>Choose the tool in that direction</source>
+        <translation>选择该方向上的工具</translation>
+    </message>
+    <message>
+        <source>Arrows</source>
+        <translation>方向键</translation>
+    </message>
+    <message>
+        <source>Focus the nearest gate or bend in that direction; while a link is drawn, the nearest gate it can end at; while moving, carry the gate 75 twips</source>
+        <translation>聚焦该方向上最近的门或折点；画连线时，聚焦它可以连接到的最近的门；移动时，把门移动 75 缇</translation>
+    </message>
+    <message>
+        <source>Shift+Arrows</source>
+        <translation>Shift+方向键</translation>
+    </message>
+    <message>
+        <source>Move the cross-hair (and a gate being moved) 75 twips</source>
+        <translation>把十字光标（以及正在移动的门）移动 75 缇</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Arrows</source>
+        <translation>Ctrl+Shift+方向键</translation>
+    </message>
+    <message>
+        <source>Move the cross-hair (and a gate being moved) 15 twips</source>
+        <translation>把十字光标（以及正在移动的门）移动 15 缇</translation>
+    </message>
+    <message>
+        <source>1 to 0</source>
+        <translation>1 到 0</translation>
+    </message>
+    <message>
+        <source>Choose the tools in the palette&apos;s order: cross, link, AND, NAND, OR, NOR, NOT, XOR, input, output</source>
+        <translation>按工具栏的顺序选择工具：十字、连线、AND、NAND、OR、NOR、NOT、XOR、输入、输出</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Place the chosen tool&apos;s gate at the cross-hair; while a link is drawn, end it at the focused gate&apos;s first free input; while moving, put the gate down</source>
+        <translation>在十字光标处放置所选工具的门；画连线时，把它连到获得焦点的门的第一个空闲输入；移动时，放下门</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>空格</translation>
+    </message>
+    <message>
+        <source>Toggle the focused input while powered</source>
+        <translation>通电时切换获得焦点的输入</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>Turn the focused gate a quarter</source>
+        <translation>把获得焦点的门旋转四分之一圈</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Delete the focused gate with its links, or the link through the focused bend</source>
+        <translation>删除获得焦点的门及其连线，或经过获得焦点的折点的连线</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>Move the focused gate or bend: arrows carry it, Enter puts it down</source>
+        <translation>移动获得焦点的门或折点：方向键移动它，Enter 放下它</translation>
+    </message>
+    <message>
+        <source>L</source>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>Start a link at the focused gate&apos;s output, with the link tool</source>
+        <translation>用连线工具从获得焦点的门的输出端开始连线</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Bend the link being drawn at the cross-hair</source>
+        <translation>在十字光标处给正在画的连线加一个折点</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>prop: advance every signal one step</source>
+        <translation>prop：每个信号前进一步</translation>
+    </message>
+    <message>
+        <source>Enter, Space or Delete on the trash can</source>
+        <translation>在垃圾桶上按 Enter、空格或 Delete</translation>
+    </message>
+    <message>
+        <source>Delete the gate or bend focused on the canvas</source>
+        <translation>删除画布上获得焦点的门或折点</translation>
+    </message>
+</context>
+<context>
+    <name>Lists</name>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1和%2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1、%2</translation>
     </message>
 </context>
 <context>
@@ -224,10 +432,6 @@
         <translation>重做</translation>
     </message>
     <message>
-        <source>Cancel Link</source>
-        <translation>取消连线</translation>
-    </message>
-    <message>
         <source>Step Back</source>
         <translation>后退一步</translation>
     </message>
@@ -258,6 +462,14 @@
     <message>
         <source>Show Problems</source>
         <translation>显示问题</translation>
+    </message>
+    <message>
+        <source>Cancel the link being drawn or the gate being moved</source>
+        <translation>取消正在画的连线或正在移动的门</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>键盘</translation>
     </message>
 </context>
 <context>
@@ -307,6 +519,81 @@
     </message>
 </context>
 <context>
+    <name>Spoken</name>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1，%2</translation>
+    </message>
+    <message>
+        <source>output %1</source>
+        <translation>输出 %1</translation>
+    </message>
+    <message>
+        <source>inputs from %1</source>
+        <translation>输入来自 %1</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1和%2</translation>
+    </message>
+    <message>
+        <source>input from %1</source>
+        <translation>输入来自 %1</translation>
+    </message>
+    <message>
+        <source>drives %1</source>
+        <translation>驱动 %1</translation>
+    </message>
+    <message>
+        <source>%1 gate %2</source>
+        <translation>%1 门 %2</translation>
+    </message>
+    <message>
+        <source>input %1</source>
+        <translation>输入 %1</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>bend in the link from %1 to %2</source>
+        <translation>从 %1 到 %2 的连线上的折点</translation>
+    </message>
+    <message>
+        <source>1 gate</source>
+        <translation>1 个门</translation>
+    </message>
+    <message>
+        <source>%1 gates</source>
+        <translation>%1 个门</translation>
+    </message>
+    <message>
+        <source>1 input</source>
+        <translation>1 个输入</translation>
+    </message>
+    <message>
+        <source>%1 inputs</source>
+        <translation>%1 个输入</translation>
+    </message>
+    <message>
+        <source>1 output</source>
+        <translation>1 个输出</translation>
+    </message>
+    <message>
+        <source>%1 outputs</source>
+        <translation>%1 个输出</translation>
+    </message>
+    <message>
+        <source>circuit: %1, %2, %3, not powered</source>
+        <translation>电路：%1，%2，%3，未通电</translation>
+    </message>
+    <message>
+        <source>circuit: %1, %2, %3, powered, step %4</source>
+        <translation>电路：%1，%2，%3，已通电，第 %4 步</translation>
+    </message>
+</context>
+<context>
     <name>Warnings</name>
     <message>
         <source>%1 input %2 is not linked</source>
@@ -347,6 +634,14 @@
         <source>Tools</source>
         <translation>工具</translation>
     </message>
+    <message>
+        <source>trash can</source>
+        <translation>垃圾桶</translation>
+    </message>
+    <message>
+        <source>Deletes the gate or bend focused on the canvas</source>
+        <translation>删除画布上获得焦点的门或折点</translation>
+    </message>
 </context>
 <context>
     <name>tessara::app::ExpressionsView</name>
@@ -360,6 +655,21 @@
     <message>
         <source>A Karnaugh map needs 2 to 4 inputs and an output; the circuit has %1 inputs and %2 outputs.</source>
         <translation>卡诺图需要 2 到 4 个输入和一个输出；电路有 %1 个输入和 %2 个输出。</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::KeyboardHelp</name>
+    <message>
+        <source>Tessara - Keyboard</source>
+        <translation>Tessara - 键盘</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>按键</translation>
+    </message>
+    <message>
+        <source>What they do</source>
+        <translation>作用</translation>
     </message>
 </context>
 <context>
@@ -378,6 +688,17 @@
     <message>
         <source>Outputs</source>
         <translation>输出</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::TimelineView</name>
+    <message>
+        <source>timeline</source>
+        <translation>时序图</translation>
+    </message>
+    <message>
+        <source>step %1: %2</source>
+        <translation>第 %1 步：%2</translation>
     </message>
 </context>
 <context>

@@ -50,8 +50,8 @@ struct ShownWindow {
 
 void BM_DisplayObjectsFullCircuit(benchmark::State& state) {
   ShownWindow shown;
-  const Document& doc = shown.window.form().doc;
-  for (auto _ : state) DisplayObjects(doc, shown.window);
+  const Form& form = shown.window.form();
+  for (auto _ : state) DisplayObjects(form, shown.window);
 }
 BENCHMARK(BM_DisplayObjectsFullCircuit)->Unit(benchmark::kMicrosecond);
 
@@ -60,8 +60,8 @@ BENCHMARK(BM_DisplayObjectsFullCircuit)->Unit(benchmark::kMicrosecond);
 void BM_DisplayObjectsFullCircuitMarked(benchmark::State& state) {
   ShownWindow shown;
   shown.window.form().doc.PowerOn = false;
-  const Document& doc = shown.window.form().doc;
-  for (auto _ : state) DisplayObjects(doc, shown.window);
+  const Form& form = shown.window.form();
+  for (auto _ : state) DisplayObjects(form, shown.window);
   state.counters["marks"] = static_cast<double>(shown.window.ProblemMarks().Marks().size());
 }
 BENCHMARK(BM_DisplayObjectsFullCircuitMarked)->Unit(benchmark::kMicrosecond);
@@ -77,7 +77,7 @@ void BM_DisplayObjectsFullCircuitAllMoved(benchmark::State& state) {
       g.ReadData(g.GetX() + step, g.GetY(), true, g.GetOrientation());
     }
     step = -step;
-    DisplayObjects(doc, shown.window);
+    DisplayObjects(shown.window.form(), shown.window);
   }
   QApplication::processEvents();
 }

@@ -102,4 +102,10 @@ void ModalDialogs::ShowAbout() {
   about.exec();
 }
 
+void ModalDialogs::ShowKeyboard(const std::vector<KeyHelpRow>& rows) {
+  clock_.Stop();
+  KeyboardHelp help(&parent_, rows);
+  help.exec();
+}
+
 }  // namespace tessara::app

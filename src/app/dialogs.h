@@ -1,5 +1,5 @@
 // The window's modal dialogs: message boxes, the Yes/No/Cancel question, the file
-// dialog cd_file and About. Each stops the run clock before it opens.
+// dialog cd_file, About and Help > Keyboard. Each stops the run clock before it opens.
 #pragma once
 
 #include <QString>
@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/keyboard_help.h"
 #include "view/screen.h"
 
 class QWidget;
@@ -44,6 +45,8 @@ class ModalDialogs {
                         const std::string& offered);
   // The About window, made afresh.
   void ShowAbout();
+  // Help > Keyboard with rows, made afresh.
+  void ShowKeyboard(const std::vector<KeyHelpRow>& rows);
 
  private:
   QWidget& parent_;

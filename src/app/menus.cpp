@@ -11,6 +11,7 @@
 #include "app/dialogs.h"
 #include "app/run_clock.h"
 #include "editor/commands.h"
+#include "editor/keyboard.h"
 #include "editor/refresh.h"
 #include "editor/stepping.h"
 
@@ -59,7 +60,7 @@ constexpr MenuEntry kMenuTable[] = {
     {.name = "blah"},  // a blank entry that does nothing
     {.name = "Exit",
      .caption = QT_TRANSLATE_NOOP("Menus", "Exit"),
-     .standardKeys = QKeySequence::Quit,
+     .keys = {Qt::CTRL | Qt::Key_Q},  // the desktop's Quit, bound also where Qt binds none
      .run = [](const MenuReach& reach, bool) { reach.window.close(); }},
     {.menu = Menu::Edit,
      .name = "Undo",
@@ -75,7 +76,7 @@ constexpr MenuEntry kMenuTable[] = {
      .when = When::CanRedo},
     {.menu = Menu::None,
      .name = "CancelLink",
-     .caption = QT_TRANSLATE_NOOP("Menus", "Cancel Link"),
+     .caption = QT_TRANSLATE_NOOP("Menus", "Cancel the link being drawn or the gate being moved"),
      .keys = {Qt::Key_Escape},
      .run = HistoryStep<&EditHistory::CancelLink>},
     {.menu = Menu::Options,
@@ -121,10 +122,21 @@ constexpr MenuEntry kMenuTable[] = {
                bool on) { reach.context.Act([on](Form& form) { ShowProblems_Click(form, on); }); },
      .check = Check::StartsOn},
     {.menu = Menu::Help,
+     .name = "Help_Keyboard",
+     .caption = QT_TRANSLATE_NOOP("Menus", "Keyboard"),
+     .run = [](const MenuReach& reach, bool) { reach.dialogs.ShowKeyboard(KeyHelpRows()); }},
+    {.menu = Menu::Help,
      .name = "Help_About",
      .caption = QT_TRANSLATE_NOOP("Menus", "About"),
      .run = [](const MenuReach& reach, bool) { reach.dialogs.ShowAbout(); }},
 };
+
+// A caption of the table in the window's language.
+QString MenuText(const char* text) { return QCoreApplication::translate(kContext, text); }
+
+}  // namespace
+
+std::span<const MenuEntry> MenuTable() { return kMenuTable; }
 
 QList<QKeySequence> Shortcuts(const MenuEntry& entry) {
   if (entry.standardKeys != QKeySequence::UnknownKey) {
@@ -137,11 +149,28 @@ QList<QKeySequence> Shortcuts(const MenuEntry& entry) {
   return shortcuts;
 }
 
-QString Translated(const char* text) { return QCoreApplication::translate(kContext, text); }
+QString EntryPath(const MenuEntry& entry) {
+  if (entry.menu == Menu::None) return MenuText(entry.caption);
+  QString title = MenuText(kMenuTitles[static_cast<std::size_t>(entry.menu)].first);
+  return title.remove(QLatin1Char('&')) + QStringLiteral(" > ") + MenuText(entry.caption);
+}
 
-}  // namespace
-
-std::span<const MenuEntry> MenuTable() { return kMenuTable; }
+std::vector<KeyHelpRow> KeyHelpRows() {
+  // The key table's texts are string literals, so each view ends where its literal does.
+  auto fromKeyTable = [](std::string_view text) {
+    return QCoreApplication::translate(kKeyContext, text.data());
+  };
+  std::vector<KeyHelpRow> rows;
+  for (const KeyCommand& command : KeyCommands()) {
+    rows.push_back({fromKeyTable(command.keys), fromKeyTable(command.what)});
+  }
+  for (const MenuEntry& entry : MenuTable()) {
+    QStringList keys;
+    for (const QKeySequence& key : Shortcuts(entry)) keys << key.toString(QKeySequence::NativeText);
+    if (!keys.isEmpty()) rows.push_back({keys.join(QStringLiteral(", ")), EntryPath(entry)});
+  }
+  return rows;
+}
 
 Menus::Menus(QMainWindow& window, RunClock& clock, Run run) : QObject(&window) {
   std::array<QMenu*, std::size(kMenuTitles)> menus{};
@@ -151,7 +180,7 @@ Menus::Menus(QMainWindow& window, RunClock& clock, Run run) : QObject(&window) {
       const auto [title, menuName] = kMenuTitles[static_cast<std::size_t>(entry.menu)];
       QMenu*& menu = menus[static_cast<std::size_t>(entry.menu)];
       if (!menu) {
-        menu = window.menuBar()->addMenu(Translated(title));
+        menu = window.menuBar()->addMenu(MenuText(title));
         if (menuName) menu->setObjectName(QString::fromLatin1(menuName));
       }
       if (!entry.name) {
@@ -160,7 +189,7 @@ Menus::Menus(QMainWindow& window, RunClock& clock, Run run) : QObject(&window) {
       }
       holder = menu;
     }
-    auto* action = new QAction(Translated(entry.caption), &window);
+    auto* action = new QAction(MenuText(entry.caption), &window);
     holder->addAction(action);
     action->setObjectName(QString::fromLatin1(entry.name));
     action->setShortcuts(Shortcuts(entry));

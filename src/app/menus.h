@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/keyboard_help.h"
 #include "editor/command_state.h"
 
 class QAction;
@@ -51,6 +52,16 @@ struct MenuEntry {
 
 // Every entry, menu by menu in menu order, each menu's entries in order.
 std::span<const MenuEntry> MenuTable();
+
+// The keys of the entry's action: its standard keys, or its own.
+QList<QKeySequence> Shortcuts(const MenuEntry& entry);
+// Where the entry stands, translated: "File > New"; a key of the window's own by its
+// caption alone.
+QString EntryPath(const MenuEntry& entry);
+
+// Every key of the window, translated, for Help > Keyboard and the README: the
+// keyboard's commands (editor/keyboard.h), then each entry's shortcuts with its path.
+std::vector<KeyHelpRow> KeyHelpRows();
 
 class Menus : public QObject {
  public:

@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
+#include "app/accessibility.h"
 #include "app/artwork/artwork.h"
 #include "app/canvas.h"
 #include "app/element_pools.h"
@@ -60,6 +61,7 @@ Tessara_Form::Tessara_Form()
       dialogs_(*this, clock_),
       context_(form_, history_, clock_, *this),
       companions_(context_) {
+  InstallAccessibility();
   setObjectName(QStringLiteral("Tessara_Form"));
   SetCaption(Name("Tessara"));
   setWindowIcon(QIcon(QPixmap::fromImage(artwork::AppIcon(64))));
@@ -73,8 +75,10 @@ Tessara_Form::Tessara_Form()
   power_ = AddCommandButton(client, "Power", QString(), 6960);
   SetPowerCaption(Words("Editor", TESSARA_PHRASE("Editor", "power up")));
   connect(power_, &QPushButton::clicked, this, [this] { Act(Power_Click); });
-  connect(AddCommandButton(client, "prop", tr("prop"), 7440), &QPushButton::clicked, this,
-          [this] { Act(prop_Click); });
+  QPushButton* prop = AddCommandButton(client, "prop", tr("prop"), 7440);
+  connect(prop, &QPushButton::clicked, this, [this] { Act(prop_Click); });
+  setTabOrder(&pools_->LastTabStop(), power_);
+  setTabOrder(power_, prop);
   const MenuReach reach{context_, history_, companions_, dialogs_, *canvas_, *this};
   menus_ = new Menus(*this, clock_,
                      [reach](const MenuEntry& entry, bool checked) { entry.run(reach, checked); });
@@ -111,6 +115,10 @@ LabelElement& Tessara_Form::txtObjValue(Integer i) { return pools_->txtObjValue(
 LineElement& Tessara_Form::LinkLine(Integer i) { return pools_->LinkLine(i); }
 MarksElement& Tessara_Form::ProblemMarks() { return pools_->ProblemMarks(); }
 BorderElement& Tessara_Form::Palette(PaletteButton button) { return pools_->Palette(button); }
+MarkElement& Tessara_Form::FocusMark() { return pools_->FocusMark(); }
+MarkElement& Tessara_Form::CrossHair() { return pools_->CrossHair(); }
+void Tessara_Form::SetCanvasSpoken(const Phrase& name) { pools_->SetCanvasSpoken(name); }
+Phrase Tessara_Form::CanvasSpoken() const { return pools_->CanvasSpoken(); }
 void Tessara_Form::BeginDrag(DragSource source) { pools_->BeginDrag(source); }
 
 void Tessara_Form::SetPowerCaption(const Phrase& caption) {

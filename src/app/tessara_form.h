@@ -55,6 +55,10 @@ class Tessara_Form : public QMainWindow, public Screen {
   LineElement& LinkLine(Integer i) override;
   MarksElement& ProblemMarks() override;
   BorderElement& Palette(PaletteButton button) override;
+  MarkElement& FocusMark() override;
+  MarkElement& CrossHair() override;
+  void SetCanvasSpoken(const Phrase& name) override;
+  Phrase CanvasSpoken() const override;
   void SetPowerCaption(const Phrase& caption) override;
   Phrase PowerCaption() const override { return powerCaption_; }
   // The title is the caption and Qt's modified mark after it.

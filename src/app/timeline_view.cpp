@@ -37,10 +37,26 @@ std::size_t NumberEvery(int width) {
 TimelineView::TimelineView(const Form& form, QWidget* parent)
     : QAbstractScrollArea(parent), form_(form) {
   setObjectName(QStringLiteral("TimelineView"));
+  setAccessibleName(tr("timeline"));
   setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   connect(horizontalScrollBar(), &QScrollBar::valueChanged, viewport(),
           [this] { viewport()->update(); });
+}
+
+void TimelineView::TellValues() {
+  const RunHistory& history = form_.history;
+  QStringList values;
+  for (const SignalRow& row : rows_) {
+    const bool high = !history.Empty() && history.Step(history.Current()).state.Output(row.slot);
+    values << QString::fromStdString(row.name) +
+                  (high ? QStringLiteral(" 1") : QStringLiteral(" 0"));
+  }
+  const QString description =
+      history.Empty()
+          ? QString()
+          : tr("step %1: %2").arg(history.Current()).arg(values.join(QStringLiteral(", ")));
+  if (description != accessibleDescription()) setAccessibleDescription(description);
 }
 
 void TimelineView::Refresh() {
@@ -66,6 +82,7 @@ void TimelineView::Refresh() {
     }
   }
   UpdateScrollRange();
+  TellValues();
   if (!history.Empty()) {
     const int current = static_cast<int>(history.Current() - history.First());
     QScrollBar* bar = horizontalScrollBar();

@@ -5,7 +5,8 @@
 // inside it named in red and the settled rows marked where they settled, and the cells
 // the Why window's lines name drawn in the explained colour. Only the visible columns
 // are drawn, so a repaint costs the same at ten steps or a million. It reads the form's
-// history, document and explanation and changes none.
+// history, document and explanation and changes none. Screen readers hear it as
+// "timeline" with the current step's values.
 #pragma once
 
 #include <QAbstractScrollArea>
@@ -55,6 +56,9 @@ class TimelineView : public QAbstractScrollArea {
   };
   int VisibleColumns() const;
   void UpdateScrollRange();
+  // Screen readers read the current step's values as a list, in the description:
+  // "step 4: I1 1, I2 0, NOT 3 1, O1 0"; none without a run.
+  void TellValues();
   void PaintColumns(QPainter& painter, std::size_t first, std::size_t last, int width,
                     int height) const;
   void PaintRow(QPainter& painter, std::size_t row, std::size_t first, std::size_t last) const;

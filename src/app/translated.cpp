@@ -5,7 +5,7 @@
 namespace tessara::app {
 
 QString Translated(const Phrase& phrase) {
-  if (*phrase.pattern == '\0') return QString::fromStdString(phrase.name);
+  if (phrase.IsName()) return QString::fromStdString(phrase.name);
   const QString pattern = *phrase.context == '\0'
                               ? QString::fromUtf8(phrase.pattern)
                               : QCoreApplication::translate(phrase.context, phrase.pattern);

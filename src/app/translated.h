@@ -1,6 +1,6 @@
-// A phrase of the core (model/phrase.h) in the window's language: its pattern translated
-// in its context, then filled in one pass with its parts, each translated in turn; names
-// stay as they are.
+// A phrase of the core (model/phrase.h) in the window's language: each pattern translated
+// in its context (one of no language as it stands), then filled in one pass with its
+// parts in the window's language; names stay as they are.
 #pragma once
 
 #include <QString>

@@ -50,7 +50,7 @@ void TakeExpectedBeside(Form& form, const std::string& circuitPath) {
 }
 
 Phrase CheckedAgainst(const ExpectedAnswer& expected) {
-  return Words(kContext, TESSARA_PHRASE("Comparison", "Checked against %1"), Name(expected.name));
+  return Words(kContext, TESSARA_PHRASE("Comparison", "Checked against %1"), expected.name);
 }
 
 TableCheck CheckTable(const ExpectedAnswer& expected, const TruthTable& table) {
@@ -62,17 +62,16 @@ TableCheck CheckTable(const ExpectedAnswer& expected, const TruthTable& table) {
   const Grade grade = GradeTable(expected.table, table);
   check.rows.assign(table.rows.size(), {false, Words(kContext, TESSARA_PHRASE("Comparison", "✓"))});
   for (const RowDifference& difference : grade.differences) {
-    check.rows[RowOf(difference.in)] = {true,
-                                        Words(kContext, TESSARA_PHRASE("Comparison", "expected %1"),
-                                              Name(Spaced(difference.expected)))};
+    check.rows[RowOf(difference.in)] = {
+        true,
+        Words(kContext, TESSARA_PHRASE("Comparison", "expected %1"), Spaced(difference.expected))};
   }
   Phrase rows = Name(std::to_string(table.rows.size()));
   if (grade.differences.empty()) {
-    check.summary =
-        Words(kContext, TESSARA_PHRASE("Comparison", "All %1 rows match"), std::move(rows));
+    check.summary = Words(kContext, TESSARA_PHRASE("Comparison", "All %1 rows match"), rows);
   } else {
     check.summary = Words(kContext, TESSARA_PHRASE("Comparison", "%1 of %2 rows differ"),
-                          Name(std::to_string(grade.differences.size())), std::move(rows));
+                          std::to_string(grade.differences.size()), rows);
   }
   return check;
 }

@@ -26,13 +26,6 @@ constexpr const char* kStartNotANode =
 constexpr const char* kEndNotANode =
     TESSARA_PHRASE("Warnings", "link %1 is marked as ending at a node, but slot %2 holds %3");
 
-// A warning's text: pattern, one of the above, filled with args as names.
-Phrase Text(const char* pattern, const std::vector<std::string>& args) {
-  Phrase text = Words(kWarningContext, pattern);
-  for (const std::string& arg : args) text.parts.push_back(Name(arg));
-  return text;
-}
-
 bool Used(const Document& doc, Integer slot) {
   return IsSlotIndex(slot) && doc.Gates(slot).GetUsed();
 }
@@ -57,7 +50,8 @@ void GateWarnings(const Document& doc, Integer s, std::vector<CircuitWarning>& o
   auto add = [&](Problem problem, const char* pattern, std::vector<std::string> args,
                  int input = -1) {
     args.insert(args.begin(), name);
-    out.push_back({kFirstGateLine + s, Text(pattern, args), problem, s, input});
+    out.push_back(
+        {kFirstGateLine + s, WordsOfNames(kWarningContext, pattern, args), problem, s, input});
   };
   const int inputs = InputCount(g.GetType());
   for (int n = 0; n < inputs; ++n) {
@@ -80,7 +74,8 @@ void LinkWarnings(const Document& doc, Integer l, std::vector<CircuitWarning>& o
   auto add = [&](Problem problem, Integer slot, const char* pattern,
                  std::vector<std::string> args) {
     args.insert(args.begin(), std::to_string(l));
-    out.push_back({kFirstLinkLine + l, Text(pattern, args), problem, slot, -1, l});
+    out.push_back(
+        {kFirstLinkLine + l, WordsOfNames(kWarningContext, pattern, args), problem, slot, -1, l});
   };
   const struct {
     Integer slot;

@@ -69,11 +69,11 @@ Phrase EventLine(const ExplainedEvent& event, const std::vector<SignalRow>& rows
 Phrase MoreLine(std::size_t more) { return Words(kContext, kMore, Number(more)); }
 
 std::string ExplanationText(const Explanation& explanation, const std::vector<SignalRow>& rows) {
-  std::string text = English(QuestionLine(explanation, rows)) + '\n';
+  std::string text = QuestionLine(explanation, rows).English() + '\n';
   for (const ExplainedEvent& event : explanation.events) {
-    text += English(EventLine(event, rows)) + '\n';
+    text += EventLine(event, rows).English() + '\n';
   }
-  if (explanation.more > 0) text += English(MoreLine(explanation.more)) + '\n';
+  if (explanation.more > 0) text += MoreLine(explanation.more).English() + '\n';
   return text;
 }
 

@@ -63,13 +63,13 @@ std::optional<Phrase> CountsDiffer(const TruthTable& expected, std::size_t input
   return Words("Grading",
                TESSARA_PHRASE("Grading",
                               "expected %1 inputs and %2 outputs, found %3 inputs and %4 outputs"),
-               Name(std::to_string(expected.inputs)), Name(std::to_string(expected.outputs)),
-               Name(std::to_string(inputs)), Name(std::to_string(outputs)));
+               std::to_string(expected.inputs), std::to_string(expected.outputs),
+               std::to_string(inputs), std::to_string(outputs));
 }
 
 Grade GradeTable(const TruthTable& expected, const TruthTable& got) {
   if (auto counts = CountsDiffer(expected, got.inputs, got.outputs)) {
-    return {Verdict::Differ, 0, {}, English(*counts)};
+    return {Verdict::Differ, 0, {}, counts->English()};
   }
   assert(got.rows.size() == expected.rows.size());
   Grade grade{Verdict::Same, got.rows.size(), {}, {}};
@@ -85,7 +85,7 @@ Grade GradeCircuit(const TruthTable& expected, const Document& circuit, const Wo
                    std::stop_token stop) {
   const Terminals terminals = FindTerminals(circuit);
   if (auto counts = CountsDiffer(expected, terminals.inputs.size(), terminals.outputs.size())) {
-    return {Verdict::Differ, 0, {}, English(*counts)};
+    return {Verdict::Differ, 0, {}, counts->English()};
   }
   if (auto refusal = NoTableReason(circuit)) return Failed(std::move(*refusal));
   const TruthTable got = MakeTruthTable(circuit, {limits.maxSteps, std::move(stop)});

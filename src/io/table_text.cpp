@@ -87,7 +87,7 @@ std::string Spaced(std::string_view cells) {
 }
 
 std::string TimingNote(const TableRow& row, int bound) {
-  return "(" + English(RowRepeatNote(row, bound)) + ")";
+  return "(" + RowRepeatNote(row, bound).English() + ")";
 }
 
 std::string HeaderLine(std::size_t inputs, std::size_t outputs) {

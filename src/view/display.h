@@ -1,5 +1,6 @@
 // The full refresh: the one writer of every element's position, picture, text, value
-// and visibility (the reset's hiding aside). What it shows depends on the document
+// and visibility (the reset's hiding aside), of the keyboard's marks and of what a
+// screen reader hears. What it shows depends on the scene
 // alone, never on what the elements showed before: calling DisplayObjects twice, or
 // on a screen that showed another circuit, shows the same. (A gate turned outside
 // 0..3, which only a file can hold, is the exception: its picture, label and pins
@@ -11,6 +12,7 @@
 
 #include "model/document.h"
 #include "sim/drivers.h"
+#include "view/scene.h"
 #include "view/screen.h"
 
 namespace tessara {
@@ -21,7 +23,8 @@ struct Highlight {
   SlotSet gates, links;
 };
 
-// Rewrites every element of the four pools from the model, and the palette's borders:
+// Rewrites every element of the four pools from the scene's document, the palette's
+// borders, the keyboard's marks and what screen readers hear:
 //   - gate slot i unused: ObjImage(i), buffer(i) and txtObjValue(i) hidden;
 //   - a node: its marker buffer(i) shown at the node's corner, ObjImage(i) hidden;
 //   - any other kind: ObjImage(i) shown at the gate's corner with its picture
@@ -34,11 +37,13 @@ struct Highlight {
 //   - the problem marks: FindProblemMarks when showProblems and the circuit is not
 //     powered, else none;
 //   - every palette border 0, then 1 on the current tool's button (none for tool 7,
-//     which no button chooses, or a code outside 0..10).
+//     which no button chooses, or a code outside 0..10);
+//   - the focus rectangle around the keyboard's focus, the cross-hair on its cursor;
+//   - the canvas, the gates and the bends given what they say (view/spoken.h).
 // Requires every used link's gate slots in 0..50, as the editor and the file reader
 // guarantee. Costs one pass over the 51 gate slots and the 51 link slots, and the
 // warnings' check when marks are shown.
-void DisplayObjects(const Document& doc, Screen& screen, const Highlight& highlight = {},
+void DisplayObjects(const Scene& scene, Screen& screen, const Highlight& highlight = {},
                     bool showProblems = true);
 
 // A mark for each warning of `check` (io/circuit_warnings.h), in the warnings' order,
@@ -80,9 +85,10 @@ void SetLineStop(const Document& doc, Screen& screen, Integer index);
 // outside 0..3 leaves the label's place as it was.
 void DisplayValue(const Document& doc, Screen& screen, Integer index);
 
-// The elements' half of the reset: every element hidden, no problem marks, gate images
-// automatic; node markers keep their drag mode. The palette and the captions are left as
-// they are.
+// The elements' half of the reset: every element and the focus rectangle hidden, no
+// problem marks, gate images automatic, the canvas named as an empty circuit; node
+// markers keep their drag mode and the cross-hair stays. The palette and the captions
+// are left as they are.
 void ResetElements(Screen& screen);
 
 }  // namespace tessara

@@ -12,6 +12,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,7 +24,8 @@ namespace tessara {
 
 enum class DragMode { Manual = 0, Automatic = 1 };
 
-// The canvas's height and the sizes of the pool images on it, in twips.
+// The canvas's size and the sizes of the pool images on it, in twips.
+inline constexpr Single kCanvasWidth = 8985;
 inline constexpr Single kCanvasHeight = 8000;
 inline constexpr Single kGateImageSize = 795;   // ObjImage(i), square
 inline constexpr Single kNodeMarkerSize = 135;  // buffer(i), square
@@ -48,6 +50,14 @@ struct Picture {
   bool operator==(const Picture&) const = default;
 };
 
+// What a screen reader hears of an element (view/spoken.h makes it).
+struct Spoken {
+  Phrase name;
+  std::optional<int> value;  // the output, 0 or 1, told while the circuit is powered
+  bool focused = false;      // the keyboard's focus is on it
+  bool operator==(const Spoken&) const = default;
+};
+
 // A gate image ObjImage(i) or a node marker buffer(i).
 class ImageElement {
  public:
@@ -70,6 +80,9 @@ class ImageElement {
   // The name written beside a circuit input's or output's box ("I1", "O2"); "" for none.
   virtual void SetName(std::string_view name) = 0;
   virtual std::string Name() const = 0;
+  // A changed value is announced to screen readers, and so is a focus newly on it.
+  virtual void SetSpoken(const Spoken& spoken) = 0;
+  virtual Spoken GetSpoken() const = 0;
 };
 
 // A value label txtObjValue(i), 135 x 255.
@@ -149,6 +162,22 @@ enum class PaletteButton {
 };
 inline constexpr int kPaletteButtonCount = 10;
 
+// A mark the keyboard leaves on the canvas, drawn above everything while the canvas has
+// the keyboard focus: a square of side Size() with its corner at (Left(), Top()). The
+// focus rectangle frames the focused gate; the cross-hair's arms span its square.
+class MarkElement {
+ public:
+  virtual ~MarkElement() = default;
+  virtual void SetVisible(bool visible) = 0;
+  virtual bool Visible() const = 0;
+  virtual void SetLeft(Single twips) = 0;
+  virtual void SetTop(Single twips) = 0;
+  virtual void SetSize(Single twips) = 0;
+  virtual Single Left() const = 0;
+  virtual Single Top() const = 0;
+  virtual Single Size() const = 0;
+};
+
 // Border style 0 none, 1 a thin single line.
 class BorderElement {
  public:
@@ -176,8 +205,8 @@ struct DragSource {
   bool operator==(const DragSource&) const = default;
 };
 
-// The element half of the screen: the four pools, the problem marks and the palette's
-// buttons.
+// The element half of the screen: the four pools, the problem marks, the palette's
+// buttons, the keyboard's marks and what the canvas says to a screen reader.
 class ScreenElements {
  public:
   virtual ~ScreenElements() = default;
@@ -189,6 +218,10 @@ class ScreenElements {
   virtual LineElement& LinkLine(Integer i) = 0;
   virtual MarksElement& ProblemMarks() = 0;
   virtual BorderElement& Palette(PaletteButton button) = 0;
+  virtual MarkElement& FocusMark() = 0;
+  virtual MarkElement& CrossHair() = 0;
+  virtual void SetCanvasSpoken(const Phrase& name) = 0;
+  virtual Phrase CanvasSpoken() const = 0;
 };
 
 class Screen : public ScreenElements {

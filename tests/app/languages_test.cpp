@@ -72,14 +72,16 @@ TEST(Translations, EveryTextOfTheSourcesHasAFinishedTranslationWithItsPlaces) {
   ASSERT_TRUE(QDir().mkpath(fresh.path()));
   for (const QString& code : LanguageCodes()) {
     const QString name = QStringLiteral("tessara_%1.ts").arg(code);
-    ASSERT_TRUE(QFile::copy(QStringLiteral(TESSARA_TRANSLATIONS "/") + name, fresh.filePath(name)))
+    ASSERT_TRUE(QFile::copy(QStringLiteral(TESSARA_SOURCE_DIR "/translations/") + name,
+                            fresh.filePath(name)))
         << name.toStdString();
     QProcess lupdate;
-    lupdate.start(QStringLiteral(TESSARA_LUPDATE),
-                  {QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none"),
-                   QStringLiteral("-no-obsolete"), QStringLiteral("-tr-function-alias"),
-                   QStringLiteral("QT_TRANSLATE_NOOP+=TESSARA_PHRASE"),
-                   QStringLiteral(TESSARA_SOURCES), QStringLiteral("-ts"), fresh.filePath(name)});
+    lupdate.start(
+        QStringLiteral(TESSARA_LUPDATE),
+        {QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none"),
+         QStringLiteral("-no-obsolete"), QStringLiteral("-tr-function-alias"),
+         QStringLiteral("QT_TRANSLATE_NOOP+=TESSARA_PHRASE"),
+         QStringLiteral(TESSARA_SOURCE_DIR "/src"), QStringLiteral("-ts"), fresh.filePath(name)});
     ASSERT_TRUE(lupdate.waitForFinished(60000));
     ASSERT_EQ(lupdate.exitCode(), 0) << lupdate.readAllStandardError().toStdString();
     EXPECT_EQ(Faults(fresh.filePath(name)).toStdString(), "") << name.toStdString();
@@ -190,6 +192,7 @@ QAction* Command(Tessara_Form& window, const char* name) {
 const Stage kStages[] = {
     {"main window", [](Tessara_Form& w) { return static_cast<QWidget*>(&w); }, {}},
     {"About", {}, [](Tessara_Form& w) { Command(w, "Help_About")->trigger(); }},
+    {"keyboard help", {}, [](Tessara_Form& w) { Command(w, "Help_Keyboard")->trigger(); }},
     {"unsaved-changes question",
      {},
      [](Tessara_Form& w) {

@@ -79,6 +79,8 @@ TEST_F(TimelineTest, TimelineShowsTheLatchsRowsAndRepeatGoesToAClickedStepAndSav
   EXPECT_EQ(CaptureState(doc()), history().Step(2).state);
   EXPECT_EQ(timeline->findChild<QLabel*>(QStringLiteral("StepCounter"))->text(),
             QStringLiteral("Step 2 of 5"));
+  EXPECT_EQ(timeline->View().accessibleDescription(),
+            QStringLiteral("step 2: I1 0, I2 0, NOR 2 0, NOR 3 0, O1 1, O2 1"));
   testing::TempFolder folder;
   const std::string csv = (folder.path() / "latch.csv").string();
   AnswerFileDialogs(csv);

@@ -231,7 +231,7 @@ TEST_F(Window, FilesSaveAndOpenThroughTheMenuAndABadFileGivesAnErrorBoxChangingN
   EXPECT_TRUE(text.startsWith(QStringLiteral("ErrorCannot open")));
   EXPECT_TRUE(text.contains(QString::fromStdString(bad)));
   EXPECT_EQ(icon, QMessageBox::Critical);
-  EXPECT_EQ(English(window.Caption()), "Tessara - " + path);
+  EXPECT_EQ(window.Caption().English(), "Tessara - " + path);
   EXPECT_EQ(WriteCircuit(doc()), shown);
   Find<QAction>(QStringLiteral("Exit"))->trigger();
   EXPECT_FALSE(window.isVisible());
@@ -277,10 +277,10 @@ TEST(StartWindow, OpensTheFileNamedByItsFullPathOrGivesAnErrorOverAnEmptyCircuit
     StartWindow(window, {QString::fromLatin1(name), QStringLiteral("ignored.cir")},
                 QDir::currentPath());
     EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return English(window.Caption()) != "Tessara" || watcher.seen(); }, 5000))
+        [&] { return window.Caption().English() != "Tessara" || watcher.seen(); }, 5000))
         << name;
     EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(English(window.Caption()),
+    EXPECT_EQ(window.Caption().English(),
               watcher.seen() ? "Tessara" : "Tessara - " + (folder.path() / name).string());
     EXPECT_EQ(watcher.seen(), std::string(name) != "one.cir");
   }

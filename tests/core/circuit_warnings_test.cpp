@@ -25,7 +25,7 @@ TEST(CircuitWarning, NamesTheGateInputPlaceOrLinkItIsAboutForEachKindOfProblem) 
   ASSERT_EQ(warnings.size(), std::size(expected));
   for (std::size_t i = 0; i < warnings.size(); ++i) {
     const CircuitWarning& w = warnings[i];
-    EXPECT_EQ(std::tuple(w.problem, w.gate, w.input, w.link), expected[i]) << English(w.text);
+    EXPECT_EQ(std::tuple(w.problem, w.gate, w.input, w.link), expected[i]) << w.text.English();
   }
 }
 

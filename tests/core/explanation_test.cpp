@@ -175,7 +175,8 @@ TEST(Explanation, LinesArePhrasesWhoseNamesStayNames) {
   const Phrase line = EventLine(explanation.events[1], rows);
   EXPECT_STREQ(line.pattern, "step %1: %2 became %3: %4");
   EXPECT_EQ(line.parts[1], Name("AND 3"));
-  EXPECT_EQ(English(line.parts[3]), "input 0 = 1 from I1 at step 2, input 1 = 1 from I2 at step 2");
+  EXPECT_EQ(line.parts[3].English(),
+            "input 0 = 1 from I1 at step 2, input 1 = 1 from I2 at step 2");
   EXPECT_EQ(line.parts[3].parts[0].parts[2], Name("I1"));
 }
 
@@ -186,7 +187,7 @@ TEST(Explanation, ListsTheLatestFiftyEventsOfALongRunAndCountsTheRest) {
   ASSERT_EQ(explanation.events.size(), kExplainedEvents);
   EXPECT_EQ(explanation.events.back().step, 11u);
   EXPECT_EQ(explanation.more, 11u) << "steps 10 to 1 and the power-up";
-  EXPECT_EQ(English(MoreLine(explanation.more)), "... 11 more");
+  EXPECT_EQ(MoreLine(explanation.more).English(), "... 11 more");
 }
 
 }  // namespace

@@ -51,7 +51,7 @@ TEST_F(Exercise, CompareWithTakesAReadableAnswerAndOpeningTakesTheOneBesideTheCi
   New_Click(form);
   EXPECT_EQ(form.expected->name, "answer.txt") << "New keeps it";
   LoadCircuit(form, exercise.string());
-  EXPECT_EQ(English(CheckedAgainst(*form.expected)), "Checked against adder.expected");
+  EXPECT_EQ(CheckedAgainst(*form.expected).English(), "Checked against adder.expected");
   EXPECT_EQ(form.expected->table.outputs, 2u);
   ClearExpected_Click(form);
   EXPECT_FALSE(form.expected);
@@ -76,11 +76,11 @@ TEST(CheckTable, MarksEachRowAndSumsUpAsCompareDoes) {
   };
   for (const auto& row : rows) {
     const TableCheck check = CheckTable({"a", *ReadTableText(row.expected).table}, got);
-    EXPECT_EQ(English(check.summary), row.summary);
+    EXPECT_EQ(check.summary.English(), row.summary);
     std::vector<std::string> marks;
     for (const RowCheck& r : check.rows) {
-      marks.push_back(English(r.mark));
-      EXPECT_EQ(r.differs, English(r.mark) != "✓") << row.expected;
+      marks.push_back(r.mark.English());
+      EXPECT_EQ(r.differs, r.mark.English() != "✓") << row.expected;
     }
     EXPECT_EQ(marks, row.marks) << row.expected;
   }

@@ -38,10 +38,18 @@ struct FakeImage final : Placed<ImageElement> {
   bool Highlighted() const override { return highlight; }
   void SetName(std::string_view shows) override { name = shows; }
   std::string Name() const override { return name; }
+  void SetSpoken(const Spoken& said) override { spoken = said; }
+  Spoken GetSpoken() const override { return spoken; }
   Picture picture;
   DragMode drag = DragMode::Manual;
   bool highlight = false;
   std::string name;
+  Spoken spoken;
+};
+struct FakeMark final : Placed<MarkElement> {
+  void SetSize(Single twips) override { size = twips; }
+  Single Size() const override { return size; }
+  Single size = 0;
 };
 struct FakeLabel final : Placed<LabelElement> {
   void SetText(std::string_view shows) override { text = shows; }
@@ -98,6 +106,10 @@ class FakeScreen final : public Screen {
   LineElement& LinkLine(Integer i) override { return lines_.at(i); }
   MarksElement& ProblemMarks() override { return marks_; }
   BorderElement& Palette(PaletteButton button) override { return borders_.at(std::size_t(button)); }
+  MarkElement& FocusMark() override { return focus_; }
+  MarkElement& CrossHair() override { return cross_; }
+  void SetCanvasSpoken(const Phrase& name) override { canvas_ = name; }
+  Phrase CanvasSpoken() const override { return canvas_; }
   void SetPowerCaption(const Phrase& caption) override { power_caption_ = caption; }
   Phrase PowerCaption() const override { return power_caption_; }
   void SetCaption(const Phrase& caption) override { caption_ = caption; }
@@ -109,10 +121,10 @@ class FakeScreen final : public Screen {
   std::optional<int> ToolPointer() const { return tool_pointer_; }
   // Messages, questions and filters are kept in English.
   void ShowMessage(const Phrase& prompt, const Phrase& title, MessageStyle style) override {
-    messages.push_back({English(prompt), English(title), style});
+    messages.push_back({prompt.English(), title.English(), style});
   }
   Answer Ask(const Phrase& prompt, const Phrase&, Choices, Answer preferred) override {
-    questions.push_back(English(prompt));
+    questions.push_back(prompt.English());
     preferred_answers.push_back(preferred);
     if (answers.empty()) return Answer::No;
     const Answer answer = answers.front();
@@ -121,7 +133,7 @@ class FakeScreen final : public Screen {
   }
   FileChoice ChooseFile(FileDialogMode mode, const Phrase& filters, std::size_t filter,
                         const std::string& offered) override {
-    file_requests.push_back({mode, English(filters), filter, offered});
+    file_requests.push_back({mode, filters.English(), filter, offered});
     FileChoice answer;
     if (!file_answers.empty()) answer.path = file_answers.front(), file_answers.pop_front();
     if (!filter_answers.empty()) answer.filter = filter_answers.front(), filter_answers.pop_front();
@@ -144,13 +156,22 @@ class FakeScreen final : public Screen {
   std::array<FakeLine, kSlotCount> lines_;
   std::array<FakeBorder, kPaletteButtonCount> borders_;
   FakeMarks marks_;
+  FakeMark focus_, cross_;
+  Phrase canvas_;
   Phrase power_caption_ = Name("power up"), caption_ = Name("Tessara");
   std::optional<int> tool_pointer_;
 };
 
+// What a screen reader hears of an element, to the end of its line.
+inline std::string Said(const ImageElement& element) {
+  const Spoken spoken = element.GetSpoken();
+  return " says " + spoken.name.English() + (spoken.value ? *spoken.value ? " 1" : " 0" : "") +
+         (spoken.focused ? " focused\n" : "\n");
+}
+
 // What a screen shows, one line per shown element with what a refresh writes on it
-// (place, picture, name, text, ends, value, highlight), each problem mark; the palette's
-// borders too when asked.
+// (place, picture, name, text, ends, value, highlight, what it says), each problem mark,
+// the keyboard's marks and what the canvas says; the palette's borders too when asked.
 inline std::string Shown(Screen& s, bool palette) {
   std::ostringstream out;
   for (Integer i = 0; i < kSlotCount; ++i) {
@@ -160,10 +181,10 @@ inline std::string Shown(Screen& s, bool palette) {
     if (image.Visible())
       out << "image " << i << " at " << image.Left() << ',' << image.Top() << " picture "
           << int(image.GetPicture().store) << '/' << image.GetPicture().index << " name '"
-          << image.Name() << "'" << (image.Highlighted() ? " highlighted" : "") << '\n';
+          << image.Name() << "'" << (image.Highlighted() ? " highlighted" : "") << Said(image);
     if (marker.Visible())
       out << "marker " << i << " at " << marker.Left() << ',' << marker.Top()
-          << (marker.Highlighted() ? " highlighted" : "") << '\n';
+          << (marker.Highlighted() ? " highlighted" : "") << Said(marker);
     if (label.Visible())
       out << "label " << i << " at " << label.Left() << ',' << label.Top() << ' ' << label.Text()
           << '\n';
@@ -174,23 +195,28 @@ inline std::string Shown(Screen& s, bool palette) {
   }
   for (const ProblemMark& mark : s.ProblemMarks().Marks())
     out << "mark " << int(mark.shape) << " at " << mark.left << ',' << mark.top << ' ' << mark.width
-        << 'x' << mark.height << ' ' << English(mark.text) << '\n';
+        << 'x' << mark.height << ' ' << mark.text.English() << '\n';
+  for (MarkElement* mark : {&s.FocusMark(), &s.CrossHair()})
+    if (mark->Visible())
+      out << "keyboard mark at " << mark->Left() << ',' << mark->Top() << ' ' << mark->Size()
+          << '\n';
+  out << "canvas says " << s.CanvasSpoken().English() << '\n';
   for (int b = 0; palette && b < kPaletteButtonCount; ++b)
     out << "border " << s.Palette(PaletteButton(b)).BorderStyle();
   return out.str();
 }
 
-// Whether a screen shows what a full refresh of its document shows on a fresh stand-in.
+// Whether a screen shows what a full refresh of its scene shows on a fresh stand-in.
 // File > New leaves the palette's borders to the next refresh: after AfterNew they are
 // left out until the two agree again.
 class RefreshCheck {
  public:
   void AfterNew() { palette_lags_ = true; }
   // Empty when they agree; else each line that one of them shows and the other not.
-  std::string Faults(Screen& screen, const Document& doc, const Highlight& highlight = {},
+  std::string Faults(Screen& screen, const Scene& scene, const Highlight& highlight = {},
                      bool showProblems = true) {
     FakeScreen fresh;
-    DisplayObjects(doc, fresh, highlight, showProblems);
+    DisplayObjects(scene, fresh, highlight, showProblems);
     palette_lags_ = palette_lags_ && Shown(screen, true) != Shown(fresh, true);
     std::string faults;
     const auto lines = [](const std::string& text) {

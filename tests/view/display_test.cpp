@@ -17,10 +17,11 @@ using testing::PutLink;
 
 struct Refresh : ::testing::Test {
   testing::FakeScreen& Shown() {
-    DisplayObjects(doc, screen);
+    DisplayObjects(scene, screen);
     return screen;
   }
-  Document doc;
+  Scene scene;
+  Document& doc = scene.doc;
   testing::FakeScreen screen;
 };
 
@@ -110,13 +111,13 @@ TEST_F(Refresh, LinesEndAtThePinsOfTheCellInEveryOrientationAndAtNodeCorners) {
               {kOutputGate, 1, 0, 3400, 1800}, {kBufferGate, 0, 0, 3000, 1010},
               {kAndGate, 4, 0, 0, 0}};  // 4: a line never placed stays unset
   for (const auto& row : rows) {
-    Document fresh;
+    Scene fresh;
     testing::FakeScreen lines;
-    PutGate(fresh, 0, row.kind, 3000, 1000, row.orientation);
-    PutGate(fresh, 1, kNotGate, 5000, 5000);
-    PutLink(fresh, 0, 0, 1);
-    PutLink(fresh, 1, 1, 0, 0);
-    PutLink(fresh, 2, 1, 0, 1);
+    PutGate(fresh.doc, 0, row.kind, 3000, 1000, row.orientation);
+    PutGate(fresh.doc, 1, kNotGate, 5000, 5000);
+    PutLink(fresh.doc, 0, 0, 1);
+    PutLink(fresh.doc, 1, 1, 0, 0);
+    PutLink(fresh.doc, 2, 1, 0, 1);
     DisplayObjects(fresh, lines);
     const std::array<Single, 4> ends = Ends(lines.LinkLine(row.pin == kOut ? 0 : row.pin + 1));
     EXPECT_EQ(row.pin == kOut ? std::pair(ends[0], ends[1]) : std::pair(ends[2], ends[3]),
@@ -150,13 +151,41 @@ TEST_F(Refresh, EachWarningIsMarkedWhereItBelongsUnlessPoweredOrHidden) {
   ASSERT_EQ(marks.size(), std::size(expected));
   for (std::size_t i = 0; i < marks.size(); ++i) {
     const ProblemMark& m = marks[i];
-    EXPECT_EQ(std::tuple(m.shape, m.left, m.top, m.width, English(m.text)), expected[i]);
+    EXPECT_EQ(std::tuple(m.shape, m.left, m.top, m.width, m.text.English()), expected[i]);
     EXPECT_EQ(m.width, m.height) << i;
   }
-  DisplayObjects(doc, screen, {}, false);
+  DisplayObjects(scene, screen, {}, false);
   EXPECT_TRUE(screen.ProblemMarks().Marks().empty()) << "Show Problems off";
   doc.PowerOn = true;
   EXPECT_TRUE(Shown().ProblemMarks().Marks().empty()) << "powered";
 }
+TEST_F(Refresh, ScreenReadersHearEachGateAndTheCircuitWithoutValuesWhileUnpowered) {
+  PutGate(doc, 0, kInputGate, 0, 1000);
+  PutGate(doc, 1, kNandGate, 3000, 1000);
+  PutGate(doc, 2, kNotGate, 5000, 1000);
+  PutGate(doc, 3, kOrGate, 5000, 3000);
+  PutLink(doc, 0, 0, 1, 1);
+  PutLink(doc, 1, 1, 2);
+  PutLink(doc, 2, 1, 3, 1);
+  PutLink(doc, 3, 0, 3);
+  scene.keys.focus = 1;
+  const std::pair<Integer, const char*> rows[] = {
+      {0, "input I1"},
+      {1, "NAND gate 1, inputs from nothing and I1, drives NOT 2 and OR 3"},
+      {3, "OR gate 3, inputs from I1 and NAND 1"}};
+  Shown();
+  for (const auto& [slot, text] : rows)
+    EXPECT_EQ(screen.ObjImage(slot).GetSpoken().name.English(), text);
+  EXPECT_EQ(screen.ObjImage(1).GetSpoken(),
+            (Spoken{screen.ObjImage(1).GetSpoken().name, std::nullopt, true}));
+  EXPECT_EQ(screen.CanvasSpoken().English(), "circuit: 3 gates, 1 input, 0 outputs, not powered");
+  EXPECT_TRUE(screen.FocusMark().Visible());
+  doc.Gates(1).SetUsed(false);
+  Shown();
+  EXPECT_FALSE(screen.FocusMark().Visible()) << "a focus on a freed slot frames nothing";
+  ResetElements(screen);
+  EXPECT_EQ(screen.CanvasSpoken().English(), "circuit: 0 gates, 0 inputs, 0 outputs, not powered");
+}
+
 }  // namespace
 }  // namespace tessara
