@@ -245,6 +245,121 @@
     </message>
 </context>
 <context>
+    <name>Files</name>
+    <message>
+        <source>cannot write the file</source>
+        <translation>die Datei lässt sich nicht schreiben</translation>
+    </message>
+    <message>
+        <source>not a Tessara circuit file</source>
+        <translation>keine Tessara-Schaltungsdatei</translation>
+    </message>
+    <message>
+        <source>cannot read: %1</source>
+        <translation>Lesen nicht möglich: %1</translation>
+    </message>
+    <message>
+        <source>cannot open: %1</source>
+        <translation>Öffnen nicht möglich: %1</translation>
+    </message>
+    <message>
+        <source>cannot open: not a regular file</source>
+        <translation>Öffnen nicht möglich: keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>%1 (nor a table: a table starts with a header like &apos;I1 I2 | O1&apos;)</source>
+        <translation>%1 (auch keine Tabelle: Eine Tabelle beginnt mit einer Kopfzeile wie &apos;I1 I2 | O1&apos;)</translation>
+    </message>
+    <message>
+        <source>cannot replace: %1</source>
+        <translation>Ersetzen nicht möglich: %1</translation>
+    </message>
+    <message>
+        <source>cannot replace: not a regular file</source>
+        <translation>Ersetzen nicht möglich: keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>cannot create: %1</source>
+        <translation>Anlegen nicht möglich: %1</translation>
+    </message>
+    <message>
+        <source>cannot write: %1</source>
+        <translation>Schreiben nicht möglich: %1</translation>
+    </message>
+    <message>
+        <source>no table: the text holds no header line</source>
+        <translation>keine Tabelle: Der Text enthält keine Kopfzeile</translation>
+    </message>
+    <message>
+        <source>expected a header like &apos;I1 I2 | O1&apos;</source>
+        <translation>erwartet wird eine Kopfzeile wie &apos;I1 I2 | O1&apos;</translation>
+    </message>
+    <message>
+        <source>more than %1 inputs</source>
+        <translation>mehr als %1 Eingänge</translation>
+    </message>
+    <message>
+        <source>a row needs a &apos;|&apos; between inputs and outputs</source>
+        <translation>eine Zeile braucht ein &apos;|&apos; zwischen Eingängen und Ausgängen</translation>
+    </message>
+    <message>
+        <source>expected %1 input values (0 or 1) and %2 output values (0, 1, ~ or X)</source>
+        <translation>erwartet werden %1 Eingangswerte (0 oder 1) und %2 Ausgangswerte (0, 1, ~ oder X)</translation>
+    </message>
+    <message>
+        <source>a second row for inputs %1 (the first is on line %2)</source>
+        <translation>eine zweite Zeile für die Eingänge %1 (die erste steht in Zeile %2)</translation>
+    </message>
+    <message>
+        <source>no row for inputs %1; rows may be left out only under the line &quot;%2&quot;</source>
+        <translation>keine Zeile für die Eingänge %1; Zeilen dürfen nur unter der Zeile &quot;%2&quot; fehlen</translation>
+    </message>
+    <message>
+        <source>the file ends early</source>
+        <translation>die Datei endet zu früh</translation>
+    </message>
+    <message>
+        <source>a quoted field has no closing quote</source>
+        <translation>einem Feld in Anführungszeichen fehlt das schließende Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>unexpected text after the quoted field %1</source>
+        <translation>unerwarteter Text nach dem Feld in Anführungszeichen %1</translation>
+    </message>
+    <message>
+        <source>expected #TRUE# or #FALSE#, found %1</source>
+        <translation>erwartet wird #TRUE# oder #FALSE#, gefunden: %1</translation>
+    </message>
+    <message>
+        <source>expected a number, found %1</source>
+        <translation>erwartet wird eine Zahl, gefunden: %1</translation>
+    </message>
+    <message>
+        <source>the number %1 is out of range</source>
+        <translation>die Zahl %1 liegt außerhalb des Bereichs</translation>
+    </message>
+    <message>
+        <source>expected a whole number, found %1</source>
+        <translation>erwartet wird eine ganze Zahl, gefunden: %1</translation>
+    </message>
+    <message>
+        <source>the number %1 does not fit an Integer (%2 to %3)</source>
+        <translation>die Zahl %1 passt nicht in einen Integer (%2 bis %3)</translation>
+    </message>
+    <message>
+        <source>the number %1 does not fit a Long (%2 to %3)</source>
+        <translation>die Zahl %1 passt nicht in einen Long (%2 bis %3)</translation>
+    </message>
+    <message>
+        <source>the number %1 does not fit a Single</source>
+        <translation>die Zahl %1 passt nicht in einen Single</translation>
+    </message>
+    <message>
+        <source>%1 %2 is outside 0 to %3</source>
+        <translation>%1 %2 liegt nicht zwischen 0 und %3</translation>
+    </message>
+</context>
+<context>
     <name>Grading</name>
     <message>
         <source>expected %1 inputs and %2 outputs, found %3 inputs and %4 outputs</source>

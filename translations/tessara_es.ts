@@ -245,6 +245,121 @@
     </message>
 </context>
 <context>
+    <name>Files</name>
+    <message>
+        <source>cannot write the file</source>
+        <translation>no se puede escribir el archivo</translation>
+    </message>
+    <message>
+        <source>not a Tessara circuit file</source>
+        <translation>no es un archivo de circuito de Tessara</translation>
+    </message>
+    <message>
+        <source>cannot read: %1</source>
+        <translation>no se puede leer: %1</translation>
+    </message>
+    <message>
+        <source>cannot open: %1</source>
+        <translation>no se puede abrir: %1</translation>
+    </message>
+    <message>
+        <source>cannot open: not a regular file</source>
+        <translation>no se puede abrir: no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>%1 (nor a table: a table starts with a header like &apos;I1 I2 | O1&apos;)</source>
+        <translation>%1 (tampoco es una tabla: una tabla empieza con un encabezado como &apos;I1 I2 | O1&apos;)</translation>
+    </message>
+    <message>
+        <source>cannot replace: %1</source>
+        <translation>no se puede reemplazar: %1</translation>
+    </message>
+    <message>
+        <source>cannot replace: not a regular file</source>
+        <translation>no se puede reemplazar: no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>cannot create: %1</source>
+        <translation>no se puede crear: %1</translation>
+    </message>
+    <message>
+        <source>cannot write: %1</source>
+        <translation>no se puede escribir: %1</translation>
+    </message>
+    <message>
+        <source>no table: the text holds no header line</source>
+        <translation>no hay tabla: el texto no tiene línea de encabezado</translation>
+    </message>
+    <message>
+        <source>expected a header like &apos;I1 I2 | O1&apos;</source>
+        <translation>se esperaba un encabezado como &apos;I1 I2 | O1&apos;</translation>
+    </message>
+    <message>
+        <source>more than %1 inputs</source>
+        <translation>más de %1 entradas</translation>
+    </message>
+    <message>
+        <source>a row needs a &apos;|&apos; between inputs and outputs</source>
+        <translation>una fila necesita un &apos;|&apos; entre entradas y salidas</translation>
+    </message>
+    <message>
+        <source>expected %1 input values (0 or 1) and %2 output values (0, 1, ~ or X)</source>
+        <translation>se esperaban %1 valores de entrada (0 o 1) y %2 valores de salida (0, 1, ~ o X)</translation>
+    </message>
+    <message>
+        <source>a second row for inputs %1 (the first is on line %2)</source>
+        <translation>una segunda fila para las entradas %1 (la primera está en la línea %2)</translation>
+    </message>
+    <message>
+        <source>no row for inputs %1; rows may be left out only under the line &quot;%2&quot;</source>
+        <translation>no hay fila para las entradas %1; solo pueden faltar filas debajo de la línea &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>the file ends early</source>
+        <translation>el archivo termina antes de tiempo</translation>
+    </message>
+    <message>
+        <source>a quoted field has no closing quote</source>
+        <translation>a un campo entre comillas le falta la comilla de cierre</translation>
+    </message>
+    <message>
+        <source>unexpected text after the quoted field %1</source>
+        <translation>texto inesperado después del campo entre comillas %1</translation>
+    </message>
+    <message>
+        <source>expected #TRUE# or #FALSE#, found %1</source>
+        <translation>se esperaba #TRUE# o #FALSE#, se encontró %1</translation>
+    </message>
+    <message>
+        <source>expected a number, found %1</source>
+        <translation>se esperaba un número, se encontró %1</translation>
+    </message>
+    <message>
+        <source>the number %1 is out of range</source>
+        <translation>el número %1 está fuera de rango</translation>
+    </message>
+    <message>
+        <source>expected a whole number, found %1</source>
+        <translation>se esperaba un número entero, se encontró %1</translation>
+    </message>
+    <message>
+        <source>the number %1 does not fit an Integer (%2 to %3)</source>
+        <translation>el número %1 no cabe en un Integer (de %2 a %3)</translation>
+    </message>
+    <message>
+        <source>the number %1 does not fit a Long (%2 to %3)</source>
+        <translation>el número %1 no cabe en un Long (de %2 a %3)</translation>
+    </message>
+    <message>
+        <source>the number %1 does not fit a Single</source>
+        <translation>el número %1 no cabe en un Single</translation>
+    </message>
+    <message>
+        <source>%1 %2 is outside 0 to %3</source>
+        <translation>%1 %2 no está entre 0 y %3</translation>
+    </message>
+</context>
+<context>
     <name>Grading</name>
     <message>
         <source>expected %1 inputs and %2 outputs, found %3 inputs and %4 outputs</source>

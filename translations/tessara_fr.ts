@@ -32,7 +32,7 @@
     </message>
     <message>
         <source>Save changes to the circuit?</source>
-        <translation>Enregistrer les modifications du circuit ?</translation>
+        <translation>Enregistrer les modifications du circuit&#xa0;?</translation>
     </message>
     <message>
         <source>Error</source>
@@ -41,41 +41,41 @@
     <message>
         <source>Error: You must start with an output<byte value="xd"/>
 </source>
-        <translation>Erreur : vous devez commencer par une sortie<byte value="xd"/>
+        <translation>Erreur&#xa0;: vous devez commencer par une sortie<byte value="xd"/>
 </translation>
     </message>
     <message>
         <source>Error: You must finish with an input<byte value="xd"/>
 </source>
-        <translation>Erreur : vous devez terminer par une entrée<byte value="xd"/>
+        <translation>Erreur&#xa0;: vous devez terminer par une entrée<byte value="xd"/>
 </translation>
     </message>
     <message>
         <source>Error: Click on the gates</source>
-        <translation>Erreur : cliquez sur les portes</translation>
+        <translation>Erreur&#xa0;: cliquez sur les portes</translation>
     </message>
     <message>
         <source>Error: The circuit has no room for another gate</source>
-        <translation>Erreur : le circuit n&apos;a plus de place pour une autre porte</translation>
+        <translation>Erreur&#xa0;: le circuit n&apos;a plus de place pour une autre porte</translation>
     </message>
     <message>
         <source>Error: The circuit has no room for another link</source>
-        <translation>Erreur : le circuit n&apos;a plus de place pour une autre connexion</translation>
+        <translation>Erreur&#xa0;: le circuit n&apos;a plus de place pour une autre connexion</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation>ligne %1 : %2</translation>
+        <translation>ligne %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Cannot open &quot;%1&quot;:
 %2</source>
-        <translation>Impossible d&apos;ouvrir « %1 » :
+        <translation>Impossible d&apos;ouvrir «&#xa0;%1&#xa0;»&#xa0;:
 %2</translation>
     </message>
     <message>
         <source>Cannot save &quot;%1&quot;:
 %2</source>
-        <translation>Impossible d&apos;enregistrer « %1 » :
+        <translation>Impossible d&apos;enregistrer «&#xa0;%1&#xa0;»&#xa0;:
 %2</translation>
     </message>
     <message>
@@ -112,7 +112,7 @@
     </message>
     <message>
         <source>%1 already exists. Replace it?</source>
-        <translation>%1 existe déjà. Le remplacer ?</translation>
+        <translation>%1 existe déjà. Le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Replace File</source>
@@ -120,7 +120,7 @@
     </message>
     <message>
         <source>Tessara closed without saving. Recover the circuit from %1?</source>
-        <translation>Tessara s&apos;est fermé sans enregistrer. Récupérer le circuit de %1 ?</translation>
+        <translation>Tessara s&apos;est fermé sans enregistrer. Récupérer le circuit de %1&#xa0;?</translation>
     </message>
     <message>
         <source>Recover Circuit</source>
@@ -178,19 +178,19 @@
     </message>
     <message>
         <source>step %1: %2 = %3 at power-up</source>
-        <translation>étape %1 : %2 = %3 à la mise sous tension</translation>
+        <translation>étape %1&#xa0;: %2 = %3 à la mise sous tension</translation>
     </message>
     <message>
         <source>step %1: %2 = %3 at the first kept step</source>
-        <translation>étape %1 : %2 = %3 à la première étape conservée</translation>
+        <translation>étape %1&#xa0;: %2 = %3 à la première étape conservée</translation>
     </message>
     <message>
         <source>step %1: %2 became %3: toggled</source>
-        <translation>étape %1 : %2 passe à %3 : basculement</translation>
+        <translation>étape %1&#xa0;: %2 passe à %3&#xa0;: basculement</translation>
     </message>
     <message>
         <source>step %1: %2 became %3: %4</source>
-        <translation>étape %1 : %2 passe à %3 : %4</translation>
+        <translation>étape %1&#xa0;: %2 passe à %3&#xa0;: %4</translation>
     </message>
     <message>
         <source>input %1 = %2 from %3 at step %4</source>
@@ -229,11 +229,11 @@
     </message>
     <message>
         <source>%1 minimal = not a function: %1 oscillates</source>
-        <translation>%1 minimale = pas une fonction : %1 oscille</translation>
+        <translation>%1 minimale = pas une fonction&#xa0;: %1 oscille</translation>
     </message>
     <message>
         <source>%1 minimal = not a function: %1 oscillates in rows %2</source>
-        <translation>%1 minimale = pas une fonction : %1 oscille aux lignes %2</translation>
+        <translation>%1 minimale = pas une fonction&#xa0;: %1 oscille aux lignes %2</translation>
     </message>
     <message>
         <source>%1 minimal = %2</source>
@@ -242,6 +242,121 @@
     <message>
         <source>%1  (smallest found, not proved minimal)</source>
         <translation>%1  (la plus petite trouvée, minimalité non prouvée)</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>cannot write the file</source>
+        <translation>impossible d&apos;écrire le fichier</translation>
+    </message>
+    <message>
+        <source>not a Tessara circuit file</source>
+        <translation>ce n&apos;est pas un fichier de circuit Tessara</translation>
+    </message>
+    <message>
+        <source>cannot read: %1</source>
+        <translation>lecture impossible&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>cannot open: %1</source>
+        <translation>ouverture impossible&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>cannot open: not a regular file</source>
+        <translation>ouverture impossible&#xa0;: ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>%1 (nor a table: a table starts with a header like &apos;I1 I2 | O1&apos;)</source>
+        <translation>%1 (ni un tableau&#xa0;: un tableau commence par un en-tête comme &apos;I1 I2 | O1&apos;)</translation>
+    </message>
+    <message>
+        <source>cannot replace: %1</source>
+        <translation>remplacement impossible&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>cannot replace: not a regular file</source>
+        <translation>remplacement impossible&#xa0;: ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>cannot create: %1</source>
+        <translation>création impossible&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>cannot write: %1</source>
+        <translation>écriture impossible&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>no table: the text holds no header line</source>
+        <translation>pas de tableau&#xa0;: le texte n&apos;a pas de ligne d&apos;en-tête</translation>
+    </message>
+    <message>
+        <source>expected a header like &apos;I1 I2 | O1&apos;</source>
+        <translation>un en-tête comme &apos;I1 I2 | O1&apos; est attendu</translation>
+    </message>
+    <message>
+        <source>more than %1 inputs</source>
+        <translation>plus de %1 entrées</translation>
+    </message>
+    <message>
+        <source>a row needs a &apos;|&apos; between inputs and outputs</source>
+        <translation>une ligne doit avoir un &apos;|&apos; entre les entrées et les sorties</translation>
+    </message>
+    <message>
+        <source>expected %1 input values (0 or 1) and %2 output values (0, 1, ~ or X)</source>
+        <translation>%1 valeurs d&apos;entrée (0 ou 1) et %2 valeurs de sortie (0, 1, ~ ou X) sont attendues</translation>
+    </message>
+    <message>
+        <source>a second row for inputs %1 (the first is on line %2)</source>
+        <translation>une deuxième ligne pour les entrées %1 (la première est à la ligne %2)</translation>
+    </message>
+    <message>
+        <source>no row for inputs %1; rows may be left out only under the line &quot;%2&quot;</source>
+        <translation>aucune ligne pour les entrées %1&#xa0;; des lignes ne peuvent manquer que sous la ligne «&#xa0;%2&#xa0;»</translation>
+    </message>
+    <message>
+        <source>the file ends early</source>
+        <translation>le fichier se termine trop tôt</translation>
+    </message>
+    <message>
+        <source>a quoted field has no closing quote</source>
+        <translation>il manque le guillemet fermant d&apos;un champ entre guillemets</translation>
+    </message>
+    <message>
+        <source>unexpected text after the quoted field %1</source>
+        <translation>texte inattendu après le champ entre guillemets %1</translation>
+    </message>
+    <message>
+        <source>expected #TRUE# or #FALSE#, found %1</source>
+        <translation>#TRUE# ou #FALSE# attendu, %1 trouvé</translation>
+    </message>
+    <message>
+        <source>expected a number, found %1</source>
+        <translation>nombre attendu, %1 trouvé</translation>
+    </message>
+    <message>
+        <source>the number %1 is out of range</source>
+        <translation>le nombre %1 est hors limites</translation>
+    </message>
+    <message>
+        <source>expected a whole number, found %1</source>
+        <translation>nombre entier attendu, %1 trouvé</translation>
+    </message>
+    <message>
+        <source>the number %1 does not fit an Integer (%2 to %3)</source>
+        <translation>le nombre %1 ne tient pas dans un Integer (de %2 à %3)</translation>
+    </message>
+    <message>
+        <source>the number %1 does not fit a Long (%2 to %3)</source>
+        <translation>le nombre %1 ne tient pas dans un Long (de %2 à %3)</translation>
+    </message>
+    <message>
+        <source>the number %1 does not fit a Single</source>
+        <translation>le nombre %1 ne tient pas dans un Single</translation>
+    </message>
+    <message>
+        <source>%1 %2 is outside 0 to %3</source>
+        <translation>%1 %2 n&apos;est pas entre 0 et %3</translation>
     </message>
 </context>
 <context>
@@ -275,7 +390,7 @@
     </message>
     <message>
         <source>Focus the nearest gate or bend in that direction; while a link is drawn, the nearest gate it can end at; while moving, carry the gate 75 twips</source>
-        <translation>Donner le focus à la porte ou au coude le plus proche dans cette direction ; pendant le tracé d&apos;une connexion, à la porte la plus proche où elle peut finir ; pendant un déplacement, porter la porte de 75 twips</translation>
+        <translation>Donner le focus à la porte ou au coude le plus proche dans cette direction&#xa0;; pendant le tracé d&apos;une connexion, à la porte la plus proche où elle peut finir&#xa0;; pendant un déplacement, porter la porte de 75 twips</translation>
     </message>
     <message>
         <source>Shift+Arrows</source>
@@ -299,7 +414,7 @@
     </message>
     <message>
         <source>Choose the tools in the palette&apos;s order: cross, link, AND, NAND, OR, NOR, NOT, XOR, input, output</source>
-        <translation>Choisir les outils dans l&apos;ordre de la palette : croix, connexion, AND, NAND, OR, NOR, NOT, XOR, entrée, sortie</translation>
+        <translation>Choisir les outils dans l&apos;ordre de la palette&#xa0;: croix, connexion, AND, NAND, OR, NOR, NOT, XOR, entrée, sortie</translation>
     </message>
     <message>
         <source>Enter</source>
@@ -307,7 +422,7 @@
     </message>
     <message>
         <source>Place the chosen tool&apos;s gate at the cross-hair; while a link is drawn, end it at the focused gate&apos;s first free input; while moving, put the gate down</source>
-        <translation>Placer la porte de l&apos;outil choisi au réticule ; pendant le tracé d&apos;une connexion, la terminer à la première entrée libre de la porte qui a le focus ; pendant un déplacement, poser la porte</translation>
+        <translation>Placer la porte de l&apos;outil choisi au réticule&#xa0;; pendant le tracé d&apos;une connexion, la terminer à la première entrée libre de la porte qui a le focus&#xa0;; pendant un déplacement, poser la porte</translation>
     </message>
     <message>
         <source>Space</source>
@@ -339,7 +454,7 @@
     </message>
     <message>
         <source>Move the focused gate or bend: arrows carry it, Enter puts it down</source>
-        <translation>Déplacer la porte ou le coude qui a le focus : les flèches le portent, Entrée le pose</translation>
+        <translation>Déplacer la porte ou le coude qui a le focus&#xa0;: les flèches le portent, Entrée le pose</translation>
     </message>
     <message>
         <source>L</source>
@@ -363,7 +478,7 @@
     </message>
     <message>
         <source>prop: advance every signal one step</source>
-        <translation>prop : avancer chaque signal d&apos;une étape</translation>
+        <translation>prop&#xa0;: avancer chaque signal d&apos;une étape</translation>
     </message>
     <message>
         <source>Enter, Space or Delete on the trash can</source>
@@ -499,7 +614,7 @@
     </message>
     <message>
         <source>What goes around and around all day long, but always straight ahead</source>
-        <translation>Qu&apos;est-ce qui tourne en rond toute la journée, mais va toujours tout droit ?</translation>
+        <translation>Qu&apos;est-ce qui tourne en rond toute la journée, mais va toujours tout droit&#xa0;?</translation>
     </message>
     <message>
         <source>Joke</source>
@@ -507,11 +622,11 @@
     </message>
     <message>
         <source>How do you tell when a lawyer is lieing?  His lips are moving.</source>
-        <translation>Comment savoir quand un avocat ment ?  Ses lèvres bougent.</translation>
+        <translation>Comment savoir quand un avocat ment&#xa0;?  Ses lèvres bougent.</translation>
     </message>
     <message>
         <source>Why was the AND gate never invited to parties?  It only said yes when everyone else did.</source>
-        <translation>Pourquoi la porte AND n&apos;était-elle jamais invitée aux fêtes ?  Elle ne disait oui que si tous les autres disaient oui.</translation>
+        <translation>Pourquoi la porte AND n&apos;était-elle jamais invitée aux fêtes&#xa0;?  Elle ne disait oui que si tous les autres disaient oui.</translation>
     </message>
     <message>
         <source>More of me is hidden then is seen. I am light than what I am made of</source>
@@ -586,22 +701,22 @@
     </message>
     <message>
         <source>circuit: %1, %2, %3, not powered</source>
-        <translation>circuit : %1, %2, %3, éteint</translation>
+        <translation>circuit&#xa0;: %1, %2, %3, éteint</translation>
     </message>
     <message>
         <source>circuit: %1, %2, %3, powered, step %4</source>
-        <translation>circuit : %1, %2, %3, allumé, étape %4</translation>
+        <translation>circuit&#xa0;: %1, %2, %3, allumé, étape %4</translation>
     </message>
 </context>
 <context>
     <name>Warnings</name>
     <message>
         <source>%1 input %2 is not linked</source>
-        <translation>%1 : l&apos;entrée %2 n&apos;est pas reliée</translation>
+        <translation>%1&#xa0;: l&apos;entrée %2 n&apos;est pas reliée</translation>
     </message>
     <message>
         <source>%1 input %2 is linked more than once</source>
-        <translation>%1 : l&apos;entrée %2 est reliée plus d&apos;une fois</translation>
+        <translation>%1&#xa0;: l&apos;entrée %2 est reliée plus d&apos;une fois</translation>
     </message>
     <message>
         <source>%1 drives nothing</source>
@@ -654,7 +769,7 @@
     <name>tessara::app::KarnaughPanel</name>
     <message>
         <source>A Karnaugh map needs 2 to 4 inputs and an output; the circuit has %1 inputs and %2 outputs.</source>
-        <translation>Un tableau de Karnaugh demande 2 à 4 entrées et une sortie ; le circuit a %1 entrées et %2 sorties.</translation>
+        <translation>Un tableau de Karnaugh demande 2 à 4 entrées et une sortie&#xa0;; le circuit a %1 entrées et %2 sorties.</translation>
     </message>
 </context>
 <context>
@@ -698,7 +813,7 @@
     </message>
     <message>
         <source>step %1: %2</source>
-        <translation>étape %1 : %2</translation>
+        <translation>étape %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -745,11 +860,11 @@
     </message>
     <message>
         <source>steps 0 to %1 dropped: the timeline keeps the last %2 steps</source>
-        <translation>étapes 0 à %1 abandonnées : le chronogramme garde les %2 dernières étapes</translation>
+        <translation>étapes 0 à %1 abandonnées&#xa0;: le chronogramme garde les %2 dernières étapes</translation>
     </message>
     <message>
         <source>; </source>
-        <translation> ; </translation>
+        <translation>&#xa0;; </translation>
     </message>
 </context>
 <context>
@@ -768,7 +883,7 @@
     </message>
     <message>
         <source>The circuit has %1 inputs; a truth table takes at most %2.</source>
-        <translation>Le circuit a %1 entrées ; une table de vérité en accepte au plus %2.</translation>
+        <translation>Le circuit a %1 entrées&#xa0;; une table de vérité en accepte au plus %2.</translation>
     </message>
     <message>
         <source>The circuit has no inputs and no outputs.</source>
@@ -826,7 +941,7 @@
     </message>
     <message>
         <source>Version: 1.0</source>
-        <translation>Version : 1.0</translation>
+        <translation>Version&#xa0;: 1.0</translation>
     </message>
     <message>
         <source>This program is meant for learning about logic.   </source>

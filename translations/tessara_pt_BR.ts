@@ -245,6 +245,121 @@
     </message>
 </context>
 <context>
+    <name>Files</name>
+    <message>
+        <source>cannot write the file</source>
+        <translation>não é possível gravar o arquivo</translation>
+    </message>
+    <message>
+        <source>not a Tessara circuit file</source>
+        <translation>não é um arquivo de circuito do Tessara</translation>
+    </message>
+    <message>
+        <source>cannot read: %1</source>
+        <translation>não é possível ler: %1</translation>
+    </message>
+    <message>
+        <source>cannot open: %1</source>
+        <translation>não é possível abrir: %1</translation>
+    </message>
+    <message>
+        <source>cannot open: not a regular file</source>
+        <translation>não é possível abrir: não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>%1 (nor a table: a table starts with a header like &apos;I1 I2 | O1&apos;)</source>
+        <translation>%1 (nem uma tabela: uma tabela começa com um cabeçalho como &apos;I1 I2 | O1&apos;)</translation>
+    </message>
+    <message>
+        <source>cannot replace: %1</source>
+        <translation>não é possível substituir: %1</translation>
+    </message>
+    <message>
+        <source>cannot replace: not a regular file</source>
+        <translation>não é possível substituir: não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>cannot create: %1</source>
+        <translation>não é possível criar: %1</translation>
+    </message>
+    <message>
+        <source>cannot write: %1</source>
+        <translation>não é possível gravar: %1</translation>
+    </message>
+    <message>
+        <source>no table: the text holds no header line</source>
+        <translation>nenhuma tabela: o texto não tem linha de cabeçalho</translation>
+    </message>
+    <message>
+        <source>expected a header like &apos;I1 I2 | O1&apos;</source>
+        <translation>era esperado um cabeçalho como &apos;I1 I2 | O1&apos;</translation>
+    </message>
+    <message>
+        <source>more than %1 inputs</source>
+        <translation>mais de %1 entradas</translation>
+    </message>
+    <message>
+        <source>a row needs a &apos;|&apos; between inputs and outputs</source>
+        <translation>uma linha precisa de um &apos;|&apos; entre entradas e saídas</translation>
+    </message>
+    <message>
+        <source>expected %1 input values (0 or 1) and %2 output values (0, 1, ~ or X)</source>
+        <translation>eram esperados %1 valores de entrada (0 ou 1) e %2 valores de saída (0, 1, ~ ou X)</translation>
+    </message>
+    <message>
+        <source>a second row for inputs %1 (the first is on line %2)</source>
+        <translation>uma segunda linha para as entradas %1 (a primeira está na linha %2)</translation>
+    </message>
+    <message>
+        <source>no row for inputs %1; rows may be left out only under the line &quot;%2&quot;</source>
+        <translation>nenhuma linha para as entradas %1; só podem faltar linhas abaixo da linha &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>the file ends early</source>
+        <translation>o arquivo termina antes do esperado</translation>
+    </message>
+    <message>
+        <source>a quoted field has no closing quote</source>
+        <translation>falta a aspa de fechamento de um campo entre aspas</translation>
+    </message>
+    <message>
+        <source>unexpected text after the quoted field %1</source>
+        <translation>texto inesperado depois do campo entre aspas %1</translation>
+    </message>
+    <message>
+        <source>expected #TRUE# or #FALSE#, found %1</source>
+        <translation>era esperado #TRUE# ou #FALSE#, encontrado %1</translation>
+    </message>
+    <message>
+        <source>expected a number, found %1</source>
+        <translation>era esperado um número, encontrado %1</translation>
+    </message>
+    <message>
+        <source>the number %1 is out of range</source>
+        <translation>o número %1 está fora do intervalo</translation>
+    </message>
+    <message>
+        <source>expected a whole number, found %1</source>
+        <translation>era esperado um número inteiro, encontrado %1</translation>
+    </message>
+    <message>
+        <source>the number %1 does not fit an Integer (%2 to %3)</source>
+        <translation>o número %1 não cabe em um Integer (de %2 a %3)</translation>
+    </message>
+    <message>
+        <source>the number %1 does not fit a Long (%2 to %3)</source>
+        <translation>o número %1 não cabe em um Long (de %2 a %3)</translation>
+    </message>
+    <message>
+        <source>the number %1 does not fit a Single</source>
+        <translation>o número %1 não cabe em um Single</translation>
+    </message>
+    <message>
+        <source>%1 %2 is outside 0 to %3</source>
+        <translation>%1 %2 não está entre 0 e %3</translation>
+    </message>
+</context>
+<context>
     <name>Grading</name>
     <message>
         <source>expected %1 inputs and %2 outputs, found %3 inputs and %4 outputs</source>

@@ -245,6 +245,121 @@
     </message>
 </context>
 <context>
+    <name>Files</name>
+    <message>
+        <source>cannot write the file</source>
+        <translation>无法写入文件</translation>
+    </message>
+    <message>
+        <source>not a Tessara circuit file</source>
+        <translation>不是 Tessara 电路文件</translation>
+    </message>
+    <message>
+        <source>cannot read: %1</source>
+        <translation>无法读取：%1</translation>
+    </message>
+    <message>
+        <source>cannot open: %1</source>
+        <translation>无法打开：%1</translation>
+    </message>
+    <message>
+        <source>cannot open: not a regular file</source>
+        <translation>无法打开：不是普通文件</translation>
+    </message>
+    <message>
+        <source>%1 (nor a table: a table starts with a header like &apos;I1 I2 | O1&apos;)</source>
+        <translation>%1（也不是真值表：真值表以 &apos;I1 I2 | O1&apos; 这样的表头开始）</translation>
+    </message>
+    <message>
+        <source>cannot replace: %1</source>
+        <translation>无法替换：%1</translation>
+    </message>
+    <message>
+        <source>cannot replace: not a regular file</source>
+        <translation>无法替换：不是普通文件</translation>
+    </message>
+    <message>
+        <source>cannot create: %1</source>
+        <translation>无法创建：%1</translation>
+    </message>
+    <message>
+        <source>cannot write: %1</source>
+        <translation>无法写入：%1</translation>
+    </message>
+    <message>
+        <source>no table: the text holds no header line</source>
+        <translation>没有真值表：文本中没有表头行</translation>
+    </message>
+    <message>
+        <source>expected a header like &apos;I1 I2 | O1&apos;</source>
+        <translation>应为 &apos;I1 I2 | O1&apos; 这样的表头</translation>
+    </message>
+    <message>
+        <source>more than %1 inputs</source>
+        <translation>输入多于 %1 个</translation>
+    </message>
+    <message>
+        <source>a row needs a &apos;|&apos; between inputs and outputs</source>
+        <translation>每一行在输入和输出之间需要一个 &apos;|&apos;</translation>
+    </message>
+    <message>
+        <source>expected %1 input values (0 or 1) and %2 output values (0, 1, ~ or X)</source>
+        <translation>应有 %1 个输入值（0 或 1）和 %2 个输出值（0、1、~ 或 X）</translation>
+    </message>
+    <message>
+        <source>a second row for inputs %1 (the first is on line %2)</source>
+        <translation>输入 %1 出现了第二行（第一行在第 %2 行）</translation>
+    </message>
+    <message>
+        <source>no row for inputs %1; rows may be left out only under the line &quot;%2&quot;</source>
+        <translation>没有输入 %1 的行；只有在 &quot;%2&quot; 这一行之下才可以省略行</translation>
+    </message>
+    <message>
+        <source>the file ends early</source>
+        <translation>文件提前结束</translation>
+    </message>
+    <message>
+        <source>a quoted field has no closing quote</source>
+        <translation>带引号的字段缺少右引号</translation>
+    </message>
+    <message>
+        <source>unexpected text after the quoted field %1</source>
+        <translation>带引号的字段 %1 之后有多余的文本</translation>
+    </message>
+    <message>
+        <source>expected #TRUE# or #FALSE#, found %1</source>
+        <translation>应为 #TRUE# 或 #FALSE#，实际为 %1</translation>
+    </message>
+    <message>
+        <source>expected a number, found %1</source>
+        <translation>应为数字，实际为 %1</translation>
+    </message>
+    <message>
+        <source>the number %1 is out of range</source>
+        <translation>数字 %1 超出范围</translation>
+    </message>
+    <message>
+        <source>expected a whole number, found %1</source>
+        <translation>应为整数，实际为 %1</translation>
+    </message>
+    <message>
+        <source>the number %1 does not fit an Integer (%2 to %3)</source>
+        <translation>数字 %1 超出 Integer 的范围（%2 到 %3）</translation>
+    </message>
+    <message>
+        <source>the number %1 does not fit a Long (%2 to %3)</source>
+        <translation>数字 %1 超出 Long 的范围（%2 到 %3）</translation>
+    </message>
+    <message>
+        <source>the number %1 does not fit a Single</source>
+        <translation>数字 %1 超出 Single 的范围</translation>
+    </message>
+    <message>
+        <source>%1 %2 is outside 0 to %3</source>
+        <translation>%1 %2 不在 0 到 %3 之间</translation>
+    </message>
+</context>
+<context>
     <name>Grading</name>
     <message>
         <source>expected %1 inputs and %2 outputs, found %3 inputs and %4 outputs</source>

@@ -119,7 +119,8 @@ void TimelineWindow::SavePicture() {
     svg.setTitle(windowTitle());
     QPainter painter;
     if (!painter.begin(&svg))
-      return RefuseSave(context_.form().screen, path, {"cannot write the file", 0});
+      return RefuseSave(context_.form().screen, path,
+                        {Words("Files", TESSARA_PHRASE("Files", "cannot write the file")), 0});
     view_->Paint(painter, size);
     return;
   }
@@ -128,7 +129,8 @@ void TimelineWindow::SavePicture() {
   view_->Paint(painter, size);
   painter.end();
   if (!picture.save(name, "PNG"))
-    RefuseSave(context_.form().screen, path, {"cannot write the file", 0});
+    RefuseSave(context_.form().screen, path,
+               {Words("Files", TESSARA_PHRASE("Files", "cannot write the file")), 0});
 }
 
 void TimelineWindow::SaveValues() {

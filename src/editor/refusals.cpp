@@ -36,7 +36,7 @@ constexpr std::array<RefusalBox, 5> kBoxes = {{
 // doing: a marked pattern with the path as %1 and the trouble as %2.
 void RefuseFile(Screen& screen, const char* doing, const std::string& path,
                 const FileError& error) {
-  Phrase trouble = Name(error.reason);
+  Phrase trouble = error.reason;
   if (error.line > 0) {
     trouble = Words(kContext, TESSARA_PHRASE("Editor", "line %1: %2"),
                     Name(std::to_string(error.line)), std::move(trouble));

@@ -203,7 +203,7 @@ const Stage kStages[] = {
     {"file that cannot be opened",
      {},
      [](Tessara_Form& w) {
-       RefuseOpen(w, "/nowhere/adder.cir", {"cannot open: No such file", 0});
+       RefuseOpen(w, "/nowhere/adder.cir", {Name("cannot open: No such file"), 0});
      }},
     {"riddle", {}, [](Tessara_Form& w) { w.Act(buffer_DblClick); }},
     {"timeline",
