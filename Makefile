@@ -6,6 +6,7 @@
 # make package  the Debian package, from a Release build of the programs alone
 # make soak   the monkey test under the sanitizers for SOAK_ACTIONS actions from SOAK_SEED
 # make format-check  fails when a source file differs from .clang-format (CI runs it)
+# make update-translations  lupdate: every text of the window into translations/*.ts
 # make mutate each fault of scripts/mutants planted in turn; reports those no test caught
 
 BUILD      ?= build
@@ -22,7 +23,8 @@ SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp
 
-.PHONY: deps configure build run test sanitize bench fuzz package soak mutate format-check clean
+.PHONY: deps configure build run test sanitize bench fuzz package soak mutate format-check \
+  update-translations clean
 
 deps:
 	@scripts/install-deps
@@ -80,6 +82,9 @@ soak: deps
 
 mutate: deps
 	scripts/mutate
+
+update-translations: configure
+	cmake --build $(BUILD) --target update_translations
 
 format-check: deps
 	clang-format --dry-run --Werror $$(git ls-files '*.cpp' '*.h')
