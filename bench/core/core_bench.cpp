@@ -26,7 +26,7 @@ namespace {
 // A document read from a file, or the benchmark stops with the reason.
 Document Load(const char* path) {
   LoadResult loaded = LoadCircuitFile(path);
-  if (!loaded.document) throw std::runtime_error(path + (": " + loaded.error.reason));
+  if (!loaded.document) throw std::runtime_error(path + (": " + loaded.error.reason.English()));
   return std::move(*loaded.document);
 }
 
@@ -153,7 +153,7 @@ void BM_ReadCircuit(benchmark::State& state) {
   const std::string text = WriteCircuit(FullCircuit());
   for (auto _ : state) {
     LoadResult loaded = ReadCircuit(text);
-    if (!loaded.document) state.SkipWithError(loaded.error.reason.c_str());
+    if (!loaded.document) state.SkipWithError(loaded.error.reason.English().c_str());
     benchmark::DoNotOptimize(loaded);
   }
 }
@@ -170,7 +170,7 @@ BENCHMARK(BM_ParityTreeTable)->Unit(benchmark::kMillisecond);
 // formulas and minimal forms.
 void BM_AdderExpressions(benchmark::State& state) {
   const LoadResult loaded = LoadCircuitFile(TESSARA_ADDER);
-  if (!loaded.document) throw std::runtime_error(loaded.error.reason);
+  if (!loaded.document) throw std::runtime_error(loaded.error.reason.English());
   for (auto _ : state) benchmark::DoNotOptimize(ExpressionText(*loaded.document));
 }
 BENCHMARK(BM_AdderExpressions)->Unit(benchmark::kMillisecond);
