@@ -59,8 +59,8 @@ int Table(const Command& command, std::ostream& out, std::ostream& err) {
     err << Describe(path, loaded.error) << '\n';
     return kExitBadFile;
   }
-  if (std::optional<std::string> refusal = NoTableReason(*loaded.document)) {
-    err << path << ": " << *refusal << '\n';
+  if (std::optional<Phrase> refusal = NoTableReason(*loaded.document)) {
+    err << path << ": " << refusal->English() << '\n';
     return kExitBadFile;
   }
   const WorkLimits limits = command.Limits();

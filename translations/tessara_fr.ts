@@ -358,6 +358,10 @@
         <source>%1 %2 is outside 0 to %3</source>
         <translation>%1 %2 n&apos;est pas entre 0 et %3</translation>
     </message>
+    <message>
+        <source>%1 inputs; a truth table takes at most %2</source>
+        <translation>%1 entrées&#xa0;; une table de vérité en prend au plus %2</translation>
+    </message>
 </context>
 <context>
     <name>Grading</name>

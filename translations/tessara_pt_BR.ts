@@ -358,6 +358,10 @@
         <source>%1 %2 is outside 0 to %3</source>
         <translation>%1 %2 não está entre 0 e %3</translation>
     </message>
+    <message>
+        <source>%1 inputs; a truth table takes at most %2</source>
+        <translation>%1 entradas; uma tabela-verdade aceita no máximo %2</translation>
+    </message>
 </context>
 <context>
     <name>Grading</name>

@@ -358,6 +358,10 @@
         <source>%1 %2 is outside 0 to %3</source>
         <translation>%1 %2 不在 0 到 %3 之间</translation>
     </message>
+    <message>
+        <source>%1 inputs; a truth table takes at most %2</source>
+        <translation>%1 个输入；真值表最多只能有 %2 个</translation>
+    </message>
 </context>
 <context>
     <name>Grading</name>

@@ -87,7 +87,7 @@ Grade GradeCircuit(const TruthTable& expected, const Document& circuit, const Wo
   if (auto counts = CountsDiffer(expected, terminals.inputs.size(), terminals.outputs.size())) {
     return {Verdict::Differ, 0, {}, counts->English()};
   }
-  if (auto refusal = NoTableReason(circuit)) return Failed(std::move(*refusal));
+  if (auto refusal = NoTableReason(circuit)) return Failed(refusal->English());
   const TruthTable got = MakeTruthTable(circuit, {limits.maxSteps, std::move(stop)});
   if (got.stopped) return Failed(limits.StopReason());
   return GradeTable(expected, got);
@@ -121,9 +121,7 @@ ExpectedTable ReadExpected(std::string_view text, const WorkLimits& limits, std:
     }
     return {std::nullopt, std::move(error)};
   }
-  if (auto refusal = NoTableReason(*loaded.document)) {
-    return {std::nullopt, {Name(std::move(*refusal))}};
-  }
+  if (auto refusal = NoTableReason(*loaded.document)) return {std::nullopt, {std::move(*refusal)}};
   TruthTable table = MakeTruthTable(*loaded.document, {limits.maxSteps, std::move(stop)});
   if (table.stopped) return {std::nullopt, {Name(limits.StopReason())}};
   return {std::move(table), {}};

@@ -41,11 +41,11 @@ std::size_t RowOf(std::string_view cells) {
   return row;
 }
 
-std::optional<std::string> NoTableReason(const Document& circuit) {
+std::optional<Phrase> NoTableReason(const Document& circuit) {
   const std::size_t inputs = FindTerminals(circuit).inputs.size();
   if (inputs <= kMaxTableInputs) return std::nullopt;
-  return std::to_string(inputs) + " inputs; a truth table takes at most " +
-         std::to_string(kMaxTableInputs);
+  return Words("Files", TESSARA_PHRASE("Files", "%1 inputs; a truth table takes at most %2"),
+               std::to_string(inputs), std::to_string(kMaxTableInputs));
 }
 
 TruthTable MakeTruthTable(const Document& circuit, const TableLimits& limits,

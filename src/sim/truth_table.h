@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "model/document.h"
+#include "model/phrase.h"
 #include "sim/settle.h"
 
 namespace tessara {
@@ -49,9 +50,9 @@ struct TableLimits {
   std::stop_token stop;
 };
 
-// Why circuit has no truth table: "17 inputs; a truth table takes at most 16", or
-// nothing when it has one.
-std::optional<std::string> NoTableReason(const Document& circuit);
+// Why circuit has no truth table, a phrase of context "Files": "17 inputs; a truth table
+// takes at most 16"; nothing when it has one.
+std::optional<Phrase> NoTableReason(const Document& circuit);
 
 // The table of circuit, inputs and outputs numbered as FindTerminals numbers them,
 // within limits; onRow, when given, is called with each row as soon as it is settled.
