@@ -7,6 +7,7 @@
 # make soak   the monkey test under the sanitizers for SOAK_ACTIONS actions from SOAK_SEED
 # make format-check  fails when a source file differs from .clang-format (CI runs it)
 # make mutate each fault of scripts/mutants planted in turn; reports those no test caught
+# make update-pictures  rewrites tests/pictures/*.png from what is drawn now (after an intended change)
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
@@ -22,7 +23,8 @@ SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp
 
-.PHONY: deps configure build run test sanitize bench fuzz package soak mutate format-check clean
+.PHONY: deps configure build run test sanitize bench fuzz package soak mutate update-pictures \
+  format-check clean
 
 deps:
 	@scripts/install-deps
@@ -80,6 +82,9 @@ soak: deps
 
 mutate: deps
 	scripts/mutate
+
+update-pictures: build
+	cd $(BUILD) && TESSARA_UPDATE_PICTURES=1 ctest -L pictures --output-on-failure
 
 format-check: deps
 	clang-format --dry-run --Werror $$(git ls-files '*.cpp' '*.h')

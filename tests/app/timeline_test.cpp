@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 
 #include "app/run_clock.h"
 #include "app/timeline_view.h"
@@ -84,6 +85,23 @@ TEST_F(TimelineTest, TimelineShowsTheLatchsRowsAndRepeatGoesToAClickedStepAndSav
   Click(timeline->findChild<QPushButton*>(QStringLiteral("SaveValues")));
   EXPECT_TRUE(testing::ReadFile(csv).starts_with(
       "step,cause,I1,I2,NOR 2,NOR 3,O1,O2\n0,power up,0,0,0,0,0,0\n1,prop,"));
+}
+
+// Each new step stands in view, on the last column once the timeline has scrolled.
+TEST_F(TimelineTest, TheCurrentStepScrollsOnlyAsFarAsTheLastColumn) {
+  Open("half_adder.cir");
+  Press("Power");
+  Ctrl(Qt::Key_L);
+  TimelineView& view = window.findChild<TimelineWindow*>()->View();
+  for (int step = 1; step <= 50; ++step) {  // more than the columns in view
+    Press("prop");
+    const int width = view.viewport()->width();
+    const int shown = step - view.horizontalScrollBar()->value();  // its column, from 0
+    const int right = TimelineView::kNameWidth + (shown + 1) * TimelineView::kColumnWidth;
+    EXPECT_LE(right, width) << "step " << step << " out of view";
+    EXPECT_TRUE(shown == step || right + TimelineView::kColumnWidth > width)
+        << "step " << step << " scrolled too far";
+  }
 }
 
 TEST_F(TimelineTest, RunStepsOnTheClocksTicksAndStopsOnAMessageBoxAndOnPowerDown) {

@@ -2,6 +2,7 @@
 // the commands of the File menu and the Power and prop buttons.
 #include <set>
 
+#include "editor/refresh.h"
 #include "io/circuit_file.h"
 #include "temp_folder.h"
 #include "window.h"
@@ -152,6 +153,14 @@ TEST_F(Links, FullCircuitRefusesTheStartOrTheNodeAndLeavesTheDrawingOpen) {
   EXPECT_EQ(Link(form.CurrentLink), Segment(a, b));
 }
 
+TEST_F(Links, ABendTakesTheLastLinkSlotWhenItIsTheOnlyOneFree) {
+  PressOutput(a);
+  for (Integer j = 0; j < kSlotCount - 1; ++j) doc.Links(j).SetUsed(j != form.CurrentLink);
+  PressCanvas(3000, 3000);
+  EXPECT_EQ(form.CurrentLink, kSlotCount - 1);
+  EXPECT_EQ(screen.messages, std::vector<Message>{});
+}
+
 TEST_F(Links, TheDrawingEndsWithItsStartOrLastNodeOrNewButNotAnotherGate) {
   const auto drop = [](DragPool pool, Integer slot) {
     return [=](Form& f) { TrashCan_DragDrop(f, {pool, slot}); };
@@ -239,6 +248,10 @@ TEST_F(Commands, PowerCaptionAndWhetherImagesDragAtOnceFollowPowerNewAndOpen) {
       {[&] { New_Click(form); }, "Power Up", kAtOnce},
       {[&] { Power_Click(form); }, "Power Down", kByHandler},
       {[&] { LoadCircuit(form, empty); }, "Power Up", kAtOnce}};
+  PutGate(doc, 50, kAndGate, 2000, 2000);  // the last slot, shown until New
+  Refresh(form);
+  New_Click(form);
+  EXPECT_FALSE(screen.ObjImage(50).Visible());
   for (const auto& [act, caption, drag] : rows) {
     act();
     EXPECT_EQ(screen.PowerCaption(), caption);

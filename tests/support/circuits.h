@@ -49,9 +49,9 @@ class CircuitBuilder {
                           std::vector<Integer> linkSlots = SlotOrder())
       : doc_(doc), gate_slots_(std::move(gateSlots)), link_slots_(std::move(linkSlots)) {}
   static std::vector<Integer> SlotOrder() {
-    std::vector<Integer> slots(kSlotCount);
-    std::iota(slots.begin(), slots.end(), Integer{0});
-    return slots;
+    std::vector<Integer> order(kSlotCount);
+    std::iota(order.begin(), order.end(), Integer{0});
+    return order;
   }
   // A used gate of kind code placed at (x, y) as SetObject places it; returns its slot.
   Integer Gate(Long code, Single x = 2000, Single y = 1200) {

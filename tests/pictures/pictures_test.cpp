@@ -1,0 +1,234 @@
+// Whole scenes as the user sees them, compared pixel for pixel with the PNGs of this
+// folder (NAME-x1.png, NAME-x2.png by the screen's scale): every kind in every
+// orientation linked and powered, with coloured wires and without; links drawn, bent
+// and moved, and the canvas after New; the palette with each tool chosen; the cursors;
+// the timeline, truth table and About windows. Scenes are read from each window's
+// backing store, so a part that was not repainted shows as it was. The font is DejaVu
+// Sans from its Debian package and the style Fusion, whatever the machine's settings.
+// With TESSARA_UPDATE_PICTURES set the scenes rewrite the PNGs instead.
+#include <QBackingStore>
+#include <QFontDatabase>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleFactory>
+
+#include "app/artwork/artwork.h"
+#include "app/timeline_window.h"
+#include "app/truth_table_window.h"
+#include "circuits.h"
+#include "io/circuit_file.h"
+#include "model/cell.h"
+#include "temp_folder.h"
+#include "window_fixture.h"
+
+namespace tessara::app {
+namespace {
+
+// What the part of w shows now, from its window's backing store once pending paints
+// are done; in device pixels. A null image where the platform keeps no image.
+QImage Shown(QWidget* w, QRect part = {}) {
+  QTest::qWait(40);
+  const qreal scale = w->devicePixelRatio();
+  if (part.isNull()) part = w->rect();
+  const auto* store = dynamic_cast<const QImage*>(w->window()->backingStore()->paintDevice());
+  if (!store) return {};
+  QImage shown = store->copy(
+      QRectF(QPointF(w->mapTo(w->window(), part.topLeft())) * scale, QSizeF(part.size()) * scale)
+          .toRect());
+  shown.setDevicePixelRatio(1);
+  return shown;
+}
+
+// Images side by side, tops aligned, on grey.
+QImage Beside(const std::vector<QImage>& images) {
+  constexpr int kGap = 6;
+  QSize size(-kGap, 0);
+  for (const QImage& image : images)
+    size = QSize(size.width() + image.width() + kGap, std::max(size.height(), image.height()));
+  QImage sheet(size, QImage::Format_RGB32);
+  sheet.fill(Qt::gray);
+  QPainter painter(&sheet);
+  int x = 0;
+  for (const QImage& image : images) {
+    painter.drawImage(x, 0, image);
+    x += image.width() + kGap;
+  }
+  return sheet;
+}
+
+// The expected picture faded, each pixel that differs magenta.
+QImage Difference(const QImage& expected, const QImage& actual) {
+  QImage diff(actual.size(), QImage::Format_RGB32);
+  diff.fill(Qt::magenta);
+  if (expected.size() != actual.size()) return diff;
+  for (int y = 0; y < diff.height(); ++y)
+    for (int x = 0; x < diff.width(); ++x) {
+      const QRgb e = expected.pixel(x, y);
+      const int faded = 192 + qGray(e) / 4;
+      if (e == actual.pixel(x, y)) diff.setPixel(x, y, qRgb(faded, faded, faded));
+    }
+  return diff;
+}
+
+// Compares shown with the kept picture name; a difference leaves NAME-xS.actual.png and
+// NAME-xS.diff.png in the build's pictures folder.
+void ExpectLooksLike(const QImage& shown, const char* name) {
+  const QString file =
+      QStringLiteral("%1-x%2").arg(QLatin1String(name)).arg(qApp->devicePixelRatio());
+  const QString kept = QStringLiteral(TESSARA_PICTURES "/%1.png").arg(file);
+  const QImage actual = shown.convertToFormat(QImage::Format_RGB32);
+  if (qEnvironmentVariableIsSet("TESSARA_UPDATE_PICTURES")) {
+    EXPECT_TRUE(actual.save(kept)) << kept.toStdString();
+    return;
+  }
+  const QImage expected = QImage(kept).convertToFormat(QImage::Format_RGB32);
+  if (actual == expected) return;
+  QDir().mkpath(QStringLiteral(TESSARA_ACTUAL));
+  const QString out = QStringLiteral(TESSARA_ACTUAL "/%1").arg(file);
+  actual.save(out + QStringLiteral(".actual.png"));
+  Difference(expected, actual).save(out + QStringLiteral(".diff.png"));
+  ADD_FAILURE() << kept.toStdString() << " is not what is drawn; see " << out.toStdString()
+                << ".actual.png and .diff.png";
+}
+
+// Each two-input kind and NOT in each orientation, one row per orientation chained
+// from a circuit input to a circuit output turned as the row, inputs 0 and 1 taken in
+// turn; the first row's first link bends once. Returns the inputs' slots.
+std::vector<Integer> PutEveryKindTurned(Document& doc) {
+  const Long kinds[] = {kAndGate, kNandGate, kOrGate, kNorGate, kNotGate, kXorGate};
+  testing::CircuitBuilder build(doc);
+  std::vector<Integer> inputs;
+  for (Long o = 0; o < kOrientationCount; ++o) {
+    const Single y = 300 + static_cast<Single>(o) * 1950;
+    Integer last = inputs.emplace_back(build.Gate(kInputGate, 0, y + 400));
+    doc.Gates(last).SetOrientation(o);
+    for (Integer k = 0; k < 6; ++k) {
+      const Integer g = build.Gate(kinds[k], 1000 + static_cast<Single>(k) * 1150, y + 400);
+      doc.Gates(g).SetOrientation(o);
+      build.Link(last, g, k % 2, k == 0 && o == 0 ? 1 : 0);
+      last = g;
+    }
+    const Integer output = build.Gate(kOutputGate, 8200, y + 400);
+    doc.Gates(output).SetOrientation(o);
+    build.Link(last, output, 0);
+  }
+  return inputs;
+}
+
+struct Pictures : WindowTest {
+  void Show(const Document& circuit) {
+    testing::WriteFile(folder.path() / "scene.cir", WriteCircuit(circuit));
+    window.Act([this](Form& form) { LoadCircuit(form, (folder.path() / "scene.cir").string()); });
+  }
+  QAction* Command(const char* name) { return Find<QAction>(QString::fromLatin1(name)); }
+  QImage Canvas() { return Shown(&window.Canvas()); }
+  testing::TempFolder folder;
+};
+
+TEST_F(Pictures, EveryKindTurnedAndPoweredWithWiresColouredAndNot) {
+  Document circuit;
+  const std::vector<Integer> inputs = PutEveryKindTurned(circuit);
+  Show(circuit);
+  const QImage unpowered = Canvas();
+  Click(Find(QStringLiteral("Power")));
+  for (Integer slot : {inputs[0], inputs[2]}) Click(Image(slot), QPoint(20, 20));
+  for (int step = 0; step < 7; ++step) Click(Find(QStringLiteral("prop")));
+  const QImage coloured = Canvas();
+  Command("ColourWires")->trigger();
+  ExpectLooksLike(Beside({unpowered, coloured, Canvas()}), "every-kind-powered");
+}
+
+// A link drawn to a gate that then moves, a second link bent once and reaching for the
+// pointer, then the canvas after New.
+TEST_F(Pictures, LinksDrawnMovedAndBeingDrawnThenTheCanvasAfterNew) {
+  PlaceWith("InputButton", QPoint(30, 100));
+  PlaceWith("AndGateButton", QPoint(250, 100));
+  Click(Find(QStringLiteral("LinkButton")));
+  Click(Image(0), QPoint(45, 26));  // the input's output half
+  Click(Image(1), QPoint(5, 10));   // the AND's upper input
+  Click(Find(QStringLiteral("CrossButton")));
+  const QImage linked = Canvas();
+  Drag(Image(1), QPoint(10, 10), QPoint(10, 110));
+  Click(Find(QStringLiteral("LinkButton")));
+  Click(Image(1), QPoint(45, 26));
+  Click(&window.Canvas(), QPoint(400, 260));  // a bend
+  MoveTo(&window.Canvas(), QPoint(470, 420));
+  const QImage drawing = Canvas();
+  QTest::keyClick(&window, Qt::Key_Escape);
+  ModalWatcher dontSave(
+      [](QWidget* box) { qobject_cast<QMessageBox*>(box)->button(QMessageBox::No)->click(); });
+  Command("New")->trigger();
+  ExpectLooksLike(Beside({linked, drawing, Canvas()}), "links-drawn");
+}
+
+TEST_F(Pictures, ThePaletteWithEachToolChosen) {
+  std::vector<QImage> palettes;
+  for (const char* button :
+       {"CrossButton", "LinkButton", "AndGateButton", "NandGateButton", "OrGateButton",
+        "NorGateButton", "NotGateButton", "XorGateButton", "InputButton", "OutputButton"}) {
+    Click(Find(QString::fromLatin1(button)));
+    palettes.push_back(Shown(window.centralWidget(), QRect(0, 0, 120, 550)));
+  }
+  ExpectLooksLike(Beside(palettes), "palette");
+}
+
+// Each cursor of the icon cache: its black pixels, its white edge, the rest teal, the
+// hot spot red.
+TEST(PictureOf, TheToolCursors) {
+  std::vector<QImage> tiles;
+  for (int i = 0; i < artwork::kIconCacheSize; ++i) {
+    const QCursor cursor = artwork::IconCache(i);
+    const QImage bits = cursor.bitmap().toImage(), mask = cursor.mask().toImage();
+    QImage tile(bits.size(), QImage::Format_RGB32);
+    for (int y = 0; y < tile.height(); ++y)
+      for (int x = 0; x < tile.width(); ++x) {
+        const bool shown = qGray(mask.pixel(x, y)) < 128, black = qGray(bits.pixel(x, y)) < 128;
+        tile.setPixel(x, y,
+                      !shown  ? qRgb(0, 128, 128)
+                      : black ? qRgb(0, 0, 0)
+                              : qRgb(255, 255, 255));
+      }
+    tile.setPixel(cursor.hotSpot(), qRgb(255, 0, 0));
+    tiles.push_back(tile);
+  }
+  ExpectLooksLike(Beside(tiles), "cursors");
+}
+
+// The half adder powered, I1 on and three prop steps: the timeline at its last step,
+// the truth table, and About.
+TEST_F(Pictures, TheTimelineTruthTableAndAboutWindows) {
+  window.Act([](Form& form) { LoadCircuit(form, TESSARA_EXAMPLES "/half_adder.cir"); });
+  Click(Find(QStringLiteral("Power")));
+  Click(Image(0), QPoint(20, 20));
+  for (int step = 0; step < 3; ++step) Click(Find(QStringLiteral("prop")));
+  const QImage timeline = Shown(&window.Companions().ShowTimeline());
+  const QImage table = Shown(&window.Companions().ShowTruthTable());
+  QImage about;
+  ModalWatcher watcher([&about](QWidget* box) { about = Shown(box); });
+  Command("Help_About")->trigger();
+  ExpectLooksLike(Beside({timeline, table, about}), "windows");
+}
+
+}  // namespace
+}  // namespace tessara::app
+
+// The Qt test main, with the pictures' font and style.
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+  QApplication::setPalette(QApplication::style()->standardPalette());
+  const int font = QFontDatabase::addApplicationFont(
+      QStringLiteral("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"));
+  if (font < 0) {
+    std::fputs("DejaVuSans.ttf is missing: install fonts-dejavu-core\n", stderr);
+    return 1;
+  }
+  QFont sans(QFontDatabase::applicationFontFamilies(font).constFirst(), 9);
+  sans.setHintingPreference(QFont::PreferNoHinting);
+  sans.setStyleStrategy(QFont::NoSubpixelAntialias);
+  QApplication::setFont(sans);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
