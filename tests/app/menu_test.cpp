@@ -186,6 +186,7 @@ TEST_P(MenuTest, RunsItsOwnCommand) {
   } else {
     QWidget* focus = &window;
     if (way.inTimeline) focus = &window.Companions().ShowTimeline();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(focus));
     QTest::keyClick(focus, way.key.key(), way.key.keyboardModifiers());
   }
   QTest::qWait(20);  // the watcher closes a modal window

@@ -140,7 +140,7 @@ TEST_F(Pictures, EveryKindTurnedAndPoweredWithWiresColouredAndNot) {
   ExpectLooksLike(Beside({unpowered, coloured, Canvas()}), "every-kind-powered");
 }
 
-// A link drawn to a gate that then moves, a second link bent once and reaching for the
+// A link drawn to a gate, the gate moved, a second link bent once and reaching for the
 // pointer, then the canvas after New.
 TEST_F(Pictures, LinksDrawnMovedAndBeingDrawnThenTheCanvasAfterNew) {
   PlaceWith("InputButton", QPoint(30, 100));
@@ -151,6 +151,7 @@ TEST_F(Pictures, LinksDrawnMovedAndBeingDrawnThenTheCanvasAfterNew) {
   Click(Find(QStringLiteral("CrossButton")));
   const QImage linked = Canvas();
   Drag(Image(1), QPoint(10, 10), QPoint(10, 110));
+  const QImage moved = Canvas();
   Click(Find(QStringLiteral("LinkButton")));
   Click(Image(1), QPoint(45, 26));
   Click(&window.Canvas(), QPoint(400, 260));  // a bend
@@ -160,7 +161,7 @@ TEST_F(Pictures, LinksDrawnMovedAndBeingDrawnThenTheCanvasAfterNew) {
   ModalWatcher dontSave(
       [](QWidget* box) { qobject_cast<QMessageBox*>(box)->button(QMessageBox::No)->click(); });
   Command("New")->trigger();
-  ExpectLooksLike(Beside({linked, drawing, Canvas()}), "links-drawn");
+  ExpectLooksLike(Beside({linked, moved, drawing, Canvas()}), "links-drawn");
 }
 
 TEST_F(Pictures, ThePaletteWithEachToolChosen) {
