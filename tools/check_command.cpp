@@ -16,7 +16,7 @@ Json ToJson(const std::string& path, const Counts& counts,
   for (const auto& [kind, count] : counts.kinds) gates[kind] = count;
   Json list = Json::array();
   for (const CircuitWarning& warning : warnings) {
-    list.push_back({{"line", warning.line}, {"text", warning.text}});
+    list.push_back({{"line", warning.line}, {"text", warning.text.English()}});
   }
   return {{"tessara", kJsonFormat},
           {"file", path},
@@ -58,7 +58,7 @@ int Check(const Command& command, std::ostream& out, std::ostream& err) {
     }
     out << Summary(path, counts) << '\n';
     for (const CircuitWarning& warning : warnings) {
-      out << path << ':' << warning.line << ": warning: " << warning.text << '\n';
+      out << path << ':' << warning.line << ": warning: " << warning.text.English() << '\n';
     }
   }
   if (failed) return kExitBadFile;

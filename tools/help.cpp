@@ -151,24 +151,6 @@ expr FILE
   or "minimal form not computed above 8 inputs". A search that stops at its work
   limit (5-7 s of CPU) ends the line "  (smallest found, not proved minimal)".
 
-expr FILE
-  Prints two lines per output, O1 first, e.g. "O1 = I1 XOR I2" and
-  "O1 minimal = ¬I1·I2 + I1·¬I2" (UTF-8).
-  The first is what the gates compute: the output's driver as a formula of the
-  inputs, operators in capitals (AND, OR, NAND, NOR, XOR, and NOT as a prefix), an
-  operand that is itself a two-input operation in parentheses. Nodes are
-  transparent; where links end at one input place, the one a prop step carries
-  last counts. An unlinked input reads "0", another output met on the way its name
-  ("O2"), and a gate reached again through a loop its name ("NOR 3"), the line then
-  ending "  (feedback through NOR 3)". A formula over 4000 characters reads
-  "formula too long to write (over 4000 characters)".
-  The second is the output's column of the truth table as a sum of products with
-  the fewest terms, then the fewest literals ("·" AND, "+" OR, "¬" NOT; "0" or "1"
-  when constant), terms by the first row they cover, literals by input; or
-  "not a function: O1 oscillates in rows 1 1 0, 1 1 1" for the rows showing "~";
-  or "minimal form not computed above 8 inputs". A search that stops at its work
-  limit (5-7 s of CPU) ends the line "  (smallest found, not proved minimal)".
-
 resave IN OUT
   Loads IN and writes OUT as File > Save As does. Deleted gates come back as empty
   slots; everything else is written back unchanged.

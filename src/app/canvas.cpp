@@ -1,5 +1,6 @@
 #include "app/canvas.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -7,6 +8,8 @@
 #include <functional>
 
 #include "app/highlight.h"
+#include "app/problem_marks_layer.h"
+#include "app/spoken_text.h"
 #include "app/twips.h"
 
 namespace tessara::app {
@@ -18,6 +21,38 @@ constexpr Single kBoundaryBottom = 8040;
 
 const QColor kHighWire(220, 0, 0);
 constexpr int kExplainedBand = 6;  // pixels wide
+const QColor kKeyboardMarks(0, 90, 200);
+
+// The keyboard's command a key event asks for, when it asks for one. A digit may come
+// with Shift, as on keyboards whose digits need it.
+std::optional<KeyPress> PressOf(const QKeyEvent& event) {
+  static const std::pair<int, Key> kKeys[] = {
+      {Qt::Key_Left, Key::Left},   {Qt::Key_Up, Key::Up},         {Qt::Key_Right, Key::Right},
+      {Qt::Key_Down, Key::Down},   {Qt::Key_Return, Key::Enter},  {Qt::Key_Enter, Key::Enter},
+      {Qt::Key_Space, Key::Space}, {Qt::Key_Delete, Key::Delete}, {Qt::Key_R, Key::R},
+      {Qt::Key_M, Key::M},         {Qt::Key_L, Key::L},           {Qt::Key_B, Key::B},
+      {Qt::Key_P, Key::P}};
+  const Qt::KeyboardModifiers mods = event.modifiers() & ~Qt::KeypadModifier;
+  const int key = event.key();
+  KeyPress press;
+  if (key >= Qt::Key_0 && key <= Qt::Key_9) {
+    press = {Key::Digit, Modifiers::None, key - Qt::Key_0};
+    if (mods != Qt::NoModifier && mods != Qt::ShiftModifier) return std::nullopt;
+  } else {
+    const auto* found = std::find_if(std::begin(kKeys), std::end(kKeys),
+                                     [key](const auto& row) { return row.first == key; });
+    if (found == std::end(kKeys)) return std::nullopt;
+    press.key = found->second;
+    if (mods == (Qt::ShiftModifier | Qt::ControlModifier)) {
+      press.modifiers = Modifiers::ControlShift;
+    } else if (mods == Qt::ShiftModifier) {
+      press.modifiers = Modifiers::Shift;
+    } else if (mods != Qt::NoModifier) {
+      return std::nullopt;
+    }
+  }
+  return FindKeyCommand(press) ? std::optional(press) : std::nullopt;
+}
 
 // A heading at its design place, moved left just enough to show its whole text.
 void AddHeading(QWidget* canvas, const char* text, Single left) {
@@ -98,13 +133,32 @@ Tessara_Frame::Tessara_Frame(QWidget* parent) : QFrame(parent) {
   setFont(small);
   AddHeading(this, "Inputs", 0);
   AddHeading(this, "Outputs", 8280);
-  linesLayer_ = new LinesLayer(this, [this](QPainter& painter) { PaintLines(painter); });
+  linesLayer_ = new LinesLayer(this, [this](QPainter& painter) {
+    PaintLines(painter);
+    PaintMarks(painter);
+  });
   for (CanvasLine& line : lines_) line.SetCanvas(linesLayer_);
+  marksLayer_ = new ProblemMarksLayer(this);
+  focusMark_.SetCanvas(linesLayer_);
+  crossHair_.SetCanvas(linesLayer_);
+  setFocusPolicy(Qt::TabFocus);
+}
+
+void Tessara_Frame::SetSpoken(const Phrase& name) {
+  if (name == spoken_) return;
+  spoken_ = name;
+  setAccessibleName(Translated(spoken_));
 }
 
 LineElement& Tessara_Frame::LinkLine(Integer i) { return lines_.at(static_cast<std::size_t>(i)); }
 
-void Tessara_Frame::RaiseLines() { linesLayer_->raise(); }
+MarksElement& Tessara_Frame::ProblemMarks() { return *marksLayer_; }
+
+void Tessara_Frame::RaiseLayers() {
+  linesLayer_->raise();
+  marksLayer_->raise();
+  marksLayer_->WatchCanvas();
+}
 
 void Tessara_Frame::SetColourWires(bool on) {
   colourWires_ = on;
@@ -142,8 +196,29 @@ void Tessara_Frame::PaintLines(QPainter& painter) const {
   }
   if (linkFrom_) {
     painter.setPen(QPen(Qt::darkGray, 1, Qt::DashLine));
-    painter.drawLine(*linkFrom_, pointer_);
+    painter.drawLine(*linkFrom_, hasFocus() ? CrossHairSquare().center() : pointer_);
   }
+}
+
+void Tessara_Frame::PaintMarks(QPainter& painter) const {
+  if (!hasFocus()) return;
+  painter.setPen(QPen(kKeyboardMarks, 2));
+  if (focusMark_.Visible()) {
+    painter.drawRect(
+        TwipsRect(focusMark_.Left(), focusMark_.Top(), focusMark_.Size(), focusMark_.Size()));
+  }
+  if (crossHair_.Visible()) {
+    const QRect square = CrossHairSquare();
+    const QPoint centre = square.center();
+    painter.setPen(QPen(kKeyboardMarks, 1));
+    painter.drawLine(square.left(), centre.y(), square.right(), centre.y());
+    painter.drawLine(centre.x(), square.top(), centre.x(), square.bottom());
+    painter.drawEllipse(centre, 3, 3);
+  }
+}
+
+QRect Tessara_Frame::CrossHairSquare() const {
+  return TwipsRect(crossHair_.Left(), crossHair_.Top(), crossHair_.Size(), crossHair_.Size());
 }
 
 bool Tessara_Frame::IsBare(QPointF pos) const { return childAt(pos.toPoint()) == nullptr; }
@@ -166,5 +241,23 @@ void Tessara_Frame::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void Tessara_Frame::mouseReleaseEvent(QMouseEvent*) { emit mouseUp(); }
+
+void Tessara_Frame::keyPressEvent(QKeyEvent* event) {
+  if (const std::optional<KeyPress> press = PressOf(*event)) {
+    emit keyDown(*press);
+  } else {
+    QFrame::keyPressEvent(event);
+  }
+}
+
+void Tessara_Frame::focusInEvent(QFocusEvent* event) {
+  QFrame::focusInEvent(event);
+  linesLayer_->update();
+}
+
+void Tessara_Frame::focusOutEvent(QFocusEvent* event) {
+  QFrame::focusOutEvent(event);
+  linesLayer_->update();
+}
 
 }  // namespace tessara::app

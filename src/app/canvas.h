@@ -4,18 +4,26 @@
 // while powered and "Colour Wires" is on, by value (1 strong and two pixels wide, 0
 // black and one pixel), each highlighted line on a band of the explained colour under
 // the elements. While a link is drawn a dashed line joins the point its segment starts
-// at to the pointer.
+// at to the pointer, or with the keyboard focus to the keyboard's cross-hair, where the
+// next bend would go. The problem marks lie above the lines (ProblemMarksLayer). Above
+// the lines, while the canvas has the keyboard focus, it draws the keyboard's focus
+// rectangle and cross-hair. It takes the focus by Tab (not by the mouse, so a mouse user
+// sees no keyboard marks) and reports each key the keyboard's commands take
+// (editor/keyboard.h); screen readers hear it by the name the refresh gives it.
 #pragma once
 
 #include <QFrame>
 #include <array>
 #include <optional>
 
+#include "editor/keyboard.h"
 #include "view/screen.h"
 
 class QPainter;
 
 namespace tessara::app {
+
+class ProblemMarksLayer;
 
 // A link line LinkLine(i): not a widget; the canvas draws it while it is visible.
 // canvas is the widget repainted when a visible line changes.
@@ -47,6 +55,33 @@ class CanvasLine : public LineElement {
   Single x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0;
 };
 
+// A keyboard mark: not a widget; the canvas draws it while it is visible and the canvas
+// has the keyboard focus.
+class CanvasMark : public MarkElement {
+ public:
+  void SetVisible(bool visible) override { Set(visible_, visible); }
+  bool Visible() const override { return visible_; }
+  void SetLeft(Single twips) override { Set(left_, twips); }
+  void SetTop(Single twips) override { Set(top_, twips); }
+  void SetSize(Single twips) override { Set(size_, twips); }
+  Single Left() const override { return left_; }
+  Single Top() const override { return top_; }
+  Single Size() const override { return size_; }
+
+  void SetCanvas(QWidget* canvas) { canvas_ = canvas; }
+
+ private:
+  template <typename T>
+  void Set(T& member, T value) {
+    if (member == value) return;
+    member = value;
+    if (canvas_) canvas_->update();
+  }
+  QWidget* canvas_ = nullptr;
+  bool visible_ = false;
+  Single left_ = 0, top_ = 0, size_ = 0;
+};
+
 class Tessara_Frame : public QFrame {
   Q_OBJECT
  public:
@@ -54,9 +89,16 @@ class Tessara_Frame : public QFrame {
   explicit Tessara_Frame(QWidget* parent);
 
   LineElement& LinkLine(Integer i);
+  MarksElement& ProblemMarks();
+  MarkElement& FocusMark() { return focusMark_; }
+  MarkElement& CrossHair() { return crossHair_; }
+  // What screen readers hear of the canvas, translated.
+  void SetSpoken(const Phrase& name);
+  Phrase SpokenName() const { return spoken_; }
 
-  // Puts the layer of link lines above every element; call after adding elements.
-  void RaiseLines();
+  // Puts the layers of link lines and, above them, of problem marks over every element,
+  // and lets the marks' texts show over each; call after adding elements.
+  void RaiseLayers();
   void SetColourWires(bool on);
   // The start of the segment being drawn, in canvas pixels; nothing while no link is
   // being drawn.
@@ -68,18 +110,28 @@ class Tessara_Frame : public QFrame {
   void mouseDown(tessara::Single x, tessara::Single y);
   void mouseMove(tessara::Single x, tessara::Single y);
   void mouseUp();
+  // A key pressed on the canvas that a keyboard command takes.
+  void keyDown(tessara::KeyPress press);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   bool IsBare(QPointF pos) const;
   void PaintLines(QPainter& painter) const;
+  void PaintMarks(QPainter& painter) const;
+  QRect CrossHairSquare() const;
   std::array<CanvasLine, kSlotCount> lines_;
+  CanvasMark focusMark_, crossHair_;
+  Phrase spoken_;
   QWidget* linesLayer_;
+  ProblemMarksLayer* marksLayer_;
   bool colourWires_ = true;
   std::optional<QPoint> linkFrom_;
   QPoint pointer_;  // the pointer's last place over the canvas or an element on it

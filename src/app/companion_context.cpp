@@ -2,6 +2,7 @@
 
 #include "app/run_clock.h"
 #include "editor/command_state.h"
+#include "editor/commands.h"
 #include "editor/stepping.h"
 
 namespace tessara::app {
@@ -12,6 +13,7 @@ CompanionContext::CompanionContext(Form& form, EditHistory& history, RunClock& c
 void CompanionContext::Act(const Handler& handler) {
   history_.Record(form_, handler);
   ForgetChangedRun(form_);
+  MarkModified(form_);
   clock_.Allow(Works(When::Powered, form_, history_));
   emit acted();
 }

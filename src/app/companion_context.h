@@ -34,7 +34,8 @@ class CompanionContext : public QObject {
   QWidget& Main() { return main_; }
 
   // Runs handler on the form, recorded for undo; then a run whose circuit changed is
-  // forgotten, the run clock may go only while powered, and acted() is emitted.
+  // forgotten, the caption's modified mark follows the circuit, the run clock may go
+  // only while powered, and acted() is emitted.
   void Act(const Handler& handler);
   // Moves the circuit to recorded step n of the run, as an act (GoToStep).
   void GoToStep(std::size_t n);

@@ -1,5 +1,8 @@
 #include "app/companion_windows.h"
 
+#include <QScreen>
+#include <algorithm>
+
 #include "app/companion_context.h"
 #include "app/timeline_window.h"
 #include "app/truth_table_window.h"
@@ -16,10 +19,29 @@ void Present(QWidget& window) {
 
 }  // namespace
 
+void CompanionWindows::Adopt(QWidget& companion, QPoint at) {
+  companion.addActions(commands_);
+  const QWidget& main = context_.Main();
+  // A window not shown yet has no frame: the main window's stands in for it.
+  const QRect outer = main.frameGeometry(), inner = main.geometry();
+  const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
+                       outer.right() - inner.right(), outer.bottom() - inner.bottom());
+  const QRect screen = main.screen()->availableGeometry();
+  companion.resize(companion.size()
+                       .expandedTo(companion.minimumSizeHint())
+                       .boundedTo(screen.marginsRemoved(frame).size()));
+  QRect placed(at, companion.size().grownBy(frame));
+  placed.moveRight(std::min(placed.right(), screen.right()));
+  placed.moveBottom(std::min(placed.bottom(), screen.bottom()));
+  placed.moveLeft(std::max(placed.left(), screen.left()));
+  placed.moveTop(std::max(placed.top(), screen.top()));
+  companion.move(placed.topLeft());
+}
+
 TimelineWindow& CompanionWindows::ShowTimeline() {
   if (!timeline_) {
     timeline_ = new TimelineWindow(context_);
-    timeline_->move(context_.Main().frameGeometry().topRight() + QPoint(8, 0));
+    Adopt(*timeline_, context_.Main().frameGeometry().topRight() + QPoint(8, 0));
   }
   timeline_->Refresh();
   Present(*timeline_);
@@ -29,7 +51,7 @@ TimelineWindow& CompanionWindows::ShowTimeline() {
 TruthTableWindow& CompanionWindows::ShowTruthTable() {
   if (!truthTable_) {
     truthTable_ = new TruthTableWindow(context_);
-    truthTable_->move(context_.Main().frameGeometry().bottomLeft() + QPoint(0, 8));
+    Adopt(*truthTable_, context_.Main().frameGeometry().bottomLeft() + QPoint(0, 8));
   }
   Present(*truthTable_);
   return *truthTable_;
@@ -38,7 +60,7 @@ TruthTableWindow& CompanionWindows::ShowTruthTable() {
 WhyWindow& CompanionWindows::ShowWhy() {
   if (!why_) {
     why_ = new WhyWindow(context_);
-    why_->move(context_.Main().frameGeometry().topRight() + QPoint(8, 360));
+    Adopt(*why_, context_.Main().frameGeometry().topRight() + QPoint(8, 360));
   }
   Present(*why_);
   return *why_;

@@ -16,11 +16,15 @@ QString FromUtf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-std::string ShowFileDialog(QWidget* parent, FileDialogMode mode, std::string_view filter,
-                           const std::string& initial) {
+FileChoice ShowFileDialog(QWidget* parent, FileDialogMode mode, std::string_view filters,
+                          std::size_t filter, const std::string& offered) {
   QFileDialog dialog(parent);
   dialog.setOption(QFileDialog::DontUseNativeDialog);
-  dialog.setNameFilter(QtNameFilters(filter));
+  const QStringList names = QtNameFilters(filters).split(QStringLiteral(";;"));
+  dialog.setNameFilters(names);
+  if (filter < static_cast<std::size_t>(names.size())) {
+    dialog.selectNameFilter(names[static_cast<qsizetype>(filter)]);
+  }
   if (mode == FileDialogMode::Open) {
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -29,9 +33,11 @@ std::string ShowFileDialog(QWidget* parent, FileDialogMode mode, std::string_vie
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
   }
-  if (!initial.empty()) dialog.selectFile(QFile::decodeName(initial.c_str()));
+  if (!offered.empty()) dialog.selectFile(QFile::decodeName(offered.c_str()));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  return QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString();
+  const auto chosen = names.indexOf(dialog.selectedNameFilter());
+  return {QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString(),
+          static_cast<std::size_t>(std::max<qsizetype>(chosen, 0))};
 }
 
 }  // namespace
@@ -62,12 +68,17 @@ void ModalDialogs::ShowMessage(std::string_view prompt, std::string_view title,
   box.exec();
 }
 
-Answer ModalDialogs::Ask(std::string_view prompt, std::string_view title) {
+Answer ModalDialogs::Ask(std::string_view prompt, std::string_view title, Choices choices,
+                         Answer preferred) {
   clock_.Stop();
-  QMessageBox box(QMessageBox::Question, FromUtf8(title), FromUtf8(prompt),
-                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, &parent_);
-  box.setDefaultButton(QMessageBox::Yes);
-  box.setEscapeButton(QMessageBox::Cancel);
+  const bool cancel = choices == Choices::YesNoCancel;
+  QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No;
+  if (cancel) buttons |= QMessageBox::Cancel;
+  QMessageBox box(QMessageBox::Question, FromUtf8(title), FromUtf8(prompt), buttons, &parent_);
+  box.setDefaultButton(preferred == Answer::Yes  ? QMessageBox::Yes
+                       : preferred == Answer::No ? QMessageBox::No
+                                                 : QMessageBox::Cancel);
+  box.setEscapeButton(cancel ? QMessageBox::Cancel : QMessageBox::No);
   switch (box.exec()) {
     case QMessageBox::Yes:
       return Answer::Yes;
@@ -78,18 +89,23 @@ Answer ModalDialogs::Ask(std::string_view prompt, std::string_view title) {
   }
 }
 
-std::string ModalDialogs::ChooseFile(FileDialogMode mode, std::string_view filter) {
+FileChoice ModalDialogs::ChooseFile(FileDialogMode mode, std::string_view filters,
+                                    std::size_t filter, const std::string& offered) {
   clock_.Stop();
-  std::string chosen = fileChooser_ ? fileChooser_(mode, filter, lastFile_)
-                                    : ShowFileDialog(&parent_, mode, filter, lastFile_);
-  if (!chosen.empty()) lastFile_ = chosen;
-  return chosen;
+  return fileChooser_ ? fileChooser_(mode, filters, filter, offered)
+                      : ShowFileDialog(&parent_, mode, filters, filter, offered);
 }
 
 void ModalDialogs::ShowAbout() {
   clock_.Stop();
   frmAbout about(&parent_);
   about.exec();
+}
+
+void ModalDialogs::ShowKeyboard(const std::vector<KeyHelpRow>& rows) {
+  clock_.Stop();
+  KeyboardHelp help(&parent_, rows);
+  help.exec();
 }
 
 }  // namespace tessara::app

@@ -1,5 +1,5 @@
 // The window's modal dialogs: message boxes, the Yes/No/Cancel question, the file
-// dialog cd_file and About. Each stops the run clock before it opens.
+// dialog cd_file, About and Help > Keyboard. Each stops the run clock before it opens.
 #pragma once
 
 #include <QString>
@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/keyboard_help.h"
 #include "view/screen.h"
 
 class QWidget;
@@ -22,10 +23,9 @@ QString QtNameFilters(std::string_view filter);
 
 class ModalDialogs {
  public:
-  // Answers the file dialog in its place (tests): the mode, the filter and the name
-  // offered; returns the chosen path or "" for a cancel.
-  using FileChooser =
-      std::function<std::string(FileDialogMode, std::string_view filter, const std::string&)>;
+  // Answers the file dialog in its place (tests), given what Screen::ChooseFile is.
+  using FileChooser = std::function<FileChoice(FileDialogMode, std::string_view filters,
+                                               std::size_t filter, const std::string& offered)>;
 
   // parent: the window the dialogs open over. clock: stopped before each dialog. Both
   // outlive this.
@@ -37,21 +37,21 @@ class ModalDialogs {
   // A box with prompt, title, an OK button and the icon of style (Stop: critical,
   // Exclamation: warning); returns when it is closed.
   void ShowMessage(std::string_view prompt, std::string_view title, MessageStyle style);
-  // Asks prompt in a box titled title with Yes, No and Cancel; Escape or closing the
-  // box answers Cancel.
-  Answer Ask(std::string_view prompt, std::string_view title);
-  // A file to open (it must exist) or a name to save under (no question before
-  // replacing a file, no suffix added), offering the name last chosen in either mode.
-  // Returns the chosen full path, or "" when cancelled.
-  std::string ChooseFile(FileDialogMode mode, std::string_view filter);
+  // Asks prompt in a box titled title with the buttons of choices, preferred the
+  // default; Escape or closing the box answers Cancel, or No without Cancel.
+  Answer Ask(std::string_view prompt, std::string_view title, Choices choices, Answer preferred);
+  // A file to open (it must exist) or a name to save under, as Screen::ChooseFile.
+  FileChoice ChooseFile(FileDialogMode mode, std::string_view filters, std::size_t filter,
+                        const std::string& offered);
   // The About window, made afresh.
   void ShowAbout();
+  // Help > Keyboard with rows, made afresh.
+  void ShowKeyboard(const std::vector<KeyHelpRow>& rows);
 
  private:
   QWidget& parent_;
   RunClock& clock_;
   FileChooser fileChooser_;
-  std::string lastFile_;  // offered by the next file dialog, whichever the mode
 };
 
 }  // namespace tessara::app

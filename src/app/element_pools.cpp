@@ -1,71 +1,102 @@
 #include "app/element_pools.h"
 
+#include <QCoreApplication>
 #include <QLabel>
+#include <cassert>
 
 #include "app/canvas.h"
 #include "app/companion_context.h"
 #include "app/elements.h"
 #include "app/twips.h"
 #include "app/window_drag.h"
+#include "editor/keyboard.h"
 #include "editor/linking.h"
 #include "editor/moving.h"
 #include "editor/palette.h"
 #include "editor/placing.h"
 #include "editor/why.h"
+#include "view/tools.h"
 
 namespace tessara::app {
 namespace {
 
+// The buttons in the palette's order (kPaletteOrder): two columns, five rows.
 struct PaletteEntry {
   PaletteButton button;
   const char* name;
+  const char* spoken;  // the tool's name for screen readers
   Art art;
   Single left, top;
   void (*click)(Form&);
 };
 
 const PaletteEntry kPaletteEntries[kPaletteButtonCount] = {
-    {PaletteButton::CrossButton, "CrossButton", {Art::Kind::Cross}, 240, 720, CrossButton_Click},
-    {PaletteButton::LinkButton, "LinkButton", {Art::Kind::Link}, 960, 720, LinkButton_Click},
+    {PaletteButton::CrossButton,
+     "CrossButton",
+     QT_TRANSLATE_NOOP("ElementPools", "cross"),
+     {Art::Kind::Cross},
+     240,
+     720,
+     CrossButton_Click},
+    {PaletteButton::LinkButton,
+     "LinkButton",
+     QT_TRANSLATE_NOOP("ElementPools", "link"),
+     {Art::Kind::Link},
+     960,
+     720,
+     LinkButton_Click},
     {PaletteButton::AndGateButton,
      "AndGateButton",
+     QT_TRANSLATE_NOOP("ElementPools", "AND"),
      {Art::Kind::Gate, kAndGate, 0},
      240,
      1440,
      AndGateButton_Click},
     {PaletteButton::NandGateButton,
      "NandGateButton",
+     QT_TRANSLATE_NOOP("ElementPools", "NAND"),
      {Art::Kind::Gate, kNandGate, 0},
      960,
      1440,
      NandGateButton_Click},
     {PaletteButton::OrGateButton,
      "OrGateButton",
+     QT_TRANSLATE_NOOP("ElementPools", "OR"),
      {Art::Kind::Gate, kOrGate, 0},
      240,
      2160,
      OrGateButton_Click},
     {PaletteButton::NorGateButton,
      "NorGateButton",
+     QT_TRANSLATE_NOOP("ElementPools", "NOR"),
      {Art::Kind::Gate, kNorGate, 0},
      960,
      2160,
      NorGateButton_Click},
     {PaletteButton::NotGateButton,
      "NotGateButton",
+     QT_TRANSLATE_NOOP("ElementPools", "NOT"),
      {Art::Kind::Gate, kNotGate, 0},
      240,
      2880,
      NotGateButton_Click},
     {PaletteButton::XorGateButton,
      "XorGateButton",
+     QT_TRANSLATE_NOOP("ElementPools", "XOR"),
      {Art::Kind::Gate, kXorGate, 0},
      960,
      2880,
      XorGateButton_Click},
-    {PaletteButton::InputButton, "InputButton", {Art::Kind::Input}, 240, 3720, InputButton_Click},
+    {PaletteButton::InputButton,
+     "InputButton",
+     QT_TRANSLATE_NOOP("ElementPools", "input"),
+     {Art::Kind::Input},
+     240,
+     3720,
+     InputButton_Click},
     {PaletteButton::OutputButton,
      "OutputButton",
+     QT_TRANSLATE_NOOP("ElementPools", "output"),
      {Art::Kind::Output},
      960,
      3720,
@@ -91,7 +122,7 @@ ElementPools::ElementPools(QWidget& window, QWidget& client, Tessara_Frame& canv
     : QObject(&window), canvas_(canvas), context_(context) {
   BuildPalette(client);
   BuildPools();
-  canvas_.RaiseLines();
+  canvas_.RaiseLayers();
   drag_ = new WindowDrag(&window);
   connect(drag_, &WindowDrag::dropped, this, &ElementPools::OnDrop);
   FollowCanvas();
@@ -110,18 +141,48 @@ void ElementPools::BuildPalette(QWidget& client) {
   Fill(rule, Qt::black);
   rule->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-  for (const PaletteEntry& entry : kPaletteEntries) {
+  QWidget* previous = nullptr;
+  for (std::size_t i = 0; i < std::size(kPaletteEntries); ++i) {
+    const PaletteEntry& entry = kPaletteEntries[i];
+    assert(entry.button == kPaletteOrder[i]);
     auto* button =
         new PictureElement(&client, entry.art, TwipsRect(entry.left, entry.top, 600, 600));
     button->setObjectName(QString::fromLatin1(entry.name));
+    button->setAccessibleName(QCoreApplication::translate("ElementPools", entry.spoken));
+    button->setFocusPolicy(Qt::TabFocus);  // until chained, as Qt chains only focusable widgets
     connect(button, &PictureElement::pressed, this, [this, &entry] { context_.Act(entry.click); });
+    connect(button, &PictureElement::activated, this,
+            [this, &entry] { context_.Act(entry.click); });
+    connect(button, &PictureElement::stepped, this,
+            [this, i](QPoint direction) { StepPalette(i, direction); });
     palette_[static_cast<std::size_t>(entry.button)] = button;
+    if (previous) QWidget::setTabOrder(previous, button);
+    previous = button;
   }
 
   trashCan_ = new PictureElement(&client, {Art::Kind::TrashCan}, TwipsRect(360, 5880, 1005, 1005));
   trashCan_->setObjectName(QStringLiteral("TrashCan"));
+  trashCan_->setAccessibleName(tr("trash can"));
+  trashCan_->setAccessibleDescription(tr("Deletes the gate or bend focused on the canvas"));
+  trashCan_->setFocusPolicy(Qt::TabFocus);
   connect(trashCan_, &PictureElement::pressed, this, [this] { context_.Act(TrashCan_MouseDown); });
+  connect(trashCan_, &PictureElement::activated, this, [this] { context_.Act(TrashCan_KeyDown); });
+  QWidget::setTabOrder(previous, &canvas_);
+  QWidget::setTabOrder(&canvas_, trashCan_);
+  for (PictureElement* button : palette_) button->SetRoving(true);
 }
+
+void ElementPools::StepPalette(std::size_t from, QPoint direction) {
+  constexpr int kColumns = 2;
+  const int column = static_cast<int>(from) % kColumns + direction.x();
+  const int to = static_cast<int>(from) + direction.x() + kColumns * direction.y();
+  if (column < 0 || column >= kColumns || to < 0 || to >= kPaletteButtonCount) return;
+  const PaletteEntry& entry = kPaletteEntries[to];
+  context_.Act(entry.click);
+  palette_[static_cast<std::size_t>(entry.button)]->setFocus(Qt::TabFocusReason);
+}
+
+QWidget& ElementPools::LastTabStop() { return *trashCan_; }
 
 void ElementPools::BuildPools() {
   for (Integer i = 0; i < kSlotCount; ++i) {
@@ -171,6 +232,9 @@ void ElementPools::FollowCanvas() {
           [this](Single x, Single y) { Tessara_Frame_MouseMove(context_.form(), x, y); });
   connect(&canvas_, &Tessara_Frame::mouseDown, this,
           [this] { context_.Act(Tessara_Frame_MouseDown); });
+  connect(&canvas_, &Tessara_Frame::keyDown, this, [this](KeyPress press) {
+    context_.Act([press](Form& form) { Tessara_Frame_KeyDown(form, press); });
+  });
   connect(&canvas_, &Tessara_Frame::mouseUp, this, [this] { context_.Act(Tessara_Frame_MouseUp); });
 }
 
@@ -182,10 +246,16 @@ LabelElement& ElementPools::txtObjValue(Integer i) {
   return *values_.at(static_cast<std::size_t>(i));
 }
 LineElement& ElementPools::LinkLine(Integer i) { return canvas_.LinkLine(i); }
+MarksElement& ElementPools::ProblemMarks() { return canvas_.ProblemMarks(); }
 
 BorderElement& ElementPools::Palette(PaletteButton button) {
   return *palette_.at(static_cast<std::size_t>(button));
 }
+
+MarkElement& ElementPools::FocusMark() { return canvas_.FocusMark(); }
+MarkElement& ElementPools::CrossHair() { return canvas_.CrossHair(); }
+void ElementPools::SetCanvasSpoken(const Phrase& name) { canvas_.SetSpoken(name); }
+Phrase ElementPools::CanvasSpoken() const { return canvas_.SpokenName(); }
 
 PoolImage& ElementPools::Pooled(DragSource source) {
   const auto slot = static_cast<std::size_t>(source.index);

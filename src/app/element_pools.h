@@ -1,11 +1,15 @@
 // The window's elements and what their events run: the Tools palette with its ten
 // buttons and the trash can on the client area; on the canvas the pools of 51 gate
 // images (ObjImage), node markers (buffer) and value labels (txtObjValue) beside its
-// link lines (LinkLine). It is the element half of the window's Screen, starts the
-// window's own drags (Screen::BeginDrag), and runs the handler of the same name for
-// every press, double-click and drop on its elements and on the bare canvas, through
-// the context's Act (pointer moves straight on the form: they change nothing to undo).
-// A press on a value label asks why its gate holds its value (editor/why.h).
+// link lines (LinkLine) and problem marks. It is the element half of the window's
+// Screen, starts the window's own drags (Screen::BeginDrag), and runs the handler of the
+// same name for every press, double-click and drop on its elements and on the bare
+// canvas, and the keyboard's command for every key on the canvas and the trash can,
+// through the context's Act (pointer moves straight on the form: they change nothing to
+// undo). A press on a value label asks why its gate holds its value (editor/why.h).
+// With the keyboard, the palette is one stop of Tab's (the current tool's button, which
+// the arrows move from button to button, choosing as they go), then the canvas, then
+// the trash can. Screen readers hear the palette's buttons by their tools' names.
 #pragma once
 
 #include <QObject>
@@ -37,7 +41,14 @@ class ElementPools : public QObject, public ScreenElements {
   ImageElement& buffer(Integer i) override;
   LabelElement& txtObjValue(Integer i) override;
   LineElement& LinkLine(Integer i) override;
+  MarksElement& ProblemMarks() override;
   BorderElement& Palette(PaletteButton button) override;
+  MarkElement& FocusMark() override;
+  MarkElement& CrossHair() override;
+  void SetCanvasSpoken(const Phrase& name) override;
+  Phrase CanvasSpoken() const override;
+  // The last of the stops of Tab's that the pools hold.
+  QWidget& LastTabStop();
   // Starts dragging source's element from the point last pressed on it; a source
   // outside slots 0..50 starts nothing.
   void BeginDrag(DragSource source);
@@ -50,6 +61,9 @@ class ElementPools : public QObject, public ScreenElements {
   void BuildPalette(QWidget& client);
   void BuildPools();
   void FollowCanvas();
+  // The arrow's step from palette entry `from`: its neighbour in that direction
+  // chosen and given the focus; none past the palette's edge.
+  void StepPalette(std::size_t from, QPoint direction);
   // Only the bare canvas and the trash can take drops.
   void OnDrop(DragSource source, QWidget* target, QPoint pos);
   PoolImage& Pooled(DragSource source);

@@ -1,11 +1,14 @@
 #include "app/elements.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleHints>
+#include <utility>
 
 #include "app/highlight.h"
+#include "app/spoken_text.h"
 #include "app/twips.h"
 
 namespace tessara::app {
@@ -32,9 +35,15 @@ void PictureElement::SetArt(Art art) {
   update();
 }
 
+void PictureElement::SetRoving(bool roving) {
+  roving_ = roving;
+  setFocusPolicy(roving_ && borderStyle_ == 1 ? Qt::TabFocus : Qt::NoFocus);
+}
+
 void PictureElement::SetBorderStyle(int style) {
   if (style == borderStyle_) return;
   borderStyle_ = style;
+  if (roving_) SetRoving(true);
   update();
 }
 
@@ -46,11 +55,44 @@ void PictureElement::paintEvent(QPaintEvent*) {
     painter.setPen(QPen(Qt::black, 1));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
   }
+  if (hasFocus()) {
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2, Qt::DotLine));
+    painter.drawRect(rect().adjusted(3, 3, -4, -4));
+  }
 }
 
 void PictureElement::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) emit pressed();
 }
+
+void PictureElement::keyPressEvent(QKeyEvent* event) {
+  if (event->modifiers() & ~Qt::KeypadModifier) return event->ignore();
+  switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Delete:
+      emit activated();
+      break;
+    case Qt::Key_Left:
+      emit stepped({-1, 0});
+      break;
+    case Qt::Key_Right:
+      emit stepped({1, 0});
+      break;
+    case Qt::Key_Up:
+      emit stepped({0, -1});
+      break;
+    case Qt::Key_Down:
+      emit stepped({0, 1});
+      break;
+    default:
+      event->ignore();
+  }
+}
+
+void PictureElement::focusInEvent(QFocusEvent*) { update(); }
+void PictureElement::focusOutEvent(QFocusEvent*) { update(); }
 
 PoolImage::PoolImage(QWidget* canvas, DragSource identity, Single sizeTwips, Art art)
     : PictureElement(canvas, art, TwipsRect(0, 0, sizeTwips, sizeTwips)), identity_(identity) {
@@ -95,6 +137,14 @@ void PoolImage::paintEvent(QPaintEvent* event) {
                    name_);
 }
 
+void PoolImage::SetSpoken(const Spoken& spoken) {
+  if (spoken == spoken_) return;
+  const Spoken before = std::exchange(spoken_, spoken);
+  if (spoken_.name != before.name) setAccessibleName(Translated(spoken_.name));
+  if (spoken_.value != before.value) AnnounceValue(this, spoken_.value);
+  if (spoken_.focused && !before.focused && parentWidget()->hasFocus()) AnnounceFocus(this);
+}
+
 void PoolImage::mousePressEvent(QMouseEvent* event) {
   lastPress_ = event->position().toPoint();
   lastPressTime_ = event->timestamp();
@@ -106,14 +156,15 @@ void PoolImage::mousePressEvent(QMouseEvent* event) {
   }
 }
 
-// Takes the place of the second press: no press handler runs and no drag starts.
+// Takes the place of the second press: no press handler runs and no drag starts. In
+// both drag modes it turns the gate (the first press's drag ended on the image itself).
 void PoolImage::mouseDoubleClickEvent(QMouseEvent* event) {
   const bool tookFirstPress =
       lastPressTime_ && event->timestamp() >= *lastPressTime_ &&
       event->timestamp() - *lastPressTime_ <=
           static_cast<quint64>(QGuiApplication::styleHints()->mouseDoubleClickInterval());
   lastPressTime_.reset();
-  if (dragMode_ == DragMode::Automatic || !tookFirstPress) return;
+  if (!tookFirstPress) return;
   emit doubleClicked(identity_);
 }
 

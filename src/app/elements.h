@@ -14,34 +14,44 @@
 namespace tessara::app {
 
 // A drawing stretched to fill the element, with border style 0 (none) or 1 (a thin
-// single line). A left-button press emits pressed().
+// single line). A left-button press emits pressed(). With the keyboard focus it shows a
+// dotted frame inside its edge; Space, Enter or Delete then emit activated() and an
+// arrow key stepped() with its direction. It takes no focus of its own unless given a
+// focus policy; a roving one takes Tab's focus only while it has its border.
 class PictureElement : public QWidget, public BorderElement {
   Q_OBJECT
  public:
   PictureElement(QWidget* parent, Art art, QRect geometry);
 
   void SetArt(Art art);
+  void SetRoving(bool roving);
+  bool Roving() const { return roving_; }
 
   void SetBorderStyle(int style) override;
   int BorderStyle() const override { return borderStyle_; }
 
  signals:
   void pressed();
+  void activated();
+  void stepped(QPoint direction);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   Art art_;
   int borderStyle_ = 0;
+  bool roving_ = false;
 };
 
 // Element i of the ObjImage or buffer pool, a child of the canvas. In manual drag
-// mode a left press emits pressedAt and a double-click doubleClicked; in automatic
-// mode a press emits dragWanted and a double-click does nothing. Both presses carry
-// the point pressed. A double-click whose first press went elsewhere (the bare
-// canvas, where this element then appeared) does nothing either. Highlighted, it
+// mode a left press emits pressedAt, in automatic mode dragWanted; both carry the point
+// pressed. A double-click emits doubleClicked in either mode, unless its first press
+// went elsewhere (the bare canvas, where this element then appeared). Highlighted, it
 // stands on the explained colour; a name stands in the corner of its cell beside the
 // box (top left, or bottom left when the box stands at the top).
 class PoolImage : public PictureElement, public ImageElement {
@@ -67,6 +77,10 @@ class PoolImage : public PictureElement, public ImageElement {
   bool Highlighted() const override { return highlighted_; }
   void SetName(std::string_view name) override;
   std::string Name() const override { return name_.toStdString(); }
+  // Translates a changed name; announces a changed value, and a focus newly on it while
+  // its canvas has the keyboard focus.
+  void SetSpoken(const Spoken& spoken) override;
+  Spoken GetSpoken() const override { return spoken_; }
 
  signals:
   // x, y: twips from the element's corner.
@@ -88,6 +102,7 @@ class PoolImage : public PictureElement, public ImageElement {
   QString name_;
   QPoint lastPress_;
   std::optional<quint64> lastPressTime_;  // the event time of the last press taken
+  Spoken spoken_;
 };
 
 // A value label txtObjValue(i): text "0" at start on the highlight-text colour. A

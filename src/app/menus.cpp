@@ -11,6 +11,8 @@
 #include "app/dialogs.h"
 #include "app/run_clock.h"
 #include "editor/commands.h"
+#include "editor/keyboard.h"
+#include "editor/refresh.h"
 #include "editor/stepping.h"
 
 namespace tessara::app {
@@ -58,7 +60,7 @@ constexpr MenuEntry kMenuTable[] = {
     {.name = "blah"},  // a blank entry that does nothing
     {.name = "Exit",
      .caption = QT_TRANSLATE_NOOP("Menus", "Exit"),
-     .keys = {Qt::CTRL | Qt::Key_Q},  // not Quit's keys, which some platforms leave empty
+     .keys = {Qt::CTRL | Qt::Key_Q},  // the desktop's Quit, bound also where Qt binds none
      .run = [](const MenuReach& reach, bool) { reach.window.close(); }},
     {.menu = Menu::Edit,
      .name = "Undo",
@@ -74,7 +76,7 @@ constexpr MenuEntry kMenuTable[] = {
      .when = When::CanRedo},
     {.menu = Menu::None,
      .name = "CancelLink",
-     .caption = QT_TRANSLATE_NOOP("Menus", "Cancel Link"),
+     .caption = QT_TRANSLATE_NOOP("Menus", "Cancel the link being drawn or the gate being moved"),
      .keys = {Qt::Key_Escape},
      .run = HistoryStep<&EditHistory::CancelLink>},
     {.menu = Menu::Options,
@@ -113,11 +115,27 @@ constexpr MenuEntry kMenuTable[] = {
      .caption = QT_TRANSLATE_NOOP("Menus", "Colour Wires"),
      .run = [](const MenuReach& reach, bool on) { reach.canvas.SetColourWires(on); },
      .check = Check::StartsOn},
+    {.menu = Menu::Options,
+     .name = "ShowProblems",
+     .caption = QT_TRANSLATE_NOOP("Menus", "Show Problems"),
+     .run = [](const MenuReach& reach,
+               bool on) { reach.context.Act([on](Form& form) { ShowProblems_Click(form, on); }); },
+     .check = Check::StartsOn},
+    {.menu = Menu::Help,
+     .name = "Help_Keyboard",
+     .caption = QT_TRANSLATE_NOOP("Menus", "Keyboard"),
+     .run = [](const MenuReach& reach, bool) { reach.dialogs.ShowKeyboard(KeyHelpRows()); }},
     {.menu = Menu::Help,
      .name = "Help_About",
      .caption = QT_TRANSLATE_NOOP("Menus", "About"),
      .run = [](const MenuReach& reach, bool) { reach.dialogs.ShowAbout(); }},
 };
+
+QString Translated(const char* text) { return QCoreApplication::translate(kContext, text); }
+
+}  // namespace
+
+std::span<const MenuEntry> MenuTable() { return kMenuTable; }
 
 QList<QKeySequence> Shortcuts(const MenuEntry& entry) {
   if (entry.standardKeys != QKeySequence::UnknownKey) {
@@ -130,11 +148,28 @@ QList<QKeySequence> Shortcuts(const MenuEntry& entry) {
   return shortcuts;
 }
 
-QString Translated(const char* text) { return QCoreApplication::translate(kContext, text); }
+QString EntryPath(const MenuEntry& entry) {
+  if (entry.menu == Menu::None) return Translated(entry.caption);
+  QString title = Translated(kMenuTitles[static_cast<std::size_t>(entry.menu)].first);
+  return title.remove(QLatin1Char('&')) + QStringLiteral(" > ") + Translated(entry.caption);
+}
 
-}  // namespace
-
-std::span<const MenuEntry> MenuTable() { return kMenuTable; }
+std::vector<KeyHelpRow> KeyHelpRows() {
+  // The key table's texts are string literals, so each view ends where its literal does.
+  auto fromKeyTable = [](std::string_view text) {
+    return QCoreApplication::translate(kKeyContext, text.data());
+  };
+  std::vector<KeyHelpRow> rows;
+  for (const KeyCommand& command : KeyCommands()) {
+    rows.push_back({fromKeyTable(command.keys), fromKeyTable(command.what)});
+  }
+  for (const MenuEntry& entry : MenuTable()) {
+    QStringList keys;
+    for (const QKeySequence& key : Shortcuts(entry)) keys << key.toString(QKeySequence::NativeText);
+    if (!keys.isEmpty()) rows.push_back({keys.join(QStringLiteral(", ")), EntryPath(entry)});
+  }
+  return rows;
+}
 
 Menus::Menus(QMainWindow& window, RunClock& clock, Run run) : QObject(&window) {
   std::array<QMenu*, std::size(kMenuTitles)> menus{};
@@ -173,6 +208,12 @@ Menus::Menus(QMainWindow& window, RunClock& clock, Run run) : QObject(&window) {
 void Menus::Enable(const Form& form, const EditHistory& history) {
   for (const auto& [entry, action] : actions_)
     action->setEnabled(Works(entry->when, form, history));
+}
+
+QList<QAction*> Menus::Actions() const {
+  QList<QAction*> actions;
+  for (const auto& [entry, action] : actions_) actions << action;
+  return actions;
 }
 
 }  // namespace tessara::app

@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/keyboard_help.h"
 #include "editor/command_state.h"
 
 class QAction;
@@ -52,6 +53,16 @@ struct MenuEntry {
 // Every entry, menu by menu in menu order, each menu's entries in order.
 std::span<const MenuEntry> MenuTable();
 
+// The keys of the entry's action: its standard keys, or its own.
+QList<QKeySequence> Shortcuts(const MenuEntry& entry);
+// Where the entry stands, translated: "File > New"; a key of the window's own by its
+// caption alone.
+QString EntryPath(const MenuEntry& entry);
+
+// Every key of the window, translated, for Help > Keyboard and the README: the
+// keyboard's commands (editor/keyboard.h), then each entry's shortcuts with its path.
+std::vector<KeyHelpRow> KeyHelpRows();
+
 class Menus : public QObject {
  public:
   // Runs a triggered entry; checked is its action's check after the trigger.
@@ -64,6 +75,8 @@ class Menus : public QObject {
 
   // Enables each entry whose When works on form and history, greys the others.
   void Enable(const Form& form, const EditHistory& history);
+  // Every entry's action, in MenuTable's order; owned by the window.
+  QList<QAction*> Actions() const;
 
  private:
   std::vector<std::pair<const MenuEntry*, QAction*>> actions_;

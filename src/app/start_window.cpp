@@ -3,19 +3,27 @@
 #include <QFileInfo>
 #include <QTimer>
 
+#include "app/recovery.h"
 #include "app/tessara_form.h"
 #include "editor/commands.h"
 
 namespace tessara::app {
 
-void StartWindow(Tessara_Form& window, const QStringList& arguments) {
+void StartWindow(Tessara_Form& window, const QStringList& arguments,
+                 const QString& recoveryFolder) {
   Form_Load(window.form());
   window.show();
-  if (arguments.isEmpty()) return;
-  const std::string path = QFileInfo(arguments.first()).absoluteFilePath().toStdString();
-  // From the event loop, so that an "Error" box opens over the window on screen.
-  QTimer::singleShot(0, &window, [&window, path] {
-    window.Act([&path](Form& form) { LoadCircuit(form, path); });
+  auto* recovery = new CrashRecovery(window.Context(), recoveryFolder, &window);
+  const std::string path =
+      arguments.isEmpty() ? "" : QFileInfo(arguments.first()).absoluteFilePath().toStdString();
+  // From the event loop, so that the boxes open over the window on screen.
+  QTimer::singleShot(0, &window, [&window, recovery, path] {
+    recovery->OfferLeftovers();
+    if (path.empty()) return;
+    // A recovered circuit is edited: the unsaved-changes question guards it.
+    window.Act([&path](Form& form) {
+      if (Form_QueryUnload(form)) LoadCircuit(form, path);
+    });
   });
 }
 

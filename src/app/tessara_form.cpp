@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
+#include "app/accessibility.h"
 #include "app/artwork/artwork.h"
 #include "app/canvas.h"
 #include "app/element_pools.h"
@@ -59,8 +60,9 @@ Tessara_Form::Tessara_Form()
       dialogs_(*this, clock_),
       context_(form_, history_, clock_, *this),
       companions_(context_) {
+  InstallAccessibility();
   setObjectName(QStringLiteral("Tessara_Form"));
-  setWindowTitle(QStringLiteral("Tessara"));
+  SetCaption("Tessara");
   setWindowIcon(QIcon(QPixmap::fromImage(artwork::AppIcon(64))));
   auto* client = new ClientArea([this] { Form_MouseMove(form_); });
   setCentralWidget(client);
@@ -71,11 +73,14 @@ Tessara_Form::Tessara_Form()
   connect(pools_, &ElementPools::whyAsked, this, [this] { companions_.ShowWhy(); });
   power_ = AddCommandButton(client, "Power", tr("power up"), 6960);
   connect(power_, &QPushButton::clicked, this, [this] { Act(Power_Click); });
-  connect(AddCommandButton(client, "prop", tr("prop"), 7440), &QPushButton::clicked, this,
-          [this] { Act(prop_Click); });
+  QPushButton* prop = AddCommandButton(client, "prop", tr("prop"), 7440);
+  connect(prop, &QPushButton::clicked, this, [this] { Act(prop_Click); });
+  setTabOrder(&pools_->LastTabStop(), power_);
+  setTabOrder(power_, prop);
   const MenuReach reach{context_, history_, companions_, dialogs_, *canvas_, *this};
   menus_ = new Menus(*this, clock_,
                      [reach](const MenuEntry& entry, bool checked) { entry.run(reach, checked); });
+  companions_.ShareCommands(menus_->Actions());
 
   connect(&clock_, &RunClock::tick, this, [this] { Act(StepForward_Click); });
   connect(&context_, &CompanionContext::acted, this, &Tessara_Form::FollowAct);
@@ -106,7 +111,12 @@ ImageElement& Tessara_Form::ObjImage(Integer i) { return pools_->ObjImage(i); }
 ImageElement& Tessara_Form::buffer(Integer i) { return pools_->buffer(i); }
 LabelElement& Tessara_Form::txtObjValue(Integer i) { return pools_->txtObjValue(i); }
 LineElement& Tessara_Form::LinkLine(Integer i) { return pools_->LinkLine(i); }
+MarksElement& Tessara_Form::ProblemMarks() { return pools_->ProblemMarks(); }
 BorderElement& Tessara_Form::Palette(PaletteButton button) { return pools_->Palette(button); }
+MarkElement& Tessara_Form::FocusMark() { return pools_->FocusMark(); }
+MarkElement& Tessara_Form::CrossHair() { return pools_->CrossHair(); }
+void Tessara_Form::SetCanvasSpoken(const Phrase& name) { pools_->SetCanvasSpoken(name); }
+Phrase Tessara_Form::CanvasSpoken() const { return pools_->CanvasSpoken(); }
 void Tessara_Form::BeginDrag(DragSource source) { pools_->BeginDrag(source); }
 
 void Tessara_Form::SetPowerCaption(std::string_view caption) {
@@ -115,11 +125,13 @@ void Tessara_Form::SetPowerCaption(std::string_view caption) {
 
 std::string Tessara_Form::PowerCaption() const { return power_->text().toStdString(); }
 
+// "[*]" stands for the modified mark; one in the caption itself is written twice.
 void Tessara_Form::SetCaption(std::string_view caption) {
-  setWindowTitle(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
+  caption_ = caption;
+  QString title = QString::fromStdString(caption_);
+  title.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+  setWindowTitle(title + QStringLiteral("[*]"));
 }
-
-std::string Tessara_Form::Caption() const { return windowTitle().toStdString(); }
 
 // The pointer is the application's override cursor while a tool icon shows.
 void Tessara_Form::SetDefaultPointer() {
@@ -144,12 +156,14 @@ void Tessara_Form::ShowMessage(std::string_view prompt, std::string_view title,
   dialogs_.ShowMessage(prompt, title, style);
 }
 
-Answer Tessara_Form::Ask(std::string_view prompt, std::string_view title) {
-  return dialogs_.Ask(prompt, title);
+Answer Tessara_Form::Ask(std::string_view prompt, std::string_view title, Choices choices,
+                         Answer preferred) {
+  return dialogs_.Ask(prompt, title, choices, preferred);
 }
 
-std::string Tessara_Form::ChooseFile(FileDialogMode mode, std::string_view filter) {
-  return dialogs_.ChooseFile(mode, filter);
+FileChoice Tessara_Form::ChooseFile(FileDialogMode mode, std::string_view filters,
+                                    std::size_t filter, const std::string& offered) {
+  return dialogs_.ChooseFile(mode, filters, filter, offered);
 }
 
 }  // namespace tessara::app

@@ -41,6 +41,7 @@ class Tessara_Form : public QMainWindow, public Screen {
   // message box, file dialog or About, and when the window closes.
   RunClock& Clock() { return clock_; }
   CompanionWindows& Companions() { return companions_; }
+  CompanionContext& Context() { return context_; }
 
   // Runs one handler on the form through the companion context: recorded for undo,
   // then followed by this window and every companion. Every event that reaches a
@@ -52,16 +53,25 @@ class Tessara_Form : public QMainWindow, public Screen {
   ImageElement& buffer(Integer i) override;
   LabelElement& txtObjValue(Integer i) override;
   LineElement& LinkLine(Integer i) override;
+  MarksElement& ProblemMarks() override;
   BorderElement& Palette(PaletteButton button) override;
+  MarkElement& FocusMark() override;
+  MarkElement& CrossHair() override;
+  void SetCanvasSpoken(const Phrase& name) override;
+  Phrase CanvasSpoken() const override;
   void SetPowerCaption(std::string_view caption) override;
   std::string PowerCaption() const override;
+  // The title is the caption and Qt's modified mark after it.
   void SetCaption(std::string_view caption) override;
-  std::string Caption() const override;
+  std::string Caption() const override { return caption_; }
+  void SetModified(bool modified) override { setWindowModified(modified); }
   void SetDefaultPointer() override;
   void SetToolPointer(int iconCacheIndex) override;
   void ShowMessage(std::string_view prompt, std::string_view title, MessageStyle style) override;
-  Answer Ask(std::string_view prompt, std::string_view title) override;
-  std::string ChooseFile(FileDialogMode mode, std::string_view filter) override;
+  Answer Ask(std::string_view prompt, std::string_view title, Choices choices,
+             Answer preferred) override;
+  FileChoice ChooseFile(FileDialogMode mode, std::string_view filters, std::size_t filter,
+                        const std::string& offered) override;
   void BeginDrag(DragSource source) override;
 
  protected:
@@ -84,6 +94,7 @@ class Tessara_Form : public QMainWindow, public Screen {
   Menus* menus_ = nullptr;
   QPushButton* power_ = nullptr;
   int toolPointer_ = kArrowPointer;
+  std::string caption_;
 
   static constexpr int kArrowPointer = -1;
 };

@@ -18,17 +18,45 @@ const QColor kFirstPeriod(168, 204, 250);
 const QColor kToggleMark(200, 30, 30);
 const QColor kChangingName(190, 0, 0);
 const QColor kSettledMark(0, 140, 60);
-constexpr int kStepLabelEvery = 5;
+constexpr int kStepNumberGap = 8;  // pixels at least between two step numbers
+
+// Every how many steps the ruler numbers a step: 1, 2 or 5 times a power of ten, the
+// fewest that leave each number room of `width` pixels and the gap.
+std::size_t NumberEvery(int width) {
+  for (std::size_t scale = 1;; scale *= 10) {
+    for (std::size_t every : {scale, 2 * scale, 5 * scale}) {
+      if (static_cast<long>(every) * TimelineView::kColumnWidth >= width + kStepNumberGap) {
+        return every;
+      }
+    }
+  }
+}
 
 }  // namespace
 
 TimelineView::TimelineView(const Form& form, QWidget* parent)
     : QAbstractScrollArea(parent), form_(form) {
   setObjectName(QStringLiteral("TimelineView"));
+  setAccessibleName(tr("timeline"));
   setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   connect(horizontalScrollBar(), &QScrollBar::valueChanged, viewport(),
           [this] { viewport()->update(); });
+}
+
+void TimelineView::TellValues() {
+  const RunHistory& history = form_.history;
+  QStringList values;
+  for (const SignalRow& row : rows_) {
+    const bool high = !history.Empty() && history.Step(history.Current()).state.Output(row.slot);
+    values << QString::fromStdString(row.name) +
+                  (high ? QStringLiteral(" 1") : QStringLiteral(" 0"));
+  }
+  const QString description =
+      history.Empty()
+          ? QString()
+          : tr("step %1: %2").arg(history.Current()).arg(values.join(QStringLiteral(", ")));
+  if (description != accessibleDescription()) setAccessibleDescription(description);
 }
 
 void TimelineView::Refresh() {
@@ -54,6 +82,7 @@ void TimelineView::Refresh() {
     }
   }
   UpdateScrollRange();
+  TellValues();
   if (!history.Empty()) {
     const int current = static_cast<int>(history.Current() - history.First());
     QScrollBar* bar = horizontalScrollBar();
@@ -99,15 +128,16 @@ void TimelineView::Paint(QPainter& painter, QSize size) const {
   const std::size_t last = std::min(form_.history.Last(), first + columns - 1);
   painter.save();
   painter.translate(0, -verticalScrollBar()->value());
-  PaintColumns(painter, first, last, kHeaderHeight + kRowHeight * static_cast<int>(rows_.size()));
+  PaintColumns(painter, first, last, size.width(),
+               kHeaderHeight + kRowHeight * static_cast<int>(rows_.size()));
   PaintExplained(painter, first, last);
   for (std::size_t row = 0; row < rows_.size(); ++row) PaintRow(painter, row, first, last);
   painter.restore();
 }
 
-// The backgrounds of the repeating stretch and the current step, the step numbers
-// and the toggle marks.
-void TimelineView::PaintColumns(QPainter& painter, std::size_t first, std::size_t last,
+// The backgrounds of the repeating stretch and the current step; over them the step
+// numbers, each whole within `width` and clear of the next, and the toggle marks.
+void TimelineView::PaintColumns(QPainter& painter, std::size_t first, std::size_t last, int width,
                                 int height) const {
   const RunHistory& history = form_.history;
   const auto left = [&](std::size_t step) {
@@ -121,10 +151,16 @@ void TimelineView::PaintColumns(QPainter& painter, std::size_t first, std::size_
       fill = step < repeat_->from + repeat_->period ? kFirstPeriod : kRepeatStretch;
     }
     if (fill.isValid()) painter.fillRect(left(step), 0, kColumnWidth, height, fill);
-    if (step % kStepLabelEvery == 0) {
-      painter.setPen(Qt::darkGray);
-      painter.drawText(left(step) + 1, kHeaderHeight - 6, QString::number(step));
-    }
+  }
+  const QFontMetrics metrics = painter.fontMetrics();
+  const std::size_t every = NumberEvery(metrics.horizontalAdvance(QString::number(last)));
+  painter.setPen(Qt::darkGray);
+  for (std::size_t step = (first + every - 1) / every * every; step <= last; step += every) {
+    const QString number = QString::number(step);
+    if (left(step) + 1 + metrics.horizontalAdvance(number) > width) break;
+    painter.drawText(left(step) + 1, kHeaderHeight - 6, number);
+  }
+  for (std::size_t step = first; step <= last; ++step) {
     if (history.Step(step).cause == StepCause::Toggle) {
       painter.setPen(QPen(kToggleMark, 1, Qt::DashLine));
       painter.drawLine(left(step), kHeaderHeight, left(step), height);

@@ -1,10 +1,12 @@
 // The timeline's drawing: one row per signal, one column per recorded step, each row a
-// square wave with its 0/1 written where it changes, the current step's column
-// highlighted, toggles marked at the top, and a repeating stretch shaded with the
-// rows that change inside it named in red and the settled rows marked where they
-// settled, and the cells the Why window's lines name drawn in the explained colour.
-// Only the visible columns are drawn, so a repaint costs the same at ten steps or a
-// million. It reads the form's history, document and explanation and changes none.
+// square wave with its 0/1 written where it changes, a ruler of step numbers (each
+// whole, as many as fit without overlapping), the current step's column highlighted,
+// toggles marked at the top, and a repeating stretch shaded with the rows that change
+// inside it named in red and the settled rows marked where they settled, and the cells
+// the Why window's lines name drawn in the explained colour. Only the visible columns
+// are drawn, so a repaint costs the same at ten steps or a million. It reads the form's
+// history, document and explanation and changes none. Screen readers hear it as
+// "timeline" with the current step's values.
 #pragma once
 
 #include <QAbstractScrollArea>
@@ -54,7 +56,11 @@ class TimelineView : public QAbstractScrollArea {
   };
   int VisibleColumns() const;
   void UpdateScrollRange();
-  void PaintColumns(QPainter& painter, std::size_t first, std::size_t last, int height) const;
+  // Screen readers read the current step's values as a list, in the description:
+  // "step 4: I1 1, I2 0, NOT 3 1, O1 0"; none without a run.
+  void TellValues();
+  void PaintColumns(QPainter& painter, std::size_t first, std::size_t last, int width,
+                    int height) const;
   void PaintRow(QPainter& painter, std::size_t row, std::size_t first, std::size_t last) const;
   void PaintExplained(QPainter& painter, std::size_t first, std::size_t last) const;
 

@@ -11,6 +11,7 @@
 #include "app/companion_context.h"
 #include "app/run_clock.h"
 #include "app/timeline_view.h"
+#include "editor/file_dialogs.h"
 #include "editor/refusals.h"
 #include "editor/stepping.h"
 #include "io/replace_file.h"
@@ -18,9 +19,6 @@
 
 namespace tessara::app {
 namespace {
-
-constexpr std::string_view kPictureFilter = "PNG picture (*.png)|*.png|SVG picture (*.svg)|*.svg|";
-constexpr std::string_view kValuesFilter = "Comma-separated values (*.csv)|*.csv|";
 
 QPushButton* AddButton(QBoxLayout* row, const char* name, const char* caption) {
   auto* button = new QPushButton(QString::fromLatin1(caption));
@@ -41,12 +39,9 @@ TimelineWindow::TimelineWindow(CompanionContext& context)
   auto* buttons = new QHBoxLayout;
   column->addLayout(buttons);
   back_ = AddButton(buttons, "StepBack", "Step Back");
-  back_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Left));
   forward_ = AddButton(buttons, "StepForward", "Step Forward");
-  forward_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Right));
   run_ = AddButton(buttons, "Run", "Run");
   run_->setCheckable(true);
-  run_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
   rate_ = new QComboBox;
   rate_->setObjectName(QStringLiteral("Rate"));
   for (int rate : RunClock::kRates) rate_->addItem(QStringLiteral("%1 steps/s").arg(rate), rate);
@@ -54,6 +49,10 @@ TimelineWindow::TimelineWindow(CompanionContext& context)
   buttons->addWidget(rate_);
   counter_ = new QLabel;
   counter_->setObjectName(QStringLiteral("StepCounter"));
+  // Room for seven-digit steps from the start; longer counts never widen the window.
+  counter_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  counter_->setMinimumWidth(
+      counter_->fontMetrics().horizontalAdvance(QStringLiteral("Step 8888888 of 8888888")));
   buttons->addWidget(counter_, 1);
   connect(AddButton(buttons, "SavePicture", "Save Picture..."), &QPushButton::clicked, this,
           &TimelineWindow::SavePicture);
@@ -107,7 +106,7 @@ void TimelineWindow::Refresh() {
 }
 
 void TimelineWindow::SavePicture() {
-  const std::string path = context_.form().screen.ChooseFile(FileDialogMode::Save, kPictureFilter);
+  const std::string path = ChooseFileToSave(context_.form(), FilePurpose::TimelinePicture);
   if (path.empty()) return;
   const QString name = QString::fromStdString(path);
   const QSize size = view_->PictureSize();
@@ -132,7 +131,7 @@ void TimelineWindow::SavePicture() {
 }
 
 void TimelineWindow::SaveValues() {
-  const std::string path = context_.form().screen.ChooseFile(FileDialogMode::Save, kValuesFilter);
+  const std::string path = ChooseFileToSave(context_.form(), FilePurpose::TimelineValues);
   if (path.empty()) return;
   const std::string csv = RunValuesCsv(context_.form().history, SignalRows(context_.form().doc));
   if (const auto reason = ReplaceFile(path, csv)) {

@@ -5,11 +5,18 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
+#include <QSplitter>
+#include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
 
 #include "app/companion_context.h"
+#include "app/expressions_view.h"
+#include "app/karnaugh_panel.h"
+#include "app/translated.h"
+#include "editor/expected_answer.h"
 #include "editor/truth_table_rows.h"
 #include "io/circuit_file.h"
 #include "io/table_text.h"
@@ -19,14 +26,34 @@
 
 namespace tessara::app {
 
-// The rows of a table: one column per input, per output, then the timing note.
+// The rows of a table: one column per input, per output, the check against the expected
+// answer when there is one (a tick, or "expected 1 0" on a row drawn red), then the
+// timing note.
 class TruthTableModel : public QAbstractTableModel {
  public:
   using QAbstractTableModel::QAbstractTableModel;
 
-  void Show(const TruthTable* table) {
+  void Show(TruthTable* table) {
     beginResetModel();
     table_ = table;
+    check_.reset();
+    endResetModel();
+  }
+  // Adds rows found to the table shown; the table is not checked while rows come.
+  void Append(std::vector<TableRow> rows) {
+    if (rows.empty()) return;
+    const auto first = static_cast<int>(table_->rows.size());
+    beginInsertRows({}, first, first + static_cast<int>(rows.size()) - 1);
+    table_->rows.insert(table_->rows.end(), std::make_move_iterator(rows.begin()),
+                        std::make_move_iterator(rows.end()));
+    endInsertRows();
+  }
+  // The check of the whole table shown, one mark a row, or none.
+  void Check(std::optional<TableCheck> check) {
+    if (check && check->rows.empty()) check.reset();
+    if (check == check_) return;
+    beginResetModel();
+    check_ = std::move(check);
     endResetModel();
   }
 
@@ -34,24 +61,26 @@ class TruthTableModel : public QAbstractTableModel {
     return table_ && !parent.isValid() ? static_cast<int>(table_->rows.size()) : 0;
   }
   int columnCount(const QModelIndex& parent) const override {
-    return table_ && !parent.isValid() ? static_cast<int>(table_->inputs + table_->outputs + 1) : 0;
+    return table_ && !parent.isValid() ? static_cast<int>(CheckColumn() + (check_ ? 2 : 1)) : 0;
   }
 
   QVariant data(const QModelIndex& index, int role) const override {
     if (!table_) return {};
-    const bool noteColumn =
-        static_cast<std::size_t>(index.column()) == table_->inputs + table_->outputs;
+    const auto column = static_cast<std::size_t>(index.column());
+    const RowCheck* check =
+        check_ ? &check_->rows.at(static_cast<std::size_t>(index.row())) : nullptr;
+    const bool noteColumn = column == CheckColumn() + (check_ ? 1 : 0);
     if (role == Qt::TextAlignmentRole) {
       return QVariant::fromValue(Qt::AlignVCenter |
                                  (noteColumn ? Qt::AlignLeft : Qt::AlignHCenter));
     }
+    if (check && check->differs && role == Qt::ForegroundRole) return kDifferingText;
+    if (check && check->differs && role == Qt::BackgroundRole) return kDifferingRow;
     if (role != Qt::DisplayRole) return {};
     const TableRow& row = table_->rows.at(static_cast<std::size_t>(index.row()));
-    const auto column = static_cast<std::size_t>(index.column());
     if (column < table_->inputs) return QString(QChar(row.in[column]));
-    if (column < table_->inputs + table_->outputs) {
-      return QString(QChar(row.out[column - table_->inputs]));
-    }
+    if (column < CheckColumn()) return QString(QChar(row.out[column - table_->inputs]));
+    if (check && column == CheckColumn()) return Translated(check->mark);
     return QString::fromStdString(RowRepeatNote(row));
   }
 
@@ -60,14 +89,20 @@ class TruthTableModel : public QAbstractTableModel {
     const auto column = static_cast<std::size_t>(section);
     if (column < table_->inputs)
       return QString::fromStdString(TerminalName(kInputGate, column + 1));
-    if (column < table_->inputs + table_->outputs) {
+    if (column < CheckColumn()) {
       return QString::fromStdString(TerminalName(kOutputGate, column - table_->inputs + 1));
     }
+    if (check_ && column == CheckColumn()) return TruthTableWindow::tr("Expected");
     return QStringLiteral("Run");
   }
 
  private:
-  const TruthTable* table_ = nullptr;
+  inline static const QColor kDifferingText{180, 0, 0}, kDifferingRow{255, 225, 225};
+
+  std::size_t CheckColumn() const { return table_->inputs + table_->outputs; }
+
+  TruthTable* table_ = nullptr;
+  std::optional<TableCheck> check_;  // with a mark for every row of table_
 };
 
 TruthTableWindow::TruthTableWindow(CompanionContext& context)
@@ -94,13 +129,27 @@ TruthTableWindow::TruthTableWindow(CompanionContext& context)
   copy_->setObjectName(QStringLiteral("TruthTableCopy"));
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(message_);
-  layout->addWidget(view_);
+  layout->addLayout(BuildCheckBar());
+  auto* tabs = new QTabWidget(this);
+  tabs->setObjectName(QStringLiteral("TruthTableTabs"));
+  auto* tablePage = new QSplitter(Qt::Vertical);
+  tablePage->addWidget(view_);
+  expressions_ = new ExpressionsView;
+  tablePage->addWidget(expressions_);
+  tablePage->setStretchFactor(0, 1);
+  tablePage->setSizes({360, 100});
+  tabs->addTab(tablePage, tr("Table"));
+  karnaugh_ = new KarnaughPanel;
+  tabs->addTab(karnaugh_, tr("Karnaugh Map"));
+  layout->addWidget(tabs, 1);
   layout->addWidget(copy_, 0, Qt::AlignRight);
-  resize(520, 420);
+  resize(560, 560);
 
   connect(&context_, &CompanionContext::acted, this, &TruthTableWindow::Follow);
   connect(view_, &QTableView::clicked, this,
           [this](const QModelIndex& index) { OnRowClicked(index.row()); });
+  connect(karnaugh_, &KarnaughPanel::rowChosen, this,
+          [this](unsigned row) { OnRowClicked(static_cast<int>(row)); });
   connect(copy_, &QPushButton::clicked, this,
           [this] { QGuiApplication::clipboard()->setText(QString::fromStdString(CopyText())); });
 }
@@ -110,39 +159,137 @@ void TruthTableWindow::showEvent(QShowEvent* event) {
   Follow();
 }
 
+void TruthTableWindow::closeEvent(QCloseEvent* event) {
+  if (!complete_) {
+    Stop();
+    shownCircuit_.clear();
+  }
+  QWidget::closeEvent(event);
+}
+
+QLayout* TruthTableWindow::BuildCheckBar() {
+  checkLine_ = new QLabel(this);
+  checkLine_->setObjectName(QStringLiteral("TruthTableCheck"));
+  auto* compare = new QPushButton(tr("Compare With..."), this);
+  compare->setObjectName(QStringLiteral("TruthTableCompare"));
+  clear_ = new QPushButton(tr("Clear"), this);
+  clear_->setObjectName(QStringLiteral("TruthTableClear"));
+  connect(compare, &QPushButton::clicked, this, [this] { context_.Act(CompareWith_Click); });
+  connect(clear_, &QPushButton::clicked, this, [this] { context_.Act(ClearExpected_Click); });
+  auto* bar = new QHBoxLayout;
+  bar->addWidget(checkLine_, 1);
+  bar->addWidget(compare);
+  bar->addWidget(clear_);
+  return bar;
+}
+
 void TruthTableWindow::Follow() {
   if (!isVisible()) return;
   std::string circuit = WriteCircuit(context_.form().doc);
-  if (circuit == shownCircuit_) return;
-  shownCircuit_ = std::move(circuit);
-  const LoadResult saved = ReadCircuit(shownCircuit_);  // the circuit as its file loads
+  const bool changed = circuit != shownCircuit_;
+  if (changed) {
+    shownCircuit_ = std::move(circuit);
+    ShowTable();
+  }
+  if (changed || context_.form().expected != checked_) ShowCheck();
+}
+
+void TruthTableWindow::ShowCheck() {
+  const std::shared_ptr<const ExpectedAnswer>& expected = context_.form().expected;
+  checked_ = expected;
+  std::optional<TableCheck> check;
+  if (expected && table_ && complete_) check = CheckTable(*expected, *table_);
+  QString line;
+  if (expected) line = Translated(CheckedAgainst(*expected));
+  if (check) line += QLatin1Char('\n') + Translated(check->summary);
+  checkLine_->setText(line);
+  clear_->setEnabled(expected != nullptr);
+  const bool marked = check && !check->rows.empty();
+  model_->Check(std::move(check));
+  if (marked) view_->resizeColumnToContents(static_cast<int>(table_->inputs + table_->outputs));
+}
+
+void TruthTableWindow::ShowTable() {
+  LoadResult saved = ReadCircuit(shownCircuit_);  // the circuit as its file loads
   if (!saved.document) return;
-  const Terminals terminals = FindTerminals(*saved.document);
+  Stop();
+  karnaugh_->Show(nullptr);
   model_->Show(nullptr);
   table_.reset();
-  QString message;
-  if (terminals.inputs.size() > kMaxTableInputs) {
-    message = QStringLiteral("The circuit has %1 inputs; a truth table takes at most %2.")
-                  .arg(terminals.inputs.size())
-                  .arg(kMaxTableInputs);
-  } else {
-    table_ = MakeTruthTable(*saved.document);
-    model_->Show(&*table_);
-    const bool noInputs = terminals.inputs.empty(), noOutputs = terminals.outputs.empty();
-    if (noInputs || noOutputs) {
-      message = QStringLiteral("The circuit has %1.")
-                    .arg(noInputs && noOutputs ? QStringLiteral("no inputs and no outputs")
-                         : noInputs            ? QStringLiteral("no inputs")
-                                               : QStringLiteral("no outputs"));
-    }
+  expressions_->Follow(*saved.document);
+  if (const std::size_t inputs = FindTerminals(*saved.document).inputs.size();
+      inputs > kMaxTableInputs) {
+    return ShowMessage(QStringLiteral("The circuit has %1 inputs; a truth table takes at most %2.")
+                           .arg(inputs)
+                           .arg(kMaxTableInputs));
   }
-  message_->setText(message);
-  message_->setVisible(!message.isEmpty());
-  copy_->setEnabled(table_.has_value());
+  Start(std::move(*saved.document));
+}
+
+void TruthTableWindow::Start(Document circuit) {
+  const Terminals terminals = FindTerminals(circuit);
+  table_ = TruthTable{terminals.inputs.size(), terminals.outputs.size(), {}};
+  model_->Show(&*table_);
+  ShowMessage({});
+  worker_ =
+      std::jthread([this, circuit = std::move(circuit), work = ++work_](std::stop_token stop) {
+        std::vector<TableRow> found;
+        auto posted = std::chrono::steady_clock::now();
+        const auto post = [&](bool done) {
+          QMetaObject::invokeMethod(
+              this,
+              [this, work, rows = std::move(found), done]() mutable {
+                Take(work, std::move(rows), done);
+              },
+              Qt::QueuedConnection);
+          found.clear();
+          posted = std::chrono::steady_clock::now();
+        };
+        const TruthTable table =
+            MakeTruthTable(circuit, {kSettleBound, stop}, [&](const TableRow& row) {
+              found.push_back(row);
+              if (std::chrono::steady_clock::now() - posted >= kBatchEvery) post(false);
+            });
+        if (!table.stopped) post(true);
+      });
+}
+
+void TruthTableWindow::Stop() {
+  worker_ = std::jthread();
+  complete_ = false;
+}
+
+void TruthTableWindow::Take(unsigned work, std::vector<TableRow> rows, bool done) {
+  if (work != work_) return;
+  model_->Append(std::move(rows));
+  complete_ = done;
+  ShowMessage({});
+  if (!done) return;
+  karnaugh_->Show(&*table_);
+  ShowCheck();
+}
+
+void TruthTableWindow::ShowMessage(const QString& noTable) {
+  QString shown = noTable;
+  if (table_ && !complete_) {
+    const QLocale english(QLocale::English);
+    shown = tr("row %1 of %2")
+                .arg(english.toString(static_cast<qulonglong>(table_->rows.size() + 1)),
+                     english.toString(qulonglong{1} << table_->inputs));
+  } else if (table_ && (table_->inputs == 0 || table_->outputs == 0)) {
+    const bool noInputs = table_->inputs == 0, noOutputs = table_->outputs == 0;
+    shown = QStringLiteral("The circuit has %1.")
+                .arg(noInputs && noOutputs ? QStringLiteral("no inputs and no outputs")
+                     : noInputs            ? QStringLiteral("no inputs")
+                                           : QStringLiteral("no outputs"));
+  }
+  message_->setText(shown);
+  message_->setVisible(!shown.isEmpty());
+  copy_->setEnabled(table_ && complete_);
 }
 
 std::string TruthTableWindow::CopyText() const {
-  return table_ ? TableText(*table_, true) : std::string();
+  return table_ && complete_ ? TableText(*table_, true) : std::string();
 }
 
 void TruthTableWindow::OnRowClicked(int row) {

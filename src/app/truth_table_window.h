@@ -4,52 +4,97 @@
 // circuit. Non-modal, built on first use; while shown it follows every act of the
 // companion context (CompanionContext::acted) and recomputes only when the circuit's
 // saved text changed (a hidden window catches up when shown again).
-// A click on a row runs that row on the canvas (TruthTableRow_Click); "Copy" puts the
-// table's text on the clipboard. It speaks to the circuit only through the context's
-// form and acts, never through the main window's widgets.
+// The rows are made on a worker thread from a copy of the circuit, so the event loop
+// never waits for them: the window says how far the work is ("row 1,234 of 65,536") and
+// shows the rows found so far, each batch posted back at most every kBatchEvery. A
+// change of the circuit stops the work and starts it again; closing the window or
+// destroying it stops it at once (within a few thousand prop steps).
+// A click on a finished row runs that row on the canvas (TruthTableRow_Click); "Copy",
+// greyed until the table is complete, puts the table's text on the clipboard. Under the
+// table stand the outputs' expressions; the "Karnaugh Map" tab maps an output of the
+// complete table, a click on a cell running its row as well. Above the table, the check
+// of the complete table against the exercise's expected answer
+// (editor/expected_answer.h), with "Compare With..." and "Clear"; each row then carries
+// its mark. It speaks to the circuit only through the context's form and acts, never
+// through the main window's widgets.
 #pragma once
 
 #include <QWidget>
+#include <chrono>
+#include <memory>
 #include <optional>
 #include <string>
+#include <thread>
+#include <vector>
 
+#include "editor/form.h"
 #include "sim/truth_table.h"
 
 class QLabel;
+class QLayout;
 class QPushButton;
 class QTableView;
 
 namespace tessara::app {
 
 class CompanionContext;
+class ExpressionsView;
+class KarnaughPanel;
 class TruthTableModel;
 
 class TruthTableWindow : public QWidget {
   Q_OBJECT
  public:
+  static constexpr std::chrono::milliseconds kBatchEvery{50};
+
   // A window of its own, titled "Tessara - Truth Table", showing the context's circuit;
   // a child of the context's main window, it closes with it. context outlives it.
   explicit TruthTableWindow(CompanionContext& context);
 
-  // Recomputes the table when shown and the circuit's saved text differs from the one
-  // shown last.
+  // Starts the table and the expressions again when shown and the circuit's saved text
+  // differs from the one shown last; checks the complete table against the expected
+  // answer, and again when another answer was taken or it was cleared.
   void Follow();
+  // True while rows are being made.
+  bool Working() const { return worker_.joinable() && !complete_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
+  // Stops unfinished work; the next showing starts it again.
+  void closeEvent(QCloseEvent* event) override;
 
  private:
+  // Makes the table of circuit on a new worker; the rows come back through Take.
+  void Start(Document circuit);
+  // Asks the worker to stop and waits for it (a few milliseconds at most).
+  void Stop();
+  // On the event thread: rows found by work number `work`, the last when done.
+  void Take(unsigned work, std::vector<TableRow> rows, bool done);
+  // The message over the table: how far the work is, what the circuit lacks, or
+  // noTable when there is no table; and Copy enabled once the table is complete.
+  void ShowMessage(const QString& noTable);
   // The text "Copy" puts on the clipboard; empty when no table is shown.
   std::string CopyText() const;
   void OnRowClicked(int row);
+  QLayout* BuildCheckBar();
+  void ShowTable();
+  void ShowCheck();
 
   CompanionContext& context_;
-  std::string shownCircuit_;  // WriteCircuit text of the circuit whose table is shown
-  std::optional<TruthTable> table_;
+  std::string shownCircuit_;         // WriteCircuit text of the circuit whose table is shown
+  std::optional<TruthTable> table_;  // the rows found so far; none past 16 inputs
+  bool complete_ = false;
+  unsigned work_ = 0;  // counts the works started: rows of an older one are dropped
+  std::shared_ptr<const ExpectedAnswer> checked_;  // the answer the table was checked against
   QLabel* message_ = nullptr;
   QTableView* view_ = nullptr;
   TruthTableModel* model_ = nullptr;
   QPushButton* copy_ = nullptr;
+  QLabel* checkLine_ = nullptr;
+  QPushButton* clear_ = nullptr;
+  ExpressionsView* expressions_ = nullptr;
+  KarnaughPanel* karnaugh_ = nullptr;
+  std::jthread worker_;  // last: stopped and joined before anything else goes
 };
 
 }  // namespace tessara::app

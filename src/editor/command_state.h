@@ -12,8 +12,8 @@ namespace tessara {
 enum class When {
   Always,
   Powered,  // Step Back, Step Forward, Run, and the run clock itself
-  CanUndo,  // as EditHistory::CanUndo: not powered, and a step or a link to take back
-  CanRedo,  // as EditHistory::CanRedo: not powered, no link drawn, a step undone
+  CanUndo,  // as EditHistory::CanUndo: not powered, and a step or an edit under way to take back
+  CanRedo,  // as EditHistory::CanRedo: not powered, no edit under way, a step undone
 };
 
 // True when a command that works `when` works in the form's present state.

@@ -1,6 +1,8 @@
 // The window's commands: start-up, File > New, Open, Save, Save As and Exit.
 #include "editor/commands.h"
 
+#include "editor/expected_answer.h"
+#include "editor/file_dialogs.h"
 #include "editor/refresh.h"
 #include "editor/refusals.h"
 #include "io/circuit_file.h"
@@ -8,8 +10,6 @@
 namespace tessara {
 namespace {
 
-constexpr std::string_view kOpenFilter = "Circuit (*.cir)|*.cir|";
-constexpr std::string_view kSaveFilter = "Circuits (*.cir)|*.cir|";
 constexpr std::string_view kCaptionPrefix = "Tessara - ";
 constexpr std::string_view kBareCaption = "Tessara";
 
@@ -18,8 +18,7 @@ bool SaveTo(Form& form, const std::string& path) {
     RefuseSave(form.screen, path, *error);
     return false;
   }
-  form.screen.SetCaption(std::string(kCaptionPrefix) + path);
-  form.FilePath = path;
+  NameFile(form, path);
   form.SavedText = WriteCircuit(form.doc);
   return true;
 }
@@ -46,22 +45,30 @@ void Form_Load(Form& form) {
 void New_Click(Form& form) {
   if (!Form_QueryUnload(form)) return;
   Reset_Screen(form);
-  form.screen.SetCaption(kBareCaption);
-  form.FilePath.clear();
+  NameFile(form, "");
   form.SavedText = WriteCircuit(form.doc);
 }
 
 void Open_Click(Form& form) {
   if (!Form_QueryUnload(form)) return;
-  const std::string path = form.screen.ChooseFile(FileDialogMode::Open, kOpenFilter);
+  const std::string path = ChooseFileToOpen(form);
   if (!path.empty()) LoadCircuit(form, path);
+}
+
+void NameFile(Form& form, const std::string& path) {
+  form.FilePath = path;
+  form.screen.SetCaption(path.empty() ? std::string(kBareCaption)
+                                      : std::string(kCaptionPrefix) + path);
 }
 
 bool IsEdited(const Form& form) { return WriteCircuit(form.doc) != form.SavedText; }
 
+void MarkModified(Form& form) { form.screen.SetModified(IsEdited(form)); }
+
 bool Form_QueryUnload(Form& form) {
   if (!IsEdited(form)) return true;
-  switch (form.screen.Ask("Save changes to the circuit?", kBareCaption)) {
+  switch (form.screen.Ask("Save changes to the circuit?", kBareCaption, Choices::YesNoCancel,
+                          Answer::Yes)) {
     case Answer::Yes:
       return SaveFile_Click(form);
     case Answer::No:
@@ -79,15 +86,15 @@ bool LoadCircuit(Form& form, const std::string& path) {
   }
   Reset_Screen(form);
   form.doc = std::move(*loaded.document);
-  form.screen.SetCaption(std::string(kCaptionPrefix) + path);
-  form.FilePath = path;
+  NameFile(form, path);
   form.SavedText = WriteCircuit(form.doc);
   Refresh(form);
+  TakeExpectedBeside(form, path);
   return true;
 }
 
 bool Save_Click(Form& form) {
-  const std::string path = form.screen.ChooseFile(FileDialogMode::Save, kSaveFilter);
+  const std::string path = ChooseFileToSave(form, FilePurpose::Circuit);
   return !path.empty() && SaveTo(form, path);
 }
 

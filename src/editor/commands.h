@@ -17,21 +17,28 @@ void Reset_Screen(Form& form);
 void Form_Load(Form& form);
 // After the question: Reset_Screen, the caption back to "Tessara" and no file.
 void New_Click(Form& form);
-// After the question: asks for a file and loads it; a cancelled dialog does nothing.
+// After the question: asks for a file (ChooseFileToOpen) and loads it; a cancelled
+// dialog does nothing.
 void Open_Click(Form& form);
+// The circuit's file becomes path ("" for none): FilePath, and the caption "Tessara - "
+// + path, or "Tessara".
+void NameFile(Form& form, const std::string& path);
 // True when the circuit's file text differs from the one started, opened or saved.
 bool IsEdited(const Form& form);
+// The caption's modified mark, shown while IsEdited; after every act.
+void MarkModified(Form& form);
 // The question before a command that drops the circuit. True when the command may go
 // on: nothing edited, or "No", or "Yes" and the circuit saved (through Save As when
 // there is no file). Cancel, or a Save As cancelled or failed, gives false.
 bool Form_QueryUnload(Form& form);
-// Loads path into a reset window, captions it "Tessara - " + path and refreshes. A
-// file that cannot be read or is damaged shows an "Error" box naming the file, the
-// line and the reason, and changes nothing; returns false then.
+// Loads path into a reset window, captions it "Tessara - " + path, refreshes and takes
+// the expected answer beside it (TakeExpectedBeside). A file that cannot be read or is
+// damaged shows an "Error" box naming the file, the line and the reason, and changes
+// nothing; returns false then.
 bool LoadCircuit(Form& form, const std::string& path);
-// Save As: asks for a file name and saves, captioning the window "Tessara - " + path;
-// a cancelled dialog does nothing. A failed save shows an "Error" box and keeps the
-// old file and the caption. True when the circuit was saved.
+// Save As: asks for a file name (ChooseFileToSave) and saves, captioning the window
+// "Tessara - " + path; a cancelled dialog does nothing. A failed save shows an "Error" box and
+// keeps the old file and the caption. True when the circuit was saved.
 bool Save_Click(Form& form);
 // Save: writes to the file last opened or saved as Save As would; Save As when there
 // is none. True when the circuit was saved.

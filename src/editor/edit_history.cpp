@@ -10,10 +10,13 @@ EditHistory::Snapshot EditHistory::Take(const Form& form) {
 
 void EditHistory::Restore(Form& form, const Snapshot& to, const Snapshot& from) {
   const Long tool = form.doc.CurrentTool;
+  // The signals put back are not a run's: only a cancel while powered comes here powered.
+  if (form.doc.PowerOn) form.screen.SetPowerCaption("Power Up");
   form.doc = to.doc.Clone();
   form.doc.CurrentTool = tool;
   form.doc.PowerOn = false;
   form.LinkStarted = 0;
+  form.keys.carrying = false;
   if (to.caption != from.caption || to.path != from.path) {
     form.screen.SetCaption(to.caption);
     form.FilePath = to.path;
@@ -32,7 +35,7 @@ void EditHistory::Close(Form& form) {
 }
 
 void EditHistory::CancelLink(Form& form) {
-  if (form.LinkStarted != 1 || !open_) return;
+  if (!form.EditUnderWay() || !open_) return;
   ++moves_;
   Restore(form, *open_, *open_);
   open_.reset();
@@ -40,7 +43,7 @@ void EditHistory::CancelLink(Form& form) {
 
 void EditHistory::Undo(Form& form) {
   if (form.doc.PowerOn) return;
-  if (form.LinkStarted == 1 && open_) return CancelLink(form);
+  if (form.EditUnderWay() && open_) return CancelLink(form);
   ++moves_;
   open_.reset();
   if (undo_.empty()) return;
@@ -61,11 +64,11 @@ void EditHistory::Redo(Form& form) {
 }
 
 bool EditHistory::CanUndo(const Form& form) const {
-  return !form.doc.PowerOn && (!undo_.empty() || form.LinkStarted == 1);
+  return !form.doc.PowerOn && (!undo_.empty() || form.EditUnderWay());
 }
 
 bool EditHistory::CanRedo(const Form& form) const {
-  return !form.doc.PowerOn && form.LinkStarted == 0 && !redo_.empty();
+  return !form.doc.PowerOn && !form.EditUnderWay() && !redo_.empty();
 }
 
 }  // namespace tessara

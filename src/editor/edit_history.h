@@ -5,8 +5,9 @@
 // orientation, every link segment), and a change becomes one step holding both
 // snapshots. Signals, the tool, the power and the file alone (a Save As) make no step;
 // nor does an Open or New that leaves the circuit as it was. A link is one step from
-// its first press to the press that finishes it: while LinkStarted is 1 the step
-// stays open.
+// its first press to the press that finishes it, and a gate the keyboard carries one
+// step from M to Enter: while an edit is under way (Form::EditUnderWay) the step stays
+// open.
 //
 // Guarantees: an undo puts back the document exactly (every slot's kind, place, use,
 // orientation and signals, every link segment), so the file text after an undo is
@@ -37,17 +38,19 @@ class EditHistory {
     if (!open_) open_ = Take(form);
     const int moves = moves_;
     handler(form);
-    if (moves_ != moves || form.LinkStarted == 1) return;
+    if (moves_ != moves || form.EditUnderWay()) return;
     Close(form);
   }
 
-  // Nothing while powered. While a link is being drawn, cancels it (CancelLink);
+  // Nothing while powered. While an edit is under way, cancels it (CancelLink);
   // otherwise takes back the last step. Refreshes.
   void Undo(Form& form);
-  // While a link is being drawn, puts the circuit back as it was before its first
-  // press, every bend made for it gone, and refreshes; otherwise nothing.
+  // While an edit is under way, puts the circuit back as it was before its first
+  // press (every bend made for a link gone, a carried gate back in its place), ends
+  // it, and refreshes; otherwise nothing. A circuit powered up meanwhile comes back
+  // powered down, its Power button saying so.
   void CancelLink(Form& form);
-  // Nothing while powered or while a link is being drawn; otherwise does the step
+  // Nothing while powered or while an edit is under way; otherwise does the step
   // last undone again. Refreshes.
   void Redo(Form& form);
 

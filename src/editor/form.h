@@ -1,13 +1,15 @@
-// The main window's state, owned for the whole run: the circuit document and the
-// editor's own state. The handlers of editor/ act on it; every handler that changes
-// the document ends with one full refresh (DisplayObjects), but File > New, which
-// hides every element and leaves the palette's borders to the next refresh.
+// The main window's state, owned for the whole run: the scene the refresh shows (the
+// circuit document, its run and the keyboard's marks) and the editor's own state. The handlers of
+// editor/ act on it; every handler that changes the document ends with one full refresh
+// (DisplayObjects), but File > New, which hides every element and leaves the palette's borders to
+// the next refresh.
 //
 // Invariants the handlers keep between events:
 //   - LinkStarted is 0 or 1. While it is 1, link slot CurrentLink holds the segment
 //     being drawn: not in use yet, starting at a used gate or at the link's last node.
 //     Power may be switched on and off meanwhile; New, Open, an undo and deleting the
-//     segment's start end the drawing.
+//     segment's start end the drawing. While keys.carrying, the focused gate follows
+//     the keyboard cursor until Enter puts it down.
 //   - EggCounter lies in 0..3.
 //   - SavedText is the file text of the circuit as last started empty, opened or
 //     saved (or brought back with its file by an undo or redo), so the circuit is
@@ -16,21 +18,44 @@
 //     text when that run began, means something only while history is not empty.
 #pragma once
 
+#include <array>
+#include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
 
-#include "model/document.h"
 #include "sim/explanation.h"
-#include "sim/run_history.h"
+#include "sim/truth_table.h"
+#include "view/scene.h"
 #include "view/screen.h"
 
 namespace tessara {
 
-struct Form {
+// What a file dialog is for; each purpose remembers its own last choice.
+enum class FilePurpose { Circuit, TimelinePicture, TimelineValues };
+inline constexpr std::size_t kFilePurposes = 3;
+
+// The last file a dialog of one purpose gave.
+struct ChosenFile {
+  std::string path;        // "" before the first
+  std::size_t filter = 0;  // the filter chosen with it
+  std::string circuit;     // the circuit's FilePath then
+};
+
+// An exercise's expected answer (editor/expected_answer.h).
+struct ExpectedAnswer {
+  std::string name;  // its file's name without the folder: "full_adder.expected"
+  TruthTable table;
+};
+
+struct Form : Scene {
   explicit Form(Screen& s) : screen(s) {}
 
+  // An edit of several presses under way, one undo step from its first press to its
+  // last: a link being drawn, or a gate the keyboard carries.
+  bool EditUnderWay() const { return LinkStarted == 1 || keys.carrying; }
+
   Screen& screen;
-  Document doc;  // Gates, Links, CurrentTool, PowerOn
 
   Single MouseX = 0, MouseY = 0;  // pointer at the last move over the canvas, twips
   Single GrabX = 0, GrabY = 0;    // last press on a gate image or node marker, from its corner
@@ -40,8 +65,12 @@ struct Form {
 
   std::string FilePath;    // the file last opened or saved; "" for a circuit started empty
   std::string SavedText;   // the circuit's file text when it was started, opened or saved
-  RunHistory history;      // the latest powered run, kept after Power Down
-  std::string runCircuit;  // the circuit's saved text when that run began
+  std::string runCircuit;  // the circuit's saved text when the run in `history` began
+  std::array<ChosenFile, kFilePurposes> chosen;  // by FilePurpose
+
+  bool showProblems = true;  // Options > Show Problems: the refresh marks the warnings
+  // What the truth table window checks against; a new one is a new object, never changed.
+  std::shared_ptr<const ExpectedAnswer> expected;
 
   std::optional<Integer> whyGate;  // the gate the Why window explains at the run's current step
   std::optional<Explanation> why;  // its explanation, brought up to date by every Refresh

@@ -5,7 +5,6 @@
 #include "view/tools.h"
 
 namespace tessara {
-namespace {
 
 // Makes the button's tool current; all but the cross also let presses reach the images'
 // own handlers. Refreshes.
@@ -18,8 +17,6 @@ void ChooseTool(Form& form, PaletteButton button) {
     Refresh(form);
   }
 }
-
-}  // namespace
 
 void CrossButton_Click(Form& form) { ChooseTool(form, PaletteButton::CrossButton); }
 void LinkButton_Click(Form& form) { ChooseTool(form, PaletteButton::LinkButton); }

@@ -21,6 +21,8 @@ void OutputButton_Click(Form& form);
 void NandGateButton_Click(Form& form);
 void NorGateButton_Click(Form& form);
 void XorGateButton_Click(Form& form);
+// What each of those does, by its button.
+void ChooseTool(Form& form, PaletteButton button);
 
 // Every gate image and node marker to manual drag mode, then a refresh.
 void SetManualDrag(Form& form);

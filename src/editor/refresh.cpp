@@ -11,7 +11,12 @@ void Refresh(Form& form) {
     assert(!form.history.Empty());
     form.why = Explain(form.doc, form.history, *form.whyGate, form.history.Current());
   }
-  DisplayObjects(form.doc, form.screen, WhyHighlight(form));
+  DisplayObjects(form, form.screen, WhyHighlight(form), form.showProblems);
+}
+
+void ShowProblems_Click(Form& form, bool on) {
+  form.showProblems = on;
+  Refresh(form);
 }
 
 Highlight WhyHighlight(const Form& form) {

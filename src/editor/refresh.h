@@ -1,8 +1,8 @@
 // The refresh every handler ends with, from the form: the Why window's explanation
 // brought up to date with the run, then DisplayObjects with its gates and links
-// highlighted. The explanation lives on the form (whyGate, why) from a press on a value
-// label until an edit or Power Up (ForgetChangedRun, StartRun), New or Open, or the Why
-// window's closing.
+// highlighted and the problem marks as Options > Show Problems says. The explanation
+// lives on the form (whyGate, why) from a press on a value label until an edit or Power
+// Up (ForgetChangedRun, StartRun), New or Open, or the Why window's closing.
 #pragma once
 
 #include "editor/form.h"
@@ -18,6 +18,9 @@ void Refresh(Form& form);
 
 // What the refresh highlights: the explanation's gates and links; nothing without one.
 Highlight WhyHighlight(const Form& form);
+
+// Options > Show Problems turned on or off: the marks shown or hidden; refreshes.
+void ShowProblems_Click(Form& form, bool on);
 
 // No gate asked about, no explanation; no refresh.
 void ForgetWhy(Form& form);

@@ -46,7 +46,8 @@ void ForgetChangedRun(Form& form) {
     form.runCircuit.clear();
     ForgetWhy(form);
   }
-  if (asked) Refresh(form);  // the explanation's highlight goes with the run
+  // The canvas tells the new run's step; an explanation's highlight goes with the run.
+  if (form.doc.PowerOn || asked) Refresh(form);
 }
 
 void GoToStep(Form& form, std::size_t n) {

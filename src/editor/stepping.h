@@ -21,8 +21,8 @@ void StartRun(Form& form);
 // back it drops the steps ahead.
 void RecordStep(Form& form, StepCause cause, Integer slot = 0);
 // Forgets the run when the circuit (kinds, places, links) is no longer the one it
-// was recorded on; while powered (a gate turned), a new run begins there instead.
-// Either way what was asked of the run goes too, refreshed away.
+// was recorded on; while powered (a gate turned), a new run begins there instead, and
+// a refresh. Either way what was asked of the run goes too, refreshed away.
 // Run after every action: one circuit text compared, about 20 us.
 void ForgetChangedRun(Form& form);
 

@@ -2,8 +2,8 @@
 
 #include <cassert>
 
-#include "editor/linking.h"
 #include "editor/stepping.h"
+#include "sim/propagation.h"
 #include "sim/sim_state.h"
 #include "sim/terminals.h"
 #include "sim/truth_table.h"
@@ -13,13 +13,13 @@ namespace tessara {
 void TruthTableRow_Click(Form& form, unsigned row) {
   if (form.doc.PowerOn) Power_Click(form);
   RestoreState(form.doc, SimState{});
-  Power_Click(form);
   const std::vector<Integer> inputs = FindTerminals(form.doc).inputs;
   assert(inputs.size() <= kMaxTableInputs && row >> inputs.size() == 0);
   const std::string on = RowInputs(row, inputs.size());
   for (std::size_t k = 0; k < inputs.size(); ++k) {
-    if (on[k] == '1') ObjImage_MouseDown(form, inputs[k], 0, 0);
+    if (on[k] == '1') ToggleInput(form.doc, inputs[k]);
   }
+  Power_Click(form);
 }
 
 }  // namespace tessara

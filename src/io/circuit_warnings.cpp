@@ -12,6 +12,20 @@ namespace {
 constexpr int kFirstGateLine = 5;
 constexpr int kFirstLinkLine = 56;
 
+constexpr const char* kNotLinked = TESSARA_PHRASE("Warnings", "%1 input %2 is not linked");
+constexpr const char* kLinkedTwice =
+    TESSARA_PHRASE("Warnings", "%1 input %2 is linked more than once");
+constexpr const char* kDrivesNothing = TESSARA_PHRASE("Warnings", "%1 drives nothing");
+constexpr const char* kBadOrientation =
+    TESSARA_PHRASE("Warnings", "%1 has orientation %2, outside 0..3");
+constexpr const char* kStartsAtEmpty =
+    TESSARA_PHRASE("Warnings", "link %1 starts at empty slot %2");
+constexpr const char* kEndsAtEmpty = TESSARA_PHRASE("Warnings", "link %1 ends at empty slot %2");
+constexpr const char* kStartNotANode =
+    TESSARA_PHRASE("Warnings", "link %1 is marked as starting at a node, but slot %2 holds %3");
+constexpr const char* kEndNotANode =
+    TESSARA_PHRASE("Warnings", "link %1 is marked as ending at a node, but slot %2 holds %3");
+
 bool Used(const Document& doc, Integer slot) {
   return IsSlotIndex(slot) && doc.Gates(slot).GetUsed();
 }
@@ -33,55 +47,55 @@ void GateWarnings(const Document& doc, Integer s, std::vector<CircuitWarning>& o
     if (input >= 0) ++landed[static_cast<std::size_t>(input)];
   }
   const std::string name = Gate(doc, s);
-  auto add = [&](Problem problem, const std::string& text, int input = -1) {
-    out.push_back({kFirstGateLine + s, name + ' ' + text, problem, s, input});
+  auto add = [&](Problem problem, const char* pattern, std::vector<std::string> args,
+                 int input = -1) {
+    args.insert(args.begin(), name);
+    out.push_back(
+        {kFirstGateLine + s, WordsOfNames(kWarningContext, pattern, args), problem, s, input});
   };
   const int inputs = InputCount(g.GetType());
   for (int n = 0; n < inputs; ++n) {
     if (landed[static_cast<std::size_t>(n)] == 0) {
-      add(Problem::InputNotLinked, "input " + std::to_string(n) + " is not linked", n);
+      add(Problem::InputNotLinked, kNotLinked, {std::to_string(n)}, n);
     }
   }
   for (int n = 0; n < inputs; ++n) {
     if (landed[static_cast<std::size_t>(n)] > 1) {
-      add(Problem::InputLinkedTwice, "input " + std::to_string(n) + " is linked more than once", n);
+      add(Problem::InputLinkedTwice, kLinkedTwice, {std::to_string(n)}, n);
     }
   }
-  if (!drives && g.GetType() != kOutputGate) add(Problem::DrivesNothing, "drives nothing");
+  if (!drives && g.GetType() != kOutputGate) add(Problem::DrivesNothing, kDrivesNothing, {});
   const Long o = g.GetOrientation();
-  if (!IsOrientation(o)) {
-    add(Problem::BadOrientation, "has orientation " + std::to_string(o) + ", outside 0..3");
-  }
+  if (!IsOrientation(o)) add(Problem::BadOrientation, kBadOrientation, {std::to_string(o)});
 }
 
 void LinkWarnings(const Document& doc, Integer l, std::vector<CircuitWarning>& out) {
   const linkgates& link = doc.Links(l);
-  auto add = [&](Problem problem, Integer slot, const std::string& text) {
+  auto add = [&](Problem problem, Integer slot, const char* pattern,
+                 std::vector<std::string> args) {
+    args.insert(args.begin(), std::to_string(l));
     out.push_back(
-        {kFirstLinkLine + l, "link " + std::to_string(l) + ' ' + text, problem, slot, -1, l});
+        {kFirstLinkLine + l, WordsOfNames(kWarningContext, pattern, args), problem, slot, -1, l});
   };
   const struct {
     Integer slot;
     bool nodeFlag;
-    const char* end;     // "starts at" / "ends at"
-    const char* marked;  // "starting at" / "ending at"
-    Problem empty, notANode;
-  } ends[] = {{link.StartIndex, link.StartIsNode, "starts at", "starting at",
+    const char *empty, *notANode;
+    Problem emptyProblem, notANodeProblem;
+  } ends[] = {{link.StartIndex, link.StartIsNode, kStartsAtEmpty, kStartNotANode,
                Problem::StartsAtEmptySlot, Problem::StartNotANode},
-              {link.StopIndex, link.StopIsNode, "ends at", "ending at", Problem::EndsAtEmptySlot,
-               Problem::EndNotANode}};
+              {link.StopIndex, link.StopIsNode, kEndsAtEmpty, kEndNotANode,
+               Problem::EndsAtEmptySlot, Problem::EndNotANode}};
   for (const auto& end : ends) {
-    if (!Used(doc, end.slot)) {
-      add(end.empty, end.slot, std::string(end.end) + " empty slot " + std::to_string(end.slot));
-    }
+    if (!Used(doc, end.slot))
+      add(end.emptyProblem, end.slot, end.empty, {std::to_string(end.slot)});
   }
   for (auto it = std::rbegin(ends); it != std::rend(ends); ++it) {  // "ending at" comes first
     if (!it->nodeFlag || !Used(doc, it->slot)) continue;
     const Long kind = doc.Gates(it->slot).GetType();
     if (kind == kBufferGate) continue;
-    add(it->notANode, it->slot,
-        "is marked as " + std::string(it->marked) + " a node, but slot " +
-            std::to_string(it->slot) + " holds " + std::string(KindName(kind)));
+    add(it->notANodeProblem, it->slot, it->notANode,
+        {std::to_string(it->slot), std::string(KindName(kind))});
   }
 }
 

@@ -6,9 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "io/phrases.h"
 #include "model/document.h"
 
 namespace tessara {
+
+// The translators' context of the warnings' phrases.
+inline constexpr const char* kWarningContext = "Warnings";
 
 // What a warning is about, for a canvas to mark it where it belongs.
 enum class Problem {
@@ -25,7 +29,8 @@ enum class Problem {
 struct CircuitWarning {
   // The record's line in the circuit file: gate slot s on 5 + s, link slot l on 56 + l.
   int line = 0;
-  std::string text;  // as `check` writes it after "FILE:LINE: warning: "
+  Phrase text;  // in context kWarningContext; in English as `check` writes it after
+                // "FILE:LINE: warning: "
   Problem problem = Problem::InputNotLinked;
   Integer gate = -1;  // the gate slot it is about; for a link, the slot its end names
   int input = -1;     // the input place, for the two input problems; else -1
@@ -33,7 +38,8 @@ struct CircuitWarning {
 };
 
 // The warnings of doc's used gates and used links, ordered by line and, on one line,
-// in this order (<kind> as KindName gives it):
+// in this order (<kind> as KindName gives it; "<kind> <s>" and the kind at the end are
+// arguments of the phrases, the numbers too):
 //   "<kind> <s> input <n> is not linked"          no used link lands on the input
 //   "<kind> <s> input <n> is linked more than once"
 //   "<kind> <s> drives nothing"                   no used link starts at it (outputs aside)

@@ -1,11 +1,8 @@
 #include "io/explanation_text.h"
 
 #include <cassert>
-#include <initializer_list>
 
-// Marks a fixed phrase for the translators' tools (lupdate -tr-function-alias
-// QT_TRANSLATE_NOOP+=TESSARA_PHRASE); it stays the English text here.
-#define TESSARA_PHRASE(context, text) text
+#include "io/phrases.h"
 
 namespace tessara {
 namespace {
@@ -24,21 +21,6 @@ constexpr const char* kInputSeparator = TESSARA_PHRASE("Explanation", ", ");
 constexpr const char* kMore = TESSARA_PHRASE("Explanation", "... %1 more");
 
 std::string Bit(bool value) { return value ? "1" : "0"; }
-
-// pattern with each %n (n from 1 to 9) replaced by args[n - 1], in one pass.
-std::string Fill(const std::string& pattern, std::initializer_list<std::string> args) {
-  std::string text;
-  for (std::size_t k = 0; k < pattern.size(); ++k) {
-    const std::size_t n = k + 1 < pattern.size() ? std::size_t(pattern[k + 1] - '0') : 0;
-    if (pattern[k] == '%' && n >= 1 && n <= args.size()) {
-      text += args.begin()[n - 1];
-      ++k;
-    } else {
-      text += pattern[k];
-    }
-  }
-  return text;
-}
 
 std::string InputText(const ExplainedInput& input, const std::vector<SignalRow>& rows,
                       Translate translate) {

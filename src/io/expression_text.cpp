@@ -47,16 +47,17 @@ std::string MinimalLine(std::string_view output, std::size_t inputs, const Minim
   return line;
 }
 
-std::string ExpressionText(const Document& doc) {
+std::string ExpressionText(const Document& doc, std::stop_token stop) {
   const std::size_t inputs = FindTerminals(doc).inputs.size();
   const std::vector<OutputFormula> formulas = OutputFormulas(doc);
   const bool tabled = inputs <= kMaxMinimalInputs;  // above, Minimise reads no column
-  const TruthTable table = tabled ? MakeTruthTable(doc) : TruthTable{};
+  const TruthTable table = tabled ? MakeTruthTable(doc, {kSettleBound, stop}) : TruthTable{};
   std::string text;
-  for (std::size_t k = 0; k < formulas.size(); ++k) {
+  for (std::size_t k = 0; k < formulas.size() && !table.stopped; ++k) {
     const std::string output = 'O' + std::to_string(k + 1);
     text += FormulaLine(output, formulas[k]) + '\n';
-    const MinimalForm form = Minimise(inputs, tabled ? OutputColumn(table, k) : std::string());
+    const MinimalForm form =
+        Minimise(inputs, tabled ? OutputColumn(table, k) : std::string(), stop);
     text += MinimalLine(output, inputs, form) + '\n';
   }
   return text;

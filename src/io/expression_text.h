@@ -12,6 +12,7 @@
 #pragma once
 
 #include <cstddef>
+#include <stop_token>
 #include <string>
 #include <string_view>
 
@@ -30,6 +31,7 @@ std::string MinimalLine(std::string_view output, std::size_t inputs, const Minim
 
 // Both lines of every output of doc, each ending '\n'; nothing without outputs. Makes
 // the truth table only for at most kMaxMinimalInputs inputs (at most 256 settled rows).
-std::string ExpressionText(const Document& doc);
+// A stop requested ends the work early, giving part of the text or none.
+std::string ExpressionText(const Document& doc, std::stop_token stop = {});
 
 }  // namespace tessara

@@ -57,23 +57,20 @@ std::string WorkLimits::StopReason() const {
   return "time limit of " + timeLimit->written + " s reached";
 }
 
-std::optional<std::string> CountsDiffer(const TruthTable& expected, std::size_t inputs,
-                                        std::size_t outputs) {
+std::optional<Phrase> CountsDiffer(const TruthTable& expected, std::size_t inputs,
+                                   std::size_t outputs) {
   if (expected.inputs == inputs && expected.outputs == outputs) return std::nullopt;
-  return "expected " + std::to_string(expected.inputs) + " inputs and " +
-         std::to_string(expected.outputs) + " outputs, found " + std::to_string(inputs) +
-         " inputs and " + std::to_string(outputs) + " outputs";
+  return Words("Grading",
+               TESSARA_PHRASE("Grading",
+                              "expected %1 inputs and %2 outputs, found %3 inputs and %4 outputs"),
+               std::to_string(expected.inputs), std::to_string(expected.outputs),
+               std::to_string(inputs), std::to_string(outputs));
 }
 
-Grade GradeCircuit(const TruthTable& expected, const Document& circuit, const WorkLimits& limits,
-                   std::stop_token stop) {
-  const Terminals terminals = FindTerminals(circuit);
-  if (auto counts = CountsDiffer(expected, terminals.inputs.size(), terminals.outputs.size())) {
-    return {Verdict::Differ, 0, {}, std::move(*counts)};
+Grade GradeTable(const TruthTable& expected, const TruthTable& got) {
+  if (auto counts = CountsDiffer(expected, got.inputs, got.outputs)) {
+    return {Verdict::Differ, 0, {}, counts->English()};
   }
-  if (auto refusal = NoTableReason(circuit)) return Failed(std::move(*refusal));
-  const TruthTable got = MakeTruthTable(circuit, {limits.maxSteps, std::move(stop)});
-  if (got.stopped) return Failed(limits.StopReason());
   assert(got.rows.size() == expected.rows.size());
   Grade grade{Verdict::Same, got.rows.size(), {}, {}};
   for (std::size_t i = 0; i < got.rows.size(); ++i) {
@@ -82,6 +79,18 @@ Grade GradeCircuit(const TruthTable& expected, const Document& circuit, const Wo
   }
   if (!grade.differences.empty()) grade.verdict = Verdict::Differ;
   return grade;
+}
+
+Grade GradeCircuit(const TruthTable& expected, const Document& circuit, const WorkLimits& limits,
+                   std::stop_token stop) {
+  const Terminals terminals = FindTerminals(circuit);
+  if (auto counts = CountsDiffer(expected, terminals.inputs.size(), terminals.outputs.size())) {
+    return {Verdict::Differ, 0, {}, counts->English()};
+  }
+  if (auto refusal = NoTableReason(circuit)) return Failed(std::move(*refusal));
+  const TruthTable got = MakeTruthTable(circuit, {limits.maxSteps, std::move(stop)});
+  if (got.stopped) return Failed(limits.StopReason());
+  return GradeTable(expected, got);
 }
 
 Grade GradeCircuitFile(const TruthTable& expected, const std::string& path,

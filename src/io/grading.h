@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "io/circuit_file.h"
+#include "io/phrases.h"
 #include "sim/deadlines.h"
 #include "sim/truth_table.h"
 
@@ -55,10 +56,14 @@ struct Grade {
                        // no path); else empty
 };
 
-// "expected N inputs and M outputs, found n inputs and m outputs", or nothing when the
-// counts agree.
-std::optional<std::string> CountsDiffer(const TruthTable& expected, std::size_t inputs,
-                                        std::size_t outputs);
+// "expected N inputs and M outputs, found n inputs and m outputs" (a phrase in context
+// "Grading"), or nothing when the counts agree.
+std::optional<Phrase> CountsDiffer(const TruthTable& expected, std::size_t inputs,
+                                   std::size_t outputs);
+
+// Grades got against expected: Differ on the counts (CountsDiffer's English as the
+// reason), else row by row. Requires got whole, not stopped.
+Grade GradeTable(const TruthTable& expected, const TruthTable& got);
 
 // Grades the table of circuit against expected. Looks at the counts first, so a
 // circuit whose counts disagree is not run. A stop request gives Failed with

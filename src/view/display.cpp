@@ -6,10 +6,16 @@
 
 #include "sim/signal_rows.h"
 #include "sim/terminals.h"
+#include "view/spoken.h"
 #include "view/tools.h"
 
 namespace tessara {
 namespace {
+
+// The focus rectangle stands this far outside the element it frames.
+constexpr Single kFocusMargin = 45;
+// The cross-hair's arms span a square of this side centred on the cursor.
+constexpr Single kCrossHairSize = 300;
 
 using Names = std::array<std::string, kSlotCount>;
 
@@ -25,7 +31,7 @@ Names TerminalNames(const Document& doc) {
 }
 
 void DisplayGate(const Document& doc, Screen& screen, Integer i, const std::string& name,
-                 bool highlighted) {
+                 bool highlighted, const Spoken& spoken) {
   const gate& g = doc.Gates(i);
   if (!g.GetUsed()) {
     screen.ObjImage(i).SetVisible(false);
@@ -40,6 +46,7 @@ void DisplayGate(const Document& doc, Screen& screen, Integer i, const std::stri
     marker.SetTop(g.GetY());
     marker.SetLeft(g.GetX());
     marker.SetHighlight(highlighted);
+    marker.SetSpoken(spoken);
   } else {
     // The slot may have held a node just before: an undo or redo puts a whole
     // document back at once, with no refresh of the freed slot between.
@@ -51,6 +58,7 @@ void DisplayGate(const Document& doc, Screen& screen, Integer i, const std::stri
     SetGateImage(doc, screen, i);
     image.SetName(name);
     image.SetHighlight(highlighted);
+    image.SetSpoken(spoken);
   }
   DisplayValue(doc, screen, i);
 }
@@ -78,20 +86,46 @@ void DisplayPalette(const Document& doc, Screen& screen) {
   }
 }
 
+// The cross-hair on the cursor, and the frame around the focused gate or bend.
+void DisplayKeyboard(const Scene& scene, Screen& screen) {
+  MarkElement& cross = screen.CrossHair();
+  cross.SetVisible(true);
+  cross.SetLeft(scene.keys.cursorX - kCrossHairSize / 2);
+  cross.SetTop(scene.keys.cursorY - kCrossHairSize / 2);
+  cross.SetSize(kCrossHairSize);
+  MarkElement& frame = screen.FocusMark();
+  const std::optional<Integer> focus = FocusedSlot(scene);
+  frame.SetVisible(focus.has_value());
+  if (!focus) return;
+  const gate& g = scene.doc.Gates(*focus);
+  frame.SetLeft(g.GetX() - kFocusMargin);
+  frame.SetTop(g.GetY() - kFocusMargin);
+  frame.SetSize((g.GetType() == kBufferGate ? kNodeMarkerSize : kGateImageSize) + 2 * kFocusMargin);
+}
+
 }  // namespace
 
-void DisplayObjects(const Document& doc, Screen& screen, const Highlight& highlight) {
+void DisplayObjects(const Scene& scene, Screen& screen, const Highlight& highlight,
+                    bool showProblems) {
+  const Document& doc = scene.doc;
   const Names names = TerminalNames(doc);
+  const std::array<Spoken, kSlotCount> spoken = SpokenSlots(scene);
   for (Integer i = 0; i < kSlotCount; ++i) {
     const auto slot = static_cast<std::size_t>(i);
-    DisplayGate(doc, screen, i, names[slot], highlight.gates[slot]);
+    DisplayGate(doc, screen, i, names[slot], highlight.gates[slot], spoken[slot]);
   }
   for (Integer i = 0; i < kSlotCount; ++i)
     DisplayLink(doc, screen, i, highlight.links[static_cast<std::size_t>(i)]);
+  const bool marked = showProblems && !doc.PowerOn;
+  screen.ProblemMarks().SetMarks(marked ? FindProblemMarks(doc) : std::vector<ProblemMark>{});
   DisplayPalette(doc, screen);
+  DisplayKeyboard(scene, screen);
+  screen.SetCanvasSpoken(SpokenCanvas(scene));
 }
 
 void ResetElements(Screen& screen) {
+  screen.FocusMark().SetVisible(false);
+  screen.SetCanvasSpoken(SpokenCanvas(Scene()));
   for (Integer i = 0; i < kSlotCount; ++i) {
     screen.ObjImage(i).SetVisible(false);
     screen.ObjImage(i).SetDragMode(DragMode::Automatic);
@@ -99,6 +133,7 @@ void ResetElements(Screen& screen) {
     screen.buffer(i).SetVisible(false);
   }
   for (Integer i = 0; i < kSlotCount; ++i) screen.LinkLine(i).SetVisible(false);
+  screen.ProblemMarks().SetMarks({});
 }
 
 }  // namespace tessara

@@ -1,5 +1,6 @@
 // The full refresh: the one writer of every element's position, picture, text, value
-// and visibility (the reset's hiding aside). What it shows depends on the document
+// and visibility (the reset's hiding aside), of the keyboard's marks and of what a
+// screen reader hears. What it shows depends on the scene
 // alone, never on what the elements showed before: calling DisplayObjects twice, or
 // on a screen that showed another circuit, shows the same. (A gate turned outside
 // 0..3, which only a file can hold, is the exception: its picture, label and pins
@@ -7,9 +8,11 @@
 #pragma once
 
 #include <optional>
+#include <vector>
 
 #include "model/document.h"
 #include "sim/drivers.h"
+#include "view/scene.h"
 #include "view/screen.h"
 
 namespace tessara {
@@ -20,7 +23,8 @@ struct Highlight {
   SlotSet gates, links;
 };
 
-// Rewrites every element of the four pools from the model, and the palette's borders:
+// Rewrites every element of the four pools from the scene's document, the palette's
+// borders, the keyboard's marks and what screen readers hear:
 //   - gate slot i unused: ObjImage(i), buffer(i) and txtObjValue(i) hidden;
 //   - a node: its marker buffer(i) shown at the node's corner, ObjImage(i) hidden;
 //   - any other kind: ObjImage(i) shown at the gate's corner with its picture
@@ -30,11 +34,25 @@ struct Highlight {
 //   - link slot j unused: LinkLine(j) hidden; used: shown from SetLineStart to
 //     SetLineStop, its value the source's output while powered, else none;
 //   - the images, markers and lines of highlight highlighted, every other one not;
+//   - the problem marks: FindProblemMarks when showProblems and the circuit is not
+//     powered, else none;
 //   - every palette border 0, then 1 on the current tool's button (none for tool 7,
-//     which no button chooses, or a code outside 0..10).
+//     which no button chooses, or a code outside 0..10);
+//   - the focus rectangle around the keyboard's focus, the cross-hair on its cursor;
+//   - the canvas, the gates and the bends given what they say (view/spoken.h).
 // Requires every used link's gate slots in 0..50, as the editor and the file reader
-// guarantee. Costs one pass over the 51 gate slots and the 51 link slots.
-void DisplayObjects(const Document& doc, Screen& screen, const Highlight& highlight = {});
+// guarantee. Costs one pass over the 51 gate slots and the 51 link slots, and the
+// warnings' check when marks are shown.
+void DisplayObjects(const Scene& scene, Screen& screen, const Highlight& highlight = {},
+                    bool showProblems = true);
+
+// A mark for each warning of `check` (io/circuit_warnings.h), in the warnings' order,
+// where it belongs: a ring at the pin of an input place that is not linked or linked
+// more than once (at a node's corner, where links end), and at the end of a link line
+// that names an empty slot or a gate as a node; a dashed outline around a gate or node
+// that drives nothing; a wider solid outline around a gate turned outside 0..3. A point
+// that an orientation outside 0..3 leaves without a place is the gate's corner.
+std::vector<ProblemMark> FindProblemMarks(const Document& doc);
 
 // The picture of ObjImage(index) from the gate's kind and orientation, inputs and
 // outputs included; a node, an empty slot or a gate's orientation outside 0..3
@@ -50,6 +68,11 @@ std::optional<TwipsXY> OutputPin(const gate& g);
 // node's corner; nothing for an orientation outside 0..3. Requires the link's
 // StartIndex in 0..50.
 std::optional<TwipsXY> LineStart(const Document& doc, Integer index);
+// Where it stops: its target's input pin, or its node's corner; likewise.
+std::optional<TwipsXY> LineStop(const Document& doc, Integer index);
+// Where input place `place` of gate g lies: its pin, or a node's corner; nothing for an
+// orientation outside 0..3.
+std::optional<TwipsXY> InputPlacePoint(const gate& g, int place);
 // X1, Y1 of LinkLine(index) at the source's output pin or node corner; an
 // orientation outside 0..3 leaves them as they were. Requires the link's StartIndex
 // in 0..50.
@@ -62,8 +85,10 @@ void SetLineStop(const Document& doc, Screen& screen, Integer index);
 // outside 0..3 leaves the label's place as it was.
 void DisplayValue(const Document& doc, Screen& screen, Integer index);
 
-// The elements' half of the reset: every element hidden, gate images automatic;
-// node markers keep their drag mode. The palette and the captions are left as they are.
+// The elements' half of the reset: every element and the focus rectangle hidden, no
+// problem marks, gate images automatic, the canvas named as an empty circuit; node
+// markers keep their drag mode and the cross-hair stays. The palette and the captions
+// are left as they are.
 void ResetElements(Screen& screen);
 
 }  // namespace tessara

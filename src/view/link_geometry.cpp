@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "model/cell.h"
+#include "model/kinds.h"
 #include "view/display.h"
 
 namespace tessara {
@@ -48,11 +49,19 @@ void SetLineStart(const Document& doc, Screen& screen, Integer index) {
   }
 }
 
-void SetLineStop(const Document& doc, Screen& screen, Integer index) {
+std::optional<TwipsXY> LineStop(const Document& doc, Integer index) {
   const linkgates& link = doc.Links(index);
   assert(IsSlotIndex(link.StopIndex));
   const gate& target = doc.Gates(link.StopIndex);
-  if (auto p = link.StopIsNode ? Corner(target) : InputPin(target, link.Stop_Num)) {
+  return link.StopIsNode ? Corner(target) : InputPin(target, link.Stop_Num);
+}
+
+std::optional<TwipsXY> InputPlacePoint(const gate& g, int place) {
+  return g.GetType() == kBufferGate ? Corner(g) : InputPin(g, static_cast<Integer>(place));
+}
+
+void SetLineStop(const Document& doc, Screen& screen, Integer index) {
+  if (auto p = LineStop(doc, index)) {
     screen.LinkLine(index).SetX2(p->x);
     screen.LinkLine(index).SetY2(p->y);
   }

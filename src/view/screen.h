@@ -1,22 +1,28 @@
 // The thin layer through which the window's procedures and handlers (view/, editor/)
-// speak to the toolkit: the four element pools of 51, the palette buttons, the Power
-// button, the caption, the pointer, modal message boxes, the file dialog and drags.
+// speak to the toolkit: the four element pools of 51, the problem marks, the palette
+// buttons, the Power button, the caption and its modified mark, the pointer, modal message
+// boxes and questions, the file dialog and drags.
 // src/app implements it with Qt Widgets; tests stand in for it.
 //
 // Every position is in twips, relative to the canvas's top-left corner. An element
 // keeps whatever was last set on it until it is set again; hiding changes nothing else.
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "io/phrases.h"
 #include "model/types.h"
 
 namespace tessara {
 
 enum class DragMode { Manual = 0, Automatic = 1 };
 
-// The canvas's height and the sizes of the pool images on it, in twips.
+// The canvas's size and the sizes of the pool images on it, in twips.
+inline constexpr Single kCanvasWidth = 8985;
 inline constexpr Single kCanvasHeight = 8000;
 inline constexpr Single kGateImageSize = 795;   // ObjImage(i), square
 inline constexpr Single kNodeMarkerSize = 135;  // buffer(i), square
@@ -41,6 +47,14 @@ struct Picture {
   bool operator==(const Picture&) const = default;
 };
 
+// What a screen reader hears of an element (view/spoken.h makes it).
+struct Spoken {
+  Phrase name;
+  std::optional<int> value;  // the output, 0 or 1, told while the circuit is powered
+  bool focused = false;      // the keyboard's focus is on it
+  bool operator==(const Spoken&) const = default;
+};
+
 // A gate image ObjImage(i) or a node marker buffer(i).
 class ImageElement {
  public:
@@ -53,8 +67,8 @@ class ImageElement {
   virtual Single Top() const = 0;
   virtual void SetPicture(Picture picture) = 0;  // node markers keep their dot
   virtual Picture GetPicture() const = 0;
-  // Automatic: a press starts a drag at once and no press or double-click handler
-  // runs. Manual: presses and double-clicks reach the handlers.
+  // Automatic: a press starts a drag at once and no press handler runs. Manual:
+  // presses reach the handlers. A double-click reaches its handler in both.
   virtual void SetDragMode(DragMode mode) = 0;
   virtual DragMode GetDragMode() const = 0;
   // Drawn in the colour of what the Why window explains, or plainly.
@@ -63,6 +77,9 @@ class ImageElement {
   // The name written beside a circuit input's or output's box ("I1", "O2"); "" for none.
   virtual void SetName(std::string_view name) = 0;
   virtual std::string Name() const = 0;
+  // A changed value is announced to screen readers, and so is a focus newly on it.
+  virtual void SetSpoken(const Spoken& spoken) = 0;
+  virtual Spoken GetSpoken() const = 0;
 };
 
 // A value label txtObjValue(i), 135 x 255.
@@ -103,6 +120,30 @@ class LineElement {
   virtual bool Highlighted() const = 0;
 };
 
+// How the canvas marks a problem of the circuit (io/circuit_warnings.h).
+enum class MarkShape {
+  Ring,           // a small ring around a point: an input pin, a link's end
+  DashedOutline,  // around a gate or node marker
+  Outline,        // a solid one, a little wider
+};
+
+// One mark and its box on the canvas; the pointer over the box shows text.
+struct ProblemMark {
+  MarkShape shape = MarkShape::Ring;
+  Single left = 0, top = 0, width = 0, height = 0;
+  Phrase text;  // the warning, as `check` writes it
+  bool operator==(const ProblemMark&) const = default;
+};
+
+// Every problem mark on the canvas, drawn above the gates and lines but never over a
+// shown value label.
+class MarksElement {
+ public:
+  virtual ~MarksElement() = default;
+  virtual void SetMarks(std::vector<ProblemMark> marks) = 0;
+  virtual const std::vector<ProblemMark>& Marks() const = 0;
+};
+
 // The ten palette buttons, in the order a refresh clears their borders.
 enum class PaletteButton {
   CrossButton,
@@ -118,6 +159,22 @@ enum class PaletteButton {
 };
 inline constexpr int kPaletteButtonCount = 10;
 
+// A mark the keyboard leaves on the canvas, drawn above everything while the canvas has
+// the keyboard focus: a square of side Size() with its corner at (Left(), Top()). The
+// focus rectangle frames the focused gate; the cross-hair's arms span its square.
+class MarkElement {
+ public:
+  virtual ~MarkElement() = default;
+  virtual void SetVisible(bool visible) = 0;
+  virtual bool Visible() const = 0;
+  virtual void SetLeft(Single twips) = 0;
+  virtual void SetTop(Single twips) = 0;
+  virtual void SetSize(Single twips) = 0;
+  virtual Single Left() const = 0;
+  virtual Single Top() const = 0;
+  virtual Single Size() const = 0;
+};
+
 // Border style 0 none, 1 a thin single line.
 class BorderElement {
  public:
@@ -128,7 +185,15 @@ class BorderElement {
 
 enum class MessageStyle { Stop = 16, Exclamation = 48 };
 enum class Answer { Yes, No, Cancel };
+enum class Choices { YesNoCancel, YesNo };  // the buttons a question offers
 enum class FileDialogMode { Open, Save };
+
+// What the file dialog returns: the full path chosen, "" when cancelled, and the index
+// of the filter chosen with it.
+struct FileChoice {
+  std::string path;
+  std::size_t filter = 0;
+};
 enum class DragPool { ObjImage, buffer };
 
 struct DragSource {
@@ -137,7 +202,8 @@ struct DragSource {
   bool operator==(const DragSource&) const = default;
 };
 
-// The element half of the screen: the four pools and the palette's buttons.
+// The element half of the screen: the four pools, the problem marks, the palette's
+// buttons, the keyboard's marks and what the canvas says to a screen reader.
 class ScreenElements {
  public:
   virtual ~ScreenElements() = default;
@@ -147,7 +213,12 @@ class ScreenElements {
   virtual ImageElement& buffer(Integer i) = 0;
   virtual LabelElement& txtObjValue(Integer i) = 0;
   virtual LineElement& LinkLine(Integer i) = 0;
+  virtual MarksElement& ProblemMarks() = 0;
   virtual BorderElement& Palette(PaletteButton button) = 0;
+  virtual MarkElement& FocusMark() = 0;
+  virtual MarkElement& CrossHair() = 0;
+  virtual void SetCanvasSpoken(const Phrase& name) = 0;
+  virtual Phrase CanvasSpoken() const = 0;
 };
 
 class Screen : public ScreenElements {
@@ -156,6 +227,8 @@ class Screen : public ScreenElements {
   virtual std::string PowerCaption() const = 0;
   virtual void SetCaption(std::string_view caption) = 0;  // the window's title
   virtual std::string Caption() const = 0;
+  // The caption's modified mark ("*" after it), shown while modified is true.
+  virtual void SetModified(bool modified) = 0;
 
   // The application-wide pointer: the default arrow, or cursor icon IconCache(index).
   virtual void SetDefaultPointer() = 0;
@@ -163,11 +236,15 @@ class Screen : public ScreenElements {
 
   // A modal message box with an OK button; returns when it is closed.
   virtual void ShowMessage(std::string_view prompt, std::string_view title, MessageStyle style) = 0;
-  // A modal question with the buttons Yes, No and Cancel; closing it is Cancel.
-  virtual Answer Ask(std::string_view prompt, std::string_view title) = 0;
-  // The modal file dialog, offering the name last chosen in either mode. filter is
-  // "description|pattern|..." pairs. Returns the chosen full path, "" when cancelled.
-  virtual std::string ChooseFile(FileDialogMode mode, std::string_view filter) = 0;
+  // A modal question with the buttons of choices, preferred the one Enter presses;
+  // closing it is Cancel, or No when there is no Cancel.
+  virtual Answer Ask(std::string_view prompt, std::string_view title, Choices choices,
+                     Answer preferred) = 0;
+  // The modal file dialog. filters is "description|pattern|..." pairs, filter the index
+  // of the pair chosen at first, offered the full path or bare name offered ("" none).
+  // It adds no suffix and asks nothing before a file is replaced.
+  virtual FileChoice ChooseFile(FileDialogMode mode, std::string_view filters, std::size_t filter,
+                                const std::string& offered) = 0;
 
   // Starts the window's own drag of an image element: an outline follows the pointer
   // and the release delivers a drop to the canvas or the trash can under it.

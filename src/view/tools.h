@@ -75,6 +75,14 @@ inline constexpr std::array<ToolFacts, kPaletteButtonCount> kTools = {{
      .manualDrag = true},
 }};
 
+// The palette's buttons as it lists them, left to right and top to bottom; the keys 1 to
+// 9 and 0 choose their tools in this order.
+inline constexpr std::array<PaletteButton, kPaletteButtonCount> kPaletteOrder = {
+    PaletteButton::CrossButton,    PaletteButton::LinkButton,    PaletteButton::AndGateButton,
+    PaletteButton::NandGateButton, PaletteButton::OrGateButton,  PaletteButton::NorGateButton,
+    PaletteButton::NotGateButton,  PaletteButton::XorGateButton, PaletteButton::InputButton,
+    PaletteButton::OutputButton};
+
 // The tool with this code; nullptr for a code no tool has (7, the node kind's, among them).
 constexpr const ToolFacts* FindTool(Long code) { return FindRow(kTools, &ToolFacts::code, code); }
 
@@ -85,7 +93,7 @@ constexpr const ToolFacts& ToolOf(PaletteButton button) {
 
 // The rows agree with each other and with the kinds: each code, button and cursor once
 // (so every button has its tool); a gate tool for every kind but the node, and only for
-// kinds.
+// kinds. The palette's order lists every button once.
 namespace tools_check {
 
 constexpr bool EachKindButTheNodeHasItsGateTool() {
@@ -100,10 +108,20 @@ constexpr bool EachKindButTheNodeHasItsGateTool() {
   return true;
 }
 
+constexpr bool PaletteOrderListsEachButtonOnce() {
+  for (std::size_t a = 0; a < kPaletteOrder.size(); ++a) {
+    for (std::size_t b = a + 1; b < kPaletteOrder.size(); ++b) {
+      if (kPaletteOrder[a] == kPaletteOrder[b]) return false;
+    }
+  }
+  return true;
+}
+
 static_assert(AllDistinct(kTools, &ToolFacts::code) && AllDistinct(kTools, &ToolFacts::button) &&
                   AllDistinct(kTools, &ToolFacts::cursor),
               "each tool has its own code, button and cursor");
 static_assert(EachKindButTheNodeHasItsGateTool(), "every kind a learner places has its gate tool");
+static_assert(PaletteOrderListsEachButtonOnce(), "the palette lists each button once");
 
 }  // namespace tools_check
 

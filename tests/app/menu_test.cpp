@@ -33,9 +33,9 @@ class MenuTest : public WindowTest, public ::testing::WithParamInterface<Way> {
  public:
   MenuTest() {
     window.Dialogs().SetFileChooser(
-        [this](FileDialogMode mode, std::string_view, const std::string&) {
+        [this](FileDialogMode mode, std::string_view, std::size_t, const std::string&) {
           asked.push_back(mode);
-          return answer;
+          return FileChoice{answer};
         });
   }
   using WindowTest::Click;
@@ -45,11 +45,11 @@ class MenuTest : public WindowTest, public ::testing::WithParamInterface<Way> {
   using WindowTest::PlaceWith;
   using WindowTest::window;
   QAction* Entry(const char* name) { return Find<QAction>(QString::fromLatin1(name)); }
-  // The titles of the windows shown, in order.
+  // The titles of the windows shown beside the main window, in order.
   QStringList Shown() {
     QStringList titles;
     for (QWidget* w : QApplication::topLevelWidgets())
-      if (w->isVisible()) titles << w->windowTitle();
+      if (w->isVisible() && w != &window) titles << w->windowTitle();
     titles.sort();
     return titles;
   }
@@ -90,7 +90,7 @@ const Command kCommands[] = {
      Saved,
      [](MenuTest& t) {
        EXPECT_FALSE(t.doc().Gates(0).GetUsed());
-       EXPECT_EQ(t.window.windowTitle(), QStringLiteral("Tessara"));
+       EXPECT_EQ(t.window.Caption(), "Tessara");
      },
      {Qt::CTRL | Qt::Key_N}},
     {"Open",
@@ -154,16 +154,15 @@ const Command kCommands[] = {
      true},
     {"Timeline",
      Placed,
-     [](MenuTest& t) {
-       EXPECT_EQ(t.Shown(), QStringList({"Tessara", "Tessara - Timeline"}));
-     },
+     [](MenuTest& t) { EXPECT_EQ(t.Shown(), QStringList{"Tessara - Timeline"}); },
      {Qt::CTRL | Qt::Key_L}},
     {"TruthTable",
      Placed,
-     [](MenuTest& t) {
-       EXPECT_EQ(t.Shown(), QStringList({"Tessara", "Tessara - Truth Table"}));
-     },
+     [](MenuTest& t) { EXPECT_EQ(t.Shown(), QStringList{"Tessara - Truth Table"}); },
      {Qt::CTRL | Qt::Key_T}},
+    {"ShowProblems", Placed, [](MenuTest& t) { EXPECT_FALSE(t.window.form().showProblems); }},
+    {"Help_Keyboard", Placed,
+     [](MenuTest& t) { EXPECT_EQ(t.modal, QStringLiteral("Tessara - Keyboard")); }},
     {"Help_About", Placed, [](MenuTest& t) { EXPECT_EQ(t.modal, QStringLiteral("About MyApp")); }},
 };
 

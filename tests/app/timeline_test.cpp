@@ -1,7 +1,9 @@
 // Going back in time on the real window: Step Back and Step Forward by their
 // shortcuts, the timeline window, and the run clock driven by hand.
 #include <QAction>
+#include <QImage>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
 
@@ -78,10 +80,11 @@ TEST_F(TimelineTest, TimelineShowsTheLatchsRowsAndRepeatGoesToAClickedStepAndSav
   EXPECT_EQ(CaptureState(doc()), history().Step(2).state);
   EXPECT_EQ(timeline->findChild<QLabel*>(QStringLiteral("StepCounter"))->text(),
             QStringLiteral("Step 2 of 5"));
+  EXPECT_EQ(timeline->View().accessibleDescription(),
+            QStringLiteral("step 2: I1 0, I2 0, NOR 2 0, NOR 3 0, O1 1, O2 1"));
   testing::TempFolder folder;
   const std::string csv = (folder.path() / "latch.csv").string();
-  window.Dialogs().SetFileChooser(
-      [&](FileDialogMode, std::string_view, const std::string&) { return csv; });
+  AnswerFileDialogs(csv);
   Click(timeline->findChild<QPushButton*>(QStringLiteral("SaveValues")));
   EXPECT_TRUE(testing::ReadFile(csv).starts_with(
       "step,cause,I1,I2,NOR 2,NOR 3,O1,O2\n0,power up,0,0,0,0,0,0\n1,prop,"));
@@ -112,8 +115,8 @@ TEST_F(TimelineTest, RunStepsOnTheClocksTicksAndStopsOnAMessageBoxAndOnPowerDown
   EXPECT_TRUE(Command("Run")->isChecked());
   for (int i = 0; i < 3; ++i) window.Clock().Tick();
   EXPECT_EQ(history().Last(), 3u);
-  window.Dialogs().SetFileChooser(
-      [](FileDialogMode, std::string_view, const std::string&) { return "/x"; });
+  const std::string missing = "/x";
+  AnswerFileDialogs(missing);
   ModalWatcher watcher([](QWidget*) {});
   Ctrl(Qt::Key_O);  // "Cannot open" box
   ASSERT_TRUE(watcher.seen());
@@ -125,6 +128,42 @@ TEST_F(TimelineTest, RunStepsOnTheClocksTicksAndStopsOnAMessageBoxAndOnPowerDown
   EXPECT_TRUE(window.Clock().Running());
   Press("Power");
   EXPECT_FALSE(window.Clock().Running());
+}
+
+// Steps to 330 of the ring oscillator, every column shaded as it repeats: each step number
+// of the ruler shows whole, its ink wider than two digits; and the window keeps its width
+// when the counter grows to seven digits.
+TEST_F(TimelineTest, RulerShowsEveryNumberWholeAndTheWindowKeepsItsWidthAsTheCounterGrows) {
+  Open("ring_oscillator.cir");
+  Press("Power");
+  for (int step = 0; step < 330; ++step) window.Act(prop_Click);
+  Ctrl(Qt::Key_L);
+  auto* timeline = window.findChild<TimelineWindow*>();
+  const QSize size = timeline->View().PictureSize();
+  QImage picture(size, QImage::Format_RGB32);
+  QPainter painter(&picture);
+  timeline->View().Paint(painter, size);
+  std::vector<std::pair<int, int>> numbers;  // the ruler's runs of ink, from and to x
+  for (int x = TimelineView::kNameWidth; x < size.width(); ++x) {
+    bool ink = false;
+    for (int y = 0; y < TimelineView::kHeaderHeight - 7; ++y)
+      ink |= picture.pixelColor(x, y).lightness() < 160;
+    if (ink && !numbers.empty() && x - numbers.back().second < 7) {
+      numbers.back().second = x;
+    } else if (ink) {
+      numbers.emplace_back(x, x);
+    }
+  }
+  const int twoDigits = timeline->View().fontMetrics().horizontalAdvance(QStringLiteral("00"));
+  ASSERT_FALSE(numbers.empty());
+  for (const auto& [from, to] : numbers)
+    EXPECT_GT(to - from + 1, twoDigits) << "the number at x " << from << " to " << to;
+  const int width = timeline->width();
+  for (int step = 0; step < 1'000'000; ++step)
+    window.form().history.Record(CaptureState(doc()), StepCause::Prop);
+  timeline->Refresh();
+  QTest::qWait(50);
+  EXPECT_EQ(timeline->width(), width);
 }
 
 }  // namespace

@@ -1,10 +1,24 @@
-// Options > Truth Table: the table follows the circuit, a row click runs that row on the
-// canvas, and Copy gives the text of `tessara-sim table --timing`.
+// Options > Truth Table: the table follows the circuit, made in the background, a row
+// click runs that row on the canvas, and Copy gives the text of `tessara-sim table
+// --timing`; an exercise's expected answer checks each row, the expressions stand under
+// the table, and a click on a cell of the Karnaugh map runs its row.
+#include "app/truth_table_window.h"
+
 #include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
+#include <QSignalSpy>
+#include <QTabWidget>
 #include <QTableView>
 
+#include "app/expressions_view.h"
+#include "app/karnaugh_view.h"
+#include "app/timeline_window.h"
+#include "circuits.h"
 #include "editor/moving.h"
+#include "io/expression_text.h"
+#include "temp_folder.h"
 #include "window_fixture.h"
 
 namespace tessara::app {
@@ -17,10 +31,12 @@ TEST_F(WindowTest, TruthTableFollowsAnEditRunsAClickedRowAndCopiesTheTableText) 
     for (int c = 0; c < columns; ++c) shown << table->model()->index(row, c).data().toString();
     return shown.join(' ').toStdString();
   };
+  auto* copy = Find<QPushButton>(QStringLiteral("TruthTableCopy"));
   window.Act([](Form& form) { LoadCircuit(form, TESSARA_EXAMPLES "/half_adder.cir"); });
+  ASSERT_TRUE(QTest::qWaitFor([&] { return copy->isEnabled(); }));
   ASSERT_EQ(table->model()->rowCount(), 4);
   EXPECT_EQ(cells(3, 5), "1 1 0 1 settles after 2 steps");
-  Click(Find<QPushButton>(QStringLiteral("TruthTableCopy")));
+  Click(copy);
   EXPECT_EQ(
       QGuiApplication::clipboard()->text().toStdString(),
       "I1 I2 | O1 O2\n0 0 | 0 0  (settles after 0 steps)\n0 1 | 1 0  (settles after 2 steps)\n"
@@ -37,7 +53,111 @@ TEST_F(WindowTest, TruthTableFollowsAnEditRunsAClickedRowAndCopiesTheTableText) 
     Power_Click(form);
     TrashCan_DragDrop(form, {DragPool::ObjImage, 3});
   });
+  ASSERT_TRUE(QTest::qWaitFor([&] { return copy->isEnabled(); }));
   EXPECT_EQ(cells(3, 4), "1 1 0 0");
+}
+
+// A XOR (slot 2) fed back through a ring of 20 NOT gates never repeats within the bound:
+// about a second a row. Throwing the first NOT away breaks the ring.
+TEST_F(WindowTest, TruthTableIsMadeInTheBackgroundAndStopsWhenClosed) {
+  testing::PutGate(doc(), 0, kInputGate, 0, 1000),
+      testing::PutGate(doc(), 1, kOutputGate, 8200, 1000);
+  testing::PutGate(doc(), 2, kXorGate, 1000, 2000);
+  for (Integer i = 3; i < 23; ++i) {
+    testing::PutGate(doc(), i, kNotGate, Single(1000 + 300 * (i % 20)), Single(100 * i));
+    testing::PutLink(doc(), i, i - 1, i);
+  }
+  testing::PutLink(doc(), 23, 22, 2, 0), testing::PutLink(doc(), 24, 3, 2, 1);
+  Find<QAction>(QStringLiteral("TruthTable"))->trigger();
+  auto* table = window.findChild<TruthTableWindow*>();
+  auto* copy = Find<QPushButton>(QStringLiteral("TruthTableCopy"));
+  EXPECT_EQ(Find<QLabel>(QStringLiteral("TruthTableMessage"))->text(),
+            QStringLiteral("row 1 of 2"));
+  EXPECT_FALSE(copy->isEnabled());
+  table->close();
+  EXPECT_FALSE(table->Working());
+  Find<QAction>(QStringLiteral("TruthTable"))->trigger();
+  EXPECT_TRUE(table->Working()) << "shown again, unfinished";
+  window.Act([](Form& form) { TrashCan_DragDrop(form, {DragPool::ObjImage, 3}); });
+  EXPECT_TRUE(QTest::qWaitFor([&] { return copy->isEnabled(); }));
+}
+
+// Ctrl+Z from the truth table, then Ctrl+L there and Ctrl+Y from the timeline; both lie
+// wholly on the main window's screen.
+TEST_F(WindowTest, CompanionWindowsOpenOnTheScreenAndTakeTheMainWindowsShortcuts) {
+  const auto activate = [](QWidget* companion) {
+    companion->activateWindow();
+    return QTest::qWaitFor([&] { return QApplication::activeWindow() == companion; });
+  };
+  PlaceWith("NotGateButton", {300, 300});
+  Find<QAction>(QStringLiteral("TruthTable"))->trigger();
+  auto* table = window.findChild<TruthTableWindow*>();
+  ASSERT_TRUE(activate(table));
+  QTest::keyClick(table, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_FALSE(doc().Gates(0).GetUsed());
+  QTest::keyClick(table, Qt::Key_L, Qt::ControlModifier);
+  auto* timeline = window.findChild<TimelineWindow*>();
+  ASSERT_TRUE(timeline && activate(timeline));
+  QTest::keyClick(timeline, Qt::Key_Y, Qt::ControlModifier);
+  EXPECT_TRUE(doc().Gates(0).GetUsed());
+  for (QWidget* companion : {static_cast<QWidget*>(table), static_cast<QWidget*>(timeline)})
+    EXPECT_TRUE(window.screen()->availableGeometry().contains(companion->frameGeometry()))
+        << companion->objectName().toStdString();
+}
+
+// The half adder handed out as an exercise whose answer is wrong in row "1 1".
+TEST_F(WindowTest, TruthTableChecksTheAnswerBesideTheCircuitShowsExpressionsAndMapsAnOutput) {
+  testing::TempFolder folder;
+  const auto circuit = folder.path() / "adder.cir";
+  std::filesystem::copy_file(TESSARA_EXAMPLES "/half_adder.cir", circuit);
+  testing::WriteFile(folder.path() / "adder.expected",
+                     "I1 I2 | O1 O2\n0 0 | 0 0\n0 1 | 1 X\n1 0 | 1 0\n1 1 | 1 1\n");
+  Find<QAction>(QStringLiteral("TruthTable"))->trigger();
+  window.Act([&](Form& form) { LoadCircuit(form, circuit.string()); });
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] { return Find<QPushButton>(QStringLiteral("TruthTableCopy"))->isEnabled(); }));
+  auto* table = Find<QTableView>(QStringLiteral("TruthTableView"));
+  auto cell = [&](int row, int column, int role = Qt::DisplayRole) {
+    return table->model()->index(row, column).data(role);
+  };
+  EXPECT_EQ(Find<QLabel>(QStringLiteral("TruthTableCheck"))->text().toStdString(),
+            "Checked against adder.expected\n1 of 4 rows differ");
+  EXPECT_EQ(cell(1, 4).toString().toStdString(), "✓");
+  EXPECT_EQ(cell(3, 4).toString().toStdString(), "expected 1 1");
+  EXPECT_FALSE(cell(1, 0, Qt::BackgroundRole).isValid());
+  EXPECT_TRUE(cell(3, 0, Qt::BackgroundRole).isValid()) << "the differing row is drawn red";
+  Click(table->viewport(), table->visualRect(table->model()->index(3, 0)).center());
+  EXPECT_TRUE(doc().Gates(1).GetCurrOutput()) << "the differing row runs: I2 is on";
+  Click(Find<QPushButton>(QStringLiteral("TruthTableClear")));
+  EXPECT_EQ(table->model()->columnCount(), 5) << "no marks after Clear";
+
+  auto* expressions = window.findChild<ExpressionsView*>();
+  if (expressions->Working()) QSignalSpy(expressions, &ExpressionsView::shown).wait(10000);
+  EXPECT_TRUE(expressions->toPlainText().startsWith(QStringLiteral("O1 = I1 XOR I2\n")));
+
+  Find<QTabWidget>(QStringLiteral("TruthTableTabs"))->setCurrentIndex(1);
+  Find<QComboBox>(QStringLiteral("KarnaughOutput"))->setCurrentIndex(1);  // O2, the carry
+  auto* map = window.findChild<KarnaughView*>();
+  ASSERT_TRUE(map->Shown());
+  EXPECT_EQ(map->Shown()->groups.size(), 1u);
+  Click(map, map->CellRect(1, 0).center());  // I1 1, I2 0: row 2
+  EXPECT_TRUE(doc().Gates(0).GetCurrOutput());
+  EXPECT_FALSE(doc().Gates(1).GetCurrOutput());
+  QTest::keyClick(map, Qt::Key_Right), QTest::keyClick(map, Qt::Key_Return);  // row 3
+  EXPECT_TRUE(doc().Gates(1).GetCurrOutput());
+}
+
+TEST_F(WindowTest, ExpressionsOfAnOlderCircuitAreNeverShownOverTheNewerOnes) {
+  ExpressionsView expressions;
+  QSignalSpy shown(&expressions, &ExpressionsView::shown);
+  ASSERT_TRUE(LoadCircuit(window.form(), TESSARA_EXAMPLES "/full_adder.cir"));
+  expressions.Follow(doc());
+  ASSERT_TRUE(LoadCircuit(window.form(), TESSARA_EXAMPLES "/half_adder.cir"));
+  expressions.Follow(doc());
+  ASSERT_TRUE(shown.wait(10000));
+  QTest::qWait(50);  // time for an older text to arrive, were it posted
+  EXPECT_EQ(shown.count(), 1);
+  EXPECT_EQ(expressions.toPlainText().toStdString(), ExpressionText(doc()));
 }
 }  // namespace
 }  // namespace tessara::app

@@ -31,6 +31,11 @@ class WindowTest : public ::testing::Test {
   QWidget* Image(int slot) { return Find(QStringLiteral("ObjImage(%1)").arg(slot)); }
   QWidget* Marker(int slot) { return Find(QStringLiteral("buffer(%1)").arg(slot)); }
   Document& doc() { return window.form().doc; }
+  // Every file dialog answers path, as it is when asked, with the first filter.
+  void AnswerFileDialogs(const std::string& path) {
+    window.Dialogs().SetFileChooser([&path](FileDialogMode, std::string_view, std::size_t,
+                                            const std::string&) { return FileChoice{path}; });
+  }
   // Left-button gestures at pixel points of a widget.
   void Press(QWidget* w, QPoint at) { QTest::mousePress(w, Qt::LeftButton, {}, at); }
   void Release(QWidget* w, QPoint at) { QTest::mouseRelease(w, Qt::LeftButton, {}, at); }

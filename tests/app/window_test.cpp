@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <QDir>
+#include <QFileDialog>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -52,10 +53,10 @@ TEST_F(Window,
   QTest::mouseDClick(Image(0), Qt::LeftButton, {}, QPoint(10, 10));
   EXPECT_EQ(window.ObjImage(0).GetPicture(), (Picture{PictureStore::andimage, 1}));
   EXPECT_FALSE(outline->isVisible());
-  window.ObjImage(0).SetDragMode(
-      DragMode::Automatic);  // an image that drags at once ignores double-clicks
+  window.ObjImage(0).SetDragMode(DragMode::Automatic);  // as after New or Open
   QTest::mouseDClick(Image(0), Qt::LeftButton, {}, QPoint(10, 10));
-  EXPECT_EQ(doc().Gates(0).GetOrientation(), 1);
+  EXPECT_EQ(doc().Gates(0).GetOrientation(), 2) << "an image that drags at once";
+  EXPECT_FALSE(outline->isVisible());
   for (QWidget* astray : {Find(QStringLiteral("AndGateButton")), window.centralWidget(),
                           Find(QStringLiteral("Inputs"))}) {
     Drag(Image(0), QPoint(10, 10), Map(astray, QPoint(4, 4), Image(0)));
@@ -102,8 +103,7 @@ TEST_F(Window, FilesSaveAndOpenThroughTheMenuAndABadFileGivesAnErrorBoxChangingN
   const std::string path = (folder.path() / "bent.cir").string(),
                     bad = (folder.path() / "bad.cir").string();
   std::string answer = path;
-  window.Dialogs().SetFileChooser(
-      [&](FileDialogMode, std::string_view, const std::string&) { return answer; });
+  AnswerFileDialogs(answer);
   PlaceWith("AndGateButton", QPoint(200, 100));
   PlaceWith("OrGateButton", QPoint(200, 300));
   Click(Find(QStringLiteral("LinkButton")));
@@ -123,7 +123,7 @@ TEST_F(Window, FilesSaveAndOpenThroughTheMenuAndABadFileGivesAnErrorBoxChangingN
             std::pair(4500.0f - 150, 3750.0f - 300));
   EXPECT_EQ(std::pair(doc().Gates(2).GetX(), doc().Gates(2).GetY()),
             std::pair(6000.0f - 45, 5250.0f - 60));
-  Find<QAction>(QStringLiteral("Save"))->trigger();  // or Open would first ask to save the changes
+  Find<QAction>(QStringLiteral("SaveFile"))->trigger();  // or Open would ask to save the changes
   const std::string shown = WriteCircuit(doc());
   testing::WriteFile(bad, "\"Tessara\"\r\nnot a circuit\r\n");
   answer = bad;
@@ -137,10 +137,36 @@ TEST_F(Window, FilesSaveAndOpenThroughTheMenuAndABadFileGivesAnErrorBoxChangingN
   EXPECT_TRUE(text.startsWith(QStringLiteral("ErrorCannot open")));
   EXPECT_TRUE(text.contains(QString::fromStdString(bad)));
   EXPECT_EQ(icon, QMessageBox::Critical);
-  EXPECT_EQ(window.windowTitle().toStdString(), "Tessara - " + path);
+  EXPECT_EQ(window.Caption(), "Tessara - " + path);
   EXPECT_EQ(WriteCircuit(doc()), shown);
   Find<QAction>(QStringLiteral("Exit"))->trigger();
   EXPECT_FALSE(window.isVisible());
+}
+
+// The file dialog offers the name and filter given and returns the filter chosen; the
+// replace question has no Cancel, defaults to No, and closing it answers No.
+TEST_F(Window, QtDialogsOfferTheNameAndFilterGivenAndTheReplaceQuestionDefaultsToNo) {
+  testing::TempFolder folder;
+  const std::string offered = (folder.path() / "run.svg").string();
+  ModalWatcher chooser([](QWidget* modal) {
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->selectedNameFilter(), QStringLiteral("SVG picture (*.svg)"));
+    QMetaObject::invokeMethod(dialog, "accept");
+  });
+  const FileChoice choice = window.Dialogs().ChooseFile(
+      FileDialogMode::Save, "PNG picture (*.png)|*.png|SVG picture (*.svg)|*.svg|", 1, offered);
+  EXPECT_EQ(choice.path, offered);
+  EXPECT_EQ(choice.filter, 1u);
+  ModalWatcher question([](QWidget* modal) {
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::No));
+    EXPECT_EQ(box->button(QMessageBox::Cancel), nullptr);
+  });
+  EXPECT_EQ(
+      window.Ask("run.svg already exists. Replace it?", "Replace File", Choices::YesNo, Answer::No),
+      Answer::No);
 }
 
 // A named pipe is refused at once, never waited on (CTest's timeout bounds a hang).
@@ -154,12 +180,13 @@ TEST(StartWindow, OpensTheFileNamedByItsFullPathOrGivesAnErrorOverAnEmptyCircuit
     Tessara_Form window;
     ModalWatcher watcher(
         [&](QWidget* modal) { EXPECT_EQ(modal->windowTitle(), QStringLiteral("Error")) << name; });
-    StartWindow(window, {QString::fromLatin1(name), QStringLiteral("ignored.cir")});
+    StartWindow(window, {QString::fromLatin1(name), QStringLiteral("ignored.cir")},
+                QDir::currentPath());
     EXPECT_TRUE(
-        QTest::qWaitFor([&] { return window.windowTitle() != "Tessara" || watcher.seen(); }, 5000))
+        QTest::qWaitFor([&] { return window.Caption() != "Tessara" || watcher.seen(); }, 5000))
         << name;
     EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(window.windowTitle().toStdString(),
+    EXPECT_EQ(window.Caption(),
               watcher.seen() ? "Tessara" : "Tessara - " + (folder.path() / name).string());
     EXPECT_EQ(watcher.seen(), std::string(name) != "one.cir");
   }

@@ -4,6 +4,7 @@
 #include <random>
 #include <sstream>
 
+#include "editor/keyboard.h"
 #include "io/circuit_file.h"
 #include "temp_folder.h"
 #include "window.h"
@@ -26,7 +27,7 @@ std::string Exact(const Document& doc) {
 class History : public Window {
  protected:
   // One random edit as a user makes it: a tool and a press, a link press, a bend, a
-  // drop, a turn, the trash can, New, Open or Save As.
+  // drop, a turn, the trash can, New, Open, Save As or a key on the canvas.
   std::function<void(Form&)> AnyEdit() {
     auto pick = [this](int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); };
     const Integer slot = static_cast<Integer>(pick(kSlotCount));
@@ -35,7 +36,7 @@ class History : public Window {
     void (*tools[])(Form&) = {AndGateButton_Click, NotGateButton_Click,
                               InputButton_Click,   OutputButton_Click,
                               XorGateButton_Click, [](Form&) {}};  // or the tool as it is
-    switch (pick(11)) {
+    switch (pick(12)) {
       case 0:
       case 3:
         return [=, tool = tools[pick(6)]](Form& f) {
@@ -67,6 +68,15 @@ class History : public Window {
           screen.file_answers = {saved};
           Open_Click(f);
         };
+      case 10:
+        return [=](Form& f) {
+          const KeyPress keys[] = {{Key::Left},  {Key::Down, Modifiers::Shift},
+                                   {Key::Enter}, {Key::Up, Modifiers::ControlShift},
+                                   {Key::R},     {Key::Delete},
+                                   {Key::M},     {Key::L},
+                                   {Key::B},     {Key::Digit, Modifiers::None, slot % 10}};
+          Tessara_Frame_KeyDown(f, keys[slot % 10]);
+        };
       default:
         return [this](Form& f) {
           screen.file_answers = {saved};
@@ -86,24 +96,24 @@ TEST_F(History, EveryUndoBringsBackTheCircuitBeforeTheStepAndEveryRedoTheOneAfte
   std::vector<std::string> states{Exact(doc)};
   std::string before;
   for (int n = 0; n < 1200; ++n) {
-    if (form.LinkStarted == 0) before = Exact(doc);
+    if (!form.EditUnderWay()) before = Exact(doc);
     history.Record(form, AnyEdit());
-    ASSERT_EQ(refresh.Faults(screen, doc), "") << "edit " << n;
+    ASSERT_EQ(refresh.Faults(screen, form), "") << "edit " << n;
     const std::string after = Exact(doc);
-    if (form.LinkStarted == 1 || after == before) continue;
+    if (form.EditUnderWay() || after == before) continue;
     history.Undo(form);
     ASSERT_EQ(Exact(doc), before) << "edit " << n;
-    ASSERT_EQ(refresh.Faults(screen, doc), "") << "undo of edit " << n;
+    ASSERT_EQ(refresh.Faults(screen, form), "") << "undo of edit " << n;
     history.Redo(form);
     ASSERT_EQ(Exact(doc), after) << "edit " << n;
-    ASSERT_EQ(refresh.Faults(screen, doc), "") << "redo of edit " << n;
+    ASSERT_EQ(refresh.Faults(screen, form), "") << "redo of edit " << n;
     states.push_back(after);
   }
   ASSERT_GT(states.size(), 200u);
   history.CancelLink(form);
   for (auto state = states.rbegin(); history.CanUndo(form); history.Undo(form)) {
     ASSERT_EQ(Exact(doc), *state++);
-    ASSERT_EQ(refresh.Faults(screen, doc), "") << "undo back to step " << states.rend() - state;
+    ASSERT_EQ(refresh.Faults(screen, form), "") << "undo back to step " << states.rend() - state;
   }
   EXPECT_EQ(Exact(doc), states.front());
   EXPECT_FALSE(screen.ObjImage(0).Visible());

@@ -3,7 +3,9 @@
 #include <set>
 
 #include "editor/refresh.h"
+#include "editor/truth_table_rows.h"
 #include "io/circuit_file.h"
+#include "sim/truth_table.h"
 #include "temp_folder.h"
 #include "window.h"
 
@@ -206,6 +208,22 @@ TEST_F(Window, WhilePoweredAPressTogglesInputsAloneAndDragsNothing) {
   EXPECT_EQ(screen.messages, std::vector<Message>{});
 }
 
+// Both inputs of an AND on, as the table's last row has them, are step 0 of the run: after
+// the row's K props the counter reads K and the output shows the row's value.
+TEST_F(Window, TruthTableRowStartsItsRunWithTheRowsInputsOnAtStepZero) {
+  PutGate(doc, 0, kInputGate, 0, 1000), PutGate(doc, 1, kInputGate, 0, 2000);
+  PutGate(doc, 2, kAndGate, 3000, 1500), PutGate(doc, 3, kOutputGate, 8200, 1500);
+  testing::PutLink(doc, 0, 0, 2, 0), testing::PutLink(doc, 1, 1, 2, 1);
+  testing::PutLink(doc, 2, 2, 3);
+  const TableRow row = MakeTruthTable(doc).rows.at(3);
+  TruthTableRow_Click(form, 3);
+  EXPECT_EQ(form.history.Last(), 0u);
+  EXPECT_EQ(form.history.Step(0).state, CaptureState(doc));
+  for (int k = 0; k < row.steps; ++k) prop_Click(form);
+  EXPECT_EQ(form.history.Current(), static_cast<std::size_t>(row.steps));
+  EXPECT_EQ(Gate(3).GetCurrOutput() ? "1" : "0", row.out);
+}
+
 TEST_F(Window, DropsMoveTheGrabbedPointDoubleClicksTurnAndNodesTellRiddlesInTurn) {
   const Integer slot = Place(AndGateButton_Click, 2000, 2000);
   CrossButton_Click(form);
@@ -303,10 +321,15 @@ TEST_F(Commands, SavedCircuitOpensBackIdenticalWhileCancelledDialogsAndBadFilesC
   EXPECT_TRUE(screen.ObjImage(1).Visible());
   EXPECT_TRUE(screen.LinkLine(0).Visible());
   EXPECT_FALSE(screen.ObjImage(extra).Visible());
-  const testing::FileRequest open{FileDialogMode::Open, "Circuit (*.cir)|*.cir|"};
-  const testing::FileRequest save{FileDialogMode::Save, "Circuits (*.cir)|*.cir|"};
+  // Each dialog offers the circuit file chosen last, opened or not.
+  const auto open = [](std::string offered) {
+    return testing::FileRequest{FileDialogMode::Open, "Circuits (*.cir)|*.cir|All files (*)|*|", 0,
+                                offered};
+  };
+  const testing::FileRequest save{FileDialogMode::Save, "Circuits (*.cir)|*.cir|", 0, ""};
   EXPECT_EQ(screen.file_requests,
-            (std::vector<testing::FileRequest>{open, save, save, open, open, open}));
+            (std::vector<testing::FileRequest>{open(""), save, save, open(At("inverter.cir")),
+                                               open(At("damaged.cir")), open(At("nowhere.cir"))}));
 }
 }  // namespace
 }  // namespace tessara

@@ -1,7 +1,7 @@
-// The monkey: seeded random user actions of real mouse events on the window, every box
-// answered; after each the window must show what a full refresh of its circuit (and of
-// what the Why window explains) shows on the stand-in screen, each element at its pixel,
-// with no drag left open.
+// The monkey: seeded random user actions of real mouse and key events on the window,
+// every box answered; after each the window must show what a full refresh of its circuit
+// (what the Why window explains and the problem marks included) shows on the stand-in
+// screen, each element at its pixel, with no drag left open.
 // MONKEY_SEED and MONKEY_ACTIONS choose the run; `make soak` runs a long one.
 #include <QAction>
 #include <QPushButton>
@@ -43,9 +43,25 @@ struct MonkeyRun : WindowTest {
     static const char* const kButtons[] = {
         "CrossButton",   "LinkButton",    "AndGateButton", "NandGateButton", "OrGateButton",
         "NorGateButton", "NotGateButton", "XorGateButton", "InputButton",    "OutputButton"};
+    static const std::pair<Qt::Key, Qt::KeyboardModifiers> kKeys[] = {
+        {Qt::Key_Left, {}},
+        {Qt::Key_Up, {}},
+        {Qt::Key_Right, Qt::ShiftModifier},
+        {Qt::Key_Down, Qt::ShiftModifier | Qt::ControlModifier},
+        {Qt::Key_Return, {}},
+        {Qt::Key_Space, {}},
+        {Qt::Key_Delete, {}},
+        {Qt::Key_R, {}},
+        {Qt::Key_M, {}},
+        {Qt::Key_L, {}},
+        {Qt::Key_B, {}},
+        {Qt::Key_P, {}},
+        {Qt::Key_Escape, {}},
+        {Qt::Key_3, {}},
+        {Qt::Key_9, {}}};
     QWidget* canvas = &window.Canvas();
     QWidget* element = AnyShown(Pick(3) == 0 ? "buffer" : "ObjImage");
-    switch (Pick(13)) {
+    switch (Pick(14)) {
       case 0:
       case 1:
         Click(Find(QString::fromLatin1(kButtons[Pick(10)])));
@@ -78,6 +94,11 @@ struct MonkeyRun : WindowTest {
       case 11:
         if (QWidget* label = AnyShown("txtObjValue")) Click(label);
         break;
+      case 12: {
+        const auto& [key, modifiers] = kKeys[Pick(std::size(kKeys))];
+        QTest::keyClick(canvas, key, modifiers);
+        break;
+      }
       default:
         if (Pick(10) == 0) Find<QAction>(QStringLiteral("New"))->trigger(), refresh.AfterNew();
     }
@@ -85,7 +106,8 @@ struct MonkeyRun : WindowTest {
   // The window against a full refresh of its circuit; empty when they agree.
   std::string Faults() {
     std::ostringstream faults;
-    faults << refresh.Faults(window, window.form().doc, WhyHighlight(window.form()));
+    faults << refresh.Faults(window, window.form(), WhyHighlight(window.form()),
+                             window.form().showProblems);
     auto offPixel = [](QWidget* w, const auto& e) {
       return w->isVisible() && w->pos() != TwipsPoint(e.Left(), e.Top());
     };

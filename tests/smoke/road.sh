@@ -2,33 +2,18 @@
 # The real program on a private X server, driven with xdotool like a user: "tessara
 # road.cir" opens by its relative path under its full path's caption; the palette places
 # a NOT gate (Ctrl+Z gives back the empty canvas, Ctrl+Y the placed one, pixel for pixel),
-# an input and an output, links, Power, prop, a toggle; four props and four Ctrl+Left show the window as
-# after the toggle; Save As writes the expected file byte for byte; Ctrl+Q ends cleanly.
+# an input and an output, links, Power, prop, a toggle; four props and four Ctrl+Left show
+# the window as after the toggle; Save As onto road.cir asks before replacing it, then
+# writes the expected file byte for byte; Ctrl+Q ends cleanly.
 # Exit 77 (skipped) without an X server. Usage: road.sh <tessara binary> <screenshot folder>
-set -u
-tessara=$1 artefacts=$2 work=$(mktemp -d) pids=()
-trap 'kill "${pids[@]}" 2>/dev/null; wait; rm -rf "$work"' EXIT
-fail() { echo "FAIL: $*"; import -window root "$artefacts/failure.png" 2>/dev/null; exit 1; }
-command -v Xvfb >/dev/null && command -v xdotool >/dev/null || { echo "no Xvfb or xdotool"; exit 77; }
-# -noreset: the server would otherwise reset when its last client leaves.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null & pids+=($!)
-await() { for i in $(seq 200); do "$@" && return 0; sleep 0.1; done; return 1; }  # up to 20 s
-await test -s "$work/display" || { echo "Xvfb did not start"; exit 77; }
-export DISPLAY=":$(head -n1 "$work/display")" QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$work
-mkdir -p "$artefacts" && chmod 700 "$work"
+. "$(dirname "$0")/xserver.sh"
 printf '"Tessara"\r\n"Orvandel"\r\n"Quillmarsh"\r\n"Version",0.3\r\n' >"$work/expected.cir"
 for slot in $(seq 51); do printf '11,0,0,#FALSE#,0\r\n'; done >>"$work/expected.cir"
 for slot in $(seq 51); do printf '1,#FALSE#,0,#FALSE#,0,0,#FALSE#,0,0\r\n'; done >>"$work/expected.cir"
 cp "$work/expected.cir" "$work/road.cir"
 (cd "$work" && exec "$tessara" road.cir) & pids+=($!)
 await xdotool search --onlyvisible --name "^Tessara - $work/road.cir\$" >/dev/null || fail "no window captioned with the full path"
-win=$(xdotool search --onlyvisible --name "^Tessara - " | head -n1)
-xdotool windowfocus --sync "$win"
-eval "$(xdotool getwindowgeometry --shell "$win")"
-bar=$((HEIGHT - 550))  # the client area is 725 x 550 under the menu bar
-# Clicks at a client point, or at a canvas point (the canvas is at client 120, 8).
-client() { xdotool mousemove --window "$win" "$1" $(($2 + bar)) click 1; }
-canvas() { client $((120 + $1)) $((8 + $2)); }
+take_window "^Tessara - "
 # The window, or with "canvas" the canvas alone, as $work/$1.png; same_as: it equals picture $1.
 shoot() {
   xdotool mousemove --window "$win" 130 $((98 + bar))
@@ -59,9 +44,11 @@ import -window root "$artefacts/shot.png" || fail "no screenshot"
 menu_open() { [ "$(xdotool search --onlyvisible --classname '^tessara$' | wc -l)" -gt 1 ]; }
 client 19 $((-bar / 2)); await menu_open || fail "the File menu did not open"
 xdotool key Down Down Down Down Return  # its fourth entry
-await xdotool search --onlyvisible --name '^Save As$' >/dev/null || fail "no Save As dialog"
-xdotool windowfocus --sync "$(xdotool search --onlyvisible --name '^Save As$' | head -n1)"
-xdotool key ctrl+a && xdotool type --delay 20 "$work/road.cir" && xdotool key Return
+type_into '^Save As$' "$work/road.cir"
+await xdotool search --onlyvisible --name '^Replace File$' >/dev/null || fail "no question before replacing road.cir"
+cmp -s "$work/expected.cir" "$work/road.cir" || fail "road.cir was replaced before the answer"
+xdotool windowfocus --sync "$(xdotool search --onlyvisible --name '^Replace File$' | head -n1)"
+xdotool key y
 sed -i '5s/.*/4,2000,1205,#TRUE#,0\r/; 6s/.*/5,0,1205,#TRUE#,0\r/; 7s/.*/6,8200,1205,#TRUE#,0\r/' "$work/expected.cir"
 sed -i '56s/.*/1,#TRUE#,0,#FALSE#,1,0,#FALSE#,0,0\r/; 57s/.*/1,#TRUE#,0,#FALSE#,0,0,#FALSE#,2,0\r/' "$work/expected.cir"
 await cmp -s "$work/expected.cir" "$work/road.cir" || { diff "$work/expected.cir" "$work/road.cir" | head; fail "the saved file differs"; }

@@ -29,6 +29,23 @@ inline linkgates& PutLink(Document& doc, Integer slot, Integer from, Integer to,
   return link;
 }
 
+// One warning of each kind (io/circuit_warnings.h), in this order: an input (slot 0), an
+// AND turned 5 times (1) with input 1 unlinked and input 0 linked twice, an output (2)
+// reached by a link marked as ending at a node, a NOR (3) with input 0 unlinked, fed
+// from the empty slot 5 and feeding the empty slot 6, and a node (7) that drives
+// nothing, reached by a link marked as starting at a node.
+inline void PutEveryWarning(Document& doc) {
+  PutGate(doc, 0, kInputGate, 0, 1000);
+  PutGate(doc, 1, kAndGate, 2000, 1000, 5);
+  PutGate(doc, 2, kOutputGate, 8200, 1000);
+  PutGate(doc, 3, kNorGate, 4000, 3000);
+  PutGate(doc, 7, kBufferGate, 4000, 5000);
+  PutLink(doc, 0, 0, 1), PutLink(doc, 1, 0, 1);
+  PutLink(doc, 2, 1, 2).StopIsNode = true;
+  PutLink(doc, 3, 5, 3, 1), PutLink(doc, 4, 3, 6);
+  PutLink(doc, 5, 0, 7).StartIsNode = true;
+}
+
 // A run that does not repeat within 1,000,000 steps, about a second to settle: a ring
 // of 20 stages (an XOR of stages 19 and 2, a NOT, 18 ORs) into an output, no inputs.
 inline void PutLongRun(Document& doc) {

@@ -1,7 +1,8 @@
 // A stand-in for the window in tests: every element keeps the state a handler last gave
-// it, starting as a real window does (elements hidden and manual, labels "0", "power up",
-// caption "Tessara", the arrow pointer). It records the boxes shown, the file dialogs and
-// the drags begun, and answers questions and file dialogs from queues of prepared answers.
+// it, starting as a real window does (elements hidden and manual, no problem marks,
+// labels "0", "power up", caption "Tessara" unmarked, the arrow pointer). It records the
+// boxes shown, the file dialogs and the drags begun, and answers questions and file
+// dialogs from queues of prepared answers.
 #pragma once
 #include <array>
 #include <deque>
@@ -37,10 +38,18 @@ struct FakeImage final : Placed<ImageElement> {
   bool Highlighted() const override { return highlight; }
   void SetName(std::string_view shows) override { name = shows; }
   std::string Name() const override { return name; }
+  void SetSpoken(const Spoken& said) override { spoken = said; }
+  Spoken GetSpoken() const override { return spoken; }
   Picture picture;
   DragMode drag = DragMode::Manual;
   bool highlight = false;
   std::string name;
+  Spoken spoken;
+};
+struct FakeMark final : Placed<MarkElement> {
+  void SetSize(Single twips) override { size = twips; }
+  Single Size() const override { return size; }
+  Single size = 0;
 };
 struct FakeLabel final : Placed<LabelElement> {
   void SetText(std::string_view shows) override { text = shows; }
@@ -72,6 +81,11 @@ struct FakeBorder final : BorderElement {
   int BorderStyle() const override { return style; }
   int style = 0;
 };
+struct FakeMarks final : MarksElement {
+  void SetMarks(std::vector<ProblemMark> set) override { marks = std::move(set); }
+  const std::vector<ProblemMark>& Marks() const override { return marks; }
+  std::vector<ProblemMark> marks;
+};
 struct Message {
   std::string prompt, title;
   MessageStyle style;
@@ -79,7 +93,9 @@ struct Message {
 };
 struct FileRequest {
   FileDialogMode mode;
-  std::string filter;
+  std::string filters;
+  std::size_t filter = 0;
+  std::string offered;
   bool operator==(const FileRequest&) const = default;
 };
 class FakeScreen final : public Screen {
@@ -88,11 +104,17 @@ class FakeScreen final : public Screen {
   ImageElement& buffer(Integer i) override { return markers_.at(i); }
   LabelElement& txtObjValue(Integer i) override { return labels_.at(i); }
   LineElement& LinkLine(Integer i) override { return lines_.at(i); }
+  MarksElement& ProblemMarks() override { return marks_; }
   BorderElement& Palette(PaletteButton button) override { return borders_.at(std::size_t(button)); }
+  MarkElement& FocusMark() override { return focus_; }
+  MarkElement& CrossHair() override { return cross_; }
+  void SetCanvasSpoken(const Phrase& name) override { canvas_ = name; }
+  Phrase CanvasSpoken() const override { return canvas_; }
   void SetPowerCaption(std::string_view caption) override { power_caption_ = caption; }
   std::string PowerCaption() const override { return power_caption_; }
   void SetCaption(std::string_view caption) override { caption_ = caption; }
   std::string Caption() const override { return caption_; }
+  void SetModified(bool marked) override { modified = marked; }
   void SetDefaultPointer() override { tool_pointer_.reset(); }
   void SetToolPointer(int iconCacheIndex) override { tool_pointer_ = iconCacheIndex; }
   // The IconCache index of the pointer shown, or nothing for the default arrow.
@@ -100,39 +122,55 @@ class FakeScreen final : public Screen {
   void ShowMessage(std::string_view prompt, std::string_view title, MessageStyle style) override {
     messages.push_back({std::string(prompt), std::string(title), style});
   }
-  Answer Ask(std::string_view prompt, std::string_view) override {
+  Answer Ask(std::string_view prompt, std::string_view, Choices, Answer preferred) override {
     questions.emplace_back(prompt);
+    preferred_answers.push_back(preferred);
     if (answers.empty()) return Answer::No;
     const Answer answer = answers.front();
     answers.pop_front();
     return answer;
   }
-  std::string ChooseFile(FileDialogMode mode, std::string_view filter) override {
-    file_requests.push_back({mode, std::string(filter)});
-    std::string answer = file_answers.empty() ? "" : file_answers.front();
-    if (!file_answers.empty()) file_answers.pop_front();
+  FileChoice ChooseFile(FileDialogMode mode, std::string_view filters, std::size_t filter,
+                        const std::string& offered) override {
+    file_requests.push_back({mode, std::string(filters), filter, offered});
+    FileChoice answer;
+    if (!file_answers.empty()) answer.path = file_answers.front(), file_answers.pop_front();
+    if (!filter_answers.empty()) answer.filter = filter_answers.front(), filter_answers.pop_front();
     return answer;
   }
   void BeginDrag(DragSource source) override { drags.push_back(source); }
   std::vector<Message> messages;
   std::vector<std::string> questions;
-  std::deque<Answer> answers;            // what the next questions return ("No" when it runs dry)
-  std::deque<std::string> file_answers;  // what the next dialogs return, in order
+  std::vector<Answer> preferred_answers;   // each question's default
+  std::deque<Answer> answers;              // what the next questions return ("No" when it runs dry)
+  std::deque<std::string> file_answers;    // the paths the next dialogs return, in order
+  std::deque<std::size_t> filter_answers;  // the filters chosen with them (0 when it runs dry)
   std::vector<FileRequest> file_requests;
   std::vector<DragSource> drags;
+  bool modified = false;  // the caption's modified mark
 
  private:
   std::array<FakeImage, kSlotCount> images_, markers_;
   std::array<FakeLabel, kSlotCount> labels_;
   std::array<FakeLine, kSlotCount> lines_;
   std::array<FakeBorder, kPaletteButtonCount> borders_;
+  FakeMarks marks_;
+  FakeMark focus_, cross_;
+  Phrase canvas_;
   std::string power_caption_ = "power up", caption_ = "Tessara";
   std::optional<int> tool_pointer_;
 };
 
+// What a screen reader hears of an element, to the end of its line.
+inline std::string Said(const ImageElement& element) {
+  const Spoken spoken = element.GetSpoken();
+  return " says " + spoken.name.English() + (spoken.value ? *spoken.value ? " 1" : " 0" : "") +
+         (spoken.focused ? " focused\n" : "\n");
+}
+
 // What a screen shows, one line per shown element with what a refresh writes on it
-// (place, picture, name, text, ends, value, highlight); the palette's borders too when
-// asked.
+// (place, picture, name, text, ends, value, highlight, what it says), each problem mark,
+// the keyboard's marks and what the canvas says; the palette's borders too when asked.
 inline std::string Shown(Screen& s, bool palette) {
   std::ostringstream out;
   for (Integer i = 0; i < kSlotCount; ++i) {
@@ -142,10 +180,10 @@ inline std::string Shown(Screen& s, bool palette) {
     if (image.Visible())
       out << "image " << i << " at " << image.Left() << ',' << image.Top() << " picture "
           << int(image.GetPicture().store) << '/' << image.GetPicture().index << " name '"
-          << image.Name() << "'" << (image.Highlighted() ? " highlighted" : "") << '\n';
+          << image.Name() << "'" << (image.Highlighted() ? " highlighted" : "") << Said(image);
     if (marker.Visible())
       out << "marker " << i << " at " << marker.Left() << ',' << marker.Top()
-          << (marker.Highlighted() ? " highlighted" : "") << '\n';
+          << (marker.Highlighted() ? " highlighted" : "") << Said(marker);
     if (label.Visible())
       out << "label " << i << " at " << label.Left() << ',' << label.Top() << ' ' << label.Text()
           << '\n';
@@ -154,21 +192,30 @@ inline std::string Shown(Screen& s, bool palette) {
           << line.Y2() << " value " << int(line.Value())
           << (line.Highlighted() ? " highlighted" : "") << '\n';
   }
+  for (const ProblemMark& mark : s.ProblemMarks().Marks())
+    out << "mark " << int(mark.shape) << " at " << mark.left << ',' << mark.top << ' ' << mark.width
+        << 'x' << mark.height << ' ' << mark.text.English() << '\n';
+  for (MarkElement* mark : {&s.FocusMark(), &s.CrossHair()})
+    if (mark->Visible())
+      out << "keyboard mark at " << mark->Left() << ',' << mark->Top() << ' ' << mark->Size()
+          << '\n';
+  out << "canvas says " << s.CanvasSpoken().English() << '\n';
   for (int b = 0; palette && b < kPaletteButtonCount; ++b)
     out << "border " << s.Palette(PaletteButton(b)).BorderStyle();
   return out.str();
 }
 
-// Whether a screen shows what a full refresh of its document shows on a fresh stand-in.
+// Whether a screen shows what a full refresh of its scene shows on a fresh stand-in.
 // File > New leaves the palette's borders to the next refresh: after AfterNew they are
 // left out until the two agree again.
 class RefreshCheck {
  public:
   void AfterNew() { palette_lags_ = true; }
   // Empty when they agree; else each line that one of them shows and the other not.
-  std::string Faults(Screen& screen, const Document& doc, const Highlight& highlight = {}) {
+  std::string Faults(Screen& screen, const Scene& scene, const Highlight& highlight = {},
+                     bool showProblems = true) {
     FakeScreen fresh;
-    DisplayObjects(doc, fresh, highlight);
+    DisplayObjects(scene, fresh, highlight, showProblems);
     palette_lags_ = palette_lags_ && Shown(screen, true) != Shown(fresh, true);
     std::string faults;
     const auto lines = [](const std::string& text) {

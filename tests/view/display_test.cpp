@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <tuple>
 
 #include "circuits.h"
 #include "fake_screen.h"
@@ -16,10 +17,11 @@ using testing::PutLink;
 
 struct Refresh : ::testing::Test {
   testing::FakeScreen& Shown() {
-    DisplayObjects(doc, screen);
+    DisplayObjects(scene, screen);
     return screen;
   }
-  Document doc;
+  Scene scene;
+  Document& doc = scene.doc;
   testing::FakeScreen screen;
 };
 
@@ -81,5 +83,60 @@ TEST_F(Refresh, LinesEndAtNodeCorners) {
   EXPECT_EQ(Ends(Shown().LinkLine(0)), (std::array<Single, 4>{1800, 1400, 4000, 3000}));
   EXPECT_EQ(Ends(screen.LinkLine(1)), (std::array<Single, 4>{4000, 3000, 6000, 1600}));
 }
+
+TEST_F(Refresh, EachWarningIsMarkedWhereItBelongsUnlessPoweredOrHidden) {
+  testing::PutEveryWarning(doc);
+  using S = MarkShape;
+  const std::tuple<MarkShape, Single, Single, Single, std::string> expected[] = {
+      {S::Ring, 1910, 910, 180, "and 1 input 1 is not linked"},  // turned 5: at its corner
+      {S::Ring, 1910, 910, 180, "and 1 input 0 is linked more than once"},
+      {S::Outline, 1955, 955, 890, "and 1 has orientation 5, outside 0..3"},
+      {S::Ring, 3910, 3060, 180, "nor 3 input 0 is not linked"},  // 150 down its left side
+      {S::DashedOutline, 3955, 4955, 225, "node 7 drives nothing"},
+      {S::Ring, 8110, 910, 180, "link 2 is marked as ending at a node, but slot 2 holds output"},
+      {S::Ring, 710, 310, 180, "link 3 starts at empty slot 5"},  // where its line starts
+      {S::Ring, -90, -90, 180, "link 4 ends at empty slot 6"},
+      {S::Ring, -90, 910, 180, "link 5 is marked as starting at a node, but slot 0 holds input"},
+  };
+  const std::vector<ProblemMark> marks = Shown().ProblemMarks().Marks();
+  ASSERT_EQ(marks.size(), std::size(expected));
+  for (std::size_t i = 0; i < marks.size(); ++i) {
+    const ProblemMark& m = marks[i];
+    EXPECT_EQ(std::tuple(m.shape, m.left, m.top, m.width, m.text.English()), expected[i]);
+    EXPECT_EQ(m.width, m.height) << i;
+  }
+  DisplayObjects(scene, screen, {}, false);
+  EXPECT_TRUE(screen.ProblemMarks().Marks().empty()) << "Show Problems off";
+  doc.PowerOn = true;
+  EXPECT_TRUE(Shown().ProblemMarks().Marks().empty()) << "powered";
+}
+TEST_F(Refresh, ScreenReadersHearEachGateAndTheCircuitWithoutValuesWhileUnpowered) {
+  PutGate(doc, 0, kInputGate, 0, 1000);
+  PutGate(doc, 1, kNandGate, 3000, 1000);
+  PutGate(doc, 2, kNotGate, 5000, 1000);
+  PutGate(doc, 3, kOrGate, 5000, 3000);
+  PutLink(doc, 0, 0, 1, 1);
+  PutLink(doc, 1, 1, 2);
+  PutLink(doc, 2, 1, 3, 1);
+  PutLink(doc, 3, 0, 3);
+  scene.keys.focus = 1;
+  const std::pair<Integer, const char*> rows[] = {
+      {0, "input I1"},
+      {1, "NAND gate 1, inputs from nothing and I1, drives NOT 2 and OR 3"},
+      {3, "OR gate 3, inputs from I1 and NAND 1"}};
+  Shown();
+  for (const auto& [slot, text] : rows)
+    EXPECT_EQ(screen.ObjImage(slot).GetSpoken().name.English(), text);
+  EXPECT_EQ(screen.ObjImage(1).GetSpoken(),
+            (Spoken{screen.ObjImage(1).GetSpoken().name, std::nullopt, true}));
+  EXPECT_EQ(screen.CanvasSpoken().English(), "circuit: 3 gates, 1 input, 0 outputs, not powered");
+  EXPECT_TRUE(screen.FocusMark().Visible());
+  doc.Gates(1).SetUsed(false);
+  Shown();
+  EXPECT_FALSE(screen.FocusMark().Visible()) << "a focus on a freed slot frames nothing";
+  ResetElements(screen);
+  EXPECT_EQ(screen.CanvasSpoken().English(), "circuit: 0 gates, 0 inputs, 0 outputs, not powered");
+}
+
 }  // namespace
 }  // namespace tessara

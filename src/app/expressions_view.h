@@ -1,0 +1,36 @@
+// The expressions under the truth table: each output's formula and minimal form, the
+// text `tessara-sim expr` prints (io/expression_text.h). They are worked out on a thread
+// of their own over a copy of the circuit, as the minimal forms of 8 inputs can take
+// seconds; a newer circuit stops the work on the older one, whose text is never shown.
+#pragma once
+
+#include <QPlainTextEdit>
+#include <thread>
+
+#include "model/document.h"
+
+namespace tessara::app {
+
+class ExpressionsView : public QPlainTextEdit {
+  Q_OBJECT
+ public:
+  explicit ExpressionsView(QWidget* parent = nullptr);
+
+  // Starts working out circuit's expressions, saying so until they come.
+  void Follow(const Document& circuit);
+  // True while the last circuit's expressions are being worked out.
+  bool Working() const { return working_; }
+
+ signals:
+  // The last circuit's expressions are shown.
+  void shown();
+
+ private:
+  void Show(unsigned generation, const QString& text);
+
+  unsigned generation_ = 0;  // counts Follow calls; only the last one's text is shown
+  bool working_ = false;
+  std::jthread worker_;  // last, so that it stops and is joined before the rest goes
+};
+
+}  // namespace tessara::app

@@ -1,0 +1,64 @@
+// Crash recovery for one running program. While its circuit is edited and unsaved, the
+// circuit goes to a recovery file of this program's own (editor/recovery.h) at most
+// kDelay after an edit; Save, New or Open (after "No" to the unsaved-changes question)
+// and anything else that leaves the circuit as saved remove it, and so does a normal exit.
+// Each program holds a lock beside its files for as long as it runs (QLockFile, its
+// staleness told by whether the process that took it still runs), so two windows never
+// share a file and a leftover is one whose lock is free. The write is the circuit file's
+// atomic replace on the event thread: a flush to disk, once per kDelay at most.
+#pragma once
+
+#include <QLockFile>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <chrono>
+#include <memory>
+#include <string>
+
+#include "editor/recovery.h"
+
+namespace tessara::app {
+
+class CompanionContext;
+
+class CrashRecovery : public QObject {
+  Q_OBJECT
+ public:
+  static constexpr std::chrono::milliseconds kDelay{5000};
+
+  // The recovery files' folder: "recovery" in the user's application data folder.
+  static QString DefaultFolder();
+
+  // Takes this program's own files in folder (made when missing) and follows every act
+  // of context, which outlives this; parent owns this.
+  CrashRecovery(CompanionContext& context, const QString& folder, QObject* parent);
+  // A normal exit: removes this program's files and its lock.
+  ~CrashRecovery() override;
+
+  // Offers the files left by programs no longer running, newest first, each with the
+  // time it was written, until one is recovered; the others offered are removed, those
+  // not offered stay for a later start. A recovered circuit is written as this program's
+  // own at once.
+  void OfferLeftovers();
+  // Writes the circuit now while it is edited and differs from what was written last
+  // (the timer's work).
+  void WriteNow();
+  bool Waiting() const { return timer_.isActive(); }
+  const RecoveryFiles& Own() const { return own_; }
+
+ private:
+  // After every act: the timer runs while the caption is marked modified; otherwise
+  // the files go.
+  void Follow();
+  void Remove();
+
+  CompanionContext& context_;
+  QString folder_;
+  std::unique_ptr<QLockFile> lock_;
+  RecoveryFiles own_;
+  QTimer timer_;
+  std::string written_;  // what own_ holds: the circuit's text and origin; "" for nothing
+};
+
+}  // namespace tessara::app

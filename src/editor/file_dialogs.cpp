@@ -1,0 +1,97 @@
+#include "editor/file_dialogs.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <span>
+#include <string_view>
+
+namespace tessara {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct FileType {
+  std::string_view description, suffix;
+};
+
+constexpr FileType kCircuits[] = {{"Circuits", ".cir"}};
+constexpr FileType kPictures[] = {{"PNG picture", ".png"}, {"SVG picture", ".svg"}};
+constexpr FileType kValues[] = {{"Comma-separated values", ".csv"}};
+
+// By FilePurpose: the file types a dialog offers, and the ending of the name it makes
+// from the circuit's ("" for circuits themselves).
+struct PurposeFiles {
+  std::span<const FileType> types;
+  std::string_view ending;
+};
+constexpr PurposeFiles kPurposes[kFilePurposes] = {
+    {kCircuits, ""}, {kPictures, "timeline.png"}, {kValues, "values.csv"}};
+
+constexpr std::string_view kAnyFile = "All files (*)|*|";
+
+std::string Filters(std::span<const FileType> types) {
+  std::string filters;
+  for (const FileType& type : types) {
+    const std::string pattern = "*" + std::string(type.suffix);
+    filters += std::string(type.description) + " (" + pattern + ")|" + pattern + "|";
+  }
+  return filters;
+}
+
+FileChoice Offered(const Form& form, FilePurpose purpose) {
+  const ChosenFile& last = form.chosen[static_cast<std::size_t>(purpose)];
+  if (purpose == FilePurpose::Circuit) {
+    return {last.path.empty() ? form.FilePath : last.path, last.filter};
+  }
+  if (!last.path.empty() && last.circuit == form.FilePath) return {last.path, last.filter};
+  const fs::path circuit(form.FilePath);
+  const fs::path folder =
+      last.path.empty() ? circuit.parent_path() : fs::path(last.path).parent_path();
+  const std::string_view ending = kPurposes[static_cast<std::size_t>(purpose)].ending;
+  const std::string base = circuit.stem().string();
+  return {
+      (folder / (base.empty() ? std::string(ending) : base + "-" + std::string(ending))).string(),
+      0};
+}
+
+void Remember(Form& form, FilePurpose purpose, const FileChoice& choice) {
+  form.chosen[static_cast<std::size_t>(purpose)] = {choice.path, choice.filter, form.FilePath};
+}
+
+bool Exists(const std::string& path) {
+  std::error_code ec;
+  return fs::exists(path, ec);
+}
+
+}  // namespace
+
+std::string ChooseFileToOpen(Form& form) {
+  const std::string filters = Filters(kCircuits) + std::string(kAnyFile);
+  const FileChoice choice = form.screen.ChooseFile(FileDialogMode::Open, filters, 0,
+                                                   Offered(form, FilePurpose::Circuit).path);
+  if (!choice.path.empty()) Remember(form, FilePurpose::Circuit, choice);
+  return choice.path;
+}
+
+std::string ChooseFileToSave(Form& form, FilePurpose purpose) {
+  const std::span<const FileType> types = kPurposes[static_cast<std::size_t>(purpose)].types;
+  const std::string filters = Filters(types);
+  FileChoice offer = Offered(form, purpose);
+  while (true) {
+    FileChoice choice = form.screen.ChooseFile(
+        FileDialogMode::Save, filters, std::min(offer.filter, types.size() - 1), offer.path);
+    if (choice.path.empty()) return {};
+    choice.filter = std::min(choice.filter, types.size() - 1);
+    if (!fs::path(choice.path).has_extension()) choice.path += types[choice.filter].suffix;
+    const std::string question =
+        fs::path(choice.path).filename().string() + " already exists. Replace it?";
+    if (!Exists(choice.path) ||
+        form.screen.Ask(question, "Replace File", Choices::YesNo, Answer::No) == Answer::Yes) {
+      Remember(form, purpose, choice);
+      return choice.path;
+    }
+    offer = choice;
+  }
+}
+
+}  // namespace tessara

@@ -1,0 +1,67 @@
+// Fixed phrases a window may translate: an English pattern with %1, %2, ... where the
+// parts go, marked for the translators' tools (lupdate -tr-function-alias
+// QT_TRANSLATE_NOOP+=TESSARA_PHRASE) in its translators' context. A part is a phrase of
+// its own (translated too) or a name: a gate's, a terminal's, a file's, a number, which
+// reads the same in every language. The core writes the English; a window fills its
+// translation of each pattern with the parts in its language.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <type_traits>
+#include <utility>
+#include <vector>
+
+// Marks a fixed phrase for the translators' tools; it stays the English text here.
+#define TESSARA_PHRASE(context, text) text
+
+namespace tessara {
+
+// pattern with each %n (n from 1 to 9) replaced by args[n - 1], in one pass; a %n beyond
+// args stays as it is.
+std::string Fill(std::string_view pattern, const std::vector<std::string>& args);
+
+struct Phrase {
+  const char* context = "";   // the translators' context of pattern
+  const char* pattern = "";   // English, marked with TESSARA_PHRASE in context; "" for a name
+  std::vector<Phrase> parts;  // fill %1, %2, ... (at most 9) in order
+  std::string name;           // the text of a name, when there is no pattern
+
+  bool IsName() const { return *pattern == '\0'; }
+  // The phrase in English: the pattern filled with its parts' English, or the name.
+  std::string English() const;
+  // The same words: equal patterns (by their text), parts and names.
+  bool operator==(const Phrase& other) const {
+    return std::string_view(pattern) == other.pattern && parts == other.parts && name == other.name;
+  }
+};
+
+// A name, the same in every language.
+Phrase Name(std::string name);
+
+// pattern (a literal marked in context) with its places filled by parts in order: each a
+// Phrase, or a text taken as a name.
+template <typename... Parts>
+Phrase Words(const char* context, const char* pattern, Parts&&... parts) {
+  static_assert(sizeof...(Parts) <= 9, "a pattern has places %1 to %9");
+  Phrase phrase{context, pattern, {}, {}};
+  phrase.parts.reserve(sizeof...(Parts));
+  [[maybe_unused]] const auto add = [&phrase](auto&& part) {  // unused with no parts
+    if constexpr (std::is_convertible_v<decltype(part), Phrase>) {
+      phrase.parts.push_back(std::forward<decltype(part)>(part));
+    } else {
+      phrase.parts.push_back(Name(std::string(std::forward<decltype(part)>(part))));
+    }
+  };
+  (add(std::forward<Parts>(parts)), ...);
+  return phrase;
+}
+
+// pattern filled with names, in order.
+Phrase WordsOfNames(const char* context, const char* pattern,
+                    const std::vector<std::string>& names);
+
+// The items joined as a list: "a", "a and b", "a, b and c". Requires at least one item.
+Phrase ListOf(std::vector<Phrase> items);
+
+}  // namespace tessara

@@ -1,0 +1,137 @@
+// The keyboard and screen readers on the real window: Tab's order, keys reaching the
+// palette, the canvas and the trash can, the marks drawn only while the canvas has the
+// focus, what Qt's accessibility reports, and Help > Keyboard against the README.
+#include <QAccessible>
+#include <QAction>
+#include <QDir>
+#include <QPushButton>
+#include <QTableWidget>
+#include <fstream>
+#include <sstream>
+
+#include "app/elements.h"
+#include "app/menus.h"
+#include "window_fixture.h"
+
+namespace tessara::app {
+namespace {
+
+struct Keys : WindowTest {
+  Keys() {
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window)) ADD_FAILURE() << "the window is not active";
+  }
+  // Presses key on the widget with the focus, and returns the widget that has it then.
+  QWidget* Press(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    return QApplication::focusWidget();
+  }
+  // Whether a keyboard mark is drawn on the canvas within a pixel of at.
+  bool MarkShown(QPoint at) {
+    const QImage shot = window.Canvas().grab().toImage();
+    for (int dx = -1; dx <= 1; ++dx)
+      for (int dy = -1; dy <= 1; ++dy)
+        if (shot.pixelColor((at + QPoint(dx, dy)) * shot.devicePixelRatio()) == QColor(0, 90, 200))
+          return true;
+    return false;
+  }
+};
+
+TEST_F(Keys, TabVisitsEachStopAndKeysThereDoWhatClicksAndTheCanvasKeysDo) {
+  ASSERT_EQ(QApplication::focusWidget()->objectName().toStdString(), "CrossButton");
+  const char* const stops[] = {"Tessara_Frame", "TrashCan", "Power", "prop", "CrossButton"};
+  for (const char* stop : stops) EXPECT_EQ(Press(Qt::Key_Tab)->objectName(), stop);
+  EXPECT_EQ(Press(Qt::Key_Right)->objectName(), "LinkButton");
+  EXPECT_EQ(Press(Qt::Key_Down)->objectName(), "NandGateButton");
+  EXPECT_EQ(doc().CurrentTool, kNandGate) << "the arrows choose as they go";
+  Press(Qt::Key_Tab);
+  QRect previous;
+  for (Qt::Key digit : {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4, Qt::Key_5, Qt::Key_6, Qt::Key_7,
+                        Qt::Key_8, Qt::Key_9, Qt::Key_0}) {
+    Press(digit);
+    QWidget* chosen = nullptr;
+    for (const char* name :
+         {"CrossButton", "LinkButton", "AndGateButton", "NandGateButton", "OrGateButton",
+          "NorGateButton", "NotGateButton", "XorGateButton", "InputButton", "OutputButton"})
+      if (Find<PictureElement>(QString::fromLatin1(name))->BorderStyle() == 1) chosen = Find(name);
+    ASSERT_NE(chosen, nullptr);
+    const QRect place = chosen->geometry();
+    EXPECT_TRUE(place.top() > previous.top() || place.left() > previous.left())
+        << "digits follow the palette's reading order";
+    previous = place;
+  }
+  Press(Qt::Key_3), Press(Qt::Key_Return);  // an AND gate on the cursor (300, 270)
+  EXPECT_TRUE(doc().Gates(0).GetUsed());
+  EXPECT_TRUE(MarkShown(QPoint(300, 262))) << "the cross-hair";
+  EXPECT_TRUE(MarkShown(QPoint(270, 270))) << "the focus rectangle";
+  Press(Qt::Key_M), Press(Qt::Key_Down), Press(Qt::Key_Escape);
+  EXPECT_EQ(doc().Gates(0).GetY(), 3650) << "Escape puts a carried gate back";
+  EXPECT_EQ(Press(Qt::Key_Tab)->objectName(), "TrashCan");
+  EXPECT_FALSE(MarkShown(QPoint(270, 270))) << "no marks without the focus";
+  Press(Qt::Key_Return);
+  EXPECT_FALSE(doc().Gates(0).GetUsed());
+  Press(Qt::Key_Tab), Press(Qt::Key_Space);
+  EXPECT_TRUE(doc().PowerOn);
+}
+
+TEST_F(Keys, ScreenReadersHearNamesRolesValuesAndTheFocusedGate) {
+  // An input and a NOT gate on the cursor, linked; Power by Tab and Space; I1 toggled.
+  for (Qt::Key key :
+       {Qt::Key_Tab, Qt::Key_9, Qt::Key_Return, Qt::Key_7, Qt::Key_Return, Qt::Key_Left, Qt::Key_L,
+        Qt::Key_Right, Qt::Key_Return, Qt::Key_Left, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space,
+        Qt::Key_Backtab, Qt::Key_Backtab, Qt::Key_Space, Qt::Key_P})
+    Press(key);
+  QAccessibleInterface* input = QAccessible::queryAccessibleInterface(Image(0));
+  QAccessibleInterface* inverter = QAccessible::queryAccessibleInterface(Image(1));
+  EXPECT_EQ(input->text(QAccessible::Name), QStringLiteral("input I1, 1"));
+  EXPECT_EQ(inverter->text(QAccessible::Name),
+            QStringLiteral("NOT gate 1, output 0, input from I1"));
+  EXPECT_EQ(inverter->role(), QAccessible::Graphic);
+  EXPECT_EQ(inverter->valueInterface()->currentValue(), QVariant(0));
+  QAccessibleInterface* canvas = QAccessible::queryAccessibleInterface(&window.Canvas());
+  EXPECT_EQ(canvas->role(), QAccessible::Canvas);
+  EXPECT_EQ(canvas->text(QAccessible::Name),
+            QStringLiteral("circuit: 1 gate, 1 input, 0 outputs, powered, step 2"));
+  EXPECT_EQ(canvas->focusChild(), input);
+  EXPECT_TRUE(input->state().focused);
+  QAccessibleInterface* nand =
+      QAccessible::queryAccessibleInterface(Find(QStringLiteral("NandGateButton")));
+  EXPECT_EQ(std::pair(nand->role(), nand->text(QAccessible::Name)),
+            std::pair(QAccessible::RadioButton, QStringLiteral("NAND")));
+  EXPECT_TRUE(
+      QAccessible::queryAccessibleInterface(Find(QStringLiteral("LinkButton")))->state().checked);
+}
+
+// The README's table under "### The keyboard alone", row by row.
+std::vector<KeyHelpRow> ReadmeKeyTable() {
+  std::ifstream readme(TESSARA_SOURCE_DIR "/README.md");
+  std::vector<KeyHelpRow> rows;
+  bool inSection = false;
+  for (std::string line; std::getline(readme, line);) {
+    if (line.rfind("##", 0) == 0) inSection = line == "### The keyboard alone";
+    if (!inSection || line.rfind("| ", 0) != 0) continue;
+    const std::size_t middle = line.find(" | ");
+    rows.push_back({QString::fromStdString(line.substr(2, middle - 2)),
+                    QString::fromStdString(line.substr(middle + 3, line.size() - middle - 5))});
+  }
+  if (!rows.empty()) rows.erase(rows.begin());  // the heading row
+  return rows;
+}
+
+TEST_F(Keys, HelpKeyboardShowsEveryKeyAsTheReadmeTableLists) {
+  const std::vector<KeyHelpRow> rows = KeyHelpRows(), readme = ReadmeKeyTable();
+  ASSERT_EQ(readme.size(), rows.size());
+  for (std::size_t r = 0; r < rows.size(); ++r) {
+    EXPECT_EQ(readme[r].keys, rows[r].keys) << "row " << r;
+    EXPECT_EQ(readme[r].what, rows[r].what) << "row " << r;
+  }
+  ModalWatcher watcher([&](QWidget* help) {
+    EXPECT_EQ(help->windowTitle(), QStringLiteral("Tessara - Keyboard"));
+    EXPECT_EQ(help->findChild<QTableWidget*>()->rowCount(), int(rows.size()));
+  });
+  Find<QAction>(QStringLiteral("Help_Keyboard"))->trigger();
+  EXPECT_TRUE(watcher.seen());
+}
+
+}  // namespace
+}  // namespace tessara::app
