@@ -3,8 +3,9 @@
 // orientation linked and powered, with coloured wires and without; links drawn, bent
 // and moved, and the canvas after New; the palette with each tool chosen; the cursors;
 // the timeline, truth table and About windows. Scenes are read from each window's
-// backing store, so a part that was not repainted shows as it was. The font is DejaVu
-// Sans from its Debian package and the style Fusion, whatever the machine's settings.
+// backing store, so a part that was not repainted shows as it was. The fonts are DejaVu
+// Sans and, for the fixed font, DejaVu Sans Mono from their Debian package, and the
+// style Fusion, whatever the machine's settings.
 // With TESSARA_UPDATE_PICTURES set the scenes rewrite the PNGs instead.
 #include <QBackingStore>
 #include <QFontDatabase>
@@ -13,6 +14,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleFactory>
+#include <cstdio>
 
 #include "app/artwork/artwork.h"
 #include "app/timeline_window.h"
@@ -215,18 +217,23 @@ TEST_F(Pictures, TheTimelineTruthTableAndAboutWindows) {
 }  // namespace
 }  // namespace tessara::app
 
-// The Qt test main, with the pictures' font and style.
+// The Qt test main, with the pictures' fonts and style.
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
   QApplication::setPalette(QApplication::style()->standardPalette());
-  const int font = QFontDatabase::addApplicationFont(
-      QStringLiteral("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"));
-  if (font < 0) {
-    std::fputs("DejaVuSans.ttf is missing: install fonts-dejavu-core\n", stderr);
-    return 1;
+  QStringList families;
+  for (const char* file : {"DejaVuSans.ttf", "DejaVuSansMono.ttf"}) {
+    const int font = QFontDatabase::addApplicationFont(
+        QStringLiteral("/usr/share/fonts/truetype/dejavu/") + QLatin1String(file));
+    if (font < 0) {
+      std::fprintf(stderr, "%s is missing: install fonts-dejavu-core\n", file);
+      return 1;
+    }
+    families << QFontDatabase::applicationFontFamilies(font).constFirst();
   }
-  QFont sans(QFontDatabase::applicationFontFamilies(font).constFirst(), 9);
+  QFont::insertSubstitution(QStringLiteral("monospace"), families[1]);  // the fixed font
+  QFont sans(families[0], 9);
   sans.setHintingPreference(QFont::PreferNoHinting);
   sans.setStyleStrategy(QFont::NoSubpixelAntialias);
   QApplication::setFont(sans);
