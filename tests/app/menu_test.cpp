@@ -1,11 +1,16 @@
-// Every menu entry and every shortcut runs its own command: each way in (the entry
-// triggered, or its key pressed in the window that has the focus) on a fresh window,
-// then the one effect that only the right command has. Colour Wires is triggered in
-// the scenes of tests/pictures, which show its effect.
+// Every menu entry, shortcut and companion window button runs its own command: each way
+// in (the entry triggered, its key pressed in the window that has the focus, or its
+// button clicked) on a fresh window, then the one effect that only the right command
+// has. Colour Wires is triggered in the scenes of tests/pictures, which show its effect.
+// Last, each key the canvas takes asks for its own keyboard command (which the editor's
+// keyboard tests run).
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <filesystem>
 
 #include "app/timeline_window.h"
+#include "editor/expected_answer.h"
 #include "io/circuit_file.h"
 #include "temp_folder.h"
 #include "window_fixture.h"
@@ -15,18 +20,24 @@ namespace {
 
 class MenuTest;
 
+// Where a command is found: a menu entry with its keys; also its first key in the
+// timeline window and the button there; or only a button of a window prepare shows.
+enum Reach { kMenu, kAlsoTimeline, kButton };
+
 struct Command {
-  const char* name;  // the entry's action
+  const char* name;  // the entry's action, or the button's name
   void (*prepare)(MenuTest& t);
   void (*expect)(MenuTest& t);  // the effect only this command has
   std::vector<QKeyCombination> keys{};
-  bool inTimeline = false;  // the first key works in the timeline window too
+  Reach reach = kMenu;
 };
+
+enum class Via { Entry, Key, KeyInTimeline, Button };
 
 struct Way {
   const Command* command;
-  QKeyCombination key = Qt::Key_unknown;  // none: the entry is triggered
-  bool inTimeline = false;                // the key goes to the timeline window
+  Via via = Via::Entry;
+  QKeyCombination key = Qt::Key_unknown;
 };
 
 class MenuTest : public WindowTest, public ::testing::WithParamInterface<Way> {
@@ -38,12 +49,6 @@ class MenuTest : public WindowTest, public ::testing::WithParamInterface<Way> {
           return FileChoice{answer};
         });
   }
-  using WindowTest::Click;
-  using WindowTest::doc;
-  using WindowTest::Find;
-  using WindowTest::Image;
-  using WindowTest::PlaceWith;
-  using WindowTest::window;
   QAction* Entry(const char* name) { return Find<QAction>(QString::fromLatin1(name)); }
   // The titles of the windows shown beside the main window, in order.
   QStringList Shown() {
@@ -57,7 +62,8 @@ class MenuTest : public WindowTest, public ::testing::WithParamInterface<Way> {
 
   testing::TempFolder folder;
   const std::string path = (folder.path() / "saved.cir").string();
-  std::string answer;  // every file dialog's answer
+  std::string answer;                                       // every file dialog's answer
+  const std::filesystem::path run = folder.path() / "run";  // an answer with no ending
   std::vector<FileDialogMode> asked;
   QString modal;  // the title of the modal window that opened
   ModalWatcher watcher{[this](QWidget* w) { modal = w->windowTitle(); }};
@@ -83,6 +89,19 @@ void Powered(MenuTest& t) { t.Click(t.Find(QStringLiteral("Power"))); }
 void Stepped(MenuTest& t) {
   Powered(t);
   for (int i = 0; i < 2; ++i) t.Click(t.Find(QStringLiteral("prop")));
+}
+// Stepped, the timeline shown, every dialog answering a name with no ending.
+void SavingRun(MenuTest& t) {
+  Stepped(t);
+  t.window.Companions().ShowTimeline();
+  t.answer = t.run.string();
+}
+// The truth table shown, every dialog answering an expected answer's file.
+void Answering(MenuTest& t) {
+  Placed(t);
+  testing::WriteFile(t.folder.path() / "and.expected", "I1 | O1\n0 | 0\n1 | 1\n");
+  t.answer = (t.folder.path() / "and.expected").string();
+  t.window.Companions().ShowTruthTable();
 }
 
 const Command kCommands[] = {
@@ -135,7 +154,7 @@ const Command kCommands[] = {
      Stepped,
      [](MenuTest& t) { EXPECT_EQ(t.history().Current(), 1u); },
      {Qt::CTRL | Qt::Key_Left},
-     true},
+     kAlsoTimeline},
     {"StepForward",
      [](MenuTest& t) {
        Stepped(t);
@@ -146,12 +165,12 @@ const Command kCommands[] = {
                  std::pair(std::size_t{1}, std::size_t{2}));
      },
      {Qt::CTRL | Qt::Key_Right},
-     true},
+     kAlsoTimeline},
     {"Run",
      Powered,
      [](MenuTest& t) { EXPECT_TRUE(t.window.Clock().Running()); },
      {Qt::CTRL | Qt::Key_R},
-     true},
+     kAlsoTimeline},
     {"Timeline",
      Placed,
      [](MenuTest& t) { EXPECT_EQ(t.Shown(), QStringList{"Tessara - Timeline"}); },
@@ -160,19 +179,45 @@ const Command kCommands[] = {
      Placed,
      [](MenuTest& t) { EXPECT_EQ(t.Shown(), QStringList{"Tessara - Truth Table"}); },
      {Qt::CTRL | Qt::Key_T}},
-    {"ShowProblems", Placed, [](MenuTest& t) { EXPECT_FALSE(t.window.form().showProblems); }},
+    {"ShowProblems", Placed,
+     [](MenuTest& t) { EXPECT_TRUE(t.window.ProblemMarks().Marks().empty()); }},
     {"Help_Keyboard", Placed,
      [](MenuTest& t) { EXPECT_EQ(t.modal, QStringLiteral("Tessara - Keyboard")); }},
     {"Help_About", Placed, [](MenuTest& t) { EXPECT_EQ(t.modal, QStringLiteral("About MyApp")); }},
+    {"TruthTableCompare",
+     Answering,
+     [](MenuTest& t) { EXPECT_EQ(t.window.form().expected->name, "and.expected"); },
+     {},
+     kButton},
+    {"TruthTableClear",
+     [](MenuTest& t) {
+       Answering(t);
+       t.window.Act(CompareWith_Click);
+     },
+     [](MenuTest& t) { EXPECT_EQ(t.window.form().expected, nullptr); },
+     {},
+     kButton},
+    {"SavePicture",
+     SavingRun,
+     [](MenuTest& t) { EXPECT_TRUE(std::filesystem::exists(t.run.string() + ".png")); },
+     {},
+     kButton},
+    {"SaveValues",
+     SavingRun,
+     [](MenuTest& t) { EXPECT_TRUE(std::filesystem::exists(t.run.string() + ".csv")); },
+     {},
+     kButton},
 };
 
-// Each command triggered, then by each of its keys.
+// Each command triggered, by each of its keys, and by its buttons.
 std::vector<Way> Ways() {
   std::vector<Way> ways;
   for (const Command& command : kCommands) {
-    ways.push_back({&command});
-    for (QKeyCombination key : command.keys) ways.push_back({&command, key});
-    if (command.inTimeline) ways.push_back({&command, command.keys.at(0), true});
+    if (command.reach != kButton) ways.push_back({&command});
+    for (QKeyCombination key : command.keys) ways.push_back({&command, Via::Key, key});
+    if (command.reach == kAlsoTimeline)
+      ways.push_back({&command, Via::KeyInTimeline, command.keys.at(0)});
+    if (command.reach != kMenu) ways.push_back({&command, Via::Button});
   }
   return ways;
 }
@@ -180,11 +225,14 @@ std::vector<Way> Ways() {
 TEST_P(MenuTest, RunsItsOwnCommand) {
   const Way& way = GetParam();
   way.command->prepare(*this);
-  if (way.key.key() == Qt::Key_unknown) {
+  QWidget* focus = &window;
+  if (way.command->reach == kAlsoTimeline && way.via != Via::Entry && way.via != Via::Key)
+    focus = &window.Companions().ShowTimeline();
+  if (way.via == Via::Entry) {
     Entry(way.command->name)->trigger();
+  } else if (way.via == Via::Button) {
+    Click(Find<QAbstractButton>(QString::fromLatin1(way.command->name)));
   } else {
-    QWidget* focus = &window;
-    if (way.inTimeline) focus = &window.Companions().ShowTimeline();
     ASSERT_TRUE(QTest::qWaitForWindowActive(focus));
     QTest::keyClick(focus, way.key.key(), way.key.keyboardModifiers());
   }
@@ -201,8 +249,54 @@ INSTANTIATE_TEST_SUITE_P(EveryEntryAndKey, MenuTest, ::testing::ValuesIn(Ways())
                                                .toString()
                                                .replace(QLatin1Char('+'), QLatin1Char('_'))
                                                .toStdString();
-                           return name + (way.inTimeline ? "_InTimeline" : "");
+                           if (way.via == Via::Button && way.command->reach != kButton)
+                             name += "_Button";
+                           return name + (way.via == Via::KeyInTimeline ? "_InTimeline" : "");
                          });
+
+// Each key with the modifiers it takes, as the canvas asks for it; a key or modifier no
+// command takes asks for nothing and is left to the window.
+TEST_F(WindowTest, EachKeyOnTheCanvasAsksForItsOwnKeyboardCommand) {
+  struct Row {
+    QKeyCombination key;
+    Key asked;
+    Modifiers modifiers = Modifiers::None;
+    int digit = 0;
+  };
+  using enum Key;
+  const Row rows[] = {{Qt::Key_Left, Left},
+                      {Qt::Key_Up, Up},
+                      {Qt::Key_Right, Right},
+                      {Qt::Key_Down, Down},
+                      {Qt::Key_Return, Enter},
+                      {Qt::KeypadModifier | Qt::Key_Enter, Enter},
+                      {Qt::Key_Space, Space},
+                      {Qt::Key_Delete, Delete},
+                      {Qt::Key_R, R},
+                      {Qt::Key_M, M},
+                      {Qt::Key_L, L},
+                      {Qt::Key_B, B},
+                      {Qt::Key_P, P},
+                      {Qt::Key_0, Digit},
+                      {Qt::Key_9, Digit, {}, 9},
+                      {Qt::SHIFT | Qt::Key_3, Digit, {}, 3},
+                      {Qt::SHIFT | Qt::Key_Up, Up, Modifiers::Shift},
+                      {Qt::CTRL | Qt::SHIFT | Qt::Key_Left, Left, Modifiers::ControlShift},
+                      {Qt::SHIFT | Qt::Key_R, None},
+                      {Qt::ALT | Qt::Key_3, None},
+                      {Qt::Key_X, None}};
+  std::vector<KeyPress> asked;
+  QObject::connect(&window.Canvas(), &Tessara_Frame::keyDown, &window,
+                   [&asked](KeyPress press) { asked.push_back(press); });
+  for (const Row& row : rows) {
+    asked.clear();
+    QTest::keyClick(&window.Canvas(), row.key.key(), row.key.keyboardModifiers());
+    const auto seen = asked.empty() ? std::tuple(None, Modifiers::None, 0)
+                                    : std::tuple(asked[0].key, asked[0].modifiers, asked[0].digit);
+    EXPECT_EQ(seen, std::tuple(row.asked, row.modifiers, row.digit))
+        << QKeySequence(row.key).toString().toStdString();
+  }
+}
 
 }  // namespace
 }  // namespace tessara::app

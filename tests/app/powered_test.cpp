@@ -9,7 +9,7 @@
 namespace tessara::app {
 namespace {
 
-class PoweredAct;
+struct PoweredAct;
 
 struct Act {
   const char* name;
@@ -20,15 +20,7 @@ struct Act {
   std::size_t step;  // the run's current step after it
 };
 
-class PoweredAct : public WindowTest, public ::testing::WithParamInterface<Act> {
- public:
-  using WindowTest::Click;
-  using WindowTest::Drag;
-  using WindowTest::Find;
-  using WindowTest::Image;
-  using WindowTest::Map;
-  using WindowTest::window;
-};
+struct PoweredAct : WindowTest, ::testing::WithParamInterface<Act> {};
 
 // The input I1 at (30, 100) linked to an AND at (250, 100), powered with tool chosen,
 // one prop step taken.
