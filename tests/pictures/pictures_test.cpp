@@ -1,12 +1,12 @@
 // Whole scenes as the user sees them, compared pixel for pixel with the PNGs of this
 // folder (NAME-x1.png, NAME-x2.png by the screen's scale): every kind in every
 // orientation linked and powered, with coloured wires and without; links drawn, bent
-// and moved, and the canvas after New; the palette with each tool chosen; the cursors;
-// the timeline, truth table and About windows. Scenes are read from each window's
-// backing store, so a part that was not repainted shows as it was. The fonts are DejaVu
-// Sans and, for the fixed font, DejaVu Sans Mono from their Debian package, and the
-// style Fusion, whatever the machine's settings.
-// With TESSARA_UPDATE_PICTURES set the scenes rewrite the PNGs instead.
+// and moved, the keyboard's marks, and the canvas after New; the palette with each tool
+// chosen; the cursors; the timeline, truth table and About windows. Scenes are read from
+// each window's backing store, so a part that was not repainted shows as it was. The
+// fonts are DejaVu Sans and, for the fixed font, DejaVu Sans Mono from their Debian
+// package, and the style Fusion, whatever the machine's settings. With
+// TESSARA_UPDATE_PICTURES set the scenes rewrite the PNGs instead.
 #include <QBackingStore>
 #include <QFontDatabase>
 #include <QMessageBox>
@@ -143,8 +143,9 @@ TEST_F(Pictures, EveryKindTurnedAndPoweredWithWiresColouredAndNot) {
 }
 
 // A link drawn to a gate, the gate moved, a second link bent once and reaching for the
-// pointer, then the canvas after New.
-TEST_F(Pictures, LinksDrawnMovedAndBeingDrawnThenTheCanvasAfterNew) {
+// pointer, the keyboard's cross-hair and focus on the canvas given the focus, then the
+// canvas after New.
+TEST_F(Pictures, LinksDrawnMovedAndBeingDrawnThenTheKeyboardsMarksAndTheCanvasAfterNew) {
   PlaceWith("InputButton", QPoint(30, 100));
   PlaceWith("AndGateButton", QPoint(250, 100));
   Click(Find(QStringLiteral("LinkButton")));
@@ -160,10 +161,15 @@ TEST_F(Pictures, LinksDrawnMovedAndBeingDrawnThenTheCanvasAfterNew) {
   MoveTo(&window.Canvas(), QPoint(470, 420));
   const QImage drawing = Canvas();
   QTest::keyClick(&window, Qt::Key_Escape);
+  window.activateWindow();
+  EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+  window.Canvas().setFocus();
+  QTest::keyClick(&window.Canvas(), Qt::Key_Up);  // focuses the AND gate
+  const QImage keyed = Canvas();
   ModalWatcher dontSave(
       [](QWidget* box) { qobject_cast<QMessageBox*>(box)->button(QMessageBox::No)->click(); });
   Command("New")->trigger();
-  ExpectLooksLike(Beside({linked, moved, drawing, Canvas()}), "links-drawn");
+  ExpectLooksLike(Beside({linked, moved, drawing, keyed, Canvas()}), "links-drawn");
 }
 
 TEST_F(Pictures, ThePaletteWithEachToolChosen) {
