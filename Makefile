@@ -6,6 +6,7 @@
 # make package  the Debian package, from a Release build of the programs alone
 # make soak   the monkey test under the sanitizers for SOAK_ACTIONS actions from SOAK_SEED
 # make format-check  fails when a source file differs from .clang-format (CI runs it)
+# make update-translations  lupdate: every text of the window into translations/*.ts
 # make mutate each fault of scripts/mutants planted in turn; reports those no test caught
 # make update-pictures  rewrites tests/pictures/*.png from what is drawn now (after an intended change)
 
@@ -23,8 +24,8 @@ SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp
 
-.PHONY: deps configure build run test sanitize bench fuzz package soak mutate update-pictures \
-  format-check clean
+.PHONY: deps configure build run test sanitize bench fuzz package soak mutate format-check \
+  update-translations update-pictures clean
 
 deps:
 	@scripts/install-deps
@@ -82,6 +83,9 @@ soak: deps
 
 mutate: deps
 	scripts/mutate
+
+update-translations: configure
+	cmake --build $(BUILD) --target update_translations
 
 update-pictures: build
 	cd $(BUILD) && TESSARA_UPDATE_PICTURES=1 ctest -L pictures --output-on-failure

@@ -26,6 +26,7 @@ The package also holds tessara-sim, which runs circuit files without the
 window: step traces, truth tables, grading against an expected answer and
 summaries.")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
+# Qt's own translations give the dialogs' buttons in the window's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 
 include(CPack)

@@ -54,7 +54,7 @@ Broken CheckRoundTrip(const Document& doc) {
   const LoadResult again = ReadCircuit(first);
   if (!again.document)
     return "its own file is refused at line " + std::to_string(again.error.line) + ": " +
-           again.error.reason;
+           again.error.reason.English();
   if (WriteCircuit(*again.document) != first) return "saved, loaded and saved again, it changed";
   return std::nullopt;
 }
@@ -64,9 +64,9 @@ std::optional<std::string> CheckReader(std::string_view text) {
   LoadResult result = ReadCircuit(text);
   if (!result.document) {
     const FileError& error = result.error;
-    if (error.reason.empty()) return "refused without a reason";
+    if (error.reason.English().empty()) return "refused without a reason";
     if (error.line < 1 || error.line > CountLines(text))
-      return "refused at line " + std::to_string(error.line) + ": " + error.reason;
+      return "refused at line " + std::to_string(error.line) + ": " + error.reason.English();
     return std::nullopt;
   }
   Document& doc = *result.document;

@@ -44,7 +44,7 @@ int Check(const Command& command, std::ostream& out, std::ostream& err) {
                      {"file", path},
                      {"ok", false},
                      {"line", loaded.error.line > 0 ? Json(loaded.error.line) : nullptr},
-                     {"error", loaded.error.reason}})
+                     {"error", loaded.error.reason.English()}})
             << '\n';
       }
       continue;

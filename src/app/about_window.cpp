@@ -22,7 +22,7 @@ QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, QRect g
 
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("frmAbout"));
-  setWindowTitle(QStringLiteral("About MyApp"));
+  setWindowTitle(tr("About MyApp"));
   setFixedSize(TwipsRect(0, 0, 5730, 3555).size());
 
   auto* image =
@@ -36,17 +36,16 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
   large.setBold(true);
   title->setFont(large);
 
-  AddLabel(this, "lblVersion", QStringLiteral("Version: 1.0"), TwipsRect(1650, 780, 3885, 225));
-  AddLabel(this, "lblDescription",
-           QStringLiteral("This program is meant for learning about logic.   "),
+  AddLabel(this, "lblVersion", tr("Version: 1.0"), TwipsRect(1650, 780, 3885, 225));
+  AddLabel(this, "lblDescription", tr("This program is meant for learning about logic.   "),
            TwipsRect(1650, 1125, 3885, 1170))
       ->setWordWrap(true);
   AddLabel(this, "lblDisclaimer(0)", QString(), TwipsRect(255, 2625, 3870, 225));
-  AddLabel(this, "lblDisclaimer(1)", QStringLiteral("Gate pictures drawn by Tessara"),
+  AddLabel(this, "lblDisclaimer(1)", tr("Gate pictures drawn by Tessara"),
            TwipsRect(240, 2880, 3870, 225));
   AddLabel(this, "lblDisclaimer(2)", QStringLiteral("Quillmarsh"), TwipsRect(240, 3240, 3870, 225));
 
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
+  auto* ok = new QPushButton(tr("OK"), this);
   ok->setObjectName(QStringLiteral("cmdOK"));
   ok->setGeometry(TwipsRect(4245, 2625, 1260, 345));
   ok->setDefault(true);

@@ -54,12 +54,12 @@ std::optional<KeyPress> PressOf(const QKeyEvent& event) {
   return FindKeyCommand(press) ? std::optional(press) : std::nullopt;
 }
 
-// A heading at its design place, moved left just enough to show its whole text.
+// A heading in its design box (the column of the inputs or the outputs), kept inside the
+// canvas.
 void AddHeading(QWidget* canvas, const char* text, Single left) {
-  auto* heading = new QLabel(QString::fromLatin1(text), canvas);
+  auto* heading = new QLabel(Tessara_Frame::tr(text), canvas);
   heading->setObjectName(QString::fromLatin1(text));
   QRect place = TwipsRect(left, 0, 735, 255);
-  place.setWidth(std::max(place.width(), heading->sizeHint().width()));
   place.moveRight(std::min(place.right(), canvas->width() - 2));
   heading->setGeometry(place);
 }
@@ -131,8 +131,8 @@ Tessara_Frame::Tessara_Frame(QWidget* parent) : QFrame(parent) {
   QFont small = font();
   small.setPixelSize(12);
   setFont(small);
-  AddHeading(this, "Inputs", 0);
-  AddHeading(this, "Outputs", 8280);
+  AddHeading(this, QT_TR_NOOP("Inputs"), 0);
+  AddHeading(this, QT_TR_NOOP("Outputs"), 8280);
   linesLayer_ = new LinesLayer(this, [this](QPainter& painter) {
     PaintLines(painter);
     PaintMarks(painter);

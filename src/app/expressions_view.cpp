@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 
+#include "app/translated.h"
 #include "io/expression_text.h"
 
 namespace tessara::app {
@@ -19,10 +20,15 @@ void ExpressionsView::Follow(const Document& circuit) {
   setPlainText(tr("Working out the expressions..."));
   // Assigning stops the older work and waits for it, which ends at its next check.
   worker_ = std::jthread([this, generation, copy = circuit.Clone()](std::stop_token stop) {
-    const std::string text = ExpressionText(copy, stop);
+    std::vector<Phrase> lines = ExpressionLines(copy, stop);
     if (stop.stop_requested()) return;
     QMetaObject::invokeMethod(
-        this, [this, generation, shown = QString::fromStdString(text)] { Show(generation, shown); },
+        this,
+        [this, generation, lines = std::move(lines)] {
+          QString shown;
+          for (const Phrase& line : lines) shown += Translated(line) + QLatin1Char('\n');
+          Show(generation, shown);
+        },
         Qt::QueuedConnection);
   });
 }

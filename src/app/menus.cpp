@@ -131,7 +131,8 @@ constexpr MenuEntry kMenuTable[] = {
      .run = [](const MenuReach& reach, bool) { reach.dialogs.ShowAbout(); }},
 };
 
-QString Translated(const char* text) { return QCoreApplication::translate(kContext, text); }
+// A caption of the table in the window's language.
+QString MenuText(const char* text) { return QCoreApplication::translate(kContext, text); }
 
 }  // namespace
 
@@ -149,9 +150,9 @@ QList<QKeySequence> Shortcuts(const MenuEntry& entry) {
 }
 
 QString EntryPath(const MenuEntry& entry) {
-  if (entry.menu == Menu::None) return Translated(entry.caption);
-  QString title = Translated(kMenuTitles[static_cast<std::size_t>(entry.menu)].first);
-  return title.remove(QLatin1Char('&')) + QStringLiteral(" > ") + Translated(entry.caption);
+  if (entry.menu == Menu::None) return MenuText(entry.caption);
+  QString title = MenuText(kMenuTitles[static_cast<std::size_t>(entry.menu)].first);
+  return title.remove(QLatin1Char('&')) + QStringLiteral(" > ") + MenuText(entry.caption);
 }
 
 std::vector<KeyHelpRow> KeyHelpRows() {
@@ -179,7 +180,7 @@ Menus::Menus(QMainWindow& window, RunClock& clock, Run run) : QObject(&window) {
       const auto [title, menuName] = kMenuTitles[static_cast<std::size_t>(entry.menu)];
       QMenu*& menu = menus[static_cast<std::size_t>(entry.menu)];
       if (!menu) {
-        menu = window.menuBar()->addMenu(Translated(title));
+        menu = window.menuBar()->addMenu(MenuText(title));
         if (menuName) menu->setObjectName(QString::fromLatin1(menuName));
       }
       if (!entry.name) {
@@ -188,7 +189,7 @@ Menus::Menus(QMainWindow& window, RunClock& clock, Run run) : QObject(&window) {
       }
       holder = menu;
     }
-    auto* action = new QAction(Translated(entry.caption), &window);
+    auto* action = new QAction(MenuText(entry.caption), &window);
     holder->addAction(action);
     action->setObjectName(QString::fromLatin1(entry.name));
     action->setShortcuts(Shortcuts(entry));

@@ -11,6 +11,7 @@
 #include "app/canvas.h"
 #include "app/element_pools.h"
 #include "app/menus.h"
+#include "app/translated.h"
 #include "app/twips.h"
 #include "editor/commands.h"
 #include "editor/palette.h"
@@ -62,7 +63,7 @@ Tessara_Form::Tessara_Form()
       companions_(context_) {
   InstallAccessibility();
   setObjectName(QStringLiteral("Tessara_Form"));
-  SetCaption("Tessara");
+  SetCaption(Name("Tessara"));
   setWindowIcon(QIcon(QPixmap::fromImage(artwork::AppIcon(64))));
   auto* client = new ClientArea([this] { Form_MouseMove(form_); });
   setCentralWidget(client);
@@ -71,7 +72,8 @@ Tessara_Form::Tessara_Form()
   canvas_ = new Tessara_Frame(client);
   pools_ = new ElementPools(*this, *client, *canvas_, context_);
   connect(pools_, &ElementPools::whyAsked, this, [this] { companions_.ShowWhy(); });
-  power_ = AddCommandButton(client, "Power", tr("power up"), 6960);
+  power_ = AddCommandButton(client, "Power", QString(), 6960);
+  SetPowerCaption(Words("Editor", TESSARA_PHRASE("Editor", "power up")));
   connect(power_, &QPushButton::clicked, this, [this] { Act(Power_Click); });
   QPushButton* prop = AddCommandButton(client, "prop", tr("prop"), 7440);
   connect(prop, &QPushButton::clicked, this, [this] { Act(prop_Click); });
@@ -119,16 +121,15 @@ void Tessara_Form::SetCanvasSpoken(const Phrase& name) { pools_->SetCanvasSpoken
 Phrase Tessara_Form::CanvasSpoken() const { return pools_->CanvasSpoken(); }
 void Tessara_Form::BeginDrag(DragSource source) { pools_->BeginDrag(source); }
 
-void Tessara_Form::SetPowerCaption(std::string_view caption) {
-  power_->setText(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
+void Tessara_Form::SetPowerCaption(const Phrase& caption) {
+  powerCaption_ = caption;
+  power_->setText(Translated(caption));
 }
 
-std::string Tessara_Form::PowerCaption() const { return power_->text().toStdString(); }
-
 // "[*]" stands for the modified mark; one in the caption itself is written twice.
-void Tessara_Form::SetCaption(std::string_view caption) {
+void Tessara_Form::SetCaption(const Phrase& caption) {
   caption_ = caption;
-  QString title = QString::fromStdString(caption_);
+  QString title = Translated(caption_);
   title.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
   setWindowTitle(title + QStringLiteral("[*]"));
 }
@@ -151,19 +152,19 @@ void Tessara_Form::SetToolPointer(int iconCacheIndex) {
   toolPointer_ = iconCacheIndex;
 }
 
-void Tessara_Form::ShowMessage(std::string_view prompt, std::string_view title,
-                               MessageStyle style) {
-  dialogs_.ShowMessage(prompt, title, style);
+void Tessara_Form::ShowMessage(const Phrase& prompt, const Phrase& title, MessageStyle style) {
+  dialogs_.ShowMessage(Translated(prompt).toStdString(), Translated(title).toStdString(), style);
 }
 
-Answer Tessara_Form::Ask(std::string_view prompt, std::string_view title, Choices choices,
+Answer Tessara_Form::Ask(const Phrase& prompt, const Phrase& title, Choices choices,
                          Answer preferred) {
-  return dialogs_.Ask(prompt, title, choices, preferred);
+  return dialogs_.Ask(Translated(prompt).toStdString(), Translated(title).toStdString(), choices,
+                      preferred);
 }
 
-FileChoice Tessara_Form::ChooseFile(FileDialogMode mode, std::string_view filters,
-                                    std::size_t filter, const std::string& offered) {
-  return dialogs_.ChooseFile(mode, filters, filter, offered);
+FileChoice Tessara_Form::ChooseFile(FileDialogMode mode, const Phrase& filters, std::size_t filter,
+                                    const std::string& offered) {
+  return dialogs_.ChooseFile(mode, Translated(filters).toStdString(), filter, offered);
 }
 
 }  // namespace tessara::app

@@ -59,18 +59,17 @@ class Tessara_Form : public QMainWindow, public Screen {
   MarkElement& CrossHair() override;
   void SetCanvasSpoken(const Phrase& name) override;
   Phrase CanvasSpoken() const override;
-  void SetPowerCaption(std::string_view caption) override;
-  std::string PowerCaption() const override;
+  void SetPowerCaption(const Phrase& caption) override;
+  Phrase PowerCaption() const override { return powerCaption_; }
   // The title is the caption and Qt's modified mark after it.
-  void SetCaption(std::string_view caption) override;
-  std::string Caption() const override { return caption_; }
+  void SetCaption(const Phrase& caption) override;
+  Phrase Caption() const override { return caption_; }
   void SetModified(bool modified) override { setWindowModified(modified); }
   void SetDefaultPointer() override;
   void SetToolPointer(int iconCacheIndex) override;
-  void ShowMessage(std::string_view prompt, std::string_view title, MessageStyle style) override;
-  Answer Ask(std::string_view prompt, std::string_view title, Choices choices,
-             Answer preferred) override;
-  FileChoice ChooseFile(FileDialogMode mode, std::string_view filters, std::size_t filter,
+  void ShowMessage(const Phrase& prompt, const Phrase& title, MessageStyle style) override;
+  Answer Ask(const Phrase& prompt, const Phrase& title, Choices choices, Answer preferred) override;
+  FileChoice ChooseFile(FileDialogMode mode, const Phrase& filters, std::size_t filter,
                         const std::string& offered) override;
   void BeginDrag(DragSource source) override;
 
@@ -93,8 +92,8 @@ class Tessara_Form : public QMainWindow, public Screen {
   ElementPools* pools_ = nullptr;
   Menus* menus_ = nullptr;
   QPushButton* power_ = nullptr;
+  Phrase powerCaption_, caption_;  // as set, in English
   int toolPointer_ = kArrowPointer;
-  std::string caption_;
 
   static constexpr int kArrowPointer = -1;
 };

@@ -11,6 +11,7 @@
 #include "app/companion_context.h"
 #include "app/run_clock.h"
 #include "app/timeline_view.h"
+#include "app/translated.h"
 #include "editor/file_dialogs.h"
 #include "editor/refusals.h"
 #include "editor/stepping.h"
@@ -20,8 +21,8 @@
 namespace tessara::app {
 namespace {
 
-QPushButton* AddButton(QBoxLayout* row, const char* name, const char* caption) {
-  auto* button = new QPushButton(QString::fromLatin1(caption));
+QPushButton* AddButton(QBoxLayout* row, const char* name, const QString& caption) {
+  auto* button = new QPushButton(caption);
   button->setObjectName(QString::fromLatin1(name));
   button->setFocusPolicy(Qt::NoFocus);
   row->addWidget(button);
@@ -33,18 +34,18 @@ QPushButton* AddButton(QBoxLayout* row, const char* name, const char* caption) {
 TimelineWindow::TimelineWindow(CompanionContext& context)
     : QWidget(&context.Main(), Qt::Window), context_(context) {
   setObjectName(QStringLiteral("Timeline"));
-  setWindowTitle(QStringLiteral("Tessara - Timeline"));
+  setWindowTitle(tr("Tessara - Timeline"));
   resize(640, 320);
   auto* column = new QVBoxLayout(this);
   auto* buttons = new QHBoxLayout;
   column->addLayout(buttons);
-  back_ = AddButton(buttons, "StepBack", "Step Back");
-  forward_ = AddButton(buttons, "StepForward", "Step Forward");
-  run_ = AddButton(buttons, "Run", "Run");
+  back_ = AddButton(buttons, "StepBack", tr("Step Back"));
+  forward_ = AddButton(buttons, "StepForward", tr("Step Forward"));
+  run_ = AddButton(buttons, "Run", tr("Run"));
   run_->setCheckable(true);
   rate_ = new QComboBox;
   rate_->setObjectName(QStringLiteral("Rate"));
-  for (int rate : RunClock::kRates) rate_->addItem(QStringLiteral("%1 steps/s").arg(rate), rate);
+  for (int rate : RunClock::kRates) rate_->addItem(tr("%1 steps/s").arg(rate), rate);
   rate_->setCurrentIndex(rate_->findData(context_.Clock().Rate()));
   buttons->addWidget(rate_);
   counter_ = new QLabel;
@@ -52,11 +53,11 @@ TimelineWindow::TimelineWindow(CompanionContext& context)
   // Room for seven-digit steps from the start; longer counts never widen the window.
   counter_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   counter_->setMinimumWidth(
-      counter_->fontMetrics().horizontalAdvance(QStringLiteral("Step 8888888 of 8888888")));
+      counter_->fontMetrics().horizontalAdvance(tr("Step %1 of %2").arg(8888888).arg(8888888)));
   buttons->addWidget(counter_, 1);
-  connect(AddButton(buttons, "SavePicture", "Save Picture..."), &QPushButton::clicked, this,
+  connect(AddButton(buttons, "SavePicture", tr("Save Picture...")), &QPushButton::clicked, this,
           &TimelineWindow::SavePicture);
-  connect(AddButton(buttons, "SaveValues", "Save Values..."), &QPushButton::clicked, this,
+  connect(AddButton(buttons, "SaveValues", tr("Save Values...")), &QPushButton::clicked, this,
           &TimelineWindow::SaveValues);
 
   view_ = new TimelineView(context_.form(), this);
@@ -88,21 +89,21 @@ void TimelineWindow::Refresh() {
   for (QPushButton* button : {back_, forward_, run_}) button->setEnabled(form.doc.PowerOn);
   view_->Refresh();
   if (history.Empty()) {
-    counter_->setText(QStringLiteral("No run"));
-    note_->setText(QStringLiteral("Power up to record a run."));
+    counter_->setText(tr("No run"));
+    note_->setText(tr("Power up to record a run."));
     return;
   }
-  counter_->setText(QStringLiteral("Step %1 of %2").arg(history.Current()).arg(history.Last()));
+  counter_->setText(tr("Step %1 of %2").arg(history.Current()).arg(history.Last()));
   QStringList notes;
   if (const auto& repeat = view_->FoundRepeat()) {
-    notes << QString::fromStdString(RepeatNote(*repeat));
+    notes << Translated(RepeatNote(*repeat));
   }
   if (history.First() > 0) {
-    notes << QStringLiteral("steps 0 to %1 dropped: the timeline keeps the last %2 steps")
+    notes << tr("steps 0 to %1 dropped: the timeline keeps the last %2 steps")
                  .arg(history.First() - 1)
                  .arg(history.Cap());
   }
-  note_->setText(notes.join(QStringLiteral("; ")));
+  note_->setText(notes.join(tr("; ")));
 }
 
 void TimelineWindow::SavePicture() {
@@ -118,7 +119,8 @@ void TimelineWindow::SavePicture() {
     svg.setTitle(windowTitle());
     QPainter painter;
     if (!painter.begin(&svg))
-      return RefuseSave(context_.form().screen, path, {"cannot write the file", 0});
+      return RefuseSave(context_.form().screen, path,
+                        {Words("Files", TESSARA_PHRASE("Files", "cannot write the file")), 0});
     view_->Paint(painter, size);
     return;
   }
@@ -127,7 +129,8 @@ void TimelineWindow::SavePicture() {
   view_->Paint(painter, size);
   painter.end();
   if (!picture.save(name, "PNG"))
-    RefuseSave(context_.form().screen, path, {"cannot write the file", 0});
+    RefuseSave(context_.form().screen, path,
+               {Words("Files", TESSARA_PHRASE("Files", "cannot write the file")), 0});
 }
 
 void TimelineWindow::SaveValues() {

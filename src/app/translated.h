@@ -1,11 +1,11 @@
-// A phrase of the core (io/phrases.h) in the window's language: each pattern translated
-// in its context, then filled with its parts in the window's language; names stay as
-// they are.
+// A phrase of the core (model/phrase.h) in the window's language: each pattern translated
+// in its context (one of no language as it stands), then filled in one pass with its
+// parts in the window's language; names stay as they are.
 #pragma once
 
 #include <QString>
 
-#include "io/phrases.h"
+#include "model/phrase.h"
 
 namespace tessara::app {
 

@@ -81,7 +81,7 @@ class TruthTableModel : public QAbstractTableModel {
     if (column < table_->inputs) return QString(QChar(row.in[column]));
     if (column < CheckColumn()) return QString(QChar(row.out[column - table_->inputs]));
     if (check && column == CheckColumn()) return Translated(check->mark);
-    return QString::fromStdString(RowRepeatNote(row));
+    return Translated(RowRepeatNote(row));
   }
 
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
@@ -93,7 +93,7 @@ class TruthTableModel : public QAbstractTableModel {
       return QString::fromStdString(TerminalName(kOutputGate, column - table_->inputs + 1));
     }
     if (check_ && column == CheckColumn()) return TruthTableWindow::tr("Expected");
-    return QStringLiteral("Run");
+    return TruthTableWindow::tr("Run");
   }
 
  private:
@@ -108,7 +108,7 @@ class TruthTableModel : public QAbstractTableModel {
 TruthTableWindow::TruthTableWindow(CompanionContext& context)
     : QWidget(&context.Main(), Qt::Window), context_(context) {
   setObjectName(QStringLiteral("TruthTableWindow"));
-  setWindowTitle(QStringLiteral("Tessara - Truth Table"));
+  setWindowTitle(tr("Tessara - Truth Table"));
   message_ = new QLabel(this);
   message_->setObjectName(QStringLiteral("TruthTableMessage"));
   model_ = new TruthTableModel(this);
@@ -125,7 +125,7 @@ TruthTableWindow::TruthTableWindow(CompanionContext& context)
       fontMetrics().horizontalAdvance(QStringLiteral("I16")) + 16);
   view_->setWordWrap(false);
   view_->horizontalHeader()->setStretchLastSection(true);
-  copy_ = new QPushButton(QStringLiteral("Copy"), this);
+  copy_ = new QPushButton(tr("Copy"), this);
   copy_->setObjectName(QStringLiteral("TruthTableCopy"));
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(message_);
@@ -219,7 +219,7 @@ void TruthTableWindow::ShowTable() {
   expressions_->Follow(*saved.document);
   if (const std::size_t inputs = FindTerminals(*saved.document).inputs.size();
       inputs > kMaxTableInputs) {
-    return ShowMessage(QStringLiteral("The circuit has %1 inputs; a truth table takes at most %2.")
+    return ShowMessage(tr("The circuit has %1 inputs; a truth table takes at most %2.")
                            .arg(inputs)
                            .arg(kMaxTableInputs));
   }
@@ -278,10 +278,9 @@ void TruthTableWindow::ShowMessage(const QString& noTable) {
                      english.toString(qulonglong{1} << table_->inputs));
   } else if (table_ && (table_->inputs == 0 || table_->outputs == 0)) {
     const bool noInputs = table_->inputs == 0, noOutputs = table_->outputs == 0;
-    shown = QStringLiteral("The circuit has %1.")
-                .arg(noInputs && noOutputs ? QStringLiteral("no inputs and no outputs")
-                     : noInputs            ? QStringLiteral("no inputs")
-                                           : QStringLiteral("no outputs"));
+    shown = noInputs && noOutputs ? tr("The circuit has no inputs and no outputs.")
+            : noInputs            ? tr("The circuit has no inputs.")
+                                  : tr("The circuit has no outputs.");
   }
   message_->setText(shown);
   message_->setVisible(!shown.isEmpty());

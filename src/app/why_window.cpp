@@ -1,24 +1,17 @@
 #include "app/why_window.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QVBoxLayout>
 
 #include "app/companion_context.h"
+#include "app/translated.h"
 #include "editor/why.h"
 #include "io/explanation_text.h"
 
 namespace tessara::app {
-namespace {
-
-std::string Translated(const char* english) {
-  return QCoreApplication::translate(kPhraseContext, english).toStdString();
-}
-
-}  // namespace
 
 WhyWindow::WhyWindow(CompanionContext& context)
     : QWidget(&context.Main(), Qt::Window), context_(context) {
@@ -46,16 +39,16 @@ void WhyWindow::Refresh() {
   if (!asked) return;
   const Explanation& why = *form.why;
   const std::vector<SignalRow> rows = SignalRows(form.doc);
-  AddLine(QuestionLine(why, rows, Translated), std::pair(why.slot, why.step));
+  AddLine(QuestionLine(why, rows), std::pair(why.slot, why.step));
   for (const ExplainedEvent& event : why.events) {
-    AddLine(EventLine(event, rows, Translated), std::pair(event.slot, event.step));
+    AddLine(EventLine(event, rows), std::pair(event.slot, event.step));
   }
-  if (why.more > 0) AddLine(MoreLine(why.more, Translated), std::nullopt);
+  if (why.more > 0) AddLine(MoreLine(why.more), std::nullopt);
   lines_->setCurrentRow(0);
 }
 
-void WhyWindow::AddLine(const std::string& text, std::optional<std::pair<int, std::size_t>> about) {
-  auto* item = new QListWidgetItem(QString::fromStdString(text), lines_);
+void WhyWindow::AddLine(const Phrase& line, std::optional<std::pair<int, std::size_t>> about) {
+  auto* item = new QListWidgetItem(Translated(line), lines_);
   if (!about) return;
   item->setData(Qt::UserRole, about->first);
   item->setData(kStepRole, QVariant::fromValue<qulonglong>(about->second));

@@ -13,6 +13,8 @@
 #include <string>
 #include <utility>
 
+#include "model/phrase.h"
+
 class QLabel;
 class QListWidget;
 class QListWidgetItem;
@@ -43,7 +45,7 @@ class WhyWindow : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  void AddLine(const std::string& text, std::optional<std::pair<int, std::size_t>> about);
+  void AddLine(const Phrase& line, std::optional<std::pair<int, std::size_t>> about);
   void GoToLine(const QListWidgetItem* item);
 
   CompanionContext& context_;

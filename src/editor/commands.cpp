@@ -5,12 +5,14 @@
 #include "editor/file_dialogs.h"
 #include "editor/refresh.h"
 #include "editor/refusals.h"
+#include "editor/stepping.h"
 #include "io/circuit_file.h"
 
 namespace tessara {
 namespace {
 
-constexpr std::string_view kCaptionPrefix = "Tessara - ";
+constexpr const char* kContext = "Editor";
+constexpr std::string_view kCaptionPrefix = "Tessara - ";  // then the file's path
 constexpr std::string_view kBareCaption = "Tessara";
 
 bool SaveTo(Form& form, const std::string& path) {
@@ -26,7 +28,7 @@ bool SaveTo(Form& form, const std::string& path) {
 }  // namespace
 
 void Reset_Screen(Form& form) {
-  if (form.doc.PowerOn) form.screen.SetPowerCaption("Power Up");
+  if (form.doc.PowerOn) form.screen.SetPowerCaption(PowerUpCaption());
   form.doc.Reset();
   form.history.Clear();
   ForgetWhy(form);
@@ -57,8 +59,8 @@ void Open_Click(Form& form) {
 
 void NameFile(Form& form, const std::string& path) {
   form.FilePath = path;
-  form.screen.SetCaption(path.empty() ? std::string(kBareCaption)
-                                      : std::string(kCaptionPrefix) + path);
+  form.screen.SetCaption(
+      Name(path.empty() ? std::string(kBareCaption) : std::string(kCaptionPrefix) + path));
 }
 
 bool IsEdited(const Form& form) { return WriteCircuit(form.doc) != form.SavedText; }
@@ -67,8 +69,8 @@ void MarkModified(Form& form) { form.screen.SetModified(IsEdited(form)); }
 
 bool Form_QueryUnload(Form& form) {
   if (!IsEdited(form)) return true;
-  switch (form.screen.Ask("Save changes to the circuit?", kBareCaption, Choices::YesNoCancel,
-                          Answer::Yes)) {
+  switch (form.screen.Ask(Words(kContext, TESSARA_PHRASE("Editor", "Save changes to the circuit?")),
+                          Name(std::string(kBareCaption)), Choices::YesNoCancel, Answer::Yes)) {
     case Answer::Yes:
       return SaveFile_Click(form);
     case Answer::No:

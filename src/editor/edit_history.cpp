@@ -1,6 +1,7 @@
 #include "editor/edit_history.h"
 
 #include "editor/refresh.h"
+#include "editor/stepping.h"
 
 namespace tessara {
 
@@ -11,7 +12,7 @@ EditHistory::Snapshot EditHistory::Take(const Form& form) {
 void EditHistory::Restore(Form& form, const Snapshot& to, const Snapshot& from) {
   const Long tool = form.doc.CurrentTool;
   // The signals put back are not a run's: only a cancel while powered comes here powered.
-  if (form.doc.PowerOn) form.screen.SetPowerCaption("Power Up");
+  if (form.doc.PowerOn) form.screen.SetPowerCaption(PowerUpCaption());
   form.doc = to.doc.Clone();
   form.doc.CurrentTool = tool;
   form.doc.PowerOn = false;

@@ -60,7 +60,8 @@ class EditHistory {
  private:
   struct Snapshot {
     Document doc;
-    std::string caption, path, savedText;
+    Phrase caption;
+    std::string path, savedText;
   };
   struct Step {
     Snapshot before, after;

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "editor/file_dialogs.h"
 #include "editor/refusals.h"
 #include "io/grading.h"
 #include "io/table_text.h"
@@ -11,8 +12,6 @@ namespace tessara {
 namespace {
 
 constexpr const char* kContext = "Comparison";
-constexpr std::string_view kFilter =
-    "Expected answers (*.expected;*.txt;*.cir)|*.expected;*.txt;*.cir|All files (*)|*|";
 
 // Reads the expected answer at path; false, after the error box, when it cannot be used.
 bool Take(Form& form, const std::string& path) {
@@ -34,7 +33,10 @@ void CompareWith_Click(Form& form) {
       form.FilePath.empty()
           ? std::string()
           : std::filesystem::path(form.FilePath).replace_extension(".expected").string();
-  const std::string path = form.screen.ChooseFile(FileDialogMode::Open, kFilter, 0, offered).path;
+  const Phrase filters = Filled(
+      "%1%2", FileFilter(TESSARA_PHRASE("Editor", "Expected answers"), "*.expected;*.txt;*.cir"),
+      AnyFileFilter());
+  const std::string path = form.screen.ChooseFile(FileDialogMode::Open, filters, 0, offered).path;
   if (!path.empty()) Take(form, path);
 }
 
@@ -64,7 +66,7 @@ TableCheck CheckTable(const ExpectedAnswer& expected, const TruthTable& table) {
         true,
         Words(kContext, TESSARA_PHRASE("Comparison", "expected %1"), Spaced(difference.expected))};
   }
-  const std::string rows = std::to_string(table.rows.size());
+  Phrase rows = Name(std::to_string(table.rows.size()));
   if (grade.differences.empty()) {
     check.summary = Words(kContext, TESSARA_PHRASE("Comparison", "All %1 rows match"), rows);
   } else {

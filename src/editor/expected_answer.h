@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "editor/form.h"
-#include "io/phrases.h"
+#include "model/phrase.h"
 
 namespace tessara {
 

@@ -10,13 +10,17 @@ namespace {
 
 namespace fs = std::filesystem;
 
+constexpr const char* kContext = "Editor";
+
 struct FileType {
-  std::string_view description, suffix;
+  const char* description;  // marked in kContext
+  std::string_view suffix;
 };
 
-constexpr FileType kCircuits[] = {{"Circuits", ".cir"}};
-constexpr FileType kPictures[] = {{"PNG picture", ".png"}, {"SVG picture", ".svg"}};
-constexpr FileType kValues[] = {{"Comma-separated values", ".csv"}};
+constexpr FileType kCircuits[] = {{TESSARA_PHRASE("Editor", "Circuits"), ".cir"}};
+constexpr FileType kPictures[] = {{TESSARA_PHRASE("Editor", "PNG picture"), ".png"},
+                                  {TESSARA_PHRASE("Editor", "SVG picture"), ".svg"}};
+constexpr FileType kValues[] = {{TESSARA_PHRASE("Editor", "Comma-separated values"), ".csv"}};
 
 // By FilePurpose: the file types a dialog offers, and the ending of the name it makes
 // from the circuit's ("" for circuits themselves).
@@ -27,13 +31,12 @@ struct PurposeFiles {
 constexpr PurposeFiles kPurposes[kFilePurposes] = {
     {kCircuits, ""}, {kPictures, "timeline.png"}, {kValues, "values.csv"}};
 
-constexpr std::string_view kAnyFile = "All files (*)|*|";
-
-std::string Filters(std::span<const FileType> types) {
-  std::string filters;
+// The filters of types, one after another.
+Phrase Filters(std::span<const FileType> types) {
+  Phrase filters = Name("");
   for (const FileType& type : types) {
-    const std::string pattern = "*" + std::string(type.suffix);
-    filters += std::string(type.description) + " (" + pattern + ")|" + pattern + "|";
+    filters = Filled("%1%2", std::move(filters),
+                     FileFilter(type.description, "*" + std::string(type.suffix)));
   }
   return filters;
 }
@@ -65,8 +68,14 @@ bool Exists(const std::string& path) {
 
 }  // namespace
 
+Phrase FileFilter(const char* description, std::string_view patterns) {
+  return Filled("%1 (%2)|%2|", Words(kContext, description), Name(std::string(patterns)));
+}
+
+Phrase AnyFileFilter() { return FileFilter(TESSARA_PHRASE("Editor", "All files"), "*"); }
+
 std::string ChooseFileToOpen(Form& form) {
-  const std::string filters = Filters(kCircuits) + std::string(kAnyFile);
+  const Phrase filters = Filled("%1%2", Filters(kCircuits), AnyFileFilter());
   const FileChoice choice = form.screen.ChooseFile(FileDialogMode::Open, filters, 0,
                                                    Offered(form, FilePurpose::Circuit).path);
   if (!choice.path.empty()) Remember(form, FilePurpose::Circuit, choice);
@@ -75,7 +84,7 @@ std::string ChooseFileToOpen(Form& form) {
 
 std::string ChooseFileToSave(Form& form, FilePurpose purpose) {
   const std::span<const FileType> types = kPurposes[static_cast<std::size_t>(purpose)].types;
-  const std::string filters = Filters(types);
+  const Phrase filters = Filters(types);
   FileChoice offer = Offered(form, purpose);
   while (true) {
     FileChoice choice = form.screen.ChooseFile(
@@ -83,10 +92,12 @@ std::string ChooseFileToSave(Form& form, FilePurpose purpose) {
     if (choice.path.empty()) return {};
     choice.filter = std::min(choice.filter, types.size() - 1);
     if (!fs::path(choice.path).has_extension()) choice.path += types[choice.filter].suffix;
-    const std::string question =
-        fs::path(choice.path).filename().string() + " already exists. Replace it?";
+    const Phrase question =
+        Words(kContext, TESSARA_PHRASE("Editor", "%1 already exists. Replace it?"),
+              Name(fs::path(choice.path).filename().string()));
     if (!Exists(choice.path) ||
-        form.screen.Ask(question, "Replace File", Choices::YesNo, Answer::No) == Answer::Yes) {
+        form.screen.Ask(question, Words(kContext, TESSARA_PHRASE("Editor", "Replace File")),
+                        Choices::YesNo, Answer::No) == Answer::Yes) {
       Remember(form, purpose, choice);
       return choice.path;
     }

@@ -9,10 +9,17 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "editor/form.h"
 
 namespace tessara {
+
+// The filter "description (patterns)|patterns|" of a dialog, description a literal
+// marked in context "Editor"; patterns "*.a;*.b".
+Phrase FileFilter(const char* description, std::string_view patterns);
+// "All files (*)|*|".
+Phrase AnyFileFilter();
 
 // A circuit file to open, from the dialog; "" when cancelled. Files of any name open.
 std::string ChooseFileToOpen(Form& form);

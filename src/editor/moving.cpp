@@ -15,16 +15,24 @@ namespace tessara {
 namespace {
 
 struct Riddle {
-  std::string_view title, text;
+  const char* title;
+  const char* text;
 };
 
+constexpr const char* kContext = "Riddles";
 constexpr std::array<Riddle, 4> kRiddles = {{
-    {"Riddle", "What goes around and around all day long, but always straight ahead"},
-    {"Joke", "How do you tell when a lawyer is lieing?  His lips are moving."},
-    {"Joke",
-     "Why was the AND gate never invited to parties?  It only said yes when "
-     "everyone else did."},
-    {"Riddle", "More of me is hidden then is seen. I am light than what I am made of"},
+    {TESSARA_PHRASE("Riddles", "Riddle"),
+     TESSARA_PHRASE("Riddles",
+                    "What goes around and around all day long, but always straight ahead")},
+    {TESSARA_PHRASE("Riddles", "Joke"),
+     TESSARA_PHRASE("Riddles", "How do you tell when a lawyer is lieing?  His lips are moving.")},
+    {TESSARA_PHRASE("Riddles", "Joke"),
+     TESSARA_PHRASE("Riddles",
+                    "Why was the AND gate never invited to parties?  It only said yes when "
+                    "everyone else did.")},
+    {TESSARA_PHRASE("Riddles", "Riddle"),
+     TESSARA_PHRASE("Riddles",
+                    "More of me is hidden then is seen. I am light than what I am made of")},
 }};
 
 }  // namespace
@@ -41,7 +49,8 @@ void buffer_MouseDown(Form& form, Integer Index, Single X, Single Y) {
 
 void buffer_DblClick(Form& form) {
   const Riddle& riddle = kRiddles.at(static_cast<std::size_t>(form.EggCounter));
-  form.screen.ShowMessage(riddle.text, riddle.title, MessageStyle::Stop);
+  form.screen.ShowMessage(Words(kContext, riddle.text), Words(kContext, riddle.title),
+                          MessageStyle::Stop);
   form.EggCounter = static_cast<Integer>((form.EggCounter + 1) % kRiddles.size());
 }
 

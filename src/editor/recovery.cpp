@@ -20,9 +20,12 @@ void RemoveRecovery(const RecoveryFiles& files) {
 }
 
 bool OfferRecovery(Form& form, const RecoveryFiles& files, std::string_view time) {
-  const std::string prompt =
-      "Tessara closed without saving. Recover the circuit from " + std::string(time) + "?";
-  if (form.screen.Ask(prompt, "Recover Circuit", Choices::YesNo, Answer::Yes) != Answer::Yes ||
+  const Phrase prompt =
+      Words("Editor",
+            TESSARA_PHRASE("Editor", "Tessara closed without saving. Recover the circuit from %1?"),
+            Name(std::string(time)));
+  if (form.screen.Ask(prompt, Words("Editor", TESSARA_PHRASE("Editor", "Recover Circuit")),
+                      Choices::YesNo, Answer::Yes) != Answer::Yes ||
       !LoadCircuit(form, files.circuit)) {
     return false;
   }

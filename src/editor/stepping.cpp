@@ -6,13 +6,15 @@
 
 namespace tessara {
 
+Phrase PowerUpCaption() { return Words("Editor", TESSARA_PHRASE("Editor", "Power Up")); }
+
 void Power_Click(Form& form) {
   if (form.doc.PowerOn) {
     form.doc.PowerOn = false;
-    form.screen.SetPowerCaption("Power Up");
+    form.screen.SetPowerCaption(PowerUpCaption());
   } else {
     form.doc.PowerOn = true;
-    form.screen.SetPowerCaption("Power Down");
+    form.screen.SetPowerCaption(Words("Editor", TESSARA_PHRASE("Editor", "Power Down")));
     for (Integer i = 0; i < kSlotCount; ++i) form.screen.ObjImage(i).SetDragMode(DragMode::Manual);
     form.screen.SetDefaultPointer();
     StartRun(form);

@@ -8,6 +8,9 @@
 
 namespace tessara {
 
+// The Power button's caption while unpowered, "Power Up" (the window starts with its own).
+Phrase PowerUpCaption();
+
 // Switches power; switching on puts every gate image in manual drag mode and the
 // pointer to the arrow and begins a new recorded run. Refreshes.
 void Power_Click(Form& form);

@@ -18,7 +18,8 @@ namespace {
 constexpr Double kVersion = 0.3;
 constexpr const char* kHeaderLines[] = {"Tessara", "Orvandel", "Quillmarsh"};
 constexpr const char* kVersionLabel = "Version";
-constexpr const char* kNotACircuit = "not a Tessara circuit file";
+constexpr const char* kContext = "Files";  // of the reasons
+constexpr const char* kNotACircuit = TESSARA_PHRASE("Files", "not a Tessara circuit file");
 
 // A control character no text file holds: anything below a space but tab, LF and CR.
 bool HoldsBinary(std::string_view text) {
@@ -43,9 +44,9 @@ void ReadGateRecord(FieldReader& fd, Document& doc, Integer i) {
   }
 }
 
-// "<step>: <the system's reason>", e.g. "cannot read: File too large".
+// step, a pattern with the system's reason as %1: "cannot read: File too large".
 TextResult Failure(const char* step, int error) {
-  return TextResult{std::nullopt, FileError{std::string(step) + ": " + std::strerror(error), 0}};
+  return TextResult{std::nullopt, FileError{Words(kContext, step, std::strerror(error)), 0}};
 }
 
 // Everything fd holds up to its end, at most limit bytes.
@@ -55,10 +56,10 @@ TextResult ReadAll(int fd, std::size_t limit) {
   for (;;) {
     const ssize_t n = read(fd, buf, sizeof buf);
     if (n < 0 && errno == EINTR) continue;
-    if (n < 0) return Failure("cannot read", errno);
+    if (n < 0) return Failure(TESSARA_PHRASE("Files", "cannot read: %1"), errno);
     if (n == 0) break;
     text.append(buf, static_cast<std::size_t>(n));
-    if (text.size() > limit) return Failure("cannot read", EFBIG);
+    if (text.size() > limit) return Failure(TESSARA_PHRASE("Files", "cannot read: %1"), EFBIG);
   }
   return {std::move(text), {}};
 }
@@ -86,11 +87,13 @@ LoadResult ReadCircuit(std::string_view text) {
   for (std::size_t i = 0; i < std::size(kHeaderLines); ++i) fd.Text();
   fd.Text();  // the version's label
   const Double version = fd.Double();
-  if (fd.Failed()) return {std::nullopt, FileError{kNotACircuit, 1}};
+  if (fd.Failed()) return {std::nullopt, FileError{Words(kContext, kNotACircuit), 1}};
   Document doc;
   for (Integer i = 0; i < kSlotCount; ++i) ReadGateRecord(fd, doc, i);
   for (Integer i = 0; i < kSlotCount; ++i) doc.Links(i).ReadFromFile(fd, version);
-  if (fd.Failed() && HoldsBinary(text)) return {std::nullopt, FileError{kNotACircuit, 1}};
+  if (fd.Failed() && HoldsBinary(text)) {
+    return {std::nullopt, FileError{Words(kContext, kNotACircuit), 1}};
+  }
   if (fd.Failed()) return {std::nullopt, FileError{fd.Reason(), fd.FailureLine()}};
   return {std::move(doc), {}};
 }
@@ -98,12 +101,14 @@ LoadResult ReadCircuit(std::string_view text) {
 TextResult ReadFileText(const std::string& path, std::size_t limit) {
   // Non-blocking, so that a named pipe with no writer is refused instead of waited on.
   const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-  if (fd < 0) return Failure("cannot open", errno);
+  if (fd < 0) return Failure(TESSARA_PHRASE("Files", "cannot open: %1"), errno);
   struct stat status {};
   if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
     close(fd);
-    if (S_ISDIR(status.st_mode)) return Failure("cannot open", EISDIR);
-    return TextResult{std::nullopt, FileError{"cannot open: not a regular file", 0}};
+    if (S_ISDIR(status.st_mode)) return Failure(TESSARA_PHRASE("Files", "cannot open: %1"), EISDIR);
+    return TextResult{
+        std::nullopt,
+        FileError{Words(kContext, TESSARA_PHRASE("Files", "cannot open: not a regular file")), 0}};
   }
   TextResult read = ReadAll(fd, limit);
   close(fd);
@@ -124,8 +129,8 @@ std::optional<FileError> SaveCircuitFile(const Document& doc, const std::string&
 }
 
 std::string Describe(const FileError& error) {
-  if (error.line == 0) return error.reason;
-  return "line " + std::to_string(error.line) + ": " + error.reason;
+  if (error.line == 0) return error.reason.English();
+  return "line " + std::to_string(error.line) + ": " + error.reason.English();
 }
 
 std::string Describe(const std::string& path, const FileError& error) {

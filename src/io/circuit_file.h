@@ -52,13 +52,14 @@
 #include <string_view>
 
 #include "model/document.h"
+#include "model/phrase.h"
 
 namespace tessara {
 
 // Why a circuit file could not be read or written.
 struct FileError {
-  std::string reason;
-  int line = 0;  // 1-based line of the failing field; 0 when no line applies
+  Phrase reason;  // of context "Files", in English as the tools write it
+  int line = 0;   // 1-based line of the failing field; 0 when no line applies
 };
 
 // A whole document, or the reason it could not be read: never half of one.

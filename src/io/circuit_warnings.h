@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "io/phrases.h"
 #include "model/document.h"
+#include "model/phrase.h"
 
 namespace tessara {
 

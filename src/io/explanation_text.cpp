@@ -2,11 +2,10 @@
 
 #include <cassert>
 
-#include "io/phrases.h"
-
 namespace tessara {
 namespace {
 
+constexpr const char* kContext = "Explanation";
 constexpr const char* kQuestion = TESSARA_PHRASE("Explanation", "%1 = %2 at step %3");
 constexpr const char* kPowerUp = TESSARA_PHRASE("Explanation", "step %1: %2 = %3 at power-up");
 constexpr const char* kFirstKept =
@@ -17,67 +16,64 @@ constexpr const char* kFromGate = TESSARA_PHRASE("Explanation", "input %1 = %2 f
 constexpr const char* kNotLinked = TESSARA_PHRASE("Explanation", "input %1 = %2, not linked");
 constexpr const char* kFromBend =
     TESSARA_PHRASE("Explanation", "input %1 = %2 from a bend with no gate before it");
-constexpr const char* kInputSeparator = TESSARA_PHRASE("Explanation", ", ");
+constexpr const char* kInputList = TESSARA_PHRASE("Explanation", "%1, %2");
 constexpr const char* kMore = TESSARA_PHRASE("Explanation", "... %1 more");
 
-std::string Bit(bool value) { return value ? "1" : "0"; }
+Phrase Bit(bool value) { return Name(value ? "1" : "0"); }
+Phrase Number(auto n) { return Name(std::to_string(n)); }
 
-std::string InputText(const ExplainedInput& input, const std::vector<SignalRow>& rows,
-                      Translate translate) {
-  const std::string place = std::to_string(input.place), value = Bit(input.value);
+Phrase InputText(const ExplainedInput& input, const std::vector<SignalRow>& rows) {
+  Phrase place = Number(input.place), value = Bit(input.value);
   switch (input.from) {
     case Driver::Kind::NotLinked:
-      return Fill(translate(kNotLinked), {place, value});
+      return Words(kContext, kNotLinked, std::move(place), std::move(value));
     case Driver::Kind::Bend:
-      return Fill(translate(kFromBend), {place, value});
+      return Words(kContext, kFromBend, std::move(place), std::move(value));
     case Driver::Kind::Gate:
       break;
   }
-  return Fill(translate(kFromGate),
-              {place, value, RowName(rows, input.fromSlot), std::to_string(input.at)});
+  return Words(kContext, kFromGate, std::move(place), std::move(value),
+               Name(RowName(rows, input.fromSlot)), Number(input.at));
 }
 
 }  // namespace
 
-std::string KeepEnglish(const char* english) { return english; }
-
-std::string QuestionLine(const Explanation& explanation, const std::vector<SignalRow>& rows,
-                         Translate translate) {
-  return Fill(translate(kQuestion), {RowName(rows, explanation.slot), Bit(explanation.value),
-                                     std::to_string(explanation.step)});
+Phrase QuestionLine(const Explanation& explanation, const std::vector<SignalRow>& rows) {
+  return Words(kContext, kQuestion, Name(RowName(rows, explanation.slot)), Bit(explanation.value),
+               Number(explanation.step));
 }
 
-std::string EventLine(const ExplainedEvent& event, const std::vector<SignalRow>& rows,
-                      Translate translate) {
-  const std::string step = std::to_string(event.step), name = RowName(rows, event.slot),
-                    value = Bit(event.value);
+Phrase EventLine(const ExplainedEvent& event, const std::vector<SignalRow>& rows) {
+  Phrase step = Number(event.step), name = Name(RowName(rows, event.slot)),
+         value = Bit(event.value);
   switch (event.cause) {
     case EventCause::PowerUp:
-      return Fill(translate(kPowerUp), {step, name, value});
+      return Words(kContext, kPowerUp, std::move(step), std::move(name), std::move(value));
     case EventCause::FirstKept:
-      return Fill(translate(kFirstKept), {step, name, value});
+      return Words(kContext, kFirstKept, std::move(step), std::move(name), std::move(value));
     case EventCause::Toggle:
-      return Fill(translate(kToggled), {step, name, value});
+      return Words(kContext, kToggled, std::move(step), std::move(name), std::move(value));
     case EventCause::Prop:
       break;
   }
   assert(!event.inputs.empty());
-  std::string inputs;
-  for (const ExplainedInput& input : event.inputs) {
-    if (!inputs.empty()) inputs += translate(kInputSeparator);
-    inputs += InputText(input, rows, translate);
+  // The inputs joined by commas, the first one outermost: "%1, %2" over (first, rest).
+  Phrase inputs = InputText(event.inputs.back(), rows);
+  for (auto input = event.inputs.rbegin() + 1; input != event.inputs.rend(); ++input) {
+    inputs = Words(kContext, kInputList, InputText(*input, rows), std::move(inputs));
   }
-  return Fill(translate(kComputed), {step, name, value, inputs});
+  return Words(kContext, kComputed, std::move(step), std::move(name), std::move(value),
+               std::move(inputs));
 }
 
-std::string MoreLine(std::size_t more, Translate translate) {
-  return Fill(translate(kMore), {std::to_string(more)});
-}
+Phrase MoreLine(std::size_t more) { return Words(kContext, kMore, Number(more)); }
 
 std::string ExplanationText(const Explanation& explanation, const std::vector<SignalRow>& rows) {
-  std::string text = QuestionLine(explanation, rows) + '\n';
-  for (const ExplainedEvent& event : explanation.events) text += EventLine(event, rows) + '\n';
-  if (explanation.more > 0) text += MoreLine(explanation.more) + '\n';
+  std::string text = QuestionLine(explanation, rows).English() + '\n';
+  for (const ExplainedEvent& event : explanation.events) {
+    text += EventLine(event, rows).English() + '\n';
+  }
+  if (explanation.more > 0) text += MoreLine(explanation.more).English() + '\n';
   return text;
 }
 

@@ -10,38 +10,27 @@
 //   step 7: O1 = 0 at the first kept step                           held since dropped steps
 //   ... 12 more                                                     events beyond those listed
 //
-// Each line is made from fixed phrases, English patterns with %1, %2, ... where the
-// names, values and step numbers go. A window may translate them: every line takes a
-// Translate that turns a pattern into the one to fill (the window's translations of
-// context kPhraseContext); the names are never translated.
+// Each line is a phrase (model/phrase.h) of context "Explanation" that a window may
+// translate; the names, values and step numbers in it are names, never translated.
 #pragma once
 
 #include <string>
 #include <vector>
 
+#include "model/phrase.h"
 #include "sim/explanation.h"
 #include "sim/signal_rows.h"
 
 namespace tessara {
 
-// The translators' context of the phrases.
-inline constexpr const char* kPhraseContext = "Explanation";
-
-// Returns the pattern to fill in place of english, one of this file's patterns; a %n it
-// leaves out is left out of the line.
-using Translate = std::string (*)(const char* english);
-std::string KeepEnglish(const char* english);
-
 // "O2 = 1 at step 4". rows: SignalRows of the circuit explained.
-std::string QuestionLine(const Explanation& explanation, const std::vector<SignalRow>& rows,
-                         Translate translate = KeepEnglish);
+Phrase QuestionLine(const Explanation& explanation, const std::vector<SignalRow>& rows);
 
 // One event's line, as above, without a line end.
-std::string EventLine(const ExplainedEvent& event, const std::vector<SignalRow>& rows,
-                      Translate translate = KeepEnglish);
+Phrase EventLine(const ExplainedEvent& event, const std::vector<SignalRow>& rows);
 
 // "... N more".
-std::string MoreLine(std::size_t more, Translate translate = KeepEnglish);
+Phrase MoreLine(std::size_t more);
 
 // The question, each listed event and, when events were left out, the count of the
 // rest: one line each, each ending '\n', in English.

@@ -7,6 +7,8 @@
 namespace tessara {
 namespace {
 
+constexpr const char* kContext = "Expressions";
+
 // Row r of a table with n inputs as the table writes its inputs: "1 1 0".
 std::string RowText(unsigned r, std::size_t n) {
   std::string cells;
@@ -16,50 +18,72 @@ std::string RowText(unsigned r, std::size_t n) {
 
 }  // namespace
 
-std::string FormulaLine(std::string_view output, const OutputFormula& formula) {
-  std::string line = std::string(output) + " = ";
+Phrase FormulaLine(std::string_view output, const OutputFormula& formula) {
+  Phrase name = Name(std::string(output));
   if (formula.tooLong) {
-    return line + "formula too long to write (over " + std::to_string(kMaxFormulaLength) +
-           " characters)";
+    return Words(
+        kContext,
+        TESSARA_PHRASE("Expressions", "%1 = formula too long to write (over %2 characters)"),
+        std::move(name), std::to_string(kMaxFormulaLength));
   }
-  line += formula.text;
-  if (!formula.feedback.empty()) line += "  (feedback through " + formula.feedback + ')';
-  return line;
+  Phrase line = Filled("%1 = %2", std::move(name), formula.text);
+  if (formula.feedback.empty()) return line;
+  return Words(kContext, TESSARA_PHRASE("Expressions", "%1  (feedback through %2)"),
+               std::move(line), formula.feedback);
 }
 
-std::string MinimalLine(std::string_view output, std::size_t inputs, const MinimalForm& form) {
-  std::string line = std::string(output) + " minimal = ";
+Phrase MinimalLine(std::string_view output, std::size_t inputs, const MinimalForm& form) {
+  Phrase name = Name(std::string(output));
   switch (form.status) {
     case MinimalForm::Status::TooManyInputs:
-      return line + "minimal form not computed above " + std::to_string(kMaxMinimalInputs) +
-             " inputs";
-    case MinimalForm::Status::NotAFunction:
-      line += "not a function: " + std::string(output) + " oscillates";
-      for (std::size_t i = 0; inputs > 0 && i < form.unsteadyRows.size(); ++i) {
-        line += (i == 0 ? " in rows " : ", ") + RowText(form.unsteadyRows[i], inputs);
+      return Words(
+          kContext,
+          TESSARA_PHRASE("Expressions", "%1 minimal = minimal form not computed above %2 inputs"),
+          std::move(name), std::to_string(kMaxMinimalInputs));
+    case MinimalForm::Status::NotAFunction: {
+      if (inputs == 0 || form.unsteadyRows.empty()) {
+        return Words(kContext,
+                     TESSARA_PHRASE("Expressions", "%1 minimal = not a function: %1 oscillates"),
+                     std::move(name));
       }
-      return line;
+      std::string rows;
+      for (unsigned row : form.unsteadyRows) {
+        rows += (rows.empty() ? "" : ", ") + RowText(row, inputs);
+      }
+      return Words(
+          kContext,
+          TESSARA_PHRASE("Expressions", "%1 minimal = not a function: %1 oscillates in rows %2"),
+          std::move(name), std::move(rows));
+    }
     case MinimalForm::Status::Found:
       break;
   }
-  line += SumOfProducts(inputs, form.terms);
-  if (!form.proved) line += "  (smallest found, not proved minimal)";
-  return line;
+  Phrase line = Words(kContext, TESSARA_PHRASE("Expressions", "%1 minimal = %2"), std::move(name),
+                      SumOfProducts(inputs, form.terms));
+  if (form.proved) return line;
+  return Words(kContext, TESSARA_PHRASE("Expressions", "%1  (smallest found, not proved minimal)"),
+               std::move(line));
 }
 
-std::string ExpressionText(const Document& doc, std::stop_token stop) {
+std::vector<Phrase> ExpressionLines(const Document& doc, std::stop_token stop) {
   const std::size_t inputs = FindTerminals(doc).inputs.size();
   const std::vector<OutputFormula> formulas = OutputFormulas(doc);
   const bool tabled = inputs <= kMaxMinimalInputs;  // above, Minimise reads no column
   const TruthTable table = tabled ? MakeTruthTable(doc, {kSettleBound, stop}) : TruthTable{};
-  std::string text;
+  std::vector<Phrase> lines;
   for (std::size_t k = 0; k < formulas.size() && !table.stopped; ++k) {
     const std::string output = 'O' + std::to_string(k + 1);
-    text += FormulaLine(output, formulas[k]) + '\n';
+    lines.push_back(FormulaLine(output, formulas[k]));
     const MinimalForm form =
         Minimise(inputs, tabled ? OutputColumn(table, k) : std::string(), stop);
-    text += MinimalLine(output, inputs, form) + '\n';
+    lines.push_back(MinimalLine(output, inputs, form));
   }
+  return lines;
+}
+
+std::string ExpressionText(const Document& doc, std::stop_token stop) {
+  std::string text;
+  for (const Phrase& line : ExpressionLines(doc, stop)) text += line.English() + '\n';
   return text;
 }
 

@@ -8,15 +8,19 @@
 // written by a gate's name; the second reads "minimal form not computed above 8 inputs",
 // or "not a function: O1 oscillates in rows 1 1 0, 1 1 1" for a column with '~' in those
 // rows ("not a function: O1 oscillates" without inputs), or ends "  (smallest found, not
-// proved minimal)" when the search stopped at its limit.
+// proved minimal)" when the search stopped at its limit. Each line is a phrase of context
+// "Expressions" (model/phrase.h) whose formulas, names and rows are names; the window
+// shows them translated, tessara-sim in English.
 #pragma once
 
 #include <cstddef>
 #include <stop_token>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/document.h"
+#include "model/phrase.h"
 #include "sim/minimal_form.h"
 #include "sim/output_formulas.h"
 
@@ -24,14 +28,17 @@ namespace tessara {
 
 // "O1 = I1 XOR I2", with its feedback note; a formula over kMaxFormulaLength characters
 // reads "O1 = formula too long to write (over 4000 characters)".
-std::string FormulaLine(std::string_view output, const OutputFormula& formula);
+Phrase FormulaLine(std::string_view output, const OutputFormula& formula);
 
 // "O1 minimal = ..." for the form of a column of a table with `inputs` inputs.
-std::string MinimalLine(std::string_view output, std::size_t inputs, const MinimalForm& form);
+Phrase MinimalLine(std::string_view output, std::size_t inputs, const MinimalForm& form);
 
-// Both lines of every output of doc, each ending '\n'; nothing without outputs. Makes
-// the truth table only for at most kMaxMinimalInputs inputs (at most 256 settled rows).
-// A stop requested ends the work early, giving part of the text or none.
+// Both lines of every output of doc; nothing without outputs. Makes the truth table only
+// for at most kMaxMinimalInputs inputs (at most 256 settled rows). A stop requested ends
+// the work early, giving part of the lines or none.
+std::vector<Phrase> ExpressionLines(const Document& doc, std::stop_token stop = {});
+
+// ExpressionLines in English, each ending '\n'.
 std::string ExpressionText(const Document& doc, std::stop_token stop = {});
 
 }  // namespace tessara

@@ -106,19 +106,26 @@ ExpectedTable ReadExpected(std::string_view text, const WorkLimits& limits, std:
     return {std::move(read.table), std::move(read.error)};
   }
   if (text.size() > kMaxCircuitFileBytes) {
-    return {std::nullopt, {std::string("cannot read: ") + std::strerror(EFBIG)}};
+    return {std::nullopt,
+            {Words("Files", TESSARA_PHRASE("Files", "cannot read: %1"), std::strerror(EFBIG))}};
   }
   LoadResult loaded = ReadCircuit(text);
   if (!loaded.document) {
     FileError error = std::move(loaded.error);
     if (!StartsLikeACircuit(text)) {
-      error.reason += " (nor a table: a table starts with a header like 'I1 I2 | O1')";
+      error.reason = Words("Files",
+                           TESSARA_PHRASE("Files",
+                                          "%1 (nor a table: a table starts with a header like "
+                                          "'I1 I2 | O1')"),
+                           std::move(error.reason));
     }
     return {std::nullopt, std::move(error)};
   }
-  if (auto refusal = NoTableReason(*loaded.document)) return {std::nullopt, {std::move(*refusal)}};
+  if (auto refusal = NoTableReason(*loaded.document)) {
+    return {std::nullopt, {Name(std::move(*refusal))}};
+  }
   TruthTable table = MakeTruthTable(*loaded.document, {limits.maxSteps, std::move(stop)});
-  if (table.stopped) return {std::nullopt, {limits.StopReason()}};
+  if (table.stopped) return {std::nullopt, {Name(limits.StopReason())}};
   return {std::move(table), {}};
 }
 

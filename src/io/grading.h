@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "io/circuit_file.h"
-#include "io/phrases.h"
+#include "model/phrase.h"
 #include "sim/deadlines.h"
 #include "sim/truth_table.h"
 

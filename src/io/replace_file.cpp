@@ -16,9 +16,8 @@ namespace fs = std::filesystem;
 constexpr int kMaxLinkHops = 40;
 constexpr int kMaxNameTries = 100;
 
-std::string Reason(const char* step, int error) {
-  return std::string(step) + ": " + std::strerror(error);
-}
+// step, a pattern of context "Files" with the system's reason as %1.
+Phrase Reason(const char* step, int error) { return Words("Files", step, std::strerror(error)); }
 
 // The path of the file a chain of symlinks ends at (path itself when it is no link);
 // nothing when the chain is too long.
@@ -71,29 +70,35 @@ int WriteAll(int fd, std::string_view bytes) {
   return 0;
 }
 
-std::optional<std::string> ReplaceFile(const std::string& path, std::string_view bytes,
-                                       const WriteStep& write) {
+std::optional<Phrase> ReplaceFile(const std::string& path, std::string_view bytes,
+                                  const WriteStep& write) {
   const auto target = FollowLinks(path);
-  if (!target) return Reason("cannot replace", ELOOP);
+  if (!target) return Reason(TESSARA_PHRASE("Files", "cannot replace: %1"), ELOOP);
 
   // Only a regular file is replaced: a folder, a device or a pipe at path stays as it is.
   struct stat old {};
   const bool replacing = stat(target->c_str(), &old) == 0;
-  if (replacing && S_ISDIR(old.st_mode)) return Reason("cannot replace", EISDIR);
-  if (replacing && !S_ISREG(old.st_mode)) return std::string("cannot replace: not a regular file");
+  if (replacing && S_ISDIR(old.st_mode))
+    return Reason(TESSARA_PHRASE("Files", "cannot replace: %1"), EISDIR);
+  if (replacing && !S_ISREG(old.st_mode))
+    return Words("Files", TESSARA_PHRASE("Files", "cannot replace: not a regular file"));
   std::string temp;
   const int fd = CreateBeside(*target, replacing ? (old.st_mode & 07777) : 0666, temp);
-  if (fd < 0) return Reason("cannot create", errno);
+  if (fd < 0) return Reason(TESSARA_PHRASE("Files", "cannot create: %1"), errno);
 
-  std::optional<std::string> failure;
-  if (replacing && fchmod(fd, old.st_mode & 07777) != 0) failure = Reason("cannot create", errno);
+  std::optional<Phrase> failure;
+  if (replacing && fchmod(fd, old.st_mode & 07777) != 0)
+    failure = Reason(TESSARA_PHRASE("Files", "cannot create: %1"), errno);
   if (!failure) {
-    if (const int error = write(fd, bytes)) failure = Reason("cannot write", error);
+    if (const int error = write(fd, bytes))
+      failure = Reason(TESSARA_PHRASE("Files", "cannot write: %1"), error);
   }
-  if (!failure && fsync(fd) != 0) failure = Reason("cannot write", errno);
-  if (close(fd) != 0 && !failure) failure = Reason("cannot write", errno);
+  if (!failure && fsync(fd) != 0)
+    failure = Reason(TESSARA_PHRASE("Files", "cannot write: %1"), errno);
+  if (close(fd) != 0 && !failure)
+    failure = Reason(TESSARA_PHRASE("Files", "cannot write: %1"), errno);
   if (!failure && rename(temp.c_str(), target->c_str()) != 0)
-    failure = Reason("cannot replace", errno);
+    failure = Reason(TESSARA_PHRASE("Files", "cannot replace: %1"), errno);
   if (failure) {
     unlink(temp.c_str());
     return failure;

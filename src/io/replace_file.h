@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/phrase.h"
+
 namespace tessara {
 
 // Writes all of bytes to the open file descriptor fd; returns 0 or an errno value.
@@ -18,9 +20,9 @@ int WriteAll(int fd, std::string_view bytes);
 // unique name) with the replaced file's permission bits, are flushed to disk and the
 // new file is renamed over the old one. A symlink at path stays a link: the file it
 // points to is replaced. Anything but a regular file at path is refused. Returns the
-// reason on failure ("cannot write: No space left on device"), with the old file
-// intact and no new file left behind.
-std::optional<std::string> ReplaceFile(const std::string& path, std::string_view bytes,
-                                       const WriteStep& write = WriteAll);
+// reason on failure, a phrase of context "Files" ("cannot write: No space left on
+// device"), with the old file intact and no new file left behind.
+std::optional<Phrase> ReplaceFile(const std::string& path, std::string_view bytes,
+                                  const WriteStep& write = WriteAll);
 
 }  // namespace tessara

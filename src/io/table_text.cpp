@@ -71,8 +71,13 @@ bool IsRow(std::string_view line) {
   return in && out && !(in->empty() && out->empty());
 }
 
-TableTextResult Refuse(std::string reason, std::size_t line) {
-  return {std::nullopt, {std::move(reason), static_cast<int>(line)}};
+constexpr const char* kContext = "Files";  // of the reasons
+
+// reason, a pattern of kContext, filled with parts; line 0 when none applies.
+template <typename... Parts>
+TableTextResult Refuse(std::size_t line, const char* reason, Parts&&... parts) {
+  return {std::nullopt,
+          {Words(kContext, reason, std::forward<Parts>(parts)...), static_cast<int>(line)}};
 }
 
 }  // namespace
@@ -87,7 +92,7 @@ std::string Spaced(std::string_view cells) {
 }
 
 std::string TimingNote(const TableRow& row, int bound) {
-  return "(" + RowRepeatNote(row, bound) + ")";
+  return "(" + RowRepeatNote(row, bound).English() + ")";
 }
 
 std::string HeaderLine(std::size_t inputs, std::size_t outputs) {
@@ -128,15 +133,17 @@ TableTextResult ReadTableText(std::string_view text) {
   const std::vector<std::string_view> lines = Lines(text);
   std::size_t header = 0;
   while (header < lines.size() && Skipped(lines[header])) ++header;
-  if (header == lines.size()) return Refuse("no table: the text holds no header line", 0);
+  if (header == lines.size())
+    return Refuse(0, TESSARA_PHRASE("Files", "no table: the text holds no header line"));
   const std::string_view top = lines[header];
   const std::size_t bar = top.find('|');
   if (bar == std::string_view::npos || IsRow(top)) {
-    return Refuse("expected a header like 'I1 I2 | O1'", header + 1);
+    return Refuse(header + 1, TESSARA_PHRASE("Files", "expected a header like 'I1 I2 | O1'"));
   }
   TruthTable table{WordCount(top.substr(0, bar)), WordCount(top.substr(bar + 1)), {}};
   if (table.inputs > kMaxTableInputs) {
-    return Refuse("more than " + std::to_string(kMaxTableInputs) + " inputs", header + 1);
+    return Refuse(header + 1, TESSARA_PHRASE("Files", "more than %1 inputs"),
+                  std::to_string(kMaxTableInputs));
   }
   table.rows.resize(std::size_t{1} << table.inputs);
   std::vector<std::size_t> lineOf(table.rows.size(), 0);
@@ -147,20 +154,22 @@ TableTextResult ReadTableText(std::string_view text) {
     const std::string_view line = WithoutNote(lines[i]);
     const std::size_t split = line.find('|');
     if (split == std::string_view::npos) {
-      return Refuse("a row needs a '|' between inputs and outputs", i + 1);
+      return Refuse(i + 1, TESSARA_PHRASE("Files", "a row needs a '|' between inputs and outputs"));
     }
     const std::optional<std::string> in = Cells(line.substr(0, split), kInputCells);
     const std::optional<std::string> out = Cells(line.substr(split + 1), kOutputCells);
     if (!in || !out || in->size() != table.inputs || out->size() != table.outputs) {
-      return Refuse("expected " + std::to_string(table.inputs) + " input values (0 or 1) and " +
-                        std::to_string(table.outputs) + " output values (0, 1, ~ or X)",
-                    i + 1);
+      return Refuse(i + 1,
+                    TESSARA_PHRASE("Files",
+                                   "expected %1 input values (0 or 1) and %2 output values (0, 1, "
+                                   "~ or X)"),
+                    std::to_string(table.inputs), std::to_string(table.outputs));
     }
     const std::size_t index = RowOf(*in);
     if (lineOf[index] != 0) {
-      return Refuse("a second row for inputs " + Spaced(*in) + " (the first is on line " +
-                        std::to_string(lineOf[index]) + ")",
-                    i + 1);
+      return Refuse(i + 1,
+                    TESSARA_PHRASE("Files", "a second row for inputs %1 (the first is on line %2)"),
+                    Spaced(*in), std::to_string(lineOf[index]));
     }
     lineOf[index] = i + 1;
     table.rows[index].in = *in;
@@ -170,10 +179,11 @@ TableTextResult ReadTableText(std::string_view text) {
     if (lineOf[index] != 0) continue;
     const std::string in = RowInputs(index, table.inputs);
     if (!leftOutMatch) {
-      return Refuse("no row for inputs " + Spaced(in) +
-                        "; rows may be left out only under the line \"" +
-                        std::string(kLeftOutRows) + "\"",
-                    0);
+      return Refuse(0,
+                    TESSARA_PHRASE("Files",
+                                   "no row for inputs %1; rows may be left out only under the "
+                                   "line \"%2\""),
+                    Spaced(in), std::string(kLeftOutRows));
     }
     table.rows[index] = {in, std::string(table.outputs, 'X')};
   }

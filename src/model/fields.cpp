@@ -9,6 +9,7 @@
 namespace tessara {
 namespace {
 
+constexpr const char* kContext = "Files";  // of the reasons
 constexpr int kSingleDigits = 7;
 constexpr std::size_t kQuotedTextMax = 24;
 
@@ -150,12 +151,12 @@ void FieldWriter::EndRecord() {
   line_started_ = false;
 }
 
-const std::string& FieldReader::Reason() const {
-  static const std::string kNone;
+const Phrase& FieldReader::Reason() const {
+  static const Phrase kNone;
   return failure_ ? *failure_ : kNone;
 }
 
-void FieldReader::Fail(std::string reason) {
+void FieldReader::Fail(Phrase reason) {
   if (Failed()) return;
   failure_ = std::move(reason);
   failure_line_ = field_line_;
@@ -178,21 +179,22 @@ std::optional<std::string_view> FieldReader::Next() {
   while (pos_ < text_.size() && (text_[pos_] == ' ' || text_[pos_] == '\t')) ++pos_;
   field_line_ = line_;
   if (pos_ >= text_.size()) {
-    Fail("the file ends early");
+    Fail(Words(kContext, TESSARA_PHRASE("Files", "the file ends early")));
     return std::nullopt;
   }
   std::string_view field;
   if (text_[pos_] == '"') {
     const std::size_t close = text_.find_first_of("\"\r\n", pos_ + 1);
     if (close == std::string_view::npos || text_[close] != '"') {
-      Fail("a quoted field has no closing quote");
+      Fail(Words(kContext, TESSARA_PHRASE("Files", "a quoted field has no closing quote")));
       return std::nullopt;
     }
     field = text_.substr(pos_ + 1, close - pos_ - 1);
     pos_ = close + 1;
     while (pos_ < text_.size() && (text_[pos_] == ' ' || text_[pos_] == '\t')) ++pos_;
     if (pos_ < text_.size() && text_.find_first_of(",\r\n", pos_) != pos_) {
-      Fail("unexpected text after the quoted field " + Quote(field));
+      Fail(Words(kContext, TESSARA_PHRASE("Files", "unexpected text after the quoted field %1"),
+                 Quote(field)));
       return std::nullopt;
     }
   } else {
@@ -216,7 +218,8 @@ tessara::Boolean FieldReader::Boolean() {
   if (!field) return false;
   if (EqualsIgnoringCase(*field, "#TRUE#")) return true;
   if (!EqualsIgnoringCase(*field, "#FALSE#"))
-    Fail("expected #TRUE# or #FALSE#, found " + Quote(*field));
+    Fail(Words(kContext, TESSARA_PHRASE("Files", "expected #TRUE# or #FALSE#, found %1"),
+               Quote(*field)));
   return false;
 }
 
@@ -224,7 +227,7 @@ std::optional<tessara::Double> FieldReader::Number() {
   const auto field = Next();
   if (!field) return std::nullopt;
   if (!IsDecimal(*field)) {
-    Fail("expected a number, found " + Quote(*field));
+    Fail(Words(kContext, TESSARA_PHRASE("Files", "expected a number, found %1"), Quote(*field)));
     return std::nullopt;
   }
   std::string_view digits = *field;
@@ -232,21 +235,21 @@ std::optional<tessara::Double> FieldReader::Number() {
   tessara::Double value = 0;
   const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value);
   if (result.ec != std::errc() || !std::isfinite(value)) {
-    Fail("the number " + Quote(*field) + " is out of range");
+    Fail(Words(kContext, TESSARA_PHRASE("Files", "the number %1 is out of range"), Quote(*field)));
     return std::nullopt;
   }
   return value;
 }
 
-long FieldReader::Whole(long lo, long hi, std::string_view typeName) {
+long FieldReader::Whole(long lo, long hi, const char* doesNotFit) {
   const auto value = Number();
   if (!value) return 0;
   if (*value != std::trunc(*value)) {
-    Fail("expected a whole number, found " + Quote(last_field_));
+    Fail(Words(kContext, TESSARA_PHRASE("Files", "expected a whole number, found %1"),
+               Quote(last_field_)));
   } else if (*value < static_cast<tessara::Double>(lo) ||
              *value > static_cast<tessara::Double>(hi)) {
-    Fail("the number " + Quote(last_field_) + " does not fit " + std::string(typeName) + " (" +
-         std::to_string(lo) + " to " + std::to_string(hi) + ")");
+    Fail(Words(kContext, doesNotFit, Quote(last_field_), std::to_string(lo), std::to_string(hi)));
   } else {
     return static_cast<long>(*value);
   }
@@ -255,19 +258,24 @@ long FieldReader::Whole(long lo, long hi, std::string_view typeName) {
 
 tessara::Integer FieldReader::Integer() {
   using Limits = std::numeric_limits<tessara::Integer>;
-  return static_cast<tessara::Integer>(Whole(Limits::min(), Limits::max(), "an Integer"));
+  return static_cast<tessara::Integer>(
+      Whole(Limits::min(), Limits::max(),
+            TESSARA_PHRASE("Files", "the number %1 does not fit an Integer (%2 to %3)")));
 }
 
 tessara::Long FieldReader::Long() {
   using Limits = std::numeric_limits<tessara::Long>;
-  return static_cast<tessara::Long>(Whole(Limits::min(), Limits::max(), "a Long"));
+  return static_cast<tessara::Long>(
+      Whole(Limits::min(), Limits::max(),
+            TESSARA_PHRASE("Files", "the number %1 does not fit a Long (%2 to %3)")));
 }
 
 tessara::Single FieldReader::Single() {
   const auto value = Number();
   if (!value) return 0;
   if (std::fabs(*value) > std::numeric_limits<tessara::Single>::max()) {
-    Fail("the number " + Quote(last_field_) + " does not fit a Single");
+    Fail(Words(kContext, TESSARA_PHRASE("Files", "the number %1 does not fit a Single"),
+               Quote(last_field_)));
     return 0;
   }
   return static_cast<tessara::Single>(*value);

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "model/phrase.h"
 #include "model/types.h"
 
 namespace tessara {
@@ -47,12 +48,13 @@ class FieldReader {
   tessara::Double Double();
 
   bool Failed() const { return failure_.has_value(); }
-  // The reason of the first failure; empty while none happened.
-  const std::string& Reason() const;
+  // The reason of the first failure, a phrase of context "Files"; empty while none
+  // happened.
+  const Phrase& Reason() const;
   int FailureLine() const { return failure_line_; }
   int Line() const { return line_; }  // 1-based line of the next field
   // Marks the reader failed at the line of the field last read.
-  void Fail(std::string reason);
+  void Fail(Phrase reason);
 
  private:
   // The next field without its quotes, its separator consumed; nothing once failed.
@@ -60,15 +62,16 @@ class FieldReader {
   void SkipSeparator();
   // A number field as a double; nothing (and the reader failed) when it is none.
   std::optional<tessara::Double> Number();
-  // A number field that must be whole and lie in lo..hi; typeName names it in reasons.
-  long Whole(long lo, long hi, std::string_view typeName);
+  // A number field that must be whole and lie in lo..hi; doesNotFit is the reason for a
+  // number outside, a pattern of context "Files" with the number, lo and hi as %1 to %3.
+  long Whole(long lo, long hi, const char* doesNotFit);
 
   std::string_view text_;
   std::size_t pos_ = 0;
   int line_ = 1;
   int field_line_ = 1;  // line of the field last read
   std::string_view last_field_;
-  std::optional<std::string> failure_;
+  std::optional<Phrase> failure_;
   int failure_line_ = 0;
 };
 

@@ -17,8 +17,8 @@ constexpr Integer kInputPlaces = 3;
 Integer ReadIndex(FieldReader& fd, const char* member, Integer limit) {
   const Integer value = fd.Integer();
   if (!fd.Failed() && (value < 0 || value >= limit)) {
-    fd.Fail(std::string(member) + " " + std::to_string(value) + " is outside 0 to " +
-            std::to_string(limit - 1));
+    fd.Fail(Words("Files", TESSARA_PHRASE("Files", "%1 %2 is outside 0 to %3"), member,
+                  std::to_string(value), std::to_string(limit - 1)));
   }
   return value;
 }

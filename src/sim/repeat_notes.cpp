@@ -1,22 +1,35 @@
 #include "sim/repeat_notes.h"
 
+#include <string>
+
 namespace tessara {
 namespace {
 
-std::string RepeatsEvery(std::size_t period, std::size_t from) {
-  return "repeats every " + std::to_string(period) + " steps from step " + std::to_string(from);
+constexpr const char* kContext = "Repeats";
+
+Phrase Number(auto n) { return Name(std::to_string(n)); }
+
+Phrase RepeatsEvery(std::size_t period, std::size_t from) {
+  return Words(kContext, TESSARA_PHRASE("Repeats", "repeats every %1 steps from step %2"),
+               Number(period), Number(from));
 }
 
 }  // namespace
 
-std::string RowRepeatNote(const TableRow& row, int bound) {
-  if (!row.repeats) return "no repeat within " + std::to_string(bound) + " steps";
-  if (row.period == 1) return "settles after " + std::to_string(row.steps) + " steps";
+Phrase RowRepeatNote(const TableRow& row, int bound) {
+  if (!row.repeats) {
+    return Words(kContext, TESSARA_PHRASE("Repeats", "no repeat within %1 steps"), Number(bound));
+  }
+  if (row.period == 1) {
+    return Words(kContext, TESSARA_PHRASE("Repeats", "settles after %1 steps"), Number(row.steps));
+  }
   return RepeatsEvery(static_cast<std::size_t>(row.period), static_cast<std::size_t>(row.steps));
 }
 
-std::string RepeatNote(const Repeat& repeat) {
-  if (repeat.period == 1) return "settled at step " + std::to_string(repeat.from);
+Phrase RepeatNote(const Repeat& repeat) {
+  if (repeat.period == 1) {
+    return Words(kContext, TESSARA_PHRASE("Repeats", "settled at step %1"), Number(repeat.from));
+  }
   return RepeatsEvery(repeat.period, repeat.from);
 }
 

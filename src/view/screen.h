@@ -4,6 +4,9 @@
 // boxes and questions, the file dialog and drags.
 // src/app implements it with Qt Widgets; tests stand in for it.
 //
+// Texts for the learner (captions, messages, questions, file filters) are phrases
+// (model/phrase.h) in English, which the toolkit's side shows in the learner's language.
+//
 // Every position is in twips, relative to the canvas's top-left corner. An element
 // keeps whatever was last set on it until it is set again; hiding changes nothing else.
 #pragma once
@@ -14,7 +17,7 @@
 #include <string_view>
 #include <vector>
 
-#include "io/phrases.h"
+#include "model/phrase.h"
 #include "model/types.h"
 
 namespace tessara {
@@ -223,10 +226,10 @@ class ScreenElements {
 
 class Screen : public ScreenElements {
  public:
-  virtual void SetPowerCaption(std::string_view caption) = 0;
-  virtual std::string PowerCaption() const = 0;
-  virtual void SetCaption(std::string_view caption) = 0;  // the window's title
-  virtual std::string Caption() const = 0;
+  virtual void SetPowerCaption(const Phrase& caption) = 0;
+  virtual Phrase PowerCaption() const = 0;
+  virtual void SetCaption(const Phrase& caption) = 0;  // the window's title
+  virtual Phrase Caption() const = 0;
   // The caption's modified mark ("*" after it), shown while modified is true.
   virtual void SetModified(bool modified) = 0;
 
@@ -235,15 +238,15 @@ class Screen : public ScreenElements {
   virtual void SetToolPointer(int iconCacheIndex) = 0;
 
   // A modal message box with an OK button; returns when it is closed.
-  virtual void ShowMessage(std::string_view prompt, std::string_view title, MessageStyle style) = 0;
+  virtual void ShowMessage(const Phrase& prompt, const Phrase& title, MessageStyle style) = 0;
   // A modal question with the buttons of choices, preferred the one Enter presses;
   // closing it is Cancel, or No when there is no Cancel.
-  virtual Answer Ask(std::string_view prompt, std::string_view title, Choices choices,
+  virtual Answer Ask(const Phrase& prompt, const Phrase& title, Choices choices,
                      Answer preferred) = 0;
   // The modal file dialog. filters is "description|pattern|..." pairs, filter the index
   // of the pair chosen at first, offered the full path or bare name offered ("" none).
   // It adds no suffix and asks nothing before a file is replaced.
-  virtual FileChoice ChooseFile(FileDialogMode mode, std::string_view filters, std::size_t filter,
+  virtual FileChoice ChooseFile(FileDialogMode mode, const Phrase& filters, std::size_t filter,
                                 const std::string& offered) = 0;
 
   // Starts the window's own drag of an image element: an outline follows the pointer

@@ -109,7 +109,7 @@ const Command kCommands[] = {
      Saved,
      [](MenuTest& t) {
        EXPECT_FALSE(t.doc().Gates(0).GetUsed());
-       EXPECT_EQ(t.window.Caption(), "Tessara");
+       EXPECT_EQ(t.window.Caption().English(), "Tessara");
      },
      {Qt::CTRL | Qt::Key_N}},
     {"Open",

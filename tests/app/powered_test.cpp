@@ -107,7 +107,7 @@ TEST_F(WindowTest, UndoPowerUpAndDialogsKeepTheToolThePointerAndTheRememberedNam
   Find<QAction>(QStringLiteral("Save"))->trigger();
   EXPECT_TRUE(error.seen());
   EXPECT_EQ(offered, (std::vector<std::string>{"", path, path}));
-  EXPECT_EQ(window.Caption(), "Tessara") << "after a failed save";
+  EXPECT_EQ(window.Caption().English(), "Tessara") << "after a failed save";
 }
 
 // A press that comes with no move before it acts at its own point.

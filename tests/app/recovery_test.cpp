@@ -22,7 +22,7 @@ TEST_F(WindowTest, EditedCircuitIsKeptInAFileOfItsOwnUntilSavedOrANormalExit) {
   CrashRecovery second(window.Context(), where, nullptr);
   PlaceWith("NotGateButton", {300, 300});
   EXPECT_TRUE(window.isWindowModified());
-  EXPECT_EQ(window.Caption(), "Tessara");
+  EXPECT_EQ(window.Caption().English(), "Tessara");
   ASSERT_TRUE(recovery->Waiting());
   recovery->WriteNow();
   EXPECT_EQ(testing::ReadFile(recovery->Own().circuit), WriteCircuit(doc()));

@@ -67,7 +67,7 @@ TEST_F(Window,
   MoveTo(Image(0), to);
   EXPECT_TRUE(outline->isVisible());
   ModalWatcher closer([](QWidget*) {});
-  window.ShowMessage("Error: Click on the gates", "Error", MessageStyle::Stop);
+  window.ShowMessage(Name("Error: Click on the gates"), Name("Error"), MessageStyle::Stop);
   EXPECT_TRUE(closer.seen());
   EXPECT_FALSE(outline->isVisible());
   Release(&window.Canvas(), QPoint(300, 250));
@@ -137,7 +137,7 @@ TEST_F(Window, FilesSaveAndOpenThroughTheMenuAndABadFileGivesAnErrorBoxChangingN
   EXPECT_TRUE(text.startsWith(QStringLiteral("ErrorCannot open")));
   EXPECT_TRUE(text.contains(QString::fromStdString(bad)));
   EXPECT_EQ(icon, QMessageBox::Critical);
-  EXPECT_EQ(window.Caption(), "Tessara - " + path);
+  EXPECT_EQ(window.Caption().English(), "Tessara - " + path);
   EXPECT_EQ(WriteCircuit(doc()), shown);
   Find<QAction>(QStringLiteral("Exit"))->trigger();
   EXPECT_FALSE(window.isVisible());
@@ -164,9 +164,9 @@ TEST_F(Window, QtDialogsOfferTheNameAndFilterGivenAndTheReplaceQuestionDefaultsT
     EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::No));
     EXPECT_EQ(box->button(QMessageBox::Cancel), nullptr);
   });
-  EXPECT_EQ(
-      window.Ask("run.svg already exists. Replace it?", "Replace File", Choices::YesNo, Answer::No),
-      Answer::No);
+  EXPECT_EQ(window.Ask(Name("run.svg already exists. Replace it?"), Name("Replace File"),
+                       Choices::YesNo, Answer::No),
+            Answer::No);
 }
 
 // A named pipe is refused at once, never waited on (CTest's timeout bounds a hang).
@@ -182,11 +182,11 @@ TEST(StartWindow, OpensTheFileNamedByItsFullPathOrGivesAnErrorOverAnEmptyCircuit
         [&](QWidget* modal) { EXPECT_EQ(modal->windowTitle(), QStringLiteral("Error")) << name; });
     StartWindow(window, {QString::fromLatin1(name), QStringLiteral("ignored.cir")},
                 QDir::currentPath());
-    EXPECT_TRUE(
-        QTest::qWaitFor([&] { return window.Caption() != "Tessara" || watcher.seen(); }, 5000))
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return window.Caption().English() != "Tessara" || watcher.seen(); }, 5000))
         << name;
     EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(window.Caption(),
+    EXPECT_EQ(window.Caption().English(),
               watcher.seen() ? "Tessara" : "Tessara - " + (folder.path() / name).string());
     EXPECT_EQ(watcher.seen(), std::string(name) != "one.cir");
   }

@@ -59,7 +59,7 @@ TEST(CircuitFile, GateRecordsLoadOnlyWhenUsedAndOfAKnownKind) {
     const std::size_t line6 = text.find("4,2000");
     const LoadResult loaded =
         ReadCircuit(text.replace(line6, text.find('\r', line6) - line6, row.record));
-    ASSERT_TRUE(loaded.document) << row.record << ": " << loaded.error.reason;
+    ASSERT_TRUE(loaded.document) << row.record << ": " << loaded.error.reason.English();
     const gate& g = loaded.document->Gates(1);
     EXPECT_EQ(std::tuple(g.GetType(), g.GetUsed(), g.GetX(), g.GetOrientation()),
               std::tuple(row.type, row.type != kNoGate, row.x, row.orientation))
@@ -74,7 +74,7 @@ TEST(CircuitFile, ReaderAcceptsEverySpellingTheFormatAllows) {
   text += "1,#TRUE#,0,#FALSE#,0,0,#FALSE#,1,0,1,#TRUE#,0,#FALSE#,1,0,#FALSE#,2,0\n";
   for (int i = 2; i < kSlotCount; ++i) text += "1,#FALSE#,0,#FALSE#,0,0,#FALSE#,0,.0e1\n";
   const LoadResult loaded = ReadCircuit(text + "anything at all, after the last record");
-  ASSERT_TRUE(loaded.document) << loaded.error.reason << " line " << loaded.error.line;
+  ASSERT_TRUE(loaded.document) << loaded.error.reason.English() << " line " << loaded.error.line;
   EXPECT_EQ(WriteCircuit(*loaded.document), kExampleText);
 }
 }  // namespace

@@ -167,22 +167,17 @@ TEST(Explanation, HighlightsTheGatesNodesAndLinksOfTheDecidingPathsOnly) {
   EXPECT_EQ(explanation.links, SlotSet(0b1000011110)) << "links 1 to 4 into AND 3, 9 into O2";
 }
 
-// A translation that marks each phrase it is asked for, and puts the step last.
-std::string Marked(const char* english) {
-  const std::string phrase = english;
-  return phrase.starts_with("step %1: ") ? "<" + phrase.substr(9) + " @%1>" : "<" + phrase + ">";
-}
-
-TEST(Explanation, LinesFillTranslatedPhrasesAndKeepTheNames) {
+TEST(Explanation, LinesArePhrasesWhoseNamesStayNames) {
   Document doc = HalfAdder();
   const RunHistory history = Played(doc, "t1 t0 p p", RunHistory::kDefaultCap);
   const Explanation explanation = Explain(doc, history, 5, 4);
   const std::vector<SignalRow> rows = SignalRows(doc);
-  EXPECT_EQ(QuestionLine(explanation, rows, Marked), "<O2 = 1 at step 4>");
-  EXPECT_EQ(EventLine(explanation.events[1], rows, Marked),
-            "<AND 3 became 1: <input 0 = 1 from I1 at step 2><, ><input 1 = 1 from I2 at step "
-            "2> @3>");
-  EXPECT_EQ(MoreLine(7, Marked), "<... 7 more>");
+  const Phrase line = EventLine(explanation.events[1], rows);
+  EXPECT_STREQ(line.pattern, "step %1: %2 became %3: %4");
+  EXPECT_EQ(line.parts[1], Name("AND 3"));
+  EXPECT_EQ(line.parts[3].English(),
+            "input 0 = 1 from I1 at step 2, input 1 = 1 from I2 at step 2");
+  EXPECT_EQ(line.parts[3].parts[0].parts[2], Name("I1"));
 }
 
 TEST(Explanation, ListsTheLatestFiftyEventsOfALongRunAndCountsTheRest) {
@@ -192,7 +187,7 @@ TEST(Explanation, ListsTheLatestFiftyEventsOfALongRunAndCountsTheRest) {
   ASSERT_EQ(explanation.events.size(), kExplainedEvents);
   EXPECT_EQ(explanation.events.back().step, 11u);
   EXPECT_EQ(explanation.more, 11u) << "steps 10 to 1 and the power-up";
-  EXPECT_EQ(MoreLine(explanation.more), "... 11 more");
+  EXPECT_EQ(MoreLine(explanation.more).English(), "... 11 more");
 }
 
 }  // namespace

@@ -53,14 +53,14 @@ TEST(FieldReader, NumbersTakeAnyDecimalFormAndTheirTypesFullRangeAndMisfitsFailW
                                                              {"-3.4e38", -3.4e38}}) {
     FieldReader fd(text);
     EXPECT_EQ(fd.Single(), static_cast<Single>(value)) << text;
-    EXPECT_FALSE(fd.Failed()) << text << ": " << fd.Reason();
+    EXPECT_FALSE(fd.Failed()) << text << ": " << fd.Reason().English();
   }
   FieldReader fd("-32768,32767,2.0,1e1,-2147483648,2147483647");
   for (int expected : {-32768, 32767, 2}) EXPECT_EQ(fd.Integer(), expected);
   for (Long expected :
        {Long{10}, std::numeric_limits<Long>::min(), std::numeric_limits<Long>::max()})
     EXPECT_EQ(fd.Long(), expected);
-  EXPECT_FALSE(fd.Failed()) << fd.Reason();
+  EXPECT_FALSE(fd.Failed()) << fd.Reason().English();
   const struct {
     char kind;
     const char* text;
@@ -94,8 +94,8 @@ TEST(FieldReader, NumbersTakeAnyDecimalFormAndTheirTypesFullRangeAndMisfitsFailW
       reader.Long();
     else
       reader.Single();
-    EXPECT_NE(reader.Reason().find(row.reason), std::string::npos)
-        << row.text << ": " << reader.Reason();
+    EXPECT_NE(reader.Reason().English().find(row.reason), std::string::npos)
+        << row.text << ": " << reader.Reason().English();
   }
 }
 
@@ -107,12 +107,12 @@ TEST(FieldReader, FieldsEndAtCommasOrAnyLineEndAndTheFirstFailureNamesItsLine) {
   EXPECT_EQ(fd.Line(), 3);
   for (int expected : {7, -1, 0}) EXPECT_EQ(fd.Integer(), expected);
   EXPECT_EQ(fd.Long(), 0);  // the first failure sticks
-  EXPECT_EQ(fd.Reason() + " at line " + std::to_string(fd.FailureLine()),
+  EXPECT_EQ(fd.Reason().English() + " at line " + std::to_string(fd.FailureLine()),
             "expected a number, found \"x\" at line 4");
   FieldReader shortText("1\r\n");
   shortText.Long();
   shortText.Long();
-  EXPECT_EQ(shortText.Reason() + " at line " + std::to_string(shortText.FailureLine()),
+  EXPECT_EQ(shortText.Reason().English() + " at line " + std::to_string(shortText.FailureLine()),
             "the file ends early at line 2");
 }
 }  // namespace

@@ -110,7 +110,7 @@ TEST(OutputFormula, OfEachCircuitIsWhatItsGatesComputeLoopsAndOtherOutputsByName
     row.build(circuit);
     const std::vector<OutputFormula> formulas = OutputFormulas(circuit.doc);
     ASSERT_FALSE(formulas.empty()) << row.circuit;
-    EXPECT_EQ(FormulaLine("O1", formulas.front()), row.line) << row.circuit;
+    EXPECT_EQ(FormulaLine("O1", formulas.front()).English(), row.line) << row.circuit;
   }
 }
 
@@ -118,7 +118,8 @@ TEST(MinimalLine, SaysWhenTheFormIsNotProvedMinimal) {
   MinimalForm form;
   form.terms = {{0b10, 0b10}};
   form.proved = false;
-  EXPECT_EQ(MinimalLine("O2", 2, form), "O2 minimal = I1  (smallest found, not proved minimal)");
+  EXPECT_EQ(MinimalLine("O2", 2, form).English(),
+            "O2 minimal = I1  (smallest found, not proved minimal)");
 }
 
 }  // namespace

@@ -38,7 +38,7 @@ TEST_F(Save, ReplacesThroughASymlinkKeepingPermissionsAndLoadsBackUnderAnAwkward
   EXPECT_EQ(fs::status(At("real/target.cir")).permissions(), kModes);
   EXPECT_EQ(ReadFile(At("real/target.cir")), WriteCircuit(circuit));
   const LoadResult loaded = LoadCircuitFile(awkward.string());
-  ASSERT_TRUE(loaded.document) << loaded.error.reason;
+  ASSERT_TRUE(loaded.document) << loaded.error.reason.English();
   EXPECT_EQ(WriteCircuit(*loaded.document), WriteCircuit(circuit));
   EXPECT_EQ(folder.Names(),
             (std::vector<std::string>{"link.cir", awkward.filename().string(), "real"}));
@@ -52,7 +52,7 @@ TEST_F(Save, FailedOrRefusedSaveNamesTheReasonAndLeavesWhatWasThereWithNoTempora
       WriteAll(fd, bytes.substr(0, limit));
       return ENOSPC;
     };
-    EXPECT_EQ(ReplaceFile(At("keep.cir").string(), WriteCircuit(circuit), diskFullAfter),
+    EXPECT_EQ(ReplaceFile(At("keep.cir").string(), WriteCircuit(circuit), diskFullAfter)->English(),
               "cannot write: No space left on device");
   }
   ASSERT_EQ(mkfifo(At("pipe.cir").c_str(), 0644), 0);
@@ -65,7 +65,7 @@ TEST_F(Save, FailedOrRefusedSaveNamesTheReasonAndLeavesWhatWasThereWithNoTempora
       {"missing/a.cir", "cannot create: No such file or directory"}};
   for (const auto& [target, reason] : rows) {
     const auto error = SaveCircuitFile(circuit, At(target).string());
-    EXPECT_EQ(error ? error->reason + " line " + std::to_string(error->line) : "saved",
+    EXPECT_EQ(error ? error->reason.English() + " line " + std::to_string(error->line) : "saved",
               reason + std::string(" line 0"))
         << target;
   }

@@ -272,7 +272,7 @@ TEST_F(Commands, PowerCaptionAndWhetherImagesDragAtOnceFollowPowerNewAndOpen) {
   EXPECT_FALSE(screen.ObjImage(50).Visible());
   for (const auto& [act, caption, drag] : rows) {
     act();
-    EXPECT_EQ(screen.PowerCaption(), caption);
+    EXPECT_EQ(screen.PowerCaption().English(), caption);
     EXPECT_EQ(doc.PowerOn, caption == std::string("Power Down"));
     EXPECT_EQ(screen.ObjImage(50).GetDragMode(), drag) << caption;
   }
@@ -291,7 +291,7 @@ TEST_F(Commands, SavedCircuitOpensBackIdenticalWhileCancelledDialogsAndBadFilesC
   screen.file_answers = {At("inverter.cir")};
   Save_Click(form);
   EXPECT_EQ(testing::ReadFile(At("inverter.cir")), saved);
-  EXPECT_EQ(screen.Caption(), "Tessara - " + At("inverter.cir"));
+  EXPECT_EQ(screen.Caption().English(), "Tessara - " + At("inverter.cir"));
   std::string damaged = saved;
   damaged.replace(damaged.rfind("#TRUE#"), 6, "#MAYBE#");  // the link's used flag, line 56
   testing::WriteFile(At("damaged.cir"), damaged);
@@ -312,7 +312,7 @@ TEST_F(Commands, SavedCircuitOpensBackIdenticalWhileCancelledDialogsAndBadFilesC
     EXPECT_EQ(testing::Shown(screen, true), shown);
     EXPECT_TRUE(doc.PowerOn);
     EXPECT_EQ(form.LinkStarted, 1);
-    EXPECT_EQ(screen.Caption(), "Tessara - " + At("inverter.cir"));
+    EXPECT_EQ(screen.Caption().English(), "Tessara - " + At("inverter.cir"));
   }
   screen.file_answers = {At("inverter.cir")};
   Open_Click(form);

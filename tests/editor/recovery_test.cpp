@@ -24,7 +24,7 @@ TEST_F(Window, RecoveryYesLoadsTheCircuitAsEditedUnderItsOriginWhileNoOrDamageLo
     testing::WriteFile(files.circuit, text);
     screen.answers = {answer};
     EXPECT_EQ(OfferRecovery(form, files, "12:00"), loaded) << caption;
-    EXPECT_EQ(screen.Caption(), caption);
+    EXPECT_EQ(screen.Caption().English(), caption);
     EXPECT_EQ(IsEdited(form), loaded) << caption;
   }
   EXPECT_EQ(screen.messages.size(), 1u);

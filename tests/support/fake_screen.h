@@ -110,29 +110,30 @@ class FakeScreen final : public Screen {
   MarkElement& CrossHair() override { return cross_; }
   void SetCanvasSpoken(const Phrase& name) override { canvas_ = name; }
   Phrase CanvasSpoken() const override { return canvas_; }
-  void SetPowerCaption(std::string_view caption) override { power_caption_ = caption; }
-  std::string PowerCaption() const override { return power_caption_; }
-  void SetCaption(std::string_view caption) override { caption_ = caption; }
-  std::string Caption() const override { return caption_; }
+  void SetPowerCaption(const Phrase& caption) override { power_caption_ = caption; }
+  Phrase PowerCaption() const override { return power_caption_; }
+  void SetCaption(const Phrase& caption) override { caption_ = caption; }
+  Phrase Caption() const override { return caption_; }
   void SetModified(bool marked) override { modified = marked; }
   void SetDefaultPointer() override { tool_pointer_.reset(); }
   void SetToolPointer(int iconCacheIndex) override { tool_pointer_ = iconCacheIndex; }
   // The IconCache index of the pointer shown, or nothing for the default arrow.
   std::optional<int> ToolPointer() const { return tool_pointer_; }
-  void ShowMessage(std::string_view prompt, std::string_view title, MessageStyle style) override {
-    messages.push_back({std::string(prompt), std::string(title), style});
+  // Messages, questions and filters are kept in English.
+  void ShowMessage(const Phrase& prompt, const Phrase& title, MessageStyle style) override {
+    messages.push_back({prompt.English(), title.English(), style});
   }
-  Answer Ask(std::string_view prompt, std::string_view, Choices, Answer preferred) override {
-    questions.emplace_back(prompt);
+  Answer Ask(const Phrase& prompt, const Phrase&, Choices, Answer preferred) override {
+    questions.push_back(prompt.English());
     preferred_answers.push_back(preferred);
     if (answers.empty()) return Answer::No;
     const Answer answer = answers.front();
     answers.pop_front();
     return answer;
   }
-  FileChoice ChooseFile(FileDialogMode mode, std::string_view filters, std::size_t filter,
+  FileChoice ChooseFile(FileDialogMode mode, const Phrase& filters, std::size_t filter,
                         const std::string& offered) override {
-    file_requests.push_back({mode, std::string(filters), filter, offered});
+    file_requests.push_back({mode, filters.English(), filter, offered});
     FileChoice answer;
     if (!file_answers.empty()) answer.path = file_answers.front(), file_answers.pop_front();
     if (!filter_answers.empty()) answer.filter = filter_answers.front(), filter_answers.pop_front();
@@ -157,7 +158,7 @@ class FakeScreen final : public Screen {
   FakeMarks marks_;
   FakeMark focus_, cross_;
   Phrase canvas_;
-  std::string power_caption_ = "power up", caption_ = "Tessara";
+  Phrase power_caption_ = Name("power up"), caption_ = Name("Tessara");
   std::optional<int> tool_pointer_;
 };
 

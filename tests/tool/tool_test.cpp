@@ -21,12 +21,12 @@ using testing::ReadFile;
 using testing::TempFolder;
 
 struct SimRun {
-  int exitCode = -1;  // -1: no normal exit; 124: still running after 30 s
+  int exitCode = -1;  // -1: no normal exit; 124: still running after TESSARA_SIM_SECONDS
   std::string out, err;
 };
 SimRun RunSim(const std::vector<std::string>& args, std::string_view input = "") {
   TempFolder folder;
-  std::string command = "timeout 30 '" TESSARA_SIM "'";
+  std::string command = "timeout " TESSARA_SIM_SECONDS " '" TESSARA_SIM "'";
   for (const std::string& arg : args) command += " '" + arg + "'";
   const std::string in = testing::WriteFile(folder.path() / "in", input).string();
   const int status = std::system((command + " <" + in + " >" + (folder.path() / "out").string() +

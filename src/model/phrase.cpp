@@ -1,4 +1,4 @@
-#include "io/phrases.h"
+#include "model/phrase.h"
 
 #include <cassert>
 

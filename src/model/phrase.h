@@ -1,9 +1,10 @@
-// Fixed phrases a window may translate: an English pattern with %1, %2, ... where the
-// parts go, marked for the translators' tools (lupdate -tr-function-alias
-// QT_TRANSLATE_NOOP+=TESSARA_PHRASE) in its translators' context. A part is a phrase of
-// its own (translated too) or a name: a gate's, a terminal's, a file's, a number, which
-// reads the same in every language. The core writes the English; a window fills its
-// translation of each pattern with the parts in its language.
+// Texts made below the toolkit that a window shows in its learner's language: an English
+// pattern with places %1 to %9, marked for the translators' tools (lupdate
+// -tr-function-alias QT_TRANSLATE_NOOP+=TESSARA_PHRASE) in its translators' context, and
+// the parts that fill the places, each a phrase of its own (translated too) or a name: a
+// gate's, a terminal's, a file's, a number, which reads the same in every language. The
+// core and tessara-sim write the English; a window fills its translation of each pattern
+// with the parts in its language (app/translated.h).
 #pragma once
 
 #include <string>
@@ -22,7 +23,8 @@ namespace tessara {
 std::string Fill(std::string_view pattern, const std::vector<std::string>& args);
 
 struct Phrase {
-  const char* context = "";   // the translators' context of pattern
+  const char* context = "";   // the translators' context of pattern; "" for a pattern of no
+                              // language, only places and signs ("%1 (%2)|%2|")
   const char* pattern = "";   // English, marked with TESSARA_PHRASE in context; "" for a name
   std::vector<Phrase> parts;  // fill %1, %2, ... (at most 9) in order
   std::string name;           // the text of a name, when there is no pattern
@@ -46,7 +48,7 @@ Phrase Words(const char* context, const char* pattern, Parts&&... parts) {
   static_assert(sizeof...(Parts) <= 9, "a pattern has places %1 to %9");
   Phrase phrase{context, pattern, {}, {}};
   phrase.parts.reserve(sizeof...(Parts));
-  [[maybe_unused]] const auto add = [&phrase](auto&& part) {  // unused with no parts
+  [[maybe_unused]] const auto add = [&phrase](auto&& part) {
     if constexpr (std::is_convertible_v<decltype(part), Phrase>) {
       phrase.parts.push_back(std::forward<decltype(part)>(part));
     } else {
@@ -55,6 +57,13 @@ Phrase Words(const char* context, const char* pattern, Parts&&... parts) {
   };
   (add(std::forward<Parts>(parts)), ...);
   return phrase;
+}
+
+// pattern, no text of any language but places and signs, filled by parts in order as
+// Words fills it; a window fills it as it stands.
+template <typename... Parts>
+Phrase Filled(const char* pattern, Parts&&... parts) {
+  return Words("", pattern, std::forward<Parts>(parts)...);
 }
 
 // pattern filled with names, in order.

@@ -1,0 +1,959 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>Comparison</name>
+    <message>
+        <source>Checked against %1</source>
+        <translation>Verglichen mit %1</translation>
+    </message>
+    <message>
+        <source>✓</source>
+        <translation>✓</translation>
+    </message>
+    <message>
+        <source>expected %1</source>
+        <translation>erwartet %1</translation>
+    </message>
+    <message>
+        <source>All %1 rows match</source>
+        <translation>Alle %1 Zeilen stimmen</translation>
+    </message>
+    <message>
+        <source>%1 of %2 rows differ</source>
+        <translation>%1 von %2 Zeilen weichen ab</translation>
+    </message>
+</context>
+<context>
+    <name>Editor</name>
+    <message>
+        <source>power up</source>
+        <translation>einschalten</translation>
+    </message>
+    <message>
+        <source>Save changes to the circuit?</source>
+        <translation>Änderungen an der Schaltung speichern?</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Error: You must start with an output<byte value="xd"/>
+</source>
+        <translation>Fehler: Du musst bei einem Ausgang beginnen<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Error: You must finish with an input<byte value="xd"/>
+</source>
+        <translation>Fehler: Du musst bei einem Eingang enden<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Error: Click on the gates</source>
+        <translation>Fehler: Klicke auf die Gatter</translation>
+    </message>
+    <message>
+        <source>Error: The circuit has no room for another gate</source>
+        <translation>Fehler: In der Schaltung ist kein Platz für ein weiteres Gatter</translation>
+    </message>
+    <message>
+        <source>Error: The circuit has no room for another link</source>
+        <translation>Fehler: In der Schaltung ist kein Platz für eine weitere Verbindung</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;:
+%2</source>
+        <translation>„%1“ kann nicht geöffnet werden:
+%2</translation>
+    </message>
+    <message>
+        <source>Cannot save &quot;%1&quot;:
+%2</source>
+        <translation>„%1“ kann nicht gespeichert werden:
+%2</translation>
+    </message>
+    <message>
+        <source>Power Up</source>
+        <translation>Einschalten</translation>
+    </message>
+    <message>
+        <source>Power Down</source>
+        <translation>Ausschalten</translation>
+    </message>
+    <message>
+        <source>Expected answers</source>
+        <translation>Erwartete Antworten</translation>
+    </message>
+    <message>
+        <source>Circuits</source>
+        <translation>Schaltungen</translation>
+    </message>
+    <message>
+        <source>PNG picture</source>
+        <translation>PNG-Bild</translation>
+    </message>
+    <message>
+        <source>SVG picture</source>
+        <translation>SVG-Bild</translation>
+    </message>
+    <message>
+        <source>Comma-separated values</source>
+        <translation>Kommagetrennte Werte</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Alle Dateien</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 gibt es schon. Ersetzen?</translation>
+    </message>
+    <message>
+        <source>Replace File</source>
+        <translation>Datei ersetzen</translation>
+    </message>
+    <message>
+        <source>Tessara closed without saving. Recover the circuit from %1?</source>
+        <translation>Tessara wurde ohne Speichern beendet. Die Schaltung von %1 wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>Recover Circuit</source>
+        <translation>Schaltung wiederherstellen</translation>
+    </message>
+</context>
+<context>
+    <name>ElementPools</name>
+    <message>
+        <source>cross</source>
+        <translation>Kreuz</translation>
+    </message>
+    <message>
+        <source>link</source>
+        <translation>Verbindung</translation>
+    </message>
+    <message>
+        <source>AND</source>
+        <translation>AND</translation>
+    </message>
+    <message>
+        <source>NAND</source>
+        <translation>NAND</translation>
+    </message>
+    <message>
+        <source>OR</source>
+        <translation>OR</translation>
+    </message>
+    <message>
+        <source>NOR</source>
+        <translation>NOR</translation>
+    </message>
+    <message>
+        <source>NOT</source>
+        <translation>NOT</translation>
+    </message>
+    <message>
+        <source>XOR</source>
+        <translation>XOR</translation>
+    </message>
+    <message>
+        <source>input</source>
+        <translation>Eingang</translation>
+    </message>
+    <message>
+        <source>output</source>
+        <translation>Ausgang</translation>
+    </message>
+</context>
+<context>
+    <name>Explanation</name>
+    <message>
+        <source>%1 = %2 at step %3</source>
+        <translation>%1 = %2 bei Schritt %3</translation>
+    </message>
+    <message>
+        <source>step %1: %2 = %3 at power-up</source>
+        <translation>Schritt %1: %2 = %3 beim Einschalten</translation>
+    </message>
+    <message>
+        <source>step %1: %2 = %3 at the first kept step</source>
+        <translation>Schritt %1: %2 = %3 beim ersten aufbewahrten Schritt</translation>
+    </message>
+    <message>
+        <source>step %1: %2 became %3: toggled</source>
+        <translation>Schritt %1: %2 wurde %3: umgeschaltet</translation>
+    </message>
+    <message>
+        <source>step %1: %2 became %3: %4</source>
+        <translation>Schritt %1: %2 wurde %3: %4</translation>
+    </message>
+    <message>
+        <source>input %1 = %2 from %3 at step %4</source>
+        <translation>Eingang %1 = %2 von %3 bei Schritt %4</translation>
+    </message>
+    <message>
+        <source>input %1 = %2, not linked</source>
+        <translation>Eingang %1 = %2, nicht verbunden</translation>
+    </message>
+    <message>
+        <source>input %1 = %2 from a bend with no gate before it</source>
+        <translation>Eingang %1 = %2 von einem Knick ohne Gatter davor</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>... %1 more</source>
+        <translation>... %1 weitere</translation>
+    </message>
+</context>
+<context>
+    <name>Expressions</name>
+    <message>
+        <source>%1 = formula too long to write (over %2 characters)</source>
+        <translation>%1 = Formel zu lang zum Schreiben (über %2 Zeichen)</translation>
+    </message>
+    <message>
+        <source>%1  (feedback through %2)</source>
+        <translation>%1  (Rückkopplung über %2)</translation>
+    </message>
+    <message>
+        <source>%1 minimal = minimal form not computed above %2 inputs</source>
+        <translation>%1 minimal = Minimalform wird über %2 Eingängen nicht berechnet</translation>
+    </message>
+    <message>
+        <source>%1 minimal = not a function: %1 oscillates</source>
+        <translation>%1 minimal = keine Funktion: %1 schwingt</translation>
+    </message>
+    <message>
+        <source>%1 minimal = not a function: %1 oscillates in rows %2</source>
+        <translation>%1 minimal = keine Funktion: %1 schwingt in den Zeilen %2</translation>
+    </message>
+    <message>
+        <source>%1 minimal = %2</source>
+        <translation>%1 minimal = %2</translation>
+    </message>
+    <message>
+        <source>%1  (smallest found, not proved minimal)</source>
+        <translation>%1  (kleinste gefundene, nicht als minimal bewiesen)</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>cannot write the file</source>
+        <translation>die Datei lässt sich nicht schreiben</translation>
+    </message>
+    <message>
+        <source>not a Tessara circuit file</source>
+        <translation>keine Tessara-Schaltungsdatei</translation>
+    </message>
+    <message>
+        <source>cannot read: %1</source>
+        <translation>Lesen nicht möglich: %1</translation>
+    </message>
+    <message>
+        <source>cannot open: %1</source>
+        <translation>Öffnen nicht möglich: %1</translation>
+    </message>
+    <message>
+        <source>cannot open: not a regular file</source>
+        <translation>Öffnen nicht möglich: keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>%1 (nor a table: a table starts with a header like &apos;I1 I2 | O1&apos;)</source>
+        <translation>%1 (auch keine Tabelle: Eine Tabelle beginnt mit einer Kopfzeile wie &apos;I1 I2 | O1&apos;)</translation>
+    </message>
+    <message>
+        <source>cannot replace: %1</source>
+        <translation>Ersetzen nicht möglich: %1</translation>
+    </message>
+    <message>
+        <source>cannot replace: not a regular file</source>
+        <translation>Ersetzen nicht möglich: keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>cannot create: %1</source>
+        <translation>Anlegen nicht möglich: %1</translation>
+    </message>
+    <message>
+        <source>cannot write: %1</source>
+        <translation>Schreiben nicht möglich: %1</translation>
+    </message>
+    <message>
+        <source>no table: the text holds no header line</source>
+        <translation>keine Tabelle: Der Text enthält keine Kopfzeile</translation>
+    </message>
+    <message>
+        <source>expected a header like &apos;I1 I2 | O1&apos;</source>
+        <translation>erwartet wird eine Kopfzeile wie &apos;I1 I2 | O1&apos;</translation>
+    </message>
+    <message>
+        <source>more than %1 inputs</source>
+        <translation>mehr als %1 Eingänge</translation>
+    </message>
+    <message>
+        <source>a row needs a &apos;|&apos; between inputs and outputs</source>
+        <translation>eine Zeile braucht ein &apos;|&apos; zwischen Eingängen und Ausgängen</translation>
+    </message>
+    <message>
+        <source>expected %1 input values (0 or 1) and %2 output values (0, 1, ~ or X)</source>
+        <translation>erwartet werden %1 Eingangswerte (0 oder 1) und %2 Ausgangswerte (0, 1, ~ oder X)</translation>
+    </message>
+    <message>
+        <source>a second row for inputs %1 (the first is on line %2)</source>
+        <translation>eine zweite Zeile für die Eingänge %1 (die erste steht in Zeile %2)</translation>
+    </message>
+    <message>
+        <source>no row for inputs %1; rows may be left out only under the line &quot;%2&quot;</source>
+        <translation>keine Zeile für die Eingänge %1; Zeilen dürfen nur unter der Zeile &quot;%2&quot; fehlen</translation>
+    </message>
+    <message>
+        <source>the file ends early</source>
+        <translation>die Datei endet zu früh</translation>
+    </message>
+    <message>
+        <source>a quoted field has no closing quote</source>
+        <translation>einem Feld in Anführungszeichen fehlt das schließende Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>unexpected text after the quoted field %1</source>
+        <translation>unerwarteter Text nach dem Feld in Anführungszeichen %1</translation>
+    </message>
+    <message>
+        <source>expected #TRUE# or #FALSE#, found %1</source>
+        <translation>erwartet wird #TRUE# oder #FALSE#, gefunden: %1</translation>
+    </message>
+    <message>
+        <source>expected a number, found %1</source>
+        <translation>erwartet wird eine Zahl, gefunden: %1</translation>
+    </message>
+    <message>
+        <source>the number %1 is out of range</source>
+        <translation>die Zahl %1 liegt außerhalb des Bereichs</translation>
+    </message>
+    <message>
+        <source>expected a whole number, found %1</source>
+        <translation>erwartet wird eine ganze Zahl, gefunden: %1</translation>
+    </message>
+    <message>
+        <source>the number %1 does not fit an Integer (%2 to %3)</source>
+        <translation>die Zahl %1 passt nicht in einen Integer (%2 bis %3)</translation>
+    </message>
+    <message>
+        <source>the number %1 does not fit a Long (%2 to %3)</source>
+        <translation>die Zahl %1 passt nicht in einen Long (%2 bis %3)</translation>
+    </message>
+    <message>
+        <source>the number %1 does not fit a Single</source>
+        <translation>die Zahl %1 passt nicht in einen Single</translation>
+    </message>
+    <message>
+        <source>%1 %2 is outside 0 to %3</source>
+        <translation>%1 %2 liegt nicht zwischen 0 und %3</translation>
+    </message>
+</context>
+<context>
+    <name>Grading</name>
+    <message>
+        <source>expected %1 inputs and %2 outputs, found %3 inputs and %4 outputs</source>
+        <translation>erwartet %1 Eingänge und %2 Ausgänge, gefunden %3 Eingänge und %4 Ausgänge</translation>
+    </message>
+</context>
+<context>
+    <name>Keyboard</name>
+    <message>
+        <source>Tab, Shift+Tab</source>
+        <translation>Tab, Umschalt+Tab</translation>
+    </message>
+    <message>
+        <source>Move between the palette, the canvas, the trash can, Power and prop</source>
+        <translation>Zwischen Palette, Zeichenfläche, Papierkorb, Einschalter und prop wechseln</translation>
+    </message>
+    <message>
+        <source>Arrows on the palette</source>
+        <translation>Pfeiltasten in der Palette</translation>
+    </message>
+    <message>
+        <source>Choose the tool in that direction</source>
+        <translation>Das Werkzeug in dieser Richtung wählen</translation>
+    </message>
+    <message>
+        <source>Arrows</source>
+        <translation>Pfeiltasten</translation>
+    </message>
+    <message>
+        <source>Focus the nearest gate or bend in that direction; while a link is drawn, the nearest gate it can end at; while moving, carry the gate 75 twips</source>
+        <translation>Das nächste Gatter oder den nächsten Knick in dieser Richtung fokussieren; beim Zeichnen einer Verbindung das nächste Gatter, an dem sie enden kann; beim Verschieben das Gatter um 75 Twips tragen</translation>
+    </message>
+    <message>
+        <source>Shift+Arrows</source>
+        <translation>Umschalt+Pfeiltasten</translation>
+    </message>
+    <message>
+        <source>Move the cross-hair (and a gate being moved) 75 twips</source>
+        <translation>Das Fadenkreuz (und ein Gatter, das verschoben wird) um 75 Twips bewegen</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Arrows</source>
+        <translation>Strg+Umschalt+Pfeiltasten</translation>
+    </message>
+    <message>
+        <source>Move the cross-hair (and a gate being moved) 15 twips</source>
+        <translation>Das Fadenkreuz (und ein Gatter, das verschoben wird) um 15 Twips bewegen</translation>
+    </message>
+    <message>
+        <source>1 to 0</source>
+        <translation>1 bis 0</translation>
+    </message>
+    <message>
+        <source>Choose the tools in the palette&apos;s order: cross, link, AND, NAND, OR, NOR, NOT, XOR, input, output</source>
+        <translation>Die Werkzeuge in der Reihenfolge der Palette wählen: Kreuz, Verbindung, AND, NAND, OR, NOR, NOT, XOR, Eingang, Ausgang</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Eingabe</translation>
+    </message>
+    <message>
+        <source>Place the chosen tool&apos;s gate at the cross-hair; while a link is drawn, end it at the focused gate&apos;s first free input; while moving, put the gate down</source>
+        <translation>Das Gatter des gewählten Werkzeugs am Fadenkreuz platzieren; beim Zeichnen einer Verbindung diese am ersten freien Eingang des fokussierten Gatters beenden; beim Verschieben das Gatter absetzen</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Leertaste</translation>
+    </message>
+    <message>
+        <source>Toggle the focused input while powered</source>
+        <translation>Den fokussierten Eingang bei eingeschalteter Schaltung umschalten</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>Turn the focused gate a quarter</source>
+        <translation>Das fokussierte Gatter um eine Vierteldrehung drehen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Entf</translation>
+    </message>
+    <message>
+        <source>Delete the focused gate with its links, or the link through the focused bend</source>
+        <translation>Das fokussierte Gatter mit seinen Verbindungen löschen oder die Verbindung durch den fokussierten Knick</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>Move the focused gate or bend: arrows carry it, Enter puts it down</source>
+        <translation>Das fokussierte Gatter oder den fokussierten Knick verschieben: Pfeiltasten tragen es, Eingabe setzt es ab</translation>
+    </message>
+    <message>
+        <source>L</source>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>Start a link at the focused gate&apos;s output, with the link tool</source>
+        <translation>Mit dem Verbindungswerkzeug eine Verbindung am Ausgang des fokussierten Gatters beginnen</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Bend the link being drawn at the cross-hair</source>
+        <translation>Die gerade gezeichnete Verbindung am Fadenkreuz knicken</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>prop: advance every signal one step</source>
+        <translation>prop: jedes Signal einen Schritt weiterschalten</translation>
+    </message>
+    <message>
+        <source>Enter, Space or Delete on the trash can</source>
+        <translation>Eingabe, Leertaste oder Entf auf dem Papierkorb</translation>
+    </message>
+    <message>
+        <source>Delete the gate or bend focused on the canvas</source>
+        <translation>Das Gatter oder den Knick löschen, der auf der Zeichenfläche im Fokus ist</translation>
+    </message>
+</context>
+<context>
+    <name>Lists</name>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>Menus</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Speichern unter</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Step Back</source>
+        <translation>Schritt zurück</translation>
+    </message>
+    <message>
+        <source>Step Forward</source>
+        <translation>Schritt vor</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Laufen lassen</translation>
+    </message>
+    <message>
+        <source>Timeline</source>
+        <translation>Zeitleiste</translation>
+    </message>
+    <message>
+        <source>Truth Table</source>
+        <translation>Wahrheitstabelle</translation>
+    </message>
+    <message>
+        <source>Colour Wires</source>
+        <translation>Leitungen färben</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Show Problems</source>
+        <translation>Probleme zeigen</translation>
+    </message>
+    <message>
+        <source>Cancel the link being drawn or the gate being moved</source>
+        <translation>Gezeichnete Verbindung oder Verschieben abbrechen</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Tastatur</translation>
+    </message>
+</context>
+<context>
+    <name>Repeats</name>
+    <message>
+        <source>repeats every %1 steps from step %2</source>
+        <translation>wiederholt sich alle %1 Schritte ab Schritt %2</translation>
+    </message>
+    <message>
+        <source>no repeat within %1 steps</source>
+        <translation>keine Wiederholung innerhalb von %1 Schritten</translation>
+    </message>
+    <message>
+        <source>settles after %1 steps</source>
+        <translation>stabil nach %1 Schritten</translation>
+    </message>
+    <message>
+        <source>settled at step %1</source>
+        <translation>stabil ab Schritt %1</translation>
+    </message>
+</context>
+<context>
+    <name>Riddles</name>
+    <message>
+        <source>Riddle</source>
+        <translation>Rätsel</translation>
+    </message>
+    <message>
+        <source>What goes around and around all day long, but always straight ahead</source>
+        <translation>Was dreht sich den ganzen Tag im Kreis und fährt doch immer geradeaus?</translation>
+    </message>
+    <message>
+        <source>Joke</source>
+        <translation>Witz</translation>
+    </message>
+    <message>
+        <source>How do you tell when a lawyer is lieing?  His lips are moving.</source>
+        <translation>Woran erkennt man, dass ein Anwalt lügt?  Seine Lippen bewegen sich.</translation>
+    </message>
+    <message>
+        <source>Why was the AND gate never invited to parties?  It only said yes when everyone else did.</source>
+        <translation>Warum wurde das AND-Gatter nie zu Partys eingeladen?  Es sagte nur ja, wenn alle anderen auch ja sagten.</translation>
+    </message>
+    <message>
+        <source>More of me is hidden then is seen. I am light than what I am made of</source>
+        <translation>Von mir ist mehr verborgen als zu sehen. Ich bin leichter als das, woraus ich bestehe.</translation>
+    </message>
+</context>
+<context>
+    <name>Spoken</name>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>output %1</source>
+        <translation>Ausgang %1</translation>
+    </message>
+    <message>
+        <source>inputs from %1</source>
+        <translation>Eingänge von %1</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>input from %1</source>
+        <translation>Eingang von %1</translation>
+    </message>
+    <message>
+        <source>drives %1</source>
+        <translation>steuert %1</translation>
+    </message>
+    <message>
+        <source>%1 gate %2</source>
+        <translation>%1-Gatter %2</translation>
+    </message>
+    <message>
+        <source>input %1</source>
+        <translation>Eingang %1</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>nichts</translation>
+    </message>
+    <message>
+        <source>bend in the link from %1 to %2</source>
+        <translation>Knick in der Verbindung von %1 nach %2</translation>
+    </message>
+    <message>
+        <source>1 gate</source>
+        <translation>1 Gatter</translation>
+    </message>
+    <message>
+        <source>%1 gates</source>
+        <translation>%1 Gatter</translation>
+    </message>
+    <message>
+        <source>1 input</source>
+        <translation>1 Eingang</translation>
+    </message>
+    <message>
+        <source>%1 inputs</source>
+        <translation>%1 Eingänge</translation>
+    </message>
+    <message>
+        <source>1 output</source>
+        <translation>1 Ausgang</translation>
+    </message>
+    <message>
+        <source>%1 outputs</source>
+        <translation>%1 Ausgänge</translation>
+    </message>
+    <message>
+        <source>circuit: %1, %2, %3, not powered</source>
+        <translation>Schaltung: %1, %2, %3, ausgeschaltet</translation>
+    </message>
+    <message>
+        <source>circuit: %1, %2, %3, powered, step %4</source>
+        <translation>Schaltung: %1, %2, %3, eingeschaltet, Schritt %4</translation>
+    </message>
+</context>
+<context>
+    <name>Warnings</name>
+    <message>
+        <source>%1 input %2 is not linked</source>
+        <translation>%1: Eingang %2 ist nicht verbunden</translation>
+    </message>
+    <message>
+        <source>%1 input %2 is linked more than once</source>
+        <translation>%1: Eingang %2 ist mehrfach verbunden</translation>
+    </message>
+    <message>
+        <source>%1 drives nothing</source>
+        <translation>%1 steuert nichts</translation>
+    </message>
+    <message>
+        <source>%1 has orientation %2, outside 0..3</source>
+        <translation>%1 hat die Ausrichtung %2, außerhalb von 0..3</translation>
+    </message>
+    <message>
+        <source>link %1 starts at empty slot %2</source>
+        <translation>Verbindung %1 beginnt an leerem Platz %2</translation>
+    </message>
+    <message>
+        <source>link %1 ends at empty slot %2</source>
+        <translation>Verbindung %1 endet an leerem Platz %2</translation>
+    </message>
+    <message>
+        <source>link %1 is marked as starting at a node, but slot %2 holds %3</source>
+        <translation>Verbindung %1 soll an einem Knoten beginnen, aber Platz %2 enthält %3</translation>
+    </message>
+    <message>
+        <source>link %1 is marked as ending at a node, but slot %2 holds %3</source>
+        <translation>Verbindung %1 soll an einem Knoten enden, aber Platz %2 enthält %3</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::ElementPools</name>
+    <message>
+        <source>Tools</source>
+        <translation>Werkzeuge</translation>
+    </message>
+    <message>
+        <source>trash can</source>
+        <translation>Papierkorb</translation>
+    </message>
+    <message>
+        <source>Deletes the gate or bend focused on the canvas</source>
+        <translation>Löscht das Gatter oder den Knick, der auf der Zeichenfläche im Fokus ist</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::ExpressionsView</name>
+    <message>
+        <source>Working out the expressions...</source>
+        <translation>Ausdrücke werden berechnet...</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::KarnaughPanel</name>
+    <message>
+        <source>A Karnaugh map needs 2 to 4 inputs and an output; the circuit has %1 inputs and %2 outputs.</source>
+        <translation>Ein KV-Diagramm braucht 2 bis 4 Eingänge und einen Ausgang; die Schaltung hat %1 Eingänge und %2 Ausgänge.</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::KeyboardHelp</name>
+    <message>
+        <source>Tessara - Keyboard</source>
+        <translation>Tessara - Tastatur</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <source>What they do</source>
+        <translation>Was sie tun</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::Tessara_Form</name>
+    <message>
+        <source>prop</source>
+        <translation>prop</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::Tessara_Frame</name>
+    <message>
+        <source>Inputs</source>
+        <translation>Eing.</translation>
+    </message>
+    <message>
+        <source>Outputs</source>
+        <translation>Ausg.</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::TimelineView</name>
+    <message>
+        <source>timeline</source>
+        <translation>Zeitleiste</translation>
+    </message>
+    <message>
+        <source>step %1: %2</source>
+        <translation>Schritt %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::TimelineWindow</name>
+    <message>
+        <source>Tessara - Timeline</source>
+        <translation>Tessara - Zeitleiste</translation>
+    </message>
+    <message>
+        <source>Step Back</source>
+        <translation>Schritt zurück</translation>
+    </message>
+    <message>
+        <source>Step Forward</source>
+        <translation>Schritt vor</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Laufen lassen</translation>
+    </message>
+    <message>
+        <source>%1 steps/s</source>
+        <translation>%1 Schritte/s</translation>
+    </message>
+    <message>
+        <source>Save Picture...</source>
+        <translation>Bild speichern...</translation>
+    </message>
+    <message>
+        <source>Save Values...</source>
+        <translation>Werte speichern...</translation>
+    </message>
+    <message>
+        <source>No run</source>
+        <translation>Kein Lauf</translation>
+    </message>
+    <message>
+        <source>Power up to record a run.</source>
+        <translation>Schalte ein, um einen Lauf aufzuzeichnen.</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2</source>
+        <translation>Schritt %1 von %2</translation>
+    </message>
+    <message>
+        <source>steps 0 to %1 dropped: the timeline keeps the last %2 steps</source>
+        <translation>Schritte 0 bis %1 verworfen: Die Zeitleiste behält die letzten %2 Schritte</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::TruthTableWindow</name>
+    <message>
+        <source>Run</source>
+        <translation>Ablauf</translation>
+    </message>
+    <message>
+        <source>Tessara - Truth Table</source>
+        <translation>Tessara - Wahrheitstabelle</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>The circuit has %1 inputs; a truth table takes at most %2.</source>
+        <translation>Die Schaltung hat %1 Eingänge; eine Wahrheitstabelle erlaubt höchstens %2.</translation>
+    </message>
+    <message>
+        <source>The circuit has no inputs and no outputs.</source>
+        <translation>Die Schaltung hat keine Eingänge und keine Ausgänge.</translation>
+    </message>
+    <message>
+        <source>The circuit has no inputs.</source>
+        <translation>Die Schaltung hat keine Eingänge.</translation>
+    </message>
+    <message>
+        <source>The circuit has no outputs.</source>
+        <translation>Die Schaltung hat keine Ausgänge.</translation>
+    </message>
+    <message>
+        <source>Expected</source>
+        <translation>Erwartet</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tabelle</translation>
+    </message>
+    <message>
+        <source>Karnaugh Map</source>
+        <translation>KV-Diagramm</translation>
+    </message>
+    <message>
+        <source>Compare With...</source>
+        <translation>Vergleichen mit...</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>row %1 of %2</source>
+        <translation>Zeile %1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::WhyWindow</name>
+    <message>
+        <source>Tessara - Why</source>
+        <translation>Tessara - Warum</translation>
+    </message>
+    <message>
+        <source>While powered, click a gate&apos;s value (0 or 1) to ask why it holds it.</source>
+        <translation>Klicke bei eingeschalteter Schaltung auf den Wert eines Gatters (0 oder 1), um zu fragen, warum es ihn hat.</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::frmAbout</name>
+    <message>
+        <source>About MyApp</source>
+        <translation>Über MyApp</translation>
+    </message>
+    <message>
+        <source>Version: 1.0</source>
+        <translation>Version: 1.0</translation>
+    </message>
+    <message>
+        <source>This program is meant for learning about logic.   </source>
+        <translation>Dieses Programm ist zum Lernen von Logik gedacht.</translation>
+    </message>
+    <message>
+        <source>Gate pictures drawn by Tessara</source>
+        <translation>Gatterbilder gezeichnet von Tessara</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+</TS>

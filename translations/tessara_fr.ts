@@ -1,0 +1,959 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>Comparison</name>
+    <message>
+        <source>Checked against %1</source>
+        <translation>Comparé à %1</translation>
+    </message>
+    <message>
+        <source>✓</source>
+        <translation>✓</translation>
+    </message>
+    <message>
+        <source>expected %1</source>
+        <translation>attendu %1</translation>
+    </message>
+    <message>
+        <source>All %1 rows match</source>
+        <translation>Les %1 lignes correspondent</translation>
+    </message>
+    <message>
+        <source>%1 of %2 rows differ</source>
+        <translation>%1 lignes sur %2 diffèrent</translation>
+    </message>
+</context>
+<context>
+    <name>Editor</name>
+    <message>
+        <source>power up</source>
+        <translation>allumer</translation>
+    </message>
+    <message>
+        <source>Save changes to the circuit?</source>
+        <translation>Enregistrer les modifications du circuit&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Error: You must start with an output<byte value="xd"/>
+</source>
+        <translation>Erreur&#xa0;: vous devez commencer par une sortie<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Error: You must finish with an input<byte value="xd"/>
+</source>
+        <translation>Erreur&#xa0;: vous devez terminer par une entrée<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Error: Click on the gates</source>
+        <translation>Erreur&#xa0;: cliquez sur les portes</translation>
+    </message>
+    <message>
+        <source>Error: The circuit has no room for another gate</source>
+        <translation>Erreur&#xa0;: le circuit n&apos;a plus de place pour une autre porte</translation>
+    </message>
+    <message>
+        <source>Error: The circuit has no room for another link</source>
+        <translation>Erreur&#xa0;: le circuit n&apos;a plus de place pour une autre connexion</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;:
+%2</source>
+        <translation>Impossible d&apos;ouvrir «&#xa0;%1&#xa0;»&#xa0;:
+%2</translation>
+    </message>
+    <message>
+        <source>Cannot save &quot;%1&quot;:
+%2</source>
+        <translation>Impossible d&apos;enregistrer «&#xa0;%1&#xa0;»&#xa0;:
+%2</translation>
+    </message>
+    <message>
+        <source>Power Up</source>
+        <translation>Allumer</translation>
+    </message>
+    <message>
+        <source>Power Down</source>
+        <translation>Éteindre</translation>
+    </message>
+    <message>
+        <source>Expected answers</source>
+        <translation>Réponses attendues</translation>
+    </message>
+    <message>
+        <source>Circuits</source>
+        <translation>Circuits</translation>
+    </message>
+    <message>
+        <source>PNG picture</source>
+        <translation>Image PNG</translation>
+    </message>
+    <message>
+        <source>SVG picture</source>
+        <translation>Image SVG</translation>
+    </message>
+    <message>
+        <source>Comma-separated values</source>
+        <translation>Valeurs séparées par des virgules</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Tous les fichiers</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 existe déjà. Le remplacer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Replace File</source>
+        <translation>Remplacer le fichier</translation>
+    </message>
+    <message>
+        <source>Tessara closed without saving. Recover the circuit from %1?</source>
+        <translation>Tessara s&apos;est fermé sans enregistrer. Récupérer le circuit de %1&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Recover Circuit</source>
+        <translation>Récupérer le circuit</translation>
+    </message>
+</context>
+<context>
+    <name>ElementPools</name>
+    <message>
+        <source>cross</source>
+        <translation>croix</translation>
+    </message>
+    <message>
+        <source>link</source>
+        <translation>connexion</translation>
+    </message>
+    <message>
+        <source>AND</source>
+        <translation>AND</translation>
+    </message>
+    <message>
+        <source>NAND</source>
+        <translation>NAND</translation>
+    </message>
+    <message>
+        <source>OR</source>
+        <translation>OR</translation>
+    </message>
+    <message>
+        <source>NOR</source>
+        <translation>NOR</translation>
+    </message>
+    <message>
+        <source>NOT</source>
+        <translation>NOT</translation>
+    </message>
+    <message>
+        <source>XOR</source>
+        <translation>XOR</translation>
+    </message>
+    <message>
+        <source>input</source>
+        <translation>entrée</translation>
+    </message>
+    <message>
+        <source>output</source>
+        <translation>sortie</translation>
+    </message>
+</context>
+<context>
+    <name>Explanation</name>
+    <message>
+        <source>%1 = %2 at step %3</source>
+        <translation>%1 = %2 à l&apos;étape %3</translation>
+    </message>
+    <message>
+        <source>step %1: %2 = %3 at power-up</source>
+        <translation>étape %1&#xa0;: %2 = %3 à la mise sous tension</translation>
+    </message>
+    <message>
+        <source>step %1: %2 = %3 at the first kept step</source>
+        <translation>étape %1&#xa0;: %2 = %3 à la première étape conservée</translation>
+    </message>
+    <message>
+        <source>step %1: %2 became %3: toggled</source>
+        <translation>étape %1&#xa0;: %2 passe à %3&#xa0;: basculement</translation>
+    </message>
+    <message>
+        <source>step %1: %2 became %3: %4</source>
+        <translation>étape %1&#xa0;: %2 passe à %3&#xa0;: %4</translation>
+    </message>
+    <message>
+        <source>input %1 = %2 from %3 at step %4</source>
+        <translation>entrée %1 = %2 venant de %3 à l&apos;étape %4</translation>
+    </message>
+    <message>
+        <source>input %1 = %2, not linked</source>
+        <translation>entrée %1 = %2, non reliée</translation>
+    </message>
+    <message>
+        <source>input %1 = %2 from a bend with no gate before it</source>
+        <translation>entrée %1 = %2 venant d&apos;un coude sans porte avant lui</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>... %1 more</source>
+        <translation>... %1 de plus</translation>
+    </message>
+</context>
+<context>
+    <name>Expressions</name>
+    <message>
+        <source>%1 = formula too long to write (over %2 characters)</source>
+        <translation>%1 = formule trop longue pour être écrite (plus de %2 caractères)</translation>
+    </message>
+    <message>
+        <source>%1  (feedback through %2)</source>
+        <translation>%1  (rétroaction par %2)</translation>
+    </message>
+    <message>
+        <source>%1 minimal = minimal form not computed above %2 inputs</source>
+        <translation>%1 minimale = forme minimale non calculée au-delà de %2 entrées</translation>
+    </message>
+    <message>
+        <source>%1 minimal = not a function: %1 oscillates</source>
+        <translation>%1 minimale = pas une fonction&#xa0;: %1 oscille</translation>
+    </message>
+    <message>
+        <source>%1 minimal = not a function: %1 oscillates in rows %2</source>
+        <translation>%1 minimale = pas une fonction&#xa0;: %1 oscille aux lignes %2</translation>
+    </message>
+    <message>
+        <source>%1 minimal = %2</source>
+        <translation>%1 minimale = %2</translation>
+    </message>
+    <message>
+        <source>%1  (smallest found, not proved minimal)</source>
+        <translation>%1  (la plus petite trouvée, minimalité non prouvée)</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>cannot write the file</source>
+        <translation>impossible d&apos;écrire le fichier</translation>
+    </message>
+    <message>
+        <source>not a Tessara circuit file</source>
+        <translation>ce n&apos;est pas un fichier de circuit Tessara</translation>
+    </message>
+    <message>
+        <source>cannot read: %1</source>
+        <translation>lecture impossible&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>cannot open: %1</source>
+        <translation>ouverture impossible&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>cannot open: not a regular file</source>
+        <translation>ouverture impossible&#xa0;: ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>%1 (nor a table: a table starts with a header like &apos;I1 I2 | O1&apos;)</source>
+        <translation>%1 (ni un tableau&#xa0;: un tableau commence par un en-tête comme &apos;I1 I2 | O1&apos;)</translation>
+    </message>
+    <message>
+        <source>cannot replace: %1</source>
+        <translation>remplacement impossible&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>cannot replace: not a regular file</source>
+        <translation>remplacement impossible&#xa0;: ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>cannot create: %1</source>
+        <translation>création impossible&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>cannot write: %1</source>
+        <translation>écriture impossible&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>no table: the text holds no header line</source>
+        <translation>pas de tableau&#xa0;: le texte n&apos;a pas de ligne d&apos;en-tête</translation>
+    </message>
+    <message>
+        <source>expected a header like &apos;I1 I2 | O1&apos;</source>
+        <translation>un en-tête comme &apos;I1 I2 | O1&apos; est attendu</translation>
+    </message>
+    <message>
+        <source>more than %1 inputs</source>
+        <translation>plus de %1 entrées</translation>
+    </message>
+    <message>
+        <source>a row needs a &apos;|&apos; between inputs and outputs</source>
+        <translation>une ligne doit avoir un &apos;|&apos; entre les entrées et les sorties</translation>
+    </message>
+    <message>
+        <source>expected %1 input values (0 or 1) and %2 output values (0, 1, ~ or X)</source>
+        <translation>%1 valeurs d&apos;entrée (0 ou 1) et %2 valeurs de sortie (0, 1, ~ ou X) sont attendues</translation>
+    </message>
+    <message>
+        <source>a second row for inputs %1 (the first is on line %2)</source>
+        <translation>une deuxième ligne pour les entrées %1 (la première est à la ligne %2)</translation>
+    </message>
+    <message>
+        <source>no row for inputs %1; rows may be left out only under the line &quot;%2&quot;</source>
+        <translation>aucune ligne pour les entrées %1&#xa0;; des lignes ne peuvent manquer que sous la ligne «&#xa0;%2&#xa0;»</translation>
+    </message>
+    <message>
+        <source>the file ends early</source>
+        <translation>le fichier se termine trop tôt</translation>
+    </message>
+    <message>
+        <source>a quoted field has no closing quote</source>
+        <translation>il manque le guillemet fermant d&apos;un champ entre guillemets</translation>
+    </message>
+    <message>
+        <source>unexpected text after the quoted field %1</source>
+        <translation>texte inattendu après le champ entre guillemets %1</translation>
+    </message>
+    <message>
+        <source>expected #TRUE# or #FALSE#, found %1</source>
+        <translation>#TRUE# ou #FALSE# attendu, %1 trouvé</translation>
+    </message>
+    <message>
+        <source>expected a number, found %1</source>
+        <translation>nombre attendu, %1 trouvé</translation>
+    </message>
+    <message>
+        <source>the number %1 is out of range</source>
+        <translation>le nombre %1 est hors limites</translation>
+    </message>
+    <message>
+        <source>expected a whole number, found %1</source>
+        <translation>nombre entier attendu, %1 trouvé</translation>
+    </message>
+    <message>
+        <source>the number %1 does not fit an Integer (%2 to %3)</source>
+        <translation>le nombre %1 ne tient pas dans un Integer (de %2 à %3)</translation>
+    </message>
+    <message>
+        <source>the number %1 does not fit a Long (%2 to %3)</source>
+        <translation>le nombre %1 ne tient pas dans un Long (de %2 à %3)</translation>
+    </message>
+    <message>
+        <source>the number %1 does not fit a Single</source>
+        <translation>le nombre %1 ne tient pas dans un Single</translation>
+    </message>
+    <message>
+        <source>%1 %2 is outside 0 to %3</source>
+        <translation>%1 %2 n&apos;est pas entre 0 et %3</translation>
+    </message>
+</context>
+<context>
+    <name>Grading</name>
+    <message>
+        <source>expected %1 inputs and %2 outputs, found %3 inputs and %4 outputs</source>
+        <translation>attendu %1 entrées et %2 sorties, trouvé %3 entrées et %4 sorties</translation>
+    </message>
+</context>
+<context>
+    <name>Keyboard</name>
+    <message>
+        <source>Tab, Shift+Tab</source>
+        <translation>Tab, Maj+Tab</translation>
+    </message>
+    <message>
+        <source>Move between the palette, the canvas, the trash can, Power and prop</source>
+        <translation>Passer de la palette au plan de travail, à la corbeille, au bouton d&apos;alimentation et à prop</translation>
+    </message>
+    <message>
+        <source>Arrows on the palette</source>
+        <translation>Flèches dans la palette</translation>
+    </message>
+    <message>
+        <source>Choose the tool in that direction</source>
+        <translation>Choisir l&apos;outil dans cette direction</translation>
+    </message>
+    <message>
+        <source>Arrows</source>
+        <translation>Flèches</translation>
+    </message>
+    <message>
+        <source>Focus the nearest gate or bend in that direction; while a link is drawn, the nearest gate it can end at; while moving, carry the gate 75 twips</source>
+        <translation>Donner le focus à la porte ou au coude le plus proche dans cette direction&#xa0;; pendant le tracé d&apos;une connexion, à la porte la plus proche où elle peut finir&#xa0;; pendant un déplacement, porter la porte de 75 twips</translation>
+    </message>
+    <message>
+        <source>Shift+Arrows</source>
+        <translation>Maj+Flèches</translation>
+    </message>
+    <message>
+        <source>Move the cross-hair (and a gate being moved) 75 twips</source>
+        <translation>Déplacer le réticule (et la porte en cours de déplacement) de 75 twips</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Arrows</source>
+        <translation>Ctrl+Maj+Flèches</translation>
+    </message>
+    <message>
+        <source>Move the cross-hair (and a gate being moved) 15 twips</source>
+        <translation>Déplacer le réticule (et la porte en cours de déplacement) de 15 twips</translation>
+    </message>
+    <message>
+        <source>1 to 0</source>
+        <translation>1 à 0</translation>
+    </message>
+    <message>
+        <source>Choose the tools in the palette&apos;s order: cross, link, AND, NAND, OR, NOR, NOT, XOR, input, output</source>
+        <translation>Choisir les outils dans l&apos;ordre de la palette&#xa0;: croix, connexion, AND, NAND, OR, NOR, NOT, XOR, entrée, sortie</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Entrée</translation>
+    </message>
+    <message>
+        <source>Place the chosen tool&apos;s gate at the cross-hair; while a link is drawn, end it at the focused gate&apos;s first free input; while moving, put the gate down</source>
+        <translation>Placer la porte de l&apos;outil choisi au réticule&#xa0;; pendant le tracé d&apos;une connexion, la terminer à la première entrée libre de la porte qui a le focus&#xa0;; pendant un déplacement, poser la porte</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espace</translation>
+    </message>
+    <message>
+        <source>Toggle the focused input while powered</source>
+        <translation>Basculer l&apos;entrée qui a le focus quand le circuit est allumé</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>Turn the focused gate a quarter</source>
+        <translation>Tourner d&apos;un quart de tour la porte qui a le focus</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Suppr</translation>
+    </message>
+    <message>
+        <source>Delete the focused gate with its links, or the link through the focused bend</source>
+        <translation>Supprimer la porte qui a le focus avec ses connexions, ou la connexion qui passe par le coude qui a le focus</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>Move the focused gate or bend: arrows carry it, Enter puts it down</source>
+        <translation>Déplacer la porte ou le coude qui a le focus&#xa0;: les flèches le portent, Entrée le pose</translation>
+    </message>
+    <message>
+        <source>L</source>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>Start a link at the focused gate&apos;s output, with the link tool</source>
+        <translation>Commencer une connexion à la sortie de la porte qui a le focus, avec l&apos;outil connexion</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Bend the link being drawn at the cross-hair</source>
+        <translation>Faire un coude à la connexion en cours de tracé, au réticule</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>prop: advance every signal one step</source>
+        <translation>prop&#xa0;: avancer chaque signal d&apos;une étape</translation>
+    </message>
+    <message>
+        <source>Enter, Space or Delete on the trash can</source>
+        <translation>Entrée, Espace ou Suppr sur la corbeille</translation>
+    </message>
+    <message>
+        <source>Delete the gate or bend focused on the canvas</source>
+        <translation>Supprimer la porte ou le coude qui a le focus sur le plan de travail</translation>
+    </message>
+</context>
+<context>
+    <name>Lists</name>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>Menus</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Step Back</source>
+        <translation>Étape précédente</translation>
+    </message>
+    <message>
+        <source>Step Forward</source>
+        <translation>Étape suivante</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Exécuter</translation>
+    </message>
+    <message>
+        <source>Timeline</source>
+        <translation>Chronogramme</translation>
+    </message>
+    <message>
+        <source>Truth Table</source>
+        <translation>Table de vérité</translation>
+    </message>
+    <message>
+        <source>Colour Wires</source>
+        <translation>Colorer les fils</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Show Problems</source>
+        <translation>Afficher les problèmes</translation>
+    </message>
+    <message>
+        <source>Cancel the link being drawn or the gate being moved</source>
+        <translation>Annuler la connexion ou le déplacement en cours</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Clavier</translation>
+    </message>
+</context>
+<context>
+    <name>Repeats</name>
+    <message>
+        <source>repeats every %1 steps from step %2</source>
+        <translation>se répète toutes les %1 étapes à partir de l&apos;étape %2</translation>
+    </message>
+    <message>
+        <source>no repeat within %1 steps</source>
+        <translation>aucune répétition en %1 étapes</translation>
+    </message>
+    <message>
+        <source>settles after %1 steps</source>
+        <translation>se stabilise après %1 étapes</translation>
+    </message>
+    <message>
+        <source>settled at step %1</source>
+        <translation>stable à partir de l&apos;étape %1</translation>
+    </message>
+</context>
+<context>
+    <name>Riddles</name>
+    <message>
+        <source>Riddle</source>
+        <translation>Devinette</translation>
+    </message>
+    <message>
+        <source>What goes around and around all day long, but always straight ahead</source>
+        <translation>Qu&apos;est-ce qui tourne en rond toute la journée, mais va toujours tout droit&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Joke</source>
+        <translation>Blague</translation>
+    </message>
+    <message>
+        <source>How do you tell when a lawyer is lieing?  His lips are moving.</source>
+        <translation>Comment savoir quand un avocat ment&#xa0;?  Ses lèvres bougent.</translation>
+    </message>
+    <message>
+        <source>Why was the AND gate never invited to parties?  It only said yes when everyone else did.</source>
+        <translation>Pourquoi la porte AND n&apos;était-elle jamais invitée aux fêtes&#xa0;?  Elle ne disait oui que si tous les autres disaient oui.</translation>
+    </message>
+    <message>
+        <source>More of me is hidden then is seen. I am light than what I am made of</source>
+        <translation>On cache plus de moi qu&apos;on n&apos;en voit. Je suis plus léger que ce dont je suis fait.</translation>
+    </message>
+</context>
+<context>
+    <name>Spoken</name>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>output %1</source>
+        <translation>sortie %1</translation>
+    </message>
+    <message>
+        <source>inputs from %1</source>
+        <translation>entrées venant de %1</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>input from %1</source>
+        <translation>entrée venant de %1</translation>
+    </message>
+    <message>
+        <source>drives %1</source>
+        <translation>commande %1</translation>
+    </message>
+    <message>
+        <source>%1 gate %2</source>
+        <translation>porte %1 %2</translation>
+    </message>
+    <message>
+        <source>input %1</source>
+        <translation>entrée %1</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>rien</translation>
+    </message>
+    <message>
+        <source>bend in the link from %1 to %2</source>
+        <translation>coude dans la connexion de %1 à %2</translation>
+    </message>
+    <message>
+        <source>1 gate</source>
+        <translation>1 porte</translation>
+    </message>
+    <message>
+        <source>%1 gates</source>
+        <translation>%1 portes</translation>
+    </message>
+    <message>
+        <source>1 input</source>
+        <translation>1 entrée</translation>
+    </message>
+    <message>
+        <source>%1 inputs</source>
+        <translation>%1 entrées</translation>
+    </message>
+    <message>
+        <source>1 output</source>
+        <translation>1 sortie</translation>
+    </message>
+    <message>
+        <source>%1 outputs</source>
+        <translation>%1 sorties</translation>
+    </message>
+    <message>
+        <source>circuit: %1, %2, %3, not powered</source>
+        <translation>circuit&#xa0;: %1, %2, %3, éteint</translation>
+    </message>
+    <message>
+        <source>circuit: %1, %2, %3, powered, step %4</source>
+        <translation>circuit&#xa0;: %1, %2, %3, allumé, étape %4</translation>
+    </message>
+</context>
+<context>
+    <name>Warnings</name>
+    <message>
+        <source>%1 input %2 is not linked</source>
+        <translation>%1&#xa0;: l&apos;entrée %2 n&apos;est pas reliée</translation>
+    </message>
+    <message>
+        <source>%1 input %2 is linked more than once</source>
+        <translation>%1&#xa0;: l&apos;entrée %2 est reliée plus d&apos;une fois</translation>
+    </message>
+    <message>
+        <source>%1 drives nothing</source>
+        <translation>%1 ne commande rien</translation>
+    </message>
+    <message>
+        <source>%1 has orientation %2, outside 0..3</source>
+        <translation>%1 a l&apos;orientation %2, hors de 0..3</translation>
+    </message>
+    <message>
+        <source>link %1 starts at empty slot %2</source>
+        <translation>la connexion %1 part de la case vide %2</translation>
+    </message>
+    <message>
+        <source>link %1 ends at empty slot %2</source>
+        <translation>la connexion %1 arrive à la case vide %2</translation>
+    </message>
+    <message>
+        <source>link %1 is marked as starting at a node, but slot %2 holds %3</source>
+        <translation>la connexion %1 est marquée comme partant d&apos;un nœud, mais la case %2 contient %3</translation>
+    </message>
+    <message>
+        <source>link %1 is marked as ending at a node, but slot %2 holds %3</source>
+        <translation>la connexion %1 est marquée comme arrivant à un nœud, mais la case %2 contient %3</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::ElementPools</name>
+    <message>
+        <source>Tools</source>
+        <translation>Outils</translation>
+    </message>
+    <message>
+        <source>trash can</source>
+        <translation>corbeille</translation>
+    </message>
+    <message>
+        <source>Deletes the gate or bend focused on the canvas</source>
+        <translation>Supprime la porte ou le coude qui a le focus sur le plan de travail</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::ExpressionsView</name>
+    <message>
+        <source>Working out the expressions...</source>
+        <translation>Calcul des expressions...</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::KarnaughPanel</name>
+    <message>
+        <source>A Karnaugh map needs 2 to 4 inputs and an output; the circuit has %1 inputs and %2 outputs.</source>
+        <translation>Un tableau de Karnaugh demande 2 à 4 entrées et une sortie&#xa0;; le circuit a %1 entrées et %2 sorties.</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::KeyboardHelp</name>
+    <message>
+        <source>Tessara - Keyboard</source>
+        <translation>Tessara - Clavier</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Touches</translation>
+    </message>
+    <message>
+        <source>What they do</source>
+        <translation>Ce qu&apos;elles font</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::Tessara_Form</name>
+    <message>
+        <source>prop</source>
+        <translation>prop</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::Tessara_Frame</name>
+    <message>
+        <source>Inputs</source>
+        <translation>Entrées</translation>
+    </message>
+    <message>
+        <source>Outputs</source>
+        <translation>Sorties</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::TimelineView</name>
+    <message>
+        <source>timeline</source>
+        <translation>chronogramme</translation>
+    </message>
+    <message>
+        <source>step %1: %2</source>
+        <translation>étape %1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::TimelineWindow</name>
+    <message>
+        <source>Tessara - Timeline</source>
+        <translation>Tessara - Chronogramme</translation>
+    </message>
+    <message>
+        <source>Step Back</source>
+        <translation>Étape précédente</translation>
+    </message>
+    <message>
+        <source>Step Forward</source>
+        <translation>Étape suivante</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Exécuter</translation>
+    </message>
+    <message>
+        <source>%1 steps/s</source>
+        <translation>%1 étapes/s</translation>
+    </message>
+    <message>
+        <source>Save Picture...</source>
+        <translation>Enregistrer l&apos;image...</translation>
+    </message>
+    <message>
+        <source>Save Values...</source>
+        <translation>Enregistrer les valeurs...</translation>
+    </message>
+    <message>
+        <source>No run</source>
+        <translation>Aucune exécution</translation>
+    </message>
+    <message>
+        <source>Power up to record a run.</source>
+        <translation>Allumez le circuit pour enregistrer une exécution.</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2</source>
+        <translation>Étape %1 sur %2</translation>
+    </message>
+    <message>
+        <source>steps 0 to %1 dropped: the timeline keeps the last %2 steps</source>
+        <translation>étapes 0 à %1 abandonnées&#xa0;: le chronogramme garde les %2 dernières étapes</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>&#xa0;; </translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::TruthTableWindow</name>
+    <message>
+        <source>Run</source>
+        <translation>Déroulement</translation>
+    </message>
+    <message>
+        <source>Tessara - Truth Table</source>
+        <translation>Tessara - Table de vérité</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>The circuit has %1 inputs; a truth table takes at most %2.</source>
+        <translation>Le circuit a %1 entrées&#xa0;; une table de vérité en accepte au plus %2.</translation>
+    </message>
+    <message>
+        <source>The circuit has no inputs and no outputs.</source>
+        <translation>Le circuit n&apos;a ni entrées ni sorties.</translation>
+    </message>
+    <message>
+        <source>The circuit has no inputs.</source>
+        <translation>Le circuit n&apos;a pas d&apos;entrées.</translation>
+    </message>
+    <message>
+        <source>The circuit has no outputs.</source>
+        <translation>Le circuit n&apos;a pas de sorties.</translation>
+    </message>
+    <message>
+        <source>Expected</source>
+        <translation>Attendu</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Table</translation>
+    </message>
+    <message>
+        <source>Karnaugh Map</source>
+        <translation>Tableau de Karnaugh</translation>
+    </message>
+    <message>
+        <source>Compare With...</source>
+        <translation>Comparer avec...</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>row %1 of %2</source>
+        <translation>ligne %1 sur %2</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::WhyWindow</name>
+    <message>
+        <source>Tessara - Why</source>
+        <translation>Tessara - Pourquoi</translation>
+    </message>
+    <message>
+        <source>While powered, click a gate&apos;s value (0 or 1) to ask why it holds it.</source>
+        <translation>Circuit allumé, cliquez sur la valeur d&apos;une porte (0 ou 1) pour demander pourquoi elle la prend.</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::frmAbout</name>
+    <message>
+        <source>About MyApp</source>
+        <translation>À propos de MyApp</translation>
+    </message>
+    <message>
+        <source>Version: 1.0</source>
+        <translation>Version&#xa0;: 1.0</translation>
+    </message>
+    <message>
+        <source>This program is meant for learning about logic.   </source>
+        <translation>Ce programme sert à apprendre la logique.</translation>
+    </message>
+    <message>
+        <source>Gate pictures drawn by Tessara</source>
+        <translation>Images des portes dessinées par Tessara</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,959 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>Comparison</name>
+    <message>
+        <source>Checked against %1</source>
+        <translation>Comparado com %1</translation>
+    </message>
+    <message>
+        <source>✓</source>
+        <translation>✓</translation>
+    </message>
+    <message>
+        <source>expected %1</source>
+        <translation>esperado %1</translation>
+    </message>
+    <message>
+        <source>All %1 rows match</source>
+        <translation>As %1 linhas conferem</translation>
+    </message>
+    <message>
+        <source>%1 of %2 rows differ</source>
+        <translation>%1 de %2 linhas diferem</translation>
+    </message>
+</context>
+<context>
+    <name>Editor</name>
+    <message>
+        <source>power up</source>
+        <translation>ligar</translation>
+    </message>
+    <message>
+        <source>Save changes to the circuit?</source>
+        <translation>Salvar as alterações no circuito?</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>Error: You must start with an output<byte value="xd"/>
+</source>
+        <translation>Erro: você deve começar em uma saída<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Error: You must finish with an input<byte value="xd"/>
+</source>
+        <translation>Erro: você deve terminar em uma entrada<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Error: Click on the gates</source>
+        <translation>Erro: clique nas portas</translation>
+    </message>
+    <message>
+        <source>Error: The circuit has no room for another gate</source>
+        <translation>Erro: o circuito não tem espaço para outra porta</translation>
+    </message>
+    <message>
+        <source>Error: The circuit has no room for another link</source>
+        <translation>Erro: o circuito não tem espaço para outra conexão</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>linha %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;:
+%2</source>
+        <translation>Não é possível abrir “%1”:
+%2</translation>
+    </message>
+    <message>
+        <source>Cannot save &quot;%1&quot;:
+%2</source>
+        <translation>Não é possível salvar “%1”:
+%2</translation>
+    </message>
+    <message>
+        <source>Power Up</source>
+        <translation>Ligar</translation>
+    </message>
+    <message>
+        <source>Power Down</source>
+        <translation>Desligar</translation>
+    </message>
+    <message>
+        <source>Expected answers</source>
+        <translation>Respostas esperadas</translation>
+    </message>
+    <message>
+        <source>Circuits</source>
+        <translation>Circuitos</translation>
+    </message>
+    <message>
+        <source>PNG picture</source>
+        <translation>Imagem PNG</translation>
+    </message>
+    <message>
+        <source>SVG picture</source>
+        <translation>Imagem SVG</translation>
+    </message>
+    <message>
+        <source>Comma-separated values</source>
+        <translation>Valores separados por vírgula</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Todos os arquivos</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 já existe. Substituir?</translation>
+    </message>
+    <message>
+        <source>Replace File</source>
+        <translation>Substituir arquivo</translation>
+    </message>
+    <message>
+        <source>Tessara closed without saving. Recover the circuit from %1?</source>
+        <translation>O Tessara foi fechado sem salvar. Recuperar o circuito de %1?</translation>
+    </message>
+    <message>
+        <source>Recover Circuit</source>
+        <translation>Recuperar circuito</translation>
+    </message>
+</context>
+<context>
+    <name>ElementPools</name>
+    <message>
+        <source>cross</source>
+        <translation>cruz</translation>
+    </message>
+    <message>
+        <source>link</source>
+        <translation>conexão</translation>
+    </message>
+    <message>
+        <source>AND</source>
+        <translation>AND</translation>
+    </message>
+    <message>
+        <source>NAND</source>
+        <translation>NAND</translation>
+    </message>
+    <message>
+        <source>OR</source>
+        <translation>OR</translation>
+    </message>
+    <message>
+        <source>NOR</source>
+        <translation>NOR</translation>
+    </message>
+    <message>
+        <source>NOT</source>
+        <translation>NOT</translation>
+    </message>
+    <message>
+        <source>XOR</source>
+        <translation>XOR</translation>
+    </message>
+    <message>
+        <source>input</source>
+        <translation>entrada</translation>
+    </message>
+    <message>
+        <source>output</source>
+        <translation>saída</translation>
+    </message>
+</context>
+<context>
+    <name>Explanation</name>
+    <message>
+        <source>%1 = %2 at step %3</source>
+        <translation>%1 = %2 no passo %3</translation>
+    </message>
+    <message>
+        <source>step %1: %2 = %3 at power-up</source>
+        <translation>passo %1: %2 = %3 ao ligar</translation>
+    </message>
+    <message>
+        <source>step %1: %2 = %3 at the first kept step</source>
+        <translation>passo %1: %2 = %3 no primeiro passo guardado</translation>
+    </message>
+    <message>
+        <source>step %1: %2 became %3: toggled</source>
+        <translation>passo %1: %2 passou a %3: foi alternado</translation>
+    </message>
+    <message>
+        <source>step %1: %2 became %3: %4</source>
+        <translation>passo %1: %2 passou a %3: %4</translation>
+    </message>
+    <message>
+        <source>input %1 = %2 from %3 at step %4</source>
+        <translation>entrada %1 = %2 vinda de %3 no passo %4</translation>
+    </message>
+    <message>
+        <source>input %1 = %2, not linked</source>
+        <translation>entrada %1 = %2, não conectada</translation>
+    </message>
+    <message>
+        <source>input %1 = %2 from a bend with no gate before it</source>
+        <translation>entrada %1 = %2 vinda de uma dobra sem porta antes dela</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>... %1 more</source>
+        <translation>... mais %1</translation>
+    </message>
+</context>
+<context>
+    <name>Expressions</name>
+    <message>
+        <source>%1 = formula too long to write (over %2 characters)</source>
+        <translation>%1 = fórmula longa demais para escrever (mais de %2 caracteres)</translation>
+    </message>
+    <message>
+        <source>%1  (feedback through %2)</source>
+        <translation>%1  (realimentação por %2)</translation>
+    </message>
+    <message>
+        <source>%1 minimal = minimal form not computed above %2 inputs</source>
+        <translation>%1 mínima = a forma mínima não é calculada acima de %2 entradas</translation>
+    </message>
+    <message>
+        <source>%1 minimal = not a function: %1 oscillates</source>
+        <translation>%1 mínima = não é uma função: %1 oscila</translation>
+    </message>
+    <message>
+        <source>%1 minimal = not a function: %1 oscillates in rows %2</source>
+        <translation>%1 mínima = não é uma função: %1 oscila nas linhas %2</translation>
+    </message>
+    <message>
+        <source>%1 minimal = %2</source>
+        <translation>%1 mínima = %2</translation>
+    </message>
+    <message>
+        <source>%1  (smallest found, not proved minimal)</source>
+        <translation>%1  (a menor encontrada, não provada mínima)</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>cannot write the file</source>
+        <translation>não é possível gravar o arquivo</translation>
+    </message>
+    <message>
+        <source>not a Tessara circuit file</source>
+        <translation>não é um arquivo de circuito do Tessara</translation>
+    </message>
+    <message>
+        <source>cannot read: %1</source>
+        <translation>não é possível ler: %1</translation>
+    </message>
+    <message>
+        <source>cannot open: %1</source>
+        <translation>não é possível abrir: %1</translation>
+    </message>
+    <message>
+        <source>cannot open: not a regular file</source>
+        <translation>não é possível abrir: não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>%1 (nor a table: a table starts with a header like &apos;I1 I2 | O1&apos;)</source>
+        <translation>%1 (nem uma tabela: uma tabela começa com um cabeçalho como &apos;I1 I2 | O1&apos;)</translation>
+    </message>
+    <message>
+        <source>cannot replace: %1</source>
+        <translation>não é possível substituir: %1</translation>
+    </message>
+    <message>
+        <source>cannot replace: not a regular file</source>
+        <translation>não é possível substituir: não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>cannot create: %1</source>
+        <translation>não é possível criar: %1</translation>
+    </message>
+    <message>
+        <source>cannot write: %1</source>
+        <translation>não é possível gravar: %1</translation>
+    </message>
+    <message>
+        <source>no table: the text holds no header line</source>
+        <translation>nenhuma tabela: o texto não tem linha de cabeçalho</translation>
+    </message>
+    <message>
+        <source>expected a header like &apos;I1 I2 | O1&apos;</source>
+        <translation>era esperado um cabeçalho como &apos;I1 I2 | O1&apos;</translation>
+    </message>
+    <message>
+        <source>more than %1 inputs</source>
+        <translation>mais de %1 entradas</translation>
+    </message>
+    <message>
+        <source>a row needs a &apos;|&apos; between inputs and outputs</source>
+        <translation>uma linha precisa de um &apos;|&apos; entre entradas e saídas</translation>
+    </message>
+    <message>
+        <source>expected %1 input values (0 or 1) and %2 output values (0, 1, ~ or X)</source>
+        <translation>eram esperados %1 valores de entrada (0 ou 1) e %2 valores de saída (0, 1, ~ ou X)</translation>
+    </message>
+    <message>
+        <source>a second row for inputs %1 (the first is on line %2)</source>
+        <translation>uma segunda linha para as entradas %1 (a primeira está na linha %2)</translation>
+    </message>
+    <message>
+        <source>no row for inputs %1; rows may be left out only under the line &quot;%2&quot;</source>
+        <translation>nenhuma linha para as entradas %1; só podem faltar linhas abaixo da linha &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>the file ends early</source>
+        <translation>o arquivo termina antes do esperado</translation>
+    </message>
+    <message>
+        <source>a quoted field has no closing quote</source>
+        <translation>falta a aspa de fechamento de um campo entre aspas</translation>
+    </message>
+    <message>
+        <source>unexpected text after the quoted field %1</source>
+        <translation>texto inesperado depois do campo entre aspas %1</translation>
+    </message>
+    <message>
+        <source>expected #TRUE# or #FALSE#, found %1</source>
+        <translation>era esperado #TRUE# ou #FALSE#, encontrado %1</translation>
+    </message>
+    <message>
+        <source>expected a number, found %1</source>
+        <translation>era esperado um número, encontrado %1</translation>
+    </message>
+    <message>
+        <source>the number %1 is out of range</source>
+        <translation>o número %1 está fora do intervalo</translation>
+    </message>
+    <message>
+        <source>expected a whole number, found %1</source>
+        <translation>era esperado um número inteiro, encontrado %1</translation>
+    </message>
+    <message>
+        <source>the number %1 does not fit an Integer (%2 to %3)</source>
+        <translation>o número %1 não cabe em um Integer (de %2 a %3)</translation>
+    </message>
+    <message>
+        <source>the number %1 does not fit a Long (%2 to %3)</source>
+        <translation>o número %1 não cabe em um Long (de %2 a %3)</translation>
+    </message>
+    <message>
+        <source>the number %1 does not fit a Single</source>
+        <translation>o número %1 não cabe em um Single</translation>
+    </message>
+    <message>
+        <source>%1 %2 is outside 0 to %3</source>
+        <translation>%1 %2 não está entre 0 e %3</translation>
+    </message>
+</context>
+<context>
+    <name>Grading</name>
+    <message>
+        <source>expected %1 inputs and %2 outputs, found %3 inputs and %4 outputs</source>
+        <translation>esperadas %1 entradas e %2 saídas, encontradas %3 entradas e %4 saídas</translation>
+    </message>
+</context>
+<context>
+    <name>Keyboard</name>
+    <message>
+        <source>Tab, Shift+Tab</source>
+        <translation>Tab, Shift+Tab</translation>
+    </message>
+    <message>
+        <source>Move between the palette, the canvas, the trash can, Power and prop</source>
+        <translation>Alternar entre a paleta, a área de desenho, a lixeira, o botão de ligar e prop</translation>
+    </message>
+    <message>
+        <source>Arrows on the palette</source>
+        <translation>Setas na paleta</translation>
+    </message>
+    <message>
+        <source>Choose the tool in that direction</source>
+        <translation>Escolher a ferramenta nessa direção</translation>
+    </message>
+    <message>
+        <source>Arrows</source>
+        <translation>Setas</translation>
+    </message>
+    <message>
+        <source>Focus the nearest gate or bend in that direction; while a link is drawn, the nearest gate it can end at; while moving, carry the gate 75 twips</source>
+        <translation>Focar a porta ou a dobra mais próxima nessa direção; ao desenhar uma conexão, a porta mais próxima onde ela pode terminar; ao mover, levar a porta 75 twips</translation>
+    </message>
+    <message>
+        <source>Shift+Arrows</source>
+        <translation>Shift+Setas</translation>
+    </message>
+    <message>
+        <source>Move the cross-hair (and a gate being moved) 75 twips</source>
+        <translation>Mover a mira (e a porta sendo movida) 75 twips</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Arrows</source>
+        <translation>Ctrl+Shift+Setas</translation>
+    </message>
+    <message>
+        <source>Move the cross-hair (and a gate being moved) 15 twips</source>
+        <translation>Mover a mira (e a porta sendo movida) 15 twips</translation>
+    </message>
+    <message>
+        <source>1 to 0</source>
+        <translation>1 a 0</translation>
+    </message>
+    <message>
+        <source>Choose the tools in the palette&apos;s order: cross, link, AND, NAND, OR, NOR, NOT, XOR, input, output</source>
+        <translation>Escolher as ferramentas na ordem da paleta: cruz, conexão, AND, NAND, OR, NOR, NOT, XOR, entrada, saída</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Place the chosen tool&apos;s gate at the cross-hair; while a link is drawn, end it at the focused gate&apos;s first free input; while moving, put the gate down</source>
+        <translation>Colocar a porta da ferramenta escolhida na mira; ao desenhar uma conexão, terminá-la na primeira entrada livre da porta em foco; ao mover, soltar a porta</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espaço</translation>
+    </message>
+    <message>
+        <source>Toggle the focused input while powered</source>
+        <translation>Alternar a entrada em foco com o circuito ligado</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>Turn the focused gate a quarter</source>
+        <translation>Girar um quarto de volta a porta em foco</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Delete the focused gate with its links, or the link through the focused bend</source>
+        <translation>Apagar a porta em foco com suas conexões, ou a conexão que passa pela dobra em foco</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>Move the focused gate or bend: arrows carry it, Enter puts it down</source>
+        <translation>Mover a porta ou a dobra em foco: as setas a levam, Enter a solta</translation>
+    </message>
+    <message>
+        <source>L</source>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>Start a link at the focused gate&apos;s output, with the link tool</source>
+        <translation>Começar uma conexão na saída da porta em foco, com a ferramenta de conexão</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Bend the link being drawn at the cross-hair</source>
+        <translation>Fazer uma dobra na conexão sendo desenhada, na mira</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>prop: advance every signal one step</source>
+        <translation>prop: avançar cada sinal um passo</translation>
+    </message>
+    <message>
+        <source>Enter, Space or Delete on the trash can</source>
+        <translation>Enter, Espaço ou Delete na lixeira</translation>
+    </message>
+    <message>
+        <source>Delete the gate or bend focused on the canvas</source>
+        <translation>Apagar a porta ou a dobra em foco na área de desenho</translation>
+    </message>
+</context>
+<context>
+    <name>Lists</name>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 e %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>Menus</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Arquivo</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opções</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;juda</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Novo</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Salvar como</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Desfazer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Refazer</translation>
+    </message>
+    <message>
+        <source>Step Back</source>
+        <translation>Voltar um passo</translation>
+    </message>
+    <message>
+        <source>Step Forward</source>
+        <translation>Avançar um passo</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Executar</translation>
+    </message>
+    <message>
+        <source>Timeline</source>
+        <translation>Linha do tempo</translation>
+    </message>
+    <message>
+        <source>Truth Table</source>
+        <translation>Tabela-verdade</translation>
+    </message>
+    <message>
+        <source>Colour Wires</source>
+        <translation>Colorir fios</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Sobre</translation>
+    </message>
+    <message>
+        <source>Show Problems</source>
+        <translation>Mostrar problemas</translation>
+    </message>
+    <message>
+        <source>Cancel the link being drawn or the gate being moved</source>
+        <translation>Cancelar a conexão ou o movimento em curso</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Teclado</translation>
+    </message>
+</context>
+<context>
+    <name>Repeats</name>
+    <message>
+        <source>repeats every %1 steps from step %2</source>
+        <translation>repete-se a cada %1 passos a partir do passo %2</translation>
+    </message>
+    <message>
+        <source>no repeat within %1 steps</source>
+        <translation>nenhuma repetição em %1 passos</translation>
+    </message>
+    <message>
+        <source>settles after %1 steps</source>
+        <translation>estabiliza após %1 passos</translation>
+    </message>
+    <message>
+        <source>settled at step %1</source>
+        <translation>estável a partir do passo %1</translation>
+    </message>
+</context>
+<context>
+    <name>Riddles</name>
+    <message>
+        <source>Riddle</source>
+        <translation>Charada</translation>
+    </message>
+    <message>
+        <source>What goes around and around all day long, but always straight ahead</source>
+        <translation>O que gira e gira o dia todo, mas sempre vai em frente?</translation>
+    </message>
+    <message>
+        <source>Joke</source>
+        <translation>Piada</translation>
+    </message>
+    <message>
+        <source>How do you tell when a lawyer is lieing?  His lips are moving.</source>
+        <translation>Como saber quando um advogado está mentindo?  Os lábios dele estão se mexendo.</translation>
+    </message>
+    <message>
+        <source>Why was the AND gate never invited to parties?  It only said yes when everyone else did.</source>
+        <translation>Por que a porta AND nunca era convidada para festas?  Ela só dizia sim quando todos os outros também diziam.</translation>
+    </message>
+    <message>
+        <source>More of me is hidden then is seen. I am light than what I am made of</source>
+        <translation>Há mais de mim escondido do que à vista. Sou mais leve do que aquilo de que sou feito.</translation>
+    </message>
+</context>
+<context>
+    <name>Spoken</name>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>output %1</source>
+        <translation>saída %1</translation>
+    </message>
+    <message>
+        <source>inputs from %1</source>
+        <translation>entradas vindas de %1</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 e %2</translation>
+    </message>
+    <message>
+        <source>input from %1</source>
+        <translation>entrada vinda de %1</translation>
+    </message>
+    <message>
+        <source>drives %1</source>
+        <translation>alimenta %1</translation>
+    </message>
+    <message>
+        <source>%1 gate %2</source>
+        <translation>porta %1 %2</translation>
+    </message>
+    <message>
+        <source>input %1</source>
+        <translation>entrada %1</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>nada</translation>
+    </message>
+    <message>
+        <source>bend in the link from %1 to %2</source>
+        <translation>dobra na conexão de %1 para %2</translation>
+    </message>
+    <message>
+        <source>1 gate</source>
+        <translation>1 porta</translation>
+    </message>
+    <message>
+        <source>%1 gates</source>
+        <translation>%1 portas</translation>
+    </message>
+    <message>
+        <source>1 input</source>
+        <translation>1 entrada</translation>
+    </message>
+    <message>
+        <source>%1 inputs</source>
+        <translation>%1 entradas</translation>
+    </message>
+    <message>
+        <source>1 output</source>
+        <translation>1 saída</translation>
+    </message>
+    <message>
+        <source>%1 outputs</source>
+        <translation>%1 saídas</translation>
+    </message>
+    <message>
+        <source>circuit: %1, %2, %3, not powered</source>
+        <translation>circuito: %1, %2, %3, desligado</translation>
+    </message>
+    <message>
+        <source>circuit: %1, %2, %3, powered, step %4</source>
+        <translation>circuito: %1, %2, %3, ligado, passo %4</translation>
+    </message>
+</context>
+<context>
+    <name>Warnings</name>
+    <message>
+        <source>%1 input %2 is not linked</source>
+        <translation>%1: a entrada %2 não está conectada</translation>
+    </message>
+    <message>
+        <source>%1 input %2 is linked more than once</source>
+        <translation>%1: a entrada %2 está conectada mais de uma vez</translation>
+    </message>
+    <message>
+        <source>%1 drives nothing</source>
+        <translation>%1 não alimenta nada</translation>
+    </message>
+    <message>
+        <source>%1 has orientation %2, outside 0..3</source>
+        <translation>%1 tem a orientação %2, fora de 0..3</translation>
+    </message>
+    <message>
+        <source>link %1 starts at empty slot %2</source>
+        <translation>a conexão %1 começa na posição vazia %2</translation>
+    </message>
+    <message>
+        <source>link %1 ends at empty slot %2</source>
+        <translation>a conexão %1 termina na posição vazia %2</translation>
+    </message>
+    <message>
+        <source>link %1 is marked as starting at a node, but slot %2 holds %3</source>
+        <translation>a conexão %1 está marcada como começando em um nó, mas a posição %2 contém %3</translation>
+    </message>
+    <message>
+        <source>link %1 is marked as ending at a node, but slot %2 holds %3</source>
+        <translation>a conexão %1 está marcada como terminando em um nó, mas a posição %2 contém %3</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::ElementPools</name>
+    <message>
+        <source>Tools</source>
+        <translation>Ferramentas</translation>
+    </message>
+    <message>
+        <source>trash can</source>
+        <translation>lixeira</translation>
+    </message>
+    <message>
+        <source>Deletes the gate or bend focused on the canvas</source>
+        <translation>Apaga a porta ou a dobra em foco na área de desenho</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::ExpressionsView</name>
+    <message>
+        <source>Working out the expressions...</source>
+        <translation>Calculando as expressões...</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::KarnaughPanel</name>
+    <message>
+        <source>A Karnaugh map needs 2 to 4 inputs and an output; the circuit has %1 inputs and %2 outputs.</source>
+        <translation>Um mapa de Karnaugh precisa de 2 a 4 entradas e uma saída; o circuito tem %1 entradas e %2 saídas.</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::KeyboardHelp</name>
+    <message>
+        <source>Tessara - Keyboard</source>
+        <translation>Tessara - Teclado</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Teclas</translation>
+    </message>
+    <message>
+        <source>What they do</source>
+        <translation>O que fazem</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::Tessara_Form</name>
+    <message>
+        <source>prop</source>
+        <translation>prop</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::Tessara_Frame</name>
+    <message>
+        <source>Inputs</source>
+        <translation>Entrada</translation>
+    </message>
+    <message>
+        <source>Outputs</source>
+        <translation>Saída</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::TimelineView</name>
+    <message>
+        <source>timeline</source>
+        <translation>linha do tempo</translation>
+    </message>
+    <message>
+        <source>step %1: %2</source>
+        <translation>passo %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::TimelineWindow</name>
+    <message>
+        <source>Tessara - Timeline</source>
+        <translation>Tessara - Linha do tempo</translation>
+    </message>
+    <message>
+        <source>Step Back</source>
+        <translation>Voltar um passo</translation>
+    </message>
+    <message>
+        <source>Step Forward</source>
+        <translation>Avançar um passo</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Executar</translation>
+    </message>
+    <message>
+        <source>%1 steps/s</source>
+        <translation>%1 passos/s</translation>
+    </message>
+    <message>
+        <source>Save Picture...</source>
+        <translation>Salvar imagem...</translation>
+    </message>
+    <message>
+        <source>Save Values...</source>
+        <translation>Salvar valores...</translation>
+    </message>
+    <message>
+        <source>No run</source>
+        <translation>Nenhuma execução</translation>
+    </message>
+    <message>
+        <source>Power up to record a run.</source>
+        <translation>Ligue o circuito para gravar uma execução.</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2</source>
+        <translation>Passo %1 de %2</translation>
+    </message>
+    <message>
+        <source>steps 0 to %1 dropped: the timeline keeps the last %2 steps</source>
+        <translation>passos 0 a %1 descartados: a linha do tempo guarda os últimos %2 passos</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::TruthTableWindow</name>
+    <message>
+        <source>Run</source>
+        <translation>Execução</translation>
+    </message>
+    <message>
+        <source>Tessara - Truth Table</source>
+        <translation>Tessara - Tabela-verdade</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>The circuit has %1 inputs; a truth table takes at most %2.</source>
+        <translation>O circuito tem %1 entradas; uma tabela-verdade aceita no máximo %2.</translation>
+    </message>
+    <message>
+        <source>The circuit has no inputs and no outputs.</source>
+        <translation>O circuito não tem entradas nem saídas.</translation>
+    </message>
+    <message>
+        <source>The circuit has no inputs.</source>
+        <translation>O circuito não tem entradas.</translation>
+    </message>
+    <message>
+        <source>The circuit has no outputs.</source>
+        <translation>O circuito não tem saídas.</translation>
+    </message>
+    <message>
+        <source>Expected</source>
+        <translation>Esperado</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tabela</translation>
+    </message>
+    <message>
+        <source>Karnaugh Map</source>
+        <translation>Mapa de Karnaugh</translation>
+    </message>
+    <message>
+        <source>Compare With...</source>
+        <translation>Comparar com...</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Remover</translation>
+    </message>
+    <message>
+        <source>row %1 of %2</source>
+        <translation>linha %1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::WhyWindow</name>
+    <message>
+        <source>Tessara - Why</source>
+        <translation>Tessara - Por quê</translation>
+    </message>
+    <message>
+        <source>While powered, click a gate&apos;s value (0 or 1) to ask why it holds it.</source>
+        <translation>Com o circuito ligado, clique no valor de uma porta (0 ou 1) para perguntar por que ela o tem.</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::frmAbout</name>
+    <message>
+        <source>About MyApp</source>
+        <translation>Sobre MyApp</translation>
+    </message>
+    <message>
+        <source>Version: 1.0</source>
+        <translation>Versão: 1.0</translation>
+    </message>
+    <message>
+        <source>This program is meant for learning about logic.   </source>
+        <translation>Este programa serve para aprender lógica.</translation>
+    </message>
+    <message>
+        <source>Gate pictures drawn by Tessara</source>
+        <translation>Portas desenhadas pelo Tessara</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+</TS>
