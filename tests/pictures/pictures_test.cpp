@@ -1,14 +1,16 @@
 // Whole scenes as the user sees them, compared pixel for pixel with the PNGs of this
 // folder (NAME-x1.png, NAME-x2.png by the screen's scale): every kind in every
 // orientation linked and powered, with coloured wires and without; links drawn, bent
-// and moved, the keyboard's marks, and the canvas after New; the palette with each tool
-// chosen; the cursors; the timeline, truth table and About windows. Scenes are read from
+// and moved, the keyboard's marks, the canvas after New and every problem marked; the
+// palette with each tool chosen, and the cursors; the timeline, truth table and About
+// windows; the explanation of a value. Scenes are read from
 // each window's backing store, so a part that was not repainted shows as it was. The
 // fonts are DejaVu Sans and, for the fixed font, DejaVu Sans Mono from their Debian
 // package, and the style Fusion, whatever the machine's settings. With
 // TESSARA_UPDATE_PICTURES set the scenes rewrite the PNGs instead.
 #include <QBackingStore>
 #include <QFontDatabase>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
@@ -17,9 +19,12 @@
 #include <cstdio>
 
 #include "app/artwork/artwork.h"
+#include "app/expressions_view.h"
 #include "app/timeline_window.h"
 #include "app/truth_table_window.h"
+#include "app/why_window.h"
 #include "circuits.h"
+#include "editor/refresh.h"
 #include "io/circuit_file.h"
 #include "model/cell.h"
 #include "temp_folder.h"
@@ -143,9 +148,9 @@ TEST_F(Pictures, EveryKindTurnedAndPoweredWithWiresColouredAndNot) {
 }
 
 // A link drawn to a gate, the gate moved, a second link bent once and reaching for the
-// pointer, the keyboard's cross-hair and focus on the canvas given the focus, then the
-// canvas after New.
-TEST_F(Pictures, LinksDrawnMovedAndBeingDrawnThenTheKeyboardsMarksAndTheCanvasAfterNew) {
+// pointer, the keyboard's cross-hair and focus on the canvas given the focus, the canvas
+// after New, and a circuit with every kind of problem marked.
+TEST_F(Pictures, LinksDrawnMovedAndBeingDrawnTheKeyboardsMarksAfterNewAndEveryProblem) {
   PlaceWith("InputButton", QPoint(30, 100));
   PlaceWith("AndGateButton", QPoint(250, 100));
   Click(Find(QStringLiteral("LinkButton")));
@@ -169,24 +174,24 @@ TEST_F(Pictures, LinksDrawnMovedAndBeingDrawnThenTheKeyboardsMarksAndTheCanvasAf
   ModalWatcher dontSave(
       [](QWidget* box) { qobject_cast<QMessageBox*>(box)->button(QMessageBox::No)->click(); });
   Command("New")->trigger();
-  ExpectLooksLike(Beside({linked, moved, drawing, keyed, Canvas()}), "links-drawn");
+  const QImage renewed = Canvas();
+  window.Act([](Form& form) {
+    testing::PutEveryWarning(form.doc);
+    Refresh(form);
+  });
+  ExpectLooksLike(Beside({linked, moved, drawing, keyed, renewed, Canvas()}), "links-drawn");
 }
 
-TEST_F(Pictures, ThePaletteWithEachToolChosen) {
-  std::vector<QImage> palettes;
+// Then each cursor of the icon cache: its black pixels, its white edge, the rest teal,
+// the hot spot red.
+TEST_F(Pictures, ThePaletteWithEachToolChosenAndTheCursors) {
+  std::vector<QImage> tiles;
   for (const char* button :
        {"CrossButton", "LinkButton", "AndGateButton", "NandGateButton", "OrGateButton",
         "NorGateButton", "NotGateButton", "XorGateButton", "InputButton", "OutputButton"}) {
     Click(Find(QString::fromLatin1(button)));
-    palettes.push_back(Shown(window.centralWidget(), QRect(0, 0, 120, 550)));
+    tiles.push_back(Shown(window.centralWidget(), QRect(0, 0, 120, 550)));
   }
-  ExpectLooksLike(Beside(palettes), "palette");
-}
-
-// Each cursor of the icon cache: its black pixels, its white edge, the rest teal, the
-// hot spot red.
-TEST(PictureOf, TheToolCursors) {
-  std::vector<QImage> tiles;
   for (int i = 0; i < artwork::kIconCacheSize; ++i) {
     const QCursor cursor = artwork::IconCache(i);
     const QImage bits = cursor.bitmap().toImage(), mask = cursor.mask().toImage();
@@ -202,22 +207,57 @@ TEST(PictureOf, TheToolCursors) {
     tile.setPixel(cursor.hotSpot(), qRgb(255, 0, 0));
     tiles.push_back(tile);
   }
-  ExpectLooksLike(Beside(tiles), "cursors");
+  ExpectLooksLike(Beside(tiles), "palette");
 }
 
-// The half adder powered, I1 on and three prop steps: the timeline at its last step,
-// the truth table, and About.
+// The half adder with an expected answer beside it that differs in row "1 1", powered,
+// I1 on and three prop steps: the timeline at its last step, the truth table checked
+// against the answer, with the expressions, and About; then the ring oscillator's timeline at step
+// 330, each number of its ruler whole.
 TEST_F(Pictures, TheTimelineTruthTableAndAboutWindows) {
-  window.Act([](Form& form) { LoadCircuit(form, TESSARA_EXAMPLES "/half_adder.cir"); });
+  const std::filesystem::path adder = folder.path() / "adder.cir";
+  std::filesystem::copy_file(TESSARA_EXAMPLES "/half_adder.cir", adder);
+  testing::WriteFile(folder.path() / "adder.expected",
+                     "I1 I2 | O1 O2\n0 0 | 0 0\n0 1 | 1 X\n1 0 | 1 0\n1 1 | 1 1\n");
+  window.Act([&adder](Form& form) { LoadCircuit(form, adder.string()); });
   Click(Find(QStringLiteral("Power")));
   Click(Image(0), QPoint(20, 20));
   for (int step = 0; step < 3; ++step) Click(Find(QStringLiteral("prop")));
   const QImage timeline = Shown(&window.Companions().ShowTimeline());
-  const QImage table = Shown(&window.Companions().ShowTruthTable());
+  QWidget& truthTable = window.Companions().ShowTruthTable();
+  EXPECT_TRUE(QTest::qWaitFor([&] {
+    return Find(QStringLiteral("TruthTableCopy"))->isEnabled() &&
+           !window.findChild<ExpressionsView*>()->Working();
+  }));
+  const QImage table = Shown(&truthTable);
   QImage about;
   ModalWatcher watcher([&about](QWidget* box) { about = Shown(box); });
   Command("Help_About")->trigger();
-  ExpectLooksLike(Beside({timeline, table, about}), "windows");
+  window.Act([](Form& form) { LoadCircuit(form, TESSARA_EXAMPLES "/ring_oscillator.cir"); });
+  Click(Find(QStringLiteral("Power")));
+  for (int step = 0; step < 330; ++step) window.Act(prop_Click);
+  const QImage ring = Shown(&window.Companions().ShowTimeline());
+  ExpectLooksLike(Beside({timeline, table, about, ring}), "windows");
+}
+
+// Why O2 of the half adder is 1 at step 4: the explaining gates on the canvas and their
+// steps on the timeline, the lines of the window; then the canvas after the line of step
+// 3 is clicked, and after Escape.
+TEST_F(Pictures, TheExplanationOnTheCanvasTheTimelineAndItsWindow) {
+  window.Act([](Form& form) { LoadCircuit(form, TESSARA_EXAMPLES "/half_adder.cir"); });
+  Click(Find(QStringLiteral("Power")));
+  Click(Image(1)), Click(Image(0));  // toggles I2, then I1
+  Click(Find(QStringLiteral("prop"))), Click(Find(QStringLiteral("prop")));
+  QWidget& timeline = window.Companions().ShowTimeline();
+  Click(Find(QStringLiteral("txtObjValue(5)")));  // O2's value
+  auto* why = window.findChild<WhyWindow*>();
+  ASSERT_NE(why, nullptr);
+  const std::vector<QImage> shown = {Canvas(), Shown(&timeline), Shown(why)};
+  QListWidget& list = why->Lines();
+  Click(list.viewport(), list.visualItemRect(list.item(2)).center());
+  const QImage clicked = Canvas();
+  QTest::keyClick(&list, Qt::Key_Escape);
+  ExpectLooksLike(Beside({shown[0], shown[1], shown[2], clicked, Canvas()}), "why");
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
-// The refresh from the model: pictures, markers, lines and value labels. Where they
-// land on the screen in each orientation is seen in the scenes of tests/pictures.
+// The refresh from the model: pictures, markers, lines, value labels and what screen
+// readers hear. Where they land on the screen in each orientation, the lines at nodes
+// and the problem marks are seen in the scenes of tests/pictures.
 #include "view/display.h"
 
 #include <gtest/gtest.h>
@@ -74,42 +75,6 @@ TEST_F(Refresh, NodeShowsOnlyItsMarkerAndAFreedSlotOrLinkHidesButKeepsItsPlace) 
   EXPECT_EQ(screen.LinkLine(5).X1(), 800) << "a hidden line keeps its ends";
 }
 
-TEST_F(Refresh, LinesEndAtNodeCorners) {
-  PutGate(doc, 0, kAndGate, 1000, 1000);
-  PutGate(doc, 1, kBufferGate, 4000, 3000);
-  PutGate(doc, 2, kOrGate, 6000, 1000);
-  PutLink(doc, 0, 0, 1).StopIsNode = true;
-  PutLink(doc, 1, 1, 2, 1).StartIsNode = true;
-  EXPECT_EQ(Ends(Shown().LinkLine(0)), (std::array<Single, 4>{1800, 1400, 4000, 3000}));
-  EXPECT_EQ(Ends(screen.LinkLine(1)), (std::array<Single, 4>{4000, 3000, 6000, 1600}));
-}
-
-TEST_F(Refresh, EachWarningIsMarkedWhereItBelongsUnlessPoweredOrHidden) {
-  testing::PutEveryWarning(doc);
-  using S = MarkShape;
-  const std::tuple<MarkShape, Single, Single, Single, std::string> expected[] = {
-      {S::Ring, 1910, 910, 180, "and 1 input 1 is not linked"},  // turned 5: at its corner
-      {S::Ring, 1910, 910, 180, "and 1 input 0 is linked more than once"},
-      {S::Outline, 1955, 955, 890, "and 1 has orientation 5, outside 0..3"},
-      {S::Ring, 3910, 3060, 180, "nor 3 input 0 is not linked"},  // 150 down its left side
-      {S::DashedOutline, 3955, 4955, 225, "node 7 drives nothing"},
-      {S::Ring, 8110, 910, 180, "link 2 is marked as ending at a node, but slot 2 holds output"},
-      {S::Ring, 710, 310, 180, "link 3 starts at empty slot 5"},  // where its line starts
-      {S::Ring, -90, -90, 180, "link 4 ends at empty slot 6"},
-      {S::Ring, -90, 910, 180, "link 5 is marked as starting at a node, but slot 0 holds input"},
-  };
-  const std::vector<ProblemMark> marks = Shown().ProblemMarks().Marks();
-  ASSERT_EQ(marks.size(), std::size(expected));
-  for (std::size_t i = 0; i < marks.size(); ++i) {
-    const ProblemMark& m = marks[i];
-    EXPECT_EQ(std::tuple(m.shape, m.left, m.top, m.width, m.text.English()), expected[i]);
-    EXPECT_EQ(m.width, m.height) << i;
-  }
-  DisplayObjects(scene, screen, {}, false);
-  EXPECT_TRUE(screen.ProblemMarks().Marks().empty()) << "Show Problems off";
-  doc.PowerOn = true;
-  EXPECT_TRUE(Shown().ProblemMarks().Marks().empty()) << "powered";
-}
 TEST_F(Refresh, ScreenReadersHearEachGateAndTheCircuitWithoutValuesWhileUnpowered) {
   PutGate(doc, 0, kInputGate, 0, 1000);
   PutGate(doc, 1, kNandGate, 3000, 1000);
