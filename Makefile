@@ -8,6 +8,7 @@
 # make format-check  fails when a source file differs from .clang-format (CI runs it)
 # make update-translations  lupdate: every text of the window into translations/*.ts
 # make mutate each fault of scripts/mutants planted in turn; reports those no test caught
+# make update-pictures  rewrites tests/pictures/*.png from what is drawn now (after an intended change)
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
@@ -24,7 +25,7 @@ SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
   LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp
 
 .PHONY: deps configure build run test sanitize bench fuzz package soak mutate format-check \
-  update-translations clean
+  update-translations update-pictures clean
 
 deps:
 	@scripts/install-deps
@@ -85,6 +86,9 @@ mutate: deps
 
 update-translations: configure
 	cmake --build $(BUILD) --target update_translations
+
+update-pictures: build
+	cd $(BUILD) && TESSARA_UPDATE_PICTURES=1 ctest -L pictures --output-on-failure
 
 format-check: deps
 	clang-format --dry-run --Werror $$(git ls-files '*.cpp' '*.h')

@@ -82,25 +82,11 @@ TEST_F(WindowTest, TruthTableIsMadeInTheBackgroundAndStopsWhenClosed) {
   EXPECT_TRUE(QTest::qWaitFor([&] { return copy->isEnabled(); }));
 }
 
-// Ctrl+Z from the truth table, then Ctrl+L there and Ctrl+Y from the timeline; both lie
-// wholly on the main window's screen.
-TEST_F(WindowTest, CompanionWindowsOpenOnTheScreenAndTakeTheMainWindowsShortcuts) {
-  const auto activate = [](QWidget* companion) {
-    companion->activateWindow();
-    return QTest::qWaitFor([&] { return QApplication::activeWindow() == companion; });
-  };
-  PlaceWith("NotGateButton", {300, 300});
-  Find<QAction>(QStringLiteral("TruthTable"))->trigger();
-  auto* table = window.findChild<TruthTableWindow*>();
-  ASSERT_TRUE(activate(table));
-  QTest::keyClick(table, Qt::Key_Z, Qt::ControlModifier);
-  EXPECT_FALSE(doc().Gates(0).GetUsed());
-  QTest::keyClick(table, Qt::Key_L, Qt::ControlModifier);
-  auto* timeline = window.findChild<TimelineWindow*>();
-  ASSERT_TRUE(timeline && activate(timeline));
-  QTest::keyClick(timeline, Qt::Key_Y, Qt::ControlModifier);
-  EXPECT_TRUE(doc().Gates(0).GetUsed());
-  for (QWidget* companion : {static_cast<QWidget*>(table), static_cast<QWidget*>(timeline)})
+// Both companion windows lie wholly on the main window's screen. (That they take the
+// main window's shortcuts is a part of the menu table, menu_test.cpp.)
+TEST_F(WindowTest, CompanionWindowsOpenOnTheScreen) {
+  for (QWidget* companion : {static_cast<QWidget*>(&window.Companions().ShowTruthTable()),
+                             static_cast<QWidget*>(&window.Companions().ShowTimeline())})
     EXPECT_TRUE(window.screen()->availableGeometry().contains(companion->frameGeometry()))
         << companion->objectName().toStdString();
 }
@@ -117,15 +103,7 @@ TEST_F(WindowTest, TruthTableChecksTheAnswerBesideTheCircuitShowsExpressionsAndM
   ASSERT_TRUE(QTest::qWaitFor(
       [&] { return Find<QPushButton>(QStringLiteral("TruthTableCopy"))->isEnabled(); }));
   auto* table = Find<QTableView>(QStringLiteral("TruthTableView"));
-  auto cell = [&](int row, int column, int role = Qt::DisplayRole) {
-    return table->model()->index(row, column).data(role);
-  };
-  EXPECT_EQ(Find<QLabel>(QStringLiteral("TruthTableCheck"))->text().toStdString(),
-            "Checked against adder.expected\n1 of 4 rows differ");
-  EXPECT_EQ(cell(1, 4).toString().toStdString(), "✓");
-  EXPECT_EQ(cell(3, 4).toString().toStdString(), "expected 1 1");
-  EXPECT_FALSE(cell(1, 0, Qt::BackgroundRole).isValid());
-  EXPECT_TRUE(cell(3, 0, Qt::BackgroundRole).isValid()) << "the differing row is drawn red";
+  EXPECT_EQ(table->model()->columnCount(), 6) << "the answer's marks";  // seen in tests/pictures
   Click(table->viewport(), table->visualRect(table->model()->index(3, 0)).center());
   EXPECT_TRUE(doc().Gates(1).GetCurrOutput()) << "the differing row runs: I2 is on";
   Click(Find<QPushButton>(QStringLiteral("TruthTableClear")));

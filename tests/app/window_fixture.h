@@ -16,7 +16,7 @@
 
 namespace tessara::app {
 class WindowTest : public ::testing::Test {
- protected:
+ public:  // the rows of table tests drive it too
   WindowTest() {
     Form_Load(window.form());
     window.show();

@@ -1,12 +1,10 @@
 // The real window under real mouse events: what only Qt can break (events reach the
-// handlers, pixels show the refresh, drags end as a user expects, Qt's dialogs). Grabs
-// are kept as PNGs in the build's artefacts/app folder.
+// handlers, drags end as a user expects, Qt's dialogs). What it shows is in the scenes
+// of tests/pictures.
 #include <sys/stat.h>
 
 #include <QDir>
 #include <QFileDialog>
-#include <QLabel>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -18,59 +16,7 @@
 
 namespace tessara::app {
 namespace {
-bool IsDark(QColor c) { return c.lightness() < 96; }
-
-struct Window : WindowTest {
-  // Grabs the window, keeping it as name.png; then Pixel reads it.
-  void Grab(const char* name) {
-    QDir().mkpath(QStringLiteral(TESSARA_ARTEFACTS));
-    (shot = window.grab().toImage())
-        .save(QStringLiteral(TESSARA_ARTEFACTS "/%1.png").arg(QLatin1String(name)));
-  }
-  QColor Pixel(QWidget* w, QPoint p) {
-    return shot.pixelColor(w->mapTo(&window, p) * shot.devicePixelRatio());
-  }
-  QColor OnCanvas(int x, int y) { return Pixel(&window.Canvas(), QPoint(x, y)); }
-  // An input at canvas pixel (0, 73) linked to the gate a button places at pixel at,
-  // at its image's point pin.
-  void LinkInputTo(const char* button, QPoint at, QPoint pin) {
-    PlaceWith("InputButton", QPoint(30, 100));
-    PlaceWith(button, at);
-    Click(Find(QStringLiteral("LinkButton")));
-    Click(Image(0), QPoint(45, 26));  // the input's output half
-    Click(Image(1), pin);
-    Click(Find(QStringLiteral("CrossButton")));
-  }
-  QImage shot;
-};
-
-TEST_F(Window, StartsFixedAndEmptyAndEachPaletteButtonChoosesItsToolWithADrawnBorder) {
-  EXPECT_EQ(window.centralWidget()->size(), QSize(725, 550));
-  EXPECT_EQ(window.minimumSize(), window.maximumSize());
-  EXPECT_EQ(window.Canvas().geometry(), QRect(120, 8, 599, 533));
-  EXPECT_EQ(std::pair(Image(50)->size(), Marker(50)->size()),
-            std::pair(QSize(53, 53), QSize(9, 9)));
-  EXPECT_FALSE(Image(0)->isVisible());
-  EXPECT_FALSE(Marker(0)->isVisible());
-  EXPECT_FALSE(Find(QStringLiteral("txtObjValue(0)"))->isVisible());
-  EXPECT_EQ(Find<QPushButton>(QStringLiteral("Power"))->text(), QStringLiteral("power up"));
-  const std::pair<const char*, Long> buttons[] = {
-      {"LinkButton", kLinkTool},   {"AndGateButton", kAndGate}, {"NandGateButton", kNandGate},
-      {"OrGateButton", kOrGate},   {"NorGateButton", kNorGate}, {"NotGateButton", kNotGate},
-      {"XorGateButton", kXorGate}, {"InputButton", kInputGate}, {"OutputButton", kOutputGate},
-      {"CrossButton", kSelectTool}};
-  for (const auto& [name, tool] : buttons) {
-    Click(Find(QString::fromLatin1(name)), QPoint(20, 20));
-    EXPECT_EQ(doc().CurrentTool, tool) << name;
-    Grab("palette");
-    for (const auto& [other, _] : buttons)
-      EXPECT_EQ(IsDark(Pixel(Find(QString::fromLatin1(other)), QPoint(20, 0))), other == name)
-          << name << " chosen, " << other;
-  }
-  EXPECT_EQ(Pixel(window.centralWidget(), QPoint(4, 540)), QColor(0, 128, 128));
-  EXPECT_TRUE(IsDark(OnCanvas(53, 300))) << "the inputs' column boundary";
-  EXPECT_TRUE(IsDark(OnCanvas(547, 300))) << "the outputs' column boundary";
-}
+using Window = WindowTest;
 
 TEST_F(Window, PressesPlaceByEitherButtonAndThePointerShowsTheToolOverTheCanvasAlone) {
   Click(Find(QStringLiteral("NotGateButton")));
@@ -85,23 +31,14 @@ TEST_F(Window, PressesPlaceByEitherButtonAndThePointerShowsTheToolOverTheCanvasA
   EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
-TEST_F(Window, PoweredRunShowsTheValuesBesideTheGatesAndLinesFollowAMovedGate) {
-  LinkInputTo("AndGateButton", QPoint(250, 100), QPoint(5, 10));  // the AND's upper input
-  Grab("linked_pair");
-  EXPECT_TRUE(IsDark(OnCanvas(53, 100))) << "the line from the input's pin";
-  EXPECT_TRUE(IsDark(OnCanvas(222, 83))) << "the line to the AND's pin";
-  EXPECT_TRUE(IsDark(OnCanvas(138, 91)) || IsDark(OnCanvas(138, 92))) << "the line's middle";
-  Drag(Image(1), QPoint(10, 10), QPoint(10, 110));  // 100 pixels down
-  Grab("moved");
-  EXPECT_EQ(doc().Gates(1).GetY(), 1095 + 1500);
-  EXPECT_TRUE(IsDark(OnCanvas(138, 141)) || IsDark(OnCanvas(138, 142))) << "the new line's middle";
-  EXPECT_FALSE(IsDark(OnCanvas(138, 91)) || IsDark(OnCanvas(138, 92))) << "the old line is gone";
-  Click(Find(QStringLiteral("Power")));
-  Click(Image(0), QPoint(20, 20));  // toggles the input
-  Click(Find(QStringLiteral("prop")));
-  auto* label = Find<QLabel>(QStringLiteral("txtObjValue(0)"));
-  EXPECT_TRUE(label->isVisible());
-  EXPECT_EQ(label->text(), QStringLiteral("1"));
+// A press that comes with no move before it acts at its own point.
+TEST_F(WindowTest, APressWithNoMoveBeforeItPlacesAtItsPoint) {
+  Click(Find(QStringLiteral("AndGateButton")));
+  const QPoint at(200, 200);
+  QMouseEvent press(QEvent::MouseButtonPress, at, window.Canvas().mapToGlobal(at), Qt::LeftButton,
+                    Qt::LeftButton, {});
+  QApplication::sendEvent(&window.Canvas(), &press);
+  EXPECT_EQ(std::pair(doc().Gates(0).GetX(), doc().Gates(0).GetY()), std::pair(2600.0f, 2600.0f));
 }
 
 // Also the fault of a double-click on the bare canvas acting on what its first press
@@ -169,28 +106,6 @@ TEST_F(Window,
   EXPECT_FALSE(Image(0)->isVisible());
 }
 
-// In each orientation: black three pixels in from the link's end, white opposite it.
-TEST_F(Window, TurnedInputsAndOutputsShowTheirStubsWhereTheirLinksEnd) {
-  LinkInputTo("OutputButton", QPoint(560, 300), QPoint(10, 26));
-  const LineElement& line = window.LinkLine(0);
-  for (int o = 0; o < 4; ++o) {
-    for (auto [slot, endX, endY] :
-         {std::tuple{0, line.X1(), line.Y1()}, {1, line.X2(), line.Y2()}}) {
-      const gate& g = doc().Gates(static_cast<Integer>(slot));
-      auto pixel = [](Single twips) {
-        return std::min(52, static_cast<int>(twips) / kTwipsPerPixel);
-      };
-      const QPoint pin(pixel(endX - g.GetX()), pixel(endY - g.GetY()));
-      const QImage picture = Image(slot)->grab().toImage();
-      EXPECT_EQ(picture.pixelColor(pin + (QPoint(26, 26) - pin) / 8), QColor(Qt::black))
-          << "slot " << slot << " o " << o;
-      EXPECT_EQ(picture.pixelColor(QPoint(52, 52) - pin), QColor(Qt::white))
-          << "slot " << slot << " o " << o;
-      QTest::mouseDClick(Image(slot), Qt::LeftButton, {}, QPoint(26, 26));
-    }
-  }
-}
-
 // A drag after Open puts the pressed point of an image, or of a node's marker, under the pointer.
 TEST_F(Window, FilesSaveAndOpenThroughTheMenuAndABadFileGivesAnErrorBoxChangingNothing) {
   testing::TempFolder folder;
@@ -205,9 +120,7 @@ TEST_F(Window, FilesSaveAndOpenThroughTheMenuAndABadFileGivesAnErrorBoxChangingN
   Click(&window.Canvas(), QPoint(150, 200));  // a node in slot 2, its marker at (150, 200)
   Click(Image(1), QPoint(5, 10));
   Find<QAction>(QStringLiteral("Save"))->trigger();
-  EXPECT_EQ(testing::ReadFile(path), WriteCircuit(doc()));
   Find<QAction>(QStringLiteral("New"))->trigger();
-  EXPECT_FALSE(Image(0)->isVisible());
   Find<QAction>(QStringLiteral("Open"))->trigger();
   ASSERT_TRUE(Image(0)->isVisible());
   ASSERT_EQ(window.ObjImage(0).GetDragMode(), DragMode::Automatic);
@@ -233,8 +146,6 @@ TEST_F(Window, FilesSaveAndOpenThroughTheMenuAndABadFileGivesAnErrorBoxChangingN
   EXPECT_EQ(icon, QMessageBox::Critical);
   EXPECT_EQ(window.Caption().English(), "Tessara - " + path);
   EXPECT_EQ(WriteCircuit(doc()), shown);
-  Find<QAction>(QStringLiteral("Exit"))->trigger();
-  EXPECT_FALSE(window.isVisible());
 }
 
 // The file dialog offers the name and filter given and returns the filter chosen; the

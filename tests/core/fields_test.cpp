@@ -78,6 +78,7 @@ TEST(FieldReader, NumbersTakeAnyDecimalFormAndTheirTypesFullRangeAndMisfitsFailW
               {'S', "1.2.3", "expected a number"},
               {'S', "0x10", "expected a number"},
               {'S', ".e5", "expected a number"},
+              {'S', "1e", "expected a number"},
               {'I', "  ,", "expected a number, found \"\""},
               {'B', "TRUE", "expected #TRUE# or #FALSE#"},
               {'B', "-1", "expected #TRUE# or #FALSE#"},

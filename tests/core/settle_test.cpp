@@ -42,6 +42,11 @@ Integer TwoRings(Document& doc, Integer& link) {
   return Add(doc, 37, kOutputGate, x, link);
 }
 
+// 49 NOT gates in a chain into an output: settled after 50 steps, seen repeat at 51.
+Integer NotChain(Document& doc, Integer& link) {
+  return Add(doc, 49, kOutputGate, Chain(doc, 0, 49, kNotGate, -1, link), link);
+}
+
 TEST(Settle, FindsTheFirstRepeatedStateOfEachRun) {
   const struct {
     const char* circuit;
@@ -66,11 +71,10 @@ TEST(Settle, FindsTheFirstRepeatedStateOfEachRun) {
          return Add(d, 3, kOutputGate, 2, l);
        },
        kSettleBound, true, 1, 2, '~'},
-      {"a chain of 49 NOT gates settles only after 50 steps",
-       [](Document& d, Integer& l) {
-         return Add(d, 49, kOutputGate, Chain(d, 0, 49, kNotGate, -1, l), l);
-       },
-       kSettleBound, true, 50, 1, '1'},
+      {"a chain of 49 NOT gates settles only after 50 steps", NotChain, kSettleBound, true, 50, 1,
+       '1'},
+      {"the same chain followed for exactly its 51 steps", NotChain, 51, true, 50, 1, '1'},
+      {"the same chain followed for a step fewer", NotChain, 50, false, 0, 0, '~'},
       {"rings of 17 and 19 under an XOR: a cycle of 646 steps", TwoRings, kSettleBound, true, 1,
        646, '~'},
       {"the same cycle followed for 256 steps only", TwoRings, 256, false, 0, 0, '~'},

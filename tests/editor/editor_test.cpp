@@ -2,9 +2,8 @@
 // the commands of the File menu and the Power and prop buttons.
 #include <set>
 
-#include "editor/truth_table_rows.h"
+#include "editor/refresh.h"
 #include "io/circuit_file.h"
-#include "sim/truth_table.h"
 #include "temp_folder.h"
 #include "window.h"
 
@@ -154,6 +153,14 @@ TEST_F(Links, FullCircuitRefusesTheStartOrTheNodeAndLeavesTheDrawingOpen) {
   EXPECT_EQ(Link(form.CurrentLink), Segment(a, b));
 }
 
+TEST_F(Links, ABendTakesTheLastLinkSlotWhenItIsTheOnlyOneFree) {
+  PressOutput(a);
+  for (Integer j = 0; j < kSlotCount - 1; ++j) doc.Links(j).SetUsed(j != form.CurrentLink);
+  PressCanvas(3000, 3000);
+  EXPECT_EQ(form.CurrentLink, kSlotCount - 1);
+  EXPECT_EQ(screen.messages, std::vector<Message>{});
+}
+
 TEST_F(Links, TheDrawingEndsWithItsStartOrLastNodeOrNewButNotAnotherGate) {
   const auto drop = [](DragPool pool, Integer slot) {
     return [=](Form& f) { TrashCan_DragDrop(f, {pool, slot}); };
@@ -179,40 +186,6 @@ TEST_F(Links, TheDrawingEndsWithItsStartOrLastNodeOrNewButNotAnotherGate) {
     EXPECT_EQ(form.LinkStarted, row.started) << row.what;
     form.LinkStarted = 0;
   }
-}
-
-TEST_F(Window, WhilePoweredAPressTogglesInputsAloneAndDragsNothing) {
-  const Integer in = Place(InputButton_Click, 0, 1000),
-                inverter = Place(NotGateButton_Click, 3000, 1000);
-  CrossButton_Click(form);
-  ObjImage_MouseDown(form, inverter, 120, 240);
-  EXPECT_EQ(screen.drags, (std::vector<DragSource>{{DragPool::ObjImage, inverter}}));
-  Power_Click(form);
-  for (bool expected : {true, false}) {
-    PressOutput(in);
-    EXPECT_EQ(std::pair(Gate(in).GetCurrOutput(), screen.txtObjValue(in).Text()),
-              std::pair(expected, std::string(expected ? "1" : "0")));
-  }
-  PressOutput(inverter);
-  EXPECT_FALSE(Gate(inverter).GetCurrOutput());
-  EXPECT_EQ(screen.drags.size(), 1u);
-  EXPECT_EQ(screen.messages, std::vector<Message>{});
-}
-
-// Both inputs of an AND on, as the table's last row has them, are step 0 of the run: after
-// the row's K props the counter reads K and the output shows the row's value.
-TEST_F(Window, TruthTableRowStartsItsRunWithTheRowsInputsOnAtStepZero) {
-  PutGate(doc, 0, kInputGate, 0, 1000), PutGate(doc, 1, kInputGate, 0, 2000);
-  PutGate(doc, 2, kAndGate, 3000, 1500), PutGate(doc, 3, kOutputGate, 8200, 1500);
-  testing::PutLink(doc, 0, 0, 2, 0), testing::PutLink(doc, 1, 1, 2, 1);
-  testing::PutLink(doc, 2, 2, 3);
-  const TableRow row = MakeTruthTable(doc).rows.at(3);
-  TruthTableRow_Click(form, 3);
-  EXPECT_EQ(form.history.Last(), 0u);
-  EXPECT_EQ(form.history.Step(0).state, CaptureState(doc));
-  for (int k = 0; k < row.steps; ++k) prop_Click(form);
-  EXPECT_EQ(form.history.Current(), static_cast<std::size_t>(row.steps));
-  EXPECT_EQ(Gate(3).GetCurrOutput() ? "1" : "0", row.out);
 }
 
 TEST_F(Window, DropsMoveTheGrabbedPointDoubleClicksTurnAndNodesTellRiddlesInTurn) {
@@ -257,6 +230,10 @@ TEST_F(Commands, PowerCaptionAndWhetherImagesDragAtOnceFollowPowerNewAndOpen) {
       {[&] { New_Click(form); }, "Power Up", kAtOnce},
       {[&] { Power_Click(form); }, "Power Down", kByHandler},
       {[&] { LoadCircuit(form, empty); }, "Power Up", kAtOnce}};
+  PutGate(doc, 50, kAndGate, 2000, 2000);  // the last slot, shown until New
+  Refresh(form);
+  New_Click(form);
+  EXPECT_FALSE(screen.ObjImage(50).Visible());
   for (const auto& [act, caption, drag] : rows) {
     act();
     EXPECT_EQ(screen.PowerCaption().English(), caption);
