@@ -158,6 +158,7 @@ TEST_F(Pictures, LinksDrawnMovedAndBeingDrawnTheKeyboardsMarksAfterNewAndEveryPr
   Click(Image(1), QPoint(5, 10));   // the AND's upper input
   Click(Find(QStringLiteral("CrossButton")));
   const QImage linked = Canvas();
+  Command("ShowProblems")->trigger();  // off: marks that move would repaint every line
   Drag(Image(1), QPoint(10, 10), QPoint(10, 110));
   const QImage moved = Canvas();
   Click(Find(QStringLiteral("LinkButton")));
@@ -175,6 +176,7 @@ TEST_F(Pictures, LinksDrawnMovedAndBeingDrawnTheKeyboardsMarksAfterNewAndEveryPr
       [](QWidget* box) { qobject_cast<QMessageBox*>(box)->button(QMessageBox::No)->click(); });
   Command("New")->trigger();
   const QImage renewed = Canvas();
+  Command("ShowProblems")->trigger();
   window.Act([](Form& form) {
     testing::PutEveryWarning(form.doc);
     Refresh(form);
