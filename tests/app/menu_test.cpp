@@ -1,9 +1,8 @@
-// Every menu entry, shortcut, companion window button and key of the canvas runs its own
-// command, and each editing act with the mouse while powered does only what it may: each
-// way in (the entry triggered, its key pressed in the window or on the canvas, its
-// button clicked, or the mouse's act) on a fresh window, then the facts the user can
-// tell that changed, which are the effect of its own command and nothing else. Colour
-// Wires is triggered in the scenes of tests/pictures, which show its effect.
+// Every menu entry, shortcut, companion window button and canvas key runs its own command,
+// and each act of the mouse while powered does only what it may: each way in (an entry
+// triggered, a key pressed in its window or on the canvas, a button clicked, a gesture)
+// on a fresh window, then the facts the user can tell that changed, which are the effect
+// of its own command and nothing else. Colour Wires is seen in the scenes of tests/pictures.
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -112,7 +111,6 @@ class MenuTest : public WindowTest, public ::testing::WithParamInterface<Way> {
   ModalWatcher watcher{[this](QWidget* w) { modal = w->windowTitle(); }};
 };
 
-// An AND gate placed.
 void Placed(MenuTest& t) { t.PlaceWith("AndGateButton", QPoint(200, 200)); }
 // An AND gate saved under the remembered name, nothing asked since.
 void Saved(MenuTest& t) {
