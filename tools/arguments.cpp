@@ -41,14 +41,16 @@ std::optional<double> Seconds(std::string_view text) {
 // Every option of every verb, and what it takes after it.
 struct Option {
   std::string_view name;
-  enum class Takes { Nothing, Whole, Seconds } takes = Takes::Nothing;
+  enum class Takes { Nothing, Whole, Seconds, Path } takes = Takes::Nothing;
   int min = 0, max = 0;  // Whole: the range
 
   bool Fits(std::string_view value) const {
+    if (takes == Takes::Path) return !value.empty();
     return takes == Takes::Whole ? Number(value, min, max).has_value() : Seconds(value).has_value();
   }
   // What the value must be, for the usage error.
   std::string Wanted() const {
+    if (takes == Takes::Path) return "a file";
     if (takes == Takes::Whole) {
       return "a whole number from " + std::to_string(min) + " to " + std::to_string(max);
     }
@@ -65,6 +67,7 @@ const Option kOptions[] = {
     {"--jobs", Option::Takes::Whole, 1, kMaxJobs},
     {"--max-steps", Option::Takes::Whole, 1, kSettleBound},
     {"--time-limit", Option::Takes::Seconds},
+    {"--sequence", Option::Takes::Path},
 };
 
 ParsedArguments Refuse(std::string reason) { return {std::nullopt, std::move(reason)}; }

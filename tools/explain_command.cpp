@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <charconv>
+#include <limits>
 #include <optional>
 
 #include "exit_codes.h"
@@ -41,14 +42,16 @@ std::string RowNames(const std::vector<SignalRow>& rows) {
   return names;
 }
 
-// The step STEP of "NAME@STEP" spells in decimal digits, if it does.
+// The step STEP of "NAME@STEP" spells in decimal digits, if it does; a number too large
+// for any run reads as the largest step, which no run reaches.
 std::optional<std::size_t> StepNumber(std::string_view digits) {
   std::size_t step = 0;
   const char* end = digits.data() + digits.size();
-  if (digits.empty() || digits.find_first_not_of("0123456789") != std::string_view::npos ||
-      std::from_chars(digits.data(), end, step).ptr != end) {
+  if (digits.empty() || digits.find_first_not_of("0123456789") != std::string_view::npos) {
     return std::nullopt;
   }
+  const std::from_chars_result read = std::from_chars(digits.data(), end, step);
+  if (read.ec == std::errc::result_out_of_range) return std::numeric_limits<std::size_t>::max();
   return step;
 }
 
@@ -146,7 +149,8 @@ int ExplainCommand(const Command& command, std::ostream& out, std::ostream& err)
   });
   const std::size_t step = asked.value_or(history.Last());
   if (step < history.First() || step > history.Last()) {
-    return UsageError("step " + std::to_string(step) + " is outside the run (steps " +
+    const std::string written = asked ? std::string(target.substr(at + 1)) : std::to_string(step);
+    return UsageError("step " + written + " is outside the run (steps " +
                           std::to_string(history.First()) + " to " +
                           std::to_string(history.Last()) + ")",
                       err);

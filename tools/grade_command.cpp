@@ -17,7 +17,7 @@ int GradeCommand(const Command& command, std::ostream& out, std::ostream& err) {
     Deadlines deadlines(1);
     expected = LoadExpected(expectedPath, limits, limits.Start(deadlines, 0));
   }
-  if (!expected.table) {
+  if (!expected.answer) {
     err << Describe(expectedPath, expected.error) << '\n';
     return kExitBadFile;
   }
@@ -27,7 +27,7 @@ int GradeCommand(const Command& command, std::ostream& out, std::ostream& err) {
   const std::unique_ptr<GradeReport> report = MakeReport(format, expectedPath, out);
   const int cores = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
   Tally tally;
-  GradeFiles(*expected.table,
+  GradeFiles(*expected.answer,
              CircuitFilesIn({command.operands.begin() + 1, command.operands.end()}), limits,
              command.Number("--jobs", std::min(cores, kMaxJobs)),
              [&](const std::string& path, const Grade& grade) {

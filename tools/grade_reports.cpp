@@ -19,12 +19,32 @@ std::string Result(Verdict verdict) {
   return "failed";
 }
 
+// path on one line: a backslash doubled, a control character as "\n", "\r", "\t" or
+// "\xHH".
+std::string OneLine(const std::string& path) {
+  static constexpr char kHex[] = "0123456789abcdef";
+  std::string line;
+  for (const char c : path) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (c == '\\') {
+      line += "\\\\";
+    } else if (c == '\n' || c == '\r' || c == '\t') {
+      line += c == '\n' ? "\\n" : c == '\r' ? "\\r" : "\\t";
+    } else if (byte < 0x20 || byte == 0x7f) {
+      line += {'\\', 'x', kHex[byte >> 4], kHex[byte & 15]};
+    } else {
+      line += c;
+    }
+  }
+  return line;
+}
+
 // "a/bob.cir: 3 of 8 rows differ" per file, then "5 files: 1 same, 2 differ, 2 failed".
 class TextReport : public GradeReport {
  public:
   explicit TextReport(std::ostream& out) : out_(out) {}
   void Add(const std::string& path, const Grade& grade) override {
-    out_ << path << ": " << Outcome(grade) << '\n';
+    out_ << OneLine(path) << ": " << Outcome(grade) << '\n';
   }
   void Finish(const Tally& tally) override {
     out_ << tally.files << (tally.files == 1 ? " file: " : " files: ") << tally.same << " same, "
@@ -115,7 +135,10 @@ class JUnitReport : public GradeReport {
 }  // namespace
 
 std::string DifferenceLine(const RowDifference& difference) {
-  return "row " + Spaced(difference.in) + ": expected " + Spaced(difference.expected) + ", got " +
+  const std::string row = difference.row > 0 ? std::to_string(difference.row) + " (step " +
+                                                   std::to_string(difference.step) + ")"
+                                             : Spaced(difference.in);
+  return "row " + row + ": expected " + Spaced(difference.expected) + ", got " +
          Spaced(difference.got);
 }
 
@@ -130,8 +153,15 @@ Json GradeJson(const std::string& path, const Grade& grade) {
   const bool compared = grade.rows > 0;
   Json diffs = Json::array();
   for (const RowDifference& difference : grade.differences) {
-    diffs.push_back(
-        {{"in", difference.in}, {"expected", difference.expected}, {"got", difference.got}});
+    Json diff{{"in", difference.in}, {"expected", difference.expected}, {"got", difference.got}};
+    if (difference.row > 0) {
+      diff = {{"row", difference.row},
+              {"step", difference.step},
+              {"in", difference.in},
+              {"expected", difference.expected},
+              {"got", difference.got}};
+    }
+    diffs.push_back(std::move(diff));
   }
   return {{"file", path},
           {"result", Result(grade.verdict)},

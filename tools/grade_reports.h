@@ -13,7 +13,7 @@
 
 namespace tessara::tool {
 
-// "row 0 1 0: expected 1 0, got 1 1".
+// "row 0 1 0: expected 1 0, got 1 1"; a sequence's "row 3 (step 14): expected 1, got 0".
 std::string DifferenceLine(const RowDifference& difference);
 
 // What a grade comes to in one line: "same", "D of R rows differ", the counts line, or
@@ -22,7 +22,7 @@ std::string Outcome(const Grade& grade);
 
 // {"file", "result": "same" | "differ" | "failed", "rows", "differ", "diffs": [{"in",
 // "expected", "got"}], "reason"}: rows and differ null unless rows were compared,
-// reason null when there is none.
+// reason null when there is none; a sequence's diff opens with "row" and "step".
 Json GradeJson(const std::string& path, const Grade& grade);
 
 // How many files came to each verdict.

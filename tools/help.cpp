@@ -6,12 +6,13 @@ namespace tessara::tool {
 namespace {
 
 constexpr std::string_view kUsage = R"help(Usage:
-  tessara-sim trace [--wavedrom] FILE [ACTION...]
+  tessara-sim trace [--wavedrom | --sequence SEQUENCE] [--max-steps N] FILE [ACTION...]
   tessara-sim table [--timing] [--json] [--max-steps N] [--time-limit SECONDS] FILE
   tessara-sim compare [--json] [--max-steps N] [--time-limit SECONDS] FILE EXPECTED
   tessara-sim grade [--json | --junit] [--jobs N] [--max-steps N] [--time-limit SECONDS] EXPECTED PATH...
   tessara-sim check [--strict] [--json] FILE...
   tessara-sim expr FILE
+  tessara-sim play [--max-steps N] FILE SEQUENCE
   tessara-sim resave IN OUT
   tessara-sim explain [--json] FILE TARGET[@STEP] [ACTION...]
   tessara-sim --help
@@ -25,7 +26,7 @@ or after the files, a value after its option or joined to it ("--jobs 4",
 "--jobs=4"); "--" ends the options; an unknown option is a usage error wherever it
 stands.
 
-trace [--wavedrom] FILE [ACTION...]
+trace [--wavedrom | --sequence SEQUENCE] [--max-steps N] FILE [ACTION...]
   Powers the circuit up and applies the actions in order:
     t<slot>  the input toggle on gate slot 0..50: a circuit input flips at once,
              any other slot changes nothing
@@ -45,6 +46,10 @@ trace [--wavedrom] FILE [ACTION...]
   ("<kind><slot>", in slot order), then the circuit outputs ("O1"...). A wave has
   one character per record of the text trace (load, then one per action line):
   0 or 1, or "." when equal to the one before.
+  --sequence SEQUENCE: instead of actions, the whole run of a sequence (see
+  Expected answers) in the same format, each toggle written "tI<n>", each row's
+  settling followed for at most N steps (--max-steps); the step numbers of compare's
+  differing rows count these records, "load" being step 0.
 
 table [--timing] [--json] [--max-steps N] [--time-limit SECONDS] FILE
   Prints the truth table, each row as soon as it is settled. Inputs I1..In and
@@ -70,30 +75,39 @@ compare [--json] [--max-steps N] [--time-limit SECONDS] FILE EXPECTED
   Compares the truth table of circuit FILE with EXPECTED's (see Expected answers),
   inputs and outputs matched by position. Prints "same"; or "expected N inputs and
   M outputs, found n inputs and m outputs"; or one line per differing row in table
-  order, "row 0 1 0: expected 1 0, got 1 1", then "D of R rows differ". A FILE that
-  cannot be used is named on stderr with its reason.
+  order, "row 0 1 0: expected 1 0, got 1 1", then "D of R rows differ". Against a
+  sequence a differing row reads "row 3 (step 14): expected 1, got 0": its number
+  in the sequence (the first is 1) and the step of the run at which its outputs were
+  read. A FILE that cannot be used is named on stderr with its reason.
   --json: one JSON object instead, {"tessara": 1, "file": FILE, "result": "same" |
   "differ" | "failed", "rows": R, "differ": D, "diffs": [{"in": "010", "expected":
   "10", "got": "11"}, ...], "reason": null or TEXT}: rows and differ are null
   unless rows were compared; reason is the counts line of a file that differs in
-  its counts, or why a file failed.
+  its counts, or why a file failed. A sequence's diff opens with "row" and "step":
+  {"row": 3, "step": 14, "in": "C0", "expected": "1", "got": "0"}, "in" being the
+  input cells as written.
     {"tessara":1,"file":"ada.cir","result":"differ","rows":4,"differ":1,
      "diffs":[{"in":"11","expected":"01","got":"00"}],"reason":null}
 
 grade [--json | --junit] [--jobs N] [--max-steps N] [--time-limit SECONDS] EXPECTED PATH...
   Compares every circuit file with EXPECTED as compare does, in one run. PATH is a
-  circuit file, or a folder standing for every *.cir file directly inside it, in
-  byte order of the names. Files are graded on N threads at once (--jobs, default:
-  the machine's cores); the output keeps the order of the arguments. One line per
-  file, then the counts:
+  circuit file, or a folder standing for every entry directly inside it whose name
+  ends in .cir in any letter case (.CIR too), in byte order of the names; such an
+  entry that is a folder or no regular file has failed with its reason, and a
+  folder with none has failed with "no circuit files". Files are graded on N
+  threads at once (--jobs, default: the machine's cores); the output keeps the
+  order of the arguments. One line per file, then the counts:
     a/ann.cir: same
     a/bob.cir: 3 of 8 rows differ
     a/cid.cir: expected 2 inputs and 1 outputs, found 3 inputs and 1 outputs
     a/dee.cir: line 7: expected #TRUE# or #FALSE#, found "2"
     a/eve.cir: time limit of 10 s reached
     5 files: 1 same, 2 differ, 2 failed
-  A file that cannot be read, is damaged, has more than 16 inputs or runs past the
-  time limit has failed, with its reason as compare gives it. Exit status 0 when
+  The counts come first: a file whose input or output count is not EXPECTED's
+  differs with the counts line, whatever its size. A file that cannot be read, is
+  damaged or runs past the time limit has failed, with its reason as compare gives
+  it. A file name is written on one line: a backslash doubled, a line break as
+  "\n", any other control character as "\t", "\r" or "\xHH". Exit status 0 when
   every file is the same, 3 when any differs and none failed, 1 when any failed or
   EXPECTED cannot be used.
   --json: one JSON object, {"tessara": 1, "expected": EXPECTED, "files": [...],
@@ -142,7 +156,9 @@ expr FILE
   transparent; where links end at one input place, the one a prop step carries
   last counts. An unlinked input reads "0", another output met on the way its name
   ("O2"), and a gate reached again through a loop its name ("NOR 3"), the line then
-  ending "  (feedback through NOR 3)". A formula over 4000 characters reads
+  ending "  (feedback through NOR 3)". A circuit input that a link ends at reads
+  what the link carries into it each step: its driver's formula (its name where
+  that closes a loop). A formula over 4000 characters reads
   "formula too long to write (over 4000 characters)".
   The second is the output's column of the truth table as a sum of products with
   the fewest terms, then the fewest literals ("·" AND, "+" OR, "¬" NOT; "0" or "1"
@@ -150,6 +166,14 @@ expr FILE
   "not a function: O1 oscillates in rows 1 1 0, 1 1 1" for the rows showing "~";
   or "minimal form not computed above 8 inputs". A search that stops at its work
   limit (5-7 s of CPU) ends the line "  (smallest found, not proved minimal)".
+
+play [--max-steps N] FILE SEQUENCE
+  Plays the sequence SEQUENCE ("-": standard input) on circuit FILE and prints it
+  back with the outputs the circuit gives in place of the expected cells, X cells
+  filled in; inputs, notes, comments and spacing are kept. A SEQUENCE whose counts
+  are not the circuit's gives compare's counts line on stderr and exit status 1.
+  A teacher writes the inputs of an exercise, plays the model answer, and hands out
+  the result as NAME.expected.
 
 resave IN OUT
   Loads IN and writes OUT as File > Save As does. Deleted gates come back as empty
@@ -199,8 +223,29 @@ Expected answers (compare, grade):
     A B | S C
     1 1 | 0 1
     0 1 | 1 X
+  EXPECTED is a sequence when that first line is the word "sequence"; then comes
+  the header as in a table, then one row per line, played in order on one run:
+    sequence
+    # the SR latch of NORs: I1 = S, I2 = R, O1 = Q
+    I1 I2 | O1
+    0 1 | 0
+    1 0 | 1
+    0 0 | 1      the latch keeps its 1
+    C 0 | 1      a pulse on S: up, settle, down, settle
+    1 1 | X
+  The run starts from the circuit as loaded (every value 0). Each row toggles the
+  inputs that differ from its cells, in input order, then settles as a table row
+  does (within --max-steps) and compares the outputs; the next row starts from the
+  state it settled into. A row that does not repeat within the bound reads as a
+  table row does, at the step of the bound, and the run goes on from there. An
+  input cell C is a pulse: set to 1 with the row's other cells, settle, set to 0,
+  settle again; the outputs are read after the second settling. Output cells are
+  0, 1, ~ and X. Text after the output cells set off by two spaces or more, or in
+  parentheses, is a note; a note never begins with a cell character. Input and
+  output counts are compared first, so a sequence also grades circuits of more than
+  16 inputs.
 
-Limits on work (table, compare, grade):
+Limits on work (table, compare, grade; play and trace --sequence take --max-steps):
   --max-steps N         follows each row for at most N steps, 1 to 1000000
                         (default 1000000)
   --time-limit SECONDS  table and compare: for the whole run; past it they print

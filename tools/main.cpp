@@ -1,6 +1,6 @@
 // tessara-sim: loads circuit files and prints traces, truth tables, comparisons, grades,
-// checks, explanations and expressions, or writes a circuit back. The pieces live in
-// tessara_sim_lib; this file holds the table of verbs, dispatches and turns failures into exit
+// checks, explanations and expressions, plays sequences, or writes a circuit back. The pieces live
+// in tessara_sim_lib; this file holds the table of verbs, dispatches and turns failures into exit
 // codes.
 #include <iostream>
 #include <optional>
@@ -15,6 +15,7 @@
 #include "grade_command.h"
 #include "help.h"
 #include "io/circuit_file.h"
+#include "sequence_commands.h"
 #include "sim/terminals.h"
 #include "table_commands.h"
 #include "trace.h"
@@ -39,6 +40,7 @@ std::optional<std::string> CheckActions(std::span<const std::string> operands) {
 }
 
 int Trace(const Command& command, std::ostream& out, std::ostream& err) {
+  if (command.Has("--sequence")) return TraceSequence(command, out, err);
   std::optional<Document> doc = Load(command.operands.front(), err);
   if (!doc) return kExitBadFile;
   std::vector<Action> actions;
@@ -86,7 +88,14 @@ const Verb kVerbs[] = {
     {"-h", {}, 0, 0, "", Help},
     {"help", {}, 0, 0, "", Help},
     {"--version", {}, 0, 0, "", Version},
-    {"trace", {"--wavedrom"}, 1, kAny, "a FILE", Trace, {}, CheckActions},
+    {"trace",
+     {"--wavedrom", "--max-steps", "--sequence"},
+     1,
+     kAny,
+     "a FILE",
+     Trace,
+     {"--wavedrom", "--sequence"},
+     CheckActions},
     {"table", {"--timing", "--json", "--max-steps", "--time-limit"}, 1, 1, "one FILE", Table},
     {"compare", {"--json", "--max-steps", "--time-limit"}, 2, 2, "FILE and EXPECTED", Compare},
     {"grade",
@@ -100,6 +109,7 @@ const Verb kVerbs[] = {
     {"resave", {}, 2, 2, "IN and OUT", Resave},
     {"explain", {"--json"}, 2, kAny, "FILE and TARGET", ExplainCommand, {}, CheckExplainOperands},
     {"expr", {}, 1, 1, "one FILE", ExprCommand},
+    {"play", {"--max-steps"}, 2, 2, "FILE and SEQUENCE", Play},
 };
 
 }  // namespace

@@ -83,11 +83,11 @@ int Compare(const Command& command, std::ostream& out, std::ostream& err) {
   Deadlines deadlines(1);
   const std::stop_token stop = limits.Start(deadlines, 0);
   const ExpectedTable expected = LoadExpected(expectedPath, limits, stop);
-  if (!expected.table) {
+  if (!expected.answer) {
     err << Describe(expectedPath, expected.error) << '\n';
     return kExitBadFile;
   }
-  const Grade grade = GradeCircuitFile(*expected.table, path, limits, stop);
+  const Grade grade = GradeCircuitFile(*expected.answer, path, limits, stop);
   if (grade.verdict == Verdict::Failed) err << path << ": " << grade.reason << '\n';
   if (command.Has("--json")) {
     Json object{{"tessara", kJsonFormat}};

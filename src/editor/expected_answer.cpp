@@ -16,12 +16,12 @@ constexpr const char* kContext = "Comparison";
 // Reads the expected answer at path; false, after the error box, when it cannot be used.
 bool Take(Form& form, const std::string& path) {
   ExpectedTable read = LoadExpected(path, WorkLimits{}, {});
-  if (!read.table) {
+  if (!read.answer) {
     RefuseOpen(form.screen, path, read.error);
     return false;
   }
   form.expected = std::make_shared<const ExpectedAnswer>(
-      ExpectedAnswer{std::filesystem::path(path).filename().string(), std::move(*read.table)});
+      ExpectedAnswer{std::filesystem::path(path).filename().string(), std::move(*read.answer)});
   return true;
 }
 
@@ -55,11 +55,18 @@ Phrase CheckedAgainst(const ExpectedAnswer& expected) {
 
 TableCheck CheckTable(const ExpectedAnswer& expected, const TruthTable& table) {
   TableCheck check;
-  if (auto counts = CountsDiffer(expected.table, table.inputs, table.outputs)) {
+  const auto* answer = std::get_if<TruthTable>(&expected.answer);
+  if (!answer) {
+    check.summary =
+        Words(kContext,
+              TESSARA_PHRASE("Comparison", "Checked in the Timeline: this answer is a sequence"));
+    return check;
+  }
+  if (auto counts = CountsDiffer(answer->inputs, answer->outputs, table.inputs, table.outputs)) {
     check.summary = std::move(*counts);
     return check;
   }
-  const Grade grade = GradeTable(expected.table, table);
+  const Grade grade = GradeTable(*answer, table);
   check.rows.assign(table.rows.size(), {false, Words(kContext, TESSARA_PHRASE("Comparison", "✓"))});
   for (const RowDifference& difference : grade.differences) {
     check.rows[RowOf(difference.in)] = {

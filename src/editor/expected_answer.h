@@ -43,7 +43,8 @@ struct TableCheck {
 };
 
 // table, a whole truth table of the circuit, checked against expected as
-// `tessara-sim compare` checks it.
+// `tessara-sim compare` checks it; a sequence is not checked here, the summary says
+// where it is.
 TableCheck CheckTable(const ExpectedAnswer& expected, const TruthTable& table);
 
 }  // namespace tessara

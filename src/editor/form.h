@@ -24,6 +24,7 @@
 #include <optional>
 #include <string>
 
+#include "io/grading.h"
 #include "sim/explanation.h"
 #include "sim/truth_table.h"
 #include "view/scene.h"
@@ -44,8 +45,8 @@ struct ChosenFile {
 
 // An exercise's expected answer (editor/expected_answer.h).
 struct ExpectedAnswer {
-  std::string name;  // its file's name without the folder: "full_adder.expected"
-  TruthTable table;
+  std::string name;    // its file's name without the folder: "full_adder.expected"
+  Expectation answer;  // a truth table, or a sequence the timeline checks
 };
 
 struct Form : Scene {

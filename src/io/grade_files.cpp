@@ -62,7 +62,7 @@ class Queue {
 
 }  // namespace
 
-void GradeFiles(const TruthTable& expected, const std::vector<std::string>& paths,
+void GradeFiles(const Expectation& expected, const std::vector<GradePath>& paths,
                 const WorkLimits& limits, int jobs,
                 const std::function<void(const std::string&, const Grade&)>& report) {
   assert(jobs >= 1 && limits.maxSteps >= 1);
@@ -74,14 +74,16 @@ void GradeFiles(const TruthTable& expected, const std::vector<std::string>& path
   for (std::size_t lane = 0; lane < workers; ++lane) {
     threads.emplace_back([&, lane] {
       while (std::optional<std::size_t> file = queue.Take()) {
-        Grade grade =
-            GradeCircuitFile(expected, paths[*file], limits, limits.Start(deadlines, lane));
+        const GradePath& path = paths[*file];
+        Grade grade = path.refusal.empty() ? GradeCircuitFile(expected, path.path, limits,
+                                                              limits.Start(deadlines, lane))
+                                           : Grade{Verdict::Failed, 0, {}, path.refusal};
         deadlines.Finish(lane);
         queue.Put(*file, std::move(grade));
       }
     });
   }
-  for (const std::string& path : paths) report(path, queue.Oldest());
+  for (const GradePath& path : paths) report(path.path, queue.Oldest());
 }
 
 }  // namespace tessara

@@ -16,9 +16,10 @@
 namespace tessara {
 
 // Grades every path against expected on `jobs` threads within limits (per file) and
-// calls report(path, grade) on the calling thread for each, in the order of paths.
-// Requires jobs >= 1 and limits.maxSteps >= 1.
-void GradeFiles(const TruthTable& expected, const std::vector<std::string>& paths,
+// calls report(path, grade) on the calling thread for each, in the order of paths; a
+// path with a refusal is Failed with it, unread. Requires jobs >= 1 and
+// limits.maxSteps >= 1.
+void GradeFiles(const Expectation& expected, const std::vector<GradePath>& paths,
                 const WorkLimits& limits, int jobs,
                 const std::function<void(const std::string&, const Grade&)>& report);
 

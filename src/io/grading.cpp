@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cassert>
+#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -14,9 +15,8 @@ namespace {
 
 bool Matches(char expected, char got) { return expected == 'X' || expected == got; }
 
-bool RowMatches(const TableRow& expected, const TableRow& got) {
-  return std::equal(expected.out.begin(), expected.out.end(), got.out.begin(), got.out.end(),
-                    Matches);
+bool RowMatches(const std::string& expected, const std::string& got) {
+  return std::equal(expected.begin(), expected.end(), got.begin(), got.end(), Matches);
 }
 
 // True when text's first line is the one every circuit file starts with, "Tessara".
@@ -27,6 +27,13 @@ bool StartsLikeACircuit(std::string_view text) {
 
 Grade Failed(std::string reason) { return {Verdict::Failed, 0, {}, std::move(reason)}; }
 
+bool EndsWithCir(std::string_view name) {
+  if (name.size() < 4) return false;
+  std::string suffix(name.substr(name.size() - 4));
+  for (char& c : suffix) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return suffix == ".cir";
+}
+
 // The "*.cir" entries of folder in byte order of their names, or nothing when it
 // cannot be listed.
 std::optional<std::vector<std::string>> CircuitFilesOfFolder(const std::string& folder) {
@@ -35,10 +42,7 @@ std::optional<std::vector<std::string>> CircuitFilesOfFolder(const std::string& 
   std::vector<std::string> names;
   for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
     const std::string name = it->path().filename().string();
-    std::error_code kind;
-    if (name.ends_with(".cir") && !name.starts_with('.') && !it->is_directory(kind)) {
-      names.push_back(name);
-    }
+    if (EndsWithCir(name) && !name.starts_with('.')) names.push_back(name);
   }
   if (error) return std::nullopt;
   std::sort(names.begin(), names.end());
@@ -57,43 +61,77 @@ std::string WorkLimits::StopReason() const {
   return "time limit of " + timeLimit->written + " s reached";
 }
 
-std::optional<Phrase> CountsDiffer(const TruthTable& expected, std::size_t inputs,
-                                   std::size_t outputs) {
-  if (expected.inputs == inputs && expected.outputs == outputs) return std::nullopt;
+std::size_t InputCount(const Expectation& answer) {
+  return std::visit([](const auto& a) { return a.inputs; }, answer);
+}
+
+std::size_t OutputCount(const Expectation& answer) {
+  return std::visit([](const auto& a) { return a.outputs; }, answer);
+}
+
+std::optional<Phrase> CountsDiffer(std::size_t expectedInputs, std::size_t expectedOutputs,
+                                   std::size_t inputs, std::size_t outputs) {
+  if (expectedInputs == inputs && expectedOutputs == outputs) return std::nullopt;
   return Words("Grading",
                TESSARA_PHRASE("Grading",
                               "expected %1 inputs and %2 outputs, found %3 inputs and %4 outputs"),
-               std::to_string(expected.inputs), std::to_string(expected.outputs),
+               std::to_string(expectedInputs), std::to_string(expectedOutputs),
                std::to_string(inputs), std::to_string(outputs));
 }
 
 Grade GradeTable(const TruthTable& expected, const TruthTable& got) {
-  if (auto counts = CountsDiffer(expected, got.inputs, got.outputs)) {
+  if (auto counts = CountsDiffer(expected.inputs, expected.outputs, got.inputs, got.outputs)) {
     return {Verdict::Differ, 0, {}, counts->English()};
   }
   assert(got.rows.size() == expected.rows.size());
   Grade grade{Verdict::Same, got.rows.size(), {}, {}};
   for (std::size_t i = 0; i < got.rows.size(); ++i) {
     const TableRow &mine = got.rows[i], &theirs = expected.rows[i];
-    if (!RowMatches(theirs, mine)) grade.differences.push_back({mine.in, theirs.out, mine.out});
+    if (!RowMatches(theirs.out, mine.out))
+      grade.differences.push_back({mine.in, theirs.out, mine.out});
   }
   if (!grade.differences.empty()) grade.verdict = Verdict::Differ;
   return grade;
 }
 
-Grade GradeCircuit(const TruthTable& expected, const Document& circuit, const WorkLimits& limits,
+Grade GradeSequence(const Sequence& expected, const Terminals& terminals, const SequenceRun& run) {
+  if (auto counts = CountsDiffer(expected.inputs, expected.outputs, terminals.inputs.size(),
+                                 terminals.outputs.size())) {
+    return {Verdict::Differ, 0, {}, counts->English()};
+  }
+  assert(!run.stopped && run.rows.size() == expected.rows.size());
+  Grade grade{Verdict::Same, run.rows.size(), {}, {}};
+  for (std::size_t i = 0; i < run.rows.size(); ++i) {
+    const SequenceReading& mine = run.rows[i];
+    const SequenceRow& theirs = expected.rows[i];
+    if (!RowMatches(theirs.out, mine.row.out)) {
+      grade.differences.push_back({theirs.in, theirs.out, mine.row.out, i + 1, mine.step});
+    }
+  }
+  if (!grade.differences.empty()) grade.verdict = Verdict::Differ;
+  return grade;
+}
+
+Grade GradeCircuit(const Expectation& expected, const Document& circuit, const WorkLimits& limits,
                    std::stop_token stop) {
   const Terminals terminals = FindTerminals(circuit);
-  if (auto counts = CountsDiffer(expected, terminals.inputs.size(), terminals.outputs.size())) {
+  if (auto counts = CountsDiffer(InputCount(expected), OutputCount(expected),
+                                 terminals.inputs.size(), terminals.outputs.size())) {
     return {Verdict::Differ, 0, {}, counts->English()};
+  }
+  if (const auto* sequence = std::get_if<Sequence>(&expected)) {
+    const SequenceRun run =
+        RunSequence(circuit, sequence->Inputs(), {limits.maxSteps, std::move(stop)});
+    if (run.stopped) return Failed(limits.StopReason());
+    return GradeSequence(*sequence, terminals, run);
   }
   if (auto refusal = NoTableReason(circuit)) return Failed(refusal->English());
   const TruthTable got = MakeTruthTable(circuit, {limits.maxSteps, std::move(stop)});
   if (got.stopped) return Failed(limits.StopReason());
-  return GradeTable(expected, got);
+  return GradeTable(std::get<TruthTable>(expected), got);
 }
 
-Grade GradeCircuitFile(const TruthTable& expected, const std::string& path,
+Grade GradeCircuitFile(const Expectation& expected, const std::string& path,
                        const WorkLimits& limits, std::stop_token stop) {
   const LoadResult loaded = LoadCircuitFile(path);
   if (!loaded.document) return Failed(Describe(loaded.error));
@@ -101,9 +139,15 @@ Grade GradeCircuitFile(const TruthTable& expected, const std::string& path,
 }
 
 ExpectedTable ReadExpected(std::string_view text, const WorkLimits& limits, std::stop_token stop) {
+  if (LooksLikeSequenceText(text)) {
+    SequenceTextResult read = ReadSequenceText(text);
+    if (!read.sequence) return {std::nullopt, std::move(read.error)};
+    return {Expectation(std::move(*read.sequence)), {}};
+  }
   if (LooksLikeTableText(text)) {
     TableTextResult read = ReadTableText(text);
-    return {std::move(read.table), std::move(read.error)};
+    if (!read.table) return {std::nullopt, std::move(read.error)};
+    return {Expectation(std::move(*read.table)), {}};
   }
   if (text.size() > kMaxCircuitFileBytes) {
     return {std::nullopt,
@@ -124,7 +168,7 @@ ExpectedTable ReadExpected(std::string_view text, const WorkLimits& limits, std:
   if (auto refusal = NoTableReason(*loaded.document)) return {std::nullopt, {std::move(*refusal)}};
   TruthTable table = MakeTruthTable(*loaded.document, {limits.maxSteps, std::move(stop)});
   if (table.stopped) return {std::nullopt, {Name(limits.StopReason())}};
-  return {std::move(table), {}};
+  return {Expectation(std::move(table)), {}};
 }
 
 ExpectedTable LoadExpected(const std::string& path, const WorkLimits& limits,
@@ -135,16 +179,18 @@ ExpectedTable LoadExpected(const std::string& path, const WorkLimits& limits,
   return ReadExpected(*read.text, limits, std::move(stop));
 }
 
-std::vector<std::string> CircuitFilesIn(const std::vector<std::string>& paths) {
-  std::vector<std::string> files;
+std::vector<GradePath> CircuitFilesIn(const std::vector<std::string>& paths) {
+  std::vector<GradePath> files;
   for (const std::string& path : paths) {
     std::error_code error;
     std::optional<std::vector<std::string>> inside;
     if (std::filesystem::is_directory(path, error)) inside = CircuitFilesOfFolder(path);
-    if (inside) {
-      files.insert(files.end(), inside->begin(), inside->end());
+    if (!inside) {
+      files.push_back({path, {}});
+    } else if (inside->empty()) {
+      files.push_back({path, "no circuit files"});
     } else {
-      files.push_back(path);
+      for (std::string& file : *inside) files.push_back({std::move(file), {}});
     }
   }
   return files;

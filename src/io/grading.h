@@ -1,6 +1,7 @@
-// Grading: the truth table of a learner's circuit against an expected one, inputs and
-// outputs matched by position. An expected cell 'X' matches any cell; every other
-// cell matches itself only. `tessara-sim compare` and `grade` print what this finds.
+// Grading: the truth table of a learner's circuit against an expected one, or the run of
+// an expected sequence (io/sequence_text.h) on it, inputs and outputs matched by
+// position. An expected cell 'X' matches any cell; every other cell matches itself
+// only. `tessara-sim compare` and `grade` print what this finds.
 //
 // A grade is "same" when the input and output counts agree and every row matches,
 // "differ" when the counts disagree or some row does not match, and "failed" when the
@@ -15,11 +16,15 @@
 #include <stop_token>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 #include "io/circuit_file.h"
+#include "io/sequence_text.h"
 #include "model/phrase.h"
 #include "sim/deadlines.h"
+#include "sim/sequence_run.h"
+#include "sim/terminals.h"
 #include "sim/truth_table.h"
 
 namespace tessara {
@@ -43,8 +48,19 @@ struct WorkLimits {
 };
 
 struct RowDifference {
-  std::string in, expected, got;  // cells as in a table row: "010", "1X", "11"
+  std::string in, expected, got;  // cells as in a table row: "010", "1X", "11"; a
+                                  // sequence's inputs as written: "C0"
+  std::size_t row = 0;            // a sequence's row, from 1; 0 for a table's
+  std::size_t step = 0;           // a sequence's: the run's step at which it was read
+  bool operator==(const RowDifference&) const = default;
 };
+
+// What a circuit is graded against: a truth table or a sequence.
+using Expectation = std::variant<TruthTable, Sequence>;
+
+// The inputs and outputs an answer counts.
+std::size_t InputCount(const Expectation& answer);
+std::size_t OutputCount(const Expectation& answer);
 
 enum class Verdict { Same, Differ, Failed };
 
@@ -58,42 +74,55 @@ struct Grade {
 
 // "expected N inputs and M outputs, found n inputs and m outputs" (a phrase in context
 // "Grading"), or nothing when the counts agree.
-std::optional<Phrase> CountsDiffer(const TruthTable& expected, std::size_t inputs,
-                                   std::size_t outputs);
+std::optional<Phrase> CountsDiffer(std::size_t expectedInputs, std::size_t expectedOutputs,
+                                   std::size_t inputs, std::size_t outputs);
 
 // Grades got against expected: Differ on the counts (CountsDiffer's English as the
 // reason), else row by row. Requires got whole, not stopped.
 Grade GradeTable(const TruthTable& expected, const TruthTable& got);
 
-// Grades the table of circuit against expected. Looks at the counts first, so a
-// circuit whose counts disagree is not run. A stop request gives Failed with
-// limits.StopReason(). Requires limits.maxSteps >= 1.
-Grade GradeCircuit(const TruthTable& expected, const Document& circuit, const WorkLimits& limits,
+// Grades the run of expected's rows on circuit (sim/sequence_run.h): Differ on the
+// counts, else row by row, each difference with its row and step. Requires run whole.
+Grade GradeSequence(const Sequence& expected, const Terminals& terminals, const SequenceRun& run);
+
+// Grades circuit against expected: its table, or the run of the sequence. Looks at the
+// counts first, so a circuit whose counts disagree is not run. A stop request gives
+// Failed with limits.StopReason(). Requires limits.maxSteps >= 1.
+Grade GradeCircuit(const Expectation& expected, const Document& circuit, const WorkLimits& limits,
                    std::stop_token stop);
 
 // Loads the circuit file at path (as LoadCircuitFile) and grades it; a file that
 // cannot be read or is damaged gives Failed with its reason.
-Grade GradeCircuitFile(const TruthTable& expected, const std::string& path,
+Grade GradeCircuitFile(const Expectation& expected, const std::string& path,
                        const WorkLimits& limits, std::stop_token stop);
 
 struct ExpectedTable {
-  std::optional<TruthTable> table;
-  FileError error;  // meaningful only without a table
+  std::optional<Expectation> answer;
+  FileError error;  // meaningful only without an answer
 };
 
-// An expected answer from its text (read with up to kMaxTableTextBytes): a table text
-// when LooksLikeTableText says so, else a circuit file whose table is made within
-// limits. A circuit text keeps the circuit files' size limit; one that is no circuit
-// at all is refused with the circuit reader's reason and a word on the header a table
-// needs. A stop request gives the error limits.StopReason().
+// An expected answer from its text (read with up to kMaxTableTextBytes): a sequence
+// when LooksLikeSequenceText says so, a table text when LooksLikeTableText does, else a
+// circuit file whose table is made within limits. A circuit text keeps the circuit files' size
+// limit; one that is no circuit at all is refused with the circuit reader's reason and a word on
+// the header a table needs. A stop request gives the error limits.StopReason().
 ExpectedTable ReadExpected(std::string_view text, const WorkLimits& limits, std::stop_token stop);
 
 // ReadExpected of the text of the file at path, or of standard input when path is "-".
 ExpectedTable LoadExpected(const std::string& path, const WorkLimits& limits, std::stop_token stop);
 
-// The circuit files paths name, in their order: a folder stands for every "*.cir"
-// entry directly inside it that is no folder, its name not starting with '.', in byte
-// order of the names ("<folder>/<name>"); any other path stands for itself.
-std::vector<std::string> CircuitFilesIn(const std::vector<std::string>& paths);
+// A path to grade: a circuit file, or a path that fails unread with its refusal.
+struct GradePath {
+  std::string path;
+  std::string refusal;  // not empty: the grade is Failed with this reason
+};
+
+// The circuit files paths name, in their order: a folder stands for every entry directly
+// inside it whose name ends in ".cir" in any letter case and does not start with '.', in
+// byte order of the names ("<folder>/<name>"), a folder or other entry that is no
+// regular file included (its grade says why it cannot be read); a folder with no such
+// entry stands for itself with the refusal "no circuit files". Any other path stands
+// for itself.
+std::vector<GradePath> CircuitFilesIn(const std::vector<std::string>& paths);
 
 }  // namespace tessara

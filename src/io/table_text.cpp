@@ -1,44 +1,15 @@
 #include "io/table_text.h"
 
-#include <sstream>
 #include <vector>
 
+#include "io/text_lines.h"
 #include "sim/repeat_notes.h"
 #include "sim/signal_rows.h"
 
 namespace tessara {
 namespace {
 
-std::string_view Trim(std::string_view text) {
-  const std::size_t begin = text.find_first_not_of(" \t\r");
-  if (begin == std::string_view::npos) return {};
-  return text.substr(begin, text.find_last_not_of(" \t\r") - begin + 1);
-}
-
-bool Skipped(std::string_view line) { return Trim(line).empty() || line.front() == '#'; }
-
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::string_view kLeftOutRows = "# rows left out are don't care";
-
-// The lines of text, each without its end: LF, CRLF or CR alone.
-std::vector<std::string_view> Lines(std::string_view text) {
-  std::vector<std::string_view> lines;
-  while (!text.empty()) {
-    const std::size_t end = text.find_first_of("\r\n");
-    lines.push_back(text.substr(0, end));
-    if (end == std::string_view::npos) break;
-    const bool crlf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
-    text.remove_prefix(end + (crlf ? 2 : 1));
-  }
-  return lines;
-}
-
-std::size_t WordCount(std::string_view text) {
-  std::istringstream words{std::string(text)};
-  std::size_t count = 0;
-  for (std::string word; words >> word;) ++count;
-  return count;
-}
 
 // The cells of one side of a row, spaces dropped; nothing when a cell is not in allowed.
 std::optional<std::string> Cells(std::string_view side, std::string_view allowed) {
@@ -121,18 +92,14 @@ std::string TableText(const TruthTable& table, bool timing) {
 }
 
 bool LooksLikeTableText(std::string_view text) {
-  if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
-  for (std::string_view line : Lines(text)) {
-    if (!Skipped(line)) return line.find('|') != std::string_view::npos;
-  }
-  return false;
+  const std::vector<std::string_view> lines = TextLines(text);
+  const std::size_t first = FirstContent(lines);
+  return first < lines.size() && lines[first].find('|') != std::string_view::npos;
 }
 
 TableTextResult ReadTableText(std::string_view text) {
-  if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
-  const std::vector<std::string_view> lines = Lines(text);
-  std::size_t header = 0;
-  while (header < lines.size() && Skipped(lines[header])) ++header;
+  const std::vector<std::string_view> lines = TextLines(text);
+  const std::size_t header = FirstContent(lines);
   if (header == lines.size())
     return Refuse(0, TESSARA_PHRASE("Files", "no table: the text holds no header line"));
   const std::string_view top = lines[header];

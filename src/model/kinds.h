@@ -123,6 +123,13 @@ constexpr int LandingPlace(Long code, Integer num) {
   }
 }
 
+// The input place where a prop step's transfer pass leaves a link's value at a gate of
+// this kind: LandingPlace, and 0 at a circuit input, whose output each step then takes
+// from that place (a link can end there in a file); -1 where no place keeps it.
+constexpr int CarriedPlace(Long code, Integer num) {
+  return code == kInputGate ? 0 : LandingPlace(code, num);
+}
+
 // The role of the kind with this code, when there is one.
 constexpr bool HasRole(Long code, KindRole role) {
   const KindFacts* kind = FindKind(code);

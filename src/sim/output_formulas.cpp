@@ -17,7 +17,7 @@ class FormulaWriter {
       : doc_(doc), terminals_(FindTerminals(doc)), rows_(SignalRows(doc)) {
     for (auto& places : sources_) places.fill(-1);
     WalkTransferPass(doc_, [this](const linkgates& link) {
-      const int place = LandingPlace(doc_.Gates(link.StopIndex).GetType(), link.Stop_Num);
+      const int place = CarriedPlace(doc_.Gates(link.StopIndex).GetType(), link.Stop_Num);
       if (place >= 0) Source(link.StopIndex, place) = link.StartIndex;
     });
   }
@@ -77,13 +77,17 @@ class FormulaWriter {
       if (formula_.feedback.empty()) formula_.feedback = name;
       return Append(name);
     }
-    if (type == kInputGate || type == kOutputGate) return Append(Name(slot));
-    const std::string op(FindKind(type)->signal);
+    const bool linkedInput = type == kInputGate && Source(slot, 0) >= 0;
+    if ((type == kInputGate && !linkedInput) || type == kOutputGate) return Append(Name(slot));
     OnPath(slot) = true;
-    if (InputCount(type) == 1) {
+    if (linkedInput) {
+      WriteGate(Driver(slot, 0), operand);
+    } else if (InputCount(type) == 1) {
+      const std::string op(FindKind(type)->signal);
       Append(op + ' ');
       WriteGate(Driver(slot, 0), true);
     } else {
+      const std::string op(FindKind(type)->signal);
       if (operand) Append("(");
       WriteGate(Driver(slot, 0), true);
       Append(' ' + op + ' ');

@@ -8,10 +8,7 @@
 #include "sim/terminals.h"
 
 namespace tessara {
-namespace {
 
-// The circuit as loading its file would give it: the used gates at their places,
-// every link slot as it is, every signal False.
 Document AsLoaded(const Document& doc) {
   Document copy;
   for (Integer i = 0; i < kSlotCount; ++i) {
@@ -27,7 +24,13 @@ Document AsLoaded(const Document& doc) {
   return copy;
 }
 
-}  // namespace
+void ReadRow(const Settling& settling, const std::vector<Integer>& outputs, TableRow& row) {
+  row.out.clear();
+  for (Integer slot : outputs) row.out += settling.Cell(slot);
+  row.repeats = settling.repeats;
+  row.steps = settling.steps;
+  row.period = settling.period;
+}
 
 std::string RowInputs(std::size_t row, std::size_t inputs) {
   std::string cells;
@@ -74,10 +77,7 @@ TruthTable MakeTruthTable(const Document& circuit, const TableLimits& limits,
       table.stopped = true;
       break;
     }
-    for (Integer slot : terminals.outputs) row.out += settling.Cell(slot);
-    row.repeats = settling.repeats;
-    row.steps = settling.steps;
-    row.period = settling.period;
+    ReadRow(settling, terminals.outputs, row);
     if (onRow) onRow(row);
     table.rows.push_back(std::move(row));
   }

@@ -50,6 +50,14 @@ struct TableLimits {
   std::stop_token stop;
 };
 
+// The circuit as loading its file would give it: the used gates at their places, every
+// link slot as it is, every signal False (power off).
+Document AsLoaded(const Document& circuit);
+
+// The row's reading of a settled run: out gets settling.Cell of each of outputs in
+// order, and repeats, steps and period come from settling. in is left as it is.
+void ReadRow(const Settling& settling, const std::vector<Integer>& outputs, TableRow& row);
+
 // Why circuit has no truth table, a phrase of context "Files": "17 inputs; a truth table
 // takes at most 16"; nothing when it has one.
 std::optional<Phrase> NoTableReason(const Document& circuit);

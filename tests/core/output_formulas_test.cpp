@@ -97,6 +97,13 @@ TEST(OutputFormula, OfEachCircuitIsWhatItsGatesComputeLoopsAndOtherOutputsByName
          c.build.Link(c.in[1], c.out, 0);
        },
        2, "O1 = I2"},
+      {"circuit input driven through a link, and one closing a loop",
+       [](Circuit& c) {
+         c.build.Link(c.Not(c.in[0]), c.in[1], 0);
+         c.build.Link(c.Two(kAndGate, c.in[1], c.in[2]), c.in[2], 0);
+         c.build.Link(c.Two(kOrGate, c.in[1], c.in[2]), c.out, 0);
+       },
+       3, "O1 = NOT I1 OR (NOT I1 AND I3)  (feedback through I3)"},
       {"XOR chain of NANDs fanning out",
        [](Circuit& c) {
          Integer x = c.in[0];

@@ -12,7 +12,7 @@ namespace {
 // The table read from text as TableText writes it back, or "line N: reason".
 std::string Read(std::string_view text) {
   const ExpectedTable read = ReadExpected(text, {}, {});
-  return read.table ? TableText(*read.table, false) : Describe(read.error);
+  return read.answer ? TableText(std::get<TruthTable>(*read.answer), false) : Describe(read.error);
 }
 
 TEST(ExpectedAnswer, IsReadFromEveryTableSpellingOrRefusedWithItsLineAndWhatWasExpected) {

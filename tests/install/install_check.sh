@@ -20,7 +20,9 @@ for s in $sizes; do
   expected+=("share/icons/hicolor/${s}x${s}/apps/tessara.png"
              "share/icons/hicolor/${s}x${s}/mimetypes/application-x-tessara-circuit.png")
 done
-for f in "$examples"/*.cir; do expected+=("share/tessara/examples/$(basename "$f")"); done
+for f in "$examples"/*.cir "$examples"/*.expected; do
+  expected+=("share/tessara/examples/$(basename "$f")")
+done
 diff <(printf '%s\n' "${expected[@]}" | sort) <(cd "$prefix" && find . -type f | sed 's|^\./||' | sort) \
   || fail "the installed files differ from the list above (< missing, > unexpected)"
 

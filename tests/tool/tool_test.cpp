@@ -295,6 +295,10 @@ TEST(ExplainCommand, SaysWhyAsTextOrJsonAndRefusesUnknownGatesAndStepsWithExitTw
         "tessara-sim: no gate 'O3' in " + kHalf + "; it has I1, I2, XOR 2, AND 3, O1, O2\n"},
        {{"explain", kHalf, "O1@2", "p"}, 2, "", "tessara-sim: step 2 is outside the run"},
        {{"explain", kHalf, "O1@-1"}, 2, "", "tessara-sim: bad step in 'O1@-1'"},
+       {{"explain", kHalf, "O1@18446744073709551616"},
+        2,
+        "",
+        "tessara-sim: step 18446744073709551616 is outside the run"},
        {{"explain", kHalf, "O1", "tI3"}, 2, "", "tessara-sim: bad action 'tI3'"},
        {{"explain", kHalf}, 2, "", "tessara-sim: explain needs FILE and TARGET"},
        {{"explain", folder.path().string() + "/absent.cir", "O1"}, 1, "", folder.path().string()}});
@@ -409,6 +413,79 @@ TEST(GradeCommand, ReportsEveryFileInTheOrderGivenAsTextJsonOrJUnitAndExitsByThe
   EXPECT_EQ(std::system(("xmllint --noout '" + xml + "'").c_str()), 0) << ReadFile(xml);
 }
 
+TEST(GradeCommand, FailsOnAFolderWithoutCircuitsTakesEveryCaseOfCirAndWritesAFileOnOneLine) {
+  TempFolder folder;
+  const std::string at = folder.path().string() + "/", empty = at + "empty/", in = at + "in/";
+  std::filesystem::create_directories(empty);
+  std::filesystem::create_directories(in + "sub.cir");
+  Document wide;  // 17 inputs
+  for (Integer slot = 0; slot < 17; ++slot) PutGate(wide, slot, kInputGate, 0, Single(300 * slot));
+  testing::WriteFile(in + "two\nlines.cir", ReadFile(kHalf));
+  const std::string upper = testing::WriteFile(in + "ANN.CIR", ReadFile(kHalf)),
+                    many = Save(folder, "wide.cir", wide);
+  const std::string expected = testing::WriteFile(
+      at + "expected.txt", "I1 I2 | O1 O2\n0 0 | 0 0\n0 1 | 1 0\n1 0 | 1 0\n1 1 | 0 1\n");
+  ExpectRuns({{{"grade", expected, empty},
+               1,
+               empty + ": no circuit files\n1 file: 0 same, 0 differ, 1 failed\n"},
+              {{"grade", expected, in},
+               1,
+               upper + ": same\n" + in + "sub.cir: cannot open: Is a directory\n" + in +
+                   "two\\nlines.cir: same\n3 files: 2 same, 0 differ, 1 failed\n"},
+              {{"grade", expected, many},
+               3,
+               many + ": expected 2 inputs and 2 outputs, found 17 inputs and 0 outputs\n1 file: "
+                      "0 same, 1 differ, 0 failed\n"}});
+  EXPECT_NE(RunSim({"grade", "--junit", expected, empty}).out.find("tests=\"1\""),
+            std::string::npos);
+}
+
+TEST(SequenceCommands, CompareGradePlayAndTraceTheRunOfASequence) {
+  TempFolder folder;
+  const std::string at = folder.path().string() + "/", latch = ExamplePath("sr_latch_nor.cir");
+  const std::string sequence = testing::WriteFile(
+      at + "s.expected", "sequence\nI1 I2 | O1 O2\n1 0 | 0 1\n0 1 | 0 0  wrong\nC 0 | X X\n");
+  const std::string narrow = testing::WriteFile(at + "n.expected", "sequence\nI1 | O1\n0 | 0\n");
+  const std::string broken =
+      testing::WriteFile(at + "b.expected", "sequence\nI1 I2 | O1 O2\n1 0 | 0\n");
+  ExpectRuns(
+      {{{"compare", latch, sequence},
+        3,
+        "row 2 (step 8): expected 0 0, got 1 0\n1 of 3 rows differ\n"},
+       {{"compare", "--json", latch, sequence},
+        3,
+        "{\"tessara\":1,\"file\":\"" + latch +
+            "\",\"result\":\"differ\",\"rows\":3,\"differ\":1,\"diffs\":[{\"row\":2,\"step\":8,"
+            "\"in\":\"01\",\"expected\":\"00\",\"got\":\"10\"}],\"reason\":null}\n"},
+       {{"grade", sequence, latch},
+        3,
+        latch + ": 1 of 3 rows differ\n1 file: 0 same, 1 differ, 0 failed\n"},
+       {{"play", latch, sequence},
+        0,
+        "sequence\nI1 I2 | O1 O2\n1 0 | 0 1\n0 1 | 1 0  wrong\nC 0 | 0 1\n"},
+       {{"play", latch, narrow},
+        1,
+        "",
+        latch + ": expected 1 inputs and 1 outputs, found 2 inputs and 2 outputs"},
+       {{"compare", latch, broken}, 1, "", broken + ": line 3: expected 2 output cells, found 1"},
+       {{"trace", latch, "--sequence", sequence},
+        0,
+        "0:input 1:input 2:nor 3:nor 4:output 5:output 6:node 7:node 8:node 9:node 10:node "
+        "11:node 12:node 13:node\nload 00000000000000\ntI1 10000000000000\np ",
+        "",
+        false},
+       {{"trace", latch, "tI1", "--sequence", sequence},
+        2,
+        "",
+        "tessara-sim: trace takes ACTIONs"}});
+  std::istringstream trace(RunSim({"trace", latch, "--sequence", sequence}).out);
+  std::vector<std::string> records;
+  for (std::string line; std::getline(trace, line);) records.push_back(line);
+  ASSERT_GT(records.size(), 10u);  // the header, then step 0 ("load") and on
+  EXPECT_EQ(records[9].substr(0, 8), "p 011010") << "row 2 read at step 8: O1 (slot 4) 1, O2 0";
+  EXPECT_EQ(records[10].substr(0, 4), "tI1 ") << "row 3 starts with its pulse";
+}
+
 // The lines of text that start with prefix, leading spaces dropped, after the first line
 // that starts with from and before the next one that starts with to.
 std::vector<std::string> LinesBetween(const std::string& text, std::string_view from,
@@ -447,7 +524,7 @@ std::vector<std::string> ManSynopsis(const std::string& page) {
 TEST(Help, UsageLinesAreTheCommandsOfTheManPageAndTheReadme) {
   const std::vector<std::string> usage =
       LinesBetween(RunSim({"usage"}).err, "Usage:", "\n", "tessara-sim");
-  EXPECT_EQ(usage.size(), 10u);
+  EXPECT_EQ(usage.size(), 11u);
   EXPECT_EQ(ManSynopsis(ReadFile(TESSARA_SOURCE "/desktop/tessara-sim.1")), usage);
   EXPECT_EQ(
       LinesBetween(ReadFile(TESSARA_SOURCE "/README.md"), "## tessara-sim", "## ", "tessara-sim "),

@@ -1,0 +1,164 @@
+// Sequences: the text a teacher writes, and its run on latches and a counter, each row
+// read at the step the trace would show.
+#include <gtest/gtest.h>
+
+#include "circuits.h"
+#include "io/grading.h"
+#include "io/sequence_text.h"
+#include "sim/sequence_run.h"
+
+namespace tessara {
+namespace {
+using testing::PutGate;
+using testing::PutLink;
+
+// "in>out@line" per row, or "line N: reason".
+std::string Read(std::string_view text) {
+  const SequenceTextResult read = ReadSequenceText(text);
+  if (!read.sequence) return Describe(read.error);
+  std::string rows;
+  for (const SequenceRow& row : read.sequence->rows) {
+    rows += row.in + '>' + row.out + '@' + std::to_string(row.line) + ' ';
+  }
+  return rows;
+}
+
+TEST(SequenceText, ReadsEveryCellKindAndNoteOrNamesTheLineThatIsWrong) {
+  const struct {
+    const char *what, *text, *read;
+  } rows[] = {
+      {"cells, notes, comments anywhere, a BOM and CRLF",
+       "\xEF\xBB\xBF# latch\r\nsequence\r\n\r\nI1 I2 | O1\r\n0 1 | 0\r\n# set\r\n"
+       "1 0 | 1      set\r\nC 0 | ~ (a pulse)\r\n11|X\r\n",
+       "01>0@5 10>1@7 C0>~@8 11>X@9 "},
+      {"CR alone; a cell after two spaces is a cell", "sequence\rI1 | O1 O2\r0 | 0  1\r",
+       "0>01@3 "},
+      {"too many output cells", "sequence\nI1 I2 | O1\n0 1 | 0 1\n",
+       "line 3: expected 1 output cell, found 2"},
+      {"too few input cells", "sequence\nI1 I2 | O1 O2\n0 | 0 1\n",
+       "line 3: expected 2 input cells, found 1"},
+      {"a word after one space", "sequence\nI1 | O1\n1 | 1 set\n",
+       "line 3: 's' is no output cell (0, 1, ~ or X)"},
+      {"an X among the inputs", "sequence\nI1 | O1\nX | 1\n",
+       "line 3: 'X' is no input cell (0, 1 or C)"},
+      {"a row without a bar", "sequence\nI1 | O1\n\n1 1\n",
+       "line 4: a row needs a '|' between inputs and outputs"},
+      {"a row for a header", "sequence\n0 | 1\n", "line 2: expected a header like 'I1 I2 | O1'"},
+      {"no row", "sequence\n# none\nI1 | O1\n", "no rows: a sequence needs a row after its header"},
+  };
+  for (const auto& row : rows) EXPECT_EQ(Read(row.text), row.read) << row.what;
+}
+
+TEST(SequenceText, PlayedBackKeepsEveryLineButTheOutputCells) {
+  const Sequence sequence =
+      *ReadSequenceText("sequence\n# SR\nI1 I2 | O1  O2\n0 1 | X  1   (reset)\n").sequence;
+  EXPECT_EQ(PlayedText(sequence, {"01"}), "sequence\n# SR\nI1 I2 | O1  O2\n0 1 | 0  1   (reset)\n");
+}
+
+// The SR latch of NORs: I1 = S, I2 = R; NOR 2 = Q = NOR(R, NOR 3), NOR 3 = NOR(S, Q).
+void PutSrLatch(Document& doc) {
+  PutGate(doc, 0, kInputGate, 0, 1000), PutGate(doc, 1, kInputGate, 0, 3000);
+  PutGate(doc, 2, kNorGate, 2000, 1000), PutGate(doc, 3, kNorGate, 2000, 3000);
+  PutGate(doc, 4, kOutputGate, 8200, 1000);
+  PutLink(doc, 0, 1, 2, 0), PutLink(doc, 1, 3, 2, 1), PutLink(doc, 2, 0, 3, 0);
+  PutLink(doc, 3, 2, 3, 1), PutLink(doc, 4, 2, 4);
+}
+
+// The gated D latch: I1 = D, I2 = E; the SR latch set by D AND E, reset by NOT D AND E.
+void PutDLatch(Document& doc) {
+  PutGate(doc, 0, kInputGate, 0, 1000), PutGate(doc, 1, kInputGate, 0, 3000);
+  PutGate(doc, 2, kNorGate, 4000, 1000), PutGate(doc, 3, kNorGate, 4000, 3000);
+  PutGate(doc, 4, kOutputGate, 8200, 1000), PutGate(doc, 5, kAndGate, 2000, 1000);
+  PutGate(doc, 6, kAndGate, 2000, 3000), PutGate(doc, 7, kNotGate, 1000, 3000);
+  PutLink(doc, 0, 6, 2, 0), PutLink(doc, 1, 3, 2, 1), PutLink(doc, 2, 5, 3, 0);
+  PutLink(doc, 3, 2, 3, 1), PutLink(doc, 4, 2, 4), PutLink(doc, 5, 0, 5, 0);
+  PutLink(doc, 6, 1, 5, 1), PutLink(doc, 7, 0, 7), PutLink(doc, 8, 7, 6, 0);
+  PutLink(doc, 9, 1, 6, 1);
+}
+
+// A two-bit ripple counter of falling-edge flip-flops: I1 = clock, I2 = clear, O1 = the
+// low bit, O2 the high one. Each flip-flop is a master and a slave SR latch of NORs, set
+// and reset through ANDs with its clock, clear ORed into both resets; the low bit's
+// slave is clocked by NOT I1, the high bit by the low bit's Q and NOT Q.
+void PutCounter(Document& doc) {
+  PutGate(doc, 0, kInputGate, 0, 1000), PutGate(doc, 1, kInputGate, 0, 3000);
+  PutGate(doc, 2, kOutputGate, 8200, 1000), PutGate(doc, 3, kOutputGate, 8200, 3000);
+  PutGate(doc, 4, kNotGate, 1000, 1000);
+  Integer link = 0;
+  const auto put = [&](Integer from, Integer to, Integer input) {
+    PutLink(doc, link++, from, to, input);
+  };
+  Integer clock = 0, notClock = 4, gate = 5;
+  put(0, 4, 0);
+  for (const Integer out : {Integer{2}, Integer{3}}) {
+    const Integer q = gate, qb = gate + 1, mq = gate + 2, mqb = gate + 3;      // slave, master NORs
+    const Integer ms = gate + 4, mr = gate + 5, ss = gate + 6, sr = gate + 7;  // ANDs
+    const Integer mclear = gate + 8, sclear = gate + 9;                        // ORs
+    for (Integer g = gate; g < gate + 10; ++g) {
+      PutGate(doc, g, g < ms ? kNorGate : g < mclear ? kAndGate : kOrGate, 3000, Single(300 * g));
+    }
+    put(clock, ms, 0), put(qb, ms, 1), put(clock, mr, 0), put(q, mr, 1);
+    put(mr, mclear, 0), put(1, mclear, 1), put(mclear, mq, 0), put(mqb, mq, 1);
+    put(ms, mqb, 0), put(mq, mqb, 1);
+    put(notClock, ss, 0), put(mq, ss, 1), put(notClock, sr, 0), put(mqb, sr, 1);
+    put(sr, sclear, 0), put(1, sclear, 1), put(sclear, q, 0), put(qb, q, 1);
+    put(ss, qb, 0), put(q, qb, 1), put(q, out, 0);
+    clock = q, notClock = qb, gate += 10;
+  }
+}
+
+// "out@step" per row read.
+std::string Readings(const Document& circuit, const std::vector<std::string>& rows, int maxSteps) {
+  std::string read;
+  for (const SequenceReading& row : RunSequence(circuit, rows, {maxSteps, {}}).rows) {
+    read += row.row.out + '@' + std::to_string(row.step) + ' ';
+  }
+  return read;
+}
+
+TEST(SequenceRun, ReadsEachRowWhereItSettlesAndGoesOnFromThere) {
+  Document sr, d, counter, endless;
+  PutSrLatch(sr), PutDLatch(d), PutCounter(counter), testing::PutLongRun(endless);
+  const struct {
+    const char* what;
+    const Document& circuit;
+    std::vector<std::string> rows;
+    std::string read;
+    int maxSteps = kSettleBound;
+  } rows[] = {
+      {"SR latch: reset, set, hold, reset, a pulse on S, both",
+       sr,
+       {"01", "10", "00", "01", "C0", "11"},
+       "0@3 1@8 1@10 0@14 1@21 0@25 "},
+      {"gated D latch: store 0, store 1, hold, D alone, store 0",
+       d,
+       {"01", "11", "00", "10", "01"},
+       "0@5 1@10 1@14 1@17 0@24 "},
+      {"two-bit counter: clear, four pulses",
+       counter,
+       {"01", "C0", "C0", "C0", "C0"},
+       "00@7 10@22 01@38 11@53 00@70 "},
+      {"a run that never repeats: read at the bound, then from there",
+       endless,
+       {"", ""},
+       "~@100 ~@200 ",
+       100},
+  };
+  for (const auto& row : rows)
+    EXPECT_EQ(Readings(row.circuit, row.rows, row.maxSteps), row.read) << row.what;
+}
+
+TEST(SequenceGrade, NamesEachDifferingRowWithTheStepItWasReadAt) {
+  Document sr;
+  PutSrLatch(sr);
+  const Sequence expected =
+      *ReadSequenceText("sequence\nI1 I2 | O1\n0 1 | 0\n1 0 | 0\n0 0 | X\n0 1 | 1\n").sequence;
+  const Grade grade = GradeCircuit(expected, sr, {}, {});
+  ASSERT_EQ(grade.differences.size(), 2u);
+  EXPECT_EQ(grade.rows, 4u);
+  EXPECT_EQ(grade.differences[0], (RowDifference{"10", "0", "1", 2, 8}));
+  EXPECT_EQ(grade.differences[1], (RowDifference{"01", "1", "0", 4, 14}));
+}
+
+}  // namespace
+}  // namespace tessara
