@@ -23,6 +23,18 @@
         <source>%1 of %2 rows differ</source>
         <translation>%1 von %2 Zeilen weichen ab</translation>
     </message>
+    <message>
+        <source>Checked in the Timeline: this answer is a sequence</source>
+        <translation>Wird in der Zeitleiste geprüft: diese Antwort ist eine Folge</translation>
+    </message>
+    <message>
+        <source>Row %1 (step %2): expected %3, got %4</source>
+        <translation>Zeile %1 (Schritt %2): erwartet %3, erhalten %4</translation>
+    </message>
+    <message>
+        <source>Row %1 (step %2): matches</source>
+        <translation>Zeile %1 (Schritt %2): stimmt</translation>
+    </message>
 </context>
 <context>
     <name>Editor</name>
@@ -361,6 +373,38 @@
     <message>
         <source>%1 inputs; a truth table takes at most %2</source>
         <translation>%1 Eingänge; eine Wahrheitstabelle hat höchstens %2</translation>
+    </message>
+    <message>
+        <source>expected %1 input cell, found %2</source>
+        <translation>%1 Eingangszelle erwartet, %2 gefunden</translation>
+    </message>
+    <message>
+        <source>expected %1 input cells, found %2</source>
+        <translation>%1 Eingangszellen erwartet, %2 gefunden</translation>
+    </message>
+    <message>
+        <source>expected %1 output cell, found %2</source>
+        <translation>%1 Ausgangszelle erwartet, %2 gefunden</translation>
+    </message>
+    <message>
+        <source>expected %1 output cells, found %2</source>
+        <translation>%1 Ausgangszellen erwartet, %2 gefunden</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no input cell (0, 1 or C)</source>
+        <translation>„%1“ ist keine Eingangszelle (0, 1 oder C)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no output cell (0, 1, ~ or X)</source>
+        <translation>„%1“ ist keine Ausgangszelle (0, 1, ~ oder X)</translation>
+    </message>
+    <message>
+        <source>a sequence starts with the word &apos;sequence&apos;</source>
+        <translation>eine Folge beginnt mit dem Wort „sequence“</translation>
+    </message>
+    <message>
+        <source>no rows: a sequence needs a row after its header</source>
+        <translation>keine Zeilen: eine Folge braucht nach ihrer Kopfzeile eine Zeile</translation>
     </message>
 </context>
 <context>
@@ -869,6 +913,14 @@
     <message>
         <source>; </source>
         <translation>; </translation>
+    </message>
+    <message>
+        <source>Rows of the sequence</source>
+        <translation>Zeilen der Folge</translation>
+    </message>
+    <message>
+        <source>Play Sequence</source>
+        <translation>Folge abspielen</translation>
     </message>
 </context>
 <context>

@@ -23,6 +23,18 @@
         <source>%1 of %2 rows differ</source>
         <translation>%1 de %2 filas son distintas</translation>
     </message>
+    <message>
+        <source>Checked in the Timeline: this answer is a sequence</source>
+        <translation>Se comprueba en la línea de tiempo: esta respuesta es una secuencia</translation>
+    </message>
+    <message>
+        <source>Row %1 (step %2): expected %3, got %4</source>
+        <translation>Fila %1 (paso %2): se esperaba %3, se obtuvo %4</translation>
+    </message>
+    <message>
+        <source>Row %1 (step %2): matches</source>
+        <translation>Fila %1 (paso %2): coincide</translation>
+    </message>
 </context>
 <context>
     <name>Editor</name>
@@ -361,6 +373,38 @@
     <message>
         <source>%1 inputs; a truth table takes at most %2</source>
         <translation>%1 entradas; una tabla de verdad admite como máximo %2</translation>
+    </message>
+    <message>
+        <source>expected %1 input cell, found %2</source>
+        <translation>se esperaba %1 celda de entrada, se encontraron %2</translation>
+    </message>
+    <message>
+        <source>expected %1 input cells, found %2</source>
+        <translation>se esperaban %1 celdas de entrada, se encontraron %2</translation>
+    </message>
+    <message>
+        <source>expected %1 output cell, found %2</source>
+        <translation>se esperaba %1 celda de salida, se encontraron %2</translation>
+    </message>
+    <message>
+        <source>expected %1 output cells, found %2</source>
+        <translation>se esperaban %1 celdas de salida, se encontraron %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no input cell (0, 1 or C)</source>
+        <translation>«%1» no es una celda de entrada (0, 1 o C)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no output cell (0, 1, ~ or X)</source>
+        <translation>«%1» no es una celda de salida (0, 1, ~ o X)</translation>
+    </message>
+    <message>
+        <source>a sequence starts with the word &apos;sequence&apos;</source>
+        <translation>una secuencia empieza con la palabra «sequence»</translation>
+    </message>
+    <message>
+        <source>no rows: a sequence needs a row after its header</source>
+        <translation>sin filas: una secuencia necesita una fila tras su encabezado</translation>
     </message>
 </context>
 <context>
@@ -869,6 +913,14 @@
     <message>
         <source>; </source>
         <translation>; </translation>
+    </message>
+    <message>
+        <source>Rows of the sequence</source>
+        <translation>Filas de la secuencia</translation>
+    </message>
+    <message>
+        <source>Play Sequence</source>
+        <translation>Reproducir secuencia</translation>
     </message>
 </context>
 <context>

@@ -23,6 +23,18 @@
         <source>%1 of %2 rows differ</source>
         <translation>%1 lignes sur %2 diffèrent</translation>
     </message>
+    <message>
+        <source>Checked in the Timeline: this answer is a sequence</source>
+        <translation>Vérifié dans la chronologie : cette réponse est une séquence</translation>
+    </message>
+    <message>
+        <source>Row %1 (step %2): expected %3, got %4</source>
+        <translation>Ligne %1 (étape %2) : attendu %3, obtenu %4</translation>
+    </message>
+    <message>
+        <source>Row %1 (step %2): matches</source>
+        <translation>Ligne %1 (étape %2) : correspond</translation>
+    </message>
 </context>
 <context>
     <name>Editor</name>
@@ -361,6 +373,38 @@
     <message>
         <source>%1 inputs; a truth table takes at most %2</source>
         <translation>%1 entrées&#xa0;; une table de vérité en prend au plus %2</translation>
+    </message>
+    <message>
+        <source>expected %1 input cell, found %2</source>
+        <translation>%1 cellule d’entrée attendue, %2 trouvées</translation>
+    </message>
+    <message>
+        <source>expected %1 input cells, found %2</source>
+        <translation>%1 cellules d’entrée attendues, %2 trouvées</translation>
+    </message>
+    <message>
+        <source>expected %1 output cell, found %2</source>
+        <translation>%1 cellule de sortie attendue, %2 trouvées</translation>
+    </message>
+    <message>
+        <source>expected %1 output cells, found %2</source>
+        <translation>%1 cellules de sortie attendues, %2 trouvées</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no input cell (0, 1 or C)</source>
+        <translation>« %1 » n’est pas une cellule d’entrée (0, 1 ou C)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no output cell (0, 1, ~ or X)</source>
+        <translation>« %1 » n’est pas une cellule de sortie (0, 1, ~ ou X)</translation>
+    </message>
+    <message>
+        <source>a sequence starts with the word &apos;sequence&apos;</source>
+        <translation>une séquence commence par le mot « sequence »</translation>
+    </message>
+    <message>
+        <source>no rows: a sequence needs a row after its header</source>
+        <translation>aucune ligne : une séquence a besoin d’une ligne après son en-tête</translation>
     </message>
 </context>
 <context>
@@ -869,6 +913,14 @@
     <message>
         <source>; </source>
         <translation>&#xa0;; </translation>
+    </message>
+    <message>
+        <source>Rows of the sequence</source>
+        <translation>Lignes de la séquence</translation>
+    </message>
+    <message>
+        <source>Play Sequence</source>
+        <translation>Jouer la séquence</translation>
     </message>
 </context>
 <context>

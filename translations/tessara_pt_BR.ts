@@ -23,6 +23,18 @@
         <source>%1 of %2 rows differ</source>
         <translation>%1 de %2 linhas diferem</translation>
     </message>
+    <message>
+        <source>Checked in the Timeline: this answer is a sequence</source>
+        <translation>Verificado na linha do tempo: esta resposta é uma sequência</translation>
+    </message>
+    <message>
+        <source>Row %1 (step %2): expected %3, got %4</source>
+        <translation>Linha %1 (passo %2): esperado %3, obtido %4</translation>
+    </message>
+    <message>
+        <source>Row %1 (step %2): matches</source>
+        <translation>Linha %1 (passo %2): confere</translation>
+    </message>
 </context>
 <context>
     <name>Editor</name>
@@ -361,6 +373,38 @@
     <message>
         <source>%1 inputs; a truth table takes at most %2</source>
         <translation>%1 entradas; uma tabela-verdade aceita no máximo %2</translation>
+    </message>
+    <message>
+        <source>expected %1 input cell, found %2</source>
+        <translation>esperada %1 célula de entrada, encontradas %2</translation>
+    </message>
+    <message>
+        <source>expected %1 input cells, found %2</source>
+        <translation>esperadas %1 células de entrada, encontradas %2</translation>
+    </message>
+    <message>
+        <source>expected %1 output cell, found %2</source>
+        <translation>esperada %1 célula de saída, encontradas %2</translation>
+    </message>
+    <message>
+        <source>expected %1 output cells, found %2</source>
+        <translation>esperadas %1 células de saída, encontradas %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no input cell (0, 1 or C)</source>
+        <translation>“%1” não é uma célula de entrada (0, 1 ou C)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no output cell (0, 1, ~ or X)</source>
+        <translation>“%1” não é uma célula de saída (0, 1, ~ ou X)</translation>
+    </message>
+    <message>
+        <source>a sequence starts with the word &apos;sequence&apos;</source>
+        <translation>uma sequência começa com a palavra “sequence”</translation>
+    </message>
+    <message>
+        <source>no rows: a sequence needs a row after its header</source>
+        <translation>sem linhas: uma sequência precisa de uma linha após o cabeçalho</translation>
     </message>
 </context>
 <context>
@@ -869,6 +913,14 @@
     <message>
         <source>; </source>
         <translation>; </translation>
+    </message>
+    <message>
+        <source>Rows of the sequence</source>
+        <translation>Linhas da sequência</translation>
+    </message>
+    <message>
+        <source>Play Sequence</source>
+        <translation>Reproduzir sequência</translation>
     </message>
 </context>
 <context>

@@ -23,6 +23,18 @@
         <source>%1 of %2 rows differ</source>
         <translation>%2 行中有 %1 行不同</translation>
     </message>
+    <message>
+        <source>Checked in the Timeline: this answer is a sequence</source>
+        <translation>在时间线中检查：此答案是一个序列</translation>
+    </message>
+    <message>
+        <source>Row %1 (step %2): expected %3, got %4</source>
+        <translation>第 %1 行（第 %2 步）：应为 %3，得到 %4</translation>
+    </message>
+    <message>
+        <source>Row %1 (step %2): matches</source>
+        <translation>第 %1 行（第 %2 步）：一致</translation>
+    </message>
 </context>
 <context>
     <name>Editor</name>
@@ -361,6 +373,38 @@
     <message>
         <source>%1 inputs; a truth table takes at most %2</source>
         <translation>%1 个输入；真值表最多只能有 %2 个</translation>
+    </message>
+    <message>
+        <source>expected %1 input cell, found %2</source>
+        <translation>应有 %1 个输入单元，找到 %2 个</translation>
+    </message>
+    <message>
+        <source>expected %1 input cells, found %2</source>
+        <translation>应有 %1 个输入单元，找到 %2 个</translation>
+    </message>
+    <message>
+        <source>expected %1 output cell, found %2</source>
+        <translation>应有 %1 个输出单元，找到 %2 个</translation>
+    </message>
+    <message>
+        <source>expected %1 output cells, found %2</source>
+        <translation>应有 %1 个输出单元，找到 %2 个</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no input cell (0, 1 or C)</source>
+        <translation>“%1”不是输入单元（0、1 或 C）</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no output cell (0, 1, ~ or X)</source>
+        <translation>“%1”不是输出单元（0、1、~ 或 X）</translation>
+    </message>
+    <message>
+        <source>a sequence starts with the word &apos;sequence&apos;</source>
+        <translation>序列以单词“sequence”开头</translation>
+    </message>
+    <message>
+        <source>no rows: a sequence needs a row after its header</source>
+        <translation>没有行：序列在表头之后至少需要一行</translation>
     </message>
 </context>
 <context>
@@ -869,6 +913,14 @@
     <message>
         <source>; </source>
         <translation>；</translation>
+    </message>
+    <message>
+        <source>Rows of the sequence</source>
+        <translation>序列的各行</translation>
+    </message>
+    <message>
+        <source>Play Sequence</source>
+        <translation>播放序列</translation>
     </message>
 </context>
 <context>

@@ -41,6 +41,7 @@ void CompanionWindows::Adopt(QWidget& companion, QPoint at) {
 TimelineWindow& CompanionWindows::ShowTimeline() {
   if (!timeline_) {
     timeline_ = new TimelineWindow(context_);
+    QObject::connect(timeline_, &TimelineWindow::whyAsked, timeline_, [this] { ShowWhy(); });
     Adopt(*timeline_, context_.Main().frameGeometry().topRight() + QPoint(8, 0));
   }
   timeline_->Refresh();

@@ -18,6 +18,8 @@ const QColor kFirstPeriod(168, 204, 250);
 const QColor kToggleMark(200, 30, 30);
 const QColor kChangingName(190, 0, 0);
 const QColor kSettledMark(0, 140, 60);
+const QColor kDifferingRow(220, 0, 0);
+constexpr int kRowMarkHeight = 4;  // pixels of a sequence row's mark atop the ruler
 constexpr int kStepNumberGap = 8;  // pixels at least between two step numbers
 
 // Every how many steps the ruler numbers a step: 1, 2 or 5 times a power of ten, the
@@ -169,6 +171,21 @@ void TimelineView::PaintColumns(QPainter& painter, std::size_t first, std::size_
       painter.drawPolygon(QPolygon({tip, tip + QPoint(-4, -6), tip + QPoint(4, -6)}));
     }
   }
+  for (const RulerMark& mark : marks_) {
+    if (mark.step < first || mark.step > last) continue;
+    const QColor colour = mark.differs ? kDifferingRow : kSettledMark;
+    painter.fillRect(left(mark.step), 0, kColumnWidth, kRowMarkHeight, colour);
+    if (mark.differs) {
+      painter.setPen(QPen(colour, 2));
+      painter.drawLine(left(mark.step) + kColumnWidth / 2, kRowMarkHeight,
+                       left(mark.step) + kColumnWidth / 2, height);
+    }
+  }
+}
+
+void TimelineView::SetMarks(std::vector<RulerMark> marks) {
+  marks_ = std::move(marks);
+  viewport()->update();
 }
 
 void TimelineView::PaintRow(QPainter& painter, std::size_t row, std::size_t first,
@@ -233,7 +250,16 @@ void TimelineView::paintEvent(QPaintEvent*) {
 }
 
 void TimelineView::mousePressEvent(QMouseEvent* event) {
-  if (const auto step = StepAt(event->position().toPoint().x())) emit stepClicked(*step);
+  const QPoint at = event->position().toPoint();
+  const auto step = StepAt(at.x());
+  if (!step) return;
+  const auto mark = std::find_if(marks_.begin(), marks_.end(),
+                                 [&](const RulerMark& m) { return m.step == *step; });
+  if (mark != marks_.end() && at.y() + verticalScrollBar()->value() < kHeaderHeight) {
+    emit markClicked(static_cast<std::size_t>(mark - marks_.begin()));
+  } else {
+    emit stepClicked(*step);
+  }
 }
 
 void TimelineView::resizeEvent(QResizeEvent* event) {

@@ -3,7 +3,8 @@
 // whole, as many as fit without overlapping), the current step's column highlighted,
 // toggles marked at the top, and a repeating stretch shaded with the rows that change
 // inside it named in red and the settled rows marked where they settled, and the cells
-// the Why window's lines name drawn in the explained colour. Only the visible columns
+// the Why window's lines name drawn in the explained colour; a sequence's rows marked on
+// the ruler where each was read, a tick or a red mark. Only the visible columns
 // are drawn, so a repaint costs the same at ten steps or a million. It reads the form's
 // history, document and explanation and changes none. Screen readers hear it as
 // "timeline" with the current step's values.
@@ -35,6 +36,14 @@ class TimelineView : public QAbstractScrollArea {
   void Paint(QPainter& painter, QSize size) const;
   QSize PictureSize() const { return viewport()->size(); }
 
+  // A row of a sequence, read at step: a tick, or a red mark where it differs.
+  struct RulerMark {
+    std::size_t step = 0;
+    bool differs = false;
+  };
+  // The marks drawn on the ruler from now on (none: no marks).
+  void SetMarks(std::vector<RulerMark> marks);
+
   const std::vector<SignalRow>& Rows() const { return rows_; }
   const std::optional<Repeat>& FoundRepeat() const { return repeat_; }
   std::size_t FirstVisibleStep() const;
@@ -43,6 +52,8 @@ class TimelineView : public QAbstractScrollArea {
 
  signals:
   void stepClicked(std::size_t step);
+  // A press on the ruler at mark index of SetMarks.
+  void markClicked(std::size_t index);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -69,6 +80,7 @@ class TimelineView : public QAbstractScrollArea {
   std::optional<Repeat> repeat_;
   std::size_t repeatEnd_ = 0;  // the last step of the toggle-free stretch that repeats
   std::vector<RowFacts> facts_;
+  std::vector<RulerMark> marks_;
 };
 
 }  // namespace tessara::app

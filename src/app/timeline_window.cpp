@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLayout>
+#include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
 #include <QSvgGenerator>
@@ -12,6 +13,7 @@
 #include "app/run_clock.h"
 #include "app/timeline_view.h"
 #include "app/translated.h"
+#include "editor/expected_answer.h"
 #include "editor/file_dialogs.h"
 #include "editor/refusals.h"
 #include "editor/stepping.h"
@@ -60,8 +62,26 @@ TimelineWindow::TimelineWindow(CompanionContext& context)
   connect(AddButton(buttons, "SaveValues", tr("Save Values...")), &QPushButton::clicked, this,
           &TimelineWindow::SaveValues);
 
+  auto* checkRow = new QHBoxLayout;
+  column->addLayout(checkRow);
+  check_ = new QLabel;
+  check_->setObjectName(QStringLiteral("SequenceCheck"));
+  checkRow->addWidget(check_, 1);
+  play_ = new QPushButton(tr("Play Sequence"));
+  play_->setObjectName(QStringLiteral("PlaySequence"));
+  checkRow->addWidget(play_);
+  check_->hide();
+  play_->hide();
+  auto* middle = new QHBoxLayout;
+  column->addLayout(middle, 1);
   view_ = new TimelineView(context_.form(), this);
-  column->addWidget(view_, 1);
+  middle->addWidget(view_, 1);
+  rows_ = new QListWidget;
+  rows_->setObjectName(QStringLiteral("SequenceRows"));
+  rows_->setAccessibleName(tr("Rows of the sequence"));
+  rows_->setMaximumWidth(240);
+  rows_->hide();
+  middle->addWidget(rows_);
   note_ = new QLabel;
   note_->setObjectName(QStringLiteral("Note"));
   column->addWidget(note_);
@@ -78,15 +98,29 @@ TimelineWindow::TimelineWindow(CompanionContext& context)
           [this, &clock] { clock.SetRate(rate_->currentData().toInt()); });
   connect(view_, &TimelineView::stepClicked, this,
           [this](std::size_t step) { context_.GoToStep(step); });
+  connect(view_, &TimelineView::markClicked, this, &TimelineWindow::GoToRow);
+  connect(play_, &QPushButton::clicked, this, [this] {
+    if (!done_ || done_->marks.empty()) return;
+    const SequenceCheck check = *done_;
+    context_.Act([&check](Form& form) { PlaySequence(form, check); });
+  });
+  const auto chosen = [this](const QListWidgetItem* item) {
+    GoToRow(static_cast<std::size_t>(rows_->row(item)));
+  };
+  connect(rows_, &QListWidget::itemClicked, this, chosen);
+  connect(rows_, &QListWidget::itemActivated, this, chosen);
   connect(&context_, &CompanionContext::acted, this, &TimelineWindow::Refresh);
 }
 
 QString TimelineWindow::Note() const { return note_->text(); }
 
+QString TimelineWindow::CheckLine() const { return check_->text(); }
+
 void TimelineWindow::Refresh() {
   const Form& form = context_.form();
   const RunHistory& history = form.history;
   for (QPushButton* button : {back_, forward_, run_}) button->setEnabled(form.doc.PowerOn);
+  FollowCheck();
   view_->Refresh();
   if (history.Empty()) {
     counter_->setText(tr("No run"));
@@ -104,6 +138,83 @@ void TimelineWindow::Refresh() {
                  .arg(history.Cap());
   }
   note_->setText(notes.join(tr("; ")));
+}
+
+void TimelineWindow::FollowCheck() {
+  const Form& form = context_.form();
+  const Sequence* sequence =
+      form.expected ? std::get_if<Sequence>(&form.expected->answer) : nullptr;
+  if (!sequence) {
+    worker_ = std::jthread();
+    checkedAnswer_.reset();
+    done_.reset();
+    check_->hide();
+    play_->hide();
+    rows_->hide();
+    view_->SetMarks({});
+    return;
+  }
+  std::string circuit = WriteCircuit(form.doc);
+  if (form.expected != checkedAnswer_ || circuit != checkedCircuit_) {
+    checkedAnswer_ = form.expected;
+    checkedCircuit_ = std::move(circuit);
+    done_.reset();
+    worker_ = std::jthread([this, answer = checkedAnswer_, copy = AsLoaded(form.doc),
+                            work = ++work_](std::stop_token stop) {
+      std::optional<SequenceCheck> check =
+          CheckSequence(std::get<Sequence>(answer->answer), copy, stop);
+      if (stop.stop_requested()) return;
+      QMetaObject::invokeMethod(
+          this,
+          [this, work, check = std::move(check)]() mutable { TakeCheck(work, std::move(check)); },
+          Qt::QueuedConnection);
+    });
+    ShowCheck();
+  }
+  std::vector<TimelineView::RulerMark> marks;
+  if (done_ && RunIsChecks()) {
+    for (const RowMark& mark : done_->marks) marks.push_back({mark.step, mark.differs});
+  }
+  view_->SetMarks(std::move(marks));
+}
+
+bool TimelineWindow::RunIsChecks() const {
+  const Form& form = context_.form();
+  const RunHistory& history = form.history;
+  const std::size_t end = done_->run.size();
+  return form.doc.PowerOn && form.runCircuit == checkedCircuit_ && !history.Empty() &&
+         history.First() == 0 && history.Last() >= end && history.Step(0).state == done_->start &&
+         (end == 0 || history.Step(end).state == done_->run.back().state);
+}
+
+void TimelineWindow::TakeCheck(int work, std::optional<SequenceCheck> check) {
+  if (work != work_ || !check) return;
+  done_ = std::move(check);
+  ShowCheck();
+  Refresh();
+}
+
+void TimelineWindow::ShowCheck() {
+  QString line = Translated(CheckedAgainst(*checkedAnswer_));
+  if (done_) line += QLatin1Char('\n') + Translated(done_->summary);
+  check_->setText(line);
+  check_->show();
+  play_->show();
+  play_->setEnabled(done_ && !done_->marks.empty());
+  rows_->clear();
+  rows_->setVisible(done_ && !done_->marks.empty());
+  if (!done_) return;
+  for (const RowMark& mark : done_->marks) {
+    auto* item = new QListWidgetItem(Translated(mark.line), rows_);
+    if (mark.differs) item->setForeground(QColor(200, 0, 0));
+  }
+}
+
+void TimelineWindow::GoToRow(std::size_t row) {
+  if (!done_ || row >= done_->marks.size()) return;
+  const SequenceCheck check = *done_;
+  context_.Act([&check, row](Form& form) { SequenceMark_Click(form, check, row); });
+  if (check.marks[row].differs) emit whyAsked();
 }
 
 void TimelineWindow::SavePicture() {

@@ -1,12 +1,15 @@
 // Going back in time on the real window: Step Back and Step Forward by their
-// shortcuts, the timeline window, and the run clock driven by hand.
+// shortcuts, the timeline window and a sequence's rows in it, and the run clock driven
+// by hand.
 #include <QAction>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 
 #include "app/run_clock.h"
 #include "app/timeline_view.h"
 #include "app/timeline_window.h"
+#include "app/why_window.h"
 #include "temp_folder.h"
 #include "window_fixture.h"
 
@@ -82,6 +85,27 @@ TEST_F(TimelineTest, TimelineShowsTheLatchsRowsAndRepeatGoesToAClickedStepAndSav
   Click(timeline->findChild<QPushButton*>(QStringLiteral("SaveValues")));
   EXPECT_TRUE(testing::ReadFile(csv).starts_with(
       "step,cause,I1,I2,NOR 2,NOR 3,O1,O2\n0,power up,0,0,0,0,0,0\n1,prop,"));
+}
+
+TEST_F(TimelineTest, ASequencesRedRowGoesToItsStepMarksTheRulerAndOpensWhy) {
+  testing::TempFolder folder;
+  testing::WriteFile(folder.path() / "latch.expected",
+                     "sequence\nI1 I2 | O1 O2\n1 0 | 0 1\n0 1 | 0 0\n");
+  std::filesystem::copy_file(TESSARA_EXAMPLES "/sr_latch_nor.cir", folder.path() / "latch.cir");
+  window.Act([&](Form& form) { LoadCircuit(form, (folder.path() / "latch.cir").string()); });
+  Ctrl(Qt::Key_L);
+  auto* timeline = window.findChild<TimelineWindow*>();
+  ASSERT_NE(timeline, nullptr);
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] { return timeline->CheckLine().endsWith(QLatin1String("1 of 2 rows differ")); }));
+  EXPECT_FALSE(doc().PowerOn) << "a check alone takes no run";
+  auto* rows = timeline->findChild<QListWidget*>(QStringLiteral("SequenceRows"));
+  rows->setCurrentRow(1);
+  QTest::keyClick(rows, Qt::Key_Return);
+  EXPECT_TRUE(doc().PowerOn);
+  EXPECT_EQ(history().Current(), 8u);
+  EXPECT_EQ(window.form().whyGate, std::optional<Integer>(4));
+  EXPECT_TRUE(window.findChild<WhyWindow*>() && window.findChild<WhyWindow*>()->isVisible());
 }
 
 TEST_F(TimelineTest, RunStepsOnTheClocksTicksAndStopsOnAMessageBoxAndOnPowerDown) {

@@ -1,7 +1,9 @@
 // An exercise on the stand-in screen: the problem marks following the edits, and the
-// expected answer chosen, taken beside a circuit, and checked against a table.
+// expected answer chosen, taken beside a circuit, and checked against a table or, in
+// the timeline's model, a sequence.
 #include "editor/expected_answer.h"
 #include "editor/refresh.h"
+#include "editor/sequence_check.h"
 #include "io/circuit_file.h"
 #include "io/table_text.h"
 #include "temp_folder.h"
@@ -52,7 +54,7 @@ TEST_F(Exercise, CompareWithTakesAReadableAnswerAndOpeningTakesTheOneBesideTheCi
   EXPECT_EQ(form.expected->name, "answer.txt") << "New keeps it";
   LoadCircuit(form, exercise.string());
   EXPECT_EQ(CheckedAgainst(*form.expected).English(), "Checked against adder.expected");
-  EXPECT_EQ(form.expected->table.outputs, 2u);
+  EXPECT_EQ(OutputCount(form.expected->answer), 2u);
   ClearExpected_Click(form);
   EXPECT_FALSE(form.expected);
 }
@@ -84,6 +86,37 @@ TEST(CheckTable, MarksEachRowAndSumsUpAsCompareDoes) {
     }
     EXPECT_EQ(marks, row.marks) << row.expected;
   }
+}
+
+TEST_F(Exercise, ASequenceIsMarkedRowByRowAndARedMarkGoesToItsStepAndAsksWhy) {
+  // The SR latch of NORs: I1 = S, I2 = R, NOR 2 = Q into O1, NOR 3 = not Q.
+  testing::PutGate(doc, 0, kInputGate, 0, 1000), testing::PutGate(doc, 1, kInputGate, 0, 3000);
+  testing::PutGate(doc, 2, kNorGate, 2000, 1000), testing::PutGate(doc, 3, kNorGate, 2000, 3000);
+  testing::PutGate(doc, 4, kOutputGate, 8200, 1000);
+  testing::PutLink(doc, 0, 1, 2, 0), testing::PutLink(doc, 1, 3, 2, 1);
+  testing::PutLink(doc, 2, 0, 3, 0), testing::PutLink(doc, 3, 2, 3, 1);
+  testing::PutLink(doc, 4, 2, 4);
+  const ExpectedAnswer answer{
+      "latch.expected",
+      *ReadSequenceText("sequence\nI1 I2 | O1\n0 1 | 0\n1 0 | 0\n0 0 | 1\n").sequence};
+  const SequenceCheck check = *CheckSequence(std::get<Sequence>(answer.answer), doc, {});
+  EXPECT_EQ(check.summary.English(), "1 of 3 rows differ");
+  std::vector<std::string> lines;
+  for (const RowMark& mark : check.marks) lines.push_back(mark.line.English());
+  EXPECT_EQ(lines, (std::vector<std::string>{"Row 1 (step 3): matches",
+                                             "Row 2 (step 8): expected 0, got 1",
+                                             "Row 3 (step 10): matches"}));
+  EXPECT_EQ(CheckTable(answer, {}).summary.English(),
+            "Checked in the Timeline: this answer is a sequence");
+
+  SequenceMark_Click(form, check, 1);
+  EXPECT_TRUE(doc.PowerOn);
+  EXPECT_EQ(form.history.Last(), 10u) << "the whole run, played from power-up";
+  EXPECT_EQ(form.history.Current(), 8u);
+  EXPECT_EQ(form.whyGate, Integer{4}) << "Why asks about O1, the first differing output";
+  ASSERT_TRUE(form.why);
+  EXPECT_EQ(form.why->step, 8u);
+  EXPECT_TRUE(doc.Gates(4).GetCurrOutput());
 }
 
 }  // namespace
