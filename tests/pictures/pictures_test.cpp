@@ -3,11 +3,11 @@
 // orientation linked and powered, with coloured wires and without; links drawn, bent
 // and moved, the keyboard's marks, the canvas after New and every problem marked; the
 // palette with each tool chosen, and the cursors; the timeline, truth table and About
-// windows; the explanation of a value. Scenes are read from
-// each window's backing store, so a part that was not repainted shows as it was. The
-// fonts are DejaVu Sans and, for the fixed font, DejaVu Sans Mono from their Debian
-// package, and the style Fusion, whatever the machine's settings. With
-// TESSARA_UPDATE_PICTURES set the scenes rewrite the PNGs instead.
+// windows; the timeline of a sequence with a red mark; the explanation of a value. Scenes are read
+// from each window's backing store, so a part that was not repainted shows as it was. The fonts are
+// DejaVu Sans and, for the fixed font, DejaVu Sans Mono from their Debian package, and the style
+// Fusion, whatever the machine's settings. With TESSARA_UPDATE_PICTURES set the scenes rewrite the
+// PNGs instead.
 #include <QBackingStore>
 #include <QFontDatabase>
 #include <QListWidget>
@@ -240,6 +240,23 @@ TEST_F(Pictures, TheTimelineTruthTableAndAboutWindows) {
   for (int step = 0; step < 330; ++step) window.Act(prop_Click);
   const QImage ring = Shown(&window.Companions().ShowTimeline());
   ExpectLooksLike(Beside({timeline, table, about, ring}), "windows");
+}
+
+// The SR latch example, powered, checked against a sequence whose second row is wrong,
+// its run played: each row's step marked atop the ruler (the second red), the summary
+// above and the rows beside it.
+TEST_F(Pictures, TheTimelineOfASequenceWithARedMark) {
+  const std::filesystem::path latch = folder.path() / "latch.cir";
+  std::filesystem::copy_file(TESSARA_EXAMPLES "/sr_latch_nor.cir", latch);
+  testing::WriteFile(folder.path() / "latch.expected",
+                     "sequence\nI1 I2 | O1 O2\n1 0 | 0 1\n0 1 | 0 0\n0 0 | 1 0\nC 0 | 0 1\n");
+  window.Act([&latch](Form& form) { LoadCircuit(form, latch.string()); });
+  Click(Find(QStringLiteral("Power")));
+  TimelineWindow& timeline = window.Companions().ShowTimeline();
+  EXPECT_TRUE(
+      QTest::qWaitFor([&] { return timeline.CheckLine().contains(QLatin1String("differ")); }));
+  Find<QPushButton>(QStringLiteral("PlaySequence"))->click();
+  ExpectLooksLike(Shown(&timeline), "sequence");
 }
 
 // Why O2 of the half adder is 1 at step 4: the explaining gates on the canvas and their
