@@ -208,8 +208,8 @@ void BM_GradeLatchClass(benchmark::State& state) {
     std::filesystem::copy_file(TESSARA_SR_LATCH, folder / ("answer" + std::to_string(i) + ".cir"),
                                std::filesystem::copy_options::overwrite_existing);
   }
-  std::string text = "sequence\nI1 I2 | O1\n";
-  for (int i = 0; i < 4; ++i) text += "0 1 | X\n1 0 | X\n0 0 | X\nC 0 | X\n0 1 | X\n";
+  std::string text = "sequence\nI1 I2 | O1 O2\n";  // I1 = R, I2 = S: set, reset, hold, pulse
+  for (int i = 0; i < 4; ++i) text += "0 1 | 1 0\n1 0 | 0 1\n0 0 | 0 1\nC 0 | 0 1\n0 1 | 1 0\n";
   const ExpectedTable expected = ReadExpected(text, {}, {});
   if (!expected.answer) throw std::runtime_error(expected.error.reason.English());
   const std::vector<GradePath> paths = CircuitFilesIn({folder.string()});
