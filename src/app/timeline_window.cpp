@@ -181,10 +181,11 @@ void TimelineWindow::FollowCheck() {
 bool TimelineWindow::RunIsChecks() const {
   const Form& form = context_.form();
   const RunHistory& history = form.history;
-  const std::size_t end = done_->run.size();
+  const RunHistory& run = done_->run;
   return form.doc.PowerOn && form.runCircuit == checkedCircuit_ && !history.Empty() &&
-         history.First() == 0 && history.Last() >= end && history.Step(0).state == done_->start &&
-         (end == 0 || history.Step(end).state == done_->run.back().state);
+         history.First() == run.First() && history.Last() >= run.Last() &&
+         history.Step(run.First()).state == run.Step(run.First()).state &&
+         history.Step(run.Last()).state == run.Step(run.Last()).state;
 }
 
 void TimelineWindow::TakeCheck(int work, std::optional<SequenceCheck> check) {

@@ -42,12 +42,11 @@ std::optional<SequenceCheck> CheckSequence(const Sequence& expected, const Docum
     check.summary = std::move(*counts);
     return check;
   }
-  check.start = CaptureState(AsLoaded(circuit));
-  const SequenceRun run = RunSequence(
-      circuit, expected.Inputs(), {kSettleBound, std::move(stop)},
-      [&](const Document& doc, StepCause cause, Integer slot) {
-        check.run.push_back({CaptureState(doc), cause, static_cast<std::uint8_t>(slot)});
-      });
+  check.run.Start(CaptureState(AsLoaded(circuit)));
+  const SequenceRun run = RunSequence(circuit, expected.Inputs(), {kSettleBound, std::move(stop)},
+                                      [&](const Document& doc, StepCause cause, Integer slot) {
+                                        check.run.Record(CaptureState(doc), cause, slot);
+                                      });
   if (run.stopped) return std::nullopt;
   std::size_t differ = 0;
   for (std::size_t row = 0; row < run.rows.size(); ++row) {
@@ -64,9 +63,8 @@ std::optional<SequenceCheck> CheckSequence(const Sequence& expected, const Docum
 
 void PlaySequence(Form& form, const SequenceCheck& check) {
   if (!form.doc.PowerOn) Power_Click(form);
-  RestoreState(form.doc, check.start);
   StartRun(form);
-  for (const RecordedStep& step : check.run) form.history.Record(step.state, step.cause, step.slot);
+  form.history = check.run;
   GoToStep(form, form.history.Last());
 }
 

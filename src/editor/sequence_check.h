@@ -23,14 +23,16 @@ struct RowMark {
 };
 
 struct SequenceCheck {
-  Phrase summary;                 // "All 6 rows match", "2 of 6 rows differ", or the counts line
-  std::vector<RowMark> marks;     // one per row when the counts agree, else none
-  SimState start;                 // the circuit as loaded: step 0 of the run
-  std::vector<RecordedStep> run;  // every toggle and prop step after it, in order
+  Phrase summary;              // "All 6 rows match", "2 of 6 rows differ", or the counts line
+  std::vector<RowMark> marks;  // one per row when the counts agree, else none
+  // The run from the circuit as loaded (step 0), every toggle and prop step recorded;
+  // kept as a run's history keeps it, the oldest steps beyond its cap dropped.
+  RunHistory run;
 };
 
 // Plays expected on circuit (a copy the caller owns) as `tessara-sim compare` does;
-// nothing when stop came first. Costs one settling per row, and the run's steps kept.
+// nothing when stop came first. Costs one settling per row, and the run's steps kept
+// (at most RunHistory's cap).
 std::optional<SequenceCheck> CheckSequence(const Sequence& expected, const Document& circuit,
                                            std::stop_token stop);
 
