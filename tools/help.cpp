@@ -261,15 +261,17 @@ JSON: every object carries "tessara": 1, the version of its format, and is valid
   /usr/share/tessara/tessara-sim.schema.json.
 
 Exit status:
-  0  success; compare, grade: the tables are the same
-  1  a file cannot be read, is damaged or cannot be written, a table text is
-     malformed, a table would need more than 16 inputs, or the time limit was
-     reached; one line on stderr names the file ("FILE: line N: reason" where a
-     line applies); grade: also when any file failed
+  0  success; compare, grade: the tables (or sequence rows) are the same
+  1  a file cannot be read, is damaged or cannot be written, a table text or
+     sequence is malformed, a table would need more than 16 inputs, the time
+     limit was reached, or (play) a sequence's counts are not the circuit's; one
+     line on stderr names the file ("FILE: line N: reason" where a line applies);
+     grade: also when any file failed
   2  usage error: unknown command or option, missing or extra arguments, a bad
      value or action, --json with --junit, or a TARGET or STEP the circuit or run
      does not have; checked before anything is printed
-  3  compare, grade: the tables differ; check --strict: a file has a warning
+  3  compare, grade: the tables (or sequence rows) differ; check --strict: a
+     file has a warning
 )help";
 
 }  // namespace
