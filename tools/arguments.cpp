@@ -62,7 +62,9 @@ const Option kOptions[] = {
     {"--strict"},
     {"--timing"},
     {"--wavedrom"},
+    {"--testbench"},
     {"--jobs", Option::Takes::Whole, 1, kMaxJobs},
+    {"--scale", Option::Takes::Whole, 1, 2},
     {"--max-steps", Option::Takes::Whole, 1, kSettleBound},
     {"--time-limit", Option::Takes::Seconds},
 };

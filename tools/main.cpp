@@ -15,9 +15,11 @@
 #include "grade_command.h"
 #include "help.h"
 #include "io/circuit_file.h"
+#include "picture_command.h"
 #include "sim/terminals.h"
 #include "table_commands.h"
 #include "trace.h"
+#include "verilog_command.h"
 
 namespace {
 
@@ -100,6 +102,8 @@ const Verb kVerbs[] = {
     {"resave", {}, 2, 2, "IN and OUT", Resave},
     {"explain", {"--json"}, 2, kAny, "FILE and TARGET", ExplainCommand, {}, CheckExplainOperands},
     {"expr", {}, 1, 1, "one FILE", ExprCommand},
+    {"verilog", {"--testbench"}, 1, kAny, "a FILE", VerilogCommand, {}, CheckActions},
+    {"picture", {"--scale"}, 2, kAny, "FILE and OUT", PictureCommand, {}, CheckPictureOperands},
 };
 
 }  // namespace

@@ -126,6 +126,14 @@
         <source>Recover Circuit</source>
         <translation>Recuperar circuito</translation>
     </message>
+    <message>
+        <source>PNG picture, twice the size</source>
+        <translation>Imagen PNG, tamaño doble</translation>
+    </message>
+    <message>
+        <source>PDF document</source>
+        <translation>Documento PDF</translation>
+    </message>
 </context>
 <context>
     <name>ElementPools</name>
@@ -362,6 +370,10 @@
         <source>%1 inputs; a truth table takes at most %2</source>
         <translation>%1 entradas; una tabla de verdad admite como máximo %2</translation>
     </message>
+    <message>
+        <source>the name ends in no picture suffix (.png, .svg or .pdf)</source>
+        <translation>el nombre no termina en una extensión de imagen (.png, .svg o .pdf)</translation>
+    </message>
 </context>
 <context>
     <name>Grading</name>
@@ -590,6 +602,29 @@
         <source>Keyboard</source>
         <translation>Teclado</translation>
     </message>
+    <message>
+        <source>Export Picture...</source>
+        <translation>Exportar imagen...</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Imprimir...</translation>
+    </message>
+    <message>
+        <source>Copy Picture</source>
+        <translation>Copiar imagen</translation>
+    </message>
+</context>
+<context>
+    <name>PictureActions</name>
+    <message>
+        <source>Copy as Picture</source>
+        <translation>Copiar como imagen</translation>
+    </message>
+    <message>
+        <source>Save Picture...</source>
+        <translation>Guardar imagen...</translation>
+    </message>
 </context>
 <context>
     <name>Repeats</name>
@@ -807,6 +842,10 @@
     <message>
         <source>Outputs</source>
         <translation>Salida</translation>
+    </message>
+    <message>
+        <source>Untitled circuit</source>
+        <translation>Circuito sin nombre</translation>
     </message>
 </context>
 <context>

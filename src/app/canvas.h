@@ -100,6 +100,7 @@ class Tessara_Frame : public QFrame {
   // and lets the marks' texts show over each; call after adding elements.
   void RaiseLayers();
   void SetColourWires(bool on);
+  bool ColourWires() const { return colourWires_; }
   // The start of the segment being drawn, in canvas pixels; nothing while no link is
   // being drawn.
   void SetLinkInProgress(std::optional<QPoint> from);

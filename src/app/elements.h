@@ -7,8 +7,8 @@
 #include <QWidget>
 #include <optional>
 
-#include "app/artwork/pictures.h"
 #include "app/twips.h"
+#include "picture/artwork/pictures.h"
 #include "view/screen.h"
 
 namespace tessara::app {
@@ -24,6 +24,7 @@ class PictureElement : public QWidget, public BorderElement {
   PictureElement(QWidget* parent, Art art, QRect geometry);
 
   void SetArt(Art art);
+  Art art() const { return art_; }
   void SetRoving(bool roving);
   bool Roving() const { return roving_; }
 
@@ -125,6 +126,7 @@ class ValueLabel : public QLabel, public LabelElement {
   void pressed();
 
  protected:
+  void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
 
  private:
