@@ -11,7 +11,7 @@
 #include "editor/file_dialogs.h"
 #include "editor/refusals.h"
 #include "io/replace_file.h"
-#include "picture/picture_file.h"
+#include "picture/picture_format.h"
 
 namespace tessara::app {
 namespace {
@@ -53,7 +53,7 @@ void AddPictureActions(QWidget& widget, QWidget& drawn, Form* form) {
   widget.setContextMenuPolicy(Qt::ActionsContextMenu);
   auto* copy =
       new QAction(QCoreApplication::translate("PictureActions", "Copy as Picture"), &widget);
-  copy->setObjectName(widget.objectName() + QStringLiteral("CopyPicture"));
+  copy->setObjectName(widget.objectName() + QStringLiteral("AsPicture"));
   QObject::connect(copy, &QAction::triggered, &widget,
                    [&drawn] { CopyToClipboard(drawn.grab().toImage(), Svg(drawn)); });
   widget.addAction(copy);

@@ -5,8 +5,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
-#include <algorithm>
-#include <cctype>
 
 #include "io/replace_file.h"
 

@@ -9,7 +9,7 @@
 
 #include "model/phrase.h"
 #include "picture/canvas_drawing.h"
-#include "picture/picture_file.h"
+#include "picture/picture_format.h"
 
 namespace tessara::app {
 

@@ -1,9 +1,7 @@
 #include "picture/picture_file.h"
 
 #include <QGuiApplication>
-#include <algorithm>
 #include <array>
-#include <cctype>
 #include <memory>
 
 #include "picture/circuit_picture.h"
@@ -135,18 +133,6 @@ class KeptScreen : public Screen {
 };
 
 }  // namespace
-
-std::optional<PictureFormat> PictureFormatOf(const std::string& path) {
-  const std::size_t dot = path.find_last_of("./");
-  if (dot == std::string::npos || path[dot] != '.') return std::nullopt;
-  std::string suffix = path.substr(dot + 1);
-  std::transform(suffix.begin(), suffix.end(), suffix.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  if (suffix == "png") return PictureFormat::Png;
-  if (suffix == "svg") return PictureFormat::Svg;
-  if (suffix == "pdf") return PictureFormat::Pdf;
-  return std::nullopt;
-}
 
 std::optional<Phrase> WriteCircuitPicture(const Document& doc, const std::string& path, int scale) {
   static int argc = 1;

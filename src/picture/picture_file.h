@@ -1,6 +1,6 @@
-// The circuit's picture for programs without a window: the formats a picture file can
-// have, and the whole picture of a document written without any display. Knows no Qt in
-// its declarations, so tessara-sim's picture helper includes it.
+// The circuit's picture for programs without a window: the whole picture of a document
+// written without any display. Knows no Qt in its declarations, so tessara-sim's picture
+// helper includes it.
 #pragma once
 
 #include <optional>
@@ -10,11 +10,6 @@
 #include "model/phrase.h"
 
 namespace tessara {
-
-enum class PictureFormat { Png, Svg, Pdf };
-
-// The format that path's suffix names (".png", ".svg", ".pdf", in any letter case).
-std::optional<PictureFormat> PictureFormatOf(const std::string& path);
 
 // Draws doc as the window's canvas shows it after a refresh (values and coloured wires
 // while powered) and writes it to path as SaveCircuitPicture does. Starts a
