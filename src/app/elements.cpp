@@ -110,7 +110,7 @@ void PoolImage::SetName(std::string_view name) {
 
 void PoolImage::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  PaintPoolImage(painter, rect(), art(), devicePixelRatioF(), highlighted_, name_,
+  PaintPoolImage(painter, rect(), Drawn(), devicePixelRatioF(), highlighted_, name_,
                  NameAtBottom(picture_));
 }
 

@@ -1,6 +1,8 @@
 // The window's element widgets: picture elements (palette buttons, the trash can,
 // the gate images and node markers of the pools) and the value labels. Each stores
-// the twip values it is given and stands at the nearest logical pixel.
+// the twip values it is given and stands at the nearest logical pixel. Gate images,
+// node markers and labels paint through picture/canvas_drawing.h, as the circuit's
+// pictures do.
 #pragma once
 
 #include <QLabel>
@@ -24,7 +26,7 @@ class PictureElement : public QWidget, public BorderElement {
   PictureElement(QWidget* parent, Art art, QRect geometry);
 
   void SetArt(Art art);
-  Art art() const { return art_; }
+  Art Drawn() const { return art_; }
   void SetRoving(bool roving);
   bool Roving() const { return roving_; }
 
