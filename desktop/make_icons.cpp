@@ -10,7 +10,7 @@
 #include <QPainterPath>
 #include <cstdio>
 
-#include "app/artwork/artwork.h"
+#include "picture/artwork/artwork.h"
 
 namespace {
 

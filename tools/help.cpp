@@ -15,6 +15,8 @@ constexpr std::string_view kUsage = R"help(Usage:
   tessara-sim play [--max-steps N] FILE SEQUENCE
   tessara-sim resave IN OUT
   tessara-sim explain [--json] FILE TARGET[@STEP] [ACTION...]
+  tessara-sim verilog [--testbench] FILE [ACTION...]
+  tessara-sim picture [--scale N] FILE OUT [ACTION...]
   tessara-sim --help
   tessara-sim --version
 )help";
@@ -207,6 +209,21 @@ explain [--json] FILE TARGET[@STEP] [ACTION...]
   "from", "at"}]}], "more": N}, with the same events; cause is "power-up",
   "toggle", "prop" or "first-kept"; from and at are null for an input not linked,
   and from is "bend" for a bend with no gate before it.
+
+verilog [--testbench] FILE [ACTION...]
+  Prints FILE as a Verilog-2001 module named after the file (a legal identifier):
+  ports step, power_up, I1.. and O1..; each rising edge of step is one prop step,
+  every gate adds one step of delay, power_up clears every value. Each gate's
+  output is a register, and so is each stored input a step can read before it is
+  written; nodes are wires. A comment names each gate as the timeline does.
+  --testbench: then a module NAME_tb that applies the actions as trace does (a
+  toggle between edges, one edge per step) and $displays exactly what trace prints.
+
+picture [--scale N] FILE OUT [ACTION...]
+  Writes the circuit's picture as the window draws it, cropped to the circuit with
+  a margin: PNG (at scale N, 1 or 2), SVG or PDF by OUT's suffix. With actions the
+  circuit is powered, the actions applied as trace applies them and the values
+  shown. Needs no display. An unknown suffix or an unwritable OUT: exit 1.
 
 Expected answers (compare, grade):
   EXPECTED is a table text when its first line that is neither empty nor starts

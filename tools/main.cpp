@@ -16,9 +16,11 @@
 #include "help.h"
 #include "io/circuit_file.h"
 #include "sequence_commands.h"
+#include "picture_command.h"
 #include "sim/terminals.h"
 #include "table_commands.h"
 #include "trace.h"
+#include "verilog_command.h"
 
 namespace {
 
@@ -110,6 +112,8 @@ const Verb kVerbs[] = {
     {"explain", {"--json"}, 2, kAny, "FILE and TARGET", ExplainCommand, {}, CheckExplainOperands},
     {"expr", {}, 1, 1, "one FILE", ExprCommand},
     {"play", {"--max-steps"}, 2, 2, "FILE and SEQUENCE", Play},
+    {"verilog", {"--testbench"}, 1, kAny, "a FILE", VerilogCommand, {}, CheckActions},
+    {"picture", {"--scale"}, 2, kAny, "FILE and OUT", PictureCommand, {}, CheckPictureOperands},
 };
 
 }  // namespace

@@ -138,6 +138,14 @@
         <source>Recover Circuit</source>
         <translation>Schaltung wiederherstellen</translation>
     </message>
+    <message>
+        <source>PNG picture, twice the size</source>
+        <translation>PNG-Bild, doppelte Größe</translation>
+    </message>
+    <message>
+        <source>PDF document</source>
+        <translation>PDF-Dokument</translation>
+    </message>
 </context>
 <context>
     <name>ElementPools</name>
@@ -406,6 +414,10 @@
         <source>no rows: a sequence needs a row after its header</source>
         <translation>keine Zeilen: eine Folge braucht nach ihrer Kopfzeile eine Zeile</translation>
     </message>
+    <message>
+        <source>the name ends in no picture suffix (.png, .svg or .pdf)</source>
+        <translation>der Name endet nicht auf eine Bildendung (.png, .svg oder .pdf)</translation>
+    </message>
 </context>
 <context>
     <name>Grading</name>
@@ -634,6 +646,29 @@
         <source>Keyboard</source>
         <translation>Tastatur</translation>
     </message>
+    <message>
+        <source>Export Picture...</source>
+        <translation>Bild exportieren...</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Drucken...</translation>
+    </message>
+    <message>
+        <source>Copy Picture</source>
+        <translation>Bild kopieren</translation>
+    </message>
+</context>
+<context>
+    <name>PictureActions</name>
+    <message>
+        <source>Copy as Picture</source>
+        <translation>Als Bild kopieren</translation>
+    </message>
+    <message>
+        <source>Save Picture...</source>
+        <translation>Bild speichern...</translation>
+    </message>
 </context>
 <context>
     <name>Repeats</name>
@@ -851,6 +886,10 @@
     <message>
         <source>Outputs</source>
         <translation>Ausg.</translation>
+    </message>
+    <message>
+        <source>Untitled circuit</source>
+        <translation>Unbenannte Schaltung</translation>
     </message>
 </context>
 <context>

@@ -138,6 +138,14 @@
         <source>Recover Circuit</source>
         <translation>Recuperar circuito</translation>
     </message>
+    <message>
+        <source>PNG picture, twice the size</source>
+        <translation>Imagen PNG, tamaño doble</translation>
+    </message>
+    <message>
+        <source>PDF document</source>
+        <translation>Documento PDF</translation>
+    </message>
 </context>
 <context>
     <name>ElementPools</name>
@@ -406,6 +414,10 @@
         <source>no rows: a sequence needs a row after its header</source>
         <translation>sin filas: una secuencia necesita una fila tras su encabezado</translation>
     </message>
+    <message>
+        <source>the name ends in no picture suffix (.png, .svg or .pdf)</source>
+        <translation>el nombre no termina en una extensión de imagen (.png, .svg o .pdf)</translation>
+    </message>
 </context>
 <context>
     <name>Grading</name>
@@ -634,6 +646,29 @@
         <source>Keyboard</source>
         <translation>Teclado</translation>
     </message>
+    <message>
+        <source>Export Picture...</source>
+        <translation>Exportar imagen...</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Imprimir...</translation>
+    </message>
+    <message>
+        <source>Copy Picture</source>
+        <translation>Copiar imagen</translation>
+    </message>
+</context>
+<context>
+    <name>PictureActions</name>
+    <message>
+        <source>Copy as Picture</source>
+        <translation>Copiar como imagen</translation>
+    </message>
+    <message>
+        <source>Save Picture...</source>
+        <translation>Guardar imagen...</translation>
+    </message>
 </context>
 <context>
     <name>Repeats</name>
@@ -851,6 +886,10 @@
     <message>
         <source>Outputs</source>
         <translation>Salida</translation>
+    </message>
+    <message>
+        <source>Untitled circuit</source>
+        <translation>Circuito sin nombre</translation>
     </message>
 </context>
 <context>

@@ -138,6 +138,14 @@
         <source>Recover Circuit</source>
         <translation>Récupérer le circuit</translation>
     </message>
+    <message>
+        <source>PNG picture, twice the size</source>
+        <translation>Image PNG, taille double</translation>
+    </message>
+    <message>
+        <source>PDF document</source>
+        <translation>Document PDF</translation>
+    </message>
 </context>
 <context>
     <name>ElementPools</name>
@@ -406,6 +414,10 @@
         <source>no rows: a sequence needs a row after its header</source>
         <translation>aucune ligne : une séquence a besoin d’une ligne après son en-tête</translation>
     </message>
+    <message>
+        <source>the name ends in no picture suffix (.png, .svg or .pdf)</source>
+        <translation>le nom ne se termine pas par une extension d&apos;image (.png, .svg ou .pdf)</translation>
+    </message>
 </context>
 <context>
     <name>Grading</name>
@@ -634,6 +646,29 @@
         <source>Keyboard</source>
         <translation>Clavier</translation>
     </message>
+    <message>
+        <source>Export Picture...</source>
+        <translation>Exporter l&apos;image...</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Imprimer...</translation>
+    </message>
+    <message>
+        <source>Copy Picture</source>
+        <translation>Copier l&apos;image</translation>
+    </message>
+</context>
+<context>
+    <name>PictureActions</name>
+    <message>
+        <source>Copy as Picture</source>
+        <translation>Copier comme image</translation>
+    </message>
+    <message>
+        <source>Save Picture...</source>
+        <translation>Enregistrer l&apos;image...</translation>
+    </message>
 </context>
 <context>
     <name>Repeats</name>
@@ -851,6 +886,10 @@
     <message>
         <source>Outputs</source>
         <translation>Sorties</translation>
+    </message>
+    <message>
+        <source>Untitled circuit</source>
+        <translation>Circuit sans titre</translation>
     </message>
 </context>
 <context>

@@ -138,6 +138,14 @@
         <source>Recover Circuit</source>
         <translation>恢复电路</translation>
     </message>
+    <message>
+        <source>PNG picture, twice the size</source>
+        <translation>PNG 图片（两倍大小）</translation>
+    </message>
+    <message>
+        <source>PDF document</source>
+        <translation>PDF 文档</translation>
+    </message>
 </context>
 <context>
     <name>ElementPools</name>
@@ -406,6 +414,10 @@
         <source>no rows: a sequence needs a row after its header</source>
         <translation>没有行：序列在表头之后至少需要一行</translation>
     </message>
+    <message>
+        <source>the name ends in no picture suffix (.png, .svg or .pdf)</source>
+        <translation>文件名没有图片扩展名（.png、.svg 或 .pdf）</translation>
+    </message>
 </context>
 <context>
     <name>Grading</name>
@@ -634,6 +646,29 @@
         <source>Keyboard</source>
         <translation>键盘</translation>
     </message>
+    <message>
+        <source>Export Picture...</source>
+        <translation>导出图片...</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>打印...</translation>
+    </message>
+    <message>
+        <source>Copy Picture</source>
+        <translation>复制图片</translation>
+    </message>
+</context>
+<context>
+    <name>PictureActions</name>
+    <message>
+        <source>Copy as Picture</source>
+        <translation>复制为图片</translation>
+    </message>
+    <message>
+        <source>Save Picture...</source>
+        <translation>保存图片...</translation>
+    </message>
 </context>
 <context>
     <name>Repeats</name>
@@ -851,6 +886,10 @@
     <message>
         <source>Outputs</source>
         <translation>输出</translation>
+    </message>
+    <message>
+        <source>Untitled circuit</source>
+        <translation>未命名电路</translation>
     </message>
 </context>
 <context>

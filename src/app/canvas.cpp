@@ -7,20 +7,14 @@
 #include <algorithm>
 #include <functional>
 
-#include "app/highlight.h"
 #include "app/problem_marks_layer.h"
 #include "app/spoken_text.h"
 #include "app/twips.h"
+#include "picture/canvas_drawing.h"
 
 namespace tessara::app {
 namespace {
 
-constexpr Single kLeftBoundary = 795;
-constexpr Single kRightBoundary = 8200;
-constexpr Single kBoundaryBottom = 8040;
-
-const QColor kHighWire(220, 0, 0);
-constexpr int kExplainedBand = 6;  // pixels wide
 const QColor kKeyboardMarks(0, 90, 200);
 
 // The keyboard's command a key event asks for, when it asks for one. A digit may come
@@ -59,9 +53,7 @@ std::optional<KeyPress> PressOf(const QKeyEvent& event) {
 void AddHeading(QWidget* canvas, const char* text, Single left) {
   auto* heading = new QLabel(Tessara_Frame::tr(text), canvas);
   heading->setObjectName(QString::fromLatin1(text));
-  QRect place = TwipsRect(left, 0, 735, 255);
-  place.moveRight(std::min(place.right(), canvas->width() - 2));
-  heading->setGeometry(place);
+  heading->setGeometry(HeadingPlace(left, canvas->width()));
 }
 
 // The layer above every element on which the canvas paints its link lines.
@@ -176,24 +168,12 @@ void Tessara_Frame::SetLinkInProgress(std::optional<QPoint> from) {
 void Tessara_Frame::paintEvent(QPaintEvent* event) {
   QFrame::paintEvent(event);
   QPainter painter(this);
-  painter.setPen(QPen(Qt::black, 1));
-  for (Single x : {kLeftBoundary, kRightBoundary}) {
-    painter.drawLine(TwipsPoint(x, 0), TwipsPoint(x, kBoundaryBottom));
-  }
-  painter.setPen(QPen(kExplainedWire, kExplainedBand, Qt::SolidLine, Qt::RoundCap));
-  for (const CanvasLine& line : lines_) {
-    if (line.Visible() && line.Highlighted())
-      painter.drawLine(TwipsPoint(line.X1(), line.Y1()), TwipsPoint(line.X2(), line.Y2()));
-  }
+  PaintColumnBoundaries(painter);
+  for (const CanvasLine& line : lines_) PaintExplainedBand(painter, line);
 }
 
 void Tessara_Frame::PaintLines(QPainter& painter) const {
-  for (const CanvasLine& line : lines_) {
-    if (!line.Visible()) continue;
-    const bool high = colourWires_ && line.Value() == LineValue::High;
-    painter.setPen(QPen(high ? kHighWire : QColor(Qt::black), high ? 2 : 1));
-    painter.drawLine(TwipsPoint(line.X1(), line.Y1()), TwipsPoint(line.X2(), line.Y2()));
-  }
+  for (const CanvasLine& line : lines_) PaintLine(painter, line, colourWires_);
   if (linkFrom_) {
     painter.setPen(QPen(Qt::darkGray, 1, Qt::DashLine));
     painter.drawLine(*linkFrom_, hasFocus() ? CrossHairSquare().center() : pointer_);

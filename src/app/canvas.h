@@ -9,7 +9,9 @@
 // the lines, while the canvas has the keyboard focus, it draws the keyboard's focus
 // rectangle and cross-hair. It takes the focus by Tab (not by the mouse, so a mouse user
 // sees no keyboard marks) and reports each key the keyboard's commands take
-// (editor/keyboard.h); screen readers hear it by the name the refresh gives it.
+// (editor/keyboard.h); screen readers hear it by the name the refresh gives it. The
+// boundaries, bands and lines are painted by picture/canvas_drawing.h, as the circuit's
+// pictures are.
 #pragma once
 
 #include <QFrame>
@@ -100,6 +102,7 @@ class Tessara_Frame : public QFrame {
   // and lets the marks' texts show over each; call after adding elements.
   void RaiseLayers();
   void SetColourWires(bool on);
+  bool ColourWires() const { return colourWires_; }
   // The start of the segment being drawn, in canvas pixels; nothing while no link is
   // being drawn.
   void SetLinkInProgress(std::optional<QPoint> from);

@@ -7,22 +7,11 @@
 #include <QStyleHints>
 #include <utility>
 
-#include "app/highlight.h"
 #include "app/spoken_text.h"
 #include "app/twips.h"
+#include "picture/canvas_drawing.h"
 
 namespace tessara::app {
-namespace {
-
-constexpr int kNamePixels = 10;  // the names' letters, fitting the 12 pixels above a box
-
-// True for the orientations that stand a box at the top of its cell, its stub down.
-bool BoxAtTop(Picture picture) {
-  return (picture.store == PictureStore::InputButton && picture.index == 3) ||
-         (picture.store == PictureStore::OutputButton && picture.index == 1);
-}
-
-}  // namespace
 
 PictureElement::PictureElement(QWidget* parent, Art art, QRect geometry)
     : QWidget(parent), art_(art) {
@@ -119,22 +108,10 @@ void PoolImage::SetName(std::string_view name) {
   update();
 }
 
-void PoolImage::paintEvent(QPaintEvent* event) {
-  PictureElement::paintEvent(event);
+void PoolImage::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  if (highlighted_) {  // the picture's white turns the explained colour, its black stays
-    painter.setCompositionMode(QPainter::CompositionMode_Multiply);
-    painter.fillRect(rect(), kExplainedGate);
-    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-  }
-  if (name_.isEmpty()) return;
-  QFont small = font();
-  small.setPixelSize(kNamePixels);
-  painter.setFont(small);
-  painter.setPen(Qt::black);
-  const QRect half(2, 0, width() / 2, height());
-  painter.drawText(half, Qt::AlignLeft | (BoxAtTop(picture_) ? Qt::AlignBottom : Qt::AlignTop),
-                   name_);
+  PaintPoolImage(painter, rect(), Drawn(), devicePixelRatioF(), highlighted_, name_,
+                 NameAtBottom(picture_));
 }
 
 void PoolImage::SetSpoken(const Spoken& spoken) {
@@ -173,6 +150,11 @@ ValueLabel::ValueLabel(QWidget* canvas) : QLabel(QStringLiteral("0"), canvas) {
   setAlignment(Qt::AlignCenter);
   setAutoFillBackground(true);  // in the canvas's font and white, which it shares
   hide();
+}
+
+void ValueLabel::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  PaintValueLabel(painter, rect(), text());
 }
 
 void ValueLabel::SetVisible(bool visible) { setVisible(visible); }

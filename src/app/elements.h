@@ -1,14 +1,16 @@
 // The window's element widgets: picture elements (palette buttons, the trash can,
 // the gate images and node markers of the pools) and the value labels. Each stores
-// the twip values it is given and stands at the nearest logical pixel.
+// the twip values it is given and stands at the nearest logical pixel. Gate images,
+// node markers and labels paint through picture/canvas_drawing.h, as the circuit's
+// pictures do.
 #pragma once
 
 #include <QLabel>
 #include <QWidget>
 #include <optional>
 
-#include "app/artwork/pictures.h"
 #include "app/twips.h"
+#include "picture/artwork/pictures.h"
 #include "view/screen.h"
 
 namespace tessara::app {
@@ -24,6 +26,7 @@ class PictureElement : public QWidget, public BorderElement {
   PictureElement(QWidget* parent, Art art, QRect geometry);
 
   void SetArt(Art art);
+  Art Drawn() const { return art_; }
   void SetRoving(bool roving);
   bool Roving() const { return roving_; }
 
@@ -125,6 +128,7 @@ class ValueLabel : public QLabel, public LabelElement {
   void pressed();
 
  protected:
+  void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
 
  private:

@@ -6,6 +6,7 @@
 #include <QMenuBar>
 
 #include "app/canvas.h"
+#include "app/circuit_pictures.h"
 #include "app/companion_context.h"
 #include "app/companion_windows.h"
 #include "app/dialogs.h"
@@ -57,6 +58,16 @@ constexpr MenuEntry kMenuTable[] = {
      .caption = QT_TRANSLATE_NOOP("Menus", "Save As"),
      .keys = {Qt::CTRL | Qt::SHIFT | Qt::Key_S},
      .run = ActOn<Save_Click>},
+    {.name = "ExportPicture",
+     .caption = QT_TRANSLATE_NOOP("Menus", "Export Picture..."),
+     .run = [](const MenuReach& reach,
+               bool) { ExportCircuitPicture(reach.context.form(), reach.canvas); }},
+    {.name = "Print",
+     .caption = QT_TRANSLATE_NOOP("Menus", "Print..."),
+     .run =
+         [](const MenuReach& reach, bool) {
+           PrintCircuit(reach.context.form(), reach.canvas, reach.context.Clock(), reach.window);
+         }},
     {.name = "blah"},  // a blank entry that does nothing
     {.name = "Exit",
      .caption = QT_TRANSLATE_NOOP("Menus", "Exit"),
@@ -74,6 +85,11 @@ constexpr MenuEntry kMenuTable[] = {
      .keys = {Qt::CTRL | Qt::Key_Y, Qt::CTRL | Qt::SHIFT | Qt::Key_Z},
      .run = HistoryStep<&EditHistory::Redo>,
      .when = When::CanRedo},
+    {.menu = Menu::Edit,
+     .name = "CopyPicture",
+     .caption = QT_TRANSLATE_NOOP("Menus", "Copy Picture"),
+     .run = [](const MenuReach& reach,
+               bool) { CopyCircuitPicture(reach.context.form(), reach.canvas); }},
     {.menu = Menu::None,
      .name = "CancelLink",
      .caption = QT_TRANSLATE_NOOP("Menus", "Cancel the link being drawn or the gate being moved"),

@@ -7,7 +7,6 @@
 #include <QPushButton>
 
 #include "app/accessibility.h"
-#include "app/artwork/artwork.h"
 #include "app/canvas.h"
 #include "app/element_pools.h"
 #include "app/menus.h"
@@ -16,6 +15,7 @@
 #include "editor/commands.h"
 #include "editor/palette.h"
 #include "editor/stepping.h"
+#include "picture/artwork/artwork.h"
 #include "view/display.h"
 
 namespace tessara::app {

@@ -7,7 +7,7 @@
 #include <set>
 #include <utility>
 
-#include "app/highlight.h"
+#include "picture/highlight.h"
 
 namespace tessara::app {
 namespace {

@@ -15,6 +15,8 @@
 #include "app/companion_context.h"
 #include "app/expressions_view.h"
 #include "app/karnaugh_panel.h"
+#include "app/karnaugh_view.h"
+#include "app/picture_actions.h"
 #include "app/translated.h"
 #include "editor/expected_answer.h"
 #include "editor/truth_table_rows.h"
@@ -152,6 +154,9 @@ TruthTableWindow::TruthTableWindow(CompanionContext& context)
           [this](unsigned row) { OnRowClicked(static_cast<int>(row)); });
   connect(copy_, &QPushButton::clicked, this,
           [this] { QGuiApplication::clipboard()->setText(QString::fromStdString(CopyText())); });
+  AddPictureActions(*copy_, *view_, nullptr);
+  AddPictureActions(*view_, *view_, &context_.form());
+  AddPictureActions(karnaugh_->View(), karnaugh_->View(), &context_.form());
 }
 
 void TruthTableWindow::showEvent(QShowEvent* event) {

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "app/companion_context.h"
+#include "app/picture_actions.h"
 #include "app/translated.h"
 #include "editor/why.h"
 #include "io/explanation_text.h"
@@ -25,6 +26,7 @@ WhyWindow::WhyWindow(CompanionContext& context)
   lines_ = new QListWidget;
   lines_->setObjectName(QStringLiteral("WhyLines"));
   column->addWidget(lines_, 1);
+  AddPictureActions(*lines_, *lines_, &context_.form());
   connect(lines_, &QListWidget::itemClicked, this, &WhyWindow::GoToLine);
   connect(lines_, &QListWidget::itemActivated, this, &WhyWindow::GoToLine);
   connect(&context_, &CompanionContext::acted, this, &WhyWindow::Refresh);

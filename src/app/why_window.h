@@ -4,7 +4,8 @@
 // click on a line, or Enter on it, moves the run to the line's step and asks about its
 // gate there (WhyLine_Click); Escape or closing the window asks nothing any more
 // (WhyWindow_Close), so the highlight goes. Built on first use by a press on a value
-// label; it speaks to the circuit only through the context.
+// label; it speaks to the circuit only through the context. The lines' context menu
+// copies or saves their picture (app/picture_actions.h).
 #pragma once
 
 #include <QWidget>

@@ -20,6 +20,12 @@ struct FileType {
 constexpr FileType kCircuits[] = {{TESSARA_PHRASE("Editor", "Circuits"), ".cir"}};
 constexpr FileType kPictures[] = {{TESSARA_PHRASE("Editor", "PNG picture"), ".png"},
                                   {TESSARA_PHRASE("Editor", "SVG picture"), ".svg"}};
+// Filter 1, a PNG at twice the size, is for print and high-density screens.
+constexpr FileType kCircuitPictures[] = {
+    {TESSARA_PHRASE("Editor", "PNG picture"), ".png"},
+    {TESSARA_PHRASE("Editor", "PNG picture, twice the size"), ".png"},
+    {TESSARA_PHRASE("Editor", "SVG picture"), ".svg"},
+    {TESSARA_PHRASE("Editor", "PDF document"), ".pdf"}};
 constexpr FileType kValues[] = {{TESSARA_PHRASE("Editor", "Comma-separated values"), ".csv"}};
 
 // By FilePurpose: the file types a dialog offers, and the ending of the name it makes
@@ -28,8 +34,11 @@ struct PurposeFiles {
   std::span<const FileType> types;
   std::string_view ending;
 };
-constexpr PurposeFiles kPurposes[kFilePurposes] = {
-    {kCircuits, ""}, {kPictures, "timeline.png"}, {kValues, "values.csv"}};
+constexpr PurposeFiles kPurposes[kFilePurposes] = {{kCircuits, ""},
+                                                   {kPictures, "timeline.png"},
+                                                   {kValues, "values.csv"},
+                                                   {kCircuitPictures, "circuit.png"},
+                                                   {kPictures, "picture.png"}};
 
 // The filters of types, one after another.
 Phrase Filters(std::span<const FileType> types) {

@@ -5,7 +5,9 @@
 // file. A timeline picture or values dialog never offers a circuit's name: it offers
 // what it chose last for the same circuit, else the circuit's base name with
 // "-timeline.png" or "-values.csv" ("timeline.png", "values.csv" for a circuit never
-// saved) in the folder it chose last, else the circuit's folder.
+// saved) in the folder it chose last, else the circuit's folder; a circuit picture's
+// likewise with "-circuit.png", its filters PNG, PNG at twice the size, SVG and PDF; a
+// companion window's picture with "-picture.png".
 #pragma once
 
 #include <string>
@@ -25,8 +27,8 @@ Phrase AnyFileFilter();
 std::string ChooseFileToOpen(Form& form);
 
 // A name to save a file of purpose under. A name chosen without a suffix gets the
-// chosen filter's (".cir", ".png" or ".svg", ".csv"); one with a suffix is used as
-// typed. An existing file asks "NAME already exists. Replace it?" (No by default), and
+// chosen filter's (".cir", ".png" or ".svg", ".csv", ".png", ".svg" or ".pdf"); one with a suffix
+// is used as typed. An existing file asks "NAME already exists. Replace it?" (No by default), and
 // No shows the dialog again, offering that choice. Returns the full path, or "" when
 // the dialog is cancelled; nothing is written here.
 std::string ChooseFileToSave(Form& form, FilePurpose purpose);

@@ -33,8 +33,8 @@
 namespace tessara {
 
 // What a file dialog is for; each purpose remembers its own last choice.
-enum class FilePurpose { Circuit, TimelinePicture, TimelineValues };
-inline constexpr std::size_t kFilePurposes = 3;
+enum class FilePurpose { Circuit, TimelinePicture, TimelineValues, CircuitPicture, WindowPicture };
+inline constexpr std::size_t kFilePurposes = 5;
 
 // The last file a dialog of one purpose gave.
 struct ChosenFile {

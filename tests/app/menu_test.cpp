@@ -215,6 +215,11 @@ void Answering(MenuTest& t) {
   t.answer = (t.folder.path() / "and.expected").string();
   t.window.Companions().ShowTruthTable();
 }
+// Placed; every dialog answers a name with no ending.
+void Exporting(MenuTest& t) {
+  Placed(t);
+  t.answer = (t.folder.path() / "picture").string();
+}
 void Compared(MenuTest& t) {
   Answering(t);
   t.window.Act(CompareWith_Click);
@@ -231,7 +236,10 @@ const Command kCommands[] = {
      Failing,
      "modal=Error remembered=x.cir asked=Save",
      {Qt::CTRL | Qt::SHIFT | Qt::Key_S}},
+    {"ExportPicture", Exporting, "asked=Save files=picture.png"},
+    {"Print", Placed, "modal=Print"},
     {"Exit", Saved, "open=no", {Qt::CTRL | Qt::Key_Q}},
+    {"CopyPicture", Placed, ""},
     {"Undo", Retooled, "gates=0 marks=0 first=none", {Qt::CTRL | Qt::Key_Z}},
     {"Redo",
      Undone,

@@ -1,12 +1,13 @@
 // Options > Truth Table: the table follows the circuit, made in the background, a row
 // click runs that row on the canvas, and Copy gives the text of `tessara-sim table
-// --timing`; an exercise's expected answer checks each row, the expressions stand under
-// the table, and a click on a cell of the Karnaugh map runs its row.
+// --timing` (and a picture of the table); an exercise's expected answer checks each row, the
+// expressions stand under the table, and a click on a cell of the Karnaugh map runs its row.
 #include "app/truth_table_window.h"
 
 #include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
+#include <QMimeData>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -23,7 +24,7 @@
 
 namespace tessara::app {
 namespace {
-TEST_F(WindowTest, TruthTableFollowsAnEditRunsAClickedRowAndCopiesTheTableText) {
+TEST_F(WindowTest, TruthTableFollowsAnEditRunsAClickedRowAndCopiesTheTableTextAndPicture) {
   Find<QAction>(QStringLiteral("TruthTable"))->trigger();
   auto* table = Find<QTableView>(QStringLiteral("TruthTableView"));
   auto cells = [&](int row, int columns) {
@@ -41,6 +42,11 @@ TEST_F(WindowTest, TruthTableFollowsAnEditRunsAClickedRowAndCopiesTheTableText) 
       QGuiApplication::clipboard()->text().toStdString(),
       "I1 I2 | O1 O2\n0 0 | 0 0  (settles after 0 steps)\n0 1 | 1 0  (settles after 2 steps)\n"
       "1 0 | 1 0  (settles after 2 steps)\n1 1 | 0 1  (settles after 2 steps)\n");
+  // Copy as Picture: the table as shown, as an image and as SVG.
+  Find<QAction>(QStringLiteral("TruthTableCopyAsPicture"))->trigger();
+  const QMimeData* picture = QGuiApplication::clipboard()->mimeData();
+  EXPECT_EQ(qvariant_cast<QImage>(picture->imageData()).size(), table->grab().size());
+  EXPECT_TRUE(picture->data(QStringLiteral("image/svg+xml")).contains("<svg"));
   // Row "1 0": powered up with I1 (slot 0) on; two prop steps later O1 (slot 4) shows 1.
   Click(table->viewport(), table->visualRect(table->model()->index(2, 0)).center());
   EXPECT_TRUE(doc().PowerOn);

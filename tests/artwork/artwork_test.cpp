@@ -1,6 +1,6 @@
 // What the golden pictures of tests/pictures cannot show: the pictures no kind or
 // orientation has, and the application icon.
-#include "app/artwork/artwork.h"
+#include "picture/artwork/artwork.h"
 
 #include <gtest/gtest.h>
 

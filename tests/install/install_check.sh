@@ -15,7 +15,7 @@ sizes="16 24 32 48 64 128 256"
 expected=(bin/tessara bin/tessara-sim share/applications/tessara.desktop
           share/mime/packages/tessara.xml share/doc/tessara/copyright
           share/man/man1/tessara.1.gz share/man/man1/tessara-sim.1.gz
-          share/tessara/tessara-sim.schema.json)
+          share/tessara/tessara-sim.schema.json libexec/tessara/tessara-picture)
 for s in $sizes; do
   expected+=("share/icons/hicolor/${s}x${s}/apps/tessara.png"
              "share/icons/hicolor/${s}x${s}/mimetypes/application-x-tessara-circuit.png")
@@ -56,6 +56,8 @@ done
 sim=$prefix/bin/tessara-sim
 for f in "$prefix"/share/tessara/examples/*.cir; do
   "$sim" check "$f" >/dev/null || fail "the installed tessara-sim cannot check $f"; done
+"$sim" picture "$examples/half_adder.cir" "$prefix/half_adder.png" \
+  || fail "the installed tessara-sim cannot draw a picture"
 
 [ "$failures" = 0 ] || exit 1
 echo "installed files all present and sound"

@@ -18,7 +18,7 @@
 #include <QStyleFactory>
 #include <cstdio>
 
-#include "app/artwork/artwork.h"
+#include "app/circuit_pictures.h"
 #include "app/expressions_view.h"
 #include "app/timeline_window.h"
 #include "app/truth_table_window.h"
@@ -27,6 +27,8 @@
 #include "editor/refresh.h"
 #include "io/circuit_file.h"
 #include "model/cell.h"
+#include "picture/artwork/artwork.h"
+#include "picture/circuit_picture.h"
 #include "temp_folder.h"
 #include "window_fixture.h"
 
@@ -134,7 +136,9 @@ struct Pictures : WindowTest {
   testing::TempFolder folder;
 };
 
-TEST_F(Pictures, EveryKindTurnedAndPoweredWithWiresColouredAndNot) {
+// The exported picture of the coloured scene is that scene's part of the canvas, pixel
+// for pixel.
+TEST_F(Pictures, EveryKindTurnedAndPoweredWithWiresColouredAndNotAndExportedAsShown) {
   Document circuit;
   const std::vector<Integer> inputs = PutEveryKindTurned(circuit);
   Show(circuit);
@@ -143,6 +147,13 @@ TEST_F(Pictures, EveryKindTurnedAndPoweredWithWiresColouredAndNot) {
   for (Integer slot : {inputs[0], inputs[2]}) Click(Image(slot), QPoint(20, 20));
   for (int step = 0; step < 7; ++step) Click(Find(QStringLiteral("prop")));
   const QImage coloured = Canvas();
+  const std::string exported = (folder.path() / "exported.png").string();
+  const int scale = qRound(qApp->devicePixelRatio());
+  ASSERT_FALSE(SaveCircuitPicture(window, LookOf(window.Canvas()), exported, scale));
+  const QRect used = UsedArea(window);
+  EXPECT_EQ(QImage(QString::fromStdString(exported)).convertToFormat(QImage::Format_RGB32),
+            coloured.copy(QRect(used.topLeft() * scale, used.size() * scale))
+                .convertToFormat(QImage::Format_RGB32));
   Command("ColourWires")->trigger();
   ExpectLooksLike(Beside({unpowered, coloured, Canvas()}), "every-kind-powered");
 }

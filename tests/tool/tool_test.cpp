@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <iomanip>
+#include <pugixml.hpp>
 #include <sstream>
 
 #include "circuits.h"
@@ -521,10 +522,86 @@ std::vector<std::string> ManSynopsis(const std::string& page) {
   return lines;
 }
 
+// Each circuit's testbench, compiled and run by Icarus Verilog, prints exactly what trace
+// prints for the same actions: the examples (a latch and the ring oscillator among them),
+// every kind chained through bends from an input, and a circuit linked oddly (an input
+// linked twice, links from and to empty slots, a link marked as ending at a node).
+TEST(VerilogCommand, ATestbenchRunByIcarusVerilogPrintsWhatTracePrints) {
+  TempFolder folder;
+  Document kinds, oddly;
+  testing::PutEveryWarning(oddly);
+  const Long chain[] = {kAndGate, kNandGate, kOrGate, kNorGate, kXorGate, kNotGate};
+  PutGate(kinds, 0, kInputGate, 0, 0);
+  PutGate(kinds, 1, kInputGate, 0, 900);
+  PutGate(kinds, 20, kBufferGate, 500, 500);
+  PutLink(kinds, 0, 0, 20).StopIsNode = true;
+  PutLink(kinds, 1, 20, 2).StartIsNode = true;
+  kinds.Links(0).LinkTo = 1;
+  for (Integer k = 0; k < 6; ++k) {
+    PutGate(kinds, k + 2, chain[k], 1000 + 1000.0f * static_cast<Single>(k), 0);
+    if (k > 0) PutLink(kinds, k + 2, k + 1, k + 2, 0);
+    PutLink(kinds, k + 10, k % 2, k + 2, 1);
+  }
+  PutGate(kinds, 9, kOutputGate, 8200, 0);
+  PutLink(kinds, 30, 7, 9);
+  const std::vector<std::pair<std::string, std::vector<std::string>>> rows = {
+      {kHalf, {"tI1", "p", "p", "tI2", "p3", "tI1", "p2"}},
+      {kFull, {"tI1", "p2", "tI3", "p4", "tI2", "p4", "t0"}},
+      {ExamplePath("mux2.cir"), {"tI1", "p3", "tI3", "p3", "tI2", "p3"}},
+      {ExamplePath("sr_latch_nor.cir"), {"p5", "tI1", "p3", "tI1", "p3", "tI2", "p3", "tI2", "p2"}},
+      {ExamplePath("ring_oscillator.cir"), {"p40"}},
+      {Save(folder, "kinds.cir", kinds), {"tI1", "p", "tI2", "p4", "tI1", "tI2", "p8"}},
+      {Save(folder, "odd.cir", oddly), {"t0", "p", "p", "t0", "p2", "t0", "t0", "p"}}};
+  for (const auto& [file, actions] : rows) {
+    std::vector<std::string> trace = {"trace", file}, bench = {"verilog", "--testbench", file};
+    trace.insert(trace.end(), actions.begin(), actions.end());
+    bench.insert(bench.end(), actions.begin(), actions.end());
+    const std::string v = testing::WriteFile(folder.path() / "bench.v", RunSim(bench).out).string();
+    const std::string run =
+        "iverilog -o " + v + "vp " + v + " && vvp -n " + v + "vp >" + v + ".out";
+    ASSERT_EQ(std::system(run.c_str()), 0) << file;
+    EXPECT_EQ(ReadFile(v + ".out"), RunSim(trace).out) << file;
+  }
+}
+
+#ifdef TESSARA_PICTURE
+// The half adder's picture after two toggles and two steps: an SVG of its six gates and
+// four bends (each an embedded image) and the ten links, a PDF of one page, a PNG twice
+// as wide at scale 2; and the exit codes.
+TEST(PictureCommand, WritesSvgPdfAndPngByTheSuffixAndExitsOneOnBadFilesTwoOnBadArguments) {
+  TempFolder folder;
+  const std::string at = folder.path().string() + "/";
+  ExpectRuns({{{"picture", kHalf, at + "h.svg", "tI1", "tI2", "p2"}, 0, ""},
+              {{"picture", kHalf, at + "h.pdf"}, 0, ""},
+              {{"picture", kHalf, at + "h1.png"}, 0, ""},
+              {{"picture", "--scale", "2", kHalf, at + "h2.png"}, 0, ""},
+              {{"picture", kHalf, at + "h.txt"}, 1, "", at + "h.txt: the name ends in no"},
+              {{"picture", at + "none.cir", at + "n.png"}, 1, "", at + "none.cir: cannot open"},
+              {{"picture", kHalf, at + "no/h.png"}, 1, "", at + "no/h.png: cannot"},
+              {{"picture", kHalf}, 2, "", "tessara-sim"},
+              {{"picture", "--scale", "3", kHalf, at + "h.png"}, 2, "", "tessara-sim"},
+              {{"picture", kHalf, at + "h.png", "tI3"}, 2, "", "tessara-sim: bad action 'tI3'"}});
+  pugi::xml_document svg;
+  ASSERT_TRUE(svg.load_file((at + "h.svg").c_str()));
+  EXPECT_EQ(svg.select_nodes("//image").size(), 10u);
+  EXPECT_EQ(svg.select_nodes("//polyline").size(), 12u);  // the links and two boundaries
+  const std::string pdf = ReadFile(at + "h.pdf");
+  std::ptrdiff_t pages = 0;
+  for (std::size_t at_ = 0; (at_ = pdf.find("/Type /Page", at_)) != std::string::npos; ++at_)
+    pages += pdf.compare(at_, 12, "/Type /Pages") != 0;
+  EXPECT_EQ(pages, 1);
+  const auto width = [](const std::string& png) {  // the IHDR's width, big-endian
+    const auto byte = [&png](std::size_t i) { return static_cast<unsigned char>(png.at(i)); };
+    return byte(16) << 24 | byte(17) << 16 | byte(18) << 8 | byte(19);
+  };
+  EXPECT_EQ(width(ReadFile(at + "h2.png")), 2 * width(ReadFile(at + "h1.png")));
+}
+#endif
+
 TEST(Help, UsageLinesAreTheCommandsOfTheManPageAndTheReadme) {
   const std::vector<std::string> usage =
       LinesBetween(RunSim({"usage"}).err, "Usage:", "\n", "tessara-sim");
-  EXPECT_EQ(usage.size(), 11u);
+  EXPECT_EQ(usage.size(), 13u);
   EXPECT_EQ(ManSynopsis(ReadFile(TESSARA_SOURCE "/desktop/tessara-sim.1")), usage);
   EXPECT_EQ(
       LinesBetween(ReadFile(TESSARA_SOURCE "/README.md"), "## tessara-sim", "## ", "tessara-sim "),

@@ -1,4 +1,4 @@
-#include "app/artwork/gates.h"
+#include "picture/artwork/gates.h"
 
 #include <QtMath>
 #include <cmath>

@@ -1,12 +1,12 @@
-#include "app/artwork/artwork.h"
+#include "picture/artwork/artwork.h"
 
 #include <QGuiApplication>
 #include <QPainter>
 #include <algorithm>
 #include <cassert>
 
-#include "app/artwork/drawing.h"
-#include "app/artwork/gates.h"
+#include "picture/artwork/drawing.h"
+#include "picture/artwork/gates.h"
 
 namespace tessara::artwork {
 namespace {

@@ -6,8 +6,8 @@
 #include <QTransform>
 #include <optional>
 
-#include "app/artwork/drawing.h"
 #include "model/types.h"
+#include "picture/artwork/drawing.h"
 
 namespace tessara::artwork {
 

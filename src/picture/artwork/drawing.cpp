@@ -1,4 +1,4 @@
-#include "app/artwork/drawing.h"
+#include "picture/artwork/drawing.h"
 
 #include <QBitmap>
 #include <QPainter>

@@ -1,11 +1,11 @@
-#include "app/artwork/pictures.h"
+#include "picture/artwork/pictures.h"
 
 #include <QImage>
 #include <map>
 #include <tuple>
 
-#include "app/artwork/artwork.h"
 #include "model/cell.h"
+#include "picture/artwork/artwork.h"
 #include "view/kind_pictures.h"
 
 namespace tessara::app {
