@@ -12,6 +12,7 @@ constexpr std::string_view kUsage = R"help(Usage:
   tessara-sim grade [--json | --junit] [--jobs N] [--max-steps N] [--time-limit SECONDS] EXPECTED PATH...
   tessara-sim check [--strict] [--json] FILE...
   tessara-sim expr FILE
+  tessara-sim build [--gates any|nand|nor] (--expr TEXT | --table FILE | FILE) OUT
   tessara-sim resave IN OUT
   tessara-sim explain [--json] FILE TARGET[@STEP] [ACTION...]
   tessara-sim --help
@@ -150,6 +151,20 @@ expr FILE
   "not a function: O1 oscillates in rows 1 1 0, 1 1 1" for the rows showing "~";
   or "minimal form not computed above 8 inputs". A search that stops at its work
   limit (5-7 s of CPU) ends the line "  (smallest found, not proved minimal)".
+
+build [--gates any|nand|nor] (--expr TEXT | --table FILE | FILE) OUT
+  Builds a laid-out circuit and writes it to OUT as Save As does: from the
+  expression lines of --expr TEXT or FILE, one output a line ("O1 = (I1 AND I2) OR
+  NOT I3", "O2 = ¬I1·I2 + I1·¬I2"; ASCII ! ~ ' * & | ^ + too; NOT over AND over
+  XOR over OR; NAND and NOR never chain; 0 and 1 are constants), or from a table
+  text as compare reads EXPECTED (--table FILE), each output as its minimal sum of
+  products, X cells as don't cares. --gates nand or nor rewrites every operator
+  into NAND (NOR) gates. Inputs I1..In (n the highest named) stand on the left in
+  order, outputs on the right, gates in columns by depth, links bent at nodes
+  between the columns. The circuit's table is checked against the expressions'
+  before it is written. Exit status 1 with the reason ("column 14: expected an
+  input name or (, found )", "this circuit needs 63 places; a circuit holds 51")
+  for a text that cannot be read or a circuit that does not fit.
 
 resave IN OUT
   Loads IN and writes OUT as File > Save As does. Deleted gates come back as empty

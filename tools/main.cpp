@@ -1,13 +1,14 @@
 // tessara-sim: loads circuit files and prints traces, truth tables, comparisons, grades,
-// checks, explanations and expressions, or writes a circuit back. The pieces live in
-// tessara_sim_lib; this file holds the table of verbs, dispatches and turns failures into exit
-// codes.
+// checks, explanations and expressions, writes a circuit back, or builds one from algebra. The
+// pieces live in tessara_sim_lib; this file holds the table of verbs, dispatches and turns failures
+// into exit codes.
 #include <iostream>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "arguments.h"
+#include "build_command.h"
 #include "check_command.h"
 #include "exit_codes.h"
 #include "explain_command.h"
@@ -100,6 +101,13 @@ const Verb kVerbs[] = {
     {"resave", {}, 2, 2, "IN and OUT", Resave},
     {"explain", {"--json"}, 2, kAny, "FILE and TARGET", ExplainCommand, {}, CheckExplainOperands},
     {"expr", {}, 1, 1, "one FILE", ExprCommand},
+    {"build",
+     {"--gates", "--expr", "--table"},
+     1,
+     2,
+     "--expr TEXT, --table FILE or FILE, and OUT",
+     BuildCommand,
+     {"--expr", "--table"}},
 };
 
 }  // namespace

@@ -1,0 +1,129 @@
+#include "io/circuit_builder.h"
+
+#include <array>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "io/expression_reader.h"
+#include "io/table_text.h"
+#include "sim/minimal_form.h"
+#include "sim/plan_layout.h"
+
+namespace tessara {
+namespace {
+
+constexpr const char* kContext = "Build";
+
+BuildResult Refused(Phrase reason) {
+  BuildResult result;
+  result.error = {std::move(reason), 0};
+  return result;
+}
+
+// An operation of its operands, or the one operand alone.
+Expression Joined(Long kind, std::vector<Expression> operands) {
+  if (operands.size() == 1) return std::move(operands.front());
+  return {kind, 0, std::move(operands)};
+}
+
+// A sum of products as an expression: I1 is the top bit of a row.
+Expression SumExpression(std::size_t inputs, const std::vector<ProductTerm>& terms) {
+  if (terms.empty()) return {kNoGate, 0, {}};
+  std::vector<Expression> products;
+  for (const ProductTerm& term : terms) {
+    if (term.care == 0) return {kNoGate, 1, {}};
+    std::vector<Expression> literals;
+    for (std::size_t k = 1; k <= inputs; ++k) {
+      const unsigned bit = 1u << (inputs - k);
+      if ((term.care & bit) == 0) continue;
+      Expression input{kInputGate, static_cast<int>(k), {}};
+      literals.push_back((term.value & bit) != 0 ? std::move(input)
+                                                 : Expression{kNotGate, 0, {std::move(input)}});
+    }
+    products.push_back(Joined(kAndGate, std::move(literals)));
+  }
+  return Joined(kOrGate, std::move(products));
+}
+
+// Lays the expressions out and checks the circuit against `expected`: 'X' or the cell
+// each output must show in each row, in table order.
+BuildResult Build(const std::vector<Expression>& outputs, std::size_t inputs, GateSet set,
+                  const std::vector<std::string>& expected) {
+  LaidOut laid = LayOut(MakePlan(outputs, inputs, set));
+  if (!laid.document) return Refused(std::move(laid.reason));
+  const TruthTable table = MakeTruthTable(*laid.document);
+  bool same = table.inputs == inputs && table.outputs == outputs.size() &&
+              table.rows.size() == expected.size();
+  for (std::size_t r = 0; same && r < expected.size(); ++r) {
+    for (std::size_t k = 0; k < outputs.size(); ++k) {
+      same = same && (expected[r][k] == 'X' || expected[r][k] == table.rows[r].out[k]);
+    }
+  }
+  if (!same) {
+    BuildResult result =
+        Refused(Words(kContext, TESSARA_PHRASE("Build",
+                                               "the circuit built does not compute what was asked; "
+                                               "this is a fault of Tessara")));
+    result.fault = true;
+    return result;
+  }
+  return {std::move(laid.document), {}, false};
+}
+
+}  // namespace
+
+BuildResult BuildFromExpressions(std::string_view text, GateSet set) {
+  const ExpressionsResult read = ReadExpressions(text);
+  if (read.outputs.empty()) return Refused(read.error.reason);
+  std::vector<std::string> expected;
+  if (read.inputs <= kMaxTableInputs) {
+    for (unsigned r = 0; r < (1u << read.inputs); ++r) {
+      std::string cells;
+      for (const Expression& e : read.outputs) cells += e.Value(r, read.inputs) ? '1' : '0';
+      expected.push_back(std::move(cells));
+    }
+  }
+  return Build(read.outputs, read.inputs, set, expected);
+}
+
+BuildResult BuildFromTableText(std::string_view text, GateSet set, std::stop_token stop) {
+  const TableTextResult read = ReadTableText(text);
+  if (!read.table) return {std::nullopt, read.error, false};
+  return BuildFromTable(*read.table, set, std::move(stop));
+}
+
+BuildResult BuildFromTable(const TruthTable& table, GateSet set, std::stop_token stop) {
+  if (table.inputs > kMaxMinimalInputs) {
+    return Refused(Words(kContext,
+                         TESSARA_PHRASE("Build", "a table of more than %1 inputs cannot be built"),
+                         std::to_string(kMaxMinimalInputs)));
+  }
+  // Each output as its sum of products; when that does not fit, as the negation of its
+  // complement's (a product of sums, which NOR gates build in fewer columns).
+  std::array<std::vector<Expression>, 2> forms;
+  for (std::size_t k = 0; k < table.outputs; ++k) {
+    std::string column = OutputColumn(table, k);
+    for (std::size_t complement : {0u, 1u}) {
+      const MinimalForm form = Minimise(table.inputs, column, stop);
+      if (form.status != MinimalForm::Status::Found) {
+        return Refused(Words(
+            kContext,
+            TESSARA_PHRASE("Build", "O%1 does not settle in every row, so no circuit computes it"),
+            std::to_string(k + 1)));
+      }
+      Expression sum = SumExpression(table.inputs, form.terms);
+      forms[complement].push_back(complement ? Expression{kNotGate, 0, {std::move(sum)}}
+                                             : std::move(sum));
+      for (char& cell : column) cell = cell == '0' ? '1' : cell == '1' ? '0' : cell;
+    }
+  }
+  std::vector<std::string> expected;
+  for (const TableRow& row : table.rows) expected.push_back(row.out);
+  BuildResult built = Build(forms[0], table.inputs, set, expected);
+  if (built.document || built.fault) return built;
+  BuildResult other = Build(forms[1], table.inputs, set, expected);
+  return other.document || other.fault ? std::move(other) : std::move(built);
+}
+
+}  // namespace tessara
