@@ -10,6 +10,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "io/circuit_builder.h"
 #include "io/circuit_file.h"
 #include "io/expression_text.h"
 #include "model/gatekinds.h"
@@ -192,6 +193,29 @@ BENCHMARK(BM_MinimiseRandom8)
     ->Arg(70)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(64);
+
+// A circuit built from an 8-input table of 256 rows (the minimal forms, the layout and
+// the check of the circuit's 256 settled rows): two outputs that fit on the canvas,
+// I1·I2 + I3·I4 + I5·I6 + I7·I8 and ¬I1·¬I8, a few rows don't care.
+void BM_BuildFromTable8Inputs(benchmark::State& state) {
+  TruthTable table{8, 2, {}, kSettleBound, false};
+  for (unsigned r = 0; r < 256; ++r) {
+    const auto bit = [r](unsigned k) { return (r >> (8 - k) & 1u) != 0; };
+    const bool pairs = (bit(1) && bit(2)) || (bit(3) && bit(4)) || (bit(5) && bit(6)) ||
+                       (bit(7) && bit(8));
+    std::string out{pairs ? '1' : '0', !bit(1) && !bit(8) ? '1' : '0'};
+    if (r % 61 == 7) out[1] = 'X';
+    table.rows.push_back({RowInputs(r, 8), out});
+  }
+  for (auto _ : state) {
+    const BuildResult built = BuildFromTable(table, static_cast<GateSet>(state.range(0)));
+    if (!built.document) state.SkipWithError(built.error.reason.English().c_str());
+  }
+}
+BENCHMARK(BM_BuildFromTable8Inputs)
+    ->Arg(static_cast<int>(GateSet::Any))
+    ->Arg(static_cast<int>(GateSet::NandOnly))
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tessara

@@ -1,6 +1,5 @@
 #include "io/circuit_builder.h"
 
-#include <array>
 #include <string>
 #include <utility>
 #include <vector>
@@ -99,30 +98,32 @@ BuildResult BuildFromTable(const TruthTable& table, GateSet set, std::stop_token
                          TESSARA_PHRASE("Build", "a table of more than %1 inputs cannot be built"),
                          std::to_string(kMaxMinimalInputs)));
   }
-  // Each output as its sum of products; when that does not fit, as the negation of its
-  // complement's (a product of sums, which NOR gates build in fewer columns).
-  std::array<std::vector<Expression>, 2> forms;
   for (std::size_t k = 0; k < table.outputs; ++k) {
-    std::string column = OutputColumn(table, k);
-    for (std::size_t complement : {0u, 1u}) {
-      const MinimalForm form = Minimise(table.inputs, column, stop);
-      if (form.status != MinimalForm::Status::Found) {
-        return Refused(Words(
-            kContext,
-            TESSARA_PHRASE("Build", "O%1 does not settle in every row, so no circuit computes it"),
-            std::to_string(k + 1)));
-      }
-      Expression sum = SumExpression(table.inputs, form.terms);
-      forms[complement].push_back(complement ? Expression{kNotGate, 0, {std::move(sum)}}
-                                             : std::move(sum));
-      for (char& cell : column) cell = cell == '0' ? '1' : cell == '1' ? '0' : cell;
+    if (OutputColumn(table, k).find('~') != std::string::npos) {
+      return Refused(Words(
+          kContext,
+          TESSARA_PHRASE("Build", "O%1 does not settle in every row, so no circuit computes it"),
+          std::to_string(k + 1)));
     }
   }
   std::vector<std::string> expected;
   for (const TableRow& row : table.rows) expected.push_back(row.out);
-  BuildResult built = Build(forms[0], table.inputs, set, expected);
+  // Each output as its sum of products; when that does not fit, as the negation of its
+  // complement's (a product of sums, which NOR gates build in fewer columns).
+  const auto build = [&](bool complement) {
+    std::vector<Expression> outputs;
+    for (std::size_t k = 0; k < table.outputs; ++k) {
+      std::string column = OutputColumn(table, k);
+      for (char& cell : column)
+        cell = !complement ? cell : cell == '0' ? '1' : cell == '1' ? '0' : cell;
+      Expression sum = SumExpression(table.inputs, Minimise(table.inputs, column, stop).terms);
+      outputs.push_back(complement ? Expression{kNotGate, 0, {std::move(sum)}} : std::move(sum));
+    }
+    return Build(outputs, table.inputs, set, expected);
+  };
+  BuildResult built = build(false);
   if (built.document || built.fault) return built;
-  BuildResult other = Build(forms[1], table.inputs, set, expected);
+  BuildResult other = build(true);
   return other.document || other.fault ? std::move(other) : std::move(built);
 }
 
