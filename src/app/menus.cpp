@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QMenuBar>
 
+#include "app/build_dialog.h"
 #include "app/canvas.h"
 #include "app/companion_context.h"
 #include "app/companion_windows.h"
@@ -45,6 +46,9 @@ constexpr MenuEntry kMenuTable[] = {
      .caption = QT_TRANSLATE_NOOP("Menus", "New"),
      .keys = {Qt::CTRL | Qt::Key_N},
      .run = ActOn<New_Click>},
+    {.name = "NewFromExpression",
+     .caption = QT_TRANSLATE_NOOP("Menus", "New From Expression..."),
+     .run = [](const MenuReach& reach, bool) { BuildAndOpen(reach.context, &reach.window); }},
     {.name = "Open",
      .caption = QT_TRANSLATE_NOOP("Menus", "Open"),
      .standardKeys = QKeySequence::Open,

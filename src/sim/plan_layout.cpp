@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -48,8 +47,7 @@ std::vector<Single> Pack(const std::vector<Single>& wishes, Single spacing) {
   return at;
 }
 
-// The spacing of k cells in a column: kGateGap between them, or less when the column is
-// full.
+// The spacing of k cells in a column: `gap` between them, or less when the column is full.
 Single Spacing(std::size_t k, Single gap) {
   if (k < 2) return kCellSize + gap;
   const Single room =
