@@ -47,9 +47,11 @@ Expression SumExpression(std::size_t inputs, const std::vector<ProductTerm>& ter
 
 // Lays the expressions out and checks the circuit against `expected`: 'X' or the cell
 // each output must show in each row, in table order.
+// tooDeep, when given, tells whether a refusal was for the columns alone.
 BuildResult Build(const std::vector<Expression>& outputs, std::size_t inputs, GateSet set,
-                  const std::vector<std::string>& expected) {
+                  const std::vector<std::string>& expected, bool* tooDeep = nullptr) {
   LaidOut laid = LayOut(MakePlan(outputs, inputs, set));
+  if (tooDeep) *tooDeep = laid.tooDeep;
   if (!laid.document) return Refused(std::move(laid.reason));
   const TruthTable table = MakeTruthTable(*laid.document);
   bool same = table.inputs == inputs && table.outputs == outputs.size() &&
@@ -108,8 +110,10 @@ BuildResult BuildFromTable(const TruthTable& table, GateSet set, std::stop_token
   }
   std::vector<std::string> expected;
   for (const TableRow& row : table.rows) expected.push_back(row.out);
-  // Each output as its sum of products; when that does not fit, as the negation of its
-  // complement's (a product of sums, which NOR gates build in fewer columns).
+  // Each output as its sum of products; when that needs more columns than the canvas
+  // has, as the negation of its complement's (a product of sums, which NOR gates build
+  // in fewer columns).
+  bool tooDeep = false;
   const auto build = [&](bool complement) {
     std::vector<Expression> outputs;
     for (std::size_t k = 0; k < table.outputs; ++k) {
@@ -119,10 +123,10 @@ BuildResult BuildFromTable(const TruthTable& table, GateSet set, std::stop_token
       Expression sum = SumExpression(table.inputs, Minimise(table.inputs, column, stop).terms);
       outputs.push_back(complement ? Expression{kNotGate, 0, {std::move(sum)}} : std::move(sum));
     }
-    return Build(outputs, table.inputs, set, expected);
+    return Build(outputs, table.inputs, set, expected, &tooDeep);
   };
   BuildResult built = build(false);
-  if (built.document || built.fault) return built;
+  if (!tooDeep) return built;
   BuildResult other = build(true);
   return other.document || other.fault ? std::move(other) : std::move(built);
 }

@@ -2,9 +2,11 @@
 
 #include <cassert>
 #include <map>
+#include <memory>
 #include <tuple>
 #include <utility>
 
+#include "model/gatekinds.h"
 #include "model/kinds.h"
 
 namespace tessara {
@@ -114,26 +116,19 @@ class PlanMaker {
 }  // namespace
 
 bool Expression::Value(unsigned row, std::size_t inputs) const {
-  const auto operand = [&](std::size_t k) { return operands[k].Value(row, inputs); };
-  switch (kind) {
-    case kNoGate:
-      return value != 0;
-    case kInputGate:
-      return (row >> (inputs - static_cast<std::size_t>(value)) & 1u) != 0;
-    case kNotGate:
-      return !operand(0);
-    case kNandGate:
-      return !(operand(0) && operand(1));
-    case kNorGate:
-      return !(operand(0) || operand(1));
-    default:
-      break;
+  if (kind == kNoGate) return value != 0;
+  if (kind == kInputGate) return (row >> (inputs - static_cast<std::size_t>(value)) & 1u) != 0;
+  // The operator's own gate, over the operands from the left.
+  const std::unique_ptr<gate> op = MakeGate(kind);
+  bool result = operands.at(0).Value(row, inputs);
+  if (InputCount(kind) == 1) {
+    op->SetInputValue(0, result);
+    return op->GetNewOutput();
   }
-  bool result = operand(0);
   for (std::size_t k = 1; k < operands.size(); ++k) {
-    result = kind == kAndGate  ? result && operand(k)
-             : kind == kOrGate ? result || operand(k)
-                               : result != operand(k);
+    op->SetInputValue(0, result);
+    op->SetInputValue(1, operands[k].Value(row, inputs));
+    result = op->GetNewOutput();
   }
   return result;
 }

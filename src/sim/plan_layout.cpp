@@ -87,10 +87,12 @@ class Layouter {
       columns_ = std::max(columns_, depth_[t]);
     }
     if (columns_ > ColumnsThatFit()) {
-      return Refuse(Words(
+      LaidOut deep = Refuse(Words(
           kContext,
           TESSARA_PHRASE("Build", "this circuit needs %1 columns of gates; the canvas holds %2"),
           std::to_string(columns_), std::to_string(ColumnsThatFit())));
+      deep.tooDeep = true;
+      return deep;
     }
     SpreadColumns();
     if (!PlaceInputs() || !PlaceGates() || !PlaceOutputs()) {

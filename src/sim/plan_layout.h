@@ -24,6 +24,7 @@ struct LaidOut {
   std::optional<Document> document;  // the circuit, slots from 0: inputs, gates, outputs,
                                      // then nodes; links from link slot 0
   Phrase reason;                     // meaningful only without a document
+  bool tooDeep = false;  // refused for its columns of gates alone: a shallower plan may fit
 };
 
 // The circuit of plan, or why it does not fit (phrases of context "Build"): "this
