@@ -87,6 +87,10 @@
         <source>this circuit needs %1 places; a circuit holds %2</source>
         <translation>diese Schaltung braucht %1 Plätze; eine Schaltung fasst %2</translation>
     </message>
+    <message>
+        <source>more than %1 parentheses and negations in one line</source>
+        <translation>mehr als %1 Klammern und Verneinungen in einer Zeile</translation>
+    </message>
 </context>
 <context>
     <name>Comparison</name>

@@ -87,6 +87,10 @@
         <source>this circuit needs %1 places; a circuit holds %2</source>
         <translation>este circuito necesita %1 posiciones; en un circuito caben %2</translation>
     </message>
+    <message>
+        <source>more than %1 parentheses and negations in one line</source>
+        <translation>más de %1 paréntesis y negaciones en una línea</translation>
+    </message>
 </context>
 <context>
     <name>Comparison</name>

@@ -87,6 +87,10 @@
         <source>this circuit needs %1 places; a circuit holds %2</source>
         <translation>ce circuit demande %1 cases&#xa0;; un circuit en contient %2</translation>
     </message>
+    <message>
+        <source>more than %1 parentheses and negations in one line</source>
+        <translation>plus de %1 parenthèses et négations dans une ligne</translation>
+    </message>
 </context>
 <context>
     <name>Comparison</name>

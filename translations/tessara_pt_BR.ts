@@ -87,6 +87,10 @@
         <source>this circuit needs %1 places; a circuit holds %2</source>
         <translation>este circuito precisa de %1 posições; um circuito comporta %2</translation>
     </message>
+    <message>
+        <source>more than %1 parentheses and negations in one line</source>
+        <translation>mais de %1 parênteses e negações em uma linha</translation>
+    </message>
 </context>
 <context>
     <name>Comparison</name>

@@ -87,6 +87,10 @@
         <source>this circuit needs %1 places; a circuit holds %2</source>
         <translation>此电路需要 %1 个位置；一个电路最多容纳 %2 个</translation>
     </message>
+    <message>
+        <source>more than %1 parentheses and negations in one line</source>
+        <translation>一行中的括号和取反超过 %1 个</translation>
+    </message>
 </context>
 <context>
     <name>Comparison</name>

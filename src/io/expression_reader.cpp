@@ -30,6 +30,9 @@ constexpr std::array<Infix, 5> kInfixes = {{
     {kNandGate, 3, false},
 }};
 constexpr int kTightest = 3;
+// The most parentheses and negations a line may hold, which bounds how deep its tree
+// grows (and the reader's recursion with it).
+constexpr int kMaxNesting = 500;
 
 // The signs a learner types for the operators; the words are the kinds' own (kinds.h).
 struct Sign {
@@ -161,6 +164,18 @@ class LineParser {
 
   // The output the line names ("O2 ="), 0 for none, and its expression.
   std::pair<long, Expression> Line() {
+    int nesting = 0;
+    for (const Token& token : tokens_) {
+      const bool negation =
+          token.type == Type::Postfix || (token.type == Type::Operator && token.kind == kNotGate);
+      if ((token.type == Type::Open || negation) && ++nesting > kMaxNesting) {
+        throw Failure{
+            token.column,
+            Words(kContext,
+                  TESSARA_PHRASE("Build", "more than %1 parentheses and negations in one line"),
+                  std::to_string(kMaxNesting))};
+      }
+    }
     long output = 0;
     if (Peek().type == Type::Output) {
       const Token name = Take();

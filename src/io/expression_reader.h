@@ -14,7 +14,8 @@
 //
 // Words (AND, OR, NOT, NAND, NOR, XOR, as the kinds' rows name them) are read in any
 // letter case; inputs are I1, I2, ... (or i1); outputs O1, O2, ... NAND and NOR never
-// chain: "I1 NAND I2 NAND I3" is refused at the second NAND. A gate's name as `expr`
+// chain: "I1 NAND I2 NAND I3" is refused at the second NAND. A line holds at most 500
+// parentheses and negations. A gate's name as `expr`
 // writes it for a loop ("NOR 3") is refused. Empty lines and lines starting with '#'
 // are skipped; a byte-order mark and CRLF line ends are allowed.
 //

@@ -49,7 +49,7 @@ TEST(ExpressionReader, ReadsEachSyntaxWithNotOverAndOverXorOverOr) {
 }
 
 TEST(ExpressionReader, NamesTheColumnAndWhenThereAreSeveralTheLineOfAnError) {
-  const std::pair<const char*, const char*> kErrors[] = {
+  const std::pair<std::string, const char*> kErrors[] = {
       {"O1 = (I1 AND I2) OR ) I3", "column 21: expected an input name or (, found )"},
       {"O1 = I1 AND", "column 12: expected an input name or (, found the end of the line"},
       {"I1' I2'", "column 5: expected an operator, found I2"},
@@ -63,6 +63,8 @@ TEST(ExpressionReader, NamesTheColumnAndWhenThereAreSeveralTheLineOfAnError) {
       {"O1 I1", "column 4: expected =, found I1"},
       {"I0 + I1", "column 1: a circuit holds no I0"},
       {"# nothing\n", "no expression to build"},
+      {"I1" + std::string(501, '\''),
+       "column 503: more than 500 parentheses and negations in one line"},
   };
   for (const auto& [text, error] : kErrors) {
     const ExpressionsResult read = ReadExpressions(text);
@@ -217,7 +219,7 @@ TEST(CircuitBuilder, LaysRandomExpressionsOutWithoutOverlapsOrLinksAcrossGatesOn
   EXPECT_GT(built, 200);
 }
 
-TEST(CircuitBuilder, RefusesACircuitThatDoesNotFitAndSaysHowManyPlacesItNeeds) {
+TEST(CircuitBuilder, RefusesACircuitThatDoesNotFitOrATableThatIsNoFunctionAndSaysWhy) {
   const std::string parity = "I1^I2^I3^I4^I5^I6^I7^I8^I9^I10";
   const std::pair<GateSet, const char*> kRefusals[] = {
       {GateSet::NorOnly, "this circuit needs 56 places; a circuit holds 51"},
@@ -230,6 +232,9 @@ TEST(CircuitBuilder, RefusesACircuitThatDoesNotFitAndSaysHowManyPlacesItNeeds) {
   }
   EXPECT_EQ(BuildFromExpressions("I11", GateSet::Any).error.reason.English(),
             "this circuit needs 11 places in one column; the canvas holds 10");
+  const TruthTable oscillates{1, 1, {{"0", "0"}, {"1", "~"}}, kSettleBound, false};
+  EXPECT_EQ(BuildFromTable(oscillates, GateSet::Any).error.reason.English(),
+            "O1 does not settle in every row, so no circuit computes it");
 }
 
 }  // namespace
