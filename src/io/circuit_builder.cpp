@@ -1,5 +1,7 @@
 #include "io/circuit_builder.h"
 
+#include <cassert>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -45,20 +47,23 @@ Expression SumExpression(std::size_t inputs, const std::vector<ProductTerm>& ter
   return Joined(kOrGate, std::move(products));
 }
 
-// Lays the expressions out and checks the circuit against `expected`: 'X' or the cell
-// each output must show in each row, in table order.
+// The cell output k must show in row r: '0', '1' or 'X' (anything).
+using ExpectedCell = std::function<char(std::size_t r, std::size_t k)>;
+
+// Lays the expressions out and checks the circuit against `expected` in every row.
 // tooDeep, when given, tells whether a refusal was for the columns alone.
 BuildResult Build(const std::vector<Expression>& outputs, std::size_t inputs, GateSet set,
-                  const std::vector<std::string>& expected, bool* tooDeep = nullptr) {
+                  const ExpectedCell& expected, bool* tooDeep = nullptr) {
   LaidOut laid = LayOut(MakePlan(outputs, inputs, set));
   if (tooDeep) *tooDeep = laid.tooDeep;
   if (!laid.document) return Refused(std::move(laid.reason));
   const TruthTable table = MakeTruthTable(*laid.document);
   bool same = table.inputs == inputs && table.outputs == outputs.size() &&
-              table.rows.size() == expected.size();
-  for (std::size_t r = 0; same && r < expected.size(); ++r) {
+              table.rows.size() == std::size_t{1} << inputs;
+  for (std::size_t r = 0; same && r < table.rows.size(); ++r) {
     for (std::size_t k = 0; k < outputs.size(); ++k) {
-      same = same && (expected[r][k] == 'X' || expected[r][k] == table.rows[r].out[k]);
+      const char cell = expected(r, k);
+      same = same && (cell == 'X' || cell == table.rows[r].out[k]);
     }
   }
   if (!same) {
@@ -77,15 +82,9 @@ BuildResult Build(const std::vector<Expression>& outputs, std::size_t inputs, Ga
 BuildResult BuildFromExpressions(std::string_view text, GateSet set) {
   const ExpressionsResult read = ReadExpressions(text);
   if (read.outputs.empty()) return Refused(read.error.reason);
-  std::vector<std::string> expected;
-  if (read.inputs <= kMaxTableInputs) {
-    for (unsigned r = 0; r < (1u << read.inputs); ++r) {
-      std::string cells;
-      for (const Expression& e : read.outputs) cells += e.Value(r, read.inputs) ? '1' : '0';
-      expected.push_back(std::move(cells));
-    }
-  }
-  return Build(read.outputs, read.inputs, set, expected);
+  return Build(read.outputs, read.inputs, set, [&](std::size_t r, std::size_t k) {
+    return read.outputs[k].Value(static_cast<unsigned>(r), read.inputs) ? '1' : '0';
+  });
 }
 
 BuildResult BuildFromTableText(std::string_view text, GateSet set, std::stop_token stop) {
@@ -95,6 +94,7 @@ BuildResult BuildFromTableText(std::string_view text, GateSet set, std::stop_tok
 }
 
 BuildResult BuildFromTable(const TruthTable& table, GateSet set, std::stop_token stop) {
+  assert(table.inputs > kMaxMinimalInputs || table.rows.size() == std::size_t{1} << table.inputs);
   if (table.inputs > kMaxMinimalInputs) {
     return Refused(Words(kContext,
                          TESSARA_PHRASE("Build", "a table of more than %1 inputs cannot be built"),
@@ -108,8 +108,7 @@ BuildResult BuildFromTable(const TruthTable& table, GateSet set, std::stop_token
           std::to_string(k + 1)));
     }
   }
-  std::vector<std::string> expected;
-  for (const TableRow& row : table.rows) expected.push_back(row.out);
+  const auto expected = [&](std::size_t r, std::size_t k) { return table.rows[r].out[k]; };
   // Each output as its sum of products; when that needs more columns than the canvas
   // has, as the negation of its complement's (a product of sums, which NOR gates build
   // in fewer columns).

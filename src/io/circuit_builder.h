@@ -34,7 +34,7 @@ BuildResult BuildFromTableText(std::string_view text, GateSet set, std::stop_tok
 
 // The circuit of a table: each output's minimal sum of products. Refused for more than
 // kMaxMinimalInputs inputs and for an output with a '~' cell. A stop requested gives
-// the smallest forms found so far.
+// the smallest forms found so far. Requires every row, in binary counting order.
 BuildResult BuildFromTable(const TruthTable& table, GateSet set, std::stop_token stop = {});
 
 }  // namespace tessara

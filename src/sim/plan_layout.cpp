@@ -139,7 +139,7 @@ class Layouter {
         std::floor(std::min(kMaxChannel, (room - columns * kCellSize) / (columns + 1)) / kGrid) *
         kGrid;
     const Single margin = OnGrid((room - columns * kCellSize - (columns + 1) * channel_) / 2);
-    columnX_.assign(static_cast<std::size_t>(columns_) + 2, 0);
+    columnX_.assign(static_cast<std::size_t>(columns_) + 1, 0);
     for (int k = 1; k <= columns_; ++k) {
       columnX_[static_cast<std::size_t>(k)] = kMinGateX + margin +
                                               static_cast<Single>(k) * channel_ +
