@@ -41,16 +41,24 @@ std::optional<double> Seconds(std::string_view text) {
 // Every option of every verb, and what it takes after it.
 struct Option {
   std::string_view name;
-  enum class Takes { Nothing, Whole, Seconds, Path } takes = Takes::Nothing;
-  int min = 0, max = 0;  // Whole: the range
+  enum class Takes { Nothing, Whole, Seconds, Text } takes = Takes::Nothing;
+  int min = 0, max = 0;                 // Whole: the range
+  std::vector<std::string_view> words;  // Text: the words it may be; empty: any text but ""
 
   bool Fits(std::string_view value) const {
-    if (takes == Takes::Path) return !value.empty();
+    if (takes == Takes::Text) {
+      return words.empty() ? !value.empty()
+                           : std::find(words.begin(), words.end(), value) != words.end();
+    }
     return takes == Takes::Whole ? Number(value, min, max).has_value() : Seconds(value).has_value();
   }
   // What the value must be, for the usage error.
   std::string Wanted() const {
-    if (takes == Takes::Path) return "a file";
+    if (takes == Takes::Text) {
+      std::string list;
+      for (std::string_view word : words) list += (list.empty() ? "" : ", ") + std::string(word);
+      return list.empty() ? "a text" : "one of " + list;
+    }
     if (takes == Takes::Whole) {
       return "a whole number from " + std::to_string(min) + " to " + std::to_string(max);
     }
@@ -69,7 +77,10 @@ const Option kOptions[] = {
     {"--scale", Option::Takes::Whole, 1, 2},
     {"--max-steps", Option::Takes::Whole, 1, kSettleBound},
     {"--time-limit", Option::Takes::Seconds},
-    {"--sequence", Option::Takes::Path},
+    {"--sequence", Option::Takes::Text},
+    {"--gates", Option::Takes::Text, 0, 0, {"any", "nand", "nor"}},
+    {"--expr", Option::Takes::Text},
+    {"--table", Option::Takes::Text},
 };
 
 ParsedArguments Refuse(std::string reason) { return {std::nullopt, std::move(reason)}; }

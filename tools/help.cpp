@@ -13,6 +13,7 @@ constexpr std::string_view kUsage = R"help(Usage:
   tessara-sim check [--strict] [--json] FILE...
   tessara-sim expr FILE
   tessara-sim play [--max-steps N] FILE SEQUENCE
+  tessara-sim build [--gates any|nand|nor] (--expr TEXT | --table FILE | FILE) OUT
   tessara-sim resave IN OUT
   tessara-sim explain [--json] FILE TARGET[@STEP] [ACTION...]
   tessara-sim verilog [--testbench] FILE [ACTION...]
@@ -176,6 +177,19 @@ play [--max-steps N] FILE SEQUENCE
   are not the circuit's gives compare's counts line on stderr and exit status 1.
   A teacher writes the inputs of an exercise, plays the model answer, and hands out
   the result as NAME.expected.
+build [--gates any|nand|nor] (--expr TEXT | --table FILE | FILE) OUT
+  Builds a laid-out circuit and writes it to OUT as Save As does: from the
+  expression lines of --expr TEXT or FILE, one output a line ("O1 = (I1 AND I2) OR
+  NOT I3", "O2 = ¬I1·I2 + I1·¬I2"; ASCII ! ~ ' * & | ^ + too; NOT over AND over
+  XOR over OR; NAND and NOR never chain; 0 and 1 are constants), or from a table
+  text as compare reads EXPECTED (--table FILE), each output as its minimal sum of
+  products, X cells as don't cares. --gates nand or nor rewrites every operator
+  into NAND (NOR) gates. Inputs I1..In (n the highest named) stand on the left in
+  order, outputs on the right, gates in columns by depth, links bent at nodes
+  between the columns. The circuit's table is checked against the expressions'
+  before it is written. Exit status 1 with the reason ("column 14: expected an
+  input name or (, found )", "this circuit needs 63 places; a circuit holds 51")
+  for a text that cannot be read or a circuit that does not fit.
 
 resave IN OUT
   Loads IN and writes OUT as File > Save As does. Deleted gates come back as empty

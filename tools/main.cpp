@@ -2,12 +2,16 @@
 // checks, explanations and expressions, plays sequences, or writes a circuit back. The pieces live
 // in tessara_sim_lib; this file holds the table of verbs, dispatches and turns failures into exit
 // codes.
+// checks, explanations and expressions, writes a circuit back, or builds one from algebra. The
+// pieces live in tessara_sim_lib; this file holds the table of verbs, dispatches and turns failures
+// into exit codes.
 #include <iostream>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "arguments.h"
+#include "build_command.h"
 #include "check_command.h"
 #include "exit_codes.h"
 #include "explain_command.h"
@@ -114,6 +118,13 @@ const Verb kVerbs[] = {
     {"play", {"--max-steps"}, 2, 2, "FILE and SEQUENCE", Play},
     {"verilog", {"--testbench"}, 1, kAny, "a FILE", VerilogCommand, {}, CheckActions},
     {"picture", {"--scale"}, 2, kAny, "FILE and OUT", PictureCommand, {}, CheckPictureOperands},
+    {"build",
+     {"--gates", "--expr", "--table"},
+     1,
+     2,
+     "--expr TEXT, --table FILE or FILE, and OUT",
+     BuildCommand,
+     {"--expr", "--table"}},
 };
 
 }  // namespace

@@ -2,6 +2,97 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>Build</name>
+    <message>
+        <source>the circuit built does not compute what was asked; this is a fault of Tessara</source>
+        <translation>die gebaute Schaltung berechnet nicht das Verlangte; das ist ein Fehler von Tessara</translation>
+    </message>
+    <message>
+        <source>a table of more than %1 inputs cannot be built</source>
+        <translation>aus einer Tabelle mit mehr als %1 Eingängen lässt sich nichts bauen</translation>
+    </message>
+    <message>
+        <source>O%1 does not settle in every row, so no circuit computes it</source>
+        <translation>O%1 kommt nicht in jeder Zeile zur Ruhe, also berechnet es keine Schaltung</translation>
+    </message>
+    <message>
+        <source>the end of the line</source>
+        <translation>das Zeilenende</translation>
+    </message>
+    <message>
+        <source>expected =, found %1</source>
+        <translation>= erwartet, %1 gefunden</translation>
+    </message>
+    <message>
+        <source>expected an operator, found %1</source>
+        <translation>Operator erwartet, %1 gefunden</translation>
+    </message>
+    <message>
+        <source>a circuit holds no %1</source>
+        <translation>eine Schaltung hat kein %1</translation>
+    </message>
+    <message>
+        <source>%1 does not chain: put parentheses around one side</source>
+        <translation>%1 lässt sich nicht verketten: setze eine Seite in Klammern</translation>
+    </message>
+    <message>
+        <source>expected ), found %1</source>
+        <translation>) erwartet, %1 gefunden</translation>
+    </message>
+    <message>
+        <source>expected an input name or (, found %1</source>
+        <translation>Eingangsname oder ( erwartet, %1 gefunden</translation>
+    </message>
+    <message>
+        <source>%1 is a gate&apos;s name; only inputs can be built from</source>
+        <translation>%1 ist der Name eines Gatters; gebaut wird nur aus Eingängen</translation>
+    </message>
+    <message>
+        <source>O%1 is given twice</source>
+        <translation>O%1 ist zweimal angegeben</translation>
+    </message>
+    <message>
+        <source>column %1: %2</source>
+        <translation>Spalte %1: %2</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: %3</source>
+        <translation>Zeile %1, Spalte %2: %3</translation>
+    </message>
+    <message>
+        <source>no expression to build</source>
+        <translation>kein Ausdruck zum Bauen</translation>
+    </message>
+    <message>
+        <source>O%1 has no expression</source>
+        <translation>O%1 hat keinen Ausdruck</translation>
+    </message>
+    <message>
+        <source>this circuit needs %1 columns of gates; the canvas holds %2</source>
+        <translation>diese Schaltung braucht %1 Spalten mit Gattern; die Zeichenfläche fasst %2</translation>
+    </message>
+    <message>
+        <source>this circuit needs %1 places in one column; the canvas holds %2</source>
+        <translation>diese Schaltung braucht %1 Plätze in einer Spalte; die Zeichenfläche fasst %2</translation>
+    </message>
+    <message>
+        <source>this circuit&apos;s links find no way between its gates</source>
+        <translation>die Verbindungen dieser Schaltung finden keinen Weg zwischen ihren Gattern</translation>
+    </message>
+    <message>
+        <source>this circuit needs %1 links; a circuit holds %2</source>
+        <translation>diese Schaltung braucht %1 Verbindungen; eine Schaltung fasst %2</translation>
+    </message>
+    <message>
+        <source>this circuit needs %1 places; a circuit holds %2</source>
+        <translation>diese Schaltung braucht %1 Plätze; eine Schaltung fasst %2</translation>
+    </message>
+    <message>
+        <source>more than %1 parentheses and negations in one line</source>
+        <translation>mehr als %1 Klammern und Verneinungen in einer Zeile</translation>
+    </message>
+</context>
+<context>
     <name>Comparison</name>
     <message>
         <source>Checked against %1</source>
@@ -669,6 +760,10 @@
         <source>Save Picture...</source>
         <translation>Bild speichern...</translation>
     </message>
+    <message>
+        <source>New From Expression...</source>
+        <translation>Neu aus Ausdruck...</translation>
+    </message>
 </context>
 <context>
     <name>Repeats</name>
@@ -824,6 +919,41 @@
     <message>
         <source>link %1 is marked as ending at a node, but slot %2 holds %3</source>
         <translation>Verbindung %1 soll an einem Knoten enden, aber Platz %2 enthält %3</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::BuildDialog</name>
+    <message>
+        <source>New From Expression</source>
+        <translation>Neu aus Ausdruck</translation>
+    </message>
+    <message>
+        <source>Build Circuit</source>
+        <translation>Schaltung bauen</translation>
+    </message>
+    <message>
+        <source>A circuit of each output&apos;s minimal sum of products, opened as a new circuit.</source>
+        <translation>Eine Schaltung aus der minimalen Summe von Produkten jedes Ausgangs, als neue Schaltung geöffnet.</translation>
+    </message>
+    <message>
+        <source>Any gates</source>
+        <translation>Beliebige Gatter</translation>
+    </message>
+    <message>
+        <source>NAND only</source>
+        <translation>Nur NAND</translation>
+    </message>
+    <message>
+        <source>NOR only</source>
+        <translation>Nur NOR</translation>
+    </message>
+    <message>
+        <source>Gates:</source>
+        <translation>Gatter:</translation>
+    </message>
+    <message>
+        <source>Building...</source>
+        <translation>Wird gebaut...</translation>
     </message>
 </context>
 <context>
@@ -1015,6 +1145,10 @@
     <message>
         <source>row %1 of %2</source>
         <translation>Zeile %1 von %2</translation>
+    </message>
+    <message>
+        <source>Build Circuit...</source>
+        <translation>Schaltung bauen...</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,97 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>Build</name>
+    <message>
+        <source>the circuit built does not compute what was asked; this is a fault of Tessara</source>
+        <translation>el circuito construido no calcula lo pedido; es un fallo de Tessara</translation>
+    </message>
+    <message>
+        <source>a table of more than %1 inputs cannot be built</source>
+        <translation>no se puede construir una tabla de más de %1 entradas</translation>
+    </message>
+    <message>
+        <source>O%1 does not settle in every row, so no circuit computes it</source>
+        <translation>O%1 no se estabiliza en todas las filas, así que ningún circuito la calcula</translation>
+    </message>
+    <message>
+        <source>the end of the line</source>
+        <translation>el final de la línea</translation>
+    </message>
+    <message>
+        <source>expected =, found %1</source>
+        <translation>se esperaba =, hay %1</translation>
+    </message>
+    <message>
+        <source>expected an operator, found %1</source>
+        <translation>se esperaba un operador, hay %1</translation>
+    </message>
+    <message>
+        <source>a circuit holds no %1</source>
+        <translation>un circuito no tiene %1</translation>
+    </message>
+    <message>
+        <source>%1 does not chain: put parentheses around one side</source>
+        <translation>%1 no se encadena: pon paréntesis en uno de los lados</translation>
+    </message>
+    <message>
+        <source>expected ), found %1</source>
+        <translation>se esperaba ), hay %1</translation>
+    </message>
+    <message>
+        <source>expected an input name or (, found %1</source>
+        <translation>se esperaba un nombre de entrada o (, hay %1</translation>
+    </message>
+    <message>
+        <source>%1 is a gate&apos;s name; only inputs can be built from</source>
+        <translation>%1 es el nombre de una puerta; solo se construye a partir de entradas</translation>
+    </message>
+    <message>
+        <source>O%1 is given twice</source>
+        <translation>O%1 aparece dos veces</translation>
+    </message>
+    <message>
+        <source>column %1: %2</source>
+        <translation>columna %1: %2</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: %3</source>
+        <translation>línea %1, columna %2: %3</translation>
+    </message>
+    <message>
+        <source>no expression to build</source>
+        <translation>no hay ninguna expresión que construir</translation>
+    </message>
+    <message>
+        <source>O%1 has no expression</source>
+        <translation>O%1 no tiene expresión</translation>
+    </message>
+    <message>
+        <source>this circuit needs %1 columns of gates; the canvas holds %2</source>
+        <translation>este circuito necesita %1 columnas de puertas; en el lienzo caben %2</translation>
+    </message>
+    <message>
+        <source>this circuit needs %1 places in one column; the canvas holds %2</source>
+        <translation>este circuito necesita %1 posiciones en una columna; en el lienzo caben %2</translation>
+    </message>
+    <message>
+        <source>this circuit&apos;s links find no way between its gates</source>
+        <translation>las conexiones de este circuito no encuentran camino entre sus puertas</translation>
+    </message>
+    <message>
+        <source>this circuit needs %1 links; a circuit holds %2</source>
+        <translation>este circuito necesita %1 conexiones; en un circuito caben %2</translation>
+    </message>
+    <message>
+        <source>this circuit needs %1 places; a circuit holds %2</source>
+        <translation>este circuito necesita %1 posiciones; en un circuito caben %2</translation>
+    </message>
+    <message>
+        <source>more than %1 parentheses and negations in one line</source>
+        <translation>más de %1 paréntesis y negaciones en una línea</translation>
+    </message>
+</context>
+<context>
     <name>Comparison</name>
     <message>
         <source>Checked against %1</source>
@@ -669,6 +760,10 @@
         <source>Save Picture...</source>
         <translation>Guardar imagen...</translation>
     </message>
+    <message>
+        <source>New From Expression...</source>
+        <translation>Nuevo desde expresión...</translation>
+    </message>
 </context>
 <context>
     <name>Repeats</name>
@@ -824,6 +919,41 @@
     <message>
         <source>link %1 is marked as ending at a node, but slot %2 holds %3</source>
         <translation>la conexión %1 está marcada como terminando en un nodo, pero la posición %2 contiene %3</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::BuildDialog</name>
+    <message>
+        <source>New From Expression</source>
+        <translation>Nuevo desde expresión</translation>
+    </message>
+    <message>
+        <source>Build Circuit</source>
+        <translation>Construir circuito</translation>
+    </message>
+    <message>
+        <source>A circuit of each output&apos;s minimal sum of products, opened as a new circuit.</source>
+        <translation>Un circuito con la suma de productos mínima de cada salida, abierto como circuito nuevo.</translation>
+    </message>
+    <message>
+        <source>Any gates</source>
+        <translation>Cualquier puerta</translation>
+    </message>
+    <message>
+        <source>NAND only</source>
+        <translation>Solo NAND</translation>
+    </message>
+    <message>
+        <source>NOR only</source>
+        <translation>Solo NOR</translation>
+    </message>
+    <message>
+        <source>Gates:</source>
+        <translation>Puertas:</translation>
+    </message>
+    <message>
+        <source>Building...</source>
+        <translation>Construyendo...</translation>
     </message>
 </context>
 <context>
@@ -1015,6 +1145,10 @@
     <message>
         <source>row %1 of %2</source>
         <translation>fila %1 de %2</translation>
+    </message>
+    <message>
+        <source>Build Circuit...</source>
+        <translation>Construir circuito...</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,97 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>Build</name>
+    <message>
+        <source>the circuit built does not compute what was asked; this is a fault of Tessara</source>
+        <translation>le circuit construit ne calcule pas ce qui était demandé&#xa0;; c&apos;est une erreur de Tessara</translation>
+    </message>
+    <message>
+        <source>a table of more than %1 inputs cannot be built</source>
+        <translation>impossible de construire une table de plus de %1 entrées</translation>
+    </message>
+    <message>
+        <source>O%1 does not settle in every row, so no circuit computes it</source>
+        <translation>O%1 ne se stabilise pas dans toutes les lignes, aucun circuit ne la calcule donc</translation>
+    </message>
+    <message>
+        <source>the end of the line</source>
+        <translation>la fin de la ligne</translation>
+    </message>
+    <message>
+        <source>expected =, found %1</source>
+        <translation>= attendu, trouvé %1</translation>
+    </message>
+    <message>
+        <source>expected an operator, found %1</source>
+        <translation>opérateur attendu, trouvé %1</translation>
+    </message>
+    <message>
+        <source>a circuit holds no %1</source>
+        <translation>un circuit n&apos;a pas de %1</translation>
+    </message>
+    <message>
+        <source>%1 does not chain: put parentheses around one side</source>
+        <translation>%1 ne s&apos;enchaîne pas&#xa0;: mettez un des côtés entre parenthèses</translation>
+    </message>
+    <message>
+        <source>expected ), found %1</source>
+        <translation>) attendue, trouvé %1</translation>
+    </message>
+    <message>
+        <source>expected an input name or (, found %1</source>
+        <translation>nom d&apos;entrée ou ( attendu, trouvé %1</translation>
+    </message>
+    <message>
+        <source>%1 is a gate&apos;s name; only inputs can be built from</source>
+        <translation>%1 est le nom d&apos;une porte&#xa0;; on ne construit qu&apos;à partir des entrées</translation>
+    </message>
+    <message>
+        <source>O%1 is given twice</source>
+        <translation>O%1 est donnée deux fois</translation>
+    </message>
+    <message>
+        <source>column %1: %2</source>
+        <translation>colonne %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: %3</source>
+        <translation>ligne %1, colonne %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>no expression to build</source>
+        <translation>aucune expression à construire</translation>
+    </message>
+    <message>
+        <source>O%1 has no expression</source>
+        <translation>O%1 n&apos;a pas d&apos;expression</translation>
+    </message>
+    <message>
+        <source>this circuit needs %1 columns of gates; the canvas holds %2</source>
+        <translation>ce circuit demande %1 colonnes de portes&#xa0;; le plan de travail en contient %2</translation>
+    </message>
+    <message>
+        <source>this circuit needs %1 places in one column; the canvas holds %2</source>
+        <translation>ce circuit demande %1 cases dans une colonne&#xa0;; le plan de travail en contient %2</translation>
+    </message>
+    <message>
+        <source>this circuit&apos;s links find no way between its gates</source>
+        <translation>les connexions de ce circuit ne trouvent pas de chemin entre ses portes</translation>
+    </message>
+    <message>
+        <source>this circuit needs %1 links; a circuit holds %2</source>
+        <translation>ce circuit demande %1 connexions&#xa0;; un circuit en contient %2</translation>
+    </message>
+    <message>
+        <source>this circuit needs %1 places; a circuit holds %2</source>
+        <translation>ce circuit demande %1 cases&#xa0;; un circuit en contient %2</translation>
+    </message>
+    <message>
+        <source>more than %1 parentheses and negations in one line</source>
+        <translation>plus de %1 parenthèses et négations dans une ligne</translation>
+    </message>
+</context>
+<context>
     <name>Comparison</name>
     <message>
         <source>Checked against %1</source>
@@ -669,6 +760,10 @@
         <source>Save Picture...</source>
         <translation>Enregistrer l&apos;image...</translation>
     </message>
+    <message>
+        <source>New From Expression...</source>
+        <translation>Nouveau depuis une expression...</translation>
+    </message>
 </context>
 <context>
     <name>Repeats</name>
@@ -824,6 +919,41 @@
     <message>
         <source>link %1 is marked as ending at a node, but slot %2 holds %3</source>
         <translation>la connexion %1 est marquée comme arrivant à un nœud, mais la case %2 contient %3</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::BuildDialog</name>
+    <message>
+        <source>New From Expression</source>
+        <translation>Nouveau depuis une expression</translation>
+    </message>
+    <message>
+        <source>Build Circuit</source>
+        <translation>Construire le circuit</translation>
+    </message>
+    <message>
+        <source>A circuit of each output&apos;s minimal sum of products, opened as a new circuit.</source>
+        <translation>Un circuit de la somme de produits minimale de chaque sortie, ouvert comme nouveau circuit.</translation>
+    </message>
+    <message>
+        <source>Any gates</source>
+        <translation>Toutes les portes</translation>
+    </message>
+    <message>
+        <source>NAND only</source>
+        <translation>NAND seulement</translation>
+    </message>
+    <message>
+        <source>NOR only</source>
+        <translation>NOR seulement</translation>
+    </message>
+    <message>
+        <source>Gates:</source>
+        <translation>Portes&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Building...</source>
+        <translation>Construction...</translation>
     </message>
 </context>
 <context>
@@ -1015,6 +1145,10 @@
     <message>
         <source>row %1 of %2</source>
         <translation>ligne %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Build Circuit...</source>
+        <translation>Construire le circuit...</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,97 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>Build</name>
+    <message>
+        <source>the circuit built does not compute what was asked; this is a fault of Tessara</source>
+        <translation>o circuito construído não calcula o que foi pedido; isto é uma falha do Tessara</translation>
+    </message>
+    <message>
+        <source>a table of more than %1 inputs cannot be built</source>
+        <translation>não é possível construir uma tabela com mais de %1 entradas</translation>
+    </message>
+    <message>
+        <source>O%1 does not settle in every row, so no circuit computes it</source>
+        <translation>O%1 não se estabiliza em todas as linhas, então nenhum circuito a calcula</translation>
+    </message>
+    <message>
+        <source>the end of the line</source>
+        <translation>o fim da linha</translation>
+    </message>
+    <message>
+        <source>expected =, found %1</source>
+        <translation>esperado =, encontrado %1</translation>
+    </message>
+    <message>
+        <source>expected an operator, found %1</source>
+        <translation>esperado um operador, encontrado %1</translation>
+    </message>
+    <message>
+        <source>a circuit holds no %1</source>
+        <translation>um circuito não tem %1</translation>
+    </message>
+    <message>
+        <source>%1 does not chain: put parentheses around one side</source>
+        <translation>%1 não se encadeia: coloque parênteses em um dos lados</translation>
+    </message>
+    <message>
+        <source>expected ), found %1</source>
+        <translation>esperado ), encontrado %1</translation>
+    </message>
+    <message>
+        <source>expected an input name or (, found %1</source>
+        <translation>esperado um nome de entrada ou (, encontrado %1</translation>
+    </message>
+    <message>
+        <source>%1 is a gate&apos;s name; only inputs can be built from</source>
+        <translation>%1 é o nome de uma porta; só se constrói a partir de entradas</translation>
+    </message>
+    <message>
+        <source>O%1 is given twice</source>
+        <translation>O%1 aparece duas vezes</translation>
+    </message>
+    <message>
+        <source>column %1: %2</source>
+        <translation>coluna %1: %2</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: %3</source>
+        <translation>linha %1, coluna %2: %3</translation>
+    </message>
+    <message>
+        <source>no expression to build</source>
+        <translation>nenhuma expressão para construir</translation>
+    </message>
+    <message>
+        <source>O%1 has no expression</source>
+        <translation>O%1 não tem expressão</translation>
+    </message>
+    <message>
+        <source>this circuit needs %1 columns of gates; the canvas holds %2</source>
+        <translation>este circuito precisa de %1 colunas de portas; a área de desenho comporta %2</translation>
+    </message>
+    <message>
+        <source>this circuit needs %1 places in one column; the canvas holds %2</source>
+        <translation>este circuito precisa de %1 posições em uma coluna; a área de desenho comporta %2</translation>
+    </message>
+    <message>
+        <source>this circuit&apos;s links find no way between its gates</source>
+        <translation>as conexões deste circuito não encontram caminho entre suas portas</translation>
+    </message>
+    <message>
+        <source>this circuit needs %1 links; a circuit holds %2</source>
+        <translation>este circuito precisa de %1 conexões; um circuito comporta %2</translation>
+    </message>
+    <message>
+        <source>this circuit needs %1 places; a circuit holds %2</source>
+        <translation>este circuito precisa de %1 posições; um circuito comporta %2</translation>
+    </message>
+    <message>
+        <source>more than %1 parentheses and negations in one line</source>
+        <translation>mais de %1 parênteses e negações em uma linha</translation>
+    </message>
+</context>
+<context>
     <name>Comparison</name>
     <message>
         <source>Checked against %1</source>
@@ -669,6 +760,10 @@
         <source>Save Picture...</source>
         <translation>Salvar imagem...</translation>
     </message>
+    <message>
+        <source>New From Expression...</source>
+        <translation>Novo a partir de expressão...</translation>
+    </message>
 </context>
 <context>
     <name>Repeats</name>
@@ -824,6 +919,41 @@
     <message>
         <source>link %1 is marked as ending at a node, but slot %2 holds %3</source>
         <translation>a conexão %1 está marcada como terminando em um nó, mas a posição %2 contém %3</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::BuildDialog</name>
+    <message>
+        <source>New From Expression</source>
+        <translation>Novo a partir de expressão</translation>
+    </message>
+    <message>
+        <source>Build Circuit</source>
+        <translation>Construir circuito</translation>
+    </message>
+    <message>
+        <source>A circuit of each output&apos;s minimal sum of products, opened as a new circuit.</source>
+        <translation>Um circuito com a soma de produtos mínima de cada saída, aberto como um novo circuito.</translation>
+    </message>
+    <message>
+        <source>Any gates</source>
+        <translation>Quaisquer portas</translation>
+    </message>
+    <message>
+        <source>NAND only</source>
+        <translation>Só NAND</translation>
+    </message>
+    <message>
+        <source>NOR only</source>
+        <translation>Só NOR</translation>
+    </message>
+    <message>
+        <source>Gates:</source>
+        <translation>Portas:</translation>
+    </message>
+    <message>
+        <source>Building...</source>
+        <translation>Construindo...</translation>
     </message>
 </context>
 <context>
@@ -1015,6 +1145,10 @@
     <message>
         <source>row %1 of %2</source>
         <translation>linha %1 de %2</translation>
+    </message>
+    <message>
+        <source>Build Circuit...</source>
+        <translation>Construir circuito...</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,97 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>Build</name>
+    <message>
+        <source>the circuit built does not compute what was asked; this is a fault of Tessara</source>
+        <translation>构建出的电路算出的结果与要求不符；这是 Tessara 的错误</translation>
+    </message>
+    <message>
+        <source>a table of more than %1 inputs cannot be built</source>
+        <translation>无法根据超过 %1 个输入的真值表构建电路</translation>
+    </message>
+    <message>
+        <source>O%1 does not settle in every row, so no circuit computes it</source>
+        <translation>O%1 并非在每一行都稳定，因此没有电路能算出它</translation>
+    </message>
+    <message>
+        <source>the end of the line</source>
+        <translation>行尾</translation>
+    </message>
+    <message>
+        <source>expected =, found %1</source>
+        <translation>应为 =，却是 %1</translation>
+    </message>
+    <message>
+        <source>expected an operator, found %1</source>
+        <translation>应为运算符，却是 %1</translation>
+    </message>
+    <message>
+        <source>a circuit holds no %1</source>
+        <translation>电路中没有 %1</translation>
+    </message>
+    <message>
+        <source>%1 does not chain: put parentheses around one side</source>
+        <translation>%1 不能连写：请给其中一边加上括号</translation>
+    </message>
+    <message>
+        <source>expected ), found %1</source>
+        <translation>应为 )，却是 %1</translation>
+    </message>
+    <message>
+        <source>expected an input name or (, found %1</source>
+        <translation>应为输入名或 (，却是 %1</translation>
+    </message>
+    <message>
+        <source>%1 is a gate&apos;s name; only inputs can be built from</source>
+        <translation>%1 是门的名称；只能由输入构建</translation>
+    </message>
+    <message>
+        <source>O%1 is given twice</source>
+        <translation>O%1 给出了两次</translation>
+    </message>
+    <message>
+        <source>column %1: %2</source>
+        <translation>第 %1 列：%2</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: %3</source>
+        <translation>第 %1 行第 %2 列：%3</translation>
+    </message>
+    <message>
+        <source>no expression to build</source>
+        <translation>没有可构建的表达式</translation>
+    </message>
+    <message>
+        <source>O%1 has no expression</source>
+        <translation>O%1 没有表达式</translation>
+    </message>
+    <message>
+        <source>this circuit needs %1 columns of gates; the canvas holds %2</source>
+        <translation>此电路需要 %1 列门；画布只能容纳 %2 列</translation>
+    </message>
+    <message>
+        <source>this circuit needs %1 places in one column; the canvas holds %2</source>
+        <translation>此电路的一列需要 %1 个位置；画布一列只能容纳 %2 个</translation>
+    </message>
+    <message>
+        <source>this circuit&apos;s links find no way between its gates</source>
+        <translation>此电路的连线在门之间找不到通路</translation>
+    </message>
+    <message>
+        <source>this circuit needs %1 links; a circuit holds %2</source>
+        <translation>此电路需要 %1 条连线；一个电路最多容纳 %2 条</translation>
+    </message>
+    <message>
+        <source>this circuit needs %1 places; a circuit holds %2</source>
+        <translation>此电路需要 %1 个位置；一个电路最多容纳 %2 个</translation>
+    </message>
+    <message>
+        <source>more than %1 parentheses and negations in one line</source>
+        <translation>一行中的括号和取反超过 %1 个</translation>
+    </message>
+</context>
+<context>
     <name>Comparison</name>
     <message>
         <source>Checked against %1</source>
@@ -669,6 +760,10 @@
         <source>Save Picture...</source>
         <translation>保存图片...</translation>
     </message>
+    <message>
+        <source>New From Expression...</source>
+        <translation>从表达式新建...</translation>
+    </message>
 </context>
 <context>
     <name>Repeats</name>
@@ -824,6 +919,41 @@
     <message>
         <source>link %1 is marked as ending at a node, but slot %2 holds %3</source>
         <translation>连线 %1 标记为在节点结束，但位置 %2 是 %3</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::BuildDialog</name>
+    <message>
+        <source>New From Expression</source>
+        <translation>从表达式新建</translation>
+    </message>
+    <message>
+        <source>Build Circuit</source>
+        <translation>构建电路</translation>
+    </message>
+    <message>
+        <source>A circuit of each output&apos;s minimal sum of products, opened as a new circuit.</source>
+        <translation>由每个输出的最简积之和构成的电路，作为新电路打开。</translation>
+    </message>
+    <message>
+        <source>Any gates</source>
+        <translation>任意门</translation>
+    </message>
+    <message>
+        <source>NAND only</source>
+        <translation>仅 NAND</translation>
+    </message>
+    <message>
+        <source>NOR only</source>
+        <translation>仅 NOR</translation>
+    </message>
+    <message>
+        <source>Gates:</source>
+        <translation>门：</translation>
+    </message>
+    <message>
+        <source>Building...</source>
+        <translation>正在构建...</translation>
     </message>
 </context>
 <context>
@@ -1015,6 +1145,10 @@
     <message>
         <source>row %1 of %2</source>
         <translation>第 %1 行，共 %2 行</translation>
+    </message>
+    <message>
+        <source>Build Circuit...</source>
+        <translation>构建电路...</translation>
     </message>
 </context>
 <context>

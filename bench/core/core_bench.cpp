@@ -13,6 +13,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "io/circuit_builder.h"
 #include "io/circuit_file.h"
 #include "io/expression_text.h"
 #include "io/grade_files.h"
@@ -223,6 +224,48 @@ void BM_GradeLatchClass(benchmark::State& state) {
   std::filesystem::remove_all(folder);
 }
 BENCHMARK(BM_GradeLatchClass)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// A circuit built from an 8-input table of 256 rows (the minimal forms, the layout and
+// the check of the circuit's 256 settled rows): two outputs that fit on the canvas,
+// I1·I2 + I3·I4 + I5·I6 + I7·I8 and ¬I1·¬I8, a few rows don't care.
+void BM_BuildFromTable8Inputs(benchmark::State& state) {
+  TruthTable table{8, 2, {}, kSettleBound, false};
+  for (unsigned r = 0; r < 256; ++r) {
+    const auto bit = [r](unsigned k) { return (r >> (8 - k) & 1u) != 0; };
+    const bool pairs =
+        (bit(1) && bit(2)) || (bit(3) && bit(4)) || (bit(5) && bit(6)) || (bit(7) && bit(8));
+    std::string out{pairs ? '1' : '0', !bit(1) && !bit(8) ? '1' : '0'};
+    if (r % 61 == 7) out[1] = 'X';
+    table.rows.push_back({RowInputs(r, 8), out});
+  }
+  for (auto _ : state) {
+    const BuildResult built = BuildFromTable(table, static_cast<GateSet>(state.range(0)));
+    if (!built.document) state.SkipWithError(built.error.reason.English().c_str());
+  }
+}
+BENCHMARK(BM_BuildFromTable8Inputs)
+    ->Arg(static_cast<int>(GateSet::Any))
+    ->Arg(static_cast<int>(GateSet::NandOnly))
+    ->Unit(benchmark::kMillisecond);
+
+// The same for random 8-input tables of one output, each row 1 with the chance given in
+// percent: too big for the canvas, so both forms are minimised and laid out before the
+// refusal; the mean over 16 tables, taken in turn.
+void BM_BuildFromRandomTable8Inputs(benchmark::State& state) {
+  std::mt19937 random(1);
+  std::vector<TruthTable> tables(16, TruthTable{8, 1, {}, kSettleBound, false});
+  for (TruthTable& table : tables) {
+    for (unsigned r = 0; r < 256; ++r) {
+      const bool on = static_cast<long>(random() % 100) < state.range(0);
+      table.rows.push_back({RowInputs(r, 8), on ? "1" : "0"});
+    }
+  }
+  std::size_t next = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(BuildFromTable(tables[next++ % tables.size()], GateSet::Any));
+  }
+}
+BENCHMARK(BM_BuildFromRandomTable8Inputs)->Arg(30)->Arg(50)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tessara

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QMenuBar>
 
+#include "app/build_dialog.h"
 #include "app/canvas.h"
 #include "app/circuit_pictures.h"
 #include "app/companion_context.h"
@@ -58,6 +59,9 @@ constexpr MenuEntry kMenuTable[] = {
      .caption = QT_TRANSLATE_NOOP("Menus", "Save As"),
      .keys = {Qt::CTRL | Qt::SHIFT | Qt::Key_S},
      .run = ActOn<Save_Click>},
+    {.name = "NewFromExpression",
+     .caption = QT_TRANSLATE_NOOP("Menus", "New From Expression..."),
+     .run = [](const MenuReach& reach, bool) { BuildAndOpen(reach.context, &reach.window); }},
     {.name = "ExportPicture",
      .caption = QT_TRANSLATE_NOOP("Menus", "Export Picture..."),
      .run = [](const MenuReach& reach,

@@ -12,6 +12,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "app/build_dialog.h"
 #include "app/companion_context.h"
 #include "app/expressions_view.h"
 #include "app/karnaugh_panel.h"
@@ -144,7 +145,13 @@ TruthTableWindow::TruthTableWindow(CompanionContext& context)
   karnaugh_ = new KarnaughPanel;
   tabs->addTab(karnaugh_, tr("Karnaugh Map"));
   layout->addWidget(tabs, 1);
-  layout->addWidget(copy_, 0, Qt::AlignRight);
+  build_ = new QPushButton(tr("Build Circuit..."), this);
+  build_->setObjectName(QStringLiteral("TruthTableBuild"));
+  auto* bottom = new QHBoxLayout;
+  bottom->addStretch(1);
+  bottom->addWidget(build_);
+  bottom->addWidget(copy_);
+  layout->addLayout(bottom);
   resize(560, 560);
 
   connect(&context_, &CompanionContext::acted, this, &TruthTableWindow::Follow);
@@ -152,6 +159,12 @@ TruthTableWindow::TruthTableWindow(CompanionContext& context)
           [this](const QModelIndex& index) { OnRowClicked(index.row()); });
   connect(karnaugh_, &KarnaughPanel::rowChosen, this,
           [this](unsigned row) { OnRowClicked(static_cast<int>(row)); });
+  connect(build_, &QPushButton::clicked, this, [this] {
+    const std::shared_ptr<const ExpectedAnswer>& expected = context_.form().expected;
+    if (expected || (table_ && complete_)) {
+      BuildAndOpen(context_, this, expected ? expected->table : *table_);
+    }
+  });
   connect(copy_, &QPushButton::clicked, this,
           [this] { QGuiApplication::clipboard()->setText(QString::fromStdString(CopyText())); });
   AddPictureActions(*copy_, *view_, nullptr);
@@ -209,6 +222,7 @@ void TruthTableWindow::ShowCheck() {
   if (check) line += QLatin1Char('\n') + Translated(check->summary);
   checkLine_->setText(line);
   clear_->setEnabled(expected != nullptr);
+  build_->setEnabled((table_ && complete_) || expected);
   const bool marked = check && !check->rows.empty();
   model_->Check(std::move(check));
   if (marked) view_->resizeColumnToContents(static_cast<int>(table_->inputs + table_->outputs));
@@ -290,6 +304,7 @@ void TruthTableWindow::ShowMessage(const QString& noTable) {
   message_->setText(shown);
   message_->setVisible(!shown.isEmpty());
   copy_->setEnabled(table_ && complete_);
+  build_->setEnabled((table_ && complete_) || context_.form().expected);
 }
 
 std::string TruthTableWindow::CopyText() const {

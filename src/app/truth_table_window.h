@@ -12,7 +12,9 @@
 // A click on a finished row runs that row on the canvas (TruthTableRow_Click); "Copy",
 // greyed until the table is complete, puts the table's text on the clipboard; the
 // context menus of Copy, the table and the map copy or save their pictures
-// (app/picture_actions.h). Under the
+// (app/picture_actions.h); "Build Circuit..." builds a circuit from the expected answer's
+// table, or else from the complete table shown, and opens it as a new circuit
+// (app/build_dialog.h). Under the
 // table stand the outputs' expressions; the "Karnaugh Map" tab maps an output of the
 // complete table, a click on a cell running its row as well. Above the table, the check
 // of the complete table against the exercise's expected answer
@@ -92,6 +94,7 @@ class TruthTableWindow : public QWidget {
   QTableView* view_ = nullptr;
   TruthTableModel* model_ = nullptr;
   QPushButton* copy_ = nullptr;
+  QPushButton* build_ = nullptr;  // Build Circuit...: from the expected answer, else this table
   QLabel* checkLine_ = nullptr;
   QPushButton* clear_ = nullptr;
   ExpressionsView* expressions_ = nullptr;

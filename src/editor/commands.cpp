@@ -51,6 +51,15 @@ void New_Click(Form& form) {
   form.SavedText = WriteCircuit(form.doc);
 }
 
+void NewFromCircuit(Form& form, Document circuit) {
+  if (!Form_QueryUnload(form)) return;
+  Reset_Screen(form);
+  NameFile(form, "");
+  form.SavedText = WriteCircuit(form.doc);
+  form.doc = std::move(circuit);
+  Refresh(form);
+}
+
 void Open_Click(Form& form) {
   if (!Form_QueryUnload(form)) return;
   const std::string path = ChooseFileToOpen(form);

@@ -20,6 +20,10 @@ void New_Click(Form& form);
 // After the question: asks for a file (ChooseFileToOpen) and loads it; a cancelled
 // dialog does nothing.
 void Open_Click(Form& form);
+// After the question: Reset_Screen, then circuit (a circuit built from algebra) in its
+// place, with no file: the caption "Tessara", and the circuit counted as edited, so
+// the question comes before it is dropped. Refreshes. Cancel changes nothing.
+void NewFromCircuit(Form& form, Document circuit);
 // The circuit's file becomes path ("" for none): FilePath, and the caption "Tessara - "
 // + path, or "Tessara".
 void NameFile(Form& form, const std::string& path);

@@ -3,15 +3,11 @@
 #include <cassert>
 #include <utility>
 
+#include "model/canvas.h"
 #include "model/gatekinds.h"
 
 namespace tessara {
 namespace {
-
-// Gates keep their x within this band so they stay clear of the input column
-// (0..800) and end where the output column begins (8200).
-constexpr Single kMinGateX = 800;
-constexpr Single kMaxGateX = 7400;
 
 template <typename Slots, typename IsUsed>
 std::optional<Integer> LowestFree(const Slots& slots, IsUsed isUsed) {

@@ -5,6 +5,7 @@
 
 #include <array>
 
+#include "model/canvas.h"
 #include "model/fields.h"
 
 namespace tessara {
@@ -156,7 +157,7 @@ class inputgate final : public oneinputgate {
 // A circuit output: shows its driver's value; placed in the right column, x = 8200.
 class outputgate final : public oneinputgate {
  public:
-  static constexpr Single kColumnX = 8200;
+  static constexpr Single kColumnX = kOutputColumnX;
   Long GetType() const override { return kOutputGate; }
   Single GetInputOffset(Integer) const override { return 400; }
   void SetLocation(Single, Single y) override { placedgate::SetLocation(kColumnX, y); }

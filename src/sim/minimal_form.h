@@ -15,6 +15,11 @@ namespace tessara {
 
 inline constexpr std::size_t kMaxMinimalInputs = kMaxCoverInputs;
 
+// The signs a sum of products is written with (UTF-8).
+inline constexpr std::string_view kNotSign = "\u00AC";  // ¬
+inline constexpr std::string_view kAndSign = "\u00B7";  // ·
+inline constexpr std::string_view kOrSign = "+";
+
 struct MinimalForm {
   enum class Status {
     Found,          // terms holds the form
@@ -31,8 +36,9 @@ struct MinimalForm {
   std::vector<unsigned> unsteadyRows;  // NotAFunction: the '~' rows in table order
 };
 
-// The minimal form of a column of a table with `inputs` inputs: one cell '0', '1' or
-// '~' per row in the table's order. Above kMaxMinimalInputs the column is not read. A
+// The minimal form of a column of a table with `inputs` inputs: one cell '0', '1', '~'
+// or 'X' per row in the table's order; an 'X' row may be covered or not, whichever
+// makes the form smaller. Above kMaxMinimalInputs the column is not read. A
 // stop requested ends the search as its work limit does (proved false).
 // Requires column.size() == 2^inputs when inputs <= kMaxMinimalInputs.
 MinimalForm Minimise(std::size_t inputs, std::string_view column, std::stop_token stop = {});

@@ -50,7 +50,8 @@ struct Cover {
 // The cheapest set of primes whose rows together are `on`: the fewest terms, then the
 // fewest literals; among equals, the same one every time. Stops early at its work limit
 // or once stop is requested. Requires primes to be the prime implicants of `on`
-// (PrimeImplicants) in an n-input table.
+// (PrimeImplicants) in an n-input table, or of `on` with rows that may be covered or
+// not (don't cares), which then are left uncovered unless that costs less.
 Cover CheapestCover(std::size_t n, const std::vector<ProductTerm>& primes, const RowSet& on,
                     std::stop_token stop = {});
 

@@ -17,6 +17,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/canvas.h"
 #include "model/phrase.h"
 #include "model/types.h"
 
@@ -24,9 +25,7 @@ namespace tessara {
 
 enum class DragMode { Manual = 0, Automatic = 1 };
 
-// The canvas's size and the sizes of the pool images on it, in twips.
-inline constexpr Single kCanvasWidth = 8985;
-inline constexpr Single kCanvasHeight = 8000;
+// The sizes of the pool images on the canvas (model/canvas.h), in twips.
 inline constexpr Single kGateImageSize = 795;   // ObjImage(i), square
 inline constexpr Single kNodeMarkerSize = 135;  // buffer(i), square
 

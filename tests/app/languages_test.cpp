@@ -206,6 +206,9 @@ const Stage kStages[] = {
        RefuseOpen(w, "/nowhere/adder.cir", {Name("cannot open: No such file"), 0});
      }},
     {"riddle", {}, [](Tessara_Form& w) { w.Act(buffer_DblClick); }},
+    {"new from expression",
+     {},
+     [](Tessara_Form& w) { Command(w, "NewFromExpression")->trigger(); }},
     {"timeline",
      [](Tessara_Form& w) {
        w.Act(Power_Click), w.Act(prop_Click);

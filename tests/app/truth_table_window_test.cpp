@@ -13,6 +13,7 @@
 #include <QTabWidget>
 #include <QTableView>
 
+#include "app/build_dialog.h"
 #include "app/expressions_view.h"
 #include "app/karnaugh_view.h"
 #include "app/timeline_window.h"
@@ -142,5 +143,26 @@ TEST_F(WindowTest, ExpressionsOfAnOlderCircuitAreNeverShownOverTheNewerOnes) {
   EXPECT_EQ(shown.count(), 1);
   EXPECT_EQ(expressions.toPlainText().toStdString(), ExpressionText(doc()));
 }
+// "Build Circuit..." builds from the expected answer, here with NOR gates only, and opens
+// the circuit in place of the one shown, which was saved: no question first.
+TEST_F(WindowTest, TruthTableBuildsACircuitFromTheExpectedAnswerInTheGateSetChosen) {
+  testing::TempFolder folder;
+  const auto circuit = folder.path() / "nand.cir";
+  std::filesystem::copy_file(TESSARA_EXAMPLES "/half_adder.cir", circuit);
+  testing::WriteFile(folder.path() / "nand.expected",
+                     "I1 I2 | O1\n0 0 | 1\n0 1 | 1\n1 0 | 1\n1 1 | 0\n");
+  Find<QAction>(QStringLiteral("TruthTable"))->trigger();
+  window.Act([&](Form& form) { LoadCircuit(form, circuit.string()); });
+  ModalWatcher watcher([](QWidget* modal) {
+    auto* dialog = qobject_cast<BuildDialog*>(modal);
+    dialog->findChild<QComboBox*>(QStringLiteral("BuildGates"))->setCurrentIndex(2);
+    dialog->Build();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !dialog->isVisible(); }));
+  });
+  Click(Find<QPushButton>(QStringLiteral("TruthTableBuild")));
+  EXPECT_EQ(OutputColumn(MakeTruthTable(doc()), 0), "1110");
+  EXPECT_EQ(doc().Gates(2).GetType(), kNorGate);
+}
+
 }  // namespace
 }  // namespace tessara::app

@@ -5,12 +5,16 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QLabel>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "app/build_dialog.h"
 #include "app/dialogs.h"
 #include "app/start_window.h"
 #include "io/circuit_file.h"
+#include "sim/truth_table.h"
 #include "temp_folder.h"
 #include "window_fixture.h"
 
@@ -208,5 +212,28 @@ TEST(FileDialogFilter, PairsBecomeQtNameFilters) {
   for (const auto& [given, expected] : rows)
     EXPECT_EQ(QtNameFilters(given).toStdString(), expected) << given;
 }
+// File > New From Expression: the dialog's line says what is wrong as the text is typed;
+// OK replaces the circuit with the one built, edited and unsaved, one step to undo.
+TEST_F(Window, NewFromExpressionSaysWhatIsWrongAsTypedThenBuildsAsOneEditToUndo) {
+  QString problem;
+  ModalWatcher watcher([&](QWidget* modal) {
+    auto* dialog = qobject_cast<BuildDialog*>(modal);
+    ASSERT_NE(dialog, nullptr);
+    auto* text = dialog->findChild<QPlainTextEdit*>(QStringLiteral("BuildExpressions"));
+    text->setPlainText(QStringLiteral("O1 = I1 AND"));
+    problem = dialog->findChild<QLabel*>(QStringLiteral("BuildProblem"))->text();
+    text->setPlainText(QStringLiteral("O1 = I1 AND NOT I2"));
+    dialog->Build();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !dialog->isVisible(); }));
+  });
+  Find<QAction>(QStringLiteral("NewFromExpression"))->trigger();
+  EXPECT_EQ(problem.toStdString(),
+            "column 12: expected an input name or (, found the end of the line");
+  EXPECT_EQ(OutputColumn(MakeTruthTable(doc()), 0), "0010");
+  EXPECT_TRUE(window.windowTitle().contains(QLatin1Char('*')));
+  Find<QAction>(QStringLiteral("Undo"))->trigger();
+  EXPECT_TRUE(doc().SameCircuit(Document()));
+}
+
 }  // namespace
 }  // namespace tessara::app

@@ -3,11 +3,11 @@
 // orientation linked and powered, with coloured wires and without; links drawn, bent
 // and moved, the keyboard's marks, the canvas after New and every problem marked; the
 // palette with each tool chosen, and the cursors; the timeline, truth table and About
-// windows; the timeline of a sequence with a red mark; the explanation of a value. Scenes are read
-// from each window's backing store, so a part that was not repainted shows as it was. The fonts are
-// DejaVu Sans and, for the fixed font, DejaVu Sans Mono from their Debian package, and the style
-// Fusion, whatever the machine's settings. With TESSARA_UPDATE_PICTURES set the scenes rewrite the
-// PNGs instead.
+// windows; the timeline of a sequence with a red mark; the explanation of a value; a full adder
+// built from algebra. Scenes are read from each window's backing store, so a part that was not
+// repainted shows as it was. The fonts are DejaVu Sans and, for the fixed font, DejaVu Sans Mono
+// from their Debian package, and the style Fusion, whatever the machine's settings. With
+// TESSARA_UPDATE_PICTURES set the scenes rewrite the PNGs instead.
 #include <QBackingStore>
 #include <QFontDatabase>
 #include <QListWidget>
@@ -25,6 +25,7 @@
 #include "app/why_window.h"
 #include "circuits.h"
 #include "editor/refresh.h"
+#include "io/circuit_builder.h"
 #include "io/circuit_file.h"
 #include "model/cell.h"
 #include "picture/artwork/artwork.h"
@@ -288,6 +289,19 @@ TEST_F(Pictures, TheExplanationOnTheCanvasTheTimelineAndItsWindow) {
   const QImage clicked = Canvas();
   QTest::keyClick(&list, Qt::Key_Escape);
   ExpectLooksLike(Beside({shown[0], shown[1], shown[2], clicked, Canvas()}), "why");
+}
+
+// The full adder built from its expressions with any gates and with NAND gates only.
+TEST_F(Pictures, AFullAdderBuiltFromItsExpressionsWithAnyGatesAndNandOnly) {
+  std::vector<QImage> shown;
+  for (GateSet set : {GateSet::Any, GateSet::NandOnly}) {
+    const BuildResult built =
+        BuildFromExpressions("O1 = I1 ^ I2 ^ I3\nO2 = I1 & I2 + I3 & (I1 ^ I2)", set);
+    ASSERT_TRUE(built.document) << built.error.reason.English();
+    Show(*built.document);
+    shown.push_back(Canvas());
+  }
+  ExpectLooksLike(Beside(shown), "built-full-adder");
 }
 
 }  // namespace

@@ -487,6 +487,36 @@ TEST(SequenceCommands, CompareGradePlayAndTraceTheRunOfASequence) {
   EXPECT_EQ(records[10].substr(0, 4), "tI1 ") << "row 3 starts with its pulse";
 }
 
+TEST(BuildCommand, WritesACircuitWithTheExpressionsTableAndRefusesWhatCannotBeReadOrFit) {
+  const TempFolder folder;
+  const std::string out = (folder.path() / "built.cir").string();
+  const std::string lines =
+      testing::WriteFile(folder.path() / "adder.txt",
+                         "O1 = I1 ^ I2 ^ I3\nO2 = I1\u00B7I2 + I3\u00B7(I1 ^ I2)\n")
+          .string();
+  const std::string table = testing::WriteFile(folder.path() / "or.txt",
+                                               "I1 I2 | O1\n0 0 | 0\n0 1 | 1\n1 0 | 1\n1 1 | X\n")
+                                .string();
+  ExpectRuns(
+      {{{"build", "--gates", "nand", lines, out}, 0, ""},
+       {{"table", out},
+        0,
+        "I1 I2 I3 | O1 O2\n0 0 0 | 0 0\n0 0 1 | 1 0\n0 1 0 | 1 0\n0 1 1 | 0 1\n"
+        "1 0 0 | 1 0\n1 0 1 | 0 1\n1 1 0 | 0 1\n1 1 1 | 1 1\n"},
+       {{"build", "--table", table, "--gates=nor", out}, 0, ""},
+       {{"table", out}, 0, "I1 I2 | O1\n0 0 | 0\n0 1 | 1\n1 0 | 1\n1 1 | 1\n"},
+       {{"build", "--expr", "I1 AND", out},
+        1,
+        "",
+        "--expr: column 7: expected an input name or (, found the end of the line"},
+       {{"build", "--gates", "nor", "--expr", "I1^I2^I3^I4^I5^I6^I7^I8^I9^I10", out},
+        1,
+        "",
+        "--expr: this circuit needs 56 places; a circuit holds 51"},
+       {{"build", "--expr", "I1", lines, out}, 2, "", "tessara-sim: build needs"},
+       {{"build", "--gates", "xor", "--expr", "I1", out}, 2, "", "tessara-sim: --gates needs"}});
+}
+
 // The lines of text that start with prefix, leading spaces dropped, after the first line
 // that starts with from and before the next one that starts with to.
 std::vector<std::string> LinesBetween(const std::string& text, std::string_view from,
@@ -601,7 +631,7 @@ TEST(PictureCommand, WritesSvgPdfAndPngByTheSuffixAndExitsOneOnBadFilesTwoOnBadA
 TEST(Help, UsageLinesAreTheCommandsOfTheManPageAndTheReadme) {
   const std::vector<std::string> usage =
       LinesBetween(RunSim({"usage"}).err, "Usage:", "\n", "tessara-sim");
-  EXPECT_EQ(usage.size(), 13u);
+  EXPECT_EQ(usage.size(), 14u);
   EXPECT_EQ(ManSynopsis(ReadFile(TESSARA_SOURCE "/desktop/tessara-sim.1")), usage);
   EXPECT_EQ(
       LinesBetween(ReadFile(TESSARA_SOURCE "/README.md"), "## tessara-sim", "## ", "tessara-sim "),
