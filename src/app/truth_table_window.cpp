@@ -160,9 +160,13 @@ TruthTableWindow::TruthTableWindow(CompanionContext& context)
   connect(karnaugh_, &KarnaughPanel::rowChosen, this,
           [this](unsigned row) { OnRowClicked(static_cast<int>(row)); });
   connect(build_, &QPushButton::clicked, this, [this] {
+    // A sequence answer has no table to build from: the complete table shown stands in.
     const std::shared_ptr<const ExpectedAnswer>& expected = context_.form().expected;
-    if (expected || (table_ && complete_)) {
-      BuildAndOpen(context_, this, expected ? expected->table : *table_);
+    const TruthTable* answer = expected ? std::get_if<TruthTable>(&expected->answer) : nullptr;
+    if (answer) {
+      BuildAndOpen(context_, this, *answer);
+    } else if (table_ && complete_) {
+      BuildAndOpen(context_, this, *table_);
     }
   });
   connect(copy_, &QPushButton::clicked, this,
