@@ -24,7 +24,8 @@ TEST_F(DropAndDelete, DropKeepsTheWholePictureOnTheCanvasTopToBottom) {
         << "slot " << row.source.index << " at " << row.dropY;
   }
   EXPECT_EQ(screen.buffer(1).Top(), 7865);
-  EXPECT_EQ(screen.ObjImage(0).GetDragMode(), DragMode::Manual) << "a dropped image is pressed";
+  EXPECT_EQ(screen.ObjImage(0).GetDragMode(), DragMode::Manual)
+      << "a drop hands its presses to the handlers";
 }
 
 TEST_F(DropAndDelete, DeletingAGateTakesTheBentLinksOnBothSidesAndLeavesAnotherLinkWhole) {
