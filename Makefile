@@ -6,6 +6,7 @@
 # make package  the Debian package, from a Release build of the programs alone
 # make soak   the monkey test under the sanitizers for SOAK_ACTIONS actions from SOAK_SEED
 # make format-check  fails when a source file differs from .clang-format (CI runs it)
+# make thread-safety  Clang's thread-safety analysis over the sources that lock a Mutex (CI runs it)
 # make update-translations  lupdate: every text of the window into translations/*.ts
 # make mutate each fault of scripts/mutants planted in turn; reports those no test caught
 # make update-pictures  rewrites tests/pictures/*.png from what is drawn now (after an intended change)
@@ -25,7 +26,7 @@ SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
   LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp
 
 .PHONY: deps configure build run test sanitize bench fuzz package soak mutate format-check \
-  update-translations update-pictures clean
+  thread-safety update-translations update-pictures clean
 
 deps:
 	@scripts/install-deps
@@ -83,6 +84,12 @@ soak: deps
 
 mutate: deps
 	scripts/mutate
+
+# Each source that takes a MutexLock (sim/annotated_mutex.h), checked alone: no build needed.
+thread-safety: deps
+	for f in $$(grep -rl --include='*.cpp' 'MutexLock' src tools); do \
+	  clang++ -std=c++20 -fsyntax-only -Wthread-safety -Werror -Isrc -Itools $$f || exit 1; \
+	done
 
 update-translations: configure
 	cmake --build $(BUILD) --target update_translations

@@ -47,6 +47,7 @@ CrashRecovery::CrashRecovery(CompanionContext& context, const QString& folder, Q
   lock_->tryLock();
   own_ = FilesOf(folder_, name);
   timer_.setSingleShot(true);
+  timer_.setTimerType(Qt::PreciseTimer);  // a coarse one may fire 5 % after kDelay
   timer_.setInterval(kDelay);
   connect(&timer_, &QTimer::timeout, this, &CrashRecovery::WriteNow);
   connect(&context_, &CompanionContext::acted, this, &CrashRecovery::Follow);

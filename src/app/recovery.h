@@ -44,7 +44,10 @@ class CrashRecovery : public QObject {
   // Writes the circuit now while it is edited and differs from what was written last
   // (the timer's work).
   void WriteNow();
-  bool Waiting() const { return timer_.isActive(); }
+  // The time left until the timer's write; negative while none is due.
+  std::chrono::milliseconds WriteDue() const {
+    return std::chrono::milliseconds(timer_.remainingTime());
+  }
   const RecoveryFiles& Own() const { return own_; }
 
  private:

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cassert>
 #include <condition_variable>
-#include <mutex>
 #include <optional>
 #include <thread>
 
+#include "sim/annotated_mutex.h"
 #include "sim/deadlines.h"
 
 namespace tessara {
@@ -24,15 +24,17 @@ class Queue {
   // The next file for a worker, waiting while the window is full; nothing when all are
   // handed out.
   std::optional<std::size_t> Take() {
-    std::unique_lock lock(mutex_);
-    changed_.wait(lock, [&] { return next_ == files_ || next_ < reported_ + slots_.size(); });
+    MutexLock lock(mutex_);
+    changed_.wait(lock, [&]() TESSARA_REQUIRES(mutex_) {
+      return next_ == files_ || next_ < reported_ + slots_.size();
+    });
     if (next_ == files_) return std::nullopt;
     return next_++;
   }
 
   void Put(std::size_t file, Grade grade) {
     {
-      const std::scoped_lock lock(mutex_);
+      const MutexLock lock(mutex_);
       slots_[file % slots_.size()] = std::move(grade);
     }
     changed_.notify_all();
@@ -40,9 +42,9 @@ class Queue {
 
   // The grade of the oldest file not yet reported, waiting until it is done.
   Grade Oldest() {
-    std::unique_lock lock(mutex_);
+    MutexLock lock(mutex_);
     std::optional<Grade>& slot = slots_[reported_ % slots_.size()];
-    changed_.wait(lock, [&] { return slot.has_value(); });
+    changed_.wait(lock, [&]() TESSARA_REQUIRES(mutex_) { return slot.has_value(); });
     Grade grade = std::move(*slot);
     slot.reset();
     ++reported_;
@@ -53,11 +55,12 @@ class Queue {
 
  private:
   const std::size_t files_;
-  std::mutex mutex_;
-  std::condition_variable changed_;
-  std::vector<std::optional<Grade>> slots_;  // file i in slot i % window
-  std::size_t next_ = 0;                     // the next file to hand out
-  std::size_t reported_ = 0;                 // files reported so far
+  Mutex mutex_;
+  std::condition_variable_any changed_;
+  // File i in slot i % window; the next file to hand out; the files reported so far.
+  std::vector<std::optional<Grade>> slots_ TESSARA_GUARDED_BY(mutex_);
+  std::size_t next_ TESSARA_GUARDED_BY(mutex_) = 0;
+  std::size_t reported_ TESSARA_GUARDED_BY(mutex_) = 0;
 };
 
 }  // namespace

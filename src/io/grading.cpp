@@ -83,7 +83,7 @@ Grade GradeTable(const TruthTable& expected, const TruthTable& got) {
   if (auto counts = CountsDiffer(expected.inputs, expected.outputs, got.inputs, got.outputs)) {
     return {Verdict::Differ, 0, {}, counts->English()};
   }
-  assert(got.rows.size() == expected.rows.size());
+  assert(!got.stopped && got.rows.size() == expected.rows.size());
   Grade grade{Verdict::Same, got.rows.size(), {}, {}};
   for (std::size_t i = 0; i < got.rows.size(); ++i) {
     const TableRow &mine = got.rows[i], &theirs = expected.rows[i];
@@ -114,6 +114,7 @@ Grade GradeSequence(const Sequence& expected, const Terminals& terminals, const 
 
 Grade GradeCircuit(const Expectation& expected, const Document& circuit, const WorkLimits& limits,
                    std::stop_token stop) {
+  assert(limits.maxSteps >= 1);
   const Terminals terminals = FindTerminals(circuit);
   if (auto counts = CountsDiffer(InputCount(expected), OutputCount(expected),
                                  terminals.inputs.size(), terminals.outputs.size())) {

@@ -8,7 +8,7 @@ namespace tessara {
 Deadlines::Deadlines(std::size_t lanes) : lanes_(lanes) {}
 
 std::stop_token Deadlines::Start(std::size_t lane, Clock::duration length) {
-  const std::scoped_lock lock(mutex_);
+  const MutexLock lock(mutex_);
   assert(lane < lanes_.size() && !lanes_[lane].timing);
   if (!watcher_.joinable()) watcher_ = std::jthread([this](std::stop_token quit) { Watch(quit); });
   lanes_[lane] = {std::stop_source(), Clock::now() + length, true};
@@ -18,13 +18,13 @@ std::stop_token Deadlines::Start(std::size_t lane, Clock::duration length) {
 }
 
 void Deadlines::Finish(std::size_t lane) {
-  const std::scoped_lock lock(mutex_);
+  const MutexLock lock(mutex_);
   assert(lane < lanes_.size());
   lanes_[lane].timing = false;
 }
 
 void Deadlines::Watch(std::stop_token quit) {
-  std::unique_lock lock(mutex_);
+  MutexLock lock(mutex_);
   while (!quit.stop_requested()) {
     const Clock::time_point now = Clock::now();
     Clock::time_point next = Clock::time_point::max();
@@ -37,7 +37,7 @@ void Deadlines::Watch(std::stop_token quit) {
       }
     }
     changed_ = false;
-    const auto started = [this] { return changed_; };
+    const auto started = [this]() TESSARA_REQUIRES(mutex_) { return changed_; };
     if (next == Clock::time_point::max()) {
       wake_.wait(lock, quit, started);
     } else {

@@ -9,10 +9,11 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstddef>
-#include <mutex>
 #include <stop_token>
 #include <thread>
 #include <vector>
+
+#include "sim/annotated_mutex.h"
 
 namespace tessara {
 
@@ -41,11 +42,13 @@ class Deadlines {
   };
   void Watch(std::stop_token quit);
 
-  std::mutex mutex_;
+  Mutex mutex_;
   std::condition_variable_any wake_;
-  std::vector<Lane> lanes_;
-  bool changed_ = false;  // a lane started since the watcher last looked
-  std::jthread watcher_;  // last: stopped and joined before the rest goes
+  std::vector<Lane> lanes_ TESSARA_GUARDED_BY(mutex_);
+  // A lane started since the watcher last looked.
+  bool changed_ TESSARA_GUARDED_BY(mutex_) = false;
+  // Last: stopped and joined before the rest goes.
+  std::jthread watcher_ TESSARA_GUARDED_BY(mutex_);
 };
 
 }  // namespace tessara

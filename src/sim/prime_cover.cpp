@@ -478,6 +478,7 @@ bool WrittenBefore(const ProductTerm& a, const ProductTerm& b) {
 }
 
 std::vector<ProductTerm> PrimeImplicants(std::size_t n, const RowSet& on) {
+  assert(n <= kMaxCoverInputs && (on >> (std::size_t{1} << n)).none());
   const unsigned full = (1u << n) - 1;
   const std::size_t size = std::size_t{1} << n;
   std::vector<char> implicant(size * size);

@@ -70,8 +70,12 @@ TEST(Translations, EveryTextOfTheSourcesHasAFinishedTranslationWithItsPlaces) {
   QDir fresh(QStringLiteral(TESSARA_ARTEFACTS "/translations"));
   fresh.removeRecursively();
   ASSERT_TRUE(QDir().mkpath(fresh.path()));
-  for (const QString& code : LanguageCodes()) {
-    const QString name = QStringLiteral("tessara_%1.ts").arg(code);
+  const QStringList files = QDir(QStringLiteral(TESSARA_SOURCE_DIR "/translations"))
+                                .entryList({QStringLiteral("tessara_*.ts")});
+  ASSERT_EQ(files.size(), LanguageCodes().size()) << "each language offered has its file";
+  for (const QString& name : files) {
+    const QString code = name.mid(8).chopped(3);
+    EXPECT_TRUE(LanguageCodes().contains(code)) << "offered: " << name.toStdString();
     ASSERT_TRUE(QFile::copy(QStringLiteral(TESSARA_SOURCE_DIR "/translations/") + name,
                             fresh.filePath(name)))
         << name.toStdString();

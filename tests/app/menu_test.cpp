@@ -277,14 +277,8 @@ const Command kCommands[] = {
     {"Canvas", Linking, "gates=2", {Qt::Key_B}, kCanvas},
     {"Canvas", Powered, "step=1/1", {Qt::Key_P}, kCanvas},
     {"Canvas", Focused, "tool=0", {Qt::Key_1}, kCanvas},  // the palette's order
-    {"Canvas", Focused, "tool=1", {Qt::Key_2}, kCanvas},
-    {"Canvas", Focused, "", {Qt::Key_3}, kCanvas},  // AND, chosen already
+    {"Canvas", Focused, "", {Qt::Key_3}, kCanvas},        // AND, chosen already
     {"Canvas", Focused, "tool=8", {Qt::SHIFT | Qt::Key_4}, kCanvas},
-    {"Canvas", Focused, "tool=3", {Qt::Key_5}, kCanvas},
-    {"Canvas", Focused, "tool=9", {Qt::Key_6}, kCanvas},
-    {"Canvas", Focused, "tool=4", {Qt::Key_7}, kCanvas},
-    {"Canvas", Focused, "tool=10", {Qt::Key_8}, kCanvas},
-    {"Canvas", Focused, "tool=5", {Qt::Key_9}, kCanvas},
     {"Canvas", Focused, "tool=6", {Qt::Key_0}, kCanvas},
     {"Canvas", Focused, "", {Qt::SHIFT | Qt::Key_R, Qt::ALT | Qt::Key_5, Qt::Key_X}, kCanvas},
     {"PoweredPlace", PoweredPair<0>, "", {}, kGesture, PressCanvas},

@@ -23,7 +23,11 @@ TEST_F(WindowTest, EditedCircuitIsKeptInAFileOfItsOwnUntilSavedOrANormalExit) {
   PlaceWith("NotGateButton", {300, 300});
   EXPECT_TRUE(window.isWindowModified());
   EXPECT_EQ(window.Caption().English(), "Tessara");
-  ASSERT_TRUE(recovery->Waiting());
+  QTest::qWait(200);
+  PlaceWith("NotGateButton", {600, 300});
+  EXPECT_LE(recovery->WriteDue(), CrashRecovery::kDelay - std::chrono::milliseconds(100))
+      << "a later edit leaves the write as due as it was";
+  ASSERT_GT(recovery->WriteDue().count(), 0);
   recovery->WriteNow();
   EXPECT_EQ(testing::ReadFile(recovery->Own().circuit), WriteCircuit(doc()));
   EXPECT_NE(second.Own().circuit, recovery->Own().circuit);

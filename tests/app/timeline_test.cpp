@@ -85,6 +85,9 @@ TEST_F(TimelineTest, TimelineShowsTheLatchsRowsAndRepeatGoesToAClickedStepAndSav
   Click(timeline->findChild<QPushButton*>(QStringLiteral("SaveValues")));
   EXPECT_TRUE(testing::ReadFile(csv).starts_with(
       "step,cause,I1,I2,NOR 2,NOR 3,O1,O2\n0,power up,0,0,0,0,0,0\n1,prop,"));
+  Click(timeline->View().viewport(),
+        {column + TimelineView::kColumnWidth * 3, TimelineView::kHeaderHeight + 5});
+  EXPECT_EQ(history().Current(), 5u) << "the last column";
 }
 
 TEST_F(TimelineTest, ASequencesRedRowGoesToItsStepMarksTheRulerAndOpensWhy) {

@@ -69,6 +69,16 @@ Document NotRing() {
   return doc;
 }
 
+// AND 0 of NOT 1 and NOT 2, both driven by AND 0: from all-False the NOTs change
+// together at the odd steps, the AND at the even ones.
+Document AndOfTwoNots() {
+  Document doc;
+  CircuitBuilder build(doc);
+  build.Gate(kAndGate), build.Gate(kNotGate), build.Gate(kNotGate);
+  build.Link(0, 1, 0), build.Link(0, 2, 0), build.Link(1, 0, 0), build.Link(2, 0, 1);
+  return doc;
+}
+
 // I1 0 to O1 1 through nodes 2 and 3, the segments in link slots 2, 1, 0 from I1 on.
 Document ChainThroughNodes() {
   Document doc;
@@ -181,13 +191,14 @@ TEST(Explanation, LinesArePhrasesWhoseNamesStayNames) {
 }
 
 TEST(Explanation, ListsTheLatestFiftyEventsOfALongRunAndCountsTheRest) {
-  Document doc = NotRing();
+  Document doc = AndOfTwoNots();
   const RunHistory history = Played(doc, "p60", RunHistory::kDefaultCap);
   const Explanation explanation = Explain(doc, history, 0, 60);
   ASSERT_EQ(explanation.events.size(), kExplainedEvents);
-  EXPECT_EQ(explanation.events.back().step, 11u);
-  EXPECT_EQ(explanation.more, 11u) << "steps 10 to 1 and the power-up";
-  EXPECT_EQ(MoreLine(explanation.more).English(), "... 11 more");
+  EXPECT_EQ(explanation.events.back().step, 27u) << "the first NOT of step 27 the last listed";
+  EXPECT_EQ(explanation.more, 41u) << "the second NOT of step 27, 39 events of steps 26 to 1, "
+                                      "the power-up";
+  EXPECT_EQ(MoreLine(explanation.more).English(), "... 41 more");
 }
 
 }  // namespace

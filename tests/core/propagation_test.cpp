@@ -1,5 +1,5 @@
-// A prop step: each gate but a node adds one step of delay, and no value races ahead
-// through gates linked in slot order; chains that cycle or name no slot end the walk.
+// A prop step: each gate but a node adds one step of delay, a node none, and no value
+// races ahead through gates linked in slot order; chains that cycle or name no slot end the walk.
 #include "sim/propagation.h"
 
 #include <gtest/gtest.h>
@@ -18,7 +18,7 @@ TEST(Propagation, ToggleFlipsOnlyInputsAtOnceAndEachGateButANodeAddsOneStepOfDel
   const Integer input = build.Gate(kInputGate), not1 = build.Gate(kNotGate),
                 not2 = build.Gate(kNotGate), output = build.Gate(kOutputGate);
   build.Link(input, not1, 0, 2);
-  build.Link(not1, not2, 0);
+  const Integer node = build.Link(not1, not2, 0, 1)[0];
   build.Link(not2, output, 0, 1);
   for (int i = 0; i < 3; ++i) PropStep(doc);  // settled: not1 high, not2 and output low
   for (Integer notAnInput : {not1, not2, Integer{-1}, kSlotCount}) ToggleInput(doc, notAnInput);
@@ -29,6 +29,7 @@ TEST(Propagation, ToggleFlipsOnlyInputsAtOnceAndEachGateButANodeAddsOneStepOfDel
   for (int digits : {0, 10, 11, 11}) {  // not1, not2 and output as the digits after each step
     PropStep(doc);
     EXPECT_EQ(Out(doc, not1) * 100 + Out(doc, not2) * 10 + Out(doc, output), digits);
+    EXPECT_EQ(Out(doc, node), Out(doc, not1)) << "a node takes its source's new output at once";
   }
 }
 

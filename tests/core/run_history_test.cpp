@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 #include "circuits.h"
@@ -11,12 +12,15 @@
 namespace tessara {
 namespace {
 
-// 3 to 12 gates of any kind but the node, each input linked from any gate, maybe bent.
+// 3 to 12 gates of any kind but the node, each input linked from any gate, maybe bent;
+// the gates take the slots from the last one down.
 Document RandomCircuit(std::mt19937& rng) {
   constexpr Long kKinds[] = {kAndGate, kOrGate,  kNotGate,   kNandGate,
                              kNorGate, kXorGate, kInputGate, kOutputGate};
   Document doc;
-  testing::CircuitBuilder build(doc);
+  std::vector<Integer> slots = testing::CircuitBuilder::SlotOrder();
+  std::reverse(slots.begin(), slots.end());
+  testing::CircuitBuilder build(doc, slots);
   std::vector<Integer> gates;
   for (auto n = 3 + rng() % 10; n > 0; --n) gates.push_back(build.Gate(kKinds[rng() % 8]));
   for (Integer g : gates) {

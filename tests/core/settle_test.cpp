@@ -77,6 +77,7 @@ TEST(Settle, FindsTheFirstRepeatedStateOfEachRun) {
       {"the same chain followed for a step fewer", NotChain, 50, false, 0, 0, '~'},
       {"rings of 17 and 19 under an XOR: a cycle of 646 steps", TwoRings, kSettleBound, true, 1,
        646, '~'},
+      {"the same cycle followed for exactly its 647 steps", TwoRings, 647, true, 1, 646, '~'},
       {"the same cycle followed for 256 steps only", TwoRings, 256, false, 0, 0, '~'},
       {"an empty circuit followed for no step", [](Document&, Integer&) { return Integer{0}; }, 0,
        false, 0, 0, '0'},

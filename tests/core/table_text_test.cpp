@@ -41,6 +41,8 @@ TEST(ExpectedAnswer, IsReadFromEveryTableSpellingOrRefusedWithItsLineAndWhatWasE
       {"a bad cell", "A B | S C\n0 0 | 0 2\n",
        "line 2: expected 2 input values (0 or 1) and 2 "
        "output values (0, 1, ~ or X)"},
+      {"a row one output short", "A B | S C\n0 0 | 0\n",
+       "line 2: expected 2 input values (0 or 1) and 2 output values (0, 1, ~ or X)"},
       {"a row one input too wide", "A B | S C\n0 0 0 | 0 0\n",
        "line 2: expected 2 input values (0 or 1) and 2 output values (0, 1, ~ or X)"},
       {"a row without '|'", "A B | S C\n0 0 0 0\n",

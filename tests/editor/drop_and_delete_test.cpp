@@ -16,6 +16,7 @@ TEST_F(DropAndDelete, DropKeepsTheWholePictureOnTheCanvasTopToBottom) {
               {{DragPool::ObjImage, 0}, 7305, 7205}, {{DragPool::buffer, 1}, 60, 0},
               {{DragPool::buffer, 1}, 7990, 7865},   {{DragPool::ObjImage, 2}, 50, 0},
               {{DragPool::ObjImage, 3}, 7999, 7205}};
+  screen.ObjImage(0).SetDragMode(DragMode::Automatic);  // as after New or Open
   for (const auto& row : rows) {
     AutomaticDrag_MouseDown(form, row.source, 100, 100);
     Tessara_Frame_DragDrop(form, row.source, 3000, row.dropY);
@@ -23,6 +24,8 @@ TEST_F(DropAndDelete, DropKeepsTheWholePictureOnTheCanvasTopToBottom) {
         << "slot " << row.source.index << " at " << row.dropY;
   }
   EXPECT_EQ(screen.buffer(1).Top(), 7865);
+  EXPECT_EQ(screen.ObjImage(0).GetDragMode(), DragMode::Manual)
+      << "a drop hands its presses to the handlers";
 }
 
 TEST_F(DropAndDelete, DeletingAGateTakesTheBentLinksOnBothSidesAndLeavesAnotherLinkWhole) {

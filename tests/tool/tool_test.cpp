@@ -116,17 +116,8 @@ TEST(
       testing::WriteFile(at + "short.cir", ReadFile(kHalf).substr(0, 1000));
   const std::string pipe = at + "pipe.cir";  // a named pipe no one writes: refused, never read
   ASSERT_EQ(mkfifo(pipe.c_str(), 0644), 0);
-  Document inverter, wide,
-      oddly;  // oddly: an input, an AND turned 5 times, an output and a NOR, linked oddly
-  PutGate(oddly, 0, kInputGate, 0, 1000);
-  PutGate(oddly, 1, kAndGate, 2000, 1000, 5);
-  PutGate(oddly, 2, kOutputGate, 8200, 1000);
-  PutGate(oddly, 3, kNorGate, 4000, 3000);
-  PutLink(oddly, 0, 0, 1);
-  PutLink(oddly, 1, 0, 1);
-  PutLink(oddly, 2, 1, 2).StopIsNode = true;
-  PutLink(oddly, 3, 5, 3, 1);
-  PutLink(oddly, 4, 3, 6);
+  Document inverter, wide, oddly;
+  testing::PutEveryWarning(oddly);
   PutGate(inverter, 0, kInputGate, 0, 1200);
   PutGate(inverter, 1, kNotGate, 2000, 1200);
   PutGate(inverter, 2, kOutputGate, 8200, 1200);
@@ -145,15 +136,16 @@ TEST(
                     odd = Save(folder, "odd.cir", oddly),
                     nineInputs = Save(folder, "nine.cir", nine);
   const std::string summary =
-      odd + ": 2 gates (1 and, 1 nor), 1 input, 1 output, 0 nodes, 5 links\n";
+      odd + ": 2 gates (1 and, 1 nor), 1 input, 1 output, 1 node, 6 links\n";
   const std::string warnings =
       odd + ":6: warning: and 1 input 1 is not linked\n" + odd +
       ":6: warning: and 1 input 0 is linked more than once\n" + odd +
       ":6: warning: and 1 has orientation 5, outside 0..3\n" + odd +
-      ":8: warning: nor 3 input 0 is not linked\n" + odd +
-      ":58: warning: link 2 is marked as ending at a node, but slot 2 holds output\n" + odd +
+      ":8: warning: nor 3 input 0 is not linked\n" + odd + ":12: warning: node 7 drives nothing\n" +
+      odd + ":58: warning: link 2 is marked as ending at a node, but slot 2 holds output\n" + odd +
       ":59: warning: link 3 starts at empty slot 5\n" + odd +
-      ":60: warning: link 4 ends at empty slot 6\n";
+      ":60: warning: link 4 ends at empty slot 6\n" + odd +
+      ":61: warning: link 5 is marked as starting at a node, but slot 0 holds input\n";
   const std::string half =
       kHalf + ": 2 gates (1 and, 1 xor), 2 inputs, 2 outputs, 4 nodes, 10 links\n";
   const std::string answer =
@@ -398,10 +390,7 @@ TEST(GradeCommand, ReportsEveryFileInTheOrderGivenAsTextJsonOrJUnitAndExitsByThe
         2,
         "",
         "tessara-sim: --max-steps needs a whole number"},
-       {{"table", kHalf, "--time-limit", "soon"},
-        2,
-        "",
-        "tessara-sim: --time-limit needs a number"},
+       {{"table", kHalf, "--time-limit", "0"}, 2, "", "tessara-sim: --time-limit needs a number"},
        {{"check", kHalf, "--strict", "--frobnicate"}, 2, "", "tessara-sim: check has no option"},
        {{"check", "--json", latin},
         0,
