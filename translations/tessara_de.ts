@@ -749,6 +749,10 @@
         <source>Copy Picture</source>
         <translation>Bild kopieren</translation>
     </message>
+    <message>
+        <source>New From Expression...</source>
+        <translation>Neu aus Ausdruck...</translation>
+    </message>
 </context>
 <context>
     <name>PictureActions</name>
@@ -759,10 +763,6 @@
     <message>
         <source>Save Picture...</source>
         <translation>Bild speichern...</translation>
-    </message>
-    <message>
-        <source>New From Expression...</source>
-        <translation>Neu aus Ausdruck...</translation>
     </message>
 </context>
 <context>

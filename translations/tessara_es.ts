@@ -749,6 +749,10 @@
         <source>Copy Picture</source>
         <translation>Copiar imagen</translation>
     </message>
+    <message>
+        <source>New From Expression...</source>
+        <translation>Nuevo desde expresión...</translation>
+    </message>
 </context>
 <context>
     <name>PictureActions</name>
@@ -759,10 +763,6 @@
     <message>
         <source>Save Picture...</source>
         <translation>Guardar imagen...</translation>
-    </message>
-    <message>
-        <source>New From Expression...</source>
-        <translation>Nuevo desde expresión...</translation>
     </message>
 </context>
 <context>

@@ -749,6 +749,10 @@
         <source>Copy Picture</source>
         <translation>Copier l&apos;image</translation>
     </message>
+    <message>
+        <source>New From Expression...</source>
+        <translation>Nouveau depuis une expression...</translation>
+    </message>
 </context>
 <context>
     <name>PictureActions</name>
@@ -759,10 +763,6 @@
     <message>
         <source>Save Picture...</source>
         <translation>Enregistrer l&apos;image...</translation>
-    </message>
-    <message>
-        <source>New From Expression...</source>
-        <translation>Nouveau depuis une expression...</translation>
     </message>
 </context>
 <context>

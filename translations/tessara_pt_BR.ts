@@ -749,6 +749,10 @@
         <source>Copy Picture</source>
         <translation>Copiar imagem</translation>
     </message>
+    <message>
+        <source>New From Expression...</source>
+        <translation>Novo a partir de expressão...</translation>
+    </message>
 </context>
 <context>
     <name>PictureActions</name>
@@ -759,10 +763,6 @@
     <message>
         <source>Save Picture...</source>
         <translation>Salvar imagem...</translation>
-    </message>
-    <message>
-        <source>New From Expression...</source>
-        <translation>Novo a partir de expressão...</translation>
     </message>
 </context>
 <context>

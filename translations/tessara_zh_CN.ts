@@ -749,6 +749,10 @@
         <source>Copy Picture</source>
         <translation>复制图片</translation>
     </message>
+    <message>
+        <source>New From Expression...</source>
+        <translation>从表达式新建...</translation>
+    </message>
 </context>
 <context>
     <name>PictureActions</name>
@@ -759,10 +763,6 @@
     <message>
         <source>Save Picture...</source>
         <translation>保存图片...</translation>
-    </message>
-    <message>
-        <source>New From Expression...</source>
-        <translation>从表达式新建...</translation>
     </message>
 </context>
 <context>
