@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "circuits.h"
-#include "io/grading.h"
 #include "io/sequence_text.h"
 #include "sim/sequence_run.h"
 
@@ -146,18 +145,6 @@ TEST(SequenceRun, ReadsEachRowWhereItSettlesAndGoesOnFromThere) {
   };
   for (const auto& row : rows)
     EXPECT_EQ(Readings(row.circuit, row.rows, row.maxSteps), row.read) << row.what;
-}
-
-TEST(SequenceGrade, NamesEachDifferingRowWithTheStepItWasReadAt) {
-  Document sr;
-  PutSrLatch(sr);
-  const Sequence expected =
-      *ReadSequenceText("sequence\nI1 I2 | O1\n0 1 | 0\n1 0 | 0\n0 0 | X\n0 1 | 1\n").sequence;
-  const Grade grade = GradeCircuit(expected, sr, {}, {});
-  ASSERT_EQ(grade.differences.size(), 2u);
-  EXPECT_EQ(grade.rows, 4u);
-  EXPECT_EQ(grade.differences[0], (RowDifference{"10", "0", "1", 2, 8}));
-  EXPECT_EQ(grade.differences[1], (RowDifference{"01", "1", "0", 4, 14}));
 }
 
 }  // namespace
