@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "circuits.h"
+#include "io/circuit_file.h"
 #include "io/explanation_text.h"
 #include "sim/propagation.h"
 
@@ -35,18 +36,14 @@ RunHistory Played(Document& doc, const std::string& actions, std::size_t cap) {
   return history;
 }
 
-// I1 0, I2 1, XOR 2, AND 3, O1 4, O2 5 in links 0-9: I1 reaches AND input 0 through
-// nodes 6 and 7 (links 2-4), I2 XOR input 1 through nodes 8 and 9 (links 5-7).
-Document HalfAdder() {
-  Document doc;
-  CircuitBuilder build(doc);
-  build.Gate(kInputGate, 0, 1200), build.Gate(kInputGate, 0, 3200);
-  build.Gate(kXorGate), build.Gate(kAndGate);
-  build.Gate(kOutputGate, 0, 1450), build.Gate(kOutputGate, 0, 3000);
-  build.Link(0, 2, 0), build.Link(1, 3, 1), build.Link(0, 3, 0, 2), build.Link(1, 2, 1, 2);
-  build.Link(2, 4, 0), build.Link(3, 5, 0);
-  return doc;
+// An example of the ones handed out: I1 0, I2 1, XOR 2, AND 3, O1 4, O2 5 in links 0-9;
+// I1 reaches AND input 0 through nodes 6 and 7 (links 2-4), I2 XOR input 1 through nodes
+// 8 and 9 (links 5-7). The ring oscillator: NOT 0 -> NOT 1 -> NOT 2 -> (O1, nodes) -> NOT 0.
+Document Example(const char* name) {
+  return *LoadCircuitFile(std::string(TESSARA_EXAMPLES "/") + name).document;
 }
+Document HalfAdder() { return Example("half_adder.cir"); }
+Document NotRing() { return Example("ring_oscillator.cir"); }
 
 // NOR 0 and NOR 1 set and reset by I1 2 and I2 3, driving O1 4 and O2 5.
 Document SrLatch() {
@@ -57,15 +54,6 @@ Document SrLatch() {
   build.Gate(kOutputGate, 0, 1000), build.Gate(kOutputGate, 0, 3000);
   build.Link(2, 0, 0), build.Link(1, 0, 1), build.Link(3, 1, 1), build.Link(0, 1, 0);
   build.Link(0, 4, 0), build.Link(1, 5, 0);
-  return doc;
-}
-
-// NOT 0 -> NOT 1 -> NOT 2 -> NOT 0.
-Document NotRing() {
-  Document doc;
-  CircuitBuilder build(doc);
-  for (int i = 0; i < 3; ++i) build.Gate(kNotGate);
-  build.Link(0, 1, 0), build.Link(1, 2, 0), build.Link(2, 0, 0);
   return doc;
 }
 
