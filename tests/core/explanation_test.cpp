@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "circuits.h"
+#include "io/circuit_file.h"
 #include "io/explanation_text.h"
 #include "sim/propagation.h"
 
@@ -35,39 +36,16 @@ RunHistory Played(Document& doc, const std::string& actions, std::size_t cap) {
   return history;
 }
 
-// I1 0, I2 1, XOR 2, AND 3, O1 4, O2 5 in links 0-9: I1 reaches AND input 0 through
-// nodes 6 and 7 (links 2-4), I2 XOR input 1 through nodes 8 and 9 (links 5-7).
-Document HalfAdder() {
-  Document doc;
-  CircuitBuilder build(doc);
-  build.Gate(kInputGate, 0, 1200), build.Gate(kInputGate, 0, 3200);
-  build.Gate(kXorGate), build.Gate(kAndGate);
-  build.Gate(kOutputGate, 0, 1450), build.Gate(kOutputGate, 0, 3000);
-  build.Link(0, 2, 0), build.Link(1, 3, 1), build.Link(0, 3, 0, 2), build.Link(1, 2, 1, 2);
-  build.Link(2, 4, 0), build.Link(3, 5, 0);
-  return doc;
+// The examples handed out. The half adder: I1 0, I2 1, XOR 2, AND 3, O1 4, O2 5 in links
+// 0-9; I1 reaches AND input 0 through nodes 6 and 7 (links 2-4), I2 XOR input 1 through
+// nodes 8 and 9 (links 5-7). The ring oscillator: NOT 0 -> NOT 1 -> NOT 2 -> NOT 0, through
+// nodes. The SR latch: NOR 2 of I1 and NOR 3, NOR 3 of NOR 2 and I2, driving O1 4 and O2 5.
+Document Example(const char* name) {
+  return *LoadCircuitFile(std::string(TESSARA_EXAMPLES "/") + name).document;
 }
-
-// NOR 0 and NOR 1 set and reset by I1 2 and I2 3, driving O1 4 and O2 5.
-Document SrLatch() {
-  Document doc;
-  CircuitBuilder build(doc);
-  build.Gate(kNorGate), build.Gate(kNorGate);
-  build.Gate(kInputGate, 0, 1000), build.Gate(kInputGate, 0, 3000);
-  build.Gate(kOutputGate, 0, 1000), build.Gate(kOutputGate, 0, 3000);
-  build.Link(2, 0, 0), build.Link(1, 0, 1), build.Link(3, 1, 1), build.Link(0, 1, 0);
-  build.Link(0, 4, 0), build.Link(1, 5, 0);
-  return doc;
-}
-
-// NOT 0 -> NOT 1 -> NOT 2 -> NOT 0.
-Document NotRing() {
-  Document doc;
-  CircuitBuilder build(doc);
-  for (int i = 0; i < 3; ++i) build.Gate(kNotGate);
-  build.Link(0, 1, 0), build.Link(1, 2, 0), build.Link(2, 0, 0);
-  return doc;
-}
+Document HalfAdder() { return Example("half_adder.cir"); }
+Document NotRing() { return Example("ring_oscillator.cir"); }
+Document SrLatch() { return Example("sr_latch_nor.cir"); }
 
 // AND 0 of NOT 1 and NOT 2, both driven by AND 0: from all-False the NOTs change
 // together at the odd steps, the AND at the even ones.
@@ -140,11 +118,11 @@ TEST(Explanation, TracesEachSceneBackToItsTogglesAndPowerUp) {
        "step 5: I1 became 0: toggled\n"},
       {HalfAdder, "p10", 4, "O1 = 0 at step 10\nstep 6: O1 = 0 at the first kept step\n", 5},
       {SrLatch, "p4", 4,
-       "O1 = 1 at step 4\nstep 4: O1 became 1: input 0 = 1 from NOR 0 at step 3\n"
-       "step 3: NOR 0 became 1: input 0 = 0 from I1 at step 2, input 1 = 0 from NOR 1 at step 2\n"
-       "step 2: NOR 1 became 0: input 0 = 1 from NOR 0 at step 1\n"
-       "step 1: NOR 0 became 1: input 0 = 0 from I1 at step 0, input 1 = 0 from NOR 1 at step 0\n"
-       "step 0: I1 = 0 at power-up\nstep 0: NOR 1 = 0 at power-up\n"},
+       "O1 = 1 at step 4\nstep 4: O1 became 1: input 0 = 1 from NOR 2 at step 3\n"
+       "step 3: NOR 2 became 1: input 0 = 0 from I1 at step 2, input 1 = 0 from NOR 3 at step 2\n"
+       "step 2: NOR 3 became 0: input 0 = 1 from NOR 2 at step 1\n"
+       "step 1: NOR 2 became 1: input 0 = 0 from I1 at step 0, input 1 = 0 from NOR 3 at step 0\n"
+       "step 0: I1 = 0 at power-up\nstep 0: NOR 3 = 0 at power-up\n"},
       {NotRing, "p2", 0,
        "NOT 0 = 0 at step 2\nstep 2: NOT 0 became 0: input 0 = 1 from NOT 2 at step 1\n"
        "step 1: NOT 2 became 1: input 0 = 0 from NOT 1 at step 0\nstep 0: NOT 1 = 0 at power-up\n"},

@@ -32,14 +32,6 @@ TEST(Gate, OutputFollowsItsKindsTruthTableOnlyWhenEvaluated) {
   for (Long code : {-1, 1, 11, 12}) EXPECT_EQ(MakeGate(code), nullptr) << code;
 }
 
-TEST(Kinds, EachRowIsAKindMakeGateMakesWithItsCodeAndNoOtherCodeMakesOne) {
-  for (Long code = -1; code <= kEmptySlotRecord + 1; ++code) {
-    const std::unique_ptr<gate> g = MakeGate(code);
-    EXPECT_EQ(g != nullptr && code != kNoGate, FindKind(code) != nullptr) << code;
-    EXPECT_EQ(g ? g->GetType() : code, code);
-  }
-}
-
 TEST(Document, FreeSlotIsTheLowestUnusedUntilAllFiftyOneAreTaken) {
   Document doc;
   for (Integer i = 0; i < kSlotCount; ++i) {
