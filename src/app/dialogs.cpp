@@ -71,22 +71,19 @@ void ModalDialogs::ShowMessage(std::string_view prompt, std::string_view title,
 Answer ModalDialogs::Ask(std::string_view prompt, std::string_view title, Choices choices,
                          Answer preferred) {
   clock_.Stop();
-  const bool cancel = choices == Choices::YesNoCancel;
-  QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No;
+  const bool cancel = choices != Choices::YesNo;
+  const QMessageBox::StandardButton no =
+      choices == Choices::YesDiscardCancel ? QMessageBox::Discard : QMessageBox::No;
+  QMessageBox::StandardButtons buttons = QMessageBox::Yes | no;
   if (cancel) buttons |= QMessageBox::Cancel;
   QMessageBox box(QMessageBox::Question, FromUtf8(title), FromUtf8(prompt), buttons, &parent_);
   box.setDefaultButton(preferred == Answer::Yes  ? QMessageBox::Yes
-                       : preferred == Answer::No ? QMessageBox::No
+                       : preferred == Answer::No ? no
                                                  : QMessageBox::Cancel);
-  box.setEscapeButton(cancel ? QMessageBox::Cancel : QMessageBox::No);
-  switch (box.exec()) {
-    case QMessageBox::Yes:
-      return Answer::Yes;
-    case QMessageBox::No:
-      return Answer::No;
-    default:
-      return Answer::Cancel;
-  }
+  box.setEscapeButton(cancel ? QMessageBox::Cancel : no);
+  const int answer = box.exec();
+  if (answer == QMessageBox::Yes) return Answer::Yes;
+  return answer == no ? Answer::No : Answer::Cancel;
 }
 
 FileChoice ModalDialogs::ChooseFile(FileDialogMode mode, std::string_view filters,

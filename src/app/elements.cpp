@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 #include <QStyleHints>
 #include <utility>
 
@@ -141,7 +142,6 @@ void PoolImage::SetSpoken(const Spoken& spoken) {
   if (spoken == spoken_) return;
   const Spoken before = std::exchange(spoken_, spoken);
   if (spoken_.name != before.name) setAccessibleName(Translated(spoken_.name));
-  if (spoken_.value != before.value) AnnounceValue(this, spoken_.value);
   if (spoken_.focused && !before.focused && parentWidget()->hasFocus()) AnnounceFocus(this);
 }
 
@@ -170,8 +170,7 @@ void PoolImage::mouseDoubleClickEvent(QMouseEvent* event) {
 
 ValueLabel::ValueLabel(QWidget* canvas) : QLabel(QStringLiteral("0"), canvas) {
   setGeometry(TwipsRect(0, 0, 135, 255));
-  setAlignment(Qt::AlignCenter);
-  setAutoFillBackground(true);  // in the canvas's font and white, which it shares
+  setAlignment(Qt::AlignCenter);  // in the canvas's font and colours, which it shares
   hide();
 }
 
@@ -183,6 +182,19 @@ void ValueLabel::SetText(std::string_view text) {
 
 void ValueLabel::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) emit pressed();
+}
+
+void ValueLabel::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::Antialiasing);
+  const QFontMetricsF metrics(font());
+  const QString shown = text();
+  QPainterPath glyphs;
+  glyphs.addText(QPointF((width() - metrics.horizontalAdvance(shown)) / 2,
+                         (height() + metrics.ascent() - metrics.descent()) / 2),
+                 font(), shown);
+  painter.strokePath(glyphs, QPen(Qt::white, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  painter.fillPath(glyphs, palette().color(QPalette::WindowText));
 }
 
 }  // namespace tessara::app

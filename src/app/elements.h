@@ -105,8 +105,9 @@ class PoolImage : public PictureElement, public ImageElement {
   Spoken spoken_;
 };
 
-// A value label txtObjValue(i): text "0" at start on the highlight-text colour. A
-// left press emits pressed().
+// A value label txtObjValue(i): text "0" at start, drawn with a thin white halo and
+// above the link lines, so that a wire crossing it never hides its value. A left press
+// emits pressed().
 class ValueLabel : public QLabel, public LabelElement {
   Q_OBJECT
  public:
@@ -126,6 +127,7 @@ class ValueLabel : public QLabel, public LabelElement {
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   TwipsPlace place_{this};

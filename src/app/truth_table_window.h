@@ -90,6 +90,7 @@ class TruthTableWindow : public QWidget {
   QTableView* view_ = nullptr;
   TruthTableModel* model_ = nullptr;
   QPushButton* copy_ = nullptr;
+  QPushButton* stop_ = nullptr;  // shown while the table is computed; drops the rows so far
   QLabel* checkLine_ = nullptr;
   QPushButton* clear_ = nullptr;
   ExpressionsView* expressions_ = nullptr;

@@ -20,6 +20,9 @@ void New_Click(Form& form);
 // After the question: asks for a file (ChooseFileToOpen) and loads it; a cancelled
 // dialog does nothing.
 void Open_Click(Form& form);
+// File > Open Example...: as Open, the dialog showing the examples that come with the
+// program, example (one of them) offered first.
+void OpenExample_Click(Form& form, const std::string& example);
 // The circuit's file becomes path ("" for none): FilePath, and the caption "Tessara - "
 // + path, or "Tessara".
 void NameFile(Form& form, const std::string& path);

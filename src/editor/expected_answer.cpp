@@ -70,8 +70,8 @@ TableCheck CheckTable(const ExpectedAnswer& expected, const TruthTable& table) {
   if (grade.differences.empty()) {
     check.summary = Words(kContext, TESSARA_PHRASE("Comparison", "All %1 rows match"), rows);
   } else {
-    check.summary = Words(kContext, TESSARA_PHRASE("Comparison", "%1 of %2 rows differ"),
-                          std::to_string(grade.differences.size()), rows);
+    check.summary = Counted(kContext, TESSARA_COUNTED("Comparison", "%n of %1 rows differ"),
+                            static_cast<int>(grade.differences.size()), rows);
   }
   return check;
 }

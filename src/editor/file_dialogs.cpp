@@ -74,11 +74,12 @@ Phrase FileFilter(const char* description, std::string_view patterns) {
 
 Phrase AnyFileFilter() { return FileFilter(TESSARA_PHRASE("Editor", "All files"), "*"); }
 
-std::string ChooseFileToOpen(Form& form) {
+std::string ChooseFileToOpen(Form& form, const std::string& offered) {
   const Phrase filters = Filled("%1%2", Filters(kCircuits), AnyFileFilter());
-  const FileChoice choice = form.screen.ChooseFile(FileDialogMode::Open, filters, 0,
-                                                   Offered(form, FilePurpose::Circuit).path);
-  if (!choice.path.empty()) Remember(form, FilePurpose::Circuit, choice);
+  const FileChoice choice =
+      form.screen.ChooseFile(FileDialogMode::Open, filters, 0,
+                             offered.empty() ? Offered(form, FilePurpose::Circuit).path : offered);
+  if (!choice.path.empty() && offered.empty()) Remember(form, FilePurpose::Circuit, choice);
   return choice.path;
 }
 

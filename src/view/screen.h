@@ -77,7 +77,8 @@ class ImageElement {
   // Drawn in the colour of what the Why window explains, or plainly.
   virtual void SetHighlight(bool on) = 0;
   virtual bool Highlighted() const = 0;
-  // The name written beside a circuit input's or output's box ("I1", "O2"); "" for none.
+  // The name written in the corner of the element's cell: a circuit input's or output's
+  // ("I1", "O2") or a gate's tag ("g3"); "" for none.
   virtual void SetName(std::string_view name) = 0;
   virtual std::string Name() const = 0;
   // A changed value is announced to screen readers, and so is a focus newly on it.
@@ -188,7 +189,8 @@ class BorderElement {
 
 enum class MessageStyle { Stop = 16, Exclamation = 48 };
 enum class Answer { Yes, No, Cancel };
-enum class Choices { YesNoCancel, YesNo };  // the buttons a question offers
+// The buttons a question offers; YesDiscardCancel's Discard answers No.
+enum class Choices { YesNoCancel, YesNo, YesDiscardCancel };
 enum class FileDialogMode { Open, Save };
 
 // What the file dialog returns: the full path chosen, "" when cancelled, and the index

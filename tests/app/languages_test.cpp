@@ -15,9 +15,12 @@
 #include <QSet>
 #include <QTranslator>
 #include <QXmlStreamReader>
+#include <algorithm>
+#include <array>
 
 #include "app/companion_windows.h"
 #include "app/timeline_window.h"
+#include "app/translated.h"
 #include "app/truth_table_window.h"
 #include "app/why_window.h"
 #include "editor/moving.h"
@@ -58,9 +61,17 @@ QString Faults(const QString& ts) {
       source = xml.readElementText(QXmlStreamReader::IncludeChildElements);
     } else if (xml.name() == QStringLiteral("translation")) {
       const bool finished = xml.attributes().value(QStringLiteral("type")).isEmpty();
-      const QString text = xml.readElementText(QXmlStreamReader::IncludeChildElements);
-      if (!finished || text.isEmpty()) faults += QStringLiteral("unfinished: ") + source + '\n';
-      if (Places(text) != Places(source)) faults += QStringLiteral("places: ") + source + '\n';
+      QStringList forms;  // the one text, or each plural form
+      while (xml.readNext() != QXmlStreamReader::EndElement ||
+             xml.name() != QStringLiteral("translation")) {
+        if (xml.isCharacters() && !xml.isWhitespace()) forms << xml.text().toString();
+        if (xml.isStartElement()) forms << xml.readElementText();
+      }
+      if (!finished || forms.isEmpty()) faults += QStringLiteral("unfinished: ") + source + '\n';
+      for (const QString& text : forms) {
+        if (text.isEmpty()) faults += QStringLiteral("unfinished: ") + source + '\n';
+        if (Places(text) != Places(source)) faults += QStringLiteral("places: ") + source + '\n';
+      }
     }
   }
   return faults;
@@ -80,7 +91,7 @@ TEST(Translations, EveryTextOfTheSourcesHasAFinishedTranslationWithItsPlaces) {
         QStringLiteral(TESSARA_LUPDATE),
         {QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none"),
          QStringLiteral("-no-obsolete"), QStringLiteral("-tr-function-alias"),
-         QStringLiteral("QT_TRANSLATE_NOOP+=TESSARA_PHRASE"),
+         QStringLiteral("QT_TRANSLATE_NOOP+=TESSARA_PHRASE,QT_TRANSLATE_N_NOOP+=TESSARA_COUNTED"),
          QStringLiteral(TESSARA_SOURCE_DIR "/src"), QStringLiteral("-ts"), fresh.filePath(name)});
     ASSERT_TRUE(lupdate.waitForFinished(60000));
     ASSERT_EQ(lupdate.exitCode(), 0) << lupdate.readAllStandardError().toStdString();
@@ -176,6 +187,32 @@ class Speaking {
   QFont font_;
   bool found_ = false;
 };
+
+// A count chooses its plural form in each language: "1 step", "2 steps".
+TEST(Languages, CountsTakeThePluralFormOfEachLanguage) {
+  const std::pair<const char*, std::array<const char*, 3>> rows[] = {
+      {"en", {"settles after 1 step", "settles after 2 steps", "1 of 4 rows differ"}},
+      {"de", {"stabil nach 1 Schritt", "stabil nach 2 Schritten", "1 von 4 Zeilen weicht ab"}},
+      {"es",
+       {"se estabiliza tras 1 paso", "se estabiliza tras 2 pasos", "1 de 4 filas es distinta"}},
+      {"fr",
+       {"se stabilise après 1 étape", "se stabilise après 2 étapes", "1 ligne sur 4 diffère"}},
+      {"pt_BR", {"estabiliza após 1 passo", "estabiliza após 2 passos", "1 de 4 linhas difere"}},
+      {"zh_CN", {"1 步后稳定", "2 步后稳定", "4 行中有 1 行不同"}}};
+  for (const auto& [code, texts] : rows) {
+    const Speaking speaking(
+        *std::find_if(std::begin(kLanguages), std::end(kLanguages),
+                      [&](const Language& l) { return l.code == std::string_view(code); }));
+    for (int steps : {1, 2}) {
+      EXPECT_EQ(Translated(Counted("Repeats", "settles after %n step(s)", steps)),
+                QString::fromUtf8(texts[std::size_t(steps - 1)]))
+          << code;
+    }
+    EXPECT_EQ(Translated(Counted("Comparison", "%n of %1 rows differ", 1, "4")),
+              QString::fromUtf8(texts[2]))
+        << code;
+  }
+}
 
 // How a window or dialog is reached from a fresh main window showing the half adder, and
 // its name in a failure.
