@@ -15,7 +15,7 @@ TEST(CommandLine, HelpAndVersionAnswerWithoutAWindowAndUnknownOptionsAreMisuse) 
   using Act = CommandLine::Act;
   const std::tuple<QStringList, Act, QString, QStringList> rows[] = {
       {{"--version", "a.cir"}, Act::Version, "", {}},
-      {{"a.cir", "--help"}, Act::Help, "", {}},
+      {{"a.cir", "--help"}, Act::Help, "", {"a.cir"}},
       {{"--lang", "fr", "a.cir"}, Act::Open, "fr", {"a.cir"}},
       {{"--lang=de", "--", "--version", "-"}, Act::Open, "de", {"--version", "-"}},
       {{"-", "b.cir"}, Act::Open, "", {"-", "b.cir"}},

@@ -61,16 +61,21 @@ QString Faults(const QString& ts) {
       source = xml.readElementText(QXmlStreamReader::IncludeChildElements);
     } else if (xml.name() == QStringLiteral("translation")) {
       const bool finished = xml.attributes().value(QStringLiteral("type")).isEmpty();
-      QStringList forms;  // the one text, or each plural form
-      while (xml.readNext() != QXmlStreamReader::EndElement ||
-             xml.name() != QStringLiteral("translation")) {
-        if (xml.isCharacters() && !xml.isWhitespace()) forms << xml.text().toString();
-        if (xml.isStartElement()) forms << xml.readElementText();
+      QStringList forms;  // each plural form, or the one text (a <byte/> is a character)
+      QString text;
+      while (!xml.atEnd() && !(xml.readNext() == QXmlStreamReader::EndElement &&
+                               xml.name() == QStringLiteral("translation"))) {
+        if (xml.isStartElement() && xml.name() == QStringLiteral("numerusform")) {
+          forms << xml.readElementText(QXmlStreamReader::IncludeChildElements);
+        } else if (xml.isCharacters()) {
+          text += xml.text();
+        }
       }
-      if (!finished || forms.isEmpty()) faults += QStringLiteral("unfinished: ") + source + '\n';
-      for (const QString& text : forms) {
-        if (text.isEmpty()) faults += QStringLiteral("unfinished: ") + source + '\n';
-        if (Places(text) != Places(source)) faults += QStringLiteral("places: ") + source + '\n';
+      if (forms.isEmpty()) forms << text;
+      if (!finished) faults += QStringLiteral("unfinished: ") + source + '\n';
+      for (const QString& form : forms) {
+        if (form.isEmpty()) faults += QStringLiteral("unfinished: ") + source + '\n';
+        if (Places(form) != Places(source)) faults += QStringLiteral("places: ") + source + '\n';
       }
     }
   }
