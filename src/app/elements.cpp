@@ -133,9 +133,23 @@ void PoolImage::paintEvent(QPaintEvent* event) {
   small.setPixelSize(kNamePixels);
   painter.setFont(small);
   painter.setPen(Qt::black);
-  const QRect half(2, 0, width() / 2, height());
-  painter.drawText(half, Qt::AlignLeft | (BoxAtTop(picture_) ? Qt::AlignBottom : Qt::AlignTop),
-                   name_);
+  const bool terminal =
+      picture_.store == PictureStore::InputButton || picture_.store == PictureStore::OutputButton;
+  if (terminal) {
+    const QRect half(2, 0, width() / 2, height());
+    painter.drawText(half, Qt::AlignLeft | (BoxAtTop(picture_) ? Qt::AlignBottom : Qt::AlignTop),
+                     name_);
+    return;
+  }
+  // A gate's tag: in the top right corner, clear of the input stubs, with a white halo
+  // where a wire passes.
+  painter.setRenderHint(QPainter::Antialiasing);
+  const QFontMetricsF metrics(small);
+  QPainterPath glyphs;
+  glyphs.addText(QPointF(width() - metrics.horizontalAdvance(name_) - 2, metrics.ascent()), small,
+                 name_);
+  painter.strokePath(glyphs, QPen(Qt::white, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  painter.fillPath(glyphs, Qt::black);
 }
 
 void PoolImage::SetSpoken(const Spoken& spoken) {
