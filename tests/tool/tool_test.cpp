@@ -415,8 +415,8 @@ TEST(Help, UsageLinesAreTheCommandsOfTheManPageAndTheTeachersGuide) {
       testing::LinesBetween(RunSim({"usage"}).err, "Usage:", "\n", "tessara-sim");
   EXPECT_EQ(usage.size(), 10u);
   EXPECT_EQ(testing::ManSynopsis(ReadFile(TESSARA_SOURCE "/desktop/tessara-sim.1")), usage);
-  EXPECT_EQ(testing::LinesBetween(ReadFile(TESSARA_SOURCE "/docs/teachers-guide.md"), "## tessara-sim",
-                         "## ", "tessara-sim "),
+  EXPECT_EQ(testing::LinesBetween(ReadFile(TESSARA_SOURCE "/docs/teachers-guide.md"),
+                                  "## tessara-sim", "## ", "tessara-sim "),
             usage);
 }
 
