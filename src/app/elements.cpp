@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QStyleHints>
+#include <cmath>
 #include <utility>
 
 #include "app/highlight.h"
@@ -21,6 +22,25 @@ constexpr int kNamePixels = 10;  // the names' letters, fitting the 12 pixels ab
 bool BoxAtTop(Picture picture) {
   return (picture.store == PictureStore::InputButton && picture.index == 3) ||
          (picture.store == PictureStore::OutputButton && picture.index == 1);
+}
+
+// text in colour with a white halo two pixels wide, on a transparent image of its own
+// size at the screen's scale. Drawn whole into an image first, so that a repaint of part
+// of an element blends exactly the pixels a whole repaint does.
+QImage HaloText(const QString& text, const QFont& font, const QColor& colour, qreal scale) {
+  const QFontMetricsF metrics(font);
+  const QSizeF size(std::ceil(metrics.horizontalAdvance(text)) + 4,
+                    std::ceil(metrics.height()) + 2);
+  QImage image((size * scale).toSize(), QImage::Format_ARGB32_Premultiplied);
+  image.setDevicePixelRatio(scale);
+  image.fill(Qt::transparent);
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing);
+  QPainterPath glyphs;
+  glyphs.addText(QPointF(2, 1 + metrics.ascent()), font, text);
+  painter.strokePath(glyphs, QPen(Qt::white, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  painter.fillPath(glyphs, colour);
+  return image;
 }
 
 }  // namespace
@@ -143,13 +163,9 @@ void PoolImage::paintEvent(QPaintEvent* event) {
   }
   // A gate's tag: in the top right corner, clear of the input stubs, with a white halo
   // where a wire passes.
-  painter.setRenderHint(QPainter::Antialiasing);
-  const QFontMetricsF metrics(small);
-  QPainterPath glyphs;
-  glyphs.addText(QPointF(width() - metrics.horizontalAdvance(name_) - 2, metrics.ascent()), small,
-                 name_);
-  painter.strokePath(glyphs, QPen(Qt::white, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-  painter.fillPath(glyphs, Qt::black);
+  const QImage tag = HaloText(name_, small, Qt::black, devicePixelRatioF());
+  painter.drawImage(QPoint(width() - static_cast<int>(tag.deviceIndependentSize().width()), 0),
+                    tag);
 }
 
 void PoolImage::SetSpoken(const Spoken& spoken) {
@@ -200,15 +216,12 @@ void ValueLabel::mousePressEvent(QMouseEvent* event) {
 
 void ValueLabel::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.setRenderHint(QPainter::Antialiasing);
-  const QFontMetricsF metrics(font());
-  const QString shown = text();
-  QPainterPath glyphs;
-  glyphs.addText(QPointF((width() - metrics.horizontalAdvance(shown)) / 2,
-                         (height() + metrics.ascent() - metrics.descent()) / 2),
-                 font(), shown);
-  painter.strokePath(glyphs, QPen(Qt::white, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-  painter.fillPath(glyphs, palette().color(QPalette::WindowText));
+  const QImage shown =
+      HaloText(text(), font(), palette().color(QPalette::WindowText), devicePixelRatioF());
+  const QSizeF size = shown.deviceIndependentSize();
+  painter.drawImage(
+      QPointF(std::round((width() - size.width()) / 2), std::round((height() - size.height()) / 2)),
+      shown);
 }
 
 }  // namespace tessara::app

@@ -19,6 +19,7 @@
 #include <array>
 
 #include "app/companion_windows.h"
+#include "app/getting_started.h"
 #include "app/timeline_window.h"
 #include "app/translated.h"
 #include "app/truth_table_window.h"
@@ -258,6 +259,12 @@ const Stage kStages[] = {
      [](Tessara_Form& w) { return static_cast<QWidget*>(&w.Companions().ShowTruthTable()); },
      {}},
     {"why", [](Tessara_Form& w) { return static_cast<QWidget*>(&w.Companions().ShowWhy()); }, {}},
+    {"getting started",
+     [](Tessara_Form& w) {
+       Command(w, "Help_GettingStarted")->trigger();
+       return static_cast<QWidget*>(w.findChild<GettingStarted*>());
+     },
+     {}},
 };
 
 TEST(Languages, EveryTextOfEveryWindowFitsItsElementInEveryLanguage) {
