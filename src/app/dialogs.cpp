@@ -1,5 +1,6 @@
 #include "app/dialogs.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -89,8 +90,11 @@ Answer ModalDialogs::Ask(std::string_view prompt, std::string_view title, Choice
 FileChoice ModalDialogs::ChooseFile(FileDialogMode mode, std::string_view filters,
                                     std::size_t filter, const std::string& offered) {
   clock_.Stop();
+  // Over the window the learner acted in: the main window or one of its companions.
+  QWidget* over = QApplication::activeWindow();
+  if (!over || (over != &parent_ && over->parentWidget() != &parent_)) over = &parent_;
   return fileChooser_ ? fileChooser_(mode, filters, filter, offered)
-                      : ShowFileDialog(&parent_, mode, filters, filter, offered);
+                      : ShowFileDialog(over, mode, filters, filter, offered);
 }
 
 void ModalDialogs::ShowAbout() {
