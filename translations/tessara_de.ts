@@ -26,6 +26,10 @@
             <numerusform>%n von %1 Zeilen weichen ab</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Compare With</source>
+        <translation>Vergleichen mit</translation>
+    </message>
 </context>
 <context>
     <name>Editor</name>

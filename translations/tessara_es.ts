@@ -26,6 +26,10 @@
             <numerusform>%n de %1 filas son distintas</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Compare With</source>
+        <translation>Comparar con</translation>
+    </message>
 </context>
 <context>
     <name>Editor</name>

@@ -26,6 +26,10 @@
             <numerusform>%n lignes sur %1 diffèrent</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Compare With</source>
+        <translation>Comparer avec</translation>
+    </message>
 </context>
 <context>
     <name>Editor</name>

@@ -26,6 +26,10 @@
             <numerusform>%n de %1 linhas diferem</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Compare With</source>
+        <translation>Comparar com</translation>
+    </message>
 </context>
 <context>
     <name>Editor</name>

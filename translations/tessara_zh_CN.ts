@@ -25,6 +25,10 @@
             <numerusform>%1 行中有 %n 行不同</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Compare With</source>
+        <translation>对照</translation>
+    </message>
 </context>
 <context>
     <name>Editor</name>

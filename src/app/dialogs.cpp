@@ -18,8 +18,9 @@ QString FromUtf8(std::string_view text) {
 }
 
 FileChoice ShowFileDialog(QWidget* parent, FileDialogMode mode, std::string_view filters,
-                          std::size_t filter, const std::string& offered) {
+                          std::size_t filter, const std::string& offered, std::string_view title) {
   QFileDialog dialog(parent);
+  if (!title.empty()) dialog.setWindowTitle(FromUtf8(title));
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   const QStringList names = QtNameFilters(filters).split(QStringLiteral(";;"));
   dialog.setNameFilters(names);
@@ -88,13 +89,14 @@ Answer ModalDialogs::Ask(std::string_view prompt, std::string_view title, Choice
 }
 
 FileChoice ModalDialogs::ChooseFile(FileDialogMode mode, std::string_view filters,
-                                    std::size_t filter, const std::string& offered) {
+                                    std::size_t filter, const std::string& offered,
+                                    std::string_view title) {
   clock_.Stop();
   // Over the window the learner acted in: the main window or one of its companions.
   QWidget* over = QApplication::activeWindow();
   if (!over || (over != &parent_ && over->parentWidget() != &parent_)) over = &parent_;
   return fileChooser_ ? fileChooser_(mode, filters, filter, offered)
-                      : ShowFileDialog(over, mode, filters, filter, offered);
+                      : ShowFileDialog(over, mode, filters, filter, offered, title);
 }
 
 void ModalDialogs::ShowAbout() {

@@ -43,7 +43,7 @@ class ModalDialogs {
   // A file to open (it must exist) or a name to save under, as Screen::ChooseFile, over
   // the active window when it is parent or one of its companions, else over parent.
   FileChoice ChooseFile(FileDialogMode mode, std::string_view filters, std::size_t filter,
-                        const std::string& offered);
+                        const std::string& offered, std::string_view title = {});
   // The About window, made afresh.
   void ShowAbout();
   // Help > Keyboard with rows, made afresh.

@@ -170,8 +170,9 @@ Answer Tessara_Form::Ask(const Phrase& prompt, const Phrase& title, Choices choi
 }
 
 FileChoice Tessara_Form::ChooseFile(FileDialogMode mode, const Phrase& filters, std::size_t filter,
-                                    const std::string& offered) {
-  return dialogs_.ChooseFile(mode, Translated(filters).toStdString(), filter, offered);
+                                    const std::string& offered, const Phrase& title) {
+  return dialogs_.ChooseFile(mode, Translated(filters).toStdString(), filter, offered,
+                             Translated(title).toStdString());
 }
 
 }  // namespace tessara::app

@@ -36,7 +36,11 @@ void CompareWith_Click(Form& form) {
   const Phrase filters = Filled(
       "%1%2", FileFilter(TESSARA_PHRASE("Editor", "Expected answers"), "*.expected;*.txt;*.cir"),
       AnyFileFilter());
-  const std::string path = form.screen.ChooseFile(FileDialogMode::Open, filters, 0, offered).path;
+  const std::string path =
+      form.screen
+          .ChooseFile(FileDialogMode::Open, filters, 0, offered,
+                      Words(kContext, TESSARA_PHRASE("Comparison", "Compare With")))
+          .path;
   if (!path.empty()) Take(form, path);
 }
 

@@ -247,9 +247,10 @@ class Screen : public ScreenElements {
                      Answer preferred) = 0;
   // The modal file dialog. filters is "description|pattern|..." pairs, filter the index
   // of the pair chosen at first, offered the full path or bare name offered ("" none).
-  // It adds no suffix and asks nothing before a file is replaced.
+  // It adds no suffix and asks nothing before a file is replaced. An empty title leaves
+  // the toolkit's own ("Open", "Save As").
   virtual FileChoice ChooseFile(FileDialogMode mode, const Phrase& filters, std::size_t filter,
-                                const std::string& offered) = 0;
+                                const std::string& offered, const Phrase& title) = 0;
 
   // Starts the window's own drag of an image element: an outline follows the pointer
   // and the release delivers a drop to the canvas or the trash can under it.
