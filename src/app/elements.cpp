@@ -162,10 +162,14 @@ void PoolImage::paintEvent(QPaintEvent* event) {
     return;
   }
   // A gate's tag: in the top right corner, clear of the input stubs, with a white halo
-  // where a wire passes.
-  const QImage tag = HaloText(name_, small, Qt::black, devicePixelRatioF());
-  painter.drawImage(QPoint(width() - static_cast<int>(tag.deviceIndependentSize().width()), 0),
-                    tag);
+  // (the text drawn white a pixel around it) where a wire passes.
+  const QRect corner(0, 0, width() - 2, height());
+  painter.setPen(Qt::white);
+  for (int dx = -1; dx <= 1; ++dx)
+    for (int dy = -1; dy <= 1; ++dy)
+      painter.drawText(corner.translated(dx, dy), Qt::AlignRight | Qt::AlignTop, name_);
+  painter.setPen(Qt::black);
+  painter.drawText(corner, Qt::AlignRight | Qt::AlignTop, name_);
 }
 
 void PoolImage::SetSpoken(const Spoken& spoken) {
