@@ -110,9 +110,16 @@
         <source>All %1 rows match</source>
         <translation>Alle %1 Zeilen stimmen</translation>
     </message>
+    <message numerus="yes">
+        <source>%n of %1 rows differ</source>
+        <translation>
+            <numerusform>%n von %1 Zeilen weicht ab</numerusform>
+            <numerusform>%n von %1 Zeilen weichen ab</numerusform>
+        </translation>
+    </message>
     <message>
-        <source>%1 of %2 rows differ</source>
-        <translation>%1 von %2 Zeilen weichen ab</translation>
+        <source>Compare With</source>
+        <translation>Vergleichen mit</translation>
     </message>
     <message>
         <source>Checked in the Timeline: this answer is a sequence</source>
@@ -237,6 +244,17 @@
         <source>PDF document</source>
         <translation>PDF-Dokument</translation>
     </message>
+    <message numerus="yes">
+        <source>Discard the recovered circuit for good? It holds %n gate(s).</source>
+        <translation>
+            <numerusform>Die wiederhergestellte Schaltung endgültig verwerfen? Sie enthält %n Gatter.</numerusform>
+            <numerusform>Die wiederhergestellte Schaltung endgültig verwerfen? Sie enthält %n Gatter.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Discard Circuit</source>
+        <translation>Schaltung verwerfen</translation>
+    </message>
 </context>
 <context>
     <name>ElementPools</name>
@@ -280,6 +298,46 @@
         <source>output</source>
         <translation>Ausgang</translation>
     </message>
+    <message>
+        <source>Select and move</source>
+        <translation>Auswählen und verschieben</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Verbindung</translation>
+    </message>
+    <message>
+        <source>AND gate</source>
+        <translation>AND-Gatter</translation>
+    </message>
+    <message>
+        <source>NAND gate</source>
+        <translation>NAND-Gatter</translation>
+    </message>
+    <message>
+        <source>OR gate</source>
+        <translation>OR-Gatter</translation>
+    </message>
+    <message>
+        <source>NOR gate</source>
+        <translation>NOR-Gatter</translation>
+    </message>
+    <message>
+        <source>NOT gate</source>
+        <translation>NOT-Gatter</translation>
+    </message>
+    <message>
+        <source>XOR gate</source>
+        <translation>XOR-Gatter</translation>
+    </message>
+    <message>
+        <source>Circuit input</source>
+        <translation>Schaltungseingang</translation>
+    </message>
+    <message>
+        <source>Circuit output</source>
+        <translation>Schaltungsausgang</translation>
+    </message>
 </context>
 <context>
     <name>Explanation</name>
@@ -322,6 +380,18 @@
     <message>
         <source>... %1 more</source>
         <translation>... %1 weitere</translation>
+    </message>
+    <message>
+        <source>%1 = %2 from %3 at step %4</source>
+        <translation>%1 = %2 von %3 bei Schritt %4</translation>
+    </message>
+    <message>
+        <source>%1 = %2, not linked</source>
+        <translation>%1 = %2, nicht verbunden</translation>
+    </message>
+    <message>
+        <source>%1 = %2 from a bend with no gate before it</source>
+        <translation>%1 = %2 von einem Knick ohne Gatter davor</translation>
     </message>
 </context>
 <context>
@@ -511,6 +581,37 @@
     </message>
 </context>
 <context>
+    <name>GettingStarted</name>
+    <message>
+        <source>&lt;b&gt;Place.&lt;/b&gt; Choose a gate on the left (its name and key show when the pointer rests on it), then click the canvas. Circuit inputs go to the column on the left, outputs to the right.</source>
+        <translation>&lt;b&gt;Platzieren.&lt;/b&gt; Links ein Gatter wählen (Name und Taste erscheinen, wenn der Zeiger darauf ruht), dann auf die Zeichenfläche klicken. Schaltungseingänge kommen in die linke Spalte, Ausgänge in die rechte.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Link.&lt;/b&gt; Choose the link tool, press a gate&apos;s output half, then another gate&apos;s input half. Press the canvas on the way to bend the link.</source>
+        <translation>&lt;b&gt;Verbinden.&lt;/b&gt; Das Verbindungswerkzeug wählen, auf die Ausgangshälfte eines Gatters drücken, dann auf die Eingangshälfte eines anderen. Ein Druck auf die Zeichenfläche unterwegs knickt die Verbindung.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Power.&lt;/b&gt; Press Power up: every gate shows its value, 0 or 1, beside it. The values stay through Power down and up.</source>
+        <translation>&lt;b&gt;Strom.&lt;/b&gt; Auf „einschalten“ drücken: Jedes Gatter zeigt seinen Wert, 0 oder 1, daneben. Die Werte bleiben beim Aus- und Wiedereinschalten erhalten.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Toggle.&lt;/b&gt; Click a circuit input to switch it between 0 and 1.</source>
+        <translation>&lt;b&gt;Umschalten.&lt;/b&gt; Auf einen Schaltungseingang klicken, um ihn zwischen 0 und 1 umzuschalten.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;prop.&lt;/b&gt; Press prop (or P) to move every signal one step on; each gate adds one step.</source>
+        <translation>&lt;b&gt;prop.&lt;/b&gt; Auf prop (oder P) drücken, um jedes Signal einen Schritt weiterzuschalten; jedes Gatter fügt einen Schritt hinzu.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Ask why.&lt;/b&gt; While powered, click the 0 or 1 beside a gate: the Why window says why it shows that value.</source>
+        <translation>&lt;b&gt;Nach dem Warum fragen.&lt;/b&gt; Bei eingeschaltetem Strom auf die 0 oder 1 neben einem Gatter klicken: Das Warum-Fenster erklärt, warum es diesen Wert zeigt.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Check.&lt;/b&gt; Options &gt; Truth Table lists every combination of inputs; Compare With... checks each row against an answer from your teacher. File &gt; Open Example... opens circuits to try.</source>
+        <translation>&lt;b&gt;Prüfen.&lt;/b&gt; Optionen &gt; Wahrheitstabelle listet jede Kombination der Eingänge; Vergleichen mit... prüft jede Zeile gegen eine Lösung Ihrer Lehrkraft. Datei &gt; Beispiel öffnen... öffnet Schaltungen zum Ausprobieren.</translation>
+    </message>
+</context>
+<context>
     <name>Grading</name>
     <message>
         <source>expected %1 inputs and %2 outputs, found %3 inputs and %4 outputs</source>
@@ -540,24 +641,12 @@
         <translation>Pfeiltasten</translation>
     </message>
     <message>
-        <source>Focus the nearest gate or bend in that direction; while a link is drawn, the nearest gate it can end at; while moving, carry the gate 75 twips</source>
-        <translation>Das nächste Gatter oder den nächsten Knick in dieser Richtung fokussieren; beim Zeichnen einer Verbindung das nächste Gatter, an dem sie enden kann; beim Verschieben das Gatter um 75 Twips tragen</translation>
-    </message>
-    <message>
         <source>Shift+Arrows</source>
         <translation>Umschalt+Pfeiltasten</translation>
     </message>
     <message>
-        <source>Move the cross-hair (and a gate being moved) 75 twips</source>
-        <translation>Das Fadenkreuz (und ein Gatter, das verschoben wird) um 75 Twips bewegen</translation>
-    </message>
-    <message>
         <source>Ctrl+Shift+Arrows</source>
         <translation>Strg+Umschalt+Pfeiltasten</translation>
-    </message>
-    <message>
-        <source>Move the cross-hair (and a gate being moved) 15 twips</source>
-        <translation>Das Fadenkreuz (und ein Gatter, das verschoben wird) um 15 Twips bewegen</translation>
     </message>
     <message>
         <source>1 to 0</source>
@@ -639,6 +728,18 @@
         <source>Delete the gate or bend focused on the canvas</source>
         <translation>Das Gatter oder den Knick löschen, der auf der Zeichenfläche im Fokus ist</translation>
     </message>
+    <message>
+        <source>Focus the nearest gate or bend in that direction; while a link is drawn, the nearest gate it can end at; while moving, carry the gate 5 pixels</source>
+        <translation>Das nächste Gatter oder den nächsten Knick in dieser Richtung fokussieren; beim Zeichnen einer Verbindung das nächste Gatter, an dem sie enden kann; beim Verschieben das Gatter um 5 Pixel tragen</translation>
+    </message>
+    <message>
+        <source>Move the cross-hair (and a gate being moved) 5 pixels</source>
+        <translation>Das Fadenkreuz (und ein Gatter, das verschoben wird) um 5 Pixel bewegen</translation>
+    </message>
+    <message>
+        <source>Move the cross-hair (and a gate being moved) 1 pixel</source>
+        <translation>Das Fadenkreuz (und ein Gatter, das verschoben wird) um 1 Pixel bewegen</translation>
+    </message>
 </context>
 <context>
     <name>Lists</name>
@@ -674,16 +775,8 @@
         <translation>Neu</translation>
     </message>
     <message>
-        <source>Open</source>
-        <translation>Öffnen</translation>
-    </message>
-    <message>
         <source>Save</source>
         <translation>Speichern</translation>
-    </message>
-    <message>
-        <source>Save As</source>
-        <translation>Speichern unter</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -738,6 +831,22 @@
         <translation>Tastatur</translation>
     </message>
     <message>
+        <source>Open...</source>
+        <translation>Öffnen...</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Speichern unter...</translation>
+    </message>
+    <message>
+        <source>Open Example...</source>
+        <translation>Beispiel öffnen...</translation>
+    </message>
+    <message>
+        <source>Getting Started</source>
+        <translation>Erste Schritte</translation>
+    </message>
+    <message>
         <source>Export Picture...</source>
         <translation>Bild exportieren...</translation>
     </message>
@@ -772,16 +881,22 @@
         <translation>wiederholt sich alle %1 Schritte ab Schritt %2</translation>
     </message>
     <message>
-        <source>no repeat within %1 steps</source>
-        <translation>keine Wiederholung innerhalb von %1 Schritten</translation>
-    </message>
-    <message>
-        <source>settles after %1 steps</source>
-        <translation>stabil nach %1 Schritten</translation>
-    </message>
-    <message>
         <source>settled at step %1</source>
         <translation>stabil ab Schritt %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>no repeat within %n step(s)</source>
+        <translation>
+            <numerusform>keine Wiederholung innerhalb von %n Schritt</numerusform>
+            <numerusform>keine Wiederholung innerhalb von %n Schritten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>settles after %n step(s)</source>
+        <translation>
+            <numerusform>stabil nach %n Schritt</numerusform>
+            <numerusform>stabil nach %n Schritten</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -887,6 +1002,23 @@
     </message>
 </context>
 <context>
+    <name>TimelineWindow</name>
+    <message numerus="yes">
+        <source>%n step(s)/s</source>
+        <translation>
+            <numerusform>%n Schritt/s</numerusform>
+            <numerusform>%n Schritte/s</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Tips</name>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+</context>
+<context>
     <name>Warnings</name>
     <message>
         <source>%1 input %2 is not linked</source>
@@ -919,6 +1051,41 @@
     <message>
         <source>link %1 is marked as ending at a node, but slot %2 holds %3</source>
         <translation>Verbindung %1 soll an einem Knoten enden, aber Platz %2 enthält %3</translation>
+    </message>
+    <message>
+        <source>%1: its %2 is not linked</source>
+        <translation>%1: sein %2 ist nicht verbunden</translation>
+    </message>
+    <message>
+        <source>%1: its %2 is linked more than once</source>
+        <translation>%1: sein %2 ist mehrfach verbunden</translation>
+    </message>
+    <message>
+        <source>%1: its output drives nothing</source>
+        <translation>%1: sein Ausgang steuert nichts</translation>
+    </message>
+</context>
+<context>
+    <name>Words</name>
+    <message>
+        <source>input</source>
+        <translation>Eingang</translation>
+    </message>
+    <message>
+        <source>left input</source>
+        <translation>linker Eingang</translation>
+    </message>
+    <message>
+        <source>upper input</source>
+        <translation>oberer Eingang</translation>
+    </message>
+    <message>
+        <source>right input</source>
+        <translation>rechter Eingang</translation>
+    </message>
+    <message>
+        <source>lower input</source>
+        <translation>unterer Eingang</translation>
     </message>
 </context>
 <context>
@@ -970,12 +1137,27 @@
         <source>Deletes the gate or bend focused on the canvas</source>
         <translation>Löscht das Gatter oder den Knick, der auf der Zeichenfläche im Fokus ist</translation>
     </message>
+    <message>
+        <source>Trash can: drop a gate here to delete it</source>
+        <translation>Papierkorb: ein Gatter hierher ziehen, um es zu löschen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Entf</translation>
+    </message>
 </context>
 <context>
     <name>tessara::app::ExpressionsView</name>
     <message>
         <source>Working out the expressions...</source>
         <translation>Ausdrücke werden berechnet...</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::GettingStarted</name>
+    <message>
+        <source>Tessara - Getting Started</source>
+        <translation>Tessara - Erste Schritte</translation>
     </message>
 </context>
 <context>
@@ -1006,6 +1188,18 @@
         <source>prop</source>
         <translation>prop</translation>
     </message>
+    <message>
+        <source>Power: switch the circuit on or off (Tab to it, then Space)</source>
+        <translation>Strom: die Schaltung ein- oder ausschalten (mit Tab hierher, dann Leertaste)</translation>
+    </message>
+    <message>
+        <source>prop: advance every signal one step</source>
+        <translation>prop: jedes Signal einen Schritt weiterschalten</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <translation>P</translation>
+    </message>
 </context>
 <context>
     <name>tessara::app::Tessara_Frame</name>
@@ -1020,6 +1214,10 @@
     <message>
         <source>Untitled circuit</source>
         <translation>Unbenannte Schaltung</translation>
+    </message>
+    <message>
+        <source>Choose a gate on the left, then click here</source>
+        <translation>Links ein Gatter wählen, dann hier klicken</translation>
     </message>
 </context>
 <context>
@@ -1050,10 +1248,6 @@
     <message>
         <source>Run</source>
         <translation>Laufen lassen</translation>
-    </message>
-    <message>
-        <source>%1 steps/s</source>
-        <translation>%1 Schritte/s</translation>
     </message>
     <message>
         <source>Save Picture...</source>
@@ -1149,6 +1343,14 @@
     <message>
         <source>Build Circuit...</source>
         <translation>Schaltung bauen...</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Anhalten</translation>
+    </message>
+    <message>
+        <source>Stopped. An edit, or the window opened again, computes the table anew.</source>
+        <translation>Angehalten. Eine Änderung oder das erneute Öffnen des Fensters berechnet die Tabelle neu.</translation>
     </message>
 </context>
 <context>

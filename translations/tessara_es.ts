@@ -110,9 +110,16 @@
         <source>All %1 rows match</source>
         <translation>Las %1 filas coinciden</translation>
     </message>
+    <message numerus="yes">
+        <source>%n of %1 rows differ</source>
+        <translation>
+            <numerusform>%n de %1 filas es distinta</numerusform>
+            <numerusform>%n de %1 filas son distintas</numerusform>
+        </translation>
+    </message>
     <message>
-        <source>%1 of %2 rows differ</source>
-        <translation>%1 de %2 filas son distintas</translation>
+        <source>Compare With</source>
+        <translation>Comparar con</translation>
     </message>
     <message>
         <source>Checked in the Timeline: this answer is a sequence</source>
@@ -237,6 +244,17 @@
         <source>PDF document</source>
         <translation>Documento PDF</translation>
     </message>
+    <message numerus="yes">
+        <source>Discard the recovered circuit for good? It holds %n gate(s).</source>
+        <translation>
+            <numerusform>¿Descartar para siempre el circuito recuperado? Contiene %n puerta.</numerusform>
+            <numerusform>¿Descartar para siempre el circuito recuperado? Contiene %n puertas.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Discard Circuit</source>
+        <translation>Descartar circuito</translation>
+    </message>
 </context>
 <context>
     <name>ElementPools</name>
@@ -280,6 +298,46 @@
         <source>output</source>
         <translation>salida</translation>
     </message>
+    <message>
+        <source>Select and move</source>
+        <translation>Seleccionar y mover</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Conexión</translation>
+    </message>
+    <message>
+        <source>AND gate</source>
+        <translation>Puerta AND</translation>
+    </message>
+    <message>
+        <source>NAND gate</source>
+        <translation>Puerta NAND</translation>
+    </message>
+    <message>
+        <source>OR gate</source>
+        <translation>Puerta OR</translation>
+    </message>
+    <message>
+        <source>NOR gate</source>
+        <translation>Puerta NOR</translation>
+    </message>
+    <message>
+        <source>NOT gate</source>
+        <translation>Puerta NOT</translation>
+    </message>
+    <message>
+        <source>XOR gate</source>
+        <translation>Puerta XOR</translation>
+    </message>
+    <message>
+        <source>Circuit input</source>
+        <translation>Entrada del circuito</translation>
+    </message>
+    <message>
+        <source>Circuit output</source>
+        <translation>Salida del circuito</translation>
+    </message>
 </context>
 <context>
     <name>Explanation</name>
@@ -322,6 +380,18 @@
     <message>
         <source>... %1 more</source>
         <translation>... %1 más</translation>
+    </message>
+    <message>
+        <source>%1 = %2 from %3 at step %4</source>
+        <translation>%1 = %2 desde %3 en el paso %4</translation>
+    </message>
+    <message>
+        <source>%1 = %2, not linked</source>
+        <translation>%1 = %2, sin conectar</translation>
+    </message>
+    <message>
+        <source>%1 = %2 from a bend with no gate before it</source>
+        <translation>%1 = %2 desde un codo sin puerta delante</translation>
     </message>
 </context>
 <context>
@@ -511,6 +581,37 @@
     </message>
 </context>
 <context>
+    <name>GettingStarted</name>
+    <message>
+        <source>&lt;b&gt;Place.&lt;/b&gt; Choose a gate on the left (its name and key show when the pointer rests on it), then click the canvas. Circuit inputs go to the column on the left, outputs to the right.</source>
+        <translation>&lt;b&gt;Colocar.&lt;/b&gt; Elija una puerta a la izquierda (su nombre y su tecla aparecen al dejar el puntero encima) y haga clic en el lienzo. Las entradas del circuito van a la columna de la izquierda; las salidas, a la de la derecha.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Link.&lt;/b&gt; Choose the link tool, press a gate&apos;s output half, then another gate&apos;s input half. Press the canvas on the way to bend the link.</source>
+        <translation>&lt;b&gt;Conectar.&lt;/b&gt; Elija la herramienta de conexión, pulse la mitad de salida de una puerta y luego la mitad de entrada de otra. Pulse el lienzo por el camino para doblar la conexión.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Power.&lt;/b&gt; Press Power up: every gate shows its value, 0 or 1, beside it. The values stay through Power down and up.</source>
+        <translation>&lt;b&gt;Encender.&lt;/b&gt; Pulse «encender»: cada puerta muestra su valor, 0 o 1, a su lado. Los valores se conservan al apagar y volver a encender.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Toggle.&lt;/b&gt; Click a circuit input to switch it between 0 and 1.</source>
+        <translation>&lt;b&gt;Conmutar.&lt;/b&gt; Haga clic en una entrada del circuito para cambiarla entre 0 y 1.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;prop.&lt;/b&gt; Press prop (or P) to move every signal one step on; each gate adds one step.</source>
+        <translation>&lt;b&gt;prop.&lt;/b&gt; Pulse prop (o P) para avanzar cada señal un paso; cada puerta añade un paso.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Ask why.&lt;/b&gt; While powered, click the 0 or 1 beside a gate: the Why window says why it shows that value.</source>
+        <translation>&lt;b&gt;Preguntar por qué.&lt;/b&gt; Con el circuito encendido, haga clic en el 0 o el 1 junto a una puerta: la ventana Por qué explica por qué muestra ese valor.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Check.&lt;/b&gt; Options &gt; Truth Table lists every combination of inputs; Compare With... checks each row against an answer from your teacher. File &gt; Open Example... opens circuits to try.</source>
+        <translation>&lt;b&gt;Comprobar.&lt;/b&gt; Opciones &gt; Tabla de verdad lista cada combinación de entradas; Comparar con... comprueba cada fila con una respuesta de su profesor. Archivo &gt; Abrir ejemplo... abre circuitos para probar.</translation>
+    </message>
+</context>
+<context>
     <name>Grading</name>
     <message>
         <source>expected %1 inputs and %2 outputs, found %3 inputs and %4 outputs</source>
@@ -540,24 +641,12 @@
         <translation>Flechas</translation>
     </message>
     <message>
-        <source>Focus the nearest gate or bend in that direction; while a link is drawn, the nearest gate it can end at; while moving, carry the gate 75 twips</source>
-        <translation>Dar el foco a la puerta o al codo más cercano en esa dirección; al dibujar una conexión, a la puerta más cercana donde puede terminar; al mover, llevar la puerta 75 twips</translation>
-    </message>
-    <message>
         <source>Shift+Arrows</source>
         <translation>Mayús+Flechas</translation>
     </message>
     <message>
-        <source>Move the cross-hair (and a gate being moved) 75 twips</source>
-        <translation>Mover la cruz de selección (y la puerta que se está moviendo) 75 twips</translation>
-    </message>
-    <message>
         <source>Ctrl+Shift+Arrows</source>
         <translation>Ctrl+Mayús+Flechas</translation>
-    </message>
-    <message>
-        <source>Move the cross-hair (and a gate being moved) 15 twips</source>
-        <translation>Mover la cruz de selección (y la puerta que se está moviendo) 15 twips</translation>
     </message>
     <message>
         <source>1 to 0</source>
@@ -639,6 +728,18 @@
         <source>Delete the gate or bend focused on the canvas</source>
         <translation>Borrar la puerta o el codo que tiene el foco en el lienzo</translation>
     </message>
+    <message>
+        <source>Focus the nearest gate or bend in that direction; while a link is drawn, the nearest gate it can end at; while moving, carry the gate 5 pixels</source>
+        <translation>Dar el foco a la puerta o al codo más cercano en esa dirección; al dibujar una conexión, a la puerta más cercana donde puede terminar; al mover, llevar la puerta 5 píxeles</translation>
+    </message>
+    <message>
+        <source>Move the cross-hair (and a gate being moved) 5 pixels</source>
+        <translation>Mover la cruz de selección (y la puerta que se está moviendo) 5 píxeles</translation>
+    </message>
+    <message>
+        <source>Move the cross-hair (and a gate being moved) 1 pixel</source>
+        <translation>Mover la cruz de selección (y la puerta que se está moviendo) 1 píxel</translation>
+    </message>
 </context>
 <context>
     <name>Lists</name>
@@ -674,16 +775,8 @@
         <translation>Nuevo</translation>
     </message>
     <message>
-        <source>Open</source>
-        <translation>Abrir</translation>
-    </message>
-    <message>
         <source>Save</source>
         <translation>Guardar</translation>
-    </message>
-    <message>
-        <source>Save As</source>
-        <translation>Guardar como</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -738,6 +831,22 @@
         <translation>Teclado</translation>
     </message>
     <message>
+        <source>Open...</source>
+        <translation>Abrir...</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Guardar como...</translation>
+    </message>
+    <message>
+        <source>Open Example...</source>
+        <translation>Abrir ejemplo...</translation>
+    </message>
+    <message>
+        <source>Getting Started</source>
+        <translation>Primeros pasos</translation>
+    </message>
+    <message>
         <source>Export Picture...</source>
         <translation>Exportar imagen...</translation>
     </message>
@@ -772,16 +881,22 @@
         <translation>se repite cada %1 pasos desde el paso %2</translation>
     </message>
     <message>
-        <source>no repeat within %1 steps</source>
-        <translation>no se repite en %1 pasos</translation>
-    </message>
-    <message>
-        <source>settles after %1 steps</source>
-        <translation>se estabiliza tras %1 pasos</translation>
-    </message>
-    <message>
         <source>settled at step %1</source>
         <translation>estable desde el paso %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>no repeat within %n step(s)</source>
+        <translation>
+            <numerusform>no se repite en %n paso</numerusform>
+            <numerusform>no se repite en %n pasos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>settles after %n step(s)</source>
+        <translation>
+            <numerusform>se estabiliza tras %n paso</numerusform>
+            <numerusform>se estabiliza tras %n pasos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -887,6 +1002,23 @@
     </message>
 </context>
 <context>
+    <name>TimelineWindow</name>
+    <message numerus="yes">
+        <source>%n step(s)/s</source>
+        <translation>
+            <numerusform>%n paso/s</numerusform>
+            <numerusform>%n pasos/s</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Tips</name>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+</context>
+<context>
     <name>Warnings</name>
     <message>
         <source>%1 input %2 is not linked</source>
@@ -919,6 +1051,41 @@
     <message>
         <source>link %1 is marked as ending at a node, but slot %2 holds %3</source>
         <translation>la conexión %1 está marcada como terminando en un nodo, pero la posición %2 contiene %3</translation>
+    </message>
+    <message>
+        <source>%1: its %2 is not linked</source>
+        <translation>%1: su %2 no está conectada</translation>
+    </message>
+    <message>
+        <source>%1: its %2 is linked more than once</source>
+        <translation>%1: su %2 está conectada más de una vez</translation>
+    </message>
+    <message>
+        <source>%1: its output drives nothing</source>
+        <translation>%1: su salida no alimenta nada</translation>
+    </message>
+</context>
+<context>
+    <name>Words</name>
+    <message>
+        <source>input</source>
+        <translation>entrada</translation>
+    </message>
+    <message>
+        <source>left input</source>
+        <translation>entrada izquierda</translation>
+    </message>
+    <message>
+        <source>upper input</source>
+        <translation>entrada superior</translation>
+    </message>
+    <message>
+        <source>right input</source>
+        <translation>entrada derecha</translation>
+    </message>
+    <message>
+        <source>lower input</source>
+        <translation>entrada inferior</translation>
     </message>
 </context>
 <context>
@@ -970,12 +1137,27 @@
         <source>Deletes the gate or bend focused on the canvas</source>
         <translation>Borra la puerta o el codo que tiene el foco en el lienzo</translation>
     </message>
+    <message>
+        <source>Trash can: drop a gate here to delete it</source>
+        <translation>Papelera: suelte aquí una puerta para borrarla</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supr</translation>
+    </message>
 </context>
 <context>
     <name>tessara::app::ExpressionsView</name>
     <message>
         <source>Working out the expressions...</source>
         <translation>Calculando las expresiones...</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::GettingStarted</name>
+    <message>
+        <source>Tessara - Getting Started</source>
+        <translation>Tessara - Primeros pasos</translation>
     </message>
 </context>
 <context>
@@ -1006,6 +1188,18 @@
         <source>prop</source>
         <translation>prop</translation>
     </message>
+    <message>
+        <source>Power: switch the circuit on or off (Tab to it, then Space)</source>
+        <translation>Encendido: enciende o apaga el circuito (llegue con Tab y pulse Espacio)</translation>
+    </message>
+    <message>
+        <source>prop: advance every signal one step</source>
+        <translation>prop: avanzar cada señal un paso</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <translation>P</translation>
+    </message>
 </context>
 <context>
     <name>tessara::app::Tessara_Frame</name>
@@ -1020,6 +1214,10 @@
     <message>
         <source>Untitled circuit</source>
         <translation>Circuito sin nombre</translation>
+    </message>
+    <message>
+        <source>Choose a gate on the left, then click here</source>
+        <translation>Elija una puerta a la izquierda y haga clic aquí</translation>
     </message>
 </context>
 <context>
@@ -1050,10 +1248,6 @@
     <message>
         <source>Run</source>
         <translation>Ejecutar</translation>
-    </message>
-    <message>
-        <source>%1 steps/s</source>
-        <translation>%1 pasos/s</translation>
     </message>
     <message>
         <source>Save Picture...</source>
@@ -1149,6 +1343,14 @@
     <message>
         <source>Build Circuit...</source>
         <translation>Construir circuito...</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Stopped. An edit, or the window opened again, computes the table anew.</source>
+        <translation>Detenido. Una edición, o volver a abrir la ventana, calcula la tabla de nuevo.</translation>
     </message>
 </context>
 <context>

@@ -110,9 +110,16 @@
         <source>All %1 rows match</source>
         <translation>Les %1 lignes correspondent</translation>
     </message>
+    <message numerus="yes">
+        <source>%n of %1 rows differ</source>
+        <translation>
+            <numerusform>%n ligne sur %1 diffère</numerusform>
+            <numerusform>%n lignes sur %1 diffèrent</numerusform>
+        </translation>
+    </message>
     <message>
-        <source>%1 of %2 rows differ</source>
-        <translation>%1 lignes sur %2 diffèrent</translation>
+        <source>Compare With</source>
+        <translation>Comparer avec</translation>
     </message>
     <message>
         <source>Checked in the Timeline: this answer is a sequence</source>
@@ -237,6 +244,17 @@
         <source>PDF document</source>
         <translation>Document PDF</translation>
     </message>
+    <message numerus="yes">
+        <source>Discard the recovered circuit for good? It holds %n gate(s).</source>
+        <translation>
+            <numerusform>Abandonner définitivement le circuit récupéré ? Il contient %n porte.</numerusform>
+            <numerusform>Abandonner définitivement le circuit récupéré ? Il contient %n portes.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Discard Circuit</source>
+        <translation>Abandonner le circuit</translation>
+    </message>
 </context>
 <context>
     <name>ElementPools</name>
@@ -280,6 +298,46 @@
         <source>output</source>
         <translation>sortie</translation>
     </message>
+    <message>
+        <source>Select and move</source>
+        <translation>Sélectionner et déplacer</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Connexion</translation>
+    </message>
+    <message>
+        <source>AND gate</source>
+        <translation>Porte AND</translation>
+    </message>
+    <message>
+        <source>NAND gate</source>
+        <translation>Porte NAND</translation>
+    </message>
+    <message>
+        <source>OR gate</source>
+        <translation>Porte OR</translation>
+    </message>
+    <message>
+        <source>NOR gate</source>
+        <translation>Porte NOR</translation>
+    </message>
+    <message>
+        <source>NOT gate</source>
+        <translation>Porte NOT</translation>
+    </message>
+    <message>
+        <source>XOR gate</source>
+        <translation>Porte XOR</translation>
+    </message>
+    <message>
+        <source>Circuit input</source>
+        <translation>Entrée du circuit</translation>
+    </message>
+    <message>
+        <source>Circuit output</source>
+        <translation>Sortie du circuit</translation>
+    </message>
 </context>
 <context>
     <name>Explanation</name>
@@ -322,6 +380,18 @@
     <message>
         <source>... %1 more</source>
         <translation>... %1 de plus</translation>
+    </message>
+    <message>
+        <source>%1 = %2 from %3 at step %4</source>
+        <translation>%1 = %2 venant de %3 à l&apos;étape %4</translation>
+    </message>
+    <message>
+        <source>%1 = %2, not linked</source>
+        <translation>%1 = %2, non reliée</translation>
+    </message>
+    <message>
+        <source>%1 = %2 from a bend with no gate before it</source>
+        <translation>%1 = %2 venant d&apos;un coude sans porte avant lui</translation>
     </message>
 </context>
 <context>
@@ -511,6 +581,37 @@
     </message>
 </context>
 <context>
+    <name>GettingStarted</name>
+    <message>
+        <source>&lt;b&gt;Place.&lt;/b&gt; Choose a gate on the left (its name and key show when the pointer rests on it), then click the canvas. Circuit inputs go to the column on the left, outputs to the right.</source>
+        <translation>&lt;b&gt;Placer.&lt;/b&gt; Choisissez une porte à gauche (son nom et sa touche s&apos;affichent quand le pointeur s&apos;y arrête), puis cliquez sur le canevas. Les entrées du circuit vont dans la colonne de gauche, les sorties dans celle de droite.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Link.&lt;/b&gt; Choose the link tool, press a gate&apos;s output half, then another gate&apos;s input half. Press the canvas on the way to bend the link.</source>
+        <translation>&lt;b&gt;Relier.&lt;/b&gt; Choisissez l&apos;outil de connexion, appuyez sur la moitié sortie d&apos;une porte, puis sur la moitié entrée d&apos;une autre. Appuyez sur le canevas en chemin pour couder la connexion.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Power.&lt;/b&gt; Press Power up: every gate shows its value, 0 or 1, beside it. The values stay through Power down and up.</source>
+        <translation>&lt;b&gt;Allumer.&lt;/b&gt; Appuyez sur « allumer » : chaque porte affiche sa valeur, 0 ou 1, à côté d&apos;elle. Les valeurs restent quand on éteint puis rallume.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Toggle.&lt;/b&gt; Click a circuit input to switch it between 0 and 1.</source>
+        <translation>&lt;b&gt;Basculer.&lt;/b&gt; Cliquez sur une entrée du circuit pour la faire passer de 0 à 1 et inversement.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;prop.&lt;/b&gt; Press prop (or P) to move every signal one step on; each gate adds one step.</source>
+        <translation>&lt;b&gt;prop.&lt;/b&gt; Appuyez sur prop (ou P) pour avancer chaque signal d&apos;une étape ; chaque porte ajoute une étape.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Ask why.&lt;/b&gt; While powered, click the 0 or 1 beside a gate: the Why window says why it shows that value.</source>
+        <translation>&lt;b&gt;Demander pourquoi.&lt;/b&gt; Circuit allumé, cliquez sur le 0 ou le 1 à côté d&apos;une porte : la fenêtre Pourquoi explique pourquoi elle affiche cette valeur.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Check.&lt;/b&gt; Options &gt; Truth Table lists every combination of inputs; Compare With... checks each row against an answer from your teacher. File &gt; Open Example... opens circuits to try.</source>
+        <translation>&lt;b&gt;Vérifier.&lt;/b&gt; Options &gt; Table de vérité liste chaque combinaison d&apos;entrées ; Comparer avec... vérifie chaque ligne par rapport à une réponse de votre enseignant. Fichier &gt; Ouvrir un exemple... ouvre des circuits à essayer.</translation>
+    </message>
+</context>
+<context>
     <name>Grading</name>
     <message>
         <source>expected %1 inputs and %2 outputs, found %3 inputs and %4 outputs</source>
@@ -540,24 +641,12 @@
         <translation>Flèches</translation>
     </message>
     <message>
-        <source>Focus the nearest gate or bend in that direction; while a link is drawn, the nearest gate it can end at; while moving, carry the gate 75 twips</source>
-        <translation>Donner le focus à la porte ou au coude le plus proche dans cette direction&#xa0;; pendant le tracé d&apos;une connexion, à la porte la plus proche où elle peut finir&#xa0;; pendant un déplacement, porter la porte de 75 twips</translation>
-    </message>
-    <message>
         <source>Shift+Arrows</source>
         <translation>Maj+Flèches</translation>
     </message>
     <message>
-        <source>Move the cross-hair (and a gate being moved) 75 twips</source>
-        <translation>Déplacer le réticule (et la porte en cours de déplacement) de 75 twips</translation>
-    </message>
-    <message>
         <source>Ctrl+Shift+Arrows</source>
         <translation>Ctrl+Maj+Flèches</translation>
-    </message>
-    <message>
-        <source>Move the cross-hair (and a gate being moved) 15 twips</source>
-        <translation>Déplacer le réticule (et la porte en cours de déplacement) de 15 twips</translation>
     </message>
     <message>
         <source>1 to 0</source>
@@ -639,6 +728,18 @@
         <source>Delete the gate or bend focused on the canvas</source>
         <translation>Supprimer la porte ou le coude qui a le focus sur le plan de travail</translation>
     </message>
+    <message>
+        <source>Focus the nearest gate or bend in that direction; while a link is drawn, the nearest gate it can end at; while moving, carry the gate 5 pixels</source>
+        <translation>Donner le focus à la porte ou au coude le plus proche dans cette direction&#xa0;; pendant le tracé d&apos;une connexion, à la porte la plus proche où elle peut finir&#xa0;; pendant un déplacement, porter la porte de 5 pixels</translation>
+    </message>
+    <message>
+        <source>Move the cross-hair (and a gate being moved) 5 pixels</source>
+        <translation>Déplacer le réticule (et la porte en cours de déplacement) de 5 pixels</translation>
+    </message>
+    <message>
+        <source>Move the cross-hair (and a gate being moved) 1 pixel</source>
+        <translation>Déplacer le réticule (et la porte en cours de déplacement) d&apos;1 pixel</translation>
+    </message>
 </context>
 <context>
     <name>Lists</name>
@@ -674,16 +775,8 @@
         <translation>Nouveau</translation>
     </message>
     <message>
-        <source>Open</source>
-        <translation>Ouvrir</translation>
-    </message>
-    <message>
         <source>Save</source>
         <translation>Enregistrer</translation>
-    </message>
-    <message>
-        <source>Save As</source>
-        <translation>Enregistrer sous</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -738,6 +831,22 @@
         <translation>Clavier</translation>
     </message>
     <message>
+        <source>Open...</source>
+        <translation>Ouvrir...</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Enregistrer sous...</translation>
+    </message>
+    <message>
+        <source>Open Example...</source>
+        <translation>Ouvrir un exemple...</translation>
+    </message>
+    <message>
+        <source>Getting Started</source>
+        <translation>Premiers pas</translation>
+    </message>
+    <message>
         <source>Export Picture...</source>
         <translation>Exporter l&apos;image...</translation>
     </message>
@@ -772,16 +881,22 @@
         <translation>se répète toutes les %1 étapes à partir de l&apos;étape %2</translation>
     </message>
     <message>
-        <source>no repeat within %1 steps</source>
-        <translation>aucune répétition en %1 étapes</translation>
-    </message>
-    <message>
-        <source>settles after %1 steps</source>
-        <translation>se stabilise après %1 étapes</translation>
-    </message>
-    <message>
         <source>settled at step %1</source>
         <translation>stable à partir de l&apos;étape %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>no repeat within %n step(s)</source>
+        <translation>
+            <numerusform>aucune répétition en %n étape</numerusform>
+            <numerusform>aucune répétition en %n étapes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>settles after %n step(s)</source>
+        <translation>
+            <numerusform>se stabilise après %n étape</numerusform>
+            <numerusform>se stabilise après %n étapes</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -887,6 +1002,23 @@
     </message>
 </context>
 <context>
+    <name>TimelineWindow</name>
+    <message numerus="yes">
+        <source>%n step(s)/s</source>
+        <translation>
+            <numerusform>%n étape/s</numerusform>
+            <numerusform>%n étapes/s</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Tips</name>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+</context>
+<context>
     <name>Warnings</name>
     <message>
         <source>%1 input %2 is not linked</source>
@@ -919,6 +1051,41 @@
     <message>
         <source>link %1 is marked as ending at a node, but slot %2 holds %3</source>
         <translation>la connexion %1 est marquée comme arrivant à un nœud, mais la case %2 contient %3</translation>
+    </message>
+    <message>
+        <source>%1: its %2 is not linked</source>
+        <translation>%1&#xa0;: son %2 n&apos;est pas reliée</translation>
+    </message>
+    <message>
+        <source>%1: its %2 is linked more than once</source>
+        <translation>%1&#xa0;: son %2 est reliée plus d&apos;une fois</translation>
+    </message>
+    <message>
+        <source>%1: its output drives nothing</source>
+        <translation>%1&#xa0;: sa sortie ne commande rien</translation>
+    </message>
+</context>
+<context>
+    <name>Words</name>
+    <message>
+        <source>input</source>
+        <translation>entrée</translation>
+    </message>
+    <message>
+        <source>left input</source>
+        <translation>entrée de gauche</translation>
+    </message>
+    <message>
+        <source>upper input</source>
+        <translation>entrée du haut</translation>
+    </message>
+    <message>
+        <source>right input</source>
+        <translation>entrée de droite</translation>
+    </message>
+    <message>
+        <source>lower input</source>
+        <translation>entrée du bas</translation>
     </message>
 </context>
 <context>
@@ -970,12 +1137,27 @@
         <source>Deletes the gate or bend focused on the canvas</source>
         <translation>Supprime la porte ou le coude qui a le focus sur le plan de travail</translation>
     </message>
+    <message>
+        <source>Trash can: drop a gate here to delete it</source>
+        <translation>Corbeille : déposez ici une porte pour la supprimer</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Suppr</translation>
+    </message>
 </context>
 <context>
     <name>tessara::app::ExpressionsView</name>
     <message>
         <source>Working out the expressions...</source>
         <translation>Calcul des expressions...</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::GettingStarted</name>
+    <message>
+        <source>Tessara - Getting Started</source>
+        <translation>Tessara - Premiers pas</translation>
     </message>
 </context>
 <context>
@@ -1006,6 +1188,18 @@
         <source>prop</source>
         <translation>prop</translation>
     </message>
+    <message>
+        <source>Power: switch the circuit on or off (Tab to it, then Space)</source>
+        <translation>Alimentation : allume ou éteint le circuit (Tab jusqu&apos;ici, puis Espace)</translation>
+    </message>
+    <message>
+        <source>prop: advance every signal one step</source>
+        <translation>prop&#xa0;: avancer chaque signal d&apos;une étape</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <translation>P</translation>
+    </message>
 </context>
 <context>
     <name>tessara::app::Tessara_Frame</name>
@@ -1020,6 +1214,10 @@
     <message>
         <source>Untitled circuit</source>
         <translation>Circuit sans titre</translation>
+    </message>
+    <message>
+        <source>Choose a gate on the left, then click here</source>
+        <translation>Choisissez une porte à gauche, puis cliquez ici</translation>
     </message>
 </context>
 <context>
@@ -1050,10 +1248,6 @@
     <message>
         <source>Run</source>
         <translation>Exécuter</translation>
-    </message>
-    <message>
-        <source>%1 steps/s</source>
-        <translation>%1 étapes/s</translation>
     </message>
     <message>
         <source>Save Picture...</source>
@@ -1149,6 +1343,14 @@
     <message>
         <source>Build Circuit...</source>
         <translation>Construire le circuit...</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Stopped. An edit, or the window opened again, computes the table anew.</source>
+        <translation>Arrêté. Une modification, ou la fenêtre rouverte, recalcule la table.</translation>
     </message>
 </context>
 <context>

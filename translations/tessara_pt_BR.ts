@@ -110,9 +110,16 @@
         <source>All %1 rows match</source>
         <translation>As %1 linhas conferem</translation>
     </message>
+    <message numerus="yes">
+        <source>%n of %1 rows differ</source>
+        <translation>
+            <numerusform>%n de %1 linhas difere</numerusform>
+            <numerusform>%n de %1 linhas diferem</numerusform>
+        </translation>
+    </message>
     <message>
-        <source>%1 of %2 rows differ</source>
-        <translation>%1 de %2 linhas diferem</translation>
+        <source>Compare With</source>
+        <translation>Comparar com</translation>
     </message>
     <message>
         <source>Checked in the Timeline: this answer is a sequence</source>
@@ -237,6 +244,17 @@
         <source>PDF document</source>
         <translation>Documento PDF</translation>
     </message>
+    <message numerus="yes">
+        <source>Discard the recovered circuit for good? It holds %n gate(s).</source>
+        <translation>
+            <numerusform>Descartar de vez o circuito recuperado? Ele contém %n porta.</numerusform>
+            <numerusform>Descartar de vez o circuito recuperado? Ele contém %n portas.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Discard Circuit</source>
+        <translation>Descartar circuito</translation>
+    </message>
 </context>
 <context>
     <name>ElementPools</name>
@@ -280,6 +298,46 @@
         <source>output</source>
         <translation>saída</translation>
     </message>
+    <message>
+        <source>Select and move</source>
+        <translation>Selecionar e mover</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Conexão</translation>
+    </message>
+    <message>
+        <source>AND gate</source>
+        <translation>Porta AND</translation>
+    </message>
+    <message>
+        <source>NAND gate</source>
+        <translation>Porta NAND</translation>
+    </message>
+    <message>
+        <source>OR gate</source>
+        <translation>Porta OR</translation>
+    </message>
+    <message>
+        <source>NOR gate</source>
+        <translation>Porta NOR</translation>
+    </message>
+    <message>
+        <source>NOT gate</source>
+        <translation>Porta NOT</translation>
+    </message>
+    <message>
+        <source>XOR gate</source>
+        <translation>Porta XOR</translation>
+    </message>
+    <message>
+        <source>Circuit input</source>
+        <translation>Entrada do circuito</translation>
+    </message>
+    <message>
+        <source>Circuit output</source>
+        <translation>Saída do circuito</translation>
+    </message>
 </context>
 <context>
     <name>Explanation</name>
@@ -322,6 +380,18 @@
     <message>
         <source>... %1 more</source>
         <translation>... mais %1</translation>
+    </message>
+    <message>
+        <source>%1 = %2 from %3 at step %4</source>
+        <translation>%1 = %2 vinda de %3 no passo %4</translation>
+    </message>
+    <message>
+        <source>%1 = %2, not linked</source>
+        <translation>%1 = %2, não conectada</translation>
+    </message>
+    <message>
+        <source>%1 = %2 from a bend with no gate before it</source>
+        <translation>%1 = %2 vinda de uma dobra sem porta antes dela</translation>
     </message>
 </context>
 <context>
@@ -511,6 +581,37 @@
     </message>
 </context>
 <context>
+    <name>GettingStarted</name>
+    <message>
+        <source>&lt;b&gt;Place.&lt;/b&gt; Choose a gate on the left (its name and key show when the pointer rests on it), then click the canvas. Circuit inputs go to the column on the left, outputs to the right.</source>
+        <translation>&lt;b&gt;Colocar.&lt;/b&gt; Escolha uma porta à esquerda (o nome e a tecla aparecem quando o ponteiro para sobre ela) e clique na tela. As entradas do circuito vão para a coluna da esquerda; as saídas, para a da direita.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Link.&lt;/b&gt; Choose the link tool, press a gate&apos;s output half, then another gate&apos;s input half. Press the canvas on the way to bend the link.</source>
+        <translation>&lt;b&gt;Conectar.&lt;/b&gt; Escolha a ferramenta de conexão, pressione a metade de saída de uma porta e depois a metade de entrada de outra. Pressione a tela no caminho para dobrar a conexão.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Power.&lt;/b&gt; Press Power up: every gate shows its value, 0 or 1, beside it. The values stay through Power down and up.</source>
+        <translation>&lt;b&gt;Ligar.&lt;/b&gt; Pressione “ligar”: cada porta mostra seu valor, 0 ou 1, ao lado. Os valores permanecem ao desligar e ligar de novo.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Toggle.&lt;/b&gt; Click a circuit input to switch it between 0 and 1.</source>
+        <translation>&lt;b&gt;Alternar.&lt;/b&gt; Clique em uma entrada do circuito para alterná-la entre 0 e 1.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;prop.&lt;/b&gt; Press prop (or P) to move every signal one step on; each gate adds one step.</source>
+        <translation>&lt;b&gt;prop.&lt;/b&gt; Pressione prop (ou P) para avançar cada sinal um passo; cada porta acrescenta um passo.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Ask why.&lt;/b&gt; While powered, click the 0 or 1 beside a gate: the Why window says why it shows that value.</source>
+        <translation>&lt;b&gt;Perguntar por quê.&lt;/b&gt; Com o circuito ligado, clique no 0 ou 1 ao lado de uma porta: a janela Por quê explica por que ela mostra esse valor.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Check.&lt;/b&gt; Options &gt; Truth Table lists every combination of inputs; Compare With... checks each row against an answer from your teacher. File &gt; Open Example... opens circuits to try.</source>
+        <translation>&lt;b&gt;Conferir.&lt;/b&gt; Opções &gt; Tabela-verdade lista cada combinação de entradas; Comparar com... confere cada linha com uma resposta do seu professor. Arquivo &gt; Abrir exemplo... abre circuitos para experimentar.</translation>
+    </message>
+</context>
+<context>
     <name>Grading</name>
     <message>
         <source>expected %1 inputs and %2 outputs, found %3 inputs and %4 outputs</source>
@@ -540,24 +641,12 @@
         <translation>Setas</translation>
     </message>
     <message>
-        <source>Focus the nearest gate or bend in that direction; while a link is drawn, the nearest gate it can end at; while moving, carry the gate 75 twips</source>
-        <translation>Focar a porta ou a dobra mais próxima nessa direção; ao desenhar uma conexão, a porta mais próxima onde ela pode terminar; ao mover, levar a porta 75 twips</translation>
-    </message>
-    <message>
         <source>Shift+Arrows</source>
         <translation>Shift+Setas</translation>
     </message>
     <message>
-        <source>Move the cross-hair (and a gate being moved) 75 twips</source>
-        <translation>Mover a mira (e a porta sendo movida) 75 twips</translation>
-    </message>
-    <message>
         <source>Ctrl+Shift+Arrows</source>
         <translation>Ctrl+Shift+Setas</translation>
-    </message>
-    <message>
-        <source>Move the cross-hair (and a gate being moved) 15 twips</source>
-        <translation>Mover a mira (e a porta sendo movida) 15 twips</translation>
     </message>
     <message>
         <source>1 to 0</source>
@@ -639,6 +728,18 @@
         <source>Delete the gate or bend focused on the canvas</source>
         <translation>Apagar a porta ou a dobra em foco na área de desenho</translation>
     </message>
+    <message>
+        <source>Focus the nearest gate or bend in that direction; while a link is drawn, the nearest gate it can end at; while moving, carry the gate 5 pixels</source>
+        <translation>Focar a porta ou a dobra mais próxima nessa direção; ao desenhar uma conexão, a porta mais próxima onde ela pode terminar; ao mover, levar a porta 5 pixels</translation>
+    </message>
+    <message>
+        <source>Move the cross-hair (and a gate being moved) 5 pixels</source>
+        <translation>Mover a mira (e a porta sendo movida) 5 pixels</translation>
+    </message>
+    <message>
+        <source>Move the cross-hair (and a gate being moved) 1 pixel</source>
+        <translation>Mover a mira (e a porta sendo movida) 1 pixel</translation>
+    </message>
 </context>
 <context>
     <name>Lists</name>
@@ -674,16 +775,8 @@
         <translation>Novo</translation>
     </message>
     <message>
-        <source>Open</source>
-        <translation>Abrir</translation>
-    </message>
-    <message>
         <source>Save</source>
         <translation>Salvar</translation>
-    </message>
-    <message>
-        <source>Save As</source>
-        <translation>Salvar como</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -738,6 +831,22 @@
         <translation>Teclado</translation>
     </message>
     <message>
+        <source>Open...</source>
+        <translation>Abrir...</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Salvar como...</translation>
+    </message>
+    <message>
+        <source>Open Example...</source>
+        <translation>Abrir exemplo...</translation>
+    </message>
+    <message>
+        <source>Getting Started</source>
+        <translation>Primeiros passos</translation>
+    </message>
+    <message>
         <source>Export Picture...</source>
         <translation>Exportar imagem...</translation>
     </message>
@@ -772,16 +881,22 @@
         <translation>repete-se a cada %1 passos a partir do passo %2</translation>
     </message>
     <message>
-        <source>no repeat within %1 steps</source>
-        <translation>nenhuma repetição em %1 passos</translation>
-    </message>
-    <message>
-        <source>settles after %1 steps</source>
-        <translation>estabiliza após %1 passos</translation>
-    </message>
-    <message>
         <source>settled at step %1</source>
         <translation>estável a partir do passo %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>no repeat within %n step(s)</source>
+        <translation>
+            <numerusform>nenhuma repetição em %n passo</numerusform>
+            <numerusform>nenhuma repetição em %n passos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>settles after %n step(s)</source>
+        <translation>
+            <numerusform>estabiliza após %n passo</numerusform>
+            <numerusform>estabiliza após %n passos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -887,6 +1002,23 @@
     </message>
 </context>
 <context>
+    <name>TimelineWindow</name>
+    <message numerus="yes">
+        <source>%n step(s)/s</source>
+        <translation>
+            <numerusform>%n passo/s</numerusform>
+            <numerusform>%n passos/s</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Tips</name>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+</context>
+<context>
     <name>Warnings</name>
     <message>
         <source>%1 input %2 is not linked</source>
@@ -919,6 +1051,41 @@
     <message>
         <source>link %1 is marked as ending at a node, but slot %2 holds %3</source>
         <translation>a conexão %1 está marcada como terminando em um nó, mas a posição %2 contém %3</translation>
+    </message>
+    <message>
+        <source>%1: its %2 is not linked</source>
+        <translation>%1: sua %2 não está conectada</translation>
+    </message>
+    <message>
+        <source>%1: its %2 is linked more than once</source>
+        <translation>%1: sua %2 está conectada mais de uma vez</translation>
+    </message>
+    <message>
+        <source>%1: its output drives nothing</source>
+        <translation>%1: sua saída não alimenta nada</translation>
+    </message>
+</context>
+<context>
+    <name>Words</name>
+    <message>
+        <source>input</source>
+        <translation>entrada</translation>
+    </message>
+    <message>
+        <source>left input</source>
+        <translation>entrada esquerda</translation>
+    </message>
+    <message>
+        <source>upper input</source>
+        <translation>entrada de cima</translation>
+    </message>
+    <message>
+        <source>right input</source>
+        <translation>entrada direita</translation>
+    </message>
+    <message>
+        <source>lower input</source>
+        <translation>entrada de baixo</translation>
     </message>
 </context>
 <context>
@@ -970,12 +1137,27 @@
         <source>Deletes the gate or bend focused on the canvas</source>
         <translation>Apaga a porta ou a dobra em foco na área de desenho</translation>
     </message>
+    <message>
+        <source>Trash can: drop a gate here to delete it</source>
+        <translation>Lixeira: solte uma porta aqui para apagá-la</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
 </context>
 <context>
     <name>tessara::app::ExpressionsView</name>
     <message>
         <source>Working out the expressions...</source>
         <translation>Calculando as expressões...</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::GettingStarted</name>
+    <message>
+        <source>Tessara - Getting Started</source>
+        <translation>Tessara - Primeiros passos</translation>
     </message>
 </context>
 <context>
@@ -1006,6 +1188,18 @@
         <source>prop</source>
         <translation>prop</translation>
     </message>
+    <message>
+        <source>Power: switch the circuit on or off (Tab to it, then Space)</source>
+        <translation>Energia: liga ou desliga o circuito (Tab até aqui, depois Espaço)</translation>
+    </message>
+    <message>
+        <source>prop: advance every signal one step</source>
+        <translation>prop: avançar cada sinal um passo</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <translation>P</translation>
+    </message>
 </context>
 <context>
     <name>tessara::app::Tessara_Frame</name>
@@ -1020,6 +1214,10 @@
     <message>
         <source>Untitled circuit</source>
         <translation>Circuito sem nome</translation>
+    </message>
+    <message>
+        <source>Choose a gate on the left, then click here</source>
+        <translation>Escolha uma porta à esquerda e clique aqui</translation>
     </message>
 </context>
 <context>
@@ -1050,10 +1248,6 @@
     <message>
         <source>Run</source>
         <translation>Executar</translation>
-    </message>
-    <message>
-        <source>%1 steps/s</source>
-        <translation>%1 passos/s</translation>
     </message>
     <message>
         <source>Save Picture...</source>
@@ -1149,6 +1343,14 @@
     <message>
         <source>Build Circuit...</source>
         <translation>Construir circuito...</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Stopped. An edit, or the window opened again, computes the table anew.</source>
+        <translation>Parado. Uma edição, ou a janela aberta de novo, calcula a tabela outra vez.</translation>
     </message>
 </context>
 <context>

@@ -110,9 +110,15 @@
         <source>All %1 rows match</source>
         <translation>全部 %1 行一致</translation>
     </message>
+    <message numerus="yes">
+        <source>%n of %1 rows differ</source>
+        <translation>
+            <numerusform>%1 行中有 %n 行不同</numerusform>
+        </translation>
+    </message>
     <message>
-        <source>%1 of %2 rows differ</source>
-        <translation>%2 行中有 %1 行不同</translation>
+        <source>Compare With</source>
+        <translation>对照</translation>
     </message>
     <message>
         <source>Checked in the Timeline: this answer is a sequence</source>
@@ -237,6 +243,16 @@
         <source>PDF document</source>
         <translation>PDF 文档</translation>
     </message>
+    <message numerus="yes">
+        <source>Discard the recovered circuit for good? It holds %n gate(s).</source>
+        <translation>
+            <numerusform>永久丢弃恢复的电路吗？它包含 %n 个门。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Discard Circuit</source>
+        <translation>丢弃电路</translation>
+    </message>
 </context>
 <context>
     <name>ElementPools</name>
@@ -280,6 +296,46 @@
         <source>output</source>
         <translation>输出</translation>
     </message>
+    <message>
+        <source>Select and move</source>
+        <translation>选择和移动</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>连线</translation>
+    </message>
+    <message>
+        <source>AND gate</source>
+        <translation>AND 门</translation>
+    </message>
+    <message>
+        <source>NAND gate</source>
+        <translation>NAND 门</translation>
+    </message>
+    <message>
+        <source>OR gate</source>
+        <translation>OR 门</translation>
+    </message>
+    <message>
+        <source>NOR gate</source>
+        <translation>NOR 门</translation>
+    </message>
+    <message>
+        <source>NOT gate</source>
+        <translation>NOT 门</translation>
+    </message>
+    <message>
+        <source>XOR gate</source>
+        <translation>XOR 门</translation>
+    </message>
+    <message>
+        <source>Circuit input</source>
+        <translation>电路输入</translation>
+    </message>
+    <message>
+        <source>Circuit output</source>
+        <translation>电路输出</translation>
+    </message>
 </context>
 <context>
     <name>Explanation</name>
@@ -322,6 +378,18 @@
     <message>
         <source>... %1 more</source>
         <translation>……还有 %1 条</translation>
+    </message>
+    <message>
+        <source>%1 = %2 from %3 at step %4</source>
+        <translation>%1 = %2，来自第 %4 步的 %3</translation>
+    </message>
+    <message>
+        <source>%1 = %2, not linked</source>
+        <translation>%1 = %2，未连接</translation>
+    </message>
+    <message>
+        <source>%1 = %2 from a bend with no gate before it</source>
+        <translation>%1 = %2，来自前面没有门的折点</translation>
     </message>
 </context>
 <context>
@@ -511,6 +579,37 @@
     </message>
 </context>
 <context>
+    <name>GettingStarted</name>
+    <message>
+        <source>&lt;b&gt;Place.&lt;/b&gt; Choose a gate on the left (its name and key show when the pointer rests on it), then click the canvas. Circuit inputs go to the column on the left, outputs to the right.</source>
+        <translation>&lt;b&gt;放置。&lt;/b&gt;在左边选择一个门（指针停在上面时会显示它的名称和按键），然后点击画布。电路输入放在左边一列，输出放在右边一列。</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Link.&lt;/b&gt; Choose the link tool, press a gate&apos;s output half, then another gate&apos;s input half. Press the canvas on the way to bend the link.</source>
+        <translation>&lt;b&gt;连线。&lt;/b&gt;选择连线工具，按下一个门的输出半边，再按另一个门的输入半边。途中按画布可以让连线转弯。</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Power.&lt;/b&gt; Press Power up: every gate shows its value, 0 or 1, beside it. The values stay through Power down and up.</source>
+        <translation>&lt;b&gt;通电。&lt;/b&gt;按“通电”：每个门旁边显示它的值，0 或 1。断电再通电后，这些值保持不变。</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Toggle.&lt;/b&gt; Click a circuit input to switch it between 0 and 1.</source>
+        <translation>&lt;b&gt;切换。&lt;/b&gt;点击一个电路输入，让它在 0 和 1 之间切换。</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;prop.&lt;/b&gt; Press prop (or P) to move every signal one step on; each gate adds one step.</source>
+        <translation>&lt;b&gt;prop。&lt;/b&gt;按 prop（或 P）让每个信号前进一步；每个门增加一步。</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Ask why.&lt;/b&gt; While powered, click the 0 or 1 beside a gate: the Why window says why it shows that value.</source>
+        <translation>&lt;b&gt;问为什么。&lt;/b&gt;通电时，点击门旁边的 0 或 1：“为什么”窗口会说明它为什么显示这个值。</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Check.&lt;/b&gt; Options &gt; Truth Table lists every combination of inputs; Compare With... checks each row against an answer from your teacher. File &gt; Open Example... opens circuits to try.</source>
+        <translation>&lt;b&gt;检查。&lt;/b&gt;选项 &gt; 真值表列出输入的每一种组合；“对照...”把每一行与老师给的答案对照。文件 &gt; 打开示例... 打开可以试用的电路。</translation>
+    </message>
+</context>
+<context>
     <name>Grading</name>
     <message>
         <source>expected %1 inputs and %2 outputs, found %3 inputs and %4 outputs</source>
@@ -540,24 +639,12 @@
         <translation>方向键</translation>
     </message>
     <message>
-        <source>Focus the nearest gate or bend in that direction; while a link is drawn, the nearest gate it can end at; while moving, carry the gate 75 twips</source>
-        <translation>聚焦该方向上最近的门或折点；画连线时，聚焦它可以连接到的最近的门；移动时，把门移动 75 缇</translation>
-    </message>
-    <message>
         <source>Shift+Arrows</source>
         <translation>Shift+方向键</translation>
     </message>
     <message>
-        <source>Move the cross-hair (and a gate being moved) 75 twips</source>
-        <translation>把十字光标（以及正在移动的门）移动 75 缇</translation>
-    </message>
-    <message>
         <source>Ctrl+Shift+Arrows</source>
         <translation>Ctrl+Shift+方向键</translation>
-    </message>
-    <message>
-        <source>Move the cross-hair (and a gate being moved) 15 twips</source>
-        <translation>把十字光标（以及正在移动的门）移动 15 缇</translation>
     </message>
     <message>
         <source>1 to 0</source>
@@ -639,6 +726,18 @@
         <source>Delete the gate or bend focused on the canvas</source>
         <translation>删除画布上获得焦点的门或折点</translation>
     </message>
+    <message>
+        <source>Focus the nearest gate or bend in that direction; while a link is drawn, the nearest gate it can end at; while moving, carry the gate 5 pixels</source>
+        <translation>聚焦该方向上最近的门或折点；画连线时，聚焦它可以连接到的最近的门；移动时，把门移动 5 像素</translation>
+    </message>
+    <message>
+        <source>Move the cross-hair (and a gate being moved) 5 pixels</source>
+        <translation>把十字光标（以及正在移动的门）移动 5 像素</translation>
+    </message>
+    <message>
+        <source>Move the cross-hair (and a gate being moved) 1 pixel</source>
+        <translation>把十字光标（以及正在移动的门）移动 1 像素</translation>
+    </message>
 </context>
 <context>
     <name>Lists</name>
@@ -674,16 +773,8 @@
         <translation>新建</translation>
     </message>
     <message>
-        <source>Open</source>
-        <translation>打开</translation>
-    </message>
-    <message>
         <source>Save</source>
         <translation>保存</translation>
-    </message>
-    <message>
-        <source>Save As</source>
-        <translation>另存为</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -738,6 +829,22 @@
         <translation>键盘</translation>
     </message>
     <message>
+        <source>Open...</source>
+        <translation>打开...</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>另存为...</translation>
+    </message>
+    <message>
+        <source>Open Example...</source>
+        <translation>打开示例...</translation>
+    </message>
+    <message>
+        <source>Getting Started</source>
+        <translation>入门</translation>
+    </message>
+    <message>
         <source>Export Picture...</source>
         <translation>导出图片...</translation>
     </message>
@@ -772,16 +879,20 @@
         <translation>从第 %2 步起每 %1 步重复一次</translation>
     </message>
     <message>
-        <source>no repeat within %1 steps</source>
-        <translation>%1 步内没有重复</translation>
-    </message>
-    <message>
-        <source>settles after %1 steps</source>
-        <translation>%1 步后稳定</translation>
-    </message>
-    <message>
         <source>settled at step %1</source>
         <translation>从第 %1 步起稳定</translation>
+    </message>
+    <message numerus="yes">
+        <source>no repeat within %n step(s)</source>
+        <translation>
+            <numerusform>%n 步内没有重复</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>settles after %n step(s)</source>
+        <translation>
+            <numerusform>%n 步后稳定</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -887,6 +998,22 @@
     </message>
 </context>
 <context>
+    <name>TimelineWindow</name>
+    <message numerus="yes">
+        <source>%n step(s)/s</source>
+        <translation>
+            <numerusform>%n 步/秒</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Tips</name>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+</context>
+<context>
     <name>Warnings</name>
     <message>
         <source>%1 input %2 is not linked</source>
@@ -919,6 +1046,41 @@
     <message>
         <source>link %1 is marked as ending at a node, but slot %2 holds %3</source>
         <translation>连线 %1 标记为在节点结束，但位置 %2 是 %3</translation>
+    </message>
+    <message>
+        <source>%1: its %2 is not linked</source>
+        <translation>%1 的%2未连接</translation>
+    </message>
+    <message>
+        <source>%1: its %2 is linked more than once</source>
+        <translation>%1 的%2被连接了不止一次</translation>
+    </message>
+    <message>
+        <source>%1: its output drives nothing</source>
+        <translation>%1 的输出没有驱动任何东西</translation>
+    </message>
+</context>
+<context>
+    <name>Words</name>
+    <message>
+        <source>input</source>
+        <translation>输入</translation>
+    </message>
+    <message>
+        <source>left input</source>
+        <translation>左输入</translation>
+    </message>
+    <message>
+        <source>upper input</source>
+        <translation>上输入</translation>
+    </message>
+    <message>
+        <source>right input</source>
+        <translation>右输入</translation>
+    </message>
+    <message>
+        <source>lower input</source>
+        <translation>下输入</translation>
     </message>
 </context>
 <context>
@@ -970,12 +1132,27 @@
         <source>Deletes the gate or bend focused on the canvas</source>
         <translation>删除画布上获得焦点的门或折点</translation>
     </message>
+    <message>
+        <source>Trash can: drop a gate here to delete it</source>
+        <translation>垃圾桶：把门拖到这里即可删除</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
 </context>
 <context>
     <name>tessara::app::ExpressionsView</name>
     <message>
         <source>Working out the expressions...</source>
         <translation>正在计算表达式...</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::GettingStarted</name>
+    <message>
+        <source>Tessara - Getting Started</source>
+        <translation>Tessara - 入门</translation>
     </message>
 </context>
 <context>
@@ -1006,6 +1183,18 @@
         <source>prop</source>
         <translation>prop</translation>
     </message>
+    <message>
+        <source>Power: switch the circuit on or off (Tab to it, then Space)</source>
+        <translation>电源：接通或断开电路（用 Tab 移到这里，再按空格）</translation>
+    </message>
+    <message>
+        <source>prop: advance every signal one step</source>
+        <translation>prop：每个信号前进一步</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <translation>P</translation>
+    </message>
 </context>
 <context>
     <name>tessara::app::Tessara_Frame</name>
@@ -1020,6 +1209,10 @@
     <message>
         <source>Untitled circuit</source>
         <translation>未命名电路</translation>
+    </message>
+    <message>
+        <source>Choose a gate on the left, then click here</source>
+        <translation>先在左边选择一个门，再点击这里</translation>
     </message>
 </context>
 <context>
@@ -1050,10 +1243,6 @@
     <message>
         <source>Run</source>
         <translation>运行</translation>
-    </message>
-    <message>
-        <source>%1 steps/s</source>
-        <translation>%1 步/秒</translation>
     </message>
     <message>
         <source>Save Picture...</source>
@@ -1149,6 +1338,14 @@
     <message>
         <source>Build Circuit...</source>
         <translation>构建电路...</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Stopped. An edit, or the window opened again, computes the table anew.</source>
+        <translation>已停止。编辑电路或重新打开此窗口会重新计算真值表。</translation>
     </message>
 </context>
 <context>

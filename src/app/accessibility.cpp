@@ -1,6 +1,7 @@
 #include "app/accessibility.h"
 
 #include <QAccessibleWidget>
+#include <QLabel>
 
 #include "app/canvas.h"
 #include "app/elements.h"
@@ -8,11 +9,23 @@
 namespace tessara::app {
 namespace {
 
-// A palette button (a radio button, checked while bordered) or the trash can.
+// A palette button (a radio button, checked while bordered) or the trash can; each
+// offers "press", which does what Enter does on it.
 class ElementAccessible : public QAccessibleWidget {
  public:
   explicit ElementAccessible(PictureElement* element)
       : QAccessibleWidget(element), element_(element) {}
+
+  QStringList actionNames() const override {
+    return QStringList(pressAction()) + QAccessibleWidget::actionNames();
+  }
+  void doAction(const QString& action) override {
+    if (action == pressAction()) {
+      emit element_->activated();
+    } else {
+      QAccessibleWidget::doAction(action);
+    }
+  }
 
   // Asked each time: the element may be made before it is known to be a palette button.
   QAccessible::Role role() const override {
@@ -32,16 +45,12 @@ class ElementAccessible : public QAccessibleWidget {
   PictureElement* element_;
 };
 
-// A gate image or node marker: its value, and the focus while the keyboard is on it.
-class PoolImageAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+// A gate image or node marker, its value a part of its name (so it offers no value to
+// step up or down), and the focus while the keyboard is on it.
+class PoolImageAccessible : public QAccessibleWidget {
  public:
   explicit PoolImageAccessible(PoolImage* image)
       : QAccessibleWidget(image, QAccessible::Graphic), image_(image) {}
-
-  void* interface_cast(QAccessible::InterfaceType type) override {
-    if (type == QAccessible::ValueInterface) return static_cast<QAccessibleValueInterface*>(this);
-    return QAccessibleWidget::interface_cast(type);
-  }
 
   QAccessible::State state() const override {
     QAccessible::State state = QAccessibleWidget::state();
@@ -50,24 +59,37 @@ class PoolImageAccessible : public QAccessibleWidget, public QAccessibleValueInt
     return state;
   }
 
-  QVariant currentValue() const override {
-    const std::optional<int> value = image_->GetSpoken().value;
-    return value ? QVariant(*value) : QVariant();
-  }
-  void setCurrentValue(const QVariant&) override {}
-  QVariant maximumValue() const override { return 1; }
-  QVariant minimumValue() const override { return 0; }
-  QVariant minimumStepSize() const override { return 1; }
-
  private:
   PoolImage* image_;
 };
 
-// The canvas; its focus is the focused gate's image or marker.
+// The canvas; its focus is the focused gate's image or marker. Its children are what it
+// shows by name: the gates and bends on it and its headings, never a hidden element, a
+// value label (each value is in its gate's name) or a layer it paints on.
 class CanvasAccessible : public QAccessibleWidget {
  public:
   explicit CanvasAccessible(Tessara_Frame* canvas)
       : QAccessibleWidget(canvas, QAccessible::Canvas) {}
+
+  int childCount() const override { return static_cast<int>(Shown().size()); }
+  QAccessibleInterface* child(int index) const override {
+    const QList<QWidget*> shown = Shown();
+    return index >= 0 && index < shown.size() ? QAccessible::queryAccessibleInterface(shown[index])
+                                              : nullptr;
+  }
+  int indexOfChild(const QAccessibleInterface* child) const override {
+    return child ? static_cast<int>(Shown().indexOf(qobject_cast<QWidget*>(child->object()))) : -1;
+  }
+
+  QList<QWidget*> Shown() const {
+    QList<QWidget*> shown;
+    for (QWidget* child : widget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      const bool named = qobject_cast<PoolImage*>(child) ||
+                         (qobject_cast<QLabel*>(child) && !qobject_cast<ValueLabel*>(child));
+      if (named && child->isVisible()) shown << child;
+    }
+    return shown;
+  }
 
   QAccessibleInterface* focusChild() const override {
     for (PoolImage* image : widget()->findChildren<PoolImage*>(Qt::FindDirectChildrenOnly)) {

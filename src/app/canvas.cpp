@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "app/elements.h"
 #include "app/problem_marks_layer.h"
 #include "app/spoken_text.h"
 #include "app/twips.h"
@@ -148,6 +149,7 @@ MarksElement& Tessara_Frame::ProblemMarks() { return *marksLayer_; }
 
 void Tessara_Frame::RaiseLayers() {
   linesLayer_->raise();
+  for (ValueLabel* label : findChildren<ValueLabel*>(Qt::FindDirectChildrenOnly)) label->raise();
   marksLayer_->raise();
   marksLayer_->WatchCanvas();
 }
@@ -163,11 +165,21 @@ void Tessara_Frame::SetLinkInProgress(std::optional<QPoint> from) {
   linesLayer_->update();
 }
 
+void Tessara_Frame::SetStartHint(bool shown) {
+  if (shown == startHint_) return;
+  startHint_ = shown;
+  update();
+}
+
 // The boundaries and the explained lines' bands lie under every element, so the value
 // labels stay readable on them.
 void Tessara_Frame::paintEvent(QPaintEvent* event) {
   QFrame::paintEvent(event);
   QPainter painter(this);
+  if (startHint_) {
+    painter.setPen(QColor(150, 150, 150));
+    painter.drawText(rect(), Qt::AlignCenter, tr("Choose a gate on the left, then click here"));
+  }
   PaintColumnBoundaries(painter);
   for (const CanvasLine& line : lines_) PaintExplainedBand(painter, line);
 }

@@ -98,14 +98,18 @@ class Tessara_Frame : public QFrame {
   void SetSpoken(const Phrase& name);
   Phrase SpokenName() const { return spoken_; }
 
-  // Puts the layers of link lines and, above them, of problem marks over every element,
-  // and lets the marks' texts show over each; call after adding elements.
+  // Puts the layer of link lines over every element, the value labels over it and the
+  // problem marks over all, and lets the marks' texts show over each; call after adding
+  // elements.
   void RaiseLayers();
   void SetColourWires(bool on);
   bool ColourWires() const { return colourWires_; }
   // The start of the segment being drawn, in canvas pixels; nothing while no link is
   // being drawn.
   void SetLinkInProgress(std::optional<QPoint> from);
+  // The faint line in the middle of an empty canvas that says how to begin; shown while
+  // shown is true (no gate placed yet).
+  void SetStartHint(bool shown);
 
  signals:
   // Presses, moves and releases on the bare canvas (not on an element), canvas twips.
@@ -136,6 +140,7 @@ class Tessara_Frame : public QFrame {
   QWidget* linesLayer_;
   ProblemMarksLayer* marksLayer_;
   bool colourWires_ = true;
+  bool startHint_ = false;
   std::optional<QPoint> linkFrom_;
   QPoint pointer_;  // the pointer's last place over the canvas or an element on it
 };

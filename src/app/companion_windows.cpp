@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "app/companion_context.h"
+#include "app/focus_frames.h"
 #include "app/timeline_window.h"
 #include "app/truth_table_window.h"
 #include "app/why_window.h"
@@ -21,6 +22,7 @@ void Present(QWidget& window) {
 
 void CompanionWindows::Adopt(QWidget& companion, QPoint at) {
   companion.addActions(commands_);
+  FrameKeyboardFocus(companion);
   const QWidget& main = context_.Main();
   // A window not shown yet has no frame: the main window's stands in for it.
   const QRect outer = main.frameGeometry(), inner = main.geometry();

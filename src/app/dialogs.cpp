@@ -1,5 +1,6 @@
 #include "app/dialogs.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -17,8 +18,9 @@ QString FromUtf8(std::string_view text) {
 }
 
 FileChoice ShowFileDialog(QWidget* parent, FileDialogMode mode, std::string_view filters,
-                          std::size_t filter, const std::string& offered) {
+                          std::size_t filter, const std::string& offered, std::string_view title) {
   QFileDialog dialog(parent);
+  if (!title.empty()) dialog.setWindowTitle(FromUtf8(title));
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   const QStringList names = QtNameFilters(filters).split(QStringLiteral(";;"));
   dialog.setNameFilters(names);
@@ -71,29 +73,30 @@ void ModalDialogs::ShowMessage(std::string_view prompt, std::string_view title,
 Answer ModalDialogs::Ask(std::string_view prompt, std::string_view title, Choices choices,
                          Answer preferred) {
   clock_.Stop();
-  const bool cancel = choices == Choices::YesNoCancel;
-  QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No;
+  const bool cancel = choices != Choices::YesNo;
+  const QMessageBox::StandardButton no =
+      choices == Choices::YesDiscardCancel ? QMessageBox::Discard : QMessageBox::No;
+  QMessageBox::StandardButtons buttons = QMessageBox::Yes | no;
   if (cancel) buttons |= QMessageBox::Cancel;
   QMessageBox box(QMessageBox::Question, FromUtf8(title), FromUtf8(prompt), buttons, &parent_);
   box.setDefaultButton(preferred == Answer::Yes  ? QMessageBox::Yes
-                       : preferred == Answer::No ? QMessageBox::No
+                       : preferred == Answer::No ? no
                                                  : QMessageBox::Cancel);
-  box.setEscapeButton(cancel ? QMessageBox::Cancel : QMessageBox::No);
-  switch (box.exec()) {
-    case QMessageBox::Yes:
-      return Answer::Yes;
-    case QMessageBox::No:
-      return Answer::No;
-    default:
-      return Answer::Cancel;
-  }
+  box.setEscapeButton(cancel ? QMessageBox::Cancel : no);
+  const int answer = box.exec();
+  if (answer == QMessageBox::Yes) return Answer::Yes;
+  return answer == no ? Answer::No : Answer::Cancel;
 }
 
 FileChoice ModalDialogs::ChooseFile(FileDialogMode mode, std::string_view filters,
-                                    std::size_t filter, const std::string& offered) {
+                                    std::size_t filter, const std::string& offered,
+                                    std::string_view title) {
   clock_.Stop();
+  // Over the window the learner acted in: the main window or one of its companions.
+  QWidget* over = QApplication::activeWindow();
+  if (!over || (over != &parent_ && over->parentWidget() != &parent_)) over = &parent_;
   return fileChooser_ ? fileChooser_(mode, filters, filter, offered)
-                      : ShowFileDialog(&parent_, mode, filters, filter, offered);
+                      : ShowFileDialog(over, mode, filters, filter, offered, title);
 }
 
 void ModalDialogs::ShowAbout() {

@@ -40,9 +40,10 @@ class ModalDialogs {
   // Asks prompt in a box titled title with the buttons of choices, preferred the
   // default; Escape or closing the box answers Cancel, or No without Cancel.
   Answer Ask(std::string_view prompt, std::string_view title, Choices choices, Answer preferred);
-  // A file to open (it must exist) or a name to save under, as Screen::ChooseFile.
+  // A file to open (it must exist) or a name to save under, as Screen::ChooseFile, over
+  // the active window when it is parent or one of its companions, else over parent.
   FileChoice ChooseFile(FileDialogMode mode, std::string_view filters, std::size_t filter,
-                        const std::string& offered);
+                        const std::string& offered, std::string_view title = {});
   // The About window, made afresh.
   void ShowAbout();
   // Help > Keyboard with rows, made afresh.

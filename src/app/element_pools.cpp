@@ -7,6 +7,7 @@
 #include "app/canvas.h"
 #include "app/companion_context.h"
 #include "app/elements.h"
+#include "app/translated.h"
 #include "app/twips.h"
 #include "app/window_drag.h"
 #include "editor/keyboard.h"
@@ -25,6 +26,7 @@ struct PaletteEntry {
   PaletteButton button;
   const char* name;
   const char* spoken;  // the tool's name for screen readers
+  const char* tip;     // its name for the tooltip, followed there by its digit key
   Art art;
   Single left, top;
   void (*click)(Form&);
@@ -34,6 +36,7 @@ const PaletteEntry kPaletteEntries[kPaletteButtonCount] = {
     {PaletteButton::CrossButton,
      "CrossButton",
      QT_TRANSLATE_NOOP("ElementPools", "cross"),
+     QT_TRANSLATE_NOOP("ElementPools", "Select and move"),
      {Art::Kind::Cross},
      240,
      720,
@@ -41,6 +44,7 @@ const PaletteEntry kPaletteEntries[kPaletteButtonCount] = {
     {PaletteButton::LinkButton,
      "LinkButton",
      QT_TRANSLATE_NOOP("ElementPools", "link"),
+     QT_TRANSLATE_NOOP("ElementPools", "Link"),
      {Art::Kind::Link},
      960,
      720,
@@ -48,6 +52,7 @@ const PaletteEntry kPaletteEntries[kPaletteButtonCount] = {
     {PaletteButton::AndGateButton,
      "AndGateButton",
      QT_TRANSLATE_NOOP("ElementPools", "AND"),
+     QT_TRANSLATE_NOOP("ElementPools", "AND gate"),
      {Art::Kind::Gate, kAndGate, 0},
      240,
      1440,
@@ -55,6 +60,7 @@ const PaletteEntry kPaletteEntries[kPaletteButtonCount] = {
     {PaletteButton::NandGateButton,
      "NandGateButton",
      QT_TRANSLATE_NOOP("ElementPools", "NAND"),
+     QT_TRANSLATE_NOOP("ElementPools", "NAND gate"),
      {Art::Kind::Gate, kNandGate, 0},
      960,
      1440,
@@ -62,6 +68,7 @@ const PaletteEntry kPaletteEntries[kPaletteButtonCount] = {
     {PaletteButton::OrGateButton,
      "OrGateButton",
      QT_TRANSLATE_NOOP("ElementPools", "OR"),
+     QT_TRANSLATE_NOOP("ElementPools", "OR gate"),
      {Art::Kind::Gate, kOrGate, 0},
      240,
      2160,
@@ -69,6 +76,7 @@ const PaletteEntry kPaletteEntries[kPaletteButtonCount] = {
     {PaletteButton::NorGateButton,
      "NorGateButton",
      QT_TRANSLATE_NOOP("ElementPools", "NOR"),
+     QT_TRANSLATE_NOOP("ElementPools", "NOR gate"),
      {Art::Kind::Gate, kNorGate, 0},
      960,
      2160,
@@ -76,6 +84,7 @@ const PaletteEntry kPaletteEntries[kPaletteButtonCount] = {
     {PaletteButton::NotGateButton,
      "NotGateButton",
      QT_TRANSLATE_NOOP("ElementPools", "NOT"),
+     QT_TRANSLATE_NOOP("ElementPools", "NOT gate"),
      {Art::Kind::Gate, kNotGate, 0},
      240,
      2880,
@@ -83,6 +92,7 @@ const PaletteEntry kPaletteEntries[kPaletteButtonCount] = {
     {PaletteButton::XorGateButton,
      "XorGateButton",
      QT_TRANSLATE_NOOP("ElementPools", "XOR"),
+     QT_TRANSLATE_NOOP("ElementPools", "XOR gate"),
      {Art::Kind::Gate, kXorGate, 0},
      960,
      2880,
@@ -90,6 +100,7 @@ const PaletteEntry kPaletteEntries[kPaletteButtonCount] = {
     {PaletteButton::InputButton,
      "InputButton",
      QT_TRANSLATE_NOOP("ElementPools", "input"),
+     QT_TRANSLATE_NOOP("ElementPools", "Circuit input"),
      {Art::Kind::Input},
      240,
      3720,
@@ -97,6 +108,7 @@ const PaletteEntry kPaletteEntries[kPaletteButtonCount] = {
     {PaletteButton::OutputButton,
      "OutputButton",
      QT_TRANSLATE_NOOP("ElementPools", "output"),
+     QT_TRANSLATE_NOOP("ElementPools", "Circuit output"),
      {Art::Kind::Output},
      960,
      3720,
@@ -149,6 +161,8 @@ void ElementPools::BuildPalette(QWidget& client) {
         new PictureElement(&client, entry.art, TwipsRect(entry.left, entry.top, 600, 600));
     button->setObjectName(QString::fromLatin1(entry.name));
     button->setAccessibleName(QCoreApplication::translate("ElementPools", entry.spoken));
+    button->setToolTip(KeyTip(QCoreApplication::translate("ElementPools", entry.tip),
+                              QString::number((i + 1) % 10)));
     button->setFocusPolicy(Qt::TabFocus);  // until chained, as Qt chains only focusable widgets
     connect(button, &PictureElement::pressed, this, [this, &entry] { context_.Act(entry.click); });
     connect(button, &PictureElement::activated, this,
@@ -164,6 +178,7 @@ void ElementPools::BuildPalette(QWidget& client) {
   trashCan_->setObjectName(QStringLiteral("TrashCan"));
   trashCan_->setAccessibleName(tr("trash can"));
   trashCan_->setAccessibleDescription(tr("Deletes the gate or bend focused on the canvas"));
+  trashCan_->setToolTip(KeyTip(tr("Trash can: drop a gate here to delete it"), tr("Delete")));
   trashCan_->setFocusPolicy(Qt::TabFocus);
   connect(trashCan_, &PictureElement::pressed, this, [this] { context_.Act(TrashCan_MouseDown); });
   connect(trashCan_, &PictureElement::activated, this, [this] { context_.Act(TrashCan_KeyDown); });

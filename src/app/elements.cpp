@@ -111,14 +111,13 @@ void PoolImage::SetName(std::string_view name) {
 void PoolImage::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   PaintPoolImage(painter, rect(), Drawn(), devicePixelRatioF(), highlighted_, name_,
-                 NameAtBottom(picture_));
+                 NamePlaceOf(picture_));
 }
 
 void PoolImage::SetSpoken(const Spoken& spoken) {
   if (spoken == spoken_) return;
   const Spoken before = std::exchange(spoken_, spoken);
   if (spoken_.name != before.name) setAccessibleName(Translated(spoken_.name));
-  if (spoken_.value != before.value) AnnounceValue(this, spoken_.value);
   if (spoken_.focused && !before.focused && parentWidget()->hasFocus()) AnnounceFocus(this);
 }
 
@@ -147,14 +146,14 @@ void PoolImage::mouseDoubleClickEvent(QMouseEvent* event) {
 
 ValueLabel::ValueLabel(QWidget* canvas) : QLabel(QStringLiteral("0"), canvas) {
   setGeometry(TwipsRect(0, 0, 135, 255));
-  setAlignment(Qt::AlignCenter);
-  setAutoFillBackground(true);  // in the canvas's font and white, which it shares
+  setAlignment(Qt::AlignCenter);  // in the canvas's font and colours, which it shares
   hide();
 }
 
 void ValueLabel::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  PaintValueLabel(painter, rect(), text());
+  PaintValueLabel(painter, rect(), text(), palette().color(QPalette::WindowText),
+                  devicePixelRatioF());
 }
 
 void ValueLabel::SetVisible(bool visible) { setVisible(visible); }
@@ -166,5 +165,6 @@ void ValueLabel::SetText(std::string_view text) {
 void ValueLabel::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) emit pressed();
 }
+
 
 }  // namespace tessara::app

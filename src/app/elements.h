@@ -108,8 +108,9 @@ class PoolImage : public PictureElement, public ImageElement {
   Spoken spoken_;
 };
 
-// A value label txtObjValue(i): text "0" at start on the highlight-text colour. A
-// left press emits pressed().
+// A value label txtObjValue(i): text "0" at start, drawn with a thin white halo and
+// above the link lines, so that a wire crossing it never hides its value. A left press
+// emits pressed().
 class ValueLabel : public QLabel, public LabelElement {
   Q_OBJECT
  public:
@@ -130,6 +131,7 @@ class ValueLabel : public QLabel, public LabelElement {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   TwipsPlace place_{this};

@@ -9,7 +9,6 @@ namespace tessara::app {
 namespace {
 
 constexpr const char* kCodes[] = {"de", "es", "fr", "pt_BR", "zh_CN"};
-const QString kOption = QStringLiteral("--lang");
 
 // A translator owned by application, loaded from the files of locale named prefix_*.qm
 // in folder; none when there is no such file.
@@ -32,23 +31,12 @@ QStringList LanguageCodes() {
   return codes;
 }
 
-std::optional<QLocale> TakeLanguageOption(QStringList& arguments) {
-  for (qsizetype i = 0; i < arguments.size(); ++i) {
-    QString code;
-    if (arguments[i] == kOption) {
-      if (i + 1 < arguments.size()) code = arguments.takeAt(i + 1);
-    } else if (arguments[i].startsWith(kOption + QLatin1Char('='))) {
-      code = arguments[i].mid(kOption.size() + 1);
-    } else {
-      continue;
-    }
-    arguments.removeAt(i);
-    if (LanguageCodes().contains(code)) return QLocale(code);
-    std::fprintf(stderr, "tessara: unknown language '%s' for --lang (known: %s); using English\n",
-                 qPrintable(code), qPrintable(LanguageCodes().join(QStringLiteral(", "))));
-    return QLocale(QLocale::English, QLocale::UnitedStates);
-  }
-  return std::nullopt;
+std::optional<QLocale> LanguageOption(const QString& code) {
+  if (code.isEmpty()) return std::nullopt;
+  if (LanguageCodes().contains(code)) return QLocale(code);
+  std::fprintf(stderr, "tessara: unknown language '%s' for --lang (known: %s); using English\n",
+               qPrintable(code), qPrintable(LanguageCodes().join(QStringLiteral(", "))));
+  return QLocale(QLocale::English, QLocale::UnitedStates);
 }
 
 bool InstallTranslations(QCoreApplication& application, const QLocale& locale) {

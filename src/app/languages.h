@@ -14,11 +14,9 @@ namespace tessara::app {
 // The codes of the translations, as --lang takes them: de, es, fr, pt_BR, zh_CN.
 QStringList LanguageCodes();
 
-// The language chosen by "--lang CODE" or "--lang=CODE" in arguments (the command line
-// after the program's name), removed from arguments with its value; none when it is not
-// there. An unknown or missing code is written to stderr with the codes known and
-// chooses English.
-std::optional<QLocale> TakeLanguageOption(QStringList& arguments);
+// The language of code, as --lang takes it; none for "". An unknown code is written to
+// stderr with the codes known and chooses English.
+std::optional<QLocale> LanguageOption(const QString& code);
 
 // Installs on application the translations of locale (its languages in order of
 // preference): the program's own, and with them Qt's (qtbase_*.qm from the system, for

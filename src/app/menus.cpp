@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QMainWindow>
 #include <QMenuBar>
 
@@ -11,6 +13,7 @@
 #include "app/companion_context.h"
 #include "app/companion_windows.h"
 #include "app/dialogs.h"
+#include "app/getting_started.h"
 #include "app/run_clock.h"
 #include "editor/commands.h"
 #include "editor/keyboard.h"
@@ -21,6 +24,15 @@ namespace tessara::app {
 namespace {
 
 constexpr const char* kContext = "Menus";  // of the captions' translations
+
+// The first example that comes with the program: installed beside it
+// (../share/tessara/examples), or in the source tree of a program not installed.
+std::string FirstExample() {
+  const QString installed =
+      QCoreApplication::applicationDirPath() + QStringLiteral("/../share/tessara/examples");
+  const QDir folder(QDir(installed).exists() ? installed : QStringLiteral(TESSARA_EXAMPLES_DIR));
+  return QFile::encodeName(folder.absoluteFilePath(QStringLiteral("half_adder.cir"))).toStdString();
+}
 
 // An editor handler, as an act.
 template <auto handler>
@@ -48,15 +60,21 @@ constexpr MenuEntry kMenuTable[] = {
      .keys = {Qt::CTRL | Qt::Key_N},
      .run = ActOn<New_Click>},
     {.name = "Open",
-     .caption = QT_TRANSLATE_NOOP("Menus", "Open"),
+     .caption = QT_TRANSLATE_NOOP("Menus", "Open..."),
      .standardKeys = QKeySequence::Open,
      .run = ActOn<Open_Click>},
+    {.name = "OpenExample",
+     .caption = QT_TRANSLATE_NOOP("Menus", "Open Example..."),
+     .run =
+         [](const MenuReach& reach, bool) {
+           reach.context.Act([](Form& form) { OpenExample_Click(form, FirstExample()); });
+         }},
     {.name = "SaveFile",
      .caption = QT_TRANSLATE_NOOP("Menus", "Save"),
      .keys = {Qt::CTRL | Qt::Key_S},
      .run = ActOn<SaveFile_Click>},
     {.name = "Save",
-     .caption = QT_TRANSLATE_NOOP("Menus", "Save As"),
+     .caption = QT_TRANSLATE_NOOP("Menus", "Save As..."),
      .keys = {Qt::CTRL | Qt::SHIFT | Qt::Key_S},
      .run = ActOn<Save_Click>},
     {.name = "NewFromExpression",
@@ -141,6 +159,10 @@ constexpr MenuEntry kMenuTable[] = {
      .run = [](const MenuReach& reach,
                bool on) { reach.context.Act([on](Form& form) { ShowProblems_Click(form, on); }); },
      .check = Check::StartsOn},
+    {.menu = Menu::Help,
+     .name = "Help_GettingStarted",
+     .caption = QT_TRANSLATE_NOOP("Menus", "Getting Started"),
+     .run = [](const MenuReach& reach, bool) { ShowGettingStarted(reach.window); }},
     {.menu = Menu::Help,
      .name = "Help_Keyboard",
      .caption = QT_TRANSLATE_NOOP("Menus", "Keyboard"),

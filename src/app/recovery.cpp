@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QWidget>
 #include <algorithm>
@@ -53,9 +54,12 @@ CrashRecovery::CrashRecovery(CompanionContext& context, const QString& folder, Q
   connect(&context_, &CompanionContext::acted, this, &CrashRecovery::Follow);
 }
 
-CrashRecovery::~CrashRecovery() { Remove(); }
+CrashRecovery::~CrashRecovery() {
+  if (!kept_) Remove();
+}
 
 void CrashRecovery::OfferLeftovers() {
+  RemoveDeadTemporaries();
   const QDir folder(folder_);
   const auto nameOf = [](const QFileInfo& file) {
     return file.completeBaseName().mid(QStringLiteral("recovery-").size());
@@ -73,12 +77,33 @@ void CrashRecovery::OfferLeftovers() {
     if (!theirs->tryLock()) continue;  // its program still runs
     const RecoveryFiles files = FilesOf(folder_, nameOf(file));
     const QString time = QLocale().toString(file.lastModified(), QLocale::ShortFormat);
-    bool recovered = false;
-    context_.Act([&](Form& form) { recovered = OfferRecovery(form, files, time.toStdString()); });
-    if (recovered) WriteNow();
+    auto outcome = RecoveryOutcome::Kept;
+    context_.Act([&](Form& form) { outcome = OfferRecovery(form, files, time.toStdString()); });
+    if (outcome == RecoveryOutcome::Kept) continue;
+    if (outcome == RecoveryOutcome::Recovered) WriteNow();
     RemoveRecovery(files);
-    if (recovered) return;
+    if (outcome == RecoveryOutcome::Recovered) return;
   }
+}
+
+void CrashRecovery::RemoveDeadTemporaries() {
+  // ReplaceFile's temporaries: ".recovery-NAME.cir.tmp-..." and ".recovery-NAME.origin.tmp-...".
+  static const QRegularExpression temporary(
+      QStringLiteral("^\\.recovery-(.+)\\.(cir|origin)\\.tmp-.*$"));
+  QDir folder(folder_);
+  for (const QString& file :
+       folder.entryList({QStringLiteral(".recovery-*")}, QDir::Files | QDir::Hidden)) {
+    const QRegularExpressionMatch match = temporary.match(file);
+    if (match.hasMatch() && LockOf(folder_, match.captured(1))->tryLock()) folder.remove(file);
+  }
+}
+
+void CrashRecovery::KeepForNextStart() {
+  if (context_.Main().isWindowModified()) WriteNow();
+  timer_.stop();
+  disconnect(&context_, &CompanionContext::acted, this, &CrashRecovery::Follow);
+  kept_ = true;
+  lock_->unlock();
 }
 
 void CrashRecovery::Follow() {

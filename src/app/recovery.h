@@ -5,7 +5,8 @@
 // Each program holds a lock beside its files for as long as it runs (QLockFile, its
 // staleness told by whether the process that took it still runs), so two windows never
 // share a file and a leftover is one whose lock is free. The write is the circuit file's
-// atomic replace on the event thread: a flush to disk, once per kDelay at most.
+// atomic replace on the event thread: a flush to disk, once per kDelay at most. A write
+// cut short by a kill leaves its temporary file, which the next start removes.
 #pragma once
 
 #include <QLockFile>
@@ -36,11 +37,16 @@ class CrashRecovery : public QObject {
   // A normal exit: removes this program's files and its lock.
   ~CrashRecovery() override;
 
-  // Offers the files left by programs no longer running, newest first, each with the
-  // time it was written, until one is recovered; the others offered are removed, those
-  // not offered stay for a later start. A recovered circuit is written as this program's
-  // own at once.
+  // Removes the locks and temporary files of programs no longer running, then offers
+  // their recovery files, newest first, each with the time it was written
+  // (OfferRecovery), until one is recovered; those discarded are removed, those the
+  // learner put off or not offered stay for a later start. A recovered circuit is
+  // written as this program's own at once.
   void OfferLeftovers();
+  // The program ends without its normal exit (a desktop logging out): an edited circuit
+  // is written now and kept with this program's lock released, so that the next start
+  // offers it; nothing is written or removed after this.
+  void KeepForNextStart();
   // Writes the circuit now while it is edited and differs from what was written last
   // (the timer's work).
   void WriteNow();
@@ -55,6 +61,7 @@ class CrashRecovery : public QObject {
   // the files go.
   void Follow();
   void Remove();
+  void RemoveDeadTemporaries();
 
   CompanionContext& context_;
   QString folder_;
@@ -62,6 +69,7 @@ class CrashRecovery : public QObject {
   RecoveryFiles own_;
   QTimer timer_;
   std::string written_;  // what own_ holds: the circuit's text and origin; "" for nothing
+  bool kept_ = false;    // KeepForNextStart was called
 };
 
 }  // namespace tessara::app

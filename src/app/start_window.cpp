@@ -1,8 +1,10 @@
 #include "app/start_window.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QTimer>
 
+#include "app/end_signals.h"
 #include "app/recovery.h"
 #include "app/tessara_form.h"
 #include "editor/commands.h"
@@ -14,6 +16,10 @@ void StartWindow(Tessara_Form& window, const QStringList& arguments,
   Form_Load(window.form());
   window.show();
   auto* recovery = new CrashRecovery(window.Context(), recoveryFolder, &window);
+  QObject::connect(new EndSignals(&window), &EndSignals::received, recovery, [recovery] {
+    recovery->KeepForNextStart();
+    QCoreApplication::exit(0);
+  });
   const std::string path =
       arguments.isEmpty() ? "" : QFileInfo(arguments.first()).absoluteFilePath().toStdString();
   // From the event loop, so that the boxes open over the window on screen.

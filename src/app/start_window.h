@@ -17,7 +17,9 @@ class Tessara_Form;
 // circuit was recovered (as a full path, so the caption reads
 // "Tessara - " + that path). A file that cannot be read or is damaged gives the "Error"
 // box over the empty circuit and leaves the caption "Tessara". Further entries are
-// ignored.
+// ignored. SIGTERM or SIGHUP keeps an edited circuit for the next start
+// (CrashRecovery::KeepForNextStart) and ends the program with status 0, whatever
+// dialog is open.
 void StartWindow(Tessara_Form& window, const QStringList& arguments, const QString& recoveryFolder);
 
 }  // namespace tessara::app

@@ -9,6 +9,7 @@
 #include "app/accessibility.h"
 #include "app/canvas.h"
 #include "app/element_pools.h"
+#include "app/focus_frames.h"
 #include "app/menus.h"
 #include "app/translated.h"
 #include "app/twips.h"
@@ -77,8 +78,11 @@ Tessara_Form::Tessara_Form()
   connect(power_, &QPushButton::clicked, this, [this] { Act(Power_Click); });
   QPushButton* prop = AddCommandButton(client, "prop", tr("prop"), 7440);
   connect(prop, &QPushButton::clicked, this, [this] { Act(prop_Click); });
+  power_->setToolTip(tr("Power: switch the circuit on or off (Tab to it, then Space)"));
+  prop->setToolTip(KeyTip(tr("prop: advance every signal one step"), tr("P")));
   setTabOrder(&pools_->LastTabStop(), power_);
   setTabOrder(power_, prop);
+  FrameKeyboardFocus(*client);
   const MenuReach reach{context_, history_, companions_, dialogs_, *canvas_, *this};
   menus_ = new Menus(*this, clock_,
                      [reach](const MenuEntry& entry, bool checked) { entry.run(reach, checked); });
@@ -98,6 +102,9 @@ void Tessara_Form::FollowAct() {
     if (auto start = LineStart(form_.doc, form_.CurrentLink)) from = TwipsPoint(start->x, start->y);
   }
   canvas_->SetLinkInProgress(from);
+  bool empty = true;
+  for (Integer i = 0; i < kSlotCount && empty; ++i) empty = !form_.doc.Gates(i).GetUsed();
+  canvas_->SetStartHint(empty);
 }
 
 void Tessara_Form::closeEvent(QCloseEvent* event) {
@@ -163,8 +170,9 @@ Answer Tessara_Form::Ask(const Phrase& prompt, const Phrase& title, Choices choi
 }
 
 FileChoice Tessara_Form::ChooseFile(FileDialogMode mode, const Phrase& filters, std::size_t filter,
-                                    const std::string& offered) {
-  return dialogs_.ChooseFile(mode, Translated(filters).toStdString(), filter, offered);
+                                    const std::string& offered, const Phrase& title) {
+  return dialogs_.ChooseFile(mode, Translated(filters).toStdString(), filter, offered,
+                             Translated(title).toStdString());
 }
 
 }  // namespace tessara::app

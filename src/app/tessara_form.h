@@ -70,7 +70,7 @@ class Tessara_Form : public QMainWindow, public Screen {
   void ShowMessage(const Phrase& prompt, const Phrase& title, MessageStyle style) override;
   Answer Ask(const Phrase& prompt, const Phrase& title, Choices choices, Answer preferred) override;
   FileChoice ChooseFile(FileDialogMode mode, const Phrase& filters, std::size_t filter,
-                        const std::string& offered) override;
+                        const std::string& offered, const Phrase& title) override;
   void BeginDrag(DragSource source) override;
 
  protected:

@@ -26,7 +26,7 @@ namespace {
 QPushButton* AddButton(QBoxLayout* row, const char* name, const QString& caption) {
   auto* button = new QPushButton(caption);
   button->setObjectName(QString::fromLatin1(name));
-  button->setFocusPolicy(Qt::NoFocus);
+  button->setFocusPolicy(Qt::TabFocus);  // in the Tab order; a click leaves the focus
   row->addWidget(button);
   return button;
 }
@@ -47,7 +47,11 @@ TimelineWindow::TimelineWindow(CompanionContext& context)
   run_->setCheckable(true);
   rate_ = new QComboBox;
   rate_->setObjectName(QStringLiteral("Rate"));
-  for (int rate : RunClock::kRates) rate_->addItem(tr("%1 steps/s").arg(rate), rate);
+  for (int rate : RunClock::kRates) {
+    rate_->addItem(Translated(Counted("TimelineWindow",
+                                      TESSARA_COUNTED("TimelineWindow", "%n step(s)/s"), rate)),
+                   rate);
+  }
   rate_->setCurrentIndex(rate_->findData(context_.Clock().Rate()));
   buttons->addWidget(rate_);
   counter_ = new QLabel;

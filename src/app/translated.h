@@ -11,4 +11,7 @@ namespace tessara::app {
 
 QString Translated(const Phrase& phrase);
 
+// A tooltip naming an element and the key that does its work: "AND gate — 3".
+QString KeyTip(const QString& name, const QString& key);
+
 }  // namespace tessara::app

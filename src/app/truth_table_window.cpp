@@ -130,8 +130,14 @@ TruthTableWindow::TruthTableWindow(CompanionContext& context)
   view_->horizontalHeader()->setStretchLastSection(true);
   copy_ = new QPushButton(tr("Copy"), this);
   copy_->setObjectName(QStringLiteral("TruthTableCopy"));
+  stop_ = new QPushButton(tr("Stop"), this);
+  stop_->setObjectName(QStringLiteral("TruthTableStop"));
+  stop_->hide();
+  auto* progress = new QHBoxLayout;
+  progress->addWidget(message_, 1);
+  progress->addWidget(stop_);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(message_);
+  layout->addLayout(progress);
   layout->addLayout(BuildCheckBar());
   auto* tabs = new QTabWidget(this);
   tabs->setObjectName(QStringLiteral("TruthTableTabs"));
@@ -168,6 +174,12 @@ TruthTableWindow::TruthTableWindow(CompanionContext& context)
     } else if (table_ && complete_) {
       BuildAndOpen(context_, this, *table_);
     }
+  });
+  connect(stop_, &QPushButton::clicked, this, [this] {
+    Stop();
+    model_->Show(nullptr);
+    table_.reset();
+    ShowMessage(tr("Stopped. An edit, or the window opened again, computes the table anew."));
   });
   connect(copy_, &QPushButton::clicked, this,
           [this] { QGuiApplication::clipboard()->setText(QString::fromStdString(CopyText())); });
@@ -307,8 +319,11 @@ void TruthTableWindow::ShowMessage(const QString& noTable) {
   }
   message_->setText(shown);
   message_->setVisible(!shown.isEmpty());
+  stop_->setVisible(table_ && !complete_);
   copy_->setEnabled(table_ && complete_);
-  build_->setEnabled((table_ && complete_) || context_.form().expected);
+  const std::shared_ptr<const ExpectedAnswer>& expected = context_.form().expected;
+  build_->setEnabled((table_ && complete_) ||
+                     (expected && std::holds_alternative<TruthTable>(expected->answer)));
 }
 
 std::string TruthTableWindow::CopyText() const {

@@ -11,6 +11,7 @@
 #include "app/translated.h"
 #include "editor/why.h"
 #include "io/explanation_text.h"
+#include "io/learner_words.h"
 
 namespace tessara::app {
 
@@ -40,10 +41,10 @@ void WhyWindow::Refresh() {
   note_->setVisible(!asked);
   if (!asked) return;
   const Explanation& why = *form.why;
-  const std::vector<SignalRow> rows = SignalRows(form.doc);
+  const std::vector<SignalRow> rows = LearnerRows(SignalRows(form.doc), form.doc);
   AddLine(QuestionLine(why, rows), std::pair(why.slot, why.step));
   for (const ExplainedEvent& event : why.events) {
-    AddLine(EventLine(event, rows), std::pair(event.slot, event.step));
+    AddLine(EventLine(event, rows, &form.doc), std::pair(event.slot, event.step));
   }
   if (why.more > 0) AddLine(MoreLine(why.more), std::nullopt);
   lines_->setCurrentRow(0);

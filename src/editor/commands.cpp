@@ -66,6 +66,12 @@ void Open_Click(Form& form) {
   if (!path.empty()) LoadCircuit(form, path);
 }
 
+void OpenExample_Click(Form& form, const std::string& example) {
+  if (!Form_QueryUnload(form)) return;
+  const std::string path = ChooseFileToOpen(form, example);
+  if (!path.empty()) LoadCircuit(form, path);
+}
+
 void NameFile(Form& form, const std::string& path) {
   form.FilePath = path;
   form.screen.SetCaption(

@@ -24,6 +24,9 @@ void Open_Click(Form& form);
 // place, with no file: the caption "Tessara", and the circuit counted as edited, so
 // the question comes before it is dropped. Refreshes. Cancel changes nothing.
 void NewFromCircuit(Form& form, Document circuit);
+// File > Open Example...: as Open, the dialog showing the examples that come with the
+// program, example (one of them) offered first.
+void OpenExample_Click(Form& form, const std::string& example);
 // The circuit's file becomes path ("" for none): FilePath, and the caption "Tessara - "
 // + path, or "Tessara".
 void NameFile(Form& form, const std::string& path);

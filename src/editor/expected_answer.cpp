@@ -36,7 +36,11 @@ void CompareWith_Click(Form& form) {
   const Phrase filters = Filled(
       "%1%2", FileFilter(TESSARA_PHRASE("Editor", "Expected answers"), "*.expected;*.txt;*.cir"),
       AnyFileFilter());
-  const std::string path = form.screen.ChooseFile(FileDialogMode::Open, filters, 0, offered).path;
+  const std::string path =
+      form.screen
+          .ChooseFile(FileDialogMode::Open, filters, 0, offered,
+                      Words(kContext, TESSARA_PHRASE("Comparison", "Compare With")))
+          .path;
   if (!path.empty()) Take(form, path);
 }
 
@@ -77,8 +81,8 @@ TableCheck CheckTable(const ExpectedAnswer& expected, const TruthTable& table) {
   if (grade.differences.empty()) {
     check.summary = Words(kContext, TESSARA_PHRASE("Comparison", "All %1 rows match"), rows);
   } else {
-    check.summary = Words(kContext, TESSARA_PHRASE("Comparison", "%1 of %2 rows differ"),
-                          std::to_string(grade.differences.size()), rows);
+    check.summary = Counted(kContext, TESSARA_COUNTED("Comparison", "%n of %1 rows differ"),
+                            static_cast<int>(grade.differences.size()), rows);
   }
   return check;
 }

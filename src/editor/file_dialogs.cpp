@@ -83,11 +83,12 @@ Phrase FileFilter(const char* description, std::string_view patterns) {
 
 Phrase AnyFileFilter() { return FileFilter(TESSARA_PHRASE("Editor", "All files"), "*"); }
 
-std::string ChooseFileToOpen(Form& form) {
+std::string ChooseFileToOpen(Form& form, const std::string& offered) {
   const Phrase filters = Filled("%1%2", Filters(kCircuits), AnyFileFilter());
-  const FileChoice choice = form.screen.ChooseFile(FileDialogMode::Open, filters, 0,
-                                                   Offered(form, FilePurpose::Circuit).path);
-  if (!choice.path.empty()) Remember(form, FilePurpose::Circuit, choice);
+  const FileChoice choice = form.screen.ChooseFile(
+      FileDialogMode::Open, filters, 0,
+      offered.empty() ? Offered(form, FilePurpose::Circuit).path : offered, Phrase());
+  if (!choice.path.empty() && offered.empty()) Remember(form, FilePurpose::Circuit, choice);
   return choice.path;
 }
 
@@ -96,8 +97,9 @@ std::string ChooseFileToSave(Form& form, FilePurpose purpose) {
   const Phrase filters = Filters(types);
   FileChoice offer = Offered(form, purpose);
   while (true) {
-    FileChoice choice = form.screen.ChooseFile(
-        FileDialogMode::Save, filters, std::min(offer.filter, types.size() - 1), offer.path);
+    FileChoice choice =
+        form.screen.ChooseFile(FileDialogMode::Save, filters,
+                               std::min(offer.filter, types.size() - 1), offer.path, Phrase());
     if (choice.path.empty()) return {};
     choice.filter = std::min(choice.filter, types.size() - 1);
     if (!fs::path(choice.path).has_extension()) choice.path += types[choice.filter].suffix;

@@ -24,7 +24,9 @@ Phrase FileFilter(const char* description, std::string_view patterns);
 Phrase AnyFileFilter();
 
 // A circuit file to open, from the dialog; "" when cancelled. Files of any name open.
-std::string ChooseFileToOpen(Form& form);
+// The dialog offers the last circuit chosen or, given one, offered (a file in the folder
+// to show, which is then not remembered as a folder of the learner's own).
+std::string ChooseFileToOpen(Form& form, const std::string& offered = {});
 
 // A name to save a file of purpose under. A name chosen without a suffix gets the
 // chosen filter's (".cir", ".png" or ".svg", ".csv", ".png", ".svg" or ".pdf"); one with a suffix

@@ -219,13 +219,13 @@ constexpr KeyCommand kKeyCommands[] = {
      TESSARA_PHRASE(
          "Keyboard",
          "Focus the nearest gate or bend in that direction; while a link is drawn, the nearest "
-         "gate it can end at; while moving, carry the gate 75 twips"),
+         "gate it can end at; while moving, carry the gate 5 pixels"),
      Arrow, true},
     {Key::Left, Modifiers::Shift, TESSARA_PHRASE("Keyboard", "Shift+Arrows"),
-     TESSARA_PHRASE("Keyboard", "Move the cross-hair (and a gate being moved) 75 twips"),
+     TESSARA_PHRASE("Keyboard", "Move the cross-hair (and a gate being moved) 5 pixels"),
      CursorStep, true},
     {Key::Left, Modifiers::ControlShift, TESSARA_PHRASE("Keyboard", "Ctrl+Shift+Arrows"),
-     TESSARA_PHRASE("Keyboard", "Move the cross-hair (and a gate being moved) 15 twips"),
+     TESSARA_PHRASE("Keyboard", "Move the cross-hair (and a gate being moved) 1 pixel"),
      CursorFineStep, true},
     {Key::Digit, Modifiers::None, TESSARA_PHRASE("Keyboard", "1 to 0"),
      TESSARA_PHRASE(

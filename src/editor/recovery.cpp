@@ -19,19 +19,50 @@ void RemoveRecovery(const RecoveryFiles& files) {
   std::filesystem::remove(files.origin, ignored);
 }
 
-bool OfferRecovery(Form& form, const RecoveryFiles& files, std::string_view time) {
+namespace {
+
+// The gates the recovery file holds; 0 for a damaged one.
+int GatesIn(const RecoveryFiles& files) {
+  const LoadResult read = LoadCircuitFile(files.circuit);
+  if (!read.document) return 0;
+  int gates = 0;
+  for (Integer i = 0; i < kSlotCount; ++i) gates += read.document->Gates(i).GetUsed() ? 1 : 0;
+  return gates;
+}
+
+RecoveryOutcome ConfirmDiscard(Form& form, const RecoveryFiles& files) {
+  const int gates = GatesIn(files);
+  if (gates == 0) return RecoveryOutcome::Discarded;
+  const Phrase prompt = Counted(
+      "Editor",
+      TESSARA_COUNTED("Editor", "Discard the recovered circuit for good? It holds %n gate(s)."),
+      gates);
+  return form.screen.Ask(prompt, Words("Editor", TESSARA_PHRASE("Editor", "Discard Circuit")),
+                         Choices::YesNo, Answer::No) == Answer::Yes
+             ? RecoveryOutcome::Discarded
+             : RecoveryOutcome::Kept;
+}
+
+}  // namespace
+
+RecoveryOutcome OfferRecovery(Form& form, const RecoveryFiles& files, std::string_view time) {
   const Phrase prompt =
       Words("Editor",
             TESSARA_PHRASE("Editor", "Tessara closed without saving. Recover the circuit from %1?"),
             Name(std::string(time)));
-  if (form.screen.Ask(prompt, Words("Editor", TESSARA_PHRASE("Editor", "Recover Circuit")),
-                      Choices::YesNo, Answer::Yes) != Answer::Yes ||
-      !LoadCircuit(form, files.circuit)) {
-    return false;
+  switch (form.screen.Ask(prompt, Words("Editor", TESSARA_PHRASE("Editor", "Recover Circuit")),
+                          Choices::YesDiscardCancel, Answer::Yes)) {
+    case Answer::Yes:
+      break;
+    case Answer::No:
+      return ConfirmDiscard(form, files);
+    case Answer::Cancel:
+      return RecoveryOutcome::Kept;
   }
+  if (!LoadCircuit(form, files.circuit)) return RecoveryOutcome::Discarded;
   NameFile(form, ReadFileText(files.origin).text.value_or(""));
   form.SavedText.clear();  // no circuit's text is empty: edited until saved
-  return true;
+  return RecoveryOutcome::Recovered;
 }
 
 }  // namespace tessara

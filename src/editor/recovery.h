@@ -27,11 +27,20 @@ std::optional<FileError> WriteRecovery(const Form& form, const RecoveryFiles& fi
 // Removes both files; a missing one is no error.
 void RemoveRecovery(const RecoveryFiles& files);
 
+// What became of a recovery file offered.
+enum class RecoveryOutcome {
+  Recovered,  // loaded: the caller writes it as its own and removes the leftover
+  Discarded,  // the learner chose Discard (or it was damaged): the caller removes it
+  Kept,       // the question was closed: offered again at the next start
+};
+
 // Asks "Tessara closed without saving. Recover the circuit from TIME?" titled "Recover
-// Circuit", Yes by default. Yes loads the recovery file (as LoadCircuit, a damaged one
-// giving the same "Error" box and changing nothing), names the circuit's file the one it
-// came from, and counts the circuit as edited, so nothing drops it unasked. True when it
-// was loaded; the files are left for the caller to remove.
-bool OfferRecovery(Form& form, const RecoveryFiles& files, std::string_view time);
+// Circuit" with Yes (the default), Discard and Cancel. Yes loads the recovery file (as
+// LoadCircuit, a damaged one giving the same "Error" box, changing nothing and counting
+// as discarded), names the circuit's file the one it came from, and counts the circuit
+// as edited, so nothing drops it unasked. Discard asks once more, No by default, when the
+// file holds gates ("Discard the recovered circuit for good? It holds N gate(s)."); No
+// there keeps it. Escape or closing a question keeps it. The files are the caller's.
+RecoveryOutcome OfferRecovery(Form& form, const RecoveryFiles& files, std::string_view time);
 
 }  // namespace tessara

@@ -2,6 +2,8 @@
 
 #include <cassert>
 
+#include "io/learner_words.h"
+
 namespace tessara {
 namespace {
 
@@ -16,23 +18,32 @@ constexpr const char* kFromGate = TESSARA_PHRASE("Explanation", "input %1 = %2 f
 constexpr const char* kNotLinked = TESSARA_PHRASE("Explanation", "input %1 = %2, not linked");
 constexpr const char* kFromBend =
     TESSARA_PHRASE("Explanation", "input %1 = %2 from a bend with no gate before it");
+constexpr const char* kPlaceFromGate = TESSARA_PHRASE("Explanation", "%1 = %2 from %3 at step %4");
+constexpr const char* kPlaceNotLinked = TESSARA_PHRASE("Explanation", "%1 = %2, not linked");
+constexpr const char* kPlaceFromBend =
+    TESSARA_PHRASE("Explanation", "%1 = %2 from a bend with no gate before it");
 constexpr const char* kInputList = TESSARA_PHRASE("Explanation", "%1, %2");
 constexpr const char* kMore = TESSARA_PHRASE("Explanation", "... %1 more");
 
 Phrase Bit(bool value) { return Name(value ? "1" : "0"); }
 Phrase Number(auto n) { return Name(std::to_string(n)); }
 
-Phrase InputText(const ExplainedInput& input, const std::vector<SignalRow>& rows) {
-  Phrase place = Number(input.place), value = Bit(input.value);
+// places: the window's document, whose gates' inputs are then named by their place.
+Phrase InputText(const ExplainedInput& input, const std::vector<SignalRow>& rows, Integer slot,
+                 const Document* places) {
+  Phrase place = places ? InputPlace(*places, slot, input.place) : Number(input.place);
+  Phrase value = Bit(input.value);
   switch (input.from) {
     case Driver::Kind::NotLinked:
-      return Words(kContext, kNotLinked, std::move(place), std::move(value));
+      return Words(kContext, places ? kPlaceNotLinked : kNotLinked, std::move(place),
+                   std::move(value));
     case Driver::Kind::Bend:
-      return Words(kContext, kFromBend, std::move(place), std::move(value));
+      return Words(kContext, places ? kPlaceFromBend : kFromBend, std::move(place),
+                   std::move(value));
     case Driver::Kind::Gate:
       break;
   }
-  return Words(kContext, kFromGate, std::move(place), std::move(value),
+  return Words(kContext, places ? kPlaceFromGate : kFromGate, std::move(place), std::move(value),
                Name(RowName(rows, input.fromSlot)), Number(input.at));
 }
 
@@ -43,7 +54,8 @@ Phrase QuestionLine(const Explanation& explanation, const std::vector<SignalRow>
                Number(explanation.step));
 }
 
-Phrase EventLine(const ExplainedEvent& event, const std::vector<SignalRow>& rows) {
+Phrase EventLine(const ExplainedEvent& event, const std::vector<SignalRow>& rows,
+                 const Document* places) {
   Phrase step = Number(event.step), name = Name(RowName(rows, event.slot)),
          value = Bit(event.value);
   switch (event.cause) {
@@ -58,9 +70,10 @@ Phrase EventLine(const ExplainedEvent& event, const std::vector<SignalRow>& rows
   }
   assert(!event.inputs.empty());
   // The inputs joined by commas, the first one outermost: "%1, %2" over (first, rest).
-  Phrase inputs = InputText(event.inputs.back(), rows);
+  Phrase inputs = InputText(event.inputs.back(), rows, event.slot, places);
   for (auto input = event.inputs.rbegin() + 1; input != event.inputs.rend(); ++input) {
-    inputs = Words(kContext, kInputList, InputText(*input, rows), std::move(inputs));
+    inputs =
+        Words(kContext, kInputList, InputText(*input, rows, event.slot, places), std::move(inputs));
   }
   return Words(kContext, kComputed, std::move(step), std::move(name), std::move(value),
                std::move(inputs));

@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "model/document.h"
 #include "model/phrase.h"
 #include "sim/explanation.h"
 #include "sim/signal_rows.h"
@@ -26,8 +27,11 @@ namespace tessara {
 // "O2 = 1 at step 4". rows: SignalRows of the circuit explained.
 Phrase QuestionLine(const Explanation& explanation, const std::vector<SignalRow>& rows);
 
-// One event's line, as above, without a line end.
-Phrase EventLine(const ExplainedEvent& event, const std::vector<SignalRow>& rows);
+// One event's line, as above, without a line end. Given places (the circuit explained, as
+// the window shows it), each input is named by its place instead of its number:
+// "step 4: O2 became 1: upper input = 1 from AND g3 at step 3" with LearnerRows.
+Phrase EventLine(const ExplainedEvent& event, const std::vector<SignalRow>& rows,
+                 const Document* places = nullptr);
 
 // "... N more".
 Phrase MoreLine(std::size_t more);

@@ -63,7 +63,7 @@ std::string Spaced(std::string_view cells) {
 }
 
 std::string TimingNote(const TableRow& row, int bound) {
-  return "(" + RowRepeatNote(row, bound).English() + ")";
+  return "(" + RowRepeatNote(row, bound).ToolsEnglish() + ")";
 }
 
 std::string HeaderLine(std::size_t inputs, std::size_t outputs) {

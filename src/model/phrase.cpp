@@ -18,13 +18,41 @@ std::string Fill(std::string_view pattern, const std::vector<std::string>& args)
   return text;
 }
 
-std::string Phrase::English() const {
-  if (IsName()) return name;
+namespace {
+
+std::string EnglishOf(const Phrase& phrase, bool alwaysPlural) {
+  if (phrase.IsName()) return phrase.name;
   std::vector<std::string> english;
-  english.reserve(parts.size());
-  for (const Phrase& part : parts) english.push_back(part.English());
-  return Fill(pattern, english);
+  english.reserve(phrase.parts.size());
+  for (const Phrase& part : phrase.parts) english.push_back(EnglishOf(part, alwaysPlural));
+  return Fill(phrase.count < 0 ? std::string(phrase.pattern)
+                               : EnglishCount(phrase.pattern, phrase.count, alwaysPlural),
+              english);
 }
+
+}  // namespace
+
+std::string EnglishCount(std::string_view pattern, int count, bool alwaysPlural) {
+  const std::string number = std::to_string(count);
+  const std::string_view plural = count == 1 && !alwaysPlural ? "" : "s";
+  std::string text;
+  for (std::size_t k = 0; k < pattern.size(); ++k) {
+    if (pattern.substr(k, 2) == "%n") {
+      text += number;
+      ++k;
+    } else if (pattern.substr(k, 3) == "(s)") {
+      text += plural;
+      k += 2;
+    } else {
+      text += pattern[k];
+    }
+  }
+  return text;
+}
+
+std::string Phrase::English() const { return EnglishOf(*this, false); }
+
+std::string Phrase::ToolsEnglish() const { return EnglishOf(*this, true); }
 
 Phrase Name(std::string name) { return {"", "", {}, std::move(name)}; }
 

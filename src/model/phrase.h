@@ -15,6 +15,10 @@
 
 // Marks a fixed phrase for the translators' tools; it stays the English text here.
 #define TESSARA_PHRASE(context, text) text
+// Marks a phrase holding a count %n, translated with the plural forms of each language
+// (lupdate reads it as QT_TRANSLATE_N_NOOP); its English writes "(s)" where a plural
+// adds an s ("%n gate(s)").
+#define TESSARA_COUNTED(context, text) text
 
 namespace tessara {
 
@@ -28,13 +32,19 @@ struct Phrase {
   const char* pattern = "";   // English, marked with TESSARA_PHRASE in context; "" for a name
   std::vector<Phrase> parts;  // fill %1, %2, ... (at most 9) in order
   std::string name;           // the text of a name, when there is no pattern
+  int count = -1;             // what %n stands for, choosing the plural form; -1 for none
 
   bool IsName() const { return *pattern == '\0'; }
-  // The phrase in English: the pattern filled with its parts' English, or the name.
+  // The phrase in English: the pattern filled with its parts' English, or the name; a
+  // count takes its plural form only when it is not 1 ("1 step", "2 steps").
   std::string English() const;
+  // The English of tessara-sim's formats, which scripts read: as English, but a count
+  // always takes the plural form ("settles after 1 steps").
+  std::string ToolsEnglish() const;
   // The same words: equal patterns (by their text), parts and names.
   bool operator==(const Phrase& other) const {
-    return std::string_view(pattern) == other.pattern && parts == other.parts && name == other.name;
+    return std::string_view(pattern) == other.pattern && parts == other.parts &&
+           name == other.name && count == other.count;
   }
 };
 
@@ -65,6 +75,19 @@ template <typename... Parts>
 Phrase Filled(const char* pattern, Parts&&... parts) {
   return Words("", pattern, std::forward<Parts>(parts)...);
 }
+
+// pattern (a literal marked with TESSARA_COUNTED in context) holding %n, which stands
+// for count and chooses the plural form, and places filled by parts as Words fills them.
+template <typename... Parts>
+Phrase Counted(const char* context, const char* pattern, int count, Parts&&... parts) {
+  Phrase phrase = Words(context, pattern, std::forward<Parts>(parts)...);
+  phrase.count = count;
+  return phrase;
+}
+
+// The English of a counted pattern: each %n the count, each "(s)" an s unless it is 1
+// (or always, with alwaysPlural).
+std::string EnglishCount(std::string_view pattern, int count, bool alwaysPlural = false);
 
 // pattern filled with names, in order.
 Phrase WordsOfNames(const char* context, const char* pattern,

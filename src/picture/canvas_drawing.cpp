@@ -2,7 +2,9 @@
 
 #include <QPaintEngine>
 #include <QPainter>
+#include <QPainterPath>
 #include <algorithm>
+#include <cmath>
 
 #include "picture/highlight.h"
 #include "picture/pixels.h"
@@ -34,6 +36,25 @@ QRect LabelPlace(const LabelElement& label) {
 
 QString FromStd(const std::string& text) { return QString::fromStdString(text); }
 
+// text in colour with a white halo two pixels wide, on a transparent image of its own
+// size at scale device pixels per logical pixel. Drawn whole into an image first, so that
+// a repaint of part of an element blends exactly the pixels a whole repaint does.
+QImage HaloText(const QString& text, const QFont& font, const QColor& colour, qreal scale) {
+  const QFontMetricsF metrics(font);
+  const QSizeF size(std::ceil(metrics.horizontalAdvance(text)) + 4,
+                    std::ceil(metrics.height()) + 2);
+  QImage image((size * scale).toSize(), QImage::Format_ARGB32_Premultiplied);
+  image.setDevicePixelRatio(scale);
+  image.fill(Qt::transparent);
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing);
+  QPainterPath glyphs;
+  glyphs.addText(QPointF(2, 1 + metrics.ascent()), font, text);
+  painter.strokePath(glyphs, QPen(Qt::white, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  painter.fillPath(glyphs, colour);
+  return image;
+}
+
 }  // namespace
 
 void PaintColumnBoundaries(QPainter& painter) {
@@ -62,15 +83,19 @@ void PaintLine(QPainter& painter, const LineElement& line, bool colourWires) {
   painter.drawLine(TwipsPoint(line.X1(), line.Y1()), TwipsPoint(line.X2(), line.Y2()));
 }
 
-bool NameAtBottom(Picture picture) {
-  return (picture.store == PictureStore::InputButton && picture.index == 3) ||
-         (picture.store == PictureStore::OutputButton && picture.index == 1);
+NamePlace NamePlaceOf(Picture picture) {
+  if (picture.store != PictureStore::InputButton && picture.store != PictureStore::OutputButton) {
+    return NamePlace::Tag;
+  }
+  const bool boxAtTop = (picture.store == PictureStore::InputButton && picture.index == 3) ||
+                        (picture.store == PictureStore::OutputButton && picture.index == 1);
+  return boxAtTop ? NamePlace::Below : NamePlace::Above;
 }
 
 // On a device that cannot multiply (SVG), the explained colour lies under the picture's
 // black as a translucent wash instead.
 void PaintPoolImage(QPainter& painter, QRect place, Art art, qreal dpr, bool highlighted,
-                    const QString& name, bool nameAtBottom) {
+                    const QString& name, NamePlace namePlace) {
   const QImage picture = FittedPicture(art, place.size(), dpr);
   if (!picture.isNull()) painter.drawImage(place, picture);
   if (highlighted) {  // the picture's white turns the explained colour, its black stays
@@ -85,14 +110,34 @@ void PaintPoolImage(QPainter& painter, QRect place, Art art, qreal dpr, bool hig
   painter.save();
   painter.setFont(small);
   painter.setPen(Qt::black);
-  const QRect half(place.left() + 2, place.top(), place.width() / 2, place.height());
-  painter.drawText(half, Qt::AlignLeft | (nameAtBottom ? Qt::AlignBottom : Qt::AlignTop), name);
+  if (namePlace != NamePlace::Tag) {
+    const QRect half(place.left() + 2, place.top(), place.width() / 2, place.height());
+    const Qt::Alignment edge = namePlace == NamePlace::Below ? Qt::AlignBottom : Qt::AlignTop;
+    painter.drawText(half, Qt::AlignLeft | edge, name);
+    painter.restore();
+    return;
+  }
+  // A gate's tag: in the top right corner, clear of the input stubs, with a white halo
+  // (the text drawn white a pixel around it) where a wire passes.
+  const QRect corner = place.adjusted(0, 0, -2, 0);
+  painter.setPen(Qt::white);
+  for (int dx = -1; dx <= 1; ++dx) {
+    for (int dy = -1; dy <= 1; ++dy) {
+      painter.drawText(corner.translated(dx, dy), Qt::AlignRight | Qt::AlignTop, name);
+    }
+  }
+  painter.setPen(Qt::black);
+  painter.drawText(corner, Qt::AlignRight | Qt::AlignTop, name);
   painter.restore();
 }
 
-void PaintValueLabel(QPainter& painter, QRect place, const QString& text) {
-  painter.fillRect(place, Qt::white);
-  painter.drawText(place, Qt::AlignCenter, text);
+void PaintValueLabel(QPainter& painter, QRect place, const QString& text, const QColor& colour,
+                     qreal dpr) {
+  const QImage shown = HaloText(text, painter.font(), colour, dpr);
+  const QSizeF size = shown.deviceIndependentSize();
+  painter.drawImage(QPointF(place.left() + std::round((place.width() - size.width()) / 2),
+                            place.top() + std::round((place.height() - size.height()) / 2)),
+                    shown);
 }
 
 QRect CanvasRect() { return TwipsRect(0, 0, kCanvasWidth, kCanvasHeight); }
@@ -127,21 +172,22 @@ void DrawCanvas(QPainter& painter, ScreenElements& elements, const CanvasLook& l
     if (image.Visible()) {
       PaintPoolImage(painter, ImagePlace(image, kGateImageSize),
                      Art::FromPicture(image.GetPicture()), look.dpr, image.Highlighted(),
-                     FromStd(image.Name()), NameAtBottom(image.GetPicture()));
+                     FromStd(image.Name()), NamePlaceOf(image.GetPicture()));
     }
     const ImageElement& marker = elements.buffer(i);
     if (marker.Visible()) {
       PaintPoolImage(painter, ImagePlace(marker, kNodeMarkerSize), {Art::Kind::NodeDot}, look.dpr,
-                     marker.Highlighted(), FromStd(marker.Name()), false);
-    }
-    const LabelElement& label = elements.txtObjValue(i);
-    if (label.Visible()) {
-      painter.setPen(Qt::black);
-      PaintValueLabel(painter, LabelPlace(label), FromStd(label.Text()));
+                     marker.Highlighted(), FromStd(marker.Name()), NamePlace::Tag);
     }
   }
   for (Integer i = 0; i < kSlotCount; ++i)
     PaintLine(painter, elements.LinkLine(i), look.colourWires);
+  for (Integer i = 0; i < kSlotCount; ++i) {  // the values above the wires
+    const LabelElement& label = elements.txtObjValue(i);
+    if (label.Visible()) {
+      PaintValueLabel(painter, LabelPlace(label), FromStd(label.Text()), Qt::black, look.dpr);
+    }
+  }
 }
 
 }  // namespace tessara::app

@@ -32,16 +32,21 @@ void PaintExplainedBand(QPainter& painter, const LineElement& line);
 // wide); nothing for a hidden one.
 void PaintLine(QPainter& painter, const LineElement& line, bool colourWires);
 
+// Where a gate image's name stands: a terminal's above or below its box, in the left
+// half of its cell; a gate's tag in the top right corner of its cell, with a white halo.
+enum class NamePlace { Above, Below, Tag };
+NamePlace NamePlaceOf(Picture picture);
+
 // A gate image or node marker in place: art stretched to fill it (drawn at dpr device
-// pixels per logical pixel), on the explained colour when highlighted, and the name in
-// the corner of its cell (top left, or bottom left when nameAtBottom) in the painter's
-// font at 10 pixels.
+// pixels per logical pixel), on the explained colour when highlighted, and the name at
+// namePlace in the painter's font at 10 pixels.
 void PaintPoolImage(QPainter& painter, QRect place, Art art, qreal dpr, bool highlighted,
-                    const QString& name, bool nameAtBottom);
-// True for the pictures that stand a box at the top of its cell, so its name goes below.
-bool NameAtBottom(Picture picture);
-// A value label's text centred on white, in the painter's font and pen.
-void PaintValueLabel(QPainter& painter, QRect place, const QString& text);
+                    const QString& name, NamePlace namePlace);
+// A value label's text centred in place, in colour with a thin white halo, in the
+// painter's font (drawn at dpr device pixels per logical pixel); nothing under it, so a
+// wire drawn before it shows around the text.
+void PaintValueLabel(QPainter& painter, QRect place, const QString& text, const QColor& colour,
+                     qreal dpr);
 
 // How a whole canvas is drawn: the font of its headings and labels (12 pixels high),
 // whether the wires are coloured, the headings' texts and the device pixel ratio at which
@@ -59,7 +64,8 @@ QRect CanvasRect();
 // with a margin of 15 pixels, within the canvas; the whole canvas when nothing shows.
 QRect UsedArea(ScreenElements& elements);
 // The canvas as its widgets draw it, editing marks left out: white, the boundaries and
-// headings, the explained bands, each slot's image, marker and label, then the lines.
+// headings, the explained bands, each slot's image and marker, the lines, then the value
+// labels above them.
 void DrawCanvas(QPainter& painter, ScreenElements& elements, const CanvasLook& look);
 
 }  // namespace tessara::app

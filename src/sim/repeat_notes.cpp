@@ -18,10 +18,10 @@ Phrase RepeatsEvery(std::size_t period, std::size_t from) {
 
 Phrase RowRepeatNote(const TableRow& row, int bound) {
   if (!row.repeats) {
-    return Words(kContext, TESSARA_PHRASE("Repeats", "no repeat within %1 steps"), Number(bound));
+    return Counted(kContext, TESSARA_COUNTED("Repeats", "no repeat within %n step(s)"), bound);
   }
   if (row.period == 1) {
-    return Words(kContext, TESSARA_PHRASE("Repeats", "settles after %1 steps"), Number(row.steps));
+    return Counted(kContext, TESSARA_COUNTED("Repeats", "settles after %n step(s)"), row.steps);
   }
   return RepeatsEvery(static_cast<std::size_t>(row.period), static_cast<std::size_t>(row.steps));
 }

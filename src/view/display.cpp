@@ -4,6 +4,8 @@
 #include <array>
 #include <string>
 
+#include "io/circuit_warnings.h"
+#include "io/learner_words.h"
 #include "sim/signal_rows.h"
 #include "sim/terminals.h"
 #include "view/spoken.h"
@@ -108,7 +110,20 @@ void DisplayKeyboard(const Scene& scene, Screen& screen) {
 void DisplayObjects(const Scene& scene, Screen& screen, const Highlight& highlight,
                     bool showProblems) {
   const Document& doc = scene.doc;
-  const Names names = TerminalNames(doc);
+  const bool marked = showProblems && !doc.PowerOn;
+  Names names = TerminalNames(doc);
+  // A logic gate's tag shows while the Why window or a problem mark names it.
+  for (std::size_t slot = 0; slot < names.size(); ++slot) {
+    if (highlight.gates[slot] && names[slot].empty()) names[slot] = GateTag(Integer(slot));
+  }
+  if (marked) {
+    for (const CircuitWarning& warning : FindWarnings(doc)) {
+      if (warning.link < 0 && warning.gate >= 0 &&
+          names[static_cast<std::size_t>(warning.gate)].empty()) {
+        names[static_cast<std::size_t>(warning.gate)] = GateTag(warning.gate);
+      }
+    }
+  }
   const std::array<Spoken, kSlotCount> spoken = SpokenSlots(scene);
   for (Integer i = 0; i < kSlotCount; ++i) {
     const auto slot = static_cast<std::size_t>(i);
@@ -116,7 +131,6 @@ void DisplayObjects(const Scene& scene, Screen& screen, const Highlight& highlig
   }
   for (Integer i = 0; i < kSlotCount; ++i)
     DisplayLink(doc, screen, i, highlight.links[static_cast<std::size_t>(i)]);
-  const bool marked = showProblems && !doc.PowerOn;
   screen.ProblemMarks().SetMarks(marked ? FindProblemMarks(doc) : std::vector<ProblemMark>{});
   DisplayPalette(doc, screen);
   DisplayKeyboard(scene, screen);

@@ -29,7 +29,9 @@ struct Highlight {
 //   - a node: its marker buffer(i) shown at the node's corner, ObjImage(i) hidden;
 //   - any other kind: ObjImage(i) shown at the gate's corner with its picture
 //     (SetGateImage), buffer(i) hidden; a circuit input or output named I1, O1, ... as
-//     sim/terminals.h numbers them, every other image unnamed;
+//     sim/terminals.h numbers them, a logic gate named by its tag ("g3",
+//     io/learner_words.h) while it is highlighted or a problem mark shown is about it,
+//     every other image unnamed;
 //   - a used slot's label as DisplayValue shows it;
 //   - link slot j unused: LinkLine(j) hidden; used: shown from SetLineStart to
 //     SetLineStop, its value the source's output while powered, else none;

@@ -1,5 +1,6 @@
-// Where each warning of `check` is marked on the canvas.
+// Where each warning of `check` is marked on the canvas, and the words it says there.
 #include "io/circuit_warnings.h"
+#include "io/learner_words.h"
 #include "model/cell.h"
 #include "model/kinds.h"
 #include "view/display.h"
@@ -50,13 +51,33 @@ ProblemMark Place(const Document& doc, const CircuitWarning& w) {
   return Ring(LineStop(doc, w.link), g);
 }
 
+// A gate's problem in the learner's words ("AND g1: its lower input is not linked");
+// check's own words for the rest, which name links and slots of the file.
+Phrase Text(const Document& doc, CircuitWarning& w) {
+  const std::string gate = w.gate >= 0 ? LearnerGateName(doc, w.gate) : std::string();
+  switch (w.problem) {
+    case Problem::InputNotLinked:
+      return Words(kWarningContext, TESSARA_PHRASE("Warnings", "%1: its %2 is not linked"), gate,
+                   InputPlace(doc, w.gate, w.input));
+    case Problem::InputLinkedTwice:
+      return Words(kWarningContext,
+                   TESSARA_PHRASE("Warnings", "%1: its %2 is linked more than once"), gate,
+                   InputPlace(doc, w.gate, w.input));
+    case Problem::DrivesNothing:
+      return Words(kWarningContext, TESSARA_PHRASE("Warnings", "%1: its output drives nothing"),
+                   gate);
+    default:
+      return std::move(w.text);
+  }
+}
+
 }  // namespace
 
 std::vector<ProblemMark> FindProblemMarks(const Document& doc) {
   std::vector<ProblemMark> marks;
   for (CircuitWarning& warning : FindWarnings(doc)) {
     ProblemMark& mark = marks.emplace_back(Place(doc, warning));
-    mark.text = std::move(warning.text);
+    mark.text = Text(doc, warning);
   }
   return marks;
 }

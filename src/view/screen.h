@@ -76,7 +76,8 @@ class ImageElement {
   // Drawn in the colour of what the Why window explains, or plainly.
   virtual void SetHighlight(bool on) = 0;
   virtual bool Highlighted() const = 0;
-  // The name written beside a circuit input's or output's box ("I1", "O2"); "" for none.
+  // The name written in the corner of the element's cell: a circuit input's or output's
+  // ("I1", "O2") or a gate's tag ("g3"); "" for none.
   virtual void SetName(std::string_view name) = 0;
   virtual std::string Name() const = 0;
   // A changed value is announced to screen readers, and so is a focus newly on it.
@@ -187,7 +188,8 @@ class BorderElement {
 
 enum class MessageStyle { Stop = 16, Exclamation = 48 };
 enum class Answer { Yes, No, Cancel };
-enum class Choices { YesNoCancel, YesNo };  // the buttons a question offers
+// The buttons a question offers; YesDiscardCancel's Discard answers No.
+enum class Choices { YesNoCancel, YesNo, YesDiscardCancel };
 enum class FileDialogMode { Open, Save };
 
 // What the file dialog returns: the full path chosen, "" when cancelled, and the index
@@ -244,9 +246,10 @@ class Screen : public ScreenElements {
                      Answer preferred) = 0;
   // The modal file dialog. filters is "description|pattern|..." pairs, filter the index
   // of the pair chosen at first, offered the full path or bare name offered ("" none).
-  // It adds no suffix and asks nothing before a file is replaced.
+  // It adds no suffix and asks nothing before a file is replaced. An empty title leaves
+  // the toolkit's own ("Open", "Save As").
   virtual FileChoice ChooseFile(FileDialogMode mode, const Phrase& filters, std::size_t filter,
-                                const std::string& offered) = 0;
+                                const std::string& offered, const Phrase& title) = 0;
 
   // Starts the window's own drag of an image element: an outline follows the pointer
   // and the release delivers a drop to the canvas or the trash can under it.

@@ -15,9 +15,13 @@
 #include <QSet>
 #include <QTranslator>
 #include <QXmlStreamReader>
+#include <algorithm>
+#include <array>
 
 #include "app/companion_windows.h"
+#include "app/getting_started.h"
 #include "app/timeline_window.h"
+#include "app/translated.h"
 #include "app/truth_table_window.h"
 #include "app/why_window.h"
 #include "editor/moving.h"
@@ -58,9 +62,22 @@ QString Faults(const QString& ts) {
       source = xml.readElementText(QXmlStreamReader::IncludeChildElements);
     } else if (xml.name() == QStringLiteral("translation")) {
       const bool finished = xml.attributes().value(QStringLiteral("type")).isEmpty();
-      const QString text = xml.readElementText(QXmlStreamReader::IncludeChildElements);
-      if (!finished || text.isEmpty()) faults += QStringLiteral("unfinished: ") + source + '\n';
-      if (Places(text) != Places(source)) faults += QStringLiteral("places: ") + source + '\n';
+      QStringList forms;  // each plural form, or the one text (a <byte/> is a character)
+      QString text;
+      while (!xml.atEnd() && !(xml.readNext() == QXmlStreamReader::EndElement &&
+                               xml.name() == QStringLiteral("translation"))) {
+        if (xml.isStartElement() && xml.name() == QStringLiteral("numerusform")) {
+          forms << xml.readElementText(QXmlStreamReader::IncludeChildElements);
+        } else if (xml.isCharacters()) {
+          text += xml.text();
+        }
+      }
+      if (forms.isEmpty()) forms << text;
+      if (!finished) faults += QStringLiteral("unfinished: ") + source + '\n';
+      for (const QString& form : forms) {
+        if (form.isEmpty()) faults += QStringLiteral("unfinished: ") + source + '\n';
+        if (Places(form) != Places(source)) faults += QStringLiteral("places: ") + source + '\n';
+      }
     }
   }
   return faults;
@@ -84,7 +101,7 @@ TEST(Translations, EveryTextOfTheSourcesHasAFinishedTranslationWithItsPlaces) {
         QStringLiteral(TESSARA_LUPDATE),
         {QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none"),
          QStringLiteral("-no-obsolete"), QStringLiteral("-tr-function-alias"),
-         QStringLiteral("QT_TRANSLATE_NOOP+=TESSARA_PHRASE"),
+         QStringLiteral("QT_TRANSLATE_NOOP+=TESSARA_PHRASE,QT_TRANSLATE_N_NOOP+=TESSARA_COUNTED"),
          QStringLiteral(TESSARA_SOURCE_DIR "/src"), QStringLiteral("-ts"), fresh.filePath(name)});
     ASSERT_TRUE(lupdate.waitForFinished(60000));
     ASSERT_EQ(lupdate.exitCode(), 0) << lupdate.readAllStandardError().toStdString();
@@ -181,6 +198,32 @@ class Speaking {
   bool found_ = false;
 };
 
+// A count chooses its plural form in each language: "1 step", "2 steps".
+TEST(Languages, CountsTakeThePluralFormOfEachLanguage) {
+  const std::pair<const char*, std::array<const char*, 3>> rows[] = {
+      {"en", {"settles after 1 step", "settles after 2 steps", "1 of 4 rows differ"}},
+      {"de", {"stabil nach 1 Schritt", "stabil nach 2 Schritten", "1 von 4 Zeilen weicht ab"}},
+      {"es",
+       {"se estabiliza tras 1 paso", "se estabiliza tras 2 pasos", "1 de 4 filas es distinta"}},
+      {"fr",
+       {"se stabilise après 1 étape", "se stabilise après 2 étapes", "1 ligne sur 4 diffère"}},
+      {"pt_BR", {"estabiliza após 1 passo", "estabiliza após 2 passos", "1 de 4 linhas difere"}},
+      {"zh_CN", {"1 步后稳定", "2 步后稳定", "4 行中有 1 行不同"}}};
+  for (const auto& [code, texts] : rows) {
+    const Speaking speaking(
+        *std::find_if(std::begin(kLanguages), std::end(kLanguages),
+                      [&](const Language& l) { return l.code == std::string_view(code); }));
+    for (int steps : {1, 2}) {
+      EXPECT_EQ(Translated(Counted("Repeats", "settles after %n step(s)", steps)),
+                QString::fromUtf8(texts[std::size_t(steps - 1)]))
+          << code;
+    }
+    EXPECT_EQ(Translated(Counted("Comparison", "%n of %1 rows differ", 1, "4")),
+              QString::fromUtf8(texts[2]))
+        << code;
+  }
+}
+
 // How a window or dialog is reached from a fresh main window showing the half adder, and
 // its name in a failure.
 struct Stage {
@@ -223,6 +266,12 @@ const Stage kStages[] = {
      [](Tessara_Form& w) { return static_cast<QWidget*>(&w.Companions().ShowTruthTable()); },
      {}},
     {"why", [](Tessara_Form& w) { return static_cast<QWidget*>(&w.Companions().ShowWhy()); }, {}},
+    {"getting started",
+     [](Tessara_Form& w) {
+       Command(w, "Help_GettingStarted")->trigger();
+       return static_cast<QWidget*>(w.findChild<GettingStarted*>());
+     },
+     {}},
 };
 
 TEST(Languages, EveryTextOfEveryWindowFitsItsElementInEveryLanguage) {

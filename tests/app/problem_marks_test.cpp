@@ -1,5 +1,6 @@
-// The problem marks on the real canvas: their text shown when pointed at over a gate
-// image or the bare canvas. They are seen drawn in the scenes of tests/pictures.
+// The problem marks on the real canvas: their text, in the learner's words, shown when
+// pointed at over a gate image or the bare canvas. They are seen drawn in the scenes of
+// tests/pictures.
 #include <QHelpEvent>
 #include <QToolTip>
 
@@ -15,9 +16,9 @@ TEST_F(WindowTest, ProblemMarksAreNamedWhenPointedAt) {
     QApplication::sendEvent(widget, &pointed);
     return QToolTip::text().toStdString();
   };
-  EXPECT_EQ(pointAt(Image(0), Image(0)->rect().center()), "not 0 drives nothing");
+  EXPECT_EQ(pointAt(Image(0), Image(0)->rect().center()), "NOT g0: its output drives nothing");
   const QPoint pin = Image(0)->geometry().topLeft() + QPoint(-4, 26);  // left of the image
-  EXPECT_EQ(pointAt(&window.Canvas(), pin), "not 0 input 0 is not linked");
+  EXPECT_EQ(pointAt(&window.Canvas(), pin), "NOT g0: its input is not linked");
 }
 
 }  // namespace

@@ -152,7 +152,7 @@ TEST_F(Window, FilesSaveAndOpenThroughTheMenuAndABadFileGivesAnErrorBoxChangingN
   EXPECT_EQ(WriteCircuit(doc()), shown);
 }
 
-// The file dialog offers the name and filter given and returns the filter chosen; the
+// The file dialog offers the name, filter and title given and returns the filter chosen; the
 // replace question has no Cancel, defaults to No, and closing it answers No.
 TEST_F(Window, QtDialogsOfferTheNameAndFilterGivenAndTheReplaceQuestionDefaultsToNo) {
   testing::TempFolder folder;
@@ -161,10 +161,12 @@ TEST_F(Window, QtDialogsOfferTheNameAndFilterGivenAndTheReplaceQuestionDefaultsT
     auto* dialog = qobject_cast<QFileDialog*>(modal);
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->selectedNameFilter(), QStringLiteral("SVG picture (*.svg)"));
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Save Picture"));
     QMetaObject::invokeMethod(dialog, "accept");
   });
   const FileChoice choice = window.Dialogs().ChooseFile(
-      FileDialogMode::Save, "PNG picture (*.png)|*.png|SVG picture (*.svg)|*.svg|", 1, offered);
+      FileDialogMode::Save, "PNG picture (*.png)|*.png|SVG picture (*.svg)|*.svg|", 1, offered,
+      "Save Picture");
   EXPECT_EQ(choice.path, offered);
   EXPECT_EQ(choice.filter, 1u);
   ModalWatcher question([](QWidget* modal) {

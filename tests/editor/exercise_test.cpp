@@ -37,6 +37,7 @@ TEST_F(Exercise, CompareWithTakesAReadableAnswerAndOpeningTakesTheOneBesideTheCi
   CompareWith_Click(form);
   ASSERT_TRUE(form.expected);
   EXPECT_EQ(form.expected->name, "answer.txt");
+  EXPECT_EQ(screen.file_requests.back().title, "Compare With");
   CompareWith_Click(form);
   ASSERT_EQ(screen.messages.size(), 1u);
   EXPECT_EQ(screen.messages[0].title, "Error");

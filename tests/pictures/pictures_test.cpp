@@ -159,6 +159,15 @@ TEST_F(Pictures, EveryKindTurnedAndPoweredWithWiresColouredAndNotAndExportedAsSh
   ExpectLooksLike(Beside({unpowered, coloured, Canvas()}), "every-kind-powered");
 }
 
+// The whole window as the README shows it: the half adder powered, I1 on, three steps.
+TEST_F(Pictures, TheWindowAsTheReadmeShowsIt) {
+  window.Act([](Form& form) { LoadCircuit(form, TESSARA_EXAMPLES "/half_adder.cir"); });
+  Click(Find(QStringLiteral("Power")));
+  Click(Image(0), QPoint(20, 20));
+  for (int step = 0; step < 3; ++step) Click(Find(QStringLiteral("prop")));
+  ExpectLooksLike(Shown(&window), "window");
+}
+
 // A link drawn to a gate, the gate moved, a second link bent once and reaching for the
 // pointer, the keyboard's cross-hair and focus on the canvas given the focus, the canvas
 // after New, and a circuit with every kind of problem marked.

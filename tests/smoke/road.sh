@@ -43,7 +43,7 @@ await same_as toggled || fail "four steps back do not show the window as it was 
 import -window root "$artefacts/shot.png" || fail "no screenshot"
 menu_open() { [ "$(xdotool search --onlyvisible --classname '^tessara$' | wc -l)" -gt 1 ]; }
 client 19 $((-bar / 2)); await menu_open || fail "the File menu did not open"
-xdotool key Down Down Down Down Return  # its fourth entry
+xdotool key Down Down Down Down Down Return  # its fifth entry, Save As...
 type_into '^Save As$' "$work/road.cir"
 await xdotool search --onlyvisible --name '^Replace File$' >/dev/null || fail "no question before replacing road.cir"
 cmp -s "$work/expected.cir" "$work/road.cir" || fail "road.cir was replaced before the answer"

@@ -1,6 +1,6 @@
 """A screen reader's view of the real program, through AT-SPI: the ring oscillator is
 opened, the canvas found and its name read, Power and prop pressed through their
-accessible actions, and the value change of NOT gate 0 heard. Run inside an
+accessible actions, and the value change of NOT gate 0 heard in its name. Run inside an
 accessibility bus; usage: screen_reader.py <tessara binary> <circuit file>."""
 import os
 import subprocess
@@ -51,21 +51,19 @@ try:
     await_object(named(pyatspi.ROLE_PUSH_BUTTON, "power up"), "Power").queryAction().doAction(0)
     gate = await_object(named(pyatspi.ROLE_IMAGE, "NOT gate 0, output 0, input from NOT 2, "
                                                    "drives NOT 1"), "NOT gate 0 read when powered")
-    if gate.queryValue().currentValue != 0:
-        fail("NOT gate 0's value is not 0 at power-up")
     heard = []
 
     def hear(event):
         if event.source == gate:
-            heard.append(event.source.queryValue().currentValue)
+            heard.append(event.source.name.split(", ")[1])
             pyatspi.Registry.stop()
 
-    pyatspi.Registry.registerEventListener(hear, "object:property-change:accessible-value")
+    pyatspi.Registry.registerEventListener(hear, "object:property-change:accessible-name")
     prop = find(pyatspi.Registry.getDesktop(0), named(pyatspi.ROLE_PUSH_BUTTON, "prop"))
     GLib.timeout_add(200, lambda: prop.queryAction().doAction(0) and False)
     GLib.timeout_add(10000, lambda: pyatspi.Registry.stop() or False)
     pyatspi.Registry.start()
-    if heard != [1]:
+    if heard != ["output 1"]:
         fail("no change of NOT gate 0's value to 1 heard after prop: %s" % heard)
     if not canvas.name.endswith("powered, step 1"):
         fail("the canvas reads " + canvas.name)

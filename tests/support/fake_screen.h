@@ -96,6 +96,7 @@ struct FileRequest {
   std::string filters;
   std::size_t filter = 0;
   std::string offered;
+  std::string title;  // "" for the toolkit's own
   bool operator==(const FileRequest&) const = default;
 };
 class FakeScreen final : public Screen {
@@ -132,8 +133,8 @@ class FakeScreen final : public Screen {
     return answer;
   }
   FileChoice ChooseFile(FileDialogMode mode, const Phrase& filters, std::size_t filter,
-                        const std::string& offered) override {
-    file_requests.push_back({mode, filters.English(), filter, offered});
+                        const std::string& offered, const Phrase& title) override {
+    file_requests.push_back({mode, filters.English(), filter, offered, title.English()});
     FileChoice answer;
     if (!file_answers.empty()) answer.path = file_answers.front(), file_answers.pop_front();
     if (!filter_answers.empty()) answer.filter = filter_answers.front(), filter_answers.pop_front();

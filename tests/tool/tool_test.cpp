@@ -12,6 +12,7 @@
 
 #include "circuits.h"
 #include "io/circuit_file.h"
+#include "man_synopsis.h"
 #include "temp_folder.h"
 
 namespace tessara::tool_test {
@@ -506,41 +507,6 @@ TEST(BuildCommand, WritesACircuitWithTheExpressionsTableAndRefusesWhatCannotBeRe
        {{"build", "--gates", "xor", "--expr", "I1", out}, 2, "", "tessara-sim: --gates needs"}});
 }
 
-// The lines of text that start with prefix, leading spaces dropped, after the first line
-// that starts with from and before the next one that starts with to.
-std::vector<std::string> LinesBetween(const std::string& text, std::string_view from,
-                                      std::string_view to, std::string_view prefix) {
-  std::vector<std::string> found;
-  std::istringstream in(text);
-  bool inside = false;
-  for (std::string line; std::getline(in, line);) {
-    if (inside && line.starts_with(to)) break;
-    if (!inside) {
-      inside = line.starts_with(from);
-      continue;
-    }
-    line.erase(0, line.find_first_not_of(' '));
-    if (line.starts_with(prefix)) found.push_back(line);
-  }
-  return found;
-}
-
-// The man page's synopsis as text, one line per command: each macro's words joined as
-// troff sets them (.B and .I with spaces, the alternating .RB, .IR... without).
-std::vector<std::string> ManSynopsis(const std::string& page) {
-  std::vector<std::string> lines;
-  for (std::string macro : LinesBetween(page, ".SH SYNOPSIS", ".SH", ".")) {
-    std::istringstream words(macro);
-    std::string name, word, set;
-    words >> name;
-    while (words >> std::quoted(word)) set += (set.empty() || name.size() == 2 ? " " : "") + word;
-    for (std::size_t dash; (dash = set.find("\\-")) != std::string::npos;) set.erase(dash, 1);
-    if (name == ".SY") lines.push_back(set.substr(1));
-    if (name != ".SY" && name != ".YS") lines.back() += set;
-  }
-  return lines;
-}
-
 // Each circuit's testbench, compiled and run by Icarus Verilog, prints exactly what trace
 // prints for the same actions: the examples (a latch and the ring oscillator among them),
 // every kind chained through bends from an input, and a circuit linked oddly (an input
@@ -617,14 +583,14 @@ TEST(PictureCommand, WritesSvgPdfAndPngByTheSuffixAndExitsOneOnBadFilesTwoOnBadA
 }
 #endif
 
-TEST(Help, UsageLinesAreTheCommandsOfTheManPageAndTheReadme) {
+TEST(Help, UsageLinesAreTheCommandsOfTheManPageAndTheTeachersGuide) {
   const std::vector<std::string> usage =
-      LinesBetween(RunSim({"usage"}).err, "Usage:", "\n", "tessara-sim");
+      testing::LinesBetween(RunSim({"usage"}).err, "Usage:", "\n", "tessara-sim");
   EXPECT_EQ(usage.size(), 14u);
-  EXPECT_EQ(ManSynopsis(ReadFile(TESSARA_SOURCE "/desktop/tessara-sim.1")), usage);
-  EXPECT_EQ(
-      LinesBetween(ReadFile(TESSARA_SOURCE "/README.md"), "## tessara-sim", "## ", "tessara-sim "),
-      usage);
+  EXPECT_EQ(testing::ManSynopsis(ReadFile(TESSARA_SOURCE "/desktop/tessara-sim.1")), usage);
+  EXPECT_EQ(testing::LinesBetween(ReadFile(TESSARA_SOURCE "/docs/teachers-guide.md"),
+                                  "## tessara-sim", "## ", "tessara-sim "),
+            usage);
 }
 
 }  // namespace

@@ -75,6 +75,25 @@ TEST_F(Refresh, NodeShowsOnlyItsMarkerAndAFreedSlotOrLinkHidesButKeepsItsPlace) 
   EXPECT_EQ(screen.LinkLine(5).X1(), 800) << "a hidden line keeps its ends";
 }
 
+// A problem mark names a gate by its kind and its tag, which shows beside the gate, and
+// an input by its place on the picture: the upright AND's lower one, the turned OR's left.
+TEST_F(Refresh, ProblemMarksNameAGateByItsTagAndAnInputByItsPlace) {
+  PutGate(doc, 0, kInputGate, 0, 1000);
+  PutGate(doc, 1, kAndGate, 3000, 1000);
+  PutGate(doc, 2, kOrGate, 3000, 3000, 1);
+  PutGate(doc, 3, kOutputGate, 8200, 1000);
+  PutLink(doc, 0, 0, 1, 0), PutLink(doc, 1, 1, 3), PutLink(doc, 2, 0, 2, 1);
+  std::vector<std::string> texts;
+  for (const ProblemMark& mark : Shown().ProblemMarks().Marks())
+    texts.push_back(mark.text.English());
+  EXPECT_EQ(texts, (std::vector<std::string>{"AND g1: its lower input is not linked",
+                                             "OR g2: its left input is not linked",
+                                             "OR g2: its output drives nothing"}));
+  EXPECT_EQ(
+      std::tuple(screen.ObjImage(0).Name(), screen.ObjImage(1).Name(), screen.ObjImage(2).Name()),
+      std::tuple("I1", "g1", "g2"));
+}
+
 TEST_F(Refresh, ScreenReadersHearEachGateAndTheCircuitWithoutValuesWhileUnpowered) {
   PutGate(doc, 0, kInputGate, 0, 1000);
   PutGate(doc, 1, kNandGate, 3000, 1000);
