@@ -166,5 +166,4 @@ void ValueLabel::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) emit pressed();
 }
 
-
 }  // namespace tessara::app

@@ -131,7 +131,6 @@ class ValueLabel : public QLabel, public LabelElement {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
-  void paintEvent(QPaintEvent* event) override;
 
  private:
   TwipsPlace place_{this};

@@ -7,7 +7,7 @@
 #include <QPixmap>
 #include <QVBoxLayout>
 
-#include "app/artwork/artwork.h"
+#include "picture/artwork/artwork.h"
 #include "model/types.h"
 
 namespace tessara::app {

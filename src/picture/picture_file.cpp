@@ -117,7 +117,8 @@ class KeptScreen : public Screen {
   void SetToolPointer(int) override {}
   void ShowMessage(const Phrase&, const Phrase&, MessageStyle) override {}
   Answer Ask(const Phrase&, const Phrase&, Choices, Answer preferred) override { return preferred; }
-  FileChoice ChooseFile(FileDialogMode, const Phrase&, std::size_t, const std::string&) override {
+  FileChoice ChooseFile(FileDialogMode, const Phrase&, std::size_t, const std::string&,
+                        const Phrase&) override {
     return {};
   }
   void BeginDrag(DragSource) override {}
