@@ -56,8 +56,8 @@ std::optional<SequenceCheck> CheckSequence(const Sequence& expected, const Docum
   const std::string rows = std::to_string(run.rows.size());
   check.summary = differ == 0
                       ? Words(kContext, TESSARA_PHRASE("Comparison", "All %1 rows match"), rows)
-                      : Words(kContext, TESSARA_PHRASE("Comparison", "%1 of %2 rows differ"),
-                              std::to_string(differ), rows);
+                      : Counted(kContext, TESSARA_COUNTED("Comparison", "%n of %1 rows differ"),
+                                static_cast<int>(differ), Name(rows));
   return check;
 }
 

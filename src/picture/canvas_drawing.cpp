@@ -36,22 +36,31 @@ QRect LabelPlace(const LabelElement& label) {
 
 QString FromStd(const std::string& text) { return QString::fromStdString(text); }
 
-// text in colour with a white halo two pixels wide, on a transparent image of its own
-// size at scale device pixels per logical pixel. Drawn whole into an image first, so that
-// a repaint of part of an element blends exactly the pixels a whole repaint does.
-QImage HaloText(const QString& text, const QFont& font, const QColor& colour, qreal scale) {
+// The size of text drawn with a halo: its advance and height, with room for the halo.
+QSizeF HaloSize(const QString& text, const QFont& font) {
   const QFontMetricsF metrics(font);
-  const QSizeF size(std::ceil(metrics.horizontalAdvance(text)) + 4,
-                    std::ceil(metrics.height()) + 2);
-  QImage image((size * scale).toSize(), QImage::Format_ARGB32_Premultiplied);
+  return {std::ceil(metrics.horizontalAdvance(text)) + 4, std::ceil(metrics.height()) + 2};
+}
+
+// text in colour with a white halo two pixels wide, its box's top left corner at corner.
+void PaintHaloText(QPainter& painter, QPointF corner, const QString& text, const QFont& font,
+                   const QColor& colour) {
+  QPainterPath glyphs;
+  glyphs.addText(corner + QPointF(2, 1 + QFontMetricsF(font).ascent()), font, text);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.strokePath(glyphs, QPen(Qt::white, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  painter.fillPath(glyphs, colour);
+}
+
+// The same on a transparent image of its own size at scale device pixels per logical
+// pixel. Drawn whole into an image first, so that a repaint of part of an element blends
+// exactly the pixels a whole repaint does.
+QImage HaloText(const QString& text, const QFont& font, const QColor& colour, qreal scale) {
+  QImage image((HaloSize(text, font) * scale).toSize(), QImage::Format_ARGB32_Premultiplied);
   image.setDevicePixelRatio(scale);
   image.fill(Qt::transparent);
   QPainter painter(&image);
-  painter.setRenderHint(QPainter::Antialiasing);
-  QPainterPath glyphs;
-  glyphs.addText(QPointF(2, 1 + metrics.ascent()), font, text);
-  painter.strokePath(glyphs, QPen(Qt::white, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-  painter.fillPath(glyphs, colour);
+  PaintHaloText(painter, {0, 0}, text, font, colour);
   return image;
 }
 
@@ -131,13 +140,21 @@ void PaintPoolImage(QPainter& painter, QRect place, Art art, qreal dpr, bool hig
   painter.restore();
 }
 
+// On a raster device the text is an image (see HaloText); on another (SVG, PDF) it stays
+// glyphs. Either is clipped to the label, as its widget clips it.
 void PaintValueLabel(QPainter& painter, QRect place, const QString& text, const QColor& colour,
                      qreal dpr) {
-  const QImage shown = HaloText(text, painter.font(), colour, dpr);
-  const QSizeF size = shown.deviceIndependentSize();
-  painter.drawImage(QPointF(place.left() + std::round((place.width() - size.width()) / 2),
-                            place.top() + std::round((place.height() - size.height()) / 2)),
-                    shown);
+  const QSizeF size = HaloSize(text, painter.font());
+  const QPointF corner(place.left() + std::round((place.width() - size.width()) / 2),
+                       place.top() + std::round((place.height() - size.height()) / 2));
+  painter.save();
+  painter.setClipRect(place, Qt::IntersectClip);
+  if (painter.paintEngine()->type() == QPaintEngine::Raster) {
+    painter.drawImage(corner, HaloText(text, painter.font(), colour, dpr));
+  } else {
+    PaintHaloText(painter, corner, text, painter.font(), colour);
+  }
+  painter.restore();
 }
 
 QRect CanvasRect() { return TwipsRect(0, 0, kCanvasWidth, kCanvasHeight); }
