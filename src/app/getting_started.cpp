@@ -7,8 +7,8 @@
 #include <QPixmap>
 #include <QVBoxLayout>
 
-#include "picture/artwork/artwork.h"
 #include "model/types.h"
+#include "picture/artwork/artwork.h"
 
 namespace tessara::app {
 namespace {

@@ -95,7 +95,7 @@ class TruthTableWindow : public QWidget {
   TruthTableModel* model_ = nullptr;
   QPushButton* copy_ = nullptr;
   QPushButton* build_ = nullptr;  // Build Circuit...: from the expected answer, else this table
-  QPushButton* stop_ = nullptr;  // shown while the table is computed; drops the rows so far
+  QPushButton* stop_ = nullptr;   // shown while the table is computed; drops the rows so far
   QLabel* checkLine_ = nullptr;
   QPushButton* clear_ = nullptr;
   ExpressionsView* expressions_ = nullptr;
