@@ -42,8 +42,8 @@ std::optional<double> Seconds(std::string_view text) {
 struct Option {
   std::string_view name;
   enum class Takes { Nothing, Whole, Seconds, Text } takes = Takes::Nothing;
-  int min = 0, max = 0;                 // Whole: the range
-  std::vector<std::string_view> words;  // Text: the words it may be; empty: any text but ""
+  int min = 0, max = 0;                   // Whole: the range
+  std::vector<std::string_view> words{};  // Text: the words it may be; empty: any text but ""
 
   bool Fits(std::string_view value) const {
     if (takes == Takes::Text) {

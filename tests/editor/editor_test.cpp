@@ -288,9 +288,9 @@ TEST_F(Commands, SavedCircuitOpensBackIdenticalWhileCancelledDialogsAndBadFilesC
   // Each dialog offers the circuit file chosen last, opened or not.
   const auto open = [](std::string offered) {
     return testing::FileRequest{FileDialogMode::Open, "Circuits (*.cir)|*.cir|All files (*)|*|", 0,
-                                offered};
+                                offered, ""};
   };
-  const testing::FileRequest save{FileDialogMode::Save, "Circuits (*.cir)|*.cir|", 0, ""};
+  const testing::FileRequest save{FileDialogMode::Save, "Circuits (*.cir)|*.cir|", 0, "", ""};
   EXPECT_EQ(screen.file_requests,
             (std::vector<testing::FileRequest>{open(""), save, save, open(At("inverter.cir")),
                                                open(At("damaged.cir")), open(At("nowhere.cir"))}));
