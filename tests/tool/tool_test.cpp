@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "circuits.h"
+#include "io/circuit_builder.h"
 #include "io/circuit_file.h"
 #include "man_synopsis.h"
 #include "temp_folder.h"
@@ -506,22 +507,12 @@ TEST(BuildCommand, WritesACircuitWithTheExpressionsTableAndRefusesWhatCannotBeRe
 // linked twice, links from and to empty slots, a link marked as ending at a node).
 TEST(VerilogCommand, ATestbenchRunByIcarusVerilogPrintsWhatTracePrints) {
   TempFolder folder;
-  Document kinds, oddly;
+  Document oddly;
   testing::PutEveryWarning(oddly);
-  const Long chain[] = {kAndGate, kNandGate, kOrGate, kNorGate, kXorGate, kNotGate};
-  PutGate(kinds, 0, kInputGate, 0, 0);
-  PutGate(kinds, 1, kInputGate, 0, 900);
-  PutGate(kinds, 20, kBufferGate, 500, 500);
-  PutLink(kinds, 0, 0, 20).StopIsNode = true;
-  PutLink(kinds, 1, 20, 2).StartIsNode = true;
-  kinds.Links(0).LinkTo = 1;
-  for (Integer k = 0; k < 6; ++k) {
-    PutGate(kinds, k + 2, chain[k], 1000 + 1000.0f * static_cast<Single>(k), 0);
-    if (k > 0) PutLink(kinds, k + 2, k + 1, k + 2, 0);
-    PutLink(kinds, k + 10, k % 2, k + 2, 1);
-  }
-  PutGate(kinds, 9, kOutputGate, 8200, 0);
-  PutLink(kinds, 30, 7, 9);
+  const Document kinds =  // built with bends in the channels between its columns
+      *BuildFromExpressions("O1 = NOT ((I1 NAND I2) NOR ((I1 XOR I2) OR (I1 AND I2)))",
+                            GateSet::Any)
+           .document;
   const std::vector<std::pair<std::string, std::vector<std::string>>> rows = {
       {kHalf, {"tI1", "p", "p", "tI2", "p3", "tI1", "p2"}},
       {kFull, {"tI1", "p2", "tI3", "p4", "tI2", "p4", "t0"}},
