@@ -3,10 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
-
 #include "man_synopsis.h"
+#include "temp_folder.h"
 
 namespace tessara::app {
 namespace {
@@ -29,10 +27,8 @@ TEST(CommandLine, HelpAndVersionAnswerWithoutAWindowAndUnknownOptionsAreMisuse) 
     EXPECT_EQ(line.files, files) << row;
     EXPECT_EQ(line.error.isEmpty(), act != Act::Misuse) << row;
   }
-  std::ifstream page(TESSARA_SOURCE_DIR "/desktop/tessara.1");
-  const std::string man{std::istreambuf_iterator<char>(page), {}};
   EXPECT_EQ(testing::LinesBetween(UsageText().toStdString(), "Usage:", "\n", "tessara"),
-            testing::ManSynopsis(man));
+            testing::ManSynopsis(testing::ReadFile(TESSARA_SOURCE_DIR "/desktop/tessara.1")));
   EXPECT_EQ(VersionText(), "tessara " TESSARA_VERSION_OF_TEST "\n");
 }
 

@@ -5,10 +5,10 @@
 #include <QAccessible>
 #include <QAction>
 #include <QTableWidget>
-#include <fstream>
-#include <sstream>
 
 #include "app/menus.h"
+#include "man_synopsis.h"
+#include "temp_folder.h"
 #include "window_fixture.h"
 
 namespace tessara::app {
@@ -82,12 +82,10 @@ TEST_F(Keys, ScreenReadersHearNamesWithValuesRolesActionsAndTheFocusedGate) {
 
 // The learner's guide's table under "### The keyboard alone", row by row.
 std::vector<KeyHelpRow> ReadmeKeyTable() {
-  std::ifstream readme(TESSARA_SOURCE_DIR "/docs/learners-guide.md");
   std::vector<KeyHelpRow> rows;
-  bool inSection = false;
-  for (std::string line; std::getline(readme, line);) {
-    if (line.rfind("##", 0) == 0) inSection = line == "### The keyboard alone";
-    if (!inSection || line.rfind("| ", 0) != 0) continue;
+  for (const std::string& line :
+       testing::LinesBetween(testing::ReadFile(TESSARA_SOURCE_DIR "/docs/learners-guide.md"),
+                             "### The keyboard alone", "##", "| ")) {
     const std::size_t middle = line.find(" | ");
     rows.push_back({QString::fromStdString(line.substr(2, middle - 2)),
                     QString::fromStdString(line.substr(middle + 3, line.size() - middle - 5))});

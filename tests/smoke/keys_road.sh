@@ -12,17 +12,12 @@ sim=$3 keys=$4
 open_window() {
   "$tessara" & pids+=($!)
   await xdotool search --onlyvisible --name '^Tessara$' >/dev/null || fail "no window"
-  win=$(xdotool search --onlyvisible --name '^Tessara$' | head -n1)
-  xdotool windowfocus --sync "$win"
-  eval "$(xdotool getwindowgeometry --shell "$win")"
-  bar=$((HEIGHT - 550))  # the client area is 725 x 550 under the menu bar
+  take_window '^Tessara$'
 }
 # Ctrl+S (no file yet: Save As) as $1, a screenshot, then Ctrl+Q ends the program.
 save_as() {
   xdotool key ctrl+s
-  await xdotool search --onlyvisible --name '^Save As$' >/dev/null || fail "no Save As dialog"
-  xdotool windowfocus --sync "$(xdotool search --onlyvisible --name '^Save As$' | head -n1)"
-  xdotool key ctrl+a && xdotool type --delay 20 "$1" && xdotool key Return
+  type_into '^Save As$' "$1"
   await test -s "$1" || fail "$1 was not saved"
   import -window root "$artefacts/$(basename "$1" .cir).png"
   xdotool windowfocus --sync "$win" key ctrl+q
@@ -41,8 +36,6 @@ xkeys() {
 }
 
 open_window
-client() { xdotool mousemove --window "$win" "$1" $(($2 + bar)) click 1; }
-canvas() { client $((120 + $1)) $((8 + $2)); }  # the canvas is at client (120, 8)
 client 36 268; canvas 300 110; canvas 300 210    # I1 and I2 at canvas y 83 and 183
 client 84 212; canvas 200 110                     # XOR 2 at (173, 83)
 client 36 116; canvas 200 210                     # AND 3 at (173, 183)

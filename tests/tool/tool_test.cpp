@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "circuits.h"
+#include "io/circuit_builder.h"
 #include "io/circuit_file.h"
 #include "man_synopsis.h"
 #include "temp_folder.h"
@@ -298,7 +299,8 @@ TEST(ExplainCommand, SaysWhyAsTextOrJsonAndRefusesUnknownGatesAndStepsWithExitTw
        {{"explain", folder.path().string() + "/absent.cir", "O1"}, 1, "", folder.path().string()}});
 }
 
-TEST(GradeCommand, ReportsEveryFileInTheOrderGivenAsTextJsonOrJUnitAndExitsByTheWorstResult) {
+TEST(GradeCommand,
+     ReportsEveryFileInTheOrderGivenAsTextJsonOrJUnitExitsByTheWorstResultAndTakesEveryCaseOfCir) {
   TempFolder folder;
   const std::string at = folder.path().string() + "/", in = at + "class/";
   std::filesystem::create_directory(in);
@@ -314,6 +316,15 @@ TEST(GradeCommand, ReportsEveryFileInTheOrderGivenAsTextJsonOrJUnitAndExitsByThe
                     long_run = Save(folder, "long.cir", slow);
   testing::WriteFile(in + "cid.cir", ReadFile(kFull));
   testing::WriteFile(in + "notes.txt", "not a circuit");
+  // odd: a folder named like a circuit, a name with a line end, a name in capitals
+  const std::string empty = at + "empty/", odd = at + "odd/";
+  std::filesystem::create_directories(empty);
+  std::filesystem::create_directories(odd + "sub.cir");
+  Document wide;  // 17 inputs
+  for (Integer slot = 0; slot < 17; ++slot) PutGate(wide, slot, kInputGate, 0, Single(300 * slot));
+  testing::WriteFile(odd + "two\nlines.cir", ReadFile(kHalf));
+  const std::string upper = testing::WriteFile(odd + "ANN.CIR", ReadFile(kHalf)),
+                    many = Save(folder, "wide.cir", wide);
   const std::string table = "A B | S C\n0 0 | 0 0\n0 1 | 1 0\n1 0 | 1 0\n1 1 | 0 1\n";
   const std::string expected = testing::WriteFile(at + "expected.txt", table),
                     any = testing::WriteFile(at + "any.txt", "| O1\n| X\n");
@@ -398,35 +409,21 @@ TEST(GradeCommand, ReportsEveryFileInTheOrderGivenAsTextJsonOrJUnitAndExitsByThe
         "{\"tessara\":1,\"file\":\"" + in + "lat\xEF\xBF\xBDin.cir\",",
         "",
         false},
-       {{"--version"}, 0, "tessara-sim ", "", false}});
+       {{"--version"}, 0, "tessara-sim ", "", false},
+       {{"grade", expected, empty},
+        1,
+        empty + ": no circuit files\n1 file: 0 same, 0 differ, 1 failed\n"},
+       {{"grade", expected, odd},
+        1,
+        upper + ": same\n" + odd + "sub.cir: cannot open: Is a directory\n" + odd +
+            "two\\nlines.cir: same\n3 files: 2 same, 0 differ, 1 failed\n"},
+       {{"grade", expected, many},
+        3,
+        many + ": expected 2 inputs and 2 outputs, found 17 inputs and 0 outputs\n1 file: "
+               "0 same, 1 differ, 0 failed\n"}});
   const std::string xml =
       testing::WriteFile(at + "grade.xml", RunSim({"grade", "--junit", expected, in}).out);
   EXPECT_EQ(std::system(("xmllint --noout '" + xml + "'").c_str()), 0) << ReadFile(xml);
-}
-
-TEST(GradeCommand, FailsOnAFolderWithoutCircuitsTakesEveryCaseOfCirAndWritesAFileOnOneLine) {
-  TempFolder folder;
-  const std::string at = folder.path().string() + "/", empty = at + "empty/", in = at + "in/";
-  std::filesystem::create_directories(empty);
-  std::filesystem::create_directories(in + "sub.cir");
-  Document wide;  // 17 inputs
-  for (Integer slot = 0; slot < 17; ++slot) PutGate(wide, slot, kInputGate, 0, Single(300 * slot));
-  testing::WriteFile(in + "two\nlines.cir", ReadFile(kHalf));
-  const std::string upper = testing::WriteFile(in + "ANN.CIR", ReadFile(kHalf)),
-                    many = Save(folder, "wide.cir", wide);
-  const std::string expected = testing::WriteFile(
-      at + "expected.txt", "I1 I2 | O1 O2\n0 0 | 0 0\n0 1 | 1 0\n1 0 | 1 0\n1 1 | 0 1\n");
-  ExpectRuns({{{"grade", expected, empty},
-               1,
-               empty + ": no circuit files\n1 file: 0 same, 0 differ, 1 failed\n"},
-              {{"grade", expected, in},
-               1,
-               upper + ": same\n" + in + "sub.cir: cannot open: Is a directory\n" + in +
-                   "two\\nlines.cir: same\n3 files: 2 same, 0 differ, 1 failed\n"},
-              {{"grade", expected, many},
-               3,
-               many + ": expected 2 inputs and 2 outputs, found 17 inputs and 0 outputs\n1 file: "
-                      "0 same, 1 differ, 0 failed\n"}});
   EXPECT_NE(RunSim({"grade", "--junit", expected, empty}).out.find("tests=\"1\""),
             std::string::npos);
 }
@@ -489,10 +486,7 @@ TEST(BuildCommand, WritesACircuitWithTheExpressionsTableAndRefusesWhatCannotBeRe
                                 .string();
   ExpectRuns(
       {{{"build", "--gates", "nand", lines, out}, 0, ""},
-       {{"table", out},
-        0,
-        "I1 I2 I3 | O1 O2\n0 0 0 | 0 0\n0 0 1 | 1 0\n0 1 0 | 1 0\n0 1 1 | 0 1\n"
-        "1 0 0 | 1 0\n1 0 1 | 0 1\n1 1 0 | 0 1\n1 1 1 | 1 1\n"},
+       {{"table", out}, 0, RunSim({"table", kFull}).out},
        {{"build", "--table", table, "--gates=nor", out}, 0, ""},
        {{"table", out}, 0, "I1 I2 | O1\n0 0 | 0\n0 1 | 1\n1 0 | 1\n1 1 | 1\n"},
        {{"build", "--expr", "I1 AND", out},
@@ -513,22 +507,12 @@ TEST(BuildCommand, WritesACircuitWithTheExpressionsTableAndRefusesWhatCannotBeRe
 // linked twice, links from and to empty slots, a link marked as ending at a node).
 TEST(VerilogCommand, ATestbenchRunByIcarusVerilogPrintsWhatTracePrints) {
   TempFolder folder;
-  Document kinds, oddly;
+  Document oddly;
   testing::PutEveryWarning(oddly);
-  const Long chain[] = {kAndGate, kNandGate, kOrGate, kNorGate, kXorGate, kNotGate};
-  PutGate(kinds, 0, kInputGate, 0, 0);
-  PutGate(kinds, 1, kInputGate, 0, 900);
-  PutGate(kinds, 20, kBufferGate, 500, 500);
-  PutLink(kinds, 0, 0, 20).StopIsNode = true;
-  PutLink(kinds, 1, 20, 2).StartIsNode = true;
-  kinds.Links(0).LinkTo = 1;
-  for (Integer k = 0; k < 6; ++k) {
-    PutGate(kinds, k + 2, chain[k], 1000 + 1000.0f * static_cast<Single>(k), 0);
-    if (k > 0) PutLink(kinds, k + 2, k + 1, k + 2, 0);
-    PutLink(kinds, k + 10, k % 2, k + 2, 1);
-  }
-  PutGate(kinds, 9, kOutputGate, 8200, 0);
-  PutLink(kinds, 30, 7, 9);
+  const Document kinds =  // built with bends in the channels between its columns
+      *BuildFromExpressions("O1 = NOT ((I1 NAND I2) NOR ((I1 XOR I2) OR (I1 AND I2)))",
+                            GateSet::Any)
+           .document;
   const std::vector<std::pair<std::string, std::vector<std::string>>> rows = {
       {kHalf, {"tI1", "p", "p", "tI2", "p3", "tI1", "p2"}},
       {kFull, {"tI1", "p2", "tI3", "p4", "tI2", "p4", "t0"}},
