@@ -1,91 +1,18 @@
-// A stand-in for the window in tests: every element keeps the state a handler last gave
-// it, starting as a real window does (elements hidden and manual, no problem marks,
-// labels "0", "power up", caption "Tessara" unmarked, the arrow pointer). It records the
-// boxes shown, the file dialogs and the drags begun, and answers questions and file
-// dialogs from queues of prepared answers.
+// A stand-in for the window in tests: a screen that keeps every element's state
+// (view/kept_screen.h) and records the boxes shown, the file dialogs and the drags begun,
+// and answers questions and file dialogs from queues of prepared answers.
 #pragma once
-#include <array>
 #include <deque>
-#include <optional>
 #include <set>
 #include <sstream>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "view/display.h"
+#include "view/kept_screen.h"
 #include "view/screen.h"
 
 namespace tessara::testing {
-// The visibility and place every element has.
-template <typename Element>
-struct Placed : Element {
-  void SetVisible(bool shown) override { visible = shown; }
-  bool Visible() const override { return visible; }
-  void SetLeft(Single twips) override { left = twips; }
-  Single Left() const override { return left; }
-  void SetTop(Single twips) override { top = twips; }
-  Single Top() const override { return top; }
-  bool visible = false;
-  Single left = 0, top = 0;
-};
-struct FakeImage final : Placed<ImageElement> {
-  void SetPicture(Picture shows) override { picture = shows; }
-  Picture GetPicture() const override { return picture; }
-  void SetDragMode(DragMode mode) override { drag = mode; }
-  DragMode GetDragMode() const override { return drag; }
-  void SetHighlight(bool on) override { highlight = on; }
-  bool Highlighted() const override { return highlight; }
-  void SetName(std::string_view shows) override { name = shows; }
-  std::string Name() const override { return name; }
-  void SetSpoken(const Spoken& said) override { spoken = said; }
-  Spoken GetSpoken() const override { return spoken; }
-  Picture picture;
-  DragMode drag = DragMode::Manual;
-  bool highlight = false;
-  std::string name;
-  Spoken spoken;
-};
-struct FakeMark final : Placed<MarkElement> {
-  void SetSize(Single twips) override { size = twips; }
-  Single Size() const override { return size; }
-  Single size = 0;
-};
-struct FakeLabel final : Placed<LabelElement> {
-  void SetText(std::string_view shows) override { text = shows; }
-  std::string Text() const override { return text; }
-  std::string text = "0";
-};
-struct FakeLine final : LineElement {
-  void SetVisible(bool shown) override { visible = shown; }
-  bool Visible() const override { return visible; }
-  void SetX1(Single twips) override { x1 = twips; }
-  Single X1() const override { return x1; }
-  void SetY1(Single twips) override { y1 = twips; }
-  Single Y1() const override { return y1; }
-  void SetX2(Single twips) override { x2 = twips; }
-  Single X2() const override { return x2; }
-  void SetY2(Single twips) override { y2 = twips; }
-  Single Y2() const override { return y2; }
-  void SetValue(LineValue carries) override { value = carries; }
-  LineValue Value() const override { return value; }
-  void SetHighlight(bool on) override { highlight = on; }
-  bool Highlighted() const override { return highlight; }
-  bool visible = false;
-  Single x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-  LineValue value = LineValue::None;
-  bool highlight = false;
-};
-struct FakeBorder final : BorderElement {
-  void SetBorderStyle(int value) override { style = value; }
-  int BorderStyle() const override { return style; }
-  int style = 0;
-};
-struct FakeMarks final : MarksElement {
-  void SetMarks(std::vector<ProblemMark> set) override { marks = std::move(set); }
-  const std::vector<ProblemMark>& Marks() const override { return marks; }
-  std::vector<ProblemMark> marks;
-};
 struct Message {
   std::string prompt, title;
   MessageStyle style;
@@ -99,27 +26,8 @@ struct FileRequest {
   std::string title;  // "" for the toolkit's own
   bool operator==(const FileRequest&) const = default;
 };
-class FakeScreen final : public Screen {
+class FakeScreen final : public KeptScreen {
  public:
-  ImageElement& ObjImage(Integer i) override { return images_.at(i); }
-  ImageElement& buffer(Integer i) override { return markers_.at(i); }
-  LabelElement& txtObjValue(Integer i) override { return labels_.at(i); }
-  LineElement& LinkLine(Integer i) override { return lines_.at(i); }
-  MarksElement& ProblemMarks() override { return marks_; }
-  BorderElement& Palette(PaletteButton button) override { return borders_.at(std::size_t(button)); }
-  MarkElement& FocusMark() override { return focus_; }
-  MarkElement& CrossHair() override { return cross_; }
-  void SetCanvasSpoken(const Phrase& name) override { canvas_ = name; }
-  Phrase CanvasSpoken() const override { return canvas_; }
-  void SetPowerCaption(const Phrase& caption) override { power_caption_ = caption; }
-  Phrase PowerCaption() const override { return power_caption_; }
-  void SetCaption(const Phrase& caption) override { caption_ = caption; }
-  Phrase Caption() const override { return caption_; }
-  void SetModified(bool marked) override { modified = marked; }
-  void SetDefaultPointer() override { tool_pointer_.reset(); }
-  void SetToolPointer(int iconCacheIndex) override { tool_pointer_ = iconCacheIndex; }
-  // The IconCache index of the pointer shown, or nothing for the default arrow.
-  std::optional<int> ToolPointer() const { return tool_pointer_; }
   // Messages, questions and filters are kept in English.
   void ShowMessage(const Phrase& prompt, const Phrase& title, MessageStyle style) override {
     messages.push_back({prompt.English(), title.English(), style});
@@ -149,18 +57,6 @@ class FakeScreen final : public Screen {
   std::deque<std::size_t> filter_answers;  // the filters chosen with them (0 when it runs dry)
   std::vector<FileRequest> file_requests;
   std::vector<DragSource> drags;
-  bool modified = false;  // the caption's modified mark
-
- private:
-  std::array<FakeImage, kSlotCount> images_, markers_;
-  std::array<FakeLabel, kSlotCount> labels_;
-  std::array<FakeLine, kSlotCount> lines_;
-  std::array<FakeBorder, kPaletteButtonCount> borders_;
-  FakeMarks marks_;
-  FakeMark focus_, cross_;
-  Phrase canvas_;
-  Phrase power_caption_ = Name("power up"), caption_ = Name("Tessara");
-  std::optional<int> tool_pointer_;
 };
 
 // What a screen reader hears of an element, to the end of its line.
