@@ -300,5 +300,15 @@ TEST(Languages, EveryTextOfEveryWindowFitsItsElementInEveryLanguage) {
   }
 }
 
+TEST(GettingStartedPage, EveryStepHasItsPicture) {
+  Tessara_Form window;
+  Command(window, "Help_GettingStarted")->trigger();
+  int pictures = 0;
+  for (const QLabel* label : window.findChild<GettingStarted*>()->findChildren<QLabel*>()) {
+    pictures += !label->pixmap().isNull();
+  }
+  EXPECT_EQ(pictures, 7);
+}
+
 }  // namespace
 }  // namespace tessara::app
