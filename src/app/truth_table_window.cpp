@@ -20,6 +20,7 @@
 #include "app/picture_actions.h"
 #include "app/translated.h"
 #include "editor/expected_answer.h"
+#include "editor/refresh.h"
 #include "editor/truth_table_rows.h"
 #include "io/circuit_file.h"
 #include "io/table_text.h"
@@ -161,6 +162,10 @@ TruthTableWindow::TruthTableWindow(CompanionContext& context)
   resize(560, 560);
 
   connect(&context_, &CompanionContext::acted, this, &TruthTableWindow::Follow);
+  connect(expressions_, &ExpressionsView::shown, this, [this] {
+    context_.Act(
+        [tagged = expressions_->Tagged()](Form& form) { ShowExpressionTags(form, tagged); });
+  });
   connect(view_, &QTableView::clicked, this,
           [this](const QModelIndex& index) { OnRowClicked(index.row()); });
   connect(karnaugh_, &KarnaughPanel::rowChosen, this,
@@ -194,6 +199,7 @@ void TruthTableWindow::showEvent(QShowEvent* event) {
 }
 
 void TruthTableWindow::closeEvent(QCloseEvent* event) {
+  context_.Act([](Form& form) { ShowExpressionTags(form, {}); });
   if (!complete_) {
     Stop();
     shownCircuit_.clear();

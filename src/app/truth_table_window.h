@@ -15,7 +15,8 @@
 // (app/picture_actions.h); "Build Circuit..." builds a circuit from the expected answer's
 // table, or else from the complete table shown, and opens it as a new circuit
 // (app/build_dialog.h). Under the
-// table stand the outputs' expressions; the "Karnaugh Map" tab maps an output of the
+// table stand the outputs' expressions, the canvas showing the tag of each gate they name
+// by it until the window closes; the "Karnaugh Map" tab maps an output of the
 // complete table, a click on a cell running its row as well. Above the table, the check
 // of the complete table against the exercise's expected answer
 // (editor/expected_answer.h), with "Compare With..." and "Clear"; each row then carries
@@ -95,7 +96,7 @@ class TruthTableWindow : public QWidget {
   TruthTableModel* model_ = nullptr;
   QPushButton* copy_ = nullptr;
   QPushButton* build_ = nullptr;  // Build Circuit...: from the expected answer, else this table
-  QPushButton* stop_ = nullptr;  // shown while the table is computed; drops the rows so far
+  QPushButton* stop_ = nullptr;   // shown while the table is computed; drops the rows so far
   QLabel* checkLine_ = nullptr;
   QPushButton* clear_ = nullptr;
   ExpressionsView* expressions_ = nullptr;
