@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTableView>
@@ -46,7 +47,8 @@ TEST_F(WindowTest, TruthTableFollowsAnEditRunsAClickedRowAndCopiesTheTableTextAn
   // Copy as Picture: the table as shown, as an image and as SVG.
   Find<QAction>(QStringLiteral("TruthTableCopyAsPicture"))->trigger();
   const QMimeData* picture = QGuiApplication::clipboard()->mimeData();
-  EXPECT_EQ(qvariant_cast<QImage>(picture->imageData()).size(), table->grab().size());
+  EXPECT_EQ(qvariant_cast<QImage>(picture->imageData()).size(),
+            Find<QWidget>(QStringLiteral("TruthTableRows"))->grab().size());
   EXPECT_TRUE(picture->data(QStringLiteral("image/svg+xml")).contains("<svg"));
   // Row "1 0": powered up with I1 (slot 0) on; two prop steps later O1 (slot 4) shows 1.
   Click(table->viewport(), table->visualRect(table->model()->index(2, 0)).center());
@@ -129,6 +131,25 @@ TEST_F(WindowTest, TruthTableChecksTheAnswerBesideTheCircuitShowsExpressionsAndM
   EXPECT_FALSE(doc().Gates(1).GetCurrOutput());
   QTest::keyClick(map, Qt::Key_Right), QTest::keyClick(map, Qt::Key_Return);  // row 3
   EXPECT_TRUE(doc().Gates(1).GetCurrOutput());
+}
+
+TEST_F(WindowTest, TruthTableOfSixteenInputsScrollsTheInputsAndKeepsTheOutputsInView) {
+  window.Act([](Form& form) {
+    testing::CircuitBuilder build(form.doc);
+    for (int i = 0; i < 16; ++i) build.Gate(kInputGate, 0, Single(400 * i));
+    build.Gate(kOutputGate, 8200, 500);
+  });
+  Find<QAction>(QStringLiteral("TruthTable"))->trigger();
+  auto* inputs = Find<QTableView>(QStringLiteral("TruthTableView"));
+  auto* outputs = Find<QTableView>(QStringLiteral("TruthTableOutputs"));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return outputs->verticalScrollBar()->maximum() > 500; }));
+  QScrollBar* sideways = inputs->horizontalScrollBar();
+  EXPECT_GT(sideways->maximum(), 0);
+  sideways->setValue(sideways->maximum());
+  outputs->verticalScrollBar()->setValue(500);
+  EXPECT_EQ(inputs->verticalScrollBar()->value(), 500);
+  const QModelIndex o1 = outputs->model()->index(outputs->rowAt(0), 16);
+  EXPECT_TRUE(outputs->viewport()->rect().contains(outputs->visualRect(o1)));
 }
 
 TEST_F(WindowTest, ExpressionsOfAnOlderCircuitAreNeverShownOverTheNewerOnes) {
