@@ -12,6 +12,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/build_dialog.h"
 #include "app/companion_context.h"
