@@ -15,6 +15,7 @@
 #include <QTableView>
 
 #include "app/build_dialog.h"
+#include "app/elements.h"
 #include "app/expressions_view.h"
 #include "app/karnaugh_view.h"
 #include "app/timeline_window.h"
@@ -150,6 +151,20 @@ TEST_F(WindowTest, TruthTableOfSixteenInputsScrollsTheInputsAndKeepsTheOutputsIn
   EXPECT_EQ(inputs->verticalScrollBar()->value(), 500);
   const QModelIndex o1 = outputs->model()->index(outputs->rowAt(0), 16);
   EXPECT_TRUE(outputs->viewport()->rect().contains(outputs->visualRect(o1)));
+}
+
+TEST_F(WindowTest, TheCanvasShowsTheTagsOfTheGatesTheExpressionsNameWhileTheTableIsOpen) {
+  window.Act([](Form& form) { LoadCircuit(form, TESSARA_EXAMPLES "/sr_latch_nor.cir"); });
+  const auto tags = [&] {  // slots 2 and 3 are the latch's NOR gates
+    return static_cast<PoolImage*>(Image(2))->Name() + static_cast<PoolImage*>(Image(3))->Name();
+  };
+  TruthTableWindow& table = window.Companions().ShowTruthTable();
+  auto* expressions = window.findChild<ExpressionsView*>();
+  if (expressions->Working()) QSignalSpy(expressions, &ExpressionsView::shown).wait(10000);
+  EXPECT_TRUE(expressions->toPlainText().contains(QStringLiteral("g2 feeds back")));
+  EXPECT_EQ(tags(), "g2g3");
+  table.close();
+  EXPECT_EQ(tags(), "");
 }
 
 TEST_F(WindowTest, ExpressionsOfAnOlderCircuitAreNeverShownOverTheNewerOnes) {
