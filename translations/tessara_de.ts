@@ -424,6 +424,10 @@
         <source>%1  (smallest found, not proved minimal)</source>
         <translation>%1  (kleinste gefundene, nicht als minimal bewiesen)</translation>
     </message>
+    <message>
+        <source>%1  (%2 feeds back)</source>
+        <translation>%1  (%2 ist rückgekoppelt)</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>

@@ -424,6 +424,10 @@
         <source>%1  (smallest found, not proved minimal)</source>
         <translation>%1  (la menor encontrada, no demostrada mínima)</translation>
     </message>
+    <message>
+        <source>%1  (%2 feeds back)</source>
+        <translation>%1  (%2 se realimenta)</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>

@@ -424,6 +424,10 @@
         <source>%1  (smallest found, not proved minimal)</source>
         <translation>%1  (la plus petite trouvée, minimalité non prouvée)</translation>
     </message>
+    <message>
+        <source>%1  (%2 feeds back)</source>
+        <translation>%1  (%2 est rebouclée)</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>

@@ -422,6 +422,10 @@
         <source>%1  (smallest found, not proved minimal)</source>
         <translation>%1  （找到的最小式，未证明最简）</translation>
     </message>
+    <message>
+        <source>%1  (%2 feeds back)</source>
+        <translation>%1  （%2 形成反馈）</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>

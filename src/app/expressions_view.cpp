@@ -20,22 +20,24 @@ void ExpressionsView::Follow(const Document& circuit) {
   setPlainText(tr("Working out the expressions..."));
   // Assigning stops the older work and waits for it, which ends at its next check.
   worker_ = std::jthread([this, generation, copy = circuit.Clone()](std::stop_token stop) {
-    std::vector<Phrase> lines = ExpressionLines(copy, stop);
+    WindowExpressions expressions = WindowExpressionLines(copy, stop);
     if (stop.stop_requested()) return;
     QMetaObject::invokeMethod(
         this,
-        [this, generation, lines = std::move(lines)] {
+        [this, generation, expressions = std::move(expressions)] {
           QString shown;
-          for (const Phrase& line : lines) shown += Translated(line) + QLatin1Char('\n');
-          Show(generation, shown);
+          for (const Phrase& line : expressions.lines)
+            shown += Translated(line) + QLatin1Char('\n');
+          Show(generation, shown, expressions.tagged);
         },
         Qt::QueuedConnection);
   });
 }
 
-void ExpressionsView::Show(unsigned generation, const QString& text) {
+void ExpressionsView::Show(unsigned generation, const QString& text, SlotSet tagged) {
   if (generation != generation_) return;
   working_ = false;
+  tagged_ = tagged;
   setPlainText(text);
   emit shown();
 }

@@ -13,14 +13,13 @@
 namespace tessara::app {
 namespace {
 
-// A step of the road: its picture (none for a null image) and its text.
+// A step of the road: its picture and its text.
 struct Step {
   QImage (*picture)(qreal scale);
   const char* text;
 };
 
 QImage AndGate(qreal scale) { return artwork::GatePicture(kAndGate, 0, scale); }
-QImage NoPicture(qreal) { return {}; }
 
 const Step kSteps[] = {
     {AndGate, QT_TRANSLATE_NOOP("GettingStarted",
@@ -31,24 +30,27 @@ const Step kSteps[] = {
      QT_TRANSLATE_NOOP("GettingStarted",
                        "<b>Link.</b> Choose the link tool, press a gate's output half, then "
                        "another gate's input half. Press the canvas on the way to bend the link.")},
-    {NoPicture, QT_TRANSLATE_NOOP("GettingStarted",
-                                  "<b>Power.</b> Press Power up: every gate shows its value, 0 or "
-                                  "1, beside it. The values stay through Power down and up.")},
+    {artwork::PowerPicture,
+     QT_TRANSLATE_NOOP("GettingStarted",
+                       "<b>Power.</b> Press Power up: every gate shows its value, 0 or "
+                       "1, beside it. The values stay through Power down and up.")},
     {artwork::InputPicture,
      QT_TRANSLATE_NOOP("GettingStarted",
                        "<b>Toggle.</b> Click a circuit input to switch it between 0 and 1.")},
-    {NoPicture, QT_TRANSLATE_NOOP("GettingStarted",
-                                  "<b>prop.</b> Press prop (or P) to move every signal one step "
-                                  "on; each gate adds one step.")},
+    {artwork::PropPicture,
+     QT_TRANSLATE_NOOP("GettingStarted",
+                       "<b>prop.</b> Press prop (or P) to move every signal one step "
+                       "on; each gate adds one step.")},
     {artwork::OutputPicture,
      QT_TRANSLATE_NOOP("GettingStarted",
                        "<b>Ask why.</b> While powered, click the 0 or 1 beside a gate: the Why "
                        "window says why it shows that value.")},
-    {NoPicture, QT_TRANSLATE_NOOP("GettingStarted",
-                                  "<b>Check.</b> Options > Truth Table lists every combination of "
-                                  "inputs; Compare With... checks each row against an answer "
-                                  "from your teacher. File > Open Example... opens circuits to "
-                                  "try.")},
+    {artwork::CheckPicture,
+     QT_TRANSLATE_NOOP("GettingStarted",
+                       "<b>Check.</b> Options > Truth Table lists every combination of "
+                       "inputs; Compare With... checks each row against an answer "
+                       "from your teacher. File > Open Example... opens circuits to "
+                       "try.")},
 };
 
 }  // namespace
@@ -63,9 +65,7 @@ GettingStarted::GettingStarted(QWidget& main) : QWidget(&main, Qt::Window) {
     auto* picture = new QLabel;
     picture->setFixedSize(64, 64);
     picture->setAlignment(Qt::AlignCenter);
-    if (const QImage image = step.picture(scale); !image.isNull()) {
-      picture->setPixmap(QPixmap::fromImage(image));
-    }
+    picture->setPixmap(QPixmap::fromImage(step.picture(scale)));
     auto* text = new QLabel(QStringLiteral("%1. %2").arg(row + 1).arg(
         QCoreApplication::translate("GettingStarted", step.text)));
     text->setWordWrap(true);

@@ -7,10 +7,12 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/build_dialog.h"
 #include "app/companion_context.h"
@@ -20,6 +22,7 @@
 #include "app/picture_actions.h"
 #include "app/translated.h"
 #include "editor/expected_answer.h"
+#include "editor/refresh.h"
 #include "editor/truth_table_rows.h"
 #include "io/circuit_file.h"
 #include "io/table_text.h"
@@ -115,19 +118,7 @@ TruthTableWindow::TruthTableWindow(CompanionContext& context)
   message_ = new QLabel(this);
   message_->setObjectName(QStringLiteral("TruthTableMessage"));
   model_ = new TruthTableModel(this);
-  view_ = new QTableView(this);
-  view_->setObjectName(QStringLiteral("TruthTableView"));
-  view_->setModel(model_);
-  view_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  view_->setSelectionMode(QAbstractItemView::SingleSelection);
-  view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  view_->verticalHeader()->hide();
-  view_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  view_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
-  view_->horizontalHeader()->setDefaultSectionSize(
-      fontMetrics().horizontalAdvance(QStringLiteral("I16")) + 16);
-  view_->setWordWrap(false);
-  view_->horizontalHeader()->setStretchLastSection(true);
+  QWidget* rows = BuildRows();
   copy_ = new QPushButton(tr("Copy"), this);
   copy_->setObjectName(QStringLiteral("TruthTableCopy"));
   stop_ = new QPushButton(tr("Stop"), this);
@@ -142,7 +133,7 @@ TruthTableWindow::TruthTableWindow(CompanionContext& context)
   auto* tabs = new QTabWidget(this);
   tabs->setObjectName(QStringLiteral("TruthTableTabs"));
   auto* tablePage = new QSplitter(Qt::Vertical);
-  tablePage->addWidget(view_);
+  tablePage->addWidget(rows);
   expressions_ = new ExpressionsView;
   tablePage->addWidget(expressions_);
   tablePage->setStretchFactor(0, 1);
@@ -161,8 +152,15 @@ TruthTableWindow::TruthTableWindow(CompanionContext& context)
   resize(560, 560);
 
   connect(&context_, &CompanionContext::acted, this, &TruthTableWindow::Follow);
-  connect(view_, &QTableView::clicked, this,
-          [this](const QModelIndex& index) { OnRowClicked(index.row()); });
+  connect(expressions_, &ExpressionsView::shown, this, [this] {
+    context_.Act(
+        [tagged = expressions_->Tagged()](Form& form) { ShowExpressionTags(form, tagged); });
+  });
+  for (QTableView* part : {view_, outputs_}) {
+    connect(part, &QTableView::clicked, this,
+            [this](const QModelIndex& index) { OnRowClicked(index.row()); });
+    AddPictureActions(*part, *rows, &context_.form());
+  }
   connect(karnaugh_, &KarnaughPanel::rowChosen, this,
           [this](unsigned row) { OnRowClicked(static_cast<int>(row)); });
   connect(build_, &QPushButton::clicked, this, [this] {
@@ -183,8 +181,7 @@ TruthTableWindow::TruthTableWindow(CompanionContext& context)
   });
   connect(copy_, &QPushButton::clicked, this,
           [this] { QGuiApplication::clipboard()->setText(QString::fromStdString(CopyText())); });
-  AddPictureActions(*copy_, *view_, nullptr);
-  AddPictureActions(*view_, *view_, &context_.form());
+  AddPictureActions(*copy_, *rows, nullptr);
   AddPictureActions(karnaugh_->View(), karnaugh_->View(), &context_.form());
 }
 
@@ -194,11 +191,81 @@ void TruthTableWindow::showEvent(QShowEvent* event) {
 }
 
 void TruthTableWindow::closeEvent(QCloseEvent* event) {
+  context_.Act([](Form& form) { ShowExpressionTags(form, {}); });
   if (!complete_) {
     Stop();
     shownCircuit_.clear();
   }
   QWidget::closeEvent(event);
+}
+
+QWidget* TruthTableWindow::BuildRows() {
+  view_ = new QTableView;
+  view_->setObjectName(QStringLiteral("TruthTableView"));
+  outputs_ = new QTableView;
+  outputs_->setObjectName(QStringLiteral("TruthTableOutputs"));
+  for (QTableView* part : {view_, outputs_}) {
+    part->setModel(model_);
+    part->setSelectionBehavior(QAbstractItemView::SelectRows);
+    part->setSelectionMode(QAbstractItemView::SingleSelection);
+    part->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    part->verticalHeader()->hide();
+    part->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    part->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    part->horizontalHeader()->setDefaultSectionSize(
+        fontMetrics().horizontalAdvance(QStringLiteral("I16")) + 16);
+    part->setWordWrap(false);
+    connect(part->horizontalScrollBar(), &QScrollBar::rangeChanged, this,
+            &TruthTableWindow::AlignRows);
+  }
+  QItemSelectionModel* own = outputs_->selectionModel();
+  outputs_->setSelectionModel(view_->selectionModel());
+  delete own;
+  outputs_->horizontalHeader()->setStretchLastSection(true);
+  // One vertical scroll bar, the outputs', moves both.
+  view_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  connect(outputs_->verticalScrollBar(), &QScrollBar::valueChanged, view_->verticalScrollBar(),
+          &QScrollBar::setValue);
+  connect(view_->verticalScrollBar(), &QScrollBar::valueChanged, outputs_->verticalScrollBar(),
+          &QScrollBar::setValue);
+  connect(model_, &QAbstractItemModel::modelReset, this, &TruthTableWindow::SplitColumns);
+  auto* rows = new QWidget;
+  rows->setObjectName(QStringLiteral("TruthTableRows"));
+  auto* parts = new QHBoxLayout(rows);
+  parts->setContentsMargins(0, 0, 0, 0);
+  parts->setSpacing(0);
+  parts->addWidget(view_, 1);
+  parts->addWidget(outputs_, 1);
+  return rows;
+}
+
+void TruthTableWindow::SplitColumns() {
+  const int inputs = table_ ? static_cast<int>(table_->inputs) : 0;
+  const int columns = model_->columnCount({});
+  int inputsWide = 0, outputsWide = 0;
+  for (int c = 0; c < columns; ++c) {
+    view_->setColumnHidden(c, c >= inputs);
+    outputs_->setColumnHidden(c, c < inputs);
+    if (c < inputs) inputsWide += view_->columnWidth(c);
+    if (c >= inputs && c < columns - 1) outputsWide += outputs_->columnWidth(c);
+  }
+  view_->setVisible(inputs > 0);
+  // The inputs take no more room than their columns, the outputs keep theirs in view.
+  const int frames = 2 * view_->frameWidth();
+  view_->setMaximumWidth(inputsWide + frames);
+  view_->setMinimumWidth(std::min(inputsWide, view_->horizontalHeader()->defaultSectionSize()) +
+                         frames);
+  outputs_->setMinimumWidth(outputsWide + outputs_->verticalScrollBar()->sizeHint().width() +
+                            frames + outputs_->horizontalHeader()->defaultSectionSize());
+}
+
+void TruthTableWindow::AlignRows() {
+  // Both parts scroll sideways or neither, so that their rows stay level to the last.
+  const bool sideways =
+      view_->horizontalScrollBar()->maximum() > 0 || outputs_->horizontalScrollBar()->maximum() > 0;
+  for (QTableView* part : {view_, outputs_}) {
+    part->setHorizontalScrollBarPolicy(sideways ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
+  }
 }
 
 QLayout* TruthTableWindow::BuildCheckBar() {
@@ -241,7 +308,7 @@ void TruthTableWindow::ShowCheck() {
   build_->setEnabled((table_ && complete_) || expected);
   const bool marked = check && !check->rows.empty();
   model_->Check(std::move(check));
-  if (marked) view_->resizeColumnToContents(static_cast<int>(table_->inputs + table_->outputs));
+  if (marked) outputs_->resizeColumnToContents(static_cast<int>(table_->inputs + table_->outputs));
 }
 
 void TruthTableWindow::ShowTable() {

@@ -15,7 +15,8 @@
 // (app/picture_actions.h); "Build Circuit..." builds a circuit from the expected answer's
 // table, or else from the complete table shown, and opens it as a new circuit
 // (app/build_dialog.h). Under the
-// table stand the outputs' expressions; the "Karnaugh Map" tab maps an output of the
+// table stand the outputs' expressions, the canvas showing the tag of each gate they name
+// by it until the window closes; the "Karnaugh Map" tab maps an output of the
 // complete table, a click on a cell running its row as well. Above the table, the check
 // of the complete table against the exercise's expected answer
 // (editor/expected_answer.h), with "Compare With..." and "Clear"; each row then carries
@@ -81,6 +82,14 @@ class TruthTableWindow : public QWidget {
   std::string CopyText() const;
   void OnRowClicked(int row);
   QLayout* BuildCheckBar();
+  // The rows in two parts side by side: the inputs' columns, which scroll sideways, and
+  // the outputs', check and note columns, which stay in view; one selection, one
+  // vertical scroll bar.
+  QWidget* BuildRows();
+  // Shows each column in its part, after the model's columns changed.
+  void SplitColumns();
+  // Gives both parts a sideways scroll bar when either needs one.
+  void AlignRows();
   void ShowTable();
   void ShowCheck();
 
@@ -91,7 +100,8 @@ class TruthTableWindow : public QWidget {
   unsigned work_ = 0;  // counts the works started: rows of an older one are dropped
   std::shared_ptr<const ExpectedAnswer> checked_;  // the answer the table was checked against
   QLabel* message_ = nullptr;
-  QTableView* view_ = nullptr;
+  QTableView* view_ = nullptr;     // the inputs' columns
+  QTableView* outputs_ = nullptr;  // the outputs', check and note columns
   TruthTableModel* model_ = nullptr;
   QPushButton* copy_ = nullptr;
   QPushButton* build_ = nullptr;  // Build Circuit...: from the expected answer, else this table

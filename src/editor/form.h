@@ -75,6 +75,7 @@ struct Form : Scene {
 
   std::optional<Integer> whyGate;  // the gate the Why window explains at the run's current step
   std::optional<Explanation> why;  // its explanation, brought up to date by every Refresh
+  SlotSet expressionTags;  // the gates the truth table window's expressions name by their tags
 };
 
 }  // namespace tessara

@@ -11,7 +11,12 @@ void Refresh(Form& form) {
     assert(!form.history.Empty());
     form.why = Explain(form.doc, form.history, *form.whyGate, form.history.Current());
   }
-  DisplayObjects(form, form.screen, WhyHighlight(form), form.showProblems);
+  DisplayObjects(form, form.screen, RefreshHighlight(form), form.showProblems);
+}
+
+void ShowExpressionTags(Form& form, SlotSet tagged) {
+  form.expressionTags = tagged;
+  Refresh(form);
 }
 
 void ShowProblems_Click(Form& form, bool on) {
@@ -19,9 +24,13 @@ void ShowProblems_Click(Form& form, bool on) {
   Refresh(form);
 }
 
-Highlight WhyHighlight(const Form& form) {
-  if (!form.whyGate || !form.why) return {};
-  return {form.why->gates, form.why->links};
+Highlight RefreshHighlight(const Form& form) {
+  Highlight shown;
+  shown.tagged = form.expressionTags;
+  if (!form.whyGate || !form.why) return shown;
+  shown.gates = form.why->gates;
+  shown.links = form.why->links;
+  return shown;
 }
 
 void ForgetWhy(Form& form) {

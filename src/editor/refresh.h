@@ -1,6 +1,7 @@
 // The refresh every handler ends with, from the form: the Why window's explanation
 // brought up to date with the run, then DisplayObjects with its gates and links
-// highlighted and the problem marks as Options > Show Problems says. The explanation
+// highlighted, the tags of the gates the truth table's expressions name, and the problem
+// marks as Options > Show Problems says. The explanation
 // lives on the form (whyGate, why) from a press on a value label until an edit or Power
 // Up (ForgetChangedRun, StartRun), New or Open, or the Why window's closing.
 #pragma once
@@ -16,11 +17,16 @@ namespace tessara {
 // asked about.
 void Refresh(Form& form);
 
-// What the refresh highlights: the explanation's gates and links; nothing without one.
-Highlight WhyHighlight(const Form& form);
+// What the refresh highlights: the explanation's gates and links (nothing without one),
+// and the gates the expressions name by their tags.
+Highlight RefreshHighlight(const Form& form);
 
 // Options > Show Problems turned on or off: the marks shown or hidden; refreshes.
 void ShowProblems_Click(Form& form, bool on);
+
+// The truth table window's expressions name the gates tagged by their tags (none once
+// it closes): the canvas shows those tags; refreshes.
+void ShowExpressionTags(Form& form, SlotSet tagged);
 
 // No gate asked about, no explanation; no refresh.
 void ForgetWhy(Form& form);

@@ -1,5 +1,6 @@
 #include "io/expression_text.h"
 
+#include "io/learner_words.h"
 #include "io/table_text.h"
 #include "sim/terminals.h"
 #include "sim/truth_table.h"
@@ -8,6 +9,7 @@ namespace tessara {
 namespace {
 
 constexpr const char* kContext = "Expressions";
+constexpr const char* kFeedbackNote = TESSARA_PHRASE("Expressions", "%1  (feedback through %2)");
 
 // Row r of a table with n inputs as the table writes its inputs: "1 1 0".
 std::string RowText(unsigned r, std::size_t n) {
@@ -16,9 +18,8 @@ std::string RowText(unsigned r, std::size_t n) {
   return Spaced(cells);
 }
 
-}  // namespace
-
-Phrase FormulaLine(std::string_view output, const OutputFormula& formula) {
+// "O1 = formula", its feedback note written by note ("%1  (feedback through %2)").
+Phrase NotedFormulaLine(std::string_view output, const OutputFormula& formula, const char* note) {
   Phrase name = Name(std::string(output));
   if (formula.tooLong) {
     return Words(
@@ -28,8 +29,30 @@ Phrase FormulaLine(std::string_view output, const OutputFormula& formula) {
   }
   Phrase line = Filled("%1 = %2", std::move(name), formula.text);
   if (formula.feedback.empty()) return line;
-  return Words(kContext, TESSARA_PHRASE("Expressions", "%1  (feedback through %2)"),
-               std::move(line), formula.feedback);
+  return Words(kContext, note, std::move(line), formula.feedback);
+}
+
+// Both lines of every output of doc, whose formulas are given, their notes written by note.
+std::vector<Phrase> Lines(const Document& doc, const std::vector<OutputFormula>& formulas,
+                          const char* note, std::stop_token stop) {
+  const std::size_t inputs = FindTerminals(doc).inputs.size();
+  const bool tabled = inputs <= kMaxMinimalInputs;  // above, Minimise reads no column
+  const TruthTable table = tabled ? MakeTruthTable(doc, {kSettleBound, stop}) : TruthTable{};
+  std::vector<Phrase> lines;
+  for (std::size_t k = 0; k < formulas.size() && !table.stopped; ++k) {
+    const std::string output = 'O' + std::to_string(k + 1);
+    lines.push_back(NotedFormulaLine(output, formulas[k], note));
+    const MinimalForm form =
+        Minimise(inputs, tabled ? OutputColumn(table, k) : std::string(), stop);
+    lines.push_back(MinimalLine(output, inputs, form));
+  }
+  return lines;
+}
+
+}  // namespace
+
+Phrase FormulaLine(std::string_view output, const OutputFormula& formula) {
+  return NotedFormulaLine(output, formula, kFeedbackNote);
 }
 
 Phrase MinimalLine(std::string_view output, std::size_t inputs, const MinimalForm& form) {
@@ -66,19 +89,15 @@ Phrase MinimalLine(std::string_view output, std::size_t inputs, const MinimalFor
 }
 
 std::vector<Phrase> ExpressionLines(const Document& doc, std::stop_token stop) {
-  const std::size_t inputs = FindTerminals(doc).inputs.size();
-  const std::vector<OutputFormula> formulas = OutputFormulas(doc);
-  const bool tabled = inputs <= kMaxMinimalInputs;  // above, Minimise reads no column
-  const TruthTable table = tabled ? MakeTruthTable(doc, {kSettleBound, stop}) : TruthTable{};
-  std::vector<Phrase> lines;
-  for (std::size_t k = 0; k < formulas.size() && !table.stopped; ++k) {
-    const std::string output = 'O' + std::to_string(k + 1);
-    lines.push_back(FormulaLine(output, formulas[k]));
-    const MinimalForm form =
-        Minimise(inputs, tabled ? OutputColumn(table, k) : std::string(), stop);
-    lines.push_back(MinimalLine(output, inputs, form));
-  }
-  return lines;
+  return Lines(doc, OutputFormulas(doc), kFeedbackNote, stop);
+}
+
+WindowExpressions WindowExpressionLines(const Document& doc, std::stop_token stop) {
+  const std::vector<OutputFormula> formulas = OutputFormulas(doc, GateTag);
+  WindowExpressions shown{
+      Lines(doc, formulas, TESSARA_PHRASE("Expressions", "%1  (%2 feeds back)"), stop), {}};
+  for (const OutputFormula& formula : formulas) shown.tagged |= formula.named;
+  return shown;
 }
 
 std::string ExpressionText(const Document& doc, std::stop_token stop) {

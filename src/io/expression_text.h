@@ -38,6 +38,16 @@ Phrase MinimalLine(std::string_view output, std::size_t inputs, const MinimalFor
 // the work early, giving part of the lines or none.
 std::vector<Phrase> ExpressionLines(const Document& doc, std::stop_token stop = {});
 
+// The lines as the window shows them: a logic gate met again through a loop is named by
+// its tag (io/learner_words.h) and the note reads "(g3 feeds back)":
+// "O1 = I1 NOR (g3 NOR I2)  (g3 feeds back)". tagged holds the gates so named, whose
+// tags the canvas shows while the lines are shown.
+struct WindowExpressions {
+  std::vector<Phrase> lines;
+  SlotSet tagged;
+};
+WindowExpressions WindowExpressionLines(const Document& doc, std::stop_token stop = {});
+
 // ExpressionLines in English, each ending '\n'.
 std::string ExpressionText(const Document& doc, std::stop_token stop = {});
 

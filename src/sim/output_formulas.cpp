@@ -13,8 +13,8 @@ namespace {
 
 class FormulaWriter {
  public:
-  explicit FormulaWriter(const Document& doc)
-      : doc_(doc), terminals_(FindTerminals(doc)), rows_(SignalRows(doc)) {
+  FormulaWriter(const Document& doc, const GateNaming& naming)
+      : doc_(doc), naming_(naming), terminals_(FindTerminals(doc)), rows_(SignalRows(doc)) {
     for (auto& places : sources_) places.fill(-1);
     WalkTransferPass(doc_, [this](const linkgates& link) {
       const int place = CarriedPlace(doc_.Gates(link.StopIndex).GetType(), link.Stop_Num);
@@ -73,7 +73,9 @@ class FormulaWriter {
     if (slot < 0 || !doc_.Gates(slot).GetUsed()) return Append("0");
     const Long type = doc_.Gates(slot).GetType();
     if (OnPath(slot)) {
-      const std::string name = Name(slot);
+      const bool logic = type != kInputGate && type != kOutputGate;
+      if (logic) formula_.named.set(static_cast<std::size_t>(slot));
+      const std::string name = logic && naming_ ? naming_(slot) : Name(slot);
       if (formula_.feedback.empty()) formula_.feedback = name;
       return Append(name);
     }
@@ -98,6 +100,7 @@ class FormulaWriter {
   }
 
   const Document& doc_;
+  const GateNaming& naming_;
   const Terminals terminals_;
   const std::vector<SignalRow> rows_;
   // The source slot of the segment last carried to each gate's input places 0 and 1.
@@ -108,8 +111,8 @@ class FormulaWriter {
 
 }  // namespace
 
-std::vector<OutputFormula> OutputFormulas(const Document& doc) {
-  FormulaWriter writer(doc);
+std::vector<OutputFormula> OutputFormulas(const Document& doc, const GateNaming& naming) {
+  FormulaWriter writer(doc, naming);
   std::vector<OutputFormula> formulas;
   for (Integer output : writer.terminals().outputs) formulas.push_back(writer.Write(output));
   return formulas;

@@ -8,8 +8,9 @@
 // segments end at one place, the last that the transfer pass of a prop step carries
 // there (sim/propagation.h), and a node stands for the gate its chain comes from. An
 // unlinked place reads "0", and so does a link from an empty slot. A gate met again
-// through a loop is written by its name ("NOR 3"), another circuit output by its name
-// ("O2"). A gate reached along two paths is written out on each.
+// through a loop is written by its name ("NOR 3", or what the caller names it), another
+// circuit output by its name ("O2"). A gate reached along two paths is written out on
+// each.
 //
 // Costs one pass over the links and one visit per gate written; a formula is cut off at
 // kMaxFormulaLength characters, so a circuit whose paths fan out again and again costs
@@ -17,10 +18,12 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "model/document.h"
+#include "sim/drivers.h"
 
 namespace tessara {
 
@@ -30,10 +33,15 @@ struct OutputFormula {
   std::string text;      // the formula; meaningless when tooLong
   std::string feedback;  // the first gate written by its name for a loop, or empty
   bool tooLong = false;  // the formula has more than kMaxFormulaLength characters
+  SlotSet named;         // the logic gates written by their names
 };
 
+// The name a formula gives the logic gate in a slot it meets again through a loop.
+using GateNaming = std::function<std::string(Integer slot)>;
+
 // The formula of each circuit output, O1 first, inputs and outputs numbered as
-// FindTerminals numbers them. Reads only used gates and used links.
-std::vector<OutputFormula> OutputFormulas(const Document& doc);
+// FindTerminals numbers them; a logic gate met again named by naming, or else as the
+// signal rows name it ("NOR 3"). Reads only used gates and used links.
+std::vector<OutputFormula> OutputFormulas(const Document& doc, const GateNaming& naming = {});
 
 }  // namespace tessara

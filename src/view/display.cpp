@@ -112,9 +112,11 @@ void DisplayObjects(const Scene& scene, Screen& screen, const Highlight& highlig
   const Document& doc = scene.doc;
   const bool marked = showProblems && !doc.PowerOn;
   Names names = TerminalNames(doc);
-  // A logic gate's tag shows while the Why window or a problem mark names it.
+  // A logic gate's tag shows while the Why window, an expression or a problem mark names it.
   for (std::size_t slot = 0; slot < names.size(); ++slot) {
-    if (highlight.gates[slot] && names[slot].empty()) names[slot] = GateTag(Integer(slot));
+    if ((highlight.gates[slot] || highlight.tagged[slot]) && names[slot].empty()) {
+      names[slot] = GateTag(Integer(slot));
+    }
   }
   if (marked) {
     for (const CircuitWarning& warning : FindWarnings(doc)) {

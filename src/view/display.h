@@ -21,6 +21,7 @@ namespace tessara {
 // slots, the link lines of the link slots.
 struct Highlight {
   SlotSet gates, links;
+  SlotSet tagged;  // gates named by their tags though not highlighted
 };
 
 // Rewrites every element of the four pools from the scene's document, the palette's
@@ -30,7 +31,8 @@ struct Highlight {
 //   - any other kind: ObjImage(i) shown at the gate's corner with its picture
 //     (SetGateImage), buffer(i) hidden; a circuit input or output named I1, O1, ... as
 //     sim/terminals.h numbers them, a logic gate named by its tag ("g3",
-//     io/learner_words.h) while it is highlighted or a problem mark shown is about it,
+//     io/learner_words.h) while it is highlighted or tagged or a problem mark shown is
+//     about it,
 //     every other image unnamed;
 //   - a used slot's label as DisplayValue shows it;
 //   - link slot j unused: LinkLine(j) hidden; used: shown from SetLineStart to

@@ -9,11 +9,13 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTableView>
 
 #include "app/build_dialog.h"
+#include "app/elements.h"
 #include "app/expressions_view.h"
 #include "app/karnaugh_view.h"
 #include "app/timeline_window.h"
@@ -46,7 +48,8 @@ TEST_F(WindowTest, TruthTableFollowsAnEditRunsAClickedRowAndCopiesTheTableTextAn
   // Copy as Picture: the table as shown, as an image and as SVG.
   Find<QAction>(QStringLiteral("TruthTableCopyAsPicture"))->trigger();
   const QMimeData* picture = QGuiApplication::clipboard()->mimeData();
-  EXPECT_EQ(qvariant_cast<QImage>(picture->imageData()).size(), table->grab().size());
+  EXPECT_EQ(qvariant_cast<QImage>(picture->imageData()).size(),
+            Find<QWidget>(QStringLiteral("TruthTableRows"))->grab().size());
   EXPECT_TRUE(picture->data(QStringLiteral("image/svg+xml")).contains("<svg"));
   // Row "1 0": powered up with I1 (slot 0) on; two prop steps later O1 (slot 4) shows 1.
   Click(table->viewport(), table->visualRect(table->model()->index(2, 0)).center());
@@ -122,6 +125,39 @@ TEST_F(WindowTest, TruthTableChecksTheAnswerBesideTheCircuitShowsExpressionsAndM
   EXPECT_FALSE(doc().Gates(1).GetCurrOutput());
   QTest::keyClick(map, Qt::Key_Right), QTest::keyClick(map, Qt::Key_Return);  // row 3
   EXPECT_TRUE(doc().Gates(1).GetCurrOutput());
+}
+
+TEST_F(WindowTest, TruthTableOfSixteenInputsScrollsTheInputsAndKeepsTheOutputsInView) {
+  window.Act([](Form& form) {
+    testing::CircuitBuilder build(form.doc);
+    for (int i = 0; i < 16; ++i) build.Gate(kInputGate, 0, Single(400 * i));
+    build.Gate(kOutputGate, 8200, 500);
+  });
+  Find<QAction>(QStringLiteral("TruthTable"))->trigger();
+  auto* inputs = Find<QTableView>(QStringLiteral("TruthTableView"));
+  auto* outputs = Find<QTableView>(QStringLiteral("TruthTableOutputs"));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return outputs->verticalScrollBar()->maximum() > 500; }));
+  QScrollBar* sideways = inputs->horizontalScrollBar();
+  EXPECT_GT(sideways->maximum(), 0);
+  sideways->setValue(sideways->maximum());
+  outputs->verticalScrollBar()->setValue(500);
+  EXPECT_EQ(inputs->verticalScrollBar()->value(), 500);
+  const QModelIndex o1 = outputs->model()->index(outputs->rowAt(0), 16);
+  EXPECT_TRUE(outputs->viewport()->rect().contains(outputs->visualRect(o1)));
+}
+
+TEST_F(WindowTest, TheCanvasShowsTheTagsOfTheGatesTheExpressionsNameWhileTheTableIsOpen) {
+  window.Act([](Form& form) { LoadCircuit(form, TESSARA_EXAMPLES "/sr_latch_nor.cir"); });
+  const auto tags = [&] {  // slots 2 and 3 are the latch's NOR gates
+    return static_cast<PoolImage*>(Image(2))->Name() + static_cast<PoolImage*>(Image(3))->Name();
+  };
+  TruthTableWindow& table = window.Companions().ShowTruthTable();
+  auto* expressions = window.findChild<ExpressionsView*>();
+  if (expressions->Working()) QSignalSpy(expressions, &ExpressionsView::shown).wait(10000);
+  EXPECT_TRUE(expressions->toPlainText().contains(QStringLiteral("g2 feeds back")));
+  EXPECT_EQ(tags(), "g2g3");
+  table.close();
+  EXPECT_EQ(tags(), "");
 }
 
 TEST_F(WindowTest, ExpressionsOfAnOlderCircuitAreNeverShownOverTheNewerOnes) {

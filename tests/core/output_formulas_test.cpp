@@ -121,6 +121,16 @@ TEST(OutputFormula, OfEachCircuitIsWhatItsGatesComputeLoopsAndOtherOutputsByName
   }
 }
 
+TEST(WindowExpressions, NameAGateMetAgainByTheTagTheCanvasShows) {
+  Circuit latch(2);  // slots: I1 0, I2 1, O1 2, NOR 3, NOR 4
+  const Integer top = latch.Two(kNorGate, latch.in[0], -1);
+  latch.build.Link(latch.Two(kNorGate, top, latch.in[1]), top, 1);
+  latch.build.Link(top, latch.out, 0);
+  const WindowExpressions shown = WindowExpressionLines(latch.doc);
+  EXPECT_EQ(shown.lines.front().English(), "O1 = I1 NOR (g3 NOR I2)  (g3 feeds back)");
+  EXPECT_EQ(shown.tagged, SlotSet().set(3));
+}
+
 TEST(MinimalLine, SaysWhenTheFormIsNotProvedMinimal) {
   MinimalForm form;
   form.terms = {{0b10, 0b10}};

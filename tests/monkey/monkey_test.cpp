@@ -106,7 +106,7 @@ struct MonkeyRun : WindowTest {
   // The window against a full refresh of its circuit; empty when they agree.
   std::string Faults() {
     std::ostringstream faults;
-    faults << refresh.Faults(window, window.form(), WhyHighlight(window.form()),
+    faults << refresh.Faults(window, window.form(), RefreshHighlight(window.form()),
                              window.form().showProblems);
     auto offPixel = [](QWidget* w, const auto& e) {
       return w->isVisible() && w->pos() != TwipsPoint(e.Left(), e.Top());

@@ -57,6 +57,34 @@ Drawing TrashCanDrawing() {
   return {{kBoxSide, kBoxSide}, can, {}, {}};
 }
 
+// The Getting Started page's steps without a tool of their own: the power sign (a
+// ring open at the top with a bar through the gap), prop's step (a wire from a dot to
+// an arrowhead, a signal moved one place on) and the check mark of an answer matched.
+Drawing PowerDrawing() {
+  QPainterPath ring;
+  ring.arcMoveTo(QRectF(14, 16, 36, 36), 60);
+  ring.arcTo(QRectF(14, 16, 36, 36), 60, 300);
+  return {{kBoxSide, kBoxSide}, ring, {{kBoxMid, 10, kBoxMid, 32}}, {}};
+}
+
+Drawing PropDrawing() {
+  QPainterPath head;
+  head.moveTo(40, 22);
+  head.lineTo(52, kBoxMid);
+  head.lineTo(40, 42);
+  QPainterPath dot;
+  dot.addEllipse(QPointF(14, kBoxMid), 4.5, 4.5);
+  return {{kBoxSide, kBoxSide}, head, {{14, kBoxMid, 52, kBoxMid}}, dot};
+}
+
+Drawing CheckDrawing() {
+  QPainterPath tick;
+  tick.moveTo(14, 34);
+  tick.lineTo(27, 47);
+  tick.lineTo(51, 17);
+  return {{kBoxSide, kBoxSide}, tick, {}, {}};
+}
+
 // The select tool: an upright cross centred on (29, 27) of the gate design space.
 constexpr QPointF kCrossCentre(29, 27);
 constexpr qreal kCrossArm = 18;
@@ -114,6 +142,9 @@ QImage CrossPicture(qreal scale) { return RenderPicture(CrossDrawing(), scale); 
 QImage LinkPicture(qreal scale) { return RenderPicture(LinkDrawing(), scale); }
 QImage TrashCanPicture(qreal scale) { return RenderPicture(TrashCanDrawing(), scale); }
 QImage NodeDot(qreal scale) { return RenderPicture(NodeDrawing(), scale); }
+QImage PowerPicture(qreal scale) { return RenderPicture(PowerDrawing(), scale); }
+QImage PropPicture(qreal scale) { return RenderPicture(PropDrawing(), scale); }
+QImage CheckPicture(qreal scale) { return RenderPicture(CheckDrawing(), scale); }
 
 QImage ToolPicture(Long toolCode, qreal scale) {
   switch (toolCode) {

@@ -34,6 +34,9 @@ QImage CrossPicture(qreal scale = 1);     // 58 x 53 upright cross: the select t
 QImage LinkPicture(qreal scale = 1);      // 64 x 64 diagonal wire: the link tool
 QImage TrashCanPicture(qreal scale = 1);  // 64 x 64
 QImage NodeDot(qreal scale = 1);          // 15 x 15 filled black dot
+QImage PowerPicture(qreal scale = 1);     // 64 x 64 power sign
+QImage PropPicture(qreal scale = 1);      // 64 x 64 wire from a dot to an arrowhead
+QImage CheckPicture(qreal scale = 1);     // 64 x 64 check mark
 
 // The palette button picture of tool toolCode: the cross (0), the wire (1), the gate
 // kind's orientation-0 picture (2, 3, 4, 8, 9, 10), the input (5) or output (6) box.
