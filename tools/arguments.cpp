@@ -191,6 +191,13 @@ std::optional<Action> ParseAction(std::string_view text) {
   return std::nullopt;
 }
 
+std::optional<std::string> BadAction(std::span<const std::string> texts) {
+  for (const std::string& text : texts) {
+    if (!ParseAction(text)) return "bad action '" + text + "' (expected t<slot>, tI<n>, p or p<N>)";
+  }
+  return std::nullopt;
+}
+
 ParsedArguments ParseArguments(std::span<const Verb> verbs, const std::vector<std::string>& args) {
   if (args.empty()) return Refuse("no command given");
   const auto verb = std::find_if(verbs.begin(), verbs.end(),

@@ -78,4 +78,12 @@ ParsedArguments ParseArguments(std::span<const Verb> verbs, const std::vector<st
 // 1..kMaxStepsPerAction (decimal digits only); nothing for any other text.
 std::optional<Action> ParseAction(std::string_view text);
 
+// The usage error of the first of texts that is no action; nothing when all are.
+std::optional<std::string> BadAction(std::span<const std::string> texts);
+// A verb's operand check: its operands from the kFirst-th (0-based) on are actions.
+template <std::size_t kFirst>
+std::optional<std::string> CheckActionsFrom(std::span<const std::string> operands) {
+  return BadAction(operands.subspan(kFirst));
+}
+
 }  // namespace tessara::tool

@@ -100,13 +100,6 @@ Json ToJson(const Explanation& explanation, const std::vector<SignalRow>& rows) 
 
 }  // namespace
 
-std::optional<std::string> CheckExplainOperands(std::span<const std::string> operands) {
-  for (const std::string& text : operands.subspan(2)) {
-    if (!ParseAction(text)) return "bad action '" + text + "' (expected t<slot>, tI<n>, p or p<N>)";
-  }
-  return std::nullopt;
-}
-
 int ExplainCommand(const Command& command, std::ostream& out, std::ostream& err) {
   const std::string& path = command.operands[0];
   LoadResult loaded = LoadCircuitFile(path);
@@ -115,15 +108,9 @@ int ExplainCommand(const Command& command, std::ostream& out, std::ostream& err)
     return kExitBadFile;
   }
   Document& doc = *loaded.document;
-  std::vector<Action> actions;
-  for (std::size_t i = 2; i < command.operands.size(); ++i) {
-    actions.push_back(*ParseAction(command.operands[i]));
-  }
-  if (std::optional<Action> bad = InputOutOfRange(doc, actions)) {
-    return UsageError("bad action '" + bad->text + "': the circuit has " +
-                          std::to_string(FindTerminals(doc).inputs.size()) + " inputs",
-                      err);
-  }
+  const std::optional<std::vector<Action>> actions =
+      ActionsFor(doc, std::span(command.operands).subspan(2), err);
+  if (!actions) return kExitUsage;
   const std::vector<SignalRow> rows = SignalRows(doc);
   const std::string_view target = command.operands[1];
   const std::size_t at = target.find('@');
@@ -140,7 +127,7 @@ int ExplainCommand(const Command& command, std::ostream& out, std::ostream& err)
         "bad step in '" + std::string(target) + "' (expected NAME@STEP, STEP a number)", err);
   }
   RunHistory history;
-  RunActions(doc, actions, [&](const RunRecord& record) {
+  RunActions(doc, *actions, [&](const RunRecord& record) {
     if (record.cause == StepCause::PowerUp) {
       history.Start(CaptureState(doc));
     } else {

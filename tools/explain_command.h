@@ -2,17 +2,11 @@
 // toggles that caused it (sim/explanation.h), as text (io/explanation_text.h) or JSON.
 #pragma once
 
-#include <optional>
 #include <ostream>
-#include <span>
-#include <string>
 
 #include "arguments.h"
 
 namespace tessara::tool {
-
-// Operands FILE TARGET[@STEP] ACTION...: why the actions are not all actions, or nothing.
-std::optional<std::string> CheckExplainOperands(std::span<const std::string> operands);
 
 // Loads FILE, runs the actions on it as trace does, recording every step, then explains
 // TARGET, "NAME" or "NAME@STEP": NAME a row name of the timeline, spaces and letter case

@@ -38,30 +38,17 @@ std::optional<Document> Load(const std::string& path, std::ostream& err) {
   return std::move(loaded.document);
 }
 
-std::optional<std::string> CheckActions(std::span<const std::string> operands) {
-  for (const std::string& text : operands.subspan(1)) {
-    if (!ParseAction(text)) return "bad action '" + text + "' (expected t<slot>, tI<n>, p or p<N>)";
-  }
-  return std::nullopt;
-}
-
 int Trace(const Command& command, std::ostream& out, std::ostream& err) {
   if (command.Has("--sequence")) return TraceSequence(command, out, err);
   std::optional<Document> doc = Load(command.operands.front(), err);
   if (!doc) return kExitBadFile;
-  std::vector<Action> actions;
-  for (std::size_t i = 1; i < command.operands.size(); ++i) {
-    actions.push_back(*ParseAction(command.operands[i]));
-  }
-  if (std::optional<Action> bad = InputOutOfRange(*doc, actions)) {
-    return UsageError("bad action '" + bad->text + "': the circuit has " +
-                          std::to_string(FindTerminals(*doc).inputs.size()) + " inputs",
-                      err);
-  }
+  const std::optional<std::vector<Action>> actions =
+      ActionsFor(*doc, std::span(command.operands).subspan(1), err);
+  if (!actions) return kExitUsage;
   if (command.Has("--wavedrom")) {
-    WriteWaveDrom(*doc, actions, out);
+    WriteWaveDrom(*doc, *actions, out);
   } else {
-    WriteTrace(*doc, actions, out);
+    WriteTrace(*doc, *actions, out);
   }
   return kExitOk;
 }
@@ -101,7 +88,7 @@ const Verb kVerbs[] = {
      "a FILE",
      Trace,
      {"--wavedrom", "--sequence"},
-     CheckActions},
+     CheckActionsFrom<1>},
     {"table", {"--timing", "--json", "--max-steps", "--time-limit"}, 1, 1, "one FILE", Table},
     {"compare", {"--json", "--max-steps", "--time-limit"}, 2, 2, "FILE and EXPECTED", Compare},
     {"grade",
@@ -113,11 +100,11 @@ const Verb kVerbs[] = {
      {"--json", "--junit"}},
     {"check", {"--strict", "--json"}, 1, kAny, "at least one FILE", Check},
     {"resave", {}, 2, 2, "IN and OUT", Resave},
-    {"explain", {"--json"}, 2, kAny, "FILE and TARGET", ExplainCommand, {}, CheckExplainOperands},
+    {"explain", {"--json"}, 2, kAny, "FILE and TARGET", ExplainCommand, {}, CheckActionsFrom<2>},
     {"expr", {}, 1, 1, "one FILE", ExprCommand},
     {"play", {"--max-steps"}, 2, 2, "FILE and SEQUENCE", Play},
-    {"verilog", {"--testbench"}, 1, kAny, "a FILE", VerilogCommand, {}, CheckActions},
-    {"picture", {"--scale"}, 2, kAny, "FILE and OUT", PictureCommand, {}, CheckPictureOperands},
+    {"verilog", {"--testbench"}, 1, kAny, "a FILE", VerilogCommand, {}, CheckActionsFrom<1>},
+    {"picture", {"--scale"}, 2, kAny, "FILE and OUT", PictureCommand, {}, CheckActionsFrom<2>},
     {"build",
      {"--gates", "--expr", "--table"},
      1,

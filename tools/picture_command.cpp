@@ -29,13 +29,6 @@ std::string HelperPath() {
 
 }  // namespace
 
-std::optional<std::string> CheckPictureOperands(std::span<const std::string> operands) {
-  for (const std::string& text : operands.subspan(2)) {
-    if (!ParseAction(text)) return "bad action '" + text + "' (expected t<slot>, tI<n>, p or p<N>)";
-  }
-  return std::nullopt;
-}
-
 int PictureCommand(const Command& command, std::ostream& out, std::ostream& err) {
   const std::string& file = command.operands[0];
   LoadResult loaded = LoadCircuitFile(file);
@@ -43,14 +36,8 @@ int PictureCommand(const Command& command, std::ostream& out, std::ostream& err)
     err << Describe(file, loaded.error) << '\n';
     return kExitBadFile;
   }
-  std::vector<Action> actions;
-  for (std::size_t i = 2; i < command.operands.size(); ++i) {
-    actions.push_back(*ParseAction(command.operands[i]));
-  }
-  if (std::optional<Action> bad = InputOutOfRange(*loaded.document, actions)) {
-    return UsageError("bad action '" + bad->text + "': the circuit has " +
-                          std::to_string(FindTerminals(*loaded.document).inputs.size()) + " inputs",
-                      err);
+  if (!ActionsFor(*loaded.document, std::span(command.operands).subspan(2), err)) {
+    return kExitUsage;
   }
   const std::string helper = HelperPath();
   const std::string scale = std::to_string(command.Number("--scale", 1));

@@ -2,17 +2,11 @@
 // a helper program, tessara-picture, so that tessara-sim links no toolkit.
 #pragma once
 
-#include <optional>
 #include <ostream>
-#include <span>
-#include <string>
 
 #include "arguments.h"
 
 namespace tessara::tool {
-
-// Operands FILE OUT ACTION...: why the actions are not all actions, or nothing.
-std::optional<std::string> CheckPictureOperands(std::span<const std::string> operands);
 
 // Loads FILE and checks its tI<n> actions (a usage error on err), then replaces this
 // process with tessara-picture (beside this program, or in libexec/tessara of the prefix

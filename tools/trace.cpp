@@ -3,6 +3,7 @@
 #include <cassert>
 #include <functional>
 
+#include "help.h"
 #include "json.h"
 #include "model/kinds.h"
 #include "sim/propagation.h"
@@ -58,6 +59,20 @@ std::optional<Action> InputOutOfRange(const Document& doc, const std::vector<Act
     }
   }
   return std::nullopt;
+}
+
+std::optional<std::vector<Action>> ActionsFor(const Document& doc,
+                                              std::span<const std::string> texts,
+                                              std::ostream& err) {
+  std::vector<Action> actions;
+  for (const std::string& text : texts) actions.push_back(*ParseAction(text));
+  if (std::optional<Action> bad = InputOutOfRange(doc, actions)) {
+    UsageError("bad action '" + bad->text + "': the circuit has " +
+                   std::to_string(FindTerminals(doc).inputs.size()) + " inputs",
+               err);
+    return std::nullopt;
+  }
+  return actions;
 }
 
 void WriteTrace(Document& doc, const std::vector<Action>& actions, std::ostream& out) {

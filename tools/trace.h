@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <ostream>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,6 +39,12 @@ void RunActions(Document& doc, const std::vector<Action>& actions,
 
 // The first tI<n> action whose n exceeds doc's circuit inputs, if any.
 std::optional<Action> InputOutOfRange(const Document& doc, const std::vector<Action>& actions);
+
+// The actions texts write (each one checked by CheckActionsFrom) for doc; nothing, once
+// the usage error is written to err, when a tI<n> names an input doc does not have.
+std::optional<std::vector<Action>> ActionsFor(const Document& doc,
+                                              std::span<const std::string> texts,
+                                              std::ostream& err);
 
 // Powers doc up, then writes the header line, "load <values>", and one line
 // "<action> <values>" per toggle (as written: "t3", "tI2") and per step ("p"); `p<N>`

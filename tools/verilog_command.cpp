@@ -21,21 +21,15 @@ int VerilogCommand(const Command& command, std::ostream& out, std::ostream& err)
     return kExitBadFile;
   }
   const Document& doc = *loaded.document;
-  std::vector<Action> actions;
-  for (std::size_t i = 1; i < command.operands.size(); ++i) {
-    actions.push_back(*ParseAction(command.operands[i]));
-  }
   const std::vector<Integer> inputs = FindTerminals(doc).inputs;
-  if (std::optional<Action> bad = InputOutOfRange(doc, actions)) {
-    return UsageError("bad action '" + bad->text + "': the circuit has " +
-                          std::to_string(inputs.size()) + " inputs",
-                      err);
-  }
+  const std::optional<std::vector<Action>> actions =
+      ActionsFor(doc, std::span(command.operands).subspan(1), err);
+  if (!actions) return kExitUsage;
   const std::string name = VerilogModuleName(file);
   out << WriteVerilog(doc, name);
   if (!bench) return kExitOk;
   std::vector<BenchAction> steps;
-  for (const Action& action : actions) {
+  for (const Action& action : *actions) {
     switch (action.kind) {
       case Action::Kind::Prop:
         steps.push_back({"p", std::nullopt, action.steps});
