@@ -185,6 +185,10 @@ TruthTableWindow::TruthTableWindow(CompanionContext& context)
   AddPictureActions(karnaugh_->View(), karnaugh_->View(), &context_.form());
 }
 
+TruthTableWindow::~TruthTableWindow() {
+  for (QTableView* part : {view_, outputs_}) part->horizontalScrollBar()->disconnect(this);
+}
+
 void TruthTableWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   Follow();

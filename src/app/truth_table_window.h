@@ -55,6 +55,9 @@ class TruthTableWindow : public QWidget {
   // A window of its own, titled "Tessara - Truth Table", showing the context's circuit;
   // a child of the context's main window, it closes with it. context outlives it.
   explicit TruthTableWindow(CompanionContext& context);
+  // Lets go of the tables' scroll bars first: QWidget's destructor hides the children,
+  // and their ranges change after this window has stopped being one.
+  ~TruthTableWindow() override;
 
   // Starts the table and the expressions again when shown and the circuit's saved text
   // differs from the one shown last; checks the complete table against the expected
