@@ -18,15 +18,15 @@ int CountLines(std::string_view text) {
 }
 
 Broken CheckDocument(const Document& doc) {
-  for (Integer i = 0; i < kSlotCount; ++i) {
-    const linkgates& link = doc.Links(i);
-    const gate& g = doc.Gates(i);
+  for (std::int16_t i = 0; i < kSlotCount; ++i) {
+    const Link& link = doc.Links(i);
+    const Gate& g = doc.Gates(i);
     const std::string slot = " " + std::to_string(i);
-    if (!IsSlotIndex(link.StartIndex) || !IsSlotIndex(link.StopIndex) ||
-        !IsSlotIndex(link.LinkTo) || link.Stop_Num < 0 || link.Stop_Num > 2) {
+    if (!IsSlotIndex(link.Source) || !IsSlotIndex(link.Target) || !IsSlotIndex(link.Next) ||
+        link.TargetInput < 0 || link.TargetInput > 2) {
       return "link" + slot + " names a slot or input out of range";
     }
-    const Long type = g.GetType();
+    const std::int32_t type = g.GetType();
     if (type != kNoGate && !FindKind(type))
       return "gate slot" + slot + " holds type " + std::to_string(type);
     if (g.GetUsed() != (type != kNoGate))
@@ -72,7 +72,7 @@ std::optional<std::string> CheckReader(std::string_view text) {
   Document& doc = *result.document;
   if (auto broken = CheckDocument(doc)) return broken;
   if (auto broken = CheckRoundTrip(doc)) return broken;
-  for (Integer i = 0; i < kSlotCount; ++i) ToggleInput(doc, i);
+  for (std::int16_t i = 0; i < kSlotCount; ++i) ToggleInput(doc, i);
   for (int step = 0; step < 3; ++step) PropStep(doc);
   return std::nullopt;
 }

@@ -180,7 +180,7 @@ std::optional<Action> ParseAction(std::string_view text) {
     }
   } else if (text.front() == 't') {
     if (auto slot = Number(rest, 0, kSlotCount - 1)) {
-      return Action{Action::Kind::Toggle, static_cast<Integer>(*slot), 0, written};
+      return Action{Action::Kind::Toggle, static_cast<std::int16_t>(*slot), 0, written};
     }
   } else if (text.front() == 'p') {
     if (rest.empty()) return Action{Action::Kind::Prop, 0, 1, written};

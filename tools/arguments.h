@@ -29,9 +29,9 @@ inline constexpr int kMaxJobs = 256;
 struct Action {
   enum class Kind { Toggle, ToggleInput, Prop };
   Kind kind = Kind::Prop;
-  Integer slot = 0;  // Toggle: the gate slot, 0..50
-  int steps = 1;     // Prop: 1..kMaxStepsPerAction; ToggleInput: n, 1 for I1
-  std::string text;  // as written, e.g. "t3", "tI2", "p"
+  std::int16_t slot = 0;  // Toggle: the gate slot, 0..50
+  int steps = 1;          // Prop: 1..kMaxStepsPerAction; ToggleInput: n, 1 for I1
+  std::string text;       // as written, e.g. "t3", "tI2", "p"
 };
 
 struct Command;

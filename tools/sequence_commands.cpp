@@ -67,11 +67,11 @@ int TraceSequence(const Command& command, std::ostream& out, std::ostream& err) 
   const std::optional<Exercise> exercise =
       LoadExercise(command.operands[0], *command.Value("--sequence"), err);
   if (!exercise) return kExitBadFile;
-  const std::vector<Integer>& inputs = exercise->terminals.inputs;
+  const std::vector<std::int16_t>& inputs = exercise->terminals.inputs;
   out << SlotHeader(exercise->circuit) << '\n'
       << "load " << Values(AsLoaded(exercise->circuit)) << '\n';
   RunSequence(exercise->circuit, exercise->sequence.Inputs(), {command.Limits().maxSteps, {}},
-              [&](const Document& doc, StepCause cause, Integer slot) {
+              [&](const Document& doc, StepCause cause, std::int16_t slot) {
                 if (cause == StepCause::Prop) {
                   out << "p ";
                 } else {

@@ -30,17 +30,18 @@ Counts CountSlots(const Document& doc) {
   Counts counts;
   for (const KindFacts* kind : SummaryOrder()) {
     int present = 0;
-    for (Integer slot : UsedSlots(doc)) present += doc.Gates(slot).GetType() == kind->code ? 1 : 0;
+    for (std::int16_t slot : UsedSlots(doc))
+      present += doc.Gates(slot).GetType() == kind->code ? 1 : 0;
     if (present > 0) counts.kinds.emplace_back(kind->word, present);
     counts.gates += present;
   }
-  for (Integer slot : UsedSlots(doc)) {
-    const Long type = doc.Gates(slot).GetType();
+  for (std::int16_t slot : UsedSlots(doc)) {
+    const std::int32_t type = doc.Gates(slot).GetType();
     counts.inputs += type == kInputGate ? 1 : 0;
     counts.outputs += type == kOutputGate ? 1 : 0;
     counts.nodes += type == kBufferGate ? 1 : 0;
   }
-  for (Integer i = 0; i < kSlotCount; ++i) counts.links += doc.Links(i).GetUsed() ? 1 : 0;
+  for (std::int16_t i = 0; i < kSlotCount; ++i) counts.links += doc.Links(i).GetUsed() ? 1 : 0;
   return counts;
 }
 

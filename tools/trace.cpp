@@ -16,7 +16,7 @@ namespace tessara::tool {
 void RunActions(Document& doc, const std::vector<Action>& actions,
                 const std::function<void(const RunRecord&)>& record) {
   assert(!InputOutOfRange(doc, actions));
-  const std::vector<Integer> inputs = FindTerminals(doc).inputs;
+  const std::vector<std::int16_t> inputs = FindTerminals(doc).inputs;
   doc.PowerOn = true;
   record({"load", StepCause::PowerUp, 0});
   for (const Action& action : actions) {
@@ -28,7 +28,7 @@ void RunActions(Document& doc, const std::vector<Action>& actions,
       continue;
     }
     const bool byNumber = action.kind == Action::Kind::ToggleInput;
-    const Integer slot =
+    const std::int16_t slot =
         byNumber ? inputs.at(static_cast<std::size_t>(action.steps - 1)) : action.slot;
     ToggleInput(doc, slot);
     record({action.text, StepCause::Toggle, slot});
@@ -37,7 +37,7 @@ void RunActions(Document& doc, const std::vector<Action>& actions,
 
 std::string SlotHeader(const Document& doc) {
   std::string line;
-  for (Integer slot : UsedSlots(doc)) {
+  for (std::int16_t slot : UsedSlots(doc)) {
     if (!line.empty()) line += ' ';
     line += std::to_string(slot) + ':' + std::string(KindName(doc.Gates(slot).GetType()));
   }
@@ -46,7 +46,7 @@ std::string SlotHeader(const Document& doc) {
 
 std::string Values(const Document& doc) {
   std::string values;
-  for (Integer slot : UsedSlots(doc)) values += doc.Gates(slot).GetCurrOutput() ? '1' : '0';
+  for (std::int16_t slot : UsedSlots(doc)) values += doc.Gates(slot).GetCurrOutput() ? '1' : '0';
   return values;
 }
 

@@ -29,7 +29,7 @@ std::string Values(const Document& doc);
 struct RunRecord {
   std::string_view label;
   StepCause cause;
-  Integer slot;
+  std::int16_t slot;
 };
 
 // Powers doc up and calls record after loading and after each toggle and step (`p<N>`

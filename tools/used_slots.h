@@ -8,9 +8,9 @@
 namespace tessara::tool {
 
 // The used gate slots in increasing order.
-inline std::vector<Integer> UsedSlots(const Document& doc) {
-  std::vector<Integer> slots;
-  for (Integer i = 0; i < kSlotCount; ++i) {
+inline std::vector<std::int16_t> UsedSlots(const Document& doc) {
+  std::vector<std::int16_t> slots;
+  for (std::int16_t i = 0; i < kSlotCount; ++i) {
     if (doc.Gates(i).GetUsed()) slots.push_back(i);
   }
   return slots;

@@ -21,7 +21,7 @@ int VerilogCommand(const Command& command, std::ostream& out, std::ostream& err)
     return kExitBadFile;
   }
   const Document& doc = *loaded.document;
-  const std::vector<Integer> inputs = FindTerminals(doc).inputs;
+  const std::vector<std::int16_t> inputs = FindTerminals(doc).inputs;
   const std::optional<std::vector<Action>> actions =
       ActionsFor(doc, std::span(command.operands).subspan(1), err);
   if (!actions) return kExitUsage;

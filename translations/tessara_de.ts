@@ -1093,6 +1093,29 @@
     </message>
 </context>
 <context>
+    <name>tessara::app::AboutWindow</name>
+    <message>
+        <source>About MyApp</source>
+        <translation>Über MyApp</translation>
+    </message>
+    <message>
+        <source>Version: 1.0</source>
+        <translation>Version: 1.0</translation>
+    </message>
+    <message>
+        <source>This program is meant for learning about logic.   </source>
+        <translation>Dieses Programm ist zum Lernen von Logik gedacht.</translation>
+    </message>
+    <message>
+        <source>Gate pictures drawn by Tessara</source>
+        <translation>Gatterbilder gezeichnet von Tessara</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>tessara::app::BuildDialog</name>
     <message>
         <source>New From Expression</source>
@@ -1125,6 +1148,25 @@
     <message>
         <source>Building...</source>
         <translation>Wird gebaut...</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::CanvasPanel</name>
+    <message>
+        <source>Inputs</source>
+        <translation>Eing.</translation>
+    </message>
+    <message>
+        <source>Outputs</source>
+        <translation>Ausg.</translation>
+    </message>
+    <message>
+        <source>Untitled circuit</source>
+        <translation>Unbenannte Schaltung</translation>
+    </message>
+    <message>
+        <source>Choose a gate on the left, then click here</source>
+        <translation>Links ein Gatter wählen, dann hier klicken</translation>
     </message>
 </context>
 <context>
@@ -1187,7 +1229,7 @@
     </message>
 </context>
 <context>
-    <name>tessara::app::Tessara_Form</name>
+    <name>tessara::app::MainWindow</name>
     <message>
         <source>prop</source>
         <translation>prop</translation>
@@ -1203,25 +1245,6 @@
     <message>
         <source>P</source>
         <translation>P</translation>
-    </message>
-</context>
-<context>
-    <name>tessara::app::Tessara_Frame</name>
-    <message>
-        <source>Inputs</source>
-        <translation>Eing.</translation>
-    </message>
-    <message>
-        <source>Outputs</source>
-        <translation>Ausg.</translation>
-    </message>
-    <message>
-        <source>Untitled circuit</source>
-        <translation>Unbenannte Schaltung</translation>
-    </message>
-    <message>
-        <source>Choose a gate on the left, then click here</source>
-        <translation>Links ein Gatter wählen, dann hier klicken</translation>
     </message>
 </context>
 <context>
@@ -1366,29 +1389,6 @@
     <message>
         <source>While powered, click a gate&apos;s value (0 or 1) to ask why it holds it.</source>
         <translation>Klicke bei eingeschalteter Schaltung auf den Wert eines Gatters (0 oder 1), um zu fragen, warum es ihn hat.</translation>
-    </message>
-</context>
-<context>
-    <name>tessara::app::frmAbout</name>
-    <message>
-        <source>About MyApp</source>
-        <translation>Über MyApp</translation>
-    </message>
-    <message>
-        <source>Version: 1.0</source>
-        <translation>Version: 1.0</translation>
-    </message>
-    <message>
-        <source>This program is meant for learning about logic.   </source>
-        <translation>Dieses Programm ist zum Lernen von Logik gedacht.</translation>
-    </message>
-    <message>
-        <source>Gate pictures drawn by Tessara</source>
-        <translation>Gatterbilder gezeichnet von Tessara</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
     </message>
 </context>
 </TS>

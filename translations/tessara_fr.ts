@@ -1093,6 +1093,29 @@
     </message>
 </context>
 <context>
+    <name>tessara::app::AboutWindow</name>
+    <message>
+        <source>About MyApp</source>
+        <translation>À propos de MyApp</translation>
+    </message>
+    <message>
+        <source>Version: 1.0</source>
+        <translation>Version&#xa0;: 1.0</translation>
+    </message>
+    <message>
+        <source>This program is meant for learning about logic.   </source>
+        <translation>Ce programme sert à apprendre la logique.</translation>
+    </message>
+    <message>
+        <source>Gate pictures drawn by Tessara</source>
+        <translation>Images des portes dessinées par Tessara</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>tessara::app::BuildDialog</name>
     <message>
         <source>New From Expression</source>
@@ -1125,6 +1148,25 @@
     <message>
         <source>Building...</source>
         <translation>Construction...</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::CanvasPanel</name>
+    <message>
+        <source>Inputs</source>
+        <translation>Entrées</translation>
+    </message>
+    <message>
+        <source>Outputs</source>
+        <translation>Sorties</translation>
+    </message>
+    <message>
+        <source>Untitled circuit</source>
+        <translation>Circuit sans titre</translation>
+    </message>
+    <message>
+        <source>Choose a gate on the left, then click here</source>
+        <translation>Choisissez une porte à gauche, puis cliquez ici</translation>
     </message>
 </context>
 <context>
@@ -1187,7 +1229,7 @@
     </message>
 </context>
 <context>
-    <name>tessara::app::Tessara_Form</name>
+    <name>tessara::app::MainWindow</name>
     <message>
         <source>prop</source>
         <translation>prop</translation>
@@ -1203,25 +1245,6 @@
     <message>
         <source>P</source>
         <translation>P</translation>
-    </message>
-</context>
-<context>
-    <name>tessara::app::Tessara_Frame</name>
-    <message>
-        <source>Inputs</source>
-        <translation>Entrées</translation>
-    </message>
-    <message>
-        <source>Outputs</source>
-        <translation>Sorties</translation>
-    </message>
-    <message>
-        <source>Untitled circuit</source>
-        <translation>Circuit sans titre</translation>
-    </message>
-    <message>
-        <source>Choose a gate on the left, then click here</source>
-        <translation>Choisissez une porte à gauche, puis cliquez ici</translation>
     </message>
 </context>
 <context>
@@ -1366,29 +1389,6 @@
     <message>
         <source>While powered, click a gate&apos;s value (0 or 1) to ask why it holds it.</source>
         <translation>Circuit allumé, cliquez sur la valeur d&apos;une porte (0 ou 1) pour demander pourquoi elle la prend.</translation>
-    </message>
-</context>
-<context>
-    <name>tessara::app::frmAbout</name>
-    <message>
-        <source>About MyApp</source>
-        <translation>À propos de MyApp</translation>
-    </message>
-    <message>
-        <source>Version: 1.0</source>
-        <translation>Version&#xa0;: 1.0</translation>
-    </message>
-    <message>
-        <source>This program is meant for learning about logic.   </source>
-        <translation>Ce programme sert à apprendre la logique.</translation>
-    </message>
-    <message>
-        <source>Gate pictures drawn by Tessara</source>
-        <translation>Images des portes dessinées par Tessara</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
     </message>
 </context>
 </TS>

@@ -1088,6 +1088,29 @@
     </message>
 </context>
 <context>
+    <name>tessara::app::AboutWindow</name>
+    <message>
+        <source>About MyApp</source>
+        <translation>关于 MyApp</translation>
+    </message>
+    <message>
+        <source>Version: 1.0</source>
+        <translation>版本：1.0</translation>
+    </message>
+    <message>
+        <source>This program is meant for learning about logic.   </source>
+        <translation>本程序用于学习逻辑。</translation>
+    </message>
+    <message>
+        <source>Gate pictures drawn by Tessara</source>
+        <translation>门电路图由 Tessara 绘制</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
     <name>tessara::app::BuildDialog</name>
     <message>
         <source>New From Expression</source>
@@ -1120,6 +1143,25 @@
     <message>
         <source>Building...</source>
         <translation>正在构建...</translation>
+    </message>
+</context>
+<context>
+    <name>tessara::app::CanvasPanel</name>
+    <message>
+        <source>Inputs</source>
+        <translation>输入</translation>
+    </message>
+    <message>
+        <source>Outputs</source>
+        <translation>输出</translation>
+    </message>
+    <message>
+        <source>Untitled circuit</source>
+        <translation>未命名电路</translation>
+    </message>
+    <message>
+        <source>Choose a gate on the left, then click here</source>
+        <translation>先在左边选择一个门，再点击这里</translation>
     </message>
 </context>
 <context>
@@ -1182,7 +1224,7 @@
     </message>
 </context>
 <context>
-    <name>tessara::app::Tessara_Form</name>
+    <name>tessara::app::MainWindow</name>
     <message>
         <source>prop</source>
         <translation>prop</translation>
@@ -1198,25 +1240,6 @@
     <message>
         <source>P</source>
         <translation>P</translation>
-    </message>
-</context>
-<context>
-    <name>tessara::app::Tessara_Frame</name>
-    <message>
-        <source>Inputs</source>
-        <translation>输入</translation>
-    </message>
-    <message>
-        <source>Outputs</source>
-        <translation>输出</translation>
-    </message>
-    <message>
-        <source>Untitled circuit</source>
-        <translation>未命名电路</translation>
-    </message>
-    <message>
-        <source>Choose a gate on the left, then click here</source>
-        <translation>先在左边选择一个门，再点击这里</translation>
     </message>
 </context>
 <context>
@@ -1361,29 +1384,6 @@
     <message>
         <source>While powered, click a gate&apos;s value (0 or 1) to ask why it holds it.</source>
         <translation>通电时，点击门的值（0 或 1），就能询问它为什么是这个值。</translation>
-    </message>
-</context>
-<context>
-    <name>tessara::app::frmAbout</name>
-    <message>
-        <source>About MyApp</source>
-        <translation>关于 MyApp</translation>
-    </message>
-    <message>
-        <source>Version: 1.0</source>
-        <translation>版本：1.0</translation>
-    </message>
-    <message>
-        <source>This program is meant for learning about logic.   </source>
-        <translation>本程序用于学习逻辑。</translation>
-    </message>
-    <message>
-        <source>Gate pictures drawn by Tessara</source>
-        <translation>门电路图由 Tessara 绘制</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>确定</translation>
     </message>
 </context>
 </TS>

@@ -1,4 +1,4 @@
-// DisplayObjects on a full circuit (51 gate slots and 51 links in use, powered, and
+// DrawCircuit on a full circuit (51 gate slots and 51 links in use, powered, and
 // not powered with its problem marks) through the window's real elements on the
 // offscreen platform. Target: under 0.5 ms.
 // Undo and redo of the same circuit likewise. Target: under 1 ms.
@@ -6,7 +6,7 @@
 
 #include <QApplication>
 
-#include "app/tessara_form.h"
+#include "app/main_window.h"
 #include "editor/commands.h"
 #include "editor/edit_history.h"
 #include "model/gatekinds.h"
@@ -15,24 +15,24 @@
 namespace tessara::app {
 namespace {
 
-constexpr Long kKinds[] = {kAndGate, kOrGate,    kNotGate,    kNandGate,  kNorGate,
-                           kXorGate, kInputGate, kOutputGate, kBufferGate};
+constexpr std::int32_t kKinds[] = {kAndGate, kOrGate,    kNotGate,    kNandGate,  kNorGate,
+                                   kXorGate, kInputGate, kOutputGate, kBufferGate};
 
 // Every slot used, kinds and orientations mixed; link j joins slot j to slot j + 1.
 void FillCircuit(Document& doc) {
-  for (Integer i = 0; i < kSlotCount; ++i) {
-    const Long kind = kKinds[i % std::size(kKinds)];
+  for (std::int16_t i = 0; i < kSlotCount; ++i) {
+    const std::int32_t kind = kKinds[i % std::size(kKinds)];
     doc.PutGate(i, MakeGate(kind));
-    doc.Gates(i).ReadData(static_cast<Single>(800 + (i % 8) * 850),
-                          static_cast<Single>(200 + (i / 8) * 1100), true, i % 4);
+    doc.Gates(i).ReadData(static_cast<float>(800 + (i % 8) * 850),
+                          static_cast<float>(200 + (i / 8) * 1100), true, i % 4);
   }
-  for (Integer j = 0; j < kSlotCount; ++j) {
-    const auto stop = static_cast<Integer>((j + 1) % kSlotCount);
-    linkgates& link = doc.Links(j);
+  for (std::int16_t j = 0; j < kSlotCount; ++j) {
+    const auto stop = static_cast<std::int16_t>((j + 1) % kSlotCount);
+    Link& link = doc.Links(j);
     link.SetStart(j, 0);
-    link.SetStop(stop, static_cast<Integer>(j % 2));
-    link.StartIsNode = doc.Gates(j).GetType() == kBufferGate;
-    link.StopIsNode = doc.Gates(stop).GetType() == kBufferGate;
+    link.SetStop(stop, static_cast<std::int16_t>(j % 2));
+    link.FromNode = doc.Gates(j).GetType() == kBufferGate;
+    link.ToNode = doc.Gates(stop).GetType() == kBufferGate;
     link.SetUsed(true);
   }
   doc.PowerOn = true;
@@ -40,48 +40,48 @@ void FillCircuit(Document& doc) {
 
 struct ShownWindow {
   ShownWindow() {
-    Form_Load(window.form());
+    OnWindowOpen(window.form());
     FillCircuit(window.form().doc);
     window.show();
     QApplication::processEvents();
   }
-  Tessara_Form window;
+  MainWindow window;
 };
 
-void BM_DisplayObjectsFullCircuit(benchmark::State& state) {
+void BM_DrawCircuitFullCircuit(benchmark::State& state) {
   ShownWindow shown;
   const Form& form = shown.window.form();
-  for (auto _ : state) DisplayObjects(form, shown.window);
+  for (auto _ : state) DrawCircuit(form, shown.window);
 }
-BENCHMARK(BM_DisplayObjectsFullCircuit)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DrawCircuitFullCircuit)->Unit(benchmark::kMicrosecond);
 
 // The same with power off, so that every warning of the circuit (an unlinked input on
 // each two-input gate, ...) is found and marked at each refresh.
-void BM_DisplayObjectsFullCircuitMarked(benchmark::State& state) {
+void BM_DrawCircuitFullCircuitMarked(benchmark::State& state) {
   ShownWindow shown;
   shown.window.form().doc.PowerOn = false;
   const Form& form = shown.window.form();
-  for (auto _ : state) DisplayObjects(form, shown.window);
+  for (auto _ : state) DrawCircuit(form, shown.window);
   state.counters["marks"] = static_cast<double>(shown.window.ProblemMarks().Marks().size());
 }
-BENCHMARK(BM_DisplayObjectsFullCircuitMarked)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DrawCircuitFullCircuitMarked)->Unit(benchmark::kMicrosecond);
 
 // Every gate moved by a pixel between refreshes, so every element and line changes.
-void BM_DisplayObjectsFullCircuitAllMoved(benchmark::State& state) {
+void BM_DrawCircuitFullCircuitAllMoved(benchmark::State& state) {
   ShownWindow shown;
   Document& doc = shown.window.form().doc;
-  Single step = 15;
+  float step = 15;
   for (auto _ : state) {
-    for (Integer i = 0; i < kSlotCount; ++i) {
-      gate& g = doc.Gates(i);
+    for (std::int16_t i = 0; i < kSlotCount; ++i) {
+      Gate& g = doc.Gates(i);
       g.ReadData(g.GetX() + step, g.GetY(), true, g.GetOrientation());
     }
     step = -step;
-    DisplayObjects(shown.window.form(), shown.window);
+    DrawCircuit(shown.window.form(), shown.window);
   }
   QApplication::processEvents();
 }
-BENCHMARK(BM_DisplayObjectsFullCircuitAllMoved)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DrawCircuitFullCircuitAllMoved)->Unit(benchmark::kMicrosecond);
 
 // An undo and then a redo of a step that moved every gate of the full circuit (power
 // off): each copies the whole document back and refreshes. Target: under 1 ms each.
@@ -91,8 +91,8 @@ void BM_UndoThenRedoFullCircuit(benchmark::State& state) {
   form.doc.PowerOn = false;
   EditHistory history;
   history.Record(form, [](Form& f) {
-    for (Integer i = 0; i < kSlotCount; ++i) {
-      gate& g = f.doc.Gates(i);
+    for (std::int16_t i = 0; i < kSlotCount; ++i) {
+      Gate& g = f.doc.Gates(i);
       g.ReadData(g.GetX() + 15, g.GetY(), true, g.GetOrientation());
     }
   });

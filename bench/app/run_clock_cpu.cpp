@@ -8,8 +8,8 @@
 #include <ctime>
 #include <string>
 
+#include "app/main_window.h"
 #include "app/run_clock.h"
-#include "app/tessara_form.h"
 #include "editor/commands.h"
 #include "editor/stepping.h"
 
@@ -27,12 +27,12 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
   const int seconds = argc > 1 ? std::stoi(argv[1]) : 5;
-  tessara::app::Tessara_Form window;
+  tessara::app::MainWindow window;
   tessara::Form& form = window.form();
-  tessara::Form_Load(form);
+  tessara::OnWindowOpen(form);
   if (!tessara::LoadCircuit(form, TESSARA_EXAMPLES "/ring_oscillator.cir")) return 1;
   window.show();
-  window.Act(tessara::Power_Click);
+  window.Act(tessara::OnPower);
   window.Companions().ShowTimeline();
   QApplication::processEvents();
   window.Clock().SetRate(50);

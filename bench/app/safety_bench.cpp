@@ -10,7 +10,7 @@
 #include <filesystem>
 #include <thread>
 
-#include "app/tessara_form.h"
+#include "app/main_window.h"
 #include "app/truth_table_window.h"
 #include "editor/commands.h"
 #include "editor/recovery.h"
@@ -19,8 +19,8 @@ namespace tessara::app {
 namespace {
 
 void BM_CloseTruthTableWhileItWorks(benchmark::State& state) {
-  Tessara_Form window;
-  Form_Load(window.form());
+  MainWindow window;
+  OnWindowOpen(window.form());
   if (!LoadCircuit(window.form(), TESSARA_SLOW_TABLE)) std::abort();
   window.show();
   for (auto _ : state) {
@@ -34,7 +34,7 @@ void BM_CloseTruthTableWhileItWorks(benchmark::State& state) {
 BENCHMARK(BM_CloseTruthTableWhileItWorks)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 void BM_WriteRecovery(benchmark::State& state) {
-  Tessara_Form window;
+  MainWindow window;
   Form& form = window.form();
   if (!LoadCircuit(form, TESSARA_SLOW_TABLE)) std::abort();
   const std::filesystem::path folder = std::filesystem::temp_directory_path();

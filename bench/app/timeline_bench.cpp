@@ -7,7 +7,7 @@
 
 #include <QApplication>
 
-#include "app/tessara_form.h"
+#include "app/main_window.h"
 #include "app/timeline_view.h"
 #include "app/timeline_window.h"
 #include "editor/commands.h"
@@ -24,15 +24,15 @@ constexpr int kSteps = 10'000;
 struct RecordedRun {
   RecordedRun() {
     Form& form = window.form();
-    Form_Load(form);
+    OnWindowOpen(form);
     if (!LoadCircuit(form, TESSARA_EXAMPLES "/full_adder.cir")) std::abort();
-    Power_Click(form);
+    OnPower(form);
     for (int step = 1; step < kSteps; ++step) {
       if (step % 37 == 0) {
         ToggleInput(form.doc, 0);
         RecordStep(form, StepCause::Toggle, 0);
       } else {
-        prop_Click(form);
+        OnProp(form);
       }
     }
     window.show();
@@ -41,7 +41,7 @@ struct RecordedRun {
     QApplication::processEvents();
     timeline->Refresh();
   }
-  Tessara_Form window;
+  MainWindow window;
   TimelineWindow* timeline = nullptr;
 };
 
@@ -67,13 +67,13 @@ BENCHMARK(BM_TimelineUpdate10000Steps)->Unit(benchmark::kMillisecond);
 void StepBackAndForth(benchmark::State& state, bool why) {
   RecordedRun run;
   if (why) {
-    const Integer output = FindTerminals(run.window.form().doc).outputs.back();
-    run.window.Act([output](Form& form) { txtObjValue_Click(form, output); });
+    const std::int16_t output = FindTerminals(run.window.form().doc).outputs.back();
+    run.window.Act([output](Form& form) { OnValuePress(form, output); });
     run.window.Companions().ShowWhy();
   }
   for (auto _ : state) {
-    run.window.Act(StepBack_Click);
-    run.window.Act(StepForward_Click);
+    run.window.Act(OnStepBack);
+    run.window.Act(OnStepForward);
   }
   QApplication::processEvents();
 }

@@ -102,7 +102,7 @@ RunHistory LongRun(Document& doc, bool toggles) {
 }
 
 void Explaining(benchmark::State& state, const Document& doc, const RunHistory& history,
-                Integer slot) {
+                std::int16_t slot) {
   Explanation explanation;
   for (auto _ : state) {
     explanation = Explain(doc, history, slot, history.Last());
@@ -124,23 +124,23 @@ BENCHMARK(BM_ExplainAfterLongRun)->Unit(benchmark::kMicrosecond);
 // at every step, so each of the 10,000 steps holds an event.
 void BM_ExplainOscillatingRing(benchmark::State& state) {
   Document doc;
-  constexpr Integer kRing = 25;  // NOT gates in slots 0..24, each wire's bend in slot 25 + i
-  for (Integer i = 0; i < kRing; ++i) {
-    const auto node = static_cast<Integer>(kRing + i);
+  constexpr std::int16_t kRing = 25;  // NOT gates in slots 0..24, each wire's bend in slot 25 + i
+  for (std::int16_t i = 0; i < kRing; ++i) {
+    const auto node = static_cast<std::int16_t>(kRing + i);
     for (auto [slot, kind] : {std::pair{i, kNotGate}, std::pair{node, kBufferGate}}) {
       doc.PutGate(slot, MakeGate(kind));
-      doc.Gates(slot).ReadData(2000, Single(300 * i), true, 0);
+      doc.Gates(slot).ReadData(2000, float(300 * i), true, 0);
     }
-    linkgates& in = doc.Links(static_cast<Integer>(2 * i));
+    Link& in = doc.Links(static_cast<std::int16_t>(2 * i));
     in.SetStart(i, 0);
     in.SetStop(node, 0);
-    in.StopIsNode = true;
-    in.LinkTo = static_cast<Integer>(2 * i + 1);
+    in.ToNode = true;
+    in.Next = static_cast<std::int16_t>(2 * i + 1);
     in.SetUsed(true);
-    linkgates& out = doc.Links(static_cast<Integer>(2 * i + 1));
+    Link& out = doc.Links(static_cast<std::int16_t>(2 * i + 1));
     out.SetStart(node, 0);
-    out.StartIsNode = true;
-    out.SetStop(static_cast<Integer>((i + 1) % kRing), 0);
+    out.FromNode = true;
+    out.SetStop(static_cast<std::int16_t>((i + 1) % kRing), 0);
     out.SetUsed(true);
   }
   const RunHistory history = LongRun(doc, false);

@@ -20,8 +20,8 @@ QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, QRect g
 
 }  // namespace
 
-frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
-  setObjectName(QStringLiteral("frmAbout"));
+AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("AboutWindow"));
   setWindowTitle(tr("About MyApp"));
   setFixedSize(TwipsRect(0, 0, 5730, 3555).size());
 
@@ -53,7 +53,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
 }
 
 // The etched rule Line1: a grey line with a white one just under it.
-void frmAbout::paintEvent(QPaintEvent*) {
+void AboutWindow::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setPen(QColor(128, 128, 128));
   painter.drawLine(TwipsPoint(90, 2445), TwipsPoint(5654, 2445));

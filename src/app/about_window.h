@@ -1,4 +1,4 @@
-// The About window frmAbout: what the program is, its version and its credits.
+// The About window: what the program is, its version and its credits.
 #pragma once
 
 #include <QDialog>
@@ -7,10 +7,10 @@ namespace tessara::app {
 
 // A fixed window of design texts; OK or the close box ends it. Made afresh for every
 // showing and shown modally with exec().
-class frmAbout : public QDialog {
+class AboutWindow : public QDialog {
   Q_OBJECT
  public:
-  explicit frmAbout(QWidget* parent);
+  explicit AboutWindow(QWidget* parent);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

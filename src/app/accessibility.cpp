@@ -68,8 +68,7 @@ class PoolImageAccessible : public QAccessibleWidget {
 // value label (each value is in its gate's name) or a layer it paints on.
 class CanvasAccessible : public QAccessibleWidget {
  public:
-  explicit CanvasAccessible(Tessara_Frame* canvas)
-      : QAccessibleWidget(canvas, QAccessible::Canvas) {}
+  explicit CanvasAccessible(CanvasPanel* canvas) : QAccessibleWidget(canvas, QAccessible::Canvas) {}
 
   int childCount() const override { return static_cast<int>(Shown().size()); }
   QAccessibleInterface* child(int index) const override {
@@ -85,7 +84,7 @@ class CanvasAccessible : public QAccessibleWidget {
     QList<QWidget*> shown;
     for (QWidget* child : widget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
       const bool named = qobject_cast<PoolImage*>(child) ||
-                         (qobject_cast<QLabel*>(child) && !qobject_cast<ValueLabel*>(child));
+                         (qobject_cast<QLabel*>(child) && !qobject_cast<PoolLabel*>(child));
       if (named && child->isVisible()) shown << child;
     }
     return shown;
@@ -104,7 +103,7 @@ class CanvasAccessible : public QAccessibleWidget {
 QAccessibleInterface* MakeInterface(const QString&, QObject* object) {
   if (auto* image = qobject_cast<PoolImage*>(object)) return new PoolImageAccessible(image);
   if (auto* element = qobject_cast<PictureElement*>(object)) return new ElementAccessible(element);
-  if (auto* canvas = qobject_cast<Tessara_Frame*>(object)) return new CanvasAccessible(canvas);
+  if (auto* canvas = qobject_cast<CanvasPanel*>(object)) return new CanvasAccessible(canvas);
   return nullptr;
 }
 

@@ -51,8 +51,8 @@ std::optional<KeyPress> PressOf(const QKeyEvent& event) {
 
 // A heading in its design box (the column of the inputs or the outputs), kept inside the
 // canvas.
-void AddHeading(QWidget* canvas, const char* text, Single left) {
-  auto* heading = new QLabel(Tessara_Frame::tr(text), canvas);
+void AddHeading(QWidget* canvas, const char* text, float left) {
+  auto* heading = new QLabel(CanvasPanel::tr(text), canvas);
   heading->setObjectName(QString::fromLatin1(text));
   heading->setGeometry(HeadingPlace(left, canvas->width()));
 }
@@ -97,13 +97,13 @@ void CanvasLine::SetHighlight(bool on) {
   if (visible_ && canvas_) canvas_->update();
 }
 
-void CanvasLine::Set(Single& end, Single twips) {
+void CanvasLine::Set(float& end, float twips) {
   if (end == twips) return;
   end = twips;
   if (visible_ && canvas_) canvas_->update();
 }
 
-Tessara_Frame::Tessara_Frame(QWidget* parent) : QFrame(parent) {
+CanvasPanel::CanvasPanel(QWidget* parent) : QFrame(parent) {
   setObjectName(QStringLiteral("Tessara_Frame"));
   setGeometry(TwipsRect(1800, 120, 8985, kCanvasHeight));
   // The frame is drawn by a sibling just around the canvas, so that the canvas's own
@@ -137,35 +137,37 @@ Tessara_Frame::Tessara_Frame(QWidget* parent) : QFrame(parent) {
   setFocusPolicy(Qt::TabFocus);
 }
 
-void Tessara_Frame::SetSpoken(const Phrase& name) {
+void CanvasPanel::SetSpoken(const Phrase& name) {
   if (name == spoken_) return;
   spoken_ = name;
   setAccessibleName(Translated(spoken_));
 }
 
-LineElement& Tessara_Frame::LinkLine(Integer i) { return lines_.at(static_cast<std::size_t>(i)); }
+LineElement& CanvasPanel::LinkLine(std::int16_t i) {
+  return lines_.at(static_cast<std::size_t>(i));
+}
 
-MarksElement& Tessara_Frame::ProblemMarks() { return *marksLayer_; }
+MarksElement& CanvasPanel::ProblemMarks() { return *marksLayer_; }
 
-void Tessara_Frame::RaiseLayers() {
+void CanvasPanel::RaiseLayers() {
   linesLayer_->raise();
-  for (ValueLabel* label : findChildren<ValueLabel*>(Qt::FindDirectChildrenOnly)) label->raise();
+  for (PoolLabel* label : findChildren<PoolLabel*>(Qt::FindDirectChildrenOnly)) label->raise();
   marksLayer_->raise();
   marksLayer_->WatchCanvas();
 }
 
-void Tessara_Frame::SetColourWires(bool on) {
+void CanvasPanel::SetColourWires(bool on) {
   colourWires_ = on;
   linesLayer_->update();
 }
 
-void Tessara_Frame::SetLinkInProgress(std::optional<QPoint> from) {
+void CanvasPanel::SetLinkInProgress(std::optional<QPoint> from) {
   if (from == linkFrom_) return;
   linkFrom_ = from;
   linesLayer_->update();
 }
 
-void Tessara_Frame::SetStartHint(bool shown) {
+void CanvasPanel::SetStartHint(bool shown) {
   if (shown == startHint_) return;
   startHint_ = shown;
   update();
@@ -173,7 +175,7 @@ void Tessara_Frame::SetStartHint(bool shown) {
 
 // The boundaries and the explained lines' bands lie under every element, so the value
 // labels stay readable on them.
-void Tessara_Frame::paintEvent(QPaintEvent* event) {
+void CanvasPanel::paintEvent(QPaintEvent* event) {
   QFrame::paintEvent(event);
   QPainter painter(this);
   if (startHint_) {
@@ -184,7 +186,7 @@ void Tessara_Frame::paintEvent(QPaintEvent* event) {
   for (const CanvasLine& line : lines_) PaintExplainedBand(painter, line);
 }
 
-void Tessara_Frame::PaintLines(QPainter& painter) const {
+void CanvasPanel::PaintLines(QPainter& painter) const {
   for (const CanvasLine& line : lines_) PaintLine(painter, line, colourWires_);
   if (linkFrom_) {
     painter.setPen(QPen(Qt::darkGray, 1, Qt::DashLine));
@@ -192,7 +194,7 @@ void Tessara_Frame::PaintLines(QPainter& painter) const {
   }
 }
 
-void Tessara_Frame::PaintMarks(QPainter& painter) const {
+void CanvasPanel::PaintMarks(QPainter& painter) const {
   if (!hasFocus()) return;
   painter.setPen(QPen(kKeyboardMarks, 2));
   if (focusMark_.Visible()) {
@@ -209,32 +211,32 @@ void Tessara_Frame::PaintMarks(QPainter& painter) const {
   }
 }
 
-QRect Tessara_Frame::CrossHairSquare() const {
+QRect CanvasPanel::CrossHairSquare() const {
   return TwipsRect(crossHair_.Left(), crossHair_.Top(), crossHair_.Size(), crossHair_.Size());
 }
 
-bool Tessara_Frame::IsBare(QPointF pos) const { return childAt(pos.toPoint()) == nullptr; }
+bool CanvasPanel::IsBare(QPointF pos) const { return childAt(pos.toPoint()) == nullptr; }
 
-void Tessara_Frame::mousePressEvent(QMouseEvent* event) {
+void CanvasPanel::mousePressEvent(QMouseEvent* event) {
   if (!IsBare(event->position())) return;
   pointer_ = event->position().toPoint();
-  const Single x = ToTwips(event->position().x());
-  const Single y = ToTwips(event->position().y());
+  const float x = ToTwips(event->position().x());
+  const float y = ToTwips(event->position().y());
   emit mouseMove(x, y);
   emit mouseDown(x, y);
 }
 
 // Moves over elements arrive here too, as the elements do not follow the pointer.
-void Tessara_Frame::mouseMoveEvent(QMouseEvent* event) {
+void CanvasPanel::mouseMoveEvent(QMouseEvent* event) {
   pointer_ = event->position().toPoint();
   if (linkFrom_) linesLayer_->update();
   if (!IsBare(event->position())) return;
   emit mouseMove(ToTwips(event->position().x()), ToTwips(event->position().y()));
 }
 
-void Tessara_Frame::mouseReleaseEvent(QMouseEvent*) { emit mouseUp(); }
+void CanvasPanel::mouseReleaseEvent(QMouseEvent*) { emit mouseUp(); }
 
-void Tessara_Frame::keyPressEvent(QKeyEvent* event) {
+void CanvasPanel::keyPressEvent(QKeyEvent* event) {
   if (const std::optional<KeyPress> press = PressOf(*event)) {
     emit keyDown(*press);
   } else {
@@ -242,12 +244,12 @@ void Tessara_Frame::keyPressEvent(QKeyEvent* event) {
   }
 }
 
-void Tessara_Frame::focusInEvent(QFocusEvent* event) {
+void CanvasPanel::focusInEvent(QFocusEvent* event) {
   QFrame::focusInEvent(event);
   linesLayer_->update();
 }
 
-void Tessara_Frame::focusOutEvent(QFocusEvent* event) {
+void CanvasPanel::focusOutEvent(QFocusEvent* event) {
   QFrame::focusOutEvent(event);
   linesLayer_->update();
 }

@@ -1,4 +1,4 @@
-// The canvas Tessara_Frame: the white framed panel that holds the element pools, draws
+// The canvas CanvasPanel: the white framed panel that holds the element pools, draws
 // its two column boundaries, and reports the pointer in twips. The link lines are drawn
 // above every element, by a layer that lets the mouse through: thin and black, or
 // while powered and "Colour Wires" is on, by value (1 strong and two pixels wide, 0
@@ -33,14 +33,14 @@ class CanvasLine : public LineElement {
  public:
   void SetVisible(bool visible) override;
   bool Visible() const override { return visible_; }
-  void SetX1(Single twips) override { Set(x1_, twips); }
-  void SetY1(Single twips) override { Set(y1_, twips); }
-  void SetX2(Single twips) override { Set(x2_, twips); }
-  void SetY2(Single twips) override { Set(y2_, twips); }
-  Single X1() const override { return x1_; }
-  Single Y1() const override { return y1_; }
-  Single X2() const override { return x2_; }
-  Single Y2() const override { return y2_; }
+  void SetX1(float twips) override { Set(x1_, twips); }
+  void SetY1(float twips) override { Set(y1_, twips); }
+  void SetX2(float twips) override { Set(x2_, twips); }
+  void SetY2(float twips) override { Set(y2_, twips); }
+  float X1() const override { return x1_; }
+  float Y1() const override { return y1_; }
+  float X2() const override { return x2_; }
+  float Y2() const override { return y2_; }
   void SetValue(LineValue value) override;
   LineValue Value() const override { return value_; }
   void SetHighlight(bool on) override;
@@ -49,12 +49,12 @@ class CanvasLine : public LineElement {
   void SetCanvas(QWidget* canvas) { canvas_ = canvas; }
 
  private:
-  void Set(Single& end, Single twips);
+  void Set(float& end, float twips);
   QWidget* canvas_ = nullptr;
   bool visible_ = false;
   bool highlighted_ = false;
   LineValue value_ = LineValue::None;
-  Single x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0;
+  float x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0;
 };
 
 // A keyboard mark: not a widget; the canvas draws it while it is visible and the canvas
@@ -63,12 +63,12 @@ class CanvasMark : public MarkElement {
  public:
   void SetVisible(bool visible) override { Set(visible_, visible); }
   bool Visible() const override { return visible_; }
-  void SetLeft(Single twips) override { Set(left_, twips); }
-  void SetTop(Single twips) override { Set(top_, twips); }
-  void SetSize(Single twips) override { Set(size_, twips); }
-  Single Left() const override { return left_; }
-  Single Top() const override { return top_; }
-  Single Size() const override { return size_; }
+  void SetLeft(float twips) override { Set(left_, twips); }
+  void SetTop(float twips) override { Set(top_, twips); }
+  void SetSize(float twips) override { Set(size_, twips); }
+  float Left() const override { return left_; }
+  float Top() const override { return top_; }
+  float Size() const override { return size_; }
 
   void SetCanvas(QWidget* canvas) { canvas_ = canvas; }
 
@@ -81,16 +81,16 @@ class CanvasMark : public MarkElement {
   }
   QWidget* canvas_ = nullptr;
   bool visible_ = false;
-  Single left_ = 0, top_ = 0, size_ = 0;
+  float left_ = 0, top_ = 0, size_ = 0;
 };
 
-class Tessara_Frame : public QFrame {
+class CanvasPanel : public QFrame {
   Q_OBJECT
  public:
   // Placed at its design geometry on parent, the window's client area.
-  explicit Tessara_Frame(QWidget* parent);
+  explicit CanvasPanel(QWidget* parent);
 
-  LineElement& LinkLine(Integer i);
+  LineElement& LinkLine(std::int16_t i);
   MarksElement& ProblemMarks();
   MarkElement& FocusMark() { return focusMark_; }
   MarkElement& CrossHair() { return crossHair_; }
@@ -114,8 +114,8 @@ class Tessara_Frame : public QFrame {
  signals:
   // Presses, moves and releases on the bare canvas (not on an element), canvas twips.
   // A press is reported as a move to its point first, so the press sees it there.
-  void mouseDown(tessara::Single x, tessara::Single y);
-  void mouseMove(tessara::Single x, tessara::Single y);
+  void mouseDown(float x, float y);
+  void mouseMove(float x, float y);
   void mouseUp();
   // A key pressed on the canvas that a keyboard command takes.
   void keyDown(tessara::KeyPress press);

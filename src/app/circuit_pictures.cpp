@@ -19,12 +19,12 @@
 
 namespace tessara::app {
 
-CanvasLook LookOf(const Tessara_Frame& canvas) {
-  return {canvas.font(), canvas.ColourWires(), Tessara_Frame::tr("Inputs"),
-          Tessara_Frame::tr("Outputs"), 1};
+CanvasLook LookOf(const CanvasPanel& canvas) {
+  return {canvas.font(), canvas.ColourWires(), CanvasPanel::tr("Inputs"),
+          CanvasPanel::tr("Outputs"), 1};
 }
 
-void ExportCircuitPicture(Form& form, const Tessara_Frame& canvas) {
+void ExportCircuitPicture(Form& form, const CanvasPanel& canvas) {
   const std::string path = ChooseFileToSave(form, FilePurpose::CircuitPicture);
   if (path.empty()) return;
   const bool twice = form.chosen[static_cast<std::size_t>(FilePurpose::CircuitPicture)].filter == 1;
@@ -34,13 +34,13 @@ void ExportCircuitPicture(Form& form, const Tessara_Frame& canvas) {
   }
 }
 
-void CopyCircuitPicture(Form& form, const Tessara_Frame& canvas) {
+void CopyCircuitPicture(Form& form, const CanvasPanel& canvas) {
   const CanvasLook look = LookOf(canvas);
   CopyToClipboard(CircuitImage(form.screen, look, qRound(canvas.devicePixelRatioF())),
                   CircuitSvg(form.screen, look));
 }
 
-void PrintCircuit(Form& form, const Tessara_Frame& canvas, RunClock& clock, QWidget& parent) {
+void PrintCircuit(Form& form, const CanvasPanel& canvas, RunClock& clock, QWidget& parent) {
   clock.Stop();
   QPrinter printer;
   QPrintDialog dialog(&printer, &parent);
@@ -51,7 +51,7 @@ void PrintCircuit(Form& form, const Tessara_Frame& canvas, RunClock& clock, QWid
   small.setPointSizeF(8);
   painter.setFont(small);
   const QString name = form.FilePath.empty()
-                           ? Tessara_Frame::tr("Untitled circuit")
+                           ? CanvasPanel::tr("Untitled circuit")
                            : QFileInfo(QString::fromStdString(form.FilePath)).fileName();
   const QString date = QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
   const int header = painter.fontMetrics().height() * 2;

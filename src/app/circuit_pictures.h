@@ -14,20 +14,20 @@ class QWidget;
 namespace tessara::app {
 
 class RunClock;
-class Tessara_Frame;
+class CanvasPanel;
 
 // How canvas draws now: its font, its wires' colouring and its headings, translated.
-CanvasLook LookOf(const Tessara_Frame& canvas);
+CanvasLook LookOf(const CanvasPanel& canvas);
 
 // Asks for a name (editor/file_dialogs.h, FilePurpose::CircuitPicture) and writes the
 // picture there: PNG at the scale of the filter chosen, SVG or PDF by the suffix; a
 // failure says so in an "Error" box.
-void ExportCircuitPicture(Form& form, const Tessara_Frame& canvas);
+void ExportCircuitPicture(Form& form, const CanvasPanel& canvas);
 // Puts the picture on the clipboard as an image and as SVG.
-void CopyCircuitPicture(Form& form, const Tessara_Frame& canvas);
+void CopyCircuitPicture(Form& form, const CanvasPanel& canvas);
 // Qt's print dialog (the clock stopped first), then the picture scaled to the page under
 // a small header: the file's name and today's date.
-void PrintCircuit(Form& form, const Tessara_Frame& canvas, RunClock& clock, QWidget& parent);
+void PrintCircuit(Form& form, const CanvasPanel& canvas, RunClock& clock, QWidget& parent);
 
 // image, and svg when not empty, on the clipboard.
 void CopyToClipboard(const QImage& image, const QByteArray& svg = {});

@@ -101,7 +101,7 @@ FileChoice ModalDialogs::ChooseFile(FileDialogMode mode, std::string_view filter
 
 void ModalDialogs::ShowAbout() {
   clock_.Stop();
-  frmAbout about(&parent_);
+  AboutWindow about(&parent_);
   about.exec();
 }
 

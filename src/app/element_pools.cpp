@@ -28,7 +28,7 @@ struct PaletteEntry {
   const char* spoken;  // the tool's name for screen readers
   const char* tip;     // its name for the tooltip, followed there by its digit key
   Art art;
-  Single left, top;
+  float left, top;
   void (*click)(Form&);
 };
 
@@ -40,7 +40,7 @@ const PaletteEntry kPaletteEntries[kPaletteButtonCount] = {
      {Art::Kind::Cross},
      240,
      720,
-     CrossButton_Click},
+     OnSelectTool},
     {PaletteButton::LinkButton,
      "LinkButton",
      QT_TRANSLATE_NOOP("ElementPools", "link"),
@@ -48,7 +48,7 @@ const PaletteEntry kPaletteEntries[kPaletteButtonCount] = {
      {Art::Kind::Link},
      960,
      720,
-     LinkButton_Click},
+     OnLinkTool},
     {PaletteButton::AndGateButton,
      "AndGateButton",
      QT_TRANSLATE_NOOP("ElementPools", "AND"),
@@ -56,7 +56,7 @@ const PaletteEntry kPaletteEntries[kPaletteButtonCount] = {
      {Art::Kind::Gate, kAndGate, 0},
      240,
      1440,
-     AndGateButton_Click},
+     OnAndTool},
     {PaletteButton::NandGateButton,
      "NandGateButton",
      QT_TRANSLATE_NOOP("ElementPools", "NAND"),
@@ -64,7 +64,7 @@ const PaletteEntry kPaletteEntries[kPaletteButtonCount] = {
      {Art::Kind::Gate, kNandGate, 0},
      960,
      1440,
-     NandGateButton_Click},
+     OnNandTool},
     {PaletteButton::OrGateButton,
      "OrGateButton",
      QT_TRANSLATE_NOOP("ElementPools", "OR"),
@@ -72,7 +72,7 @@ const PaletteEntry kPaletteEntries[kPaletteButtonCount] = {
      {Art::Kind::Gate, kOrGate, 0},
      240,
      2160,
-     OrGateButton_Click},
+     OnOrTool},
     {PaletteButton::NorGateButton,
      "NorGateButton",
      QT_TRANSLATE_NOOP("ElementPools", "NOR"),
@@ -80,7 +80,7 @@ const PaletteEntry kPaletteEntries[kPaletteButtonCount] = {
      {Art::Kind::Gate, kNorGate, 0},
      960,
      2160,
-     NorGateButton_Click},
+     OnNorTool},
     {PaletteButton::NotGateButton,
      "NotGateButton",
      QT_TRANSLATE_NOOP("ElementPools", "NOT"),
@@ -88,7 +88,7 @@ const PaletteEntry kPaletteEntries[kPaletteButtonCount] = {
      {Art::Kind::Gate, kNotGate, 0},
      240,
      2880,
-     NotGateButton_Click},
+     OnNotTool},
     {PaletteButton::XorGateButton,
      "XorGateButton",
      QT_TRANSLATE_NOOP("ElementPools", "XOR"),
@@ -96,7 +96,7 @@ const PaletteEntry kPaletteEntries[kPaletteButtonCount] = {
      {Art::Kind::Gate, kXorGate, 0},
      960,
      2880,
-     XorGateButton_Click},
+     OnXorTool},
     {PaletteButton::InputButton,
      "InputButton",
      QT_TRANSLATE_NOOP("ElementPools", "input"),
@@ -104,7 +104,7 @@ const PaletteEntry kPaletteEntries[kPaletteButtonCount] = {
      {Art::Kind::Input},
      240,
      3720,
-     InputButton_Click},
+     OnInputTool},
     {PaletteButton::OutputButton,
      "OutputButton",
      QT_TRANSLATE_NOOP("ElementPools", "output"),
@@ -112,10 +112,10 @@ const PaletteEntry kPaletteEntries[kPaletteButtonCount] = {
      {Art::Kind::Output},
      960,
      3720,
-     OutputButton_Click},
+     OnOutputTool},
 };
 
-QString PoolName(const char* pool, Integer i) {
+QString PoolName(const char* pool, std::int16_t i) {
   return QStringLiteral("%1(%2)").arg(QLatin1String(pool)).arg(i);
 }
 
@@ -129,7 +129,7 @@ void Fill(QWidget* widget, const QColor& colour) {
 
 }  // namespace
 
-ElementPools::ElementPools(QWidget& window, QWidget& client, Tessara_Frame& canvas,
+ElementPools::ElementPools(QWidget& window, QWidget& client, CanvasPanel& canvas,
                            CompanionContext& context)
     : QObject(&window), canvas_(canvas), context_(context) {
   BuildPalette(client);
@@ -180,8 +180,8 @@ void ElementPools::BuildPalette(QWidget& client) {
   trashCan_->setAccessibleDescription(tr("Deletes the gate or bend focused on the canvas"));
   trashCan_->setToolTip(KeyTip(tr("Trash can: drop a gate here to delete it"), tr("Delete")));
   trashCan_->setFocusPolicy(Qt::TabFocus);
-  connect(trashCan_, &PictureElement::pressed, this, [this] { context_.Act(TrashCan_MouseDown); });
-  connect(trashCan_, &PictureElement::activated, this, [this] { context_.Act(TrashCan_KeyDown); });
+  connect(trashCan_, &PictureElement::pressed, this, [this] { context_.Act(OnTrashPress); });
+  connect(trashCan_, &PictureElement::activated, this, [this] { context_.Act(OnTrashKey); });
   QWidget::setTabOrder(previous, &canvas_);
   QWidget::setTabOrder(&canvas_, trashCan_);
   for (PictureElement* button : palette_) button->SetRoving(true);
@@ -200,67 +200,68 @@ void ElementPools::StepPalette(std::size_t from, QPoint direction) {
 QWidget& ElementPools::LastTabStop() { return *trashCan_; }
 
 void ElementPools::BuildPools() {
-  for (Integer i = 0; i < kSlotCount; ++i) {
-    auto* image = new PoolImage(&canvas_, {DragPool::ObjImage, i}, kGateImageSize, {});
+  for (std::int16_t i = 0; i < kSlotCount; ++i) {
+    auto* image = new PoolImage(&canvas_, {DragPool::GateImage, i}, kGateImageSize, {});
     image->setObjectName(PoolName("ObjImage", i));
     auto* marker =
-        new PoolImage(&canvas_, {DragPool::buffer, i}, kNodeMarkerSize, {Art::Kind::NodeDot});
+        new PoolImage(&canvas_, {DragPool::NodeMarker, i}, kNodeMarkerSize, {Art::Kind::NodeDot});
     marker->setObjectName(PoolName("buffer", i));
     for (PoolImage* element : {image, marker}) {
-      connect(element, &PoolImage::dragWanted, this, [this](DragSource s, Single x, Single y) {
-        context_.Act([&](Form& form) { AutomaticDrag_MouseDown(form, s, x, y); });
+      connect(element, &PoolImage::dragWanted, this, [this](DragSource s, float x, float y) {
+        context_.Act([&](Form& form) { OnAutomaticDragPress(form, s, x, y); });
       });
-      connect(element, &PoolImage::pressedAt, this, [this](DragSource s, Single x, Single y) {
+      connect(element, &PoolImage::pressedAt, this, [this](DragSource s, float x, float y) {
         context_.Act([&](Form& form) {
-          if (s.pool == DragPool::ObjImage) {
-            ObjImage_MouseDown(form, s.index, x, y);
+          if (s.pool == DragPool::GateImage) {
+            OnGatePress(form, s.index, x, y);
           } else {
-            buffer_MouseDown(form, s.index, x, y);
+            OnNodePress(form, s.index, x, y);
           }
         });
       });
       connect(element, &PoolImage::doubleClicked, this, [this](DragSource s) {
         context_.Act([&](Form& form) {
-          if (s.pool == DragPool::ObjImage) {
-            ObjImage_DblClick(form, s.index);
+          if (s.pool == DragPool::GateImage) {
+            OnGateDoubleClick(form, s.index);
           } else {
-            buffer_DblClick(form);
+            OnNodeDoubleClick(form);
           }
         });
       });
     }
-    auto* value = new ValueLabel(&canvas_);
+    auto* value = new PoolLabel(&canvas_);
     value->setObjectName(PoolName("txtObjValue", i));
-    connect(value, &ValueLabel::pressed, this, [this, i] {
-      context_.Act([i](Form& form) { txtObjValue_Click(form, i); });
+    connect(value, &PoolLabel::pressed, this, [this, i] {
+      context_.Act([i](Form& form) { OnValuePress(form, i); });
       if (context_.form().whyGate == i) emit whyAsked();
     });
     const auto slot = static_cast<std::size_t>(i);
     objImages_[slot] = image;
-    buffers_[slot] = marker;
+    markers_[slot] = marker;
     values_[slot] = value;
   }
 }
 
 void ElementPools::FollowCanvas() {
-  connect(&canvas_, &Tessara_Frame::mouseMove, this,
-          [this](Single x, Single y) { Tessara_Frame_MouseMove(context_.form(), x, y); });
-  connect(&canvas_, &Tessara_Frame::mouseDown, this,
-          [this] { context_.Act(Tessara_Frame_MouseDown); });
-  connect(&canvas_, &Tessara_Frame::keyDown, this, [this](KeyPress press) {
-    context_.Act([press](Form& form) { Tessara_Frame_KeyDown(form, press); });
+  connect(&canvas_, &CanvasPanel::mouseMove, this,
+          [this](float x, float y) { OnCanvasMove(context_.form(), x, y); });
+  connect(&canvas_, &CanvasPanel::mouseDown, this, [this] { context_.Act(OnCanvasPress); });
+  connect(&canvas_, &CanvasPanel::keyDown, this, [this](KeyPress press) {
+    context_.Act([press](Form& form) { OnCanvasKey(form, press); });
   });
-  connect(&canvas_, &Tessara_Frame::mouseUp, this, [this] { context_.Act(Tessara_Frame_MouseUp); });
+  connect(&canvas_, &CanvasPanel::mouseUp, this, [this] { context_.Act(OnCanvasRelease); });
 }
 
-ImageElement& ElementPools::ObjImage(Integer i) {
+ImageElement& ElementPools::GateImage(std::int16_t i) {
   return *objImages_.at(static_cast<std::size_t>(i));
 }
-ImageElement& ElementPools::buffer(Integer i) { return *buffers_.at(static_cast<std::size_t>(i)); }
-LabelElement& ElementPools::txtObjValue(Integer i) {
+ImageElement& ElementPools::NodeMarker(std::int16_t i) {
+  return *markers_.at(static_cast<std::size_t>(i));
+}
+LabelElement& ElementPools::ValueLabel(std::int16_t i) {
   return *values_.at(static_cast<std::size_t>(i));
 }
-LineElement& ElementPools::LinkLine(Integer i) { return canvas_.LinkLine(i); }
+LineElement& ElementPools::LinkLine(std::int16_t i) { return canvas_.LinkLine(i); }
 MarksElement& ElementPools::ProblemMarks() { return canvas_.ProblemMarks(); }
 
 BorderElement& ElementPools::Palette(PaletteButton button) {
@@ -274,7 +275,7 @@ Phrase ElementPools::CanvasSpoken() const { return canvas_.SpokenName(); }
 
 PoolImage& ElementPools::Pooled(DragSource source) {
   const auto slot = static_cast<std::size_t>(source.index);
-  return source.pool == DragPool::ObjImage ? *objImages_.at(slot) : *buffers_.at(slot);
+  return source.pool == DragPool::GateImage ? *objImages_.at(slot) : *markers_.at(slot);
 }
 
 void ElementPools::BeginDrag(DragSource source) {
@@ -285,11 +286,10 @@ void ElementPools::BeginDrag(DragSource source) {
 
 void ElementPools::OnDrop(DragSource source, QWidget* target, QPoint pos) {
   if (target == &canvas_) {
-    context_.Act([&](Form& form) {
-      Tessara_Frame_DragDrop(form, source, ToTwips(pos.x()), ToTwips(pos.y()));
-    });
+    context_.Act(
+        [&](Form& form) { OnCanvasDrop(form, source, ToTwips(pos.x()), ToTwips(pos.y())); });
   } else if (target == trashCan_) {
-    context_.Act([&](Form& form) { TrashCan_DragDrop(form, source); });
+    context_.Act([&](Form& form) { OnTrashDrop(form, source); });
   }
 }
 

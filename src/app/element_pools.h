@@ -1,6 +1,6 @@
 // The window's elements and what their events run: the Tools palette with its ten
 // buttons and the trash can on the client area; on the canvas the pools of 51 gate
-// images (ObjImage), node markers (buffer) and value labels (txtObjValue) beside its
+// images (GateImage), node markers (NodeMarker) and value labels (ValueLabel) beside its
 // link lines (LinkLine) and problem marks. It is the element half of the window's
 // Screen, starts the window's own drags (Screen::BeginDrag), and runs the handler of the
 // same name for every press, double-click and drop on its elements and on the bare
@@ -25,8 +25,8 @@ namespace tessara::app {
 class CompanionContext;
 class PictureElement;
 class PoolImage;
-class Tessara_Frame;
-class ValueLabel;
+class CanvasPanel;
+class PoolLabel;
 class WindowDrag;
 
 class ElementPools : public QObject, public ScreenElements {
@@ -35,12 +35,12 @@ class ElementPools : public QObject, public ScreenElements {
   // Builds the palette on client and the pools on canvas, every pool element hidden.
   // window: the main window, which the drags cross and which owns this. canvas and
   // context outlive this.
-  ElementPools(QWidget& window, QWidget& client, Tessara_Frame& canvas, CompanionContext& context);
+  ElementPools(QWidget& window, QWidget& client, CanvasPanel& canvas, CompanionContext& context);
 
-  ImageElement& ObjImage(Integer i) override;
-  ImageElement& buffer(Integer i) override;
-  LabelElement& txtObjValue(Integer i) override;
-  LineElement& LinkLine(Integer i) override;
+  ImageElement& GateImage(std::int16_t i) override;
+  ImageElement& NodeMarker(std::int16_t i) override;
+  LabelElement& ValueLabel(std::int16_t i) override;
+  LineElement& LinkLine(std::int16_t i) override;
   MarksElement& ProblemMarks() override;
   BorderElement& Palette(PaletteButton button) override;
   MarkElement& FocusMark() override;
@@ -68,11 +68,11 @@ class ElementPools : public QObject, public ScreenElements {
   void OnDrop(DragSource source, QWidget* target, QPoint pos);
   PoolImage& Pooled(DragSource source);
 
-  Tessara_Frame& canvas_;
+  CanvasPanel& canvas_;
   CompanionContext& context_;
   std::array<PoolImage*, kSlotCount> objImages_{};
-  std::array<PoolImage*, kSlotCount> buffers_{};
-  std::array<ValueLabel*, kSlotCount> values_{};
+  std::array<PoolImage*, kSlotCount> markers_{};
+  std::array<PoolLabel*, kSlotCount> values_{};
   std::array<PictureElement*, kPaletteButtonCount> palette_{};
   PictureElement* trashCan_ = nullptr;
   WindowDrag* drag_ = nullptr;

@@ -83,7 +83,7 @@ void PictureElement::keyPressEvent(QKeyEvent* event) {
 void PictureElement::focusInEvent(QFocusEvent*) { update(); }
 void PictureElement::focusOutEvent(QFocusEvent*) { update(); }
 
-PoolImage::PoolImage(QWidget* canvas, DragSource identity, Single sizeTwips, Art art)
+PoolImage::PoolImage(QWidget* canvas, DragSource identity, float sizeTwips, Art art)
     : PictureElement(canvas, art, TwipsRect(0, 0, sizeTwips, sizeTwips)), identity_(identity) {
   hide();
 }
@@ -92,7 +92,7 @@ void PoolImage::SetVisible(bool visible) { setVisible(visible); }
 
 void PoolImage::SetPicture(Picture picture) {
   picture_ = picture;
-  if (identity_.pool == DragPool::ObjImage) SetArt(Art::FromPicture(picture));
+  if (identity_.pool == DragPool::GateImage) SetArt(Art::FromPicture(picture));
 }
 
 void PoolImage::SetHighlight(bool on) {
@@ -124,7 +124,7 @@ void PoolImage::SetSpoken(const Spoken& spoken) {
 void PoolImage::mousePressEvent(QMouseEvent* event) {
   lastPress_ = event->position().toPoint();
   lastPressTime_ = event->timestamp();
-  const Single x = ToTwips(event->position().x()), y = ToTwips(event->position().y());
+  const float x = ToTwips(event->position().x()), y = ToTwips(event->position().y());
   if (dragMode_ == DragMode::Automatic) {
     emit dragWanted(identity_, x, y);
   } else {
@@ -144,25 +144,25 @@ void PoolImage::mouseDoubleClickEvent(QMouseEvent* event) {
   emit doubleClicked(identity_);
 }
 
-ValueLabel::ValueLabel(QWidget* canvas) : QLabel(QStringLiteral("0"), canvas) {
+PoolLabel::PoolLabel(QWidget* canvas) : QLabel(QStringLiteral("0"), canvas) {
   setGeometry(TwipsRect(0, 0, 135, 255));
   setAlignment(Qt::AlignCenter);  // in the canvas's font and colours, which it shares
   hide();
 }
 
-void ValueLabel::paintEvent(QPaintEvent*) {
+void PoolLabel::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   PaintValueLabel(painter, rect(), text(), palette().color(QPalette::WindowText),
                   devicePixelRatioF());
 }
 
-void ValueLabel::SetVisible(bool visible) { setVisible(visible); }
+void PoolLabel::SetVisible(bool visible) { setVisible(visible); }
 
-void ValueLabel::SetText(std::string_view text) {
+void PoolLabel::SetText(std::string_view text) {
   setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
-void ValueLabel::mousePressEvent(QMouseEvent* event) {
+void PoolLabel::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) emit pressed();
 }
 

@@ -51,7 +51,7 @@ class PictureElement : public QWidget, public BorderElement {
   bool roving_ = false;
 };
 
-// Element i of the ObjImage or buffer pool, a child of the canvas. In manual drag
+// Element i of the GateImage or NodeMarker pool, a child of the canvas. In manual drag
 // mode a left press emits pressedAt, in automatic mode dragWanted; both carry the point
 // pressed. A double-click emits doubleClicked in either mode, unless its first press
 // went elsewhere (the bare canvas, where this element then appeared). Highlighted, it
@@ -61,17 +61,17 @@ class PoolImage : public PictureElement, public ImageElement {
   Q_OBJECT
  public:
   // A gate image shows whatever picture it is given; a node marker keeps its dot.
-  PoolImage(QWidget* canvas, DragSource identity, Single sizeTwips, Art art);
+  PoolImage(QWidget* canvas, DragSource identity, float sizeTwips, Art art);
 
   // Where the last press hit, logical pixels from the element's corner.
   QPoint LastPress() const { return lastPress_; }
 
   void SetVisible(bool visible) override;
   bool Visible() const override { return !isHidden(); }
-  void SetLeft(Single twips) override { place_.SetLeft(twips); }
-  void SetTop(Single twips) override { place_.SetTop(twips); }
-  Single Left() const override { return place_.Left(); }
-  Single Top() const override { return place_.Top(); }
+  void SetLeft(float twips) override { place_.SetLeft(twips); }
+  void SetTop(float twips) override { place_.SetTop(twips); }
+  float Left() const override { return place_.Left(); }
+  float Top() const override { return place_.Top(); }
   void SetPicture(Picture picture) override;
   Picture GetPicture() const override { return picture_; }
   void SetDragMode(DragMode mode) override { dragMode_ = mode; }
@@ -87,8 +87,8 @@ class PoolImage : public PictureElement, public ImageElement {
 
  signals:
   // x, y: twips from the element's corner.
-  void dragWanted(tessara::DragSource source, tessara::Single x, tessara::Single y);
-  void pressedAt(tessara::DragSource source, tessara::Single x, tessara::Single y);
+  void dragWanted(tessara::DragSource source, float x, float y);
+  void pressedAt(tessara::DragSource source, float x, float y);
   void doubleClicked(tessara::DragSource source);
 
  protected:
@@ -108,20 +108,20 @@ class PoolImage : public PictureElement, public ImageElement {
   Spoken spoken_;
 };
 
-// A value label txtObjValue(i): text "0" at start, drawn with a thin white halo and
+// A value label ValueLabel(i): text "0" at start, drawn with a thin white halo and
 // above the link lines, so that a wire crossing it never hides its value. A left press
 // emits pressed().
-class ValueLabel : public QLabel, public LabelElement {
+class PoolLabel : public QLabel, public LabelElement {
   Q_OBJECT
  public:
-  explicit ValueLabel(QWidget* canvas);
+  explicit PoolLabel(QWidget* canvas);
 
   void SetVisible(bool visible) override;
   bool Visible() const override { return !isHidden(); }
-  void SetLeft(Single twips) override { place_.SetLeft(twips); }
-  void SetTop(Single twips) override { place_.SetTop(twips); }
-  Single Left() const override { return place_.Left(); }
-  Single Top() const override { return place_.Top(); }
+  void SetLeft(float twips) override { place_.SetLeft(twips); }
+  void SetTop(float twips) override { place_.SetTop(twips); }
+  float Left() const override { return place_.Left(); }
+  float Top() const override { return place_.Top(); }
   void SetText(std::string_view text) override;
   std::string Text() const override { return text().toStdString(); }
 

@@ -8,9 +8,9 @@
 
 #include "app/command_line.h"
 #include "app/languages.h"
+#include "app/main_window.h"
 #include "app/recovery.h"
 #include "app/start_window.h"
-#include "app/tessara_form.h"
 
 int main(int argc, char** argv) {
   using tessara::app::CommandLine;
@@ -37,7 +37,7 @@ int main(int argc, char** argv) {
   QGuiApplication::setDesktopFileName(QStringLiteral("tessara"));
   tessara::app::InstallTranslations(
       application, tessara::app::LanguageOption(line.language).value_or(QLocale::system()));
-  tessara::app::Tessara_Form window;
+  tessara::app::MainWindow window;
   tessara::app::StartWindow(window, line.files, tessara::app::CrashRecovery::DefaultFolder());
   return QApplication::exec();
 }

@@ -24,7 +24,7 @@ class CompanionContext;
 class CompanionWindows;
 class ModalDialogs;
 class RunClock;
-class Tessara_Frame;
+class CanvasPanel;
 
 // What the menus' handlers reach: parts of the main window, which outlive the menus.
 struct MenuReach {
@@ -32,7 +32,7 @@ struct MenuReach {
   EditHistory& history;       // Undo, Redo and Cancel Link
   CompanionWindows& companions;
   ModalDialogs& dialogs;  // About
-  Tessara_Frame& canvas;  // Colour Wires
+  CanvasPanel& canvas;    // Colour Wires
   QWidget& window;        // Exit closes it
 };
 

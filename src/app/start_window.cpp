@@ -5,15 +5,14 @@
 #include <QTimer>
 
 #include "app/end_signals.h"
+#include "app/main_window.h"
 #include "app/recovery.h"
-#include "app/tessara_form.h"
 #include "editor/commands.h"
 
 namespace tessara::app {
 
-void StartWindow(Tessara_Form& window, const QStringList& arguments,
-                 const QString& recoveryFolder) {
-  Form_Load(window.form());
+void StartWindow(MainWindow& window, const QStringList& arguments, const QString& recoveryFolder) {
+  OnWindowOpen(window.form());
   window.show();
   auto* recovery = new CrashRecovery(window.Context(), recoveryFolder, &window);
   QObject::connect(new EndSignals(&window), &EndSignals::received, recovery, [recovery] {
@@ -28,7 +27,7 @@ void StartWindow(Tessara_Form& window, const QStringList& arguments,
     if (path.empty()) return;
     // A recovered circuit is edited: the unsaved-changes question guards it.
     window.Act([&path](Form& form) {
-      if (Form_QueryUnload(form)) LoadCircuit(form, path);
+      if (OnWindowClose(form)) LoadCircuit(form, path);
     });
   });
 }

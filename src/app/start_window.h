@@ -7,9 +7,9 @@
 
 namespace tessara::app {
 
-class Tessara_Form;
+class MainWindow;
 
-// Runs Form_Load, shows window and keeps its circuit recoverable in recoveryFolder
+// Runs OnWindowOpen, shows window and keeps its circuit recoverable in recoveryFolder
 // (CrashRecovery, owned by the window). Once the event loop runs, the recovery files
 // left there by programs no longer running are offered first; then, when arguments (the
 // command line after the program's name) is not empty, its first entry is loaded
@@ -20,6 +20,6 @@ class Tessara_Form;
 // ignored. SIGTERM or SIGHUP keeps an edited circuit for the next start
 // (CrashRecovery::KeepForNextStart) and ends the program with status 0, whatever
 // dialog is open.
-void StartWindow(Tessara_Form& window, const QStringList& arguments, const QString& recoveryFolder);
+void StartWindow(MainWindow& window, const QStringList& arguments, const QString& recoveryFolder);
 
 }  // namespace tessara::app

@@ -227,7 +227,7 @@ void TimelineView::PaintRow(QPainter& painter, std::size_t row, std::size_t firs
 void TimelineView::PaintExplained(QPainter& painter, std::size_t first, std::size_t last) const {
   if (!form_.whyGate || !form_.why) return;
   const Explanation& why = *form_.why;
-  std::set<std::pair<Integer, std::size_t>> cells{{why.slot, why.step}};
+  std::set<std::pair<std::int16_t, std::size_t>> cells{{why.slot, why.step}};
   for (const ExplainedEvent& event : why.events) {
     cells.emplace(event.slot, event.step);
     for (const ExplainedInput& input : event.inputs) {

@@ -91,8 +91,8 @@ TimelineWindow::TimelineWindow(CompanionContext& context)
   column->addWidget(note_);
 
   RunClock& clock = context_.Clock();
-  connect(back_, &QPushButton::clicked, this, [this] { context_.Act(StepBack_Click); });
-  connect(forward_, &QPushButton::clicked, this, [this] { context_.Act(StepForward_Click); });
+  connect(back_, &QPushButton::clicked, this, [this] { context_.Act(OnStepBack); });
+  connect(forward_, &QPushButton::clicked, this, [this] { context_.Act(OnStepForward); });
   connect(run_, &QPushButton::clicked, this, [this, &clock] {
     clock.Toggle();
     run_->setChecked(clock.Running());
@@ -218,7 +218,7 @@ void TimelineWindow::ShowCheck() {
 void TimelineWindow::GoToRow(std::size_t row) {
   if (!done_ || row >= done_->marks.size()) return;
   const SequenceCheck check = *done_;
-  context_.Act([&check, row](Form& form) { SequenceMark_Click(form, check, row); });
+  context_.Act([&check, row](Form& form) { OnSequenceMark(form, check, row); });
   if (check.marks[row].differs) emit whyAsked();
 }
 

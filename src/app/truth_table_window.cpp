@@ -279,8 +279,8 @@ QLayout* TruthTableWindow::BuildCheckBar() {
   compare->setObjectName(QStringLiteral("TruthTableCompare"));
   clear_ = new QPushButton(tr("Clear"), this);
   clear_->setObjectName(QStringLiteral("TruthTableClear"));
-  connect(compare, &QPushButton::clicked, this, [this] { context_.Act(CompareWith_Click); });
-  connect(clear_, &QPushButton::clicked, this, [this] { context_.Act(ClearExpected_Click); });
+  connect(compare, &QPushButton::clicked, this, [this] { context_.Act(OnCompareWith); });
+  connect(clear_, &QPushButton::clicked, this, [this] { context_.Act(OnClearExpected); });
   auto* bar = new QHBoxLayout;
   bar->addWidget(checkLine_, 1);
   bar->addWidget(compare);
@@ -402,7 +402,7 @@ std::string TruthTableWindow::CopyText() const {
 }
 
 void TruthTableWindow::OnRowClicked(int row) {
-  context_.Act([row](Form& form) { TruthTableRow_Click(form, static_cast<unsigned>(row)); });
+  context_.Act([row](Form& form) { OnTruthTableRow(form, static_cast<unsigned>(row)); });
 }
 
 }  // namespace tessara::app

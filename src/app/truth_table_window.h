@@ -9,7 +9,7 @@
 // shows the rows found so far, each batch posted back at most every kBatchEvery. A
 // change of the circuit stops the work and starts it again; closing the window or
 // destroying it stops it at once (within a few thousand prop steps).
-// A click on a finished row runs that row on the canvas (TruthTableRow_Click); "Copy",
+// A click on a finished row runs that row on the canvas (OnTruthTableRow); "Copy",
 // greyed until the table is complete, puts the table's text on the clipboard; the
 // context menus of Copy, the table and the map copy or save their pictures
 // (app/picture_actions.h); "Build Circuit..." builds a circuit from the expected answer's

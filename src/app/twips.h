@@ -9,27 +9,27 @@
 namespace tessara::app {
 
 // Twips of a pointer position in logical pixels (fractional on scaled screens).
-inline Single ToTwips(qreal pixels) { return static_cast<Single>(pixels * kTwipsPerPixel); }
+inline float ToTwips(qreal pixels) { return static_cast<float>(pixels * kTwipsPerPixel); }
 
 // Where a pool element was placed: the twips it was last given, exactly, with its
 // widget standing at the nearest pixel.
 class TwipsPlace {
  public:
   explicit TwipsPlace(QWidget* widget) : widget_(widget) {}
-  void SetLeft(Single twips) {
+  void SetLeft(float twips) {
     left_ = twips;
     widget_->move(ToPixels(twips), widget_->y());
   }
-  void SetTop(Single twips) {
+  void SetTop(float twips) {
     top_ = twips;
     widget_->move(widget_->x(), ToPixels(twips));
   }
-  Single Left() const { return left_; }
-  Single Top() const { return top_; }
+  float Left() const { return left_; }
+  float Top() const { return top_; }
 
  private:
   QWidget* widget_;
-  Single left_ = 0, top_ = 0;
+  float left_ = 0, top_ = 0;
 };
 
 }  // namespace tessara::app

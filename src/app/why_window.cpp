@@ -60,9 +60,9 @@ void WhyWindow::AddLine(const Phrase& line, std::optional<std::pair<int, std::si
 void WhyWindow::GoToLine(const QListWidgetItem* item) {
   const QVariant slot = item->data(Qt::UserRole);
   if (!slot.isValid()) return;
-  const auto gate = static_cast<Integer>(slot.toInt());
+  const auto gate = static_cast<std::int16_t>(slot.toInt());
   const auto step = static_cast<std::size_t>(item->data(kStepRole).toULongLong());
-  context_.Act([gate, step](Form& form) { WhyLine_Click(form, gate, step); });
+  context_.Act([gate, step](Form& form) { OnWhyLine(form, gate, step); });
 }
 
 bool WhyWindow::event(QEvent* event) {

@@ -2,7 +2,7 @@
 // `tessara-sim explain` prints (io/explanation_text.h), translated here. It shows what
 // the form holds (editor/refresh.h) and follows every act of the companion context. A
 // click on a line, or Enter on it, moves the run to the line's step and asks about its
-// gate there (WhyLine_Click); Escape or closing the window asks nothing any more
+// gate there (OnWhyLine); Escape or closing the window asks nothing any more
 // (WhyWindow_Close), so the highlight goes. Built on first use by a press on a value
 // label; it speaks to the circuit only through the context. The lines' context menu
 // copies or saves their picture (app/picture_actions.h).

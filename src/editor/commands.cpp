@@ -27,7 +27,7 @@ bool SaveTo(Form& form, const std::string& path) {
 
 }  // namespace
 
-void Reset_Screen(Form& form) {
+void ResetScreen(Form& form) {
   if (form.doc.PowerOn) form.screen.SetPowerCaption(PowerUpCaption());
   form.doc.Reset();
   form.history.Clear();
@@ -37,37 +37,37 @@ void Reset_Screen(Form& form) {
   form.LinkStarted = 0;
 }
 
-void Form_Load(Form& form) {
+void OnWindowOpen(Form& form) {
   form.doc.CurrentTool = kSelectTool;
-  Reset_Screen(form);
+  ResetScreen(form);
   form.SavedText = WriteCircuit(form.doc);
   Refresh(form);
 }
 
-void New_Click(Form& form) {
-  if (!Form_QueryUnload(form)) return;
-  Reset_Screen(form);
+void OnNew(Form& form) {
+  if (!OnWindowClose(form)) return;
+  ResetScreen(form);
   NameFile(form, "");
   form.SavedText = WriteCircuit(form.doc);
 }
 
 void NewFromCircuit(Form& form, Document circuit) {
-  if (!Form_QueryUnload(form)) return;
-  Reset_Screen(form);
+  if (!OnWindowClose(form)) return;
+  ResetScreen(form);
   NameFile(form, "");
   form.SavedText = WriteCircuit(form.doc);
   form.doc = std::move(circuit);
   Refresh(form);
 }
 
-void Open_Click(Form& form) {
-  if (!Form_QueryUnload(form)) return;
+void OnOpen(Form& form) {
+  if (!OnWindowClose(form)) return;
   const std::string path = ChooseFileToOpen(form);
   if (!path.empty()) LoadCircuit(form, path);
 }
 
-void OpenExample_Click(Form& form, const std::string& example) {
-  if (!Form_QueryUnload(form)) return;
+void OnOpenExample(Form& form, const std::string& example) {
+  if (!OnWindowClose(form)) return;
   const std::string path = ChooseFileToOpen(form, example);
   if (!path.empty()) LoadCircuit(form, path);
 }
@@ -82,12 +82,12 @@ bool IsEdited(const Form& form) { return WriteCircuit(form.doc) != form.SavedTex
 
 void MarkModified(Form& form) { form.screen.SetModified(IsEdited(form)); }
 
-bool Form_QueryUnload(Form& form) {
+bool OnWindowClose(Form& form) {
   if (!IsEdited(form)) return true;
   switch (form.screen.Ask(Words(kContext, TESSARA_PHRASE("Editor", "Save changes to the circuit?")),
                           Name(std::string(kBareCaption)), Choices::YesNoCancel, Answer::Yes)) {
     case Answer::Yes:
-      return SaveFile_Click(form);
+      return OnSaveAs(form);
     case Answer::No:
       return true;
     default:
@@ -101,7 +101,7 @@ bool LoadCircuit(Form& form, const std::string& path) {
     RefuseOpen(form.screen, path, loaded.error);
     return false;
   }
-  Reset_Screen(form);
+  ResetScreen(form);
   form.doc = std::move(*loaded.document);
   NameFile(form, path);
   form.SavedText = WriteCircuit(form.doc);
@@ -110,13 +110,13 @@ bool LoadCircuit(Form& form, const std::string& path) {
   return true;
 }
 
-bool Save_Click(Form& form) {
+bool OnSave(Form& form) {
   const std::string path = ChooseFileToSave(form, FilePurpose::Circuit);
   return !path.empty() && SaveTo(form, path);
 }
 
-bool SaveFile_Click(Form& form) {
-  return form.FilePath.empty() ? Save_Click(form) : SaveTo(form, form.FilePath);
+bool OnSaveAs(Form& form) {
+  return form.FilePath.empty() ? OnSave(form) : SaveTo(form, form.FilePath);
 }
 
 }  // namespace tessara

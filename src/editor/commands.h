@@ -12,21 +12,21 @@ namespace tessara {
 // Empties the circuit (tool 0, power off, the Power button reading "Power Up" if it
 // was on), forgets the recorded run and what was asked of it, hides every element and
 // abandons a link being drawn; no refresh.
-void Reset_Screen(Form& form);
-// Tool 0, Reset_Screen, refresh; the empty circuit counts as saved.
-void Form_Load(Form& form);
-// After the question: Reset_Screen, the caption back to "Tessara" and no file.
-void New_Click(Form& form);
+void ResetScreen(Form& form);
+// Tool 0, ResetScreen, refresh; the empty circuit counts as saved.
+void OnWindowOpen(Form& form);
+// After the question: ResetScreen, the caption back to "Tessara" and no file.
+void OnNew(Form& form);
 // After the question: asks for a file (ChooseFileToOpen) and loads it; a cancelled
 // dialog does nothing.
-void Open_Click(Form& form);
-// After the question: Reset_Screen, then circuit (a circuit built from algebra) in its
+void OnOpen(Form& form);
+// After the question: ResetScreen, then circuit (a circuit built from algebra) in its
 // place, with no file: the caption "Tessara", and the circuit counted as edited, so
 // the question comes before it is dropped. Refreshes. Cancel changes nothing.
 void NewFromCircuit(Form& form, Document circuit);
 // File > Open Example...: as Open, the dialog showing the examples that come with the
 // program, example (one of them) offered first.
-void OpenExample_Click(Form& form, const std::string& example);
+void OnOpenExample(Form& form, const std::string& example);
 // The circuit's file becomes path ("" for none): FilePath, and the caption "Tessara - "
 // + path, or "Tessara".
 void NameFile(Form& form, const std::string& path);
@@ -37,7 +37,7 @@ void MarkModified(Form& form);
 // The question before a command that drops the circuit. True when the command may go
 // on: nothing edited, or "No", or "Yes" and the circuit saved (through Save As when
 // there is no file). Cancel, or a Save As cancelled or failed, gives false.
-bool Form_QueryUnload(Form& form);
+bool OnWindowClose(Form& form);
 // Loads path into a reset window, captions it "Tessara - " + path, refreshes and takes
 // the expected answer beside it (TakeExpectedBeside). A file that cannot be read or is
 // damaged shows an "Error" box naming the file, the line and the reason, and changes
@@ -46,8 +46,8 @@ bool LoadCircuit(Form& form, const std::string& path);
 // Save As: asks for a file name (ChooseFileToSave) and saves, captioning the window
 // "Tessara - " + path; a cancelled dialog does nothing. A failed save shows an "Error" box and
 // keeps the old file and the caption. True when the circuit was saved.
-bool Save_Click(Form& form);
+bool OnSave(Form& form);
 // Save: writes to the file last opened or saved as Save As would; Save As when there
 // is none. True when the circuit was saved.
-bool SaveFile_Click(Form& form);
+bool OnSaveAs(Form& form);
 }  // namespace tessara

@@ -10,7 +10,7 @@ EditHistory::Snapshot EditHistory::Take(const Form& form) {
 }
 
 void EditHistory::Restore(Form& form, const Snapshot& to, const Snapshot& from) {
-  const Long tool = form.doc.CurrentTool;
+  const std::int32_t tool = form.doc.CurrentTool;
   // The signals put back are not a run's: only a cancel while powered comes here powered.
   if (form.doc.PowerOn) form.screen.SetPowerCaption(PowerUpCaption());
   form.doc = to.doc.Clone();

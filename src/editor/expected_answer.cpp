@@ -27,7 +27,7 @@ bool Take(Form& form, const std::string& path) {
 
 }  // namespace
 
-void CompareWith_Click(Form& form) {
+void OnCompareWith(Form& form) {
   // Offers the answer a teacher hands out beside the circuit: NAME.expected.
   const std::string offered =
       form.FilePath.empty()
@@ -44,7 +44,7 @@ void CompareWith_Click(Form& form) {
   if (!path.empty()) Take(form, path);
 }
 
-void ClearExpected_Click(Form& form) { form.expected.reset(); }
+void OnClearExpected(Form& form) { form.expected.reset(); }
 
 void TakeExpectedBeside(Form& form, const std::string& circuitPath) {
   const std::filesystem::path beside =

@@ -19,11 +19,11 @@ namespace tessara {
 // NAME.expected offered) and takes it as
 // the expected answer. A file that cannot be used shows an "Error" box naming it and
 // the reason, and keeps the expected answer there was. A cancelled dialog does nothing.
-void CompareWith_Click(Form& form);
+void OnCompareWith(Form& form);
 // "Clear": no expected answer.
-void ClearExpected_Click(Form& form);
+void OnClearExpected(Form& form);
 // After the circuit at circuitPath was opened: takes the file of the same name with the
-// suffix ".expected" beside it when there is one, as CompareWith_Click would.
+// suffix ".expected" beside it when there is one, as OnCompareWith would.
 void TakeExpectedBeside(Form& form, const std::string& circuitPath);
 
 // "Checked against full_adder.expected".

@@ -1,7 +1,7 @@
 // The main window's state, owned for the whole run: the scene the refresh shows (the
 // circuit document, its run and the keyboard's marks) and the editor's own state. The handlers of
 // editor/ act on it; every handler that changes the document ends with one full refresh
-// (DisplayObjects), but File > New, which hides every element and leaves the palette's borders to
+// (DrawCircuit), but File > New, which hides every element and leaves the palette's borders to
 // the next refresh.
 //
 // Invariants the handlers keep between events:
@@ -58,11 +58,11 @@ struct Form : Scene {
 
   Screen& screen;
 
-  Single MouseX = 0, MouseY = 0;  // pointer at the last move over the canvas, twips
-  Single GrabX = 0, GrabY = 0;    // last press on a gate image or node marker, from its corner
-  Integer LinkStarted = 0;        // 1 while segment CurrentLink waits for its end
-  Integer CurrentLink = 0;        // link slot of the segment being drawn
-  Integer EggCounter = 0;         // which riddle a node's double-click shows next
+  float MouseX = 0, MouseY = 0;  // pointer at the last move over the canvas, twips
+  float GrabX = 0, GrabY = 0;    // last press on a gate image or node marker, from its corner
+  std::int16_t LinkStarted = 0;  // 1 while segment CurrentLink waits for its end
+  std::int16_t CurrentLink = 0;  // link slot of the segment being drawn
+  std::int16_t EggCounter = 0;   // which riddle a node's double-click shows next
 
   std::string FilePath;    // the file last opened or saved; "" for a circuit started empty
   std::string SavedText;   // the circuit's file text when it was started, opened or saved
@@ -73,7 +73,8 @@ struct Form : Scene {
   // What the truth table window checks against; a new one is a new object, never changed.
   std::shared_ptr<const ExpectedAnswer> expected;
 
-  std::optional<Integer> whyGate;  // the gate the Why window explains at the run's current step
+  std::optional<std::int16_t>
+      whyGate;                     // the gate the Why window explains at the run's current step
   std::optional<Explanation> why;  // its explanation, brought up to date by every Refresh
   SlotSet expressionTags;  // the gates the truth table window's expressions name by their tags
 };

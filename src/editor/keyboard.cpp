@@ -21,37 +21,37 @@
 namespace tessara {
 namespace {
 
-constexpr Single kStep = 75;      // the cursor's move with Shift, and a carried gate's
-constexpr Single kFineStep = 15;  // with Control and Shift
+constexpr float kStep = 75;      // the cursor's move with Shift, and a carried gate's
+constexpr float kFineStep = 15;  // with Control and Shift
 
-bool IsNode(const gate& g) { return g.GetType() == kBufferGate; }
+bool IsNode(const Gate& g) { return g.GetType() == kBufferGate; }
 bool Drawing(const Form& form) { return form.LinkStarted == 1; }
 
 // Where the keyboard stands on a gate: the middle of its cell; on a bend, its corner,
 // where B puts a bend.
-TwipsXY Anchor(const gate& g) {
-  const Single offset = IsNode(g) ? 0 : kHalfCell;
+TwipsXY Anchor(const Gate& g) {
+  const float offset = IsNode(g) ? 0 : kHalfCell;
   return {g.GetX() + offset, g.GetY() + offset};
 }
 
-DragSource SourceOf(const Form& form, Integer slot) {
-  return {IsNode(form.doc.Gates(slot)) ? DragPool::buffer : DragPool::ObjImage, slot};
+DragSource SourceOf(const Form& form, std::int16_t slot) {
+  return {IsNode(form.doc.Gates(slot)) ? DragPool::NodeMarker : DragPool::GateImage, slot};
 }
 
 // A gate a link can end at: one with an input, bends aside.
-bool TakesLinks(const gate& g) {
+bool TakesLinks(const Gate& g) {
   const KindFacts* kind = FindKind(g.GetType());
   return kind && kind->inputs > 0 && kind->role != KindRole::Node;
 }
 
 // The focused gate or bend that an edit may pick up (carry or delete): not while powered.
-std::optional<Integer> PickedUp(const Form& form) {
+std::optional<std::int16_t> PickedUp(const Form& form) {
   return form.doc.PowerOn ? std::nullopt : FocusedSlot(form);
 }
 
 // The upright cell's point on gate slot's image, in its orientation; nothing for an
 // orientation outside 0..3.
-std::optional<CellPoint> PointOn(const Form& form, Integer slot, CellPoint upright) {
+std::optional<CellPoint> PointOn(const Form& form, std::int16_t slot, CellPoint upright) {
   return FromUpright(upright, form.doc.Gates(slot).GetOrientation());
 }
 
@@ -70,16 +70,16 @@ TwipsXY DirectionOf(Key arrow) {
 // gates it can end at.
 void MoveFocus(Form& form, KeyPress press) {
   const TwipsXY d = DirectionOf(press.key);
-  const std::optional<Integer> focus = FocusedSlot(form);
+  const std::optional<std::int16_t> focus = FocusedSlot(form);
   const TwipsXY from =
       focus ? Anchor(form.doc.Gates(*focus)) : TwipsXY{form.keys.cursorX, form.keys.cursorY};
-  Single best = std::numeric_limits<Single>::max();
-  for (Integer i = 0; i < kSlotCount; ++i) {
-    const gate& g = form.doc.Gates(i);
+  float best = std::numeric_limits<float>::max();
+  for (std::int16_t i = 0; i < kSlotCount; ++i) {
+    const Gate& g = form.doc.Gates(i);
     if (!g.GetUsed() || i == focus || (Drawing(form) && !TakesLinks(g))) continue;
     const TwipsXY to = Anchor(g);
-    const Single along = (to.x - from.x) * d.x + (to.y - from.y) * d.y;
-    const Single across = std::abs((to.x - from.x) * d.y + (to.y - from.y) * d.x);
+    const float along = (to.x - from.x) * d.x + (to.y - from.y) * d.y;
+    const float across = std::abs((to.x - from.x) * d.y + (to.y - from.y) * d.x);
     if (along > 0 && along + 2 * across < best) {
       best = along + 2 * across;
       form.keys.focus = i;
@@ -90,20 +90,20 @@ void MoveFocus(Form& form, KeyPress press) {
 // Carrying: the carried gate dropped with its anchor on the cursor, as a drag dropped
 // there; carrying ends when the gate is gone or the power is on.
 void Carry(Form& form) {
-  const std::optional<Integer> slot = PickedUp(form);
+  const std::optional<std::int16_t> slot = PickedUp(form);
   if (!slot) {
     form.keys.carrying = false;
     return;
   }
-  const gate& g = form.doc.Gates(*slot);
+  const Gate& g = form.doc.Gates(*slot);
   form.GrabX = form.GrabY = Anchor(g).x - g.GetX();
-  Tessara_Frame_DragDrop(form, SourceOf(form, *slot), form.keys.cursorX, form.keys.cursorY);
+  OnCanvasDrop(form, SourceOf(form, *slot), form.keys.cursorX, form.keys.cursorY);
 }
 
-void MoveCursor(Form& form, KeyPress press, Single step) {
+void MoveCursor(Form& form, KeyPress press, float step) {
   const TwipsXY d = DirectionOf(press.key);
-  form.keys.cursorX = std::clamp(form.keys.cursorX + d.x * step, Single{0}, kCanvasWidth);
-  form.keys.cursorY = std::clamp(form.keys.cursorY + d.y * step, Single{0}, kCanvasHeight);
+  form.keys.cursorX = std::clamp(form.keys.cursorX + d.x * step, float{0}, kCanvasWidth);
+  form.keys.cursorY = std::clamp(form.keys.cursorY + d.y * step, float{0}, kCanvasHeight);
   if (form.keys.carrying) Carry(form);
 }
 
@@ -125,18 +125,18 @@ void ChooseToolByDigit(Form& form, KeyPress press) {
 
 // A press on the canvas at the cursor; a gate it places takes the focus.
 void PlaceAtCursor(Form& form) {
-  const std::optional<Integer> free = form.doc.GetFreeGate();
+  const std::optional<std::int16_t> free = form.doc.GetFreeGate();
   form.MouseX = form.keys.cursorX;
   form.MouseY = form.keys.cursorY;
-  Tessara_Frame_MouseDown(form);
+  OnCanvasPress(form);
   if (free && form.doc.Gates(*free).GetUsed()) form.keys.focus = free;
 }
 
 // The first input place of slot that no link reaches; place 0 when none is free.
-Integer FirstFreePlace(const Form& form, Integer slot) {
+std::int16_t FirstFreePlace(const Form& form, std::int16_t slot) {
   const DriverTable drivers = FindDrivers(form.doc);
   const int places = FindKind(form.doc.Gates(slot).GetType())->inputs;
-  for (Integer place = 0; place < places; ++place) {
+  for (std::int16_t place = 0; place < places; ++place) {
     const auto& driver = drivers[static_cast<std::size_t>(slot)][static_cast<std::size_t>(place)];
     if (driver.kind == Driver::Kind::NotLinked) return place;
   }
@@ -145,13 +145,13 @@ Integer FirstFreePlace(const Form& form, Integer slot) {
 
 // A press on the input half of the focused gate that chooses its first free place.
 void EndLinkAtFocus(Form& form) {
-  const std::optional<Integer> target = FocusedSlot(form);
+  const std::optional<std::int16_t> target = FocusedSlot(form);
   if (!target || !TakesLinks(form.doc.Gates(*target)) || form.doc.CurrentTool != kLinkTool ||
       form.doc.PowerOn)
     return;
-  const Single y = FirstFreePlace(form, *target) == 0 ? kHalfCell / 2 : kCellSize - kHalfCell / 2;
+  const float y = FirstFreePlace(form, *target) == 0 ? kHalfCell / 2 : kCellSize - kHalfCell / 2;
   if (const std::optional<CellPoint> p = PointOn(form, *target, {kHalfCell / 2, y})) {
-    ObjImage_MouseDown(form, *target, p->x, p->y);
+    OnGatePress(form, *target, p->x, p->y);
   }
 }
 
@@ -166,21 +166,21 @@ void EnterKey(Form& form, KeyPress) {
 }
 
 void ToggleFocus(Form& form, KeyPress) {
-  const std::optional<Integer> slot = FocusedSlot(form);
+  const std::optional<std::int16_t> slot = FocusedSlot(form);
   if (slot && form.doc.PowerOn && form.doc.Gates(*slot).GetType() == kInputGate) {
-    ObjImage_MouseDown(form, *slot, 0, 0);
+    OnGatePress(form, *slot, 0, 0);
   }
 }
 
 void TurnFocus(Form& form, KeyPress) {
-  const std::optional<Integer> slot = FocusedSlot(form);
-  if (slot && !IsNode(form.doc.Gates(*slot))) ObjImage_DblClick(form, *slot);
+  const std::optional<std::int16_t> slot = FocusedSlot(form);
+  if (slot && !IsNode(form.doc.Gates(*slot))) OnGateDoubleClick(form, *slot);
 }
 
-void DeleteFocus(Form& form, KeyPress) { TrashCan_KeyDown(form); }
+void DeleteFocus(Form& form, KeyPress) { OnTrashKey(form); }
 
 void StartCarry(Form& form, KeyPress) {
-  const std::optional<Integer> slot = PickedUp(form);
+  const std::optional<std::int16_t> slot = PickedUp(form);
   if (!slot || Drawing(form)) return;
   const TwipsXY anchor = Anchor(form.doc.Gates(*slot));
   form.keys.cursorX = anchor.x;
@@ -190,12 +190,12 @@ void StartCarry(Form& form, KeyPress) {
 
 // The link tool, then a press on the focused gate's output half.
 void StartLinkAtFocus(Form& form, KeyPress) {
-  const std::optional<Integer> slot = FocusedSlot(form);
+  const std::optional<std::int16_t> slot = FocusedSlot(form);
   if (!slot || IsNode(form.doc.Gates(*slot)) || Drawing(form) || form.doc.PowerOn) return;
-  if (form.doc.CurrentTool != kLinkTool) LinkButton_Click(form);
+  if (form.doc.CurrentTool != kLinkTool) OnLinkTool(form);
   const CellPoint p =
       PointOn(form, *slot, {kCellSize - kHalfCell / 2, kHalfCell}).value_or(CellPoint{0, 0});
-  ObjImage_MouseDown(form, *slot, p.x, p.y);
+  OnGatePress(form, *slot, p.x, p.y);
 }
 
 // A press on the canvas at the cursor while a link is drawn with the link tool.
@@ -203,10 +203,10 @@ void BendAtCursor(Form& form, KeyPress) {
   if (!Drawing(form) || form.doc.CurrentTool != kLinkTool) return;
   form.MouseX = form.keys.cursorX;
   form.MouseY = form.keys.cursorY;
-  Tessara_Frame_MouseDown(form);
+  OnCanvasPress(form);
 }
 
-void Prop(Form& form, KeyPress) { prop_Click(form); }
+void Prop(Form& form, KeyPress) { OnProp(form); }
 
 constexpr KeyCommand kKeyCommands[] = {
     {Key::None, Modifiers::None, TESSARA_PHRASE("Keyboard", "Tab, Shift+Tab"),
@@ -280,17 +280,17 @@ const KeyCommand* FindKeyCommand(KeyPress press) {
   return nullptr;
 }
 
-void Tessara_Frame_KeyDown(Form& form, KeyPress press) {
+void OnCanvasKey(Form& form, KeyPress press) {
   const KeyCommand* command = FindKeyCommand(press);
   if (!command || (form.keys.carrying && !command->whileCarrying)) return;
   command->run(form, press);
   Refresh(form);
 }
 
-void TrashCan_KeyDown(Form& form) {
-  const std::optional<Integer> slot = PickedUp(form);
+void OnTrashKey(Form& form) {
+  const std::optional<std::int16_t> slot = PickedUp(form);
   if (!slot || form.keys.carrying) return;
-  TrashCan_DragDrop(form, SourceOf(form, *slot));
+  OnTrashDrop(form, SourceOf(form, *slot));
   form.keys.focus.reset();
 }
 

@@ -1,6 +1,6 @@
 // The keyboard alone. Every key is a command that works through the handlers the mouse
-// uses: placing and bending at the cursor (Tessara_Frame_MouseDown), links pressed on a
-// gate's halves and toggles (ObjImage_MouseDown), turns (ObjImage_DblClick), drops on
+// uses: placing and bending at the cursor (OnCanvasPress), links pressed on a
+// gate's halves and toggles (OnGatePress), turns (OnGateDoubleClick), drops on
 // the canvas and the trash can, the palette's buttons and prop; so each is an ordinary
 // edit that undo takes back. The focus, the cursor and carrying are the form's `keys`
 // (view/scene.h); a link being drawn, by keys or by the mouse, is the keys' linking
@@ -48,10 +48,10 @@ const KeyCommand* FindKeyCommand(KeyPress press);
 
 // A key pressed on the canvas: runs its command, then refreshes. A key no command takes,
 // or one that does not work while a gate is carried, changes nothing.
-void Tessara_Frame_KeyDown(Form& form, KeyPress press);
+void OnCanvasKey(Form& form, KeyPress press);
 
 // Enter, Space or Delete on the trash can: the focused gate or bend goes to the trash
 // can as a drop there would take it (not while powered or carrying); then a refresh.
-void TrashCan_KeyDown(Form& form);
+void OnTrashKey(Form& form);
 
 }  // namespace tessara

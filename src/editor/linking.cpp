@@ -17,13 +17,13 @@ namespace {
 
 // The press (x, y) on gate index's image, seen on the upright gate's cell; nothing for
 // an orientation outside 0..3.
-std::optional<CellPoint> UprightPress(const Form& form, Single x, Single y, Integer index) {
+std::optional<CellPoint> UprightPress(const Form& form, float x, float y, std::int16_t index) {
   return ToUpright({x, y}, form.doc.Gates(index).GetOrientation());
 }
 
 // The lowest free link slot other than the one being drawn, which is not yet used.
-std::optional<Integer> FreeLinkBesides(const Document& doc, Integer drawn) {
-  for (Integer j = 0; j < kSlotCount; ++j) {
+std::optional<std::int16_t> FreeLinkBesides(const Document& doc, std::int16_t drawn) {
+  for (std::int16_t j = 0; j < kSlotCount; ++j) {
     if (j != drawn && !doc.Links(j).GetUsed()) return j;
   }
   return std::nullopt;
@@ -31,12 +31,12 @@ std::optional<Integer> FreeLinkBesides(const Document& doc, Integer drawn) {
 
 // Idle: a press on an output half opens a segment from gate i. Like every idle press
 // it first takes the lowest free link slot and clears its node flags.
-void StartLink(Form& form, Integer i, Single X, Single Y) {
-  const std::optional<Integer> slot = form.doc.GetFreeLink();
+void StartLink(Form& form, std::int16_t i, float X, float Y) {
+  const std::optional<std::int16_t> slot = form.doc.GetFreeLink();
   if (slot) {
     form.CurrentLink = *slot;
-    form.doc.Links(*slot).StartIsNode = false;
-    form.doc.Links(*slot).StopIsNode = false;
+    form.doc.Links(*slot).FromNode = false;
+    form.doc.Links(*slot).ToNode = false;
   }
   if (IsOutputSide(form, X, Y, i) != 1) {
     ShowRefusal(form.screen, Refusal::StartWithOutput);
@@ -49,12 +49,12 @@ void StartLink(Form& form, Integer i, Single X, Single Y) {
 }
 
 // Drawing: a press on an input half of gate i completes the segment being drawn.
-void FinishLink(Form& form, Integer i, Single X, Single Y) {
+void FinishLink(Form& form, std::int16_t i, float X, float Y) {
   if (IsOutputSide(form, X, Y, i) == 1) {
     ShowRefusal(form.screen, Refusal::FinishWithInput);
     return;
   }
-  linkgates& segment = form.doc.Links(form.CurrentLink);
+  Link& segment = form.doc.Links(form.CurrentLink);
   segment.SetStop(i, GetClickedInput(form, X, Y, i));
   form.LinkStarted = 0;
   segment.SetUsed(true);
@@ -62,13 +62,13 @@ void FinishLink(Form& form, Integer i, Single X, Single Y) {
 
 }  // namespace
 
-void ObjImage_MouseDown(Form& form, Integer Index, Single X, Single Y) {
+void OnGatePress(Form& form, std::int16_t Index, float X, float Y) {
   // The grab offset is recorded before the drag begins, so that a toolkit whose drag
   // runs to its drop inside BeginDrag still drops with this press's offset.
   form.GrabX = X;
   form.GrabY = Y;
   if (form.doc.CurrentTool == kSelectTool && !form.doc.PowerOn) {
-    form.screen.BeginDrag({DragPool::ObjImage, Index});
+    form.screen.BeginDrag({DragPool::GateImage, Index});
   }
   if (form.doc.PowerOn) {
     ToggleInput(form.doc, Index);
@@ -85,12 +85,12 @@ void ObjImage_MouseDown(Form& form, Integer Index, Single X, Single Y) {
 
 // The upright gate's right half, the midline included, is its output half; on its
 // left half, the lower half chooses input 1.
-Long IsOutputSide(const Form& form, Single x, Single y, Integer index) {
+std::int32_t IsOutputSide(const Form& form, float x, float y, std::int16_t index) {
   const std::optional<CellPoint> p = UprightPress(form, x, y, index);
   return p && p->x >= kHalfCell ? 1 : 0;
 }
 
-Integer GetClickedInput(const Form& form, Single x, Single y, Integer index) {
+std::int16_t GetClickedInput(const Form& form, float x, float y, std::int16_t index) {
   const std::optional<CellPoint> p = UprightPress(form, x, y, index);
   return p && p->y >= kHalfCell ? 1 : 0;
 }
@@ -98,33 +98,33 @@ Integer GetClickedInput(const Form& form, Single x, Single y, Integer index) {
 void AddNode(Form& form) {
   // Both slots are found before anything changes, so a full circuit leaves the
   // segment being drawn open and nothing half made.
-  const std::optional<Integer> slot = form.doc.GetFreeGate();
+  const std::optional<std::int16_t> slot = form.doc.GetFreeGate();
   if (!slot) {
     ShowRefusal(form.screen, Refusal::NoRoomForGate);
     return;
   }
-  const std::optional<Integer> next = FreeLinkBesides(form.doc, form.CurrentLink);
+  const std::optional<std::int16_t> next = FreeLinkBesides(form.doc, form.CurrentLink);
   if (!next) {
     ShowRefusal(form.screen, Refusal::NoRoomForLink);
     return;
   }
   form.doc.PutGate(*slot, MakeGate(kBufferGate));
   form.doc.SetObject(*slot, form.MouseX, form.MouseY);
-  gate& node = form.doc.Gates(*slot);
+  Gate& node = form.doc.Gates(*slot);
   node.SetInputValue(0, false);
   node.SetUsed(true);
 
-  linkgates& closed = form.doc.Links(form.CurrentLink);
+  Link& closed = form.doc.Links(form.CurrentLink);
   closed.SetStop(*slot, 0);
-  closed.StopIsNode = true;
+  closed.ToNode = true;
   closed.SetUsed(true);
-  closed.LinkTo = *next;
+  closed.Next = *next;
 
   form.CurrentLink = *next;
-  linkgates& opened = form.doc.Links(*next);
+  Link& opened = form.doc.Links(*next);
   opened.SetStart(*slot, 0);
-  opened.StartIsNode = true;
-  opened.StopIsNode = false;
+  opened.FromNode = true;
+  opened.ToNode = false;
 }
 
 }  // namespace tessara

@@ -10,12 +10,12 @@ namespace tessara {
 // (before any drag begins), drags with the cross tool while not powered, toggles an
 // input while powered, takes a link step with the link tool; then a refresh. A
 // full circuit refuses a new link with an "Error" box.
-void ObjImage_MouseDown(Form& form, Integer Index, Single X, Single Y);
+void OnGatePress(Form& form, std::int16_t Index, float X, float Y);
 
 // 1 when (x, y) lies on the output half of gate index's cell, else 0.
-Long IsOutputSide(const Form& form, Single x, Single y, Integer index);
+std::int32_t IsOutputSide(const Form& form, float x, float y, std::int16_t index);
 // The input number, 0 or 1, that (x, y) on gate index's input half chooses.
-Integer GetClickedInput(const Form& form, Single x, Single y, Integer index);
+std::int16_t GetClickedInput(const Form& form, float x, float y, std::int16_t index);
 
 // A canvas press with the link tool while a link is being drawn: a node at the
 // pointer closes the current segment and opens the next. Without a free gate slot

@@ -37,55 +37,55 @@ constexpr std::array<Riddle, 4> kRiddles = {{
 
 }  // namespace
 
-void AutomaticDrag_MouseDown(Form& form, DragSource Source, Single X, Single Y) {
+void OnAutomaticDragPress(Form& form, DragSource Source, float X, float Y) {
   form.GrabX = X;
   form.GrabY = Y;
   form.screen.BeginDrag(Source);
 }
 
-void buffer_MouseDown(Form& form, Integer Index, Single X, Single Y) {
-  AutomaticDrag_MouseDown(form, {DragPool::buffer, Index}, X, Y);
+void OnNodePress(Form& form, std::int16_t Index, float X, float Y) {
+  OnAutomaticDragPress(form, {DragPool::NodeMarker, Index}, X, Y);
 }
 
-void buffer_DblClick(Form& form) {
+void OnNodeDoubleClick(Form& form) {
   const Riddle& riddle = kRiddles.at(static_cast<std::size_t>(form.EggCounter));
   form.screen.ShowMessage(Words(kContext, riddle.text), Words(kContext, riddle.title),
                           MessageStyle::Stop);
-  form.EggCounter = static_cast<Integer>((form.EggCounter + 1) % kRiddles.size());
+  form.EggCounter = static_cast<std::int16_t>((form.EggCounter + 1) % kRiddles.size());
 }
 
-void Tessara_Frame_DragDrop(Form& form, DragSource Source, Single X, Single Y) {
+void OnCanvasDrop(Form& form, DragSource Source, float X, float Y) {
   assert(IsSlotIndex(Source.index));
-  const Integer i = Source.index;
+  const std::int16_t i = Source.index;
   // The whole picture stays on the canvas, top to bottom.
-  const Single size = Source.pool == DragPool::buffer ? kNodeMarkerSize : kGateImageSize;
-  const Single y = std::clamp(Y - form.GrabY, Single{0}, kCanvasHeight - size);
+  const float size = Source.pool == DragPool::NodeMarker ? kNodeMarkerSize : kGateImageSize;
+  const float y = std::clamp(Y - form.GrabY, float{0}, kCanvasHeight - size);
   form.doc.SetObject(i, X - form.GrabX, y);
-  form.screen.ObjImage(i).SetDragMode(DragMode::Manual);
+  form.screen.GateImage(i).SetDragMode(DragMode::Manual);
   Refresh(form);
 }
 
-void ObjImage_DblClick(Form& form, Integer Index) {
-  gate& g = form.doc.Gates(Index);
-  const Long o = g.GetOrientation();
+void OnGateDoubleClick(Form& form, std::int16_t Index) {
+  Gate& g = form.doc.Gates(Index);
+  const std::int32_t o = g.GetOrientation();
   if (IsOrientation(o)) g.SetOrientation((o + 1) % kOrientationCount);
   Refresh(form);
 }
 
-void TrashCan_DragDrop(Form& form, DragSource Source) {
+void OnTrashDrop(Form& form, DragSource Source) {
   assert(IsSlotIndex(Source.index));
-  const Integer i = Source.index;
-  const gate& start = form.doc.Gates(form.doc.Links(form.CurrentLink).StartIndex);
+  const std::int16_t i = Source.index;
+  const Gate& start = form.doc.Gates(form.doc.Links(form.CurrentLink).Source);
   const bool startWasUsed = start.GetUsed();
   form.doc.Gates(i).SetUsed(false);
-  form.screen.ObjImage(i).SetVisible(false);
-  if (Source.pool == DragPool::buffer) form.screen.buffer(i).SetVisible(false);
+  form.screen.GateImage(i).SetVisible(false);
+  if (Source.pool == DragPool::NodeMarker) form.screen.NodeMarker(i).SetVisible(false);
   FreeChainsAt(form.doc, i);
   // A link being drawn from the gate or a node this freed has nothing to start from.
   if (form.LinkStarted != 0 && startWasUsed && !start.GetUsed()) form.LinkStarted = 0;
   Refresh(form);
 }
 
-void TrashCan_MouseDown(Form&) {}
+void OnTrashPress(Form&) {}
 
 }  // namespace tessara

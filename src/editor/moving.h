@@ -10,29 +10,29 @@ namespace tessara {
 
 // Every press that starts a drag records where it hit the element (GrabX, GrabY:
 // twips from its corner), so that the drop puts that point under the pointer.
-// AutomaticDrag_MouseDown is the press on an element in automatic drag mode, which
-// runs no other handler; buffer_MouseDown the press on a node marker, which drags it
+// OnAutomaticDragPress is the press on an element in automatic drag mode, which
+// runs no other handler; OnNodePress the press on a node marker, which drags it
 // whatever the tool and the power. Neither changes the circuit.
-void AutomaticDrag_MouseDown(Form& form, DragSource Source, Single X, Single Y);
-void buffer_MouseDown(Form& form, Integer Index, Single X, Single Y);
+void OnAutomaticDragPress(Form& form, DragSource Source, float X, float Y);
+void OnNodePress(Form& form, std::int16_t Index, float X, float Y);
 // Shows riddle EggCounter in a box ("Riddle" or "Joke", stop icon) and moves
 // EggCounter on to the next of the four, 3 back to 0. The circuit is not touched.
-void buffer_DblClick(Form& form);
+void OnNodeDoubleClick(Form& form);
 // Drop on the canvas at (X, Y) canvas twips: the pressed point lands under the
 // pointer, x within the gate area 800..7400 (inputs and outputs keep their columns),
 // y within 0..kCanvasHeight less the picture's height (a gate image's or a node
 // marker's, by Source.pool), so the whole picture stays on the canvas. The dropped
 // gate image goes to manual drag mode. Requires Source.index in 0..50.
-void Tessara_Frame_DragDrop(Form& form, DragSource Source, Single X, Single Y);
+void OnCanvasDrop(Form& form, DragSource Source, float X, float Y);
 // Turns gate Index a quarter (orientation 0, 1, 2, 3, 0, ...), whatever its kind; an
 // orientation outside 0..3, which only a file can hold, stays. Its links follow.
-void ObjImage_DblClick(Form& form, Integer Index);
+void OnGateDoubleClick(Form& form, std::int16_t Index);
 // Deletes the dropped gate with every link drawn to or from it, or the dropped node
 // with the link through it, nodes and segments alike (FreeChainsAt); other links stay
 // whole. A link being drawn from what was freed is abandoned. Requires Source.index
 // in 0..50.
-void TrashCan_DragDrop(Form& form, DragSource Source);
+void OnTrashDrop(Form& form, DragSource Source);
 // A press on the trash can does nothing.
-void TrashCan_MouseDown(Form& form);
+void OnTrashPress(Form& form);
 
 }  // namespace tessara

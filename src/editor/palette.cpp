@@ -18,26 +18,26 @@ void ChooseTool(Form& form, PaletteButton button) {
   }
 }
 
-void CrossButton_Click(Form& form) { ChooseTool(form, PaletteButton::CrossButton); }
-void LinkButton_Click(Form& form) { ChooseTool(form, PaletteButton::LinkButton); }
-void AndGateButton_Click(Form& form) { ChooseTool(form, PaletteButton::AndGateButton); }
-void OrGateButton_Click(Form& form) { ChooseTool(form, PaletteButton::OrGateButton); }
-void NotGateButton_Click(Form& form) { ChooseTool(form, PaletteButton::NotGateButton); }
-void InputButton_Click(Form& form) { ChooseTool(form, PaletteButton::InputButton); }
-void OutputButton_Click(Form& form) { ChooseTool(form, PaletteButton::OutputButton); }
-void NandGateButton_Click(Form& form) { ChooseTool(form, PaletteButton::NandGateButton); }
-void NorGateButton_Click(Form& form) { ChooseTool(form, PaletteButton::NorGateButton); }
-void XorGateButton_Click(Form& form) { ChooseTool(form, PaletteButton::XorGateButton); }
+void OnSelectTool(Form& form) { ChooseTool(form, PaletteButton::CrossButton); }
+void OnLinkTool(Form& form) { ChooseTool(form, PaletteButton::LinkButton); }
+void OnAndTool(Form& form) { ChooseTool(form, PaletteButton::AndGateButton); }
+void OnOrTool(Form& form) { ChooseTool(form, PaletteButton::OrGateButton); }
+void OnNotTool(Form& form) { ChooseTool(form, PaletteButton::NotGateButton); }
+void OnInputTool(Form& form) { ChooseTool(form, PaletteButton::InputButton); }
+void OnOutputTool(Form& form) { ChooseTool(form, PaletteButton::OutputButton); }
+void OnNandTool(Form& form) { ChooseTool(form, PaletteButton::NandGateButton); }
+void OnNorTool(Form& form) { ChooseTool(form, PaletteButton::NorGateButton); }
+void OnXorTool(Form& form) { ChooseTool(form, PaletteButton::XorGateButton); }
 
 void SetManualDrag(Form& form) {
-  for (Integer i = 0; i < kSlotCount; ++i) {
-    form.screen.ObjImage(i).SetDragMode(DragMode::Manual);
-    form.screen.buffer(i).SetDragMode(DragMode::Manual);
+  for (std::int16_t i = 0; i < kSlotCount; ++i) {
+    form.screen.GateImage(i).SetDragMode(DragMode::Manual);
+    form.screen.NodeMarker(i).SetDragMode(DragMode::Manual);
   }
   Refresh(form);
 }
 
-void Tessara_Frame_MouseMove(Form& form, Single X, Single Y) {
+void OnCanvasMove(Form& form, float X, float Y) {
   if (!form.doc.PowerOn) {
     if (const ToolFacts* tool = FindTool(form.doc.CurrentTool)) {
       form.screen.SetToolPointer(tool->cursor);
@@ -47,6 +47,6 @@ void Tessara_Frame_MouseMove(Form& form, Single X, Single Y) {
   form.MouseY = Y;
 }
 
-void Form_MouseMove(Form& form) { form.screen.SetDefaultPointer(); }
+void OnWindowPointerMove(Form& form) { form.screen.SetDefaultPointer(); }
 
 }  // namespace tessara

@@ -7,20 +7,20 @@ namespace tessara {
 
 // The cross (view/tools.h): tool 0 and a refresh, which moves the border to its button.
 // Drag modes stay as they are (automatic after New or Open, manual after any other tool).
-void CrossButton_Click(Form& form);
+void OnSelectTool(Form& form);
 // Every other button: its tool (the link tool 1, or the kind code of the gate it
 // places), every gate image and node marker in manual drag mode (SetManualDrag) so
 // that presses reach the handlers, and a refresh. Powered or not, and a link being
 // drawn goes on.
-void LinkButton_Click(Form& form);
-void AndGateButton_Click(Form& form);
-void OrGateButton_Click(Form& form);
-void NotGateButton_Click(Form& form);
-void InputButton_Click(Form& form);
-void OutputButton_Click(Form& form);
-void NandGateButton_Click(Form& form);
-void NorGateButton_Click(Form& form);
-void XorGateButton_Click(Form& form);
+void OnLinkTool(Form& form);
+void OnAndTool(Form& form);
+void OnOrTool(Form& form);
+void OnNotTool(Form& form);
+void OnInputTool(Form& form);
+void OnOutputTool(Form& form);
+void OnNandTool(Form& form);
+void OnNorTool(Form& form);
+void OnXorTool(Form& form);
 // What each of those does, by its button.
 void ChooseTool(Form& form, PaletteButton button);
 
@@ -30,8 +30,8 @@ void SetManualDrag(Form& form);
 // Pointer over the canvas at (X, Y) twips: the current tool's cursor while not
 // powered (while powered the pointer is left alone), and MouseX, MouseY recorded
 // always.
-void Tessara_Frame_MouseMove(Form& form, Single X, Single Y);
+void OnCanvasMove(Form& form, float X, float Y);
 // Pointer over the bare window background: the default arrow.
-void Form_MouseMove(Form& form);
+void OnWindowPointerMove(Form& form);
 
 }  // namespace tessara

@@ -14,16 +14,16 @@ namespace tessara {
 namespace {
 
 void PlaceGate(Form& form) {
-  const std::optional<Integer> slot = form.doc.GetFreeGate();
+  const std::optional<std::int16_t> slot = form.doc.GetFreeGate();
   if (!slot) {
     ShowRefusal(form.screen, Refusal::NoRoomForGate);
     return;
   }
-  const Long type = form.doc.CurrentTool;
+  const std::int32_t type = form.doc.CurrentTool;
   form.doc.PutGate(*slot, MakeGate(type));
-  gate& g = form.doc.Gates(*slot);
-  const Single x = form.MouseX - kHalfCell;  // the press point lands mid-image
-  const Single y = form.MouseY - kHalfCell;
+  Gate& g = form.doc.Gates(*slot);
+  const float x = form.MouseX - kHalfCell;  // the press point lands mid-image
+  const float y = form.MouseY - kHalfCell;
   form.doc.SetObject(*slot, x, y);
   g.SetInputValue(0, false);
   if (FindKind(type)->inputs == 2) g.SetInputValue(1, false);
@@ -32,7 +32,7 @@ void PlaceGate(Form& form) {
 
 }  // namespace
 
-void Tessara_Frame_MouseDown(Form& form) {
+void OnCanvasPress(Form& form) {
   if (!form.doc.PowerOn) {
     const ToolFacts* tool = FindTool(form.doc.CurrentTool);
     if (tool && tool->placesGate) {
@@ -48,6 +48,6 @@ void Tessara_Frame_MouseDown(Form& form) {
   Refresh(form);
 }
 
-void Tessara_Frame_MouseUp(Form&) {}
+void OnCanvasRelease(Form&) {}
 
 }  // namespace tessara

@@ -8,7 +8,7 @@ namespace tessara {
 // Places a gate of the current tool's kind centred on (MouseX, MouseY), or adds a
 // node to the link being drawn; nothing while powered or with no gate tool. A full
 // circuit, or the link tool with no link being drawn, shows an "Error" box.
-void Tessara_Frame_MouseDown(Form& form);
-void Tessara_Frame_MouseUp(Form& form);
+void OnCanvasPress(Form& form);
+void OnCanvasRelease(Form& form);
 
 }  // namespace tessara

@@ -26,7 +26,7 @@ int GatesIn(const RecoveryFiles& files) {
   const LoadResult read = LoadCircuitFile(files.circuit);
   if (!read.document) return 0;
   int gates = 0;
-  for (Integer i = 0; i < kSlotCount; ++i) gates += read.document->Gates(i).GetUsed() ? 1 : 0;
+  for (std::int16_t i = 0; i < kSlotCount; ++i) gates += read.document->Gates(i).GetUsed() ? 1 : 0;
   return gates;
 }
 

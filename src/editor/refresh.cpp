@@ -11,7 +11,7 @@ void Refresh(Form& form) {
     assert(!form.history.Empty());
     form.why = Explain(form.doc, form.history, *form.whyGate, form.history.Current());
   }
-  DisplayObjects(form, form.screen, RefreshHighlight(form), form.showProblems);
+  DrawCircuit(form, form.screen, RefreshHighlight(form), form.showProblems);
 }
 
 void ShowExpressionTags(Form& form, SlotSet tagged) {
@@ -19,7 +19,7 @@ void ShowExpressionTags(Form& form, SlotSet tagged) {
   Refresh(form);
 }
 
-void ShowProblems_Click(Form& form, bool on) {
+void OnShowProblems(Form& form, bool on) {
   form.showProblems = on;
   Refresh(form);
 }

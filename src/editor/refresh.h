@@ -1,5 +1,5 @@
 // The refresh every handler ends with, from the form: the Why window's explanation
-// brought up to date with the run, then DisplayObjects with its gates and links
+// brought up to date with the run, then DrawCircuit with its gates and links
 // highlighted, the tags of the gates the truth table's expressions name, and the problem
 // marks as Options > Show Problems says. The explanation
 // lives on the form (whyGate, why) from a press on a value label until an edit or Power
@@ -13,7 +13,7 @@ namespace tessara {
 
 // Explains whyGate at the run's current step when the kept explanation is of another
 // gate or step (some tens of microseconds, under a millisecond after 10,000 steps);
-// then rewrites every element (DisplayObjects). Requires a recorded run while a gate is
+// then rewrites every element (DrawCircuit). Requires a recorded run while a gate is
 // asked about.
 void Refresh(Form& form);
 
@@ -22,7 +22,7 @@ void Refresh(Form& form);
 Highlight RefreshHighlight(const Form& form);
 
 // Options > Show Problems turned on or off: the marks shown or hidden; refreshes.
-void ShowProblems_Click(Form& form, bool on);
+void OnShowProblems(Form& form, bool on);
 
 // The truth table window's expressions name the gates tagged by their tags (none once
 // it closes): the canvas shows those tags; refreshes.

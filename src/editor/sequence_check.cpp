@@ -13,7 +13,7 @@ namespace {
 constexpr const char* kContext = "Comparison";
 
 RowMark Mark(std::size_t row, const SequenceReading& got, const SequenceRow& expected,
-             const std::vector<Integer>& outputs) {
+             const std::vector<std::int16_t>& outputs) {
   RowMark mark{got.step, false, -1, {}};
   for (std::size_t k = 0; k < expected.out.size(); ++k) {
     if (expected.out[k] == 'X' || expected.out[k] == got.row.out[k]) continue;
@@ -44,7 +44,7 @@ std::optional<SequenceCheck> CheckSequence(const Sequence& expected, const Docum
   }
   check.run.Start(CaptureState(AsLoaded(circuit)));
   const SequenceRun run = RunSequence(circuit, expected.Inputs(), {kSettleBound, std::move(stop)},
-                                      [&](const Document& doc, StepCause cause, Integer slot) {
+                                      [&](const Document& doc, StepCause cause, std::int16_t slot) {
                                         check.run.Record(CaptureState(doc), cause, slot);
                                       });
   if (run.stopped) return std::nullopt;
@@ -62,13 +62,13 @@ std::optional<SequenceCheck> CheckSequence(const Sequence& expected, const Docum
 }
 
 void PlaySequence(Form& form, const SequenceCheck& check) {
-  if (!form.doc.PowerOn) Power_Click(form);
+  if (!form.doc.PowerOn) OnPower(form);
   StartRun(form);
   form.history = check.run;
   GoToStep(form, form.history.Last());
 }
 
-void SequenceMark_Click(Form& form, const SequenceCheck& check, std::size_t mark) {
+void OnSequenceMark(Form& form, const SequenceCheck& check, std::size_t mark) {
   assert(mark < check.marks.size());
   PlaySequence(form, check);
   const RowMark& row = check.marks[mark];

@@ -18,8 +18,8 @@ namespace tessara {
 struct RowMark {
   std::size_t step = 0;  // the run's step at which the row was read
   bool differs = false;
-  Integer output = -1;  // a differing row's first differing output's slot
-  Phrase line;          // "Row 3 (step 14): expected 1, got 0", "Row 1 (step 3): matches"
+  std::int16_t output = -1;  // a differing row's first differing output's slot
+  Phrase line;               // "Row 3 (step 14): expected 1, got 0", "Row 1 (step 3): matches"
 };
 
 struct SequenceCheck {
@@ -41,6 +41,6 @@ std::optional<SequenceCheck> CheckSequence(const Sequence& expected, const Docum
 void PlaySequence(Form& form, const SequenceCheck& check);
 // Plays check's run as PlaySequence does and goes to the reading step of mark; a red
 // mark's first differing output is then asked Why. Requires mark < check.marks.size().
-void SequenceMark_Click(Form& form, const SequenceCheck& check, std::size_t mark);
+void OnSequenceMark(Form& form, const SequenceCheck& check, std::size_t mark);
 
 }  // namespace tessara

@@ -8,21 +8,22 @@ namespace tessara {
 
 Phrase PowerUpCaption() { return Words("Editor", TESSARA_PHRASE("Editor", "Power Up")); }
 
-void Power_Click(Form& form) {
+void OnPower(Form& form) {
   if (form.doc.PowerOn) {
     form.doc.PowerOn = false;
     form.screen.SetPowerCaption(PowerUpCaption());
   } else {
     form.doc.PowerOn = true;
     form.screen.SetPowerCaption(Words("Editor", TESSARA_PHRASE("Editor", "Power Down")));
-    for (Integer i = 0; i < kSlotCount; ++i) form.screen.ObjImage(i).SetDragMode(DragMode::Manual);
+    for (std::int16_t i = 0; i < kSlotCount; ++i)
+      form.screen.GateImage(i).SetDragMode(DragMode::Manual);
     form.screen.SetDefaultPointer();
     StartRun(form);
   }
   Refresh(form);
 }
 
-void prop_Click(Form& form) {
+void OnProp(Form& form) {
   PropStep(form.doc);
   RecordStep(form, StepCause::Prop);
   Refresh(form);
@@ -34,7 +35,7 @@ void StartRun(Form& form) {
   form.runCircuit = WriteCircuit(form.doc);
 }
 
-void RecordStep(Form& form, StepCause cause, Integer slot) {
+void RecordStep(Form& form, StepCause cause, std::int16_t slot) {
   if (form.doc.PowerOn) form.history.Record(CaptureState(form.doc), cause, slot);
 }
 
@@ -58,14 +59,14 @@ void GoToStep(Form& form, std::size_t n) {
   Refresh(form);
 }
 
-void StepBack_Click(Form& form) {
+void OnStepBack(Form& form) {
   if (form.history.Current() > form.history.First()) GoToStep(form, form.history.Current() - 1);
 }
 
-void StepForward_Click(Form& form) {
+void OnStepForward(Form& form) {
   if (!form.doc.PowerOn) return;
   if (form.history.AtEnd()) {
-    prop_Click(form);
+    OnProp(form);
   } else {
     GoToStep(form, form.history.Current() + 1);
   }

@@ -10,16 +10,16 @@
 
 namespace tessara {
 
-void TruthTableRow_Click(Form& form, unsigned row) {
-  if (form.doc.PowerOn) Power_Click(form);
+void OnTruthTableRow(Form& form, unsigned row) {
+  if (form.doc.PowerOn) OnPower(form);
   RestoreState(form.doc, SimState{});
-  const std::vector<Integer> inputs = FindTerminals(form.doc).inputs;
+  const std::vector<std::int16_t> inputs = FindTerminals(form.doc).inputs;
   assert(inputs.size() <= kMaxTableInputs && row >> inputs.size() == 0);
   const std::string on = RowInputs(row, inputs.size());
   for (std::size_t k = 0; k < inputs.size(); ++k) {
     if (on[k] == '1') ToggleInput(form.doc, inputs[k]);
   }
-  Power_Click(form);
+  OnPower(form);
 }
 
 }  // namespace tessara

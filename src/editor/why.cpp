@@ -8,17 +8,17 @@
 namespace tessara {
 namespace {
 
-bool IsExplainable(const gate& g) { return g.GetUsed() && g.GetType() != kBufferGate; }
+bool IsExplainable(const Gate& g) { return g.GetUsed() && g.GetType() != kBufferGate; }
 
 }  // namespace
 
-void txtObjValue_Click(Form& form, Integer Index) {
+void OnValuePress(Form& form, std::int16_t Index) {
   if (!form.doc.PowerOn || !IsExplainable(form.doc.Gates(Index))) return;
   form.whyGate = Index;
   Refresh(form);
 }
 
-void WhyLine_Click(Form& form, Integer slot, std::size_t step) {
+void OnWhyLine(Form& form, std::int16_t slot, std::size_t step) {
   const RunHistory& history = form.history;
   if (!form.doc.PowerOn || !form.whyGate || step < history.First() || step > history.Last()) return;
   assert(IsExplainable(form.doc.Gates(slot)));

@@ -11,11 +11,11 @@ namespace tessara {
 
 // While powered, a press on the value label of gate Index (no node) asks why it holds
 // its value at the run's current step; refreshes. Otherwise nothing.
-void txtObjValue_Click(Form& form, Integer Index);
+void OnValuePress(Form& form, std::int16_t Index);
 // A line about gate slot at step: while powered and with a gate asked about, moves the
 // run to step as GoToStep does and asks about slot there. A step not kept changes
 // nothing. Requires slot a used gate that is no node, as every line's gate is.
-void WhyLine_Click(Form& form, Integer slot, std::size_t step);
+void OnWhyLine(Form& form, std::int16_t slot, std::size_t step);
 // The Why window closed (or Escape): nothing asked any more, nothing highlighted.
 void WhyWindow_Close(Form& form);
 

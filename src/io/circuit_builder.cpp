@@ -23,7 +23,7 @@ BuildResult Refused(Phrase reason) {
 }
 
 // An operation of its operands, or the one operand alone.
-Expression Joined(Long kind, std::vector<Expression> operands) {
+Expression Joined(std::int32_t kind, std::vector<Expression> operands) {
   if (operands.size() == 1) return std::move(operands.front());
   return {kind, 0, std::move(operands)};
 }

@@ -15,7 +15,7 @@
 namespace tessara {
 namespace {
 
-constexpr Double kVersion = 0.3;
+constexpr double kVersion = 0.3;
 constexpr const char* kHeaderLines[] = {"Tessara", "Orvandel", "Quillmarsh"};
 constexpr const char* kVersionLabel = "Version";
 constexpr const char* kContext = "Files";  // of the reasons
@@ -31,12 +31,12 @@ bool HoldsBinary(std::string_view text) {
 
 // Reads gate record i into doc: a used record of a kind 2..10 puts that kind into the
 // slot; any other record leaves the slot as the reset made it.
-void ReadGateRecord(FieldReader& fd, Document& doc, Integer i) {
-  const Long code = fd.Long();
-  const Single x = fd.Single();
-  const Single y = fd.Single();
-  const Boolean used = fd.Boolean();
-  const Long orientation = fd.Long();
+void ReadGateRecord(FieldReader& fd, Document& doc, std::int16_t i) {
+  const std::int32_t code = fd.Int32();
+  const float x = fd.Float();
+  const float y = fd.Float();
+  const bool used = fd.Flag();
+  const std::int32_t orientation = fd.Int32();
   if (fd.Failed() || !used || code == kNoGate) return;
   if (auto g = MakeGate(code)) {
     g->ReadData(x, y, true, orientation);
@@ -75,10 +75,10 @@ std::string WriteCircuit(const Document& doc) {
     fd.EndRecord();
   }
   fd.Text(kVersionLabel);
-  fd.Double(kVersion);
+  fd.Real(kVersion);
   fd.EndRecord();
-  for (Integer i = 0; i < kSlotCount; ++i) doc.Gates(i).WriteToFile(fd, kVersion);
-  for (Integer i = 0; i < kSlotCount; ++i) doc.Links(i).WriteToFile(fd, kVersion);
+  for (std::int16_t i = 0; i < kSlotCount; ++i) doc.Gates(i).WriteToFile(fd, kVersion);
+  for (std::int16_t i = 0; i < kSlotCount; ++i) doc.Links(i).WriteToFile(fd, kVersion);
   return text;
 }
 
@@ -86,11 +86,11 @@ LoadResult ReadCircuit(std::string_view text) {
   FieldReader fd(text);
   for (std::size_t i = 0; i < std::size(kHeaderLines); ++i) fd.Text();
   fd.Text();  // the version's label
-  const Double version = fd.Double();
+  const double version = fd.Real();
   if (fd.Failed()) return {std::nullopt, FileError{Words(kContext, kNotACircuit), 1}};
   Document doc;
-  for (Integer i = 0; i < kSlotCount; ++i) ReadGateRecord(fd, doc, i);
-  for (Integer i = 0; i < kSlotCount; ++i) doc.Links(i).ReadFromFile(fd, version);
+  for (std::int16_t i = 0; i < kSlotCount; ++i) ReadGateRecord(fd, doc, i);
+  for (std::int16_t i = 0; i < kSlotCount; ++i) doc.Links(i).ReadFromFile(fd, version);
   if (fd.Failed() && HoldsBinary(text)) {
     return {std::nullopt, FileError{Words(kContext, kNotACircuit), 1}};
   }

@@ -6,27 +6,27 @@
 //   file     = header gate{51} link{51}            slots 0..50 in order, used or not
 //   header   = "Tessara" NL "Orvandel" NL "Quillmarsh" NL "Version" "," 0.3 NL
 //   gate     = type "," x "," y "," used "," orientation NL
-//   link     = 1 "," used "," LinkTo "," StartIsNode "," StartIndex "," Start_Num ","
-//              StopIsNode "," StopIndex "," Stop_Num NL
+//   link     = 1 "," used "," Next "," FromNode "," Source "," SourceOutput ","
+//              ToNode "," Target "," TargetInput NL
 //   NL       = CR LF
 //
-//   type         Long: the kind's code 2..10; 11 for an empty slot, whose record is
+//   type         32-bit whole: the kind's code 2..10; 11 for an empty slot, whose record is
 //                always 11,0,0,#FALSE#,0
-//   x, y         Single: the gate's top-left corner in twips, rounded to 7
+//   x, y         float: the gate's top-left corner in twips, rounded to 7
 //                significant digits, trailing zeros dropped, no exponent, leading
 //                zero before a point (8200, 1234.5, -150, 0.3)
-//   used         Boolean: #TRUE# or #FALSE#
-//   orientation  Long: 0..3, a quarter turn each
-//   LinkTo, StartIndex, StopIndex   Integer: slot indices 0..50
-//   Start_Num    Integer: always 0
-//   Stop_Num     Integer: the target's input number 0..2
-//   StartIsNode, StopIsNode         Boolean
+//   used         flag: #TRUE# or #FALSE#
+//   orientation  32-bit whole: 0..3, a quarter turn each
+//   Next, Source, Target   16-bit whole: slot indices 0..50
+//   SourceOutput           16-bit whole: always 0
+//   TargetInput            16-bit whole: the target's input number 0..2
+//   FromNode, ToNode       flags
 //
 // The reader takes the file as a stream of fields:
 //   - a field ends at a comma or at a line end (CRLF, LF or CR), so records need
 //     not keep to their lines; spaces and tabs before a field are skipped;
 //   - double quotes around a field are optional; the header's text fields are
-//     not examined, nor its version beyond being a number (read as a Double);
+//     not examined, nor its version beyond being a number (read as a double);
 //   - #TRUE# and #FALSE# in any letter case;
 //   - numbers in any decimal form: sign, leading zero and exponent optional
 //     ("-150", ".5", "+1.2e3");
@@ -36,9 +36,9 @@
 // is refused as "not a Tessara circuit file" at line 1.
 // Otherwise it refuses the whole file, naming the reason and the line of the failing
 // field, when the text ends early, a field does not convert to its type, a number does not
-// fit its type (Integer 16-bit, Long 32-bit, Single a finite float), a whole-number
-// field holds a fraction, or a link record (used or not) holds a LinkTo,
-// StartIndex or StopIndex outside 0..50 or a Stop_Num outside 0..2.
+// fit its type (16-bit, 32-bit, a finite float), a whole-number
+// field holds a fraction, or a link record (used or not) holds a Next,
+// Source or Target outside 0..50 or a TargetInput outside 0..2.
 // A gate record counts only when used is #TRUE#: codes 2..10 put that kind in its
 // slot at x, y (not pinned to any column) with its orientation, unchecked; any
 // other code, and every record not in use, leaves the slot empty. Every link record

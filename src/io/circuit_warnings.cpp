@@ -26,27 +26,27 @@ constexpr const char* kStartNotANode =
 constexpr const char* kEndNotANode =
     TESSARA_PHRASE("Warnings", "link %1 is marked as ending at a node, but slot %2 holds %3");
 
-bool Used(const Document& doc, Integer slot) {
+bool Used(const Document& doc, std::int16_t slot) {
   return IsSlotIndex(slot) && doc.Gates(slot).GetUsed();
 }
 
-std::string Gate(const Document& doc, Integer slot) {
+std::string GateName(const Document& doc, std::int16_t slot) {
   return std::string(KindName(doc.Gates(slot).GetType())) + ' ' + std::to_string(slot);
 }
 
-void GateWarnings(const Document& doc, Integer s, std::vector<CircuitWarning>& out) {
-  const gate& g = doc.Gates(s);
+void GateWarnings(const Document& doc, std::int16_t s, std::vector<CircuitWarning>& out) {
+  const Gate& g = doc.Gates(s);
   std::array<int, 2> landed{};
   bool drives = false;
-  for (Integer l = 0; l < kSlotCount; ++l) {
-    const linkgates& link = doc.Links(l);
+  for (std::int16_t l = 0; l < kSlotCount; ++l) {
+    const Link& link = doc.Links(l);
     if (!link.GetUsed()) continue;
-    drives = drives || link.StartIndex == s;
-    if (link.StopIndex != s) continue;
-    const int input = LandingPlace(g.GetType(), link.Stop_Num);
+    drives = drives || link.Source == s;
+    if (link.Target != s) continue;
+    const int input = LandingPlace(g.GetType(), link.TargetInput);
     if (input >= 0) ++landed[static_cast<std::size_t>(input)];
   }
-  const std::string name = Gate(doc, s);
+  const std::string name = GateName(doc, s);
   auto add = [&](Problem problem, const char* pattern, std::vector<std::string> args,
                  int input = -1) {
     args.insert(args.begin(), name);
@@ -65,34 +65,34 @@ void GateWarnings(const Document& doc, Integer s, std::vector<CircuitWarning>& o
     }
   }
   if (!drives && g.GetType() != kOutputGate) add(Problem::DrivesNothing, kDrivesNothing, {});
-  const Long o = g.GetOrientation();
+  const std::int32_t o = g.GetOrientation();
   if (!IsOrientation(o)) add(Problem::BadOrientation, kBadOrientation, {std::to_string(o)});
 }
 
-void LinkWarnings(const Document& doc, Integer l, std::vector<CircuitWarning>& out) {
-  const linkgates& link = doc.Links(l);
-  auto add = [&](Problem problem, Integer slot, const char* pattern,
+void LinkWarnings(const Document& doc, std::int16_t l, std::vector<CircuitWarning>& out) {
+  const Link& link = doc.Links(l);
+  auto add = [&](Problem problem, std::int16_t slot, const char* pattern,
                  std::vector<std::string> args) {
     args.insert(args.begin(), std::to_string(l));
     out.push_back(
         {kFirstLinkLine + l, WordsOfNames(kWarningContext, pattern, args), problem, slot, -1, l});
   };
   const struct {
-    Integer slot;
+    std::int16_t slot;
     bool nodeFlag;
     const char *empty, *notANode;
     Problem emptyProblem, notANodeProblem;
-  } ends[] = {{link.StartIndex, link.StartIsNode, kStartsAtEmpty, kStartNotANode,
+  } ends[] = {{link.Source, link.FromNode, kStartsAtEmpty, kStartNotANode,
                Problem::StartsAtEmptySlot, Problem::StartNotANode},
-              {link.StopIndex, link.StopIsNode, kEndsAtEmpty, kEndNotANode,
-               Problem::EndsAtEmptySlot, Problem::EndNotANode}};
+              {link.Target, link.ToNode, kEndsAtEmpty, kEndNotANode, Problem::EndsAtEmptySlot,
+               Problem::EndNotANode}};
   for (const auto& end : ends) {
     if (!Used(doc, end.slot))
       add(end.emptyProblem, end.slot, end.empty, {std::to_string(end.slot)});
   }
   for (auto it = std::rbegin(ends); it != std::rend(ends); ++it) {  // "ending at" comes first
     if (!it->nodeFlag || !Used(doc, it->slot)) continue;
-    const Long kind = doc.Gates(it->slot).GetType();
+    const std::int32_t kind = doc.Gates(it->slot).GetType();
     if (kind == kBufferGate) continue;
     add(it->notANodeProblem, it->slot, it->notANode,
         {std::to_string(it->slot), std::string(KindName(kind))});
@@ -103,10 +103,10 @@ void LinkWarnings(const Document& doc, Integer l, std::vector<CircuitWarning>& o
 
 std::vector<CircuitWarning> FindWarnings(const Document& doc) {
   std::vector<CircuitWarning> warnings;
-  for (Integer s = 0; s < kSlotCount; ++s) {
+  for (std::int16_t s = 0; s < kSlotCount; ++s) {
     if (doc.Gates(s).GetUsed()) GateWarnings(doc, s, warnings);
   }
-  for (Integer l = 0; l < kSlotCount; ++l) {
+  for (std::int16_t l = 0; l < kSlotCount; ++l) {
     if (doc.Links(l).GetUsed()) LinkWarnings(doc, l, warnings);
   }
   return warnings;

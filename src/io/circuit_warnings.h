@@ -32,9 +32,9 @@ struct CircuitWarning {
   Phrase text;  // in context kWarningContext; in English as `check` writes it after
                 // "FILE:LINE: warning: "
   Problem problem = Problem::InputNotLinked;
-  Integer gate = -1;  // the gate slot it is about; for a link, the slot its end names
-  int input = -1;     // the input place, for the two input problems; else -1
-  Integer link = -1;  // the link slot, for a link's problems; else -1
+  std::int16_t gate = -1;  // the gate slot it is about; for a link, the slot its end names
+  int input = -1;          // the input place, for the two input problems; else -1
+  std::int16_t link = -1;  // the link slot, for a link's problems; else -1
 };
 
 // The warnings of doc's used gates and used links, ordered by line and, on one line,

@@ -29,7 +29,7 @@ Phrase Bit(bool value) { return Name(value ? "1" : "0"); }
 Phrase Number(auto n) { return Name(std::to_string(n)); }
 
 // places: the window's document, whose gates' inputs are then named by their place.
-Phrase InputText(const ExplainedInput& input, const std::vector<SignalRow>& rows, Integer slot,
+Phrase InputText(const ExplainedInput& input, const std::vector<SignalRow>& rows, std::int16_t slot,
                  const Document* places) {
   Phrase place = places ? InputPlace(*places, slot, input.place) : Number(input.place);
   Phrase value = Bit(input.value);

@@ -18,7 +18,7 @@ constexpr const char* kContext = "Build";
 // The operators between two operands: how tightly each binds, and whether a run of it
 // is one operation of many operands (AND, OR, XOR) or it takes two and no more.
 struct Infix {
-  Long kind;
+  std::int32_t kind;
   int level;  // 1 binds loosest
   bool chains;
 };
@@ -37,7 +37,7 @@ constexpr int kMaxNesting = 500;
 // The signs a learner types for the operators; the words are the kinds' own (kinds.h).
 struct Sign {
   std::string_view text;
-  Long kind;
+  std::int32_t kind;
   bool postfix;  // written after its operand
 };
 const std::array<Sign, 10> kSigns = {{
@@ -53,14 +53,14 @@ const std::array<Sign, 10> kSigns = {{
     {"|", kOrGate, false},
 }};
 
-const Infix* FindInfix(Long kind) { return FindRow(kInfixes, &Infix::kind, kind); }
+const Infix* FindInfix(std::int32_t kind) { return FindRow(kInfixes, &Infix::kind, kind); }
 
 enum class Type { Input, Output, Number, Word, Operator, Postfix, Open, Close, Equals, End, Other };
 
 struct Token {
   Type type = Type::End;
-  Long kind = kNoGate;  // Operator, Postfix: the operation
-  long number = 0;      // Input, Output, Number
+  std::int32_t kind = kNoGate;  // Operator, Postfix: the operation
+  long number = 0;              // Input, Output, Number
   int column = 1;
   std::string text;  // as written
 };

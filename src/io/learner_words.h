@@ -16,15 +16,15 @@
 namespace tessara {
 
 // The tag of the logic gate in slot: "g" and the slot number, as tessara-sim numbers it.
-std::string GateTag(Integer slot);
+std::string GateTag(std::int16_t slot);
 
 // "AND g3" for a logic gate; the row's name ("I1", "O2") for the others.
-std::string LearnerGateName(const Document& doc, Integer slot);
+std::string LearnerGateName(const Document& doc, std::int16_t slot);
 
 // rows with each logic gate's name as LearnerGateName gives it.
 std::vector<SignalRow> LearnerRows(std::vector<SignalRow> rows, const Document& doc);
 
 // Input place (0 or 1) of the gate in slot, by where its picture shows it.
-Phrase InputPlace(const Document& doc, Integer slot, int place);
+Phrase InputPlace(const Document& doc, std::int16_t slot, int place);
 
 }  // namespace tessara

@@ -29,10 +29,10 @@ struct Behaviour {
   std::array<bool, 8> output{};
 };
 
-Behaviour Learn(Long code) {
+Behaviour Learn(std::int32_t code) {
   Behaviour b;
-  for (Integer num = 0; num < kPlaces; ++num) {
-    const std::unique_ptr<gate> g = MakeGate(code);
+  for (std::int16_t num = 0; num < kPlaces; ++num) {
+    const std::unique_ptr<Gate> g = MakeGate(code);
     if (!g) return b;
     g->SetInputValue(num, true);
     const int stored = g->GetSignals() >> 1;
@@ -41,7 +41,7 @@ Behaviour Learn(Long code) {
     }
   }
   for (int i = 0; i < 8; ++i) {
-    const std::unique_ptr<gate> g = MakeGate(code);
+    const std::unique_ptr<Gate> g = MakeGate(code);
     g->SetSignals(static_cast<std::uint8_t>(i << 1));
     g->GetNewOutput();
     b.output[static_cast<std::size_t>(i)] = g->GetCurrOutput();
@@ -90,7 +90,7 @@ std::string Function(unsigned rows, const std::vector<std::string>& names) {
 class NamedStep {
  public:
   explicit NamedStep(const Document& doc) : doc_(doc) {
-    for (Integer i = 0; i < kSlotCount; ++i) {
+    for (std::int16_t i = 0; i < kSlotCount; ++i) {
       const std::size_t s = Slot(i);
       behaviour_[s] = Learn(doc.Gates(i).GetType());
       if (doc.Gates(i).GetType() == kNoGate) {
@@ -107,36 +107,36 @@ class NamedStep {
                 : "s" + std::to_string(i) + "_" + std::to_string(p);
       }
     }
-    auto carry = [this](const linkgates& link) { Carry(link); };
+    auto carry = [this](const Link& link) { Carry(link); };
     WalkTransferPass(doc, carry);
-    for (Integer j = 0; j < kSlotCount; ++j) Compute(j);
-    for (Integer i = 0; i < kSlotCount; ++i) {
-      const linkgates& link = doc.Links(i);
-      if (link.GetUsed() && link.StopIsNode) WalkLink(doc, i, carry);
+    for (std::int16_t j = 0; j < kSlotCount; ++j) Compute(j);
+    for (std::int16_t i = 0; i < kSlotCount; ++i) {
+      const Link& link = doc.Links(i);
+      if (link.GetUsed() && link.ToNode) WalkLink(doc, i, carry);
     }
   }
 
-  const std::string& Out(Integer i) const { return out_[Slot(i)]; }
-  const std::string& In(Integer i, int p) const {
+  const std::string& Out(std::int16_t i) const { return out_[Slot(i)]; }
+  const std::string& In(std::int16_t i, int p) const {
     return in_[Slot(i)][static_cast<std::size_t>(p)];
   }
   const std::vector<std::pair<std::string, std::string>>& Wires() const { return wires_; }
 
  private:
-  static std::size_t Slot(Integer i) { return static_cast<std::size_t>(i); }
+  static std::size_t Slot(std::int16_t i) { return static_cast<std::size_t>(i); }
 
-  void Carry(const linkgates& link) {
-    const std::size_t stop = Slot(link.StopIndex);
-    const int num = link.Stop_Num;
+  void Carry(const Link& link) {
+    const std::size_t stop = Slot(link.Target);
+    const int num = link.TargetInput;
     if (num >= 0 && num < kPlaces) {
       const int place = behaviour_[stop].landing[static_cast<std::size_t>(num)];
-      if (place >= 0) in_[stop][static_cast<std::size_t>(place)] = out_[Slot(link.StartIndex)];
+      if (place >= 0) in_[stop][static_cast<std::size_t>(place)] = out_[Slot(link.Source)];
     }
-    if (link.StopIsNode) Compute(link.StopIndex);
+    if (link.ToNode) Compute(link.Target);
   }
 
   // The gate's new output from its stored inputs: a name for what it reads.
-  void Compute(Integer i) {
+  void Compute(std::int16_t i) {
     const std::size_t s = Slot(i);
     const Behaviour& b = behaviour_[s];
     if (doc_.Gates(i).GetType() == kNoGate) return;
@@ -201,8 +201,8 @@ std::string Replace(const std::string& text, const std::map<std::string, std::st
 
 // The port a circuit input slot's toggles drive: I<n>, or T<slot> for an input that is
 // no circuit input.
-std::string PortOf(const Document& doc, Integer slot) {
-  const std::vector<Integer> inputs = FindTerminals(doc).inputs;
+std::string PortOf(const Document& doc, std::int16_t slot) {
+  const std::vector<std::int16_t> inputs = FindTerminals(doc).inputs;
   const auto found = std::find(inputs.begin(), inputs.end(), slot);
   if (found != inputs.end()) {
     return TerminalName(kInputGate, static_cast<std::size_t>(found - inputs.begin()) + 1);
@@ -210,16 +210,16 @@ std::string PortOf(const Document& doc, Integer slot) {
   return "T" + std::to_string(slot);
 }
 
-std::vector<Integer> InputSlots(const Document& doc) {
-  std::vector<Integer> slots;
-  for (Integer i = 0; i < kSlotCount; ++i) {
+std::vector<std::int16_t> InputSlots(const Document& doc) {
+  std::vector<std::int16_t> slots;
+  for (std::int16_t i = 0; i < kSlotCount; ++i) {
     if (doc.Gates(i).GetType() == kInputGate) slots.push_back(i);
   }
   return slots;
 }
 
 // The gate's name in comments: the timeline's, or its kind and slot.
-std::string GateName(const Document& doc, const std::vector<SignalRow>& rows, Integer i) {
+std::string GateName(const Document& doc, const std::vector<SignalRow>& rows, std::int16_t i) {
   const std::string name = RowName(rows, i);
   if (name != std::to_string(i)) return name;
   return std::string(KindName(doc.Gates(i).GetType())) + " " + std::to_string(i) +
@@ -261,9 +261,9 @@ std::string WriteVerilog(const Document& doc, const std::string& name) {
   // The registers and their next values, the outputs' first (a circuit input's is
   // r<slot>), then the stored inputs'.
   std::vector<std::pair<std::string, std::string>> registers;
-  std::map<std::string, Integer> inputOf;  // r<slot> -> slot
-  for (Integer i = 0; i < kSlotCount; ++i) {
-    const Long type = doc.Gates(i).GetType();
+  std::map<std::string, std::int16_t> inputOf;  // r<slot> -> slot
+  for (std::int16_t i = 0; i < kSlotCount; ++i) {
+    const std::int32_t type = doc.Gates(i).GetType();
     if (type == kNoGate) continue;
     if (type != kInputGate) {
       registers.emplace_back("g" + std::to_string(i), step.Out(i));
@@ -273,7 +273,7 @@ std::string WriteVerilog(const Document& doc, const std::string& name) {
       inputOf[r] = i;
     }
   }
-  for (Integer i = 0; i < kSlotCount; ++i) {
+  for (std::int16_t i = 0; i < kSlotCount; ++i) {
     if (doc.Gates(i).GetType() == kNoGate) continue;
     for (int p = 0; p < kPlaces; ++p) {
       registers.emplace_back("s" + std::to_string(i) + "_" + std::to_string(p), step.In(i, p));
@@ -310,14 +310,14 @@ std::string WriteVerilog(const Document& doc, const std::string& name) {
        "// adds one step of delay, power_up clears every value as loading the circuit does.\n"
        "module "
     << name << " (\n  input wire step,\n  input wire power_up";
-  for (Integer i : InputSlots(doc)) v << ",\n  input wire " << PortOf(doc, i);
+  for (std::int16_t i : InputSlots(doc)) v << ",\n  input wire " << PortOf(doc, i);
   for (std::size_t n = 1; n <= terminals.outputs.size(); ++n) {
     v << ",\n  output wire " << TerminalName(kOutputGate, n);
   }
   v << "\n);\n";
   std::ostringstream assigns, resets, nexts;
-  for (Integer i = 0; i < kSlotCount; ++i) {
-    const Long type = doc.Gates(i).GetType();
+  for (std::int16_t i = 0; i < kSlotCount; ++i) {
+    const std::int32_t type = doc.Gates(i).GetType();
     if (type == kNoGate) continue;
     const std::string g = "g" + std::to_string(i);
     const std::string comment = "  // " + GateName(doc, rows, i) + "\n";
@@ -359,7 +359,7 @@ std::string WriteVerilog(const Document& doc, const std::string& name) {
 std::string WriteVerilogTestbench(const Document& doc, const std::string& name,
                                   const std::vector<BenchAction>& actions) {
   std::string header, format, values;
-  for (Integer i = 0; i < kSlotCount; ++i) {
+  for (std::int16_t i = 0; i < kSlotCount; ++i) {
     if (!doc.Gates(i).GetUsed()) continue;
     header += (header.empty() ? "" : " ") + std::to_string(i) + ":" +
               std::string(KindName(doc.Gates(i).GetType()));
@@ -376,7 +376,7 @@ std::string WriteVerilogTestbench(const Document& doc, const std::string& name,
   std::ostringstream t;
   t << "module " << name << "_tb;\n  reg step = 1'b0, power_up = 1'b0;\n";
   std::string connections = ".step(step), .power_up(power_up)";
-  for (Integer i : InputSlots(doc)) {
+  for (std::int16_t i : InputSlots(doc)) {
     t << "  reg " << PortOf(doc, i) << " = 1'b0;\n";
     connections += ", ." + PortOf(doc, i) + "(" + PortOf(doc, i) + ")";
   }
@@ -390,7 +390,7 @@ std::string WriteVerilogTestbench(const Document& doc, const std::string& name,
     << "\");\n    " << display("load") << "\n";
   for (const BenchAction& action : actions) {
     if (action.toggle) {
-      const Integer slot = *action.toggle;
+      const std::int16_t slot = *action.toggle;
       if (IsSlotIndex(slot) && doc.Gates(slot).GetType() == kInputGate) {
         const std::string port = PortOf(doc, slot);
         t << "    " << port << " = ~" << port << ";\n";

@@ -34,7 +34,7 @@ std::string WriteVerilog(const Document& doc, const std::string& name);
 // steps prop steps, each its own line.
 struct BenchAction {
   std::string label;  // as the trace prints it: "t3", "tI2", "p"
-  std::optional<Integer> toggle;
+  std::optional<std::int16_t> toggle;
   int steps = 0;
 };
 

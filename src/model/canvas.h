@@ -6,12 +6,12 @@
 
 namespace tessara {
 
-inline constexpr Single kCanvasWidth = 8985;
-inline constexpr Single kCanvasHeight = 8000;
+inline constexpr float kCanvasWidth = 8985;
+inline constexpr float kCanvasHeight = 8000;
 // Circuit inputs stand at x = 0, outputs at x = kOutputColumnX.
-inline constexpr Single kOutputColumnX = 8200;
+inline constexpr float kOutputColumnX = 8200;
 // A gate's x stays within this band, clear of the input column (0..800).
-inline constexpr Single kMinGateX = 800;
-inline constexpr Single kMaxGateX = 7400;
+inline constexpr float kMinGateX = 800;
+inline constexpr float kMaxGateX = 7400;
 
 }  // namespace tessara

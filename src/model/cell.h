@@ -11,17 +11,17 @@
 
 namespace tessara {
 
-inline constexpr Single kCellSize = 800;
-inline constexpr Single kHalfCell = kCellSize / 2;
+inline constexpr float kCellSize = 800;
+inline constexpr float kHalfCell = kCellSize / 2;
 
 // Orientations 0..3 are a quarter turn each. A gate may hold any other value (a file
 // can); it then has no pins and no halves, and FromUpright and ToUpright give nothing.
-inline constexpr Long kOrientationCount = 4;
-inline constexpr bool IsOrientation(Long o) { return o >= 0 && o < kOrientationCount; }
+inline constexpr std::int32_t kOrientationCount = 4;
+inline constexpr bool IsOrientation(std::int32_t o) { return o >= 0 && o < kOrientationCount; }
 
 // A point on the cell, in twips from its top-left corner.
 struct CellPoint {
-  Single x, y;
+  float x, y;
 };
 
 namespace cell_detail {
@@ -38,13 +38,13 @@ inline constexpr std::array<Turn, kOrientationCount> kTurns = {{
     {true, false, false},   // 3: 1 mirrored top to bottom, output at the bottom, input 0 left
 }};
 
-constexpr Single Flip(Single a, bool flip) { return flip ? kCellSize - a : a; }
+constexpr float Flip(float a, bool flip) { return flip ? kCellSize - a : a; }
 
 }  // namespace cell_detail
 
 // Where point p of the upright cell lies on the cell in orientation o; nothing for an
 // orientation outside 0..3.
-constexpr std::optional<CellPoint> FromUpright(CellPoint p, Long o) {
+constexpr std::optional<CellPoint> FromUpright(CellPoint p, std::int32_t o) {
   if (!IsOrientation(o)) return std::nullopt;
   const cell_detail::Turn turn = cell_detail::kTurns[static_cast<std::size_t>(o)];
   const CellPoint swapped = turn.swap ? CellPoint{p.y, p.x} : p;
@@ -54,7 +54,7 @@ constexpr std::optional<CellPoint> FromUpright(CellPoint p, Long o) {
 
 // The inverse: the point of the upright cell that lies at p in orientation o; nothing
 // for an orientation outside 0..3.
-constexpr std::optional<CellPoint> ToUpright(CellPoint p, Long o) {
+constexpr std::optional<CellPoint> ToUpright(CellPoint p, std::int32_t o) {
   if (!IsOrientation(o)) return std::nullopt;
   const cell_detail::Turn turn = cell_detail::kTurns[static_cast<std::size_t>(o)];
   const CellPoint unflipped{cell_detail::Flip(p.x, turn.flipX), cell_detail::Flip(p.y, turn.flipY)};

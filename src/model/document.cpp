@@ -10,8 +10,8 @@ namespace tessara {
 namespace {
 
 template <typename Slots, typename IsUsed>
-std::optional<Integer> LowestFree(const Slots& slots, IsUsed isUsed) {
-  for (Integer i = 0; i < kSlotCount; ++i) {
+std::optional<std::int16_t> LowestFree(const Slots& slots, IsUsed isUsed) {
+  for (std::int16_t i = 0; i < kSlotCount; ++i) {
     if (!isUsed(slots[static_cast<std::size_t>(i)])) return i;
   }
   return std::nullopt;
@@ -21,21 +21,21 @@ std::optional<Integer> LowestFree(const Slots& slots, IsUsed isUsed) {
 
 Document::Document() { Reset(); }
 
-void Document::PutGate(Integer i, std::unique_ptr<gate> g) {
+void Document::PutGate(std::int16_t i, std::unique_ptr<Gate> g) {
   assert(g != nullptr);
   gates_.at(static_cast<std::size_t>(i)) = std::move(g);
 }
 
-std::optional<Integer> Document::GetFreeGate() const {
-  return LowestFree(gates_, [](const std::unique_ptr<gate>& g) { return g->GetUsed(); });
+std::optional<std::int16_t> Document::GetFreeGate() const {
+  return LowestFree(gates_, [](const std::unique_ptr<Gate>& g) { return g->GetUsed(); });
 }
 
-std::optional<Integer> Document::GetFreeLink() const {
-  return LowestFree(links_, [](const linkgates& l) { return l.GetUsed(); });
+std::optional<std::int16_t> Document::GetFreeLink() const {
+  return LowestFree(links_, [](const Link& l) { return l.GetUsed(); });
 }
 
-void Document::SetObject(Integer index, Single x, Single y) {
-  gate& g = Gates(index);
+void Document::SetObject(std::int16_t index, float x, float y) {
+  Gate& g = Gates(index);
   g.SetLocation(x, y);
   if (x < kMinGateX) g.SetLocation(kMinGateX, y);
   if (x > kMaxGateX) g.SetLocation(kMaxGateX, y);
@@ -45,16 +45,16 @@ void Document::Reset() {
   CurrentTool = kSelectTool;
   PowerOn = false;
   for (auto& g : gates_) g = MakeGate(kNoGate);
-  links_.fill(linkgates{});
+  links_.fill(Link{});
 }
 
 Document Document::Clone() const {
   Document copy;
   copy.CurrentTool = CurrentTool;
   copy.PowerOn = PowerOn;
-  for (Integer i = 0; i < kSlotCount; ++i) {
-    const gate& g = Gates(i);
-    std::unique_ptr<gate> twin = MakeGate(g.GetType());
+  for (std::int16_t i = 0; i < kSlotCount; ++i) {
+    const Gate& g = Gates(i);
+    std::unique_ptr<Gate> twin = MakeGate(g.GetType());
     twin->ReadData(g.GetX(), g.GetY(), g.GetUsed(), g.GetOrientation());
     twin->SetUsed(g.GetUsed());
     twin->SetSignals(g.GetSignals());
@@ -65,9 +65,9 @@ Document Document::Clone() const {
 }
 
 bool Document::SameCircuit(const Document& other) const {
-  for (Integer i = 0; i < kSlotCount; ++i) {
-    const gate& a = Gates(i);
-    const gate& b = other.Gates(i);
+  for (std::int16_t i = 0; i < kSlotCount; ++i) {
+    const Gate& a = Gates(i);
+    const Gate& b = other.Gates(i);
     if (a.GetType() != b.GetType() || a.GetX() != b.GetX() || a.GetY() != b.GetY() ||
         a.GetUsed() != b.GetUsed() || a.GetOrientation() != b.GetOrientation()) {
       return false;

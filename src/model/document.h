@@ -14,31 +14,31 @@ namespace tessara {
 
 class Document {
  public:
-  // The reset state: a nogate in every gate slot, a fresh linkgates in every link
+  // The reset state: a EmptySlot in every gate slot, a fresh Link in every link
   // slot, tool 0, power off.
   Document();
   Document(Document&&) noexcept = default;
   Document& operator=(Document&&) noexcept = default;
 
-  Long CurrentTool = kSelectTool;
-  Boolean PowerOn = false;
+  std::int32_t CurrentTool = kSelectTool;
+  bool PowerOn = false;
 
   // Slot i, 0..50. The document owns the object.
-  gate& Gates(Integer i) { return *gates_.at(static_cast<std::size_t>(i)); }
-  const gate& Gates(Integer i) const { return *gates_.at(static_cast<std::size_t>(i)); }
-  linkgates& Links(Integer i) { return links_.at(static_cast<std::size_t>(i)); }
-  const linkgates& Links(Integer i) const { return links_.at(static_cast<std::size_t>(i)); }
+  Gate& Gates(std::int16_t i) { return *gates_.at(static_cast<std::size_t>(i)); }
+  const Gate& Gates(std::int16_t i) const { return *gates_.at(static_cast<std::size_t>(i)); }
+  Link& Links(std::int16_t i) { return links_.at(static_cast<std::size_t>(i)); }
+  const Link& Links(std::int16_t i) const { return links_.at(static_cast<std::size_t>(i)); }
 
   // Puts g into slot i, releasing the object that was there. Requires g not null.
-  void PutGate(Integer i, std::unique_ptr<gate> g);
+  void PutGate(std::int16_t i, std::unique_ptr<Gate> g);
 
   // The lowest gate (link) slot not in use, or nothing when all 51 are used.
-  std::optional<Integer> GetFreeGate() const;
-  std::optional<Integer> GetFreeLink() const;
+  std::optional<std::int16_t> GetFreeGate() const;
+  std::optional<std::int16_t> GetFreeLink() const;
 
   // Places the gate of slot index at (x, y), then keeps x within 800..7400 judged on
   // the x given; y is never limited. Inputs and outputs keep their own columns.
-  void SetObject(Integer index, Single x, Single y);
+  void SetObject(std::int16_t index, float x, float y);
 
   // Back to the reset state; the old objects are released.
   void Reset();
@@ -51,8 +51,8 @@ class Document {
   bool SameCircuit(const Document& other) const;
 
  private:
-  std::array<std::unique_ptr<gate>, kSlotCount> gates_;
-  std::array<linkgates, kSlotCount> links_;
+  std::array<std::unique_ptr<Gate>, kSlotCount> gates_;
+  std::array<Link, kSlotCount> links_;
 };
 
 }  // namespace tessara

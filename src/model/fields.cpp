@@ -55,7 +55,7 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
 }
 
 // value rounded to seven significant digits, as d.dddddde±x.
-std::string SevenDigits(tessara::Single value) {
+std::string SevenDigits(float value) {
   char buf[32];
   char* end =
       std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, kSingleDigits - 1)
@@ -63,11 +63,11 @@ std::string SevenDigits(tessara::Single value) {
   return std::string(buf, end);
 }
 
-// The Single a reader makes of a number: the nearest Double, then the nearest Single.
-tessara::Single ReadBack(std::string_view number) {
-  tessara::Double value = 0;
+// The float a reader makes of a number: the nearest double, then the nearest float.
+float ReadBack(std::string_view number) {
+  double value = 0;
   std::from_chars(number.data(), number.data() + number.size(), value);
-  return static_cast<tessara::Single>(value);
+  return static_cast<float>(value);
 }
 
 }  // namespace
@@ -85,7 +85,7 @@ void FieldWriter::Text(std::string_view value) {
   out_ += '"';
 }
 
-void FieldWriter::Boolean(tessara::Boolean value) {
+void FieldWriter::Flag(bool value) {
   Separate();
   out_ += value ? "#TRUE#" : "#FALSE#";
 }
@@ -96,14 +96,14 @@ void FieldWriter::Whole(long value) {
   out_.append(buf, std::to_chars(buf, buf + sizeof buf, value).ptr);
 }
 
-void FieldWriter::Single(tessara::Single value) {
+void FieldWriter::Float(float value) {
   Separate();
   if (!std::isfinite(value) || value == 0) {
     out_ += '0';
     return;
   }
   // d.dddddde±x: the digits rounded once, then placed around the point by hand. Just
-  // above a power of ten the Single read back from those digits can round to other
+  // above a power of ten the float read back from those digits can round to other
   // digits; writing those instead lets every file written load and save unchanged.
   std::string rounded = SevenDigits(value);
   const std::string settled = SevenDigits(ReadBack(rounded));
@@ -139,7 +139,7 @@ void FieldWriter::Single(tessara::Single value) {
   }
 }
 
-void FieldWriter::Double(tessara::Double value) {
+void FieldWriter::Real(double value) {
   Separate();
   if (!std::isfinite(value)) value = 0;
   char buf[400];
@@ -213,7 +213,7 @@ std::string FieldReader::Text() {
   return field ? std::string(*field) : std::string();
 }
 
-tessara::Boolean FieldReader::Boolean() {
+bool FieldReader::Flag() {
   const auto field = Next();
   if (!field) return false;
   if (EqualsIgnoringCase(*field, "#TRUE#")) return true;
@@ -223,7 +223,7 @@ tessara::Boolean FieldReader::Boolean() {
   return false;
 }
 
-std::optional<tessara::Double> FieldReader::Number() {
+std::optional<double> FieldReader::Number() {
   const auto field = Next();
   if (!field) return std::nullopt;
   if (!IsDecimal(*field)) {
@@ -232,7 +232,7 @@ std::optional<tessara::Double> FieldReader::Number() {
   }
   std::string_view digits = *field;
   if (digits.front() == '+') digits.remove_prefix(1);
-  tessara::Double value = 0;
+  double value = 0;
   const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value);
   if (result.ec != std::errc() || !std::isfinite(value)) {
     Fail(Words(kContext, TESSARA_PHRASE("Files", "the number %1 is out of range"), Quote(*field)));
@@ -247,8 +247,7 @@ long FieldReader::Whole(long lo, long hi, const char* doesNotFit) {
   if (*value != std::trunc(*value)) {
     Fail(Words(kContext, TESSARA_PHRASE("Files", "expected a whole number, found %1"),
                Quote(last_field_)));
-  } else if (*value < static_cast<tessara::Double>(lo) ||
-             *value > static_cast<tessara::Double>(hi)) {
+  } else if (*value < static_cast<double>(lo) || *value > static_cast<double>(hi)) {
     Fail(Words(kContext, doesNotFit, Quote(last_field_), std::to_string(lo), std::to_string(hi)));
   } else {
     return static_cast<long>(*value);
@@ -256,31 +255,31 @@ long FieldReader::Whole(long lo, long hi, const char* doesNotFit) {
   return 0;
 }
 
-tessara::Integer FieldReader::Integer() {
-  using Limits = std::numeric_limits<tessara::Integer>;
-  return static_cast<tessara::Integer>(
+std::int16_t FieldReader::Int16() {
+  using Limits = std::numeric_limits<std::int16_t>;
+  return static_cast<std::int16_t>(
       Whole(Limits::min(), Limits::max(),
             TESSARA_PHRASE("Files", "the number %1 does not fit an Integer (%2 to %3)")));
 }
 
-tessara::Long FieldReader::Long() {
-  using Limits = std::numeric_limits<tessara::Long>;
-  return static_cast<tessara::Long>(
+std::int32_t FieldReader::Int32() {
+  using Limits = std::numeric_limits<std::int32_t>;
+  return static_cast<std::int32_t>(
       Whole(Limits::min(), Limits::max(),
             TESSARA_PHRASE("Files", "the number %1 does not fit a Long (%2 to %3)")));
 }
 
-tessara::Single FieldReader::Single() {
+float FieldReader::Float() {
   const auto value = Number();
   if (!value) return 0;
-  if (std::fabs(*value) > std::numeric_limits<tessara::Single>::max()) {
+  if (std::fabs(*value) > std::numeric_limits<float>::max()) {
     Fail(Words(kContext, TESSARA_PHRASE("Files", "the number %1 does not fit a Single"),
                Quote(last_field_)));
     return 0;
   }
-  return static_cast<tessara::Single>(*value);
+  return static_cast<float>(*value);
 }
 
-tessara::Double FieldReader::Double() { return Number().value_or(0); }
+double FieldReader::Real() { return Number().value_or(0); }
 
 }  // namespace tessara

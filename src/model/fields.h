@@ -15,15 +15,15 @@ namespace tessara {
 class FieldWriter {
  public:
   explicit FieldWriter(std::string& out) : out_(out) {}
-  void Text(std::string_view value);     // "value"; requires value without a double quote
-  void Boolean(tessara::Boolean value);  // #TRUE# or #FALSE#
-  void Whole(long value);                // Integer and Long: decimal digits, '-' when negative
+  void Text(std::string_view value);  // "value"; requires value without a double quote
+  void Flag(bool value);              // #TRUE# or #FALSE#
+  void Whole(long value);             // 16- and 32-bit fields: decimal digits, '-' when negative
   // Rounded to 7 significant digits, trailing zeros dropped, never an exponent:
   // 8200, 1234.5, -150, 0.3, 16777216 as 16777220. A value that is not finite is
   // written as 0.
-  void Single(tessara::Single value);
-  void Double(tessara::Double value);  // shortest decimal that reads back exactly
-  void EndRecord();                    // CRLF
+  void Float(float value);
+  void Real(double value);  // shortest decimal that reads back exactly
+  void EndRecord();         // CRLF
 
  private:
   void Separate();
@@ -41,11 +41,11 @@ class FieldReader {
  public:
   explicit FieldReader(std::string_view text) : text_(text) {}
   std::string Text();
-  tessara::Boolean Boolean();  // #TRUE# or #FALSE#, in any letter case
-  tessara::Integer Integer();
-  tessara::Long Long();
-  tessara::Single Single();
-  tessara::Double Double();
+  bool Flag();  // #TRUE# or #FALSE#, in any letter case
+  std::int16_t Int16();
+  std::int32_t Int32();
+  float Float();
+  double Real();
 
   bool Failed() const { return failure_.has_value(); }
   // The reason of the first failure, a phrase of context "Files"; empty while none
@@ -61,7 +61,7 @@ class FieldReader {
   std::optional<std::string_view> Next();
   void SkipSeparator();
   // A number field as a double; nothing (and the reader failed) when it is none.
-  std::optional<tessara::Double> Number();
+  std::optional<double> Number();
   // A number field that must be whole and lie in lo..hi; doesNotFit is the reason for a
   // number outside, a pattern of context "Files" with the number, lo and hi as %1 to %3.
   long Whole(long lo, long hi, const char* doesNotFit);

@@ -1,5 +1,5 @@
 // The one interface behind which every gate slot holds its object: the six logic
-// gates, circuit inputs and outputs, nodes, and the empty-slot object nogate.
+// gates, circuit inputs and outputs, nodes, and the empty-slot object EmptySlot.
 //
 // Two-phase update: SetInputValue only stores an input and never touches the
 // output; GetNewOutput computes the output from the stored inputs and commits it at
@@ -15,37 +15,37 @@ namespace tessara {
 
 class FieldWriter;
 
-class gate {
+class Gate {
  public:
-  virtual ~gate() = default;
+  virtual ~Gate() = default;
 
   // Moves the top-left corner of the gate's picture. Inputs pin x to 0 and outputs
   // to 8200; the empty slot ignores the call.
-  virtual void SetLocation(Single x, Single y) = 0;
+  virtual void SetLocation(float x, float y) = 0;
   // Stores Value on input InputNum; never changes the output. One-input kinds store
   // into input 0 whatever the number; two-input kinds ignore a number outside 0..2.
-  virtual void SetInputValue(Integer InputNum, Boolean Value) = 0;
+  virtual void SetInputValue(std::int16_t InputNum, bool Value) = 0;
   // Computes the kind's function of the stored inputs, stores it as the current
   // output and returns it.
-  virtual Boolean GetNewOutput() = 0;
-  virtual Boolean GetCurrOutput() const = 0;
-  virtual Single GetX() const = 0;
-  virtual Single GetY() const = 0;
-  virtual void SetUsed(Boolean Value) = 0;
+  virtual bool GetNewOutput() = 0;
+  virtual bool GetCurrOutput() const = 0;
+  virtual float GetX() const = 0;
+  virtual float GetY() const = 0;
+  virtual void SetUsed(bool Value) = 0;
   // True while the slot holding this object is part of the circuit.
-  virtual Boolean GetUsed() const = 0;
+  virtual bool GetUsed() const = 0;
   // The kind's type code (types.h); 0 for the empty slot.
-  virtual Long GetType() const = 0;
+  virtual std::int32_t GetType() const = 0;
   // Distance in twips of input num's pin along the gate's input side.
-  virtual Single GetInputOffset(Integer num) const = 0;
+  virtual float GetInputOffset(std::int16_t num) const = 0;
   // Appends the gate's record (type code, x, y, used, orientation) to a circuit file.
-  virtual void WriteToFile(FieldWriter& fd, Double version) const = 0;
+  virtual void WriteToFile(FieldWriter& fd, double version) const = 0;
   // Restores a gate read from a file, bypassing the position rules of SetLocation;
   // leaves output and inputs as they are.
-  virtual void ReadData(Single x, Single y, Boolean U, Long NewO) = 0;
+  virtual void ReadData(float x, float y, bool U, std::int32_t NewO) = 0;
   // Stores any orientation unchecked; 0..3 are a quarter turn each (types.h).
-  virtual void SetOrientation(Long NewO) = 0;
-  virtual Long GetOrientation() const = 0;
+  virtual void SetOrientation(std::int32_t NewO) = 0;
+  virtual std::int32_t GetOrientation() const = 0;
   // The gate's signals, for snapshots of a run: bit 0 the current output, bits 1..3
   // the stored inputs 0..2. Not virtual, so that a run's history can read all 51
   // after every step for a few nanoseconds. SetSignals puts back exactly what

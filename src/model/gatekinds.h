@@ -12,6 +12,6 @@ namespace tessara {
 // A new object of the kind with this type code (0 and 2..10), in its initial state:
 // at (0, 0), not used, orientation 0, output and inputs False. Returns nullptr for
 // any other code.
-std::unique_ptr<gate> MakeGate(Long typeCode);
+std::unique_ptr<Gate> MakeGate(std::int32_t typeCode);
 
 }  // namespace tessara

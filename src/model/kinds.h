@@ -26,7 +26,7 @@ enum class KindRole {
 };
 
 struct KindFacts {
-  Long code;                // the type code (types.h), as GetType returns it and files hold it
+  std::int32_t code;        // the type code (types.h), as GetType returns it and files hold it
   std::string_view word;    // the word reports and traces use: "and"
   std::string_view signal;  // its signal rows' name: "AND" ("AND 4"), "I" (I1), "O" (O1); a
                             // node has none ("")
@@ -94,16 +94,18 @@ inline constexpr std::array<KindFacts, 9> kKinds = {{
 }};
 
 // The row of type code `code`; nullptr for the empty slot (0) and any code no kind has.
-constexpr const KindFacts* FindKind(Long code) { return FindRow(kKinds, &KindFacts::code, code); }
+constexpr const KindFacts* FindKind(std::int32_t code) {
+  return FindRow(kKinds, &KindFacts::code, code);
+}
 
 // The kind's word ("and"); "?" for a code no kind has.
-constexpr std::string_view KindName(Long code) {
+constexpr std::string_view KindName(std::int32_t code) {
   const KindFacts* kind = FindKind(code);
   return kind ? kind->word : "?";
 }
 
 // The input places a kind's logic reads (its row's inputs); 0 for a code no kind has.
-constexpr int InputCount(Long code) {
+constexpr int InputCount(std::int32_t code) {
   const KindFacts* kind = FindKind(code);
   return kind ? kind->inputs : 0;
 }
@@ -112,7 +114,7 @@ constexpr int InputCount(Long code) {
 // of this kind (where SetInputValue stores it and the logic reads it): 0 on a one-input
 // kind whatever num is, num itself for 0 and 1 on a two-input kind; -1 for any other
 // number or kind.
-constexpr int LandingPlace(Long code, Integer num) {
+constexpr int LandingPlace(std::int32_t code, std::int16_t num) {
   switch (InputCount(code)) {
     case 1:
       return 0;
@@ -126,12 +128,12 @@ constexpr int LandingPlace(Long code, Integer num) {
 // The input place where a prop step's transfer pass leaves a link's value at a gate of
 // this kind: LandingPlace, and 0 at a circuit input, whose output each step then takes
 // from that place (a link can end there in a file); -1 where no place keeps it.
-constexpr int CarriedPlace(Long code, Integer num) {
+constexpr int CarriedPlace(std::int32_t code, std::int16_t num) {
   return code == kInputGate ? 0 : LandingPlace(code, num);
 }
 
 // The role of the kind with this code, when there is one.
-constexpr bool HasRole(Long code, KindRole role) {
+constexpr bool HasRole(std::int32_t code, KindRole role) {
   const KindFacts* kind = FindKind(code);
   return kind && kind->role == role;
 }

@@ -7,35 +7,34 @@
 namespace tessara {
 namespace {
 
-bool EndsAtNode(const linkgates& s, Integer node) {
-  return (s.StartIsNode && s.StartIndex == node) || (s.StopIsNode && s.StopIndex == node);
+bool EndsAtNode(const Link& s, std::int16_t node) {
+  return (s.FromNode && s.Source == node) || (s.ToNode && s.Target == node);
 }
 
 }  // namespace
 
-LinkChain ChainOf(const Document& doc, Integer link) {
+LinkChain ChainOf(const Document& doc, std::int16_t link) {
   assert(IsSlotIndex(link));
   LinkChain chain;
   if (!doc.Links(link).GetUsed()) return chain;
   std::array<bool, kSlotCount> inChain{}, nodeSeen{};
-  auto at = [](std::array<bool, kSlotCount>& flags, Integer i) -> bool& {
+  auto at = [](std::array<bool, kSlotCount>& flags, std::int16_t i) -> bool& {
     return flags[static_cast<std::size_t>(i)];
   };
-  auto take = [&](Integer j) {
+  auto take = [&](std::int16_t j) {
     at(inChain, j) = true;
     chain.links.push_back(j);
   };
   take(link);
   // chain.links grows while it is walked: each new node end brings in its segments.
   for (std::size_t k = 0; k < chain.links.size(); ++k) {
-    const linkgates& s = doc.Links(chain.links[k]);
-    for (auto [isNode, node] :
-         {std::pair{s.StartIsNode, s.StartIndex}, {s.StopIsNode, s.StopIndex}}) {
+    const Link& s = doc.Links(chain.links[k]);
+    for (auto [isNode, node] : {std::pair{s.FromNode, s.Source}, {s.ToNode, s.Target}}) {
       if (!isNode || at(nodeSeen, node)) continue;
       at(nodeSeen, node) = true;
       if (doc.Gates(node).GetType() == kBufferGate) chain.nodes.push_back(node);
-      for (Integer j = 0; j < kSlotCount; ++j) {
-        const linkgates& other = doc.Links(j);
+      for (std::int16_t j = 0; j < kSlotCount; ++j) {
+        const Link& other = doc.Links(j);
         if (other.GetUsed() && !at(inChain, j) && EndsAtNode(other, node)) take(j);
       }
     }
@@ -45,14 +44,14 @@ LinkChain ChainOf(const Document& doc, Integer link) {
   return chain;
 }
 
-void FreeChainsAt(Document& doc, Integer slot) {
+void FreeChainsAt(Document& doc, std::int16_t slot) {
   assert(IsSlotIndex(slot));
-  for (Integer j = 0; j < kSlotCount; ++j) {
-    const linkgates& s = doc.Links(j);
-    if (!s.GetUsed() || (s.StartIndex != slot && s.StopIndex != slot)) continue;
+  for (std::int16_t j = 0; j < kSlotCount; ++j) {
+    const Link& s = doc.Links(j);
+    if (!s.GetUsed() || (s.Source != slot && s.Target != slot)) continue;
     const LinkChain chain = ChainOf(doc, j);
-    for (Integer k : chain.links) doc.Links(k).SetUsed(false);
-    for (Integer n : chain.nodes) doc.Gates(n).SetUsed(false);
+    for (std::int16_t k : chain.links) doc.Links(k).SetUsed(false);
+    for (std::int16_t n : chain.nodes) doc.Gates(n).SetUsed(false);
   }
 }
 

@@ -12,11 +12,11 @@
 namespace tessara::app {
 namespace {
 
-constexpr Single kLeftBoundary = 795;
-constexpr Single kRightBoundary = 8200;
-constexpr Single kBoundaryBottom = 8040;
-constexpr Single kInputsHeading = 0;
-constexpr Single kOutputsHeading = 8280;
+constexpr float kLeftBoundary = 795;
+constexpr float kRightBoundary = 8200;
+constexpr float kBoundaryBottom = 8040;
+constexpr float kInputsHeading = 0;
+constexpr float kOutputsHeading = 8280;
 constexpr int kNamePixels = 10;  // the names' letters, fitting the 12 pixels above a box
 constexpr int kMargin = 15;
 
@@ -26,7 +26,7 @@ QRect LinePlace(const LineElement& line) {
       .adjusted(-2, -2, 2, 2);
 }
 
-QRect ImagePlace(const ImageElement& image, Single size) {
+QRect ImagePlace(const ImageElement& image, float size) {
   return TwipsRect(image.Left(), image.Top(), size, size);
 }
 
@@ -68,12 +68,12 @@ QImage HaloText(const QString& text, const QFont& font, const QColor& colour, qr
 
 void PaintColumnBoundaries(QPainter& painter) {
   painter.setPen(QPen(Qt::black, 1));
-  for (Single x : {kLeftBoundary, kRightBoundary}) {
+  for (float x : {kLeftBoundary, kRightBoundary}) {
     painter.drawLine(TwipsPoint(x, 0), TwipsPoint(x, kBoundaryBottom));
   }
 }
 
-QRect HeadingPlace(Single left, int canvasWidth) {
+QRect HeadingPlace(float left, int canvasWidth) {
   QRect place = TwipsRect(left, 0, 735, 255);
   place.moveRight(std::min(place.right(), canvasWidth - 2));
   return place;
@@ -161,10 +161,11 @@ QRect CanvasRect() { return TwipsRect(0, 0, kCanvasWidth, kCanvasHeight); }
 
 QRect UsedArea(ScreenElements& elements) {
   QRect used;
-  for (Integer i = 0; i < kSlotCount; ++i) {
-    if (elements.ObjImage(i).Visible()) used |= ImagePlace(elements.ObjImage(i), kGateImageSize);
-    if (elements.buffer(i).Visible()) used |= ImagePlace(elements.buffer(i), kNodeMarkerSize);
-    if (elements.txtObjValue(i).Visible()) used |= LabelPlace(elements.txtObjValue(i));
+  for (std::int16_t i = 0; i < kSlotCount; ++i) {
+    if (elements.GateImage(i).Visible()) used |= ImagePlace(elements.GateImage(i), kGateImageSize);
+    if (elements.NodeMarker(i).Visible())
+      used |= ImagePlace(elements.NodeMarker(i), kNodeMarkerSize);
+    if (elements.ValueLabel(i).Visible()) used |= LabelPlace(elements.ValueLabel(i));
     if (elements.LinkLine(i).Visible()) used |= LinePlace(elements.LinkLine(i));
   }
   if (used.isNull()) return CanvasRect();
@@ -178,29 +179,29 @@ void DrawCanvas(QPainter& painter, ScreenElements& elements, const CanvasLook& l
   QFont font = look.font;
   font.setPixelSize(12);
   painter.setFont(font);
-  for (Integer i = 0; i < kSlotCount; ++i) PaintExplainedBand(painter, elements.LinkLine(i));
+  for (std::int16_t i = 0; i < kSlotCount; ++i) PaintExplainedBand(painter, elements.LinkLine(i));
   painter.setPen(Qt::black);
   painter.drawText(HeadingPlace(kInputsHeading, canvas.width()), Qt::AlignLeft | Qt::AlignVCenter,
                    look.inputsHeading);
   painter.drawText(HeadingPlace(kOutputsHeading, canvas.width()), Qt::AlignLeft | Qt::AlignVCenter,
                    look.outputsHeading);
-  for (Integer i = 0; i < kSlotCount; ++i) {
-    const ImageElement& image = elements.ObjImage(i);
+  for (std::int16_t i = 0; i < kSlotCount; ++i) {
+    const ImageElement& image = elements.GateImage(i);
     if (image.Visible()) {
       PaintPoolImage(painter, ImagePlace(image, kGateImageSize),
                      Art::FromPicture(image.GetPicture()), look.dpr, image.Highlighted(),
                      FromStd(image.Name()), NamePlaceOf(image.GetPicture()));
     }
-    const ImageElement& marker = elements.buffer(i);
+    const ImageElement& marker = elements.NodeMarker(i);
     if (marker.Visible()) {
       PaintPoolImage(painter, ImagePlace(marker, kNodeMarkerSize), {Art::Kind::NodeDot}, look.dpr,
                      marker.Highlighted(), FromStd(marker.Name()), NamePlace::Tag);
     }
   }
-  for (Integer i = 0; i < kSlotCount; ++i)
+  for (std::int16_t i = 0; i < kSlotCount; ++i)
     PaintLine(painter, elements.LinkLine(i), look.colourWires);
-  for (Integer i = 0; i < kSlotCount; ++i) {  // the values above the wires
-    const LabelElement& label = elements.txtObjValue(i);
+  for (std::int16_t i = 0; i < kSlotCount; ++i) {  // the values above the wires
+    const LabelElement& label = elements.ValueLabel(i);
     if (label.Visible()) {
       PaintValueLabel(painter, LabelPlace(label), FromStd(label.Text()), Qt::black, look.dpr);
     }

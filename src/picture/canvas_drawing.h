@@ -25,7 +25,7 @@ inline constexpr int kExplainedBand = 6;  // pixels wide
 void PaintColumnBoundaries(QPainter& painter);
 // Where the inputs' (left 0) or the outputs' (left 8280) heading stands on a canvas
 // canvasWidth pixels wide.
-QRect HeadingPlace(Single left, int canvasWidth);
+QRect HeadingPlace(float left, int canvasWidth);
 // The explained colour's band under a visible highlighted line; nothing for another.
 void PaintExplainedBand(QPainter& painter, const LineElement& line);
 // A visible line: thin and black, or with colourWires by value (1 red and two pixels

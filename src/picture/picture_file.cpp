@@ -22,7 +22,7 @@ std::optional<Phrase> WriteCircuitPicture(const Document& doc, const std::string
   KeptScreen screen;
   Scene scene;
   scene.doc = doc.Clone();
-  DisplayObjects(scene, screen, {}, false);
+  DrawCircuit(scene, screen, {}, false);
   return app::SaveCircuitPicture(screen, {QGuiApplication::font()}, path, scale);
 }
 

@@ -12,15 +12,15 @@ namespace tessara::app {
 inline constexpr int kTwipsPerPixel = 15;
 
 // The nearest logical pixel to a twip value; any value, negative ones included.
-inline int ToPixels(Single twips) {
+inline int ToPixels(float twips) {
   return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel));
 }
 
 // A rectangle given in twips (left, top, width, height), in logical pixels.
-inline QRect TwipsRect(Single left, Single top, Single width, Single height) {
+inline QRect TwipsRect(float left, float top, float width, float height) {
   return QRect(ToPixels(left), ToPixels(top), ToPixels(width), ToPixels(height));
 }
 
-inline QPoint TwipsPoint(Single x, Single y) { return QPoint(ToPixels(x), ToPixels(y)); }
+inline QPoint TwipsPoint(float x, float y) { return QPoint(ToPixels(x), ToPixels(y)); }
 
 }  // namespace tessara::app

@@ -1,6 +1,6 @@
 // Who drives each input place of a circuit: the source whose value a prop step's
 // transfer pass writes there last. The pass takes the used link slots in increasing
-// order and walks each segment that ends at a node on through LinkTo, writing as it
+// order and walks each segment that ends at a node on through Next, writing as it
 // goes (propagation.h), so with one link ending at a place the driver is simply the
 // gate at the start of its chain, followed back through the nodes; with several, the
 // last writer in that order wins.
@@ -27,7 +27,7 @@ using SlotSet = std::bitset<kSlotCount>;
 
 // The input places a kind's function reads: 0 and 1 for the two-input kinds, 0 for
 // NOT, circuit inputs and outputs and nodes.
-inline constexpr Integer kReadPlaces = 2;
+inline constexpr std::int16_t kReadPlaces = 2;
 
 struct Driver {
   enum class Kind : std::uint8_t {
@@ -36,9 +36,9 @@ struct Driver {
     Bend,       // the value node `slot` held, the first node of a chain before which no gate is
   };
   Kind kind = Kind::NotLinked;
-  Integer slot = -1;  // Gate, Bend: the source's slot
-  SlotSet links;      // the link segments the value travels along, from its source
-  SlotSet nodes;      // the nodes it crosses
+  std::int16_t slot = -1;  // Gate, Bend: the source's slot
+  SlotSet links;           // the link segments the value travels along, from its source
+  SlotSet nodes;           // the nodes it crosses
 };
 
 // Drivers of every gate slot's places, [slot][place]; places a kind does not read,

@@ -16,9 +16,9 @@ namespace {
 using Mask = std::uint64_t;
 static_assert(kSlotCount <= 64, "a slot set fits one word");
 
-std::size_t Index(Integer slot) { return static_cast<std::size_t>(slot); }
-Mask Bit(Integer slot) { return Mask{1} << slot; }
-bool Has(Mask mask, Integer slot) { return (mask >> slot & 1) != 0; }
+std::size_t Index(std::int16_t slot) { return static_cast<std::size_t>(slot); }
+Mask Bit(std::int16_t slot) { return Mask{1} << slot; }
+bool Has(Mask mask, std::int16_t slot) { return (mask >> slot & 1) != 0; }
 
 // The bits 0, 4, 8, ... 60 of word, packed into bits 0 to 15.
 Mask PackNibbleBits(Mask word) {
@@ -38,14 +38,14 @@ Mask Outputs(const SimState& state) {
            PackNibbleBits(words[2]) << 32 | PackNibbleBits(words[3]) << 48;
   } else {
     Mask outputs = 0;
-    for (Integer i = 0; i < kSlotCount; ++i) outputs |= Mask{state.Output(i)} << i;
+    for (std::int16_t i = 0; i < kSlotCount; ++i) outputs |= Mask{state.Output(i)} << i;
     return outputs;
   }
 }
 
 // The places that decide a gate's output, bit p for place p, from the values of the
 // places its function reads.
-unsigned DecidingPlaces(Long type, unsigned values) {
+unsigned DecidingPlaces(std::int32_t type, unsigned values) {
   constexpr unsigned kBoth = 0b11;
   switch (type) {
     case kAndGate:
@@ -75,7 +75,7 @@ class Sweep {
     for (std::size_t r = 0; r < rows.size(); ++r) rank_[Index(rows[r].slot)] = r;
   }
 
-  Explanation Run(Integer slot, std::size_t step) {
+  Explanation Run(std::int16_t slot, std::size_t step) {
     explanation_.slot = slot;
     explanation_.step = step;
     explanation_.value = history_.Step(step).state.Output(slot);
@@ -102,19 +102,20 @@ class Sweep {
   // Adds the events of gates `slots` at step s, listed in row order while there is
   // room; returns the gates whose values at step s - 1 they ask about.
   Mask AddEvents(std::size_t s, Mask slots, EventCause cause, Mask before) {
-    std::array<Integer, kSlotCount> order{};
+    std::array<std::int16_t, kSlotCount> order{};
     std::size_t count = 0;
     for (Mask rest = slots; rest != 0; rest &= rest - 1) {
-      order[count++] = static_cast<Integer>(std::countr_zero(rest));
+      order[count++] = static_cast<std::int16_t>(std::countr_zero(rest));
     }
     if (explanation_.events.size() < listed_) {
-      std::sort(order.begin(), order.begin() + static_cast<std::ptrdiff_t>(count),
-                [this](Integer a, Integer b) { return rank_[Index(a)] < rank_[Index(b)]; });
+      std::sort(
+          order.begin(), order.begin() + static_cast<std::ptrdiff_t>(count),
+          [this](std::int16_t a, std::int16_t b) { return rank_[Index(a)] < rank_[Index(b)]; });
     }
     eventGates_ |= slots;
     Mask asked = 0;
     for (std::size_t k = 0; k < count; ++k) {
-      const Integer g = order[k];
+      const std::int16_t g = order[k];
       const bool listing = explanation_.events.size() < listed_;
       if (listing) {
         explanation_.events.push_back({s, g, history_.Step(s).state.Output(g), cause, {}});
@@ -130,11 +131,11 @@ class Sweep {
 
   // The deciding inputs of gate g's prop event at step s, each noted for the highlight
   // and, when inputs is given, listed there; returns the gates driving them.
-  Mask Decide(std::size_t s, Integer g, Mask before, std::vector<ExplainedInput>* inputs) {
+  Mask Decide(std::size_t s, std::int16_t g, Mask before, std::vector<ExplainedInput>* inputs) {
     const std::array<Driver, kReadPlaces>& places = drivers_[Index(g)];
     const std::uint8_t signals = history_.Step(s).state.Slot(g);
     unsigned values = 0;
-    for (Integer p = 0; p < kReadPlaces; ++p) {
+    for (std::int16_t p = 0; p < kReadPlaces; ++p) {
       const Driver& driver = places[Index(p)];
       const bool value = driver.kind == Driver::Kind::NotLinked ? (signals >> (p + 1) & 1) != 0
                                                                 : Has(before, driver.slot);
@@ -143,7 +144,7 @@ class Sweep {
     const unsigned deciding = DecidingPlaces(doc_.Gates(g).GetType(), values);
     decided_[Index(g)] |= deciding;
     Mask drivers = 0;
-    for (Integer p = 0; p < kReadPlaces; ++p) {
+    for (std::int16_t p = 0; p < kReadPlaces; ++p) {
       if ((deciding >> p & 1) == 0) continue;
       const Driver& driver = places[Index(p)];
       if (driver.kind == Driver::Kind::Gate) drivers |= Bit(driver.slot);
@@ -153,9 +154,9 @@ class Sweep {
   }
 
   void Highlight() {
-    for (Integer g = 0; g < kSlotCount; ++g) {
+    for (std::int16_t g = 0; g < kSlotCount; ++g) {
       if (Has(eventGates_, g)) explanation_.gates.set(Index(g));
-      for (Integer p = 0; p < kReadPlaces; ++p) {
+      for (std::int16_t p = 0; p < kReadPlaces; ++p) {
         const Driver& driver = drivers_[Index(g)][Index(p)];
         if ((decided_[Index(g)] >> p & 1) == 0 || driver.kind == Driver::Kind::NotLinked) continue;
         explanation_.gates.set(Index(driver.slot));
@@ -177,8 +178,8 @@ class Sweep {
 
 }  // namespace
 
-Explanation Explain(const Document& doc, const RunHistory& history, Integer slot, std::size_t step,
-                    std::size_t listed) {
+Explanation Explain(const Document& doc, const RunHistory& history, std::int16_t slot,
+                    std::size_t step, std::size_t listed) {
   assert(!history.Empty() && step >= history.First() && step <= history.Last());
   assert(IsSlotIndex(slot) && doc.Gates(slot).GetUsed());
   assert(doc.Gates(slot).GetType() != kBufferGate && doc.Gates(slot).GetType() != kNoGate);

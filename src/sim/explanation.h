@@ -40,23 +40,23 @@ enum class EventCause : std::uint8_t {
 
 // One deciding input place of a prop event.
 struct ExplainedInput {
-  Integer place = 0;
+  std::int16_t place = 0;
   bool value = false;
   Driver::Kind from = Driver::Kind::NotLinked;
-  Integer fromSlot = -1;  // Gate: the driving gate; Bend: the node; NotLinked: -1
-  std::size_t at = 0;     // Gate, Bend: the step whose value was carried, the event's step - 1
+  std::int16_t fromSlot = -1;  // Gate: the driving gate; Bend: the node; NotLinked: -1
+  std::size_t at = 0;          // Gate, Bend: the step whose value was carried, the event's step - 1
 };
 
 struct ExplainedEvent {
   std::size_t step = 0;  // the first step of the stretch over which the gate held value
-  Integer slot = 0;
+  std::int16_t slot = 0;
   bool value = false;
   EventCause cause = EventCause::Prop;
   std::vector<ExplainedInput> inputs;  // Prop: the deciding inputs in place order; else none
 };
 
 struct Explanation {
-  Integer slot = 0;  // the question: gate slot, its value and the step asked about
+  std::int16_t slot = 0;  // the question: gate slot, its value and the step asked about
   bool value = false;
   std::size_t step = 0;
   std::vector<ExplainedEvent> events;  // at most the number asked for, latest step first
@@ -70,7 +70,7 @@ struct Explanation {
 // circuit (its kinds and links; its signals are not read). Lists at most `listed`
 // events. Requires: step kept in history (First() to Last()), slot a used gate that is
 // no node.
-Explanation Explain(const Document& doc, const RunHistory& history, Integer slot, std::size_t step,
-                    std::size_t listed = kExplainedEvents);
+Explanation Explain(const Document& doc, const RunHistory& history, std::int16_t slot,
+                    std::size_t step, std::size_t listed = kExplainedEvents);
 
 }  // namespace tessara

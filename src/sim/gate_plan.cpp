@@ -68,14 +68,15 @@ class PlanMaker {
   const PlanTerm& Term(int s) const { return plan_.terms.at(static_cast<std::size_t>(s)); }
 
   // operands [from, to) joined by kind as a balanced tree.
-  int Tree(Long kind, const std::vector<Expression>& operands, std::size_t from, std::size_t to) {
+  int Tree(std::int32_t kind, const std::vector<Expression>& operands, std::size_t from,
+           std::size_t to) {
     if (to - from == 1) return Make(operands[from]);
     const std::size_t middle = from + (to - from + 1) / 2;
     return Op(kind, Tree(kind, operands, from, middle), Tree(kind, operands, middle, to));
   }
 
   // The gate kind read from, made once: the same kind and signals give the same term.
-  int Gate(Long kind, int a, int b = kZero) {
+  int AddGate(std::int32_t kind, int a, int b = kZero) {
     if (InputCount(kind) == 2 && b < a) std::swap(a, b);
     const auto [it, made] = made_.try_emplace({kind, a, b}, static_cast<int>(plan_.terms.size()));
     if (made) plan_.terms.push_back({.kind = kind, .input = 0, .a = a, .b = b});
@@ -83,34 +84,34 @@ class PlanMaker {
   }
 
   // The gate set's one kind of gate, in the NAND and NOR sets.
-  Long Only() const { return set_ == GateSet::NandOnly ? kNandGate : kNorGate; }
+  std::int32_t Only() const { return set_ == GateSet::NandOnly ? kNandGate : kNorGate; }
 
   int Not(int s) {
-    if (set_ == GateSet::Any) return Gate(kNotGate, s);
+    if (set_ == GateSet::Any) return AddGate(kNotGate, s);
     if (s != kZero && Term(s).kind == Only() && Term(s).a == Term(s).b) return Term(s).a;
-    return Gate(Only(), s, s);
+    return AddGate(Only(), s, s);
   }
 
-  int Op(Long kind, int a, int b) {
-    if (set_ == GateSet::Any) return Gate(kind, a, b);
+  int Op(std::int32_t kind, int a, int b) {
+    if (set_ == GateSet::Any) return AddGate(kind, a, b);
     // The NOR set is the NAND set's mirror: AND and OR, NAND and NOR trade places.
     const bool nand = set_ == GateSet::NandOnly;
-    const Long same = nand ? kAndGate : kOrGate, other = nand ? kOrGate : kAndGate;
-    const Long negated = nand ? kNandGate : kNorGate;
-    if (kind == negated) return Gate(Only(), a, b);
-    if (kind == same) return Not(Gate(Only(), a, b));
-    if (kind == other) return Gate(Only(), Not(a), Not(b));
+    const std::int32_t same = nand ? kAndGate : kOrGate, other = nand ? kOrGate : kAndGate;
+    const std::int32_t negated = nand ? kNandGate : kNorGate;
+    if (kind == negated) return AddGate(Only(), a, b);
+    if (kind == same) return Not(AddGate(Only(), a, b));
+    if (kind == other) return AddGate(Only(), Not(a), Not(b));
     if (kind == (nand ? kNorGate : kNandGate)) return Not(Op(other, a, b));
     assert(kind == kXorGate);
     // Four gates give XOR from NANDs and XNOR from NORs.
-    const int both = Gate(Only(), a, b);
-    const int xorOrXnor = Gate(Only(), Gate(Only(), a, both), Gate(Only(), b, both));
+    const int both = AddGate(Only(), a, b);
+    const int xorOrXnor = AddGate(Only(), AddGate(Only(), a, both), AddGate(Only(), b, both));
     return nand ? xorOrXnor : Not(xorOrXnor);
   }
 
   GateSet set_;
   GatePlan plan_;
-  std::map<std::tuple<Long, int, int>, int> made_;
+  std::map<std::tuple<std::int32_t, int, int>, int> made_;
 };
 
 }  // namespace
@@ -119,7 +120,7 @@ bool Expression::Value(unsigned row, std::size_t inputs) const {
   if (kind == kNoGate) return value != 0;
   if (kind == kInputGate) return (row >> (inputs - static_cast<std::size_t>(value)) & 1u) != 0;
   // The operator's own gate, over the operands from the left.
-  const std::unique_ptr<gate> op = MakeGate(kind);
+  const std::unique_ptr<Gate> op = MakeGate(kind);
   bool result = operands.at(0).Value(row, inputs);
   if (InputCount(kind) == 1) {
     op->SetInputValue(0, result);

@@ -21,9 +21,9 @@ namespace tessara {
 
 // An expression as a tree of operators over the inputs I1, I2, ... and the constants.
 struct Expression {
-  Long kind = kNoGate;  // kInputGate, a logic gate's code (kAndGate ... kXorGate, kNotGate),
-                        // or kNoGate for a constant
-  int value = 0;        // kInputGate: the input's number from 1; a constant: 0 or 1
+  std::int32_t kind = kNoGate;       // kInputGate, a logic gate's code (kAndGate ... kXorGate,
+                                     // kNotGate), or kNoGate for a constant
+  int value = 0;                     // kInputGate: the input's number from 1; a constant: 0 or 1
   std::vector<Expression> operands;  // NOT one; NAND and NOR two; AND, OR, XOR two or more
 
   // The expression's value in row `row` of a table with `inputs` inputs (I1 the top
@@ -37,10 +37,10 @@ enum class GateSet { Any, NandOnly, NorOnly };
 inline constexpr int kZero = -1;
 
 struct PlanTerm {
-  Long kind = kNoGate;  // kInputGate or a logic gate's code
-  int input = 0;        // kInputGate: the input's number from 1
-  int a = kZero;        // a logic gate's signal at input place 0
-  int b = kZero;        // at place 1 (two-input kinds only)
+  std::int32_t kind = kNoGate;  // kInputGate or a logic gate's code
+  int input = 0;                // kInputGate: the input's number from 1
+  int a = kZero;                // a logic gate's signal at input place 0
+  int b = kZero;                // at place 1 (two-input kinds only)
 };
 
 struct GatePlan {

@@ -16,13 +16,13 @@ class FormulaWriter {
   FormulaWriter(const Document& doc, const GateNaming& naming)
       : doc_(doc), naming_(naming), terminals_(FindTerminals(doc)), rows_(SignalRows(doc)) {
     for (auto& places : sources_) places.fill(-1);
-    WalkTransferPass(doc_, [this](const linkgates& link) {
-      const int place = CarriedPlace(doc_.Gates(link.StopIndex).GetType(), link.Stop_Num);
-      if (place >= 0) Source(link.StopIndex, place) = link.StartIndex;
+    WalkTransferPass(doc_, [this](const Link& link) {
+      const int place = CarriedPlace(doc_.Gates(link.Target).GetType(), link.TargetInput);
+      if (place >= 0) Source(link.Target, place) = link.Source;
     });
   }
 
-  OutputFormula Write(Integer output) {
+  OutputFormula Write(std::int16_t output) {
     formula_ = {};
     onPath_.fill(false);
     OnPath(output) = true;
@@ -34,22 +34,22 @@ class FormulaWriter {
   const Terminals& terminals() const { return terminals_; }
 
  private:
-  Integer& Source(Integer slot, int place) {
+  std::int16_t& Source(std::int16_t slot, int place) {
     return sources_[static_cast<std::size_t>(slot)][static_cast<std::size_t>(place)];
   }
-  Integer Source(Integer slot, int place) const {
+  std::int16_t Source(std::int16_t slot, int place) const {
     return sources_[static_cast<std::size_t>(slot)][static_cast<std::size_t>(place)];
   }
-  bool& OnPath(Integer slot) { return onPath_[static_cast<std::size_t>(slot)]; }
+  bool& OnPath(std::int16_t slot) { return onPath_[static_cast<std::size_t>(slot)]; }
 
-  bool IsNode(Integer slot) const {
+  bool IsNode(std::int16_t slot) const {
     return doc_.Gates(slot).GetUsed() && doc_.Gates(slot).GetType() == kBufferGate;
   }
 
   // The gate whose output input place `place` of slot computes from, nodes followed
   // back to it; -1 for none (an unlinked place, or a ring of nodes no gate feeds).
-  Integer Driver(Integer slot, int place) const {
-    Integer source = Source(slot, place);
+  std::int16_t Driver(std::int16_t slot, int place) const {
+    std::int16_t source = Source(slot, place);
     for (int hops = 0; source >= 0 && IsNode(source); ++hops) {
       if (hops == kSlotCount) return -1;
       source = Source(source, 0);
@@ -59,7 +59,7 @@ class FormulaWriter {
 
   // "I<n>" or "O<n>" for the slot's place among the terminals.
   // "I1", "O2" or "NOR 3", as the signal rows name it.
-  std::string Name(Integer slot) const { return RowName(rows_, slot); }
+  std::string Name(std::int16_t slot) const { return RowName(rows_, slot); }
 
   void Append(std::string_view text) {
     formula_.text += text;
@@ -68,10 +68,10 @@ class FormulaWriter {
 
   // Writes the formula of the gate in slot (-1: none); as an operand, in parentheses
   // when it is a two-input operation written out.
-  void WriteGate(Integer slot, bool operand) {
+  void WriteGate(std::int16_t slot, bool operand) {
     if (formula_.tooLong) return;
     if (slot < 0 || !doc_.Gates(slot).GetUsed()) return Append("0");
-    const Long type = doc_.Gates(slot).GetType();
+    const std::int32_t type = doc_.Gates(slot).GetType();
     if (OnPath(slot)) {
       const bool logic = type != kInputGate && type != kOutputGate;
       if (logic) formula_.named.set(static_cast<std::size_t>(slot));
@@ -104,7 +104,7 @@ class FormulaWriter {
   const Terminals terminals_;
   const std::vector<SignalRow> rows_;
   // The source slot of the segment last carried to each gate's input places 0 and 1.
-  std::array<std::array<Integer, 2>, kSlotCount> sources_;
+  std::array<std::array<std::int16_t, 2>, kSlotCount> sources_;
   std::array<bool, kSlotCount> onPath_{};  // the gates being written out
   OutputFormula formula_;
 };
@@ -114,7 +114,7 @@ class FormulaWriter {
 std::vector<OutputFormula> OutputFormulas(const Document& doc, const GateNaming& naming) {
   FormulaWriter writer(doc, naming);
   std::vector<OutputFormula> formulas;
-  for (Integer output : writer.terminals().outputs) formulas.push_back(writer.Write(output));
+  for (std::int16_t output : writer.terminals().outputs) formulas.push_back(writer.Write(output));
   return formulas;
 }
 

@@ -37,7 +37,7 @@ struct OutputFormula {
 };
 
 // The name a formula gives the logic gate in a slot it meets again through a loop.
-using GateNaming = std::function<std::string(Integer slot)>;
+using GateNaming = std::function<std::string(std::int16_t slot)>;
 
 // The formula of each circuit output, O1 first, inputs and outputs numbered as
 // FindTerminals numbers them; a logic gate met again named by naming, or else as the

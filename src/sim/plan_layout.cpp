@@ -15,17 +15,17 @@ namespace {
 
 constexpr const char* kContext = "Build";
 
-constexpr Single kGrid = 15;            // one pixel at 96 dots per inch
-constexpr Single kNodeSize = 135;       // a node's marker, from its corner
-constexpr Single kMinChannel = 210;     // the narrowest channel between two columns
-constexpr Single kMaxChannel = 1500;    // the widest, for circuits of few columns
-constexpr Single kGateGap = 300;        // between two gates of a column, room allowing
-constexpr Single kLevelClearance = 60;  // between a passing link and a gate's cell
-constexpr Single kLevelSpacing = 150;   // between two links passing the same columns
-constexpr Single kInputPitch = 1200;    // between inputs, room allowing
-constexpr Single kLowest = kCanvasHeight - kCellSize;  // the lowest corner of a cell
+constexpr float kGrid = 15;            // one pixel at 96 dots per inch
+constexpr float kNodeSize = 135;       // a node's marker, from its corner
+constexpr float kMinChannel = 210;     // the narrowest channel between two columns
+constexpr float kMaxChannel = 1500;    // the widest, for circuits of few columns
+constexpr float kGateGap = 300;        // between two gates of a column, room allowing
+constexpr float kLevelClearance = 60;  // between a passing link and a gate's cell
+constexpr float kLevelSpacing = 150;   // between two links passing the same columns
+constexpr float kInputPitch = 1200;    // between inputs, room allowing
+constexpr float kLowest = kCanvasHeight - kCellSize;  // the lowest corner of a cell
 
-Single OnGrid(Single v) { return std::round(v / kGrid) * kGrid; }
+float OnGrid(float v) { return std::round(v / kGrid) * kGrid; }
 
 int ColumnsThatFit() {
   return static_cast<int>((kOutputColumnX - kMinGateX - kMinChannel) / (kCellSize + kMinChannel));
@@ -35,10 +35,10 @@ int PlacesInAColumn() { return static_cast<int>(kCanvasHeight / kCellSize); }
 
 // Corners for cells in a fixed order, each as near its wish as the order, the
 // canvas's height and `spacing` between corners allow. Requires the cells to fit.
-std::vector<Single> Pack(const std::vector<Single>& wishes, Single spacing) {
-  std::vector<Single> at(wishes.size());
+std::vector<float> Pack(const std::vector<float>& wishes, float spacing) {
+  std::vector<float> at(wishes.size());
   for (std::size_t i = 0; i < wishes.size(); ++i) {
-    at[i] = std::clamp(OnGrid(wishes[i]), Single{0}, kLowest);
+    at[i] = std::clamp(OnGrid(wishes[i]), float{0}, kLowest);
     if (i > 0) at[i] = std::max(at[i], at[i - 1] + spacing);
   }
   for (std::size_t i = wishes.size(); i-- > 0;) {
@@ -48,21 +48,21 @@ std::vector<Single> Pack(const std::vector<Single>& wishes, Single spacing) {
 }
 
 // The spacing of k cells in a column: `gap` between them, or less when the column is full.
-Single Spacing(std::size_t k, Single gap) {
+float Spacing(std::size_t k, float gap) {
   if (k < 2) return kCellSize + gap;
-  const Single room =
-      (kCanvasHeight - kCellSize * static_cast<Single>(k)) / static_cast<Single>(k - 1);
-  return kCellSize + std::max(Single{0}, std::floor(std::min(gap, room) / kGrid) * kGrid);
+  const float room =
+      (kCanvasHeight - kCellSize * static_cast<float>(k)) / static_cast<float>(k - 1);
+  return kCellSize + std::max(float{0}, std::floor(std::min(gap, room) / kGrid) * kGrid);
 }
 
 struct Spot {
-  Long kind;
-  Single x, y;
+  std::int32_t kind;
+  float x, y;
 };
 
 struct Wire {
   int from, to;            // spots
-  Integer place;           // the input number at `to`
+  std::int16_t place;      // the input number at `to`
   std::vector<int> nodes;  // spots of the nodes it bends at, from the source
 };
 
@@ -70,7 +70,7 @@ struct Wire {
 // the columns k of gates.
 struct Level {
   int first, last;
-  Single y;
+  float y;
 };
 
 class Layouter {
@@ -133,21 +133,21 @@ class Layouter {
   // Column k of gates (1..columns_) lies at columnX_[k]; channel j (0..columns_) begins
   // where column j ends (the input column's pins for j = 0) and is channel_ wide.
   void SpreadColumns() {
-    const Single room = kOutputColumnX - kMinGateX;
-    const Single columns = static_cast<Single>(columns_);
+    const float room = kOutputColumnX - kMinGateX;
+    const float columns = static_cast<float>(columns_);
     channel_ =
         std::floor(std::min(kMaxChannel, (room - columns * kCellSize) / (columns + 1)) / kGrid) *
         kGrid;
-    const Single margin = OnGrid((room - columns * kCellSize - (columns + 1) * channel_) / 2);
+    const float margin = OnGrid((room - columns * kCellSize - (columns + 1) * channel_) / 2);
     columnX_.assign(static_cast<std::size_t>(columns_) + 1, 0);
     for (int k = 1; k <= columns_; ++k) {
       columnX_[static_cast<std::size_t>(k)] = kMinGateX + margin +
-                                              static_cast<Single>(k) * channel_ +
-                                              static_cast<Single>(k - 1) * kCellSize;
+                                              static_cast<float>(k) * channel_ +
+                                              static_cast<float>(k - 1) * kCellSize;
     }
     channelX_.clear();
     for (int j = 0; j <= columns_; ++j) {
-      const Single begins =
+      const float begins =
           j == 0 ? kMinGateX + margin : columnX_[static_cast<std::size_t>(j)] + kCellSize;
       channelX_.push_back(j == 0 && margin > 0
                               ? kMinGateX + OnGrid((margin + channel_ - kNodeSize) / 2)
@@ -162,27 +162,24 @@ class Layouter {
     return false;
   }
 
-  int AddSpot(Long kind, Single x, Single y) {
+  int AddSpot(std::int32_t kind, float x, float y) {
     spots_.push_back({kind, x, y});
     return static_cast<int>(spots_.size()) - 1;
   }
 
   // The pin a signal leaves from: an input's or a gate's output.
-  Single SourceY(int signal) const {
-    return spots_[static_cast<std::size_t>(signal)].y + kHalfCell;
-  }
+  float SourceY(int signal) const { return spots_[static_cast<std::size_t>(signal)].y + kHalfCell; }
 
   bool PlaceInputs() {
     const std::size_t n = plan_.inputs;
     if (!Fits(n)) return false;
-    const Single pitch =
+    const float pitch =
         n < 2 ? 0
               : std::min(kInputPitch,
-                         std::floor(kLowest / static_cast<Single>(n - 1) / kGrid) * kGrid);
-    const Single top =
-        OnGrid((kCanvasHeight - kCellSize - pitch * static_cast<Single>(n ? n - 1 : 0)) / 2);
-    for (std::size_t k = 0; k < n; ++k)
-      AddSpot(kInputGate, 0, top + pitch * static_cast<Single>(k));
+                         std::floor(kLowest / static_cast<float>(n - 1) / kGrid) * kGrid);
+    const float top =
+        OnGrid((kCanvasHeight - kCellSize - pitch * static_cast<float>(n ? n - 1 : 0)) / 2);
+    for (std::size_t k = 0; k < n; ++k) AddSpot(kInputGate, 0, top + pitch * static_cast<float>(k));
     return true;
   }
 
@@ -190,22 +187,22 @@ class Layouter {
   bool PlaceGates() {
     spots_.resize(plan_.terms.size(), {kNoGate, 0, 0});
     for (int column = 1; column <= columns_; ++column) {
-      std::vector<std::pair<Single, std::size_t>> order;
+      std::vector<std::pair<float, std::size_t>> order;
       for (std::size_t t = plan_.inputs; t < plan_.terms.size(); ++t) {
         if (depth_[t] != column) continue;
-        Single sum = 0;
+        float sum = 0;
         int read = 0;
         for (int s : {plan_.terms[t].a, plan_.terms[t].b}) {
           if (s != kZero) sum += SourceY(s), ++read;
         }
-        order.push_back({read ? sum / static_cast<Single>(read) : kCanvasHeight / 2, t});
+        order.push_back({read ? sum / static_cast<float>(read) : kCanvasHeight / 2, t});
       }
       std::stable_sort(order.begin(), order.end(),
                        [](const auto& a, const auto& b) { return a.first < b.first; });
       if (!Fits(order.size())) return false;
-      std::vector<Single> wishes;
+      std::vector<float> wishes;
       for (const auto& [pin, t] : order) wishes.push_back(pin - kHalfCell);
-      const std::vector<Single> at = Pack(wishes, Spacing(order.size(), kGateGap));
+      const std::vector<float> at = Pack(wishes, Spacing(order.size(), kGateGap));
       for (std::size_t i = 0; i < order.size(); ++i) {
         spots_[order[i].second] = {plan_.terms[order[i].second].kind,
                                    columnX_[static_cast<std::size_t>(column)], at[i]};
@@ -217,9 +214,9 @@ class Layouter {
   bool PlaceOutputs() {
     const std::size_t m = plan_.outputs.size();
     if (!Fits(m)) return false;
-    std::vector<Single> wishes;
+    std::vector<float> wishes;
     for (int s : plan_.outputs) wishes.push_back(s == kZero ? 0 : SourceY(s) - kHalfCell);
-    const std::vector<Single> at = Pack(wishes, Spacing(m, kGrid));
+    const std::vector<float> at = Pack(wishes, Spacing(m, kGrid));
     for (std::size_t i = 0; i < m; ++i) AddSpot(kOutputGate, kOutputColumnX, at[i]);
     return true;
   }
@@ -230,25 +227,25 @@ class Layouter {
     for (std::size_t t = plan_.inputs; t < plan_.terms.size(); ++t) {
       const PlanTerm& term = plan_.terms[t];
       const bool one = InputCount(term.kind) == 1;
-      if (term.a != kZero && !Link(term.a, static_cast<int>(t), 0, depth_[t])) return false;
-      if (!one && term.b != kZero && !Link(term.b, static_cast<int>(t), 1, depth_[t])) return false;
+      if (term.a != kZero && !Join(term.a, static_cast<int>(t), 0, depth_[t])) return false;
+      if (!one && term.b != kZero && !Join(term.b, static_cast<int>(t), 1, depth_[t])) return false;
     }
     for (std::size_t k = 0; k < plan_.outputs.size(); ++k) {
       const int s = plan_.outputs[k];
-      if (s != kZero && !Link(s, firstOutput + static_cast<int>(k), 0, columns_ + 1)) return false;
+      if (s != kZero && !Join(s, firstOutput + static_cast<int>(k), 0, columns_ + 1)) return false;
     }
     return true;
   }
 
-  bool Link(int from, int to, Integer place, int toColumn) {
+  bool Join(int from, int to, std::int16_t place, int toColumn) {
     Wire wire{from, to, place, {}};
     const int fromColumn = DepthOf(from);
     if (toColumn > fromColumn + 1) {
       const Spot target = spots_[static_cast<std::size_t>(to)];
-      const Single sourceY = SourceY(from);
-      const Single targetY = target.y + MakeGate(target.kind)->GetInputOffset(place);
+      const float sourceY = SourceY(from);
+      const float targetY = target.y + MakeGate(target.kind)->GetInputOffset(place);
       const Level level{2 * fromColumn, 2 * (toColumn - 1), 0};
-      const std::optional<Single> y = FreeLevel(level, sourceY, targetY);
+      const std::optional<float> y = FreeLevel(level, sourceY, targetY);
       if (!y) return false;
       levels_.push_back({level.first, level.last, *y});
       if (*y != sourceY)
@@ -264,8 +261,8 @@ class Layouter {
 
   // The free height nearest the source and target pins for a link across the strips of
   // `level`: clear of every gate of the columns it passes and of every other level there.
-  std::optional<Single> FreeLevel(const Level& level, Single sourceY, Single targetY) const {
-    const auto free = [&](Single y) {
+  std::optional<float> FreeLevel(const Level& level, float sourceY, float targetY) const {
+    const auto free = [&](float y) {
       if (y < 0 || y + kNodeSize > kCanvasHeight) return false;
       for (const Level& other : levels_) {
         if (other.first <= level.last && level.first <= other.last &&
@@ -274,7 +271,7 @@ class Layouter {
       }
       for (std::size_t t = plan_.inputs; t < plan_.terms.size(); ++t) {
         const int strip = 2 * depth_[t] - 1;
-        const Single top = spots_[t].y;
+        const float top = spots_[t].y;
         if (strip > level.first && strip < level.last && y > top - kLevelClearance &&
             y < top + kCellSize + kLevelClearance)
           return false;
@@ -283,9 +280,9 @@ class Layouter {
     };
     if (free(sourceY)) return sourceY;
     if (free(targetY)) return targetY;
-    std::optional<Single> best;
-    const auto cost = [&](Single y) { return std::abs(y - sourceY) + std::abs(y - targetY); };
-    for (Single y = 0; y + kNodeSize <= kCanvasHeight; y += kGrid) {
+    std::optional<float> best;
+    const auto cost = [&](float y) { return std::abs(y - sourceY) + std::abs(y - targetY); };
+    for (float y = 0; y + kNodeSize <= kCanvasHeight; y += kGrid) {
       if (free(y) && (!best || cost(y) < cost(*best))) best = y;
     }
     return best;
@@ -294,25 +291,25 @@ class Layouter {
   Document Fill() const {
     Document doc;
     for (std::size_t i = 0; i < spots_.size(); ++i) {
-      const Integer slot = static_cast<Integer>(i);
+      const std::int16_t slot = static_cast<std::int16_t>(i);
       doc.PutGate(slot, MakeGate(spots_[i].kind));
       doc.Gates(slot).ReadData(spots_[i].x, spots_[i].y, true, 0);
     }
-    Integer next = 0;
+    std::int16_t next = 0;
     for (const Wire& wire : wires_) {
-      Integer from = static_cast<Integer>(wire.from);
+      std::int16_t from = static_cast<std::int16_t>(wire.from);
       for (std::size_t k = 0; k <= wire.nodes.size(); ++k) {
         const bool toNode = k < wire.nodes.size();
-        linkgates& segment = doc.Links(next++);
+        Link& segment = doc.Links(next++);
         segment.SetStart(from, 0);
         segment.SetStop(
-            toNode ? static_cast<Integer>(wire.nodes[k]) : static_cast<Integer>(wire.to),
-            toNode ? Integer{0} : wire.place);
-        segment.StartIsNode = k > 0;
-        segment.StopIsNode = toNode;
-        segment.LinkTo = toNode ? next : Integer{0};
+            toNode ? static_cast<std::int16_t>(wire.nodes[k]) : static_cast<std::int16_t>(wire.to),
+            toNode ? std::int16_t{0} : wire.place);
+        segment.FromNode = k > 0;
+        segment.ToNode = toNode;
+        segment.Next = toNode ? next : std::int16_t{0};
         segment.SetUsed(true);
-        from = segment.StopIndex;
+        from = segment.Target;
       }
     }
     return doc;
@@ -321,10 +318,10 @@ class Layouter {
   const GatePlan& plan_;
   std::vector<int> depth_;  // each term's column: 0 for the inputs
   int columns_ = 0;
-  Single channel_ = 0;
-  std::vector<Single> columnX_;   // the corners' x of column k of gates
-  std::vector<Single> channelX_;  // the nodes' x in channel j
-  std::vector<Spot> spots_;       // slot i's kind and corner
+  float channel_ = 0;
+  std::vector<float> columnX_;   // the corners' x of column k of gates
+  std::vector<float> channelX_;  // the nodes' x in channel j
+  std::vector<Spot> spots_;      // slot i's kind and corner
   std::vector<Wire> wires_;
   std::vector<Level> levels_;
   int crowded_ = 0;  // the cells of the column that did not fit

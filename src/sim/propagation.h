@@ -19,27 +19,27 @@ void PropStep(Document& doc);
 
 // True when propagation follows the link: both its ends name gate slots. Links
 // outside the document (possible only in a document built in memory) carry nothing.
-inline bool CanCarry(const linkgates& link) {
-  return IsSlotIndex(link.StartIndex) && IsSlotIndex(link.StopIndex);
+inline bool CanCarry(const Link& link) {
+  return IsSlotIndex(link.Source) && IsSlotIndex(link.Target);
 }
 
 // Carries the output of link index's source to its target; when the target is a
-// node, the node takes the value at once and the walk goes on through LinkTo while
+// node, the node takes the value at once and the walk goes on through Next while
 // the next segment is in use. One walk visits at most 51 segments, so a cycle of
-// LinkTo indices ends. A link whose index, StartIndex, StopIndex or LinkTo lies
+// Next indices ends. A link whose index, Source, Target or Next lies
 // outside 0..50 carries nothing and ends the walk.
-void PropagateLink(Document& doc, Integer index);
+void PropagateLink(Document& doc, std::int16_t index);
 
 // The segments PropagateLink(doc, index) carries, in its order: calls carry(link) for
 // each, and nothing else. carry may change gates but not links.
 template <typename Carry>
-void WalkLink(const Document& doc, Integer index, Carry&& carry) {
-  for (Integer visited = 0; visited < kSlotCount && IsSlotIndex(index); ++visited) {
-    const linkgates& link = doc.Links(index);
-    if (!IsSlotIndex(link.StartIndex) || !IsSlotIndex(link.StopIndex)) return;
+void WalkLink(const Document& doc, std::int16_t index, Carry&& carry) {
+  for (std::int16_t visited = 0; visited < kSlotCount && IsSlotIndex(index); ++visited) {
+    const Link& link = doc.Links(index);
+    if (!IsSlotIndex(link.Source) || !IsSlotIndex(link.Target)) return;
     carry(link);
-    if (!link.StopIsNode) return;
-    index = link.LinkTo;
+    if (!link.ToNode) return;
+    index = link.Next;
     if (!IsSlotIndex(index) || !doc.Links(index).GetUsed()) return;
   }
 }
@@ -49,13 +49,13 @@ void WalkLink(const Document& doc, Integer index, Carry&& carry) {
 // place holds, when the gates compute, the value of the last segment carried to it.
 template <typename Carry>
 void WalkTransferPass(const Document& doc, Carry&& carry) {
-  for (Integer i = 0; i < kSlotCount; ++i) {
+  for (std::int16_t i = 0; i < kSlotCount; ++i) {
     if (doc.Links(i).GetUsed()) WalkLink(doc, i, carry);
   }
 }
 
 // The input toggle: a circuit input in slot flips its output at once; any other
 // kind, and a slot outside 0..50, is left as it is. Ignores PowerOn.
-void ToggleInput(Document& doc, Integer slot);
+void ToggleInput(Document& doc, std::int16_t slot);
 
 }  // namespace tessara

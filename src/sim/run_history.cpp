@@ -7,7 +7,7 @@ void RunHistory::Start(const SimState& state) {
   steps_.push_back({state, StepCause::PowerUp, 0});
 }
 
-void RunHistory::Record(const SimState& state, StepCause cause, Integer slot) {
+void RunHistory::Record(const SimState& state, StepCause cause, std::int16_t slot) {
   if (steps_.empty()) return;
   if (!AtEnd()) {
     steps_.erase(steps_.begin() + static_cast<std::ptrdiff_t>(current_) + 1, steps_.end());

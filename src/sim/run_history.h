@@ -50,7 +50,7 @@ class RunHistory {
   void Start(const SimState& state);
   // Drops the steps after the current one, appends state as the new current step and,
   // beyond the cap, drops the oldest. Does nothing while no run was started.
-  void Record(const SimState& state, StepCause cause, Integer slot = 0);
+  void Record(const SimState& state, StepCause cause, std::int16_t slot = 0);
   // Forgets the run: empty, no current step.
   void Clear();
 

@@ -34,7 +34,7 @@ class SequencePlayer {
  private:
   void SetInputs(const std::function<bool(std::size_t)>& high) {
     for (std::size_t k = 0; k < terminals_.inputs.size(); ++k) {
-      const Integer slot = terminals_.inputs[k];
+      const std::int16_t slot = terminals_.inputs[k];
       if ((doc_.Gates(slot).GetCurrOutput() != 0) == high(k)) continue;
       ToggleInput(doc_, slot);
       ++step_;

@@ -39,7 +39,7 @@ struct SequenceRun {
 };
 
 // Called with the circuit after each record of the run: a toggle of slot, or a prop step.
-using RunRecorder = std::function<void(const Document&, StepCause, Integer slot)>;
+using RunRecorder = std::function<void(const Document&, StepCause, std::int16_t slot)>;
 
 // Runs circuit through rows, each '0', '1' or 'C' per circuit input, I1 first, within
 // limits (each settling followed for at most limits.maxSteps steps); record, when given,

@@ -47,7 +47,8 @@ void AddDifference(SimState& changed, const SimState& a, const SimState& b) {
 
 std::bitset<kSlotCount> ChangedOutputs(const SimState& changed) {
   std::bitset<kSlotCount> outputs;
-  for (Integer i = 0; i < kSlotCount; ++i) outputs[static_cast<std::size_t>(i)] = changed.Output(i);
+  for (std::int16_t i = 0; i < kSlotCount; ++i)
+    outputs[static_cast<std::size_t>(i)] = changed.Output(i);
   return outputs;
 }
 
@@ -130,7 +131,7 @@ Settling SettleLate(Stepper& run, const SimState& start, int bound) {
 
 }  // namespace
 
-char Settling::Cell(Integer slot) const {
+char Settling::Cell(std::int16_t slot) const {
   if (unsteady[static_cast<std::size_t>(slot)]) return '~';
   return state.Output(slot) ? '1' : '0';
 }

@@ -38,7 +38,7 @@ struct Settling {
   std::bitset<kSlotCount> unsteady;
 
   // '~' for an unsteady slot, else '1' or '0' for its output in `state`.
-  char Cell(Integer slot) const;
+  char Cell(std::int16_t slot) const;
 };
 
 // Settles the run that starts from doc's current signals, or gives up with `stopped`

@@ -8,7 +8,8 @@
 namespace tessara {
 namespace {
 
-void AddNumbered(std::vector<SignalRow>& rows, const std::vector<Integer>& slots, Long kind) {
+void AddNumbered(std::vector<SignalRow>& rows, const std::vector<std::int16_t>& slots,
+                 std::int32_t kind) {
   for (std::size_t n = 0; n < slots.size(); ++n) {
     const std::string name = TerminalName(kind, n + 1);
     rows.push_back({slots[n], name, name});
@@ -17,7 +18,7 @@ void AddNumbered(std::vector<SignalRow>& rows, const std::vector<Integer>& slots
 
 }  // namespace
 
-std::string TerminalName(Long kind, std::size_t n) {
+std::string TerminalName(std::int32_t kind, std::size_t n) {
   assert(HasRole(kind, KindRole::Input) || HasRole(kind, KindRole::Output));
   return std::string(FindKind(kind)->signal) + std::to_string(n);
 }
@@ -26,7 +27,7 @@ std::vector<SignalRow> SignalRows(const Document& doc) {
   const Terminals terminals = FindTerminals(doc);
   std::vector<SignalRow> rows;
   AddNumbered(rows, terminals.inputs, kInputGate);
-  for (Integer i = 0; i < kSlotCount; ++i) {
+  for (std::int16_t i = 0; i < kSlotCount; ++i) {
     const KindFacts* kind = FindKind(doc.Gates(i).GetType());
     if (!doc.Gates(i).GetUsed() || !kind || kind->role != KindRole::Logic) continue;
     const std::string slot = std::to_string(i);
@@ -36,7 +37,7 @@ std::vector<SignalRow> SignalRows(const Document& doc) {
   return rows;
 }
 
-std::string RowName(const std::vector<SignalRow>& rows, Integer slot) {
+std::string RowName(const std::vector<SignalRow>& rows, std::int16_t slot) {
   for (const SignalRow& row : rows) {
     if (row.slot == slot) return row.name;
   }

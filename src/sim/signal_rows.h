@@ -13,7 +13,7 @@
 namespace tessara {
 
 struct SignalRow {
-  Integer slot = 0;
+  std::int16_t slot = 0;
   std::string name;          // the timeline's and the CSV's: "I1", "NOT 4", "O1"
   std::string waveDromName;  // WaveDrom's: "I1", "not4", "O1"
 };
@@ -21,11 +21,11 @@ struct SignalRow {
 std::vector<SignalRow> SignalRows(const Document& doc);
 
 // The name of slot's row; the slot number for a slot that has none.
-std::string RowName(const std::vector<SignalRow>& rows, Integer slot);
+std::string RowName(const std::vector<SignalRow>& rows, std::int16_t slot);
 
 // The name of circuit input (kind kInputGate) or output (kOutputGate) number n, from 1:
 // "I1", "O2"; truth tables head their columns with these names too.
-std::string TerminalName(Long kind, std::size_t n);
+std::string TerminalName(std::int32_t kind, std::size_t n);
 
 // What caused a step, in the rows' words: "power up", "toggle I2", "prop".
 std::string CauseText(const RecordedStep& step, const std::vector<SignalRow>& rows);

@@ -5,7 +5,7 @@
 
 namespace tessara {
 
-std::uint8_t SimState::Slot(Integer i) const {
+std::uint8_t SimState::Slot(std::int16_t i) const {
   const auto slot = static_cast<std::size_t>(i);
   return static_cast<std::uint8_t>(bits.at(slot / 2) >> (slot % 2 * 4) & 0xF);
 }
@@ -14,9 +14,9 @@ std::uint8_t SimState::Slot(Integer i) const {
 SimState CaptureState(const Document& doc) {
   SimState state;
   for (std::size_t byte = 0; byte < state.bits.size(); ++byte) {
-    const auto low = static_cast<Integer>(2 * byte);
+    const auto low = static_cast<std::int16_t>(2 * byte);
     unsigned bits = doc.Gates(low).GetSignals();
-    const auto high = static_cast<Integer>(low + 1);
+    const auto high = static_cast<std::int16_t>(low + 1);
     if (high < kSlotCount) bits |= unsigned{doc.Gates(high).GetSignals()} << 4;
     state.bits[byte] = static_cast<std::uint8_t>(bits);
   }
@@ -24,7 +24,7 @@ SimState CaptureState(const Document& doc) {
 }
 
 void RestoreState(Document& doc, const SimState& state) {
-  for (Integer i = 0; i < kSlotCount; ++i) doc.Gates(i).SetSignals(state.Slot(i));
+  for (std::int16_t i = 0; i < kSlotCount; ++i) doc.Gates(i).SetSignals(state.Slot(i));
 }
 
 std::size_t SimStateHash::operator()(const SimState& state) const {

@@ -17,9 +17,9 @@ struct SimState {
 
   bool operator==(const SimState&) const = default;
   // The signals of slot i as gate::GetSignals reports them.
-  std::uint8_t Slot(Integer i) const;
+  std::uint8_t Slot(std::int16_t i) const;
   // The current output of slot i.
-  bool Output(Integer i) const { return (Slot(i) & 1) != 0; }
+  bool Output(std::int16_t i) const { return (Slot(i) & 1) != 0; }
 };
 
 // The signals of every slot of doc.

@@ -6,14 +6,16 @@ namespace tessara {
 
 Terminals FindTerminals(const Document& doc) {
   Terminals terminals;
-  for (Integer slot = 0; slot < kSlotCount; ++slot) {
-    const gate& g = doc.Gates(slot);
+  for (std::int16_t slot = 0; slot < kSlotCount; ++slot) {
+    const Gate& g = doc.Gates(slot);
     if (!g.GetUsed()) continue;
     if (g.GetType() == kInputGate) terminals.inputs.push_back(slot);
     if (g.GetType() == kOutputGate) terminals.outputs.push_back(slot);
   }
   // Slots come in increasing order, so a stable sort by y breaks ties by slot.
-  auto above = [&doc](Integer a, Integer b) { return doc.Gates(a).GetY() < doc.Gates(b).GetY(); };
+  auto above = [&doc](std::int16_t a, std::int16_t b) {
+    return doc.Gates(a).GetY() < doc.Gates(b).GetY();
+  };
   std::stable_sort(terminals.inputs.begin(), terminals.inputs.end(), above);
   std::stable_sort(terminals.outputs.begin(), terminals.outputs.end(), above);
   return terminals;

@@ -10,8 +10,8 @@
 namespace tessara {
 
 struct Terminals {
-  std::vector<Integer> inputs;   // used circuit input slots, I1 first
-  std::vector<Integer> outputs;  // used circuit output slots, O1 first
+  std::vector<std::int16_t> inputs;   // used circuit input slots, I1 first
+  std::vector<std::int16_t> outputs;  // used circuit output slots, O1 first
 };
 
 Terminals FindTerminals(const Document& doc);

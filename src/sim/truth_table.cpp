@@ -11,10 +11,10 @@ namespace tessara {
 
 Document AsLoaded(const Document& doc) {
   Document copy;
-  for (Integer i = 0; i < kSlotCount; ++i) {
-    const gate& original = doc.Gates(i);
+  for (std::int16_t i = 0; i < kSlotCount; ++i) {
+    const Gate& original = doc.Gates(i);
     if (original.GetUsed()) {
-      if (std::unique_ptr<gate> fresh = MakeGate(original.GetType())) {
+      if (std::unique_ptr<Gate> fresh = MakeGate(original.GetType())) {
         fresh->ReadData(original.GetX(), original.GetY(), true, original.GetOrientation());
         copy.PutGate(i, std::move(fresh));
       }
@@ -24,9 +24,9 @@ Document AsLoaded(const Document& doc) {
   return copy;
 }
 
-void ReadRow(const Settling& settling, const std::vector<Integer>& outputs, TableRow& row) {
+void ReadRow(const Settling& settling, const std::vector<std::int16_t>& outputs, TableRow& row) {
   row.out.clear();
-  for (Integer slot : outputs) row.out += settling.Cell(slot);
+  for (std::int16_t slot : outputs) row.out += settling.Cell(slot);
   row.repeats = settling.repeats;
   row.steps = settling.steps;
   row.period = settling.period;

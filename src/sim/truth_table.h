@@ -56,7 +56,7 @@ Document AsLoaded(const Document& circuit);
 
 // The row's reading of a settled run: out gets settling.Cell of each of outputs in
 // order, and repeats, steps and period come from settling. in is left as it is.
-void ReadRow(const Settling& settling, const std::vector<Integer>& outputs, TableRow& row);
+void ReadRow(const Settling& settling, const std::vector<std::int16_t>& outputs, TableRow& row);
 
 // Why circuit has no truth table, a phrase of context "Files": "17 inputs; a truth table
 // takes at most 16"; nothing when it has one.

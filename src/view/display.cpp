@@ -15,9 +15,9 @@ namespace tessara {
 namespace {
 
 // The focus rectangle stands this far outside the element it frames.
-constexpr Single kFocusMargin = 45;
+constexpr float kFocusMargin = 45;
 // The cross-hair's arms span a square of this side centred on the cursor.
-constexpr Single kCrossHairSize = 300;
+constexpr float kCrossHairSize = 300;
 
 using Names = std::array<std::string, kSlotCount>;
 
@@ -32,18 +32,18 @@ Names TerminalNames(const Document& doc) {
   return names;
 }
 
-void DisplayGate(const Document& doc, Screen& screen, Integer i, const std::string& name,
+void DisplayGate(const Document& doc, Screen& screen, std::int16_t i, const std::string& name,
                  bool highlighted, const Spoken& spoken) {
-  const gate& g = doc.Gates(i);
+  const Gate& g = doc.Gates(i);
   if (!g.GetUsed()) {
-    screen.ObjImage(i).SetVisible(false);
-    screen.buffer(i).SetVisible(false);
-    screen.txtObjValue(i).SetVisible(false);
+    screen.GateImage(i).SetVisible(false);
+    screen.NodeMarker(i).SetVisible(false);
+    screen.ValueLabel(i).SetVisible(false);
     return;
   }
   if (g.GetType() == kBufferGate) {
-    screen.ObjImage(i).SetVisible(false);
-    ImageElement& marker = screen.buffer(i);
+    screen.GateImage(i).SetVisible(false);
+    ImageElement& marker = screen.NodeMarker(i);
     marker.SetVisible(true);
     marker.SetTop(g.GetY());
     marker.SetLeft(g.GetX());
@@ -52,8 +52,8 @@ void DisplayGate(const Document& doc, Screen& screen, Integer i, const std::stri
   } else {
     // The slot may have held a node just before: an undo or redo puts a whole
     // document back at once, with no refresh of the freed slot between.
-    screen.buffer(i).SetVisible(false);
-    ImageElement& image = screen.ObjImage(i);
+    screen.NodeMarker(i).SetVisible(false);
+    ImageElement& image = screen.GateImage(i);
     image.SetVisible(true);
     image.SetTop(g.GetY());
     image.SetLeft(g.GetX());
@@ -65,7 +65,7 @@ void DisplayGate(const Document& doc, Screen& screen, Integer i, const std::stri
   DisplayValue(doc, screen, i);
 }
 
-void DisplayLink(const Document& doc, Screen& screen, Integer i, bool highlighted) {
+void DisplayLink(const Document& doc, Screen& screen, std::int16_t i, bool highlighted) {
   if (!doc.Links(i).GetUsed()) {
     screen.LinkLine(i).SetVisible(false);
     return;
@@ -74,7 +74,7 @@ void DisplayLink(const Document& doc, Screen& screen, Integer i, bool highlighte
   line.SetVisible(true);
   SetLineStart(doc, screen, i);
   SetLineStop(doc, screen, i);
-  const bool high = doc.Gates(doc.Links(i).StartIndex).GetCurrOutput();
+  const bool high = doc.Gates(doc.Links(i).Source).GetCurrOutput();
   line.SetValue(!doc.PowerOn ? LineValue::None : high ? LineValue::High : LineValue::Low);
   line.SetHighlight(highlighted);
 }
@@ -96,10 +96,10 @@ void DisplayKeyboard(const Scene& scene, Screen& screen) {
   cross.SetTop(scene.keys.cursorY - kCrossHairSize / 2);
   cross.SetSize(kCrossHairSize);
   MarkElement& frame = screen.FocusMark();
-  const std::optional<Integer> focus = FocusedSlot(scene);
+  const std::optional<std::int16_t> focus = FocusedSlot(scene);
   frame.SetVisible(focus.has_value());
   if (!focus) return;
-  const gate& g = scene.doc.Gates(*focus);
+  const Gate& g = scene.doc.Gates(*focus);
   frame.SetLeft(g.GetX() - kFocusMargin);
   frame.SetTop(g.GetY() - kFocusMargin);
   frame.SetSize((g.GetType() == kBufferGate ? kNodeMarkerSize : kGateImageSize) + 2 * kFocusMargin);
@@ -107,15 +107,15 @@ void DisplayKeyboard(const Scene& scene, Screen& screen) {
 
 }  // namespace
 
-void DisplayObjects(const Scene& scene, Screen& screen, const Highlight& highlight,
-                    bool showProblems) {
+void DrawCircuit(const Scene& scene, Screen& screen, const Highlight& highlight,
+                 bool showProblems) {
   const Document& doc = scene.doc;
   const bool marked = showProblems && !doc.PowerOn;
   Names names = TerminalNames(doc);
   // A logic gate's tag shows while the Why window, an expression or a problem mark names it.
   for (std::size_t slot = 0; slot < names.size(); ++slot) {
     if ((highlight.gates[slot] || highlight.tagged[slot]) && names[slot].empty()) {
-      names[slot] = GateTag(Integer(slot));
+      names[slot] = GateTag(std::int16_t(slot));
     }
   }
   if (marked) {
@@ -127,11 +127,11 @@ void DisplayObjects(const Scene& scene, Screen& screen, const Highlight& highlig
     }
   }
   const std::array<Spoken, kSlotCount> spoken = SpokenSlots(scene);
-  for (Integer i = 0; i < kSlotCount; ++i) {
+  for (std::int16_t i = 0; i < kSlotCount; ++i) {
     const auto slot = static_cast<std::size_t>(i);
     DisplayGate(doc, screen, i, names[slot], highlight.gates[slot], spoken[slot]);
   }
-  for (Integer i = 0; i < kSlotCount; ++i)
+  for (std::int16_t i = 0; i < kSlotCount; ++i)
     DisplayLink(doc, screen, i, highlight.links[static_cast<std::size_t>(i)]);
   screen.ProblemMarks().SetMarks(marked ? FindProblemMarks(doc) : std::vector<ProblemMark>{});
   DisplayPalette(doc, screen);
@@ -142,13 +142,13 @@ void DisplayObjects(const Scene& scene, Screen& screen, const Highlight& highlig
 void ResetElements(Screen& screen) {
   screen.FocusMark().SetVisible(false);
   screen.SetCanvasSpoken(SpokenCanvas(Scene()));
-  for (Integer i = 0; i < kSlotCount; ++i) {
-    screen.ObjImage(i).SetVisible(false);
-    screen.ObjImage(i).SetDragMode(DragMode::Automatic);
-    screen.txtObjValue(i).SetVisible(false);
-    screen.buffer(i).SetVisible(false);
+  for (std::int16_t i = 0; i < kSlotCount; ++i) {
+    screen.GateImage(i).SetVisible(false);
+    screen.GateImage(i).SetDragMode(DragMode::Automatic);
+    screen.ValueLabel(i).SetVisible(false);
+    screen.NodeMarker(i).SetVisible(false);
   }
-  for (Integer i = 0; i < kSlotCount; ++i) screen.LinkLine(i).SetVisible(false);
+  for (std::int16_t i = 0; i < kSlotCount; ++i) screen.LinkLine(i).SetVisible(false);
   screen.ProblemMarks().SetMarks({});
 }
 

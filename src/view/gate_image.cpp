@@ -5,16 +5,16 @@
 
 namespace tessara {
 
-void SetGateImage(const Document& doc, Screen& screen, Integer index) {
-  const gate& g = doc.Gates(index);
-  const Long type = g.GetType();
+void SetGateImage(const Document& doc, Screen& screen, std::int16_t index) {
+  const Gate& g = doc.Gates(index);
+  const std::int32_t type = g.GetType();
   const PictureStore store = TurningStore(type);
   if (store == PictureStore::None) return;  // empty slot, node, or an unknown code
-  Long o = g.GetOrientation();
+  std::int32_t o = g.GetOrientation();
   // An input or output turned outside the four still shows its unturned box.
   if (!IsOrientation(o) && (HasRole(type, KindRole::Input) || HasRole(type, KindRole::Output)))
     o = 0;
-  if (IsOrientation(o)) screen.ObjImage(index).SetPicture({store, static_cast<int>(o)});
+  if (IsOrientation(o)) screen.GateImage(index).SetPicture({store, static_cast<int>(o)});
 }
 
 }  // namespace tessara

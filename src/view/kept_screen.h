@@ -20,12 +20,12 @@ template <typename Element>
 struct KeptPlace : Element {
   void SetVisible(bool shown) override { visible = shown; }
   bool Visible() const override { return visible; }
-  void SetLeft(Single twips) override { left = twips; }
-  Single Left() const override { return left; }
-  void SetTop(Single twips) override { top = twips; }
-  Single Top() const override { return top; }
+  void SetLeft(float twips) override { left = twips; }
+  float Left() const override { return left; }
+  void SetTop(float twips) override { top = twips; }
+  float Top() const override { return top; }
   bool visible = false;
-  Single left = 0, top = 0;
+  float left = 0, top = 0;
 };
 struct KeptImage final : KeptPlace<ImageElement> {
   void SetPicture(Picture shows) override { picture = shows; }
@@ -45,9 +45,9 @@ struct KeptImage final : KeptPlace<ImageElement> {
   Spoken spoken;
 };
 struct KeptMark final : KeptPlace<MarkElement> {
-  void SetSize(Single twips) override { size = twips; }
-  Single Size() const override { return size; }
-  Single size = 0;
+  void SetSize(float twips) override { size = twips; }
+  float Size() const override { return size; }
+  float size = 0;
 };
 struct KeptLabel final : KeptPlace<LabelElement> {
   void SetText(std::string_view shows) override { text = shows; }
@@ -57,20 +57,20 @@ struct KeptLabel final : KeptPlace<LabelElement> {
 struct KeptLine final : LineElement {
   void SetVisible(bool shown) override { visible = shown; }
   bool Visible() const override { return visible; }
-  void SetX1(Single twips) override { x1 = twips; }
-  Single X1() const override { return x1; }
-  void SetY1(Single twips) override { y1 = twips; }
-  Single Y1() const override { return y1; }
-  void SetX2(Single twips) override { x2 = twips; }
-  Single X2() const override { return x2; }
-  void SetY2(Single twips) override { y2 = twips; }
-  Single Y2() const override { return y2; }
+  void SetX1(float twips) override { x1 = twips; }
+  float X1() const override { return x1; }
+  void SetY1(float twips) override { y1 = twips; }
+  float Y1() const override { return y1; }
+  void SetX2(float twips) override { x2 = twips; }
+  float X2() const override { return x2; }
+  void SetY2(float twips) override { y2 = twips; }
+  float Y2() const override { return y2; }
   void SetValue(LineValue carries) override { value = carries; }
   LineValue Value() const override { return value; }
   void SetHighlight(bool on) override { highlight = on; }
   bool Highlighted() const override { return highlight; }
   bool visible = false;
-  Single x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+  float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
   LineValue value = LineValue::None;
   bool highlight = false;
 };
@@ -87,10 +87,10 @@ struct KeptMarks final : MarksElement {
 
 class KeptScreen : public Screen {
  public:
-  ImageElement& ObjImage(Integer i) override { return images_.at(Slot(i)); }
-  ImageElement& buffer(Integer i) override { return markers_.at(Slot(i)); }
-  LabelElement& txtObjValue(Integer i) override { return labels_.at(Slot(i)); }
-  LineElement& LinkLine(Integer i) override { return lines_.at(Slot(i)); }
+  ImageElement& GateImage(std::int16_t i) override { return images_.at(Slot(i)); }
+  ImageElement& NodeMarker(std::int16_t i) override { return markers_.at(Slot(i)); }
+  LabelElement& ValueLabel(std::int16_t i) override { return labels_.at(Slot(i)); }
+  LineElement& LinkLine(std::int16_t i) override { return lines_.at(Slot(i)); }
   MarksElement& ProblemMarks() override { return marks_; }
   BorderElement& Palette(PaletteButton button) override {
     return borders_.at(static_cast<std::size_t>(button));
@@ -119,7 +119,7 @@ class KeptScreen : public Screen {
   bool modified = false;  // the caption's modified mark
 
  private:
-  static std::size_t Slot(Integer i) { return static_cast<std::size_t>(i); }
+  static std::size_t Slot(std::int16_t i) { return static_cast<std::size_t>(i); }
   std::array<KeptImage, kSlotCount> images_, markers_;
   std::array<KeptLabel, kSlotCount> labels_;
   std::array<KeptLine, kSlotCount> lines_;

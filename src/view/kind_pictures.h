@@ -13,7 +13,7 @@
 namespace tessara {
 
 struct KindPicture {
-  Long kind;           // the type code
+  std::int32_t kind;   // the type code
   PictureStore store;  // one picture per orientation 0..3
 };
 
@@ -30,13 +30,13 @@ inline constexpr std::array<KindPicture, 8> kKindPictures = {{
 
 // The store of the kind with this type code; None for the node, the empty slot and any
 // code no kind has.
-constexpr PictureStore TurningStore(Long kind) {
+constexpr PictureStore TurningStore(std::int32_t kind) {
   const KindPicture* row = FindRow(kKindPictures, &KindPicture::kind, kind);
   return row ? row->store : PictureStore::None;
 }
 
 // The type code of the kind whose store this is; kNoGate for None.
-constexpr Long StoreKind(PictureStore store) {
+constexpr std::int32_t StoreKind(PictureStore store) {
   const KindPicture* row = FindRow(kKindPictures, &KindPicture::store, store);
   return row ? row->kind : kNoGate;
 }

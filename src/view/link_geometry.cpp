@@ -18,49 +18,49 @@ constexpr CellPoint kUprightOutput{kCellSize, kHalfCell};
 
 // The upright point p of gate g's cell, turned with the gate and placed at its location;
 // nothing for an orientation outside 0..3.
-std::optional<Point> OnCell(const gate& g, CellPoint p) {
+std::optional<Point> OnCell(const Gate& g, CellPoint p) {
   const std::optional<CellPoint> turned = FromUpright(p, g.GetOrientation());
   if (!turned) return std::nullopt;
   return Point{g.GetX() + turned->x, g.GetY() + turned->y};
 }
 
 // Input pin num, GetInputOffset(num) down the upright gate's left side.
-std::optional<Point> InputPin(const gate& g, Integer num) {
+std::optional<Point> InputPin(const Gate& g, std::int16_t num) {
   return OnCell(g, {0, g.GetInputOffset(num)});
 }
 
-Point Corner(const gate& g) { return Point{g.GetX(), g.GetY()}; }
+Point Corner(const Gate& g) { return Point{g.GetX(), g.GetY()}; }
 
 }  // namespace
 
-std::optional<TwipsXY> OutputPin(const gate& g) { return OnCell(g, kUprightOutput); }
+std::optional<TwipsXY> OutputPin(const Gate& g) { return OnCell(g, kUprightOutput); }
 
-std::optional<TwipsXY> LineStart(const Document& doc, Integer index) {
-  const linkgates& link = doc.Links(index);
-  assert(IsSlotIndex(link.StartIndex));
-  const gate& source = doc.Gates(link.StartIndex);
-  return link.StartIsNode ? Corner(source) : OutputPin(source);
+std::optional<TwipsXY> LineStart(const Document& doc, std::int16_t index) {
+  const Link& link = doc.Links(index);
+  assert(IsSlotIndex(link.Source));
+  const Gate& source = doc.Gates(link.Source);
+  return link.FromNode ? Corner(source) : OutputPin(source);
 }
 
-void SetLineStart(const Document& doc, Screen& screen, Integer index) {
+void SetLineStart(const Document& doc, Screen& screen, std::int16_t index) {
   if (auto p = LineStart(doc, index)) {
     screen.LinkLine(index).SetX1(p->x);
     screen.LinkLine(index).SetY1(p->y);
   }
 }
 
-std::optional<TwipsXY> LineStop(const Document& doc, Integer index) {
-  const linkgates& link = doc.Links(index);
-  assert(IsSlotIndex(link.StopIndex));
-  const gate& target = doc.Gates(link.StopIndex);
-  return link.StopIsNode ? Corner(target) : InputPin(target, link.Stop_Num);
+std::optional<TwipsXY> LineStop(const Document& doc, std::int16_t index) {
+  const Link& link = doc.Links(index);
+  assert(IsSlotIndex(link.Target));
+  const Gate& target = doc.Gates(link.Target);
+  return link.ToNode ? Corner(target) : InputPin(target, link.TargetInput);
 }
 
-std::optional<TwipsXY> InputPlacePoint(const gate& g, int place) {
-  return g.GetType() == kBufferGate ? Corner(g) : InputPin(g, static_cast<Integer>(place));
+std::optional<TwipsXY> InputPlacePoint(const Gate& g, int place) {
+  return g.GetType() == kBufferGate ? Corner(g) : InputPin(g, static_cast<std::int16_t>(place));
 }
 
-void SetLineStop(const Document& doc, Screen& screen, Integer index) {
+void SetLineStop(const Document& doc, Screen& screen, std::int16_t index) {
   if (auto p = LineStop(doc, index)) {
     screen.LinkLine(index).SetX2(p->x);
     screen.LinkLine(index).SetY2(p->y);

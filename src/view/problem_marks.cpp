@@ -8,27 +8,27 @@
 namespace tessara {
 namespace {
 
-constexpr Single kRingRadius = 90;    // twips, 6 pixels
-constexpr Single kOutlineGap = 45;    // a node's dashed outline around its marker
-constexpr Single kOutlineWider = 45;  // the solid outline around the dashed one's box
+constexpr float kRingRadius = 90;    // twips, 6 pixels
+constexpr float kOutlineGap = 45;    // a node's dashed outline around its marker
+constexpr float kOutlineWider = 45;  // the solid outline around the dashed one's box
 
-ProblemMark Ring(std::optional<TwipsXY> at, const gate& fallback) {
+ProblemMark Ring(std::optional<TwipsXY> at, const Gate& fallback) {
   const TwipsXY p = at.value_or(TwipsXY{fallback.GetX(), fallback.GetY()});
-  constexpr Single kSide = 2 * kRingRadius;
+  constexpr float kSide = 2 * kRingRadius;
   return {MarkShape::Ring, p.x - kRingRadius, p.y - kRingRadius, kSide, kSide, {}};
 }
 
 // The box a gate stands in: its cell, or a node's marker with a gap around it.
-ProblemMark Around(const gate& g, MarkShape shape) {
+ProblemMark Around(const Gate& g, MarkShape shape) {
   if (g.GetType() == kBufferGate) {
-    constexpr Single kSide = kNodeMarkerSize + 2 * kOutlineGap;
+    constexpr float kSide = kNodeMarkerSize + 2 * kOutlineGap;
     return {shape, g.GetX() - kOutlineGap, g.GetY() - kOutlineGap, kSide, kSide, {}};
   }
   return {shape, g.GetX(), g.GetY(), kCellSize, kCellSize, {}};
 }
 
 ProblemMark Place(const Document& doc, const CircuitWarning& w) {
-  const gate& g = doc.Gates(w.gate);
+  const Gate& g = doc.Gates(w.gate);
   switch (w.problem) {
     case Problem::InputNotLinked:
     case Problem::InputLinkedTwice:

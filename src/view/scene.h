@@ -14,8 +14,8 @@ namespace tessara {
 // the focused gate is being carried to the cursor (moving, until Enter puts it down).
 // A focus on a slot no longer in use counts as no focus.
 struct KeyboardMarks {
-  std::optional<Integer> focus;
-  Single cursorX = 4500, cursorY = 4050;  // near the middle of the canvas at start
+  std::optional<std::int16_t> focus;
+  float cursorX = 4500, cursorY = 4050;  // near the middle of the canvas at start
   bool carrying = false;
 };
 
@@ -26,8 +26,8 @@ struct Scene {
 };
 
 // The gate or bend the keyboard is on, when the focus is on a slot in use.
-inline std::optional<Integer> FocusedSlot(const Scene& scene) {
-  const std::optional<Integer> focus = scene.keys.focus;
+inline std::optional<std::int16_t> FocusedSlot(const Scene& scene) {
+  const std::optional<std::int16_t> focus = scene.keys.focus;
   return focus && scene.doc.Gates(*focus).GetUsed() ? focus : std::nullopt;
 }
 

@@ -26,8 +26,8 @@ namespace tessara {
 enum class DragMode { Manual = 0, Automatic = 1 };
 
 // The sizes of the pool images on the canvas (model/canvas.h), in twips.
-inline constexpr Single kGateImageSize = 795;   // ObjImage(i), square
-inline constexpr Single kNodeMarkerSize = 135;  // buffer(i), square
+inline constexpr float kGateImageSize = 795;   // GateImage(i), square
+inline constexpr float kNodeMarkerSize = 135;  // NodeMarker(i), square
 
 // The picture stores a gate image can show, each one picture per orientation (index
 // 0..3); the input and output stores' picture 0 is their palette button's.
@@ -57,16 +57,16 @@ struct Spoken {
   bool operator==(const Spoken&) const = default;
 };
 
-// A gate image ObjImage(i) or a node marker buffer(i).
+// A gate image GateImage(i) or a node marker NodeMarker(i).
 class ImageElement {
  public:
   virtual ~ImageElement() = default;
   virtual void SetVisible(bool visible) = 0;
   virtual bool Visible() const = 0;
-  virtual void SetLeft(Single twips) = 0;
-  virtual void SetTop(Single twips) = 0;
-  virtual Single Left() const = 0;
-  virtual Single Top() const = 0;
+  virtual void SetLeft(float twips) = 0;
+  virtual void SetTop(float twips) = 0;
+  virtual float Left() const = 0;
+  virtual float Top() const = 0;
   virtual void SetPicture(Picture picture) = 0;  // node markers keep their dot
   virtual Picture GetPicture() const = 0;
   // Automatic: a press starts a drag at once and no press handler runs. Manual:
@@ -85,16 +85,16 @@ class ImageElement {
   virtual Spoken GetSpoken() const = 0;
 };
 
-// A value label txtObjValue(i), 135 x 255.
+// A value label ValueLabel(i), 135 x 255.
 class LabelElement {
  public:
   virtual ~LabelElement() = default;
   virtual void SetVisible(bool visible) = 0;
   virtual bool Visible() const = 0;
-  virtual void SetLeft(Single twips) = 0;
-  virtual void SetTop(Single twips) = 0;
-  virtual Single Left() const = 0;
-  virtual Single Top() const = 0;
+  virtual void SetLeft(float twips) = 0;
+  virtual void SetTop(float twips) = 0;
+  virtual float Left() const = 0;
+  virtual float Top() const = 0;
   virtual void SetText(std::string_view text) = 0;
   virtual std::string Text() const = 0;
 };
@@ -108,14 +108,14 @@ class LineElement {
   virtual ~LineElement() = default;
   virtual void SetVisible(bool visible) = 0;
   virtual bool Visible() const = 0;
-  virtual void SetX1(Single twips) = 0;
-  virtual void SetY1(Single twips) = 0;
-  virtual void SetX2(Single twips) = 0;
-  virtual void SetY2(Single twips) = 0;
-  virtual Single X1() const = 0;
-  virtual Single Y1() const = 0;
-  virtual Single X2() const = 0;
-  virtual Single Y2() const = 0;
+  virtual void SetX1(float twips) = 0;
+  virtual void SetY1(float twips) = 0;
+  virtual void SetX2(float twips) = 0;
+  virtual void SetY2(float twips) = 0;
+  virtual float X1() const = 0;
+  virtual float Y1() const = 0;
+  virtual float X2() const = 0;
+  virtual float Y2() const = 0;
   virtual void SetValue(LineValue value) = 0;
   virtual LineValue Value() const = 0;
   // Drawn in the colour of what the Why window explains (under its value's colour), or not.
@@ -133,7 +133,7 @@ enum class MarkShape {
 // One mark and its box on the canvas; the pointer over the box shows text.
 struct ProblemMark {
   MarkShape shape = MarkShape::Ring;
-  Single left = 0, top = 0, width = 0, height = 0;
+  float left = 0, top = 0, width = 0, height = 0;
   Phrase text;  // the warning, as `check` writes it
   bool operator==(const ProblemMark&) const = default;
 };
@@ -170,12 +170,12 @@ class MarkElement {
   virtual ~MarkElement() = default;
   virtual void SetVisible(bool visible) = 0;
   virtual bool Visible() const = 0;
-  virtual void SetLeft(Single twips) = 0;
-  virtual void SetTop(Single twips) = 0;
-  virtual void SetSize(Single twips) = 0;
-  virtual Single Left() const = 0;
-  virtual Single Top() const = 0;
-  virtual Single Size() const = 0;
+  virtual void SetLeft(float twips) = 0;
+  virtual void SetTop(float twips) = 0;
+  virtual void SetSize(float twips) = 0;
+  virtual float Left() const = 0;
+  virtual float Top() const = 0;
+  virtual float Size() const = 0;
 };
 
 // Border style 0 none, 1 a thin single line.
@@ -198,11 +198,11 @@ struct FileChoice {
   std::string path;
   std::size_t filter = 0;
 };
-enum class DragPool { ObjImage, buffer };
+enum class DragPool { GateImage, NodeMarker };
 
 struct DragSource {
-  DragPool pool = DragPool::ObjImage;
-  Integer index = 0;
+  DragPool pool = DragPool::GateImage;
+  std::int16_t index = 0;
   bool operator==(const DragSource&) const = default;
 };
 
@@ -213,10 +213,10 @@ class ScreenElements {
   virtual ~ScreenElements() = default;
 
   // Element i of each pool belongs to slot i, 0..50.
-  virtual ImageElement& ObjImage(Integer i) = 0;
-  virtual ImageElement& buffer(Integer i) = 0;
-  virtual LabelElement& txtObjValue(Integer i) = 0;
-  virtual LineElement& LinkLine(Integer i) = 0;
+  virtual ImageElement& GateImage(std::int16_t i) = 0;
+  virtual ImageElement& NodeMarker(std::int16_t i) = 0;
+  virtual LabelElement& ValueLabel(std::int16_t i) = 0;
+  virtual LineElement& LinkLine(std::int16_t i) = 0;
   virtual MarksElement& ProblemMarks() = 0;
   virtual BorderElement& Palette(PaletteButton button) = 0;
   virtual MarkElement& FocusMark() = 0;

@@ -34,8 +34,8 @@ class Speaker {
   explicit Speaker(const Scene& scene)
       : scene_(scene), rows_(SignalRows(scene.doc)), drivers_(FindDrivers(scene.doc)) {}
 
-  Spoken Of(Integer slot) const {
-    const gate& g = scene_.doc.Gates(slot);
+  Spoken Of(std::int16_t slot) const {
+    const Gate& g = scene_.doc.Gates(slot);
     const KindFacts* kind = FindKind(g.GetType());
     if (!g.GetUsed() || !kind) return {};
     Spoken spoken;
@@ -70,7 +70,7 @@ class Speaker {
 
  private:
   // "AND gate 3", "input I1", "output O2", "bend in the link from I1 to AND 3".
-  Phrase Head(Integer slot, const KindFacts& kind) const {
+  Phrase Head(std::int16_t slot, const KindFacts& kind) const {
     switch (kind.role) {
       case KindRole::Logic:
         return Words(kSpoken, TESSARA_PHRASE("Spoken", "%1 gate %2"),
@@ -85,7 +85,7 @@ class Speaker {
     return ThroughBend(slot);
   }
 
-  Phrase RowNameOf(Integer slot) const { return Name(RowName(rows_, slot)); }
+  Phrase RowNameOf(std::int16_t slot) const { return Name(RowName(rows_, slot)); }
 
   static Phrase Nothing() { return Words(kSpoken, TESSARA_PHRASE("Spoken", "nothing")); }
 
@@ -95,13 +95,13 @@ class Speaker {
   }
 
   // What reaches place `place` of slot.
-  Phrase Source(Integer slot, Integer place) const {
+  Phrase Source(std::int16_t slot, std::int16_t place) const {
     return SourceName(Drivers(slot)[static_cast<std::size_t>(place)]);
   }
 
   // The link through a bend: "from" its source "to" the gate whose input it ends at,
   // each nothing when the link has none.
-  Phrase ThroughBend(Integer node) const {
+  Phrase ThroughBend(std::int16_t node) const {
     Phrase from = Nothing(), to = Nothing();
     for (const SignalRow& row : rows_) {
       for (const Driver& driver : Drivers(row.slot)) {
@@ -115,7 +115,7 @@ class Speaker {
   }
 
   // The named gates some input of which slot drives, in the timeline's order.
-  std::vector<Phrase> Driven(Integer slot) const {
+  std::vector<Phrase> Driven(std::int16_t slot) const {
     std::vector<Phrase> driven;
     for (const SignalRow& row : rows_) {
       for (const Driver& driver : Drivers(row.slot)) {
@@ -128,7 +128,7 @@ class Speaker {
     return driven;
   }
 
-  const std::array<Driver, kReadPlaces>& Drivers(Integer slot) const {
+  const std::array<Driver, kReadPlaces>& Drivers(std::int16_t slot) const {
     return drivers_[static_cast<std::size_t>(slot)];
   }
 
@@ -142,14 +142,14 @@ class Speaker {
 std::array<Spoken, kSlotCount> SpokenSlots(const Scene& scene) {
   const Speaker speaker(scene);
   std::array<Spoken, kSlotCount> spoken;
-  for (Integer i = 0; i < kSlotCount; ++i) spoken[static_cast<std::size_t>(i)] = speaker.Of(i);
+  for (std::int16_t i = 0; i < kSlotCount; ++i) spoken[static_cast<std::size_t>(i)] = speaker.Of(i);
   return spoken;
 }
 
 Phrase SpokenCanvas(const Scene& scene) {
   std::size_t gates = 0, inputs = 0, outputs = 0;
-  for (Integer i = 0; i < kSlotCount; ++i) {
-    const gate& g = scene.doc.Gates(i);
+  for (std::int16_t i = 0; i < kSlotCount; ++i) {
+    const Gate& g = scene.doc.Gates(i);
     if (!g.GetUsed()) continue;
     gates += HasRole(g.GetType(), KindRole::Logic) ? 1 : 0;
     inputs += HasRole(g.GetType(), KindRole::Input) ? 1 : 0;

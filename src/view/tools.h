@@ -14,7 +14,7 @@
 namespace tessara {
 
 struct ToolFacts {
-  Long code;             // the tool code; a gate tool's is the code of the kind it places
+  std::int32_t code;     // the tool code; a gate tool's is the code of the kind it places
   PaletteButton button;  // the palette button that chooses it
   int cursor;            // the IconCache index of its pointer over the canvas
   bool placesGate;       // a press on the canvas places a gate of kind `code`
@@ -84,7 +84,9 @@ inline constexpr std::array<PaletteButton, kPaletteButtonCount> kPaletteOrder = 
     PaletteButton::OutputButton};
 
 // The tool with this code; nullptr for a code no tool has (7, the node kind's, among them).
-constexpr const ToolFacts* FindTool(Long code) { return FindRow(kTools, &ToolFacts::code, code); }
+constexpr const ToolFacts* FindTool(std::int32_t code) {
+  return FindRow(kTools, &ToolFacts::code, code);
+}
 
 // The tool the button chooses; every button has one.
 constexpr const ToolFacts& ToolOf(PaletteButton button) {

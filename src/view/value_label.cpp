@@ -10,8 +10,8 @@ namespace {
 
 // Where the label's top-left corner lies from the output pin, by orientation: right of
 // the pin (0), above it (1), left of it (2), below it (3).
-constexpr Single kLabelRise = 175;  // the top above the pin; turned left, the left edge left of it
-constexpr Single kLabelGap = 75;    // the left edge right of the pin; turned down, the top below it
+constexpr float kLabelRise = 175;  // the top above the pin; turned left, the left edge left of it
+constexpr float kLabelGap = 75;    // the left edge right of the pin; turned down, the top below it
 constexpr std::array<TwipsXY, kOrientationCount> kFromPin = {{
     {kLabelGap, -kLabelRise},
     {0, -kLabelRise},
@@ -19,8 +19,8 @@ constexpr std::array<TwipsXY, kOrientationCount> kFromPin = {{
     {kLabelGap, kLabelGap},
 }};
 
-void PlaceLabel(const gate& g, LabelElement& label) {
-  const Single x = g.GetX(), y = g.GetY();
+void PlaceLabel(const Gate& g, LabelElement& label) {
+  const float x = g.GetX(), y = g.GetY();
   if (g.GetType() == kOutputGate) {
     label.SetTop(y + 225);
     label.SetLeft(x - 100);
@@ -41,13 +41,13 @@ void PlaceLabel(const gate& g, LabelElement& label) {
 
 }  // namespace
 
-void DisplayValue(const Document& doc, Screen& screen, Integer index) {
-  LabelElement& label = screen.txtObjValue(index);
+void DisplayValue(const Document& doc, Screen& screen, std::int16_t index) {
+  LabelElement& label = screen.ValueLabel(index);
   if (!doc.PowerOn) {
     label.SetVisible(false);
     return;
   }
-  const gate& g = doc.Gates(index);
+  const Gate& g = doc.Gates(index);
   label.SetVisible(true);
   PlaceLabel(g, label);
   label.SetText(g.GetCurrOutput() ? "1" : "0");

@@ -229,46 +229,44 @@ TEST(Languages, CountsTakeThePluralFormOfEachLanguage) {
 // its name in a failure.
 struct Stage {
   const char* name;
-  std::function<QWidget*(Tessara_Form&)> show;  // the window; nullptr for a modal one
-  std::function<void(Tessara_Form&)> open;      // opens the modal one (it blocks until closed)
+  std::function<QWidget*(MainWindow&)> show;  // the window; nullptr for a modal one
+  std::function<void(MainWindow&)> open;      // opens the modal one (it blocks until closed)
 };
 
-QAction* Command(Tessara_Form& window, const char* name) {
+QAction* Command(MainWindow& window, const char* name) {
   return window.findChild<QAction*>(QString::fromLatin1(name));
 }
 
 const Stage kStages[] = {
-    {"main window", [](Tessara_Form& w) { return static_cast<QWidget*>(&w); }, {}},
-    {"About", {}, [](Tessara_Form& w) { Command(w, "Help_About")->trigger(); }},
-    {"keyboard help", {}, [](Tessara_Form& w) { Command(w, "Help_Keyboard")->trigger(); }},
+    {"main window", [](MainWindow& w) { return static_cast<QWidget*>(&w); }, {}},
+    {"About", {}, [](MainWindow& w) { Command(w, "Help_About")->trigger(); }},
+    {"keyboard help", {}, [](MainWindow& w) { Command(w, "Help_Keyboard")->trigger(); }},
     {"unsaved-changes question",
      {},
-     [](Tessara_Form& w) {
-       w.Act([](Form& form) { ObjImage_DblClick(form, 3); });
+     [](MainWindow& w) {
+       w.Act([](Form& form) { OnGateDoubleClick(form, 3); });
        Command(w, "New")->trigger();
      }},
-    {"refusal", {}, [](Tessara_Form& w) { ShowRefusal(w, Refusal::NoRoomForLink); }},
+    {"refusal", {}, [](MainWindow& w) { ShowRefusal(w, Refusal::NoRoomForLink); }},
     {"file that cannot be opened",
      {},
-     [](Tessara_Form& w) {
+     [](MainWindow& w) {
        RefuseOpen(w, "/nowhere/adder.cir", {Name("cannot open: No such file"), 0});
      }},
-    {"riddle", {}, [](Tessara_Form& w) { w.Act(buffer_DblClick); }},
-    {"new from expression",
-     {},
-     [](Tessara_Form& w) { Command(w, "NewFromExpression")->trigger(); }},
+    {"riddle", {}, [](MainWindow& w) { w.Act(OnNodeDoubleClick); }},
+    {"new from expression", {}, [](MainWindow& w) { Command(w, "NewFromExpression")->trigger(); }},
     {"timeline",
-     [](Tessara_Form& w) {
-       w.Act(Power_Click), w.Act(prop_Click);
+     [](MainWindow& w) {
+       w.Act(OnPower), w.Act(OnProp);
        return static_cast<QWidget*>(&w.Companions().ShowTimeline());
      },
      {}},
     {"truth table",
-     [](Tessara_Form& w) { return static_cast<QWidget*>(&w.Companions().ShowTruthTable()); },
+     [](MainWindow& w) { return static_cast<QWidget*>(&w.Companions().ShowTruthTable()); },
      {}},
-    {"why", [](Tessara_Form& w) { return static_cast<QWidget*>(&w.Companions().ShowWhy()); }, {}},
+    {"why", [](MainWindow& w) { return static_cast<QWidget*>(&w.Companions().ShowWhy()); }, {}},
     {"getting started",
-     [](Tessara_Form& w) {
+     [](MainWindow& w) {
        Command(w, "Help_GettingStarted")->trigger();
        return static_cast<QWidget*>(w.findChild<GettingStarted*>());
      },
@@ -282,8 +280,8 @@ TEST(Languages, EveryTextOfEveryWindowFitsItsElementInEveryLanguage) {
     const Speaking speaking(language);
     EXPECT_EQ(speaking.found(), language.code != std::string("en")) << language.code;
     for (const Stage& stage : kStages) {
-      Tessara_Form window;
-      Form_Load(window.form());
+      MainWindow window;
+      OnWindowOpen(window.form());
       window.show();
       ASSERT_TRUE(LoadCircuit(window.form(), TESSARA_EXAMPLES "/half_adder.cir"));
       QStringList faults;
@@ -302,7 +300,7 @@ TEST(Languages, EveryTextOfEveryWindowFitsItsElementInEveryLanguage) {
 }
 
 TEST(GettingStartedPage, EveryStepHasItsPicture) {
-  Tessara_Form window;
+  MainWindow window;
   Command(window, "Help_GettingStarted")->trigger();
   int pictures = 0;
   for (const QLabel* label : window.findChild<GettingStarted*>()->findChildren<QLabel*>()) {

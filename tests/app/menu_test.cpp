@@ -57,7 +57,7 @@ class MenuTest : public WindowTest, public ::testing::WithParamInterface<Way> {
   std::vector<std::string> Facts() {
     const auto yes = [](bool fact) { return fact ? "yes" : "no"; };
     int gates = 0;
-    for (Integer i = 0; i < kSlotCount; ++i) gates += doc().Gates(i).GetUsed();
+    for (std::int16_t i = 0; i < kSlotCount; ++i) gates += doc().Gates(i).GetUsed();
     QStringList shown;
     for (QWidget* w : QApplication::topLevelWidgets())
       if (w->isVisible() && w != &window) shown << w->windowTitle();
@@ -70,9 +70,9 @@ class MenuTest : public WindowTest, public ::testing::WithParamInterface<Way> {
     const ExpectedAnswer* expected = window.form().expected.get();
     const auto& keys = window.form().keys;
     std::string values;  // while powered, each gate's in slot order
-    for (Integer i = 0; i < kSlotCount && doc().PowerOn; ++i)
+    for (std::int16_t i = 0; i < kSlotCount && doc().PowerOn; ++i)
       if (doc().Gates(i).GetUsed()) values += doc().Gates(i).GetCurrOutput() ? '1' : '0';
-    const gate& first = doc().Gates(0);
+    const Gate& first = doc().Gates(0);
     return {
         "caption=" + window.Caption().English(),
         std::string("open=") + yes(window.isVisible()),
@@ -199,7 +199,7 @@ void Stepped(MenuTest& t) {
 }
 void Back(MenuTest& t) {
   Stepped(t);
-  for (int i = 0; i < 2; ++i) t.window.Act(StepBack_Click);
+  for (int i = 0; i < 2; ++i) t.window.Act(OnStepBack);
 }
 // Stepped and the timeline shown; every dialog answers a name with no ending.
 void SavingRun(MenuTest& t) {
@@ -222,7 +222,7 @@ void Exporting(MenuTest& t) {
 }
 void Compared(MenuTest& t) {
   Answering(t);
-  t.window.Act(CompareWith_Click);
+  t.window.Act(OnCompareWith);
 }
 
 const Command kCommands[] = {

@@ -107,7 +107,7 @@ TEST_F(TimelineTest, ASequencesRedRowGoesToItsStepMarksTheRulerAndOpensWhy) {
   QTest::keyClick(rows, Qt::Key_Return);
   EXPECT_TRUE(doc().PowerOn);
   EXPECT_EQ(history().Current(), 8u);
-  EXPECT_EQ(window.form().whyGate, std::optional<Integer>(4));
+  EXPECT_EQ(window.form().whyGate, std::optional<std::int16_t>(4));
   EXPECT_TRUE(window.findChild<WhyWindow*>() && window.findChild<WhyWindow*>()->isVisible());
 }
 

@@ -60,8 +60,8 @@ TEST_F(WindowTest, TruthTableFollowsAnEditRunsAClickedRowAndCopiesTheTableTextAn
   EXPECT_TRUE(doc().Gates(4).GetCurrOutput());
   // Throwing the AND gate (slot 3) away leaves the carry O2 at 0 in every row.
   window.Act([](Form& form) {
-    Power_Click(form);
-    TrashCan_DragDrop(form, {DragPool::ObjImage, 3});
+    OnPower(form);
+    OnTrashDrop(form, {DragPool::GateImage, 3});
   });
   ASSERT_TRUE(QTest::qWaitFor([&] { return copy->isEnabled(); }));
   EXPECT_EQ(cells(3, 4), "1 1 0 0");
@@ -81,7 +81,7 @@ TEST_F(WindowTest, TruthTableIsMadeInTheBackgroundAndStopsWhenClosed) {
   EXPECT_FALSE(table->Working());
   Find<QAction>(QStringLiteral("TruthTable"))->trigger();
   EXPECT_TRUE(table->Working()) << "shown again, unfinished";
-  window.Act([](Form& form) { TrashCan_DragDrop(form, {DragPool::ObjImage, 1}); });
+  window.Act([](Form& form) { OnTrashDrop(form, {DragPool::GateImage, 1}); });
   EXPECT_TRUE(QTest::qWaitFor([&] { return copy->isEnabled(); }));
 }
 
@@ -130,8 +130,8 @@ TEST_F(WindowTest, TruthTableChecksTheAnswerBesideTheCircuitShowsExpressionsAndM
 TEST_F(WindowTest, TruthTableOfSixteenInputsScrollsTheInputsAndKeepsTheOutputsInView) {
   window.Act([](Form& form) {
     testing::CircuitBuilder build(form.doc);
-    for (int i = 0; i < 16; ++i) build.Gate(kInputGate, 0, Single(400 * i));
-    build.Gate(kOutputGate, 8200, 500);
+    for (int i = 0; i < 16; ++i) build.Place(kInputGate, 0, float(400 * i));
+    build.Place(kOutputGate, 8200, 500);
   });
   Find<QAction>(QStringLiteral("TruthTable"))->trigger();
   auto* inputs = Find<QTableView>(QStringLiteral("TruthTableView"));

@@ -9,7 +9,7 @@
 #include <functional>
 
 #include "app/canvas.h"
-#include "app/tessara_form.h"
+#include "app/main_window.h"
 #include "app/twips.h"
 #include "editor/commands.h"
 #include "editor/stepping.h"
@@ -18,7 +18,7 @@ namespace tessara::app {
 class WindowTest : public ::testing::Test {
  public:  // the rows of table tests drive it too
   WindowTest() {
-    Form_Load(window.form());
+    OnWindowOpen(window.form());
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) ADD_FAILURE() << "the window was not shown";
   }
@@ -57,7 +57,7 @@ class WindowTest : public ::testing::Test {
   QPoint Map(QWidget* from, QPoint at, QWidget* to) {
     return to->mapFromGlobal(from->mapToGlobal(at));
   }
-  Tessara_Form window;
+  MainWindow window;
 };
 
 // Runs inspect on the next modal window to open, then closes that window. Use before

@@ -64,9 +64,9 @@ TEST_F(Window,
   Click(Find(QStringLiteral("CrossButton")));
   QWidget* outline = Find(QStringLiteral("DragOutline"));
   QTest::mouseDClick(Image(0), Qt::LeftButton, {}, QPoint(10, 10));
-  EXPECT_EQ(window.ObjImage(0).GetPicture(), (Picture{PictureStore::andimage, 1}));
+  EXPECT_EQ(window.GateImage(0).GetPicture(), (Picture{PictureStore::andimage, 1}));
   EXPECT_FALSE(outline->isVisible());
-  window.ObjImage(0).SetDragMode(DragMode::Automatic);  // as after New or Open
+  window.GateImage(0).SetDragMode(DragMode::Automatic);  // as after New or Open
   QTest::mouseDClick(Image(0), Qt::LeftButton, {}, QPoint(10, 10));
   EXPECT_EQ(doc().Gates(0).GetOrientation(), 2) << "an image that drags at once";
   EXPECT_FALSE(outline->isVisible());
@@ -127,7 +127,7 @@ TEST_F(Window, FilesSaveAndOpenThroughTheMenuAndABadFileGivesAnErrorBoxChangingN
   Find<QAction>(QStringLiteral("New"))->trigger();
   Find<QAction>(QStringLiteral("Open"))->trigger();
   ASSERT_TRUE(Image(0)->isVisible());
-  ASSERT_EQ(window.ObjImage(0).GetDragMode(), DragMode::Automatic);
+  ASSERT_EQ(window.GateImage(0).GetDragMode(), DragMode::Automatic);
   Drag(Image(0), QPoint(10, 20), Map(&window.Canvas(), QPoint(300, 250), Image(0)));
   Drag(Marker(2), QPoint(3, 4), Map(&window.Canvas(), QPoint(400, 350), Marker(2)));
   EXPECT_EQ(std::pair(doc().Gates(0).GetX(), doc().Gates(0).GetY()),
@@ -188,7 +188,7 @@ TEST(StartWindow, OpensTheFileNamedByItsFullPathOrGivesAnErrorOverAnEmptyCircuit
   const QString before = QDir::currentPath();
   QDir::setCurrent(QString::fromStdString(folder.path().string()));
   for (const char* name : {"one.cir", "missing.cir", "pipe.cir"}) {
-    Tessara_Form window;
+    MainWindow window;
     ModalWatcher watcher(
         [&](QWidget* modal) { EXPECT_EQ(modal->windowTitle(), QStringLiteral("Error")) << name; });
     StartWindow(window, {QString::fromLatin1(name), QStringLiteral("ignored.cir")},

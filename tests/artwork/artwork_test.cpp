@@ -8,7 +8,7 @@ namespace tessara::artwork {
 namespace {
 
 TEST(GatePicture, IsNullForAnyOtherKindOrOrientation) {
-  for (Long kind : {kNoGate, kInputGate, kBufferGate, 11})
+  for (std::int32_t kind : {kNoGate, kInputGate, kBufferGate, 11})
     EXPECT_TRUE(GatePicture(kind, 0).isNull()) << kind;
   EXPECT_TRUE(GatePicture(kAndGate, 4).isNull());
   EXPECT_TRUE(TerminalPicture(kAndGate, 0).isNull());

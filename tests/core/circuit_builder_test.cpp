@@ -75,8 +75,8 @@ TEST(ExpressionReader, NamesTheColumnAndWhenThereAreSeveralTheLineOfAnError) {
 
 // Every used gate of doc is a circuit input, output, node, or a gate the set allows.
 bool OnlyGatesOf(const Document& doc, GateSet set) {
-  for (Integer i = 0; i < kSlotCount; ++i) {
-    const Long type = doc.Gates(i).GetUsed() ? doc.Gates(i).GetType() : kNoGate;
+  for (std::int16_t i = 0; i < kSlotCount; ++i) {
+    const std::int32_t type = doc.Gates(i).GetUsed() ? doc.Gates(i).GetType() : kNoGate;
     if (!HasRole(type, KindRole::Logic)) continue;
     if (set == GateSet::NandOnly && type != kNandGate) return false;
     if (set == GateSet::NorOnly && type != kNorGate) return false;
@@ -91,7 +91,7 @@ bool PlanValue(const GatePlan& plan, unsigned r) {
   std::vector<bool> value;
   const auto of = [&](int s) { return s != kZero && value[static_cast<std::size_t>(s)]; };
   for (const PlanTerm& term : plan.terms) {
-    std::unique_ptr<gate> g = MakeGate(term.kind);
+    std::unique_ptr<Gate> g = MakeGate(term.kind);
     g->SetInputValue(0, of(term.a));
     if (InputCount(term.kind) == 2) g->SetInputValue(1, of(term.b));
     if (term.kind == kInputGate)
@@ -149,20 +149,20 @@ std::string RandomExpression(std::mt19937& random, int depth) {
 }
 
 struct Box {
-  Single left, top, size;
-  bool Holds(Single x, Single y) const {  // strictly inside
+  float left, top, size;
+  bool Holds(float x, float y) const {  // strictly inside
     return x > left && x < left + size && y > top && y < top + size;
   }
 };
 
-Box BoxOf(const gate& g) {
-  return {g.GetX(), g.GetY(), g.GetType() == kBufferGate ? Single{135} : Single{795}};
+Box BoxOf(const Gate& g) {
+  return {g.GetX(), g.GetY(), g.GetType() == kBufferGate ? float{135} : float{795}};
 }
 
 // The ends of a link segment: a node's corner or an upright gate's pin.
-std::pair<Single, Single> End(const Document& doc, Integer slot, bool node, bool output,
-                              Integer num) {
-  const gate& g = doc.Gates(slot);
+std::pair<float, float> End(const Document& doc, std::int16_t slot, bool node, bool output,
+                            std::int16_t num) {
+  const Gate& g = doc.Gates(slot);
   if (node) return {g.GetX(), g.GetY()};
   if (output) return {g.GetX() + kCellSize, g.GetY() + kHalfCell};
   return {g.GetX(), g.GetY() + g.GetInputOffset(num)};
@@ -171,7 +171,7 @@ std::pair<Single, Single> End(const Document& doc, Integer slot, bool node, bool
 // Overlapping boxes, a segment running through a box, and anything off the canvas.
 std::string BrokenRule(const Document& doc) {
   std::vector<Box> boxes;
-  for (Integer i = 0; i < kSlotCount; ++i) {
+  for (std::int16_t i = 0; i < kSlotCount; ++i) {
     if (!doc.Gates(i).GetUsed()) continue;
     const Box b = BoxOf(doc.Gates(i));
     if (b.top < 0 || b.top + b.size > kCanvasHeight || b.left < 0) return "off the canvas";
@@ -182,16 +182,16 @@ std::string BrokenRule(const Document& doc) {
     }
     boxes.push_back(b);
   }
-  for (Integer i = 0; i < kSlotCount; ++i) {
-    const linkgates& l = doc.Links(i);
+  for (std::int16_t i = 0; i < kSlotCount; ++i) {
+    const Link& l = doc.Links(i);
     if (!l.GetUsed()) continue;
-    const auto [x1, y1] = End(doc, l.StartIndex, l.StartIsNode, true, 0);
-    const auto [x2, y2] = End(doc, l.StopIndex, l.StopIsNode, false, l.Stop_Num);
-    for (Integer g = 0; g < kSlotCount; ++g) {
+    const auto [x1, y1] = End(doc, l.Source, l.FromNode, true, 0);
+    const auto [x2, y2] = End(doc, l.Target, l.ToNode, false, l.TargetInput);
+    for (std::int16_t g = 0; g < kSlotCount; ++g) {
       if (!doc.Gates(g).GetUsed() || doc.Gates(g).GetType() == kBufferGate) continue;
       const Box b = BoxOf(doc.Gates(g));
       for (int k = 1; k < 100; ++k) {
-        const Single t = static_cast<Single>(k) / 100;
+        const float t = static_cast<float>(k) / 100;
         if (b.Holds(x1 + (x2 - x1) * t, y1 + (y2 - y1) * t))
           return "link " + std::to_string(i) + " crosses a gate";
       }

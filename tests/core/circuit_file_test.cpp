@@ -28,10 +28,10 @@ TEST(CircuitFile, EverySlotIsWrittenByteForByteUsedOrNot) {
   Document doc;
   EXPECT_EQ(WriteCircuit(doc), FileText({}, {}));
   CircuitBuilder build(doc);
-  const Integer input = build.Gate(kInputGate, 300, 1200),
-                inverter = build.Gate(kNotGate, 2000, 1200);
-  build.Link(input, inverter, 0);
-  build.Link(inverter, build.Gate(kOutputGate, 9000, 1200), 0);
+  const std::int16_t input = build.Place(kInputGate, 300, 1200),
+                     inverter = build.Place(kNotGate, 2000, 1200);
+  build.Wire(input, inverter, 0);
+  build.Wire(inverter, build.Place(kOutputGate, 9000, 1200), 0);
   EXPECT_EQ(WriteCircuit(doc), kExampleText);
   doc.Gates(1).SetUsed(false);
   doc.Gates(1).SetOrientation(1);
@@ -45,9 +45,9 @@ TEST(CircuitFile, EverySlotIsWrittenByteForByteUsedOrNot) {
 TEST(CircuitFile, GateRecordsLoadOnlyWhenUsedAndOfAKnownKind) {
   const struct {
     const char* record;
-    Long type;
-    Single x;
-    Long orientation;
+    std::int32_t type;
+    float x;
+    std::int32_t orientation;
   } rows[] = {
       // an input's x is always 0
       {"7,3000,1500,#TRUE#,0", kBufferGate, 3000, 0}, {"6,5000,900,#TRUE#,2", kOutputGate, 5000, 2},
@@ -60,7 +60,7 @@ TEST(CircuitFile, GateRecordsLoadOnlyWhenUsedAndOfAKnownKind) {
     const LoadResult loaded =
         ReadCircuit(text.replace(line6, text.find('\r', line6) - line6, row.record));
     ASSERT_TRUE(loaded.document) << row.record << ": " << loaded.error.reason.English();
-    const gate& g = loaded.document->Gates(1);
+    const Gate& g = loaded.document->Gates(1);
     EXPECT_EQ(std::tuple(g.GetType(), g.GetUsed(), g.GetX(), g.GetOrientation()),
               std::tuple(row.type, row.type != kNoGate, row.x, row.orientation))
         << row.record;

@@ -14,7 +14,7 @@ TEST(CircuitWarning, NamesTheGateInputPlaceOrLinkItIsAboutForEachKindOfProblem) 
   Document doc;
   testing::PutEveryWarning(doc);
   using P = Problem;
-  const std::tuple<Problem, Integer, int, Integer> expected[] = {
+  const std::tuple<Problem, std::int16_t, int, std::int16_t> expected[] = {
       {P::InputNotLinked, 1, 1, -1},    {P::InputLinkedTwice, 1, 0, -1},
       {P::BadOrientation, 1, -1, -1},   {P::InputNotLinked, 3, 0, -1},
       {P::DrivesNothing, 7, -1, -1},    {P::EndNotANode, 2, -1, 2},

@@ -23,7 +23,7 @@ RunHistory Played(Document& doc, const std::string& actions, std::size_t cap) {
   history.Start(CaptureState(doc));
   std::istringstream words(actions);
   for (std::string word; words >> word;) {
-    const auto n = static_cast<Integer>(word.size() > 1 ? std::stoi(word.substr(1)) : 1);
+    const auto n = static_cast<std::int16_t>(word.size() > 1 ? std::stoi(word.substr(1)) : 1);
     if (word[0] == 't') {
       ToggleInput(doc, n);
       history.Record(CaptureState(doc), StepCause::Toggle, n);
@@ -52,8 +52,8 @@ Document SrLatch() { return Example("sr_latch_nor.cir"); }
 Document AndOfTwoNots() {
   Document doc;
   CircuitBuilder build(doc);
-  build.Gate(kAndGate), build.Gate(kNotGate), build.Gate(kNotGate);
-  build.Link(0, 1, 0), build.Link(0, 2, 0), build.Link(1, 0, 0), build.Link(2, 0, 1);
+  build.Place(kAndGate), build.Place(kNotGate), build.Place(kNotGate);
+  build.Wire(0, 1, 0), build.Wire(0, 2, 0), build.Wire(1, 0, 0), build.Wire(2, 0, 1);
   return doc;
 }
 
@@ -61,8 +61,8 @@ Document AndOfTwoNots() {
 Document ChainThroughNodes() {
   Document doc;
   CircuitBuilder build(doc, CircuitBuilder::SlotOrder(), {2, 1, 0});
-  build.Gate(kInputGate), build.Gate(kOutputGate);
-  build.Link(0, 1, 0, 2);
+  build.Place(kInputGate), build.Place(kOutputGate);
+  build.Wire(0, 1, 0, 2);
   return doc;
 }
 
@@ -72,7 +72,7 @@ Document NandOfNothing() {
   Document doc;
   testing::PutGate(doc, 0, kNandGate, 2000, 1000).SetSignals(0b0010);
   testing::PutGate(doc, 1, kBufferGate, 1000, 1000);
-  testing::PutLink(doc, 0, 1, 0, 1).StartIsNode = true;
+  testing::PutLink(doc, 0, 1, 0, 1).FromNode = true;
   return doc;
 }
 
@@ -81,8 +81,8 @@ Document NandOfNothing() {
 Document NotLinkedTwice() {
   Document doc;
   CircuitBuilder build(doc, CircuitBuilder::SlotOrder(), {1, 2, 0});
-  build.Gate(kInputGate, 0, 1000), build.Gate(kInputGate, 0, 3000), build.Gate(kNotGate);
-  build.Link(0, 2, 0), build.Link(1, 2, 0, 1);
+  build.Place(kInputGate, 0, 1000), build.Place(kInputGate, 0, 3000), build.Place(kNotGate);
+  build.Wire(0, 2, 0), build.Wire(1, 2, 0, 1);
   return doc;
 }
 
@@ -90,8 +90,8 @@ Document NotLinkedTwice() {
 Document InputDrivenByNot() {
   Document doc;
   CircuitBuilder build(doc);
-  build.Gate(kNotGate), build.Gate(kInputGate, 0, 1000);
-  build.Link(0, 1, 0);
+  build.Place(kNotGate), build.Place(kInputGate, 0, 1000);
+  build.Wire(0, 1, 0);
   return doc;
 }
 
@@ -99,7 +99,7 @@ TEST(Explanation, TracesEachSceneBackToItsTogglesAndPowerUp) {
   struct Row {
     std::function<Document()> scene;
     std::string actions;
-    Integer target;
+    std::int16_t target;
     std::string lines;  // the explanation at the last step
     std::size_t cap = RunHistory::kDefaultCap;
   };

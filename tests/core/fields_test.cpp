@@ -10,7 +10,7 @@ namespace tessara {
 namespace {
 TEST(FieldWriter, SingleIsRoundedToSevenDigitsWithoutExponentAndReadsBackToTheSameText) {
   const struct {
-    Single value;
+    float value;
     const char* text;
   } rows[] = {
       {8200, "8200"},
@@ -25,23 +25,23 @@ TEST(FieldWriter, SingleIsRoundedToSevenDigitsWithoutExponentAndReadsBackToTheSa
       {123456789.0f, "123456800"},
       {-0.000123f, "-0.000123"},
       {1e20f, "100000000000000000000"},
-      // just above a power of ten, where the nearest seven digits read back to another Single
+      // just above a power of ten, where the nearest seven digits read back to another float
       {1.00000006e28f, nullptr},
       {-1.00000042e28f, nullptr},
       {1.00000008e-38f, nullptr},
       {-1.0000005e-38f, nullptr}};
   for (const auto& row : rows) {
     std::string first, second;
-    FieldWriter(first).Single(row.value);
+    FieldWriter(first).Float(row.value);
     EXPECT_EQ(first, row.text ? row.text : first);
-    FieldWriter(second).Single(FieldReader(first).Single());
+    FieldWriter(second).Float(FieldReader(first).Float());
     EXPECT_EQ(second, first) << row.value;
   }
 }
 
 TEST(FieldReader, NumbersTakeAnyDecimalFormAndTheirTypesFullRangeAndMisfitsFailWithTheirReason) {
   for (const auto& [text, value] :
-       std::initializer_list<std::pair<const char*, Double>>{{".5", 0.5},
+       std::initializer_list<std::pair<const char*, double>>{{".5", 0.5},
                                                              {"0.5", 0.5},
                                                              {"+.5", 0.5},
                                                              {"-.5", -0.5},
@@ -52,20 +52,20 @@ TEST(FieldReader, NumbersTakeAnyDecimalFormAndTheirTypesFullRangeAndMisfitsFailW
                                                              {"1e1", 10},
                                                              {"-3.4e38", -3.4e38}}) {
     FieldReader fd(text);
-    EXPECT_EQ(fd.Single(), static_cast<Single>(value)) << text;
+    EXPECT_EQ(fd.Float(), static_cast<float>(value)) << text;
     EXPECT_FALSE(fd.Failed()) << text << ": " << fd.Reason().English();
   }
   FieldReader fd("-32768,32767,2.0,1e1,-2147483648,2147483647");
-  for (int expected : {-32768, 32767, 2}) EXPECT_EQ(fd.Integer(), expected);
-  for (Long expected :
-       {Long{10}, std::numeric_limits<Long>::min(), std::numeric_limits<Long>::max()})
-    EXPECT_EQ(fd.Long(), expected);
+  for (int expected : {-32768, 32767, 2}) EXPECT_EQ(fd.Int16(), expected);
+  for (std::int32_t expected : {std::int32_t{10}, std::numeric_limits<std::int32_t>::min(),
+                                std::numeric_limits<std::int32_t>::max()})
+    EXPECT_EQ(fd.Int32(), expected);
   EXPECT_FALSE(fd.Failed()) << fd.Reason().English();
   const struct {
     char kind;
     const char* text;
     const char* reason;
-  } rows[] = {// Boolean, Integer, Long or Single
+  } rows[] = {// flag, 16-bit, 32-bit or float
               {'I', "32768", "does not fit an Integer"},
               {'I', "-32769", "does not fit an Integer"},
               {'L', "2147483648", "does not fit a Long"},
@@ -87,13 +87,13 @@ TEST(FieldReader, NumbersTakeAnyDecimalFormAndTheirTypesFullRangeAndMisfitsFailW
   for (const auto& row : rows) {
     FieldReader reader(row.text);
     if (row.kind == 'B')
-      reader.Boolean();
+      reader.Flag();
     else if (row.kind == 'I')
-      reader.Integer();
+      reader.Int16();
     else if (row.kind == 'L')
-      reader.Long();
+      reader.Int32();
     else
-      reader.Single();
+      reader.Float();
     EXPECT_NE(reader.Reason().English().find(row.reason), std::string::npos)
         << row.text << ": " << reader.Reason().English();
   }
@@ -102,16 +102,16 @@ TEST(FieldReader, NumbersTakeAnyDecimalFormAndTheirTypesFullRangeAndMisfitsFailW
 TEST(FieldReader, FieldsEndAtCommasOrAnyLineEndAndTheFirstFailureNamesItsLine) {
   FieldReader fd("\"a b\" ,#true#\n#False#\r\n 7\r-1,x");
   EXPECT_EQ(fd.Text(), "a b");
-  EXPECT_TRUE(fd.Boolean());
-  EXPECT_FALSE(fd.Boolean());
+  EXPECT_TRUE(fd.Flag());
+  EXPECT_FALSE(fd.Flag());
   EXPECT_EQ(fd.Line(), 3);
-  for (int expected : {7, -1, 0}) EXPECT_EQ(fd.Integer(), expected);
-  EXPECT_EQ(fd.Long(), 0);  // the first failure sticks
+  for (int expected : {7, -1, 0}) EXPECT_EQ(fd.Int16(), expected);
+  EXPECT_EQ(fd.Int32(), 0);  // the first failure sticks
   EXPECT_EQ(fd.Reason().English() + " at line " + std::to_string(fd.FailureLine()),
             "expected a number, found \"x\" at line 4");
   FieldReader shortText("1\r\n");
-  shortText.Long();
-  shortText.Long();
+  shortText.Int32();
+  shortText.Int32();
   EXPECT_EQ(shortText.Reason().English() + " at line " + std::to_string(shortText.FailureLine()),
             "the file ends early at line 2");
 }

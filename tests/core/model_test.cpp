@@ -8,7 +8,7 @@ namespace tessara {
 namespace {
 
 TEST(Gate, OutputFollowsItsKindsTruthTableOnlyWhenEvaluated) {
-  const std::pair<Long, const char*> rows[] = {
+  const std::pair<std::int32_t, const char*> rows[] = {
       // outputs for inputs 00, 01, 10, 11; one-input kinds take the last set
       {kAndGate, "0001"},    {kOrGate, "0111"},  {kNandGate, "1110"},  {kNorGate, "1000"},
       {kXorGate, "0110"},    {kNotGate, "1010"}, {kInputGate, "0101"}, {kOutputGate, "0101"},
@@ -26,15 +26,15 @@ TEST(Gate, OutputFollowsItsKindsTruthTableOnlyWhenEvaluated) {
   }
   auto andGate = MakeGate(kAndGate);
   andGate->SetInputValue(0, true);
-  for (Integer num : {Integer{2}, Integer{3}, Integer{-1}, Integer{32767}})
+  for (std::int16_t num : {std::int16_t{2}, std::int16_t{3}, std::int16_t{-1}, std::int16_t{32767}})
     andGate->SetInputValue(num, true);
   EXPECT_FALSE(andGate->GetNewOutput()) << "input numbers past 1 reach no function";
-  for (Long code : {-1, 1, 11, 12}) EXPECT_EQ(MakeGate(code), nullptr) << code;
+  for (std::int32_t code : {-1, 1, 11, 12}) EXPECT_EQ(MakeGate(code), nullptr) << code;
 }
 
 TEST(Document, FreeSlotIsTheLowestUnusedUntilAllFiftyOneAreTaken) {
   Document doc;
-  for (Integer i = 0; i < kSlotCount; ++i) {
+  for (std::int16_t i = 0; i < kSlotCount; ++i) {
     ASSERT_EQ(doc.GetFreeGate(), i);
     ASSERT_EQ(doc.GetFreeLink(), i);
     doc.PutGate(i, MakeGate(kNotGate));
@@ -43,7 +43,7 @@ TEST(Document, FreeSlotIsTheLowestUnusedUntilAllFiftyOneAreTaken) {
   }
   EXPECT_EQ(doc.GetFreeGate(), std::nullopt);
   EXPECT_EQ(doc.GetFreeLink(), std::nullopt);
-  for (Integer slot : {Integer{30}, Integer{7}}) doc.Gates(slot).SetUsed(false);
+  for (std::int16_t slot : {std::int16_t{30}, std::int16_t{7}}) doc.Gates(slot).SetUsed(false);
   EXPECT_EQ(doc.GetFreeGate(), 7);
   doc.PowerOn = true;
   doc.CurrentTool = kNorGate;

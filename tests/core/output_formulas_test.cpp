@@ -16,26 +16,26 @@ using testing::CircuitBuilder;
 struct Circuit {
   Document doc;
   CircuitBuilder build;
-  std::vector<Integer> in;
-  Integer out;
-  Circuit(int inputs, std::vector<Integer> linkSlots = CircuitBuilder::SlotOrder())
+  std::vector<std::int16_t> in;
+  std::int16_t out;
+  Circuit(int inputs, std::vector<std::int16_t> linkSlots = CircuitBuilder::SlotOrder())
       : build(doc, CircuitBuilder::SlotOrder(), std::move(linkSlots)) {
-    for (int i = 1; i <= inputs; ++i) in.push_back(build.Gate(kInputGate, 0, Single(1000 * i)));
-    out = build.Gate(kOutputGate, 8200, 500);
+    for (int i = 1; i <= inputs; ++i) in.push_back(build.Place(kInputGate, 0, float(1000 * i)));
+    out = build.Place(kOutputGate, 8200, 500);
   }
-  Integer Two(Long kind, Integer a, Integer b) {
-    const Integer g = build.Gate(kind);
-    if (a >= 0) build.Link(a, g, 0);
-    if (b >= 0) build.Link(b, g, 1);
+  std::int16_t Two(std::int32_t kind, std::int16_t a, std::int16_t b) {
+    const std::int16_t g = build.Place(kind);
+    if (a >= 0) build.Wire(a, g, 0);
+    if (b >= 0) build.Wire(b, g, 1);
     return g;
   }
-  Integer Not(Integer a) {
-    const Integer g = build.Gate(kNotGate);
-    build.Link(a, g, 0);
+  std::int16_t Not(std::int16_t a) {
+    const std::int16_t g = build.Place(kNotGate);
+    build.Wire(a, g, 0);
     return g;
   }
-  Integer NandXor(Integer a, Integer b) {
-    const Integer n = Two(kNandGate, a, b);
+  std::int16_t NandXor(std::int16_t a, std::int16_t b) {
+    const std::int16_t n = Two(kNandGate, a, b);
     return Two(kNandGate, Two(kNandGate, a, n), Two(kNandGate, b, n));
   }
 };
@@ -46,69 +46,70 @@ TEST(OutputFormula, OfEachCircuitIsWhatItsGatesComputeLoopsAndOtherOutputsByName
     std::function<void(Circuit&)> build;
     int inputs;
     std::string line;
-    std::vector<Integer> linkSlots = CircuitBuilder::SlotOrder();
+    std::vector<std::int16_t> linkSlots = CircuitBuilder::SlotOrder();
   } rows[] = {
       {"half adder's carry through a node",
-       [](Circuit& c) { c.build.Link(c.Two(kAndGate, c.in[0], c.in[1]), c.out, 0, 1); }, 2,
+       [](Circuit& c) { c.build.Wire(c.Two(kAndGate, c.in[0], c.in[1]), c.out, 0, 1); }, 2,
        "O1 = I1 AND I2"},
       {"full adder's carry",
        [](Circuit& c) {
-         const Integer half = c.Two(kXorGate, c.in[0], c.in[1]);
-         c.build.Link(
+         const std::int16_t half = c.Two(kXorGate, c.in[0], c.in[1]);
+         c.build.Wire(
              c.Two(kOrGate, c.Two(kAndGate, half, c.in[2]), c.Two(kAndGate, c.in[0], c.in[1])),
              c.out, 0);
        },
        3, "O1 = ((I1 XOR I2) AND I3) OR (I1 AND I2)"},
       {"NOT of a two-input operand and as one",
        [](Circuit& c) {
-         c.build.Link(c.Two(kOrGate, c.Two(kAndGate, c.in[0], c.in[1]), c.Not(c.in[2])), c.out, 0);
+         c.build.Wire(c.Two(kOrGate, c.Two(kAndGate, c.in[0], c.in[1]), c.Not(c.in[2])), c.out, 0);
        },
        3, "O1 = (I1 AND I2) OR NOT I3"},
-      {"NAND-only XOR", [](Circuit& c) { c.build.Link(c.NandXor(c.in[0], c.in[1]), c.out, 0); }, 2,
+      {"NAND-only XOR", [](Circuit& c) { c.build.Wire(c.NandXor(c.in[0], c.in[1]), c.out, 0); }, 2,
        "O1 = (I1 NAND (I1 NAND I2)) NAND (I2 NAND (I1 NAND I2))"},
       {"NOR latch",  // slots: I1 0, I2 1, O1 2, NOR 3, NOR 4
        [](Circuit& c) {
-         const Integer top = c.Two(kNorGate, c.in[0], -1), bottom = c.Two(kNorGate, top, c.in[1]);
-         c.build.Link(bottom, top, 1);
-         c.build.Link(top, c.out, 0);
+         const std::int16_t top = c.Two(kNorGate, c.in[0], -1),
+                            bottom = c.Two(kNorGate, top, c.in[1]);
+         c.build.Wire(bottom, top, 1);
+         c.build.Wire(top, c.out, 0);
        },
        2, "O1 = I1 NOR (NOR 3 NOR I2)  (feedback through NOR 3)"},
       {"output fed back into its own driver",
-       [](Circuit& c) { c.build.Link(c.Two(kAndGate, c.in[0], c.out), c.out, 0); }, 1,
+       [](Circuit& c) { c.build.Wire(c.Two(kAndGate, c.in[0], c.out), c.out, 0); }, 1,
        "O1 = I1 AND O1  (feedback through O1)"},
       {"unlinked input place and another output on the way",
        [](Circuit& c) {
-         const Integer below = c.build.Gate(kOutputGate, 8200, 3000);  // O2
-         c.build.Link(c.in[0], below, 0);
-         c.build.Link(c.Two(kAndGate, below, -1), c.out, 0);
+         const std::int16_t below = c.build.Place(kOutputGate, 8200, 3000);  // O2
+         c.build.Wire(c.in[0], below, 0);
+         c.build.Wire(c.Two(kAndGate, below, -1), c.out, 0);
        },
        1, "O1 = O2 AND 0"},
       {"two links on one place: the walk through a node carries last",
        [](Circuit& c) {
-         c.build.Link(c.in[1], c.out, 0);     // link slot 1
-         c.build.Link(c.in[0], c.out, 0, 1);  // head in link slot 2, tail in 0
+         c.build.Wire(c.in[1], c.out, 0);     // link slot 1
+         c.build.Wire(c.in[0], c.out, 0, 1);  // head in link slot 2, tail in 0
        },
        2,
        "O1 = I1",
        {1, 2, 0}},
       {"two links on one place: the later slot carries last",
        [](Circuit& c) {
-         c.build.Link(c.in[0], c.out, 0);
-         c.build.Link(c.in[1], c.out, 0);
+         c.build.Wire(c.in[0], c.out, 0);
+         c.build.Wire(c.in[1], c.out, 0);
        },
        2, "O1 = I2"},
       {"circuit input driven through a link, and one closing a loop",
        [](Circuit& c) {
-         c.build.Link(c.Not(c.in[0]), c.in[1], 0);
-         c.build.Link(c.Two(kAndGate, c.in[1], c.in[2]), c.in[2], 0);
-         c.build.Link(c.Two(kOrGate, c.in[1], c.in[2]), c.out, 0);
+         c.build.Wire(c.Not(c.in[0]), c.in[1], 0);
+         c.build.Wire(c.Two(kAndGate, c.in[1], c.in[2]), c.in[2], 0);
+         c.build.Wire(c.Two(kOrGate, c.in[1], c.in[2]), c.out, 0);
        },
        3, "O1 = NOT I1 OR (NOT I1 AND I3)  (feedback through I3)"},
       {"XOR chain of NANDs fanning out",
        [](Circuit& c) {
-         Integer x = c.in[0];
+         std::int16_t x = c.in[0];
          for (int i = 1; i < 6; ++i) x = c.NandXor(x, c.in[static_cast<std::size_t>(i)]);
-         c.build.Link(x, c.out, 0);
+         c.build.Wire(x, c.out, 0);
        },
        6, "O1 = formula too long to write (over 4000 characters)"},
   };
@@ -123,9 +124,9 @@ TEST(OutputFormula, OfEachCircuitIsWhatItsGatesComputeLoopsAndOtherOutputsByName
 
 TEST(WindowExpressions, NameAGateMetAgainByTheTagTheCanvasShows) {
   Circuit latch(2);  // slots: I1 0, I2 1, O1 2, NOR 3, NOR 4
-  const Integer top = latch.Two(kNorGate, latch.in[0], -1);
-  latch.build.Link(latch.Two(kNorGate, top, latch.in[1]), top, 1);
-  latch.build.Link(top, latch.out, 0);
+  const std::int16_t top = latch.Two(kNorGate, latch.in[0], -1);
+  latch.build.Wire(latch.Two(kNorGate, top, latch.in[1]), top, 1);
+  latch.build.Wire(top, latch.out, 0);
   const WindowExpressions shown = WindowExpressionLines(latch.doc);
   EXPECT_EQ(shown.lines.front().English(), "O1 = I1 NOR (g3 NOR I2)  (g3 feeds back)");
   EXPECT_EQ(shown.tagged, SlotSet().set(3));

@@ -10,18 +10,19 @@ namespace tessara {
 namespace {
 using testing::CircuitBuilder;
 
-Boolean Out(const Document& doc, Integer slot) { return doc.Gates(slot).GetCurrOutput(); }
+bool Out(const Document& doc, std::int16_t slot) { return doc.Gates(slot).GetCurrOutput(); }
 
 TEST(Propagation, ToggleFlipsOnlyInputsAtOnceAndEachGateButANodeAddsOneStepOfDelay) {
   Document doc;
   CircuitBuilder build(doc);
-  const Integer input = build.Gate(kInputGate), not1 = build.Gate(kNotGate),
-                not2 = build.Gate(kNotGate), output = build.Gate(kOutputGate);
-  build.Link(input, not1, 0, 2);
-  const Integer node = build.Link(not1, not2, 0, 1)[0];
-  build.Link(not2, output, 0, 1);
+  const std::int16_t input = build.Place(kInputGate), not1 = build.Place(kNotGate),
+                     not2 = build.Place(kNotGate), output = build.Place(kOutputGate);
+  build.Wire(input, not1, 0, 2);
+  const std::int16_t node = build.Wire(not1, not2, 0, 1)[0];
+  build.Wire(not2, output, 0, 1);
   for (int i = 0; i < 3; ++i) PropStep(doc);  // settled: not1 high, not2 and output low
-  for (Integer notAnInput : {not1, not2, Integer{-1}, kSlotCount}) ToggleInput(doc, notAnInput);
+  for (std::int16_t notAnInput : {not1, not2, std::int16_t{-1}, kSlotCount})
+    ToggleInput(doc, notAnInput);
   ToggleInput(doc, input);
   EXPECT_TRUE(Out(doc, input)) << "a toggle flips the input at once";
   EXPECT_TRUE(Out(doc, not1));
@@ -36,25 +37,27 @@ TEST(Propagation, ToggleFlipsOnlyInputsAtOnceAndEachGateButANodeAddsOneStepOfDel
 TEST(Propagation, ChainsThatCycleStopUnfinishedOrNameSlotsOutsideTheDocumentEndTheWalk) {
   Document doc;
   CircuitBuilder build(doc);
-  const Integer input = build.Gate(kInputGate), output = build.Gate(kOutputGate);
-  const Integer node = build.Link(input, output, 0, 1)[0];
-  doc.Links(0).LinkTo = 200;
-  doc.Links(1).StartIndex = -4;
-  build.Link(input, output, 0);
+  const std::int16_t input = build.Place(kInputGate), output = build.Place(kOutputGate);
+  const std::int16_t node = build.Wire(input, output, 0, 1)[0];
+  doc.Links(0).Next = 200;
+  doc.Links(1).Source = -4;
+  build.Wire(input, output, 0);
   doc.Links(2).SetStop(51, 9);
-  const Integer loop = build.Gate(kBufferGate);  // two segments naming each other through LinkTo
-  build.Link(input, loop, 0);
-  build.Link(loop, loop, 0);
-  for (Integer i : {Integer{3}, Integer{4}}) doc.Links(i).StopIsNode = true;
-  doc.Links(3).LinkTo = 4;
-  doc.Links(4).LinkTo = 3;
-  const Integer unfinished = build.Gate(kOutputGate);  // the piece after the node still being drawn
-  const Integer lastNode = build.Link(input, unfinished, 0, 1)[0];
+  const std::int16_t loop =
+      build.Place(kBufferGate);  // two segments naming each other through Next
+  build.Wire(input, loop, 0);
+  build.Wire(loop, loop, 0);
+  for (std::int16_t i : {std::int16_t{3}, std::int16_t{4}}) doc.Links(i).ToNode = true;
+  doc.Links(3).Next = 4;
+  doc.Links(4).Next = 3;
+  const std::int16_t unfinished =
+      build.Place(kOutputGate);  // the piece after the node still being drawn
+  const std::int16_t lastNode = build.Wire(input, unfinished, 0, 1)[0];
   doc.Links(6).SetUsed(false);
   ToggleInput(doc, input);
   for (int i = 0; i < 3; ++i) PropStep(doc);
-  for (Integer i : {Integer{-1}, Integer{4}, kSlotCount}) PropagateLink(doc, i);
-  for (Integer reached : {node, loop, lastNode}) EXPECT_TRUE(Out(doc, reached)) << reached;
+  for (std::int16_t i : {std::int16_t{-1}, std::int16_t{4}, kSlotCount}) PropagateLink(doc, i);
+  for (std::int16_t reached : {node, loop, lastNode}) EXPECT_TRUE(Out(doc, reached)) << reached;
   EXPECT_FALSE(Out(doc, output));
   EXPECT_FALSE(Out(doc, unfinished));
 }

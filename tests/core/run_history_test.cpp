@@ -15,19 +15,19 @@ namespace {
 // 3 to 12 gates of any kind but the node, each input linked from any gate, maybe bent;
 // the gates take the slots from the last one down.
 Document RandomCircuit(std::mt19937& rng) {
-  constexpr Long kKinds[] = {kAndGate, kOrGate,  kNotGate,   kNandGate,
-                             kNorGate, kXorGate, kInputGate, kOutputGate};
+  constexpr std::int32_t kKinds[] = {kAndGate, kOrGate,  kNotGate,   kNandGate,
+                                     kNorGate, kXorGate, kInputGate, kOutputGate};
   Document doc;
-  std::vector<Integer> slots = testing::CircuitBuilder::SlotOrder();
+  std::vector<std::int16_t> slots = testing::CircuitBuilder::SlotOrder();
   std::reverse(slots.begin(), slots.end());
   testing::CircuitBuilder build(doc, slots);
-  std::vector<Integer> gates;
-  for (auto n = 3 + rng() % 10; n > 0; --n) gates.push_back(build.Gate(kKinds[rng() % 8]));
-  for (Integer g : gates) {
-    const Long kind = doc.Gates(g).GetType();
+  std::vector<std::int16_t> gates;
+  for (auto n = 3 + rng() % 10; n > 0; --n) gates.push_back(build.Place(kKinds[rng() % 8]));
+  for (std::int16_t g : gates) {
+    const std::int32_t kind = doc.Gates(g).GetType();
     const int inputs = kind == kInputGate ? 0 : kind == kNotGate || kind == kOutputGate ? 1 : 2;
-    for (Integer input = 0; input < inputs; ++input)
-      build.Link(gates[rng() % gates.size()], g, input, static_cast<int>(rng() % 2));
+    for (std::int16_t input = 0; input < inputs; ++input)
+      build.Wire(gates[rng() % gates.size()], g, input, static_cast<int>(rng() % 2));
   }
   return doc;
 }
@@ -46,7 +46,7 @@ TEST(RunHistory, BackAndForwardRestoreTheRecordedStatesOfRandomRuns) {
       if (choice == 1 && history.Forward()) ++at;
       if (choice < 2) RestoreState(doc, history.Step(history.Current()).state);
       if (choice >= 2) {
-        const auto slot = static_cast<Integer>(rng() % 51);
+        const auto slot = static_cast<std::int16_t>(rng() % 51);
         const bool toggle = choice == 2 && doc.Gates(slot).GetType() == kInputGate;
         if (toggle)
           ToggleInput(doc, slot);

@@ -63,18 +63,19 @@ void PutCounter(Document& doc) {
   PutGate(doc, 0, kInputGate, 0, 1000), PutGate(doc, 1, kInputGate, 0, 3000);
   PutGate(doc, 2, kOutputGate, 8200, 1000), PutGate(doc, 3, kOutputGate, 8200, 3000);
   PutGate(doc, 4, kNotGate, 1000, 1000);
-  Integer link = 0;
-  const auto put = [&](Integer from, Integer to, Integer input) {
+  std::int16_t link = 0;
+  const auto put = [&](std::int16_t from, std::int16_t to, std::int16_t input) {
     PutLink(doc, link++, from, to, input);
   };
-  Integer clock = 0, notClock = 4, gate = 5;
+  std::int16_t clock = 0, notClock = 4, gate = 5;
   put(0, 4, 0);
-  for (const Integer out : {Integer{2}, Integer{3}}) {
-    const Integer q = gate, qb = gate + 1, mq = gate + 2, mqb = gate + 3;      // slave, master NORs
-    const Integer ms = gate + 4, mr = gate + 5, ss = gate + 6, sr = gate + 7;  // ANDs
-    const Integer mclear = gate + 8, sclear = gate + 9;                        // ORs
-    for (Integer g = gate; g < gate + 10; ++g) {
-      PutGate(doc, g, g < ms ? kNorGate : g < mclear ? kAndGate : kOrGate, 3000, Single(300 * g));
+  for (const std::int16_t out : {std::int16_t{2}, std::int16_t{3}}) {
+    const std::int16_t q = gate, qb = gate + 1, mq = gate + 2,
+                       mqb = gate + 3;  // slave, master NORs
+    const std::int16_t ms = gate + 4, mr = gate + 5, ss = gate + 6, sr = gate + 7;  // ANDs
+    const std::int16_t mclear = gate + 8, sclear = gate + 9;                        // ORs
+    for (std::int16_t g = gate; g < gate + 10; ++g) {
+      PutGate(doc, g, g < ms ? kNorGate : g < mclear ? kAndGate : kOrGate, 3000, float(300 * g));
     }
     put(clock, ms, 0), put(qb, ms, 1), put(clock, mr, 0), put(q, mr, 1);
     put(mr, mclear, 0), put(1, mclear, 1), put(mclear, mq, 0), put(mqb, mq, 1);

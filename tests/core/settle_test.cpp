@@ -15,58 +15,60 @@ using testing::PutGate;
 using testing::PutLink;
 
 // A gate in slot driven by gate `from` (none when -1) through link slot `link`++.
-Integer Add(Document& doc, Integer slot, Long type, Integer from, Integer& link) {
+std::int16_t Add(Document& doc, std::int16_t slot, std::int32_t type, std::int16_t from,
+                 std::int16_t& link) {
   PutGate(doc, slot, type, type == kOutputGate ? 8200 : 2000, 400.0f * slot);
   if (from >= 0) PutLink(doc, link++, from, slot);
   return slot;
 }
 
 // count gates in slots first.., each driving the next; returns the last slot.
-Integer Chain(Document& doc, Integer first, int count, Long type, Integer from, Integer& link) {
-  for (Integer s = first; s < first + count; ++s) from = Add(doc, s, type, from, link);
+std::int16_t Chain(Document& doc, std::int16_t first, int count, std::int32_t type,
+                   std::int16_t from, std::int16_t& link) {
+  for (std::int16_t s = first; s < first + count; ++s) from = Add(doc, s, type, from, link);
   return from;
 }
 
 // One NOT and length - 1 ORs in a ring: a square wave of period 2 * length.
-Integer Ring(Document& doc, Integer first, int length, Integer& link) {
-  const Integer last = Chain(doc, first, length, kOrGate, -1, link);
+std::int16_t Ring(Document& doc, std::int16_t first, int length, std::int16_t& link) {
+  const std::int16_t last = Chain(doc, first, length, kOrGate, -1, link);
   Add(doc, first, kNotGate, last, link);  // the NOT takes the first OR's place
   return last;
 }
 
 // Rings of 17 and 19 under an XOR into an output: a cycle of lcm(34, 38) = 646 steps.
-Integer TwoRings(Document& doc, Integer& link) {
-  const Integer a = Ring(doc, 0, 17, link), b = Ring(doc, 17, 19, link);
-  const Integer x = Add(doc, 36, kXorGate, a, link);
+std::int16_t TwoRings(Document& doc, std::int16_t& link) {
+  const std::int16_t a = Ring(doc, 0, 17, link), b = Ring(doc, 17, 19, link);
+  const std::int16_t x = Add(doc, 36, kXorGate, a, link);
   PutLink(doc, link++, b, x, 1);
   return Add(doc, 37, kOutputGate, x, link);
 }
 
 // 49 NOT gates in a chain into an output: settled after 50 steps, seen repeat at 51.
-Integer NotChain(Document& doc, Integer& link) {
+std::int16_t NotChain(Document& doc, std::int16_t& link) {
   return Add(doc, 49, kOutputGate, Chain(doc, 0, 49, kNotGate, -1, link), link);
 }
 
 TEST(Settle, FindsTheFirstRepeatedStateOfEachRun) {
   const struct {
     const char* circuit;
-    std::function<Integer(Document&, Integer&)> build;  // returns the output's slot
+    std::function<std::int16_t(Document&, std::int16_t&)> build;  // returns the output's slot
     int bound, repeats, steps, period;
     char cell;
   } rows[] = {
       {"NOT into an output: a fixed point after two steps",
-       [](Document& d, Integer& l) {
+       [](Document& d, std::int16_t& l) {
          return Add(d, 1, kOutputGate, Add(d, 0, kNotGate, -1, l), l);
        },
        kSettleBound, true, 2, 1, '1'},
       {"cross-coupled NOR latch from all-False: both flip together",
-       [](Document& d, Integer& l) {
+       [](Document& d, std::int16_t& l) {
          PutLink(d, l++, Chain(d, 0, 2, kNorGate, -1, l), 0);
          return Add(d, 2, kOutputGate, 0, l);
        },
        kSettleBound, true, 1, 2, '~'},
       {"ring of three NOT gates",
-       [](Document& d, Integer& l) {
+       [](Document& d, std::int16_t& l) {
          PutLink(d, l++, Chain(d, 0, 3, kNotGate, -1, l), 0);
          return Add(d, 3, kOutputGate, 2, l);
        },
@@ -79,25 +81,26 @@ TEST(Settle, FindsTheFirstRepeatedStateOfEachRun) {
        646, '~'},
       {"the same cycle followed for exactly its 647 steps", TwoRings, 647, true, 1, 646, '~'},
       {"the same cycle followed for 256 steps only", TwoRings, 256, false, 0, 0, '~'},
-      {"an empty circuit followed for no step", [](Document&, Integer&) { return Integer{0}; }, 0,
-       false, 0, 0, '0'},
+      {"an empty circuit followed for no step",
+       [](Document&, std::int16_t&) { return std::int16_t{0}; }, 0, false, 0, 0, '0'},
       {"a node-flagged link ending at a NOR: the output runs 1,1,0,0",
-       [](Document& d, Integer& l) {
-         for (auto [slot, type] :
-              {std::pair{Integer{0}, kOrGate}, {Integer{1}, kNorGate}, {Integer{2}, kOutputGate}})
+       [](Document& d, std::int16_t& l) {
+         for (auto [slot, type] : {std::pair{std::int16_t{0}, kOrGate},
+                                   {std::int16_t{1}, kNorGate},
+                                   {std::int16_t{2}, kOutputGate}})
            PutGate(d, slot, type, 2000, 0);
          for (auto [from, to, input] :
-              {std::array<Integer, 3>{1, 1, 0}, {0, 1, 1}, {1, 2, 0}, {1, 0, 1}})
+              {std::array<std::int16_t, 3>{1, 1, 0}, {0, 1, 1}, {1, 2, 0}, {1, 0, 1}})
            PutLink(d, l++, from, to, input);
-         d.Links(0).StopIsNode = true;
-         return Integer{2};
+         d.Links(0).ToNode = true;
+         return std::int16_t{2};
        },
        kSettleBound, true, 1, 4, '~'},
   };
   for (const auto& row : rows) {
     Document doc;
-    Integer links = 0;
-    const Integer output = row.build(doc, links);
+    std::int16_t links = 0;
+    const std::int16_t output = row.build(doc, links);
     const Settling s = Settle(doc, row.bound);
     EXPECT_EQ(std::tuple(int{s.repeats}, s.steps, s.period, s.Cell(output)),
               std::tuple(row.repeats, row.steps, row.period, row.cell))

@@ -17,8 +17,8 @@ namespace {
 std::string Exact(const Document& doc) {
   std::ostringstream out;
   out << std::hexfloat;
-  for (Integer i = 0; i < kSlotCount; ++i) {
-    const gate& g = doc.Gates(i);
+  for (std::int16_t i = 0; i < kSlotCount; ++i) {
+    const Gate& g = doc.Gates(i);
     out << g.GetX() << ' ' << g.GetY() << ' ' << int{g.GetSignals()} << '\n';
   }
   return out.str() + WriteCircuit(doc);
@@ -30,43 +30,42 @@ class History : public Window {
   // drop, a turn, the trash can, New, Open, Save As or a key on the canvas.
   std::function<void(Form&)> AnyEdit() {
     auto pick = [this](int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); };
-    const Integer slot = static_cast<Integer>(pick(kSlotCount));
-    const Single x = static_cast<Single>(pick(9000)), y = static_cast<Single>(pick(8000));
-    const DragSource node{DragPool::buffer, slot}, image{DragPool::ObjImage, slot};
-    void (*tools[])(Form&) = {AndGateButton_Click, NotGateButton_Click,
-                              InputButton_Click,   OutputButton_Click,
-                              XorGateButton_Click, [](Form&) {}};  // or the tool as it is
+    const std::int16_t slot = static_cast<std::int16_t>(pick(kSlotCount));
+    const float x = static_cast<float>(pick(9000)), y = static_cast<float>(pick(8000));
+    const DragSource node{DragPool::NodeMarker, slot}, image{DragPool::GateImage, slot};
+    void (*tools[])(Form&) = {OnAndTool,    OnNotTool, OnInputTool,
+                              OnOutputTool, OnXorTool, [](Form&) {}};  // or the tool as it is
     switch (pick(12)) {
       case 0:
       case 3:
         return [=, tool = tools[pick(6)]](Form& f) {
           tool(f);
-          Tessara_Frame_MouseMove(f, x, y);
-          Tessara_Frame_MouseDown(f);
+          OnCanvasMove(f, x, y);
+          OnCanvasPress(f);
         };
       case 1:
       case 2:
         return [=](Form& f) {
-          LinkButton_Click(f);
-          ObjImage_MouseDown(f, slot, x / 10, y / 10);
+          OnLinkTool(f);
+          OnGatePress(f, slot, x / 10, y / 10);
         };
       case 4:
       case 5:
-        return [=](Form& f) { Tessara_Frame_DragDrop(f, x > 6000 ? node : image, x, y); };
+        return [=](Form& f) { OnCanvasDrop(f, x > 6000 ? node : image, x, y); };
       case 6:
-        return [=](Form& f) { ObjImage_DblClick(f, slot); };
+        return [=](Form& f) { OnGateDoubleClick(f, slot); };
       case 7:
-        return [=](Form& f) { TrashCan_DragDrop(f, y > 7000 ? node : image); };
+        return [=](Form& f) { OnTrashDrop(f, y > 7000 ? node : image); };
       case 8:
         return [this](Form& f) {
           if (f.doc.GetFreeGate()) return;
-          New_Click(f);
+          OnNew(f);
           refresh.AfterNew();
         };
       case 9:
         return [this](Form& f) {
           screen.file_answers = {saved};
-          Open_Click(f);
+          OnOpen(f);
         };
       case 10:
         return [=](Form& f) {
@@ -75,12 +74,12 @@ class History : public Window {
                                    {Key::R},     {Key::Delete},
                                    {Key::M},     {Key::L},
                                    {Key::B},     {Key::Digit, Modifiers::None, slot % 10}};
-          Tessara_Frame_KeyDown(f, keys[slot % 10]);
+          OnCanvasKey(f, keys[slot % 10]);
         };
       default:
         return [this](Form& f) {
           screen.file_answers = {saved};
-          Save_Click(f);
+          OnSave(f);
         };
     }
   }
@@ -116,11 +115,11 @@ TEST_F(History, EveryUndoBringsBackTheCircuitBeforeTheStepAndEveryRedoTheOneAfte
     ASSERT_EQ(refresh.Faults(screen, form), "") << "undo back to step " << states.rend() - state;
   }
   EXPECT_EQ(Exact(doc), states.front());
-  EXPECT_FALSE(screen.ObjImage(0).Visible());
+  EXPECT_FALSE(screen.GateImage(0).Visible());
   EXPECT_FALSE(screen.LinkLine(0).Visible());
   history.Record(form, [](Form& f) {
-    NotGateButton_Click(f);
-    Tessara_Frame_MouseDown(f);
+    OnNotTool(f);
+    OnCanvasPress(f);
   });
   EXPECT_FALSE(history.CanRedo(form)) << "a new edit drops the undone ones";
 }

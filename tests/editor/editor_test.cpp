@@ -23,10 +23,10 @@ const Message kNoRoomForGate{"Error: The circuit has no room for another gate", 
                              MessageStyle::Stop};
 
 // A used segment as drawn: from start to input `input` of stop, through nodes as flagged.
-linkgates Segment(Integer start, Integer stop, Integer input = 0, bool fromNode = false,
-                  bool toNode = false, Integer linkTo = 0) {
-  linkgates s = testing::PutLink(*std::make_unique<Document>(), 0, start, stop, input);
-  std::tie(s.StartIsNode, s.StopIsNode, s.LinkTo) = std::tuple(fromNode, toNode, linkTo);
+Link Segment(std::int16_t start, std::int16_t stop, std::int16_t input = 0, bool fromNode = false,
+             bool toNode = false, std::int16_t linkTo = 0) {
+  Link s = testing::PutLink(*std::make_unique<Document>(), 0, start, stop, input);
+  std::tie(s.FromNode, s.ToNode, s.Next) = std::tuple(fromNode, toNode, linkTo);
   return s;
 }
 
@@ -34,22 +34,20 @@ linkgates Segment(Integer start, Integer stop, Integer input = 0, bool fromNode 
 // app_tests; here what only the handlers decide.
 TEST_F(Window, ToolButtonsHandPressesToTheHandlersAndEachToolShowsItsOwnCursorOverTheCanvas) {
   std::set<std::optional<int>> cursors;
-  for (void (*button)(Form&) :
-       {LinkButton_Click, AndGateButton_Click, OrGateButton_Click, NotGateButton_Click,
-        InputButton_Click, OutputButton_Click, NandGateButton_Click, NorGateButton_Click,
-        XorGateButton_Click, CrossButton_Click}) {
+  for (void (*button)(Form&) : {OnLinkTool, OnAndTool, OnOrTool, OnNotTool, OnInputTool,
+                                OnOutputTool, OnNandTool, OnNorTool, OnXorTool, OnSelectTool}) {
     button(form);
-    Tessara_Frame_MouseMove(form, 10, 20);
+    OnCanvasMove(form, 10, 20);
     cursors.insert(screen.ToolPointer());
   }
   EXPECT_EQ(cursors.size(), 10u);
   EXPECT_FALSE(cursors.contains(std::nullopt)) << "the arrow over the canvas";
-  EXPECT_EQ(screen.ObjImage(50).GetDragMode(), DragMode::Manual);
-  EXPECT_EQ(screen.buffer(50).GetDragMode(), DragMode::Manual);
-  Form_MouseMove(form);
+  EXPECT_EQ(screen.GateImage(50).GetDragMode(), DragMode::Manual);
+  EXPECT_EQ(screen.NodeMarker(50).GetDragMode(), DragMode::Manual);
+  OnWindowPointerMove(form);
   EXPECT_EQ(screen.ToolPointer(), std::nullopt) << "the arrow over the background";
-  Power_Click(form);
-  Tessara_Frame_MouseMove(form, 1234, 567);
+  OnPower(form);
+  OnCanvasMove(form, 1234, 567);
   EXPECT_EQ(screen.ToolPointer(), std::nullopt) << "the arrow while powered";
   EXPECT_EQ(std::pair(form.MouseX, form.MouseY), std::pair(1234.0f, 567.0f));
 }
@@ -57,42 +55,40 @@ TEST_F(Window, ToolButtonsHandPressesToTheHandlersAndEachToolShowsItsOwnCursorOv
 TEST_F(Window, NewGateIsCentredOnThePointerWithinItsAreaOrInItsColumnInTheLowestFreeSlot) {
   const struct {
     void (*button)(Form&);
-    Single mouseX, mouseY, x, y;
-  } rows[] = {
-      {AndGateButton_Click, 1500, 3000, 1100, 2600}, {NotGateButton_Click, 900, 300, 800, -100},
-      {XorGateButton_Click, 8000, 4000, 7400, 3600}, {NandGateButton_Click, 7800, 1000, 7400, 600},
-      {InputButton_Click, 5000, 2000, 0, 1600},      {OutputButton_Click, 5000, 2000, 8200, 1600}};
+    float mouseX, mouseY, x, y;
+  } rows[] = {{OnAndTool, 1500, 3000, 1100, 2600}, {OnNotTool, 900, 300, 800, -100},
+              {OnXorTool, 8000, 4000, 7400, 3600}, {OnNandTool, 7800, 1000, 7400, 600},
+              {OnInputTool, 5000, 2000, 0, 1600},  {OnOutputTool, 5000, 2000, 8200, 1600}};
   for (const auto& row : rows) {
-    New_Click(form);
+    OnNew(form);
     ASSERT_EQ(Place(row.button, row.mouseX, row.mouseY), 0);
-    EXPECT_EQ(Gate(0).GetType(), doc.CurrentTool);
-    EXPECT_EQ(std::pair(Gate(0).GetX(), Gate(0).GetY()), std::pair(row.x, row.y))
+    EXPECT_EQ(GateAt(0).GetType(), doc.CurrentTool);
+    EXPECT_EQ(std::pair(GateAt(0).GetX(), GateAt(0).GetY()), std::pair(row.x, row.y))
         << "kind " << doc.CurrentTool;
-    EXPECT_TRUE(Gate(0).GetUsed());
-    EXPECT_TRUE(screen.ObjImage(0).Visible());
+    EXPECT_TRUE(GateAt(0).GetUsed());
+    EXPECT_TRUE(screen.GateImage(0).Visible());
   }
-  for (int n = 0; n < 3; ++n) Place(AndGateButton_Click, 2000, Single(1000 + 1000 * n));
-  TrashCan_DragDrop(form, {DragPool::ObjImage, 1});
-  EXPECT_EQ(Place(OrGateButton_Click, 5000, 5000), 1);
-  for (Integer i = 4; i < kSlotCount; ++i) PutGate(doc, i, kNotGate, 1000, 100 * i);
+  for (int n = 0; n < 3; ++n) Place(OnAndTool, 2000, float(1000 + 1000 * n));
+  OnTrashDrop(form, {DragPool::GateImage, 1});
+  EXPECT_EQ(Place(OnOrTool, 5000, 5000), 1);
+  for (std::int16_t i = 4; i < kSlotCount; ++i) PutGate(doc, i, kNotGate, 1000, 100 * i);
   const std::string full = WriteCircuit(doc);
   PressCanvas(2000, 2000);
   EXPECT_EQ(WriteCircuit(doc), full);
   doc.Gates(50).SetUsed(false);
-  for (void (*act)(Form&) : {Power_Click, Tessara_Frame_MouseDown, Power_Click, CrossButton_Click,
-                             Tessara_Frame_MouseDown}) {
+  for (void (*act)(Form&) : {OnPower, OnCanvasPress, OnPower, OnSelectTool, OnCanvasPress}) {
     act(form);
   }
-  EXPECT_FALSE(Gate(50).GetUsed()) << "nor powered, nor with the cross";
+  EXPECT_FALSE(GateAt(50).GetUsed()) << "nor powered, nor with the cross";
   EXPECT_EQ(screen.messages, std::vector<Message>{kNoRoomForGate});
 }
 
 TEST_F(Window, TheCellSplitsAtItsMidlineIntoOutputAndInputHalvesInEveryOrientation) {
   const struct {
-    Long orientation;
-    Single x, y;
-    Long outputSide;
-    Integer input;
+    std::int32_t orientation;
+    float x, y;
+    std::int32_t outputSide;
+    std::int16_t input;
   } rows[] = {{0, 600, 300, 1, 0}, {0, 100, 500, 0, 1}, {0, 400, 100, 1, 0}, {0, 100, 400, 0, 1},
               {1, 100, 700, 0, 0}, {1, 600, 100, 1, 1}, {1, 100, 400, 1, 0}, {1, 400, 700, 0, 1},
               {2, 100, 300, 1, 0}, {2, 600, 500, 0, 1}, {2, 400, 700, 1, 1}, {3, 300, 100, 0, 0},
@@ -107,8 +103,8 @@ TEST_F(Window, TheCellSplitsAtItsMidlineIntoOutputAndInputHalvesInEveryOrientati
 }
 
 struct Links : Window {
-  Links() { LinkButton_Click(form); }
-  Integer a = Place(AndGateButton_Click, 2000, 1000), b = Place(OrGateButton_Click, 6000, 3000);
+  Links() { OnLinkTool(form); }
+  std::int16_t a = Place(OnAndTool, 2000, 1000), b = Place(OnOrTool, 6000, 3000);
 };
 
 TEST_F(Links, OutputThenBendsThenInputMakeAChainAndWrongPressesAreRefusedWithTheDrawingGoingOn) {
@@ -118,69 +114,69 @@ TEST_F(Links, OutputThenBendsThenInputMakeAChainAndWrongPressesAreRefusedWithThe
   PressOutput(b);
   EXPECT_EQ(screen.messages,
             (std::vector<Message>{kClickOnTheGates, kStartWithOutput, kFinishWithInput}));
-  EXPECT_FALSE(Link(0).GetUsed()) << "the segment being drawn is not in use yet";
-  EXPECT_FALSE(Gate(2).GetUsed()) << "nor is a node";
+  EXPECT_FALSE(LinkAt(0).GetUsed()) << "the segment being drawn is not in use yet";
+  EXPECT_FALSE(GateAt(2).GetUsed()) << "nor is a node";
   PressCanvas(3000, 2000);
   PressCanvas(300, 2500);
   PressInput(b, 1);
   EXPECT_EQ(form.LinkStarted, 0);
-  EXPECT_EQ(std::tuple(Gate(2).GetType(), Gate(2).GetX(), Gate(3).GetX(), Gate(3).GetY()),
+  EXPECT_EQ(std::tuple(GateAt(2).GetType(), GateAt(2).GetX(), GateAt(3).GetX(), GateAt(3).GetY()),
             std::tuple(kBufferGate, 3000.0f, 800.0f, 2500.0f))
       << "nodes at the pointer, within the gate area";
-  const linkgates chain[] = {Segment(a, 2, 0, false, true, 1), Segment(2, 3, 0, true, true, 2),
-                             Segment(3, b, 1, true)};
-  for (Integer j = 0; j < 3; ++j) EXPECT_EQ(Link(j), chain[j]) << "segment " << j;
-  EXPECT_TRUE(screen.buffer(2).Visible());
+  const Link chain[] = {Segment(a, 2, 0, false, true, 1), Segment(2, 3, 0, true, true, 2),
+                        Segment(3, b, 1, true)};
+  for (std::int16_t j = 0; j < 3; ++j) EXPECT_EQ(LinkAt(j), chain[j]) << "segment " << j;
+  EXPECT_TRUE(screen.NodeMarker(2).Visible());
   EXPECT_TRUE(screen.LinkLine(2).Visible());
 }
 
 TEST_F(Links, FullCircuitRefusesTheStartOrTheNodeAndLeavesTheDrawingOpen) {
-  for (Integer j = 0; j < kSlotCount; ++j) doc.Links(j).SetUsed(true);
+  for (std::int16_t j = 0; j < kSlotCount; ++j) doc.Links(j).SetUsed(true);
   PressOutput(a);
   EXPECT_EQ(form.LinkStarted, 0) << "no free link slot";
-  for (Integer j = 1; j < kSlotCount; ++j) doc.Links(j).SetUsed(false);
+  for (std::int16_t j = 1; j < kSlotCount; ++j) doc.Links(j).SetUsed(false);
   PressOutput(a);  // and again for a node, with no second link slot
-  for (Integer j = 1; j < kSlotCount; ++j) doc.Links(j).SetUsed(j != form.CurrentLink);
+  for (std::int16_t j = 1; j < kSlotCount; ++j) doc.Links(j).SetUsed(j != form.CurrentLink);
   PressCanvas(3000, 3000);
-  for (Integer j = 1; j < kSlotCount; ++j) doc.Links(j).SetUsed(false);
-  for (Integer i = 2; i < kSlotCount; ++i) PutGate(doc, i, kNotGate, 1000, 100 * i);
+  for (std::int16_t j = 1; j < kSlotCount; ++j) doc.Links(j).SetUsed(false);
+  for (std::int16_t i = 2; i < kSlotCount; ++i) PutGate(doc, i, kNotGate, 1000, 100 * i);
   const std::string before = WriteCircuit(doc);
   PressCanvas(3000, 3000);
   EXPECT_EQ(WriteCircuit(doc), before) << "no node without a free gate slot, nor a link slot";
   EXPECT_EQ(screen.messages,
             (std::vector<Message>{kNoRoomForLink, kNoRoomForLink, kNoRoomForGate}));
   PressInput(b);
-  EXPECT_EQ(Link(form.CurrentLink), Segment(a, b));
+  EXPECT_EQ(LinkAt(form.CurrentLink), Segment(a, b));
 }
 
 TEST_F(Links, ABendTakesTheLastLinkSlotWhenItIsTheOnlyOneFree) {
   PressOutput(a);
-  for (Integer j = 0; j < kSlotCount - 1; ++j) doc.Links(j).SetUsed(j != form.CurrentLink);
+  for (std::int16_t j = 0; j < kSlotCount - 1; ++j) doc.Links(j).SetUsed(j != form.CurrentLink);
   PressCanvas(3000, 3000);
   EXPECT_EQ(form.CurrentLink, kSlotCount - 1);
   EXPECT_EQ(screen.messages, std::vector<Message>{});
 }
 
 TEST_F(Links, TheDrawingEndsWithItsStartOrLastNodeOrNewButNotAnotherGate) {
-  const auto drop = [](DragPool pool, Integer slot) {
-    return [=](Form& f) { TrashCan_DragDrop(f, {pool, slot}); };
+  const auto drop = [](DragPool pool, std::int16_t slot) {
+    return [=](Form& f) { OnTrashDrop(f, {pool, slot}); };
   };
   const auto nodeThenDrop = [&](Form& f) {
     PressCanvas(3000, 2000);
-    TrashCan_DragDrop(f, {DragPool::buffer, 2});
+    OnTrashDrop(f, {DragPool::NodeMarker, 2});
   };
   const struct {
     const char* what;
     std::function<void(Form&)> act;
     int started;
-  } rows[] = {{"another gate deleted", drop(DragPool::ObjImage, b), 1},
-              {"the start deleted", drop(DragPool::ObjImage, a), 0},
+  } rows[] = {{"another gate deleted", drop(DragPool::GateImage, b), 1},
+              {"the start deleted", drop(DragPool::GateImage, a), 0},
               {"the last node deleted", nodeThenDrop, 0},
-              {"New", New_Click, 0}};
+              {"New", OnNew, 0}};
   for (const auto& row : rows) {
     PutGate(doc, a, kAndGate, 2000, 1000);
     PutGate(doc, b, kOrGate, 6000, 3000);
-    LinkButton_Click(form);
+    OnLinkTool(form);
     PressOutput(a);
     row.act(form);
     EXPECT_EQ(form.LinkStarted, row.started) << row.what;
@@ -189,16 +185,18 @@ TEST_F(Links, TheDrawingEndsWithItsStartOrLastNodeOrNewButNotAnotherGate) {
 }
 
 TEST_F(Window, DropsMoveTheGrabbedPointDoubleClicksTurnAndNodesTellRiddlesInTurn) {
-  const Integer slot = Place(AndGateButton_Click, 2000, 2000);
-  CrossButton_Click(form);
-  ObjImage_MouseDown(form, slot, 100, 200);
-  Tessara_Frame_DragDrop(form, {DragPool::ObjImage, slot}, 3000, 4000);
-  EXPECT_EQ(std::pair(Gate(slot).GetX(), screen.ObjImage(slot).Top()), std::pair(2900.0f, 3800.0f));
-  for (Long expected : {1, 2, 3, 0}) {
-    ObjImage_DblClick(form, slot);
-    EXPECT_EQ(screen.ObjImage(slot).GetPicture(), (Picture{PictureStore::andimage, int(expected)}));
+  const std::int16_t slot = Place(OnAndTool, 2000, 2000);
+  OnSelectTool(form);
+  OnGatePress(form, slot, 100, 200);
+  OnCanvasDrop(form, {DragPool::GateImage, slot}, 3000, 4000);
+  EXPECT_EQ(std::pair(GateAt(slot).GetX(), screen.GateImage(slot).Top()),
+            std::pair(2900.0f, 3800.0f));
+  for (std::int32_t expected : {1, 2, 3, 0}) {
+    OnGateDoubleClick(form, slot);
+    EXPECT_EQ(screen.GateImage(slot).GetPicture(),
+              (Picture{PictureStore::andimage, int(expected)}));
   }
-  for (int n = 0; n < 5; ++n) buffer_DblClick(form);
+  for (int n = 0; n < 5; ++n) OnNodeDoubleClick(form);
   const char* const riddles[][2] = {
       {"Riddle", "What goes around and around all day long, but always straight ahead"},
       {"Joke", "How do you tell when a lawyer is lieing?  His lips are moving."},
@@ -222,54 +220,54 @@ TEST_F(Commands, PowerCaptionAndWhetherImagesDragAtOnceFollowPowerNewAndOpen) {
                      kByHandler = DragMode::Manual;  // powering hands presses to the handlers
   const std::tuple<std::function<void()>, const char*, DragMode> rows[] = {
       {[] {}, "power up", kAtOnce},
-      {[&] { New_Click(form); }, "power up", kAtOnce},  // New before any power keeps the caption
-      {[&] { Power_Click(form); }, "Power Down", kByHandler},
-      {[&] { Power_Click(form); }, "Power Up", kByHandler},
-      {[&] { New_Click(form); }, "Power Up", kAtOnce},
-      {[&] { Power_Click(form); }, "Power Down", kByHandler},
-      {[&] { New_Click(form); }, "Power Up", kAtOnce},
-      {[&] { Power_Click(form); }, "Power Down", kByHandler},
+      {[&] { OnNew(form); }, "power up", kAtOnce},  // New before any power keeps the caption
+      {[&] { OnPower(form); }, "Power Down", kByHandler},
+      {[&] { OnPower(form); }, "Power Up", kByHandler},
+      {[&] { OnNew(form); }, "Power Up", kAtOnce},
+      {[&] { OnPower(form); }, "Power Down", kByHandler},
+      {[&] { OnNew(form); }, "Power Up", kAtOnce},
+      {[&] { OnPower(form); }, "Power Down", kByHandler},
       {[&] { LoadCircuit(form, empty); }, "Power Up", kAtOnce}};
   PutGate(doc, 50, kAndGate, 2000, 2000);  // the last slot, shown until New
   Refresh(form);
-  New_Click(form);
-  EXPECT_FALSE(screen.ObjImage(50).Visible());
+  OnNew(form);
+  EXPECT_FALSE(screen.GateImage(50).Visible());
   for (const auto& [act, caption, drag] : rows) {
     act();
     EXPECT_EQ(screen.PowerCaption().English(), caption);
     EXPECT_EQ(doc.PowerOn, caption == std::string("Power Down"));
-    EXPECT_EQ(screen.ObjImage(50).GetDragMode(), drag) << caption;
+    EXPECT_EQ(screen.GateImage(50).GetDragMode(), drag) << caption;
   }
 }
 
 TEST_F(Commands, SavedCircuitOpensBackIdenticalWhileCancelledDialogsAndBadFilesChangeNothing) {
-  Place(InputButton_Click, 300, 1600);  // an input driving a NOT gate
-  Place(NotGateButton_Click, 2400, 1600);
-  LinkButton_Click(form);
+  Place(OnInputTool, 300, 1600);  // an input driving a NOT gate
+  Place(OnNotTool, 2400, 1600);
+  OnLinkTool(form);
   PressOutput(0);
   PressInput(1);
   const std::string saved = WriteCircuit(doc);
-  Open_Click(form);  // both dialogs cancelled
-  Save_Click(form);
+  OnOpen(form);  // both dialogs cancelled
+  OnSave(form);
   EXPECT_TRUE(folder.Names().empty());
   screen.file_answers = {At("inverter.cir")};
-  Save_Click(form);
+  OnSave(form);
   EXPECT_EQ(testing::ReadFile(At("inverter.cir")), saved);
   EXPECT_EQ(screen.Caption().English(), "Tessara - " + At("inverter.cir"));
   std::string damaged = saved;
   damaged.replace(damaged.rfind("#TRUE#"), 6, "#MAYBE#");  // the link's used flag, line 56
   testing::WriteFile(At("damaged.cir"), damaged);
-  const Integer extra = Place(AndGateButton_Click, 4000, 4000);
-  LinkButton_Click(form);
+  const std::int16_t extra = Place(OnAndTool, 4000, 4000);
+  OnLinkTool(form);
   PressOutput(extra);
-  Power_Click(form);
+  OnPower(form);
   const std::string before = WriteCircuit(doc);
   const std::string shown = testing::Shown(screen, true);
   for (const auto& [file, says] :
        {std::pair{At("damaged.cir"), "line 56: expected #TRUE# or #FALSE#, found \"#MAYBE#\""},
         std::pair{At("nowhere.cir"), "cannot open: No such file or directory"}}) {
     screen.file_answers = {file};
-    Open_Click(form);
+    OnOpen(form);
     EXPECT_EQ(screen.messages.back(),
               (Message{"Cannot open \"" + file + "\":\n" + says, "Error", MessageStyle::Stop}));
     EXPECT_EQ(WriteCircuit(doc), before);
@@ -279,12 +277,12 @@ TEST_F(Commands, SavedCircuitOpensBackIdenticalWhileCancelledDialogsAndBadFilesC
     EXPECT_EQ(screen.Caption().English(), "Tessara - " + At("inverter.cir"));
   }
   screen.file_answers = {At("inverter.cir")};
-  Open_Click(form);
+  OnOpen(form);
   EXPECT_EQ(WriteCircuit(doc), saved);
   EXPECT_EQ(form.LinkStarted, 0);
-  EXPECT_TRUE(screen.ObjImage(1).Visible());
+  EXPECT_TRUE(screen.GateImage(1).Visible());
   EXPECT_TRUE(screen.LinkLine(0).Visible());
-  EXPECT_FALSE(screen.ObjImage(extra).Visible());
+  EXPECT_FALSE(screen.GateImage(extra).Visible());
   // Each dialog offers the circuit file chosen last, opened or not.
   const auto open = [](std::string offered) {
     return testing::FileRequest{FileDialogMode::Open, "Circuits (*.cir)|*.cir|All files (*)|*|", 0,

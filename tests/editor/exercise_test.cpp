@@ -16,16 +16,16 @@ using Exercise = Window;
 
 TEST_F(Exercise, MarksFollowEachEditAndGoWhilePoweredOrHidden) {
   auto marks = [&] { return screen.ProblemMarks().Marks().size(); };
-  const Integer gate = Place(AndGateButton_Click, 3000, 2000);
+  const std::int16_t gate = Place(OnAndTool, 3000, 2000);
   EXPECT_EQ(marks(), 3u) << "two unlinked inputs, and it drives nothing";
-  const Integer input = Place(InputButton_Click, 300, 2000);
-  LinkButton_Click(form);
+  const std::int16_t input = Place(OnInputTool, 300, 2000);
+  OnLinkTool(form);
   PressOutput(input), PressInput(gate, 1);
   EXPECT_EQ(marks(), 2u) << "input 0 and the dashed outline are left";
-  ShowProblems_Click(form, false);
+  OnShowProblems(form, false);
   EXPECT_EQ(marks(), 0u);
-  ShowProblems_Click(form, true);
-  Power_Click(form);
+  OnShowProblems(form, true);
+  OnPower(form);
   EXPECT_EQ(marks(), 0u) << "powered";
 }
 
@@ -34,15 +34,15 @@ TEST_F(Exercise, CompareWithTakesAReadableAnswerAndOpeningTakesTheOneBesideTheCi
   const auto answer = testing::WriteFile(folder.path() / "answer.txt", "I1 | O1\n0 | 1\n1 | X\n");
   const auto broken = testing::WriteFile(folder.path() / "broken.txt", "I1 | O1\n0 | 2\n");
   screen.file_answers = {answer.string(), broken.string(), ""};
-  CompareWith_Click(form);
+  OnCompareWith(form);
   ASSERT_TRUE(form.expected);
   EXPECT_EQ(form.expected->name, "answer.txt");
   EXPECT_EQ(screen.file_requests.back().title, "Compare With");
-  CompareWith_Click(form);
+  OnCompareWith(form);
   ASSERT_EQ(screen.messages.size(), 1u);
   EXPECT_EQ(screen.messages[0].title, "Error");
   EXPECT_EQ(form.expected->name, "answer.txt") << "a broken answer keeps the one there was";
-  CompareWith_Click(form);
+  OnCompareWith(form);
   EXPECT_EQ(form.expected->name, "answer.txt") << "a cancel keeps it too";
 
   const std::string empty = WriteCircuit(Document{});
@@ -51,12 +51,12 @@ TEST_F(Exercise, CompareWithTakesAReadableAnswerAndOpeningTakesTheOneBesideTheCi
   testing::WriteFile(folder.path() / "adder.expected", "| O1 O2\n| 0 1\n");
   LoadCircuit(form, plain.string());
   EXPECT_EQ(form.expected->name, "answer.txt") << "a circuit without an answer keeps it";
-  New_Click(form);
+  OnNew(form);
   EXPECT_EQ(form.expected->name, "answer.txt") << "New keeps it";
   LoadCircuit(form, exercise.string());
   EXPECT_EQ(CheckedAgainst(*form.expected).English(), "Checked against adder.expected");
   EXPECT_EQ(OutputCount(form.expected->answer), 2u);
-  ClearExpected_Click(form);
+  OnClearExpected(form);
   EXPECT_FALSE(form.expected);
 }
 
@@ -104,11 +104,11 @@ TEST_F(Exercise, ASequenceIsMarkedRowByRowAndARedMarkGoesToItsStepAndAsksWhy) {
   EXPECT_EQ(CheckTable(answer, {}).summary.English(),
             "Checked in the Timeline: this answer is a sequence");
 
-  SequenceMark_Click(form, check, 1);
+  OnSequenceMark(form, check, 1);
   EXPECT_TRUE(doc.PowerOn);
   EXPECT_EQ(form.history.Last(), 10u) << "the whole run, played from power-up";
   EXPECT_EQ(form.history.Current(), 8u);
-  EXPECT_EQ(form.whyGate, Integer{4}) << "Why asks about O1, the first differing output";
+  EXPECT_EQ(form.whyGate, std::int16_t{4}) << "Why asks about O1, the first differing output";
   ASSERT_TRUE(form.why);
   EXPECT_EQ(form.why->step, 8u);
   EXPECT_FALSE(doc.Gates(4).GetCurrOutput());

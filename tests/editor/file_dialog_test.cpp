@@ -55,15 +55,15 @@ TEST_F(FileDialogs, ABareNameGetsTheChosenFiltersSuffixAndANameWithOneIsUsedAsTy
 // Save As onto half_adder.cir, typed without its suffix: No, then a cancel; then Yes.
 TEST_F(FileDialogs, AnExistingFileIsReplacedOnlyAfterYesAndNoReturnsToTheDialog) {
   testing::WriteFile(At("half_adder.cir"), "mine");
-  Place(NotGateButton_Click, 2000, 2000);
+  Place(OnNotTool, 2000, 2000);
   screen.file_answers = {At("half_adder"), ""};
   screen.answers = {Answer::No};
-  EXPECT_FALSE(Save_Click(form));
+  EXPECT_FALSE(OnSave(form));
   EXPECT_EQ(testing::ReadFile(At("half_adder.cir")), "mine");
   EXPECT_EQ(screen.file_requests.at(1).offered, At("half_adder.cir"));
   screen.file_answers = {At("half_adder.cir")};
   screen.answers = {Answer::Yes};
-  EXPECT_TRUE(Save_Click(form));
+  EXPECT_TRUE(OnSave(form));
   EXPECT_EQ(testing::ReadFile(At("half_adder.cir")), WriteCircuit(doc));
   EXPECT_EQ(screen.questions,
             std::vector<std::string>(2, "half_adder.cir already exists. Replace it?"));

@@ -34,8 +34,7 @@ class Keyboard : public Window {
       for (const auto& [text, key] : kNames)
         if (text == name) press.key = key;
       const int times = star == std::string::npos ? 1 : std::stoi(word.substr(star + 1));
-      for (int n = 0; n < times; ++n)
-        history.Record(form, [&](Form& f) { Tessara_Frame_KeyDown(f, press); });
+      for (int n = 0; n < times; ++n) history.Record(form, [&](Form& f) { OnCanvasKey(f, press); });
     }
   }
   EditHistory history;
@@ -57,34 +56,34 @@ TEST_F(Keyboard, KeysAloneBuildTheHalfAdderTheMouseBuildsAndRunIt) {
   Type(keys);
   testing::FakeScreen mouseScreen;
   Form mouse(mouseScreen);
-  Form_Load(mouse);
-  auto press = [&](void (*button)(Form&), Single x, Single y) {
+  OnWindowOpen(mouse);
+  auto press = [&](void (*button)(Form&), float x, float y) {
     if (button) button(mouse);
-    Tessara_Frame_MouseMove(mouse, x, y), Tessara_Frame_MouseDown(mouse);
+    OnCanvasMove(mouse, x, y), OnCanvasPress(mouse);
   };
-  press(InputButton_Click, 4500, 1650), press(nullptr, 4500, 3150);
-  press(XorGateButton_Click, 3000, 1650), press(AndGateButton_Click, 3000, 3150);
-  press(OutputButton_Click, 7500, 3150), press(nullptr, 7500, 1650);
-  LinkButton_Click(mouse);
+  press(OnInputTool, 4500, 1650), press(nullptr, 4500, 3150);
+  press(OnXorTool, 3000, 1650), press(OnAndTool, 3000, 3150);
+  press(OnOutputTool, 7500, 3150), press(nullptr, 7500, 1650);
+  OnLinkTool(mouse);
   const struct {
-    Integer from, to, input;
+    std::int16_t from, to, input;
   } links[] = {{0, 2, 0}, {0, 3, 0}, {1, 2, 1}, {1, 3, 1}, {2, 5, 0}, {3, 4, 0}};
   for (const auto& link : links) {
-    ObjImage_MouseDown(mouse, link.from, 600, 400);
+    OnGatePress(mouse, link.from, 600, 400);
     if (link.from == 1 && link.to == 2) press(nullptr, 1500, 3150);
-    ObjImage_MouseDown(mouse, link.to, 200, link.input == 0 ? 200 : 600);
+    OnGatePress(mouse, link.to, 200, link.input == 0 ? 200 : 600);
   }
   EXPECT_EQ(WriteCircuit(doc), WriteCircuit(mouse.doc));
   EXPECT_EQ(doc.Gates(6).GetType(), kBufferGate) << "the bend";
 
-  Power_Click(form);
+  OnPower(form);
   Type("Left*3 Space Up Space P P");  // O2, AND 3, the bend, I2; then I1
-  const std::pair<Integer, bool> outputs[] = {{5, false}, {4, true}};  // O1 sum, O2 carry
+  const std::pair<std::int16_t, bool> outputs[] = {{5, false}, {4, true}};  // O1 sum, O2 carry
   for (const auto& [slot, value] : outputs) EXPECT_EQ(doc.Gates(slot).GetCurrOutput(), value);
   EXPECT_EQ(screen.CanvasSpoken().English(),
             "circuit: 2 gates, 2 inputs, 2 outputs, powered, step 4");
   const struct {
-    Integer slot;
+    std::int16_t slot;
     std::string text;
     int value;
   } spoken[] = {{3, "AND gate 3, output 1, inputs from I1 and I2, drives O2", 1},
@@ -92,11 +91,12 @@ TEST_F(Keyboard, KeysAloneBuildTheHalfAdderTheMouseBuildsAndRunIt) {
                 {5, "output O1, 0, input from XOR 2", 0},
                 {6, "bend in the link from I2 to XOR 2, 1", 1}};
   for (const auto& row : spoken) {
-    ImageElement& element = row.slot == 6 ? screen.buffer(row.slot) : screen.ObjImage(row.slot);
+    ImageElement& element =
+        row.slot == 6 ? screen.NodeMarker(row.slot) : screen.GateImage(row.slot);
     EXPECT_EQ(element.GetSpoken().name.English(), row.text);
     EXPECT_EQ(element.GetSpoken().value, row.value) << row.text;
   }
-  EXPECT_TRUE(screen.ObjImage(0).GetSpoken().focused);
+  EXPECT_TRUE(screen.GateImage(0).GetSpoken().focused);
 }
 
 TEST_F(Keyboard, ArrowsFocusTheNearestGateInTheirDirectionAndWhileLinkingOnlyThoseWithInputs) {
@@ -107,7 +107,7 @@ TEST_F(Keyboard, ArrowsFocusTheNearestGateInTheirDirectionAndWhileLinkingOnlyTho
   testing::PutGate(doc, 4, kInputGate, 0, 4000);
   const struct {
     const char* keys;
-    std::optional<Integer> focus;
+    std::optional<std::int16_t> focus;
   } rows[] = {{"Left", 2},      {"Left", 4}, {"Left", 4},     {"Up", 0},
               {"Right", 1},     {"Down", 2}, {"Up Right", 3}, {"Delete", {}},
               {"Left Left", 4}, {"L Up", 1}};  // linking: input 0 above ends no link
@@ -142,11 +142,11 @@ TEST_F(Keyboard, TheCursorStepsAndStopsAtTheCanvasEdgeAndCarriesAMovedGateInOneU
 TEST_F(Keyboard, DeleteTakesTheFocusedGateWithItsLinksButNothingWhilePowered) {
   Type("9 Enter 7 S-Right*20 Enter");
   Type("Left L Right Enter");
-  Power_Click(form);
+  OnPower(form);
   Type("Delete");
   EXPECT_TRUE(doc.Gates(1).GetUsed());
-  Power_Click(form);
-  TrashCan_KeyDown(form);
+  OnPower(form);
+  OnTrashKey(form);
   EXPECT_FALSE(doc.Gates(1).GetUsed());
   EXPECT_FALSE(doc.Links(0).GetUsed()) << "with its link";
   EXPECT_FALSE(screen.FocusMark().Visible());

@@ -20,15 +20,15 @@ TEST_F(UnsavedChanges, NewOpenAndExitAskFirstAndYesSavesNoGoesOnCancelChangesNot
     std::function<bool(Form&)> goesOn;
   } commands[] = {{"New",
                    [](Form& f) {
-                     New_Click(f);
+                     OnNew(f);
                      return !f.doc.Gates(0).GetUsed();
                    }},
                   {"Open",
                    [&](Form& f) {
-                     Open_Click(f);
+                     OnOpen(f);
                      return f.FilePath == other;
                    }},
-                  {"Exit", Form_QueryUnload}};
+                  {"Exit", OnWindowClose}};
   const struct {
     Answer answer;
     std::string saveAs;
@@ -44,9 +44,9 @@ TEST_F(UnsavedChanges, NewOpenAndExitAskFirstAndYesSavesNoGoesOnCancelChangesNot
       std::filesystem::remove(mine);
       testing::FakeScreen fresh;
       Form window(fresh);
-      Form_Load(window);
-      NotGateButton_Click(window);
-      Tessara_Frame_MouseDown(window);
+      OnWindowOpen(window);
+      OnNotTool(window);
+      OnCanvasPress(window);
       const std::string edited = WriteCircuit(window.doc);
       fresh.answers = {row.answer};
       fresh.file_answers = {other};
@@ -64,17 +64,17 @@ TEST_F(UnsavedChanges, NewOpenAndExitAskFirstAndYesSavesNoGoesOnCancelChangesNot
 TEST_F(UnsavedChanges, NoneAfterAnUndoBackToTheStartOrASaveWhichThenNeedsNoDialog) {
   EditHistory history;
   history.Record(form, [](Form& f) {
-    NotGateButton_Click(f);
-    Tessara_Frame_MouseDown(f);
+    OnNotTool(f);
+    OnCanvasPress(f);
   });
   history.Undo(form);
   EXPECT_FALSE(IsEdited(form));
   history.Redo(form);
   testing::TempFolder folder;
   screen.file_answers = {(folder.path() / "a.cir").string()};
-  EXPECT_TRUE(SaveFile_Click(form)) << "through Save As";
-  EXPECT_TRUE(SaveFile_Click(form)) << "to the same file, without a dialog";
-  EXPECT_TRUE(Form_QueryUnload(form)) << "saved, so nothing to ask";
+  EXPECT_TRUE(OnSaveAs(form)) << "through Save As";
+  EXPECT_TRUE(OnSaveAs(form)) << "to the same file, without a dialog";
+  EXPECT_TRUE(OnWindowClose(form)) << "saved, so nothing to ask";
   EXPECT_EQ(screen.file_requests.size(), 1u);
   EXPECT_EQ(screen.questions, std::vector<std::string>{});
 }

@@ -16,32 +16,32 @@
 namespace tessara {
 class Window : public ::testing::Test {
  protected:
-  Window() { Form_Load(form); }
+  Window() { OnWindowOpen(form); }
   // The pointer moves to (x, y) on the canvas and presses there.
-  void PressCanvas(Single x, Single y) {
-    Tessara_Frame_MouseMove(form, x, y);
-    Tessara_Frame_MouseDown(form);
+  void PressCanvas(float x, float y) {
+    OnCanvasMove(form, x, y);
+    OnCanvasPress(form);
   }
   // Chooses a tool with its button and presses the canvas at (x, y); returns the slot filled.
-  Integer Place(void (*button)(Form&), Single x, Single y) {
+  std::int16_t Place(void (*button)(Form&), float x, float y) {
     button(form);
-    const Integer slot = *doc.GetFreeGate();
+    const std::int16_t slot = *doc.GetFreeGate();
     PressCanvas(x, y);
     return slot;
   }
   // Presses on the output half or the input half of an unturned gate's image.
-  void PressOutput(Integer slot) { ObjImage_MouseDown(form, slot, 600, 300); }
-  void PressInput(Integer slot, Integer input = 0) {
-    ObjImage_MouseDown(form, slot, 100, input == 0 ? 300 : 500);
+  void PressOutput(std::int16_t slot) { OnGatePress(form, slot, 600, 300); }
+  void PressInput(std::int16_t slot, std::int16_t input = 0) {
+    OnGatePress(form, slot, 100, input == 0 ? 300 : 500);
   }
-  const gate& Gate(Integer slot) const { return form.doc.Gates(slot); }
-  const linkgates& Link(Integer slot) const { return form.doc.Links(slot); }
+  const Gate& GateAt(std::int16_t slot) const { return form.doc.Gates(slot); }
+  const Link& LinkAt(std::int16_t slot) const { return form.doc.Links(slot); }
   // The gate slots in use, or the link slots.
   static constexpr bool kGateSlots = false, kLinkSlots = true;
-  std::vector<Integer> Used(bool links) const {
-    std::vector<Integer> used;
-    for (Integer i = 0; i < kSlotCount; ++i) {
-      if (links ? Link(i).GetUsed() : Gate(i).GetUsed()) used.push_back(i);
+  std::vector<std::int16_t> Used(bool links) const {
+    std::vector<std::int16_t> used;
+    for (std::int16_t i = 0; i < kSlotCount; ++i) {
+      if (links ? LinkAt(i).GetUsed() : GateAt(i).GetUsed()) used.push_back(i);
     }
     return used;
   }

@@ -111,9 +111,9 @@ struct MonkeyRun : WindowTest {
     auto offPixel = [](QWidget* w, const auto& e) {
       return w->isVisible() && w->pos() != TwipsPoint(e.Left(), e.Top());
     };
-    for (Integer i = 0; i < kSlotCount; ++i) {
-      if (offPixel(Image(i), window.ObjImage(i)) || offPixel(Marker(i), window.buffer(i)) ||
-          offPixel(Find(QStringLiteral("txtObjValue(%1)").arg(i)), window.txtObjValue(i)))
+    for (std::int16_t i = 0; i < kSlotCount; ++i) {
+      if (offPixel(Image(i), window.GateImage(i)) || offPixel(Marker(i), window.NodeMarker(i)) ||
+          offPixel(Find(QStringLiteral("txtObjValue(%1)").arg(i)), window.ValueLabel(i)))
         faults << i << " off its pixel\n";
     }
     if (window.form().doc.PowerOn !=

@@ -106,23 +106,23 @@ void ExpectLooksLike(const QImage& shown, const char* name) {
 // Each two-input kind and NOT in each orientation, one row per orientation chained
 // from a circuit input to a circuit output turned as the row, inputs 0 and 1 taken in
 // turn; the first row's first link bends once. Returns the inputs' slots.
-std::vector<Integer> PutEveryKindTurned(Document& doc) {
-  const Long kinds[] = {kAndGate, kNandGate, kOrGate, kNorGate, kNotGate, kXorGate};
+std::vector<std::int16_t> PutEveryKindTurned(Document& doc) {
+  const std::int32_t kinds[] = {kAndGate, kNandGate, kOrGate, kNorGate, kNotGate, kXorGate};
   testing::CircuitBuilder build(doc);
-  std::vector<Integer> inputs;
-  for (Long o = 0; o < kOrientationCount; ++o) {
-    const Single y = 300 + static_cast<Single>(o) * 1950;
-    Integer last = inputs.emplace_back(build.Gate(kInputGate, 0, y + 400));
+  std::vector<std::int16_t> inputs;
+  for (std::int32_t o = 0; o < kOrientationCount; ++o) {
+    const float y = 300 + static_cast<float>(o) * 1950;
+    std::int16_t last = inputs.emplace_back(build.Place(kInputGate, 0, y + 400));
     doc.Gates(last).SetOrientation(o);
-    for (Integer k = 0; k < 6; ++k) {
-      const Integer g = build.Gate(kinds[k], 1000 + static_cast<Single>(k) * 1150, y + 400);
+    for (std::int16_t k = 0; k < 6; ++k) {
+      const std::int16_t g = build.Place(kinds[k], 1000 + static_cast<float>(k) * 1150, y + 400);
       doc.Gates(g).SetOrientation(o);
-      build.Link(last, g, k % 2, k == 0 && o == 0 ? 1 : 0);
+      build.Wire(last, g, k % 2, k == 0 && o == 0 ? 1 : 0);
       last = g;
     }
-    const Integer output = build.Gate(kOutputGate, 8200, y + 400);
+    const std::int16_t output = build.Place(kOutputGate, 8200, y + 400);
     doc.Gates(output).SetOrientation(o);
-    build.Link(last, output, 0);
+    build.Wire(last, output, 0);
   }
   return inputs;
 }
@@ -141,11 +141,11 @@ struct Pictures : WindowTest {
 // for pixel.
 TEST_F(Pictures, EveryKindTurnedAndPoweredWithWiresColouredAndNotAndExportedAsShown) {
   Document circuit;
-  const std::vector<Integer> inputs = PutEveryKindTurned(circuit);
+  const std::vector<std::int16_t> inputs = PutEveryKindTurned(circuit);
   Show(circuit);
   const QImage unpowered = Canvas();
   Click(Find(QStringLiteral("Power")));
-  for (Integer slot : {inputs[0], inputs[2]}) Click(Image(slot), QPoint(20, 20));
+  for (std::int16_t slot : {inputs[0], inputs[2]}) Click(Image(slot), QPoint(20, 20));
   for (int step = 0; step < 7; ++step) Click(Find(QStringLiteral("prop")));
   const QImage coloured = Canvas();
   const std::string exported = (folder.path() / "exported.png").string();
@@ -258,7 +258,7 @@ TEST_F(Pictures, TheTimelineTruthTableAndAboutWindows) {
   Command("Help_About")->trigger();
   window.Act([](Form& form) { LoadCircuit(form, TESSARA_EXAMPLES "/ring_oscillator.cir"); });
   Click(Find(QStringLiteral("Power")));
-  for (int step = 0; step < 330; ++step) window.Act(prop_Click);
+  for (int step = 0; step < 330; ++step) window.Act(OnProp);
   const QImage ring = Shown(&window.Companions().ShowTimeline());
   ExpectLooksLike(Beside({timeline, table, about, ring}), "windows");
 }

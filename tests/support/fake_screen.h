@@ -71,9 +71,9 @@ inline std::string Said(const ImageElement& element) {
 // the keyboard's marks and what the canvas says; the palette's borders too when asked.
 inline std::string Shown(Screen& s, bool palette) {
   std::ostringstream out;
-  for (Integer i = 0; i < kSlotCount; ++i) {
-    ImageElement &image = s.ObjImage(i), &marker = s.buffer(i);
-    LabelElement& label = s.txtObjValue(i);
+  for (std::int16_t i = 0; i < kSlotCount; ++i) {
+    ImageElement &image = s.GateImage(i), &marker = s.NodeMarker(i);
+    LabelElement& label = s.ValueLabel(i);
     LineElement& line = s.LinkLine(i);
     if (image.Visible())
       out << "image " << i << " at " << image.Left() << ',' << image.Top() << " picture "
@@ -113,7 +113,7 @@ class RefreshCheck {
   std::string Faults(Screen& screen, const Scene& scene, const Highlight& highlight = {},
                      bool showProblems = true) {
     FakeScreen fresh;
-    DisplayObjects(scene, fresh, highlight, showProblems);
+    DrawCircuit(scene, fresh, highlight, showProblems);
     palette_lags_ = palette_lags_ && Shown(screen, true) != Shown(fresh, true);
     std::string faults;
     const auto lines = [](const std::string& text) {

@@ -126,9 +126,9 @@ TEST(
   PutGate(inverter, 3, kBufferGate, 3000, 3000);
   PutLink(inverter, 0, 0, 1);
   PutLink(inverter, 1, 1, 2);
-  for (Integer i = 0; i < 17; ++i) PutGate(wide, i, kInputGate, 0, 900.0f * i);
+  for (std::int16_t i = 0; i < 17; ++i) PutGate(wide, i, kInputGate, 0, 900.0f * i);
   Document nine = wide.Clone();  // nine inputs, the first linked to an output
-  for (Integer i = 9; i < 17; ++i) nine.Gates(i).SetUsed(false);
+  for (std::int16_t i = 9; i < 17; ++i) nine.Gates(i).SetUsed(false);
   PutGate(nine, 20, kOutputGate, 8200, 0);
   PutLink(nine, 0, 0, 20);
   const std::string one = Save(folder, "one.cir", inverter),
@@ -321,7 +321,8 @@ TEST(GradeCommand,
   std::filesystem::create_directories(empty);
   std::filesystem::create_directories(odd + "sub.cir");
   Document wide;  // 17 inputs
-  for (Integer slot = 0; slot < 17; ++slot) PutGate(wide, slot, kInputGate, 0, Single(300 * slot));
+  for (std::int16_t slot = 0; slot < 17; ++slot)
+    PutGate(wide, slot, kInputGate, 0, float(300 * slot));
   testing::WriteFile(odd + "two\nlines.cir", ReadFile(kHalf));
   const std::string upper = testing::WriteFile(odd + "ANN.CIR", ReadFile(kHalf)),
                     many = Save(folder, "wide.cir", wide);

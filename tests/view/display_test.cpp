@@ -18,7 +18,7 @@ using testing::PutLink;
 
 struct Refresh : ::testing::Test {
   testing::FakeScreen& Shown() {
-    DisplayObjects(scene, screen);
+    DrawCircuit(scene, screen);
     return screen;
   }
   Scene scene;
@@ -27,7 +27,7 @@ struct Refresh : ::testing::Test {
 };
 
 // A line's two ends, X1, Y1, X2, Y2.
-std::array<Single, 4> Ends(LineElement& line) {
+std::array<float, 4> Ends(LineElement& line) {
   return {line.X1(), line.Y1(), line.X2(), line.Y2()};
 }
 
@@ -38,39 +38,39 @@ TEST_F(Refresh, AnOrientationOutsideTheFourKeepsWhatWasShown) {
   doc.PowerOn = true;
   for (const auto& [kind, store, kept] : {std::tuple{kAndGate, PictureStore::andimage, 3},
                                           {kInputGate, PictureStore::InputButton, 0}}) {
-    for (Long o : {3, 4}) {
+    for (std::int32_t o : {3, 4}) {
       PutGate(doc, 4, kind, 3000, 1000, o);
       Shown();
     }
-    EXPECT_EQ(screen.ObjImage(4).GetPicture(), (Picture{store, kept})) << kind;
-    EXPECT_TRUE(screen.ObjImage(4).Visible()) << kind;
+    EXPECT_EQ(screen.GateImage(4).GetPicture(), (Picture{store, kept})) << kind;
+    EXPECT_TRUE(screen.GateImage(4).Visible()) << kind;
   }
   PutGate(doc, 0, kInputGate, 0, 1200);
   Shown();
   PutGate(doc, 0, kNotGate, 1000, 2000, 9).GetNewOutput();
-  LabelElement& label = Shown().txtObjValue(0);
+  LabelElement& label = Shown().ValueLabel(0);
   EXPECT_EQ(std::pair(label.Left(), label.Top()), std::pair(875.0f, 1425.0f));
   EXPECT_EQ(label.Text(), "1");
   PutGate(doc, 1, kNotGate, 5000, 5000);
   PutLink(doc, 0, 1, 0);
-  EXPECT_EQ(Ends(Shown().LinkLine(0)), (std::array<Single, 4>{5800, 5400, 0, 0}));
+  EXPECT_EQ(Ends(Shown().LinkLine(0)), (std::array<float, 4>{5800, 5400, 0, 0}));
 }
 
 TEST_F(Refresh, NodeShowsOnlyItsMarkerAndAFreedSlotOrLinkHidesButKeepsItsPlace) {
-  screen.ObjImage(3).SetVisible(true);
+  screen.GateImage(3).SetVisible(true);
   PutGate(doc, 3, kBufferGate, 4000, 2500);
   PutGate(doc, 0, kInputGate, 0, 1000);
   PutGate(doc, 1, kOutputGate, 8200, 1000);
-  linkgates& link = PutLink(doc, 5, 0, 1);
-  EXPECT_FALSE(Shown().ObjImage(3).Visible());
-  EXPECT_TRUE(screen.buffer(3).Visible());
-  EXPECT_EQ(screen.buffer(3).Left(), 4000);
-  EXPECT_EQ(screen.buffer(3).Top(), 2500);
+  Link& link = PutLink(doc, 5, 0, 1);
+  EXPECT_FALSE(Shown().GateImage(3).Visible());
+  EXPECT_TRUE(screen.NodeMarker(3).Visible());
+  EXPECT_EQ(screen.NodeMarker(3).Left(), 4000);
+  EXPECT_EQ(screen.NodeMarker(3).Top(), 2500);
   PutGate(doc, 3, kNotGate, 1000, 1000);  // at once, as an undo puts a whole circuit back
-  EXPECT_FALSE(Shown().buffer(3).Visible()) << "a gate in a node's slot shows no marker";
+  EXPECT_FALSE(Shown().NodeMarker(3).Visible()) << "a gate in a node's slot shows no marker";
   doc.Gates(3).SetUsed(false);
   link.SetUsed(false);
-  EXPECT_FALSE(Shown().ObjImage(3).Visible());
+  EXPECT_FALSE(Shown().GateImage(3).Visible());
   EXPECT_FALSE(screen.LinkLine(5).Visible());
   EXPECT_EQ(screen.LinkLine(5).X1(), 800) << "a hidden line keeps its ends";
 }
@@ -89,18 +89,18 @@ TEST_F(Refresh, ProblemMarksNameAGateByItsTagAndAnInputByItsPlace) {
   EXPECT_EQ(texts, (std::vector<std::string>{"AND g1: its lower input is not linked",
                                              "OR g2: its left input is not linked",
                                              "OR g2: its output drives nothing"}));
-  EXPECT_EQ(
-      std::tuple(screen.ObjImage(0).Name(), screen.ObjImage(1).Name(), screen.ObjImage(2).Name()),
-      std::tuple("I1", "g1", "g2"));
+  EXPECT_EQ(std::tuple(screen.GateImage(0).Name(), screen.GateImage(1).Name(),
+                       screen.GateImage(2).Name()),
+            std::tuple("I1", "g1", "g2"));
 }
 
 TEST_F(Refresh, AGateAnExpressionNamesShowsItsTagUnhighlighted) {
   PutGate(doc, 1, kNorGate, 3000, 1000);
   Highlight shown;
   shown.tagged.set(1);
-  DisplayObjects(scene, screen, shown, false);
-  EXPECT_EQ(screen.ObjImage(1).Name(), "g1");
-  EXPECT_FALSE(screen.ObjImage(1).Highlighted());
+  DrawCircuit(scene, screen, shown, false);
+  EXPECT_EQ(screen.GateImage(1).Name(), "g1");
+  EXPECT_FALSE(screen.GateImage(1).Highlighted());
 }
 
 TEST_F(Refresh, ScreenReadersHearEachGateAndTheCircuitWithoutValuesWhileUnpowered) {
@@ -113,15 +113,15 @@ TEST_F(Refresh, ScreenReadersHearEachGateAndTheCircuitWithoutValuesWhileUnpowere
   PutLink(doc, 2, 1, 3, 1);
   PutLink(doc, 3, 0, 3);
   scene.keys.focus = 1;
-  const std::pair<Integer, const char*> rows[] = {
+  const std::pair<std::int16_t, const char*> rows[] = {
       {0, "input I1"},
       {1, "NAND gate 1, inputs from nothing and I1, drives NOT 2 and OR 3"},
       {3, "OR gate 3, inputs from I1 and NAND 1"}};
   Shown();
   for (const auto& [slot, text] : rows)
-    EXPECT_EQ(screen.ObjImage(slot).GetSpoken().name.English(), text);
-  EXPECT_EQ(screen.ObjImage(1).GetSpoken(),
-            (Spoken{screen.ObjImage(1).GetSpoken().name, std::nullopt, true}));
+    EXPECT_EQ(screen.GateImage(slot).GetSpoken().name.English(), text);
+  EXPECT_EQ(screen.GateImage(1).GetSpoken(),
+            (Spoken{screen.GateImage(1).GetSpoken().name, std::nullopt, true}));
   EXPECT_EQ(screen.CanvasSpoken().English(), "circuit: 3 gates, 1 input, 0 outputs, not powered");
   EXPECT_TRUE(screen.FocusMark().Visible());
   doc.Gates(1).SetUsed(false);

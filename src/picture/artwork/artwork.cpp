@@ -104,7 +104,7 @@ Drawing NodeDrawing() {
   return {{15, 15}, {}, {}, dot};
 }
 
-Drawing Gate(Long typeCode) { return *GateDrawing(typeCode); }
+Drawing GateArt(std::int32_t typeCode) { return *GateDrawing(typeCode); }
 
 QPointF Centre(const Drawing& d) { return {d.size.width() / 2, d.size.height() / 2}; }
 
@@ -125,11 +125,11 @@ QImage TurnedPicture(const std::optional<Drawing>& d, int orientation, qreal sca
 
 }  // namespace
 
-QImage GatePicture(Long typeCode, int orientation, qreal scale) {
+QImage GatePicture(std::int32_t typeCode, int orientation, qreal scale) {
   return TurnedPicture(GateDrawing(typeCode), orientation, scale);
 }
 
-QImage TerminalPicture(Long typeCode, int orientation, qreal scale) {
+QImage TerminalPicture(std::int32_t typeCode, int orientation, qreal scale) {
   std::optional<Drawing> box;
   if (typeCode == kInputGate) box = InputDrawing();
   if (typeCode == kOutputGate) box = OutputDrawing();
@@ -146,7 +146,7 @@ QImage PowerPicture(qreal scale) { return RenderPicture(PowerDrawing(), scale); 
 QImage PropPicture(qreal scale) { return RenderPicture(PropDrawing(), scale); }
 QImage CheckPicture(qreal scale) { return RenderPicture(CheckDrawing(), scale); }
 
-QImage ToolPicture(Long toolCode, qreal scale) {
+QImage ToolPicture(std::int32_t toolCode, qreal scale) {
   switch (toolCode) {
     case kSelectTool:
       return CrossPicture(scale);
@@ -166,11 +166,11 @@ QCursor IconCache(int index) {
   switch (index) {
     case 0:
     case 10:
-      return Cursor(Gate(kAndGate), 0.5);
+      return Cursor(GateArt(kAndGate), 0.5);
     case 1:
-      return Cursor(Gate(kOrGate), 0.5);
+      return Cursor(GateArt(kOrGate), 0.5);
     case 2:
-      return Cursor(Gate(kNotGate), 0.5);
+      return Cursor(GateArt(kNotGate), 0.5);
     case 3:
       return Cursor(InputDrawing(), 0.45);
     case 4:
@@ -180,11 +180,11 @@ QCursor IconCache(int index) {
     case 6:
       return Cursor(LinkDrawing(), 0.45);
     case 7:
-      return Cursor(Gate(kNandGate), 0.5);
+      return Cursor(GateArt(kNandGate), 0.5);
     case 8:
-      return Cursor(Gate(kNorGate), 0.5);
+      return Cursor(GateArt(kNorGate), 0.5);
     case 9:
-      return Cursor(Gate(kXorGate), 0.5);
+      return Cursor(GateArt(kXorGate), 0.5);
     default:
       return QCursor();
   }
@@ -199,7 +199,7 @@ QImage AppIcon(int size) {
   painter.setBrush(QColor(0, 128, 128));
   painter.drawRoundedRect(QRectF(0, 0, size, size), size * 0.2, size * 0.2);
 
-  const Drawing gate = Gate(kAndGate);
+  const Drawing gate = GateArt(kAndGate);
   const qreal zoom = size * 0.74 / gate.size.width();
   painter.translate(size / 2.0, size / 2.0);
   painter.scale(zoom, zoom);

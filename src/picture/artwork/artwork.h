@@ -20,13 +20,13 @@ namespace tessara::artwork {
 // where links attach on the 800-twip cell, to within two pixels: the output at its
 // middle, inputs 150 and 600 twips along (NOT: 400). A null image for any other kind
 // or orientation.
-QImage GatePicture(Long typeCode, int orientation, qreal scale = 1);
+QImage GatePicture(std::int32_t typeCode, int orientation, qreal scale = 1);
 
 // The picture of a circuit input (5) or output (6) in orientation 0..3, 64 x 64: its
 // box turned as the gates are, so that the stub lies in the middle of the side where
 // its link attaches (input: the output side; output: the input side). Orientation 0
 // is InputPicture or OutputPicture. A null image for any other kind or orientation.
-QImage TerminalPicture(Long typeCode, int orientation, qreal scale = 1);
+QImage TerminalPicture(std::int32_t typeCode, int orientation, qreal scale = 1);
 
 QImage InputPicture(qreal scale = 1);     // 64 x 64 box, stub at mid-height on the right
 QImage OutputPicture(qreal scale = 1);    // 64 x 64 box, stub at mid-height on the left
@@ -41,7 +41,7 @@ QImage CheckPicture(qreal scale = 1);     // 64 x 64 check mark
 // The palette button picture of tool toolCode: the cross (0), the wire (1), the gate
 // kind's orientation-0 picture (2, 3, 4, 8, 9, 10), the input (5) or output (6) box.
 // A null image for any other code.
-QImage ToolPicture(Long toolCode, qreal scale = 1);
+QImage ToolPicture(std::int32_t toolCode, qreal scale = 1);
 
 // IconCache(index), index 0..10: 32 x 32 two-colour tool cursors (black edged in
 // white, the rest transparent), hot spot at the centre (16, 16): 0 AND, 1 OR, 2 NOT,

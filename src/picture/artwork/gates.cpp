@@ -118,7 +118,7 @@ Drawing NotGate() {
 
 }  // namespace
 
-std::optional<Drawing> GateDrawing(Long typeCode) {
+std::optional<Drawing> GateDrawing(std::int32_t typeCode) {
   switch (typeCode) {
     case kAndGate:
       return TwoInputGate(AndBody(), AndBackX, false);

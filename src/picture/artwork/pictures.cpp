@@ -36,7 +36,7 @@ QImage Draw(Art art, qreal scale) {
 }  // namespace
 
 Art Art::FromPicture(Picture picture) {
-  const Long kind = StoreKind(picture.store);
+  const std::int32_t kind = StoreKind(picture.store);
   if (kind == kNoGate || !IsOrientation(picture.index)) return {};
   if (HasRole(kind, KindRole::Input)) return {Kind::Input, 0, picture.index};
   if (HasRole(kind, KindRole::Output)) return {Kind::Output, 0, picture.index};
@@ -45,7 +45,7 @@ Art Art::FromPicture(Picture picture) {
 
 QImage FittedPicture(Art art, QSize size, qreal dpr) {
   if (art.kind == Art::Kind::None || size.isEmpty()) return {};
-  using Key = std::tuple<int, Long, int, int, int, qreal>;
+  using Key = std::tuple<int, std::int32_t, int, int, int, qreal>;
   static std::map<Key, QImage> drawn;
   const Key key{
       static_cast<int>(art.kind), art.type, art.orientation, size.width(), size.height(), dpr};

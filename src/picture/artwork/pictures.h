@@ -15,7 +15,7 @@ namespace tessara::app {
 struct Art {
   enum class Kind { None, Gate, Input, Output, Cross, Link, TrashCan, NodeDot };
   Kind kind = Kind::None;
-  Long type = 0;
+  std::int32_t type = 0;
   int orientation = 0;
   bool operator==(const Art&) const = default;
 

@@ -1,4 +1,4 @@
-#include "app/tessara_form.h"
+#include "app/main_window.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -48,7 +48,7 @@ class ClientArea : public QWidget {
 };
 
 QPushButton* AddCommandButton(QWidget* client, const char* name, const QString& caption,
-                              Single top) {
+                              float top) {
   auto* button = new QPushButton(caption, client);
   button->setObjectName(QString::fromLatin1(name));
   button->setGeometry(TwipsRect(120, top, 1455, 375));
@@ -57,7 +57,7 @@ QPushButton* AddCommandButton(QWidget* client, const char* name, const QString& 
 
 }  // namespace
 
-Tessara_Form::Tessara_Form()
+MainWindow::MainWindow()
     : form_(*this),
       dialogs_(*this, clock_),
       context_(form_, history_, clock_, *this),
@@ -66,18 +66,18 @@ Tessara_Form::Tessara_Form()
   setObjectName(QStringLiteral("Tessara_Form"));
   SetCaption(Name("Tessara"));
   setWindowIcon(QIcon(QPixmap::fromImage(artwork::AppIcon(64))));
-  auto* client = new ClientArea([this] { Form_MouseMove(form_); });
+  auto* client = new ClientArea([this] { OnWindowPointerMove(form_); });
   setCentralWidget(client);
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-  canvas_ = new Tessara_Frame(client);
+  canvas_ = new CanvasPanel(client);
   pools_ = new ElementPools(*this, *client, *canvas_, context_);
   connect(pools_, &ElementPools::whyAsked, this, [this] { companions_.ShowWhy(); });
   power_ = AddCommandButton(client, "Power", QString(), 6960);
   SetPowerCaption(Words("Editor", TESSARA_PHRASE("Editor", "power up")));
-  connect(power_, &QPushButton::clicked, this, [this] { Act(Power_Click); });
+  connect(power_, &QPushButton::clicked, this, [this] { Act(OnPower); });
   QPushButton* prop = AddCommandButton(client, "prop", tr("prop"), 7440);
-  connect(prop, &QPushButton::clicked, this, [this] { Act(prop_Click); });
+  connect(prop, &QPushButton::clicked, this, [this] { Act(OnProp); });
   power_->setToolTip(tr("Power: switch the circuit on or off (Tab to it, then Space)"));
   prop->setToolTip(KeyTip(tr("prop: advance every signal one step"), tr("P")));
   setTabOrder(&pools_->LastTabStop(), power_);
@@ -88,14 +88,14 @@ Tessara_Form::Tessara_Form()
                      [reach](const MenuEntry& entry, bool checked) { entry.run(reach, checked); });
   companions_.ShareCommands(menus_->Actions());
 
-  connect(&clock_, &RunClock::tick, this, [this] { Act(StepForward_Click); });
-  connect(&context_, &CompanionContext::acted, this, &Tessara_Form::FollowAct);
+  connect(&clock_, &RunClock::tick, this, [this] { Act(OnStepForward); });
+  connect(&context_, &CompanionContext::acted, this, &MainWindow::FollowAct);
   FollowAct();
 }
 
-Tessara_Form::~Tessara_Form() { SetDefaultPointer(); }
+MainWindow::~MainWindow() { SetDefaultPointer(); }
 
-void Tessara_Form::FollowAct() {
+void MainWindow::FollowAct() {
   menus_->Enable(form_, history_);
   std::optional<QPoint> from;
   if (form_.LinkStarted == 1) {
@@ -103,38 +103,38 @@ void Tessara_Form::FollowAct() {
   }
   canvas_->SetLinkInProgress(from);
   bool empty = true;
-  for (Integer i = 0; i < kSlotCount && empty; ++i) empty = !form_.doc.Gates(i).GetUsed();
+  for (std::int16_t i = 0; i < kSlotCount && empty; ++i) empty = !form_.doc.Gates(i).GetUsed();
   canvas_->SetStartHint(empty);
 }
 
-void Tessara_Form::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
   clock_.Stop();
-  if (Form_QueryUnload(form_)) {
+  if (OnWindowClose(form_)) {
     event->accept();
   } else {
     event->ignore();
   }
 }
 
-ImageElement& Tessara_Form::ObjImage(Integer i) { return pools_->ObjImage(i); }
-ImageElement& Tessara_Form::buffer(Integer i) { return pools_->buffer(i); }
-LabelElement& Tessara_Form::txtObjValue(Integer i) { return pools_->txtObjValue(i); }
-LineElement& Tessara_Form::LinkLine(Integer i) { return pools_->LinkLine(i); }
-MarksElement& Tessara_Form::ProblemMarks() { return pools_->ProblemMarks(); }
-BorderElement& Tessara_Form::Palette(PaletteButton button) { return pools_->Palette(button); }
-MarkElement& Tessara_Form::FocusMark() { return pools_->FocusMark(); }
-MarkElement& Tessara_Form::CrossHair() { return pools_->CrossHair(); }
-void Tessara_Form::SetCanvasSpoken(const Phrase& name) { pools_->SetCanvasSpoken(name); }
-Phrase Tessara_Form::CanvasSpoken() const { return pools_->CanvasSpoken(); }
-void Tessara_Form::BeginDrag(DragSource source) { pools_->BeginDrag(source); }
+ImageElement& MainWindow::GateImage(std::int16_t i) { return pools_->GateImage(i); }
+ImageElement& MainWindow::NodeMarker(std::int16_t i) { return pools_->NodeMarker(i); }
+LabelElement& MainWindow::ValueLabel(std::int16_t i) { return pools_->ValueLabel(i); }
+LineElement& MainWindow::LinkLine(std::int16_t i) { return pools_->LinkLine(i); }
+MarksElement& MainWindow::ProblemMarks() { return pools_->ProblemMarks(); }
+BorderElement& MainWindow::Palette(PaletteButton button) { return pools_->Palette(button); }
+MarkElement& MainWindow::FocusMark() { return pools_->FocusMark(); }
+MarkElement& MainWindow::CrossHair() { return pools_->CrossHair(); }
+void MainWindow::SetCanvasSpoken(const Phrase& name) { pools_->SetCanvasSpoken(name); }
+Phrase MainWindow::CanvasSpoken() const { return pools_->CanvasSpoken(); }
+void MainWindow::BeginDrag(DragSource source) { pools_->BeginDrag(source); }
 
-void Tessara_Form::SetPowerCaption(const Phrase& caption) {
+void MainWindow::SetPowerCaption(const Phrase& caption) {
   powerCaption_ = caption;
   power_->setText(Translated(caption));
 }
 
 // "[*]" stands for the modified mark; one in the caption itself is written twice.
-void Tessara_Form::SetCaption(const Phrase& caption) {
+void MainWindow::SetCaption(const Phrase& caption) {
   caption_ = caption;
   QString title = Translated(caption_);
   title.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
@@ -142,13 +142,13 @@ void Tessara_Form::SetCaption(const Phrase& caption) {
 }
 
 // The pointer is the application's override cursor while a tool icon shows.
-void Tessara_Form::SetDefaultPointer() {
+void MainWindow::SetDefaultPointer() {
   if (toolPointer_ == kArrowPointer) return;
   QGuiApplication::restoreOverrideCursor();
   toolPointer_ = kArrowPointer;
 }
 
-void Tessara_Form::SetToolPointer(int iconCacheIndex) {
+void MainWindow::SetToolPointer(int iconCacheIndex) {
   if (iconCacheIndex == toolPointer_) return;
   const QCursor icon = artwork::IconCache(iconCacheIndex);
   if (toolPointer_ == kArrowPointer) {
@@ -159,18 +159,18 @@ void Tessara_Form::SetToolPointer(int iconCacheIndex) {
   toolPointer_ = iconCacheIndex;
 }
 
-void Tessara_Form::ShowMessage(const Phrase& prompt, const Phrase& title, MessageStyle style) {
+void MainWindow::ShowMessage(const Phrase& prompt, const Phrase& title, MessageStyle style) {
   dialogs_.ShowMessage(Translated(prompt).toStdString(), Translated(title).toStdString(), style);
 }
 
-Answer Tessara_Form::Ask(const Phrase& prompt, const Phrase& title, Choices choices,
-                         Answer preferred) {
+Answer MainWindow::Ask(const Phrase& prompt, const Phrase& title, Choices choices,
+                       Answer preferred) {
   return dialogs_.Ask(Translated(prompt).toStdString(), Translated(title).toStdString(), choices,
                       preferred);
 }
 
-FileChoice Tessara_Form::ChooseFile(FileDialogMode mode, const Phrase& filters, std::size_t filter,
-                                    const std::string& offered, const Phrase& title) {
+FileChoice MainWindow::ChooseFile(FileDialogMode mode, const Phrase& filters, std::size_t filter,
+                                  const std::string& offered, const Phrase& title) {
   return dialogs_.ChooseFile(mode, Translated(filters).toStdString(), filter, offered,
                              Translated(title).toStdString());
 }

@@ -1,4 +1,4 @@
-// The main window Tessara_Form, assembled from its parts: the client area with the
+// The main window MainWindow, assembled from its parts: the client area with the
 // Tools palette, the canvas and the element pools (ElementPools), the Power and "prop"
 // buttons, the menus (Menus), the modal dialogs (ModalDialogs), the run clock, and the
 // companion windows with the context they are given (CompanionContext). It is the
@@ -24,18 +24,18 @@ namespace tessara::app {
 
 class ElementPools;
 class Menus;
-class Tessara_Frame;
+class CanvasPanel;
 
-class Tessara_Form : public QMainWindow, public Screen {
+class MainWindow : public QMainWindow, public Screen {
   Q_OBJECT
  public:
-  // The window with every element in place, all pool elements hidden. Form_Load is
+  // The window with every element in place, all pool elements hidden. OnWindowOpen is
   // left to the caller.
-  Tessara_Form();
-  ~Tessara_Form() override;
+  MainWindow();
+  ~MainWindow() override;
 
   Form& form() { return form_; }
-  Tessara_Frame& Canvas() { return *canvas_; }
+  CanvasPanel& Canvas() { return *canvas_; }
   ModalDialogs& Dialogs() { return dialogs_; }
   // The clock of Options > Run; it stops on Run again, Power Down, New, Open, any
   // message box, file dialog or About, and when the window closes.
@@ -49,10 +49,10 @@ class Tessara_Form : public QMainWindow, public Screen {
   void Act(const CompanionContext::Handler& handler) { context_.Act(handler); }
 
   // Screen
-  ImageElement& ObjImage(Integer i) override;
-  ImageElement& buffer(Integer i) override;
-  LabelElement& txtObjValue(Integer i) override;
-  LineElement& LinkLine(Integer i) override;
+  ImageElement& GateImage(std::int16_t i) override;
+  ImageElement& NodeMarker(std::int16_t i) override;
+  LabelElement& ValueLabel(std::int16_t i) override;
+  LineElement& LinkLine(std::int16_t i) override;
   MarksElement& ProblemMarks() override;
   BorderElement& Palette(PaletteButton button) override;
   MarkElement& FocusMark() override;
@@ -88,7 +88,7 @@ class Tessara_Form : public QMainWindow, public Screen {
   ModalDialogs dialogs_;
   CompanionContext context_;
   CompanionWindows companions_;
-  Tessara_Frame* canvas_ = nullptr;
+  CanvasPanel* canvas_ = nullptr;
   ElementPools* pools_ = nullptr;
   Menus* menus_ = nullptr;
   QPushButton* power_ = nullptr;
