@@ -23,12 +23,12 @@ void FillCircuit(Document& doc) {
   for (std::int16_t i = 0; i < kSlotCount; ++i) {
     const std::int32_t kind = kKinds[i % std::size(kKinds)];
     doc.PutGate(i, MakeGate(kind));
-    doc.Gates(i).ReadData(static_cast<float>(800 + (i % 8) * 850),
-                          static_cast<float>(200 + (i / 8) * 1100), true, i % 4);
+    doc.EditGate(i).ReadData(static_cast<float>(800 + (i % 8) * 850),
+                             static_cast<float>(200 + (i / 8) * 1100), true, i % 4);
   }
   for (std::int16_t j = 0; j < kSlotCount; ++j) {
     const auto stop = static_cast<std::int16_t>((j + 1) % kSlotCount);
-    Link& link = doc.Links(j);
+    Link& link = doc.EditLink(j);
     link.SetStart(j, 0);
     link.SetStop(stop, static_cast<std::int16_t>(j % 2));
     link.FromNode = doc.Gates(j).GetType() == kBufferGate;
@@ -73,7 +73,7 @@ void BM_DrawCircuitFullCircuitAllMoved(benchmark::State& state) {
   float step = 15;
   for (auto _ : state) {
     for (std::int16_t i = 0; i < kSlotCount; ++i) {
-      Gate& g = doc.Gates(i);
+      Gate& g = doc.EditGate(i);
       g.ReadData(g.GetX() + step, g.GetY(), true, g.GetOrientation());
     }
     step = -step;
@@ -92,7 +92,7 @@ void BM_UndoThenRedoFullCircuit(benchmark::State& state) {
   EditHistory history;
   history.Record(form, [](Form& f) {
     for (std::int16_t i = 0; i < kSlotCount; ++i) {
-      Gate& g = f.doc.Gates(i);
+      Gate& g = f.doc.EditGate(i);
       g.ReadData(g.GetX() + 15, g.GetY(), true, g.GetOrientation());
     }
   });

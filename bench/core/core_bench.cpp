@@ -129,15 +129,15 @@ void BM_ExplainOscillatingRing(benchmark::State& state) {
     const auto node = static_cast<std::int16_t>(kRing + i);
     for (auto [slot, kind] : {std::pair{i, kNotGate}, std::pair{node, kBufferGate}}) {
       doc.PutGate(slot, MakeGate(kind));
-      doc.Gates(slot).ReadData(2000, float(300 * i), true, 0);
+      doc.EditGate(slot).ReadData(2000, float(300 * i), true, 0);
     }
-    Link& in = doc.Links(static_cast<std::int16_t>(2 * i));
+    Link& in = doc.EditLink(static_cast<std::int16_t>(2 * i));
     in.SetStart(i, 0);
     in.SetStop(node, 0);
     in.ToNode = true;
     in.Next = static_cast<std::int16_t>(2 * i + 1);
     in.SetUsed(true);
-    Link& out = doc.Links(static_cast<std::int16_t>(2 * i + 1));
+    Link& out = doc.EditLink(static_cast<std::int16_t>(2 * i + 1));
     out.SetStart(node, 0);
     out.FromNode = true;
     out.SetStop(static_cast<std::int16_t>((i + 1) % kRing), 0);

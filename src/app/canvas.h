@@ -113,7 +113,7 @@ class CanvasPanel : public QFrame {
 
  signals:
   // Presses, moves and releases on the bare canvas (not on an element), canvas twips.
-  // A press is reported as a move to its point first, so the press sees it there.
+  // A press is reported as a move to its point first, so the pointer follows it there.
   void mouseDown(float x, float y);
   void mouseMove(float x, float y);
   void mouseUp();

@@ -18,6 +18,12 @@ void CompanionContext::Act(const Handler& handler) {
   emit acted();
 }
 
+Follows CompanionContext::ActThen(const std::function<Follows(Form&)>& handler) {
+  Follows follows = Follows::Nothing;
+  Act([&](Form& form) { follows = handler(form); });
+  return follows;
+}
+
 void CompanionContext::GoToStep(std::size_t n) {
   Act([n](Form& form) { tessara::GoToStep(form, n); });
 }

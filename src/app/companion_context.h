@@ -37,6 +37,8 @@ class CompanionContext : public QObject {
   // forgotten, the caption's modified mark follows the circuit, the run clock may go
   // only while powered, and acted() is emitted.
   void Act(const Handler& handler);
+  // Act for a handler that says what follows it; returns what it said.
+  Follows ActThen(const std::function<Follows(Form&)>& handler);
   // Moves the circuit to recorded step n of the run, as an act (GoToStep).
   void GoToStep(std::size_t n);
 

@@ -232,8 +232,8 @@ void ElementPools::BuildPools() {
     auto* value = new PoolLabel(&canvas_);
     value->setObjectName(PoolName("txtObjValue", i));
     connect(value, &PoolLabel::pressed, this, [this, i] {
-      context_.Act([i](Form& form) { OnValuePress(form, i); });
-      if (context_.form().whyGate == i) emit whyAsked();
+      if (context_.ActThen([i](Form& form) { return OnValuePress(form, i); }) == Follows::OpenWhy)
+        emit whyAsked();
     });
     const auto slot = static_cast<std::size_t>(i);
     objImages_[slot] = image;
@@ -244,8 +244,10 @@ void ElementPools::BuildPools() {
 
 void ElementPools::FollowCanvas() {
   connect(&canvas_, &CanvasPanel::mouseMove, this,
-          [this](float x, float y) { OnCanvasMove(context_.form(), x, y); });
-  connect(&canvas_, &CanvasPanel::mouseDown, this, [this] { context_.Act(OnCanvasPress); });
+          [this](float, float) { OnCanvasMove(context_.form()); });
+  connect(&canvas_, &CanvasPanel::mouseDown, this, [this](float x, float y) {
+    context_.Act([x, y](Form& form) { OnCanvasPress(form, x, y); });
+  });
   connect(&canvas_, &CanvasPanel::keyDown, this, [this](KeyPress press) {
     context_.Act([press](Form& form) { OnCanvasKey(form, press); });
   });

@@ -118,15 +118,16 @@ void CrashRecovery::Follow() {
 void CrashRecovery::WriteNow() {
   timer_.stop();
   const Form& form = context_.form();
-  std::string held = WriteCircuit(form.doc) + form.FilePath;
+  auto held = std::make_pair(form.doc.Revision(), form.FilePath);
   if (!context_.Main().isWindowModified() || held == written_) return;
   // A failed write is tried again after the next act; the circuit itself is unharmed.
-  written_ = WriteRecovery(form, own_) ? std::string() : std::move(held);
+  written_.reset();
+  if (!WriteRecovery(form, own_)) written_ = std::move(held);
 }
 
 void CrashRecovery::Remove() {
   RemoveRecovery(own_);
-  written_.clear();
+  written_.reset();
 }
 
 }  // namespace tessara::app

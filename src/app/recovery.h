@@ -14,8 +14,11 @@
 #include <QString>
 #include <QTimer>
 #include <chrono>
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "editor/recovery.h"
 
@@ -68,8 +71,10 @@ class CrashRecovery : public QObject {
   std::unique_ptr<QLockFile> lock_;
   RecoveryFiles own_;
   QTimer timer_;
-  std::string written_;  // what own_ holds: the circuit's text and origin; "" for nothing
-  bool kept_ = false;    // KeepForNextStart was called
+  // What own_ holds: the revision of its circuit and the circuit's origin; nothing before
+  // the first write and after a failed one.
+  std::optional<std::pair<std::uint64_t, std::string>> written_;
+  bool kept_ = false;  // KeepForNextStart was called
 };
 
 }  // namespace tessara::app

@@ -158,10 +158,9 @@ void TimelineWindow::FollowCheck() {
     view_->SetMarks({});
     return;
   }
-  std::string circuit = WriteCircuit(form.doc);
-  if (form.expected != checkedAnswer_ || circuit != checkedCircuit_) {
+  if (form.expected != checkedAnswer_ || form.doc.Revision() != checkedRevision_) {
     checkedAnswer_ = form.expected;
-    checkedCircuit_ = std::move(circuit);
+    checkedRevision_ = form.doc.Revision();
     done_.reset();
     worker_ = std::jthread([this, answer = checkedAnswer_, copy = AsLoaded(form.doc),
                             work = ++work_](std::stop_token stop) {
@@ -186,7 +185,7 @@ bool TimelineWindow::RunIsChecks() const {
   const Form& form = context_.form();
   const RunHistory& history = form.history;
   const RunHistory& run = done_->run;
-  return form.doc.PowerOn && form.runCircuit == checkedCircuit_ && !history.Empty() &&
+  return form.doc.PowerOn && form.runRevision == checkedRevision_ && !history.Empty() &&
          history.First() == run.First() && history.Last() >= run.Last() &&
          history.Step(run.First()).state == run.Step(run.First()).state &&
          history.Step(run.Last()).state == run.Step(run.Last()).state;
@@ -218,8 +217,9 @@ void TimelineWindow::ShowCheck() {
 void TimelineWindow::GoToRow(std::size_t row) {
   if (!done_ || row >= done_->marks.size()) return;
   const SequenceCheck check = *done_;
-  context_.Act([&check, row](Form& form) { OnSequenceMark(form, check, row); });
-  if (check.marks[row].differs) emit whyAsked();
+  if (context_.ActThen([&check, row](Form& form) { return OnSequenceMark(form, check, row); }) ==
+      Follows::OpenWhy)
+    emit whyAsked();
 }
 
 void TimelineWindow::SavePicture() {

@@ -11,6 +11,7 @@
 #pragma once
 
 #include <QWidget>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -72,7 +73,7 @@ class TimelineWindow : public QWidget {
   QPushButton* play_ = nullptr;
   QListWidget* rows_ = nullptr;
   std::shared_ptr<const ExpectedAnswer> checkedAnswer_;  // the sequence being checked
-  std::string checkedCircuit_;                           // the circuit's text it checks
+  std::uint64_t checkedRevision_ = 0;                    // the revision of the circuit it checks
   std::optional<SequenceCheck> done_;                    // the finished check, if any
   int work_ = 0;
   std::jthread worker_;  // last: stopped and joined before anything else goes

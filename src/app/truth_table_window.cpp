@@ -198,7 +198,7 @@ void TruthTableWindow::closeEvent(QCloseEvent* event) {
   context_.Act([](Form& form) { ShowExpressionTags(form, {}); });
   if (!complete_) {
     Stop();
-    shownCircuit_.clear();
+    shownRevision_ = 0;
   }
   QWidget::closeEvent(event);
 }
@@ -290,10 +290,9 @@ QLayout* TruthTableWindow::BuildCheckBar() {
 
 void TruthTableWindow::Follow() {
   if (!isVisible()) return;
-  std::string circuit = WriteCircuit(context_.form().doc);
-  const bool changed = circuit != shownCircuit_;
+  const bool changed = context_.form().doc.Revision() != shownRevision_;
   if (changed) {
-    shownCircuit_ = std::move(circuit);
+    shownRevision_ = context_.form().doc.Revision();
     ShowTable();
   }
   if (changed || context_.form().expected != checked_) ShowCheck();
@@ -316,7 +315,8 @@ void TruthTableWindow::ShowCheck() {
 }
 
 void TruthTableWindow::ShowTable() {
-  LoadResult saved = ReadCircuit(shownCircuit_);  // the circuit as its file loads
+  // The circuit as its file loads.
+  LoadResult saved = ReadCircuit(WriteCircuit(context_.form().doc));
   if (!saved.document) return;
   Stop();
   karnaugh_->Show(nullptr);

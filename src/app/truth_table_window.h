@@ -26,6 +26,7 @@
 
 #include <QWidget>
 #include <chrono>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -97,7 +98,7 @@ class TruthTableWindow : public QWidget {
   void ShowCheck();
 
   CompanionContext& context_;
-  std::string shownCircuit_;         // WriteCircuit text of the circuit whose table is shown
+  std::uint64_t shownRevision_ = 0;  // the revision of the circuit whose table is shown
   std::optional<TruthTable> table_;  // the rows found so far; none past 16 inputs
   bool complete_ = false;
   unsigned work_ = 0;  // counts the works started: rows of an older one are dropped

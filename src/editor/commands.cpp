@@ -21,7 +21,7 @@ bool SaveTo(Form& form, const std::string& path) {
     return false;
   }
   NameFile(form, path);
-  form.SavedText = WriteCircuit(form.doc);
+  form.savedRevision = form.doc.Revision();
   return true;
 }
 
@@ -40,7 +40,7 @@ void ResetScreen(Form& form) {
 void OnWindowOpen(Form& form) {
   form.doc.CurrentTool = kSelectTool;
   ResetScreen(form);
-  form.SavedText = WriteCircuit(form.doc);
+  form.savedRevision = form.doc.Revision();
   Refresh(form);
 }
 
@@ -48,14 +48,16 @@ void OnNew(Form& form) {
   if (!OnWindowClose(form)) return;
   ResetScreen(form);
   NameFile(form, "");
-  form.SavedText = WriteCircuit(form.doc);
+  form.savedRevision = form.doc.Revision();
 }
 
 void NewFromCircuit(Form& form, Document circuit) {
   if (!OnWindowClose(form)) return;
   ResetScreen(form);
   NameFile(form, "");
-  form.SavedText = WriteCircuit(form.doc);
+  form.savedRevision = form.doc.Revision();
+  // An empty circuit is no edit of the empty one it replaces.
+  if (circuit.SameCircuit(form.doc)) circuit.TakeRevision(form.doc);
   form.doc = std::move(circuit);
   Refresh(form);
 }
@@ -78,7 +80,7 @@ void NameFile(Form& form, const std::string& path) {
       Name(path.empty() ? std::string(kBareCaption) : std::string(kCaptionPrefix) + path));
 }
 
-bool IsEdited(const Form& form) { return WriteCircuit(form.doc) != form.SavedText; }
+bool IsEdited(const Form& form) { return form.doc.Revision() != form.savedRevision; }
 
 void MarkModified(Form& form) { form.screen.SetModified(IsEdited(form)); }
 
@@ -104,7 +106,7 @@ bool LoadCircuit(Form& form, const std::string& path) {
   ResetScreen(form);
   form.doc = std::move(*loaded.document);
   NameFile(form, path);
-  form.SavedText = WriteCircuit(form.doc);
+  form.savedRevision = form.doc.Revision();
   Refresh(form);
   TakeExpectedBeside(form, path);
   return true;

@@ -6,7 +6,7 @@
 namespace tessara {
 
 EditHistory::Snapshot EditHistory::Take(const Form& form) {
-  return {form.doc.Clone(), form.screen.Caption(), form.FilePath, form.SavedText};
+  return {form.doc.Clone(), form.screen.Caption(), form.FilePath, form.savedRevision};
 }
 
 void EditHistory::Restore(Form& form, const Snapshot& to, const Snapshot& from) {
@@ -21,7 +21,7 @@ void EditHistory::Restore(Form& form, const Snapshot& to, const Snapshot& from) 
   if (to.caption != from.caption || to.path != from.path) {
     form.screen.SetCaption(to.caption);
     form.FilePath = to.path;
-    form.SavedText = to.savedText;
+    form.savedRevision = to.savedRevision;
   }
   Refresh(form);
 }
@@ -30,7 +30,10 @@ void EditHistory::Close(Form& form) {
   Snapshot after = Take(form);
   Snapshot before = std::move(*open_);
   open_.reset();
-  if (after.doc.SameCircuit(before.doc)) return;
+  if (after.doc.SameCircuit(before.doc)) {
+    form.doc.TakeRevision(before.doc);  // a handler that changed nothing edited nothing
+    return;
+  }
   undo_.push_back({std::move(before), std::move(after)});
   redo_.clear();
 }

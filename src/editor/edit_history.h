@@ -1,19 +1,18 @@
 // Undo and redo for the window. The history records around a handler, never inside
 // one: before the first handler of a step runs it takes a snapshot (a copy of the
-// document, the caption, the file and its saved text); after the handler it compares
-// the two circuits (Document::SameCircuit: every slot's kind, place, use and
-// orientation, every link segment), and a change becomes one step holding both
-// snapshots. Signals, the tool, the power and the file alone (a Save As) make no step;
-// nor does an Open or New that leaves the circuit as it was. A link is one step from
-// its first press to the press that finishes it, and a gate the keyboard carries one
-// step from M to Enter: while an edit is under way (Form::EditUnderWay) the step stays
-// open.
+// document with its revision, the caption, the file and its saved revision); after the handler it
+// compares the two circuits (Document::SameCircuit: every slot's kind, place, use and orientation,
+// every link segment), and a change becomes one step holding both snapshots. Signals, the tool, the
+// power and the file alone (a Save As) make no step; nor does an Open or New that leaves the
+// circuit as it was. A link is one step from its first press to the press that finishes it, and a
+// gate the keyboard carries one step from M to Enter: while an edit is under way
+// (Form::EditUnderWay) the step stays open.
 //
 // Guarantees: an undo puts back the document exactly (every slot's kind, place, use,
 // orientation and signals, every link segment), so the file text after an undo is
 // byte for byte the text before the edit; a redo puts back the document after it.
 // When a step's two snapshots differ in caption or file (an Open, or a New after a
-// file), the caption, the file and its saved text come back with the circuit. Undo
+// file), the caption, the file and its saved revision come back with the circuit. Undo
 // and redo do nothing while powered and keep the tool; while a link is being drawn an
 // undo only cancels it and a redo does nothing. Each that acts ends with one refresh.
 // A new step drops the steps undone.
@@ -61,7 +60,8 @@ class EditHistory {
   struct Snapshot {
     Document doc;
     Phrase caption;
-    std::string path, savedText;
+    std::string path;
+    std::uint64_t savedRevision = 0;
   };
   struct Step {
     Snapshot before, after;

@@ -11,11 +11,11 @@
 //     segment's start end the drawing. While keys.carrying, the focused gate follows
 //     the keyboard cursor until Enter puts it down.
 //   - EggCounter lies in 0..3.
-//   - SavedText is the file text of the circuit as last started empty, opened or
-//     saved (or brought back with its file by an undo or redo), so the circuit is
-//     edited exactly when WriteCircuit(doc) differs from it.
-//   - history holds the latest powered run or nothing; runCircuit, the circuit's file
-//     text when that run began, means something only while history is not empty.
+//   - savedRevision is the document's revision (model/document.h) as last started empty,
+//     opened or saved (or brought back with its file by an undo or redo), so the circuit
+//     is edited exactly when doc.Revision() differs from it.
+//   - history holds the latest powered run or nothing; runRevision, the document's
+//     revision when that run began, means something only while history is not empty.
 #pragma once
 
 #include <array>
@@ -49,6 +49,13 @@ struct ExpectedAnswer {
   Expectation answer;  // a truth table, or a sequence the timeline checks
 };
 
+// What follows a handler, for the window that called it: the handler has refreshed
+// what it changed already.
+enum class Follows {
+  Nothing,
+  OpenWhy,  // show the Why window, which explains whyGate
+};
+
 struct Form : Scene {
   explicit Form(Screen& s) : screen(s) {}
 
@@ -58,15 +65,14 @@ struct Form : Scene {
 
   Screen& screen;
 
-  float MouseX = 0, MouseY = 0;  // pointer at the last move over the canvas, twips
   float GrabX = 0, GrabY = 0;    // last press on a gate image or node marker, from its corner
   std::int16_t LinkStarted = 0;  // 1 while segment CurrentLink waits for its end
   std::int16_t CurrentLink = 0;  // link slot of the segment being drawn
   std::int16_t EggCounter = 0;   // which riddle a node's double-click shows next
 
-  std::string FilePath;    // the file last opened or saved; "" for a circuit started empty
-  std::string SavedText;   // the circuit's file text when it was started, opened or saved
-  std::string runCircuit;  // the circuit's saved text when the run in `history` began
+  std::string FilePath;             // the file last opened or saved; "" for a circuit started empty
+  std::uint64_t savedRevision = 0;  // the revision when it was started, opened or saved
+  std::uint64_t runRevision = 0;    // the revision when the run in `history` began
   std::array<ChosenFile, kFilePurposes> chosen;  // by FilePurpose
 
   bool showProblems = true;  // Options > Show Problems: the refresh marks the warnings

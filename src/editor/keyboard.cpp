@@ -126,9 +126,7 @@ void ChooseToolByDigit(Form& form, KeyPress press) {
 // A press on the canvas at the cursor; a gate it places takes the focus.
 void PlaceAtCursor(Form& form) {
   const std::optional<std::int16_t> free = form.doc.GetFreeGate();
-  form.MouseX = form.keys.cursorX;
-  form.MouseY = form.keys.cursorY;
-  OnCanvasPress(form);
+  OnCanvasPress(form, form.keys.cursorX, form.keys.cursorY);
   if (free && form.doc.Gates(*free).GetUsed()) form.keys.focus = free;
 }
 
@@ -201,9 +199,7 @@ void StartLinkAtFocus(Form& form, KeyPress) {
 // A press on the canvas at the cursor while a link is drawn with the link tool.
 void BendAtCursor(Form& form, KeyPress) {
   if (!Drawing(form) || form.doc.CurrentTool != kLinkTool) return;
-  form.MouseX = form.keys.cursorX;
-  form.MouseY = form.keys.cursorY;
-  OnCanvasPress(form);
+  OnCanvasPress(form, form.keys.cursorX, form.keys.cursorY);
 }
 
 void Prop(Form& form, KeyPress) { OnProp(form); }

@@ -35,15 +35,15 @@ void StartLink(Form& form, std::int16_t i, float X, float Y) {
   const std::optional<std::int16_t> slot = form.doc.GetFreeLink();
   if (slot) {
     form.CurrentLink = *slot;
-    form.doc.Links(*slot).FromNode = false;
-    form.doc.Links(*slot).ToNode = false;
+    form.doc.EditLink(*slot).FromNode = false;
+    form.doc.EditLink(*slot).ToNode = false;
   }
   if (IsOutputSide(form, X, Y, i) != 1) {
     ShowRefusal(form.screen, Refusal::StartWithOutput);
   } else if (!slot) {
     ShowRefusal(form.screen, Refusal::NoRoomForLink);
   } else {
-    form.doc.Links(*slot).SetStart(i, 0);
+    form.doc.EditLink(*slot).SetStart(i, 0);
     form.LinkStarted = 1;
   }
 }
@@ -54,7 +54,7 @@ void FinishLink(Form& form, std::int16_t i, float X, float Y) {
     ShowRefusal(form.screen, Refusal::FinishWithInput);
     return;
   }
-  Link& segment = form.doc.Links(form.CurrentLink);
+  Link& segment = form.doc.EditLink(form.CurrentLink);
   segment.SetStop(i, GetClickedInput(form, X, Y, i));
   form.LinkStarted = 0;
   segment.SetUsed(true);
@@ -95,7 +95,7 @@ std::int16_t GetClickedInput(const Form& form, float x, float y, std::int16_t in
   return p && p->y >= kHalfCell ? 1 : 0;
 }
 
-void AddNode(Form& form) {
+void AddNode(Form& form, float X, float Y) {
   // Both slots are found before anything changes, so a full circuit leaves the
   // segment being drawn open and nothing half made.
   const std::optional<std::int16_t> slot = form.doc.GetFreeGate();
@@ -109,19 +109,19 @@ void AddNode(Form& form) {
     return;
   }
   form.doc.PutGate(*slot, MakeGate(kBufferGate));
-  form.doc.SetObject(*slot, form.MouseX, form.MouseY);
-  Gate& node = form.doc.Gates(*slot);
+  form.doc.SetObject(*slot, X, Y);
+  Gate& node = form.doc.EditGate(*slot);
   node.SetInputValue(0, false);
   node.SetUsed(true);
 
-  Link& closed = form.doc.Links(form.CurrentLink);
+  Link& closed = form.doc.EditLink(form.CurrentLink);
   closed.SetStop(*slot, 0);
   closed.ToNode = true;
   closed.SetUsed(true);
   closed.Next = *next;
 
   form.CurrentLink = *next;
-  Link& opened = form.doc.Links(*next);
+  Link& opened = form.doc.EditLink(*next);
   opened.SetStart(*slot, 0);
   opened.FromNode = true;
   opened.ToNode = false;

@@ -17,9 +17,9 @@ std::int32_t IsOutputSide(const Form& form, float x, float y, std::int16_t index
 // The input number, 0 or 1, that (x, y) on gate index's input half chooses.
 std::int16_t GetClickedInput(const Form& form, float x, float y, std::int16_t index);
 
-// A canvas press with the link tool while a link is being drawn: a node at the
-// pointer closes the current segment and opens the next. Without a free gate slot
-// and a second free link slot it shows an "Error" box and changes nothing.
-void AddNode(Form& form);
+// A canvas press at (X, Y) with the link tool while a link is being drawn: a node there
+// closes the current segment and opens the next. Without a free gate slot and a second
+// free link slot it shows an "Error" box and changes nothing.
+void AddNode(Form& form, float X, float Y);
 
 }  // namespace tessara

@@ -66,7 +66,7 @@ void OnCanvasDrop(Form& form, DragSource Source, float X, float Y) {
 }
 
 void OnGateDoubleClick(Form& form, std::int16_t Index) {
-  Gate& g = form.doc.Gates(Index);
+  Gate& g = form.doc.EditGate(Index);
   const std::int32_t o = g.GetOrientation();
   if (IsOrientation(o)) g.SetOrientation((o + 1) % kOrientationCount);
   Refresh(form);
@@ -77,7 +77,7 @@ void OnTrashDrop(Form& form, DragSource Source) {
   const std::int16_t i = Source.index;
   const Gate& start = form.doc.Gates(form.doc.Links(form.CurrentLink).Source);
   const bool startWasUsed = start.GetUsed();
-  form.doc.Gates(i).SetUsed(false);
+  form.doc.EditGate(i).SetUsed(false);
   form.screen.GateImage(i).SetVisible(false);
   if (Source.pool == DragPool::NodeMarker) form.screen.NodeMarker(i).SetVisible(false);
   FreeChainsAt(form.doc, i);

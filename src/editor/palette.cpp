@@ -37,14 +37,12 @@ void SetManualDrag(Form& form) {
   Refresh(form);
 }
 
-void OnCanvasMove(Form& form, float X, float Y) {
+void OnCanvasMove(Form& form) {
   if (!form.doc.PowerOn) {
     if (const ToolFacts* tool = FindTool(form.doc.CurrentTool)) {
       form.screen.SetToolPointer(tool->cursor);
     }
   }
-  form.MouseX = X;
-  form.MouseY = Y;
 }
 
 void OnWindowPointerMove(Form& form) { form.screen.SetDefaultPointer(); }

@@ -27,10 +27,9 @@ void ChooseTool(Form& form, PaletteButton button);
 // Every gate image and node marker to manual drag mode, then a refresh.
 void SetManualDrag(Form& form);
 
-// Pointer over the canvas at (X, Y) twips: the current tool's cursor while not
-// powered (while powered the pointer is left alone), and MouseX, MouseY recorded
-// always.
-void OnCanvasMove(Form& form, float X, float Y);
+// Pointer over the canvas: the current tool's cursor while not powered (while powered
+// the pointer is left alone).
+void OnCanvasMove(Form& form);
 // Pointer over the bare window background: the default arrow.
 void OnWindowPointerMove(Form& form);
 

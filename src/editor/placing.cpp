@@ -13,7 +13,7 @@
 namespace tessara {
 namespace {
 
-void PlaceGate(Form& form) {
+void PlaceGate(Form& form, float X, float Y) {
   const std::optional<std::int16_t> slot = form.doc.GetFreeGate();
   if (!slot) {
     ShowRefusal(form.screen, Refusal::NoRoomForGate);
@@ -21,9 +21,9 @@ void PlaceGate(Form& form) {
   }
   const std::int32_t type = form.doc.CurrentTool;
   form.doc.PutGate(*slot, MakeGate(type));
-  Gate& g = form.doc.Gates(*slot);
-  const float x = form.MouseX - kHalfCell;  // the press point lands mid-image
-  const float y = form.MouseY - kHalfCell;
+  Gate& g = form.doc.EditGate(*slot);
+  const float x = X - kHalfCell;  // the press point lands mid-image
+  const float y = Y - kHalfCell;
   form.doc.SetObject(*slot, x, y);
   g.SetInputValue(0, false);
   if (FindKind(type)->inputs == 2) g.SetInputValue(1, false);
@@ -32,14 +32,14 @@ void PlaceGate(Form& form) {
 
 }  // namespace
 
-void OnCanvasPress(Form& form) {
+void OnCanvasPress(Form& form, float X, float Y) {
   if (!form.doc.PowerOn) {
     const ToolFacts* tool = FindTool(form.doc.CurrentTool);
     if (tool && tool->placesGate) {
-      PlaceGate(form);
+      PlaceGate(form, X, Y);
     } else if (form.doc.CurrentTool == kLinkTool) {
       if (form.LinkStarted != 0) {
-        AddNode(form);
+        AddNode(form, X, Y);
       } else {
         ShowRefusal(form.screen, Refusal::ClickOnGates);
       }

@@ -61,7 +61,7 @@ RecoveryOutcome OfferRecovery(Form& form, const RecoveryFiles& files, std::strin
   }
   if (!LoadCircuit(form, files.circuit)) return RecoveryOutcome::Discarded;
   NameFile(form, ReadFileText(files.origin).text.value_or(""));
-  form.SavedText.clear();  // no circuit's text is empty: edited until saved
+  form.savedRevision = 0;  // no document's revision: edited until saved
   return RecoveryOutcome::Recovered;
 }
 

@@ -68,12 +68,13 @@ void PlaySequence(Form& form, const SequenceCheck& check) {
   GoToStep(form, form.history.Last());
 }
 
-void OnSequenceMark(Form& form, const SequenceCheck& check, std::size_t mark) {
+Follows OnSequenceMark(Form& form, const SequenceCheck& check, std::size_t mark) {
   assert(mark < check.marks.size());
   PlaySequence(form, check);
   const RowMark& row = check.marks[mark];
   if (row.differs) form.whyGate = row.output;
   GoToStep(form, row.step);
+  return row.differs ? Follows::OpenWhy : Follows::Nothing;
 }
 
 }  // namespace tessara

@@ -40,7 +40,8 @@ std::optional<SequenceCheck> CheckSequence(const Sequence& expected, const Docum
 // its last step. Requires check made on the form's circuit. Refreshes.
 void PlaySequence(Form& form, const SequenceCheck& check);
 // Plays check's run as PlaySequence does and goes to the reading step of mark; a red
-// mark's first differing output is then asked Why. Requires mark < check.marks.size().
-void OnSequenceMark(Form& form, const SequenceCheck& check, std::size_t mark);
+// mark's first differing output is then asked Why, and OpenWhy returned; otherwise
+// Nothing. Requires mark < check.marks.size().
+Follows OnSequenceMark(Form& form, const SequenceCheck& check, std::size_t mark);
 
 }  // namespace tessara

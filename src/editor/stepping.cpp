@@ -1,7 +1,6 @@
 #include "editor/stepping.h"
 
 #include "editor/refresh.h"
-#include "io/circuit_file.h"
 #include "sim/propagation.h"
 
 namespace tessara {
@@ -32,7 +31,7 @@ void OnProp(Form& form) {
 void StartRun(Form& form) {
   ForgetWhy(form);
   form.history.Start(CaptureState(form.doc));
-  form.runCircuit = WriteCircuit(form.doc);
+  form.runRevision = form.doc.Revision();
 }
 
 void RecordStep(Form& form, StepCause cause, std::int16_t slot) {
@@ -40,13 +39,12 @@ void RecordStep(Form& form, StepCause cause, std::int16_t slot) {
 }
 
 void ForgetChangedRun(Form& form) {
-  if (form.history.Empty() || WriteCircuit(form.doc) == form.runCircuit) return;
+  if (form.history.Empty() || form.doc.Revision() == form.runRevision) return;
   const bool asked = form.whyGate.has_value();
   if (form.doc.PowerOn) {
     StartRun(form);
   } else {
     form.history.Clear();
-    form.runCircuit.clear();
     ForgetWhy(form);
   }
   // The canvas tells the new run's step; an explanation's highlight goes with the run.

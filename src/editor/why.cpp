@@ -12,10 +12,11 @@ bool IsExplainable(const Gate& g) { return g.GetUsed() && g.GetType() != kBuffer
 
 }  // namespace
 
-void OnValuePress(Form& form, std::int16_t Index) {
-  if (!form.doc.PowerOn || !IsExplainable(form.doc.Gates(Index))) return;
+Follows OnValuePress(Form& form, std::int16_t Index) {
+  if (!form.doc.PowerOn || !IsExplainable(form.doc.Gates(Index))) return Follows::Nothing;
   form.whyGate = Index;
   Refresh(form);
+  return Follows::OpenWhy;
 }
 
 void OnWhyLine(Form& form, std::int16_t slot, std::size_t step) {

@@ -10,8 +10,9 @@
 namespace tessara {
 
 // While powered, a press on the value label of gate Index (no node) asks why it holds
-// its value at the run's current step; refreshes. Otherwise nothing.
-void OnValuePress(Form& form, std::int16_t Index);
+// its value at the run's current step, refreshes and returns OpenWhy. Otherwise
+// nothing, and returns Nothing.
+Follows OnValuePress(Form& form, std::int16_t Index);
 // A line about gate slot at step: while powered and with a gate asked about, moves the
 // run to step as GoToStep does and asks about slot there. A step not kept changes
 // nothing. Requires slot a used gate that is no node, as every line's gate is.

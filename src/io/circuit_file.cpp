@@ -90,7 +90,7 @@ LoadResult ReadCircuit(std::string_view text) {
   if (fd.Failed()) return {std::nullopt, FileError{Words(kContext, kNotACircuit), 1}};
   Document doc;
   for (std::int16_t i = 0; i < kSlotCount; ++i) ReadGateRecord(fd, doc, i);
-  for (std::int16_t i = 0; i < kSlotCount; ++i) doc.Links(i).ReadFromFile(fd, version);
+  for (std::int16_t i = 0; i < kSlotCount; ++i) doc.EditLink(i).ReadFromFile(fd, version);
   if (fd.Failed() && HoldsBinary(text)) {
     return {std::nullopt, FileError{Words(kContext, kNotACircuit), 1}};
   }

@@ -1,5 +1,6 @@
 #include "model/document.h"
 
+#include <atomic>
 #include <cassert>
 #include <utility>
 
@@ -17,12 +18,34 @@ std::optional<std::int16_t> LowestFree(const Slots& slots, IsUsed isUsed) {
   return std::nullopt;
 }
 
+// The next revision of any document; documents are made on worker threads too.
+std::uint64_t NewRevision() {
+  static std::atomic<std::uint64_t> last{0};
+  return last.fetch_add(1, std::memory_order_relaxed) + 1;
+}
+
 }  // namespace
 
 Document::Document() { Reset(); }
 
+Gate& Document::EditGate(std::int16_t i) {
+  revision_ = NewRevision();
+  return RunGate(i);
+}
+
+Link& Document::EditLink(std::int16_t i) {
+  revision_ = NewRevision();
+  return links_.at(static_cast<std::size_t>(i));
+}
+
+void Document::TakeRevision(const Document& other) {
+  assert(SameCircuit(other));
+  revision_ = other.revision_;
+}
+
 void Document::PutGate(std::int16_t i, std::unique_ptr<Gate> g) {
   assert(g != nullptr);
+  revision_ = NewRevision();
   gates_.at(static_cast<std::size_t>(i)) = std::move(g);
 }
 
@@ -35,7 +58,7 @@ std::optional<std::int16_t> Document::GetFreeLink() const {
 }
 
 void Document::SetObject(std::int16_t index, float x, float y) {
-  Gate& g = Gates(index);
+  Gate& g = EditGate(index);
   g.SetLocation(x, y);
   if (x < kMinGateX) g.SetLocation(kMinGateX, y);
   if (x > kMaxGateX) g.SetLocation(kMaxGateX, y);
@@ -46,6 +69,7 @@ void Document::Reset() {
   PowerOn = false;
   for (auto& g : gates_) g = MakeGate(kNoGate);
   links_.fill(Link{});
+  revision_ = NewRevision();
 }
 
 Document Document::Clone() const {
@@ -61,6 +85,7 @@ Document Document::Clone() const {
     copy.PutGate(i, std::move(twin));
   }
   copy.links_ = links_;
+  copy.revision_ = revision_;
   return copy;
 }
 

@@ -50,8 +50,8 @@ void FreeChainsAt(Document& doc, std::int16_t slot) {
     const Link& s = doc.Links(j);
     if (!s.GetUsed() || (s.Source != slot && s.Target != slot)) continue;
     const LinkChain chain = ChainOf(doc, j);
-    for (std::int16_t k : chain.links) doc.Links(k).SetUsed(false);
-    for (std::int16_t n : chain.nodes) doc.Gates(n).SetUsed(false);
+    for (std::int16_t k : chain.links) doc.EditLink(k).SetUsed(false);
+    for (std::int16_t n : chain.nodes) doc.EditGate(n).SetUsed(false);
   }
 }
 

@@ -293,14 +293,14 @@ class Layouter {
     for (std::size_t i = 0; i < spots_.size(); ++i) {
       const std::int16_t slot = static_cast<std::int16_t>(i);
       doc.PutGate(slot, MakeGate(spots_[i].kind));
-      doc.Gates(slot).ReadData(spots_[i].x, spots_[i].y, true, 0);
+      doc.EditGate(slot).ReadData(spots_[i].x, spots_[i].y, true, 0);
     }
     std::int16_t next = 0;
     for (const Wire& wire : wires_) {
       std::int16_t from = static_cast<std::int16_t>(wire.from);
       for (std::size_t k = 0; k <= wire.nodes.size(); ++k) {
         const bool toNode = k < wire.nodes.size();
-        Link& segment = doc.Links(next++);
+        Link& segment = doc.EditLink(next++);
         segment.SetStart(from, 0);
         segment.SetStop(
             toNode ? static_cast<std::int16_t>(wire.nodes[k]) : static_cast<std::int16_t>(wire.to),

@@ -7,8 +7,8 @@ namespace {
 // a node there takes the value on at once.
 inline void Carry(Document& doc, const Link& link) {
   const bool v = doc.Gates(link.Source).GetCurrOutput();
-  doc.Gates(link.Target).SetInputValue(link.TargetInput, v);
-  if (link.ToNode) doc.Gates(link.Target).GetNewOutput();
+  doc.RunGate(link.Target).SetInputValue(link.TargetInput, v);
+  if (link.ToNode) doc.RunGate(link.Target).GetNewOutput();
 }
 
 }  // namespace
@@ -20,7 +20,7 @@ void PropagateLink(Document& doc, std::int16_t index) {
 void PropStep(Document& doc) {
   auto carry = [&doc](const Link& link) { Carry(doc, link); };
   WalkTransferPass(doc, carry);
-  for (std::int16_t j = 0; j < kSlotCount; ++j) doc.Gates(j).GetNewOutput();
+  for (std::int16_t j = 0; j < kSlotCount; ++j) doc.RunGate(j).GetNewOutput();
   for (std::int16_t i = 0; i < kSlotCount; ++i) {
     const Link& link = doc.Links(i);
     if (link.GetUsed() && link.ToNode) WalkLink(doc, i, carry);
@@ -29,7 +29,7 @@ void PropStep(Document& doc) {
 
 void ToggleInput(Document& doc, std::int16_t slot) {
   if (!IsSlotIndex(slot)) return;
-  Gate& g = doc.Gates(slot);
+  Gate& g = doc.RunGate(slot);
   if (g.GetType() != kInputGate) return;
   g.SetInputValue(0, !g.GetCurrOutput());
   g.GetNewOutput();

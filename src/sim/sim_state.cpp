@@ -24,7 +24,7 @@ SimState CaptureState(const Document& doc) {
 }
 
 void RestoreState(Document& doc, const SimState& state) {
-  for (std::int16_t i = 0; i < kSlotCount; ++i) doc.Gates(i).SetSignals(state.Slot(i));
+  for (std::int16_t i = 0; i < kSlotCount; ++i) doc.RunGate(i).SetSignals(state.Slot(i));
 }
 
 std::size_t SimStateHash::operator()(const SimState& state) const {

@@ -19,7 +19,7 @@ Document AsLoaded(const Document& doc) {
         copy.PutGate(i, std::move(fresh));
       }
     }
-    copy.Links(i) = doc.Links(i);
+    copy.EditLink(i) = doc.Links(i);
   }
   return copy;
 }

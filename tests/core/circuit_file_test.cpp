@@ -33,9 +33,9 @@ TEST(CircuitFile, EverySlotIsWrittenByteForByteUsedOrNot) {
   build.Wire(input, inverter, 0);
   build.Wire(inverter, build.Place(kOutputGate, 9000, 1200), 0);
   EXPECT_EQ(WriteCircuit(doc), kExampleText);
-  doc.Gates(1).SetUsed(false);
-  doc.Gates(1).SetOrientation(1);
-  doc.Links(1).SetUsed(false);
+  doc.EditGate(1).SetUsed(false);
+  doc.EditGate(1).SetOrientation(1);
+  doc.EditLink(1).SetUsed(false);
   EXPECT_EQ(
       WriteCircuit(doc),
       FileText({"5,0,1200,#TRUE#,0", "4,2000,1200,#FALSE#,1", "6,8200,1200,#TRUE#,0"},

@@ -38,12 +38,12 @@ TEST(Document, FreeSlotIsTheLowestUnusedUntilAllFiftyOneAreTaken) {
     ASSERT_EQ(doc.GetFreeGate(), i);
     ASSERT_EQ(doc.GetFreeLink(), i);
     doc.PutGate(i, MakeGate(kNotGate));
-    doc.Gates(i).SetUsed(true);
-    doc.Links(i).SetUsed(true);
+    doc.EditGate(i).SetUsed(true);
+    doc.EditLink(i).SetUsed(true);
   }
   EXPECT_EQ(doc.GetFreeGate(), std::nullopt);
   EXPECT_EQ(doc.GetFreeLink(), std::nullopt);
-  for (std::int16_t slot : {std::int16_t{30}, std::int16_t{7}}) doc.Gates(slot).SetUsed(false);
+  for (std::int16_t slot : {std::int16_t{30}, std::int16_t{7}}) doc.EditGate(slot).SetUsed(false);
   EXPECT_EQ(doc.GetFreeGate(), 7);
   doc.PowerOn = true;
   doc.CurrentTool = kNorGate;

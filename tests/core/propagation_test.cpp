@@ -39,21 +39,21 @@ TEST(Propagation, ChainsThatCycleStopUnfinishedOrNameSlotsOutsideTheDocumentEndT
   CircuitBuilder build(doc);
   const std::int16_t input = build.Place(kInputGate), output = build.Place(kOutputGate);
   const std::int16_t node = build.Wire(input, output, 0, 1)[0];
-  doc.Links(0).Next = 200;
-  doc.Links(1).Source = -4;
+  doc.EditLink(0).Next = 200;
+  doc.EditLink(1).Source = -4;
   build.Wire(input, output, 0);
-  doc.Links(2).SetStop(51, 9);
+  doc.EditLink(2).SetStop(51, 9);
   const std::int16_t loop =
       build.Place(kBufferGate);  // two segments naming each other through Next
   build.Wire(input, loop, 0);
   build.Wire(loop, loop, 0);
-  for (std::int16_t i : {std::int16_t{3}, std::int16_t{4}}) doc.Links(i).ToNode = true;
-  doc.Links(3).Next = 4;
-  doc.Links(4).Next = 3;
+  for (std::int16_t i : {std::int16_t{3}, std::int16_t{4}}) doc.EditLink(i).ToNode = true;
+  doc.EditLink(3).Next = 4;
+  doc.EditLink(4).Next = 3;
   const std::int16_t unfinished =
       build.Place(kOutputGate);  // the piece after the node still being drawn
   const std::int16_t lastNode = build.Wire(input, unfinished, 0, 1)[0];
-  doc.Links(6).SetUsed(false);
+  doc.EditLink(6).SetUsed(false);
   ToggleInput(doc, input);
   for (int i = 0; i < 3; ++i) PropStep(doc);
   for (std::int16_t i : {std::int16_t{-1}, std::int16_t{4}, kSlotCount}) PropagateLink(doc, i);

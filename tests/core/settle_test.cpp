@@ -92,7 +92,7 @@ TEST(Settle, FindsTheFirstRepeatedStateOfEachRun) {
          for (auto [from, to, input] :
               {std::array<std::int16_t, 3>{1, 1, 0}, {0, 1, 1}, {1, 2, 0}, {1, 0, 1}})
            PutLink(d, l++, from, to, input);
-         d.Links(0).ToNode = true;
+         d.EditLink(0).ToNode = true;
          return std::int16_t{2};
        },
        kSettleBound, true, 1, 4, '~'},

@@ -40,8 +40,7 @@ class History : public Window {
       case 3:
         return [=, tool = tools[pick(6)]](Form& f) {
           tool(f);
-          OnCanvasMove(f, x, y);
-          OnCanvasPress(f);
+          OnCanvasPress(f, x, y);
         };
       case 1:
       case 2:
@@ -119,7 +118,7 @@ TEST_F(History, EveryUndoBringsBackTheCircuitBeforeTheStepAndEveryRedoTheOneAfte
   EXPECT_FALSE(screen.LinkLine(0).Visible());
   history.Record(form, [](Form& f) {
     OnNotTool(f);
-    OnCanvasPress(f);
+    OnCanvasPress(f, 0, 0);
   });
   EXPECT_FALSE(history.CanRedo(form)) << "a new edit drops the undone ones";
 }

@@ -46,7 +46,7 @@ TEST_F(UnsavedChanges, NewOpenAndExitAskFirstAndYesSavesNoGoesOnCancelChangesNot
       Form window(fresh);
       OnWindowOpen(window);
       OnNotTool(window);
-      OnCanvasPress(window);
+      OnCanvasPress(window, 0, 0);
       const std::string edited = WriteCircuit(window.doc);
       fresh.answers = {row.answer};
       fresh.file_answers = {other};
@@ -61,11 +61,11 @@ TEST_F(UnsavedChanges, NewOpenAndExitAskFirstAndYesSavesNoGoesOnCancelChangesNot
   }
 }
 
-TEST_F(UnsavedChanges, NoneAfterAnUndoBackToTheStartOrASaveWhichThenNeedsNoDialog) {
+TEST_F(UnsavedChanges, NoneAfterAnUndoBackToTheStartOrASaveOrARunWhichThenNeedsNoDialog) {
   EditHistory history;
   history.Record(form, [](Form& f) {
     OnNotTool(f);
-    OnCanvasPress(f);
+    OnCanvasPress(f, 0, 0);
   });
   history.Undo(form);
   EXPECT_FALSE(IsEdited(form));
@@ -74,7 +74,8 @@ TEST_F(UnsavedChanges, NoneAfterAnUndoBackToTheStartOrASaveWhichThenNeedsNoDialo
   screen.file_answers = {(folder.path() / "a.cir").string()};
   EXPECT_TRUE(OnSaveAs(form)) << "through Save As";
   EXPECT_TRUE(OnSaveAs(form)) << "to the same file, without a dialog";
-  EXPECT_TRUE(OnWindowClose(form)) << "saved, so nothing to ask";
+  OnPower(form), OnProp(form);
+  EXPECT_TRUE(OnWindowClose(form)) << "saved, and a run's signals are no edit: nothing to ask";
   EXPECT_EQ(screen.file_requests.size(), 1u);
   EXPECT_EQ(screen.questions, std::vector<std::string>{});
 }

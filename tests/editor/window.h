@@ -19,8 +19,8 @@ class Window : public ::testing::Test {
   Window() { OnWindowOpen(form); }
   // The pointer moves to (x, y) on the canvas and presses there.
   void PressCanvas(float x, float y) {
-    OnCanvasMove(form, x, y);
-    OnCanvasPress(form);
+    OnCanvasMove(form);
+    OnCanvasPress(form, x, y);
   }
   // Chooses a tool with its button and presses the canvas at (x, y); returns the slot filled.
   std::int16_t Place(void (*button)(Form&), float x, float y) {

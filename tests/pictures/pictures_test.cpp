@@ -113,15 +113,15 @@ std::vector<std::int16_t> PutEveryKindTurned(Document& doc) {
   for (std::int32_t o = 0; o < kOrientationCount; ++o) {
     const float y = 300 + static_cast<float>(o) * 1950;
     std::int16_t last = inputs.emplace_back(build.Place(kInputGate, 0, y + 400));
-    doc.Gates(last).SetOrientation(o);
+    doc.EditGate(last).SetOrientation(o);
     for (std::int16_t k = 0; k < 6; ++k) {
       const std::int16_t g = build.Place(kinds[k], 1000 + static_cast<float>(k) * 1150, y + 400);
-      doc.Gates(g).SetOrientation(o);
+      doc.EditGate(g).SetOrientation(o);
       build.Wire(last, g, k % 2, k == 0 && o == 0 ? 1 : 0);
       last = g;
     }
     const std::int16_t output = build.Place(kOutputGate, 8200, y + 400);
-    doc.Gates(output).SetOrientation(o);
+    doc.EditGate(output).SetOrientation(o);
     build.Wire(last, output, 0);
   }
   return inputs;

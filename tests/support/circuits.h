@@ -16,14 +16,15 @@ namespace tessara::testing {
 inline Gate& PutGate(Document& doc, std::int16_t slot, std::int32_t type, float x, float y,
                      std::int32_t o = 0) {
   doc.PutGate(slot, MakeGate(type));
-  doc.Gates(slot).ReadData(x, y, true, o);
-  return doc.Gates(slot);
+  Gate& g = doc.EditGate(slot);
+  g.ReadData(x, y, true, o);
+  return g;
 }
 
 // A used segment in slot from gate `from` to input `input` of gate `to`.
 inline Link& PutLink(Document& doc, std::int16_t slot, std::int16_t from, std::int16_t to,
                      std::int16_t input = 0) {
-  Link& link = doc.Links(slot);
+  Link& link = doc.EditLink(slot);
   link.SetStart(from, 0);
   link.SetStop(to, input);
   link.SetUsed(true);

@@ -128,12 +128,12 @@ TEST(
   PutLink(inverter, 1, 1, 2);
   for (std::int16_t i = 0; i < 17; ++i) PutGate(wide, i, kInputGate, 0, 900.0f * i);
   Document nine = wide.Clone();  // nine inputs, the first linked to an output
-  for (std::int16_t i = 9; i < 17; ++i) nine.Gates(i).SetUsed(false);
+  for (std::int16_t i = 9; i < 17; ++i) nine.EditGate(i).SetUsed(false);
   PutGate(nine, 20, kOutputGate, 8200, 0);
   PutLink(nine, 0, 0, 20);
   const std::string one = Save(folder, "one.cir", inverter),
                     seventeen = Save(folder, "wide.cir", wide);
-  wide.Gates(16).SetUsed(false);
+  wide.EditGate(16).SetUsed(false);
   const std::string sixteen = Save(folder, "sixteen.cir", wide),
                     odd = Save(folder, "odd.cir", oddly),
                     nineInputs = Save(folder, "nine.cir", nine);

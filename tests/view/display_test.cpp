@@ -68,7 +68,7 @@ TEST_F(Refresh, NodeShowsOnlyItsMarkerAndAFreedSlotOrLinkHidesButKeepsItsPlace) 
   EXPECT_EQ(screen.NodeMarker(3).Top(), 2500);
   PutGate(doc, 3, kNotGate, 1000, 1000);  // at once, as an undo puts a whole circuit back
   EXPECT_FALSE(Shown().NodeMarker(3).Visible()) << "a gate in a node's slot shows no marker";
-  doc.Gates(3).SetUsed(false);
+  doc.EditGate(3).SetUsed(false);
   link.SetUsed(false);
   EXPECT_FALSE(Shown().GateImage(3).Visible());
   EXPECT_FALSE(screen.LinkLine(5).Visible());
@@ -124,7 +124,7 @@ TEST_F(Refresh, ScreenReadersHearEachGateAndTheCircuitWithoutValuesWhileUnpowere
             (Spoken{screen.GateImage(1).GetSpoken().name, std::nullopt, true}));
   EXPECT_EQ(screen.CanvasSpoken().English(), "circuit: 3 gates, 1 input, 0 outputs, not powered");
   EXPECT_TRUE(screen.FocusMark().Visible());
-  doc.Gates(1).SetUsed(false);
+  doc.EditGate(1).SetUsed(false);
   Shown();
   EXPECT_FALSE(screen.FocusMark().Visible()) << "a focus on a freed slot frames nothing";
   ResetElements(screen);
