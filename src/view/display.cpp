@@ -6,8 +6,8 @@
 
 #include "io/circuit_warnings.h"
 #include "io/learner_words.h"
+#include "model/kinds.h"
 #include "sim/signal_rows.h"
-#include "sim/terminals.h"
 #include "view/spoken.h"
 #include "view/tools.h"
 
@@ -21,14 +21,15 @@ constexpr float kCrossHairSize = 300;
 
 using Names = std::array<std::string, kSlotCount>;
 
-// "I1", "I2", ... and "O1", "O2", ... by slot; "" for every other slot.
-Names TerminalNames(const Document& doc) {
+// "I1", "I2", ... and "O1", "O2", ... by slot, the names of the circuit inputs' and
+// outputs' rows; "" for every other slot.
+Names TerminalNames(const Document& doc, const std::vector<SignalRow>& rows) {
   Names names;
-  const Terminals terminals = FindTerminals(doc);
-  for (std::size_t k = 0; k < terminals.inputs.size(); ++k)
-    names[static_cast<std::size_t>(terminals.inputs[k])] = TerminalName(kInputGate, k + 1);
-  for (std::size_t k = 0; k < terminals.outputs.size(); ++k)
-    names[static_cast<std::size_t>(terminals.outputs[k])] = TerminalName(kOutputGate, k + 1);
+  for (const SignalRow& row : rows) {
+    const std::int32_t kind = doc.Gates(row.slot).GetType();
+    if (HasRole(kind, KindRole::Input) || HasRole(kind, KindRole::Output))
+      names[static_cast<std::size_t>(row.slot)] = row.name;
+  }
   return names;
 }
 
@@ -111,7 +112,8 @@ void DrawCircuit(const Scene& scene, Screen& screen, const Highlight& highlight,
                  bool showProblems) {
   const Document& doc = scene.doc;
   const bool marked = showProblems && !doc.PowerOn;
-  Names names = TerminalNames(doc);
+  const std::vector<SignalRow> rows = SignalRows(doc);
+  Names names = TerminalNames(doc, rows);
   // A logic gate's tag shows while the Why window, an expression or a problem mark names it.
   for (std::size_t slot = 0; slot < names.size(); ++slot) {
     if ((highlight.gates[slot] || highlight.tagged[slot]) && names[slot].empty()) {
@@ -126,7 +128,7 @@ void DrawCircuit(const Scene& scene, Screen& screen, const Highlight& highlight,
       }
     }
   }
-  const std::array<Spoken, kSlotCount> spoken = SpokenSlots(scene);
+  const std::array<Spoken, kSlotCount> spoken = SpokenSlots(scene, rows);
   for (std::int16_t i = 0; i < kSlotCount; ++i) {
     const auto slot = static_cast<std::size_t>(i);
     DisplayGate(doc, screen, i, names[slot], highlight.gates[slot], spoken[slot]);

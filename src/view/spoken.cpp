@@ -5,7 +5,6 @@
 
 #include "model/kinds.h"
 #include "sim/drivers.h"
-#include "sim/signal_rows.h"
 
 namespace tessara {
 namespace {
@@ -31,8 +30,8 @@ Phrase Count(std::size_t n, const char* one, const char* many) {
 
 class Speaker {
  public:
-  explicit Speaker(const Scene& scene)
-      : scene_(scene), rows_(SignalRows(scene.doc)), drivers_(FindDrivers(scene.doc)) {}
+  Speaker(const Scene& scene, const std::vector<SignalRow>& rows)
+      : scene_(scene), rows_(rows), drivers_(FindDrivers(scene.doc)) {}
 
   Spoken Of(std::int16_t slot) const {
     const Gate& g = scene_.doc.Gates(slot);
@@ -133,14 +132,14 @@ class Speaker {
   }
 
   const Scene& scene_;
-  std::vector<SignalRow> rows_;
+  const std::vector<SignalRow>& rows_;
   DriverTable drivers_;
 };
 
 }  // namespace
 
-std::array<Spoken, kSlotCount> SpokenSlots(const Scene& scene) {
-  const Speaker speaker(scene);
+std::array<Spoken, kSlotCount> SpokenSlots(const Scene& scene, const std::vector<SignalRow>& rows) {
+  const Speaker speaker(scene, rows);
   std::array<Spoken, kSlotCount> spoken;
   for (std::int16_t i = 0; i < kSlotCount; ++i) spoken[static_cast<std::size_t>(i)] = speaker.Of(i);
   return spoken;

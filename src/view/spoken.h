@@ -8,15 +8,18 @@
 #pragma once
 
 #include <array>
+#include <vector>
 
+#include "sim/signal_rows.h"
 #include "view/scene.h"
 #include "view/screen.h"
 
 namespace tessara {
 
-// What every slot says, [slot]; a slot not in use says nothing. One pass over the links
-// and the signal rows for all 51, a few microseconds.
-std::array<Spoken, kSlotCount> SpokenSlots(const Scene& scene);
+// What every slot says, [slot]; a slot not in use says nothing. Requires rows to be
+// SignalRows(scene.doc). One pass over the links and the rows for all 51, a few
+// microseconds.
+std::array<Spoken, kSlotCount> SpokenSlots(const Scene& scene, const std::vector<SignalRow>& rows);
 
 // The canvas: how many logic gates, inputs and outputs, and the power with the run's
 // current step.
