@@ -1,7 +1,8 @@
 // The layers: model, sim, io (the core), view, editor, picture, app, each including only
 // its own folder and the layers before it; tessara-sim on the core alone, and its picture
 // helper on the picture library's toolkit-free header; no Qt header below picture;
-// and no circle between files, a header and its source counting as one file.
+// and no circle between files, a header and its source counting as one file. Each layer
+// below the toolkit is a library of its own, built from its folder's sources alone.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,6 +12,7 @@
 #include <map>
 #include <regex>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -23,6 +25,12 @@ const fs::path kRoot = TESSARA_SOURCE_DIR;
 const std::map<std::string, int> kRank = {{"src/model", 0}, {"src/sim", 1},    {"src/io", 2},
                                           {"src/view", 3},  {"src/editor", 4}, {"src/picture", 5},
                                           {"src/app", 6},   {"tools", 3}};
+// The library of each layer below the toolkit.
+const std::map<std::string, std::string> kLibrary = {{"src/model", "tessara_model"},
+                                                     {"src/sim", "tessara_sim"},
+                                                     {"src/io", "tessara_io"},
+                                                     {"src/view", "tessara_view"},
+                                                     {"src/editor", "tessara_editor"}};
 // Includes allowed across the ranks: a file and the one header it may include.
 const std::set<std::pair<std::string, std::string>> kAlsoAllowed = {
     {"tools/picture/main.cpp", "src/picture/picture_file.h"}};
@@ -114,6 +122,23 @@ TEST(Layers, EachFileIncludesOnlyItsOwnLayerAndTheOnesBeforeItAndNoCircleRunsBet
     if (state[unit] == 0 && circle.empty()) visit(unit);
   }
   EXPECT_EQ(circle, std::vector<std::string>{});
+}
+
+TEST(Layers, EachLayerBelowTheToolkitIsALibraryBuiltFromItsOwnFolderAlone) {
+  std::map<std::string, std::set<fs::path>> built;  // library -> its sources
+  std::ifstream in(TESSARA_LIBRARIES_FILE);
+  for (std::string library, source; in >> library && std::getline(in, source);) {
+    std::istringstream sources(source);
+    for (std::string path; sources >> path;) built[library].insert(fs::relative(path, kRoot));
+  }
+  for (const auto& [folder, library] : kLibrary) {
+    std::set<fs::path> own;
+    for (const auto& entry : fs::directory_iterator(kRoot / folder)) {
+      if (entry.path().extension() == ".cpp") own.insert(fs::relative(entry.path(), kRoot));
+    }
+    EXPECT_FALSE(own.empty()) << folder;
+    EXPECT_EQ(built[library], own) << library;
+  }
 }
 
 }  // namespace
