@@ -16,9 +16,8 @@ namespace tessara::testing {
 inline Gate& PutGate(Document& doc, std::int16_t slot, std::int32_t type, float x, float y,
                      std::int32_t o = 0) {
   doc.PutGate(slot, MakeGate(type));
-  Gate& g = doc.EditGate(slot);
-  g.ReadData(x, y, true, o);
-  return g;
+  doc.EditGate(slot).ReadData(x, y, true, o);
+  return doc.EditGate(slot);
 }
 
 // A used segment in slot from gate `from` to input `input` of gate `to`.
