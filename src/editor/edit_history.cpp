@@ -4,6 +4,19 @@
 #include "editor/stepping.h"
 
 namespace tessara {
+namespace {
+
+// A handler that left the circuit as before keeps before's revision; the saved file and
+// the run it named under its new one (an Open of an empty file) name the kept one.
+void KeepRevision(Form& form, const Document& before) {
+  const std::uint64_t changed = form.doc.Revision();
+  form.doc.TakeRevision(before);
+  for (std::uint64_t* named : {&form.savedRevision, &form.runRevision}) {
+    if (*named == changed) *named = form.doc.Revision();
+  }
+}
+
+}  // namespace
 
 EditHistory::Snapshot EditHistory::Take(const Form& form) {
   return {form.doc.Clone(), form.screen.Caption(), form.FilePath, form.savedRevision};
@@ -30,10 +43,7 @@ void EditHistory::Close(Form& form) {
   Snapshot after = Take(form);
   Snapshot before = std::move(*open_);
   open_.reset();
-  if (after.doc.SameCircuit(before.doc)) {
-    form.doc.TakeRevision(before.doc);  // a handler that changed nothing edited nothing
-    return;
-  }
+  if (after.doc.SameCircuit(before.doc)) return KeepRevision(form, before.doc);
   undo_.push_back({std::move(before), std::move(after)});
   redo_.clear();
 }

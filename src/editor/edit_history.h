@@ -2,11 +2,11 @@
 // one: before the first handler of a step runs it takes a snapshot (a copy of the
 // document with its revision, the caption, the file and its saved revision); after the handler it
 // compares the two circuits (Document::SameCircuit: every slot's kind, place, use and orientation,
-// every link segment), and a change becomes one step holding both snapshots. Signals, the tool, the
-// power and the file alone (a Save As) make no step; nor does an Open or New that leaves the
-// circuit as it was. A link is one step from its first press to the press that finishes it, and a
-// gate the keyboard carries one step from M to Enter: while an edit is under way
-// (Form::EditUnderWay) the step stays open.
+// every link segment), and a change becomes one step holding both snapshots; a handler that changed
+// nothing leaves the document its revision of before. Signals, the tool, the power and the file
+// alone (a Save As) make no step; nor does an Open or New that leaves the circuit as it was. A link
+// is one step from its first press to the press that finishes it, and a gate the keyboard carries
+// one step from M to Enter: while an edit is under way (Form::EditUnderWay) the step stays open.
 //
 // Guarantees: an undo puts back the document exactly (every slot's kind, place, use,
 // orientation and signals, every link segment), so the file text after an undo is
