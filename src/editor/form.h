@@ -65,7 +65,6 @@ struct Form : Scene {
 
   Screen& screen;
 
-  float GrabX = 0, GrabY = 0;    // last press on a gate image or node marker, from its corner
   std::int16_t LinkStarted = 0;  // 1 while segment CurrentLink waits for its end
   std::int16_t CurrentLink = 0;  // link slot of the segment being drawn
   std::int16_t EggCounter = 0;   // which riddle a node's double-click shows next

@@ -96,8 +96,9 @@ void Carry(Form& form) {
     return;
   }
   const Gate& g = form.doc.Gates(*slot);
-  form.GrabX = form.GrabY = Anchor(g).x - g.GetX();
-  OnCanvasDrop(form, SourceOf(form, *slot), form.keys.cursorX, form.keys.cursorY);
+  DragSource carried = SourceOf(form, *slot);
+  carried.grabX = carried.grabY = Anchor(g).x - g.GetX();
+  OnCanvasDrop(form, carried, form.keys.cursorX, form.keys.cursorY);
 }
 
 void MoveCursor(Form& form, KeyPress press, float step) {

@@ -63,12 +63,8 @@ void FinishLink(Form& form, std::int16_t i, float X, float Y) {
 }  // namespace
 
 void OnGatePress(Form& form, std::int16_t Index, float X, float Y) {
-  // The grab offset is recorded before the drag begins, so that a toolkit whose drag
-  // runs to its drop inside BeginDrag still drops with this press's offset.
-  form.GrabX = X;
-  form.GrabY = Y;
   if (form.doc.CurrentTool == kSelectTool && !form.doc.PowerOn) {
-    form.screen.BeginDrag({DragPool::GateImage, Index});
+    form.screen.BeginDrag({DragPool::GateImage, Index, X, Y});
   }
   if (form.doc.PowerOn) {
     ToggleInput(form.doc, Index);

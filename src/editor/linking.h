@@ -6,10 +6,10 @@
 
 namespace tessara {
 
-// Press at (X, Y) twips from the corner of gate image Index: records the grab offset
-// (before any drag begins), drags with the cross tool while not powered, toggles an
-// input while powered, takes a link step with the link tool; then a refresh. A
-// full circuit refuses a new link with an "Error" box.
+// Press at (X, Y) twips from the corner of gate image Index: drags it from that point
+// with the cross tool while not powered, toggles an input while powered, takes a link
+// step with the link tool; then a refresh. A full circuit refuses a new link with an
+// "Error" box.
 void OnGatePress(Form& form, std::int16_t Index, float X, float Y);
 
 // 1 when (x, y) lies on the output half of gate index's cell, else 0.

@@ -38,8 +38,8 @@ constexpr std::array<Riddle, 4> kRiddles = {{
 }  // namespace
 
 void OnAutomaticDragPress(Form& form, DragSource Source, float X, float Y) {
-  form.GrabX = X;
-  form.GrabY = Y;
+  Source.grabX = X;
+  Source.grabY = Y;
   form.screen.BeginDrag(Source);
 }
 
@@ -59,8 +59,8 @@ void OnCanvasDrop(Form& form, DragSource Source, float X, float Y) {
   const std::int16_t i = Source.index;
   // The whole picture stays on the canvas, top to bottom.
   const float size = Source.pool == DragPool::NodeMarker ? kNodeMarkerSize : kGateImageSize;
-  const float y = std::clamp(Y - form.GrabY, float{0}, kCanvasHeight - size);
-  form.doc.SetObject(i, X - form.GrabX, y);
+  const float y = std::clamp(Y - Source.grabY, float{0}, kCanvasHeight - size);
+  form.doc.SetObject(i, X - Source.grabX, y);
   form.screen.GateImage(i).SetDragMode(DragMode::Manual);
   Refresh(form);
 }

@@ -8,8 +8,8 @@
 
 namespace tessara {
 
-// Every press that starts a drag records where it hit the element (GrabX, GrabY:
-// twips from its corner), so that the drop puts that point under the pointer.
+// Every press that starts a drag begins it with where it hit the element (the source's
+// grabX, grabY), so that the drop puts that point under the pointer.
 // OnAutomaticDragPress is the press on an element in automatic drag mode, which
 // runs no other handler; OnNodePress the press on a node marker, which drags it
 // whatever the tool and the power. Neither changes the circuit.
@@ -18,7 +18,7 @@ void OnNodePress(Form& form, std::int16_t Index, float X, float Y);
 // Shows riddle EggCounter in a box ("Riddle" or "Joke", stop icon) and moves
 // EggCounter on to the next of the four, 3 back to 0. The circuit is not touched.
 void OnNodeDoubleClick(Form& form);
-// Drop on the canvas at (X, Y) canvas twips: the pressed point lands under the
+// Drop on the canvas at (X, Y) canvas twips: the point Source was grabbed at lands under the
 // pointer, x within the gate area 800..7400 (inputs and outputs keep their columns),
 // y within 0..kCanvasHeight less the picture's height (a gate image's or a node
 // marker's, by Source.pool), so the whole picture stays on the canvas. The dropped

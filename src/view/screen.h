@@ -203,6 +203,7 @@ enum class DragPool { GateImage, NodeMarker };
 struct DragSource {
   DragPool pool = DragPool::GateImage;
   std::int16_t index = 0;
+  float grabX = 0, grabY = 0;  // where the press that began the drag hit it, twips from its corner
   bool operator==(const DragSource&) const = default;
 };
 

@@ -19,7 +19,7 @@ TEST_F(DropAndDelete, DropKeepsTheWholePictureOnTheCanvasTopToBottom) {
   screen.GateImage(0).SetDragMode(DragMode::Automatic);  // as after New or Open
   for (const auto& row : rows) {
     OnAutomaticDragPress(form, row.source, 100, 100);
-    OnCanvasDrop(form, row.source, 3000, row.dropY);
+    OnCanvasDrop(form, screen.drags.back(), 3000, row.dropY);
     EXPECT_EQ(GateAt(row.source.index).GetY(), row.y)
         << "slot " << row.source.index << " at " << row.dropY;
   }

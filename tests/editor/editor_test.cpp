@@ -188,7 +188,7 @@ TEST_F(Window, DropsMoveTheGrabbedPointDoubleClicksTurnAndNodesTellRiddlesInTurn
   const std::int16_t slot = Place(OnAndTool, 2000, 2000);
   OnSelectTool(form);
   OnGatePress(form, slot, 100, 200);
-  OnCanvasDrop(form, {DragPool::GateImage, slot}, 3000, 4000);
+  OnCanvasDrop(form, screen.drags.back(), 3000, 4000);
   EXPECT_EQ(std::pair(GateAt(slot).GetX(), screen.GateImage(slot).Top()),
             std::pair(2900.0f, 3800.0f));
   for (std::int32_t expected : {1, 2, 3, 0}) {
