@@ -40,8 +40,7 @@ class EmptySlot final : public Gate {
 // its row's.
 class PlacedGate final : public Gate {
  public:
-  explicit PlacedGate(const KindFacts& kind)
-      : Gate(kind), readMask_(static_cast<std::uint8_t>((1 << ReadPlaces(kind)) - 1)) {}
+  explicit PlacedGate(const KindFacts& kind) : Gate(kind) {}
 
   void SetLocation(float x, float y) override {
     x_ = Row().column.value_or(x);
@@ -54,7 +53,7 @@ class PlacedGate final : public Gate {
     Signals = static_cast<std::uint8_t>(Value ? Signals | bit : Signals & ~bit);
   }
   bool GetNewOutput() override {
-    const bool value = (Row().truth >> (Signals >> 1 & readMask_) & 1) != 0;
+    const bool value = KindOutput(Row(), static_cast<unsigned>(Signals >> 1));
     Signals = static_cast<std::uint8_t>((Signals & ~1) | (value ? 1 : 0));
     return value;
   }
@@ -85,7 +84,6 @@ class PlacedGate final : public Gate {
  private:
   const KindFacts& Row() const { return *Kind(); }
 
-  const std::uint8_t readMask_;  // the stored places the function reads, as bits
   float x_ = 0;
   float y_ = 0;
   bool Used = false;
