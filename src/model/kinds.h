@@ -212,10 +212,6 @@ constexpr int CarriedPlace(const KindFacts& kind, std::int16_t num) {
   const int place = StoredPlace(kind, num);
   return place < ReadPlaces(kind) ? place : -1;
 }
-constexpr int CarriedPlace(std::int32_t code, std::int16_t num) {
-  const KindFacts* kind = FindKind(code);
-  return kind ? CarriedPlace(*kind, num) : -1;
-}
 
 // The input place, 0..InputCount - 1, that a link with input number num lands on at a
 // gate of this kind (where SetInputValue stores it and the logic reads it): 0 on a
