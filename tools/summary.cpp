@@ -36,10 +36,10 @@ Counts CountSlots(const Document& doc) {
     counts.gates += present;
   }
   for (std::int16_t slot : UsedSlots(doc)) {
-    const std::int32_t type = doc.Gates(slot).GetType();
-    counts.inputs += type == kInputGate ? 1 : 0;
-    counts.outputs += type == kOutputGate ? 1 : 0;
-    counts.nodes += type == kBufferGate ? 1 : 0;
+    const Gate& g = doc.Gates(slot);
+    counts.inputs += HasRole(g, KindRole::Input) ? 1 : 0;
+    counts.outputs += HasRole(g, KindRole::Output) ? 1 : 0;
+    counts.nodes += HasRole(g, KindRole::Node) ? 1 : 0;
   }
   for (std::int16_t i = 0; i < kSlotCount; ++i) counts.links += doc.Links(i).GetUsed() ? 1 : 0;
   return counts;

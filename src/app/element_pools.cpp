@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QLabel>
-#include <cassert>
 
 #include "app/canvas.h"
 #include "app/companion_context.h"
@@ -32,7 +31,7 @@ struct PaletteEntry {
   void (*click)(Form&);
 };
 
-const PaletteEntry kPaletteEntries[kPaletteButtonCount] = {
+constexpr PaletteEntry kPaletteEntries[kPaletteButtonCount] = {
     {PaletteButton::CrossButton,
      "CrossButton",
      QT_TRANSLATE_NOOP("ElementPools", "cross"),
@@ -101,7 +100,7 @@ const PaletteEntry kPaletteEntries[kPaletteButtonCount] = {
      "InputButton",
      QT_TRANSLATE_NOOP("ElementPools", "input"),
      QT_TRANSLATE_NOOP("ElementPools", "Circuit input"),
-     {Art::Kind::Input},
+     {Art::Kind::Gate, kInputGate, 0},
      240,
      3720,
      OnInputTool},
@@ -109,11 +108,19 @@ const PaletteEntry kPaletteEntries[kPaletteButtonCount] = {
      "OutputButton",
      QT_TRANSLATE_NOOP("ElementPools", "output"),
      QT_TRANSLATE_NOOP("ElementPools", "Circuit output"),
-     {Art::Kind::Output},
+     {Art::Kind::Gate, kOutputGate, 0},
      960,
      3720,
      OnOutputTool},
 };
+
+constexpr bool EntriesFollowThePaletteOrder() {
+  for (std::size_t i = 0; i < kPaletteOrder.size(); ++i) {
+    if (kPaletteEntries[i].button != kPaletteOrder[i]) return false;
+  }
+  return true;
+}
+static_assert(EntriesFollowThePaletteOrder(), "the buttons are laid out in the palette's order");
 
 QString PoolName(const char* pool, std::int16_t i) {
   return QStringLiteral("%1(%2)").arg(QLatin1String(pool)).arg(i);
@@ -156,7 +163,6 @@ void ElementPools::BuildPalette(QWidget& client) {
   QWidget* previous = nullptr;
   for (std::size_t i = 0; i < std::size(kPaletteEntries); ++i) {
     const PaletteEntry& entry = kPaletteEntries[i];
-    assert(entry.button == kPaletteOrder[i]);
     auto* button =
         new PictureElement(&client, entry.art, TwipsRect(entry.left, entry.top, 600, 600));
     button->setObjectName(QString::fromLatin1(entry.name));

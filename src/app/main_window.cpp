@@ -148,15 +148,15 @@ void MainWindow::SetDefaultPointer() {
   toolPointer_ = kArrowPointer;
 }
 
-void MainWindow::SetToolPointer(int iconCacheIndex) {
-  if (iconCacheIndex == toolPointer_) return;
-  const QCursor icon = artwork::IconCache(iconCacheIndex);
+void MainWindow::SetToolPointer(std::int32_t toolCode) {
+  if (toolCode == toolPointer_) return;
+  const QCursor icon = artwork::ToolCursor(toolCode);
   if (toolPointer_ == kArrowPointer) {
     QGuiApplication::setOverrideCursor(icon);
   } else {
     QGuiApplication::changeOverrideCursor(icon);
   }
-  toolPointer_ = iconCacheIndex;
+  toolPointer_ = toolCode;
 }
 
 void MainWindow::ShowMessage(const Phrase& prompt, const Phrase& title, MessageStyle style) {

@@ -66,7 +66,7 @@ class MainWindow : public QMainWindow, public Screen {
   Phrase Caption() const override { return caption_; }
   void SetModified(bool modified) override { setWindowModified(modified); }
   void SetDefaultPointer() override;
-  void SetToolPointer(int iconCacheIndex) override;
+  void SetToolPointer(std::int32_t toolCode) override;
   void ShowMessage(const Phrase& prompt, const Phrase& title, MessageStyle style) override;
   Answer Ask(const Phrase& prompt, const Phrase& title, Choices choices, Answer preferred) override;
   FileChoice ChooseFile(FileDialogMode mode, const Phrase& filters, std::size_t filter,

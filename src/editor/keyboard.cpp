@@ -24,7 +24,7 @@ namespace {
 constexpr float kStep = 75;      // the cursor's move with Shift, and a carried gate's
 constexpr float kFineStep = 15;  // with Control and Shift
 
-bool IsNode(const Gate& g) { return g.GetType() == kBufferGate; }
+bool IsNode(const Gate& g) { return HasRole(g, KindRole::Node); }
 bool Drawing(const Form& form) { return form.LinkStarted == 1; }
 
 // Where the keyboard stands on a gate: the middle of its cell; on a bend, its corner,
@@ -166,7 +166,7 @@ void EnterKey(Form& form, KeyPress) {
 
 void ToggleFocus(Form& form, KeyPress) {
   const std::optional<std::int16_t> slot = FocusedSlot(form);
-  if (slot && form.doc.PowerOn && form.doc.Gates(*slot).GetType() == kInputGate) {
+  if (slot && form.doc.PowerOn && HasRole(form.doc.Gates(*slot), KindRole::Input)) {
     OnGatePress(form, *slot, 0, 0);
   }
 }

@@ -68,7 +68,7 @@ void OnGatePress(Form& form, std::int16_t Index, float X, float Y) {
   }
   if (form.doc.PowerOn) {
     ToggleInput(form.doc, Index);
-    if (form.doc.Gates(Index).GetType() == kInputGate) RecordStep(form, StepCause::Toggle, Index);
+    if (HasRole(form.doc.Gates(Index), KindRole::Input)) RecordStep(form, StepCause::Toggle, Index);
   } else if (form.doc.CurrentTool == kLinkTool) {
     if (form.LinkStarted == 0) {
       StartLink(form, Index, X, Y);

@@ -40,7 +40,7 @@ void SetManualDrag(Form& form) {
 void OnCanvasMove(Form& form) {
   if (!form.doc.PowerOn) {
     if (const ToolFacts* tool = FindTool(form.doc.CurrentTool)) {
-      form.screen.SetToolPointer(tool->cursor);
+      form.screen.SetToolPointer(tool->code);
     }
   }
 }

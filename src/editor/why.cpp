@@ -8,7 +8,7 @@
 namespace tessara {
 namespace {
 
-bool IsExplainable(const Gate& g) { return g.GetUsed() && g.GetType() != kBufferGate; }
+bool IsExplainable(const Gate& g) { return g.GetUsed() && !HasRole(g, KindRole::Node); }
 
 }  // namespace
 

@@ -64,7 +64,7 @@ void GateWarnings(const Document& doc, std::int16_t s, std::vector<CircuitWarnin
       add(Problem::InputLinkedTwice, kLinkedTwice, {std::to_string(n)}, n);
     }
   }
-  if (!drives && g.GetType() != kOutputGate) add(Problem::DrivesNothing, kDrivesNothing, {});
+  if (!drives && !HasRole(g, KindRole::Output)) add(Problem::DrivesNothing, kDrivesNothing, {});
   const std::int32_t o = g.GetOrientation();
   if (!IsOrientation(o)) add(Problem::BadOrientation, kBadOrientation, {std::to_string(o)});
 }
@@ -92,10 +92,10 @@ void LinkWarnings(const Document& doc, std::int16_t l, std::vector<CircuitWarnin
   }
   for (auto it = std::rbegin(ends); it != std::rend(ends); ++it) {  // "ending at" comes first
     if (!it->nodeFlag || !Used(doc, it->slot)) continue;
-    const std::int32_t kind = doc.Gates(it->slot).GetType();
-    if (kind == kBufferGate) continue;
+    const Gate& g = doc.Gates(it->slot);
+    if (HasRole(g, KindRole::Node)) continue;
     add(it->notANodeProblem, it->slot, it->notANode,
-        {std::to_string(it->slot), std::string(KindName(kind))});
+        {std::to_string(it->slot), std::string(KindName(g.GetType()))});
   }
 }
 

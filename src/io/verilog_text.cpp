@@ -9,7 +9,6 @@
 #include <set>
 #include <sstream>
 
-#include "model/gatekinds.h"
 #include "model/kinds.h"
 #include "sim/propagation.h"
 #include "sim/signal_rows.h"
@@ -20,34 +19,6 @@ namespace {
 
 constexpr int kPlaces = 3;  // the stored inputs a gate keeps
 const std::string kZero = "1'b0";
-
-// What the kind of gate g does, learnt from a fresh gate of its class: the place a link's
-// input number lands on (-1: none), and its output for each of the eight settings of its
-// stored inputs (bit p of the index: place p).
-struct Behaviour {
-  std::array<int, kPlaces> landing{-1, -1, -1};
-  std::array<bool, 8> output{};
-};
-
-Behaviour Learn(std::int32_t code) {
-  Behaviour b;
-  for (std::int16_t num = 0; num < kPlaces; ++num) {
-    const std::unique_ptr<Gate> g = MakeGate(code);
-    if (!g) return b;
-    g->SetInputValue(num, true);
-    const int stored = g->GetSignals() >> 1;
-    for (int p = 0; p < kPlaces; ++p) {
-      if (stored & (1 << p)) b.landing[static_cast<std::size_t>(num)] = p;
-    }
-  }
-  for (int i = 0; i < 8; ++i) {
-    const std::unique_ptr<Gate> g = MakeGate(code);
-    g->SetSignals(static_cast<std::uint8_t>(i << 1));
-    g->GetNewOutput();
-    b.output[static_cast<std::size_t>(i)] = g->GetCurrOutput();
-  }
-  return b;
-}
 
 // Verilog for a function of the places it reads (names, lowest place first), given as
 // its outputs row by row (bit k of the row: the k-th name); a name alone for a buffer.
@@ -92,8 +63,7 @@ class NamedStep {
   explicit NamedStep(const Document& doc) : doc_(doc) {
     for (std::int16_t i = 0; i < kSlotCount; ++i) {
       const std::size_t s = Slot(i);
-      behaviour_[s] = Learn(doc.Gates(i).GetType());
-      if (doc.Gates(i).GetType() == kNoGate) {
+      if (!doc.Gates(i).Kind()) {
         out_[s] = kZero;
         for (std::string& place : in_[s]) place = kZero;
         continue;
@@ -102,7 +72,7 @@ class NamedStep {
       for (int p = 0; p < kPlaces; ++p) {
         // A circuit input's stored input equals its output whenever a step begins.
         in_[s][static_cast<std::size_t>(p)] =
-            doc.Gates(i).GetType() == kInputGate && p == 0
+            HasRole(doc.Gates(i), KindRole::Input) && p == 0
                 ? out_[s]
                 : "s" + std::to_string(i) + "_" + std::to_string(p);
       }
@@ -128,37 +98,21 @@ class NamedStep {
   void Carry(const Link& link) {
     const std::size_t stop = Slot(link.Target);
     const int num = link.TargetInput;
-    if (num >= 0 && num < kPlaces) {
-      const int place = behaviour_[stop].landing[static_cast<std::size_t>(num)];
-      if (place >= 0) in_[stop][static_cast<std::size_t>(place)] = out_[Slot(link.Source)];
-    }
+    const KindFacts* kind = doc_.Gates(link.Target).Kind();
+    const int place = kind && num >= 0 && num < kPlaces ? StoredPlace(*kind, link.TargetInput) : -1;
+    if (place >= 0) in_[stop][static_cast<std::size_t>(place)] = out_[Slot(link.Source)];
     if (link.ToNode) Compute(link.Target);
   }
 
   // The gate's new output from its stored inputs: a name for what it reads.
   void Compute(std::int16_t i) {
     const std::size_t s = Slot(i);
-    const Behaviour& b = behaviour_[s];
-    if (doc_.Gates(i).GetType() == kNoGate) return;
-    std::vector<int> reads;
-    for (int p = 0; p < kPlaces; ++p) {
-      for (std::size_t r = 0; r < 8; ++r) {
-        if (b.output[r] != b.output[r ^ (1u << p)]) {
-          reads.push_back(p);
-          break;
-        }
-      }
-    }
+    const KindFacts* kind = doc_.Gates(i).Kind();
+    if (!kind) return;
     std::vector<std::string> names;
-    for (int p : reads) names.push_back(in_[s][static_cast<std::size_t>(p)]);
-    unsigned rows = 0;
-    for (unsigned r = 0; r < (1u << reads.size()); ++r) {
-      std::size_t index = 0;
-      for (std::size_t k = 0; k < reads.size(); ++k) {
-        if ((r >> k) & 1) index |= 1u << reads[k];
-      }
-      if (b.output[index]) rows |= 1u << r;
-    }
+    for (int p = 0; p < ReadPlaces(*kind); ++p)
+      names.push_back(in_[s][static_cast<std::size_t>(p)]);
+    const unsigned rows = kind->truth & ((1u << (1u << names.size())) - 1);
     const std::string value = Function(rows, names);
     if (std::regex_match(value, std::regex("[A-Za-z_][A-Za-z0-9_]*|1'b[01]"))) {
       out_[s] = value;
@@ -169,7 +123,6 @@ class NamedStep {
   }
 
   const Document& doc_;
-  std::array<Behaviour, kSlotCount> behaviour_;
   std::array<std::string, kSlotCount> out_;
   std::array<std::array<std::string, kPlaces>, kSlotCount> in_;
   std::vector<std::pair<std::string, std::string>> wires_;
@@ -213,7 +166,7 @@ std::string PortOf(const Document& doc, std::int16_t slot) {
 std::vector<std::int16_t> InputSlots(const Document& doc) {
   std::vector<std::int16_t> slots;
   for (std::int16_t i = 0; i < kSlotCount; ++i) {
-    if (doc.Gates(i).GetType() == kInputGate) slots.push_back(i);
+    if (HasRole(doc.Gates(i), KindRole::Input)) slots.push_back(i);
   }
   return slots;
 }
@@ -263,9 +216,8 @@ std::string WriteVerilog(const Document& doc, const std::string& name) {
   std::vector<std::pair<std::string, std::string>> registers;
   std::map<std::string, std::int16_t> inputOf;  // r<slot> -> slot
   for (std::int16_t i = 0; i < kSlotCount; ++i) {
-    const std::int32_t type = doc.Gates(i).GetType();
-    if (type == kNoGate) continue;
-    if (type != kInputGate) {
+    if (!doc.Gates(i).Kind()) continue;
+    if (!HasRole(doc.Gates(i), KindRole::Input)) {
       registers.emplace_back("g" + std::to_string(i), step.Out(i));
     } else if (step.Out(i) != "g" + std::to_string(i)) {  // else it follows its port alone
       const std::string r = "r" + std::to_string(i);
@@ -317,11 +269,10 @@ std::string WriteVerilog(const Document& doc, const std::string& name) {
   v << "\n);\n";
   std::ostringstream assigns, resets, nexts;
   for (std::int16_t i = 0; i < kSlotCount; ++i) {
-    const std::int32_t type = doc.Gates(i).GetType();
-    if (type == kNoGate) continue;
+    if (!doc.Gates(i).Kind()) continue;
     const std::string g = "g" + std::to_string(i);
     const std::string comment = "  // " + GateName(doc, rows, i) + "\n";
-    if (type == kInputGate) {
+    if (HasRole(doc.Gates(i), KindRole::Input)) {
       const std::string r = "r" + std::to_string(i);
       v << "  wire " << g << ";" << comment;
       assigns << "  assign " << g << " = " << PortOf(doc, i)
@@ -391,7 +342,7 @@ std::string WriteVerilogTestbench(const Document& doc, const std::string& name,
   for (const BenchAction& action : actions) {
     if (action.toggle) {
       const std::int16_t slot = *action.toggle;
-      if (IsSlotIndex(slot) && doc.Gates(slot).GetType() == kInputGate) {
+      if (IsSlotIndex(slot) && HasRole(doc.Gates(slot), KindRole::Input)) {
         const std::string port = PortOf(doc, slot);
         t << "    " << port << " = ~" << port << ";\n";
       }

@@ -1,5 +1,6 @@
-// The one interface behind which every gate slot holds its object: the six logic
-// gates, circuit inputs and outputs, nodes, and the empty-slot object EmptySlot.
+// The one interface behind which every gate slot holds its object: a gate of any kind
+// (logic gate, circuit input or output, node), which does what its row of kinds.h says,
+// and the empty-slot object.
 //
 // Two-phase update: SetInputValue only stores an input and never touches the
 // output; GetNewOutput computes the output from the stored inputs and commits it at
@@ -9,6 +10,7 @@
 
 #include <cstdint>
 
+#include "model/kinds.h"
 #include "model/types.h"
 
 namespace tessara {
@@ -34,8 +36,10 @@ class Gate {
   virtual void SetUsed(bool Value) = 0;
   // True while the slot holding this object is part of the circuit.
   virtual bool GetUsed() const = 0;
+  // The kind's row, which outlives the gate; nullptr for the empty slot.
+  const KindFacts* Kind() const { return kind_; }
   // The kind's type code (types.h); 0 for the empty slot.
-  virtual std::int32_t GetType() const = 0;
+  std::int32_t GetType() const { return kind_ ? kind_->code : kNoGate; }
   // Distance in twips of input num's pin along the gate's input side.
   virtual float GetInputOffset(std::int16_t num) const = 0;
   // Appends the gate's record (type code, x, y, used, orientation) to a circuit file.
@@ -55,8 +59,17 @@ class Gate {
   virtual void SetSignals(std::uint8_t bits) = 0;
 
  protected:
+  Gate() = default;
+  explicit Gate(const KindFacts& kind) : kind_(&kind) {}
+
   // The signals as GetSignals reports them; only the kinds change them.
   std::uint8_t Signals = 0;
+
+ private:
+  const KindFacts* kind_ = nullptr;
 };
+
+// Whether g is a gate of a kind with this role (never the empty slot).
+inline bool HasRole(const Gate& g, KindRole role) { return g.Kind() && g.Kind()->role == role; }
 
 }  // namespace tessara

@@ -32,7 +32,7 @@ LinkChain ChainOf(const Document& doc, std::int16_t link) {
     for (auto [isNode, node] : {std::pair{s.FromNode, s.Source}, {s.ToNode, s.Target}}) {
       if (!isNode || at(nodeSeen, node)) continue;
       at(nodeSeen, node) = true;
-      if (doc.Gates(node).GetType() == kBufferGate) chain.nodes.push_back(node);
+      if (HasRole(doc.Gates(node), KindRole::Node)) chain.nodes.push_back(node);
       for (std::int16_t j = 0; j < kSlotCount; ++j) {
         const Link& other = doc.Links(j);
         if (other.GetUsed() && !at(inChain, j) && EndsAtNode(other, node)) take(j);

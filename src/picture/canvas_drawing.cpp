@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "model/kinds.h"
 #include "picture/highlight.h"
 #include "picture/pixels.h"
 
@@ -93,11 +94,9 @@ void PaintLine(QPainter& painter, const LineElement& line, bool colourWires) {
 }
 
 NamePlace NamePlaceOf(Picture picture) {
-  if (picture.store != PictureStore::InputButton && picture.store != PictureStore::OutputButton) {
-    return NamePlace::Tag;
-  }
-  const bool boxAtTop = (picture.store == PictureStore::InputButton && picture.index == 3) ||
-                        (picture.store == PictureStore::OutputButton && picture.index == 1);
+  const bool input = HasRole(picture.kind, KindRole::Input);
+  if (!input && !HasRole(picture.kind, KindRole::Output)) return NamePlace::Tag;
+  const bool boxAtTop = picture.orientation == (input ? 3 : 1);
   return boxAtTop ? NamePlace::Below : NamePlace::Above;
 }
 

@@ -10,18 +10,7 @@ namespace {
 // The place a value sent to input number num of g lands on, as SetInputValue stores
 // it, when g's function reads that place; -1 when it reads none.
 int ReadPlace(const Gate& g, std::int16_t num) {
-  switch (g.GetType()) {
-    case kAndGate:
-    case kOrGate:
-    case kNandGate:
-    case kNorGate:
-    case kXorGate:
-      return num == 0 || num == 1 ? num : -1;
-    case kNoGate:
-      return -1;
-    default:
-      return 0;
-  }
+  return g.Kind() ? CarriedPlace(*g.Kind(), num) : -1;
 }
 
 // Runs the transfer pass over sources instead of values: each node's output and each
@@ -48,10 +37,10 @@ class TransferPass {
 
  private:
   static std::size_t Index(std::int16_t slot) { return static_cast<std::size_t>(slot); }
-  bool IsNode(std::int16_t slot) const { return doc_.Gates(slot).GetType() == kBufferGate; }
+  bool IsNode(std::int16_t slot) const { return HasRole(doc_.Gates(slot), KindRole::Node); }
   bool IsGate(std::int16_t slot) const {
     const Gate& g = doc_.Gates(slot);
-    return g.GetUsed() && g.GetType() != kNoGate && g.GetType() != kBufferGate;
+    return g.GetUsed() && g.Kind() && !HasRole(g, KindRole::Node);
   }
 
   // The last used link in slot order that ends at node, if any.

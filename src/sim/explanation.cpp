@@ -43,28 +43,6 @@ Mask Outputs(const SimState& state) {
   }
 }
 
-// The places that decide a gate's output, bit p for place p, from the values of the
-// places its function reads.
-unsigned DecidingPlaces(std::int32_t type, unsigned values) {
-  constexpr unsigned kBoth = 0b11;
-  switch (type) {
-    case kAndGate:
-    case kNandGate: {
-      const unsigned zeros = ~values & kBoth;
-      return zeros != 0 ? zeros : kBoth;
-    }
-    case kOrGate:
-    case kNorGate: {
-      const unsigned ones = values & kBoth;
-      return ones != 0 ? ones : kBoth;
-    }
-    case kXorGate:
-      return kBoth;
-    default:
-      return 1;
-  }
-}
-
 // One explanation: a sweep back from the step asked about, carrying the set of gates
 // whose value at the current step is still to be explained.
 class Sweep {
@@ -141,7 +119,8 @@ class Sweep {
                                                                 : Has(before, driver.slot);
       values |= unsigned{value} << p;
     }
-    const unsigned deciding = DecidingPlaces(doc_.Gates(g).GetType(), values);
+    assert(doc_.Gates(g).Kind());  // the empty slot's output never changes
+    const unsigned deciding = DecidingPlaces(*doc_.Gates(g).Kind(), values);
     decided_[Index(g)] |= deciding;
     Mask drivers = 0;
     for (std::int16_t p = 0; p < kReadPlaces; ++p) {
@@ -182,7 +161,7 @@ Explanation Explain(const Document& doc, const RunHistory& history, std::int16_t
                     std::size_t step, std::size_t listed) {
   assert(!history.Empty() && step >= history.First() && step <= history.Last());
   assert(IsSlotIndex(slot) && doc.Gates(slot).GetUsed());
-  assert(doc.Gates(slot).GetType() != kBufferGate && doc.Gates(slot).GetType() != kNoGate);
+  assert(doc.Gates(slot).Kind() && !HasRole(doc.Gates(slot), KindRole::Node));
   return Sweep(doc, history, listed).Run(slot, step);
 }
 

@@ -4,9 +4,10 @@
 // t over which G's output was V. At t0, G was powered up (t0 is step 0), toggled, or
 // computed V by a prop step from its input places, each holding its driver's output
 // at step t0 - 1 (drivers.h); each deciding input's driver is then asked the same
-// about step t0 - 1. Deciding inputs: for AND and NAND the inputs that are 0 when any
-// is, else both; for OR and NOR those that are 1 when any is, else both; both for XOR;
-// input 0 for NOT, circuit outputs and circuit inputs set through a link. An input
+// about step t0 - 1. Deciding inputs, from the kind's row (DecidingPlaces, kinds.h):
+// those holding its controlling value when any does, else every input it reads (AND and
+// NAND: the inputs that are 0 when any is, else both; OR and NOR: those that are 1; XOR:
+// both; input 0 for NOT, circuit outputs and circuit inputs set through a link). An input
 // that is not linked or comes from a bend with no gate before it ends there.
 //
 // Guarantees: every event (a gate at the step its value began) appears once, latest

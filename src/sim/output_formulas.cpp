@@ -17,7 +17,8 @@ class FormulaWriter {
       : doc_(doc), naming_(naming), terminals_(FindTerminals(doc)), rows_(SignalRows(doc)) {
     for (auto& places : sources_) places.fill(-1);
     WalkTransferPass(doc_, [this](const Link& link) {
-      const int place = CarriedPlace(doc_.Gates(link.Target).GetType(), link.TargetInput);
+      const KindFacts* kind = doc_.Gates(link.Target).Kind();
+      const int place = kind ? CarriedPlace(*kind, link.TargetInput) : -1;
       if (place >= 0) Source(link.Target, place) = link.Source;
     });
   }
@@ -43,7 +44,7 @@ class FormulaWriter {
   bool& OnPath(std::int16_t slot) { return onPath_[static_cast<std::size_t>(slot)]; }
 
   bool IsNode(std::int16_t slot) const {
-    return doc_.Gates(slot).GetUsed() && doc_.Gates(slot).GetType() == kBufferGate;
+    return doc_.Gates(slot).GetUsed() && HasRole(doc_.Gates(slot), KindRole::Node);
   }
 
   // The gate whose output input place `place` of slot computes from, nodes followed
@@ -71,25 +72,26 @@ class FormulaWriter {
   void WriteGate(std::int16_t slot, bool operand) {
     if (formula_.tooLong) return;
     if (slot < 0 || !doc_.Gates(slot).GetUsed()) return Append("0");
-    const std::int32_t type = doc_.Gates(slot).GetType();
+    const Gate& g = doc_.Gates(slot);
+    const bool input = HasRole(g, KindRole::Input), output = HasRole(g, KindRole::Output);
     if (OnPath(slot)) {
-      const bool logic = type != kInputGate && type != kOutputGate;
+      const bool logic = !input && !output;
       if (logic) formula_.named.set(static_cast<std::size_t>(slot));
       const std::string name = logic && naming_ ? naming_(slot) : Name(slot);
       if (formula_.feedback.empty()) formula_.feedback = name;
       return Append(name);
     }
-    const bool linkedInput = type == kInputGate && Source(slot, 0) >= 0;
-    if ((type == kInputGate && !linkedInput) || type == kOutputGate) return Append(Name(slot));
+    const bool linkedInput = input && Source(slot, 0) >= 0;
+    if ((input && !linkedInput) || output) return Append(Name(slot));
     OnPath(slot) = true;
     if (linkedInput) {
       WriteGate(Driver(slot, 0), operand);
-    } else if (InputCount(type) == 1) {
-      const std::string op(FindKind(type)->signal);
+    } else if (ReadPlaces(*g.Kind()) == 1) {
+      const std::string op(g.Kind()->signal);
       Append(op + ' ');
       WriteGate(Driver(slot, 0), true);
     } else {
-      const std::string op(FindKind(type)->signal);
+      const std::string op(g.Kind()->signal);
       if (operand) Append("(");
       WriteGate(Driver(slot, 0), true);
       Append(' ' + op + ' ');

@@ -30,7 +30,7 @@ void PropStep(Document& doc) {
 void ToggleInput(Document& doc, std::int16_t slot) {
   if (!IsSlotIndex(slot)) return;
   Gate& g = doc.RunGate(slot);
-  if (g.GetType() != kInputGate) return;
+  if (!HasRole(g, KindRole::Input)) return;
   g.SetInputValue(0, !g.GetCurrOutput());
   g.GetNewOutput();
 }

@@ -28,7 +28,7 @@ std::vector<SignalRow> SignalRows(const Document& doc) {
   std::vector<SignalRow> rows;
   AddNumbered(rows, terminals.inputs, kInputGate);
   for (std::int16_t i = 0; i < kSlotCount; ++i) {
-    const KindFacts* kind = FindKind(doc.Gates(i).GetType());
+    const KindFacts* kind = doc.Gates(i).Kind();
     if (!doc.Gates(i).GetUsed() || !kind || kind->role != KindRole::Logic) continue;
     const std::string slot = std::to_string(i);
     rows.push_back({i, std::string(kind->signal) + " " + slot, std::string(kind->word) + slot});

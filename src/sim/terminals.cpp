@@ -9,8 +9,8 @@ Terminals FindTerminals(const Document& doc) {
   for (std::int16_t slot = 0; slot < kSlotCount; ++slot) {
     const Gate& g = doc.Gates(slot);
     if (!g.GetUsed()) continue;
-    if (g.GetType() == kInputGate) terminals.inputs.push_back(slot);
-    if (g.GetType() == kOutputGate) terminals.outputs.push_back(slot);
+    if (HasRole(g, KindRole::Input)) terminals.inputs.push_back(slot);
+    if (HasRole(g, KindRole::Output)) terminals.outputs.push_back(slot);
   }
   // Slots come in increasing order, so a stable sort by y breaks ties by slot.
   auto above = [&doc](std::int16_t a, std::int16_t b) {

@@ -42,7 +42,7 @@ void DisplayGate(const Document& doc, Screen& screen, std::int16_t i, const std:
     screen.ValueLabel(i).SetVisible(false);
     return;
   }
-  if (g.GetType() == kBufferGate) {
+  if (HasRole(g, KindRole::Node)) {
     screen.GateImage(i).SetVisible(false);
     ImageElement& marker = screen.NodeMarker(i);
     marker.SetVisible(true);
@@ -103,7 +103,7 @@ void DisplayKeyboard(const Scene& scene, Screen& screen) {
   const Gate& g = scene.doc.Gates(*focus);
   frame.SetLeft(g.GetX() - kFocusMargin);
   frame.SetTop(g.GetY() - kFocusMargin);
-  frame.SetSize((g.GetType() == kBufferGate ? kNodeMarkerSize : kGateImageSize) + 2 * kFocusMargin);
+  frame.SetSize((HasRole(g, KindRole::Node) ? kNodeMarkerSize : kGateImageSize) + 2 * kFocusMargin);
 }
 
 }  // namespace

@@ -105,8 +105,8 @@ class KeptScreen : public Screen {
   Phrase Caption() const override { return caption_; }
   void SetModified(bool marked) override { modified = marked; }
   void SetDefaultPointer() override { toolPointer_.reset(); }
-  void SetToolPointer(int iconCacheIndex) override { toolPointer_ = iconCacheIndex; }
-  // The IconCache index of the pointer shown, or nothing for the default arrow.
+  void SetToolPointer(std::int32_t toolCode) override { toolPointer_ = toolCode; }
+  // The code of the tool whose pointer shows, or nothing for the default arrow.
   std::optional<int> ToolPointer() const { return toolPointer_; }
   void ShowMessage(const Phrase&, const Phrase&, MessageStyle) override {}
   Answer Ask(const Phrase&, const Phrase&, Choices, Answer preferred) override { return preferred; }

@@ -57,7 +57,7 @@ std::optional<TwipsXY> LineStop(const Document& doc, std::int16_t index) {
 }
 
 std::optional<TwipsXY> InputPlacePoint(const Gate& g, int place) {
-  return g.GetType() == kBufferGate ? Corner(g) : InputPin(g, static_cast<std::int16_t>(place));
+  return HasRole(g, KindRole::Node) ? Corner(g) : InputPin(g, static_cast<std::int16_t>(place));
 }
 
 void SetLineStop(const Document& doc, Screen& screen, std::int16_t index) {

@@ -20,7 +20,7 @@ ProblemMark Ring(std::optional<TwipsXY> at, const Gate& fallback) {
 
 // The box a gate stands in: its cell, or a node's marker with a gap around it.
 ProblemMark Around(const Gate& g, MarkShape shape) {
-  if (g.GetType() == kBufferGate) {
+  if (HasRole(g, KindRole::Node)) {
     constexpr float kSide = kNodeMarkerSize + 2 * kOutlineGap;
     return {shape, g.GetX() - kOutlineGap, g.GetY() - kOutlineGap, kSide, kSide, {}};
   }

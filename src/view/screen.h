@@ -29,23 +29,12 @@ enum class DragMode { Manual = 0, Automatic = 1 };
 inline constexpr float kGateImageSize = 795;   // GateImage(i), square
 inline constexpr float kNodeMarkerSize = 135;  // NodeMarker(i), square
 
-// The picture stores a gate image can show, each one picture per orientation (index
-// 0..3); the input and output stores' picture 0 is their palette button's.
-enum class PictureStore {
-  None,
-  andimage,
-  orimage,
-  notimage,
-  nandimage,
-  norimage,
-  xorimage,
-  InputButton,
-  OutputButton
-};
-
+// What a gate image shows: the picture of a gate of kind `kind` (a type code) turned to
+// orientation 0..3, or none for kNoGate. A circuit input's and output's picture in
+// orientation 0 is their palette button's.
 struct Picture {
-  PictureStore store = PictureStore::None;
-  int index = 0;
+  std::int32_t kind = kNoGate;
+  int orientation = 0;
   bool operator==(const Picture&) const = default;
 };
 
@@ -235,9 +224,10 @@ class Screen : public ScreenElements {
   // The caption's modified mark ("*" after it), shown while modified is true.
   virtual void SetModified(bool modified) = 0;
 
-  // The application-wide pointer: the default arrow, or cursor icon IconCache(index).
+  // The application-wide pointer: the default arrow, or the pointer of the tool with
+  // code toolCode (artwork::ToolCursor).
   virtual void SetDefaultPointer() = 0;
-  virtual void SetToolPointer(int iconCacheIndex) = 0;
+  virtual void SetToolPointer(std::int32_t toolCode) = 0;
 
   // A modal message box with an OK button; returns when it is closed.
   virtual void ShowMessage(const Phrase& prompt, const Phrase& title, MessageStyle style) = 0;

@@ -1,9 +1,9 @@
 // What every tool is, one row a tool: its code (the document's CurrentTool), the palette
-// button that chooses it and carries the border, the cursor shown over the canvas, and
-// what choosing and using it does. A new tool is one row here, its button (PaletteButton
-// and the window's palette) and the button's handler (editor/palette.h). Every field is
-// required, as in model/kinds.h, and the checks at the end refuse a table that leaves a
-// button, or a kind a learner places, without its tool.
+// button that chooses it and carries the border, and what choosing and using it does;
+// its pointer over the canvas is drawn from its code (artwork::ToolCursor). A new tool is one row
+// here, its button (PaletteButton and the window's palette) and the button's handler
+// (editor/palette.h). Every field is required, as in model/kinds.h, and the checks at the end
+// refuse a table that leaves a button, or a kind a learner places, without its tool.
 #pragma once
 
 #include <array>
@@ -16,7 +16,6 @@ namespace tessara {
 struct ToolFacts {
   std::int32_t code;     // the tool code; a gate tool's is the code of the kind it places
   PaletteButton button;  // the palette button that chooses it
-  int cursor;            // the IconCache index of its pointer over the canvas
   bool placesGate;       // a press on the canvas places a gate of kind `code`
   bool manualDrag;       // choosing it puts every image in manual drag mode, so that
                          // presses reach the images' own handlers
@@ -25,52 +24,42 @@ struct ToolFacts {
 inline constexpr std::array<ToolFacts, kPaletteButtonCount> kTools = {{
     {.code = kSelectTool,
      .button = PaletteButton::CrossButton,
-     .cursor = 5,
      .placesGate = false,
      .manualDrag = false},
     {.code = kLinkTool,
      .button = PaletteButton::LinkButton,
-     .cursor = 6,
      .placesGate = false,
      .manualDrag = true},
     {.code = kAndGate,
      .button = PaletteButton::AndGateButton,
-     .cursor = 0,
      .placesGate = true,
      .manualDrag = true},
     {.code = kOrGate,
      .button = PaletteButton::OrGateButton,
-     .cursor = 1,
      .placesGate = true,
      .manualDrag = true},
     {.code = kNotGate,
      .button = PaletteButton::NotGateButton,
-     .cursor = 2,
      .placesGate = true,
      .manualDrag = true},
     {.code = kInputGate,
      .button = PaletteButton::InputButton,
-     .cursor = 3,
      .placesGate = true,
      .manualDrag = true},
     {.code = kOutputGate,
      .button = PaletteButton::OutputButton,
-     .cursor = 4,
      .placesGate = true,
      .manualDrag = true},
     {.code = kNandGate,
      .button = PaletteButton::NandGateButton,
-     .cursor = 7,
      .placesGate = true,
      .manualDrag = true},
     {.code = kNorGate,
      .button = PaletteButton::NorGateButton,
-     .cursor = 8,
      .placesGate = true,
      .manualDrag = true},
     {.code = kXorGate,
      .button = PaletteButton::XorGateButton,
-     .cursor = 9,
      .placesGate = true,
      .manualDrag = true},
 }};
@@ -93,7 +82,7 @@ constexpr const ToolFacts& ToolOf(PaletteButton button) {
   return *FindRow(kTools, &ToolFacts::button, button);
 }
 
-// The rows agree with each other and with the kinds: each code, button and cursor once
+// The rows agree with each other and with the kinds: each code and button once
 // (so every button has its tool); a gate tool for every kind but the node, and only for
 // kinds. The palette's order lists every button once.
 namespace tools_check {
@@ -119,9 +108,8 @@ constexpr bool PaletteOrderListsEachButtonOnce() {
   return true;
 }
 
-static_assert(AllDistinct(kTools, &ToolFacts::code) && AllDistinct(kTools, &ToolFacts::button) &&
-                  AllDistinct(kTools, &ToolFacts::cursor),
-              "each tool has its own code, button and cursor");
+static_assert(AllDistinct(kTools, &ToolFacts::code) && AllDistinct(kTools, &ToolFacts::button),
+              "each tool has its own code and button");
 static_assert(EachKindButTheNodeHasItsGateTool(), "every kind a learner places has its gate tool");
 static_assert(PaletteOrderListsEachButtonOnce(), "the palette lists each button once");
 

@@ -21,12 +21,12 @@ constexpr std::array<TwipsXY, kOrientationCount> kFromPin = {{
 
 void PlaceLabel(const Gate& g, LabelElement& label) {
   const float x = g.GetX(), y = g.GetY();
-  if (g.GetType() == kOutputGate) {
+  if (HasRole(g, KindRole::Output)) {
     label.SetTop(y + 225);
     label.SetLeft(x - 100);
     return;
   }
-  if (g.GetType() == kBufferGate) {  // above the node's marker
+  if (HasRole(g, KindRole::Node)) {  // above the node's marker
     label.SetTop(y - 275);
     label.SetLeft(x);
     return;

@@ -63,7 +63,7 @@ TEST_F(Window,
   Click(Find(QStringLiteral("CrossButton")));
   QWidget* outline = Find(QStringLiteral("DragOutline"));
   QTest::mouseDClick(Image(0), Qt::LeftButton, {}, QPoint(10, 10));
-  EXPECT_EQ(window.GateImage(0).GetPicture(), (Picture{PictureStore::andimage, 1}));
+  EXPECT_EQ(window.GateImage(0).GetPicture(), (Picture{kAndGate, 1}));
   EXPECT_FALSE(outline->isVisible());
   window.GateImage(0).SetDragMode(DragMode::Automatic);  // as after New or Open
   QTest::mouseDClick(Image(0), Qt::LeftButton, {}, QPoint(10, 10));

@@ -4,12 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <sstream>
 
 #include "circuits.h"
 #include "io/circuit_file.h"
 #include "io/explanation_text.h"
+#include "sim/output_formulas.h"
 #include "sim/propagation.h"
 
 namespace tessara {
@@ -95,6 +97,18 @@ Document InputDrivenByNot() {
   return doc;
 }
 
+// The kinds with XNOR added, XOR's row but for its code, names and function: a kind in
+// no palette and no file.
+constexpr auto kWithXnor = [] {
+  std::array<KindFacts, kKinds.size() + 1> kinds{};
+  std::copy(kKinds.begin(), kKinds.end(), kinds.begin());
+  kinds.back() = *FindKind(kXorGate);
+  kinds.back().code = 12, kinds.back().word = "xnor", kinds.back().signal = "XNOR";
+  kinds.back().truth = 0b1001, kinds.back().summaryPlace = 7;
+  return kinds;
+}();
+static_assert(kinds_check::RowsAgree(kWithXnor));
+
 TEST(Explanation, TracesEachSceneBackToItsTogglesAndPowerUp) {
   struct Row {
     std::function<Document()> scene;
@@ -177,6 +191,27 @@ TEST(Explanation, ListsTheLatestFiftyEventsOfALongRunAndCountsTheRest) {
   EXPECT_EQ(explanation.more, 41u) << "the second NOT of step 27, 39 events of steps 26 to 1, "
                                       "the power-up";
   EXPECT_EQ(MoreLine(explanation.more).English(), "... 41 more");
+}
+
+// XNOR 2 of I1 0 and I2 1 into O1 3, I1 toggled on: from its row alone a gate computes
+// its function only when evaluated, is explained (both inputs decide, whatever they
+// hold) and written as a formula. The other kinds' functions are checked by every
+// circuit the builder makes (circuit_builder_test).
+TEST(Explanation, OfAKindOnlyARowDescribesReadsItsRowAsTheGateAndTheFormulaDo) {
+  for (int in = 0; in < 4; ++in) {
+    auto g = MakeGate(kWithXnor.back());
+    g->SetInputValue(0, in & 1), g->SetInputValue(1, in >> 1);
+    EXPECT_FALSE(g->GetCurrOutput()) << "before it is evaluated";
+    EXPECT_EQ(g->GetNewOutput(), (in & 1) == (in >> 1)) << in;
+  }
+  Document doc;
+  testing::PutGate(doc, 0, kInputGate, 0, 1000), testing::PutGate(doc, 1, kInputGate, 0, 2000);
+  doc.PutGate(2, MakeGate(kWithXnor.back())), doc.EditGate(2).ReadData(3000, 1000, true, 0);
+  testing::PutGate(doc, 3, kOutputGate, 8200, 1000);
+  testing::PutLink(doc, 0, 0, 2), testing::PutLink(doc, 1, 1, 2, 1), testing::PutLink(doc, 2, 2, 3);
+  const RunHistory history = Played(doc, "p t0 p", 8);
+  EXPECT_EQ(Explain(doc, history, 2, 3).events.at(0).inputs.size(), 2u) << "I1 = 1, I2 = 0";
+  EXPECT_EQ(OutputFormulas(doc).at(0).text, "I1 XNOR I2");
 }
 
 }  // namespace

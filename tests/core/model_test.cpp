@@ -7,28 +7,12 @@
 namespace tessara {
 namespace {
 
-TEST(Gate, OutputFollowsItsKindsTruthTableOnlyWhenEvaluated) {
-  const std::pair<std::int32_t, const char*> rows[] = {
-      // outputs for inputs 00, 01, 10, 11; one-input kinds take the last set
-      {kAndGate, "0001"},    {kOrGate, "0111"},  {kNandGate, "1110"},  {kNorGate, "1000"},
-      {kXorGate, "0110"},    {kNotGate, "1010"}, {kInputGate, "0101"}, {kOutputGate, "0101"},
-      {kBufferGate, "0101"}, {kNoGate, "0000"}};
-  for (const auto& [code, outputs] : rows) {
-    for (int in = 0; in < 4; ++in) {
-      auto g = MakeGate(code);
-      g->SetInputValue(0, in >> 1);
-      g->SetInputValue(1, in & 1);
-      EXPECT_FALSE(g->GetCurrOutput()) << code << " before it is evaluated";
-      EXPECT_FALSE(g->GetUsed()) << code;
-      EXPECT_EQ(g->GetNewOutput(), outputs[in] == '1') << code << " " << in;
-      EXPECT_EQ(g->GetCurrOutput(), outputs[in] == '1') << code << " " << in << " kept";
-    }
-  }
+TEST(Gate, InputNumbersPastOneReachNoFunctionAndCodesOfNoKindMakeNoGate) {
   auto andGate = MakeGate(kAndGate);
   andGate->SetInputValue(0, true);
   for (std::int16_t num : {std::int16_t{2}, std::int16_t{3}, std::int16_t{-1}, std::int16_t{32767}})
     andGate->SetInputValue(num, true);
-  EXPECT_FALSE(andGate->GetNewOutput()) << "input numbers past 1 reach no function";
+  EXPECT_FALSE(andGate->GetNewOutput());
   for (std::int32_t code : {-1, 1, 11, 12}) EXPECT_EQ(MakeGate(code), nullptr) << code;
 }
 

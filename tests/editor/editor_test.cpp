@@ -193,8 +193,7 @@ TEST_F(Window, DropsMoveTheGrabbedPointDoubleClicksTurnAndNodesTellRiddlesInTurn
             std::pair(2900.0f, 3800.0f));
   for (std::int32_t expected : {1, 2, 3, 0}) {
     OnGateDoubleClick(form, slot);
-    EXPECT_EQ(screen.GateImage(slot).GetPicture(),
-              (Picture{PictureStore::andimage, int(expected)}));
+    EXPECT_EQ(screen.GateImage(slot).GetPicture(), (Picture{kAndGate, int(expected)}));
   }
   for (int n = 0; n < 5; ++n) OnNodeDoubleClick(form);
   const char* const riddles[][2] = {

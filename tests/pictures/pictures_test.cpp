@@ -205,8 +205,8 @@ TEST_F(Pictures, LinksDrawnMovedAndBeingDrawnTheKeyboardsMarksAfterNewAndEveryPr
   ExpectLooksLike(Beside({linked, moved, drawing, keyed, renewed, Canvas()}), "links-drawn");
 }
 
-// Then each cursor of the icon cache: its black pixels, its white edge, the rest teal,
-// the hot spot red.
+// Then each tool's cursor, in the kept picture's order: its black pixels, its white edge, the rest
+// teal, the hot spot red.
 TEST_F(Pictures, ThePaletteWithEachToolChosenAndTheCursors) {
   std::vector<QImage> tiles;
   for (const char* button :
@@ -215,8 +215,9 @@ TEST_F(Pictures, ThePaletteWithEachToolChosenAndTheCursors) {
     Click(Find(QString::fromLatin1(button)));
     tiles.push_back(Shown(window.centralWidget(), QRect(0, 0, 120, 550)));
   }
-  for (int i = 0; i < artwork::kIconCacheSize; ++i) {
-    const QCursor cursor = artwork::IconCache(i);
+  for (std::int32_t tool : {kAndGate, kOrGate, kNotGate, kInputGate, kOutputGate, kSelectTool,
+                            kLinkTool, kNandGate, kNorGate, kXorGate, kAndGate}) {
+    const QCursor cursor = artwork::ToolCursor(tool);
     const QImage bits = cursor.bitmap().toImage(), mask = cursor.mask().toImage();
     QImage tile(bits.size(), QImage::Format_RGB32);
     for (int y = 0; y < tile.height(); ++y)

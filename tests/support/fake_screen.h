@@ -77,7 +77,7 @@ inline std::string Shown(Screen& s, bool palette) {
     LineElement& line = s.LinkLine(i);
     if (image.Visible())
       out << "image " << i << " at " << image.Left() << ',' << image.Top() << " picture "
-          << int(image.GetPicture().store) << '/' << image.GetPicture().index << " name '"
+          << image.GetPicture().kind << '/' << image.GetPicture().orientation << " name '"
           << image.Name() << "'" << (image.Highlighted() ? " highlighted" : "") << Said(image);
     if (marker.Visible())
       out << "marker " << i << " at " << marker.Left() << ',' << marker.Top()

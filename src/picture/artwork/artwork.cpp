@@ -3,8 +3,10 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <algorithm>
+#include <array>
 #include <cassert>
 
+#include "model/kinds.h"
 #include "picture/artwork/drawing.h"
 #include "picture/artwork/gates.h"
 
@@ -104,7 +106,35 @@ Drawing NodeDrawing() {
   return {{15, 15}, {}, {}, dot};
 }
 
-Drawing GateArt(std::int32_t typeCode) { return *GateDrawing(typeCode); }
+// Each kind's drawing in orientation 0 and how far its tool cursor shrinks it, one row
+// a kind; the node shows its marker instead.
+struct KindArt {
+  std::int32_t kind;
+  Drawing (*draw)();
+  qreal cursorZoom;
+};
+
+constexpr std::array<KindArt, 8> kKindArt = {{
+    {.kind = kAndGate, .draw = AndDrawing, .cursorZoom = 0.5},
+    {.kind = kOrGate, .draw = OrDrawing, .cursorZoom = 0.5},
+    {.kind = kNotGate, .draw = NotDrawing, .cursorZoom = 0.5},
+    {.kind = kInputGate, .draw = InputDrawing, .cursorZoom = 0.45},
+    {.kind = kOutputGate, .draw = OutputDrawing, .cursorZoom = 0.45},
+    {.kind = kNandGate, .draw = NandDrawing, .cursorZoom = 0.5},
+    {.kind = kNorGate, .draw = NorDrawing, .cursorZoom = 0.5},
+    {.kind = kXorGate, .draw = XorDrawing, .cursorZoom = 0.5},
+}};
+
+constexpr bool EachKindButTheNodeIsDrawnOnce() {
+  for (const KindFacts& kind : kKinds) {
+    if ((kind.role == KindRole::Node) != (CountRows(kKindArt, &KindArt::kind, kind.code) == 0))
+      return false;
+  }
+  return AllDistinct(kKindArt, &KindArt::kind) && kKindArt.size() + 1 == kKinds.size();
+}
+static_assert(EachKindButTheNodeIsDrawnOnce(), "every kind but the node has its drawing");
+
+const KindArt* FindArt(std::int32_t kind) { return FindRow(kKindArt, &KindArt::kind, kind); }
 
 QPointF Centre(const Drawing& d) { return {d.size.width() / 2, d.size.height() / 2}; }
 
@@ -126,14 +156,8 @@ QImage TurnedPicture(const std::optional<Drawing>& d, int orientation, qreal sca
 }  // namespace
 
 QImage GatePicture(std::int32_t typeCode, int orientation, qreal scale) {
-  return TurnedPicture(GateDrawing(typeCode), orientation, scale);
-}
-
-QImage TerminalPicture(std::int32_t typeCode, int orientation, qreal scale) {
-  std::optional<Drawing> box;
-  if (typeCode == kInputGate) box = InputDrawing();
-  if (typeCode == kOutputGate) box = OutputDrawing();
-  return TurnedPicture(box, orientation, scale);
+  const KindArt* art = FindArt(typeCode);
+  return art ? TurnedPicture(art->draw(), orientation, scale) : QImage();
 }
 
 QImage InputPicture(qreal scale) { return RenderPicture(InputDrawing(), scale); }
@@ -147,47 +171,17 @@ QImage PropPicture(qreal scale) { return RenderPicture(PropDrawing(), scale); }
 QImage CheckPicture(qreal scale) { return RenderPicture(CheckDrawing(), scale); }
 
 QImage ToolPicture(std::int32_t toolCode, qreal scale) {
-  switch (toolCode) {
-    case kSelectTool:
-      return CrossPicture(scale);
-    case kLinkTool:
-      return LinkPicture(scale);
-    case kInputGate:
-      return InputPicture(scale);
-    case kOutputGate:
-      return OutputPicture(scale);
-    default:
-      return GatePicture(toolCode, 0, scale);
-  }
+  if (toolCode == kSelectTool) return CrossPicture(scale);
+  if (toolCode == kLinkTool) return LinkPicture(scale);
+  return GatePicture(toolCode, 0, scale);
 }
 
-QCursor IconCache(int index) {
+QCursor ToolCursor(std::int32_t toolCode) {
   assert(QGuiApplication::instance() != nullptr);
-  switch (index) {
-    case 0:
-    case 10:
-      return Cursor(GateArt(kAndGate), 0.5);
-    case 1:
-      return Cursor(GateArt(kOrGate), 0.5);
-    case 2:
-      return Cursor(GateArt(kNotGate), 0.5);
-    case 3:
-      return Cursor(InputDrawing(), 0.45);
-    case 4:
-      return Cursor(OutputDrawing(), 0.45);
-    case 5:
-      return RenderCursor(CrossDrawing(), 0.7, kCursorInk, kCrossCentre);
-    case 6:
-      return Cursor(LinkDrawing(), 0.45);
-    case 7:
-      return Cursor(GateArt(kNandGate), 0.5);
-    case 8:
-      return Cursor(GateArt(kNorGate), 0.5);
-    case 9:
-      return Cursor(GateArt(kXorGate), 0.5);
-    default:
-      return QCursor();
-  }
+  if (toolCode == kSelectTool) return RenderCursor(CrossDrawing(), 0.7, kCursorInk, kCrossCentre);
+  if (toolCode == kLinkTool) return Cursor(LinkDrawing(), 0.45);
+  const KindArt* art = FindArt(toolCode);
+  return art ? Cursor(art->draw(), art->cursorZoom) : QCursor();
 }
 
 QImage AppIcon(int size) {
@@ -199,7 +193,7 @@ QImage AppIcon(int size) {
   painter.setBrush(QColor(0, 128, 128));
   painter.drawRoundedRect(QRectF(0, 0, size, size), size * 0.2, size * 0.2);
 
-  const Drawing gate = GateArt(kAndGate);
+  const Drawing gate = AndDrawing();
   const qreal zoom = size * 0.74 / gate.size.width();
   painter.translate(size / 2.0, size / 2.0);
   painter.scale(zoom, zoom);

@@ -118,24 +118,12 @@ Drawing NotGate() {
 
 }  // namespace
 
-std::optional<Drawing> GateDrawing(std::int32_t typeCode) {
-  switch (typeCode) {
-    case kAndGate:
-      return TwoInputGate(AndBody(), AndBackX, false);
-    case kNandGate:
-      return TwoInputGate(AndBody(), AndBackX, true);
-    case kOrGate:
-      return TwoInputGate(OrBody(), OrBackX, false);
-    case kNorGate:
-      return TwoInputGate(OrBody(), OrBackX, true);
-    case kXorGate:
-      return TwoInputGate(XorBody(), XorBackX, false);
-    case kNotGate:
-      return NotGate();
-    default:
-      return std::nullopt;
-  }
-}
+Drawing AndDrawing() { return TwoInputGate(AndBody(), AndBackX, false); }
+Drawing NandDrawing() { return TwoInputGate(AndBody(), AndBackX, true); }
+Drawing OrDrawing() { return TwoInputGate(OrBody(), OrBackX, false); }
+Drawing NorDrawing() { return TwoInputGate(OrBody(), OrBackX, true); }
+Drawing XorDrawing() { return TwoInputGate(XorBody(), XorBackX, false); }
+Drawing NotDrawing() { return NotGate(); }
 
 std::optional<QTransform> OrientationView(int orientation, qreal width) {
   switch (orientation) {

@@ -11,10 +11,14 @@
 
 namespace tessara::artwork {
 
-// The symbol of gate kind typeCode (AND, OR, NOT, NAND, NOR, XOR) with its pin
-// stubs: inputs from column 1 on rows 9-10 and 41-42 (NOT: 25-26), the output on
-// rows 26-27 up to column 56. Empty for any other code.
-std::optional<Drawing> GateDrawing(std::int32_t typeCode);
+// The symbol of each logic gate kind with its pin stubs: inputs from column 1 on rows
+// 9-10 and 41-42 (NOT: 25-26), the output on rows 26-27 up to column 56.
+Drawing AndDrawing();
+Drawing NandDrawing();
+Drawing OrDrawing();
+Drawing NorDrawing();
+Drawing XorDrawing();
+Drawing NotDrawing();
 
 // Maps an orientation-0 design space width wide (a gate's, or the input and output
 // boxes') onto the picture of orientation 0..3:

@@ -5,8 +5,9 @@
 #include <tuple>
 
 #include "model/cell.h"
+#include "model/kinds.h"
 #include "picture/artwork/artwork.h"
-#include "view/kind_pictures.h"
+#include "view/screen.h"
 
 namespace tessara::app {
 namespace {
@@ -15,10 +16,6 @@ QImage Draw(Art art, qreal scale) {
   switch (art.kind) {
     case Art::Kind::Gate:
       return artwork::GatePicture(art.type, art.orientation, scale);
-    case Art::Kind::Input:
-      return artwork::TerminalPicture(kInputGate, art.orientation, scale);
-    case Art::Kind::Output:
-      return artwork::TerminalPicture(kOutputGate, art.orientation, scale);
     case Art::Kind::Cross:
       return artwork::CrossPicture(scale);
     case Art::Kind::Link:
@@ -36,11 +33,10 @@ QImage Draw(Art art, qreal scale) {
 }  // namespace
 
 Art Art::FromPicture(Picture picture) {
-  const std::int32_t kind = StoreKind(picture.store);
-  if (kind == kNoGate || !IsOrientation(picture.index)) return {};
-  if (HasRole(kind, KindRole::Input)) return {Kind::Input, 0, picture.index};
-  if (HasRole(kind, KindRole::Output)) return {Kind::Output, 0, picture.index};
-  return {Kind::Gate, kind, picture.index};
+  if (!FindKind(picture.kind) || HasRole(picture.kind, KindRole::Node) ||
+      !IsOrientation(picture.orientation))
+    return {};
+  return {Kind::Gate, picture.kind, picture.orientation};
 }
 
 QImage FittedPicture(Art art, QSize size, qreal dpr) {

@@ -1,5 +1,5 @@
-// The picture stores as the window's elements use them: which drawing an element
-// shows, and that drawing stretched to the element's size for the screen it is on.
+// The pictures as the window's elements use them: which drawing an element shows, and
+// that drawing stretched to the element's size for the screen it is on.
 #pragma once
 
 #include <QImage>
@@ -10,16 +10,16 @@
 
 namespace tessara::app {
 
-// One drawing of the artwork. Gate drawings carry their kind's type code; gate, input
-// and output drawings the orientation 0..3.
+// One drawing of the artwork. A gate drawing (circuit inputs and outputs among them)
+// carries its kind's type code and the orientation 0..3.
 struct Art {
-  enum class Kind { None, Gate, Input, Output, Cross, Link, TrashCan, NodeDot };
+  enum class Kind { None, Gate, Cross, Link, TrashCan, NodeDot };
   Kind kind = Kind::None;
   std::int32_t type = 0;
   int orientation = 0;
   bool operator==(const Art&) const = default;
 
-  // The drawing a picture store entry holds; None for an entry that holds nothing.
+  // The drawing of a gate image's picture; None for a picture of no drawing.
   static Art FromPicture(Picture picture);
 };
 
