@@ -27,7 +27,7 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
 
   auto* image =
       new PictureElement(this, {Art::Kind::Gate, kAndGate, 0}, TwipsRect(360, 240, 795, 795));
-  image->setObjectName(QStringLiteral("Image1"));
+  image->setObjectName(QStringLiteral("AboutPicture"));
 
   QLabel* title =
       AddLabel(this, "lblTitle", QStringLiteral("Tessara"), TwipsRect(1650, 240, 3885, 480));

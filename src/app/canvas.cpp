@@ -104,7 +104,7 @@ void CanvasLine::Set(float& end, float twips) {
 }
 
 CanvasPanel::CanvasPanel(QWidget* parent) : QFrame(parent) {
-  setObjectName(QStringLiteral("Tessara_Frame"));
+  setObjectName(QStringLiteral("Canvas"));
   setGeometry(TwipsRect(1800, 120, 8985, kCanvasHeight));
   // The frame is drawn by a sibling just around the canvas, so that the canvas's own
   // coordinates start inside it and an input at x 0 does not hide it.

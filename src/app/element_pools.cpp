@@ -149,13 +149,13 @@ ElementPools::ElementPools(QWidget& window, QWidget& client, CanvasPanel& canvas
 
 void ElementPools::BuildPalette(QWidget& client) {
   auto* tools = new QLabel(tr("Tools"), &client);
-  tools->setObjectName(QStringLiteral("Label2"));
+  tools->setObjectName(QStringLiteral("ToolsHeading"));
   tools->setGeometry(TwipsRect(120, 120, 1575, 5295));
   tools->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
   Fill(tools, Qt::white);
 
   auto* rule = new QWidget(&client);
-  rule->setObjectName(QStringLiteral("Line2"));
+  rule->setObjectName(QStringLiteral("PaletteRule"));
   rule->setGeometry(TwipsRect(120, 360, 1440, kTwipsPerPixel));
   Fill(rule, Qt::black);
   rule->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -208,10 +208,10 @@ QWidget& ElementPools::LastTabStop() { return *trashCan_; }
 void ElementPools::BuildPools() {
   for (std::int16_t i = 0; i < kSlotCount; ++i) {
     auto* image = new PoolImage(&canvas_, {DragPool::GateImage, i}, kGateImageSize, {});
-    image->setObjectName(PoolName("ObjImage", i));
+    image->setObjectName(PoolName("GateImage", i));
     auto* marker =
         new PoolImage(&canvas_, {DragPool::NodeMarker, i}, kNodeMarkerSize, {Art::Kind::NodeDot});
-    marker->setObjectName(PoolName("buffer", i));
+    marker->setObjectName(PoolName("NodeMarker", i));
     for (PoolImage* element : {image, marker}) {
       connect(element, &PoolImage::dragWanted, this, [this](DragSource s, float x, float y) {
         context_.Act([&](Form& form) { OnAutomaticDragPress(form, s, x, y); });
@@ -236,7 +236,7 @@ void ElementPools::BuildPools() {
       });
     }
     auto* value = new PoolLabel(&canvas_);
-    value->setObjectName(PoolName("txtObjValue", i));
+    value->setObjectName(PoolName("ValueLabel", i));
     connect(value, &PoolLabel::pressed, this, [this, i] {
       if (context_.ActThen([i](Form& form) { return OnValuePress(form, i); }) == Follows::OpenWhy)
         emit whyAsked();

@@ -63,7 +63,7 @@ MainWindow::MainWindow()
       context_(form_, history_, clock_, *this),
       companions_(context_) {
   InstallAccessibility();
-  setObjectName(QStringLiteral("Tessara_Form"));
+  setObjectName(QStringLiteral("MainWindow"));
   SetCaption(Name("Tessara"));
   setWindowIcon(QIcon(QPixmap::fromImage(artwork::AppIcon(64))));
   auto* client = new ClientArea([this] { OnWindowPointerMove(form_); });

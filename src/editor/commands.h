@@ -30,7 +30,8 @@ void OnOpenExample(Form& form, const std::string& example);
 // The circuit's file becomes path ("" for none): FilePath, and the caption "Tessara - "
 // + path, or "Tessara".
 void NameFile(Form& form, const std::string& path);
-// True when the circuit's file text differs from the one started, opened or saved.
+// True when the circuit has changed since it was started, opened or saved (its revision
+// differs from the one recorded then).
 bool IsEdited(const Form& form);
 // The caption's modified mark, shown while IsEdited; after every act.
 void MarkModified(Form& form);

@@ -26,7 +26,7 @@ void RecordStep(Form& form, StepCause cause, std::int16_t slot = 0);
 // Forgets the run when the circuit (kinds, places, links) is no longer the one it
 // was recorded on; while powered (a gate turned), a new run begins there instead, and
 // a refresh. Either way what was asked of the run goes too, refreshed away.
-// Run after every action: one circuit text compared, about 20 us.
+// Run after every action: one revision compared.
 void ForgetChangedRun(Form& form);
 
 // While powered: puts the circuit back to the step before the current one and

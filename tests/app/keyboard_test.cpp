@@ -28,7 +28,7 @@ struct Keys : WindowTest {
 
 TEST_F(Keys, TabVisitsEachStopAndKeysThereDoWhatClicksAndTheCanvasKeysDo) {
   ASSERT_EQ(QApplication::focusWidget()->objectName().toStdString(), "CrossButton");
-  const char* const stops[] = {"Tessara_Frame", "TrashCan", "Power", "prop", "CrossButton"};
+  const char* const stops[] = {"Canvas", "TrashCan", "Power", "prop", "CrossButton"};
   for (const char* stop : stops) EXPECT_EQ(Press(Qt::Key_Tab)->objectName(), stop);
   EXPECT_EQ(Press(Qt::Key_Right)->objectName(), "LinkButton");
   EXPECT_EQ(Press(Qt::Key_Down)->objectName(), "NandGateButton");

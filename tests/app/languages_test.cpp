@@ -299,15 +299,5 @@ TEST(Languages, EveryTextOfEveryWindowFitsItsElementInEveryLanguage) {
   }
 }
 
-TEST(GettingStartedPage, EveryStepHasItsPicture) {
-  MainWindow window;
-  Command(window, "Help_GettingStarted")->trigger();
-  int pictures = 0;
-  for (const QLabel* label : window.findChild<GettingStarted*>()->findChildren<QLabel*>()) {
-    pictures += !label->pixmap().isNull();
-  }
-  EXPECT_EQ(pictures, 7);
-}
-
 }  // namespace
 }  // namespace tessara::app

@@ -46,28 +46,5 @@ TEST_F(WindowTest, EditedCircuitIsKeptInAFileOfItsOwnUntilSavedOrANormalExit) {
   EXPECT_FALSE(fs::exists(own)) << "after a normal exit";
 }
 
-// What a dead program left: its recovery file stays when the question is closed, its
-// half-written temporary goes; an end signal's keeping writes the edit and frees the lock.
-TEST_F(WindowTest, ClosedRecoverQuestionKeepsTheFileAndKeepingForNextStartLeavesItUnlocked) {
-  testing::TempFolder folder;
-  const fs::path left = folder.path() / "recovery-dead.cir";
-  const fs::path half = folder.path() / ".recovery-dead.cir.tmp-1-1";
-  testing::WriteFile(left.string(), WriteCircuit(doc()));
-  testing::WriteFile(half.string(), "half");
-  auto* recovery =
-      new CrashRecovery(window.Context(), QString::fromStdString(folder.path().string()), &window);
-  ModalWatcher offer([](QWidget* box) { EXPECT_EQ(box->windowTitle(), "Recover Circuit"); });
-  recovery->OfferLeftovers();
-  EXPECT_TRUE(offer.seen());
-  EXPECT_TRUE(fs::exists(left)) << "the question closed unanswered";
-  EXPECT_FALSE(fs::exists(half)) << "a dead program's temporary";
-  PlaceWith("NotGateButton", {300, 300});
-  recovery->KeepForNextStart();
-  const fs::path own = recovery->Own().circuit;
-  delete recovery;
-  EXPECT_EQ(testing::ReadFile(own.string()), WriteCircuit(doc()));
-  EXPECT_FALSE(fs::exists(fs::path(own).replace_extension(".lock")));
-}
-
 }  // namespace
 }  // namespace tessara::app

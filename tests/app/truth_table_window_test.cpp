@@ -85,15 +85,6 @@ TEST_F(WindowTest, TruthTableIsMadeInTheBackgroundAndStopsWhenClosed) {
   EXPECT_TRUE(QTest::qWaitFor([&] { return copy->isEnabled(); }));
 }
 
-// Both companion windows lie wholly on the main window's screen. (That they take the
-// main window's shortcuts is a part of the menu table, menu_test.cpp.)
-TEST_F(WindowTest, CompanionWindowsOpenOnTheScreen) {
-  for (QWidget* companion : {static_cast<QWidget*>(&window.Companions().ShowTruthTable()),
-                             static_cast<QWidget*>(&window.Companions().ShowTimeline())})
-    EXPECT_TRUE(window.screen()->availableGeometry().contains(companion->frameGeometry()))
-        << companion->objectName().toStdString();
-}
-
 // The half adder handed out as an exercise whose answer is wrong in row "1 1".
 TEST_F(WindowTest, TruthTableChecksTheAnswerBesideTheCircuitShowsExpressionsAndMapsAnOutput) {
   testing::TempFolder folder;

@@ -28,8 +28,8 @@ class WindowTest : public ::testing::Test {
     if (!found) ADD_FAILURE() << "no element named " << name.toStdString();
     return found;
   }
-  QWidget* Image(int slot) { return Find(QStringLiteral("ObjImage(%1)").arg(slot)); }
-  QWidget* Marker(int slot) { return Find(QStringLiteral("buffer(%1)").arg(slot)); }
+  QWidget* Image(int slot) { return Find(QStringLiteral("GateImage(%1)").arg(slot)); }
+  QWidget* Marker(int slot) { return Find(QStringLiteral("NodeMarker(%1)").arg(slot)); }
   Document& doc() { return window.form().doc; }
   // Every file dialog answers path, as it is when asked, with the first filter.
   void AnswerFileDialogs(const std::string& path) {

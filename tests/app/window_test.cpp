@@ -203,16 +203,6 @@ TEST(StartWindow, OpensTheFileNamedByItsFullPathOrGivesAnErrorOverAnEmptyCircuit
   QDir::setCurrent(before);
 }
 
-TEST(FileDialogFilter, PairsBecomeQtNameFilters) {
-  const std::pair<const char*, const char*> rows[] = {
-      {"Circuits|*.cir", "Circuits (*.cir)"},
-      {"Circuits (*.cir)|*.cir|All files (*.*)|*.*|", "Circuits (*.cir);;All files (*.*)"},
-      {"Texts|*.txt;*.text|", "Texts (*.txt *.text)"},
-      {"", ""},
-      {"No pattern|", ""}};
-  for (const auto& [given, expected] : rows)
-    EXPECT_EQ(QtNameFilters(given).toStdString(), expected) << given;
-}
 // File > New From Expression: the dialog's line says what is wrong as the text is typed;
 // OK replaces the circuit with the one built, edited and unsaved, one step to undo.
 TEST_F(Window, NewFromExpressionSaysWhatIsWrongAsTypedThenBuildsAsOneEditToUndo) {

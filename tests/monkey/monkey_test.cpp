@@ -60,7 +60,7 @@ struct MonkeyRun : WindowTest {
         {Qt::Key_3, {}},
         {Qt::Key_9, {}}};
     QWidget* canvas = &window.Canvas();
-    QWidget* element = AnyShown(Pick(3) == 0 ? "buffer" : "ObjImage");
+    QWidget* element = AnyShown(Pick(3) == 0 ? "NodeMarker" : "GateImage");
     switch (Pick(14)) {
       case 0:
       case 1:
@@ -92,7 +92,7 @@ struct MonkeyRun : WindowTest {
         Click(Find(QStringLiteral("prop")));
         break;
       case 11:
-        if (QWidget* label = AnyShown("txtObjValue")) Click(label);
+        if (QWidget* label = AnyShown("ValueLabel")) Click(label);
         break;
       case 12: {
         const auto& [key, modifiers] = kKeys[Pick(std::size(kKeys))];
@@ -113,7 +113,7 @@ struct MonkeyRun : WindowTest {
     };
     for (std::int16_t i = 0; i < kSlotCount; ++i) {
       if (offPixel(Image(i), window.GateImage(i)) || offPixel(Marker(i), window.NodeMarker(i)) ||
-          offPixel(Find(QStringLiteral("txtObjValue(%1)").arg(i)), window.ValueLabel(i)))
+          offPixel(Find(QStringLiteral("ValueLabel(%1)").arg(i)), window.ValueLabel(i)))
         faults << i << " off its pixel\n";
     }
     if (window.form().doc.PowerOn !=

@@ -290,7 +290,7 @@ TEST_F(Pictures, TheExplanationOnTheCanvasTheTimelineAndItsWindow) {
   Click(Image(1)), Click(Image(0));  // toggles I2, then I1
   Click(Find(QStringLiteral("prop"))), Click(Find(QStringLiteral("prop")));
   QWidget& timeline = window.Companions().ShowTimeline();
-  Click(Find(QStringLiteral("txtObjValue(5)")));  // O2's value
+  Click(Find(QStringLiteral("ValueLabel(5)")));  // O2's value
   auto* why = window.findChild<WhyWindow*>();
   ASSERT_NE(why, nullptr);
   const std::vector<QImage> shown = {Canvas(), Shown(&timeline), Shown(why)};

@@ -93,15 +93,6 @@ TEST_F(Refresh, ProblemMarksNameAGateByItsTagAndAnInputByItsPlace) {
             std::tuple("I1", "g1", "g2"));
 }
 
-TEST_F(Refresh, AGateAnExpressionNamesShowsItsTagUnhighlighted) {
-  PutGate(doc, 1, kNorGate, 3000, 1000);
-  Highlight shown;
-  shown.tagged.set(1);
-  DrawCircuit(scene, screen, shown, false);
-  EXPECT_EQ(screen.GateImage(1).Name(), "g1");
-  EXPECT_FALSE(screen.GateImage(1).Highlighted());
-}
-
 TEST_F(Refresh, ScreenReadersHearEachGateAndTheCircuitWithoutValuesWhileUnpowered) {
   PutGate(doc, 0, kInputGate, 0, 1000);
   PutGate(doc, 1, kNandGate, 3000, 1000);
