@@ -7,15 +7,6 @@
 namespace tessara {
 namespace {
 
-TEST(Gate, InputNumbersPastOneReachNoFunctionAndCodesOfNoKindMakeNoGate) {
-  auto andGate = MakeGate(kAndGate);
-  andGate->SetInputValue(0, true);
-  for (std::int16_t num : {std::int16_t{2}, std::int16_t{3}, std::int16_t{-1}, std::int16_t{32767}})
-    andGate->SetInputValue(num, true);
-  EXPECT_FALSE(andGate->GetNewOutput());
-  for (std::int32_t code : {-1, 1, 11, 12}) EXPECT_EQ(MakeGate(code), nullptr) << code;
-}
-
 TEST(Document, FreeSlotIsTheLowestUnusedUntilAllFiftyOneAreTaken) {
   Document doc;
   for (std::int16_t i = 0; i < kSlotCount; ++i) {

@@ -49,12 +49,6 @@ TEST(SequenceText, ReadsEveryCellKindAndNoteOrNamesTheLineThatIsWrong) {
   for (const auto& row : rows) EXPECT_EQ(Read(row.text), row.read) << row.what;
 }
 
-TEST(SequenceText, PlayedBackKeepsEveryLineButTheOutputCells) {
-  const Sequence sequence =
-      *ReadSequenceText("sequence\n# SR\nI1 I2 | O1  O2\n0 1 | X  1   (reset)\n").sequence;
-  EXPECT_EQ(PlayedText(sequence, {"01"}), "sequence\n# SR\nI1 I2 | O1  O2\n0 1 | 0  1   (reset)\n");
-}
-
 // A two-bit ripple counter of falling-edge flip-flops: I1 = clock, I2 = clear, O1 = the
 // low bit, O2 the high one. Each flip-flop is a master and a slave SR latch of NORs, set
 // and reset through ANDs with its clock, clear ORed into both resets; the low bit's

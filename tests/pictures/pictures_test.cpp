@@ -68,22 +68,8 @@ QImage Beside(const std::vector<QImage>& images) {
   return sheet;
 }
 
-// The expected picture faded, each pixel that differs magenta.
-QImage Difference(const QImage& expected, const QImage& actual) {
-  QImage diff(actual.size(), QImage::Format_RGB32);
-  diff.fill(Qt::magenta);
-  if (expected.size() != actual.size()) return diff;
-  for (int y = 0; y < diff.height(); ++y)
-    for (int x = 0; x < diff.width(); ++x) {
-      const QRgb e = expected.pixel(x, y);
-      const int faded = 192 + qGray(e) / 4;
-      if (e == actual.pixel(x, y)) diff.setPixel(x, y, qRgb(faded, faded, faded));
-    }
-  return diff;
-}
-
-// Compares shown with the kept picture name; a difference leaves NAME-xS.actual.png and
-// NAME-xS.diff.png in the build's pictures folder.
+// Compares shown with the kept picture name; a difference leaves NAME-xS.actual.png in
+// the build's pictures folder.
 void ExpectLooksLike(const QImage& shown, const char* name) {
   const QString file =
       QStringLiteral("%1-x%2").arg(QLatin1String(name)).arg(qApp->devicePixelRatio());
@@ -98,9 +84,8 @@ void ExpectLooksLike(const QImage& shown, const char* name) {
   QDir().mkpath(QStringLiteral(TESSARA_ACTUAL));
   const QString out = QStringLiteral(TESSARA_ACTUAL "/%1").arg(file);
   actual.save(out + QStringLiteral(".actual.png"));
-  Difference(expected, actual).save(out + QStringLiteral(".diff.png"));
   ADD_FAILURE() << kept.toStdString() << " is not what is drawn; see " << out.toStdString()
-                << ".actual.png and .diff.png";
+                << ".actual.png";
 }
 
 // Each two-input kind and NOT in each orientation, one row per orientation chained

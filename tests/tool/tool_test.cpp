@@ -175,7 +175,6 @@ TEST(
        {{"trace"}, 2, "", "tessara-sim"},
        {{}, 2, "", "tessara-sim: no command given\nUsage:"},
        {{"simulate", kHalf}, 2, "", "tessara-sim: unknown"},
-       {{"check", "--frobnicate", kHalf}, 2, "", "tessara-sim"},
        {{"resave", kHalf}, 2, "", "tessara-sim"},
        {{"trace", kHalf, "p", "x"}, 2, "", "tessara-sim: bad action 'x'"},
        {{"trace", kHalf, "t51"}, 2, "", "tessara-sim: bad"},
