@@ -124,7 +124,6 @@ TEST(Explanation, TracesEachSceneBackToItsTogglesAndPowerUp) {
        "O1 = 1 at step 3\nstep 3: O1 became 1: input 0 = 1 from XOR 2 at step 2\n"
        "step 2: XOR 2 became 1: input 0 = 0 from I1 at step 1, input 1 = 1 from I2 at step 1\n"
        "step 1: I2 became 1: toggled\nstep 0: I1 = 0 at power-up\n"},
-      {HalfAdder, "t1 t0 p p", 4, "O1 = 0 at step 4\nstep 0: O1 = 0 at power-up\n"},
       {HalfAdder, "t1 t0 p p t0 p", 3,
        "AND 3 = 0 at step 6\nstep 6: AND 3 became 0: input 0 = 0 from I1 at step 5\n"
        "step 5: I1 became 0: toggled\n"},

@@ -40,17 +40,10 @@ TEST(FieldWriter, SingleIsRoundedToSevenDigitsWithoutExponentAndReadsBackToTheSa
 }
 
 TEST(FieldReader, NumbersTakeAnyDecimalFormAndTheirTypesFullRangeAndMisfitsFailWithTheirReason) {
-  for (const auto& [text, value] :
-       std::initializer_list<std::pair<const char*, double>>{{".5", 0.5},
-                                                             {"0.5", 0.5},
-                                                             {"+.5", 0.5},
-                                                             {"-.5", -0.5},
-                                                             {"5E-1", 0.5},
-                                                             {"  5e-1", 0.5},
-                                                             {"\"2.5\"", 2.5},
-                                                             {"3.", 3},
-                                                             {"1e1", 10},
-                                                             {"-3.4e38", -3.4e38}}) {
+  const std::pair<const char*, double> numbers[] = {
+      {".5", 0.5},     {"0.5", 0.5},     {"+.5", 0.5}, {"-.5", -0.5}, {"5E-1", 0.5},
+      {"  5e-1", 0.5}, {"\"2.5\"", 2.5}, {"3.", 3},    {"1e1", 10},   {"-3.4e38", -3.4e38}};
+  for (const auto& [text, value] : numbers) {
     FieldReader fd(text);
     EXPECT_EQ(fd.Float(), static_cast<float>(value)) << text;
     EXPECT_FALSE(fd.Failed()) << text << ": " << fd.Reason().English();
@@ -81,7 +74,6 @@ TEST(FieldReader, NumbersTakeAnyDecimalFormAndTheirTypesFullRangeAndMisfitsFailW
               {'S', "1e", "expected a number"},
               {'I', "  ,", "expected a number, found \"\""},
               {'B', "TRUE", "expected #TRUE# or #FALSE#"},
-              {'B', "-1", "expected #TRUE# or #FALSE#"},
               {'B', "\"#TRUE#\r\n\"", "no closing quote"},
               {'B', "\"#TRUE#\"x", "unexpected text"}};
   for (const auto& row : rows) {
